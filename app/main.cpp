@@ -1,0 +1,42 @@
+// The card table program: one process, one table, the user and three
+// computer players.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "config/ProgramPaths.h"
+#include "config/windows/Startup.h"
+#include "engine/Piruk930.h"
+#include "ui/Form1.h"
+#include "ui/SingleInstance.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("winpiruk"));
+  QApplication::setApplicationDisplayName(QStringLiteral("ぴるく"));
+
+  winpiruk::SingleInstance instance(winpiruk::SingleInstance::NameForCurrentUser());
+  if (!instance.BecomePrimary()) return 0;
+
+  // Standard buttons read はい / いいえ / キャンセル.
+  QTranslator qt_japanese;
+  if (qt_japanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qt_japanese);
+  }
+
+  // The one shared state of the process.
+  static winpiruk::Piruk930 state;
+  const winpiruk::ProgramPaths paths =
+      winpiruk::LocateProgramPaths(QApplication::applicationDirPath().toStdString());
+
+  std::unique_ptr<winpiruk::Form1> table = winpiruk::RunStartup(state, paths);
+  if (!table) return 0;
+  QObject::connect(&instance, &winpiruk::SingleInstance::RaiseRequested, table.get(), [&table] {
+    table->showNormal();
+    table->raise();
+    table->activateWindow();
+  });
+  return QApplication::exec();
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Reading whole files, and writing them so that a crash or a full disk never
+// leaves half a file: a temporary file beside the target, flushed to disk,
+// then renamed over it.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace winpiruk {
+
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// False when anything fails; the old file is then untouched.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Creates the directory and its parents; true when it exists afterwards.
+bool EnsureDirectory(const std::string& path);
+
+bool FileIsReadable(const std::string& path);
+
+}  // namespace winpiruk

@@ -1,0 +1,94 @@
+#include "config/SettingsStore.h"
+
+#include "config/SafeFile.h"
+#include "config/SettingsFile.h"
+
+namespace winpiruk {
+namespace {
+
+bool WriteRecord(const Settings& settings, const std::string& path, SettingsHost& host) {
+  const auto slash = path.rfind('/');
+  if (slash != std::string::npos && slash > 0) EnsureDirectory(path.substr(0, slash));
+  if (WriteFileAtomically(path, EncodeSettingsFile(settings))) return true;
+  host.ShowWriteFailure();
+  return false;
+}
+
+void ApplyReadResult(const SettingsReadResult& result, Piruk930& state) {
+  if (result.card_kind_read) state.CardBackShown = state.settings.CardKind;
+  if (result.bgm_read) state.BgmTrack = 1;
+}
+
+}  // namespace
+
+int16_t TwipsField(long long twips) {
+  if (twips > 32767) return 32767;
+  if (twips < -32768) return -32768;
+  return static_cast<int16_t>(twips);
+}
+
+bool WriteSettings(const Piruk930& state, const ProgramPaths& paths, SettingsHost& host) {
+  return WriteRecord(state.settings, paths.SettingsFile(), host);
+}
+
+bool WriteSettingsWithBounds(const Piruk930& state, const ProgramPaths& paths, SettingsHost& host,
+                             const WindowBounds& bounds) {
+  Settings live = state.settings;
+  live.MainWindowPosX = TwipsField(bounds.left);
+  live.MainWindowPosY = TwipsField(bounds.top);
+  live.MainWindowWidth = TwipsField(bounds.width);
+  live.MainWindowHeight = TwipsField(bounds.height);
+  return WriteRecord(live, paths.SettingsFile(), host);
+}
+
+bool WriteRuleSet(const Piruk930& state, const std::string& path, SettingsHost& host) {
+  return WriteRecord(state.settings, path, host);
+}
+
+std::string DataDirectoryPrompt() {
+  return std::string("\nカードデータの格納されているパスを入力してください.\n\n\nぴるく\nVersion ") +
+         kProgramVersion + "\n\nカードの絵とサウンドは、このプログラムと一緒にインストールされています.";
+}
+
+ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, SettingsHost& host) {
+  state.settings = DefaultSettings(paths.program_directory);
+  state.AutoPlay = 0;
+  state.CallWindowOpen = 0;
+  state.UserClaimedCall = 0;
+  state.SettingsBaseName.clear();
+  state.RuleSetDirectory.clear();
+  state.ResizeGuard = 0;
+
+  // A missing file is created from the defaults and then read; when it can
+  // be neither read nor created the message is shown once and the program
+  // goes on with the defaults.
+  std::optional<std::string> bytes = ReadWholeFile(paths.SettingsFile());
+  if (!bytes && WriteSettings(state, paths, host)) bytes = ReadWholeFile(paths.SettingsFile());
+  if (bytes) {
+    const SettingsReadResult result = ApplySettingsText(*bytes, state.settings);
+    ApplyReadResult(result, state);
+    // A line whose value did not fit was skipped; one rewrite stores the
+    // record with every other key as the user left it.
+    if (result.needs_rewrite) WriteSettings(state, paths, host);
+  }
+
+  while (!FileIsReadable(DataFilePath(state.settings, "DiaA.bmp"))) {
+    host.Beep();
+    const std::optional<std::string> answer = host.AskDataDirectory(DataDirectoryPrompt(), paths.program_directory);
+    if (!answer || answer->empty()) return ReadSettingsOutcome::Quit;
+    state.settings.DataFileDirectory = *answer;
+    WriteSettings(state, paths, host);
+  }
+  state.DecisionPhase = 0;
+  state.CurrentGroup = 1;
+  return ReadSettingsOutcome::Ready;
+}
+
+bool LoadSettingsFile(const std::string& path, Settings& settings) {
+  const std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) return false;
+  ApplySettingsText(*bytes, settings);
+  return true;
+}
+
+}  // namespace winpiruk

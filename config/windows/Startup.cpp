@@ -1,0 +1,80 @@
+#include "config/windows/Startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QScreen>
+#include <QTimer>
+
+#include "config/SettingsStore.h"
+#include "config/windows/Form9.h"
+#include "ui/Form1.h"
+#include "ui/QtSettingsHost.h"
+#include "ui/Twips.h"
+
+namespace winpiruk {
+namespace {
+
+void CentreOnScreen(QWidget& window) {
+  if (const QScreen* screen = QApplication::primaryScreen()) {
+    window.adjustSize();
+    window.move(screen->availableGeometry().center() - window.rect().center());
+  }
+}
+
+}  // namespace
+
+int16_t CalibrateSpeedCount() {
+  constexpr int kUnitMs = 100;
+  QElapsedTimer clock;
+  clock.start();
+  QEventLoop loop;
+  QTimer::singleShot(kUnitMs, &loop, &QEventLoop::quit);
+  loop.exec();
+  const qint64 measured = clock.elapsed();
+  // A loaded machine may oversleep; the unit stays near a tenth of a second.
+  return static_cast<int16_t>(measured < kUnitMs / 2 ? kUnitMs / 2 : (measured > kUnitMs * 2 ? kUnitMs * 2 : measured));
+}
+
+std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths) {
+  state.settings.CardKind = 0;
+  state.CardBackShown = 0;
+  state.MainWindowBaseWidth = 0;
+  state.MainWindowBaseHeight = 0;
+
+  Form9 splash;
+  splash.setCursor(Qt::WaitCursor);
+  CentreOnScreen(splash);
+  splash.show();
+  splash.repaint();
+  QApplication::processEvents();
+
+  QtSettingsHost host(&splash);
+  if (ReadSettings(state, paths, host) == ReadSettingsOutcome::Quit) return nullptr;
+
+  state.SpeedCount = CalibrateSpeedCount();
+
+  auto main_window = std::make_unique<Form1>(state, paths);
+  main_window->GameModeAuto->setChecked(state.AutoPlay != 0);
+  main_window->GameModeManual->setChecked(state.AutoPlay == 0);
+  state.MainWindowBaseWidth = static_cast<int16_t>(TwipsFromPixels(main_window->width()));
+  state.MainWindowBaseHeight = static_cast<int16_t>(TwipsFromPixels(main_window->height()));
+
+  bool apply_saved_bounds = true;
+  if (!state.settings.GameWallPaper.empty() &&
+      !main_window->LoadPictureSource(QString::fromStdString(state.settings.GameWallPaper))) {
+    // Without its picture the table opens at its designed place.
+    state.settings.GameWallPaper.clear();
+    apply_saved_bounds = false;
+  }
+  if (apply_saved_bounds && state.settings.MainWindowWidth != 0 && state.settings.MainWindowHeight != 0) {
+    main_window->PlaceAtSavedBounds();
+  } else {
+    main_window->PlaceAtDesignSize();
+  }
+  splash.hide();
+  main_window->show();
+  return main_window;
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,36 @@
+#pragma once
+// Card codes, seats and the call numbers of a hand.
+#include <array>
+#include <cstdint>
+
+#include "engine/Piruk930.h"
+
+namespace winpiruk {
+
+struct DecodedCard {
+  int16_t rank = 0;  // 1 = A … 13 = K; 0 for an empty slot
+  int16_t suit = 0;  // 0 Heart, 1 Spade, 2 Diamond, 3 Clover
+};
+
+// Code 0 decodes to rank 0, suit 0; a rank 1..13 decodes to itself, which
+// lets the extra number be stored either as a code or as a rank.
+constexpr DecodedCard DecodeCard(int code) {
+  return DecodedCard{static_cast<int16_t>((code - 1) % 13 + 1), static_cast<int16_t>((code - 1) / 13)};
+}
+
+constexpr int CardRank(int code) { return DecodeCard(code).rank; }
+
+// The seat `step` places after `seat` in the current direction (step 1 for the
+// next seat, 2 for a skip).
+constexpr int16_t NextSeat(int seat, int step, int direction) {
+  return static_cast<int16_t>(((seat + step * direction) % kSeats + kSeats) % kSeats);
+}
+
+using HandRow = std::array<int16_t, kHandSlots>;
+
+// Fills slots 11..13 of a row from its cards: the sum, the sum raised by ten
+// when an ace is held, and the product (left 0 once the running product was
+// above 999 before a further card).
+void RecomputeCallNumbers(HandRow& row);
+
+}  // namespace winpiruk

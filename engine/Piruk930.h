@@ -1,0 +1,109 @@
+#pragma once
+// The one shared state of the program: the settings record, the table, the
+// match and seat fields and the member table. The program holds a single
+// instance; core functions take it by reference, so a test builds its own.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "config/Settings.h"
+#include "scoring/MemberTable.h"
+
+namespace winpiruk {
+
+constexpr int kSeats = 4;
+constexpr int kHandSlots = 14;
+constexpr int kDeckSlots = 101;
+constexpr int kMaxHandsPerMatch = 10;
+
+// Slots of a row of Hands.
+constexpr int kHandCount = 0;
+constexpr int kHandSum = 11;
+constexpr int kHandRaisedSum = 12;
+constexpr int kHandProduct = 13;
+
+// How a hand ended.
+enum HandEnd : int16_t {
+  kEndInitialMatch = 3,
+  kEndCall = 7,
+  kEndCardOver = 10,
+  kEndDiscardFinish = 11,
+  kEndNoGame = 99,
+};
+
+// The user's picks.
+enum Pick : int16_t {
+  kPickNone = 0,
+  kPickDiscardPile = 11,
+  kPickSecondCard = 39,
+  kPickDrawPile = 99,
+};
+
+struct Piruk930 {
+  Settings settings;
+
+  // Texts kept beside the record and not written to the file.
+  std::string SettingsBaseName;
+  std::string RuleSetDirectory;
+
+  // Table.
+  std::array<std::array<int16_t, kHandSlots>, kSeats> Hands{};
+  std::array<int16_t, kDeckSlots> DeckSlots{};
+  int16_t DrawIndex = 0;
+  int16_t DiscardIndex = 0;
+  int16_t TopDiscard = 0;
+  int16_t Dealer = 0;
+  int16_t CurrentSeat = 0;
+  int16_t Winner = 0;
+  int16_t Direction = 1;
+  int16_t SpecialDone = 0;
+  int16_t PenaltyPending = 0;
+  int16_t TurnOver = 0;
+  int16_t HandEndCode = 0;
+  int16_t CounterCalled = 0;
+  int16_t HandNumber = 0;
+  int16_t ExtraNumber = 0;
+  std::string DealerChoice;
+  int16_t HandPhase = 0;
+  int16_t TurnPhase = 0;
+  int16_t UserPick = 0;
+  int16_t AwaitingUser = 0;
+  int16_t PickInProgress = 0;
+  int16_t DrewThisTurn = 0;
+  int16_t AutoPlay = 0;
+  int16_t SecondsLeft = 0;
+  int16_t CallWindowOpen = 0;
+  int16_t UserClaimedCall = 0;
+  double CallWindowStart = 0;  // seconds on the monotonic clock
+  std::array<int16_t, 11> PlayList{};
+
+  // Match and seats.
+  std::array<int16_t, kSeats> Score{};
+  std::array<int16_t, kSeats> HasWon{};
+  std::array<int16_t, kSeats> SeatMember{};
+  std::array<std::string, kSeats> SeatName{};
+  std::array<int16_t, kSeats> Boldness{};
+  std::array<int16_t, kSeats> Deduction{};
+  std::array<int16_t, kMaxHandsPerMatch + 1> HandLogPoints{};
+  std::array<std::string, kMaxHandsPerMatch + 1> HandLogText{};
+  int16_t MatchInProgress = 0;
+  int32_t MatchStartTime = 0;  // seconds since midnight
+
+  // Members.
+  MemberTable members;
+  int16_t CurrentGroup = 1;
+  std::array<std::string, kMembersPerGroup + 1> GroupMemberName{};
+  std::array<int16_t, kMembersPerGroup + 1> GroupMemberBoldness{};
+  std::array<int16_t, kMembersPerGroup + 1> GroupMemberDeduction{};
+  int16_t DecisionPhase = 0;
+
+  // Start-up and presentation.
+  int16_t SpeedCount = 0;
+  int16_t MainWindowBaseWidth = 0;
+  int16_t MainWindowBaseHeight = 0;
+  int16_t ResizeGuard = 0;
+  int16_t CardBackShown = 0;  // the back design the table shows now
+  int16_t BgmTrack = 0;
+};
+
+}  // namespace winpiruk

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine (as root) and builds the game.
+#   scripts/setup.sh play   install what is missing, build, start the game
+#   scripts/setup.sh test   install what is missing, build, run every test
+#                           (Release, then AddressSanitizer + UBSan)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-play}
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
+  libgtest-dev libgmock-dev libbenchmark-dev timgm6mb-soundfont fonts-ipafont-gothic xvfb xauth xdotool
+  imagemagick clang)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+build() {  # build DIR [cmake options...]
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@"
+  cmake --build "$dir" -j "$jobs"
+}
+
+case "$mode" in
+  play)
+    build build -DCMAKE_BUILD_TYPE=Release
+    exec build/bin/winpiruk
+    ;;
+  test)
+    build build -DCMAKE_BUILD_TYPE=Release
+    (cd build && ctest --output-on-failure -j "$jobs")
+    build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINPIRUK_SANITIZE=ON -DWINPIRUK_BENCHMARKS=OFF
+    (cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --output-on-failure -j "$jobs" -LE slow)
+    echo "All tests passed."
+    ;;
+  *)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
+esac

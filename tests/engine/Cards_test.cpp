@@ -1,0 +1,60 @@
+#include "engine/Cards.h"
+
+#include <gtest/gtest.h>
+
+namespace winpiruk {
+namespace {
+
+TEST(Cards, DecodeCard) {
+  struct Case {
+    int code, rank, suit;
+  };
+  const Case cases[] = {{1, 1, 0}, {13, 13, 0}, {14, 1, 1}, {52, 13, 3}, {0, 0, 0}, {7, 7, 0}, {40, 1, 3}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(DecodeCard(c.code).rank, c.rank) << c.code;
+    EXPECT_EQ(DecodeCard(c.code).suit, c.suit) << c.code;
+  }
+  EXPECT_EQ(DecodeCard(DecodeCard(7).rank).rank, 7);
+}
+
+TEST(Cards, NextSeat) {
+  EXPECT_EQ(NextSeat(3, 1, 1), 0);
+  EXPECT_EQ(NextSeat(3, 1, -1), 2);
+  EXPECT_EQ(NextSeat(3, 2, 1), 1);
+  EXPECT_EQ(NextSeat(3, 2, -1), 1);
+  EXPECT_EQ(NextSeat(0, 1, -1), 3);
+}
+
+TEST(Cards, CallNumbers) {
+  struct Case {
+    std::vector<int> ranks;
+    int sum, raised, product;
+  };
+  const Case cases[] = {
+      {{1, 1, 5}, 7, 17, 5},
+      {{10, 11, 12}, 33, 0, 1320},
+      {{13, 13, 13}, 39, 0, 2197},
+      // 169 × 13 = 2197 is already above 999 when the fourth K comes.
+      {{13, 13, 13, 13}, 52, 0, 0},
+      {{13, 13, 13, 13, 12}, 64, 0, 0},
+      {{13, 13, 13, 13, 13}, 65, 0, 0},
+      {{}, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    HandRow row{};
+    int slot = 1;
+    // Mixed suits: the rank decides, not the code.
+    for (int rank : c.ranks) {
+      row[slot] = static_cast<int16_t>(rank + 13 * (slot % 4));
+      ++slot;
+    }
+    row[kHandCount] = static_cast<int16_t>(c.ranks.size());
+    RecomputeCallNumbers(row);
+    EXPECT_EQ(row[kHandSum], c.sum);
+    EXPECT_EQ(row[kHandRaisedSum], c.raised);
+    EXPECT_EQ(row[kHandProduct], c.product);
+  }
+}
+
+}  // namespace
+}  // namespace winpiruk

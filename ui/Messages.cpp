@@ -1,0 +1,23 @@
+#include "ui/Messages.h"
+
+#include <QApplication>
+
+namespace winpiruk {
+
+void ShowMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
+  QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void ShowWriteFailure(QWidget* parent) {
+  QApplication::beep();
+  ShowMessage(parent, kProgramTitle, QStringLiteral("ファイルに正しく書き込めませんでした"), QMessageBox::Warning);
+}
+
+}  // namespace winpiruk

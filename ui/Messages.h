@@ -1,0 +1,19 @@
+#pragma once
+// The program's message boxes: the title "ぴるく" or "ぴるく  - topic -",
+// centred over the main window, Japanese standard buttons.
+#include <QMessageBox>
+#include <QString>
+
+namespace winpiruk {
+
+inline const QString kProgramTitle = QStringLiteral("ぴるく");
+
+void ShowMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon);
+
+// Yes/No with the question icon; true for Yes.
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
+
+// "ファイルに正しく書き込めませんでした" after a beep.
+void ShowWriteFailure(QWidget* parent);
+
+}  // namespace winpiruk

@@ -1,0 +1,20 @@
+#pragma once
+// The settings layer's questions and messages, asked with real dialogs.
+#include <QWidget>
+
+#include "config/SettingsStore.h"
+
+namespace winpiruk {
+
+class QtSettingsHost : public SettingsHost {
+ public:
+  explicit QtSettingsHost(QWidget* parent = nullptr) : parent_(parent) {}
+  void Beep() override;
+  void ShowWriteFailure() override;
+  std::optional<std::string> AskDataDirectory(const std::string& prompt, const std::string& default_answer) override;
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace winpiruk
