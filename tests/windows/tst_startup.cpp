@@ -1,6 +1,7 @@
 // Start-up: the settings file, the card directory question, the placement of
 // the main window, its menu bar and the refusal to close by the frame.
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -130,6 +131,23 @@ class StartupTest : public QObject {
       const std::string text = ReadWholeFile(place.paths.SettingsFile()).value_or("");
       QVERIFY(text.find("KeyGuideDisplay = " + std::to_string(expected) + "\r\n") != std::string::npos);
     }
+  }
+
+  void theVersionWindowShowsTheBannerAndTheMachine() {
+    Place place;
+    place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
+    Piruk930 state;
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+    QString title, facts;
+    test::WhenModalAppears([&](QWidget* modal) {
+      title = modal->windowTitle();
+      facts = modal->findChild<QLabel*>(QStringLiteral("Label3"))->text();
+      qobject_cast<QDialog*>(modal)->accept();
+    });
+    table->About->trigger();
+    QCOMPARE(title, QStringLiteral("ぴるく のﾊﾞｰｼﾞｮﾝ情報"));
+    QVERIFY(facts.endsWith(QStringLiteral("KB")));
+    QCOMPARE(facts.count(u'\n'), 2);
   }
 
   void accessCaptionsKeepOneKey() {
