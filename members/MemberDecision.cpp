@@ -1,7 +1,6 @@
 #include "members/MemberDecision.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "config/NumberText.h"
@@ -29,15 +28,6 @@ std::string SeatNameForMessage(const Piruk930& state, int seat) {
 }
 
 }  // namespace
-
-int RandomBelow(const UniformSource& uniform, int k) {
-  if (k <= 1) return 0;
-  const double u = uniform();
-  const double scaled = std::floor(u * k);
-  if (!(scaled >= 0)) return 0;  // also catches NaN
-  if (scaled >= k) return k - 1;
-  return static_cast<int>(scaled);
-}
 
 std::string MemberRowText(int16_t points, const std::string& name) {
   return NumberText(points) + "点\t\t" + name;
@@ -75,11 +65,11 @@ std::vector<int16_t> PicksFromSelection(const Piruk930& state, const std::vector
   return picks;
 }
 
-std::array<int16_t, kOpponents + 1> ShuffledSeatOrder(const UniformSource& uniform) {
+std::array<int16_t, kOpponents + 1> ShuffledSeatOrder(RandomSource& random) {
   std::array<int16_t, kOpponents + 1> order{0, 1, 2, 3};
   for (int i = 0; i < kSeatSwaps; ++i) {
-    const int a = 1 + RandomBelow(uniform, 2);
-    const int b = 2 + RandomBelow(uniform, 2);
+    const int a = 1 + RandomBelow(random, 2);
+    const int b = 2 + RandomBelow(random, 2);
     std::swap(order[a], order[b]);
   }
   return order;
@@ -95,8 +85,8 @@ void SeatOpponent(Piruk930& state, int seat, int16_t member) {
 }
 
 std::array<int16_t, kOpponents + 1> SeatPicks(Piruk930& state, const std::array<int16_t, kOpponents>& picks,
-                                              const UniformSource& uniform) {
-  const auto order = ShuffledSeatOrder(uniform);
+                                              RandomSource& random) {
+  const auto order = ShuffledSeatOrder(random);
   for (int j = 1; j <= kOpponents; ++j) SeatOpponent(state, order[j], picks[j - 1]);
   return order;
 }
@@ -108,12 +98,12 @@ std::string TrimTrailingBlanks(const std::string& text) {
   return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
-bool ChooseMembersAtRandom(Piruk930& state, const UniformSource& uniform, std::string& dealer_name) {
+bool ChooseMembersAtRandom(Piruk930& state, RandomSource& random, std::string& dealer_name) {
   std::array<int16_t, kMembersPerGroup> candidates{};
   for (int i = 0; i < kMembersPerGroup; ++i) candidates[i] = static_cast<int16_t>(i + 1);
   for (int i = 0; i < kRandomChoiceSwaps; ++i) {
-    const int a = RandomBelow(uniform, 5);
-    const int b = 5 + RandomBelow(uniform, 5);
+    const int a = RandomBelow(random, 5);
+    const int b = 5 + RandomBelow(random, 5);
     std::swap(candidates[a], candidates[b]);
   }
   const int group = GroupInUse(state);
@@ -124,7 +114,7 @@ bool ChooseMembersAtRandom(Piruk930& state, const UniformSource& uniform, std::s
   if (chosen.size() < kOpponents) return false;
 
   for (int seat = 1; seat <= kOpponents; ++seat) SeatOpponent(state, seat, chosen[seat - 1]);
-  state.Dealer = static_cast<int16_t>(RandomBelow(uniform, kSeats));
+  state.Dealer = static_cast<int16_t>(RandomBelow(random, kSeats));
   dealer_name = state.Dealer == 0 ? UserName(state) : state.SeatName[static_cast<size_t>(state.Dealer)];
   state.DecisionPhase = kDealerDecided;
   return true;
@@ -134,14 +124,14 @@ std::string RandomDealerMessage(const std::string& dealer_name) {
   return " 親は " + TrimTrailingBlanks(dealer_name) + " です.";
 }
 
-void ShuffleDrawCards(DealerDraw& draw, const UniformSource& uniform) {
+void ShuffleDrawCards(DealerDraw& draw, RandomSource& random) {
   for (int k = 1; k <= kDrawPositions; ++k) {
     draw.DrawCards[k] = static_cast<int16_t>(k);
     draw.DrawTaken[k] = 0;
   }
   for (int i = 0; i < kDrawSwaps; ++i) {
-    const int a = 1 + RandomBelow(uniform, 2);
-    const int b = 3 + RandomBelow(uniform, 2);
+    const int a = 1 + RandomBelow(random, 2);
+    const int b = 3 + RandomBelow(random, 2);
     std::swap(draw.DrawCards[a], draw.DrawCards[b]);
   }
 }
@@ -181,7 +171,7 @@ Reveal RevealPosition(Piruk930& state, DealerDraw& draw, int position) {
   return reveal;
 }
 
-int ComputerDrawPosition(const DealerDraw& draw, const UniformSource& uniform) {
+int ComputerDrawPosition(const DealerDraw& draw, RandomSource& random) {
   const bool any_left = std::any_of(draw.DrawTaken.begin() + 1, draw.DrawTaken.end(), [](int16_t t) { return t == 0; });
   if (!any_left) return 0;
   // A sound generator finds a free position within a few tries; a broken
@@ -189,7 +179,7 @@ int ComputerDrawPosition(const DealerDraw& draw, const UniformSource& uniform) {
   // is taken.
   constexpr int kTries = 1000;
   for (int i = 0; i < kTries; ++i) {
-    const int k = 1 + RandomBelow(uniform, kDrawPositions);
+    const int k = 1 + RandomBelow(random, kDrawPositions);
     if (draw.DrawTaken[k] == 0) return k;
   }
   for (int k = 1; k <= kDrawPositions; ++k) {
@@ -206,12 +196,6 @@ void StartMatch(Piruk930& state, int32_t seconds_since_midnight) {
   }
   state.SeatName[0] = UserName(state);
   state.MatchStartTime = seconds_since_midnight;
-}
-
-uint32_t OpeningSeed(int minutes, int seconds) { return static_cast<uint32_t>(minutes * seconds); }
-
-uint32_t TimerSeed(int minutes, int seconds, int year) {
-  return static_cast<uint32_t>(minutes * seconds + year % 100);
 }
 
 }  // namespace winpiruk

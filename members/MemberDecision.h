@@ -3,24 +3,21 @@
 // the member list, who may be picked, the random choice and seating, and the
 // draw of four face-down hearts (whoever draws the ace deals).
 //
-// Every random step takes its numbers from an injected uniform source in
-// [0, 1), so the rules run the same with scripted draws in the tests.
+// Every random step takes its numbers from the injected uniform source, so
+// the rules run the same with scripted draws in the tests.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "engine/Clock.h"
 #include "engine/Piruk930.h"
+#include "engine/Random.h"
 
 namespace winpiruk {
 
-// One uniform value in [0, 1) per call.
-using UniformSource = std::function<double()>;
-
-// A random integer 0..k-1: the integer part of u × k. A source that strays
-// outside [0, 1) is clamped into range rather than indexing out of it.
-int RandomBelow(const UniformSource& uniform, int k);
+// A random integer 0..k-1 from the next uniform value.
+inline int RandomBelow(RandomSource& random, int k) { return RandomInt(random.Next(), k); }
 
 // Phases of the decision window.
 enum DecisionPhaseValue : int16_t {
@@ -57,7 +54,7 @@ std::vector<int16_t> PicksFromSelection(const Piruk930& state, const std::vector
 
 // The seat (1..3) of each pick 1..3: order starts as (1, 2, 3) and ten times
 // order(1 + r0..1) is swapped with order(2 + r0..1). Index 0 is unused.
-std::array<int16_t, kOpponents + 1> ShuffledSeatOrder(const UniformSource& uniform);
+std::array<int16_t, kOpponents + 1> ShuffledSeatOrder(RandomSource& random);
 
 // Puts member `member` of the current group into `seat` (1..3): its number,
 // name and computer-player parameters.
@@ -65,7 +62,7 @@ void SeatOpponent(Piruk930& state, int seat, int16_t member);
 
 // Seats three picks in random order; returns the seat order used.
 std::array<int16_t, kOpponents + 1> SeatPicks(Piruk930& state, const std::array<int16_t, kOpponents>& picks,
-                                              const UniformSource& uniform);
+                                              RandomSource& random);
 
 // The user's own name: member 1 of group 1.
 std::string UserName(const Piruk930& state);
@@ -77,7 +74,7 @@ std::string TrimTrailingBlanks(const std::string& text);
 // and false comes back when fewer than three members are eligible.
 // Otherwise seats 1..3 are filled, `Dealer` is 0..3, `DecisionPhase` is 3
 // and `dealer_name` names the dealer.
-bool ChooseMembersAtRandom(Piruk930& state, const UniformSource& uniform, std::string& dealer_name);
+bool ChooseMembersAtRandom(Piruk930& state, RandomSource& random, std::string& dealer_name);
 
 // " 親は name です.": the random choice's announcement.
 std::string RandomDealerMessage(const std::string& dealer_name);
@@ -92,7 +89,7 @@ struct DealerDraw {
 
 // Lays out A, 2, 3, 4 and shuffles them: ten times DrawCards(1 + r0..1)
 // is swapped with DrawCards(3 + r0..1). Keeps `DrawCount`.
-void ShuffleDrawCards(DealerDraw& draw, const UniformSource& uniform);
+void ShuffleDrawCards(DealerDraw& draw, RandomSource& random);
 
 // Position 1..4 of the ace.
 int AcePosition(const DealerDraw& draw);
@@ -115,14 +112,13 @@ Reveal RevealPosition(Piruk930& state, DealerDraw& draw, int position);
 
 // A computer player's draw: 1 + r0..3, drawn again while the position is
 // taken. 0 when every position is taken.
-int ComputerDrawPosition(const DealerDraw& draw, const UniformSource& uniform);
+int ComputerDrawPosition(const DealerDraw& draw, RandomSource& random);
 
 // The match begins: the log is cleared and the start time kept.
 void StartMatch(Piruk930& state, int32_t seconds_since_midnight);
 
-// Seeds the window uses: (minutes × seconds) when it opens and, when its
-// timer fires, that plus the last two digits of the year.
-uint32_t OpeningSeed(int minutes, int seconds);
-uint32_t TimerSeed(int minutes, int seconds, int year);
+// The seed when the window opens: minutes × seconds of the time of day. Its
+// timer later seeds as a deal does (DealSeed).
+constexpr int32_t OpeningSeed(const TimeOfDay& t) { return t.minute * t.second; }
 
 }  // namespace winpiruk

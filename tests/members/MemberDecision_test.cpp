@@ -2,29 +2,30 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace winpiruk {
 namespace {
 
 // Plays back the given uniform values in order, then repeats the last one.
-UniformSource Scripted(std::vector<double> values) {
-  auto shared = std::make_shared<std::vector<double>>(std::move(values));
-  auto next = std::make_shared<size_t>(0);
-  return [shared, next]() {
-    const size_t i = *next < shared->size() ? (*next)++ : shared->size() - 1;
-    return (*shared)[i];
-  };
-}
+class Scripted final : public RandomSource {
+ public:
+  explicit Scripted(std::vector<float> values) : values_(std::move(values)) {}
+  float Next() override { return values_[next_ < values_.size() - 1 ? next_++ : next_]; }
+  void Seed(int32_t) override {}
+
+ private:
+  std::vector<float> values_;
+  size_t next_ = 0;
+};
 
 // The uniform value that makes RandomBelow(k) come out as i.
-double Pick(int i, int k) { return (i + 0.5) / k; }
+float Pick(int i, int k) { return (static_cast<float>(i) + 0.5F) / static_cast<float>(k); }
 
 // Ten swaps of a (1..2) with b (3..4) for the dealer draw, or of a (1..2)
 // with b (2..3) for the seating: each pair is given as the two offsets.
-std::vector<double> SwapScript(const std::vector<std::pair<int, int>>& swaps) {
-  std::vector<double> values;
+std::vector<float> SwapScript(const std::vector<std::pair<int, int>>& swaps) {
+  std::vector<float> values;
   for (const auto& [a, b] : swaps) {
     values.push_back(Pick(a, 2));
     values.push_back(Pick(b, 2));
@@ -48,12 +49,15 @@ Piruk930 StateWithMembers() {
 
 TEST(MemberDecision, RandomBelowTakesTheIntegerPartAndStaysInRange) {
   struct Case {
-    double u;
+    float u;
     int k, expected;
   };
-  const Case cases[] = {{0.0, 4, 0}, {0.2499, 4, 0}, {0.25, 4, 1}, {0.999, 4, 3},
-                        {1.0, 4, 3}, {-0.5, 4, 0}, {0.7, 1, 0},  {0.5, 10, 5}};
-  for (const auto& c : cases) EXPECT_EQ(RandomBelow(Scripted({c.u}), c.k), c.expected) << c.u << " × " << c.k;
+  const Case cases[] = {{0.0F, 4, 0}, {0.2499F, 4, 0}, {0.25F, 4, 1}, {0.999F, 4, 3},
+                        {1.0F, 4, 3}, {-0.5F, 4, 0}, {0.7F, 1, 0},  {0.5F, 10, 5}};
+  for (const auto& c : cases) {
+    Scripted random({c.u});
+    EXPECT_EQ(RandomBelow(random, c.k), c.expected) << c.u << " × " << c.k;
+  }
 }
 
 TEST(MemberDecision, MemberListOffersEveryoneButTheUser) {
@@ -136,7 +140,8 @@ TEST(MemberDecision, PicksAreSeatedInShuffledOrder) {
   for (const auto& c : cases) {
     Piruk930 state = StateWithMembers();
     LoadMemberList(state);
-    const auto order = SeatPicks(state, {4, 7, 9}, Scripted(SwapScript(c.swaps)));
+    Scripted random(SwapScript(c.swaps));
+    const auto order = SeatPicks(state, {4, 7, 9}, random);
     EXPECT_EQ(order, c.order);
     const int16_t picks[] = {4, 7, 9};
     for (int j = 1; j <= 3; ++j) {
@@ -153,28 +158,29 @@ TEST(MemberDecision, RandomChoiceSeatsTheFirstThreeEligibleAndDrawsTheDealer) {
   struct Case {
     int16_t group;
     std::vector<int> zero_points;
-    double first_a, first_b;  // the first of the thirty swaps; the others cancel out
-    double dealer_u;
+    float first_a, first_b;  // the first of the thirty swaps; the others cancel out
+    float dealer_u;
     std::array<int16_t, 3> seated;
     int16_t dealer;
   };
   const Case cases[] = {
       // Thirty swaps of positions 0 and 5 leave the list as it was.
-      {1, {}, 0.0, 0.0, 0.0, {2, 3, 4}, 0},
-      {2, {}, 0.0, 0.0, 0.3, {1, 2, 3}, 1},
-      {1, {2, 3}, 0.0, 0.0, 0.6, {4, 5, 6}, 2},
-      {3, {1, 2, 3, 4, 5, 6, 7}, 0.0, 0.0, 0.9, {8, 9, 10}, 3},
+      {1, {}, 0.0F, 0.0F, 0.0F, {2, 3, 4}, 0},
+      {2, {}, 0.0F, 0.0F, 0.3F, {1, 2, 3}, 1},
+      {1, {2, 3}, 0.0F, 0.0F, 0.6F, {4, 5, 6}, 2},
+      {3, {1, 2, 3, 4, 5, 6, 7}, 0.0F, 0.0F, 0.9F, {8, 9, 10}, 3},
   };
   for (const auto& c : cases) {
     Piruk930 state = StateWithMembers();
     state.settings.MemberGroup = c.group;
     for (int m : c.zero_points) state.members.MemberPoints[c.group][m] = 0;
     LoadMemberList(state);
-    std::vector<double> script{c.first_a, c.first_b};
-    script.resize(60, 0.0);
+    std::vector<float> script{c.first_a, c.first_b};
+    script.resize(60, 0.0F);
     script.push_back(c.dealer_u);
     std::string dealer_name;
-    ASSERT_TRUE(ChooseMembersAtRandom(state, Scripted(script), dealer_name));
+    Scripted random(script);
+    ASSERT_TRUE(ChooseMembersAtRandom(state, random, dealer_name));
     for (int seat = 1; seat <= 3; ++seat) {
       EXPECT_EQ(state.SeatMember[seat], c.seated[seat - 1]) << "group " << c.group << " seat " << seat;
       EXPECT_EQ(state.SeatName[seat], state.members.MemberName[c.group][c.seated[seat - 1]]);
@@ -190,12 +196,13 @@ TEST(MemberDecision, RandomChoiceSwapsBetweenTheTwoHalves) {
   LoadMemberList(state);
   // Position 0 (member 1) with position 9 (member 10), then 29 swaps that
   // are undone in pairs except the last, which swaps positions 1 and 5.
-  std::vector<double> script{Pick(0, 5), Pick(4, 5)};
+  std::vector<float> script{Pick(0, 5), Pick(4, 5)};
   for (int i = 0; i < 28; ++i) script.insert(script.end(), {Pick(2, 5), Pick(2, 5)});
   script.insert(script.end(), {Pick(1, 5), Pick(0, 5)});
-  script.push_back(0.0);
+  script.push_back(0.0F);
   std::string dealer_name;
-  ASSERT_TRUE(ChooseMembersAtRandom(state, Scripted(script), dealer_name));
+  Scripted random(script);
+  ASSERT_TRUE(ChooseMembersAtRandom(state, random, dealer_name));
   // List: 10, 6, 3, 4, 5, 2, 7, 8, 9, 1.
   EXPECT_EQ(state.SeatMember[1], 10);
   EXPECT_EQ(state.SeatMember[2], 6);
@@ -211,7 +218,8 @@ TEST(MemberDecision, RandomChoiceNeedsThreeEligibleMembers) {
   state.SeatMember = {1, 5, 6, 7};
   state.Dealer = 2;
   std::string dealer_name = "unchanged";
-  EXPECT_FALSE(ChooseMembersAtRandom(state, Scripted({0.5}), dealer_name));
+  Scripted random({0.5F});
+  EXPECT_FALSE(ChooseMembersAtRandom(state, random, dealer_name));
   EXPECT_EQ(state.SeatMember, (std::array<int16_t, 4>{1, 5, 6, 7}));
   EXPECT_EQ(state.Dealer, 2);
   EXPECT_EQ(state.DecisionPhase, kChoosingMembers);
@@ -238,7 +246,8 @@ TEST(MemberDecision, DrawPromptHasOneDotPerPositionUpToTheAce) {
     auto swaps = c.first_swaps;
     swaps.resize(10, {0, 0});
     DealerDraw draw;
-    ShuffleDrawCards(draw, Scripted(SwapScript(swaps)));
+    Scripted random(SwapScript(swaps));
+    ShuffleDrawCards(draw, random);
     EXPECT_EQ(draw.DrawCards, c.cards);
     EXPECT_EQ(draw.DrawTaken, (std::array<int16_t, 5>{}));
     const int ace = AcePosition(draw);
@@ -302,12 +311,23 @@ TEST(MemberDecision, RevealIgnoresTakenAndOutOfRangePositions) {
 TEST(MemberDecision, ComputerDrawsAgainWhileThePositionIsTaken) {
   DealerDraw draw;
   draw.DrawTaken = {0, 1, 1, 0, 0};
-  EXPECT_EQ(ComputerDrawPosition(draw, Scripted({Pick(0, 4), Pick(1, 4), Pick(0, 4), Pick(3, 4)})), 4);
-  EXPECT_EQ(ComputerDrawPosition(draw, Scripted({Pick(2, 4)})), 3);
-  // A generator stuck on a taken position still ends.
-  EXPECT_EQ(ComputerDrawPosition(draw, Scripted({Pick(1, 4)})), 3);
+  struct Case {
+    std::vector<float> script;
+    int position;
+  };
+  const Case cases[] = {
+      {{Pick(0, 4), Pick(1, 4), Pick(0, 4), Pick(3, 4)}, 4},
+      {{Pick(2, 4)}, 3},
+      // A generator stuck on a taken position still ends.
+      {{Pick(1, 4)}, 3},
+  };
+  for (const auto& c : cases) {
+    Scripted random(c.script);
+    EXPECT_EQ(ComputerDrawPosition(draw, random), c.position);
+  }
   draw.DrawTaken = {0, 1, 1, 1, 1};
-  EXPECT_EQ(ComputerDrawPosition(draw, Scripted({0.0})), 0);
+  Scripted random({0.0F});
+  EXPECT_EQ(ComputerDrawPosition(draw, random), 0);
 }
 
 TEST(MemberDecision, StartingAMatchClearsTheLog) {
@@ -326,10 +346,9 @@ TEST(MemberDecision, StartingAMatchClearsTheLog) {
   }
 }
 
-TEST(MemberDecision, Seeds) {
-  EXPECT_EQ(OpeningSeed(12, 34), 408u);
-  EXPECT_EQ(TimerSeed(12, 34, 2026), 434u);
-  EXPECT_EQ(TimerSeed(0, 0, 1999), 99u);
+TEST(MemberDecision, OpeningSeedIsMinutesTimesSeconds) {
+  EXPECT_EQ(OpeningSeed(TimeOfDay{2026, 8, 12, 34}), 408);
+  EXPECT_EQ(OpeningSeed(TimeOfDay{2026, 23, 59, 0}), 0);
 }
 
 }  // namespace
