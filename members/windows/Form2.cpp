@@ -10,10 +10,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -52,6 +54,44 @@ int DrawKeyPosition(const QString& typed) {
     default: return 0;
   }
 }
+
+// Draws a member row as two columns, the points right-aligned and the name
+// after them; the row's text stays the one the list holds.
+class MemberRowDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString text = opt.text;
+    opt.text.clear();
+    const QWidget* widget = opt.widget;
+    QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+    const qsizetype tab = text.indexOf(u'\t');
+    const QString points = (tab < 0 ? text : text.left(tab)).trimmed();
+    const QString name = tab < 0 ? QString() : text.mid(tab).trimmed();
+    const QRect area = opt.rect.adjusted(8, 0, -8, 0);
+    const int column = opt.fontMetrics.horizontalAdvance(QStringLiteral("-00000点"));
+    painter->save();
+    QColor colour = opt.palette.color(QPalette::Text);
+    if (opt.state & QStyle::State_Selected) colour = opt.palette.color(QPalette::HighlightedText);
+    const QVariant foreground = index.data(Qt::ForegroundRole);
+    if (foreground.canConvert<QBrush>() && !(opt.state & QStyle::State_Selected)) colour = foreground.value<QBrush>().color();
+    painter->setPen(colour);
+    painter->drawText(QRect(area.left(), area.top(), column, area.height()), Qt::AlignRight | Qt::AlignVCenter, points);
+    painter->drawText(area.adjusted(column + 24, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, name);
+    painter->restore();
+  }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(size.height() + 8);
+    return size;
+  }
+};
 
 QLabel* SeatPlate(QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -100,6 +140,8 @@ void Form2::BuildControls() {
   List1->setObjectName(QStringLiteral("List1"));
   List1->setSelectionMode(QAbstractItemView::MultiSelection);
   List1->setToolTip(QStringLiteral("対戦相手を3人選んでください"));
+  List1->setItemDelegate(new MemberRowDelegate(List1));
+  List1->installEventFilter(this);
   stage_->addWidget(List1);
   stage_->addWidget(BuildDrawPage());
   stage_->addWidget(BuildSeatingPage());
@@ -191,7 +233,7 @@ QWidget* Form2::BuildSeatingPage() {
   // left, the top and the right, as the main window seats them.
   auto* felt = new QFrame(stage_);
   felt->setObjectName(QStringLiteral("Felt"));
-  felt->setStyleSheet(kFelt + QStringLiteral(" QLabel#Dealer { color: #1a1a1a; background: #ffd54a;"
+  felt->setStyleSheet(kFelt + QStringLiteral(" QFrame#Felt QLabel#Dealer { color: #1a1a1a; background: #ffd54a;"
                                               " border-radius: 9px; padding: 1px 6px; font-weight: bold; }"));
   auto* grid = new QGridLayout(felt);
   grid->setContentsMargins(16, 16, 16, 16);
@@ -441,6 +483,18 @@ void Form2::keyPressEvent(QKeyEvent* event) {
   }
   if (drawing_ && event->key() == Qt::Key_Escape) return;
   QDialog::keyPressEvent(event);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in the list moves on to OK rather than pressing it.
+  if (watched == List1 && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Command5->setFocus();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void Form2::UserDraw(int position) {

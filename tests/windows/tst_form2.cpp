@@ -164,6 +164,9 @@ class TestForm2 : public QObject {
     QCOMPARE(window.Label2->text(), Text(state_.members.MemberName[1][2]));
     QVERIFY(window.Label3->text().isEmpty());
     QVERIFY(!window.Command2->isEnabled());
+    window.List1->setFocus();
+    QTest::keyClick(window.List1, Qt::Key_Return);  // Enter moves on to OK without pressing it
+    QCOMPARE(window.focusWidget(), window.Command5);
     window.Command5->click();  // fewer than three: OK does nothing
     QCOMPARE(state_.DecisionPhase, int16_t{kChoosingMembers});
     Type(window, QStringLiteral("a"));  // no draw outside the draw
