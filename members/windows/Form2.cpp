@@ -339,6 +339,7 @@ void Form2::List1_SelectionChanged() {
   for (int row = 0; row < List1->count(); ++row) {
     if (List1->item(row)->isSelected()) selected.push_back(static_cast<int16_t>(List1->item(row)->data(Qt::UserRole).toInt()));
   }
+  const std::vector<int16_t> before = picks_;
   picks_ = PicksFromSelection(state_, selected);
 
   // Rows beyond the third pick are not picks; they do not stay highlighted.
@@ -355,7 +356,9 @@ void Form2::List1_SelectionChanged() {
   std::array<std::string, kOpponents> names;
   for (size_t j = 0; j < picks_.size(); ++j) names[j] = state_.GroupMemberName[picks_[j]];
   ShowSeatLabels(names);
-  if (picks_.size() == kOpponents) SeatPicks(state_, {picks_[0], picks_[1], picks_[2]}, random_);
+  // Seats are drawn when the third member is picked, not again for a click
+  // that leaves the same three.
+  if (picks_.size() == kOpponents && picks_ != before) SeatPicks(state_, {picks_[0], picks_[1], picks_[2]}, random_);
   UpdateRandomChoiceEnabled();
   if (picks_.size() == kOpponents) Command5->setFocus();
 }
