@@ -527,7 +527,7 @@ bool Form2::RevealAt(int position) {
   if (!LoadPicture(Picture[position], CardFaceFile(reveal.face))) return false;
   const std::string who = reveal.seat == 0 ? UserName(state_) : state_.SeatName[reveal.seat];
   DrawnBy[position]->setText(FromUtf8(TrimTrailingBlanks(who)));
-  if (draw_.DrawCount > kDrawPositions) {
+  if (draw_.DrawCount > kDrawPositions && AcePosition(draw_) != 0) {
     // Everyone has drawn: mark the dealer's card.
     const int ace = AcePosition(draw_);
     DrawnBy[ace]->setText(DrawnBy[ace]->text() + QStringLiteral("  [親]"));
