@@ -259,6 +259,13 @@ class TestForm2 : public QObject {
     QVERIFY(std::filesystem::exists(paths_.DataFile(kMemberDataFile)));
   }
 
+  void noCardFolderEndsTheProgram() {
+    Prepare(0);
+    std::filesystem::remove(dir_->File("cards/DiaA.bmp"));
+    WhenModal([](QWidget* prompt) { qobject_cast<QDialog*>(prompt)->reject(); });
+    QCOMPARE(RunMemberDecision(nullptr, state_, paths_, false, random_, clock_), Form2Outcome::Quit);
+  }
+
   void missingCardBackEndsTheProgram() {
     Prepare(0, false);
     QString shown;
