@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -100,7 +101,9 @@ void Form10::BuildControls() {
   name_font.setBold(true);
   name_font.setPointSizeF(name_font.pointSizeF() * 1.2);
   PlayerName->setFont(name_font);
-  PlayerName->setMinimumWidth(260);
+  // Room for twenty full-width characters; a longer name is cut short with
+  // "…" and shown whole in its tooltip.
+  PlayerName->setFixedWidth(QFontMetrics(name_font).horizontalAdvance(QString(20, QChar(0x3042))));
   PlayerName->installEventFilter(this);
   name_row->addWidget(PlayerNameCaption);
   name_row->addWidget(PlayerName, 1);
@@ -209,7 +212,9 @@ void Form10::ShowMember(int member) {
   stats_member_ = member;
   const MemberRecordTexts t = MemberRecord(state_.members, stats_group_, member);
   auto show = [](QLabel* label, const std::string& text) { label->setText(QString::fromStdString(text)); };
-  show(PlayerName, t.name);
+  const QString name = QString::fromStdString(t.name);
+  PlayerName->setText(QFontMetrics(PlayerName->font()).elidedText(name, Qt::ElideRight, PlayerName->width()));
+  PlayerName->setToolTip(name);
   show(HandsPlayedFigure, t.hands_played);
   show(WinsFigure, t.wins);
   show(WinRateFigure, t.win_rate);
