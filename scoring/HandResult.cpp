@@ -244,16 +244,19 @@ void ScoreCall(Piruk930& state, HandResultView& view) {
 
 void AddSaturated(int16_t& field, long long delta) { field = SaturateInt16(field + delta); }
 
-std::array<int16_t, kMemberStats>* SeatStats(Piruk930& state, int seat) {
-  int group = 1;
-  int member = 1;
+std::optional<MemberRef> SeatRecord(const Piruk930& state, int seat) {
+  MemberRef ref{1, 1};
   if (seat != 0) {
-    if (!IsSeat(seat)) return nullptr;
-    group = state.SeatMember[0];
-    member = state.SeatMember[seat];
+    if (!IsSeat(seat)) return std::nullopt;
+    ref = {state.SeatMember[0], state.SeatMember[seat]};
   }
-  if (group < 1 || group > kGroups || member < 1 || member > kMembersPerGroup) return nullptr;
-  return &state.members.MemberStats[group][member];
+  if (ref.group < 1 || ref.group > kGroups || ref.member < 1 || ref.member > kMembersPerGroup) return std::nullopt;
+  return ref;
+}
+
+std::array<int16_t, kMemberStats>* SeatStats(Piruk930& state, int seat) {
+  const auto ref = SeatRecord(state, seat);
+  return ref ? &state.members.MemberStats[ref->group][ref->member] : nullptr;
 }
 
 HandResultView ShowHandResult(Piruk930& state) {

@@ -4,6 +4,7 @@
 // texts and cards the result window shows.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,17 @@ namespace winpiruk {
 // type instead of wrapping.
 void AddSaturated(int16_t& field, long long delta);
 
+// The member record of the seat: seat 0 is always the user's own record
+// (group 1, member 1), seats 1..3 the members named by `SeatMember`. Empty
+// when `SeatMember` points outside the member table.
+struct MemberRef {
+  int group = 0;
+  int member = 0;
+};
+std::optional<MemberRef> SeatRecord(const Piruk930& state, int seat);
+
 // The statistics of the member sitting in `seat`: seat 0 is always the
-// user's own record (group 1, member 1), seats 1..3 the members named by
-// `SeatMember`. Null when `SeatMember` points outside the member table.
+// user's own record; null when the seat has no member record.
 std::array<int16_t, kMemberStats>* SeatStats(Piruk930& state, int seat);
 
 // Everything the result window shows. Card codes are 1..52; rows hold only
