@@ -6,6 +6,7 @@
 #include "config/NumberText.h"
 #include "config/RuleLimits.h"
 #include "scoring/HandResult.h"
+#include "scoring/MemberFiles.h"
 
 namespace winpiruk {
 namespace {
@@ -67,6 +68,10 @@ void SetUma(const std::array<int16_t, kSeats>& a, bool bonus_on, std::array<int1
 }
 
 }  // namespace
+
+MemberFilesWriter MemberFilesWriterFor(const ProgramPaths& paths) {
+  return [paths](const Piruk930& state) { return WriteMemberFiles(state, paths); };
+}
 
 int32_t ElapsedMatchSeconds(int32_t start, int32_t now) {
   const long long difference = (static_cast<long long>(now) - start) % kSecondsPerDay;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "config/ProgramPaths.h"
 #include "engine/Piruk930.h"
 
 namespace winpiruk {
@@ -39,6 +40,9 @@ struct SettlementView {
 
 // Writes both member files; false when they could not be written.
 using MemberFilesWriter = std::function<bool(const Piruk930&)>;
+
+// The writer of the program: both files in the user's data folder.
+MemberFilesWriter MemberFilesWriterFor(const ProgramPaths& paths);
 
 // Seconds from the start of the match to `now`, both seconds since midnight;
 // a match that passes midnight is counted across it.
