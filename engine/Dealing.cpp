@@ -22,6 +22,7 @@ void NewHandBookkeeping(Piruk930& s) {
   s.PenaltyPending = 0;
   s.TurnOver = 1;
   s.DiscardIndex = kFirstDiscardSlot;
+  s.DealerChoice.clear();
 }
 
 // The face-up card left over becomes the first card of the discard pile.
