@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "scoring/HandResult.h"
+#include "scoring/MemberFiles.h"
+#include "support/TempDir.h"
 
 namespace winpiruk {
 namespace {
@@ -170,6 +172,19 @@ TEST(Settlement, WritesTheMemberFilesWithTheSettledFigures) {
   EXPECT_EQ(writes, 1);
   EXPECT_EQ(written_points, 1140);
   EXPECT_FALSE(view.files_written);
+}
+
+TEST(Settlement, TheProgramWriterPutsBothFilesInTheDataFolder) {
+  test::TempDir folder;
+  ProgramPaths paths;
+  paths.data_directory = folder.path();
+  Piruk930 state = MatchState({40, 20, 0, -60});
+  EXPECT_TRUE(ShowSettlement(state, 36000, MemberFilesWriterFor(paths)).files_written);
+  Piruk930 reread;
+  ReadMemberFiles(reread, paths);
+  EXPECT_EQ(reread.members.MemberPoints[1][1], 1140);
+  EXPECT_EQ(reread.members.MemberStats[2][8][GamesPlayed], 1);
+  EXPECT_EQ(reread.members.MemberStats[2][8][RankTotal], 4);
 }
 
 TEST(Settlement, MemberPointsSaturate) {
