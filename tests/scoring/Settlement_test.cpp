@@ -212,11 +212,15 @@ TEST(Settlement, AnotherMatchAndAMemberChangeStartFromZero) {
   changing.MatchInProgress = 1;
   changing.AutoPlay = 1;
   changing.HandNumber = 8;
+  changing.Hands[2][1] = 14;
+  changing.Hands[2][kHandCount] = 1;
   EXPECT_TRUE(LeaveMatchForMemberChange(changing));
   EXPECT_EQ(changing.MatchInProgress, 0);
   EXPECT_EQ(changing.AutoPlay, 0);
   EXPECT_EQ(changing.HandNumber, 0);
   EXPECT_EQ(changing.Score, (std::array<int16_t, kSeats>{}));
+  EXPECT_EQ(changing.Hands[2][1], 0);
+  EXPECT_EQ(changing.Hands[2][kHandCount], 0);
   EXPECT_FALSE(LeaveMatchForMemberChange(changing));
 }
 
