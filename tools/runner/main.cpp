@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "MatchScoring.h"
 #include "SilentView.h"
@@ -132,12 +133,13 @@ int Run(const Options& options) {
     if (state.AwaitingUser == 1) {
       // The auto-play gave the move back to the user: nobody is there.
       ++stalls;
-      std::string hand;
-      for (int slot = 1; slot <= 10; ++slot) hand += " " + std::to_string(state.Hands[0][slot]);
-      view.failure_notes.push_back("auto-play stalled in hand " + std::to_string(view.hands + 1) +
-                                   ": phases " + std::to_string(state.HandPhase) + "/" +
-                                   std::to_string(state.TurnPhase) + ", top " + std::to_string(state.TopDiscard) +
-                                   ", penalty " + std::to_string(state.PenaltyPending) + ", hand" + hand);
+      char note[200];
+      const auto& row = state.Hands[0];
+      std::snprintf(note, sizeof note,
+                    "auto-play stalled in hand %lld: phases %d/%d, top %d, penalty %d, hand %d %d %d %d %d %d %d %d %d %d",
+                    view.hands + 1, state.HandPhase, state.TurnPhase, state.TopDiscard, state.PenaltyPending, row[1],
+                    row[2], row[3], row[4], row[5], row[6], row[7], row[8], row[9], row[10]);
+      view.failure_notes.emplace_back(note);
       break;
     }
     if (view.hands == before) {
@@ -157,32 +159,53 @@ int Run(const Options& options) {
 
   const int codes[] = {3, 7, 10, 11, 99};
   if (options.json) {
-    std::string json = "{\"hands\":" + std::to_string(view.hands) + ",\"seed\":" + std::to_string(options.seed) +
-                       ",\"rules\":" + JsonText(options.rules) + ",\"by_end_code\":{";
-    bool first = true;
-    for (const int code : codes) {
-      json += (first ? "\"" : ",\"") + std::to_string(code) + "\":" + std::to_string(view.by_end_code[code]);
-      first = false;
+    std::string json;
+    auto add = [&json](std::string_view piece) { json.append(piece); };
+    auto number = [&json](long long n) { json.append(std::to_string(n)); };
+    add("{\"hands\":");
+    number(view.hands);
+    add(",\"seed\":");
+    number(options.seed);
+    add(",\"rules\":");
+    add(JsonText(options.rules));
+    add(",\"by_end_code\":{");
+    for (std::size_t i = 0; i < std::size(codes); ++i) {
+      add(i == 0 ? "\"" : ",\"");
+      number(codes[i]);
+      add("\":");
+      number(view.by_end_code[codes[i]]);
     }
-    json += "},\"counter_calls\":" + std::to_string(view.counter_calls) +
-            ",\"checks\":" + std::to_string(checks) +
-            ",\"invariant_failures\":" + std::to_string(invariant_failures) +
-            ",\"internal_errors\":" + std::to_string(view.internal_errors) + ",\"stalls\":" + std::to_string(stalls) +
-            ",\"hands_per_second\":" + std::to_string(static_cast<long long>(per_second));
+    add("},\"counter_calls\":");
+    number(view.counter_calls);
+    add(",\"checks\":");
+    number(checks);
+    add(",\"invariant_failures\":");
+    number(invariant_failures);
+    add(",\"internal_errors\":");
+    number(view.internal_errors);
+    add(",\"stalls\":");
+    number(stalls);
+    add(",\"hands_per_second\":");
+    number(static_cast<long long>(per_second));
     if (whole_matches) {
-      json += ",\"matches\":" + std::to_string(matches) +
-              ",\"matches_per_second\":" + std::to_string(static_cast<long long>(matches_per_second)) +
-              ",\"points_by_seat\":[";
+      add(",\"matches\":");
+      number(matches);
+      add(",\"matches_per_second\":");
+      number(static_cast<long long>(matches_per_second));
+      add(",\"points_by_seat\":[");
       for (int seat = 0; seat < kSeats; ++seat) {
-        json += (seat == 0 ? "" : ",") + std::to_string(scoring->points_by_seat[seat]);
+        if (seat != 0) add(",");
+        number(scoring->points_by_seat[seat]);
       }
-      json += "]";
+      add("]");
     }
-    json += ",\"failures\":[";
+    add(",\"failures\":[");
     for (std::size_t i = 0; i < view.failure_notes.size(); ++i) {
-      json += (i == 0 ? "" : ",") + JsonText(view.failure_notes[i]);
+      if (i != 0) add(",");
+      add(JsonText(view.failure_notes[i]));
     }
-    json += "],\"ok\":" + std::string(ok ? "true" : "false") + "}";
+    add("],\"ok\":");
+    add(ok ? "true}" : "false}");
     std::printf("%s\n", json.c_str());
   } else {
     std::printf("hands played:        %lld\n", view.hands);
