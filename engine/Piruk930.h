@@ -76,6 +76,13 @@ struct Piruk930 {
   int16_t UserClaimedCall = 0;
   double CallWindowStart = 0;  // seconds on the monotonic clock
   std::array<int16_t, 11> PlayList{};
+  // The computer player's working fields.
+  std::array<int16_t, 11> CandidateRanks{};
+  int16_t PenaltyDrawing = 0;    // the computer seat to move draws its penalty card by card
+  int16_t AutoExtraPending = 0;  // the auto-play has just picked a throw-more card
+  // Set while the engine carries out a step; handlers that would change the
+  // table (a new game, a pick) refuse while it is set.
+  int16_t EngineRunning = 0;
 
   // Match and seats.
   std::array<int16_t, kSeats> Score{};

@@ -1,0 +1,115 @@
+#pragma once
+// The turn engine: the one entry point of the window's handlers into the
+// game. It runs on the caller's thread, re-enters the event loop only
+// through the view, and returns when it waits for the user.
+#include <cstdint>
+
+#include "engine/Clock.h"
+#include "engine/Piruk930.h"
+#include "engine/Random.h"
+#include "engine/TableView.h"
+
+namespace winpiruk {
+
+// What RunComputerSeats and the user's steps end with.
+enum MoveResult : int16_t {
+  kMoveUserTurn = 1,
+  kMoveInitialMatch = 3,
+  kMoveCall = 7,
+  kMoveCardOver = 10,
+  kMoveDiscardFinish = 11,
+  kMoveNoGame = 99,
+  kMoveNotComputerSeat = 999,
+};
+
+// What the new-game command leads to.
+enum class NewGameStep {
+  Refused,             // a message was shown; nothing changed
+  Kept,                // the user kept the match in progress
+  OpenMemberDecision,  // close and reopen the member and dealer window
+};
+
+// The pick a typed character stands for (0: none).
+int16_t KeyPick(char32_t ch);
+
+// Speed units of the pause between computer moves (0: no pause).
+int SpeedPauseUnits(const Settings& settings);
+
+class Engine {
+ public:
+  Engine(Piruk930& state, TableView& view, RandomSource& random, const Clock& clock);
+
+  // The turn handler: deals when no hand is in progress, else carries out
+  // `UserPick`, then plays until the user must act again or the match ends.
+  void PlayTurn();
+
+  // Input from the table. Each returns true when the input was taken (and
+  // the turn handler has run for it).
+  bool ClickHandCard(int position);  // Picture1..Picture9
+  bool ClickDrawPile();              // Picture10
+  bool ClickDiscardPile();           // Picture11; also claims a call
+  bool ClickSecondCard();            // Picture39
+  bool TypeKey(char32_t ch);         // a typed character
+  // Timer1's tick: counts the time limit down and, at its end, types "J"
+  // then " " through TypeKey.
+  void TimerTick();
+
+  // The user's time limit for the move now pending.
+  void StartTimeLimit();
+
+  // The new-game menu command.
+  NewGameStep NewGame();
+  // The play-mode menu items.
+  void GameModeAuto_Click();
+  void GameModeManual_Click();
+
+  // A claim of the call by the user (a click on the discard pile while the
+  // claim window is open).
+  void ClaimCall();
+
+  // An internal error ended the run; the view was told.
+  bool Failed() const { return failed_; }
+
+  // --- Steps, public for the tests and the runner ----------------------------
+  // Plays the computer seats from `CurrentSeat` until the user's turn (1) or
+  // the end of the hand (3, 7, 10, 11, 99; 999 for a seat that is not one).
+  int16_t RunComputerSeats();
+
+ private:
+  enum class Step { Continue, Wait, Stop };
+
+  Step Dispatch();
+  Step StartHandStep();
+  Step DealerChoiceStep();
+  Step FirstTurn();
+  Step UserFirstAction();
+  Step FurtherDiscard();
+  Step UserDiscard(int position);
+  Step UserDiscardFinish();
+  Step UserDraw();
+  Step UserPenaltyDraw();
+  Step EndOfUserAction();
+  Step NextSeatAfterUser();
+  Step UserTurnBegins();
+  Step EndOfHand(int16_t result);
+  Step WaitForUser();
+  void Fail(int number);
+
+  // Draws one card for a seat; false when the pile is exhausted afterwards.
+  void DrawCard(int seat);
+  // Reuses the discard pile once the deck has run out.
+  void ReusePile();
+  bool DrawSlotEmpty() const;
+  void ComputerDiscard(int seat);
+  int16_t AfterComputerCard(int seat);
+
+  Piruk930& s_;
+  TableView& view_;
+  RandomSource& random_;
+  const Clock& clock_;
+  bool user_drawing_penalty_ = false;
+  bool refused_extra_99_ = false;
+  bool failed_ = false;
+};
+
+}  // namespace winpiruk

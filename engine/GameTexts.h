@@ -1,0 +1,32 @@
+#pragma once
+// Every text the engine puts on the table or in a message box.
+#include <string>
+#include <string_view>
+
+#include "engine/TableView.h"
+
+namespace winpiruk {
+
+inline constexpr std::string_view kDealerChoicePromptText = "好きな方を取ってください .";
+inline constexpr std::string_view kReuseMessageText = "場札を再度使います.";
+inline constexpr std::string_view kExtraNumberTitleText = "ｴｸｽﾄﾗﾅﾝﾊﾞｰ";
+inline constexpr std::string_view kMustDiscardAgainText = "もう一枚捨てて";  // MoreDropCardMode 1
+inline constexpr std::string_view kMayDiscardAgainText = "さらに捨てる？";   // MoreDropCardMode 0
+
+MessageText TextOf(Question question);
+MessageText TextOf(Notice notice);
+// "Internal Error(#0n)." titled "ぴるく" with the critical icon.
+MessageText InternalErrorText(int number);
+
+// "ぴるく  －N回め－", with "  [自動実行モード]" in auto-play.
+std::string HandTitle(int hand_number, bool auto_play);
+
+// The countdown label for `seconds` left, given what the label holds now: a
+// further-discard prompt (seven characters or more) keeps its first seven
+// characters, anything shorter becomes "あと" + number + "秒".
+std::string CountdownText(std::string_view current, int seconds);
+
+// Number of characters of a UTF-8 text.
+int CharacterCount(std::string_view text);
+
+}  // namespace winpiruk
