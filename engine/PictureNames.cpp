@@ -53,4 +53,18 @@ std::string BannerFile(bool counter_call, int calling_seat, bool mask) {
   return name + ".bmp";
 }
 
+PicturePoint BannerCardSpot(bool vertical, int index) {
+  if (index < 0) index = 0;
+  if (index >= kBannerCardSlots) index = kBannerCardSlots - 1;
+  constexpr int kPitchX = kBannerCardWidth + 3;
+  constexpr int kPitchY = kBannerCardHeight + 3;
+  if (!vertical) {
+    constexpr int kLeft = (kBannerHWidth - (kBannerCardSlots * kPitchX - 3)) / 2;
+    return {kLeft + index * kPitchX, kBannerHHeight - 14 - kBannerCardHeight};
+  }
+  constexpr int kRows = kBannerCardSlots / 2;
+  constexpr int kTop = (kBannerVHeight - (kRows * kPitchY - 3)) / 2;
+  return {kBannerVWidth - 14 - 2 * kBannerCardWidth - 3 + (index % 2) * kPitchX, kTop + (index / 2) * kPitchY};
+}
+
 }  // namespace winpiruk

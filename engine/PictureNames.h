@@ -20,9 +20,23 @@ constexpr int kBannerCardWidth = 28;
 constexpr int kBannerCardHeight = 40;
 
 // The call banners: the horizontal one for the top and bottom seats, the
-// vertical one for the side seats.
-constexpr int kBannerLongSide = 300;
-constexpr int kBannerShortSide = 96;
+// vertical one for the side seats. Each holds the words of the call and a
+// tray for up to kBannerCardSlots of the smaller faces.
+constexpr int kBannerHWidth = 340;
+constexpr int kBannerHHeight = 128;
+constexpr int kBannerVWidth = 150;
+constexpr int kBannerVHeight = 340;
+constexpr int kBannerCardSlots = 10;
+
+// Top left corner of card slot `index` (0..kBannerCardSlots-1) inside a
+// banner, in pixels from the banner's top left corner: one row of ten in
+// the horizontal banner, two columns of five in the vertical one. An index
+// outside the slots is clamped to the nearest slot.
+struct PicturePoint {
+  int x = 0;
+  int y = 0;
+};
+PicturePoint BannerCardSpot(bool vertical, int index);
 
 // Turn arrows are square.
 constexpr int kArrowSize = 32;
