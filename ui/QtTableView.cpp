@@ -243,26 +243,16 @@ void QtTableView::ShowBanner(bool counter_call) {
   const int seat = std::clamp<int>(state_.Winner, 0, 3);
   CardPictures& pictures = window_.pictures();
   QPixmap banner = pictures.Banner(counter_call, seat);
-  // The calling seat's cards, in the banner's small faces, along its edge.
+  // The calling seat's cards, in the banner's small faces, on its tray.
   {
-    std::vector<int> codes;
-    for (int p = 1; p <= 10; ++p) {
-      if (state_.Hands[seat][p] != 0) codes.push_back(state_.Hands[seat][p]);
-    }
     QPainter painter(&banner);
-    const bool wide = banner.width() >= banner.height();
-    const int n = static_cast<int>(codes.size());
-    const int margin = 6;
-    const int span = (wide ? banner.width() : banner.height()) - 2 * margin - (wide ? kBannerCardWidth : kBannerCardHeight);
-    const int step = n > 1 ? std::min(wide ? kBannerCardWidth + 2 : kBannerCardHeight + 2, span / (n - 1)) : 0;
-    const int length = (n - 1) * step + (wide ? kBannerCardWidth : kBannerCardHeight);
-    for (int i = 0; i < n; ++i) {
-      const QPixmap& face = pictures.BannerFace(codes[static_cast<std::size_t>(i)]);
-      if (wide) {
-        painter.drawPixmap((banner.width() - length) / 2 + i * step, banner.height() - kBannerCardHeight - margin, face);
-      } else {
-        painter.drawPixmap(banner.width() - kBannerCardWidth - margin, (banner.height() - length) / 2 + i * step, face);
-      }
+    const bool vertical = seat == 1 || seat == 3;
+    int slot = 0;
+    for (int p = 1; p <= 10 && slot < kBannerCardSlots; ++p) {
+      const int code = state_.Hands[seat][p];
+      if (code == 0) continue;
+      const PicturePoint spot = BannerCardSpot(vertical, slot++);
+      painter.drawPixmap(spot.x, spot.y, pictures.BannerFace(code));
     }
   }
   PlaySound(counter_call ? Sound::PirukGaeshi : Sound::Piruk);

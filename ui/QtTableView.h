@@ -2,6 +2,7 @@
 // The engine's view of the table, drawn on the main window: card pictures,
 // the deal and draw animations, the banners, the labels, the sounds, the
 // message boxes and the waits.
+#include <QRect>
 #include <QString>
 #include <array>
 #include <functional>

@@ -17,7 +17,7 @@ constexpr int kGuideW = 16 * kTwipsPerPixel;
 constexpr int kGuideRaise = 12;                        // the user's row with the key guides on
 
 // The designed places (table area of the design-size window).
-constexpr int kUserLeft = 1140, kUserTop = 3855;
+constexpr int kUserLeft = 1140, kUserTop = 3780;
 constexpr int kSideTop = 750, kSideStep = 300;
 constexpr int kLeftColumnLeft = 90, kRightColumnLeft = 7125;
 constexpr int kTopRowLeft = 2130, kTopRowTop = 90, kTopRowStep = 405;
