@@ -219,13 +219,13 @@ void Form1::BuildTable() {
     label->hide();
     Label[n] = label;
   }
-  Label[13]->setText(QStringLiteral("好きな方を取ってください ."));
-  Label[14]->setText(QStringLiteral("場札を再度使います."));
-  Label[29]->setText(QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
   for (int n : {13, 14, 29}) Label[n]->setAlignment(Qt::AlignCenter);
   for (int n = 16; n <= 28; ++n) {
     if (n != 25) Label[n]->setAlignment(Qt::AlignCenter);
   }
+  Label[13]->setText(QStringLiteral("好きな方を取ってください ."));
+  Label[14]->setText(QStringLiteral("場札を再度使います."));
+  Label[29]->setText(QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
 
   ArrowPicture = new TablePicture(table_);
   ArrowPicture->setObjectName(QStringLiteral("ArrowPicture"));
@@ -296,9 +296,9 @@ void Form1::Form_Load() {
 void Form1::ShowSeatLabels() {
   const bool shown = state_.MatchInProgress != 0;
   for (int seat = 0; seat < kSeats; ++seat) {
-    Label[1 + seat]->setText(QString::fromStdString(state_.SeatName[seat]));
-    Label[9 + seat]->setText(QStringLiteral("[") + QString::fromStdString(NumberText(state_.Score[seat])) +
-                             QStringLiteral("点 ]"));
+    SetLabelText(1 + seat, QString::fromStdString(state_.SeatName[seat]));
+    SetLabelText(9 + seat, QStringLiteral("[") + QString::fromStdString(NumberText(state_.Score[seat])) +
+                               QStringLiteral("点 ]"));
     Label[1 + seat]->setVisible(shown);
     Label[9 + seat]->setVisible(shown);
     if (!shown) Label[5 + seat]->hide();
@@ -318,12 +318,28 @@ void Form1::ApplyLabelColours() {
   }
 }
 
+void Form1::SetLabelText(int number, const QString& text) {
+  if (number >= 1 && number <= kLabelCount && number != 25) SetLabelText(Label[number], text);
+}
+
+void Form1::SetLabelText(QLabel* label, const QString& text) {
+  label->setText(text);
+  const int number = label->objectName().mid(5).toInt();
+  if (number < 1 || number > kLabelCount) return;
+  // The box hugs the text: the label's place is the most it may take.
+  const QRect place = PixelRect(layout_.label[number]);
+  const int width = std::min(place.width(), label->sizeHint().width() + 4);
+  QRect box(place.left(), place.top(), width, place.height());
+  if ((label->alignment() & Qt::AlignHCenter) != 0) box.moveLeft(place.center().x() - width / 2);
+  label->setGeometry(box);
+}
+
 void Form1::LayOutTable() {
   laying_out_ = true;
   layout_ = LayoutTable(TableWidth, TableHeight, state_.settings);
   for (int n = 1; n <= kPictureCount; ++n) Picture[n]->setGeometry(PixelRect(layout_.picture[n]));
   for (int n = 1; n <= kLabelCount; ++n) {
-    if (n != 25) Label[n]->setGeometry(PixelRect(layout_.label[n]));
+    if (n != 25) SetLabelText(n, Label[n]->text());
   }
   // Later cards of a row lie over earlier ones where the rows overlap.
   for (int n = 1; n <= 39; ++n) Picture[n]->raise();

@@ -77,6 +77,9 @@ class Form1 : public QMainWindow {
   // Places every picture and label for the window's current size.
   void LayOutTable();
   void ApplyLabelColours();
+  // Sets a label's text and fits its box to the text within its place.
+  void SetLabelText(int number, const QString& text);
+  void SetLabelText(QLabel* label, const QString& text);
   // Redraws the table's labels of names, counts and scores from the state.
   void ShowSeatLabels();
 

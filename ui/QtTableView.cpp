@@ -140,7 +140,7 @@ void QtTableView::ShowHand(int seat) {
   for (int p = 1; p <= 9; ++p) window_.Picture[HandPicture(seat, p)]->raise();
   if (seat == 0) ShowHandKeyGuides(true);
   if (count >= 1) {
-    window_.Label[5 + seat]->setText(QString::fromStdString(NumberText(count)) + QStringLiteral("枚 "));
+    window_.SetLabelText(5 + seat, QString::fromStdString(NumberText(count)) + QStringLiteral("枚 "));
     window_.Label[5 + seat]->show();
   }
 }
@@ -257,11 +257,16 @@ void QtTableView::ShowBanner(bool counter_call) {
   }
   PlaySound(counter_call ? Sound::PirukGaeshi : Sound::Piruk);
 
-  // The banner slides from the middle of the table toward the caller's row.
+  // The banner slides from the middle of the table toward the caller's row;
+  // on a small table it is drawn smaller so that it stays whole.
+  const QRect area = window_.table()->rect();
+  const QSize room = area.size() * 9 / 10;
+  if (banner.width() > room.width() || banner.height() > room.height()) {
+    banner = banner.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  }
   TablePicture* picture = window_.BannerPicture;
   picture->setPixmap(banner);
   picture->resize(banner.size());
-  const QRect area = window_.table()->rect();
   const TableLayout& layout = window_.table_layout();
   const QRect row = Form1::PixelRect(layout.picture[HandPicture(seat, 1)])
                         .united(Form1::PixelRect(layout.picture[HandPicture(seat, 9)]));
@@ -304,7 +309,7 @@ QLabel* QtTableView::LabelFor(TableLabel label) const {
 void QtTableView::ShowLabel(TableLabel label, std::string_view text) {
   QLabel* shown = LabelFor(label);
   if (shown == nullptr) return;
-  shown->setText(Text(text));
+  window_.SetLabelText(shown, Text(text));
   if (label == TableLabel::KeyGuideJ || label == TableLabel::KeyGuideK) {
     RefreshPileGuides();
     return;
