@@ -79,7 +79,6 @@ class Engine {
   enum class Step { Continue, Wait, Stop };
 
   Step Dispatch();
-  Step StartHandStep();
   Step DealerChoiceStep();
   Step FirstTurn();
   Step UserFirstAction();
@@ -87,28 +86,35 @@ class Engine {
   Step UserDiscard(int position);
   Step UserDiscardFinish();
   Step UserDraw();
-  Step UserPenaltyDraw();
-  Step EndOfUserAction();
+  Step EndOfUserAction(bool check_overflow);
   Step NextSeatAfterUser();
   Step UserTurnBegins();
   Step EndOfHand(int16_t result);
-  Step WaitForUser();
-  void Fail(int number);
+  Step Ignore();
+  Step Fail(int number);
+  bool AskDiscardFinish();
+  int16_t AutoPick();
 
-  // Draws one card for a seat; false when the pile is exhausted afterwards.
+  // Takes the card at DrawIndex into a seat's first empty slot and shows it.
   void DrawCard(int seat);
-  // Reuses the discard pile once the deck has run out.
+  // Makes the discard pile the draw pile once the deck has run out.
   void ReusePile();
   bool DrawSlotEmpty() const;
-  void ComputerDiscard(int seat);
-  int16_t AfterComputerCard(int seat);
+  void PushDiscard(int16_t code);
+  // A computer seat's discard of PlayList(0); true when it is called.
+  bool ComputerDiscard(int seat);
+  // A computer seat's draw; false when the pile is exhausted.
+  bool ComputerDraw(int seat);
+  void ApplyTopCardEffect(int seat, int16_t& next);
 
   Piruk930& s_;
   TableView& view_;
   RandomSource& random_;
   const Clock& clock_;
   bool user_drawing_penalty_ = false;
-  bool refused_extra_99_ = false;
+  int auto_refusals_ = 0;        // auto-play picks refused in a row
+  long long accepted_picks_ = 0;  // picks the engine acted on
+  bool member_decision_pending_ = false;
   bool failed_ = false;
 };
 

@@ -1,0 +1,90 @@
+#include "engine/Calls.h"
+
+#include <utility>
+
+#include "config/RuleLimits.h"
+
+namespace winpiruk {
+
+bool Makes(const Settings& rules, const HandRow& row, int rank) {
+  return row[kHandSum] == rank || (rules.AceAliasJack == 1 && row[kHandRaisedSum] == rank) ||
+         (rules.FinishMeans == 4 && row[kHandProduct] == rank);
+}
+
+bool CheckCallsOnUserDiscard(Piruk930& s) {
+  if (s.settings.FinishMeans == 3) return false;
+  const int rank = CardRank(s.TopDiscard);
+  for (int seat = 1; seat <= 3; ++seat) {
+    if (Makes(s.settings, s.Hands[seat], rank)) {
+      s.Winner = static_cast<int16_t>(seat);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CheckCallsOnComputerDiscard(Piruk930& s, TableView& view) {
+  const Settings& rules = s.settings;
+  const int discarder = s.CurrentSeat;
+  const int rank = CardRank(s.TopDiscard);
+  const bool user_judges = rules.AutoJudgment == 0 && s.AutoPlay == 0;
+  auto claim_window = [&s, &view](int tenths) {
+    s.CallWindowOpen = 1;
+    view.WaitForClaim(tenths);
+    s.CallWindowOpen = 0;
+  };
+
+  s.UserClaimedCall = 0;
+  if (user_judges) claim_window(JudgmentWaitTimeInUse(rules));
+  for (int seat = 0; seat < kSeats; ++seat) {
+    if (seat == discarder) continue;
+    if (rules.FinishMeans == 3 || !Makes(rules, s.Hands[seat], rank)) continue;
+    if (seat == 0) {
+      if (user_judges) claim_window(kSecondClaimTenths);
+      if (s.UserClaimedCall != 1 && rules.AutoJudgment != 1 && s.AutoPlay != 1) continue;
+      if (rules.PirukConfirm == 1 && s.AutoPlay == 0 && !view.Ask(Question::ConfirmCall)) continue;
+    }
+    s.Winner = static_cast<int16_t>(seat);
+    return true;
+  }
+  s.Hands[discarder][kHandCount] = static_cast<int16_t>(s.Hands[discarder][kHandCount] - 1);
+  return false;
+}
+
+void CheckCounterCall(Piruk930& s, TableView& view) {
+  view.ShowCallBanner();
+  view.PlaySound(Sound::Piruk);
+  s.CounterCalled = 0;
+  s.TurnOver = 0;
+
+  HandRow& row = s.Hands[s.CurrentSeat];
+  for (int slot = 1; slot <= 9; ++slot) {
+    if (row[slot] == s.TopDiscard) row[slot] = 0;
+  }
+  int sum = 0;
+  int product = 1;
+  bool multiplied = false;
+  int ace = 0;
+  for (int slot = 1; slot <= 9; ++slot) {
+    const int rank = CardRank(row[slot]);
+    if (rank == 0) continue;
+    sum += rank;
+    if (product < 1000) {
+      product *= rank;
+      multiplied = true;
+    }
+    if (rank == 1) ace = 10;
+  }
+  if (!multiplied) product = -1;
+
+  const int called = CardRank(s.TopDiscard);
+  if (s.settings.PirukGaeshi != 0 && (sum + ace == called || sum == called || product == called)) {
+    s.TurnOver = 1;
+    s.CounterCalled = 1;
+    std::swap(s.CurrentSeat, s.Winner);
+    view.ShowCounterCallBanner();
+    view.PlaySound(Sound::PirukGaeshi);
+  }
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,257 @@
+#include "engine/ComputerPlayer.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "config/RuleLimits.h"
+#include "engine/Cards.h"
+
+namespace winpiruk {
+
+namespace {
+
+// How many cards of a row are neither empty nor throw-more cards.
+int OtherThanThrowMore(const HandRow& row, int more_drop_card) {
+  int count = 0;
+  for (int slot = 1; slot <= 10; ++slot) {
+    const int rank = CardRank(row[slot]);
+    if (rank != 0 && rank != more_drop_card) ++count;
+  }
+  return count;
+}
+
+void ClearPlayList(Piruk930& s) {
+  s.PlayList.fill(0);
+  s.CandidateRanks.fill(0);
+}
+
+// Steps shared by the ordinary move and the further discard once a card is
+// chosen: the throw-more check, then the penalty the card adds.
+ComputerMove FinishChoice(Piruk930& s, int seat) {
+  const Settings& rules = s.settings;
+  const int rank = CardRank(s.PlayList[0]);
+  if (rank == rules.MoreDropCard) {
+    if (OtherThanThrowMore(s.Hands[seat], rules.MoreDropCard) > 1) {
+      s.TurnOver = 0;
+    } else if (rules.MoreDropCardMode != 0) {
+      s.PlayList[0] = 0;
+      return ComputerMove::Draw;
+    }
+  }
+  if (rank == rules.PenaltyCard) {
+    s.PenaltyPending = static_cast<int16_t>(s.PenaltyPending + PenaltyLeavesInUse(rules));
+  }
+  return ComputerMove::Discard;
+}
+
+}  // namespace
+
+bool Matches(int code, int top) {
+  const DecodedCard a = DecodeCard(code);
+  const DecodedCard b = DecodeCard(top);
+  return a.rank == b.rank || a.suit == b.suit;
+}
+
+DealerPick ComputerDealerChoice(Piruk930& s, TableView& view, RandomSource& random, int dealer) {
+  const Settings& rules = s.settings;
+  const int own = CardRank(s.Hands[dealer][5]);
+  const int offered = CardRank(s.DeckSlots[s.DrawIndex]);
+  view.Pause(5);
+  if (random.Next() * 5.0F > 1.0F && (own == rules.PenaltyCard || own == rules.MoreDropCard)) {
+    return DealerPick::Keep;
+  }
+  if (random.Next() * 5.0F > 1.0F && (offered == rules.MoreDropCard || offered == rules.PenaltyCard)) {
+    return DealerPick::Take;
+  }
+  const float r3 = random.Next();
+  return own > offered || r3 * 8.0F < 1.0F ? DealerPick::Take : DealerPick::Keep;
+}
+
+ComputerMove ChooseComputerMove(Piruk930& s, RandomSource& random, int seat) {
+  const Settings& rules = s.settings;
+  HandRow& row = s.Hands[seat];
+  const int n = row[kHandCount];
+
+  if (s.PenaltyPending > 0) {
+    int last = 0;
+    for (int slot = 1; slot <= n; ++slot) {
+      if (CardRank(row[slot]) == rules.PenaltyCard) last = slot;
+    }
+    if (last != 0 && n > 1) {
+      s.PlayList[0] = row[last];
+      s.PenaltyPending = static_cast<int16_t>(s.PenaltyPending + PenaltyLeavesInUse(rules));
+      return ComputerMove::Discard;
+    }
+    s.PenaltyDrawing = 1;
+    s.PlayList[0] = 0;
+    return ComputerMove::PenaltyDraw;
+  }
+
+  if (n == 1) {
+    const float r = random.Next();
+    const bool tries = rules.FinishMeans == 3 ||
+                       (rules.FinishMeans == 2 &&
+                        static_cast<int>(std::floor(r * 10.0F)) < s.Score[seat] / 10 + 1);
+    return tries && Matches(row[1], s.TopDiscard) ? ComputerMove::DiscardFinish : ComputerMove::Draw;
+  }
+
+  s.TurnOver = 1;
+  ClearPlayList(s);
+  int m = 0;
+  for (int slot = 1; slot <= n && slot <= 10; ++slot) {
+    if (Matches(row[slot], s.TopDiscard)) s.PlayList[m++] = row[slot];
+  }
+  if (m == 0) return ComputerMove::Draw;
+  RankCandidates(s, random, seat, false);
+  if (s.PlayList[0] == 0) return ComputerMove::Draw;
+  return FinishChoice(s, seat);
+}
+
+ComputerMove ChooseExtraDiscard(Piruk930& s, RandomSource& random, int seat) {
+  const Settings& rules = s.settings;
+  const HandRow& row = s.Hands[seat];
+  const int n = row[kHandCount];
+  s.PlayList[0] = row[1];
+  int best = CardRank(row[1]);
+  if (n == 1 && (rules.FinishMeans == 0 || rules.FinishMeans == 1 || rules.FinishMeans == 4)) {
+    s.TurnOver = 1;
+    return FinishChoice(s, seat);
+  }
+  const float r = random.Next();
+  if (!(n == 2 && r * 7.0F > static_cast<float>(s.Boldness[seat]) && rules.FinishMeans < 2)) {
+    for (int slot = 2; slot <= 10; ++slot) {
+      const int rank = CardRank(row[slot]);
+      if (rank > best) {
+        best = rank;
+        s.PlayList[0] = row[slot];
+      }
+    }
+  }
+  if (CardRank(s.PlayList[0]) != rules.MoreDropCard) s.TurnOver = 1;
+  return FinishChoice(s, seat);
+}
+
+void RankCandidates(Piruk930& s, RandomSource& random, int seat, bool auto_play) {
+  // Highest rank first, the lower code first among equal ranks, empty slots
+  // last. At most ten candidates: an insertion sort in place.
+  auto& list = s.PlayList;
+  auto& ranks = s.CandidateRanks;
+  auto before = [](int code_a, int code_b) {
+    if (code_b == 0) return code_a != 0;
+    if (code_a == 0) return false;
+    const int ra = CardRank(code_a);
+    const int rb = CardRank(code_b);
+    return ra != rb ? ra > rb : code_a < code_b;
+  };
+  for (std::size_t i = 1; i < list.size(); ++i) {
+    const int16_t code = list[i];
+    std::size_t j = i;
+    while (j > 0 && before(code, list[j - 1])) {
+      list[j] = list[j - 1];
+      --j;
+    }
+    list[j] = code;
+  }
+  for (std::size_t i = 0; i < list.size(); ++i) ranks[i] = static_cast<int16_t>(CardRank(list[i]));
+
+  const int boldness = s.Boldness[seat];
+  const int deduction = s.Deduction[seat];
+  const int limit_own = boldness > 4 ? 13 - boldness : 9;
+  int limit_user = 3;
+  if (random.Next() > 0.5F && deduction >= 4) limit_user = 2;
+  const bool a = random.Next() * 6.0F > 2.0F;
+  const int e = std::abs(static_cast<int>(s.Score[seat])) > 4 * deduction ? 2 : 0;
+  const bool b = random.Next() * 6.0F - 2.0F > static_cast<float>(boldness + e);
+  const bool hold = s.Hands[seat][kHandCount] < limit_own && (auto_play || seat != 0) &&
+                    s.Hands[0][kHandCount] < limit_user && a && b && s.settings.FinishMeans != 3;
+  if (hold) s.PlayList[0] = 0;
+}
+
+int16_t AutoPlayMove(Piruk930& s, TableView& view, RandomSource& random) {
+  const Settings& rules = s.settings;
+  const HandRow& row = s.Hands[0];
+  const int n = row[kHandCount];
+  view.Pause(1);
+
+  auto answer = [&s](int pick) {
+    s.UserPick = static_cast<int16_t>(pick);
+    return s.UserPick;
+  };
+
+  if (s.HandPhase == 1) {
+    const int own = CardRank(row[5]);
+    const int offered = CardRank(s.DeckSlots[s.DrawIndex]);
+    int pick = own < offered ? kPickDiscardPile : kPickSecondCard;
+    const float r1 = random.Next();
+    const float r2 = random.Next();
+    const float r3 = random.Next();
+    const float r4 = random.Next();
+    if (own == rules.MoreDropCard && r1 < 0.7F) pick = kPickDiscardPile;
+    if (offered == rules.MoreDropCard && r2 < 0.7F) pick = kPickSecondCard;
+    if (own == rules.PenaltyCard && r3 < 0.9F) pick = kPickDiscardPile;
+    if (offered == rules.PenaltyCard && r4 < 0.9F) pick = kPickSecondCard;
+    return answer(pick);
+  }
+
+  ClearPlayList(s);
+  if (s.PenaltyPending >= 1) {
+    int pick = kPickDrawPile;
+    for (int slot = 1; slot <= n; ++slot) {
+      if (CardRank(row[slot]) == rules.PenaltyCard) pick = slot;
+    }
+    return answer(pick);
+  }
+
+  if (s.AutoExtraPending != 0) {
+    s.AutoExtraPending = 0;
+    for (int slot = 1; slot <= n && slot <= 10; ++slot) s.PlayList[slot - 1] = row[slot];
+    RankCandidates(s, random, 0, true);
+    int pick = kPickDrawPile;
+    int throw_more = 0;
+    for (int slot = 1; slot <= n; ++slot) {
+      if (row[slot] == s.PlayList[0]) pick = slot;
+      if (CardRank(row[slot]) == rules.MoreDropCard) throw_more = slot;
+    }
+    if (throw_more != 0) {
+      pick = throw_more;
+      s.AutoExtraPending = 1;
+    }
+    if (pick == kPickDrawPile) pick = 1;
+    return answer(pick);
+  }
+
+  if (n == 1 && (rules.FinishMeans == 0 || rules.FinishMeans == 1 || rules.FinishMeans == 4)) {
+    return answer(kPickDrawPile);
+  }
+
+  s.TurnOver = 1;
+  int m = 0;
+  for (int slot = 1; slot <= n && slot <= 10; ++slot) {
+    if (Matches(row[slot], s.TopDiscard)) s.PlayList[m++] = row[slot];
+  }
+  if (m == 0) return answer(kPickDrawPile);
+  RankCandidates(s, random, 0, true);
+  if (s.PlayList[0] == 0) return answer(kPickDrawPile);
+
+  const bool throw_more = CardRank(s.PlayList[0]) == rules.MoreDropCard;
+  if (throw_more) {
+    if (OtherThanThrowMore(row, rules.MoreDropCard) < 2) return answer(kPickDrawPile);
+    s.TurnOver = 0;
+  }
+  int pick = kPickDrawPile;
+  for (int slot = 1; slot <= 10; ++slot) {
+    if (row[slot] == s.PlayList[0]) {
+      pick = slot;
+      break;
+    }
+  }
+  if (throw_more) s.AutoExtraPending = 1;
+  return answer(pick);
+}
+
+int DiscardPicturePosition(RandomSource& random, int slot, int count_before) {
+  if (slot >= 1 && slot <= 9) return slot;
+  return RandomInt(random.Next(), count_before) + 1;
+}
+
+}  // namespace winpiruk

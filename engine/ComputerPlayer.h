@@ -1,0 +1,44 @@
+#pragma once
+// The computer player: the decisions of seats 1..3 and of the auto-play for
+// seat 0. Every random value is drawn at a fixed point of a decision, so a
+// scripted source replays a game exactly.
+#include <cstdint>
+
+#include "engine/Piruk930.h"
+#include "engine/Random.h"
+#include "engine/TableView.h"
+
+namespace winpiruk {
+
+enum class DealerPick { Keep, Take };
+
+enum class ComputerMove {
+  Discard,        // the card in PlayList(0)
+  Draw,           // one card
+  PenaltyDraw,    // the pending penalty, card by card (PenaltyDrawing set)
+  DiscardFinish,  // the last card goes out and wins the hand
+};
+
+// True when `code` may be discarded on `top` (same rank or same suit).
+bool Matches(int code, int top);
+
+// The computer dealer keeps its fifth card or takes the deck's top card.
+DealerPick ComputerDealerChoice(Piruk930& state, TableView& view, RandomSource& random, int dealer);
+
+// The start of a computer seat's turn.
+ComputerMove ChooseComputerMove(Piruk930& state, RandomSource& random, int seat);
+
+// The further discard after a throw-more card; any held card may go.
+ComputerMove ChooseExtraDiscard(Piruk930& state, RandomSource& random, int seat);
+
+// Orders PlayList best first and may empty it (the seat holds back and draws).
+void RankCandidates(Piruk930& state, RandomSource& random, int seat, bool auto_play);
+
+// The auto-play's pick for the user, written to UserPick and returned.
+int16_t AutoPlayMove(Piruk930& state, TableView& view, RandomSource& random);
+
+// Slot of a computer seat's row to hide when it discards from `slot`: the
+// slot itself when it has a picture, else a random one (one draw).
+int DiscardPicturePosition(RandomSource& random, int slot, int count_before);
+
+}  // namespace winpiruk

@@ -1,0 +1,749 @@
+#include "engine/Engine.h"
+
+#include <cstdlib>
+
+#include "config/RuleLimits.h"
+#include "engine/Calls.h"
+#include "engine/Cards.h"
+#include "engine/ComputerPlayer.h"
+#include "engine/Dealing.h"
+#include "engine/GameTexts.h"
+
+namespace winpiruk {
+
+namespace {
+
+constexpr int kDeckEnd = 52;          // DrawIndex when the deck has run out
+constexpr int kReuseMessageTenths = 30;
+constexpr int kSecondsPerRestrictStep = 3;
+
+// Marks the engine as running for the life of a step; nested steps keep the
+// mark of the outermost one.
+class RunningMark {
+ public:
+  explicit RunningMark(int16_t& flag) : flag_(flag), outer_(flag == 0) { flag_ = 1; }
+  ~RunningMark() {
+    if (outer_) flag_ = 0;
+  }
+  RunningMark(const RunningMark&) = delete;
+  RunningMark& operator=(const RunningMark&) = delete;
+
+ private:
+  int16_t& flag_;
+  bool outer_;
+};
+
+// Takes the card at `slot` out of a row and closes the gap.
+void RemoveFromRow(HandRow& row, int slot) {
+  for (int k = slot; k < 10; ++k) row[k] = row[k + 1];
+  row[10] = 0;
+}
+
+int FirstSlotHolding(const HandRow& row, int code) {
+  for (int slot = 1; slot <= 10; ++slot) {
+    if (row[slot] == code) return slot;
+  }
+  return 0;
+}
+
+bool AnyOtherThanThrowMore(const HandRow& row, int n, int more_drop_card) {
+  for (int slot = 1; slot <= n; ++slot) {
+    if (CardRank(row[slot]) != more_drop_card) return true;
+  }
+  return false;
+}
+
+// Tenths of the pause after a computer seat decided to draw: |1 − AutoJudgment|
+// + 0.5 rounded half to even.
+int DrawPauseTenths(int auto_judgment) {
+  const int twice = 2 * std::abs(1 - auto_judgment) + 1;  // the value doubled, odd
+  const int down = twice / 2;
+  return down % 2 == 0 ? down : down + 1;
+}
+
+}  // namespace
+
+int16_t KeyPick(char32_t ch) {
+  switch (ch) {
+    case U'A': case U'a': case U'\uFF81': return 1;
+    case U'B': case U'b': case U'\uFF7A': return 2;
+    case U'C': case U'c': case U'\uFF7F': return 3;
+    case U'D': case U'd': case U'\uFF7C': return 4;
+    case U'E': case U'e': case U'\uFF72': return 5;
+    case U'F': case U'f': case U'\uFF8A': return 6;
+    case U'G': case U'g': case U'\uFF77': return 7;
+    case U'H': case U'h': case U'\uFF78': return 8;
+    case U'I': case U'i': case U'\uFF86': return 9;
+    case U'P': case U'p': case U' ': case U'\uFF7E': return kPickDrawPile;
+    case U'J': case U'j': case U'\uFF8F': return kPickDiscardPile;
+    case U'K': case U'k': case U'\uFF89': return kPickSecondCard;
+    default: return kPickNone;
+  }
+}
+
+int SpeedPauseUnits(const Settings& settings) {
+  if (settings.AutoJudgment == 0) return 0;
+  switch (GameSpeedInUse(settings)) {
+    case 0: return 10;
+    case 1: return 4;
+    case 2: return 2;
+    default: return 0;
+  }
+}
+
+Engine::Engine(Piruk930& state, TableView& view, RandomSource& random, const Clock& clock)
+    : s_(state), view_(view), random_(random), clock_(clock) {}
+
+// --- The turn handler ---------------------------------------------------------
+
+void Engine::PlayTurn() {
+  if (failed_ || s_.EngineRunning != 0) return;
+  {
+    RunningMark running(s_.EngineRunning);
+    for (;;) {
+      const Step step = Dispatch();
+      if (step == Step::Continue) continue;
+      if (step == Step::Stop || failed_) break;
+      // Waiting for the user: in auto-play the computer player answers.
+      if (s_.AutoPlay == 0) break;
+      const int16_t pick = AutoPick();
+      if (pick == kPickNone) break;
+      s_.UserPick = pick;
+    }
+  }
+  if (member_decision_pending_) {
+    member_decision_pending_ = false;
+    view_.ShowMemberDecision();
+  }
+}
+
+Engine::Step Engine::Dispatch() {
+  if (s_.TurnPhase == 2) return FurtherDiscard();
+  if (s_.HandPhase == 0) {
+    if (!StartHand(s_, view_, random_, clock_)) {
+      // Either the match has no hand left, or the deal met a dealer outside
+      // the table (the view has shown the internal error).
+      if (s_.HandNumber <= NumberOfGamesInUse(s_.settings)) failed_ = true;
+      return Step::Stop;
+    }
+    if (s_.Dealer == 0 && s_.HandPhase == 1) {
+      s_.AwaitingUser = 1;
+      s_.UserPick = 0;
+      if (s_.AutoPlay == 0) StartTimeLimit();
+      return Step::Wait;
+    }
+    return FirstTurn();
+  }
+  if (s_.HandPhase == 1 && s_.Dealer == 0 && s_.DealerChoice.empty()) return DealerChoiceStep();
+  if (s_.TurnPhase == 1) return UserFirstAction();
+  return Ignore();
+}
+
+int16_t Engine::AutoPick() {
+  // A pick the engine refused is not asked for again in the same way: the
+  // first action falls back to the draw pile, the further discard to the
+  // first card that is not a throw-more card.
+  if (auto_refusals_ == 0) return AutoPlayMove(s_, view_, random_);
+  if (auto_refusals_ > 3) return kPickNone;  // leave the move to the user
+  view_.Pause(1);
+  if (s_.HandPhase == 1 && s_.Dealer == 0) return kPickDiscardPile;
+  if (s_.TurnPhase != 2) return kPickDrawPile;
+  const HandRow& row = s_.Hands[0];
+  if (auto_refusals_ > 2 && s_.settings.MoreDropCardMode == 0) return kPickDrawPile;
+  for (int slot = 1; slot <= row[kHandCount] && slot <= 9; ++slot) {
+    if (CardRank(row[slot]) != s_.settings.MoreDropCard) return static_cast<int16_t>(slot);
+  }
+  return 1;
+}
+
+Engine::Step Engine::Ignore() {
+  s_.UserPick = 0;
+  s_.AwaitingUser = 1;
+  if (s_.AutoPlay != 0) ++auto_refusals_;
+  return Step::Wait;
+}
+
+Engine::Step Engine::Fail(int number) {
+  if (number == 2) view_.StopMusic();
+  view_.InternalError(number);
+  failed_ = true;
+  s_.AwaitingUser = 0;
+  return Step::Stop;
+}
+
+void Engine::StartTimeLimit() {
+  const int limit = RestrictTimeInUse(s_.settings);
+  if (limit <= 0) return;
+  s_.SecondsLeft = static_cast<int16_t>(limit * kSecondsPerRestrictStep);
+  view_.StartTimer();
+  // A turn never begins with a further-discard prompt on the label.
+  view_.ShowLabel(TableLabel::Countdown, CountdownText("", s_.SecondsLeft));
+}
+
+// --- Dealer's choice and first turn --------------------------------------------
+
+Engine::Step Engine::DealerChoiceStep() {
+  s_.AwaitingUser = 1;
+  if (s_.UserPick == kPickDrawPile) {
+    s_.UserPick = 0;
+    return Step::Wait;
+  }
+  ChooseInitialCard(s_, view_, random_, s_.UserPick);
+  if (s_.HandPhase == 1) return Ignore();
+  ++accepted_picks_;
+  auto_refusals_ = 0;
+  s_.AwaitingUser = 0;
+  s_.UserPick = 0;
+  return FirstTurn();
+}
+
+Engine::Step Engine::FirstTurn() {
+  if (s_.DealerChoice == "E") {
+    if (s_.settings.FinishMeans != 3) {
+      s_.Winner = s_.Dealer;
+      return EndOfHand(kMoveInitialMatch);
+    }
+    // No initial match wins under discard-finish only: the user dealer still
+    // chooses the initial card (a computer dealer never reports one here).
+    s_.DealerChoice.clear();
+    s_.HandPhase = 1;
+    s_.AwaitingUser = 1;
+    s_.UserPick = 0;
+    if (s_.AutoPlay == 0) StartTimeLimit();
+    return Step::Wait;
+  }
+  s_.TurnPhase = 1;
+  view_.ShowHand(s_.Dealer);
+  s_.CurrentSeat = static_cast<int16_t>((s_.Dealer + 1) % kSeats);
+  view_.ShowArrow(s_.CurrentSeat);
+  if (s_.CurrentSeat != 0) {
+    s_.HandPhase = 1;
+    s_.AwaitingUser = 0;
+    return EndOfHand(RunComputerSeats());
+  }
+  s_.HandPhase = 2;
+  return UserTurnBegins();
+}
+
+Engine::Step Engine::UserTurnBegins() {
+  s_.AwaitingUser = 1;
+  s_.UserPick = 0;
+  if (s_.AutoPlay == 0) StartTimeLimit();
+  return Step::Wait;
+}
+
+// --- The user's picks ---------------------------------------------------------
+
+bool Engine::AskDiscardFinish() {
+  // The auto-play only picks the last card to go out with it.
+  return s_.AutoPlay != 0 || view_.Ask(Question::DiscardFinish);
+}
+
+Engine::Step Engine::UserFirstAction() {
+  const Settings& rules = s_.settings;
+  const HandRow& row = s_.Hands[0];
+  const int n = row[kHandCount];
+  const int pick = s_.UserPick;
+  const bool valid = pick == kPickDrawPile || pick == 1 || (pick >= 2 && pick <= 9 && pick <= n);
+  if (!valid) return Ignore();
+
+  s_.TurnOver = 1;
+  s_.CurrentSeat = 0;
+  if (pick == kPickDrawPile) {
+    ++accepted_picks_;
+    auto_refusals_ = 0;
+    if (s_.PenaltyPending == 0) return UserDraw();
+    user_drawing_penalty_ = true;
+    --s_.PenaltyPending;
+    return UserDraw();
+  }
+
+  const int16_t x = row[pick];
+  const int rank = CardRank(x);
+  const bool matches = Matches(x, s_.TopDiscard);
+  auto penalty_draw = [this]() {
+    ++accepted_picks_;
+    auto_refusals_ = 0;
+    user_drawing_penalty_ = true;
+    --s_.PenaltyPending;
+    return UserDraw();
+  };
+  auto discard = [this, pick]() {
+    ++accepted_picks_;
+    auto_refusals_ = 0;
+    return UserDiscard(pick);
+  };
+
+  if (n == 1 && (rules.FinishMeans == 2 || rules.FinishMeans == 3)) {
+    if (!matches || pick > n) return Ignore();
+    if (rank == rules.PenaltyCard || s_.PenaltyPending == 0) {
+      if (!AskDiscardFinish()) return Ignore();
+      ++accepted_picks_;
+      auto_refusals_ = 0;
+      return UserDiscardFinish();
+    }
+    return penalty_draw();
+  }
+  if (n == 1 || pick > n || !matches) return Ignore();
+  if (s_.PenaltyPending > 0 && rank != rules.PenaltyCard) return penalty_draw();
+  if (rank == rules.PenaltyCard) {
+    s_.PenaltyPending = static_cast<int16_t>(s_.PenaltyPending + PenaltyLeavesInUse(rules));
+    return discard();
+  }
+  if (rank != rules.MoreDropCard) return discard();
+  if (n == 2) return rules.MoreDropCardMode == 0 ? discard() : Ignore();
+  if (AnyOtherThanThrowMore(row, n, rules.MoreDropCard)) s_.TurnOver = 0;
+  return discard();
+}
+
+Engine::Step Engine::FurtherDiscard() {
+  const Settings& rules = s_.settings;
+  const HandRow& row = s_.Hands[0];
+  const int n = row[kHandCount];
+  const int pick = s_.UserPick;
+
+  if (pick == kPickDrawPile && rules.MoreDropCardMode == 0) {
+    ++accepted_picks_;
+    auto_refusals_ = 0;
+    view_.HideLabel(TableLabel::Countdown);
+    s_.CurrentSeat = static_cast<int16_t>(s_.Direction < 0 ? 3 : 1);
+    s_.AwaitingUser = 0;
+    s_.DrewThisTurn = 0;  // the draw-pile click that ended the turn drew nothing
+    return EndOfHand(RunComputerSeats());
+  }
+  if (pick < 1 || pick > n || pick > 9) {
+    s_.TurnPhase = 2;
+    return Ignore();
+  }
+  s_.TurnPhase = 1;
+  view_.HideLabel(TableLabel::Countdown);
+  if (n == 1) {
+    ++accepted_picks_;
+    auto_refusals_ = 0;
+    if (rules.FinishMeans == 2 && pick == 1 && AskDiscardFinish()) return UserDiscardFinish();
+    s_.TurnOver = 1;
+    return EndOfUserAction(false);
+  }
+  const int rank = CardRank(row[pick]);
+  if (n == 2 && rank == rules.MoreDropCard) {
+    s_.TurnPhase = 2;
+    return Ignore();
+  }
+  ++accepted_picks_;
+  auto_refusals_ = 0;
+  if (rank != rules.MoreDropCard) s_.TurnOver = 1;
+  if (rank == rules.PenaltyCard) {
+    s_.PenaltyPending = static_cast<int16_t>(s_.PenaltyPending + PenaltyLeavesInUse(rules));
+  }
+  return UserDiscard(pick);
+}
+
+Engine::Step Engine::UserDiscard(int position) {
+  HandRow& row = s_.Hands[0];
+  const int16_t x = row[position];
+  s_.SpecialDone = 0;
+  s_.TopDiscard = x;
+  row[position] = 0;
+  PushDiscard(x);
+  RemoveFromRow(row, position);
+  view_.HideCard(position);
+  view_.ShowCard(kPosDiscardPile, x);
+  view_.PlaySound(Sound::CardOperate);
+  --row[kHandCount];
+  if (CheckCallsOnUserDiscard(s_)) return EndOfHand(kMoveCall);
+  return EndOfUserAction(true);
+}
+
+Engine::Step Engine::UserDiscardFinish() {
+  HandRow& row = s_.Hands[0];
+  view_.HideCard(1);
+  view_.ShowCard(kPosDiscardPile, row[1]);
+  view_.PlaySound(Sound::CardOperate);
+  --row[kHandCount];
+  s_.Winner = 0;
+  return EndOfHand(kMoveDiscardFinish);
+}
+
+Engine::Step Engine::UserDraw() {
+  DrawCard(0);
+  if (s_.DrawIndex == kDeckEnd) {
+    ReusePile();
+  } else if (DrawSlotEmpty()) {
+    user_drawing_penalty_ = false;
+    return EndOfHand(kMoveNoGame);
+  }
+  return EndOfUserAction(true);
+}
+
+Engine::Step Engine::EndOfUserAction(bool check_overflow) {
+  HandRow& row = s_.Hands[0];
+  if (check_overflow) {
+    if (row[kHandCount] > 9) {
+      s_.CurrentSeat = 0;
+      s_.DrewThisTurn = 0;
+      user_drawing_penalty_ = false;
+      return EndOfHand(kMoveCardOver);
+    }
+    RecomputeCallNumbers(row);
+    view_.ShowHand(0);
+  }
+  if (s_.TurnOver == 0) {
+    const bool must = s_.settings.MoreDropCardMode != 0;
+    view_.ShowLabel(TableLabel::Countdown, must ? kMustDiscardAgainText : kMayDiscardAgainText);
+    s_.TurnPhase = 2;
+    s_.AwaitingUser = 1;
+    s_.DrewThisTurn = 0;
+    s_.UserPick = 0;
+    return Step::Wait;
+  }
+  if (user_drawing_penalty_ && s_.PenaltyPending > 0) {
+    --s_.PenaltyPending;
+    return UserDraw();
+  }
+  user_drawing_penalty_ = false;
+  return NextSeatAfterUser();
+}
+
+void Engine::ApplyTopCardEffect(int seat, int16_t& next) {
+  const Settings& rules = s_.settings;
+  const int rank = CardRank(s_.TopDiscard);
+  int step = 1;
+  if (rank == rules.InverseCard && s_.SpecialDone == 0) {
+    s_.Direction = static_cast<int16_t>(-s_.Direction);
+    s_.SpecialDone = 1;
+  }
+  if (rank == rules.SkipCard && s_.SpecialDone == 0) {
+    s_.SpecialDone = 1;
+    step = 2;
+  }
+  next = NextSeat(seat, step, s_.Direction);
+}
+
+Engine::Step Engine::NextSeatAfterUser() {
+  if (s_.DrawIndex == kDeckEnd) ReusePile();
+  if (DrawSlotEmpty()) return EndOfHand(kMoveNoGame);
+  int16_t next = 0;
+  ApplyTopCardEffect(0, next);
+  if (next == 0) return Fail(1);
+  s_.CurrentSeat = next;
+  s_.AwaitingUser = 0;
+  s_.DrewThisTurn = 0;
+  return EndOfHand(RunComputerSeats());
+}
+
+// --- Cards moving -------------------------------------------------------------
+
+bool Engine::DrawSlotEmpty() const { return s_.DrawIndex >= kDeckSlots || s_.DeckSlots[s_.DrawIndex] == 0; }
+
+void Engine::PushDiscard(int16_t code) {
+  if (s_.DiscardIndex >= 0 && s_.DiscardIndex < kDeckSlots) s_.DeckSlots[s_.DiscardIndex] = code;
+  ++s_.DiscardIndex;
+}
+
+void Engine::DrawCard(int seat) {
+  HandRow& row = s_.Hands[seat];
+  if (DrawSlotEmpty()) return;
+  const int slot = FirstSlotHolding(row, 0);
+  if (slot == 0) return;  // ten cards: the overflow check ends the hand first
+  row[slot] = s_.DeckSlots[s_.DrawIndex];
+  ++s_.DrawIndex;
+  ++row[kHandCount];
+  view_.ShowDrawAnimation();
+  if (DrawSlotEmpty()) view_.ShowDrawPile(false);
+}
+
+void Engine::ReusePile() {
+  view_.ShowDrawPile(false);
+  view_.ShowLabel(TableLabel::ReuseMessage, kReuseMessageText);
+  view_.Pause(kReuseMessageTenths);
+  view_.HideLabel(TableLabel::ReuseMessage);
+  view_.ShowDrawPile(true);
+  if (s_.DrawIndex < 60 && s_.settings.ExtraCardEnable != 0) {
+    const int16_t last = s_.DeckSlots[s_.DiscardIndex - 1];
+    view_.ShowLabel(TableLabel::ExtraNumberTitle, kExtraNumberTitleText);
+    view_.ShowCard(kPosSecondCard, last);
+    s_.ExtraNumber = static_cast<int16_t>(CardRank(last));
+  }
+  s_.DiscardIndex = 1;
+  ++s_.DrawIndex;
+}
+
+bool Engine::ComputerDiscard(int seat) {
+  HandRow& row = s_.Hands[seat];
+  const int16_t card = s_.PlayList[0];
+  const int slot = FirstSlotHolding(row, card);
+  const int picture = DiscardPicturePosition(random_, slot, row[kHandCount]);
+  if (picture >= 1 && picture <= 9) view_.HideSeatCard(seat, picture);
+  if (slot != 0) RemoveFromRow(row, slot);
+  s_.TopDiscard = card;
+  view_.ShowCard(kPosDiscardPile, card);
+  view_.PlaySound(Sound::CardOperate);
+  PushDiscard(card);
+  s_.SpecialDone = 0;
+  return CheckCallsOnComputerDiscard(s_, view_);
+}
+
+bool Engine::ComputerDraw(int seat) {
+  DrawCard(seat);
+  if (s_.DrawIndex == kDeckEnd) ReusePile();
+  return !DrawSlotEmpty();
+}
+
+// --- The computer seats ---------------------------------------------------------
+
+int16_t Engine::RunComputerSeats() {
+  view_.StopTimer();
+  view_.ShowLabel(TableLabel::Countdown, "");
+  view_.HideLabel(TableLabel::Countdown);
+  const int first = s_.CurrentSeat;
+  if (first >= 0 && first < kSeats) {
+    RecomputeCallNumbers(s_.Hands[first]);
+    if (s_.Hands[first][kHandCount] > 9) return kMoveCardOver;
+  }
+  if (first < 1 || first > 3) return kMoveNotComputerSeat;
+
+  const int units = SpeedPauseUnits(s_.settings);
+  const int draw_pause = DrawPauseTenths(s_.settings.AutoJudgment);
+  int seat = first;
+  for (;;) {
+    view_.ShowArrow(seat);
+    if (units > 0) view_.SpeedPause(units);
+    s_.CurrentSeat = static_cast<int16_t>(seat);
+    HandRow& row = s_.Hands[seat];
+
+    // One move (a discard or a draw) and its checks; 0 when play goes on.
+    auto carry_out = [&](ComputerMove move) -> int16_t {
+      switch (move) {
+        case ComputerMove::Discard:
+          if (ComputerDiscard(seat)) return kMoveCall;
+          break;
+        case ComputerMove::DiscardFinish:
+          view_.HideSeatCard(seat, 1);
+          view_.ShowCard(kPosDiscardPile, row[1]);
+          view_.PlaySound(Sound::CardOperate);
+          row[kHandCount] = 0;
+          s_.Winner = static_cast<int16_t>(seat);
+          return kMoveDiscardFinish;
+        case ComputerMove::PenaltyDraw:
+        case ComputerMove::Draw:
+          if (move == ComputerMove::PenaltyDraw) --s_.PenaltyPending;
+          if (!ComputerDraw(seat)) return kMoveNoGame;
+          if (draw_pause > 0) view_.Pause(draw_pause);
+          // Drawing ends the seat's discarding.
+          s_.TurnOver = 1;
+          break;
+      }
+      RecomputeCallNumbers(row);
+      if (row[kHandCount] > 9) return kMoveCardOver;
+      return 0;
+    };
+
+    int16_t result = carry_out(ChooseComputerMove(s_, random_, seat));
+    if (result != 0) {
+      s_.PenaltyDrawing = 0;
+      return result;
+    }
+    view_.ShowHand(seat);
+    while (s_.TurnOver == 0) {
+      result = carry_out(ChooseExtraDiscard(s_, random_, seat));
+      if (result != 0) return result;
+      view_.ShowHand(seat);
+    }
+    while (s_.PenaltyDrawing != 0 && s_.PenaltyPending > 0) {
+      result = carry_out(ComputerMove::PenaltyDraw);
+      if (result != 0) {
+        s_.PenaltyDrawing = 0;
+        return result;
+      }
+      view_.ShowHand(seat);
+    }
+    s_.PenaltyDrawing = 0;
+
+    if (s_.DrawIndex == kDeckEnd) ReusePile();
+    if (DrawSlotEmpty()) return kMoveNoGame;
+    int16_t next = 0;
+    ApplyTopCardEffect(seat, next);
+    if (next == 0) {
+      s_.HandPhase = 2;
+      s_.TurnPhase = 1;
+      s_.CurrentSeat = 0;
+      view_.ShowArrow(0);
+      if (units > 0) view_.SpeedPause(units);
+      return kMoveUserTurn;
+    }
+    seat = next;
+  }
+}
+
+// --- End of a hand ----------------------------------------------------------------
+
+Engine::Step Engine::EndOfHand(int16_t result) {
+  if (result == kMoveUserTurn) return UserTurnBegins();
+  if (result == kMoveNotComputerSeat) return Fail(2);
+  s_.HandEndCode = result;
+  switch (result) {
+    case kMoveCall: CheckCounterCall(s_, view_); break;
+    case kMoveInitialMatch: view_.PlaySound(Sound::Initial); break;
+    case kMoveCardOver: view_.PlaySound(Sound::CardOver); break;
+    default: view_.PlaySound(Sound::NoGame); break;
+  }
+  view_.StopTimer();
+  view_.StopMusic();
+  view_.ShowHandResult();
+  s_.AwaitingUser = 0;
+  s_.UserPick = 0;
+  auto_refusals_ = 0;
+  user_drawing_penalty_ = false;
+
+  if (s_.HandNumber >= NumberOfGamesInUse(s_.settings)) {
+    switch (view_.ShowSettlement()) {
+      case SettlementOutcome::AnotherMatch:
+        s_.HandNumber = 0;
+        break;
+      case SettlementOutcome::ChangeMembers:
+        member_decision_pending_ = true;
+        [[fallthrough]];
+      case SettlementOutcome::EndProgram:
+        s_.HandPhase = 0;
+        s_.TurnPhase = 0;
+        return Step::Stop;
+    }
+  }
+  view_.RestartMusic();
+  s_.Dealer = s_.Winner;
+  view_.ClearTable();
+  view_.ShowScores();
+  s_.HandPhase = 0;
+  s_.TurnPhase = 0;
+  view_.ApplyLabelColours();
+  return Step::Continue;
+}
+
+// --- Input from the table -------------------------------------------------------------
+
+bool Engine::ClickHandCard(int position) {
+  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase != 2) return false;
+  if (position < 1 || position > 9) return false;
+  s_.UserPick = static_cast<int16_t>(position);
+  s_.PickInProgress = static_cast<int16_t>(position);
+  PlayTurn();
+  s_.PickInProgress = 0;
+  return true;
+}
+
+bool Engine::ClickDrawPile() {
+  if (s_.EngineRunning != 0 || s_.DrewThisTurn != 0 || s_.AwaitingUser != 1 || s_.HandPhase != 2) return false;
+  s_.UserPick = kPickDrawPile;
+  s_.DrewThisTurn = 1;
+  s_.PickInProgress = kPickDrawPile;
+  PlayTurn();
+  s_.PickInProgress = 0;
+  return true;
+}
+
+bool Engine::ClickDiscardPile() {
+  ClaimCall();
+  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == 0 || s_.TurnPhase == 1) return false;
+  s_.UserPick = kPickDiscardPile;
+  s_.PickInProgress = kPickDiscardPile;
+  PlayTurn();
+  s_.PickInProgress = 0;
+  return true;
+}
+
+bool Engine::ClickSecondCard() {
+  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == 0 || s_.TurnPhase == 1) return false;
+  s_.UserPick = kPickSecondCard;
+  s_.PickInProgress = kPickSecondCard;
+  PlayTurn();
+  s_.PickInProgress = 0;
+  return true;
+}
+
+void Engine::ClaimCall() {
+  if (s_.settings.AutoJudgment == 0 && s_.TurnPhase > 0 && s_.CallWindowOpen == 1) s_.UserClaimedCall = 1;
+}
+
+bool Engine::TypeKey(char32_t ch) {
+  const int16_t pick = KeyPick(ch);
+  if (pick == kPickNone || s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.UserPick != 0) return false;
+  int16_t in_progress = 0;
+  if (s_.HandPhase != 0 && s_.TurnPhase != 1) {
+    in_progress = pick;
+  } else if (s_.HandPhase == 2 && s_.TurnPhase == 1) {
+    in_progress = kPickDrawPile;
+  } else {
+    return false;
+  }
+  s_.UserPick = pick;
+  s_.PickInProgress = in_progress;
+  PlayTurn();
+  s_.PickInProgress = 0;
+  return true;
+}
+
+void Engine::TimerTick() {
+  if (s_.SecondsLeft < 1) {
+    view_.StopTimer();
+    view_.HideLabel(TableLabel::Countdown);
+    // "J" keeps a dealer's own card; the space that follows would only have
+    // reached the table after that move, so it counts only when "J" did not.
+    const long long before = accepted_picks_;
+    TypeKey(U'J');
+    if (accepted_picks_ == before) TypeKey(U' ');
+    return;
+  }
+  --s_.SecondsLeft;
+  view_.ShowLabel(TableLabel::Countdown, CountdownText(view_.LabelText(TableLabel::Countdown), s_.SecondsLeft));
+}
+
+// --- Menu commands -----------------------------------------------------------------------
+
+NewGameStep Engine::NewGame() {
+  if (s_.AutoPlay != 0) {
+    view_.Tell(Notice::NewGameInAutoPlay);
+    return NewGameStep::Refused;
+  }
+  if (s_.PickInProgress != 0 || s_.EngineRunning != 0) {
+    view_.Tell(Notice::NewGameWhileBusy);
+    return NewGameStep::Refused;
+  }
+  const bool discarding = s_.MatchInProgress != 0;
+  if (discarding && !view_.Ask(Question::DiscardMatch)) return NewGameStep::Kept;
+  s_.MatchInProgress = 0;
+  view_.StopTimer();
+  s_.HandNumber = 0;
+  s_.Score.fill(0);
+  s_.HasWon.fill(0);
+  // No hand is in progress any more: a stale click must not act on the table.
+  s_.HandPhase = 0;
+  s_.TurnPhase = 0;
+  s_.AwaitingUser = 0;
+  s_.UserPick = 0;
+  if (discarding) {
+    view_.StopMusic();
+    view_.ClearTable();
+    view_.ShowLabel(TableLabel::KeyGuideJ, "");
+    view_.ShowLabel(TableLabel::KeyGuideK, "");
+    view_.HideLabel(TableLabel::ExtraNumberTitle);
+    view_.SetTitle("ぴるく");
+  }
+  return NewGameStep::OpenMemberDecision;
+}
+
+void Engine::GameModeAuto_Click() {
+  if (s_.AutoPlay != 0) return;
+  s_.AutoPlay = 1;
+  view_.CheckPlayMode(true);
+  view_.SetTitle(HandTitle(s_.HandNumber, true));
+  const bool users_turn = s_.AwaitingUser == 1 && s_.HandPhase != 0;
+  if (users_turn) view_.Tell(Notice::AutoPlayFirstMove);
+}
+
+void Engine::GameModeManual_Click() {
+  s_.AutoPlay = 0;
+  view_.CheckPlayMode(false);
+  view_.SetTitle(HandTitle(s_.HandNumber, false));
+}
+
+}  // namespace winpiruk

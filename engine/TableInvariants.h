@@ -1,0 +1,19 @@
+#pragma once
+// The table's invariants, checked by the headless runner after every move
+// and by the tests: every card in exactly one place, hands packed, counts
+// and indexes in range.
+#include <string>
+
+#include "engine/Piruk930.h"
+
+namespace winpiruk {
+
+enum class TableMoment {
+  DuringHand,  // between moves
+  HandOver,    // at the end of a hand: a called computer discard is still counted
+};
+
+// Empty when the table is sound, else what is wrong (first fault only).
+std::string CheckTableInvariants(const Piruk930& state, TableMoment moment);
+
+}  // namespace winpiruk

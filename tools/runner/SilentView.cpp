@@ -1,0 +1,32 @@
+#include "SilentView.h"
+
+#include "config/RuleLimits.h"
+#include "engine/TableInvariants.h"
+
+namespace winpiruk::runner {
+
+void SilentView::ShowHandResult() {
+  Check(true);
+  ++hands;
+  const int code = state_.HandEndCode;
+  ++by_end_code[code >= 0 && code < 100 ? code : 0];
+  if (state_.CounterCalled != 0) ++counter_calls;
+  // Enough hands: make this the last hand of the match so the settlement
+  // that follows ends the run.
+  if (hands >= hands_wanted_) state_.HandNumber = static_cast<int16_t>(NumberOfGamesInUse(state_.settings));
+}
+
+void SilentView::Check(bool hand_over) {
+  ++checks;
+  const std::string fault =
+      CheckTableInvariants(state_, hand_over ? TableMoment::HandOver : TableMoment::DuringHand);
+  if (fault.empty()) return;
+  ++invariant_failures;
+  Note("hand " + std::to_string(hands + 1) + ": " + fault);
+}
+
+void SilentView::Note(std::string text) {
+  if (failure_notes.size() < 10) failure_notes.push_back(std::move(text));
+}
+
+}  // namespace winpiruk::runner
