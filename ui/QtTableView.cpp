@@ -147,7 +147,7 @@ void QtTableView::ShowHand(int seat) {
 
 void QtTableView::FlyCard(const QRect& from, const QRect& to) {
   TablePicture* card = window_.MovingCard;
-  card->setPixmap(window_.Picture[40]->pixmap());
+  card->setPixmap(window_.pictures().Back(state_.settings.CardKind, BackOrientation::Upright, routine::kDeal));
   card->resize(from.size());
   card->raise();
   const Motion motion = MotionFor(state_.settings);
@@ -255,7 +255,7 @@ void QtTableView::ShowBanner(bool counter_call) {
       painter.drawPixmap(spot.x, spot.y, pictures.BannerFace(code));
     }
   }
-  PlaySound(counter_call ? Sound::PirukGaeshi : Sound::Piruk);
+  // The engine plays the call's sound with the banner.
 
   // The banner slides from the middle of the table toward the caller's row;
   // on a small table it is drawn smaller so that it stays whole.
