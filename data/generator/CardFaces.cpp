@@ -1,6 +1,7 @@
 #include "CardFaces.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <array>
 #include <vector>
@@ -26,7 +27,9 @@ void DrawBlank(QPainter& p, int width, int height, double radius) {
 // The rank and a small suit in the top left corner; the caller turns the
 // painter for the bottom right one.
 void DrawIndex(QPainter& p, int rank, int suit, const QRectF& column, double text_px, double pip_height) {
-  QFont font(QStringLiteral("DejaVu Sans Condensed"));
+  // Letters in the full-width face read better small (the hook of the J);
+  // figures in the condensed one keep "10" narrow.
+  QFont font(rank >= 2 && rank <= 10 ? QStringLiteral("DejaVu Sans Condensed") : QStringLiteral("DejaVu Sans"));
   font.setPixelSize(static_cast<int>(text_px));
   font.setBold(true);
   font.setHintingPreference(QFont::PreferFullHinting);
@@ -35,13 +38,16 @@ void DrawIndex(QPainter& p, int rank, int suit, const QRectF& column, double tex
   p.setPen(SuitColour(suit));
   const QRectF text_box(column.left(), column.top(), column.width(), text_px + 1);
   if (rank == 10) {
-    // "10" is squeezed to the width of one figure so the column stays narrow.
-    p.translate(text_box.center());
-    p.scale(0.72, 1.0);
-    p.translate(-text_box.center());
-    p.drawText(text_box.adjusted(-4, 0, 4, 0), Qt::AlignCenter, RankText(rank));
+    // "10" is set one pixel smaller with its figures close together, so the
+    // column stays as narrow as for one figure.
+    font.setPixelSize(static_cast<int>(text_px) - 1);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, -1.0);
+    p.setFont(font);
+    const double width = QFontMetricsF(font).horizontalAdvance(QStringLiteral("10")) + 1.0;
+    p.drawText(QRectF(column.center().x() - width / 2, text_box.top(), width, text_box.height()),
+               Qt::AlignCenter, RankText(rank));
   } else {
-    p.drawText(text_box.adjusted(-2, 0, 2, 0), Qt::AlignCenter, RankText(rank));
+    p.drawText(text_box.adjusted(-3, 0, 3, 0), Qt::AlignCenter, RankText(rank));
   }
   p.restore();
   const double pip_width = pip_height * 0.86;
@@ -74,11 +80,11 @@ std::vector<PipSpot> PipLayout(int rank) {
 }
 
 void DrawPips(QPainter& p, int rank, int suit) {
-  constexpr std::array<double, 3> kColumns = {14.0, 21.0, 28.0};
-  constexpr double kTop = 12.5;
-  constexpr double kBottom = 47.5;
-  constexpr double kPipWidth = 8.4;
-  constexpr double kPipHeight = 9.2;
+  constexpr std::array<double, 3> kColumns = {13.0, 21.0, 29.0};
+  constexpr double kTop = 11.5;
+  constexpr double kBottom = 48.5;
+  constexpr double kPipWidth = 7.6;
+  constexpr double kPipHeight = 8.4;
   for (const PipSpot& spot : PipLayout(rank)) {
     const double x = kColumns[static_cast<size_t>(spot.column)];
     const double y = kTop + spot.row * (kBottom - kTop);
@@ -150,13 +156,13 @@ QImage DrawCardFace(int code) {
   MakeSmooth(p);
   const QRectF card(0, 0, kCardWidth, kCardHeight);
   DrawBlank(p, kCardWidth, kCardHeight, 3.5);
-  BothCorners(p, card, [&] { DrawIndex(p, rank, suit, QRectF(1.5, 2.5, 8, 10), 10, 6.6); });
+  BothCorners(p, card, [&] { DrawIndex(p, rank, suit, QRectF(1, 2.5, 7.5, 9), 9.5, 6.2); });
   if (rank == 1) {
     DrawAce(p, suit, card, 20);
   } else if (rank <= 10) {
     DrawPips(p, rank, suit);
   } else {
-    DrawCourt(p, rank, suit, QRectF(10.5, 6.5, 21, 47));
+    DrawCourt(p, rank, suit, QRectF(9.5, 5.5, 23, 49));
   }
   return image;
 }

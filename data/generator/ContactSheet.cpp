@@ -57,3 +57,31 @@ QImage ContactSheet(const std::vector<std::vector<NamedPicture>>& groups, int sc
 }
 
 }  // namespace winpiruk::datagen
+
+#include "CardFaces.h"
+#include "engine/PictureNames.h"
+
+namespace winpiruk::datagen {
+
+QImage MaskedOnFelt(const Banner& banner, bool vertical) {
+  QImage table = NewImage(banner.picture.width(), banner.picture.height(), TableFelt());
+  // A stripe of another colour shows that the surround really is clear.
+  QPainter stripes(&table);
+  for (int x = 0; x < table.width(); x += 24) stripes.fillRect(QRect(x, 0, 8, table.height()), QColor(200, 200, 60));
+  stripes.end();
+  for (int y = 0; y < table.height(); ++y) {
+    QRgb* out = reinterpret_cast<QRgb*>(table.scanLine(y));
+    const QRgb* mask = reinterpret_cast<const QRgb*>(banner.mask.constScanLine(y));
+    const QRgb* picture = reinterpret_cast<const QRgb*>(banner.picture.constScanLine(y));
+    for (int x = 0; x < table.width(); ++x) out[x] = 0xff000000u | ((out[x] & mask[x]) ^ (picture[x] & 0x00ffffffu));
+  }
+  QPainter p(&table);
+  const int codes[] = {1, 18, 33, 51, 13};
+  for (int i = 0; i < 5; ++i) {
+    const PicturePoint at = BannerCardSpot(vertical, i);
+    p.drawImage(at.x, at.y, DrawBannerCardFace(codes[i]));
+  }
+  return table;
+}
+
+}  // namespace winpiruk::datagen

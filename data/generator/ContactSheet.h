@@ -16,3 +16,13 @@ struct NamedPicture {
 QImage ContactSheet(const std::vector<std::vector<NamedPicture>>& groups, int scale = 1);
 
 }  // namespace winpiruk::datagen
+
+#include "Banners.h"
+
+namespace winpiruk::datagen {
+
+// The banner as the table shows it: the mask ANDed onto the felt, the
+// picture XORed over it, with a few of the small faces in its tray.
+QImage MaskedOnFelt(const Banner& banner, bool vertical);
+
+}  // namespace winpiruk::datagen

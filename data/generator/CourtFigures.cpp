@@ -30,53 +30,65 @@ Robe RobeFor(int rank, int suit) {
   const bool red_suit = suit == 0 || suit == 2;
   switch (rank) {
     case 13: return {red_suit ? kRed : kBlue, kGold, red_suit ? kBlue : kRed};
-    case 12: return {red_suit ? kBlue : kRed, kGold, kInk};
-    default: return {kGold, red_suit ? kRed : kBlue, kInk};
+    case 12: return {red_suit ? kBlue : kRed, kGold, kWhite};
+    default: return {kGold, red_suit ? kRed : kBlue, red_suit ? kBlue : kRed};
   }
 }
 
 void DrawBody(QPainter& p, const Robe& robe) {
+  // Square shoulders and a robe down to the middle line, so the two halves
+  // meet in one upright figure.
   QPainterPath body;
-  body.moveTo(4, 110);
-  body.cubicTo(6, 86, 18, 72, 36, 68);
-  body.lineTo(64, 68);
-  body.cubicTo(82, 72, 94, 86, 96, 110);
+  body.moveTo(3, 110);
+  body.lineTo(3, 86);
+  body.quadTo(5, 68, 28, 64);
+  body.lineTo(72, 64);
+  body.quadTo(95, 68, 97, 86);
+  body.lineTo(97, 110);
   body.closeSubpath();
   p.setPen(QPen(kInk, 2.2));
   p.setBrush(robe.main);
   p.drawPath(body);
-  // Front panel with its buttons.
+  // A sash across the chest and the front panel with its buttons.
+  QPainterPath sash;
+  sash.moveTo(16, 70);
+  sash.lineTo(28, 66);
+  sash.lineTo(90, 104);
+  sash.lineTo(84, 110);
+  sash.closeSubpath();
+  p.setBrush(robe.trim);
+  p.drawPath(sash);
   QPainterPath band;
-  band.moveTo(40, 70);
-  band.lineTo(60, 70);
-  band.lineTo(66, 110);
-  band.lineTo(34, 110);
+  band.moveTo(40, 66);
+  band.lineTo(60, 66);
+  band.lineTo(64, 110);
+  band.lineTo(36, 110);
   band.closeSubpath();
   p.setBrush(robe.band);
   p.drawPath(band);
   p.setPen(Qt::NoPen);
   p.setBrush(robe.trim);
-  for (double y : {80.0, 92.0, 104.0}) p.drawEllipse(QPointF(50, y), 3.2, 3.2);
+  for (double y : {80.0, 92.0, 104.0}) p.drawEllipse(QPointF(50, y), 3.4, 3.4);
   // Collar.
   p.setPen(QPen(kInk, 1.8));
   p.setBrush(kWhite);
   QPainterPath collar;
-  collar.moveTo(30, 70);
-  collar.quadTo(50, 84, 70, 70);
-  collar.quadTo(50, 64, 30, 70);
+  collar.moveTo(26, 66);
+  collar.quadTo(50, 84, 74, 66);
+  collar.quadTo(50, 58, 26, 66);
   p.drawPath(collar);
 }
 
 void DrawFace(QPainter& p, double cx, double cy) {
   p.setPen(QPen(kInk, 2));
   p.setBrush(kSkin);
-  p.drawEllipse(QPointF(cx, cy), 13, 15);
+  p.drawEllipse(QPointF(cx, cy), 14, 17);
   p.setPen(Qt::NoPen);
   p.setBrush(kInk);
-  p.drawEllipse(QPointF(cx - 5, cy - 2), 2.0, 2.0);
-  p.drawEllipse(QPointF(cx + 5, cy - 2), 2.0, 2.0);
-  p.setPen(QPen(kRed, 2));
-  p.drawLine(QPointF(cx - 4, cy + 8), QPointF(cx + 4, cy + 8));
+  p.drawEllipse(QPointF(cx - 5.5, cy - 3), 2.3, 2.3);
+  p.drawEllipse(QPointF(cx + 5.5, cy - 3), 2.3, 2.3);
+  p.setPen(QPen(kRed, 2.4));
+  p.drawLine(QPointF(cx - 4, cy + 9), QPointF(cx + 4, cy + 9));
 }
 
 void DrawCrown(QPainter& p, double top, double base, double half_width, bool tall) {
@@ -110,17 +122,17 @@ void DrawKing(QPainter& p, const Robe& robe) {
   p.setBrush(kBrown);
   p.drawRect(QRectF(80.5, 84, 6, 20));
   DrawBody(p, robe);
-  DrawFace(p, 50, 46);
+  DrawFace(p, 50, 45);
   // Full beard and moustache.
   QPainterPath beard;
-  beard.moveTo(37, 50);
-  beard.cubicTo(38, 66, 44, 76, 50, 78);
-  beard.cubicTo(56, 76, 62, 66, 63, 50);
-  beard.quadTo(50, 60, 37, 50);
+  beard.moveTo(36, 48);
+  beard.cubicTo(37, 66, 44, 78, 50, 80);
+  beard.cubicTo(56, 78, 63, 66, 64, 48);
+  beard.quadTo(50, 60, 36, 48);
   p.setPen(QPen(kInk, 1.6));
   p.setBrush(QColor(150, 108, 64));
   p.drawPath(beard);
-  DrawCrown(p, 6, 34, 17, true);
+  DrawCrown(p, 2, 30, 18, true);
 }
 
 void DrawQueen(QPainter& p, const Robe& robe) {
@@ -128,14 +140,14 @@ void DrawQueen(QPainter& p, const Robe& robe) {
   p.setPen(QPen(kInk, 1.6));
   p.setBrush(QColor(214, 160, 60));
   QPainterPath hair;
-  hair.moveTo(50, 28);
-  hair.cubicTo(24, 28, 24, 60, 28, 76);
-  hair.lineTo(72, 76);
-  hair.cubicTo(76, 60, 76, 28, 50, 28);
+  hair.moveTo(50, 22);
+  hair.cubicTo(18, 22, 18, 58, 22, 74);
+  hair.lineTo(78, 74);
+  hair.cubicTo(82, 58, 82, 22, 50, 22);
   p.drawPath(hair);
   DrawBody(p, robe);
-  DrawFace(p, 50, 48);
-  DrawCrown(p, 18, 36, 12, false);
+  DrawFace(p, 50, 46);
+  DrawCrown(p, 12, 32, 14, false);
   // A rose on a stem, held in front.
   p.setPen(QPen(QColor(40, 120, 50), 3));
   p.drawLine(QPointF(20, 104), QPointF(20, 78));
@@ -171,21 +183,22 @@ void DrawJack(QPainter& p, const Robe& robe) {
   DrawBody(p, robe);
   // Short curls at the sides of the face.
   p.setBrush(kBrown);
-  p.drawEllipse(QPointF(36, 54), 6, 8);
-  p.drawEllipse(QPointF(64, 54), 6, 8);
-  DrawFace(p, 50, 50);
+  p.drawEllipse(QPointF(35, 52), 7, 9);
+  p.drawEllipse(QPointF(65, 52), 7, 9);
+  DrawFace(p, 50, 47);
   // A flat cap with a feather.
   QPainterPath feather;
-  feather.moveTo(62, 30);
-  feather.cubicTo(72, 20, 70, 6, 60, 2);
-  feather.cubicTo(66, 12, 62, 22, 56, 30);
+  feather.moveTo(62, 24);
+  feather.cubicTo(74, 16, 72, 2, 60, 0);
+  feather.cubicTo(66, 8, 62, 16, 56, 24);
   feather.closeSubpath();
+  p.setPen(QPen(kInk, 1.6));
   p.setBrush(kWhite);
   p.drawPath(feather);
   p.setBrush(robe.band);
-  p.drawRoundedRect(QRectF(36, 22, 28, 14), 5, 5);
+  p.drawRoundedRect(QRectF(34, 14, 32, 16), 6, 6);
   p.setBrush(robe.main);
-  p.drawEllipse(QRectF(28, 31, 44, 9));
+  p.drawEllipse(QRectF(24, 25, 52, 10));
 }
 
 }  // namespace

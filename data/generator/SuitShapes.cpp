@@ -37,10 +37,10 @@ QPainterPath Spade() {
 QPainterPath Diamond() {
   QPainterPath p;
   p.moveTo(0, -0.5);
-  p.quadTo(0.13, -0.16, 0.4, 0);
-  p.quadTo(0.13, 0.16, 0, 0.5);
-  p.quadTo(-0.13, 0.16, -0.4, 0);
-  p.quadTo(-0.13, -0.16, 0, -0.5);
+  p.quadTo(0.15, -0.15, 0.45, 0);
+  p.quadTo(0.15, 0.15, 0, 0.5);
+  p.quadTo(-0.15, 0.15, -0.45, 0);
+  p.quadTo(-0.15, -0.15, 0, -0.5);
   p.closeSubpath();
   return p;
 }

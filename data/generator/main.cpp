@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
   };
   bool ok = true;
 
-  std::vector<NamedPicture> faces, small_faces, backs, arrows, banners;
+  std::vector<NamedPicture> faces, small_faces, backs, arrows, banners, shown;
   for (int code = 1; code <= 52; ++code) {
     ok &= add(faces, winpiruk::CardFaceFile(code), winpiruk::datagen::DrawCardFace(code));
     ok &= add(small_faces, winpiruk::BannerCardFaceFile(code), winpiruk::datagen::DrawBannerCardFace(code));
@@ -82,6 +82,7 @@ int main(int argc, char* argv[]) {
       const auto banner = winpiruk::datagen::DrawBanner(counter_call, seat == 1);
       ok &= add(banners, winpiruk::BannerFile(counter_call, seat, false), banner.picture);
       ok &= add(banners, winpiruk::BannerFile(counter_call, seat, true), banner.mask);
+      shown.push_back({QStringLiteral("(on the table)"), winpiruk::datagen::MaskedOnFelt(banner, seat == 1)});
     }
   }
   for (const auto& effect : winpiruk::datagen::SynthesiseEffects()) {
@@ -90,7 +91,7 @@ int main(int argc, char* argv[]) {
   if (!ok) return 1;
 
   if (argc >= 3) {
-    groups = {faces, small_faces, backs, arrows, banners};
+    groups = {faces, small_faces, backs, arrows, banners, shown};
     if (!winpiruk::datagen::ContactSheet(groups).save(QString::fromLocal8Bit(argv[2]), "PNG")) {
       std::fprintf(stderr, "winpiruk_datagen: cannot write %s\n", argv[2]);
       return 1;
