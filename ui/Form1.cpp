@@ -19,7 +19,12 @@
 #include "config/SettingsStore.h"
 #include "engine/Engine.h"
 #include "engine/GameTexts.h"
+#include "members/windows/Form2.h"
+#include "scoring/MemberFiles.h"
+#include "scoring/windows/Form3.h"
+#include "scoring/windows/Form4.h"
 #include "ui/Captions.h"
+#include "ui/HelpWindow.h"
 #include "ui/Messages.h"
 #include "ui/Pacing.h"
 #include "ui/QtSettingsHost.h"
@@ -118,6 +123,48 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   ApplyLabelColours();
   LayOutTable();
   connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { SessionEnding(); });
+  WireWindows();
+}
+
+void Form1::WireWindows() {
+  before_end = [this] {
+    if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
+  };
+  open_member_decision = [this] { OpenMemberDecision(false); };
+  view_->show_hand_result = [this] {
+    Timer1->stop();
+    HandResultHooks hooks;
+    hooks.abort_program = [this] { EndProgram(); };
+    ShowHandResultWindow(this, state_, hooks);
+  };
+  view_->show_settlement = [this] {
+    SettlementHooks hooks;
+    hooks.write_member_files = MemberFilesWriterFor(paths_);
+    hooks.play_game_over = [this] { view_->PlaySound(Sound::GameOver); };
+    hooks.end_program = [this] { EndProgram(); };
+    hooks.clear_table = [this] {
+      view_->ClearTable();
+      setWindowTitle(kProgramTitle);
+      view_->CheckPlayMode(state_.AutoPlay != 0);
+    };
+    return ShowSettlementWindow(this, state_, hooks);
+  };
+  view_->show_member_decision = [this] { OpenMemberDecision(true); };
+}
+
+void Form1::OpenMemberDecision(bool member_change) {
+  Timer1->stop();
+  switch (RunMemberDecision(this, state_, paths_, member_change, random_, clock_)) {
+    case Form2Outcome::Started:
+      activateWindow();
+      Form_Load();
+      break;
+    case Form2Outcome::Cancelled:
+      break;
+    case Form2Outcome::Quit:
+      EndProgram();
+      break;
+  }
 }
 
 Form1::~Form1() = default;
@@ -182,8 +229,8 @@ void Form1::BuildMenus() {
 
   // Commands whose windows the program does not have yet stay visibly
   // disabled rather than doing nothing.
-  for (QAction* pending : {NewGame, GameResult, Setting, SettingC, SettingB, SeetingA, SettingK, SetLoad, SetSave,
-                           Member, Rules, About}) {
+  for (QAction* pending : {GameResult, Setting, SettingC, SettingB, SeetingA, SettingK, SetLoad, SetSave, Member,
+                           About}) {
     pending->setEnabled(false);
   }
   BGMC->menuAction()->setEnabled(false);
@@ -193,6 +240,7 @@ void Form1::BuildMenus() {
   connect(GameModeAuto, &QAction::triggered, this, &Form1::GameModeAuto_Click);
   connect(KeyAssign, &QAction::triggered, this, &Form1::KeyAssign_Click);
   connect(Owari, &QAction::triggered, this, &Form1::Owari_Click);
+  connect(Rules, &QAction::triggered, this, [this] { ShowHelpContents(this, paths_.program_directory); });
 }
 
 void Form1::BuildTable() {

@@ -148,6 +148,8 @@ class Form1 : public QMainWindow {
  private:
   void BuildMenus();
   void BuildTable();
+  void WireWindows();
+  void OpenMemberDecision(bool member_change);
   void StoreBounds();
   void KeyAssign_Click();
   void NewGame_Click();
