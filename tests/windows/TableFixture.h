@@ -7,8 +7,11 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <QFile>
 
 #include "config/Settings.h"
+#include "config/SettingsStore.h"
 #include "engine/Piruk930.h"
 #include "support/TempDir.h"
 #include "ui/Form1.h"
@@ -37,6 +40,13 @@ struct TableFixture {
       state.SeatName[seat] = kNames[seat];
     }
     if (prepare) prepare(state);
+    // The member and dealer window reads the settings again: give it ours.
+    struct Quiet : SettingsHost {
+      void Beep() override {}
+      void ShowWriteFailure() override {}
+      std::optional<std::string> AskDataDirectory(const std::string&, const std::string&) override { return {}; }
+    } host;
+    WriteSettings(state, paths, host);
     window = std::make_unique<Form1>(state, paths);
   }
 
@@ -75,6 +85,29 @@ class ModalAnswer : public QObject {
  private:
   QMessageBox::StandardButton button_;
   QTimer timer_;
+};
+
+// Hands every modal window that opens to `answer` (polled, so that windows
+// opened inside nested loops are seen too). `answer` returns false to leave
+// a window alone for the moment.
+class ModalDriver : public QObject {
+ public:
+  explicit ModalDriver(std::function<bool(QWidget*)> answer) : answer_(std::move(answer)) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr || busy_) return;
+      busy_ = true;
+      answer_(modal);
+      busy_ = false;
+    });
+    timer_.start();
+  }
+
+ private:
+  std::function<bool(QWidget*)> answer_;
+  QTimer timer_;
+  bool busy_ = false;
 };
 
 }  // namespace winpiruk::test
