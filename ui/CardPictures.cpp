@@ -39,7 +39,14 @@ const QPixmap& CardPictures::Back(int card_kind, BackOrientation orientation, co
   return Load(CardBackFile(card_kind, orientation), routine_number);
 }
 
-const QPixmap& CardPictures::Arrow(int seat, int direction) { return Load(ArrowFile(seat, direction), routine::kArrow); }
+const QPixmap& CardPictures::Arrow(int seat, int direction) {
+  const std::string name = ArrowFile(seat, direction);
+  const QString key = QStringLiteral("keyed:") + QString::fromStdString(DataFilePath(settings_, name));
+  if (auto found = cache_.constFind(key); found != cache_.constEnd()) return *found;
+  const QImage image = LoadImage(name, routine::kArrow);
+  if (image.isNull()) return empty_;
+  return *cache_.insert(key, QPixmap::fromImage(KeyOutCornerColour(image)));
+}
 
 const QPixmap& CardPictures::Banner(bool counter_call, int calling_seat) {
   const std::string picture_name = BannerFile(counter_call, calling_seat, false);
@@ -50,6 +57,19 @@ const QPixmap& CardPictures::Banner(bool counter_call, int calling_seat) {
   const QImage picture = LoadImage(picture_name, number);
   if (mask.isNull() || picture.isNull()) return empty_;
   return *cache_.insert(key, QPixmap::fromImage(ComposeMaskedPicture(picture, mask)));
+}
+
+QImage KeyOutCornerColour(const QImage& picture) {
+  QImage result = picture.convertToFormat(QImage::Format_ARGB32);
+  if (result.isNull()) return result;
+  const QRgb key = result.pixel(0, 0);
+  for (int y = 0; y < result.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+    for (int x = 0; x < result.width(); ++x) {
+      if (line[x] == key) line[x] = qRgba(0, 0, 0, 0);
+    }
+  }
+  return result;
 }
 
 QImage ComposeMaskedPicture(const QImage& picture, const QImage& mask) {

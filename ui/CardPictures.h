@@ -66,4 +66,9 @@ class CardPictures {
 // table shows.
 QImage ComposeMaskedPicture(const QImage& picture, const QImage& mask);
 
+// A picture without a mask of its own (the turn arrows): the colour of its
+// top left corner is its background and becomes transparent, so the arrow
+// lies on whatever table background the user chose.
+QImage KeyOutCornerColour(const QImage& picture);
+
 }  // namespace winpiruk

@@ -263,6 +263,17 @@ class Form1Test : public QObject {
              QStringLiteral("「 /c/@DiaK.bmp(#1.13) 」というファイルが見つかりません。"));
   }
 
+  void arrowsLetTheTableShowThrough() {
+    QImage arrow(3, 1, QImage::Format_RGB32);
+    arrow.setPixel(0, 0, qRgb(24, 110, 60));
+    arrow.setPixel(1, 0, qRgb(250, 200, 0));
+    arrow.setPixel(2, 0, qRgb(24, 110, 60));
+    const QImage keyed = KeyOutCornerColour(arrow);
+    QCOMPARE(qAlpha(keyed.pixel(0, 0)), 0);
+    QCOMPARE(keyed.pixel(1, 0), qRgb(250, 200, 0));
+    QCOMPARE(qAlpha(keyed.pixel(2, 0)), 0);
+  }
+
   void maskedPictureKeepsTheBannerOnly() {
     QImage picture(4, 1, QImage::Format_RGB32);
     QImage mask(4, 1, QImage::Format_RGB32);
