@@ -3,32 +3,175 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
+#include <QSessionManager>
+#include <QThread>
 #include <QTimer>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "config/NumberText.h"
+#include "config/SettingsStore.h"
 #include "config/windows/Form5.h"
+#include "engine/Engine.h"
+#include "engine/GameTexts.h"
+#include "members/windows/Form2.h"
+#include "scoring/MemberFiles.h"
+#include "scoring/windows/Form3.h"
+#include "scoring/windows/Form4.h"
 #include "ui/Captions.h"
+#include "ui/HelpWindow.h"
 #include "ui/Messages.h"
+#include "ui/Pacing.h"
 #include "ui/QtSettingsHost.h"
+#include "ui/QtTableView.h"
 #include "ui/Twips.h"
 
 namespace winpiruk {
+namespace {
+
+// The table's own colour where no background picture covers it.
+const QColor kTableColour(0, 92, 52);
+
+QColor ColourOf(int32_t bgr) {
+  const auto value = static_cast<uint32_t>(bgr);
+  return QColor(static_cast<int>(value & 0xFFU), static_cast<int>((value >> 8U) & 0xFFU),
+                static_cast<int>((value >> 16U) & 0xFFU));
+}
+
+void Colour(QLabel* label, const TextColour& text, int16_t background_flag) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, ColourOf(text.colour));
+  palette.setColor(QPalette::Window, background_flag == 1 ? Qt::white : Qt::black);
+  label->setPalette(palette);
+  label->setAutoFillBackground(true);
+}
+
+// The music picture: a pair of quavers drawn once.
+QPixmap MusicPicture() {
+  constexpr int kSize = 32;
+  QPixmap picture(kSize, kSize);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(255, 236, 140));
+  painter.drawEllipse(QRectF(5, 21, 9, 7));
+  painter.drawEllipse(QRectF(18, 18, 9, 7));
+  painter.drawRect(QRectF(12, 6, 2.2, 19));
+  painter.drawRect(QRectF(25, 3, 2.2, 19));
+  QPainterPath beam;
+  beam.moveTo(12, 6);
+  beam.lineTo(27.2, 3);
+  beam.lineTo(27.2, 8);
+  beam.lineTo(12, 11);
+  beam.closeSubpath();
+  painter.drawPath(beam);
+  return picture;
+}
+
+int Pixels(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel))); }
+
+}  // namespace
+
+TableArea::TableArea(const Piruk930& state, const QPixmap& picture, QWidget* parent)
+    : QWidget(parent), state_(state), picture_(picture) {
+  setObjectName(QStringLiteral("TableArea"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TableArea::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.fillRect(rect(), kTableColour);
+  if (state_.settings.GameWallPaper.empty() || picture_.isNull()) return;
+  if (state_.settings.WallPaperAutoSize == 1) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture_);
+  } else {
+    painter.drawPixmap(0, 0, picture_);
+  }
+}
+
+QRect Form1::PixelRect(const TwipsRect& r) {
+  return {Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height)};
+}
 
 Form1::Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
-    : QMainWindow(parent), state_(state), paths_(paths) {
+    : QMainWindow(parent),
+      state_(state),
+      paths_(paths),
+      pictures_(state.settings,
+                [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); }) {
   setObjectName(QStringLiteral("Form1"));
+  setFocusPolicy(Qt::StrongFocus);
   BuildMenus();
+  BuildTable();
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(1000);
-  SetWindowTitleForHand();
+  connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+  view_ = std::make_unique<QtTableView>(*this, state_);
+  engine_ = std::make_unique<Engine>(state_, *view_, random_, clock_);
+  setWindowTitle(kProgramTitle);
+  TableWidth = kDesignWidthTwips;
+  TableHeight = kDesignHeightTwips;
   resize(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips));
+  ApplyLabelColours();
+  LayOutTable();
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { SessionEnding(); });
+  WireWindows();
 }
 
+void Form1::WireWindows() {
+  before_end = [this] {
+    if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
+  };
+  open_member_decision = [this] { OpenMemberDecision(false); };
+  view_->show_hand_result = [this] {
+    Timer1->stop();
+    HandResultHooks hooks;
+    hooks.abort_program = [this] { EndProgram(); };
+    ShowHandResultWindow(this, state_, hooks);
+  };
+  view_->show_settlement = [this] {
+    SettlementHooks hooks;
+    hooks.write_member_files = MemberFilesWriterFor(paths_);
+    hooks.play_game_over = [this] { view_->PlaySound(Sound::GameOver); };
+    hooks.end_program = [this] { EndProgram(); };
+    hooks.clear_table = [this] {
+      view_->ClearTable();
+      setWindowTitle(kProgramTitle);
+      view_->CheckPlayMode(state_.AutoPlay != 0);
+    };
+    return ShowSettlementWindow(this, state_, hooks);
+  };
+  view_->show_member_decision = [this] { OpenMemberDecision(true); };
+}
+
+void Form1::OpenMemberDecision(bool member_change) {
+  Timer1->stop();
+  switch (RunMemberDecision(this, state_, paths_, member_change, random_, clock_)) {
+    case Form2Outcome::Started:
+      activateWindow();
+      Form_Load();
+      break;
+    case Form2Outcome::Cancelled:
+      break;
+    case Form2Outcome::Quit:
+      EndProgram();
+      break;
+  }
+}
+
+Form1::~Form1() = default;
+
 void Form1::BuildMenus() {
-  auto item = [this](QMenu* menu, QAction*& action, const char* name, const QString& caption) {
+  auto item = [](QMenu* menu, QAction*& action, const char* name, const QString& caption) {
     action = menu->addAction(AccessCaption(caption));
     action->setObjectName(QString::fromLatin1(name));
     return action;
@@ -87,22 +230,199 @@ void Form1::BuildMenus() {
 
   // Commands whose windows the program does not have yet stay visibly
   // disabled rather than doing nothing.
-  for (QAction* pending : {NewGame, GameResult, GameModeManual, GameModeAuto, Setting, SettingC, SettingB,
-                           SeetingA, SettingK, SetLoad, SetSave, Member, Rules}) {
+  for (QAction* pending : {GameResult, Setting, SettingC, SettingB, SeetingA, SettingK, SetLoad, SetSave, Member}) {
     pending->setEnabled(false);
   }
   BGMC->menuAction()->setEnabled(false);
 
+  connect(NewGame, &QAction::triggered, this, &Form1::NewGame_Click);
+  connect(GameModeManual, &QAction::triggered, this, &Form1::GameModeManual_Click);
+  connect(GameModeAuto, &QAction::triggered, this, &Form1::GameModeAuto_Click);
   connect(KeyAssign, &QAction::triggered, this, &Form1::KeyAssign_Click);
   connect(Owari, &QAction::triggered, this, &Form1::Owari_Click);
   connect(About, &QAction::triggered, this, &Form1::About_Click);
+  connect(Rules, &QAction::triggered, this, [this] { ShowHelpContents(this, paths_.program_directory); });
 }
 
-void Form1::SetWindowTitleForHand() {
-  QString title = QStringLiteral("ぴるく  －") + QString::fromStdString(NumberText(state_.HandNumber)) +
-                  QStringLiteral("回め－");
-  if (state_.AutoPlay != 0) title += QStringLiteral("  [自動実行モード]");
-  setWindowTitle(title);
+void Form1::BuildTable() {
+  table_ = new TableArea(state_, picture_source_, this);
+  setCentralWidget(table_);
+  QFont font = table_->font();
+  font.setPixelSize(12);
+  table_->setFont(font);
+
+  for (int n = 1; n <= kPictureCount; ++n) {
+    auto* picture = new TablePicture(table_);
+    picture->setObjectName(QStringLiteral("Picture%1").arg(n));
+    picture->hide();
+    Picture[n] = picture;
+  }
+  Picture[10]->setToolTip(QStringLiteral("ここをクリックすると、１枚引けます"));
+  Picture[41]->setToolTip(QStringLiteral("ここをダブルクリックすれば、BGMを１曲進めることができます"));
+  Picture[41]->setPixmap(MusicPicture());
+  Picture[41]->show();
+  for (int n = 1; n <= kLabelCount; ++n) {
+    if (n == 25) continue;
+    auto* label = new TableText(table_);
+    label->setObjectName(QStringLiteral("Label%1").arg(n));
+    label->hide();
+    Label[n] = label;
+  }
+  for (int n : {13, 14, 29}) Label[n]->setAlignment(Qt::AlignCenter);
+  for (int n = 16; n <= 28; ++n) {
+    if (n != 25) Label[n]->setAlignment(Qt::AlignCenter);
+  }
+  Label[13]->setText(QStringLiteral("好きな方を取ってください ."));
+  Label[14]->setText(QStringLiteral("場札を再度使います."));
+  Label[29]->setText(QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
+
+  ArrowPicture = new TablePicture(table_);
+  ArrowPicture->setObjectName(QStringLiteral("ArrowPicture"));
+  ArrowPicture->hide();
+  BannerPicture = new TablePicture(table_);
+  BannerPicture->setObjectName(QStringLiteral("BannerPicture"));
+  BannerPicture->setAttribute(Qt::WA_TransparentForMouseEvents);
+  BannerPicture->hide();
+  MovingCard = new TablePicture(table_);
+  MovingCard->setObjectName(QStringLiteral("MovingCard"));
+  MovingCard->setAttribute(Qt::WA_TransparentForMouseEvents);
+  MovingCard->hide();
+
+  for (int n = 1; n <= 9; ++n) {
+    connect(Picture[n], &TablePicture::clicked, this, [this, n] { Picture_Click(n); });
+  }
+  for (int n : {kPosDrawPile, kPosDiscardPile, kPosSecondCard}) {
+    connect(Picture[n], &TablePicture::clicked, this, [this, n] { Picture_Click(n); });
+  }
+}
+
+void Form1::Picture_Click(int number) {
+  if (number >= 1 && number <= 9) {
+    engine_->ClickHandCard(number);
+  } else if (number == kPosDrawPile) {
+    engine_->ClickDrawPile();
+  } else if (number == kPosDiscardPile) {
+    engine_->ClickDiscardPile();
+  } else if (number == kPosSecondCard) {
+    engine_->ClickSecondCard();
+  }
+}
+
+bool Form1::Form_KeyPress(char32_t ch) { return engine_->TypeKey(ch); }
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+  const QString typed = event->text();
+  if (typed.size() == 1 && (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
+    const char32_t ch = typed.at(0).unicode();
+    // Printable ASCII and the half-width kana of a Japanese keyboard.
+    if ((ch >= 32 && ch <= 127) || (ch >= 0xFF61 && ch <= 0xFF9F)) {
+      Form_KeyPress(ch);
+      event->accept();
+      return;
+    }
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void Form1::Timer1_Timer() { engine_->TimerTick(); }
+
+void Form1::Form_Load() {
+  GameModeManual->setChecked(state_.AutoPlay == 0);
+  GameModeAuto->setChecked(state_.AutoPlay != 0);
+  KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
+  view_->ClearTable();
+  ApplyLabelColours();
+  ShowSeatLabels();
+  if (state_.MatchInProgress == 0) return;
+  // The first hand is dealt once the window is on screen and whatever
+  // opened the match has returned.
+  QTimer::singleShot(0, this, [this] {
+    if (state_.MatchInProgress == 0 || state_.EngineRunning != 0 || state_.HandPhase != 0) return;
+    engine_->PlayTurn();
+  });
+}
+
+void Form1::ShowSeatLabels() {
+  const bool shown = state_.MatchInProgress != 0;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    SetLabelText(1 + seat, QString::fromStdString(state_.SeatName[seat]));
+    SetLabelText(9 + seat, QStringLiteral("[") + QString::fromStdString(NumberText(state_.Score[seat])) +
+                               QStringLiteral("点 ]"));
+    Label[1 + seat]->setVisible(shown);
+    Label[9 + seat]->setVisible(shown);
+    if (!shown) Label[5 + seat]->hide();
+  }
+}
+
+void Form1::ApplyLabelColours() {
+  const Settings& s = state_.settings;
+  for (int n = 1; n <= 4; ++n) Colour(Label[n], s.PlayerNames, s.PlayerNames.background);
+  // The card counts share the names' background.
+  for (int n = 5; n <= 8; ++n) Colour(Label[n], s.NumberOfCard, s.PlayerNames.background);
+  for (int n = 9; n <= 12; ++n) Colour(Label[n], s.PlayerScore, s.PlayerScore.background);
+  for (int n : {14, 15}) Colour(Label[n], s.Message_1, s.Message_1.background);
+  for (int n = 13; n <= 29; ++n) {
+    if (n == 14 || n == 15 || n == 25) continue;
+    Colour(Label[n], s.Message_2, s.Message_2.background);
+  }
+}
+
+void Form1::SetLabelText(int number, const QString& text) {
+  if (number >= 1 && number <= kLabelCount && number != 25) SetLabelText(Label[number], text);
+}
+
+void Form1::SetLabelText(QLabel* label, const QString& text) {
+  label->setText(text);
+  const int number = label->objectName().mid(5).toInt();
+  if (number < 1 || number > kLabelCount) return;
+  // The box hugs the text: the label's place is the most it may take.
+  const QRect place = PixelRect(layout_.label[number]);
+  const int width = std::min(place.width(), label->sizeHint().width() + 4);
+  QRect box(place.left(), place.top(), width, place.height());
+  if ((label->alignment() & Qt::AlignHCenter) != 0) box.moveLeft(place.center().x() - width / 2);
+  label->setGeometry(box);
+}
+
+void Form1::LayOutTable() {
+  laying_out_ = true;
+  layout_ = LayoutTable(TableWidth, TableHeight, state_.settings);
+  for (int n = 1; n <= kPictureCount; ++n) Picture[n]->setGeometry(PixelRect(layout_.picture[n]));
+  for (int n = 1; n <= kLabelCount; ++n) {
+    if (n != 25) SetLabelText(n, Label[n]->text());
+  }
+  // Later cards of a row lie over earlier ones where the rows overlap.
+  for (int n = 1; n <= 39; ++n) Picture[n]->raise();
+  ArrowPicture->raise();
+  BannerPicture->raise();
+  MovingCard->raise();
+  if (view_) view_->Relayout();
+  laying_out_ = false;
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (laying_out_ || state_.ResizeGuard != 0 || isMinimized()) return;
+  TableWidth = static_cast<int>(TwipsFromPixels(width()));
+  TableHeight = static_cast<int>(TwipsFromPixels(height()));
+  LayOutTable();
+  StoreBounds();
+  table_->update();
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (state_.ResizeGuard != 0 || isMinimized() || !isVisible()) return;
+  StoreBounds();
+}
+
+void Form1::StoreBounds() {
+  // The position is the frame's, as move() takes it; the size is the
+  // window's own, as resize() takes it, so a restart puts it back exactly.
+  Settings& s = state_.settings;
+  s.MainWindowPosX = TwipsField(TwipsFromPixels(frameGeometry().x()));
+  s.MainWindowPosY = TwipsField(TwipsFromPixels(frameGeometry().y()));
+  s.MainWindowWidth = TwipsField(TwipsFromPixels(width()));
+  s.MainWindowHeight = TwipsField(TwipsFromPixels(height()));
 }
 
 void Form1::PlaceAtDesignSize() {
@@ -115,25 +435,44 @@ void Form1::PlaceAtDesignSize() {
 
 void Form1::PlaceAtSavedBounds() {
   const Settings& s = state_.settings;
-  state_.ResizeGuard = 1;
   move(PixelsFromTwips(s.MainWindowPosX), PixelsFromTwips(s.MainWindowPosY));
   resize(PixelsFromTwips(s.MainWindowWidth), PixelsFromTwips(s.MainWindowHeight));
-  state_.ResizeGuard = 0;
 }
 
 bool Form1::LoadPictureSource(const QString& path) {
   QPixmap picture;
   if (!picture.load(path)) return false;
   picture_source_ = picture;
-  update();
+  table_->update();
   return true;
 }
 
 void Form1::KeyAssign_Click() {
   state_.settings.KeyGuideDisplay = static_cast<int16_t>(1 - state_.settings.KeyGuideDisplay);
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
+  // The user's row moves with the guides; the letters follow the hand.
+  LayOutTable();
+  if (state_.HandPhase != 0 || state_.Hands[0][kHandCount] > 0) view_->ShowHand(0);
+  view_->RefreshPileGuides();
   QtSettingsHost host(this);
   WriteSettings(state_, paths_, host);
+}
+
+void Form1::NewGame_Click() {
+  if (engine_->NewGame() != NewGameStep::OpenMemberDecision) return;
+  view_->ClearTable();
+  if (state_.MatchInProgress == 0) setWindowTitle(kProgramTitle);
+  if (open_member_decision) open_member_decision();
+}
+
+void Form1::GameModeAuto_Click() {
+  engine_->GameModeAuto_Click();
+  view_->CheckPlayMode(state_.AutoPlay != 0);
+}
+
+void Form1::GameModeManual_Click() {
+  engine_->GameModeManual_Click();
+  view_->CheckPlayMode(state_.AutoPlay != 0);
 }
 
 void Form1::Owari_Click() { EndProgram(); }
@@ -149,18 +488,36 @@ void Form1::About_Click() {
 void Form1::EndProgram() {
   if (before_end) before_end();
   close_allowed_ = true;
-  QApplication::exit(0);
+  // From the main loop the program ends in order; from inside a game step
+  // or a wait it cannot unwind, so the process ends here, its files written.
+  if (state_.EngineRunning == 0 && WaitDepth() == 0 && QThread::currentThread()->loopLevel() <= 1) {
+    QApplication::exit(0);
+    return;
+  }
+  std::fflush(nullptr);
+  std::_Exit(0);
+}
+
+void Form1::FatalMissingPicture(const QString& path, const QString& routine_number) {
+  ShowMessage(this, kProgramTitle, MissingPictureText(path, routine_number), QMessageBox::Critical);
+  if (before_end) before_end();
+  std::fflush(nullptr);
+  std::_Exit(1);
+}
+
+void Form1::SessionEnding() {
+  // The desktop session is ending: keep the records and let the window go.
+  if (before_end) before_end();
+  close_allowed_ = true;
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
   if (close_allowed_) {
-    if (before_end) before_end();
     event->accept();
     return;
   }
   event->ignore();
-  ShowMessage(this, kProgramTitle, QStringLiteral("メニューから'ぴるく の終了'を選択してください."),
-              QMessageBox::Warning);
+  view_->Tell(Notice::CloseRefused);
 }
 
 }  // namespace winpiruk

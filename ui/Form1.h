@@ -1,11 +1,21 @@
 #pragma once
-// The card table: the main window with its menu bar.
+// The card table: the main window with its menu bar, the pictures and labels
+// of the four seats and the piles, and the handlers that turn clicks, keys
+// and menu commands into the engine's input.
 #include <QMainWindow>
 #include <QPixmap>
+#include <array>
 #include <functional>
+#include <memory>
 
 #include "config/ProgramPaths.h"
+#include "engine/Clock.h"
 #include "engine/Piruk930.h"
+#include "engine/Random.h"
+#include "ui/CardPictures.h"
+#include "ui/Sound.h"
+#include "ui/TableLayout.h"
+#include "ui/TablePicture.h"
 
 class QAction;
 class QMenu;
@@ -13,11 +23,30 @@ class QTimer;
 
 namespace winpiruk {
 
+class Engine;
+class QtTableView;
+
+// The table area under the menu bar: the background colour or picture.
+class TableArea : public QWidget {
+  Q_OBJECT
+
+ public:
+  TableArea(const Piruk930& state, const QPixmap& picture, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const Piruk930& state_;
+  const QPixmap& picture_;
+};
+
 class Form1 : public QMainWindow {
   Q_OBJECT
 
  public:
   Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent = nullptr);
+  ~Form1() override;
 
   // Size and place the window as start-up wants it: centred at the design
   // size, or at the saved bounds.
@@ -28,11 +57,52 @@ class Form1 : public QMainWindow {
   bool LoadPictureSource(const QString& path);
   const QPixmap& PictureSource() const { return picture_source_; }
 
-  // Lets the next close through (the desktop session is ending).
+  // Lets the next close through (the desktop session is ending, or the
+  // member and dealer window reopens the table).
   void AllowClose() { close_allowed_ = true; }
 
   // Writes what must survive and ends the process.
   void EndProgram();
+  // A picture file is missing: the message, then the end of the program.
+  [[noreturn]] void FatalMissingPicture(const QString& path, const QString& routine_number);
+
+  // Prepares the table for the match the seat fields describe and, when a
+  // match is in progress, runs the turn handler, which deals the first hand.
+  void Form_Load();
+
+  // The key path shared by the keyboard and the time limit: a typed
+  // character becomes a pick under the engine's conditions.
+  bool Form_KeyPress(char32_t ch);
+
+  // Places every picture and label for the window's current size.
+  void LayOutTable();
+  void ApplyLabelColours();
+  // Sets a label's text and fits its box to the text within its place.
+  void SetLabelText(int number, const QString& text);
+  void SetLabelText(QLabel* label, const QString& text);
+  // Redraws the table's labels of names, counts and scores from the state.
+  void ShowSeatLabels();
+
+  Engine& engine() { return *engine_; }
+  QtTableView& view() { return *view_; }
+  CardPictures& pictures() { return pictures_; }
+  EffectPlayer& effects() { return effects_; }
+  TableArea* table() { return table_; }
+  const TableLayout& table_layout() const { return layout_; }
+  // Twips to pixels of the table area.
+  static QRect PixelRect(const TwipsRect& r);
+
+  // Window fields: the window's size in twips, taken on every resize.
+  int TableWidth = 0;
+  int TableHeight = 0;
+
+  // The table's pictures and labels, by the numbers the window gives them
+  // (index 0 unused; Label25 does not exist).
+  std::array<TablePicture*, kPictureCount + 1> Picture{};
+  std::array<TableText*, kLabelCount + 1> Label{};
+  TablePicture* ArrowPicture = nullptr;   // the turn arrow
+  TablePicture* BannerPicture = nullptr;  // the call and counter-call banners
+  TablePicture* MovingCard = nullptr;     // the card of the deal and draw animations
 
   // Menu items, named for the commands they carry.
   QMenu* Game = nullptr;
@@ -66,21 +136,44 @@ class Form1 : public QMainWindow {
   // Runs just before the program ends from the menu or a fatal error; the
   // member files are written here.
   std::function<void()> before_end;
+  // Opens the member and dealer window for a new match.
+  std::function<void()> open_member_decision;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildMenus();
-  void SetWindowTitleForHand();
+  void BuildTable();
+  void WireWindows();
+  void OpenMemberDecision(bool member_change);
+  void StoreBounds();
   void KeyAssign_Click();
+  void NewGame_Click();
+  void GameModeAuto_Click();
+  void GameModeManual_Click();
   void Owari_Click();
   void About_Click();
+  void Timer1_Timer();
+  void Picture_Click(int number);
+  void SessionEnding();
 
   Piruk930& state_;
   ProgramPaths paths_;
   bool close_allowed_ = false;
+  bool laying_out_ = false;
   QPixmap picture_source_;
+  TableArea* table_ = nullptr;
+  TableLayout layout_;
+  CardPictures pictures_;
+  EffectPlayer effects_;
+  StandardRandom random_;
+  SystemClock clock_;
+  std::unique_ptr<QtTableView> view_;
+  std::unique_ptr<Engine> engine_;
 };
 
 }  // namespace winpiruk

@@ -1,0 +1,113 @@
+#pragma once
+// A main window over its own state and scratch folders, with the program's
+// pictures, for the table's window tests.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <QFile>
+
+#include "config/Settings.h"
+#include "config/SettingsStore.h"
+#include "engine/Piruk930.h"
+#include "support/TempDir.h"
+#include "ui/Form1.h"
+
+namespace winpiruk::test {
+
+inline std::string ShareDir() {
+  const char* dir = std::getenv("WINPIRUK_SHARE_DIR");
+  return dir != nullptr ? dir : "share/winpiruk";
+}
+
+struct TableFixture {
+  TempDir dir;
+  Piruk930 state;
+  ProgramPaths paths;
+  std::unique_ptr<Form1> window;
+
+  explicit TableFixture(const std::function<void(Piruk930&)>& prepare = {}) {
+    paths = ProgramPaths{ShareDir(), dir.path() + "/config", dir.path() + "/data"};
+    state.settings = DefaultSettings(paths.program_directory);
+    state.settings.DataFileDirectory = ShareDir();
+    state.settings.GameSpeed = 3;
+    state.SpeedCount = 10;
+    for (int seat = 0; seat < kSeats; ++seat) {
+      static const char* const kNames[] = {"あなた", "ｺﾝﾋﾟｭｰﾀ1", "ｺﾝﾋﾟｭｰﾀ2", "ｺﾝﾋﾟｭｰﾀ3"};
+      state.SeatName[seat] = kNames[seat];
+    }
+    if (prepare) prepare(state);
+    // The member and dealer window reads the settings again: give it ours.
+    struct Quiet : SettingsHost {
+      void Beep() override {}
+      void ShowWriteFailure() override {}
+      std::optional<std::string> AskDataDirectory(const std::string&, const std::string&) override { return {}; }
+    } host;
+    WriteSettings(state, paths, host);
+    window = std::make_unique<Form1>(state, paths);
+  }
+
+  std::string SettingsText() const {
+    QFile file(QString::fromStdString(paths.SettingsFile()));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll().toStdString();
+  }
+};
+
+// Answers the next modal message box with `button`, keeping its text.
+class ModalAnswer : public QObject {
+ public:
+  explicit ModalAnswer(QMessageBox::StandardButton button) : button_(button) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      text = box->text();
+      title = box->windowTitle();
+      icon = box->icon();
+      ++count;
+      if (QAbstractButton* b = box->button(button_)) {
+        b->click();
+      } else {
+        box->reject();
+      }
+    });
+    timer_.start();
+  }
+  QString text;
+  QString title;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int count = 0;
+
+ private:
+  QMessageBox::StandardButton button_;
+  QTimer timer_;
+};
+
+// Hands every modal window that opens to `answer` (polled, so that windows
+// opened inside nested loops are seen too). `answer` returns false to leave
+// a window alone for the moment.
+class ModalDriver : public QObject {
+ public:
+  explicit ModalDriver(std::function<bool(QWidget*)> answer) : answer_(std::move(answer)) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr || busy_) return;
+      busy_ = true;
+      answer_(modal);
+      busy_ = false;
+    });
+    timer_.start();
+  }
+
+ private:
+  std::function<bool(QWidget*)> answer_;
+  QTimer timer_;
+  bool busy_ = false;
+};
+
+}  // namespace winpiruk::test

@@ -1,0 +1,276 @@
+// Playing on the table: a match started through the member and dealer
+// window, a hand played with clicks and keys, refusals while the engine
+// runs, and a whole match in auto-play up to the game end window.
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QtTest>
+
+#include "TableFixture.h"
+#include "engine/Cards.h"
+#include "engine/Engine.h"
+#include "members/windows/Form2.h"
+#include "scoring/windows/Form3.h"
+#include "scoring/windows/Form4.h"
+#include "ui/QtTableView.h"
+
+using namespace winpiruk;
+using namespace winpiruk::test;
+
+namespace {
+
+bool Matches(int code, int top) {
+  return DecodeCard(code).rank == DecodeCard(top).rank || DecodeCard(code).suit == DecodeCard(top).suit;
+}
+
+bool UsersTurn(const Piruk930& s) {
+  return s.EngineRunning == 0 && s.AwaitingUser == 1 && s.HandPhase == 2 && s.TurnPhase == 1;
+}
+
+// The member window chooses at random and starts; result windows are
+// closed with OK; message boxes are answered with their default button.
+QString last_message;
+
+bool StandardAnswers(QWidget* modal) {
+  if (auto* decision = qobject_cast<Form2*>(modal)) {
+    if (decision->Command2->isEnabled()) decision->Command2->click();
+    if (decision->Command5->isEnabled()) decision->Command5->click();
+    return true;
+  }
+  if (auto* result = qobject_cast<Form3*>(modal)) {
+    result->Command1->click();
+    return true;
+  }
+  if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    last_message = box->text();
+    QAbstractButton* button = box->defaultButton();
+    if (button == nullptr && !box->buttons().isEmpty()) button = box->buttons().first();
+    if (button != nullptr) button->click();
+    return true;
+  }
+  return false;
+}
+
+// The card positions of the user's hand that match the top of the pile, and
+// those that do not.
+void SplitHand(const Piruk930& s, QList<int>& playable, QList<int>& unplayable) {
+  const int n = s.Hands[0][kHandCount];
+  for (int p = 1; p <= n && p <= 9; ++p) {
+    (Matches(s.Hands[0][p], s.TopDiscard) ? playable : unplayable) << p;
+  }
+}
+
+// Calls back on every paint of a widget.
+class PaintWatch : public QObject {
+ public:
+  PaintWatch(QWidget* widget, std::function<void()> painted) : painted_(std::move(painted)) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted_();
+    return false;
+  }
+
+ private:
+  std::function<void()> painted_;
+};
+
+}  // namespace
+
+class Form1PlayTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void matchStartsThroughTheMemberWindowAndIsPlayed() {
+    TableFixture f([](Piruk930& s) {
+      s.settings.NumberOfGames = 3;
+      // Plain cards only: every discard is one move.
+      s.settings.SkipCard = 0;
+      s.settings.PenaltyCard = 0;
+      s.settings.MoreDropCard = 0;
+      s.settings.InverseCard = 0;
+    });
+    Form1& w = *f.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.NewGame->isEnabled());
+
+    int computer_moves_checked = 0;
+    int keys_taken_while_busy = 0;
+    // From the click to the discard pile painted with the card.
+    QElapsedTimer since_click;
+    QList<qint64> click_to_discard_us;
+    int expected_discard = 0;
+    bool awaiting_paint = false;
+    PaintWatch watch(w.Picture[kPosDiscardPile], [&] {
+      if (!awaiting_paint) return;
+      awaiting_paint = false;
+      click_to_discard_us << since_click.nsecsElapsed() / 1000;
+    });
+    w.view().on_card_shown = [&](int position) {
+      if (position != kPosDiscardPile) return;
+      if (expected_discard != 0 && f.state.TopDiscard == expected_discard) {
+        expected_discard = 0;
+        awaiting_paint = true;
+      }
+      // A computer seat is moving: keys and picks must change nothing.
+      if (f.state.AwaitingUser == 0 && f.state.CurrentSeat != 0) {
+        const auto hand = f.state.Hands[0];
+        QTest::keyClick(&w, 'a');
+        QTest::keyClick(&w, ' ');
+        if (w.Form_KeyPress(U'b')) ++keys_taken_while_busy;
+        if (f.state.Hands[0] != hand) ++keys_taken_while_busy;
+        ++computer_moves_checked;
+      }
+    };
+
+    ModalDriver driver(StandardAnswers);
+    w.NewGame->trigger();
+    QCOMPARE(f.state.MatchInProgress, int16_t{1});
+    QCOMPARE(f.state.SeatName[0].empty(), false);
+
+    // Play until the user has discarded by click, by key and been refused.
+    bool refused_checked = false;
+    bool clicked = false;
+    bool typed = false;
+    QElapsedTimer limit;
+    limit.start();
+    while (!(refused_checked && clicked && typed) && limit.elapsed() < 60000) {
+      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.HandPhase == 1 && f.state.AwaitingUser == 1), 20000);
+      if (f.state.HandPhase == 1) {
+        // The user deals: "J" keeps the own card.
+        QTest::keyClick(&w, 'j');
+        continue;
+      }
+      QVERIFY(w.windowTitle().startsWith(QStringLiteral("ぴるく  －")));
+      QList<int> playable;
+      QList<int> unplayable;
+      SplitHand(f.state, playable, unplayable);
+      if (!unplayable.isEmpty() && f.state.PenaltyPending == 0) {
+        const auto before = f.state.Hands;
+        const int top = f.state.TopDiscard;
+        QTest::mouseClick(w.Picture[unplayable.first()], Qt::LeftButton);
+        QCOMPARE(f.state.Hands, before);
+        QCOMPARE(f.state.TopDiscard, top);
+        QVERIFY(UsersTurn(f.state));
+        refused_checked = true;
+      }
+      const int n = f.state.Hands[0][kHandCount];
+      if (playable.isEmpty() || f.state.PenaltyPending != 0 || n < 2) {
+        QTest::mouseClick(w.Picture[kPosDrawPile], Qt::LeftButton);  // draw instead
+        continue;
+      }
+      const int position = playable.first();
+      const int code = f.state.Hands[0][position];
+      const int rank = DecodeCard(code).rank;
+      // Cards with an effect of their own are left for other tests.
+      if (rank == f.state.settings.MoreDropCard) {
+        QTest::mouseClick(w.Picture[kPosDrawPile], Qt::LeftButton);
+        continue;
+      }
+      expected_discard = code;
+      since_click.start();
+      if (!clicked) {
+        QTest::mouseClick(w.Picture[position], Qt::LeftButton);
+        clicked = true;
+      } else {
+        QTest::keyClick(&w, static_cast<char>('a' + position - 1));
+        typed = true;
+      }
+      // The card reached the discard pile (the engine may since have
+      // played on, or ended the hand).
+      QCOMPARE(expected_discard, 0);
+    }
+    QVERIFY(refused_checked && clicked && typed);
+    QCOMPARE(keys_taken_while_busy, 0);
+    QVERIFY(computer_moves_checked > 0);
+    QString figures;
+    for (qint64 us : click_to_discard_us) figures += QString::number(us) + QStringLiteral(" us ");
+    qInfo("click to the discard pile painted: %s", qPrintable(figures));
+    w.view().on_card_shown = nullptr;
+  }
+
+  void newGameIsRefusedInAutoPlayAndWhileTheEngineRuns() {
+    TableFixture f([](Piruk930& s) { s.settings.NumberOfGames = 2; });
+    Form1& w = *f.window;
+    w.show();
+    ModalDriver driver(StandardAnswers);
+    w.NewGame->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.HandPhase == 1 && f.state.AwaitingUser == 1), 20000);
+
+    // While the engine runs (here: while a computer seat's card is drawn).
+    QString busy_message;
+    w.view().on_card_shown = [&](int position) {
+      if (position != kPosDiscardPile || f.state.AwaitingUser != 0 || !busy_message.isEmpty()) return;
+      last_message.clear();
+      w.NewGame->trigger();
+      busy_message = last_message;
+    };
+    for (int turn = 0; turn < 10 && busy_message.isEmpty(); ++turn) {
+      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.HandPhase == 1 && f.state.AwaitingUser == 1), 20000);
+      if (f.state.HandPhase == 1) {
+        QTest::keyClick(&w, 'j');
+      } else {
+        QTest::mouseClick(w.Picture[kPosDrawPile], Qt::LeftButton);
+      }
+    }
+    w.view().on_card_shown = nullptr;
+    QCOMPARE(busy_message, QStringLiteral("自分の番がきたときに、新規ゲームを選択してください."));
+    QCOMPARE(f.state.MatchInProgress, int16_t{1});
+
+    // In auto-play.
+    QTRY_VERIFY_WITH_TIMEOUT(f.state.EngineRunning == 0, 20000);
+    f.state.AutoPlay = 1;
+    const int hand = f.state.HandNumber;
+    last_message.clear();
+    w.NewGame->trigger();
+    QCOMPARE(last_message, QStringLiteral("自動実行モードを解除してから、新規ゲームを選択してください."));
+    QCOMPARE(f.state.MatchInProgress, int16_t{1});
+    QCOMPARE(f.state.HandNumber, hand);
+    f.state.AutoPlay = 0;
+  }
+
+  void autoPlayMatchReachesTheGameEnd() {
+    TableFixture f([](Piruk930& s) { s.settings.NumberOfGames = 2; });
+    Form1& w = *f.window;
+    w.show();
+    int settlements = 0;
+    int results = 0;
+    ModalDriver driver([&](QWidget* modal) {
+      if (auto* end = qobject_cast<Form4*>(modal)) {
+        ++settlements;
+        // Back to manual play, then another match: it stops at the user's turn.
+        w.GameModeManual->trigger();
+        end->Command1->click();
+        return true;
+      }
+      if (qobject_cast<Form3*>(modal) != nullptr) ++results;
+      return StandardAnswers(modal);
+    });
+    w.NewGame->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(f.state.AwaitingUser == 1 && f.state.EngineRunning == 0, 20000);
+
+    // Auto-play from the user's turn: the message, then the first move is the user's.
+    last_message.clear();
+    w.GameModeAuto->trigger();
+    QCOMPARE(last_message, QStringLiteral("自動実行モードに入りますが、最初の一手だけは手動にてお願いします。"));
+    QVERIFY(w.GameModeAuto->isChecked());
+    QVERIFY(!w.GameModeManual->isChecked());
+    QVERIFY(w.windowTitle().endsWith(QStringLiteral("  [自動実行モード]")));
+    if (f.state.HandPhase == 1) {
+      QTest::keyClick(&w, 'j');
+    } else {
+      QTest::mouseClick(w.Picture[kPosDrawPile], Qt::LeftButton);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(settlements == 1, 120000);
+    QVERIFY(results >= 2);
+    QCOMPARE(f.state.AutoPlay, int16_t{0});
+    QTRY_VERIFY_WITH_TIMEOUT(f.state.AwaitingUser == 1 && f.state.EngineRunning == 0, 20000);
+    QCOMPARE(f.state.HandNumber, int16_t{1});
+    QVERIFY(w.windowTitle() == QStringLiteral("ぴるく  －1回め－"));
+  }
+};
+
+QTEST_MAIN(Form1PlayTest)
+#include "tst_form1_play.moc"

@@ -1,0 +1,74 @@
+#pragma once
+// The table's pictures, loaded from the card data directory and kept once
+// loaded. A picture that cannot be loaded is fatal: the owner's handler shows
+// the path with the number of the drawing routine and ends the program.
+#include <QHash>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "config/Settings.h"
+#include "engine/PictureNames.h"
+
+namespace winpiruk {
+
+// The numbers of the drawing routines, shown when one of their files is missing.
+namespace routine {
+inline constexpr const char* kCardFace = "1";
+inline constexpr const char* kCallBanner = "2";
+inline constexpr const char* kCounterCallBanner = "3";
+inline constexpr const char* kLeftBacks = "4";
+inline constexpr const char* kRightBacks = "5";
+inline constexpr const char* kArrow = "6";
+inline constexpr const char* kDeal = "7";
+inline constexpr const char* kTopBacks = "8";
+inline constexpr const char* kTopFaces = "9";
+inline constexpr const char* kBannerFaces = "1.13";
+}  // namespace routine
+
+// "「 " + path + "(#N) 」というファイルが見つかりません。"
+QString MissingPictureText(const QString& path, const QString& routine_number);
+
+class CardPictures {
+ public:
+  // Called with the path and the routine number when a file cannot be
+  // loaded; it is not expected to return.
+  using MissingHandler = std::function<void(const QString& path, const QString& routine_number)>;
+
+  CardPictures(const Settings& settings, MissingHandler on_missing);
+
+  const QPixmap& Face(int code, const char* routine_number = routine::kCardFace);
+  const QPixmap& BannerFace(int code);
+  const QPixmap& Back(int card_kind, BackOrientation orientation, const char* routine_number);
+  const QPixmap& Arrow(int seat, int direction);
+  // The banner as one picture with transparency, built from its mask once:
+  // black in the mask is the banner, white lets the table show through.
+  const QPixmap& Banner(bool counter_call, int calling_seat);
+
+  // Forgets every loaded picture (the data directory or the back design changed).
+  void Clear() { cache_.clear(); }
+
+ private:
+  const QPixmap& Load(const std::string& name, const char* routine_number);
+  QImage LoadImage(const std::string& name, const char* routine_number);
+
+  const Settings& settings_;
+  MissingHandler on_missing_;
+  QHash<QString, QPixmap> cache_;
+  QPixmap empty_;
+};
+
+// Combines a banner picture with its mask as a masked transfer would draw it
+// (the table ANDed with the mask, then the picture XORed in): where the mask
+// is black the picture shows; where it is white and the picture black the
+// table shows.
+QImage ComposeMaskedPicture(const QImage& picture, const QImage& mask);
+
+// A picture without a mask of its own (the turn arrows): the colour of its
+// top left corner is its background and becomes transparent, so the arrow
+// lies on whatever table background the user chose.
+QImage KeyOutCornerColour(const QImage& picture);
+
+}  // namespace winpiruk

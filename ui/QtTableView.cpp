@@ -1,0 +1,422 @@
+#include "ui/QtTableView.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
+#include <QTransform>
+#include <algorithm>
+
+#include "config/NumberText.h"
+#include "engine/GameTexts.h"
+#include "ui/Form1.h"
+#include "ui/Messages.h"
+#include "ui/Pacing.h"
+
+namespace winpiruk {
+namespace {
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+BackOrientation SeatOrientation(int seat) {
+  switch (seat) {
+    case 1: return BackOrientation::Left;
+    case 2: return BackOrientation::UpsideDown;
+    case 3: return BackOrientation::Right;
+    default: return BackOrientation::Upright;
+  }
+}
+
+const char* SeatBackRoutine(int seat) {
+  switch (seat) {
+    case 1: return routine::kLeftBacks;
+    case 3: return routine::kRightBacks;
+    default: return routine::kTopBacks;
+  }
+}
+
+// Animation steps and the time of each, by game speed: slower games show
+// the cards travelling longer.
+struct Motion {
+  int steps;
+  int step_ms;
+};
+Motion MotionFor(const Settings& settings) {
+  switch (settings.GameSpeed) {
+    case 0: return {6, 20};
+    case 1: return {5, 16};
+    case 2: return {4, 12};
+    default: return {3, 8};
+  }
+}
+
+// Without "タスク譲渡" the window keeps painting in a wait but takes no input.
+InputDuringWait QtTableViewInput(const Piruk930& state) {
+  return state.settings.DoOtherTasks != 0 ? InputDuringWait::Processed : InputDuringWait::Dropped;
+}
+
+}  // namespace
+
+QtTableView::QtTableView(Form1& window, Piruk930& state) : window_(window), state_(state) {}
+
+TablePicture* QtTableView::PositionPicture(int position) const {
+  if (position >= 1 && position <= 9) return window_.Picture[position];
+  if (position == kPosDrawPile || position == kPosDiscardPile || position == kPosSecondCard) {
+    return window_.Picture[position];
+  }
+  return nullptr;
+}
+
+void QtTableView::ShowCard(int position, int code) {
+  if (state_.settings.DoOtherTasks != 0) WaitFor(0, InputDuringWait::Processed);
+  if (code == 0) {
+    const MessageText text = InternalErrorText(2);
+    ShowMessage(&window_, Text(text.title), Text(text.text), BoxIcon(text.icon));
+    return;
+  }
+  TablePicture* picture = PositionPicture(position);
+  if (picture == nullptr) return;
+  picture->setPixmap(window_.pictures().Face(code));
+  picture->show();
+  picture->raise();
+  if (position == kPosDiscardPile || position == kPosSecondCard) RefreshPileGuides();
+  if (on_card_shown) on_card_shown(position);
+}
+
+void QtTableView::HideCard(int position) {
+  if (position == kPosDrawPile) {
+    ShowDrawPile(false);
+    return;
+  }
+  if (TablePicture* picture = PositionPicture(position)) picture->hide();
+  RefreshPileGuides();
+}
+
+void QtTableView::HideSeatCard(int seat, int position) {
+  if (seat < 0 || seat > 3 || position < 1 || position > 9) return;
+  window_.Picture[HandPicture(seat, position)]->hide();
+}
+
+void QtTableView::ShowSeatCard(int seat, int position) {
+  TablePicture* picture = window_.Picture[HandPicture(seat, position)];
+  const int code = state_.Hands[seat][position];
+  CardPictures& pictures = window_.pictures();
+  if (seat == 0) {
+    if (code == 0) return;
+    picture->setPixmap(pictures.Face(code));
+  } else if (state_.settings.CardOpen == 1 && code != 0) {
+    const QPixmap& face = pictures.Face(code, seat == 2 ? routine::kTopFaces : routine::kCardFace);
+    // Open cards of the side seats lie turned like their backs.
+    picture->setPixmap(seat == 2 ? face : face.transformed(QTransform().rotate(seat == 1 ? 90 : -90)));
+  } else {
+    picture->setPixmap(pictures.Back(state_.settings.CardKind, SeatOrientation(seat), SeatBackRoutine(seat)));
+  }
+  picture->show();
+}
+
+void QtTableView::ShowHand(int seat) {
+  if (seat < 0 || seat > 3) return;
+  if (state_.settings.DoOtherTasks != 0) WaitFor(0, InputDuringWait::Processed);
+  const int count = state_.Hands[seat][kHandCount];
+  for (int p = 1; p <= 9; ++p) {
+    if (p <= count && state_.Hands[seat][p] != 0) {
+      ShowSeatCard(seat, p);
+    } else {
+      window_.Picture[HandPicture(seat, p)]->hide();
+    }
+  }
+  // Later cards of a row lie over the earlier ones.
+  for (int p = 1; p <= 9; ++p) window_.Picture[HandPicture(seat, p)]->raise();
+  if (seat == 0) ShowHandKeyGuides(true);
+  if (count >= 1) {
+    window_.SetLabelText(5 + seat, QString::fromStdString(NumberText(count)) + QStringLiteral("枚 "));
+    window_.Label[5 + seat]->show();
+  }
+}
+
+void QtTableView::FlyCard(const QRect& from, const QRect& to) {
+  TablePicture* card = window_.MovingCard;
+  card->setPixmap(window_.pictures().Back(state_.settings.CardKind, BackOrientation::Upright, routine::kDeal));
+  card->resize(from.size());
+  card->raise();
+  const Motion motion = MotionFor(state_.settings);
+  for (int step = 1; step <= motion.steps; ++step) {
+    const QPoint at = from.topLeft() + (to.topLeft() - from.topLeft()) * step / motion.steps;
+    card->move(at);
+    card->show();
+    WaitFor(motion.step_ms, QtTableViewInput(state_));
+  }
+  card->hide();
+}
+
+void QtTableView::DealCardTo(int seat, int pass) {
+  if (seat < 0 || seat > 3 || pass < 1 || pass > 9) return;
+  const QRect target = Form1::PixelRect(window_.table_layout().picture[HandPicture(seat, pass)]);
+  FlyCard(Form1::PixelRect(window_.table_layout().picture[kPosDrawPile]), target);
+  ShowSeatCard(seat, pass);
+  window_.Picture[HandPicture(seat, pass)]->raise();
+}
+
+void QtTableView::ShowDrawPile(bool shown) {
+  if (shown) {
+    const QPixmap& back = window_.pictures().Back(state_.settings.CardKind, BackOrientation::Upright, routine::kDeal);
+    window_.Picture[kPosDrawPile]->setPixmap(back);
+    window_.Picture[40]->setPixmap(back);
+    state_.CardBackShown = state_.settings.CardKind;
+    window_.Picture[kPosDrawPile]->show();
+  } else {
+    window_.Picture[kPosDrawPile]->hide();
+  }
+  draw_pile_shown_ = shown;
+  RefreshPileGuides();
+}
+
+void QtTableView::ShowDrawAnimation() {
+  const int seat = std::clamp<int>(state_.CurrentSeat, 0, 3);
+  const int position = std::clamp<int>(state_.Hands[seat][kHandCount], 1, 9);
+  const QRect target = Form1::PixelRect(window_.table_layout().picture[HandPicture(seat, position)]);
+  FlyCard(Form1::PixelRect(window_.table_layout().picture[kPosDrawPile]), target);
+}
+
+void QtTableView::ClearTable() {
+  for (int n = 1; n <= 39; ++n) window_.Picture[n]->hide();
+  window_.ArrowPicture->hide();
+  window_.BannerPicture->hide();
+  window_.MovingCard->hide();
+  arrow_seat_ = -1;
+  banner_seat_ = -1;
+  draw_pile_shown_ = false;
+  for (int n : {13, 14, 15, 29}) window_.Label[n]->hide();
+  for (int n = 16; n <= 28; ++n) {
+    if (n == 25) continue;
+    window_.Label[n]->clear();
+    window_.Label[n]->hide();
+  }
+  // Without a match the seats have no one to name.
+  if (state_.MatchInProgress == 0) {
+    for (int n = 1; n <= 12; ++n) window_.Label[n]->hide();
+  }
+}
+
+void QtTableView::ShowHandKeyGuides(bool shown) {
+  const bool guides_on = state_.settings.KeyGuideDisplay == 1;
+  const int count = state_.Hands[0][kHandCount];
+  for (int p = 1; p <= 9; ++p) {
+    QLabel* guide = window_.Label[15 + p];
+    const bool occupied = shown && p <= count && state_.Hands[0][p] != 0 && window_.Picture[p]->isVisible();
+    guide->setText(occupied ? QString(QChar(u'A' + (p - 1))) : QString());
+    guide->setVisible(guides_on && occupied);
+  }
+  RefreshPileGuides();
+}
+
+void QtTableView::RefreshPileGuides() {
+  const bool guides_on = state_.settings.KeyGuideDisplay == 1;
+  QLabel* draw_guide = window_.Label[28];
+  draw_guide->setText(QStringLiteral("P"));
+  draw_guide->setVisible(guides_on && window_.Picture[kPosDrawPile]->isVisibleTo(window_.table()));
+  for (int n : {26, 27}) {
+    window_.Label[n]->setVisible(guides_on && !window_.Label[n]->text().isEmpty());
+  }
+}
+
+void QtTableView::ShowArrow(int seat) {
+  if (seat < 0 || seat > 3) return;
+  window_.ArrowPicture->setPixmap(window_.pictures().Arrow(seat, state_.Direction));
+  window_.ArrowPicture->setGeometry(Form1::PixelRect(window_.table_layout().arrow[seat]));
+  window_.ArrowPicture->show();
+  arrow_seat_ = seat;
+}
+
+void QtTableView::ShowBanner(bool counter_call) {
+  const int seat = std::clamp<int>(state_.Winner, 0, 3);
+  CardPictures& pictures = window_.pictures();
+  QPixmap banner = pictures.Banner(counter_call, seat);
+  // The calling seat's cards, in the banner's small faces, on its tray.
+  {
+    QPainter painter(&banner);
+    const bool vertical = seat == 1 || seat == 3;
+    int slot = 0;
+    for (int p = 1; p <= 10 && slot < kBannerCardSlots; ++p) {
+      const int code = state_.Hands[seat][p];
+      if (code == 0) continue;
+      const PicturePoint spot = BannerCardSpot(vertical, slot++);
+      painter.drawPixmap(spot.x, spot.y, pictures.BannerFace(code));
+    }
+  }
+  // The engine plays the call's sound with the banner.
+
+  // The banner slides from the middle of the table toward the caller's row;
+  // on a small table it is drawn smaller so that it stays whole.
+  const QRect area = window_.table()->rect();
+  const QSize room = area.size() * 9 / 10;
+  if (banner.width() > room.width() || banner.height() > room.height()) {
+    banner = banner.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  }
+  TablePicture* picture = window_.BannerPicture;
+  picture->setPixmap(banner);
+  picture->resize(banner.size());
+  const TableLayout& layout = window_.table_layout();
+  const QRect row = Form1::PixelRect(layout.picture[HandPicture(seat, 1)])
+                        .united(Form1::PixelRect(layout.picture[HandPicture(seat, 9)]));
+  QRect start(QPoint(0, 0), banner.size());
+  start.moveCenter(area.center());
+  QRect end = start;
+  if (seat == 0 || seat == 2) {
+    end.moveCenter(QPoint(row.center().x(), row.center().y()));
+  } else {
+    end.moveCenter(QPoint(row.center().x(), area.center().y()));
+  }
+  end.moveLeft(std::clamp(end.left(), 0, std::max(0, area.width() - end.width())));
+  end.moveTop(std::clamp(end.top(), 0, std::max(0, area.height() - end.height())));
+  constexpr int kSteps = 12;
+  for (int step = 0; step <= kSteps; ++step) {
+    picture->move(start.topLeft() + (end.topLeft() - start.topLeft()) * step / kSteps);
+    picture->show();
+    picture->raise();
+    WaitFor(25, QtTableViewInput(state_));
+  }
+  banner_seat_ = seat;
+  banner_counter_ = counter_call;
+}
+
+void QtTableView::ShowCallBanner() { ShowBanner(false); }
+void QtTableView::ShowCounterCallBanner() { ShowBanner(true); }
+
+QLabel* QtTableView::LabelFor(TableLabel label) const {
+  switch (label) {
+    case TableLabel::DealerChoicePrompt: return window_.Label[13];
+    case TableLabel::ReuseMessage: return window_.Label[14];
+    case TableLabel::Countdown: return window_.Label[15];
+    case TableLabel::ExtraNumberTitle: return window_.Label[29];
+    case TableLabel::KeyGuideJ: return window_.Label[26];
+    case TableLabel::KeyGuideK: return window_.Label[27];
+  }
+  return nullptr;
+}
+
+void QtTableView::ShowLabel(TableLabel label, std::string_view text) {
+  QLabel* shown = LabelFor(label);
+  if (shown == nullptr) return;
+  window_.SetLabelText(shown, Text(text));
+  if (label == TableLabel::KeyGuideJ || label == TableLabel::KeyGuideK) {
+    RefreshPileGuides();
+    return;
+  }
+  shown->show();
+  shown->raise();
+}
+
+void QtTableView::HideLabel(TableLabel label) {
+  if (QLabel* hidden = LabelFor(label)) hidden->hide();
+}
+
+std::string QtTableView::LabelText(TableLabel label) const {
+  const QLabel* shown = LabelFor(label);
+  return shown == nullptr ? std::string() : shown->text().toStdString();
+}
+
+void QtTableView::SetTitle(std::string_view title) { window_.setWindowTitle(Text(title)); }
+
+void QtTableView::ShowScores() { window_.ShowSeatLabels(); }
+
+void QtTableView::ApplyLabelColours() { window_.ApplyLabelColours(); }
+
+void QtTableView::EnablePlayModeMenu(bool enabled) {
+  window_.GameModeManual->setEnabled(enabled);
+  window_.GameModeAuto->setEnabled(enabled);
+}
+
+void QtTableView::CheckPlayMode(bool auto_play) {
+  window_.GameModeManual->setChecked(!auto_play);
+  window_.GameModeAuto->setChecked(auto_play);
+}
+
+void QtTableView::PlaySound(Sound sound) {
+  const Settings& s = state_.settings;
+  const std::string* path = nullptr;
+  switch (sound) {
+    case Sound::Piruk: path = &s.PirukSound; break;
+    case Sound::PirukGaeshi: path = &s.PirukGaeshiSound; break;
+    case Sound::Initial: path = &s.InitialSound; break;
+    case Sound::CardOver: path = &s.CardOverSound; break;
+    case Sound::NoGame: path = &s.NoGameSound; break;
+    case Sound::GameOver: path = &s.GameOverSound; break;
+    case Sound::CardOperate: path = &s.CardOperateSound; break;
+  }
+  if (path != nullptr) window_.effects().PlayEffect(*path, s.SoundMode != 0);
+}
+
+void QtTableView::StopMusic() {
+  if (stop_music) stop_music();
+}
+
+void QtTableView::RestartMusic() {
+  if (restart_music) restart_music();
+}
+
+bool QtTableView::Ask(Question question) {
+  const MessageText text = TextOf(question);
+  QMessageBox box(QMessageBox::Question, Text(text.title), Text(text.text), QMessageBox::Yes | QMessageBox::No,
+                  &window_);
+  box.setDefaultButton(question == Question::DiscardMatch ? QMessageBox::No : QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void QtTableView::Tell(Notice notice) {
+  const MessageText text = TextOf(notice);
+  ShowMessage(&window_, Text(text.title), Text(text.text), BoxIcon(text.icon));
+}
+
+void QtTableView::InternalError(int number) {
+  StopMusic();
+  const MessageText text = InternalErrorText(number);
+  ShowMessage(&window_, Text(text.title), Text(text.text), BoxIcon(text.icon));
+  window_.EndProgram();
+}
+
+void QtTableView::Pause(int tenths) { WaitFor(tenths * 100, QtTableViewInput(state_)); }
+
+void QtTableView::SpeedPause(int units) {
+  if (units <= 0) return;
+  const int unit_ms = state_.SpeedCount > 0 ? state_.SpeedCount : 100;
+  // The speed pause always lets the window's events run.
+  WaitFor(units * unit_ms, InputDuringWait::Processed);
+}
+
+void QtTableView::WaitForClaim(int tenths) { WaitFor(tenths * 100, InputDuringWait::Processed); }
+
+void QtTableView::StartTimer() { window_.Timer1->start(); }
+
+void QtTableView::StopTimer() { window_.Timer1->stop(); }
+
+void QtTableView::ShowHandResult() {
+  if (show_hand_result) show_hand_result();
+}
+
+SettlementOutcome QtTableView::ShowSettlement() {
+  if (show_settlement) return show_settlement();
+  return SettlementOutcome::ChangeMembers;
+}
+
+void QtTableView::ShowMemberDecision() {
+  if (show_member_decision) show_member_decision();
+}
+
+void QtTableView::Relayout() {
+  if (arrow_seat_ >= 0) window_.ArrowPicture->setGeometry(Form1::PixelRect(window_.table_layout().arrow[arrow_seat_]));
+  RefreshPileGuides();
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,98 @@
+#pragma once
+// The engine's view of the table, drawn on the main window: card pictures,
+// the deal and draw animations, the banners, the labels, the sounds, the
+// message boxes and the waits.
+#include <QRect>
+#include <QString>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "engine/Piruk930.h"
+#include "engine/TableView.h"
+
+class QLabel;
+
+namespace winpiruk {
+
+class Form1;
+class TablePicture;
+
+class QtTableView final : public TableView {
+ public:
+  QtTableView(Form1& window, Piruk930& state);
+
+  void ShowCard(int position, int code) override;
+  void HideCard(int position) override;
+  void HideSeatCard(int seat, int position) override;
+  void ShowHand(int seat) override;
+  void DealCardTo(int seat, int pass) override;
+  void ShowDrawPile(bool shown) override;
+  void ShowDrawAnimation() override;
+  void ClearTable() override;
+  void ShowHandKeyGuides(bool shown) override;
+
+  void ShowArrow(int seat) override;
+  void ShowCallBanner() override;
+  void ShowCounterCallBanner() override;
+  void ShowLabel(TableLabel label, std::string_view text) override;
+  void HideLabel(TableLabel label) override;
+  std::string LabelText(TableLabel label) const override;
+  void SetTitle(std::string_view title) override;
+  void ShowScores() override;
+  void ApplyLabelColours() override;
+  void EnablePlayModeMenu(bool enabled) override;
+  void CheckPlayMode(bool auto_play) override;
+
+  void PlaySound(Sound sound) override;
+  void StopMusic() override;
+  void RestartMusic() override;
+
+  bool Ask(Question question) override;
+  void Tell(Notice notice) override;
+  void InternalError(int number) override;
+
+  void Pause(int tenths) override;
+  void SpeedPause(int units) override;
+  void WaitForClaim(int tenths) override;
+  void StartTimer() override;
+  void StopTimer() override;
+
+  void ShowHandResult() override;
+  SettlementOutcome ShowSettlement() override;
+  void ShowMemberDecision() override;
+
+  // Places what the view shows that moves with the layout (the arrow, the
+  // banner) after a resize.
+  void Relayout();
+  // The key guides beside the piles follow the settings and what is shown.
+  void RefreshPileGuides();
+  // Told after a card face has been drawn at a table position (the window
+  // tests time a click to the discard pile with it).
+  std::function<void(int position)> on_card_shown;
+
+  // The end-of-hand steps of the scoring and member windows, set by the
+  // program once those windows exist.
+  std::function<void()> show_hand_result;
+  std::function<SettlementOutcome()> show_settlement;
+  std::function<void()> show_member_decision;
+  // The background music, played by the window that owns it.
+  std::function<void()> stop_music;
+  std::function<void()> restart_music;
+
+ private:
+  TablePicture* PositionPicture(int position) const;
+  QLabel* LabelFor(TableLabel label) const;
+  void ShowBanner(bool counter_call);
+  void FlyCard(const QRect& from, const QRect& to);
+  void ShowSeatCard(int seat, int position);
+
+  Form1& window_;
+  Piruk930& state_;
+  int arrow_seat_ = -1;
+  int banner_seat_ = -1;
+  bool banner_counter_ = false;
+  bool draw_pile_shown_ = false;
+};
+
+}  // namespace winpiruk

@@ -1,0 +1,40 @@
+#pragma once
+// The table's sound effects: short wave files played asynchronously on a
+// free mixer channel. No sound device means silence, never a failure.
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+struct Mix_Chunk;
+
+namespace winpiruk {
+
+class EffectPlayer {
+ public:
+  EffectPlayer();
+  ~EffectPlayer();
+  EffectPlayer(const EffectPlayer&) = delete;
+  EffectPlayer& operator=(const EffectPlayer&) = delete;
+
+  // Plays a file when sound is on; returns what LastSoundResult keeps:
+  // nonzero when the file is playing, 0 when sound is off or the file is
+  // missing or unplayable.
+  int PlayEffect(const std::string& path, bool sound_on);
+  int LastSoundResult() const { return last_result_; }
+  // The driver in use ("dummy" when no sound device could be opened).
+  const std::string& Driver() const { return driver_; }
+
+ private:
+  struct ChunkDeleter {
+    void operator()(Mix_Chunk* chunk) const;
+  };
+  bool Open();
+
+  bool opened_ = false;
+  bool tried_ = false;
+  std::string driver_;
+  int last_result_ = 0;
+  std::unordered_map<std::string, std::unique_ptr<Mix_Chunk, ChunkDeleter>> chunks_;
+};
+
+}  // namespace winpiruk
