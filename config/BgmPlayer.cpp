@@ -1,0 +1,97 @@
+#include "config/BgmPlayer.h"
+
+#include <algorithm>
+
+#include "config/SoundSettings.h"
+
+namespace winpiruk {
+namespace {
+
+int Count(const Settings& settings) { return std::clamp<int>(settings.BgmCount, 0, kMaxBgm); }
+
+}  // namespace
+
+bool BgmPlayer::Usable() const { return available_ && state_.settings.SoundMode != 0; }
+
+bool BgmPlayer::LoadTrack(int slot, int step) {
+  const Settings& s = state_.settings;
+  const int count = Count(s);
+  unplayable_.clear();
+  if (count < 1) return false;
+  slot = std::clamp(slot, 1, count);
+  state_.BgmTrack = static_cast<int16_t>(slot);
+  for (int tried = 0; tried < count; ++tried) {
+    const std::string& path = s.BgmList.at(static_cast<size_t>(slot));
+    if (sequencer_.Open(path)) {
+      state_.BgmTrack = static_cast<int16_t>(slot);
+      // A new piece starts playing, so the next pause press pauses it.
+      paused_ = 0;
+      sequencer_.Play();
+      return true;
+    }
+    unplayable_.push_back(path);
+    slot = step > 0 ? NextTrack(slot, count) : PreviousTrack(slot, count);
+  }
+  return false;
+}
+
+void BgmPlayer::OpenMusic() {
+  const Settings& s = state_.settings;
+  const int count = Count(s);
+  unplayable_.clear();
+  // The piece waits, stopped, for PlayMusic.
+  for (int slot = 1; slot <= std::max(count, 1); ++slot) {
+    const std::string& path = s.BgmList.at(static_cast<size_t>(slot));
+    if (!path.empty() && sequencer_.Open(path)) {
+      state_.BgmTrack = static_cast<int16_t>(slot);
+      available_ = sequencer_.Mode() != SequencerMode::NotReady;
+      return;
+    }
+    unplayable_.push_back(path);
+  }
+  available_ = false;
+}
+
+void BgmPlayer::RetryOpenMusic() {
+  if (!available_) OpenMusic();
+}
+
+void BgmPlayer::PlayMusic() {
+  if (Usable() && Ready()) sequencer_.Play();
+}
+
+void BgmPlayer::StopMusic() {
+  if (available_ && Ready()) sequencer_.Stop();
+}
+
+void BgmPlayer::CheckMusic() {
+  unplayable_.clear();
+  if (!Usable() || Count(state_.settings) < 1) return;
+  if (sequencer_.Mode() != SequencerMode::Stopped) return;
+  LoadTrack(NextTrack(state_.BgmTrack, Count(state_.settings)), +1);
+}
+
+void BgmPlayer::TogglePause() {
+  unplayable_.clear();
+  if (!Usable()) return;
+  paused_ = static_cast<int16_t>(1 - paused_);
+  if (paused_ == 1) {
+    sequencer_.Pause();
+  } else if (Ready()) {
+    sequencer_.Play();
+  }
+}
+
+void BgmPlayer::NextPiece() {
+  unplayable_.clear();
+  if (!Usable()) return;
+  LoadTrack(NextTrack(state_.BgmTrack, Count(state_.settings)), +1);
+}
+
+void BgmPlayer::PreviousPiece() {
+  unplayable_.clear();
+  if (!Usable()) return;
+  LoadTrack(PreviousTrack(state_.BgmTrack, Count(state_.settings)), -1);
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,71 @@
+#pragma once
+// Background music: the list of pieces played one after another, stepped,
+// paused and stopped, over any sequencer that can open a file, play, pause
+// and stop, and tell whether it is ready.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/Piruk930.h"
+
+namespace winpiruk {
+
+enum class SequencerMode { NotReady, Stopped, Playing, Paused };
+
+class Sequencer {
+ public:
+  virtual ~Sequencer() = default;
+  // Closes the piece that is open and opens a file; false, and not ready,
+  // when the file cannot be opened.
+  virtual bool Open(const std::string& path) = 0;
+  // From the start when stopped; on from where it stands when paused.
+  virtual void Play() = 0;
+  virtual void Pause() = 0;
+  virtual void Stop() = 0;
+  virtual SequencerMode Mode() const = 0;
+};
+
+class BgmPlayer {
+ public:
+  // The list, its count and SoundMode come from the settings; the slot
+  // loaded now is BgmTrack.
+  BgmPlayer(Piruk930& state, Sequencer& sequencer) : state_(state), sequencer_(sequencer) {}
+
+  // At start-up: opens the first piece that can be opened, from slot 1 on.
+  // The music is available from then on when one could be.
+  void OpenMusic();
+  // When nothing could be opened yet, tries again (the list was changed).
+  void RetryOpenMusic();
+  void PlayMusic();
+  void StopMusic();
+
+  // At every change of the seat to move: a piece that has ended is followed
+  // by the next one, and the list repeats.
+  void CheckMusic();
+
+  // The music menu and the music picture.
+  void TogglePause();
+  void NextPiece();
+  void PreviousPiece();
+
+  bool BgmAvailable() const { return available_; }
+  int16_t BgmPaused() const { return paused_; }
+  // Whether a piece is open (the music menu is enabled only then).
+  bool Ready() const { return sequencer_.Mode() != SequencerMode::NotReady; }
+  // The files the last operation could not open, in the order tried.
+  const std::vector<std::string>& Unplayable() const { return unplayable_; }
+
+ private:
+  bool Usable() const;
+  // Opens and plays the piece in `slot`; a piece that cannot be opened is
+  // passed over for the next one in `step`'s direction, once round the list.
+  bool LoadTrack(int slot, int step);
+
+  Piruk930& state_;
+  Sequencer& sequencer_;
+  bool available_ = false;
+  int16_t paused_ = 0;
+  std::vector<std::string> unplayable_;
+};
+
+}  // namespace winpiruk

@@ -1,0 +1,154 @@
+#include "ui/Form16.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "config/Appearance.h"
+#include "ui/WindowPlacement.h"
+
+namespace winpiruk {
+namespace {
+
+// The designs are shown twice their size on the table, pixel for pixel.
+constexpr int kScale = 2;
+constexpr int kFrame = 4;
+// The table's own colour, and the frame that stands out on it.
+const QColor kTableColour(0, 92, 52);
+const QColor kChosenFrame(255, 215, 0);
+
+// A design whose picture is missing is shown as an empty card.
+QPixmap MissingBack() {
+  QPixmap blank(kCardWidth * kScale, kCardHeight * kScale);
+  blank.fill(Qt::transparent);
+  QPainter painter(&blank);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(150, 150, 150), 2, Qt::DashLine));
+  painter.setBrush(QColor(235, 235, 235));
+  painter.drawRoundedRect(QRectF(blank.rect()).adjusted(1, 1, -1, -1), 8, 8);
+  painter.setPen(QColor(150, 150, 150));
+  QFont font = painter.font();
+  font.setPixelSize(32);
+  painter.setFont(font);
+  painter.drawText(blank.rect(), Qt::AlignCenter, QStringLiteral("?"));
+  return blank;
+}
+
+QPixmap BackPicture(const Settings& settings, int kind) {
+  QImage picture;
+  const std::string path = DataFilePath(settings, CardBackFile(kind, BackOrientation::Upright));
+  if (!picture.load(QString::fromStdString(path))) return MissingBack();
+  return QPixmap::fromImage(
+      picture.scaled(picture.width() * kScale, picture.height() * kScale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+}  // namespace
+
+Form16::Form16(Piruk930& state, QWidget* parent)
+    : QDialog(parent), state_(state), kind_at_open_(state.settings.CardKind) {
+  setObjectName(QStringLiteral("Form16"));
+  setWindowTitle(QStringLiteral("ぴるく  - カード設定 -"));
+
+  // The designs lie on the table's cloth, as they will in the game.
+  auto* cloth = new QFrame(this);
+  cloth->setObjectName(QStringLiteral("Cloth"));
+  cloth->setAutoFillBackground(true);
+  QPalette green = cloth->palette();
+  green.setColor(QPalette::Window, kTableColour);
+  cloth->setPalette(green);
+  cloth->setFrameShape(QFrame::StyledPanel);
+  auto* designs = new QGridLayout(cloth);
+  designs->setContentsMargins(12, 12, 12, 12);
+  designs->setSpacing(8);
+  for (int n = 1; n <= kCardBackKinds; ++n) {
+    auto* image = new QLabel(cloth);
+    image->setObjectName(QStringLiteral("Image%1").arg(n));
+    image->setPixmap(BackPicture(state_.settings, CardKindOfImage(n)));
+    image->setAlignment(Qt::AlignCenter);
+    image->setFixedSize(kCardWidth * kScale + 2 * (kFrame + 3), kCardHeight * kScale + 2 * (kFrame + 3));
+    image->setCursor(Qt::PointingHandCursor);
+    image->installEventFilter(this);
+    designs->addWidget(image, (n - 1) / 5, (n - 1) % 5);
+    Image.at(static_cast<size_t>(n)) = image;
+  }
+
+  Command3D1 = new QPushButton(QStringLiteral("OK"), this);
+  Command3D1->setObjectName(QStringLiteral("Command3D1"));
+  Command3D2 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  Command3D2->setObjectName(QStringLiteral("Command3D2"));
+  for (QPushButton* button : {Command3D1, Command3D2}) button->setMinimumWidth(96);
+  Command3D1->setDefault(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(16, 16, 16, 14);
+  layout->setSpacing(14);
+  layout->addWidget(cloth);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(Command3D1);
+  buttons->addWidget(Command3D2);
+  layout->addLayout(buttons);
+
+  connect(Command3D1, &QPushButton::clicked, this, &Form16::accept);
+  connect(Command3D2, &QPushButton::clicked, this, &Form16::reject);
+
+  ShowFrames();
+  CentreOnScreen(*this);
+}
+
+void Form16::ShowFrames() {
+  const int chosen = ImageOfCardKind(state_.settings.CardKind);
+  const QString highlight = kChosenFrame.name();
+  for (int n = 1; n <= kCardBackKinds; ++n) {
+    Image.at(static_cast<size_t>(n))
+        ->setStyleSheet(n == chosen ? QStringLiteral("QLabel { border: %1px solid %2; border-radius: 6px; }")
+                                          .arg(kFrame)
+                                          .arg(highlight)
+                                    : QStringLiteral("QLabel { border: %1px solid transparent; }").arg(kFrame));
+  }
+}
+
+void Form16::Image_Click(int number) {
+  if (number < 1 || number > kCardBackKinds) return;
+  state_.settings.CardKind = CardKindOfImage(number);
+  ShowFrames();
+}
+
+void Form16::reject() {
+  state_.settings.CardKind = kind_at_open_;
+  QDialog::reject();
+}
+
+void Form16::closeEvent(QCloseEvent* event) {
+  // Closing by the frame keeps the choice, as OK does.
+  event->accept();
+  done(QDialog::Accepted);
+}
+
+bool Form16::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    for (int n = 1; n <= kCardBackKinds; ++n) {
+      if (watched == Image.at(static_cast<size_t>(n))) {
+        Image_Click(n);
+        return true;
+      }
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+bool OpenCardSettings(QWidget* parent, Piruk930& state) {
+  const int16_t before = state.settings.CardKind;
+  Form16 window(state, parent);
+  window.exec();
+  return state.settings.CardKind != before;
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,46 @@
+#pragma once
+// The card settings window: the ten card back designs, the chosen one
+// framed. The choice takes effect at once; Cancel takes it back. Nothing is
+// written here: the next write of the settings file keeps the choice.
+#include <QDialog>
+#include <array>
+
+#include "engine/PictureNames.h"
+#include "engine/Piruk930.h"
+
+class QLabel;
+class QPushButton;
+
+namespace winpiruk {
+
+class Form16 : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Form16(Piruk930& state, QWidget* parent = nullptr);
+
+  // Image1..Image10 (index 0 unused): design k in Image k+1.
+  std::array<QLabel*, kCardBackKinds + 1> Image{};
+  QPushButton* Command3D1 = nullptr;
+  QPushButton* Command3D2 = nullptr;
+
+  void Image_Click(int number);
+  void reject() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void ShowFrames();
+
+  Piruk930& state_;
+  int16_t kind_at_open_ = 0;
+};
+
+// "ｶｰﾄﾞ設定(&D&ﾃ)..." (and a click on the top seat's name): the window,
+// modal. True when CardKind is not what it was before; after the menu item
+// the main window then reloads the card backs and redraws the four hands.
+bool OpenCardSettings(QWidget* parent, Piruk930& state);
+
+}  // namespace winpiruk

@@ -1,0 +1,84 @@
+#pragma once
+// The table's background music: the pieces of the settings' music list
+// played through the mixer's MIDI sequencer, and the handlers of the music
+// menu and the music picture.
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "config/BgmPlayer.h"
+#include "engine/Piruk930.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace winpiruk {
+
+class SdlSequencer;
+class TablePicture;
+
+class Music : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit Music(Piruk930& state, QObject* parent = nullptr);
+  ~Music() override;
+
+  // Start-up: open the first piece of the list, later start it.
+  void OpenMusic();
+  void PlayMusic();
+  // A hand ends, a new game starts, the sound was switched off.
+  void StopMusic();
+  // Every change of the seat to move: an ended piece is followed by the next.
+  void CheckMusic();
+  // The list was changed in the sound window: music that could not be
+  // opened before is tried again.
+  void RetryOpenMusic();
+
+  // "一時停止/解除(&P&ﾎ)", "1曲進む(&N&ﾂ)", "1曲戻す(&B&ﾓ)" and a double
+  // click on the music picture. A piece that cannot be opened is passed
+  // over; `parent` is told which files could not be opened.
+  void Pause_Click();
+  void Next_Click(QWidget* parent);
+  void Back_Click(QWidget* parent);
+  void Picture41_DblClick(QWidget* parent) { Next_Click(parent); }
+
+  bool BgmAvailable() const { return player_->BgmAvailable(); }
+  int16_t BgmPaused() const { return player_->BgmPaused(); }
+  // A piece is open: the music menu is enabled only then.
+  bool Ready() const { return player_->Ready(); }
+  SequencerMode Mode() const;
+  // The files the last operation could not open.
+  const std::vector<std::string>& Unplayable() const { return player_->Unplayable(); }
+  // The audio driver ("dummy" without a sound device; empty when none opened).
+  std::string Driver() const;
+
+ signals:
+  // The music menu's state follows this.
+  void ReadyChanged(bool ready);
+  // A piece played to its end.
+  void PieceEnded();
+
+ private:
+  Q_INVOKABLE void PieceFinished(int generation);
+  void AfterOperation();
+  void TellUnplayable(QWidget* parent);
+
+  std::unique_ptr<SdlSequencer> sequencer_;
+  std::unique_ptr<BgmPlayer> player_;
+  bool ready_shown_ = false;
+};
+
+// "「 path 」というBGMファイルを開けません。", one line per file.
+QString UnplayableMusicText(const std::vector<std::string>& paths);
+
+// Wires the music menu and the music picture of the main window: the menu
+// follows the music's ready state, its items and the picture's double click
+// reach the handlers above, messages appear over `window`.
+void ConnectMusicControls(Music& music, QWidget* window, QMenu* BGMC, QAction* Pause, QAction* Next, QAction* Back,
+                          TablePicture* Picture41);
+
+}  // namespace winpiruk
