@@ -1,0 +1,200 @@
+#include "config/BgmPlayer.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace winpiruk {
+namespace {
+
+// A sequencer that opens the files it is told exist and logs its commands.
+class FakeSequencer : public Sequencer {
+ public:
+  std::set<std::string> existing;
+  std::vector<std::string> log;
+  SequencerMode mode = SequencerMode::NotReady;
+
+  bool Open(const std::string& path) override {
+    log.push_back("open " + path);
+    mode = existing.count(path) != 0 ? SequencerMode::Stopped : SequencerMode::NotReady;
+    return mode == SequencerMode::Stopped;
+  }
+  void Play() override {
+    log.push_back("play");
+    if (mode != SequencerMode::NotReady) mode = SequencerMode::Playing;
+  }
+  void Pause() override {
+    log.push_back("pause");
+    if (mode == SequencerMode::Playing) mode = SequencerMode::Paused;
+  }
+  void Stop() override {
+    log.push_back("stop");
+    if (mode != SequencerMode::NotReady) mode = SequencerMode::Stopped;
+  }
+  SequencerMode Mode() const override { return mode; }
+};
+
+struct Fixture {
+  Piruk930 state;
+  FakeSequencer sequencer;
+  BgmPlayer player{state, sequencer};
+
+  explicit Fixture(std::initializer_list<const char*> pieces, std::set<std::string> existing = {}) {
+    int slot = 0;
+    for (const char* piece : pieces) state.settings.BgmList.at(static_cast<size_t>(++slot)) = piece;
+    state.settings.BgmCount = static_cast<int16_t>(slot);
+    state.settings.SoundMode = 1;
+    state.BgmTrack = 1;
+    sequencer.existing = existing.empty() ? std::set<std::string>(pieces.begin(), pieces.end()) : existing;
+  }
+  void StartUp() {
+    player.OpenMusic();
+    player.PlayMusic();
+    sequencer.log.clear();
+  }
+};
+
+TEST(BgmPlayer, StartUpOpensTheFirstPieceAndPlaysIt) {
+  Fixture f({"/m/a.mid", "/m/b.mid"});
+  f.player.OpenMusic();
+  EXPECT_TRUE(f.player.BgmAvailable());
+  EXPECT_TRUE(f.player.Ready());
+  EXPECT_EQ(f.sequencer.mode, SequencerMode::Stopped);
+  f.player.PlayMusic();
+  EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"open /m/a.mid", "play"}));
+  EXPECT_EQ(f.state.BgmTrack, 1);
+}
+
+TEST(BgmPlayer, NothingToOpenLeavesEveryOperationIdle) {
+  for (Fixture* f : {new Fixture({}), new Fixture({"/m/gone.mid"}, {"/m/other.mid"})}) {
+    f->player.OpenMusic();
+    EXPECT_FALSE(f->player.BgmAvailable());
+    EXPECT_FALSE(f->player.Ready());
+    f->sequencer.log.clear();
+    f->player.PlayMusic();
+    f->player.NextPiece();
+    f->player.PreviousPiece();
+    f->player.TogglePause();
+    f->player.CheckMusic();
+    f->player.StopMusic();
+    EXPECT_TRUE(f->sequencer.log.empty());
+    delete f;
+  }
+}
+
+TEST(BgmPlayer, SoundOffLeavesTheMusicAlone) {
+  Fixture f({"/m/a.mid", "/m/b.mid"});
+  f.StartUp();
+  f.state.settings.SoundMode = 0;
+  f.player.NextPiece();
+  f.player.TogglePause();
+  f.sequencer.mode = SequencerMode::Stopped;
+  f.player.CheckMusic();
+  EXPECT_TRUE(f.sequencer.log.empty());
+  EXPECT_EQ(f.player.BgmPaused(), 0);
+  // Stopping still stops.
+  f.sequencer.mode = SequencerMode::Playing;
+  f.player.StopMusic();
+  EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"stop"}));
+}
+
+TEST(BgmPlayer, StepsWrapRoundTheList) {
+  Fixture f({"/m/1.mid", "/m/2.mid", "/m/3.mid"});
+  f.StartUp();
+  f.state.BgmTrack = 3;
+  f.player.NextPiece();
+  EXPECT_EQ(f.state.BgmTrack, 1);
+  EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"open /m/1.mid", "play"}));
+  f.sequencer.log.clear();
+  f.player.PreviousPiece();
+  EXPECT_EQ(f.state.BgmTrack, 3);
+  EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"open /m/3.mid", "play"}));
+}
+
+TEST(BgmPlayer, TwoPausePressesPauseAndResumeTheSamePiece) {
+  Fixture f({"/m/1.mid", "/m/2.mid"});
+  f.StartUp();
+  f.player.TogglePause();
+  EXPECT_EQ(f.player.BgmPaused(), 1);
+  EXPECT_EQ(f.sequencer.mode, SequencerMode::Paused);
+  f.player.TogglePause();
+  EXPECT_EQ(f.player.BgmPaused(), 0);
+  EXPECT_EQ(f.sequencer.mode, SequencerMode::Playing);
+  EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"pause", "play"}));
+  EXPECT_EQ(f.state.BgmTrack, 1);
+
+  // A new piece plays unpaused, so the next press pauses it.
+  f.player.TogglePause();
+  f.player.NextPiece();
+  EXPECT_EQ(f.player.BgmPaused(), 0);
+}
+
+TEST(BgmPlayer, AnEndedPieceIsFollowedAtTheNextTurn) {
+  Fixture f({"/m/1.mid", "/m/2.mid"});
+  f.StartUp();
+  // Playing or paused: nothing happens at a turn.
+  f.player.CheckMusic();
+  f.player.TogglePause();
+  f.player.CheckMusic();
+  f.player.TogglePause();
+  EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"pause", "play"}));
+  f.sequencer.log.clear();
+
+  f.sequencer.mode = SequencerMode::Stopped;
+  f.player.CheckMusic();
+  EXPECT_EQ(f.state.BgmTrack, 2);
+  f.sequencer.mode = SequencerMode::Stopped;
+  f.player.CheckMusic();
+  EXPECT_EQ(f.state.BgmTrack, 1);
+  EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"open /m/2.mid", "play", "open /m/1.mid", "play"}));
+
+  // A list emptied since start-up plays nothing more.
+  f.state.settings.BgmCount = 0;
+  f.sequencer.mode = SequencerMode::Stopped;
+  f.sequencer.log.clear();
+  f.player.CheckMusic();
+  EXPECT_TRUE(f.sequencer.log.empty());
+}
+
+TEST(BgmPlayer, PiecesThatCannotBeOpenedArePassedOver) {
+  Fixture f({"/m/1.mid", "/m/gone.mid", "/m/3.mid"}, {"/m/1.mid", "/m/3.mid"});
+  f.StartUp();
+  f.player.NextPiece();
+  EXPECT_EQ(f.state.BgmTrack, 3);
+  EXPECT_EQ(f.player.Unplayable(), (std::vector<std::string>{"/m/gone.mid"}));
+  EXPECT_EQ(f.sequencer.mode, SequencerMode::Playing);
+  f.player.PreviousPiece();
+  EXPECT_EQ(f.state.BgmTrack, 1);  // back over the missing one
+  EXPECT_EQ(f.player.Unplayable().size(), 1U);
+
+  // At start-up too: the first piece that opens is the one loaded.
+  Fixture later({"/m/gone.mid", "/m/2.mid"}, {"/m/2.mid"});
+  later.player.OpenMusic();
+  EXPECT_TRUE(later.player.BgmAvailable());
+  EXPECT_EQ(later.state.BgmTrack, 2);
+  EXPECT_EQ(later.player.Unplayable(), (std::vector<std::string>{"/m/gone.mid"}));
+
+  // When none opens any more the music is no longer ready.
+  f.sequencer.existing.clear();
+  f.player.NextPiece();
+  EXPECT_FALSE(f.player.Ready());
+  EXPECT_EQ(f.player.Unplayable().size(), 3U);
+  f.sequencer.log.clear();
+  f.player.CheckMusic();
+  EXPECT_TRUE(f.sequencer.log.empty());
+}
+
+TEST(BgmPlayer, RetryOpensOnlyWhatWasNotAvailable) {
+  Fixture f({"/m/gone.mid"}, {"/m/new.mid"});
+  f.player.OpenMusic();
+  ASSERT_FALSE(f.player.BgmAvailable());
+  f.state.settings.BgmList[1] = "/m/new.mid";
+  f.player.RetryOpenMusic();
+  EXPECT_TRUE(f.player.BgmAvailable());
+  f.sequencer.log.clear();
+  f.player.RetryOpenMusic();
+  EXPECT_TRUE(f.sequencer.log.empty());
+}
+
+}  // namespace
+}  // namespace winpiruk
