@@ -142,7 +142,7 @@ Form13::Form13(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   connect(Effects, &FileChooser::FileDoubleClicked, this, &Form13::File1_DblClick);
   connect(Pieces, &FileChooser::FileDoubleClicked, this, [this] { File2_DblClick(); });
   connect(File2->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { UpdateButtons(); });
-  connect(List2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
+  connect(List2, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { List2_DblClick(item); });
   connect(List2, &QListWidget::currentRowChanged, this, [this] { UpdateButtons(); });
   connect(Command3D3, &QPushButton::clicked, this, &Form13::Command3D3_Click);
   connect(Command3D4, &QPushButton::clicked, this, &Form13::Command3D4_Click);
@@ -209,9 +209,8 @@ void Form13::List1_Click() {
 }
 
 void Form13::File1_Click(const QString& path) {
-  const QFileInfo info(path);
-  EffectFile(state_.settings, SelectedEvent()) =
-      JoinFolderFile(Effects->Folder().toStdString(), info.fileName().toStdString());
+  const std::string chosen = path.toStdString();
+  EffectFile(state_.settings, SelectedEvent()) = JoinFolderFile(FolderOf(chosen), FileNameOf(chosen));
   ShowEventFile();
 }
 
@@ -223,14 +222,15 @@ void Form13::File1_DblClick(const QString& path) {
 
 void Form13::File2_DblClick() { Command3D3_Click(); }
 
-void Form13::List2_DblClick() { Command3D4_Click(); }
+void Form13::List2_DblClick(QListWidgetItem* item) {
+  List2->setCurrentItem(item);
+  Command3D4_Click();
+}
 
 void Form13::Command3D3_Click() {
-  const QString name = Pieces->SelectedFile();
-  if (name.isEmpty()) return;
-  if (!AddBgm(state_.settings, entries_, JoinFolderFile(Pieces->Folder().toStdString(), name.toStdString()))) {
-    return;
-  }
+  const std::string chosen = Pieces->SelectedPath().toStdString();
+  if (chosen.empty()) return;
+  if (!AddBgm(state_.settings, entries_, JoinFolderFile(FolderOf(chosen), FileNameOf(chosen)))) return;
   ShowBgmList();
   List2->setCurrentRow(entries_ - 1);
   UpdateButtons();

@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QListView;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QTreeView;
 
@@ -72,7 +73,7 @@ class Form13 : public QDialog {
   void File1_Click(const QString& path);
   void File1_DblClick(const QString& path);
   void File2_DblClick();
-  void List2_DblClick();
+  void List2_DblClick(QListWidgetItem* item);
   void Command3D3_Click();
   void Command3D4_Click();
   void Command3D5_Click();

@@ -187,8 +187,8 @@ void Form8::TellMissing() {
 bool Form8::DrawTable() { return !draw_ || draw_(); }
 
 bool Form8::File1_Click(const QString& path) {
-  const QFileInfo info(path);
-  state_.settings.GameWallPaper = JoinFolderFile(Chooser->Folder().toStdString(), info.fileName().toStdString());
+  const std::string chosen = path.toStdString();
+  state_.settings.GameWallPaper = JoinFolderFile(FolderOf(chosen), FileNameOf(chosen));
   const bool loaded = picture_.load(Text(state_.settings.GameWallPaper));
   if (!loaded) picture_ = QImage();
   ShowFileName();
