@@ -13,6 +13,7 @@
 
 #include "config/SettingsStore.h"
 #include "ui/QtSettingsHost.h"
+#include "ui/HelpKey.h"
 #include "ui/WindowPlacement.h"
 
 namespace winpiruk {
@@ -121,6 +122,7 @@ Form12::Form12(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   connect(Command3D3, &QPushButton::clicked, this, &Form12::Command3D3_Click);
   connect(Command3D1, &QPushButton::clicked, this, &Form12::Command3D1_Click);
   connect(Command3D2, &QPushButton::clicked, this, &Form12::reject);
+  AddHelpKey(*this, paths_.program_directory);
 
   SelectItem(TextItem::PlayerNames);
   CentreOnScreen(*this);

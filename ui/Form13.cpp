@@ -23,6 +23,7 @@
 #include "ui/Music.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/Sound.h"
+#include "ui/HelpKey.h"
 #include "ui/WindowPlacement.h"
 
 namespace winpiruk {
@@ -155,6 +156,7 @@ Form13::Form13(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
     list->installEventFilter(this);
   }
   UpdateButtons();
+  AddHelpKey(*this, paths_.program_directory);
 
   resize(760, 620);
   CentreOnScreen(*this);

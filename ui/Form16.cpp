@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "config/Appearance.h"
+#include "ui/HelpKey.h"
 #include "ui/WindowPlacement.h"
 
 namespace winpiruk {
@@ -50,7 +51,7 @@ QPixmap BackPicture(const Settings& settings, int kind) {
 
 }  // namespace
 
-Form16::Form16(Piruk930& state, QWidget* parent)
+Form16::Form16(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
     : QDialog(parent), state_(state), kind_at_open_(state.settings.CardKind) {
   setObjectName(QStringLiteral("Form16"));
   setWindowTitle(QStringLiteral("ぴるく  - カード設定 -"));
@@ -96,6 +97,7 @@ Form16::Form16(Piruk930& state, QWidget* parent)
   layout->addLayout(buttons);
 
   connect(Command3D1, &QPushButton::clicked, this, &Form16::accept);
+  AddHelpKey(*this, paths.program_directory);
   connect(Command3D2, &QPushButton::clicked, this, &Form16::reject);
 
   ShowFrames();
@@ -144,9 +146,9 @@ bool Form16::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-bool OpenCardSettings(QWidget* parent, Piruk930& state) {
+bool OpenCardSettings(QWidget* parent, Piruk930& state, const ProgramPaths& paths) {
   const int16_t before = state.settings.CardKind;
-  Form16 window(state, parent);
+  Form16 window(state, paths, parent);
   window.exec();
   return state.settings.CardKind != before;
 }

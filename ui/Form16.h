@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 
+#include "config/ProgramPaths.h"
 #include "engine/PictureNames.h"
 #include "engine/Piruk930.h"
 
@@ -17,7 +18,7 @@ class Form16 : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Form16(Piruk930& state, QWidget* parent = nullptr);
+  Form16(Piruk930& state, const ProgramPaths& paths, QWidget* parent = nullptr);
 
   // Image1..Image10 (index 0 unused): design k in Image k+1.
   std::array<QLabel*, kCardBackKinds + 1> Image{};
@@ -41,6 +42,6 @@ class Form16 : public QDialog {
 // "ｶｰﾄﾞ設定(&D&ﾃ)..." (and a click on the top seat's name): the window,
 // modal. True when CardKind is not what it was before; after the menu item
 // the main window then reloads the card backs and redraws the four hands.
-bool OpenCardSettings(QWidget* parent, Piruk930& state);
+bool OpenCardSettings(QWidget* parent, Piruk930& state, const ProgramPaths& paths);
 
 }  // namespace winpiruk

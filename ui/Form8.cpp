@@ -24,6 +24,7 @@
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/Twips.h"
+#include "ui/HelpKey.h"
 #include "ui/WindowPlacement.h"
 
 namespace winpiruk {
@@ -161,6 +162,7 @@ Form8::Form8(Piruk930& state, const ProgramPaths& paths, DrawBackground draw, co
   connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
   connect(Command3, &QPushButton::clicked, this, &Form8::reject);
   File1->installEventFilter(this);
+  AddHelpKey(*this, paths_.program_directory);
 
   resize(720, 430);
   CentreOnScreen(*this);

@@ -27,6 +27,7 @@
 #include "ui/Form13.h"
 #include "ui/Form16.h"
 #include "ui/Form8.h"
+#include "ui/HelpWindow.h"
 #include "ui/Music.h"
 #include "ui/TablePicture.h"
 #include "windows/ModalAnswer.h"
@@ -180,7 +181,7 @@ class TestAppearanceWindows : public QObject {
   void cardBacksChooseCancelAndCloseByTheFrame() {
     state_.settings.CardKind = 5;
     {
-      Form16 window(state_);
+      Form16 window(state_, paths_);
       QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  - カード設定 -"));
       QVERIFY(!window.Image[6]->styleSheet().contains(QStringLiteral("transparent")));
       QVERIFY(window.Image[1]->styleSheet().contains(QStringLiteral("transparent")));
@@ -193,7 +194,7 @@ class TestAppearanceWindows : public QObject {
     }
     QCOMPARE(state_.settings.CardKind, int16_t{5});
     {
-      Form16 window(state_);
+      Form16 window(state_, paths_);
       window.show();
       QTest::mouseClick(window.Image[10], Qt::LeftButton);
       window.close();
@@ -208,16 +209,22 @@ class TestAppearanceWindows : public QObject {
       QTest::mouseClick(window->Image[1], Qt::LeftButton);
       QTest::mouseClick(window->Command3D1, Qt::LeftButton);
     });
-    QVERIFY(OpenCardSettings(nullptr, state_));
+    QVERIFY(OpenCardSettings(nullptr, state_, paths_));
     QCOMPARE(state_.settings.CardKind, int16_t{0});
     test::RejectModal();
-    QVERIFY(!OpenCardSettings(nullptr, state_));
+    QVERIFY(!OpenCardSettings(nullptr, state_, paths_));
   }
 
   void cardBacksWithoutTheirPicturesStillOpen() {
     state_.settings.DataFileDirectory = dir_->File("nothing-here");
-    Form16 window(state_);
+    Form16 window(state_, paths_);
     QCOMPARE(window.Image[4]->pixmap().size(), QSize(2 * kCardWidth, 2 * kCardHeight));
+    // F1 opens the help page over the window.
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    QTRY_VERIFY(window.findChild<HelpWindow*>() != nullptr);
   }
 
   // --- Background -----------------------------------------------------------------
