@@ -70,6 +70,8 @@ Form13::Form13(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   PathLabel->setObjectName(QStringLiteral("PathLabel"));
   PathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
   PathLabel->setMinimumWidth(200);
+  PathLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  PathLabel->installEventFilter(this);
   Command3D5 = Button(Frame1, "Command3D5", QStringLiteral("初期状態に戻す(&R)"));
   {
     auto* grid = new QGridLayout(Frame1);
@@ -266,13 +268,12 @@ void Form13::reject() {
   QDialog::reject();
 }
 
-void Form13::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  // The path is shortened in its middle to the room the label has.
-  ShowEventFile();
-}
-
 bool Form13::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == PathLabel) {
+    // The path is shortened in its middle to the room the label has.
+    if (event->type() == QEvent::Resize) ShowEventFile();
+    return QDialog::eventFilter(watched, event);
+  }
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -62,7 +62,6 @@ class Form13 : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   SoundEvent SelectedEvent() const;
