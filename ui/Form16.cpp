@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -131,6 +132,21 @@ void Form16::closeEvent(QCloseEvent* event) {
   // Closing by the frame keeps the choice, as OK does.
   event->accept();
   done(QDialog::Accepted);
+}
+
+void Form16::keyPressEvent(QKeyEvent* event) {
+  // The arrow keys move the frame over the two rows of five.
+  constexpr int kColumns = 5;
+  int image = ImageOfCardKind(state_.settings.CardKind);
+  if (image == 0) image = 1;
+  switch (event->key()) {
+    case Qt::Key_Left: image = image == 1 ? kCardBackKinds : image - 1; break;
+    case Qt::Key_Right: image = image == kCardBackKinds ? 1 : image + 1; break;
+    case Qt::Key_Up:
+    case Qt::Key_Down: image = image > kColumns ? image - kColumns : image + kColumns; break;
+    default: QDialog::keyPressEvent(event); return;
+  }
+  Image_Click(image);
 }
 
 bool Form16::eventFilter(QObject* watched, QEvent* event) {

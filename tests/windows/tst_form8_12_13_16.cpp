@@ -197,6 +197,13 @@ class TestAppearanceWindows : public QObject {
       Form16 window(state_, paths_);
       window.show();
       QTest::mouseClick(window.Image[10], Qt::LeftButton);
+      QTest::keyClick(&window, Qt::Key_Right);  // round to the first
+      QCOMPARE(state_.settings.CardKind, int16_t{0});
+      QTest::keyClick(&window, Qt::Key_Down);
+      QTest::keyClick(&window, Qt::Key_Left);
+      QCOMPARE(state_.settings.CardKind, int16_t{4});
+      QTest::keyClick(&window, Qt::Key_Up);  // from the top row to the bottom one
+      QCOMPARE(state_.settings.CardKind, int16_t{9});
       window.close();
       QCOMPARE(window.result(), int(QDialog::Accepted));
     }
