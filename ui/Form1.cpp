@@ -34,6 +34,9 @@
 namespace winpiruk {
 namespace {
 
+// The property that keeps a table label's number.
+constexpr const char* kLabelNumber = "tableLabelNumber";
+
 // The table's own colour where no background picture covers it.
 const QColor kTableColour(0, 92, 52);
 
@@ -264,6 +267,7 @@ void Form1::BuildTable() {
     if (n == 25) continue;
     auto* label = new TableText(table_);
     label->setObjectName(QStringLiteral("Label%1").arg(n));
+    label->setProperty(kLabelNumber, n);
     label->hide();
     Label[n] = label;
   }
@@ -372,7 +376,7 @@ void Form1::SetLabelText(int number, const QString& text) {
 
 void Form1::SetLabelText(QLabel* label, const QString& text) {
   label->setText(text);
-  const int number = label->objectName().mid(5).toInt();
+  const int number = label->property(kLabelNumber).toInt();
   if (number < 1 || number > kLabelCount) return;
   // The box hugs the text: the label's place is the most it may take.
   const QRect place = PixelRect(layout_.label[number]);

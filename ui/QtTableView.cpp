@@ -418,6 +418,14 @@ void QtTableView::ShowMemberDecision() {
 
 void QtTableView::Relayout() {
   if (arrow_seat_ >= 0) window_.ArrowPicture->setGeometry(Form1::PixelRect(window_.table_layout().arrow[arrow_seat_]));
+  // A banner on show stays whole inside a smaller table.
+  if (window_.BannerPicture->isVisible()) {
+    const QRect area = window_.table()->rect();
+    QRect banner = window_.BannerPicture->geometry();
+    banner.moveLeft(std::clamp(banner.left(), 0, std::max(0, area.width() - banner.width())));
+    banner.moveTop(std::clamp(banner.top(), 0, std::max(0, area.height() - banner.height())));
+    window_.BannerPicture->move(banner.topLeft());
+  }
   RefreshPileGuides();
 }
 
