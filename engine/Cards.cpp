@@ -8,9 +8,10 @@ void RecomputeCallNumbers(HandRow& row) {
   int product = 1;
   bool product_valid = true;
   bool any_card = false;
+  // Rows are packed: the first empty slot ends the cards.
   for (int slot = 1; slot <= 10; ++slot) {
     const int rank = CardRank(row[slot]);
-    if (rank <= 0) continue;
+    if (rank <= 0) break;
     any_card = true;
     sum += rank;
     has_ace = has_ace || rank == 1;

@@ -18,7 +18,19 @@ constexpr DecodedCard DecodeCard(int code) {
   return DecodedCard{static_cast<int16_t>((code - 1) % 13 + 1), static_cast<int16_t>((code - 1) / 13)};
 }
 
-constexpr int CardRank(int code) { return DecodeCard(code).rank; }
+namespace detail {
+constexpr std::array<int8_t, 53> MakeRankTable() {
+  std::array<int8_t, 53> table{};
+  for (int code = 0; code <= 52; ++code) table[code] = static_cast<int8_t>(DecodeCard(code).rank);
+  return table;
+}
+inline constexpr std::array<int8_t, 53> kRankOfCode = MakeRankTable();
+}  // namespace detail
+
+// The rank a card counts as (0 for an empty slot).
+constexpr int CardRank(int code) {
+  return code >= 0 && code <= 52 ? detail::kRankOfCode[code] : DecodeCard(code).rank;
+}
 
 // The seat `step` places after `seat` in the current direction (step 1 for the
 // next seat, 2 for a skip).

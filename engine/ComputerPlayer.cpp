@@ -91,7 +91,7 @@ ComputerMove ChooseComputerMove(Piruk930& s, RandomSource& random, int seat) {
     const float r = random.Next();
     const bool tries = rules.FinishMeans == 3 ||
                        (rules.FinishMeans == 2 &&
-                        static_cast<int>(std::floor(r * 10.0F)) < s.Score[seat] / 10 + 1);
+                        static_cast<int>(r * 10.0F) < s.Score[seat] / 10 + 1);
     return tries && Matches(row[1], s.TopDiscard) ? ComputerMove::DiscardFinish : ComputerMove::Draw;
   }
 
@@ -132,27 +132,26 @@ ComputerMove ChooseExtraDiscard(Piruk930& s, RandomSource& random, int seat) {
 }
 
 void RankCandidates(Piruk930& s, RandomSource& random, int seat, bool auto_play) {
-  // Highest rank first, the lower code first among equal ranks, empty slots
-  // last. At most ten candidates: an insertion sort in place.
+  // Highest rank first, the lower code first among equal ranks; the filled
+  // slots come first and stay first. Ten candidates at most: an insertion
+  // sort in place over the filled slots.
   auto& list = s.PlayList;
   auto& ranks = s.CandidateRanks;
-  auto before = [](int code_a, int code_b) {
-    if (code_b == 0) return code_a != 0;
-    if (code_a == 0) return false;
-    const int ra = CardRank(code_a);
-    const int rb = CardRank(code_b);
-    return ra != rb ? ra > rb : code_a < code_b;
-  };
-  for (std::size_t i = 1; i < list.size(); ++i) {
+  std::size_t filled = 0;
+  while (filled < list.size() && list[filled] != 0) ++filled;
+  for (std::size_t i = 0; i < filled; ++i) ranks[i] = static_cast<int16_t>(CardRank(list[i]));
+  for (std::size_t i = 1; i < filled; ++i) {
     const int16_t code = list[i];
+    const int16_t rank = ranks[i];
     std::size_t j = i;
-    while (j > 0 && before(code, list[j - 1])) {
+    while (j > 0 && (rank > ranks[j - 1] || (rank == ranks[j - 1] && code < list[j - 1]))) {
       list[j] = list[j - 1];
+      ranks[j] = ranks[j - 1];
       --j;
     }
     list[j] = code;
+    ranks[j] = rank;
   }
-  for (std::size_t i = 0; i < list.size(); ++i) ranks[i] = static_cast<int16_t>(CardRank(list[i]));
 
   const int boldness = s.Boldness[seat];
   const int deduction = s.Deduction[seat];

@@ -103,13 +103,13 @@ void ChooseInitialCard(Piruk930& s, TableView& view, RandomSource& random, int p
   if (dealer != 0) {
     NewHandBookkeeping(s);
     if (initial_match && (s.settings.FinishMeans == 0 || s.settings.FinishMeans == 2)) {
-      s.DealerChoice = "E";
+      s.DealerChoice.assign(1, 'E');
       return;
     }
     if (ComputerDealerChoice(s, view, random, dealer) == DealerPick::Keep) {
-      s.DealerChoice = "A";
+      s.DealerChoice.assign(1, 'A');
     } else {
-      s.DealerChoice = "B";
+      s.DealerChoice.assign(1, 'B');
       TakeDeckCard(s);
     }
     TurnInitialCard(s, view);
@@ -119,7 +119,7 @@ void ChooseInitialCard(Piruk930& s, TableView& view, RandomSource& random, int p
   if (pick == 0) {
     NewHandBookkeeping(s);
     if (initial_match && s.settings.FinishMeans != 1) {
-      s.DealerChoice = "E";
+      s.DealerChoice.assign(1, 'E');
       view.Pause(10);
       return;
     }
@@ -130,9 +130,9 @@ void ChooseInitialCard(Piruk930& s, TableView& view, RandomSource& random, int p
   s.HandPhase = 0;
   s.DealerChoice.clear();
   if (pick == kPickDiscardPile) {
-    s.DealerChoice = "B";
+    s.DealerChoice.assign(1, 'B');
   } else if (pick == kPickSecondCard) {
-    s.DealerChoice = "A";
+    s.DealerChoice.assign(1, 'A');
     TakeDeckCard(s);
   } else {
     s.UserPick = 0;

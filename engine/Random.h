@@ -1,6 +1,5 @@
 #pragma once
 // The one uniform random source of the program and the rules built on it.
-#include <cmath>
 #include <cstdint>
 
 namespace winpiruk {
@@ -17,7 +16,8 @@ class RandomSource {
 // A random integer 0..k-1: the integer part of r × k, kept inside the range
 // when single-precision rounding lands exactly on k.
 inline int RandomInt(float r, int k) {
-  const int value = static_cast<int>(std::floor(r * static_cast<float>(k)));
+  // r × k is never negative, so truncation is the integer part.
+  const int value = static_cast<int>(r * static_cast<float>(k));
   return value < 0 ? 0 : (value >= k ? k - 1 : value);
 }
 

@@ -1,6 +1,6 @@
 #include "engine/TableInvariants.h"
 
-#include <array>
+#include <cstdint>
 
 #include "engine/Cards.h"
 
@@ -9,15 +9,17 @@ namespace winpiruk {
 namespace {
 
 std::string Fault(const char* what, int a = -1, int b = -1) {
-  std::string text = what;
-  if (a >= 0) text += " " + std::to_string(a);
-  if (b >= 0) text += " " + std::to_string(b);
+  std::string text(what);
+  for (const int n : {a, b}) {
+    if (n < 0) continue;
+    text.push_back(' ');
+    text.append(std::to_string(n));
+  }
   return text;
 }
 
-}  // namespace
-
-std::string CheckTableInvariants(const Piruk930& s, TableMoment moment) {
+// The slow path: names the first fault.
+std::string DiagnoseTable(const Piruk930& s, TableMoment moment) {
   if (s.Dealer < 0 || s.Dealer > 3) return Fault("dealer out of range", s.Dealer);
   if (s.CurrentSeat < 0 || s.CurrentSeat > 3) return Fault("current seat out of range", s.CurrentSeat);
   if (s.Direction != 1 && s.Direction != -1) return Fault("direction", s.Direction);
@@ -34,31 +36,34 @@ std::string CheckTableInvariants(const Piruk930& s, TableMoment moment) {
   if (s.DeckSlots[52] != 0) return Fault("slot 52 written");
   if (s.PenaltyPending < 0) return Fault("negative penalty", s.PenaltyPending);
 
-  std::array<int, 53> seen{};
-  auto see = [&seen](int code) {
-    if (code < 0 || code > 52) return false;
-    ++seen[code];
+  // Every card seen sets its bit; a bit already set is a card in two places.
+  uint64_t seen = 0;
+  uint64_t twice = 0;
+  auto see = [&seen, &twice](int code) {
+    if (code < 1 || code > 52) return false;
+    const uint64_t bit = uint64_t{1} << code;
+    twice |= seen & bit;
+    seen |= bit;
     return true;
   };
 
-  // Undrawn cards.
+  // Undrawn cards and the discard pile.
   if (!reused) {
     for (int i = s.DrawIndex; i < 52; ++i) {
-      if (s.DeckSlots[i] == 0 || !see(s.DeckSlots[i])) return Fault("bad undrawn slot", i);
+      if (!see(s.DeckSlots[i])) return Fault("bad undrawn slot", i);
     }
     const int end = !pile_started ? 53 : (s.DiscardIndex > kDeckSlots ? kDeckSlots : s.DiscardIndex);
     for (int i = 53; i < end; ++i) {
-      if (s.DeckSlots[i] == 0 || !see(s.DeckSlots[i])) return Fault("bad discard slot", i);
+      if (!see(s.DeckSlots[i])) return Fault("bad discard slot", i);
     }
-    for (int i = end < 53 ? 53 : end; i < kDeckSlots; ++i) {
-      if (s.DeckSlots[i] != 0) return Fault("stray card beyond the discard pile", i);
-    }
+    const int beyond = end < 53 ? 53 : end;
+    if (beyond < kDeckSlots && s.DeckSlots[beyond] != 0) return Fault("no empty slot after the discard pile", beyond);
   } else {
     for (int i = s.DrawIndex; i < kDeckSlots; ++i) {
       if (s.DeckSlots[i] != 0 && !see(s.DeckSlots[i])) return Fault("bad reused slot", i);
     }
     for (int i = 1; i < s.DiscardIndex; ++i) {
-      if (s.DeckSlots[i] == 0 || !see(s.DeckSlots[i])) return Fault("bad discard slot", i);
+      if (!see(s.DeckSlots[i])) return Fault("bad discard slot", i);
     }
   }
 
@@ -91,12 +96,82 @@ std::string CheckTableInvariants(const Piruk930& s, TableMoment moment) {
     if (code != 3 && code != 7 && code != 10 && code != 11 && code != 99) return Fault("bad end code", code);
   }
 
-  // Before the initial card is turned the table holds the hands and the deck
-  // only; afterwards all 52 cards are somewhere.
-  for (int code = 1; code <= 52; ++code) {
-    if (seen[code] != 1) return Fault("card not in exactly one place", code, seen[code]);
+  // All 52 cards are somewhere, each once.
+  constexpr uint64_t kAllCards = ((uint64_t{1} << 53) - 1) & ~uint64_t{1};
+  if (seen != kAllCards || twice != 0) {
+    for (int code = 1; code <= 52; ++code) {
+      const uint64_t bit = uint64_t{1} << code;
+      if ((seen & bit) == 0) return Fault("card missing", code);
+      if ((twice & bit) != 0) return Fault("card in two places", code);
+    }
   }
   return {};
+}
+
+bool TableIsSound(const Piruk930& s, TableMoment moment) {
+  const int draw = s.DrawIndex;
+  if (draw < 20 || draw > kDeckSlots || draw == 52) return false;
+  const bool reused = draw >= 53;
+  const bool pile_started = reused || s.DeckSlots[53] != 0;
+  const int discard = s.DiscardIndex;
+  if (pile_started && (reused ? (discard < 1 || discard > 52) : (discard < 54 || discard > kDeckSlots))) return false;
+
+  bool bad = static_cast<unsigned>(s.Dealer) > 3U || static_cast<unsigned>(s.CurrentSeat) > 3U ||
+             (s.Direction != 1 && s.Direction != -1) || s.DeckSlots[52] != 0 || s.PenaltyPending < 0;
+  // 52 cards seen whose bits make up exactly the codes 1..52 are the 52
+  // cards once each. Any code outside 0..63 leaves bits in `range` above 63.
+  uint64_t seen = 0;
+  int range = 0;
+  int cards = 0;
+  auto see = [&seen, &range](int code) {
+    seen |= uint64_t{1} << (code & 63);
+    range |= code;
+  };
+  const int16_t* deck = s.DeckSlots.data();
+  if (!reused) {
+    for (int i = draw; i < 52; ++i) see(deck[i]);
+    const int end = pile_started ? discard : 53;
+    for (int i = 53; i < end; ++i) see(deck[i]);
+    cards += (52 - draw) + (end - 53);
+    // The pile ends at an empty slot: once it is reused, drawing stops there.
+    if (end < kDeckSlots) bad |= deck[end] != 0;
+  } else {
+    int i = draw;
+    for (; i < kDeckSlots && deck[i] != 0; ++i) see(deck[i]);
+    for (int k = 1; k < discard; ++k) see(deck[k]);
+    cards += (i - draw) + (discard - 1);
+  }
+
+  const int discarder = s.CounterCalled != 0 ? s.Winner : s.CurrentSeat;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    const HandRow& row = s.Hands[seat];
+    int held = 0;
+    while (held < 10 && row[held + 1] != 0) see(row[++held]);
+    int occupied = 0;  // more occupied slots than the leading run: not packed
+    for (int slot = 1; slot <= 10; ++slot) occupied += row[slot] != 0 ? 1 : 0;
+    bad |= occupied != held;
+    cards += held;
+    int expected = held;
+    if (moment == TableMoment::HandOver) {
+      if (s.HandEndCode == 7 && seat == discarder && seat != 0) ++expected;
+      if (s.HandEndCode == 11 && seat == s.Winner) --expected;
+    }
+    bad |= row[kHandCount] != expected;
+  }
+  if (moment == TableMoment::HandOver) {
+    const int code = s.HandEndCode;
+    bad |= code != 3 && code != 7 && code != 10 && code != 11 && code != 99;
+  }
+  constexpr uint64_t kAllCards = ((uint64_t{1} << 53) - 1) & ~uint64_t{1};
+  return !bad && cards == 52 && seen == kAllCards && (range & ~63) == 0;
+}
+
+}  // namespace
+
+std::string CheckTableInvariants(const Piruk930& s, TableMoment moment) {
+  if (TableIsSound(s, moment)) return {};
+  std::string fault = DiagnoseTable(s, moment);
+  return fault.empty() ? std::string("table unsound") : fault;
 }
 
 }  // namespace winpiruk

@@ -78,7 +78,6 @@ void ScoreDiscardFinish(Piruk930& state, HandResultView& view) {
   const int finisher = state.Winner;
   view.first_heading = "上がった人 ";
   view.first_name = BracketedName(state.SeatName[finisher]);
-  view.first_cards = CardsInSlots(state, finisher, 10);
 
   const bool scores = state.settings.FinishMeans == 3;
   if (scores) {

@@ -65,12 +65,16 @@ std::string PointsColumns(int16_t value) {
   std::string digits = std::to_string(magnitude);
   const size_t width = value < 0 ? 5 : 6;
   if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-  return value < 0 ? "B" + digits : digits;
+  if (value < 0) digits.insert(0, 1, 'B');
+  return digits;
 }
 
 std::string StatColumns(int16_t value) {
-  const std::string padded = "00000" + std::to_string(value);
-  return " " + padded.substr(padded.size() - 6);
+  std::string padded = std::to_string(value);
+  padded.insert(0, "00000");
+  std::string columns(1, ' ');
+  columns.append(padded, padded.size() - 6, 6);
+  return columns;
 }
 
 // The window of `width` characters from the 1-based column `first`, cut
@@ -92,7 +96,9 @@ std::string WithoutLineBreaks(std::string_view name) {
 }  // namespace
 
 std::string DefaultMemberName(int group, int member) {
-  return "No." + std::to_string(10 * group + member - 1);
+  std::string name = "No.";
+  name += std::to_string(10 * group + member - 1);
+  return name;
 }
 
 std::string_view MemberField(std::string_view line) {

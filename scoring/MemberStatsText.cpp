@@ -19,8 +19,12 @@ long long FloorDiv(long long a, long long b) {
 // when it is not zero and a "0" before a bare point.
 std::string TenthsText(long long tenths) {
   const long long magnitude = std::llabs(tenths);
-  std::string text = (tenths < 0 ? "-" : " ") + std::to_string(magnitude / 10);
-  if (magnitude % 10 != 0) text += "." + std::to_string(magnitude % 10);
+  std::string text(1, tenths < 0 ? '-' : ' ');
+  text += std::to_string(magnitude / 10);
+  if (magnitude % 10 != 0) {
+    text += '.';
+    text += static_cast<char>('0' + magnitude % 10);
+  }
   return text;
 }
 

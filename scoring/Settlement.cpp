@@ -186,6 +186,7 @@ void StartAnotherMatch(Piruk930& state, int32_t now) {
 bool LeaveMatchForMemberChange(Piruk930& state) {
   state.MatchInProgress = 0;
   state.HandNumber = 0;
+  for (auto& row : state.Hands) row.fill(0);
   state.Score.fill(0);
   const bool was_auto = state.AutoPlay != 0;
   state.AutoPlay = 0;

@@ -57,8 +57,8 @@ SettlementView ShowSettlement(Piruk930& state, int32_t now, const MemberFilesWri
 // "はい": another match with the same members, starting at `now`.
 void StartAnotherMatch(Piruk930& state, int32_t now);
 
-// "メンバー変更": the match is over and the members are chosen again.
-// Auto-play is turned off; returns whether it was on.
+// "メンバー変更": the match is over, the hands are emptied and the members
+// are chosen again. Auto-play is turned off; returns whether it was on.
 bool LeaveMatchForMemberChange(Piruk930& state);
 
 }  // namespace winpiruk

@@ -17,6 +17,7 @@
 
 #include "config/NumberText.h"
 #include "config/SettingsStore.h"
+#include "config/windows/Form5.h"
 #include "engine/Engine.h"
 #include "engine/GameTexts.h"
 #include "members/windows/Form2.h"
@@ -232,8 +233,7 @@ void Form1::BuildMenus() {
 
   // Commands whose windows the program does not have yet stay visibly
   // disabled rather than doing nothing.
-  for (QAction* pending : {GameResult, Setting, SettingC, SettingB, SeetingA, SettingK, SetLoad, SetSave, Member,
-                           About}) {
+  for (QAction* pending : {GameResult, Setting, SettingC, SettingB, SeetingA, SettingK, SetLoad, SetSave, Member}) {
     pending->setEnabled(false);
   }
   BGMC->menuAction()->setEnabled(false);
@@ -244,6 +244,7 @@ void Form1::BuildMenus() {
   connect(KeyAssign, &QAction::triggered, this, &Form1::KeyAssign_Click);
   connect(Owari, &QAction::triggered, this, &Form1::Owari_Click);
   connect(Rules, &QAction::triggered, this, [this] { ShowHelpContents(this, paths_.program_directory); });
+  connect(About, &QAction::triggered, this, &Form1::About_Click);
 }
 
 void Form1::BuildTable() {
@@ -479,6 +480,14 @@ void Form1::GameModeManual_Click() {
 }
 
 void Form1::Owari_Click() { EndProgram(); }
+
+void Form1::About_Click() {
+  Timer1->stop();
+  Form5 about(this);
+  about.exec();
+  if (state_.settings.RestrictTime != 0) Timer1->start();
+  QApplication::processEvents();
+}
 
 void Form1::EndProgram() {
   if (before_end) before_end();

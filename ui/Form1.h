@@ -159,6 +159,7 @@ class Form1 : public QMainWindow {
   void Timer1_Timer();
   void Picture_Click(int number);
   void SessionEnding();
+  void About_Click();
 
   Piruk930& state_;
   ProgramPaths paths_;

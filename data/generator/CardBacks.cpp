@@ -86,16 +86,16 @@ void Waves(QPainter& p, const QColor& base, const QColor& line) {
 // Overlapping rings of waves in rows, the scale pattern of old Japanese cloth.
 void Seigaiha(QPainter& p, const QColor& base, const QColor& line) {
   p.fillRect(kPanel, base);
-  const double r = 6.5;
+  const double r = 8;
   for (int row = 0; row * r / 2 < kCardHeight + 2 * r; ++row) {
     for (int col = -1; col * 2 * r < kCardWidth + 2 * r; ++col) {
       const QPointF c(col * 2 * r + (row % 2 ? r : 0), row * r / 2);
       p.setPen(Qt::NoPen);
       p.setBrush(base);
       p.drawEllipse(c, r, r);
-      p.setPen(QPen(line, 0.9));
+      p.setPen(QPen(line, 1.1));
       p.setBrush(Qt::NoBrush);
-      for (double rr = r - 0.5; rr > 1; rr -= 2.0) p.drawEllipse(c, rr, rr);
+      for (double rr = r - 0.6; rr > 1.5; rr -= 2.4) p.drawEllipse(c, rr, rr);
     }
   }
 }

@@ -175,14 +175,24 @@ QImage DrawBannerCardFace(int code) {
   MakeSmooth(p);
   const QRectF card(0, 0, kBannerCardWidth, kBannerCardHeight);
   DrawBlank(p, kBannerCardWidth, kBannerCardHeight, 2.5);
-  // A small card has room for a large index and one pip or a small
-  // picture; that reads better than shrunken pip rows.
-  BothCorners(p, card, [&] { DrawIndex(p, rank, suit, QRectF(1, 1.5, 8, 10), 10, 5.6); });
+  // A small card has room for one large index and one large pip or picture
+  // beside it; that reads better inside a banner than shrunken pip rows.
+  DrawIndex(p, rank, suit, QRectF(1, 1.5, 8, 10), 10, 5.6);
   if (rank <= 10) {
-    const double size = rank == 1 ? 14 : 11;
-    DrawPip(p, suit, QRectF(card.center().x() - size / 2, card.center().y() - size * 0.55, size, size * 1.1));
+    const double size = rank == 1 ? 15 : 12;
+    const QPointF c(17.5, rank == 1 ? 22.0 : 18.5);
+    DrawPip(p, suit, QRectF(c.x() - size / 2, c.y() - size * 0.55, size, size * 1.1));
+    if (rank > 1) {
+      // The rank again under the pip, so a row of small cards reads at a glance.
+      QFont font(QStringLiteral("DejaVu Sans Condensed"));
+      font.setPixelSize(8);
+      font.setBold(true);
+      p.setFont(font);
+      p.setPen(SuitColour(suit));
+      p.drawText(QRectF(9, 27.5, 17, 10), Qt::AlignCenter, RankText(rank));
+    }
   } else {
-    DrawCourt(p, rank, suit, QRectF(8.5, 5.5, 11, 29));
+    DrawCourt(p, rank, suit, QRectF(10.5, 3.5, 15, 33));
   }
   return image;
 }

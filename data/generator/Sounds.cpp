@@ -93,10 +93,12 @@ class Track {
     }
   }
 
-  std::vector<int16_t> Finish() const {
+  // Scales the peak to `level` of full scale; soft, pure tones get a lower
+  // level so that every effect sounds about as loud as the others.
+  std::vector<int16_t> Finish(double level) const {
     double peak = 1e-9;
     for (double v : mix_) peak = std::max(peak, std::abs(v));
-    const double scale = 0.85 * 32767.0 / peak;
+    const double scale = level * 32767.0 / peak;
     std::vector<int16_t> out(mix_.size());
     for (size_t i = 0; i < mix_.size(); ++i) {
       out[i] = static_cast<int16_t>(std::lround(std::clamp(mix_[i] * scale, -32767.0, 32767.0)));
@@ -117,13 +119,13 @@ class Track {
 
 double Note(int semitones_from_a4) { return 440.0 * std::pow(2.0, semitones_from_a4 / 12.0); }
 
-constexpr int C5 = 3, D5 = 5, E5 = 7, F5 = 8, G5 = 10, A5 = 12, B5 = 14, C6 = 15, E6 = 19, G6 = 22;
+constexpr int C5 = 3, D5 = 5, E5 = 7, F5 = 8, G5 = 10, B5 = 14, C6 = 15, E6 = 19, G6 = 22;
 constexpr int G4 = -2, E4 = -5, C4 = -9, Bb4 = 1, D4 = -7, A4 = 0, F4 = -4;
 
 std::vector<int16_t> CardSnap() {
   Track t(0.12);
   t.Snap(0.0, 0.12, 1.0, 20261207u);
-  return t.Finish();
+  return t.Finish(0.7);
 }
 
 // A bright rising arpeggio and a held chord: the call.
@@ -133,7 +135,7 @@ std::vector<int16_t> CallFanfare() {
   for (int i = 0; i < 3; ++i) t.Tone(i * 0.09, 0.12, Note(run[i]), 0.5, 1.0);
   for (int n : {C6, G5, E5}) t.Tone(0.27, 0.65, Note(n), 0.35, 1.0, 0.004);
   t.Tone(0.27, 0.65, Note(C5 - 12), 0.3, 0.8);
-  return t.Finish();
+  return t.Finish(0.85);
 }
 
 // The counter-call answers with a turn: a falling minor run snapped back up
@@ -145,7 +147,7 @@ std::vector<int16_t> CounterCallFanfare() {
   const int up[] = {D5, G5, B5, D5 + 12};
   for (int i = 0; i < 4; ++i) t.Tone(0.32 + i * 0.06, 0.08, Note(up[i]), 0.45, 1.0);
   for (int n : {G6, D5 + 12, B5, G5}) t.Tone(0.58, 0.6, Note(n), 0.28, 1.0, 0.008);
-  return t.Finish();
+  return t.Finish(0.85);
 }
 
 // Three bells: the dealer's first cards already made the number.
@@ -154,7 +156,7 @@ std::vector<int16_t> InitialChime() {
   t.Bell(0.0, 1.1, Note(E6 - 12), 0.6);
   t.Bell(0.15, 1.0, Note(G5 + 12 - 12), 0.55);
   t.Bell(0.3, 1.0, Note(C6), 0.7);
-  return t.Finish();
+  return t.Finish(0.8);
 }
 
 // A sagging buzz: too many cards.
@@ -162,7 +164,7 @@ std::vector<int16_t> TenCardBuzz() {
   Track t(0.9);
   t.Slide(0.0, 0.35, Note(A4 - 12), Note(F4 - 12), 0.6, 0.9);
   t.Slide(0.4, 0.5, Note(F4 - 12), Note(C4 - 12), 0.6, 0.9);
-  return t.Finish();
+  return t.Finish(0.6);
 }
 
 // Two soft notes, falling: the hand is washed out.
@@ -170,7 +172,7 @@ std::vector<int16_t> NoGameNotes() {
   Track t(0.75);
   t.Tone(0.0, 0.3, Note(A4), 0.5, 0.25);
   t.Tone(0.32, 0.42, Note(D4), 0.5, 0.25);
-  return t.Finish();
+  return t.Finish(0.55);
 }
 
 // A falling phrase and a closing chord: the match is over.
@@ -179,7 +181,7 @@ std::vector<int16_t> GameOverPhrase() {
   const int phrase[] = {G5, F5, E5, D5, C5};
   for (int i = 0; i < 5; ++i) t.Tone(i * 0.16, 0.2, Note(phrase[i]), 0.45, 0.6);
   for (int n : {C5, G4, E4, C4}) t.Tone(0.82, 0.95, Note(n), 0.3, 0.6, 0.003);
-  return t.Finish();
+  return t.Finish(0.8);
 }
 
 void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {

@@ -4,6 +4,7 @@
 //   winpiruk_datagen <share directory> [<contact sheet.png> [<enlarged sheet.png>]]
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -42,7 +43,14 @@ bool SaveBytes(const QDir& dir, const std::string& name, const std::vector<uint8
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Pictures are drawn off screen; no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  for (const char* family : {"DejaVu Sans", "DejaVu Sans Condensed", "IPAGothic"}) {
+    if (!QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+      std::fprintf(stderr, "winpiruk_datagen: font %s not found; a substitute is used\n", family);
+    }
+  }
   if (argc < 2) {
     std::fprintf(stderr, "usage: winpiruk_datagen <share directory> [<contact sheet.png> [<enlarged sheet.png>]]\n");
     return 2;

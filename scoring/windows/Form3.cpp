@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QSpacerItem>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -108,6 +107,8 @@ Form3::Form3(Piruk930& state, HandResultHooks hooks, QWidget* parent)
   Label6->setBackgroundRole(QPalette::Base);
   Label6->setMargin(8);
   Label6->setMinimumHeight(72);
+  // The panel spans both card columns, so every ending opens at one width.
+  Label6->setMinimumWidth((kRowCapacity + 2) * kCardWidth + (kRowCapacity - 1) * kCardGap + kCardGap + 24);
   Label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   Label7 = NewLabel(this, "Label7");
   Label7->setAlignment(Qt::AlignHCenter);
@@ -167,9 +168,7 @@ Form3::Form3(Piruk930& state, HandResultHooks hooks, QWidget* parent)
   grid->addLayout(card_row(11), 4, 0);
   grid->setColumnMinimumWidth(0, kRowCapacity * kCardWidth + (kRowCapacity - 1) * kCardGap);
   grid->setColumnMinimumWidth(1, 2 * kCardWidth + kCardGap);
-  grid->setRowMinimumHeight(2, kCardHeight);
-  // Keeps the right column, and so the window's width, when it shows no card.
-  grid->addItem(new QSpacerItem(2 * kCardWidth + kCardGap, 0), 5, 1);
+
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

@@ -70,5 +70,29 @@ TEST(PictureNames, Banners) {
   for (const auto& c : cases) EXPECT_EQ(BannerFile(c.counter_call, c.seat, c.mask), c.file) << c.seat;
 }
 
+// The card slots of a banner lie inside it, side by side without overlap;
+// an index outside the slots falls on the nearest one.
+TEST(PictureNames, BannerCardSpots) {
+  for (bool vertical : {false, true}) {
+    const int width = vertical ? kBannerVWidth : kBannerHWidth;
+    const int height = vertical ? kBannerVHeight : kBannerHHeight;
+    for (int i = 0; i < kBannerCardSlots; ++i) {
+      const PicturePoint a = BannerCardSpot(vertical, i);
+      EXPECT_GE(a.x, 0);
+      EXPECT_GE(a.y, 0);
+      EXPECT_LE(a.x + kBannerCardWidth, width);
+      EXPECT_LE(a.y + kBannerCardHeight, height);
+      for (int j = i + 1; j < kBannerCardSlots; ++j) {
+        const PicturePoint b = BannerCardSpot(vertical, j);
+        const bool apart = a.x + kBannerCardWidth <= b.x || b.x + kBannerCardWidth <= a.x ||
+                           a.y + kBannerCardHeight <= b.y || b.y + kBannerCardHeight <= a.y;
+        EXPECT_TRUE(apart) << vertical << " " << i << " " << j;
+      }
+    }
+    EXPECT_EQ(BannerCardSpot(vertical, -3).x, BannerCardSpot(vertical, 0).x);
+    EXPECT_EQ(BannerCardSpot(vertical, 99).y, BannerCardSpot(vertical, kBannerCardSlots - 1).y);
+  }
+}
+
 }  // namespace
 }  // namespace winpiruk

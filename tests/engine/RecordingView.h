@@ -26,6 +26,8 @@ class RecordingView : public TableView {
   // Runs inside Pause.
   std::function<void(int)> during_pause;
   int hand_results = 0;
+  // Runs after every recorded call, with the call's text.
+  std::function<void(const std::string&)> on_call;
 
   void ShowCard(int position, int code) override { Log("ShowCard " + N(position) + " " + N(code)); }
   void HideCard(int position) override { Log("HideCard " + N(position)); }
@@ -118,7 +120,10 @@ class RecordingView : public TableView {
 
  private:
   static std::string N(int n) { return std::to_string(n); }
-  void Log(std::string call) { calls.push_back(std::move(call)); }
+  void Log(std::string call) {
+    calls.push_back(std::move(call));
+    if (on_call) on_call(calls.back());
+  }
 };
 
 // Plays back scripted values; past the script it fails the test loudly.

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (length == 0xFFFF) names.reset();
   const std::string_view data_file = rest.substr(cut);
 
-  MemberTable first{};
+  MemberTable first;
   DecodeMemberNames(names, first);
   DecodeMemberData(data_file, first);
 
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string data_bytes = EncodeMemberData(first);
   Check(data_bytes.size() == 15 + 50 * 97);
 
-  MemberTable second{};
+  MemberTable second;
   DecodeMemberNames(names_bytes, second);
   DecodeMemberData(data_bytes, second);
   for (int g = 1; g <= kGroups; ++g) {
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A one-digit parameter can come back changed only once (a negative
   // deduction after a non-negative boldness loses its sign); after that the
   // files are stable.
-  MemberTable third{};
+  MemberTable third;
   DecodeMemberNames(names_bytes, third);
   DecodeMemberData(EncodeMemberData(second), third);
   Check(EncodeMemberNames(second) == EncodeMemberNames(third));

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "scoring/HandResult.h"
+#include "scoring/MemberFiles.h"
+#include "support/TempDir.h"
 
 namespace winpiruk {
 namespace {
@@ -172,6 +174,19 @@ TEST(Settlement, WritesTheMemberFilesWithTheSettledFigures) {
   EXPECT_FALSE(view.files_written);
 }
 
+TEST(Settlement, TheProgramWriterPutsBothFilesInTheDataFolder) {
+  test::TempDir folder;
+  ProgramPaths paths;
+  paths.data_directory = folder.path();
+  Piruk930 state = MatchState({40, 20, 0, -60});
+  EXPECT_TRUE(ShowSettlement(state, 36000, MemberFilesWriterFor(paths)).files_written);
+  Piruk930 reread;
+  ReadMemberFiles(reread, paths);
+  EXPECT_EQ(reread.members.MemberPoints[1][1], 1140);
+  EXPECT_EQ(reread.members.MemberStats[2][8][GamesPlayed], 1);
+  EXPECT_EQ(reread.members.MemberStats[2][8][RankTotal], 4);
+}
+
 TEST(Settlement, MemberPointsSaturate) {
   Piruk930 state = MatchState({30000, 0, 0, -30000});
   state.members.MemberPoints[1][1] = 32000;
@@ -197,11 +212,15 @@ TEST(Settlement, AnotherMatchAndAMemberChangeStartFromZero) {
   changing.MatchInProgress = 1;
   changing.AutoPlay = 1;
   changing.HandNumber = 8;
+  changing.Hands[2][1] = 14;
+  changing.Hands[2][kHandCount] = 1;
   EXPECT_TRUE(LeaveMatchForMemberChange(changing));
   EXPECT_EQ(changing.MatchInProgress, 0);
   EXPECT_EQ(changing.AutoPlay, 0);
   EXPECT_EQ(changing.HandNumber, 0);
   EXPECT_EQ(changing.Score, (std::array<int16_t, kSeats>{}));
+  EXPECT_EQ(changing.Hands[2][1], 0);
+  EXPECT_EQ(changing.Hands[2][kHandCount], 0);
   EXPECT_FALSE(LeaveMatchForMemberChange(changing));
 }
 

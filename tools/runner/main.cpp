@@ -2,13 +2,21 @@
 // computer player (seat 0 through the auto-play), checking the table after
 // every move.
 //
-//   winpiruk-runner [--hands N] [--seed S] [--rules FILE] [--json]
+//   winpiruk-runner [--hands N | --matches N] [--seed S] [--rules FILE] [--json]
+//
+// With --matches every hand is scored and every match settled by the
+// program's own scoring (member files in a scratch folder), checking that the
+// points move as a zero-sum game and the statistics as the endings say.
 #include <chrono>
+#include <climits>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
+#include "MatchScoring.h"
 #include "SilentView.h"
 #include "config/Settings.h"
 #include "config/SettingsStore.h"
@@ -22,6 +30,7 @@ namespace {
 
 struct Options {
   long long hands = 1000;
+  long long matches = 0;  // whole matches instead of hands when above 0
   uint32_t seed = 1;
   std::string rules;
   bool json = false;
@@ -71,7 +80,7 @@ bool ParseCount(const char* text, long long& out) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: winpiruk-runner [--hands N] [--seed S] [--rules FILE] [--json]\n");
+  std::fprintf(stderr, "usage: winpiruk-runner [--hands N | --matches N] [--seed S] [--rules FILE] [--json]\n");
   return 2;
 }
 
@@ -101,26 +110,36 @@ int Run(const Options& options) {
     state.Deduction[seat] = static_cast<int16_t>((options.seed + 3U * seat) % 6U);
   }
 
-  SilentView view(state, options.hands);
+  const bool whole_matches = options.matches > 0;
+  SilentView view(state, whole_matches ? LLONG_MAX : options.hands);
+  std::unique_ptr<ScratchFolder> scratch;
+  std::unique_ptr<MatchScoring> scoring;
+  if (whole_matches) {
+    scratch = std::make_unique<ScratchFolder>();
+    scoring = std::make_unique<MatchScoring>(state, scratch->path());
+    view.on_hand_result = [&scoring] { scoring->HandEnded(); };
+    view.on_settlement = [&scoring, &options] { return scoring->MatchEnded(options.matches); };
+  }
   RunnerRandom random(options.seed);
   SteppingClock clock(options.seed);
   Engine engine(state, view, random, clock);
 
   const auto start = std::chrono::steady_clock::now();
   long long stalls = 0;
-  while (view.hands < options.hands && !engine.Failed()) {
+  while ((whole_matches ? !view.finished : view.hands < options.hands) && !engine.Failed()) {
     const long long before = view.hands;
     engine.PlayTurn();
     if (engine.Failed()) break;
     if (state.AwaitingUser == 1) {
       // The auto-play gave the move back to the user: nobody is there.
       ++stalls;
-      std::string hand;
-      for (int slot = 1; slot <= 10; ++slot) hand += " " + std::to_string(state.Hands[0][slot]);
-      view.failure_notes.push_back("auto-play stalled in hand " + std::to_string(view.hands + 1) +
-                                   ": phases " + std::to_string(state.HandPhase) + "/" +
-                                   std::to_string(state.TurnPhase) + ", top " + std::to_string(state.TopDiscard) +
-                                   ", penalty " + std::to_string(state.PenaltyPending) + ", hand" + hand);
+      char note[200];
+      const auto& row = state.Hands[0];
+      std::snprintf(note, sizeof note,
+                    "auto-play stalled in hand %lld: phases %d/%d, top %d, penalty %d, hand %d %d %d %d %d %d %d %d %d %d",
+                    view.hands + 1, state.HandPhase, state.TurnPhase, state.TopDiscard, state.PenaltyPending, row[1],
+                    row[2], row[3], row[4], row[5], row[6], row[7], row[8], row[9], row[10]);
+      view.failure_notes.emplace_back(note);
       break;
     }
     if (view.hands == before) {
@@ -130,34 +149,77 @@ int Run(const Options& options) {
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double per_second = seconds > 0 ? static_cast<double>(view.hands) / seconds : 0.0;
-  const bool ok = view.invariant_failures == 0 && view.internal_errors == 0 && stalls == 0 &&
-                  view.hands >= options.hands;
+  const long long matches = scoring ? scoring->matches : 0;
+  const double matches_per_second = seconds > 0 ? static_cast<double>(matches) / seconds : 0.0;
+  const long long checks = view.checks + (scoring ? scoring->checks : 0);
+  const long long invariant_failures = view.invariant_failures + (scoring ? scoring->failures : 0);
+  if (scoring) view.failure_notes.insert(view.failure_notes.end(), scoring->notes.begin(), scoring->notes.end());
+  const bool ok = invariant_failures == 0 && view.internal_errors == 0 && stalls == 0 &&
+                  (whole_matches ? matches >= options.matches : view.hands >= options.hands);
 
   const int codes[] = {3, 7, 10, 11, 99};
   if (options.json) {
-    std::string json = "{\"hands\":" + std::to_string(view.hands) + ",\"seed\":" + std::to_string(options.seed) +
-                       ",\"rules\":" + JsonText(options.rules) + ",\"by_end_code\":{";
-    bool first = true;
-    for (const int code : codes) {
-      json += (first ? "\"" : ",\"") + std::to_string(code) + "\":" + std::to_string(view.by_end_code[code]);
-      first = false;
+    std::string json;
+    auto add = [&json](std::string_view piece) { json.append(piece); };
+    auto number = [&json](long long n) { json.append(std::to_string(n)); };
+    add("{\"hands\":");
+    number(view.hands);
+    add(",\"seed\":");
+    number(options.seed);
+    add(",\"rules\":");
+    add(JsonText(options.rules));
+    add(",\"by_end_code\":{");
+    for (std::size_t i = 0; i < std::size(codes); ++i) {
+      add(i == 0 ? "\"" : ",\"");
+      number(codes[i]);
+      add("\":");
+      number(view.by_end_code[codes[i]]);
     }
-    json += "},\"counter_calls\":" + std::to_string(view.counter_calls) +
-            ",\"checks\":" + std::to_string(view.checks) +
-            ",\"invariant_failures\":" + std::to_string(view.invariant_failures) +
-            ",\"internal_errors\":" + std::to_string(view.internal_errors) + ",\"stalls\":" + std::to_string(stalls) +
-            ",\"hands_per_second\":" + std::to_string(static_cast<long long>(per_second)) + ",\"failures\":[";
+    add("},\"counter_calls\":");
+    number(view.counter_calls);
+    add(",\"checks\":");
+    number(checks);
+    add(",\"invariant_failures\":");
+    number(invariant_failures);
+    add(",\"internal_errors\":");
+    number(view.internal_errors);
+    add(",\"stalls\":");
+    number(stalls);
+    add(",\"hands_per_second\":");
+    number(static_cast<long long>(per_second));
+    if (whole_matches) {
+      add(",\"matches\":");
+      number(matches);
+      add(",\"matches_per_second\":");
+      number(static_cast<long long>(matches_per_second));
+      add(",\"points_by_seat\":[");
+      for (int seat = 0; seat < kSeats; ++seat) {
+        if (seat != 0) add(",");
+        number(scoring->points_by_seat[seat]);
+      }
+      add("]");
+    }
+    add(",\"failures\":[");
     for (std::size_t i = 0; i < view.failure_notes.size(); ++i) {
-      json += (i == 0 ? "" : ",") + JsonText(view.failure_notes[i]);
+      if (i != 0) add(",");
+      add(JsonText(view.failure_notes[i]));
     }
-    json += "],\"ok\":" + std::string(ok ? "true" : "false") + "}";
+    add("],\"ok\":");
+    add(ok ? "true}" : "false}");
     std::printf("%s\n", json.c_str());
   } else {
     std::printf("hands played:        %lld\n", view.hands);
     for (const int code : codes) std::printf("  ended with %-3d     %lld\n", code, view.by_end_code[code]);
     std::printf("  of them counter-calls %lld\n", view.counter_calls);
-    std::printf("invariant checks:    %lld\n", view.checks);
-    std::printf("invariant failures:  %lld\n", view.invariant_failures);
+    if (whole_matches) {
+      std::printf("matches played:      %lld\n", matches);
+      std::printf("matches per second:  %.0f\n", matches_per_second);
+      std::printf("points by seat:     ");
+      for (int seat = 0; seat < kSeats; ++seat) std::printf(" %lld", scoring->points_by_seat[seat]);
+      std::printf("\n");
+    }
+    std::printf("invariant checks:    %lld\n", checks);
+    std::printf("invariant failures:  %lld\n", invariant_failures);
     std::printf("internal errors:     %lld\n", view.internal_errors);
     std::printf("hands per second:    %.0f\n", per_second);
     for (const auto& note : view.failure_notes) std::printf("  %s\n", note.c_str());
@@ -178,6 +240,8 @@ int main(int argc, char** argv) {
       options.json = true;
     } else if (arg == "--hands" && has_value) {
       if (!winpiruk::runner::ParseCount(argv[++i], options.hands)) return winpiruk::runner::Usage();
+    } else if (arg == "--matches" && has_value) {
+      if (!winpiruk::runner::ParseCount(argv[++i], options.matches)) return winpiruk::runner::Usage();
     } else if (arg == "--seed" && has_value) {
       long long seed = 0;
       if (!winpiruk::runner::ParseCount(argv[++i], seed)) return winpiruk::runner::Usage();

@@ -1,0 +1,340 @@
+#include "engine/ComputerPlayer.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/engine/RecordingView.h"
+#include "tests/engine/TableBuilder.h"
+
+namespace winpiruk {
+namespace {
+
+using namespace winpiruk::testing;
+
+// Draws that never make a seat hold back: r2 × 6 > 2 fails.
+const std::vector<float> kNoHold = {0.0F, 0.0F, 0.0F};
+
+Piruk930 Table() {
+  Piruk930 s;
+  s.settings = DefaultSettings("");
+  return s;
+}
+
+TEST(ComputerPlayer, CandidatesRankHighestFirstThenLowerCode) {
+  struct Case {
+    std::initializer_list<int16_t> hand;
+    int16_t first, second;
+  };
+  const Case cases[] = {
+      {{S(7), H(2), C(13)}, S(7), H(2)},  // K of clover does not match the 7 of hearts
+      {{C(7), S(7)}, S(7), C(7)},
+      {{H(2), H(13), D(7)}, H(13), D(7)},
+  };
+  for (const auto& c : cases) {
+    Piruk930 s = Table();
+    s.TopDiscard = H(7);
+    SetHand(s, 1, c.hand);
+    SetHand(s, 0, {H(1), H(3), H(4), H(5)});
+    ScriptedRandom random(kNoHold);
+    EXPECT_EQ(ChooseComputerMove(s, random, 1), ComputerMove::Discard);
+    EXPECT_EQ(s.PlayList[0], c.first);
+    EXPECT_EQ(s.PlayList[1], c.second);
+    EXPECT_EQ(random.Taken(), 3U);
+  }
+}
+
+TEST(ComputerPlayer, HoldBackNeedsLowBoldnessAndAUserNearlyOut) {
+  struct Case {
+    int boldness, deduction, score, user_cards;
+    float r1;
+    bool holds;
+  };
+  // r2 = 0.9 (A holds), r3 = 0.999: r3 × 6 − 2 = 3.994.
+  const Case cases[] = {
+      {0, 0, 0, 2, 0.0F, true},   {3, 0, 0, 2, 0.0F, true},  {4, 0, 0, 2, 0.0F, false},
+      {5, 0, 0, 2, 0.0F, false},  {0, 0, 0, 3, 0.0F, false},  // the user holds 3 cards
+      {1, 1, 5, 2, 0.0F, true},   {2, 1, 5, 2, 0.0F, false},  // score far from 0 adds 2
+      {0, 4, 0, 2, 0.6F, false},  {0, 4, 0, 1, 0.6F, true},   // deduction 4 waits for one card
+      {0, 4, 0, 2, 0.4F, true},
+  };
+  for (const auto& c : cases) {
+    Piruk930 s = Table();
+    s.TopDiscard = H(7);
+    SetHand(s, 1, {S(7), H(2), C(13)});
+    s.Hands[0][kHandCount] = static_cast<int16_t>(c.user_cards);
+    s.Boldness[1] = static_cast<int16_t>(c.boldness);
+    s.Deduction[1] = static_cast<int16_t>(c.deduction);
+    s.Score[1] = static_cast<int16_t>(c.score);
+    ScriptedRandom random({c.r1, 0.9F, 0.999F});
+    const ComputerMove move = ChooseComputerMove(s, random, 1);
+    EXPECT_EQ(move, c.holds ? ComputerMove::Draw : ComputerMove::Discard)
+        << c.boldness << " " << c.deduction << " " << c.score << " " << c.user_cards;
+    EXPECT_EQ(random.Taken(), 3U);
+  }
+}
+
+TEST(ComputerPlayer, BoldnessFiveLimitsOwnCardsToEight) {
+  Piruk930 s = Table();
+  s.TopDiscard = H(7);
+  s.Boldness[1] = 5;
+  s.Hands[0][kHandCount] = 1;
+  SetHand(s, 1, {S(7), H(2), C(13)});
+  for (const float r3 : {0.0F, 0.5F, 0.999F}) {
+    ScriptedRandom random({0.0F, 0.99F, r3});
+    EXPECT_EQ(ChooseComputerMove(s, random, 1), ComputerMove::Discard);
+  }
+}
+
+TEST(ComputerPlayer, LastCardFinishesOnlyWhereTheRulesAllowIt) {
+  struct Case {
+    int finish_means, score;
+    float r;
+    ComputerMove move;
+  };
+  const Case cases[] = {
+      {0, 0, 0.0F, ComputerMove::Draw},           {1, 0, 0.0F, ComputerMove::Draw},
+      {4, 0, 0.0F, ComputerMove::Draw},           {3, 0, 0.99F, ComputerMove::DiscardFinish},
+      {2, 0, 0.05F, ComputerMove::DiscardFinish}, {2, 0, 0.15F, ComputerMove::Draw},
+      {2, 9, 0.05F, ComputerMove::DiscardFinish}, {2, -9, 0.05F, ComputerMove::DiscardFinish},
+      {2, -10, 0.0F, ComputerMove::Draw},         {2, 90, 0.99F, ComputerMove::DiscardFinish},
+      {2, 25, 0.25F, ComputerMove::DiscardFinish}, {2, 25, 0.3F, ComputerMove::Draw},
+  };
+  for (const auto& c : cases) {
+    Piruk930 s = Table();
+    s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
+    s.Score[2] = static_cast<int16_t>(c.score);
+    s.TopDiscard = H(7);
+    SetHand(s, 2, {S(7)});
+    ScriptedRandom random({c.r});
+    EXPECT_EQ(ChooseComputerMove(s, random, 2), c.move) << c.finish_means << " " << c.score << " " << c.r;
+    EXPECT_EQ(random.Taken(), 1U);
+  }
+  // A last card that does not match is never the finish.
+  Piruk930 s = Table();
+  s.settings.FinishMeans = 3;
+  s.TopDiscard = H(7);
+  SetHand(s, 2, {S(5)});
+  ScriptedRandom random({0.0F});
+  EXPECT_EQ(ChooseComputerMove(s, random, 2), ComputerMove::Draw);
+}
+
+TEST(ComputerPlayer, PenaltyIsPassedOnWithTheLastPenaltyCardButNeverTheLastCard) {
+  struct Case {
+    std::initializer_list<int16_t> hand;
+    ComputerMove move;
+    int16_t card;
+    int pending_after;
+  };
+  const Case cases[] = {
+      {{S(2)}, ComputerMove::PenaltyDraw, 0, 2},
+      {{S(2), D(5)}, ComputerMove::Discard, S(2), 4},
+      {{C(2), D(5), S(2)}, ComputerMove::Discard, S(2), 4},
+      {{D(5), D(6)}, ComputerMove::PenaltyDraw, 0, 2},
+  };
+  for (const auto& c : cases) {
+    Piruk930 s = Table();
+    s.TopDiscard = H(2);
+    s.PenaltyPending = 2;
+    SetHand(s, 3, c.hand);
+    ScriptedRandom random;
+    EXPECT_EQ(ChooseComputerMove(s, random, 3), c.move);
+    EXPECT_EQ(s.PlayList[0], c.card);
+    EXPECT_EQ(s.PenaltyPending, c.pending_after);
+    EXPECT_EQ(s.PenaltyDrawing, c.move == ComputerMove::PenaltyDraw ? 1 : 0);
+    EXPECT_EQ(random.Taken(), 0U);
+  }
+}
+
+TEST(ComputerPlayer, ThrowMoreCardNeedsTwoOtherCardsUnderModeOne) {
+  struct Case {
+    int mode;
+    std::initializer_list<int16_t> hand;
+    ComputerMove move;
+    int turn_over;
+  };
+  const Case cases[] = {
+      {1, {S(8), D(3)}, ComputerMove::Draw, 1},
+      {0, {S(8), D(3)}, ComputerMove::Discard, 1},
+      {1, {S(8), D(3), C(4)}, ComputerMove::Discard, 0},
+      {0, {S(8), D(3), C(4)}, ComputerMove::Discard, 0},
+      {1, {S(8), D(8), C(4)}, ComputerMove::Draw, 1},
+  };
+  for (const auto& c : cases) {
+    Piruk930 s = Table();
+    s.settings.MoreDropCardMode = static_cast<int16_t>(c.mode);
+    s.TopDiscard = H(8);
+    SetHand(s, 1, c.hand);
+    ScriptedRandom random(kNoHold);
+    EXPECT_EQ(ChooseComputerMove(s, random, 1), c.move) << c.mode;
+    EXPECT_EQ(s.TurnOver, c.turn_over);
+  }
+}
+
+TEST(ComputerPlayer, ExtraDiscardTakesTheHighestCardOrKeepsTheFirstOfTwo) {
+  struct Case {
+    int boldness, finish_means;
+    std::initializer_list<int16_t> hand;
+    float r;
+    int16_t chosen;
+    std::size_t draws;
+  };
+  const Case cases[] = {
+      {0, 0, {D(3), C(12)}, 0.5F, D(3), 1},   // 3.5 > 0: keeps slot 1
+      {5, 0, {D(3), C(12)}, 0.5F, C(12), 1},  // 3.5 > 5 fails: the highest
+      {0, 2, {D(3), C(12)}, 0.5F, C(12), 1},  // not under FinishMeans 2
+      {0, 0, {D(3), C(12), H(12), S(5)}, 0.9F, C(12), 1},
+      {0, 0, {D(3)}, 0.0F, D(3), 0},  // one card: no draw
+  };
+  for (const auto& c : cases) {
+    Piruk930 s = Table();
+    s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
+    s.Boldness[2] = static_cast<int16_t>(c.boldness);
+    s.TurnOver = 0;
+    SetHand(s, 2, c.hand);
+    ScriptedRandom random({c.r});
+    EXPECT_EQ(ChooseExtraDiscard(s, random, 2), ComputerMove::Discard);
+    EXPECT_EQ(s.PlayList[0], c.chosen);
+    EXPECT_EQ(s.TurnOver, 1);
+    EXPECT_EQ(random.Taken(), c.draws);
+  }
+}
+
+TEST(ComputerPlayer, DealerKeepsTheLowerCardAndWantsSpecialCards) {
+  struct Case {
+    int16_t own, offered;
+    std::vector<float> draws;
+    DealerPick pick;
+  };
+  const Case cases[] = {
+      {H(2), S(5), {0.5F}, DealerPick::Keep},                    // own penalty card, 2.5 > 1
+      {H(2), S(5), {0.1F, 0.1F, 0.5F}, DealerPick::Keep},        // not wanted this time: lower kept
+      {H(5), S(8), {0.5F, 0.5F}, DealerPick::Take},              // offered throw-more card
+      {H(9), S(4), {0.5F, 0.5F, 0.9F}, DealerPick::Take},        // own card higher
+      {H(4), S(9), {0.5F, 0.5F, 0.9F}, DealerPick::Keep},
+      {H(4), S(9), {0.5F, 0.5F, 0.1F}, DealerPick::Take},        // one time in eight
+  };
+  for (const auto& c : cases) {
+    Piruk930 s = Table();
+    SetHand(s, 1, {D(1), D(3), D(4), D(5), c.own});
+    s.DrawIndex = 20;
+    s.DeckSlots[20] = c.offered;
+    RecordingView view;
+    ScriptedRandom random(c.draws);
+    EXPECT_EQ(ComputerDealerChoice(s, view, random, 1), c.pick) << c.own << " " << c.offered;
+    EXPECT_EQ(random.Left(), 0U);
+    EXPECT_EQ(view.calls.front(), "Pause 5");
+  }
+  // 6 against 6: kept seven times in eight.
+  int kept = 0;
+  for (int i = 0; i < 8; ++i) {
+    Piruk930 s = Table();
+    SetHand(s, 1, {D(1), D(3), D(4), D(5), H(6)});
+    s.DrawIndex = 20;
+    s.DeckSlots[20] = S(6);
+    RecordingView view;
+    ScriptedRandom random({0.5F, 0.5F, (static_cast<float>(i) + 0.5F) / 8.0F});
+    kept += ComputerDealerChoice(s, view, random, 1) == DealerPick::Keep ? 1 : 0;
+  }
+  EXPECT_EQ(kept, 7);
+}
+
+TEST(ComputerPlayer, AutoPlayAnswers) {
+  // Dealer's choice: always four draws.
+  struct Choice {
+    int16_t own, offered;
+    std::vector<float> draws;
+    int16_t pick;
+  };
+  const Choice choices[] = {
+      {H(4), S(9), {0.9F, 0.9F, 0.9F, 0.9F}, 11},
+      {H(9), S(4), {0.9F, 0.9F, 0.9F, 0.9F}, 39},
+      {H(8), S(3), {0.5F, 0.9F, 0.9F, 0.9F}, 11},  // own throw-more card wanted
+      {H(8), S(3), {0.8F, 0.9F, 0.9F, 0.9F}, 39},
+      {H(4), S(2), {0.0F, 0.0F, 0.95F, 0.5F}, 39},  // offered penalty card
+  };
+  for (const auto& c : choices) {
+    Piruk930 s = Table();
+    s.HandPhase = 1;
+    SetHand(s, 0, {D(1), D(3), D(4), D(5), c.own});
+    s.DrawIndex = 20;
+    s.DeckSlots[20] = c.offered;
+    RecordingView view;
+    ScriptedRandom random(c.draws);
+    EXPECT_EQ(AutoPlayMove(s, view, random), c.pick);
+    EXPECT_EQ(random.Left(), 0U);
+    EXPECT_EQ(view.calls.front(), "Pause 1");
+  }
+
+  struct Move {
+    int finish_means, pending;
+    int16_t top;
+    std::initializer_list<int16_t> hand;
+    int16_t pick;
+    int extra_pending;
+  };
+  const Move moves[] = {
+      {0, 2, H(2), {H(2), S(5), D(2)}, 3, 0},  // the last penalty card
+      {0, 2, H(2), {S(5), D(6)}, 99, 0},
+      {0, 2, H(2), {S(2)}, 1, 0},               // even the last card
+      {0, 0, H(7), {S(7)}, 99, 0},              // cannot finish
+      {2, 0, H(7), {S(7)}, 1, 0},
+      {0, 0, H(7), {C(13), H(2), S(7)}, 3, 0},
+      {0, 0, H(7), {C(13), D(3)}, 99, 0},       // nothing matches
+      {0, 0, H(8), {S(8), D(3), C(4)}, 1, 1},   // throw-more with two to follow
+      {0, 0, H(8), {S(8), D(3)}, 99, 0},        // only one to follow: draws
+  };
+  for (const auto& c : moves) {
+    Piruk930 s = Table();
+    s.HandPhase = 2;
+    s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
+    s.PenaltyPending = static_cast<int16_t>(c.pending);
+    s.TopDiscard = c.top;
+    SetHand(s, 0, c.hand);
+    RecordingView view;
+    ScriptedRandom random(kNoHold);
+    EXPECT_EQ(AutoPlayMove(s, view, random), c.pick) << c.top << " " << c.pending;
+    EXPECT_EQ(s.AutoExtraPending, c.extra_pending);
+  }
+
+  // After a throw-more card any card may follow: the best one, or a further
+  // throw-more card.
+  Piruk930 s = Table();
+  s.HandPhase = 2;
+  s.AutoExtraPending = 1;
+  SetHand(s, 0, {D(3), C(4)});
+  RecordingView view;
+  ScriptedRandom random(kNoHold);
+  EXPECT_EQ(AutoPlayMove(s, view, random), 2);
+  EXPECT_EQ(s.AutoExtraPending, 0);
+  s.AutoExtraPending = 1;
+  SetHand(s, 0, {D(3), C(8), C(4)});
+  random.Script(kNoHold);
+  EXPECT_EQ(AutoPlayMove(s, view, random), 2);
+  EXPECT_EQ(s.AutoExtraPending, 1);
+}
+
+TEST(ComputerPlayer, DiscardPictureIsTheSlotOrARandomOne) {
+  ScriptedRandom random({0.95F, 0.0F});
+  EXPECT_EQ(DiscardPicturePosition(random, 4, 9), 4);
+  EXPECT_EQ(random.Taken(), 0U);
+  EXPECT_EQ(DiscardPicturePosition(random, 10, 10), 10);
+  EXPECT_EQ(DiscardPicturePosition(random, 10, 10), 1);
+  EXPECT_EQ(random.Taken(), 2U);
+}
+
+TEST(ComputerPlayer, RandomIntegerStaysInRange) {
+  EXPECT_EQ(RandomInt(0.0F, 26), 0);
+  EXPECT_EQ(RandomInt(0.5F, 26), 13);
+  EXPECT_EQ(RandomInt(0.99999994F, 26), 25);
+  EXPECT_EQ(RandomInt(0.99999994F, 52), 51);
+  StandardRandom a(307);
+  StandardRandom b(307);
+  for (int i = 0; i < 1000; ++i) {
+    const float r = a.Next();
+    ASSERT_GE(r, 0.0F);
+    ASSERT_LT(r, 1.0F);
+    ASSERT_EQ(r, b.Next());
+  }
+}
+
+}  // namespace
+}  // namespace winpiruk
