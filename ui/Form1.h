@@ -160,6 +160,9 @@ class Form1 : public QMainWindow {
   void Picture_Click(int number);
   void SessionEnding();
   void About_Click();
+  void GameResult_Click();
+  // Opens a window from the menu with the time limit held meanwhile.
+  void RunMenuWindow(const std::function<void()>& open_window);
 
   Piruk930& state_;
   ProgramPaths paths_;
