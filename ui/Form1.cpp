@@ -22,6 +22,7 @@
 #include "engine/GameTexts.h"
 #include "members/windows/Form2.h"
 #include "scoring/MemberFiles.h"
+#include "scoring/windows/Form10.h"
 #include "scoring/windows/Form3.h"
 #include "scoring/windows/Form4.h"
 #include "ui/Captions.h"
@@ -34,6 +35,9 @@
 
 namespace winpiruk {
 namespace {
+
+// The property that keeps a table label's number.
+constexpr const char* kLabelNumber = "tableLabelNumber";
 
 // The table's own colour where no background picture covers it.
 const QColor kTableColour(0, 92, 52);
@@ -230,7 +234,7 @@ void Form1::BuildMenus() {
 
   // Commands whose windows the program does not have yet stay visibly
   // disabled rather than doing nothing.
-  for (QAction* pending : {GameResult, Setting, SettingC, SettingB, SeetingA, SettingK, SetLoad, SetSave, Member}) {
+  for (QAction* pending : {Setting, SettingC, SettingB, SeetingA, SettingK, SetLoad, SetSave, Member}) {
     pending->setEnabled(false);
   }
   BGMC->menuAction()->setEnabled(false);
@@ -240,8 +244,9 @@ void Form1::BuildMenus() {
   connect(GameModeAuto, &QAction::triggered, this, &Form1::GameModeAuto_Click);
   connect(KeyAssign, &QAction::triggered, this, &Form1::KeyAssign_Click);
   connect(Owari, &QAction::triggered, this, &Form1::Owari_Click);
-  connect(About, &QAction::triggered, this, &Form1::About_Click);
   connect(Rules, &QAction::triggered, this, [this] { ShowHelpContents(this, paths_.program_directory); });
+  connect(About, &QAction::triggered, this, &Form1::About_Click);
+  connect(GameResult, &QAction::triggered, this, &Form1::GameResult_Click);
 }
 
 void Form1::BuildTable() {
@@ -265,6 +270,7 @@ void Form1::BuildTable() {
     if (n == 25) continue;
     auto* label = new TableText(table_);
     label->setObjectName(QStringLiteral("Label%1").arg(n));
+    label->setProperty(kLabelNumber, n);
     label->hide();
     Label[n] = label;
   }
@@ -373,7 +379,7 @@ void Form1::SetLabelText(int number, const QString& text) {
 
 void Form1::SetLabelText(QLabel* label, const QString& text) {
   label->setText(text);
-  const int number = label->objectName().mid(5).toInt();
+  const int number = label->property(kLabelNumber).toInt();
   if (number < 1 || number > kLabelCount) return;
   // The box hugs the text: the label's place is the most it may take.
   const QRect place = PixelRect(layout_.label[number]);
@@ -477,12 +483,26 @@ void Form1::GameModeManual_Click() {
 
 void Form1::Owari_Click() { EndProgram(); }
 
-void Form1::About_Click() {
+void Form1::RunMenuWindow(const std::function<void()>& open_window) {
+  // The user's time limit does not run on while another window is open. It
+  // resumes only where it was running: restarted during the computer seats'
+  // moves it would count down on their turn.
+  const bool counting = Timer1->isActive();
   Timer1->stop();
-  Form5 about(this);
-  about.exec();
-  if (state_.settings.RestrictTime != 0) Timer1->start();
+  open_window();
+  if (state_.settings.RestrictTime != 0 && counting) Timer1->start();
   QApplication::processEvents();
+}
+
+void Form1::About_Click() {
+  RunMenuWindow([this] {
+    Form5 about(this);
+    about.exec();
+  });
+}
+
+void Form1::GameResult_Click() {
+  RunMenuWindow([this] { OpenGameResult(this, state_, paths_); });
 }
 
 void Form1::EndProgram() {

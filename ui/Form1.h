@@ -156,10 +156,13 @@ class Form1 : public QMainWindow {
   void GameModeAuto_Click();
   void GameModeManual_Click();
   void Owari_Click();
-  void About_Click();
   void Timer1_Timer();
   void Picture_Click(int number);
   void SessionEnding();
+  void About_Click();
+  void GameResult_Click();
+  // Opens a window from the menu with the time limit held meanwhile.
+  void RunMenuWindow(const std::function<void()>& open_window);
 
   Piruk930& state_;
   ProgramPaths paths_;

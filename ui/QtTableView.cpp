@@ -278,8 +278,10 @@ void QtTableView::ShowBanner(bool counter_call) {
   } else {
     end.moveCenter(QPoint(row.center().x(), area.center().y()));
   }
-  end.moveLeft(std::clamp(end.left(), 0, std::max(0, area.width() - end.width())));
-  end.moveTop(std::clamp(end.top(), 0, std::max(0, area.height() - end.height())));
+  // It stops a little inside the table's edge.
+  constexpr int kMargin = 4;
+  end.moveLeft(std::clamp(end.left(), kMargin, std::max(kMargin, area.width() - end.width() - kMargin)));
+  end.moveTop(std::clamp(end.top(), kMargin, std::max(kMargin, area.height() - end.height() - kMargin)));
   constexpr int kSteps = 12;
   for (int step = 0; step <= kSteps; ++step) {
     picture->move(start.topLeft() + (end.topLeft() - start.topLeft()) * step / kSteps);
@@ -416,6 +418,14 @@ void QtTableView::ShowMemberDecision() {
 
 void QtTableView::Relayout() {
   if (arrow_seat_ >= 0) window_.ArrowPicture->setGeometry(Form1::PixelRect(window_.table_layout().arrow[arrow_seat_]));
+  // A banner on show stays whole inside a smaller table.
+  if (window_.BannerPicture->isVisible()) {
+    const QRect area = window_.table()->rect();
+    QRect banner = window_.BannerPicture->geometry();
+    banner.moveLeft(std::clamp(banner.left(), 0, std::max(0, area.width() - banner.width())));
+    banner.moveTop(std::clamp(banner.top(), 0, std::max(0, area.height() - banner.height())));
+    window_.BannerPicture->move(banner.topLeft());
+  }
   RefreshPileGuides();
 }
 

@@ -33,7 +33,21 @@ void SaveShot(QWidget& window, const QString& name) {
 class Form1Test : public QObject {
   Q_OBJECT
 
+  // No test here expects a message box of its own except where it answers
+  // it itself: any other one is answered (so that nothing waits for ever)
+  // and fails the test with its text.
+  std::unique_ptr<ModalAnswer> unexpected_;
+
  private slots:
+  void init() { unexpected_ = std::make_unique<ModalAnswer>(QMessageBox::Ok); }
+  void cleanup() {
+    if (!unexpected_) return;
+    const QString text = unexpected_->text;
+    const int count = unexpected_->count;
+    unexpected_.reset();
+    QVERIFY2(count == 0, qPrintable(QStringLiteral("unexpected message: ") + text));
+  }
+
   void picturesAndLabelsCarryTheirRoles() {
     TableFixture f;
     Form1& w = *f.window;
@@ -78,10 +92,15 @@ class Form1Test : public QObject {
     QVERIFY(w.Owari->isEnabled());
     QVERIFY(w.KeyAssign->isEnabled());
     QVERIFY(w.GameModeAuto->isEnabled());
+    for (QAction* ready : {w.NewGame, w.GameResult, w.Rules, w.About}) QVERIFY(ready->isEnabled());
+    for (QAction* later : {w.Setting, w.SettingC, w.SettingB, w.SeetingA, w.SettingK, w.SetLoad, w.SetSave, w.Member}) {
+      QVERIFY(!later->isEnabled());
+    }
     QVERIFY(!w.BGMC->menuAction()->isEnabled());
   }
 
   void closeBoxIsRefused() {
+    unexpected_.reset();  // this test answers its own message
     TableFixture f;
     f.window->show();
     ModalAnswer answer(QMessageBox::Ok);

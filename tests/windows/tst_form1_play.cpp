@@ -85,6 +85,8 @@ class Form1PlayTest : public QObject {
   void matchStartsThroughTheMemberWindowAndIsPlayed() {
     TableFixture f([](Piruk930& s) {
       s.settings.NumberOfGames = 3;
+      // The computer seats pause between moves, so the table is painted then.
+      s.settings.GameSpeed = 1;
       // Plain cards only: every discard is one move.
       s.settings.SkipCard = 0;
       s.settings.PenaltyCard = 0;
@@ -110,7 +112,7 @@ class Form1PlayTest : public QObject {
     });
     w.view().on_card_shown = [&](int position) {
       if (position != kPosDiscardPile) return;
-      if (expected_discard != 0 && f.state.TopDiscard == expected_discard) {
+      if (expected_discard != 0 && f.state.TopDiscard == expected_discard && !awaiting_paint) {
         expected_discard = 0;
         awaiting_paint = true;
       }
@@ -175,7 +177,10 @@ class Form1PlayTest : public QObject {
         QTest::mouseClick(w.Picture[position], Qt::LeftButton);
         clicked = true;
       } else {
-        QTest::keyClick(&w, static_cast<char>('a' + position - 1));
+        // The half-width kana of the key table pick as the letters do.
+        static const char16_t kKana[] = u"ﾁｺｿｼｲﾊｷｸﾆ";
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(kKana[position - 1])));
+        QApplication::sendEvent(&w, &press);
         typed = true;
       }
       // The card reached the discard pile (the engine may since have
@@ -229,6 +234,32 @@ class Form1PlayTest : public QObject {
     QCOMPARE(f.state.MatchInProgress, int16_t{1});
     QCOMPARE(f.state.HandNumber, hand);
     f.state.AutoPlay = 0;
+  }
+
+  void timeLimitCountsDownAndDrawsForTheUser() {
+    TableFixture f([](Piruk930& s) {
+      s.settings.RestrictTime = 1;
+      s.settings.NumberOfGames = 2;
+    });
+    Form1& w = *f.window;
+    w.show();
+    ModalDriver driver(StandardAnswers);
+    w.NewGame->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state), 30000);
+    QVERIFY(w.Timer1->isActive());
+    QStringList seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      const QString text = w.Label[15]->isVisible() ? w.Label[15]->text() : QString();
+      if (!text.isEmpty() && (seen.isEmpty() || seen.last() != text)) seen << text;
+    });
+    watch.start(20);
+    const int drawn = f.state.DrawIndex;
+    // Nobody touches the table: after 3 s and one more tick the user draws.
+    QTRY_VERIFY_WITH_TIMEOUT(f.state.DrawIndex != drawn || f.state.HandNumber != 1, 8000);
+    watch.stop();
+    QVERIFY2(seen.startsWith(QStringLiteral("あと 3秒")), qPrintable(seen.join(u',')));
+    QVERIFY(seen.contains(QStringLiteral("あと 0秒")));
   }
 
   void autoPlayMatchReachesTheGameEnd() {
