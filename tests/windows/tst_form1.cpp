@@ -133,7 +133,19 @@ class Form1Test : public QObject {
     }
     QVERIFY(!w.Label[21]->isVisible());  // position 6 holds no card
     QVERIFY(w.Picture[1]->y() <= row_top);
+    // "J" and "K" come and go with the dealer's choice only.
+    w.view().ShowCard(kPosDiscardPile, 20);
+    w.view().ShowCard(kPosSecondCard, 30);
+    w.view().ShowLabel(TableLabel::KeyGuideJ, "J");
+    w.view().ShowLabel(TableLabel::KeyGuideK, "K");
+    QVERIFY(w.Label[26]->isVisible() && w.Label[27]->isVisible());
+    QCOMPARE(w.Label[26]->text(), QStringLiteral("J"));
     SaveShot(w, QStringLiteral("keyguides"));
+    w.view().HideLabel(TableLabel::KeyGuideJ);
+    w.view().HideLabel(TableLabel::KeyGuideK);
+    w.view().HideCard(kPosSecondCard);
+    w.view().ShowCard(kPosDiscardPile, 21);
+    QVERIFY(!w.Label[26]->isVisible() && !w.Label[27]->isVisible());
     const QFileInfo first(QString::fromStdString(f.paths.SettingsFile()));
     const QDateTime first_write = first.lastModified();
     QTest::qWait(20);
