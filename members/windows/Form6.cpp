@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -31,7 +32,7 @@ namespace {
 
 // Room on a plate for this many full-width characters; a longer name is
 // cut short with "…" and shown whole in the tooltip.
-constexpr int kPlateCharacters = 12;
+constexpr int kPlateCharacters = 16;
 
 // The name plates; a plate's "tone" is the palette colour of its name:
 // 0 black, 3 dark cyan for the user, 4 dark red for a member in debt.
@@ -113,8 +114,8 @@ void Form6::BuildControls() {
   buttons->addWidget(Command1);
 
   auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(16, 14, 16, 12);
-  outer->setSpacing(10);
+  outer->setContentsMargins(18, 14, 18, 14);
+  outer->setSpacing(12);
   outer->addWidget(Frame3D1);
   outer->addWidget(BuildNamePlates());
   outer->addWidget(BuildEditor());
@@ -128,8 +129,8 @@ QWidget* Form6::BuildNamePlates() {
   auto* grid = new QGridLayout(plates);
   grid->setContentsMargins(4, 4, 4, 4);
   grid->setHorizontalSpacing(8);
-  grid->setVerticalSpacing(7);
-  grid->setColumnMinimumWidth(2, 18);
+  grid->setVerticalSpacing(8);
+  grid->setColumnMinimumWidth(2, 24);
 
   QFont bold = font();
   bold.setBold(true);
@@ -159,35 +160,49 @@ QWidget* Form6::BuildNamePlates() {
 
 QWidget* Form6::BuildEditor() {
   auto* area = new QWidget(this);
-  auto* grid = new QGridLayout(area);
-  grid->setContentsMargins(0, 0, 0, 0);
-  grid->setHorizontalSpacing(8);
-  grid->setVerticalSpacing(6);
+  auto* column = new QVBoxLayout(area);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(8);
 
-  Line1 = EditorLine(area, "Line1");
-  Line2 = EditorLine(area, "Line2");
-  EditCaption = new QLabel(area);
-  EditCaption->setObjectName(QStringLiteral("EditCaption"));
-  Text1 = new QLineEdit(area);
-  Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->installEventFilter(this);
-  connect(Text1, &QLineEdit::textChanged, this, &Form6::Text1_Change);
-
-  Command3 = new QPushButton(AccessCaption(QStringLiteral("更新(&A)")), area);
-  Command3->setObjectName(QStringLiteral("Command3"));
-  Command2 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), area);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  for (QPushButton* button : {Command3, Command2}) {
-    button->setAutoDefault(false);
-    button->setMinimumWidth(84);
-  }
-  connect(Command3, &QPushButton::clicked, this, &Form6::Command3_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
-
-  Label11 = new QLabel(QStringLiteral("ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。"), area);
+  // The hint and the editor take turns in one place.
+  editor_place_ = new QStackedWidget(area);
+  Label11 = new QLabel(QStringLiteral("ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。"), editor_place_);
   Label11->setObjectName(QStringLiteral("Label11"));
   Label11->setAlignment(Qt::AlignCenter);
   Label11->setStyleSheet(QStringLiteral("QLabel { color: #3d4a57; }"));
+  editor_place_->addWidget(Label11);
+
+  editor_row_ = new QWidget(editor_place_);
+  auto* row = new QHBoxLayout(editor_row_);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(8);
+  EditCaption = new QLabel(editor_row_);
+  EditCaption->setObjectName(QStringLiteral("EditCaption"));
+  Text1 = new QLineEdit(editor_row_);
+  Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->installEventFilter(this);
+  connect(Text1, &QLineEdit::textChanged, this, &Form6::Text1_Change);
+  Command3 = new QPushButton(AccessCaption(QStringLiteral("更新(&A)")), editor_row_);
+  Command3->setObjectName(QStringLiteral("Command3"));
+  Command2 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), editor_row_);
+  Command2->setObjectName(QStringLiteral("Command2"));
+  for (QPushButton* button : {Command3, Command2}) {
+    button->setAutoDefault(false);
+    button->setMinimumWidth(90);
+  }
+  connect(Command3, &QPushButton::clicked, this, &Form6::Command3_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
+  row->addWidget(EditCaption);
+  row->addWidget(Text1, 1);
+  row->addSpacing(4);
+  row->addWidget(Command3);
+  row->addWidget(Command2);
+  editor_place_->addWidget(editor_row_);
+
+  Line1 = EditorLine(area, "Line1");
+  Line2 = EditorLine(area, "Line2");
+  KeepRoomWhenHidden(Line1);
+  KeepRoomWhenHidden(Line2);
 
   Notice = new QLabel(area);
   Notice->setObjectName(QStringLiteral("Notice"));
@@ -196,20 +211,10 @@ QWidget* Form6::BuildEditor() {
   Notice->setAlignment(Qt::AlignCenter);
   Notice->setMinimumHeight(QFontMetrics(font()).lineSpacing() * 2 + 4);
 
-  grid->addWidget(Line1, 0, 0, 1, 4);
-  grid->addWidget(EditCaption, 1, 0);
-  grid->addWidget(Text1, 1, 1);
-  grid->addWidget(Command3, 1, 2);
-  grid->addWidget(Command2, 1, 3);
-  // The hint sits where the editor does; one of the two is shown.
-  grid->addWidget(Label11, 1, 0, 1, 4);
-  grid->addWidget(Line2, 2, 0, 1, 4);
-  grid->addWidget(Notice, 3, 0, 1, 4);
-  grid->setColumnStretch(1, 1);
-  for (QWidget* widget : {static_cast<QWidget*>(Line1), static_cast<QWidget*>(Line2), static_cast<QWidget*>(EditCaption),
-                          static_cast<QWidget*>(Text1), static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command2)}) {
-    KeepRoomWhenHidden(widget);
-  }
+  column->addWidget(Line1);
+  column->addWidget(editor_place_);
+  column->addWidget(Line2);
+  column->addWidget(Notice);
   return area;
 }
 
@@ -243,11 +248,9 @@ void Form6::ShowGroup() {
 
 void Form6::ShowEditor(bool shown) {
   editing_ = shown;
-  for (QWidget* widget : {static_cast<QWidget*>(Line1), static_cast<QWidget*>(Line2), static_cast<QWidget*>(EditCaption),
-                          static_cast<QWidget*>(Text1), static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command2)}) {
-    widget->setVisible(shown);
-  }
-  Label11->setVisible(!shown);
+  editor_place_->setCurrentWidget(shown ? editor_row_ : static_cast<QWidget*>(Label11));
+  Line1->setVisible(shown);
+  Line2->setVisible(shown);
 }
 
 void Form6::ShowNotice(const QString& text, bool warning) {
@@ -274,9 +277,7 @@ void Form6::StoreEdit() {
   ShowEditor(false);
   ShowGroup();
   if (stored.Changed()) {
-    ShowNotice(QStringLiteral("メンバー %1 の名前は、").arg(edited_member_) +
-                   FromUtf8(CleaningNotice(stored, CleaningTense::Did)),
-               true);
+    ShowNotice(QStringLiteral("※ ") + FromUtf8(CleaningNotice(stored, CleaningTense::Did)), true);
   } else {
     ShowNotice(QString(), false);
   }
@@ -299,7 +300,8 @@ void Form6::Command2_Click() {
 void Form6::Text1_Change(const QString& text) {
   if (!editing_) return;
   const CleanedName cleaned = CleanMemberName(text.toStdString());
-  ShowNotice(FromUtf8(CleaningNotice(cleaned, CleaningTense::Will)), true);
+  const std::string notice = CleaningNotice(cleaned, CleaningTense::Will);
+  ShowNotice(notice.empty() ? QString() : QStringLiteral("※ ") + FromUtf8(notice), true);
 }
 
 void Form6::Option_Click(int group) {

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QStackedWidget;
 
 namespace winpiruk {
 
@@ -65,6 +66,8 @@ class Form6 : public QDialog {
 
   Piruk930& state_;
   ProgramPaths paths_;
+  QStackedWidget* editor_place_ = nullptr;
+  QWidget* editor_row_ = nullptr;
   int edited_member_ = 0;
   bool editing_ = false;
 };

@@ -187,7 +187,7 @@ class TestForm6 : public QObject {
     window.show();
     QTest::mouseClick(window.Label[3], Qt::LeftButton);
     window.Text1->setText(typed);
-    QVERIFY(window.Notice->text().startsWith(QStringLiteral("更新すると")));  // said before storing
+    QVERIFY(window.Notice->text().startsWith(QStringLiteral("※ 更新すると")));  // said before storing
     window.Command3->click();
     QCOMPARE(Text(state_.members.MemberName[2][3]), stored);
     QVERIFY(MemberNameFitsFile(state_.members.MemberName[2][3]));
