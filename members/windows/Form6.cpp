@@ -39,6 +39,7 @@ constexpr int kPlateCharacters = 16;
 const QString kPlateStyle = QStringLiteral(
     "QLabel[plate=\"true\"] { background: white; border: 1px solid #b9c3cf; border-radius: 4px; padding: 3px 8px; }"
     "QLabel[plate=\"true\"]:hover { background: #eef5ff; border-color: #4a86c8; }"
+    "QLabel[plate=\"true\"]:focus { border: 2px solid #4a86c8; padding: 2px 7px; }"
     "QLabel[plate=\"true\"][edited=\"true\"] { background: #fff6cc; border: 2px solid #d9a400; padding: 2px 7px; }"
     "QLabel[plate=\"true\"][tone=\"0\"] { color: rgb(0, 0, 0); }"
     "QLabel[plate=\"true\"][tone=\"3\"] { color: rgb(0, 128, 128); }"
@@ -103,22 +104,22 @@ void Form6::BuildControls() {
     if (checked) Option_Click(group);
   });
 
-  Command1 = new QPushButton(QStringLiteral("OK"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setMinimumWidth(96);
-  Command1->setDefault(true);
-  connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
-
-  auto* buttons = new QHBoxLayout();
-  buttons->addStretch(1);
-  buttons->addWidget(Command1);
-
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(18, 14, 18, 14);
   outer->setSpacing(12);
   outer->addWidget(Frame3D1);
   outer->addWidget(BuildNamePlates());
   outer->addWidget(BuildEditor());
+
+  // Made last so that Tab reaches it after the names and the editor.
+  Command1 = new QPushButton(QStringLiteral("OK"), this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1->setMinimumWidth(96);
+  Command1->setDefault(true);
+  connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
+  auto* buttons = new QHBoxLayout();
+  buttons->addStretch(1);
+  buttons->addWidget(Command1);
   outer->addLayout(buttons);
 }
 
@@ -152,6 +153,7 @@ QWidget* Form6::BuildNamePlates() {
     Label[m]->setFixedWidth(plate_width);
     Label[m]->setCursor(Qt::PointingHandCursor);
     Label[m]->setAttribute(Qt::WA_Hover);
+    Label[m]->setFocusPolicy(Qt::StrongFocus);
     Label[m]->installEventFilter(this);
     grid->addWidget(Label[m], row, column + 1);
   }
@@ -325,7 +327,16 @@ void Form6::Command1_Click() {
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+  // A name is edited by a click, or from the keyboard by Enter, Space or F2
+  // on the name that has the focus.
+  const bool clicked =
+      event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+  bool pressed = false;
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    pressed = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space || key == Qt::Key_F2;
+  }
+  if (clicked || pressed) {
     for (int m = 1; m <= kMembersPerGroup; ++m) {
       if (watched == Label[m]) {
         Label_Click(m);

@@ -152,6 +152,14 @@ class TestForm6 : public QObject {
     QCOMPARE(state_.members.MemberName[2][7], std::string("2-7"));
     QVERIFY(window.isVisible());
 
+    // From the keyboard: Enter on a name opens it for editing, not OK.
+    window.Label[10]->setFocus();
+    QTest::keyClick(window.Label[10], Qt::Key_Return);
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.EditedMember(), 10);
+    QCOMPARE(QApplication::focusWidget(), window.Text1);
+    window.Command2->click();
+
     // An empty name may be stored.
     QTest::mouseClick(window.Label[8], Qt::LeftButton);
     window.Text1->clear();
