@@ -75,7 +75,7 @@ Form6::Form6(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   state_.CurrentGroup = static_cast<int16_t>(InRangeOr(state_.CurrentGroup, 1, kGroups, 1));
   ShowGroup();
   ShowEditor(false);
-  ShowNotice(QString(), false);
+  ShowNotice({});
   Command1->setFocus();
 
   adjustSize();
@@ -211,6 +211,7 @@ QWidget* Form6::BuildEditor() {
   Notice->setTextFormat(Qt::PlainText);
   Notice->setWordWrap(true);
   Notice->setAlignment(Qt::AlignCenter);
+  Notice->setStyleSheet(QStringLiteral("QLabel { color: #9a5b00; }"));
   Notice->setMinimumHeight(QFontMetrics(font()).lineSpacing() * 2 + 4);
 
   column->addWidget(Line1);
@@ -255,9 +256,8 @@ void Form6::ShowEditor(bool shown) {
   Line2->setVisible(shown);
 }
 
-void Form6::ShowNotice(const QString& text, bool warning) {
-  Notice->setText(text);
-  Notice->setStyleSheet(warning ? QStringLiteral("QLabel { color: #9a5b00; }") : QStringLiteral("QLabel { color: #1f6b3a; }"));
+void Form6::ShowNotice(const std::string& text) {
+  Notice->setText(text.empty() ? QString() : QStringLiteral("※ ") + FromUtf8(text));
 }
 
 void Form6::Label_Click(int member) {
@@ -278,11 +278,7 @@ void Form6::StoreEdit() {
   Text1->clear();
   ShowEditor(false);
   ShowGroup();
-  if (stored.Changed()) {
-    ShowNotice(QStringLiteral("※ ") + FromUtf8(CleaningNotice(stored, CleaningTense::Did)), true);
-  } else {
-    ShowNotice(QString(), false);
-  }
+  ShowNotice(CleaningNotice(stored, CleaningTense::Did));
   Command1->setFocus();
 }
 
@@ -294,16 +290,14 @@ void Form6::Command3_Click() {
 void Form6::Command2_Click() {
   Text1->clear();
   ShowEditor(false);
-  ShowNotice(QString(), false);
+  ShowNotice({});
   ShowGroup();
   Command1->setFocus();
 }
 
 void Form6::Text1_Change(const QString& text) {
   if (!editing_) return;
-  const CleanedName cleaned = CleanMemberName(text.toStdString());
-  const std::string notice = CleaningNotice(cleaned, CleaningTense::Will);
-  ShowNotice(notice.empty() ? QString() : QStringLiteral("※ ") + FromUtf8(notice), true);
+  ShowNotice(CleaningNotice(CleanMemberName(text.toStdString()), CleaningTense::Will));
 }
 
 void Form6::Option_Click(int group) {
@@ -311,7 +305,7 @@ void Form6::Option_Click(int group) {
   // The name being edited belongs to the group on screen; it is not carried
   // over to the member of the same number in the next group.
   if (editing_) Command2_Click();
-  ShowNotice(QString(), false);
+  ShowNotice({});
   state_.CurrentGroup = static_cast<int16_t>(group);
   ShowGroup();
 }

@@ -4,6 +4,7 @@
 // settings; closing by the frame keeps the changes in memory only.
 #include <QDialog>
 #include <array>
+#include <string>
 
 #include "config/ProgramPaths.h"
 #include "engine/Piruk930.h"
@@ -56,7 +57,7 @@ class Form6 : public QDialog {
   QWidget* BuildEditor();
   void ShowGroup();
   void ShowEditor(bool shown);
-  void ShowNotice(const QString& text, bool warning);
+  void ShowNotice(const std::string& text);
   void StoreEdit();
   void Option_Click(int group);
   void Command1_Click();
