@@ -8,7 +8,9 @@
 #include "config/ProgramPaths.h"
 #include "config/windows/Startup.h"
 #include "engine/Piruk930.h"
+#include "scoring/MemberFiles.h"
 #include "ui/Form1.h"
+#include "ui/Messages.h"
 #include "ui/SingleInstance.h"
 
 int main(int argc, char* argv[]) {
@@ -33,6 +35,10 @@ int main(int argc, char* argv[]) {
 
   std::unique_ptr<winpiruk::Form1> table = winpiruk::RunStartup(state, paths);
   if (!table) return 0;
+  // Ending from the menu (or after a fatal error) keeps the member table.
+  table->before_end = [&table, &paths] {
+    if (!winpiruk::WriteMemberFiles(state, paths)) winpiruk::ShowWriteFailure(table.get());
+  };
   QObject::connect(&instance, &winpiruk::SingleInstance::RaiseRequested, table.get(), [&table] {
     table->showNormal();
     table->raise();

@@ -17,5 +17,6 @@ constexpr int PenaltyLeavesInUse(const Settings& s) { return InRangeOr(s.Penalty
 constexpr int RestrictTimeInUse(const Settings& s) { return InRangeOr(s.RestrictTime, 0, 3, 0); }
 constexpr int JudgmentWaitTimeInUse(const Settings& s) { return InRangeOr(s.JudgmentWaitTime, 5, 50, 10); }
 constexpr int GameSpeedInUse(const Settings& s) { return InRangeOr(s.GameSpeed, 0, 3, 0); }
+constexpr int YakitoriModeInUse(const Settings& s) { return InRangeOr(s.YakitoriMode, 0, 4, 0); }
 
 }  // namespace winpiruk

@@ -33,7 +33,8 @@ template <typename T>
 using PerMember = std::array<std::array<T, kMembersPerGroup + 1>, kGroups + 1>;
 
 struct MemberTable {
-  PerMember<std::string> MemberName{};
+  // No braces here: clang 14 crashes on a braced nested array of strings.
+  PerMember<std::string> MemberName;
   PerMember<int16_t> MemberBoldness{};
   PerMember<int16_t> MemberDeduction{};
   PerMember<int16_t> MemberPoints{};

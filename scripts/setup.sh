@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 mode=${1:-play}
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
-  libgtest-dev libgmock-dev libbenchmark-dev timgm6mb-soundfont fonts-ipafont-gothic xvfb xauth xdotool
+  libgtest-dev libgmock-dev libbenchmark-dev timgm6mb-soundfont fonts-ipafont-gothic fonts-dejavu-core xvfb xauth xdotool
   imagemagick clang)
 
 missing=()
@@ -39,7 +39,7 @@ case "$mode" in
     build build -DCMAKE_BUILD_TYPE=Release
     (cd build && ctest --output-on-failure -j "$jobs")
     build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINPIRUK_SANITIZE=ON -DWINPIRUK_BENCHMARKS=OFF
-    (cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    (cd build-sanitize && UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --output-on-failure -j "$jobs" -LE slow)
     echo "All tests passed."
     ;;

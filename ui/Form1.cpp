@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "config/NumberText.h"
+#include "config/windows/Form5.h"
 #include "ui/Captions.h"
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
@@ -87,13 +88,14 @@ void Form1::BuildMenus() {
   // Commands whose windows the program does not have yet stay visibly
   // disabled rather than doing nothing.
   for (QAction* pending : {NewGame, GameResult, GameModeManual, GameModeAuto, Setting, SettingC, SettingB,
-                           SeetingA, SettingK, SetLoad, SetSave, Member, Rules, About}) {
+                           SeetingA, SettingK, SetLoad, SetSave, Member, Rules}) {
     pending->setEnabled(false);
   }
   BGMC->menuAction()->setEnabled(false);
 
   connect(KeyAssign, &QAction::triggered, this, &Form1::KeyAssign_Click);
   connect(Owari, &QAction::triggered, this, &Form1::Owari_Click);
+  connect(About, &QAction::triggered, this, &Form1::About_Click);
 }
 
 void Form1::SetWindowTitleForHand() {
@@ -135,6 +137,14 @@ void Form1::KeyAssign_Click() {
 }
 
 void Form1::Owari_Click() { EndProgram(); }
+
+void Form1::About_Click() {
+  Timer1->stop();
+  Form5 about(this);
+  about.exec();
+  if (state_.settings.RestrictTime != 0) Timer1->start();
+  QApplication::processEvents();
+}
 
 void Form1::EndProgram() {
   if (before_end) before_end();

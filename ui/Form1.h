@@ -75,6 +75,7 @@ class Form1 : public QMainWindow {
   void SetWindowTitleForHand();
   void KeyAssign_Click();
   void Owari_Click();
+  void About_Click();
 
   Piruk930& state_;
   ProgramPaths paths_;

@@ -8,6 +8,7 @@
 
 #include "config/SettingsStore.h"
 #include "config/windows/Form9.h"
+#include "scoring/MemberFiles.h"
 #include "ui/Form1.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/Twips.h"
@@ -51,6 +52,7 @@ std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths) {
 
   QtSettingsHost host(&splash);
   if (ReadSettings(state, paths, host) == ReadSettingsOutcome::Quit) return nullptr;
+  ReadMemberFiles(state, paths);
 
   state.SpeedCount = CalibrateSpeedCount();
 

@@ -11,6 +11,7 @@ void SilentView::ShowHandResult() {
   const int code = state_.HandEndCode;
   ++by_end_code[code >= 0 && code < 100 ? code : 0];
   if (state_.CounterCalled != 0) ++counter_calls;
+  if (on_hand_result) on_hand_result();
   // Enough hands: make this the last hand of the match so the settlement
   // that follows ends the run.
   if (hands >= hands_wanted_) state_.HandNumber = static_cast<int16_t>(NumberOfGamesInUse(state_.settings));

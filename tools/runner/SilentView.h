@@ -3,6 +3,7 @@
 // question with Yes and checks the table's invariants at every move.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,12 @@ class SilentView final : public TableView {
   long long internal_errors = 0;
   std::array<long long, 100> by_end_code{};
   std::vector<std::string> failure_notes;  // the first few, for the report
+
+  // Whole matches: scores every hand and settles every match; the settlement
+  // hook says whether the run has played all its matches.
+  std::function<void()> on_hand_result;
+  std::function<bool()> on_settlement;
+  bool finished = false;
 
   void ShowCard(int, int) override {}
   void HideCard(int) override {}
@@ -63,6 +70,10 @@ class SilentView final : public TableView {
   void StopTimer() override {}
   void ShowHandResult() override;
   SettlementOutcome ShowSettlement() override {
+    if (on_settlement) {
+      finished = on_settlement();
+      return finished ? SettlementOutcome::EndProgram : SettlementOutcome::AnotherMatch;
+    }
     return hands < hands_wanted_ ? SettlementOutcome::AnotherMatch : SettlementOutcome::EndProgram;
   }
   void ShowMemberDecision() override {}

@@ -2,8 +2,14 @@
 // computer player (seat 0 through the auto-play), checking the table after
 // every move.
 //
-//   winpiruk-runner [--hands N] [--seed S] [--rules FILE] [--json]
+//   winpiruk-runner [--hands N | --matches N] [--seed S] [--rules FILE] [--json]
+//
+// With --matches every hand is scored and every match settled by the
+// program's own scoring (member files in a scratch folder), checking that the
+// points move as a zero-sum game and the statistics as the endings say.
 #include <chrono>
+#include <climits>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "MatchScoring.h"
 #include "SilentView.h"
 #include "config/Settings.h"
 #include "config/SettingsStore.h"
@@ -24,6 +31,7 @@ namespace {
 
 struct Options {
   long long hands = 1000;
+  long long matches = 0;  // whole matches instead of hands when above 0
   uint32_t seed = 1;
   std::string rules;
   bool json = false;
@@ -79,7 +87,7 @@ bool ParseCount(const char* text, long long& out) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: winpiruk-runner [--hands N] [--seed S] [--rules FILE] [--json]\n");
+  std::fprintf(stderr, "usage: winpiruk-runner [--hands N | --matches N] [--seed S] [--rules FILE] [--json]\n");
   return 2;
 }
 
@@ -109,7 +117,16 @@ int Run(const Options& options) {
     state.Deduction[seat] = static_cast<int16_t>((options.seed + 3U * seat) % 6U);
   }
 
-  SilentView view(state, options.hands);
+  const bool whole_matches = options.matches > 0;
+  SilentView view(state, whole_matches ? LLONG_MAX : options.hands);
+  std::unique_ptr<ScratchFolder> scratch;
+  std::unique_ptr<MatchScoring> scoring;
+  if (whole_matches) {
+    scratch = std::make_unique<ScratchFolder>();
+    scoring = std::make_unique<MatchScoring>(state, scratch->path());
+    view.on_hand_result = [&scoring] { scoring->HandEnded(); };
+    view.on_settlement = [&scoring, &options] { return scoring->MatchEnded(options.matches); };
+  }
   RunnerRandom random(options.seed);
   SteppingClock clock(options.seed);
   Engine engine(state, view, random, clock);
@@ -119,7 +136,7 @@ int Run(const Options& options) {
   const double cpu_start = ProcessorSeconds();
   const auto start = std::chrono::steady_clock::now();
   long long stalls = 0;
-  while (view.hands < options.hands && !engine.Failed()) {
+  while ((whole_matches ? !view.finished : view.hands < options.hands) && !engine.Failed()) {
     const long long before = view.hands;
     engine.PlayTurn();
     if (engine.Failed()) break;
@@ -143,8 +160,13 @@ int Run(const Options& options) {
   const double wall_seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double seconds = ProcessorSeconds() - cpu_start;
   const double per_second = seconds > 0 ? static_cast<double>(view.hands) / seconds : 0.0;
-  const bool ok = view.invariant_failures == 0 && view.internal_errors == 0 && stalls == 0 &&
-                  view.hands >= options.hands;
+  const long long matches = scoring ? scoring->matches : 0;
+  const double matches_per_second = seconds > 0 ? static_cast<double>(matches) / seconds : 0.0;
+  const long long checks = view.checks + (scoring ? scoring->checks : 0);
+  const long long invariant_failures = view.invariant_failures + (scoring ? scoring->failures : 0);
+  if (scoring) view.failure_notes.insert(view.failure_notes.end(), scoring->notes.begin(), scoring->notes.end());
+  const bool ok = invariant_failures == 0 && view.internal_errors == 0 && stalls == 0 &&
+                  (whole_matches ? matches >= options.matches : view.hands >= options.hands);
 
   const int codes[] = {3, 7, 10, 11, 99};
   if (options.json) {
@@ -167,9 +189,9 @@ int Run(const Options& options) {
     add("},\"counter_calls\":");
     number(view.counter_calls);
     add(",\"checks\":");
-    number(view.checks);
+    number(checks);
     add(",\"invariant_failures\":");
-    number(view.invariant_failures);
+    number(invariant_failures);
     add(",\"internal_errors\":");
     number(view.internal_errors);
     add(",\"stalls\":");
@@ -180,6 +202,18 @@ int Run(const Options& options) {
     add(std::to_string(seconds));
     add(",\"wall_seconds\":");
     add(std::to_string(wall_seconds));
+    if (whole_matches) {
+      add(",\"matches\":");
+      number(matches);
+      add(",\"matches_per_second\":");
+      number(static_cast<long long>(matches_per_second));
+      add(",\"points_by_seat\":[");
+      for (int seat = 0; seat < kSeats; ++seat) {
+        if (seat != 0) add(",");
+        number(scoring->points_by_seat[seat]);
+      }
+      add("]");
+    }
     add(",\"failures\":[");
     for (std::size_t i = 0; i < view.failure_notes.size(); ++i) {
       if (i != 0) add(",");
@@ -192,8 +226,15 @@ int Run(const Options& options) {
     std::printf("hands played:        %lld\n", view.hands);
     for (const int code : codes) std::printf("  ended with %-3d     %lld\n", code, view.by_end_code[code]);
     std::printf("  of them counter-calls %lld\n", view.counter_calls);
-    std::printf("invariant checks:    %lld\n", view.checks);
-    std::printf("invariant failures:  %lld\n", view.invariant_failures);
+    if (whole_matches) {
+      std::printf("matches played:      %lld\n", matches);
+      std::printf("matches per second:  %.0f\n", matches_per_second);
+      std::printf("points by seat:     ");
+      for (int seat = 0; seat < kSeats; ++seat) std::printf(" %lld", scoring->points_by_seat[seat]);
+      std::printf("\n");
+    }
+    std::printf("invariant checks:    %lld\n", checks);
+    std::printf("invariant failures:  %lld\n", invariant_failures);
     std::printf("internal errors:     %lld\n", view.internal_errors);
     std::printf("hands per second:    %.0f (%.2f s of processor time, %.2f s elapsed)\n", per_second, seconds,
                 wall_seconds);
@@ -215,6 +256,8 @@ int main(int argc, char** argv) {
       options.json = true;
     } else if (arg == "--hands" && has_value) {
       if (!winpiruk::runner::ParseCount(argv[++i], options.hands)) return winpiruk::runner::Usage();
+    } else if (arg == "--matches" && has_value) {
+      if (!winpiruk::runner::ParseCount(argv[++i], options.matches)) return winpiruk::runner::Usage();
     } else if (arg == "--seed" && has_value) {
       long long seed = 0;
       if (!winpiruk::runner::ParseCount(argv[++i], seed)) return winpiruk::runner::Usage();

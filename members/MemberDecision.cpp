@@ -1,0 +1,201 @@
+#include "members/MemberDecision.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "config/NumberText.h"
+#include "config/RuleLimits.h"
+
+namespace winpiruk {
+namespace {
+
+constexpr int kUserGroup = 1;
+constexpr int kUserMember = 1;
+constexpr int kRandomChoiceSwaps = 30;
+constexpr int kSeatSwaps = 10;
+constexpr int kDrawSwaps = 10;
+
+bool ValidMember(int group, int member) {
+  return group >= 1 && group <= kGroups && member >= 1 && member <= kMembersPerGroup;
+}
+
+int GroupInUse(const Piruk930& state) {
+  return InRangeOr(state.CurrentGroup, 1, kGroups, 1);
+}
+
+std::string SeatNameForMessage(const Piruk930& state, int seat) {
+  return TrimTrailingBlanks(state.SeatName[static_cast<size_t>(seat)]);
+}
+
+}  // namespace
+
+std::string MemberRowText(int16_t points, const std::string& name) {
+  return NumberText(points) + "点\t\t" + name;
+}
+
+std::vector<MemberRow> LoadMemberList(Piruk930& state) {
+  state.CurrentGroup = static_cast<int16_t>(MemberGroupInUse(state.settings));
+  state.SeatMember[0] = state.CurrentGroup;
+  const int group = state.CurrentGroup;
+  std::vector<MemberRow> rows;
+  for (int m = 1; m <= kMembersPerGroup; ++m) {
+    state.GroupMemberName[m] = state.members.MemberName[group][m];
+    state.GroupMemberBoldness[m] = state.members.MemberBoldness[group][m];
+    state.GroupMemberDeduction[m] = state.members.MemberDeduction[group][m];
+    if (group == kUserGroup && m == kUserMember) continue;
+    rows.push_back(
+        MemberRow{static_cast<int16_t>(m), MemberRowText(state.members.MemberPoints[group][m], state.GroupMemberName[m])});
+  }
+  return rows;
+}
+
+bool IsEligibleOpponent(const Piruk930& state, int group, int member) {
+  if (!ValidMember(group, member)) return false;
+  if (group == kUserGroup && member == kUserMember) return false;
+  return state.members.MemberPoints[group][member] >= 1;
+}
+
+std::vector<int16_t> PicksFromSelection(const Piruk930& state, const std::vector<int16_t>& selected_members) {
+  std::vector<int16_t> picks;
+  const int group = GroupInUse(state);
+  for (const int16_t member : selected_members) {
+    if (picks.size() == kOpponents) break;
+    if (IsEligibleOpponent(state, group, member)) picks.push_back(member);
+  }
+  return picks;
+}
+
+std::array<int16_t, kOpponents + 1> ShuffledSeatOrder(RandomSource& random) {
+  std::array<int16_t, kOpponents + 1> order{0, 1, 2, 3};
+  for (int i = 0; i < kSeatSwaps; ++i) {
+    const int a = 1 + RandomBelow(random, 2);
+    const int b = 2 + RandomBelow(random, 2);
+    std::swap(order[a], order[b]);
+  }
+  return order;
+}
+
+void SeatOpponent(Piruk930& state, int seat, int16_t member) {
+  if (seat < 1 || seat > kOpponents || member < 1 || member > kMembersPerGroup) return;
+  const auto s = static_cast<size_t>(seat);
+  state.SeatMember[s] = member;
+  state.SeatName[s] = state.GroupMemberName[member];
+  state.Boldness[s] = state.GroupMemberBoldness[member];
+  state.Deduction[s] = state.GroupMemberDeduction[member];
+}
+
+std::array<int16_t, kOpponents + 1> SeatPicks(Piruk930& state, const std::array<int16_t, kOpponents>& picks,
+                                              RandomSource& random) {
+  const auto order = ShuffledSeatOrder(random);
+  for (int j = 1; j <= kOpponents; ++j) SeatOpponent(state, order[j], picks[j - 1]);
+  return order;
+}
+
+std::string UserName(const Piruk930& state) { return state.members.MemberName[kUserGroup][kUserMember]; }
+
+std::string TrimTrailingBlanks(const std::string& text) {
+  const size_t end = text.find_last_not_of(' ');
+  return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
+bool ChooseMembersAtRandom(Piruk930& state, RandomSource& random, std::string& dealer_name) {
+  std::array<int16_t, kMembersPerGroup> candidates{};
+  for (int i = 0; i < kMembersPerGroup; ++i) candidates[i] = static_cast<int16_t>(i + 1);
+  for (int i = 0; i < kRandomChoiceSwaps; ++i) {
+    const int a = RandomBelow(random, 5);
+    const int b = 5 + RandomBelow(random, 5);
+    std::swap(candidates[a], candidates[b]);
+  }
+  const int group = GroupInUse(state);
+  std::vector<int16_t> chosen;
+  for (const int16_t member : candidates) {
+    if (IsEligibleOpponent(state, group, member) && chosen.size() < kOpponents) chosen.push_back(member);
+  }
+  if (chosen.size() < kOpponents) return false;
+
+  for (int seat = 1; seat <= kOpponents; ++seat) SeatOpponent(state, seat, chosen[seat - 1]);
+  state.Dealer = static_cast<int16_t>(RandomBelow(random, kSeats));
+  dealer_name = state.Dealer == 0 ? UserName(state) : state.SeatName[static_cast<size_t>(state.Dealer)];
+  state.DecisionPhase = kDealerDecided;
+  return true;
+}
+
+std::string RandomDealerMessage(const std::string& dealer_name) {
+  return " 親は " + TrimTrailingBlanks(dealer_name) + " です.";
+}
+
+void ShuffleDrawCards(DealerDraw& draw, RandomSource& random) {
+  for (int k = 1; k <= kDrawPositions; ++k) {
+    draw.DrawCards[k] = static_cast<int16_t>(k);
+    draw.DrawTaken[k] = 0;
+  }
+  for (int i = 0; i < kDrawSwaps; ++i) {
+    const int a = 1 + RandomBelow(random, 2);
+    const int b = 3 + RandomBelow(random, 2);
+    std::swap(draw.DrawCards[a], draw.DrawCards[b]);
+  }
+}
+
+int AcePosition(const DealerDraw& draw) {
+  for (int k = 1; k <= kDrawPositions; ++k) {
+    if (draw.DrawCards[k] == 1) return k;
+  }
+  return 0;
+}
+
+std::string DrawPrompt(const DealerDraw& draw) {
+  return " 親を決めます、カードを選んでください" + std::string(static_cast<size_t>(AcePosition(draw)), '.');
+}
+
+Reveal RevealPosition(Piruk930& state, DealerDraw& draw, int position) {
+  Reveal reveal;
+  if (position < 1 || position > kDrawPositions || draw.DrawTaken[position] != 0) return reveal;
+  if (draw.DrawCount < 1 || draw.DrawCount > kDrawPositions) return reveal;
+
+  reveal.revealed = true;
+  reveal.face = draw.DrawCards[position];
+  reveal.seat = draw.DrawCount - 1;  // the user draws first, then seats 1, 2, 3
+  draw.DrawTaken[position] = 1;
+  draw.DrawCount = static_cast<int16_t>(draw.DrawCount + 1);
+
+  if (reveal.face == 1) {
+    state.Dealer = static_cast<int16_t>(reveal.seat);
+    draw.DealerName = reveal.seat == 0 ? UserName(state) : state.SeatName[static_cast<size_t>(reveal.seat)];
+  }
+  if (reveal.seat == 0) state.DecisionPhase = kComputersDrawing;
+  if (reveal.seat < kOpponents) {
+    reveal.message = " " + SeatNameForMessage(state, reveal.seat + 1) + " が引きます.";
+  } else {
+    reveal.message = " 親は " + TrimTrailingBlanks(draw.DealerName) + " に決まりました.";
+  }
+  return reveal;
+}
+
+int ComputerDrawPosition(const DealerDraw& draw, RandomSource& random) {
+  const bool any_left = std::any_of(draw.DrawTaken.begin() + 1, draw.DrawTaken.end(), [](int16_t t) { return t == 0; });
+  if (!any_left) return 0;
+  // A sound generator finds a free position within a few tries; a broken
+  // one must not hang the window, so after many tries the first free one
+  // is taken.
+  constexpr int kTries = 1000;
+  for (int i = 0; i < kTries; ++i) {
+    const int k = 1 + RandomBelow(random, kDrawPositions);
+    if (draw.DrawTaken[k] == 0) return k;
+  }
+  for (int k = 1; k <= kDrawPositions; ++k) {
+    if (draw.DrawTaken[k] == 0) return k;
+  }
+  return 0;
+}
+
+void StartMatch(Piruk930& state, int32_t seconds_since_midnight) {
+  state.MatchInProgress = 1;
+  for (int i = 1; i <= kMaxHandsPerMatch; ++i) {
+    state.HandLogPoints[i] = 0;
+    state.HandLogText[i].clear();
+  }
+  state.SeatName[0] = UserName(state);
+  state.MatchStartTime = seconds_since_midnight;
+}
+
+}  // namespace winpiruk

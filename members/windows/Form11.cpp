@@ -1,0 +1,146 @@
+#include "members/windows/Form11.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "config/NumberText.h"
+#include "members/PointsText.h"
+#include "scoring/MemberFiles.h"
+#include "ui/Messages.h"
+
+namespace winpiruk {
+namespace {
+
+constexpr int kParameterMax = 5;
+
+QString Blanked(long long value) { return QString::fromStdString(NumberText(value)); }
+
+}  // namespace
+
+Form11::Form11(Piruk930& state, const ProgramPaths& paths, int group, int member, QWidget* parent)
+    : QDialog(parent), state_(state), paths_(paths), group_(group), member_(member) {
+  setObjectName(QStringLiteral("Form11"));
+  // The title names the member being edited.
+  setWindowTitle(QStringLiteral("ぴるく  －") + QString::fromStdString(state_.members.MemberName[group_][member_]) +
+                 QStringLiteral("－"));
+
+  auto caption = [this](const char* name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+  };
+  auto figure = [this](const char* name) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral(" 00")));
+    return label;
+  };
+  auto bar = [this](const char* name) {
+    auto* scroll = new QScrollBar(Qt::Horizontal, this);
+    scroll->setObjectName(QString::fromLatin1(name));
+    scroll->setRange(0, kParameterMax);
+    scroll->setPageStep(1);
+    scroll->setMinimumWidth(180);
+    return scroll;
+  };
+  Label3 = caption("Label3", QStringLiteral("度  胸"));
+  Label2 = caption("Label2", QStringLiteral("推理力"));
+  Label1 = caption("Label1", QStringLiteral("持ち点"));
+  Label4 = figure("Label4");
+  Label5 = figure("Label5");
+  HScroll1 = bar("HScroll1");
+  HScroll2 = bar("HScroll2");
+  Text1 = new QLineEdit(this);
+  Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setAlignment(Qt::AlignRight);
+  Text1->installEventFilter(this);
+  Command1 = new QPushButton(QStringLiteral("OK"), this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1->setMinimumWidth(96);
+
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(18, 18, 18, 14);
+  grid->setHorizontalSpacing(14);
+  grid->setVerticalSpacing(12);
+  grid->addWidget(Label3, 0, 0);
+  grid->addWidget(HScroll1, 0, 1);
+  grid->addWidget(Label4, 0, 2);
+  grid->addWidget(Label2, 1, 0);
+  grid->addWidget(HScroll2, 1, 1);
+  grid->addWidget(Label5, 1, 2);
+  grid->addWidget(Label1, 2, 0);
+  grid->addWidget(Text1, 2, 1);
+  grid->setRowMinimumHeight(3, 6);
+  grid->addWidget(Command1, 4, 0, 1, 3, Qt::AlignRight);
+
+  // The stored values as they are, even outside the bars' range.
+  const int16_t boldness = state_.members.MemberBoldness[group_][member_];
+  const int16_t deduction = state_.members.MemberDeduction[group_][member_];
+  Text1->setText(Blanked(state_.members.MemberPoints[group_][member_]));
+  Label4->setText(Blanked(boldness));
+  Label5->setText(Blanked(deduction));
+  HScroll1->setValue(boldness);
+  HScroll2->setValue(deduction);
+
+  // Connected only now, so that showing the values stores nothing.
+  connect(HScroll1, &QScrollBar::valueChanged, this, &Form11::HScroll1_Change);
+  connect(HScroll2, &QScrollBar::valueChanged, this, &Form11::HScroll2_Change);
+  connect(Text1, &QLineEdit::textChanged, this, &Form11::Text1_Change);
+  connect(Command1, &QPushButton::clicked, this, &Form11::Command1_Click);
+
+  adjustSize();
+  if (const QScreen* screen = QApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void Form11::HScroll1_Change(int value) {
+  state_.members.MemberBoldness[group_][member_] = static_cast<int16_t>(value);
+  Label4->setText(Blanked(value));
+}
+
+void Form11::HScroll2_Change(int value) {
+  state_.members.MemberDeduction[group_][member_] = static_cast<int16_t>(value);
+  Label5->setText(Blanked(value));
+}
+
+void Form11::Text1_Change(const QString& text) {
+  state_.members.MemberPoints[group_][member_] = PointsFromText(text.toStdString());
+}
+
+void Form11::Command1_Click() {
+  state_.members.MemberPoints[group_][member_] = PointsFromText(Text1->text().toStdString());
+  state_.members.MemberBoldness[group_][member_] = static_cast<int16_t>(HScroll1->value());
+  state_.members.MemberDeduction[group_][member_] = static_cast<int16_t>(HScroll2->value());
+  accept();
+}
+
+void Form11::done(int result) {
+  // The next match re-reads the files, so what was changed here is kept
+  // only once it is written.
+  if (!written_) {
+    written_ = true;
+    if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
+  }
+  QDialog::done(result);
+}
+
+bool Form11::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Text1 && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Command1->setFocus();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,236 @@
+#include "scoring/MemberFiles.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "config/NumberText.h"
+#include "config/RuleLimits.h"
+#include "config/SafeFile.h"
+#include "config/ShiftJis.h"
+
+namespace winpiruk {
+namespace {
+
+constexpr int kRecords = kGroups * kMembersPerGroup;
+constexpr int16_t kDefaultBoldness = 3;
+constexpr int16_t kDefaultDeduction = 3;
+constexpr int16_t kDefaultPoints = 1000;
+// A data line holds the statistics only beyond this many characters.
+constexpr size_t kParameterPart = 11;
+constexpr size_t kStatWidth = 7;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Lines end with CR LF in the files we write; a lone CR or LF from another
+// editor ends a line too. Neither byte can be part of a CP932 character.
+std::vector<std::string_view> SplitLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    const size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.push_back(bytes.substr(start));
+      break;
+    }
+    lines.push_back(bytes.substr(start, end - start));
+    start = end + 1;
+    if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
+  }
+  return lines;
+}
+
+// Record r = 0..49 is member r % 10 + 1 of group r / 10 + 1.
+template <typename Fn>
+void ForEachRecord(Fn fn) {
+  for (int g = 1; g <= kGroups; ++g)
+    for (int m = 1; m <= kMembersPerGroup; ++m) fn((g - 1) * kMembersPerGroup + (m - 1), g, m);
+}
+
+bool HasHeader(const std::vector<std::string_view>& lines) {
+  return !lines.empty() && MemberField(lines.front()) == kMemberFileHeader;
+}
+
+void SetDefaultData(MemberTable& table, int g, int m) {
+  table.MemberBoldness[g][m] = kDefaultBoldness;
+  table.MemberDeduction[g][m] = kDefaultDeduction;
+  table.MemberPoints[g][m] = kDefaultPoints;
+}
+
+// "The first two characters of ␣n": one digit for 0..9, and a longer value
+// is cut to its first digit, as the file has always done.
+std::string ParameterColumns(int16_t value) { return NumberText(value).substr(0, 2); }
+
+std::string PointsColumns(int16_t value) {
+  const long long magnitude = value < 0 ? -static_cast<long long>(value) : value;
+  std::string digits = std::to_string(magnitude);
+  const size_t width = value < 0 ? 5 : 6;
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  if (value < 0) digits.insert(0, 1, 'B');
+  return digits;
+}
+
+std::string StatColumns(int16_t value) {
+  std::string padded = std::to_string(value);
+  padded.insert(0, "00000");
+  std::string columns(1, ' ');
+  columns.append(padded, padded.size() - 6, 6);
+  return columns;
+}
+
+// The window of `width` characters from the 1-based column `first`, cut
+// short at the end of the line.
+std::string_view Columns(std::string_view line, size_t first, size_t width) {
+  if (first - 1 >= line.size()) return {};
+  return line.substr(first - 1, width);
+}
+
+// Names must not break the line structure of the file.
+std::string WithoutLineBreaks(std::string_view name) {
+  std::string kept;
+  kept.reserve(name.size());
+  for (const char c : name)
+    if (c != '\r' && c != '\n') kept += c;
+  return kept;
+}
+
+}  // namespace
+
+std::string DefaultMemberName(int group, int member) {
+  std::string name = "No.";
+  name += std::to_string(10 * group + member - 1);
+  return name;
+}
+
+std::string_view MemberField(std::string_view line) {
+  const size_t comma = line.find(',');
+  if (comma != std::string_view::npos) line = line.substr(0, comma);
+  size_t start = 0;
+  while (start < line.size() && IsBlank(line[start])) ++start;
+  return line.substr(start);
+}
+
+int16_t MemberNumber(std::string_view window, bool b_form) {
+  constexpr long long kCap = 1'000'000;  // far beyond 16 bits, far from overflow
+  size_t pos = 0;
+  auto skip_blanks = [&] {
+    while (pos < window.size() && IsBlank(window[pos])) ++pos;
+  };
+  skip_blanks();
+  bool negative = false;
+  bool signed_value = false;
+  if (pos < window.size()) {
+    const char c = window[pos];
+    if (c == '+' || c == '-' || (b_form && c == 'B')) {
+      negative = c != '+';
+      signed_value = true;
+      ++pos;
+    }
+  }
+  long long value = 0;
+  for (; pos < window.size(); ++pos) {
+    const char c = window[pos];
+    if (IsBlank(c)) continue;
+    if (c >= '0' && c <= '9') {
+      value = std::min(kCap, value * 10 + (c - '0'));
+    } else if ((c == '-' || c == '+') && !signed_value && value == 0) {
+      // The writer zero-pads a negative statistic in front of its sign.
+      negative = c == '-';
+      signed_value = true;
+    } else {
+      break;
+    }
+  }
+  return SaturateInt16(negative ? -value : value);
+}
+
+std::string MemberDataLine(const MemberTable& table, int g, int m) {
+  std::string line;
+  line.reserve(95);
+  line += ParameterColumns(table.MemberBoldness[g][m]);
+  line += ParameterColumns(table.MemberDeduction[g][m]);
+  line += ' ';
+  line += PointsColumns(table.MemberPoints[g][m]);
+  for (const int16_t stat : table.MemberStats[g][m]) line += StatColumns(stat);
+  return line;
+}
+
+void ApplyMemberDataLine(std::string_view raw, MemberTable& table, int g, int m) {
+  // The field reading drops the leading blank and so shifts every column by
+  // one; each window still holds exactly one value because blanks are skipped.
+  const std::string_view line = MemberField(raw);
+  table.MemberBoldness[g][m] = MemberNumber(Columns(line, 1, 2));
+  table.MemberDeduction[g][m] = MemberNumber(Columns(line, 3, 2));
+  table.MemberPoints[g][m] = MemberNumber(Columns(line, 5, 7), true);
+  if (line.size() <= kParameterPart) return;
+  for (int k = 0; k < kMemberStats; ++k) {
+    table.MemberStats[g][m][k] = MemberNumber(Columns(line, 12 + kStatWidth * k, kStatWidth));
+  }
+}
+
+std::string EncodeMemberNames(const MemberTable& table) {
+  std::string text = std::string(kMemberFileHeader) + "\r\n";
+  ForEachRecord([&](int, int g, int m) { text += WithoutLineBreaks(table.MemberName[g][m]) + "\r\n"; });
+  return Utf8ToCp932(text);
+}
+
+std::string EncodeMemberData(const MemberTable& table) {
+  std::string text = std::string(kMemberFileHeader) + "\r\n";
+  text.reserve(text.size() + kRecords * 97);
+  ForEachRecord([&](int, int g, int m) { text += MemberDataLine(table, g, m) + "\r\n"; });
+  return text;
+}
+
+void DecodeMemberNames(std::optional<std::string_view> bytes, MemberTable& table) {
+  // Converted once as a whole: CR, LF, comma and blank never occur inside a
+  // CP932 character, so splitting afterwards finds the same lines.
+  const std::string text = bytes ? Cp932ToUtf8(*bytes) : std::string();
+  const std::vector<std::string_view> lines = SplitLines(text);
+  const bool usable = HasHeader(lines);
+  ForEachRecord([&](int r, int g, int m) {
+    const size_t line = static_cast<size_t>(r) + 1;
+    table.MemberName[g][m] =
+        usable && line < lines.size() ? std::string(MemberField(lines[line])) : DefaultMemberName(g, m);
+  });
+}
+
+void DecodeMemberData(std::optional<std::string_view> bytes, MemberTable& table) {
+  const std::vector<std::string_view> lines = bytes ? SplitLines(*bytes) : std::vector<std::string_view>{};
+  const bool usable = HasHeader(lines);
+  ForEachRecord([&](int r, int g, int m) {
+    const size_t line = static_cast<size_t>(r) + 1;
+    if (usable && line < lines.size()) {
+      ApplyMemberDataLine(lines[line], table, g, m);
+    } else {
+      SetDefaultData(table, g, m);
+    }
+  });
+}
+
+void LoadCurrentGroup(Piruk930& state) {
+  const int g = InRangeOr(state.CurrentGroup, 1, kGroups, 1);
+  for (int m = 1; m <= kMembersPerGroup; ++m) {
+    state.GroupMemberName[m] = state.members.MemberName[g][m];
+    state.GroupMemberBoldness[m] = state.members.MemberBoldness[g][m];
+    state.GroupMemberDeduction[m] = state.members.MemberDeduction[g][m];
+  }
+}
+
+void ReadMemberFiles(Piruk930& state, const ProgramPaths& paths) {
+  const std::optional<std::string> names = ReadWholeFile(paths.DataFile(kMemberNamesFile));
+  const std::optional<std::string> data = ReadWholeFile(paths.DataFile(kMemberDataFile));
+  DecodeMemberNames(names ? std::optional<std::string_view>(*names) : std::nullopt, state.members);
+  DecodeMemberData(data ? std::optional<std::string_view>(*data) : std::nullopt, state.members);
+  // A settings file may name any group; the one in use is always 1..5.
+  state.CurrentGroup = static_cast<int16_t>(MemberGroupInUse(state.settings));
+  state.SeatMember[0] = state.CurrentGroup;
+  LoadCurrentGroup(state);
+}
+
+bool WriteMemberFiles(const Piruk930& state, const ProgramPaths& paths) {
+  EnsureDirectory(paths.data_directory);
+  const bool names = WriteFileAtomically(paths.DataFile(kMemberNamesFile), EncodeMemberNames(state.members));
+  const bool data = WriteFileAtomically(paths.DataFile(kMemberDataFile), EncodeMemberData(state.members));
+  return names && data;
+}
+
+}  // namespace winpiruk

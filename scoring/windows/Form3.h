@@ -1,0 +1,79 @@
+#pragma once
+// The hand result window "ぴるく  －結果－": loading it scores the hand that
+// has just ended; it shows the cards of the ending and how the points came
+// about. However it closes, the winner leads the next hand.
+#include <QDialog>
+#include <array>
+#include <functional>
+
+#include "engine/Piruk930.h"
+#include "scoring/HandResult.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace winpiruk {
+
+// How the result window was closed.
+enum class HandResultClose { Ok, CloseBox, Countdown, Abort };
+
+struct HandResultHooks {
+  // "&Abort": ends the program at once. The program's hook writes what must
+  // survive and ends the process; a hook that returns lets the window close.
+  std::function<void()> abort_program;
+};
+
+class Form3 : public QDialog {
+  Q_OBJECT
+
+ public:
+  Form3(Piruk930& state, HandResultHooks hooks, QWidget* parent = nullptr);
+
+  const HandResultView& View() const { return view_; }
+  HandResultClose CloseReason() const { return close_reason_; }
+
+  // The picture of a card: the face from the card data directory, or one
+  // drawn here when the file cannot be read.
+  static QPixmap CardPicture(const Settings& settings, int code);
+
+  QLabel* Label1 = nullptr;  // the banner
+  QLabel* Label2 = nullptr;  // first heading
+  QLabel* Label3 = nullptr;  // first name
+  QLabel* Label4 = nullptr;  // second heading
+  QLabel* Label5 = nullptr;  // second name
+  QLabel* Label6 = nullptr;  // the explanation
+  QLabel* Label7 = nullptr;  // the extra number's caption
+  // Pictures 1..10 the first row, 11..20 the second, 21 and 22 the cards
+  // the hand was decided on, 23 the extra number.
+  std::array<QLabel*, 24> Picture{};
+  QPushButton* Command1 = nullptr;  // "OK"
+  QPushButton* Command2 = nullptr;  // "&Abort"
+  QTimer* Timer1 = nullptr;         // the auto-play countdown
+  int ResultCountdown = 0;
+
+ public slots:
+  void done(int result) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void Form_Load();
+  void Command1_Click();
+  void Command2_Click();
+  void Timer1_Timer();
+  void ShowCards(int first_picture, const std::vector<int16_t>& cards, int capacity);
+
+  Piruk930& state_;
+  HandResultHooks hooks_;
+  HandResultView view_;
+  HandResultClose close_reason_ = HandResultClose::CloseBox;
+  bool closed_ = false;
+};
+
+// Opens the result window modally over `parent` and returns once it has
+// closed. The caller stops its game timer first.
+HandResultClose ShowHandResultWindow(QWidget* parent, Piruk930& state, HandResultHooks hooks);
+
+}  // namespace winpiruk

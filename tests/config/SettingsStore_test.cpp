@@ -1,0 +1,127 @@
+#include "config/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "config/SafeFile.h"
+#include "config/SettingsFile.h"
+#include "support/TempDir.h"
+
+namespace winpiruk {
+namespace {
+
+// Answers the directory prompt from a script and counts what was shown.
+class ScriptedHost : public SettingsHost {
+ public:
+  std::vector<std::optional<std::string>> answers;
+  std::vector<std::string> prompts;
+  std::vector<std::string> defaults;
+  int beeps = 0;
+  int write_failures = 0;
+
+  void Beep() override { ++beeps; }
+  void ShowWriteFailure() override { ++write_failures; }
+  std::optional<std::string> AskDataDirectory(const std::string& prompt, const std::string& default_answer) override {
+    prompts.push_back(prompt);
+    defaults.push_back(default_answer);
+    if (answers.empty()) return std::nullopt;
+    auto answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  }
+};
+
+struct Fixture {
+  test::TempDir root;
+  ProgramPaths paths{root.File("share"), root.File("config"), root.File("data")};
+  Piruk930 state;
+  ScriptedHost host;
+
+  Fixture() {
+    EnsureDirectory(paths.program_directory);
+    std::ofstream(paths.program_directory + "/DiaA.bmp") << "BM";
+  }
+  std::string SettingsText() const { return ReadWholeFile(paths.SettingsFile()).value_or(""); }
+};
+
+TEST(ReadSettings, FirstStartWritesDefaultsAsksForTheDirectoryAndWritesItAgain) {
+  Fixture f;
+  f.host.answers = {f.paths.program_directory};
+  ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+  ASSERT_EQ(f.host.prompts.size(), 1u);
+  EXPECT_EQ(f.host.defaults[0], f.paths.program_directory);
+  EXPECT_EQ(f.host.beeps, 1);
+  EXPECT_NE(f.host.prompts[0].find("カードデータの格納されているパスを入力してください."), std::string::npos);
+  EXPECT_NE(f.host.prompts[0].find("Version 5.30.51"), std::string::npos);
+  EXPECT_EQ(f.state.settings.DataFileDirectory, f.paths.program_directory);
+  EXPECT_NE(f.SettingsText().find("DataFileDirectory =" + f.paths.program_directory + "\r\n"), std::string::npos);
+
+  // The next start finds the pictures at once.
+  Piruk930 again;
+  ASSERT_EQ(ReadSettings(again, f.paths, f.host), ReadSettingsOutcome::Ready);
+  EXPECT_EQ(f.host.prompts.size(), 1u);
+}
+
+TEST(ReadSettings, TheDirectoryQuestionRepeatsUntilThePicturesAreFoundOrCancelled) {
+  Fixture f;
+  f.host.answers = {f.root.File("nowhere"), f.paths.program_directory + "/"};
+  EXPECT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+  EXPECT_EQ(f.host.prompts.size(), 2u);
+
+  Fixture cancelled;
+  cancelled.host.answers = {std::string()};
+  EXPECT_EQ(ReadSettings(cancelled.state, cancelled.paths, cancelled.host), ReadSettingsOutcome::Quit);
+  Fixture closed;  // Cancel
+  EXPECT_EQ(ReadSettings(closed.state, closed.paths, closed.host), ReadSettingsOutcome::Quit);
+}
+
+TEST(ReadSettings, ABadValueIsSkippedAndTheFileRewrittenOnceWithEveryOtherKeyKept) {
+  Fixture f;
+  EnsureDirectory(f.paths.config_directory);
+  ASSERT_TRUE(WriteFileAtomically(f.paths.SettingsFile(),
+                                  "DataFileDirectory =" + f.paths.program_directory +
+                                      "\r\nSkipCard = 5\r\nPenaltyCard = 99999\r\nInverseCard = 3\r\n"
+                                      "CardKind = 7\r\nBGM = a.mid\r\nGameSpeed = 2\r\n"));
+  ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+  EXPECT_EQ(f.state.settings.SkipCard, 5);
+  EXPECT_EQ(f.state.settings.PenaltyCard, 2);
+  EXPECT_EQ(f.state.settings.InverseCard, 3);
+  EXPECT_EQ(f.state.settings.GameSpeed, 2);
+  EXPECT_EQ(f.state.CardBackShown, 7);
+  EXPECT_EQ(f.state.BgmTrack, 1);
+  EXPECT_EQ(f.SettingsText(), EncodeSettingsFile(f.state.settings));
+  EXPECT_EQ(f.host.write_failures, 0);
+}
+
+TEST(ReadSettings, AnUnwritableFolderShowsTheMessageOnceAndGoesOn) {
+  Fixture f;
+  // A plain file where the folder should be: nothing can be created there,
+  // not even by root.
+  std::ofstream(f.paths.config_directory) << "not a folder";
+  f.host.answers = {f.paths.program_directory};
+  EXPECT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+  EXPECT_EQ(f.host.write_failures, 2);  // the missing file, then the new directory
+  EXPECT_EQ(f.state.settings.SkipCard, 1);
+}
+
+TEST(WriteSettings, AFailedWriteLeavesTheOldFileAndTellsTheUser) {
+  Fixture f;
+  // A directory where the file should be makes the rename fail.
+  EnsureDirectory(f.paths.SettingsFile());
+  EXPECT_FALSE(WriteSettings(f.state, f.paths, f.host));
+  EXPECT_EQ(f.host.write_failures, 1);
+}
+
+TEST(WriteSettings, LiveBoundsAreClampedIntoTheFileFields) {
+  Fixture f;
+  ASSERT_TRUE(WriteSettingsWithBounds(f.state, f.paths, f.host, {-40000, 150, 3840 * 15, 2160 * 15}));
+  const std::string text = f.SettingsText();
+  EXPECT_NE(text.find("MainWindowPosX =-32768\r\n"), std::string::npos);
+  EXPECT_NE(text.find("MainWindowPosY = 150\r\n"), std::string::npos);
+  EXPECT_NE(text.find("MainWindowWidth = 32767\r\n"), std::string::npos);
+  EXPECT_EQ(f.state.settings.MainWindowWidth, 0);  // the record keeps its own value
+}
+
+}  // namespace
+}  // namespace winpiruk

@@ -1,0 +1,326 @@
+#include "scoring/HandResult.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <vector>
+
+namespace winpiruk {
+namespace {
+
+constexpr int16_t H(int rank) { return static_cast<int16_t>(rank); }
+constexpr int16_t S(int rank) { return static_cast<int16_t>(13 + rank); }
+constexpr int16_t D(int rank) { return static_cast<int16_t>(26 + rank); }
+constexpr int16_t C(int rank) { return static_cast<int16_t>(39 + rank); }
+
+// Places cards in slots 1.. of a seat; `count` overrides slot 0 (a computer
+// seat that counter-calls still counts its discarded card).
+void Give(Piruk930& state, int seat, std::vector<int16_t> cards, int count = -1) {
+  auto& row = state.Hands[seat];
+  row.fill(0);
+  for (size_t i = 0; i < cards.size(); ++i) row[i + 1] = cards[i];
+  row[kHandCount] = static_cast<int16_t>(count < 0 ? static_cast<int>(cards.size()) : count);
+}
+
+Piruk930 TableState() {
+  Piruk930 state;
+  state.SeatMember = {2, 3, 4, 5};
+  state.members.MemberName[1][1] = "わたし";
+  state.SeatName = {"", "ｺﾝﾋﾟｭｰﾀA", "ｺﾝﾋﾟｭｰﾀB", "ｺﾝﾋﾟｭｰﾀC"};
+  state.HandNumber = 3;
+  state.DrawIndex = 30;
+  state.Dealer = 1;
+  return state;
+}
+
+int ScoreSum(const Piruk930& state) { return std::accumulate(state.Score.begin(), state.Score.end(), 0); }
+
+int16_t Stat(Piruk930& state, int seat, MemberStat stat) { return (*SeatStats(state, seat))[stat]; }
+
+struct CallCase {
+  const char* name;
+  int winner;
+  int loser;
+  std::vector<std::vector<int16_t>> hands;  // seats 0..3
+  int winner_count;                         // -1: the number of cards given
+  int16_t top;
+  int16_t counter_called;
+  int16_t many_card_bonus;
+  int16_t extra_enable;
+  int16_t extra_number;
+  int16_t penalty_card;
+  int16_t draw_index;
+  int base, yaku, draw, extra, cards_won, bonus, points;
+  const char* line2;
+};
+
+TEST(HandResultCall, ComputesThePointsAndTheExplanation) {
+  const std::vector<CallCase> cases = {
+      {"worked example", 1, 2, {{C(3), C(4)}, {H(3), H(4), H(5)}, {S(2), S(6)}, {D(3), D(4), D(5)}}, -1, H(10),
+       0, 1, 0, 0, 2, 30, 12, 1, 1, 0, 3, 20, 44, "  ﾄﾞﾛｰｶｰﾄﾞ1枚"},
+      {"three cards without the bonus option", 1, 2,
+       {{C(3), C(4)}, {H(3), H(4), H(5)}, {S(2), S(6)}, {D(3), D(4), D(5)}}, -1, H(10), 0, 0, 0, 0, 2, 30, 12, 1,
+       1, 0, 3, 0, 24, "  ﾄﾞﾛｰｶｰﾄﾞ1枚"},
+      {"two cards never give a bonus", 1, 2, {{C(3)}, {H(3), H(4)}, {S(6)}, {D(3)}}, -1, H(7), 0, 1, 0, 0, 2, 30,
+       6, 0, 0, 0, 2, 0, 6, " "},
+      {"counter-call won by a computer seat counts one card less", 2, 0,
+       {{S(6), S(7)}, {C(1), C(3), C(4), C(5), C(6)}, {H(3), H(4), H(5)}, {D(3), D(4), D(5), D(6), D(7)}}, 4,
+       H(12), 1, 1, 0, 0, 2, 30, 16, 2, 0, 0, 3, 20, 68, "  ぴるくがえし(2役)"},
+      {"counter-call won by the user counts every card", 0, 1,
+       {{H(3), H(4), H(5), H(6)}, {S(6), S(7)}, {C(3)}, {D(3)}}, -1, H(12), 1, 1, 0, 0, 2, 30, 9, 3, 0, 0, 4, 0,
+       36, "  ぴるくがえし(2役) 4枚上がり(1役)"},
+      {"two extra-number cards give one yaku", 1, 0, {{S(5), S(6)}, {H(5), H(4), H(7), H(10)}, {C(3)}, {D(3)}}, -1,
+       H(13), 0, 0, 1, S(5), 2, 30, 9, 1, 0, 2, 4, 0, 18, "  ｴｸｽﾄﾗﾅﾝﾊﾞｰ2枚"},
+      {"a call on the penalty rank counts it twice and as a yaku", 3, 2, {{C(3)}, {C(4)}, {H(3), H(4)}, {S(6), S(7)}},
+       -1, D(2), 0, 0, 0, 0, 2, 30, 8, 1, 1, 0, 2, 0, 16, "  ﾄﾞﾛｰｶｰﾄﾞ1枚"},
+      {"penalty card none counts no empty slot", 1, 2, {{C(3), C(4)}, {H(3), H(4), H(5)}, {S(2), S(6)}, {D(3)}}, -1,
+       H(10), 0, 0, 0, 0, 0, 30, 9, 0, 0, 0, 3, 0, 9, " "},
+      {"second pass after a draw card", 1, 2, {{C(3)}, {H(3), H(4)}, {S(2), S(6)}, {D(3)}}, -1, H(10), 0, 0, 0, 0,
+       2, 60, 8, 2, 1, 0, 2, 0, 24, "  ﾄﾞﾛｰｶｰﾄﾞ1枚, 取り札２順目(1役)"},
+      {"many cards after an extra number", 0, 3, {{H(5), H(6), H(7), H(3), H(4)}, {C(3)}, {C(4)}, {S(6), S(7)}},
+       -1, H(13), 0, 1, 1, 5, 2, 30, 10, 3, 0, 1, 5, 0, 40, "  ｴｸｽﾄﾗﾅﾝﾊﾞｰ1枚, 5枚上がり(2役)"},
+  };
+  for (const CallCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Piruk930 state = TableState();
+    for (int seat = 0; seat < kSeats; ++seat) Give(state, seat, c.hands[seat], seat == c.winner ? c.winner_count : -1);
+    state.HandEndCode = kEndCall;
+    state.Winner = static_cast<int16_t>(c.winner);
+    state.CurrentSeat = static_cast<int16_t>(c.loser);
+    state.TopDiscard = c.top;
+    state.CounterCalled = c.counter_called;
+    state.settings.ManyCardBonus = c.many_card_bonus;
+    state.settings.ExtraCardEnable = c.extra_enable;
+    state.ExtraNumber = c.extra_number;
+    state.settings.PenaltyCard = c.penalty_card;
+    state.DrawIndex = c.draw_index;
+
+    const HandResultView view = ShowHandResult(state);
+    EXPECT_EQ(view.base_points, c.base);
+    EXPECT_EQ(view.yaku_count, c.yaku);
+    EXPECT_EQ(view.draw_cards, c.draw);
+    EXPECT_EQ(view.extra_cards, c.extra);
+    EXPECT_EQ(view.cards_won, c.cards_won);
+    EXPECT_EQ(view.three_card_bonus, c.bonus);
+    EXPECT_EQ(view.points, c.points);
+    ASSERT_EQ(view.explanation.size(), 3u);
+    EXPECT_EQ(view.explanation[1], c.line2);
+    EXPECT_EQ(state.Score[c.winner], c.points);
+    EXPECT_EQ(state.Score[c.loser], -c.points);
+    EXPECT_EQ(ScoreSum(state), 0);
+    EXPECT_EQ(state.HasWon[c.winner], 1);
+    EXPECT_EQ(Stat(state, c.winner, Wins), 1);
+    EXPECT_EQ(Stat(state, c.winner, YakuTotal), c.yaku);
+    EXPECT_EQ(Stat(state, c.winner, PointsWon), c.points);
+    EXPECT_EQ(Stat(state, c.winner, CounterCalls), c.counter_called);
+    EXPECT_EQ(Stat(state, c.winner, WinNumberTotal), (c.top - 1) % 13 + 1);
+    EXPECT_EQ(Stat(state, c.loser, DealIns), 1);
+    EXPECT_EQ(Stat(state, c.loser, PointsLost), c.points);
+    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(Stat(state, seat, HandsPlayed), 1);
+    if (c.winner == 0) {
+      EXPECT_EQ(state.HandLogPoints[3], c.points);
+      EXPECT_EQ(state.HandLogText[3], "あがり");
+    } else if (c.loser == 0) {
+      EXPECT_EQ(state.HandLogPoints[3], -c.points);
+      EXPECT_EQ(state.HandLogText[3], "振込み");
+    } else {
+      EXPECT_EQ(state.HandLogText[3], "");
+    }
+    EXPECT_EQ(view.key_cards, std::vector<int16_t>{c.top});
+  }
+}
+
+TEST(HandResultCall, WorkedExampleShowsTheThreeLinesExactly) {
+  Piruk930 state = TableState();
+  Give(state, 0, {C(3), C(4)});
+  Give(state, 1, {H(3), H(4), H(5)});
+  Give(state, 2, {S(2), S(6)});
+  Give(state, 3, {D(3), D(4), D(5)});
+  state.HandEndCode = kEndCall;
+  state.Winner = 1;
+  state.CurrentSeat = 2;
+  state.TopDiscard = H(10);
+  state.settings.ManyCardBonus = 1;
+
+  const HandResultView view = ShowHandResult(state);
+  EXPECT_EQ(view.explanation, (std::vector<std::string>{" 基礎点=12点 + 20点(3枚上がり)  ", "  ﾄﾞﾛｰｶｰﾄﾞ1枚",
+                                                         "  [  12点 × (役1 +1) + 20点 = 44点 ]"}));
+  EXPECT_EQ(view.banner, "ぴるく ");
+  EXPECT_EQ(view.first_heading, "上がった人 ");
+  EXPECT_EQ(view.first_name, " [ ｺﾝﾋﾟｭｰﾀA ] ");
+  EXPECT_EQ(view.second_heading, "振り込んだ人 ");
+  EXPECT_EQ(view.second_name, " [ ｺﾝﾋﾟｭｰﾀB ] ");
+  EXPECT_EQ(view.first_cards, (std::vector<int16_t>{H(3), H(4), H(5)}));
+  EXPECT_EQ(view.second_cards, (std::vector<int16_t>{S(2), S(6)}));
+  EXPECT_EQ(view.extra_card, 0);
+  EXPECT_EQ(state.SeatName[0], "わたし");
+
+  state.settings.ManyCardBonus = 0;
+  Piruk930 without_bonus = state;
+  without_bonus.Score.fill(0);
+  const HandResultView plain = ShowHandResult(without_bonus);
+  EXPECT_EQ(plain.explanation[0], " 基礎点=12点  ");
+  EXPECT_EQ(plain.explanation[2], "  [  12点 × (役1 +1) = 24点 ]");
+}
+
+TEST(HandResultCall, ShowsTheExtraNumberAsAHeartCard) {
+  Piruk930 state = TableState();
+  Give(state, 0, {C(3)});
+  Give(state, 1, {H(3), H(4)});
+  Give(state, 2, {S(6)});
+  Give(state, 3, {D(3)});
+  state.HandEndCode = kEndCall;
+  state.Winner = 1;
+  state.CurrentSeat = 2;
+  state.TopDiscard = H(7);
+  state.settings.ExtraCardEnable = 1;
+  state.ExtraNumber = C(11);
+  const HandResultView view = ShowHandResult(state);
+  EXPECT_EQ(view.extra_card, H(11));
+  EXPECT_EQ(view.extra_caption, "ｴｸｽﾄﾗ ﾅﾝﾊﾞｰ");
+  EXPECT_EQ(view.extra_cards, 0);
+}
+
+struct FixedEndingCase {
+  const char* name;
+  int16_t end_code;
+  int16_t finish_means;
+  int16_t winner;
+  int16_t current;
+  std::array<int, kSeats> score_change;
+  int16_t log_points;
+  const char* log_text;
+  int16_t next_dealer;
+  std::array<int16_t, kSeats> has_won;
+};
+
+TEST(HandResultFixedPayments, MovePointsAndWriteTheLog) {
+  const std::vector<FixedEndingCase> cases = {
+      {"overflow by a computer seat", kEndCardOver, 0, 2, 3, {20, 20, 20, -60}, 20, "10ｵｰﾊﾞｰ分", 1, {0, 0, 0, 0}},
+      {"overflow by the user", kEndCardOver, 0, 2, 0, {-60, 20, 20, 20}, -60, "10ｵｰﾊﾞｰ失点", 1, {0, 0, 0, 0}},
+      {"discard-finish that scores, by a computer seat", kEndDiscardFinish, 3, 2, 2, {-5, -5, 15, -5}, 0, "", 2,
+       {0, 0, 0, 0}},
+      {"discard-finish that scores, by the user", kEndDiscardFinish, 3, 0, 0, {15, -5, -5, -5}, 15, "捨てあがり", 0,
+       {0, 0, 0, 0}},
+      {"discard-finish that costs, by a computer seat", kEndDiscardFinish, 0, 3, 3, {5, 5, 5, -15}, 5,
+       "捨てあがり分", 3, {0, 0, 0, 0}},
+      {"discard-finish that costs, by the user", kEndDiscardFinish, 2, 0, 0, {-15, 5, 5, 5}, -15, "捨てあがり失点", 0,
+       {0, 0, 0, 0}},
+      {"initial match by a computer dealer", kEndInitialMatch, 0, 1, 1, {-30, 90, -30, -30}, -30, "被ｲﾆｼｬﾙ失点", 1,
+       {0, 1, 0, 0}},
+  };
+  for (const FixedEndingCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Piruk930 state = TableState();
+    state.Score = {100, 0, -50, 10};
+    const auto before = state.Score;
+    for (int seat = 0; seat < kSeats; ++seat) Give(state, seat, {H(1), S(2), D(3), C(4), H(5)});
+    state.HandEndCode = c.end_code;
+    state.settings.FinishMeans = c.finish_means;
+    state.Winner = c.winner;
+    state.CurrentSeat = c.current;
+    state.HandLogPoints[3] = 0;
+
+    const HandResultView view = ShowHandResult(state);
+    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(state.Score[seat] - before[seat], c.score_change[seat]);
+    EXPECT_EQ(state.HandLogPoints[3], c.log_points);
+    EXPECT_EQ(state.HandLogText[3], c.log_text);
+    CloseHandResult(state);
+    EXPECT_EQ(state.Dealer, c.next_dealer);
+    EXPECT_EQ(state.HasWon, c.has_won);
+    EXPECT_EQ(state.HandNumber, 3);
+    for (int seat = 0; seat < kSeats; ++seat) {
+      const int change = c.score_change[seat];
+      const int gained = Stat(state, seat, PointsWon);
+      const int lost = Stat(state, seat, PointsLost);
+      // A discard-finish that scores takes its five points out of the
+      // others' points won, as the member record has always counted it.
+      const bool finish_scores = c.end_code == kEndDiscardFinish && c.finish_means == 3;
+      EXPECT_EQ(finish_scores ? gained : gained - lost, change);
+      EXPECT_EQ(Stat(state, seat, HandsPlayed), 1);
+    }
+    const MemberStat counted = c.end_code == kEndDiscardFinish ? Wins
+                               : c.end_code == kEndCardOver    ? CardOvers
+                                                               : InitialMatches;
+    const int counted_seat = c.end_code == kEndCardOver ? c.current : c.winner;
+    EXPECT_EQ(Stat(state, counted_seat, counted), 1);
+    EXPECT_FALSE(view.explanation.empty());
+  }
+}
+
+TEST(HandResultFixedPayments, OverflowShowsTheFirstNineCards) {
+  Piruk930 state = TableState();
+  Give(state, 3, {H(1), H(2), H(3), H(4), H(5), H(6), H(7), H(8), H(9), H(10)});
+  state.HandEndCode = kEndCardOver;
+  state.CurrentSeat = 3;
+  const HandResultView view = ShowHandResult(state);
+  EXPECT_EQ(view.banner, "10 枚を越えました！");
+  EXPECT_EQ(view.first_heading, "負けた人");
+  EXPECT_EQ(view.first_name, " [ ｺﾝﾋﾟｭｰﾀC ] ");
+  EXPECT_EQ(view.first_cards, (std::vector<int16_t>{H(1), H(2), H(3), H(4), H(5), H(6), H(7), H(8), H(9)}));
+  EXPECT_EQ(view.explanation, std::vector<std::string>{" 各プレーヤーへ20点(計60点)払います."});
+  EXPECT_EQ(state.Winner, state.Dealer);
+}
+
+TEST(HandResultFixedPayments, InitialMatchShowsTheFourAndTheTwoCards) {
+  Piruk930 state = TableState();
+  Give(state, 0, {H(3), S(4), D(5), C(6), H(9)});
+  state.DrawIndex = 21;
+  state.DeckSlots[21] = S(9);
+  state.HandEndCode = kEndInitialMatch;
+  state.Dealer = 0;
+  state.Winner = 0;
+  const HandResultView view = ShowHandResult(state);
+  EXPECT_EQ(view.first_cards, (std::vector<int16_t>{H(3), S(4), D(5), C(6)}));
+  EXPECT_EQ(view.key_cards, (std::vector<int16_t>{H(9), S(9)}));
+  EXPECT_EQ(view.explanation,
+            (std::vector<std::string>{" イニシャルマッチ！", " 各プレーヤーから30点貰います(計90点). "}));
+  EXPECT_EQ(state.HandLogPoints[3], 90);
+  EXPECT_EQ(state.HandLogText[3], "ｲﾆｼｬﾙあがり");
+  EXPECT_EQ(state.Score, (std::array<int16_t, kSeats>{90, -30, -30, -30}));
+}
+
+TEST(HandResultNoGame, CountsTheHandAndPlaysItAgain) {
+  Piruk930 state = TableState();
+  state.HandEndCode = kEndNoGame;
+  state.Winner = 2;
+  const HandResultView view = ShowHandResult(state);
+  EXPECT_EQ(view.banner, "ゲームはお流れです...");
+  EXPECT_EQ(state.HandNumber, 2);
+  EXPECT_EQ(state.Score, (std::array<int16_t, kSeats>{}));
+  for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(Stat(state, seat, HandsPlayed), 1);
+  EXPECT_EQ(state.HandLogText[3], "");
+}
+
+TEST(HandResultLimits, ScoresAndCountersSaturate) {
+  Piruk930 state = TableState();
+  Give(state, 0, {H(3), H(4)});
+  Give(state, 1, {S(6)});
+  Give(state, 2, {C(3)});
+  Give(state, 3, {D(3)});
+  state.HandEndCode = kEndCall;
+  state.Winner = 0;
+  state.CurrentSeat = 1;
+  state.TopDiscard = H(7);
+  state.Score = {32765, -32765, 0, 0};  // the call is worth 6
+  (*SeatStats(state, 0))[PointsWon] = 32767;
+  (*SeatStats(state, 1))[PointsLost] = 32767;
+  ShowHandResult(state);
+  EXPECT_EQ(state.Score[0], 32767);
+  EXPECT_EQ(state.Score[1], -32768);
+  EXPECT_EQ(Stat(state, 0, PointsWon), 32767);
+  EXPECT_EQ(Stat(state, 1, PointsLost), 32767);
+}
+
+TEST(HandResultLimits, LeavesTheLogAloneOutsideItsEntries) {
+  Piruk930 state = TableState();
+  state.HandNumber = 11;
+  Give(state, 0, {H(3)});
+  state.HandEndCode = kEndCardOver;
+  state.CurrentSeat = 0;
+  ShowHandResult(state);
+  for (const auto& text : state.HandLogText) EXPECT_EQ(text, "");
+}
+
+}  // namespace
+}  // namespace winpiruk

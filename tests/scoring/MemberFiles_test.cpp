@@ -1,0 +1,246 @@
+#include "scoring/MemberFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "config/SafeFile.h"
+#include "config/ShiftJis.h"
+#include "support/TempDir.h"
+
+namespace winpiruk {
+namespace {
+
+const std::string kHeader = "<WinPiruk5xx>\r\n";
+const std::string kDefaultDataLine =
+    " 3 3 001000 000000 000000 000000 000000 000000 000000 000000 000000 000000 000000 000000 000000";
+
+ProgramPaths PathsIn(const test::TempDir& dir) { return ProgramPaths{dir.path(), dir.path(), dir.File("data")}; }
+
+// Concatenation without `"literal" + std::string`, which GCC 12 at -O3
+// warns about wrongly.
+std::string Cat(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (const std::string_view part : parts) text += part;
+  return text;
+}
+
+std::string DataFileWith(const std::vector<std::string>& lines) {
+  std::string bytes = kHeader;
+  for (const auto& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
+
+TEST(MemberFiles, FirstWriteWithoutFilesGivesTheDefaultFilesByteForByte) {
+  test::TempDir dir;
+  Piruk930 state;
+  state.settings.MemberGroup = 3;
+  ReadMemberFiles(state, PathsIn(dir));
+  ASSERT_TRUE(WriteMemberFiles(state, PathsIn(dir)));
+
+  std::string names = kHeader;
+  std::string data = kHeader;
+  for (int n = 10; n <= 59; ++n) {
+    names += Cat({"No.", std::to_string(n), "\r\n"});
+    data += kDefaultDataLine + "\r\n";
+  }
+  EXPECT_EQ(ReadWholeFile(dir.File("data/WPirukMn.dat")), names);
+  EXPECT_EQ(ReadWholeFile(dir.File("data/WPirukMd.dat")), data);
+  ASSERT_EQ(kDefaultDataLine.size(), 95u);
+
+  EXPECT_EQ(state.members.MemberName[3][4], "No.33");
+  EXPECT_EQ(state.members.MemberPoints[3][4], 1000);
+  EXPECT_EQ(state.CurrentGroup, 3);
+  EXPECT_EQ(state.SeatMember[0], 3);
+  EXPECT_EQ(state.GroupMemberName[4], "No.33");
+  EXPECT_EQ(state.GroupMemberBoldness[4], 3);
+  EXPECT_EQ(state.GroupMemberDeduction[4], 3);
+}
+
+TEST(MemberFiles, AGroupOutsideOneToFiveMakesGroupOneCurrent) {
+  test::TempDir dir;
+  Piruk930 state;
+  state.settings.MemberGroup = 9;
+  ReadMemberFiles(state, PathsIn(dir));
+  EXPECT_EQ(state.CurrentGroup, 1);
+  EXPECT_EQ(state.GroupMemberName[1], "No.10");
+}
+
+TEST(MemberFiles, DataLineColumns) {
+  struct Case {
+    int16_t boldness, deduction, points, stat;
+    std::string head;  // columns 1-11
+    std::string first_stat;
+  };
+  const Case cases[] = {
+      {3, 3, 0, 123, " 3 3 000000", " 000123"},
+      {0, 5, 1000, 0, " 0 5 001000", " 000000"},
+      {5, 0, -50, -5, " 5 0 B00050", " 0000-5"},
+      {12, -1, 32767, 32767, " 1-1 032767", " 032767"},
+      {-7, 4, -32768, -32768, "-7 4 B32768", " -32768"},
+  };
+  for (const Case& c : cases) {
+    MemberTable table{};
+    table.MemberBoldness[2][5] = c.boldness;
+    table.MemberDeduction[2][5] = c.deduction;
+    table.MemberPoints[2][5] = c.points;
+    table.MemberStats[2][5].fill(c.stat);
+    const std::string line = MemberDataLine(table, 2, 5);
+    ASSERT_EQ(line.size(), 95u) << line;
+    EXPECT_EQ(line.substr(0, 11), c.head);
+    EXPECT_EQ(line.substr(11, 7), c.first_stat);
+    EXPECT_EQ(line.substr(88, 7), c.first_stat);
+  }
+}
+
+TEST(MemberFiles, NumbersReadBackIncludingBothNegativeForms) {
+  struct Case {
+    std::string window;
+    bool b_form;
+    int16_t value;
+  } const cases[] = {
+      {"B00050 ", true, -50},  {" B32768", true, -32768}, {"B00050", false, 0},  {" 0000-5", false, -5},
+      {"0-1234 ", false, -1234}, {" -32768", false, -32768}, {" 000123", false, 123}, {"1 2", false, 12},
+      {"3-", false, 3},          {"9999999", false, 32767},  {"-999999", false, -32768}, {"", false, 0},
+      {"abc", false, 0},         {"00-0-5", false, 0},       {"+7", false, 7},      {"\x81\x40", false, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MemberNumber(c.window, c.b_form), c.value) << c.window;
+}
+
+TEST(MemberFiles, TableRoundTripsThroughBothFiles) {
+  test::TempDir dir;
+  Piruk930 state;
+  ReadMemberFiles(state, PathsIn(dir));
+  const std::string long_name = "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほ";  // 30 characters
+  const int16_t values[] = {0, 1000, -50, 123, -5, 32767, -32768};
+  int v = 0;
+  for (int g = 1; g <= kGroups; ++g) {
+    for (int m = 1; m <= kMembersPerGroup; ++m, ++v) {
+      state.members.MemberName[g][m] = (v % 3 == 0) ? long_name : (v % 3 == 1 ? "ﾊﾝｶｸ 名 " : "");
+      state.members.MemberBoldness[g][m] = static_cast<int16_t>(v % 6);
+      state.members.MemberDeduction[g][m] = static_cast<int16_t>(5 - v % 6);
+      state.members.MemberPoints[g][m] = values[v % 7];
+      for (int k = 0; k < kMemberStats; ++k) state.members.MemberStats[g][m][k] = values[(v + k) % 7];
+    }
+  }
+  ASSERT_TRUE(WriteMemberFiles(state, PathsIn(dir)));
+  Piruk930 again;
+  ReadMemberFiles(again, PathsIn(dir));
+  for (int g = 1; g <= kGroups; ++g) {
+    for (int m = 1; m <= kMembersPerGroup; ++m) {
+      SCOPED_TRACE(Cat({std::to_string(g), "/", std::to_string(m)}));
+      EXPECT_EQ(again.members.MemberName[g][m], state.members.MemberName[g][m]);
+      EXPECT_EQ(again.members.MemberBoldness[g][m], state.members.MemberBoldness[g][m]);
+      EXPECT_EQ(again.members.MemberDeduction[g][m], state.members.MemberDeduction[g][m]);
+      EXPECT_EQ(again.members.MemberPoints[g][m], state.members.MemberPoints[g][m]);
+      EXPECT_EQ(again.members.MemberStats[g][m], state.members.MemberStats[g][m]);
+    }
+  }
+}
+
+TEST(MemberFiles, WhatTheFormatCannotHoldComesBackAsTheFileHasIt) {
+  MemberTable table{};
+  DecodeMemberNames(std::nullopt, table);
+  DecodeMemberData(std::nullopt, table);
+  table.MemberName[1][2] = "  太郎,次郎";
+  table.MemberName[1][3] = "a\r\nb";
+  table.MemberName[1][4] = "¥100";
+  table.MemberBoldness[1][5] = 12;
+  MemberTable again{};
+  DecodeMemberNames(EncodeMemberNames(table), again);
+  DecodeMemberData(EncodeMemberData(table), again);
+  EXPECT_EQ(again.MemberName[1][2], "太郎");
+  EXPECT_EQ(again.MemberName[1][3], "ab");
+  EXPECT_EQ(again.MemberName[1][4], "\\100");
+  EXPECT_EQ(again.MemberName[1][5], "No.14");  // the records after them stay in place
+  EXPECT_EQ(again.MemberBoldness[1][5], 1);
+}
+
+TEST(MemberFiles, ShortDataLineKeepsTheStatistics) {
+  MemberTable table{};
+  table.MemberStats[1][1].fill(7);
+  table.MemberStats[1][2].fill(7);
+  DecodeMemberData(DataFileWith({" 4 2 B00050", " 1 5 000300 000009"}), table);
+  EXPECT_EQ(table.MemberBoldness[1][1], 4);
+  EXPECT_EQ(table.MemberDeduction[1][1], 2);
+  EXPECT_EQ(table.MemberPoints[1][1], -50);
+  EXPECT_EQ(table.MemberStats[1][1], (std::array<int16_t, kMemberStats>{7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}));
+  // Longer than the parameter part: what the line lacks reads as 0.
+  EXPECT_EQ(table.MemberPoints[1][2], 300);
+  EXPECT_EQ(table.MemberStats[1][2], (std::array<int16_t, kMemberStats>{9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  // Records the file lacks get the defaults.
+  EXPECT_EQ(table.MemberPoints[1][3], 1000);
+  EXPECT_EQ(table.MemberStats[1][3][0], 0);
+}
+
+TEST(MemberFiles, DamagedFilesAlwaysEndWithAFullTable) {
+  std::string sixty_names = kHeader, forty_nine_names = kHeader;
+  std::vector<std::string> sixty_lines, forty_eight_lines;
+  for (int r = 0; r < 59; ++r) {
+    sixty_names += Cat({"M", std::to_string(r), "\r\n"});
+    sixty_lines.push_back(Cat({" 2 4 000", std::to_string(100 + r), " 000001"}));
+  }
+  for (int r = 0; r < 48; ++r) {
+    forty_nine_names += Cat({"M", std::to_string(r), "\n"});  // LF alone ends a line too
+    forty_eight_lines.push_back(" 1 1 000777");
+  }
+  std::string junk;
+  for (int i = 0; i < 3000; ++i) junk += static_cast<char>((i * 37 + 11) % 256);
+
+  struct Case {
+    const char* what;
+    std::optional<std::string> names, data;
+    std::optional<std::string> name_1_1;  // nullopt: whatever the junk holds
+    std::string name_5_10;
+    std::optional<int16_t> points_1_1;
+    int16_t points_5_9;
+  } const cases[] = {
+      {"missing", std::nullopt, std::nullopt, "No.10", "No.59", 1000, 1000},
+      {"empty", "", "", "No.10", "No.59", 1000, 1000},
+      {"foreign header", "<WinPiruk4xx>\r\nA\r\n", "[WinPiruk]\r\n 1 1 000005\r\n", "No.10", "No.59", 1000, 1000},
+      {"header only, no line end", "<WinPiruk5xx>", "<WinPiruk5xx>", "No.10", "No.59", 1000, 1000},
+      {"60 lines", sixty_names, DataFileWith(sixty_lines), "M0", "M49", 100, 148},
+      {"49 lines", forty_nine_names, DataFileWith(forty_eight_lines), "M0", "No.59", 777, 1000},
+      {"binary junk", junk, junk, "No.10", "No.59", 1000, 1000},
+      {"junk after the header", kHeader + junk, kHeader + junk, std::nullopt, "No.59", std::nullopt, 1000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    MemberTable table{};
+    DecodeMemberNames(c.names ? std::optional<std::string_view>(*c.names) : std::nullopt, table);
+    DecodeMemberData(c.data ? std::optional<std::string_view>(*c.data) : std::nullopt, table);
+    if (c.name_1_1) {
+      EXPECT_EQ(table.MemberName[1][1], *c.name_1_1);
+    }
+    EXPECT_EQ(table.MemberName[5][10], c.name_5_10);
+    EXPECT_EQ(table.MemberPoints[5][9], c.points_5_9);
+    if (c.points_1_1) {
+      EXPECT_EQ(table.MemberPoints[1][1], *c.points_1_1);
+    }
+    // Whatever was read, the table writes back as fifty well-formed records.
+    const std::string data = EncodeMemberData(table);
+    EXPECT_EQ(data.size(), kHeader.size() + 50u * 97u);
+  }
+}
+
+TEST(MemberFiles, FieldReadingCutsAtTheCommaAndDropsLeadingBlanks) {
+  MemberTable table{};
+  DecodeMemberNames(Utf8ToCp932(kHeader + " \t山田,花子\r\n名前 \r\n"), table);
+  EXPECT_EQ(table.MemberName[1][1], "山田");
+  EXPECT_EQ(table.MemberName[1][2], "名前 ");
+  EXPECT_EQ(table.MemberName[1][3], "No.12");
+  // A header followed by a comma is still the header.
+  DecodeMemberNames(Utf8ToCp932("  <WinPiruk5xx>,x\r\nA\r\n"), table);
+  EXPECT_EQ(table.MemberName[1][1], "A");
+}
+
+TEST(MemberFiles, AFailedWriteIsReported) {
+  test::TempDir dir;
+  std::ofstream(dir.File("data")) << "a file where the folder should be";
+  Piruk930 state;
+  ReadMemberFiles(state, PathsIn(dir));
+  EXPECT_FALSE(WriteMemberFiles(state, PathsIn(dir)));
+}
+
+}  // namespace
+}  // namespace winpiruk

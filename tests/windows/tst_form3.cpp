@@ -1,0 +1,165 @@
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include "engine/Piruk930.h"
+#include "scoring/windows/Form3.h"
+#include "support/TempDir.h"
+
+using namespace winpiruk;
+
+namespace {
+
+void Give(Piruk930& state, int seat, std::vector<int16_t> cards) {
+  auto& row = state.Hands[seat];
+  row.fill(0);
+  for (size_t i = 0; i < cards.size(); ++i) row[i + 1] = cards[i];
+  row[kHandCount] = static_cast<int16_t>(cards.size());
+}
+
+// The worked example: seat 1 calls on seat 2's ten of hearts.
+Piruk930 CallState() {
+  Piruk930 state;
+  state.SeatMember = {1, 2, 3, 4};
+  state.members.MemberName[1][1] = "わたし";
+  state.SeatName = {"", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
+  state.settings.DataFileDirectory = "/nonexistent";
+  state.settings.ManyCardBonus = 1;
+  Give(state, 0, {42, 43});
+  Give(state, 1, {3, 4, 5});
+  Give(state, 2, {15, 19});
+  Give(state, 3, {29, 30, 31});
+  state.HandEndCode = kEndCall;
+  state.Winner = 1;
+  state.CurrentSeat = 2;
+  state.Dealer = 3;
+  state.TopDiscard = 10;
+  state.HandNumber = 1;
+  state.DrawIndex = 30;
+  return state;
+}
+
+int VisiblePictures(const Form3& window, int first, int last) {
+  int shown = 0;
+  for (int i = first; i <= last; ++i) shown += window.Picture[i]->isVisibleTo(&window);
+  return shown;
+}
+
+}  // namespace
+
+class TestForm3 : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void showsTheCallAndItsExplanation() {
+    Piruk930 state = CallState();
+    Form3 window(state, {});
+    QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  －結果－"));
+    QCOMPARE(window.Label1->text(), QStringLiteral("ぴるく "));
+    QCOMPARE(window.Label2->text(), QStringLiteral("上がった人 "));
+    QCOMPARE(window.Label3->text(), QStringLiteral(" [ ｱｷ ] "));
+    QCOMPARE(window.Label4->text(), QStringLiteral("振り込んだ人 "));
+    QCOMPARE(window.Label5->text(), QStringLiteral(" [ ﾊﾙ ] "));
+    QCOMPARE(window.Label6->text(), QStringLiteral(" 基礎点=12点 + 20点(3枚上がり)  \n  ﾄﾞﾛｰｶｰﾄﾞ1枚\n"
+                                                   "  [  12点 × (役1 +1) + 20点 = 44点 ]"));
+    QCOMPARE(VisiblePictures(window, 1, 10), 3);
+    QCOMPARE(VisiblePictures(window, 11, 20), 2);
+    QCOMPARE(VisiblePictures(window, 21, 22), 1);
+    QCOMPARE(VisiblePictures(window, 23, 23), 0);
+    QCOMPARE(state.Score[1], 44);
+    QCOMPARE(window.Command1->text(), QStringLiteral("OK"));
+    QVERIFY(!window.Timer1->isActive());
+
+    window.show();
+    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.CloseReason(), HandResultClose::Ok);
+    QCOMPARE(state.Dealer, 1);
+  }
+
+  void overflowShowsNineCards() {
+    Piruk930 state = CallState();
+    Give(state, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    state.HandEndCode = kEndCardOver;
+    state.CurrentSeat = 3;
+    Form3 window(state, {});
+    QCOMPARE(VisiblePictures(window, 1, 10), 9);
+    QCOMPARE(VisiblePictures(window, 11, 23), 0);
+    QVERIFY(!window.Label4->isVisibleTo(&window));
+    QCOMPARE(window.Label1->text(), QStringLiteral("10 枚を越えました！"));
+  }
+
+  void closeBoxHandsTheDealToTheWinner() {
+    Piruk930 state = CallState();
+    state.HandEndCode = kEndDiscardFinish;
+    state.Winner = 2;
+    Form3 window(state, {});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.close();
+    QCOMPARE(window.CloseReason(), HandResultClose::CloseBox);
+    QCOMPARE(state.Dealer, 2);
+  }
+
+  void autoPlayCountsDownAndCloses() {
+    Piruk930 state = CallState();
+    state.AutoPlay = 1;
+    Form3 window(state, {});
+    QCOMPARE(window.Command1->text(), QStringLiteral("8"));
+    QVERIFY(window.Timer1->isActive());
+    QCOMPARE(window.Timer1->interval(), 1000);
+    QStringList captions;
+    connect(window.Timer1, &QTimer::timeout, &window, [&] { captions << window.Command1->text(); });
+    window.Timer1->setInterval(5);  // the nine seconds, quickly
+    window.show();
+    QTRY_VERIFY(!window.isVisible());
+    QCOMPARE(captions, (QStringList{"7", "6", "5", "4", "3", "2", "1", "0", "0"}));
+    QCOMPARE(window.CloseReason(), HandResultClose::Countdown);
+    QCOMPARE(state.Dealer, 1);
+  }
+
+  void abortEndsTheProgramThroughTheHook() {
+    Piruk930 state = CallState();
+    state.AutoPlay = 1;
+    int aborts = 0;
+    Form3 window(state, {[&] { ++aborts; }});
+    window.show();
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QCOMPARE(aborts, 1);
+    QVERIFY(!window.Timer1->isActive());
+    QCOMPARE(window.CloseReason(), HandResultClose::Abort);
+    QVERIFY(!window.isVisible());
+  }
+
+  void loadsCardPicturesFromTheDataDirectory() {
+    test::TempDir folder;
+    QImage face(42, 60, QImage::Format_RGB32);
+    face.fill(QColor(10, 200, 30));
+    QVERIFY(face.save(QString::fromStdString(folder.File("HeartA.bmp")), "BMP"));
+    Piruk930 state = CallState();
+    state.settings.DataFileDirectory = folder.path();
+    Give(state, 1, {1, 4, 5});
+    Form3 window(state, {});
+    const QImage shown = window.Picture[1]->pixmap().toImage();
+    QCOMPARE(shown.size(), QSize(42, 60));
+    QCOMPARE(shown.pixelColor(20, 30), QColor(10, 200, 30));
+    // A missing face is drawn instead, in the same size.
+    QCOMPARE(window.Picture[2]->pixmap().size(), QSize(42, 60));
+    QVERIFY(window.Picture[2]->pixmap().toImage().pixelColor(20, 30) != QColor(10, 200, 30));
+  }
+
+  void entryPointReturnsHowItClosed() {
+    Piruk930 state = CallState();
+    QTimer::singleShot(0, [] {
+      if (auto* window = qobject_cast<Form3*>(QApplication::activeModalWidget())) window->Command1->click();
+    });
+    QCOMPARE(ShowHandResultWindow(nullptr, state, {}), HandResultClose::Ok);
+    QCOMPARE(state.Dealer, 1);
+  }
+};
+
+QTEST_MAIN(TestForm3)
+#include "tst_form3.moc"

@@ -1,0 +1,188 @@
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "engine/Piruk930.h"
+#include "scoring/windows/Form17.h"
+#include "scoring/windows/Form4.h"
+
+using namespace winpiruk;
+
+namespace {
+
+Piruk930 EndOfMatch() {
+  Piruk930 state;
+  state.SeatMember = {1, 2, 3, 4};
+  state.members.MemberName[1][1] = "わたし";
+  state.SeatName = {"わたし", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
+  state.Score = {20, 40, -60, 0};
+  state.HasWon = {1, 1, 0, 1};
+  state.settings.YakitoriMode = 1;
+  state.MatchStartTime = 36000;
+  state.MatchInProgress = 1;
+  state.HandNumber = 8;
+  state.HandLogPoints[2] = 44;
+  state.HandLogText[2] = "あがり";
+  return state;
+}
+
+struct Recorder {
+  int writes = 0;
+  int ends = 0;
+  int clears = 0;
+  int sounds = 0;
+  bool write_result = true;
+
+  SettlementHooks Hooks() {
+    SettlementHooks hooks;
+    hooks.write_member_files = [this](const Piruk930&) {
+      ++writes;
+      return write_result;
+    };
+    hooks.end_program = [this] { ++ends; };
+    hooks.clear_table = [this] { ++clears; };
+    hooks.play_game_over = [this] { ++sounds; };
+    hooks.time_of_day = [] { return 36000 + 25 * 60 + 10; };
+    return hooks;
+  }
+};
+
+// Clicks the button of the next modal window that has one with `text`, and
+// records the window's title.
+void AnswerNextModal(const QString& text, QString* title = nullptr) {
+  QTimer::singleShot(20, [text, title] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    if (title) *title = modal->windowTitle();
+    for (auto* button : modal->findChildren<QAbstractButton*>()) {
+      if (button->text() == text) {
+        button->click();
+        return;
+      }
+    }
+  });
+}
+
+}  // namespace
+
+class TestForm4 : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void showsTheSettledTable() {
+    Piruk930 state = EndOfMatch();
+    Recorder recorder;
+    Form4 window(state, recorder.Hooks());
+    QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  －ゲーム終了－"));
+    QCOMPARE(recorder.writes, 1);
+    QCOMPARE(recorder.sounds, 1);
+    QCOMPARE(window.StatusBar1->text(), QStringLiteral("ゲーム時間 : 25分"));
+    QCOMPARE(window.Label1->text(), QStringLiteral("もう一度遊びますか？ "));
+    // 40+100, 20+50, 0-50, -60-100; ﾊﾙ never won.
+    const QStringList expected[] = {{"ｱｷ", "  40", " 100", "+20", "  160"},
+                                    {"わたし", "  20", "  50", "+20", "   90"},
+                                    {"ﾅﾂ", "   0", " -50", "+20", "  -30"},
+                                    {"ﾊﾙ", " -60", "-100", "-60", " -220"}};
+    for (int row = 0; row < kSeats; ++row) {
+      for (int column = 0; column < 5; ++column) {
+        QCOMPARE(window.Grid1->item(row, column)->text(), expected[row][column]);
+      }
+      const QColor colour = window.Grid1->item(row, 0)->foreground().color();
+      QCOMPARE(colour, row == 1 ? QColor(0, 128, 128) : QColor(0, 0, 0));
+    }
+    QCOMPARE(state.HasWon, (std::array<int16_t, kSeats>{}));
+  }
+
+  void anotherMatchStartsFromZero() {
+    Piruk930 state = EndOfMatch();
+    Recorder recorder;
+    Form4 window(state, recorder.Hooks());
+    window.show();
+    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.Outcome(), SettlementOutcome::AnotherMatch);
+    QCOMPARE(state.Score, (std::array<int16_t, kSeats>{}));
+    QCOMPARE(state.HandNumber, 0);
+    QCOMPARE(state.HandLogText[2], std::string());
+    QCOMPARE(state.MatchStartTime, 36000 + 25 * 60 + 10);
+    QCOMPARE(recorder.ends, 0);
+  }
+
+  void memberChangeLeavesAutoPlay() {
+    Piruk930 state = EndOfMatch();
+    state.AutoPlay = 1;
+    Recorder recorder;
+    Form4 window(state, recorder.Hooks());
+    window.show();
+    QString title;
+    AnswerNextModal(QStringLiteral("OK"), &title);
+    QTest::mouseClick(window.Command3, Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("ぴるく  －自動実行解除－"));
+    QCOMPARE(window.Outcome(), SettlementOutcome::ChangeMembers);
+    QCOMPARE(state.AutoPlay, 0);
+    QCOMPARE(state.MatchInProgress, 0);
+    QCOMPARE(state.Score, (std::array<int16_t, kSeats>{}));
+    QCOMPARE(recorder.clears, 1);
+    QVERIFY(!window.isVisible());
+  }
+
+  void endAndCloseBoxEndTheProgram() {
+    for (const bool by_button : {true, false}) {
+      Piruk930 state = EndOfMatch();
+      Recorder recorder;
+      Form4 window(state, recorder.Hooks());
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      if (by_button) QTest::mouseClick(window.Command2, Qt::LeftButton);
+      else window.close();
+      QCOMPARE(recorder.ends, 1);
+      QCOMPARE(window.Outcome(), SettlementOutcome::EndProgram);
+      QVERIFY(!window.isVisible());
+    }
+  }
+
+  void escapeDoesNotEndTheProgram() {
+    Piruk930 state = EndOfMatch();
+    Recorder recorder;
+    Form4 window(state, recorder.Hooks());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(window.isVisible());
+    QCOMPARE(recorder.ends, 0);
+  }
+
+  void reviewOpensOverTheWindow() {
+    Piruk930 state = EndOfMatch();
+    Recorder recorder;
+    Form4 window(state, recorder.Hooks());
+    window.show();
+    QString title;
+    AnswerNextModal(QStringLiteral("OK"), &title);
+    QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("ぴるく  - 考察 -"));
+    QVERIFY(window.isVisible());
+  }
+
+  void reportsAFailedWrite() {
+    Piruk930 state = EndOfMatch();
+    Recorder recorder;
+    recorder.write_result = false;
+    QString title;
+    Form4 window(state, recorder.Hooks());
+    QTimer::singleShot(100, [&title] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        title = box->text();
+        box->accept();
+      }
+    });
+    window.show();
+    QTRY_COMPARE(title, QStringLiteral("ファイルに正しく書き込めませんでした"));
+  }
+};
+
+QTEST_MAIN(TestForm4)
+#include "tst_form4.moc"

@@ -1,0 +1,172 @@
+// Start-up: the settings file, the card directory question, the placement of
+// the main window, its menu bar and the refusal to close by the frame.
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QtTest>
+#include <fstream>
+
+#include "config/SafeFile.h"
+#include "config/windows/Startup.h"
+#include "support/TempDir.h"
+#include "ModalAnswer.h"
+#include "ui/Captions.h"
+#include "ui/Form1.h"
+#include "ui/SingleInstance.h"
+#include "ui/Twips.h"
+
+using namespace winpiruk;
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+  struct Place {
+    test::TempDir root;
+    ProgramPaths paths{root.File("share"), root.File("config"), root.File("data")};
+    Place() {
+      EnsureDirectory(paths.program_directory);
+      std::ofstream(paths.program_directory + "/DiaA.bmp") << "BM";
+    }
+    void WriteSettingsText(const std::string& text) {
+      EnsureDirectory(paths.config_directory);
+      QVERIFY(WriteFileAtomically(paths.SettingsFile(), text));
+    }
+  };
+
+ private slots:
+  void firstStartAsksForTheDirectoryAndShowsTheTable() {
+    Place place;
+    Piruk930 state;
+    test::AcceptInputWith(QString::fromStdString(place.paths.program_directory));
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+    QVERIFY(table != nullptr);
+    QVERIFY(table->isVisible());
+    QCOMPARE(state.settings.DataFileDirectory, place.paths.program_directory);
+    const std::string text = ReadWholeFile(place.paths.SettingsFile()).value_or("");
+    QVERIFY(text.find("DataFileDirectory =" + place.paths.program_directory + "\r\n") != std::string::npos);
+    QVERIFY(state.SpeedCount >= 50 && state.SpeedCount <= 200);
+    QCOMPARE(table->width(), PixelsFromTwips(kDesignWidthTwips));
+  }
+
+  void cancellingTheDirectoryQuestionEndsTheProgram() {
+    Place place;
+    Piruk930 state;
+    test::RejectModal();
+    QVERIFY(RunStartup(state, place.paths) == nullptr);
+  }
+
+  void savedBoundsAreAppliedUnlessZeroOrTheWallpaperIsMissing() {
+    struct Case {
+      const char* extra;
+      int width;
+    };
+    const Case cases[] = {
+        {"", 700},
+        {"MainWindowHeight = 0\r\n", PixelsFromTwips(kDesignWidthTwips)},
+        {"GameWallPaper =/no/such/picture.bmp\r\n", PixelsFromTwips(kDesignWidthTwips)},
+    };
+    for (const Case& c : cases) {
+      Place place;
+      place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory +
+                              "\r\nMainWindowPosX = 1500\r\nMainWindowPosY = 1500\r\n"
+                              "MainWindowWidth = 10500\r\nMainWindowHeight = 7500\r\n" + c.extra);
+      Piruk930 state;
+      std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+      QVERIFY(table != nullptr);
+      QCOMPARE(table->width(), c.width);
+      QCOMPARE(state.ResizeGuard, int16_t{0});
+      QVERIFY(state.settings.GameWallPaper.empty());
+    }
+  }
+
+  void theMenuBarCarriesEveryCaption() {
+    Place place;
+    place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
+    Piruk930 state;
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+    QStringList shown;
+    std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
+      for (QAction* action : actions) {
+        if (action->isSeparator()) {
+          shown << QStringLiteral("-");
+          continue;
+        }
+        shown << action->text();
+        if (action->menu() != nullptr) walk(action->menu()->actions());
+      }
+    };
+    walk(table->menuBar()->actions());
+    const QStringList expected = {
+        "ｹﾞｰﾑ(&G ｹ)", "新規ゲーム(&N ﾆ)...", "-", "対戦成績(&R ｾ)...", "実行モード(&M ﾓ)", "手動(&M ｼ)",
+        "自動(&A ｵ)", "-", "ぴるく の終了(&X ｼ)", "ｵﾌﾟｼｮﾝ(&O ｵ)", "設定(&S ｾ)", "ﾙｰﾙ設定(&R ﾙ)...",
+        "文字色設定(&C ﾓ)...", "盤面背景設定(&W ｶ)...", "ｻｳﾝﾄﾞ設定(&M ｵ)...", "ｶｰﾄﾞ設定(&D ﾃ)...", "-",
+        "設定ﾌｧｲﾙを開く(&L)...", "設定の保存(&S)...", "-", "ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M ｸ)...", "-",
+        "BGMｺﾝﾄﾛｰﾙ(&B ﾋ)", "一時停止/解除(&P ﾎ)", "1曲進む(&N ﾂ)", "1曲戻す(&B ﾓ)", "-", "対応ｷｰ表示(&K ｷ)",
+        "ﾍﾙﾌﾟ(&H ﾙ)", "目次(&C ﾓ)", "-", "ﾊﾞｰｼﾞｮﾝ情報(&A ﾊ)...",
+    };
+    QCOMPARE(shown, expected);
+  }
+
+  void closingByTheFrameIsRefused() {
+    Place place;
+    place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
+    Piruk930 state;
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+    QString message;
+    test::ConfirmMessage(&message);
+    QVERIFY(!table->close());
+    QCOMPARE(message, QStringLiteral("メニューから'ぴるく の終了'を選択してください."));
+    QVERIFY(table->isVisible());
+  }
+
+  void theKeyGuideToggleWritesTheSettingsEachTime() {
+    Place place;
+    place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
+    Piruk930 state;
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+    for (int expected : {1, 0}) {
+      table->KeyAssign->trigger();
+      QCOMPARE(state.settings.KeyGuideDisplay, int16_t(expected));
+      const std::string text = ReadWholeFile(place.paths.SettingsFile()).value_or("");
+      QVERIFY(text.find("KeyGuideDisplay = " + std::to_string(expected) + "\r\n") != std::string::npos);
+    }
+  }
+
+  void theVersionWindowShowsTheBannerAndTheMachine() {
+    Place place;
+    place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
+    Piruk930 state;
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+    QString title, facts;
+    test::WhenModalAppears([&](QWidget* modal) {
+      title = modal->windowTitle();
+      facts = modal->findChild<QLabel*>(QStringLiteral("Label3"))->text();
+      qobject_cast<QDialog*>(modal)->accept();
+    });
+    table->About->trigger();
+    QCOMPARE(title, QStringLiteral("ぴるく のﾊﾞｰｼﾞｮﾝ情報"));
+    QVERIFY(facts.endsWith(QStringLiteral("KB")));
+    QCOMPARE(facts.count(u'\n'), 2);
+  }
+
+  void accessCaptionsKeepOneKey() {
+    QCOMPARE(AccessCaption(QStringLiteral("ｹﾞｰﾑ(&G&ｹ)")), QStringLiteral("ｹﾞｰﾑ(&G ｹ)"));
+    QCOMPARE(AccessCaption(QStringLiteral("設定の保存(&S)...")), QStringLiteral("設定の保存(&S)..."));
+    QCOMPARE(AccessCaption(QStringLiteral("A&&B(&C&D)")), QStringLiteral("A&&B(&C D)"));
+    QCOMPARE(AccessCaption(QStringLiteral("plain")), QStringLiteral("plain"));
+  }
+
+  void aSecondStartRaisesTheFirst() {
+    const QString name = QStringLiteral("winpiruk-test-%1").arg(QCoreApplication::applicationPid());
+    SingleInstance first(name);
+    QVERIFY(first.BecomePrimary());
+    QSignalSpy raised(&first, &SingleInstance::RaiseRequested);
+    SingleInstance second(name);
+    QVERIFY(!second.BecomePrimary());
+    QVERIFY(raised.wait(2000));
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
