@@ -78,6 +78,11 @@ RuleSetBrowser::RuleSetBrowser(QWidget* window) : QObject(window) {
   DirectoryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
   DirectoryLabel->setMinimumWidth(1);
 
+  // The folder tree fills in as the folders are read; the chosen folder is
+  // opened and shown once its parents have arrived.
+  connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+    if (directory_ == loaded || directory_.startsWith(loaded.endsWith(u'/') ? loaded : loaded + u'/')) RevealDirectory();
+  });
   connect(Drive1, &QComboBox::activated, this, &RuleSetBrowser::Drive1_Change);
   connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { Dir1_Change(); });
   connect(File1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
@@ -113,17 +118,21 @@ bool RuleSetBrowser::SetDirectory(const QString& path) {
   }
   ShowDrive(root);
 
-  if (folder == root) {
+  if (directory_ != folder) ShowFolder(folder);
+  RevealDirectory();
+  return true;
+}
+
+void RuleSetBrowser::RevealDirectory() {
+  const QModelIndex index = folders_->index(directory_);
+  if (!index.isValid() || index == Dir1->rootIndex()) {
     Dir1->selectionModel()->clearCurrentIndex();
     Dir1->clearSelection();
-  } else {
-    const QModelIndex index = folders_->index(folder);
-    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) Dir1->expand(up);
-    Dir1->setCurrentIndex(index);
-    Dir1->scrollTo(index);
+    return;
   }
-  if (directory_ != folder) ShowFolder(folder);
-  return true;
+  for (QModelIndex up = index.parent(); up.isValid() && up != Dir1->rootIndex(); up = up.parent()) Dir1->expand(up);
+  Dir1->setCurrentIndex(index);
+  Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void RuleSetBrowser::ShowFolder(const QString& folder) {

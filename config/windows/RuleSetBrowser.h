@@ -49,6 +49,7 @@ class RuleSetBrowser : public QObject {
   void Dir1_Change();
   void ShowDrive(const QString& root);
   void ShowFolder(const QString& folder);
+  void RevealDirectory();
 
   QFileSystemModel* folders_ = nullptr;
   QFileSystemModel* files_ = nullptr;
