@@ -466,7 +466,8 @@ void Form1::KeyAssign_Click() {
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
   // The user's row moves with the guides; the letters follow the hand.
   LayOutTable();
-  if (state_.HandPhase != 0 || state_.Hands[0][kHandCount] > 0) view_->ShowHand(0);
+  // Between hands the table is empty and stays so.
+  if (state_.HandPhase != 0) view_->ShowHand(0);
   view_->RefreshPileGuides();
   QtSettingsHost host(this);
   WriteSettings(state_, paths_, host);
@@ -597,6 +598,10 @@ void Form1::EndProgram() {
 
 void Form1::FatalMissingPicture(const QString& path, const QString& routine_number) {
   ShowMessage(this, kProgramTitle, MissingPictureText(path, routine_number), QMessageBox::Critical);
+  EndAfterFatalError();
+}
+
+void Form1::EndAfterFatalError() {
   if (before_end) before_end();
   std::fflush(nullptr);
   std::_Exit(1);

@@ -66,6 +66,8 @@ class Form1 : public QMainWindow {
   void EndProgram();
   // A picture file is missing: the message, then the end of the program.
   [[noreturn]] void FatalMissingPicture(const QString& path, const QString& routine_number);
+  // After the message of a state that must not occur: the records, then the end.
+  [[noreturn]] void EndAfterFatalError();
 
   // Prepares the table for the match the seat fields describe and, when a
   // match is in progress, runs the turn handler, which deals the first hand.

@@ -389,7 +389,7 @@ void QtTableView::InternalError(int number) {
   StopMusic();
   const MessageText text = InternalErrorText(number);
   ShowMessage(&window_, Text(text.title), Text(text.text), BoxIcon(text.icon));
-  window_.EndProgram();
+  window_.EndAfterFatalError();
 }
 
 void QtTableView::Pause(int tenths) { WaitFor(tenths * 100, QtTableViewInput(state_)); }

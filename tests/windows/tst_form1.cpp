@@ -14,8 +14,9 @@ using namespace winpiruk::test;
 
 namespace {
 
-// Five cards for every seat: the user holds Heart A..5.
+// A hand in progress, five cards for every seat: the user holds Heart A..5.
 void DealFixedHands(Piruk930& s) {
+  s.HandPhase = 2;
   for (int seat = 0; seat < kSeats; ++seat) {
     s.Hands[seat] = {};
     s.Hands[seat][kHandCount] = 5;
