@@ -6,17 +6,43 @@
 
 namespace winpiruk {
 
+// The values a field accepts and the one that stands in for anything else.
+struct RuleRange {
+  int low;
+  int high;
+  int repair;
+  constexpr bool Holds(int value) const { return value >= low && value <= high; }
+};
+
+constexpr RuleRange kCardRankRange{0, 13, 0};  // 0 = no card; a bad rank keeps its earlier value
+constexpr RuleRange kPenaltyLeavesRange{1, 5, 2};
+constexpr RuleRange kNumberOfGamesRange{1, 10, 8};
+constexpr RuleRange kJudgmentWaitTimeRange{5, 50, 10};
+constexpr RuleRange kRestrictTimeRange{0, 3, 0};
+constexpr RuleRange kFinishMeansRange{0, 4, 0};
+constexpr RuleRange kYakitoriModeRange{0, 4, 0};
+constexpr RuleRange kGameSpeedRange{0, 3, 0};
+constexpr RuleRange kMemberGroupRange{1, 5, 1};
+constexpr RuleRange kCardKindRange{0, 9, 0};
+constexpr RuleRange kCardPosRange{-999, 999, 0};
+
 constexpr int InRangeOr(int value, int low, int high, int repair) {
   return value >= low && value <= high ? value : repair;
 }
+constexpr int InRangeOr(int value, const RuleRange& range) {
+  return InRangeOr(value, range.low, range.high, range.repair);
+}
 
-constexpr int NumberOfGamesInUse(const Settings& s) { return InRangeOr(s.NumberOfGames, 1, 10, 8); }
-constexpr int MemberGroupInUse(const Settings& s) { return InRangeOr(s.MemberGroup, 1, 5, 1); }
-constexpr int CardKindInUse(const Settings& s) { return InRangeOr(s.CardKind, 0, 9, 0); }
-constexpr int PenaltyLeavesInUse(const Settings& s) { return InRangeOr(s.PenaltyLeaves, 1, 5, 2); }
-constexpr int RestrictTimeInUse(const Settings& s) { return InRangeOr(s.RestrictTime, 0, 3, 0); }
-constexpr int JudgmentWaitTimeInUse(const Settings& s) { return InRangeOr(s.JudgmentWaitTime, 5, 50, 10); }
-constexpr int GameSpeedInUse(const Settings& s) { return InRangeOr(s.GameSpeed, 0, 3, 0); }
-constexpr int YakitoriModeInUse(const Settings& s) { return InRangeOr(s.YakitoriMode, 0, 4, 0); }
+constexpr int NumberOfGamesInUse(const Settings& s) { return InRangeOr(s.NumberOfGames, kNumberOfGamesRange); }
+constexpr int MemberGroupInUse(const Settings& s) { return InRangeOr(s.MemberGroup, kMemberGroupRange); }
+constexpr int CardKindInUse(const Settings& s) { return InRangeOr(s.CardKind, kCardKindRange); }
+constexpr int PenaltyLeavesInUse(const Settings& s) { return InRangeOr(s.PenaltyLeaves, kPenaltyLeavesRange); }
+constexpr int RestrictTimeInUse(const Settings& s) { return InRangeOr(s.RestrictTime, kRestrictTimeRange); }
+constexpr int JudgmentWaitTimeInUse(const Settings& s) {
+  return InRangeOr(s.JudgmentWaitTime, kJudgmentWaitTimeRange);
+}
+constexpr int GameSpeedInUse(const Settings& s) { return InRangeOr(s.GameSpeed, kGameSpeedRange); }
+constexpr int YakitoriModeInUse(const Settings& s) { return InRangeOr(s.YakitoriMode, kYakitoriModeRange); }
+constexpr int FinishMeansInUse(const Settings& s) { return InRangeOr(s.FinishMeans, kFinishMeansRange); }
 
 }  // namespace winpiruk

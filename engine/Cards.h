@@ -25,11 +25,22 @@ constexpr std::array<int8_t, 53> MakeRankTable() {
   return table;
 }
 inline constexpr std::array<int8_t, 53> kRankOfCode = MakeRankTable();
+constexpr std::array<int8_t, 53> MakeSuitTable() {
+  std::array<int8_t, 53> table{};
+  for (int code = 0; code <= 52; ++code) table[code] = static_cast<int8_t>(DecodeCard(code).suit);
+  return table;
+}
+inline constexpr std::array<int8_t, 53> kSuitOfCode = MakeSuitTable();
 }  // namespace detail
 
 // The rank a card counts as (0 for an empty slot).
 constexpr int CardRank(int code) {
   return code >= 0 && code <= 52 ? detail::kRankOfCode[code] : DecodeCard(code).rank;
+}
+
+// The suit of a card (0 for an empty slot).
+constexpr int CardSuit(int code) {
+  return code >= 0 && code <= 52 ? detail::kSuitOfCode[code] : DecodeCard(code).suit;
 }
 
 // The seat `step` places after `seat` in the current direction (step 1 for the

@@ -46,11 +46,7 @@ ComputerMove FinishChoice(Piruk930& s, int seat) {
 
 }  // namespace
 
-bool Matches(int code, int top) {
-  const DecodedCard a = DecodeCard(code);
-  const DecodedCard b = DecodeCard(top);
-  return a.rank == b.rank || a.suit == b.suit;
-}
+bool Matches(int code, int top) { return CardRank(code) == CardRank(top) || CardSuit(code) == CardSuit(top); }
 
 DealerPick ComputerDealerChoice(Piruk930& s, TableView& view, RandomSource& random, int dealer) {
   const Settings& rules = s.settings;

@@ -2,6 +2,13 @@
 // The turn engine: the one entry point of the window's handlers into the
 // game. It runs on the caller's thread, re-enters the event loop only
 // through the view, and returns when it waits for the user.
+//
+// The main window owns one Engine built on the shared state, itself as the
+// view, a StandardRandom and a SystemClock. Its load calls PlayTurn (which
+// deals when no hand is in progress); clicks, keys, Timer1 and the menu
+// commands go through the methods below, which refuse while the engine is
+// already running (`EngineRunning`), so a handler that runs during a pause
+// never rebuilds the table under a move in progress.
 #include <cstdint>
 
 #include "engine/Clock.h"

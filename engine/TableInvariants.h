@@ -13,6 +13,9 @@ enum class TableMoment {
   HandOver,    // at the end of a hand: a called computer discard is still counted
 };
 
+// The fast test, run after every move of the runner.
+bool TableIsSound(const Piruk930& state, TableMoment moment);
+
 // Empty when the table is sound, else what is wrong (first fault only).
 std::string CheckTableInvariants(const Piruk930& state, TableMoment moment);
 

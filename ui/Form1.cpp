@@ -17,7 +17,11 @@
 
 #include "config/NumberText.h"
 #include "config/SettingsStore.h"
+#include "config/windows/Form14.h"
+#include "config/windows/Form15.h"
 #include "config/windows/Form5.h"
+#include "config/windows/Form7.h"
+#include "members/windows/Form6.h"
 #include "engine/Engine.h"
 #include "engine/GameTexts.h"
 #include "members/windows/Form2.h"
@@ -234,7 +238,7 @@ void Form1::BuildMenus() {
 
   // Commands whose windows the program does not have yet stay visibly
   // disabled rather than doing nothing.
-  for (QAction* pending : {Setting, SettingC, SettingB, SeetingA, SettingK, SetLoad, SetSave, Member}) {
+  for (QAction* pending : {SettingC, SettingB, SeetingA, SettingK}) {
     pending->setEnabled(false);
   }
   BGMC->menuAction()->setEnabled(false);
@@ -247,6 +251,10 @@ void Form1::BuildMenus() {
   connect(Rules, &QAction::triggered, this, [this] { ShowHelpContents(this, paths_.program_directory); });
   connect(About, &QAction::triggered, this, &Form1::About_Click);
   connect(GameResult, &QAction::triggered, this, &Form1::GameResult_Click);
+  connect(Setting, &QAction::triggered, this, &Form1::Setting_Click);
+  connect(Member, &QAction::triggered, this, &Form1::Member_Click);
+  connect(SetSave, &QAction::triggered, this, &Form1::SetSave_Click);
+  connect(SetLoad, &QAction::triggered, this, &Form1::SetLoad_Click);
 }
 
 void Form1::BuildTable() {
@@ -458,7 +466,8 @@ void Form1::KeyAssign_Click() {
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
   // The user's row moves with the guides; the letters follow the hand.
   LayOutTable();
-  if (state_.HandPhase != 0 || state_.Hands[0][kHandCount] > 0) view_->ShowHand(0);
+  // Between hands the table is empty and stays so.
+  if (state_.HandPhase != 0) view_->ShowHand(0);
   view_->RefreshPileGuides();
   QtSettingsHost host(this);
   WriteSettings(state_, paths_, host);
@@ -505,6 +514,75 @@ void Form1::GameResult_Click() {
   RunMenuWindow([this] { OpenGameResult(this, state_, paths_); });
 }
 
+void Form1::Member_Click() {
+  RunMenuWindow([this] { OpenGroupWindow(this, state_, paths_); });
+}
+
+void Form1::SetSave_Click() {
+  SaveRuleSetFile(this, state_);
+  QApplication::processEvents();
+}
+
+void Form1::SetLoad_Click() {
+  if (OpenRuleSetFile(this, state_, [this] { FollowSettings(); })) {
+    QtSettingsHost host(this);
+    WriteSettingsWithBounds(state_, paths_, host, LiveBounds());
+    if (state_.MatchInProgress != 0) FollowSettings();
+  }
+  QApplication::processEvents();
+}
+
+void Form1::Setting_Click() {
+  const bool users_turn = state_.AwaitingUser == 1 && state_.HandPhase != 0;
+  const int16_t restrict_before = state_.settings.RestrictTime;
+  const bool counting = Timer1->isActive();
+  Timer1->stop();
+  RuleWindowHooks hooks;
+  hooks.table_size = [this] { return table_->size(); };
+  hooks.rule_set_loaded = [this] { FollowSettings(); };
+  const RuleWindowResult result = OpenRuleSettings(this, state_, paths_, hooks);
+  FollowSettings();
+  if (result.card_kind_changed) LoadCardBacks();
+  if (result.restrict_time_set) {
+    // A limit switched on during the user's turn starts in full; one that
+    // was running goes on from where it stood.
+    if (counting) {
+      Timer1->start();
+    } else if (users_turn && restrict_before == 0 && state_.EngineRunning == 0) {
+      engine_->StartTimeLimit();
+    }
+  } else {
+    view_->HideLabel(TableLabel::Countdown);
+  }
+  QApplication::processEvents();
+}
+
+void Form1::FollowSettings() {
+  KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
+  GameModeManual->setChecked(state_.AutoPlay == 0);
+  GameModeAuto->setChecked(state_.AutoPlay != 0);
+  ApplyLabelColours();
+  LayOutTable();
+  // The rows follow the card positions and the open-card rule at once.
+  if (state_.HandPhase != 0) {
+    for (int seat = 0; seat < kSeats; ++seat) view_->ShowHand(seat);
+  }
+  if (!state_.settings.GameWallPaper.empty()) LoadPictureSource(QString::fromStdString(state_.settings.GameWallPaper));
+  table_->update();
+}
+
+void Form1::LoadCardBacks() {
+  if (Picture[kPosDrawPile]->isVisible()) view_->ShowDrawPile(true);
+  if (state_.HandPhase != 0) {
+    for (int seat = 1; seat < kSeats; ++seat) view_->ShowHand(seat);
+  }
+}
+
+WindowBounds Form1::LiveBounds() const {
+  return {static_cast<int>(TwipsFromPixels(frameGeometry().x())), static_cast<int>(TwipsFromPixels(frameGeometry().y())),
+          static_cast<int>(TwipsFromPixels(width())), static_cast<int>(TwipsFromPixels(height()))};
+}
+
 void Form1::EndProgram() {
   if (before_end) before_end();
   close_allowed_ = true;
@@ -520,6 +598,10 @@ void Form1::EndProgram() {
 
 void Form1::FatalMissingPicture(const QString& path, const QString& routine_number) {
   ShowMessage(this, kProgramTitle, MissingPictureText(path, routine_number), QMessageBox::Critical);
+  EndAfterFatalError();
+}
+
+void Form1::EndAfterFatalError() {
   if (before_end) before_end();
   std::fflush(nullptr);
   std::_Exit(1);

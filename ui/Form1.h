@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "config/ProgramPaths.h"
+#include "config/SettingsStore.h"
 #include "engine/Clock.h"
 #include "engine/Piruk930.h"
 #include "engine/Random.h"
@@ -65,6 +66,8 @@ class Form1 : public QMainWindow {
   void EndProgram();
   // A picture file is missing: the message, then the end of the program.
   [[noreturn]] void FatalMissingPicture(const QString& path, const QString& routine_number);
+  // After the message of a state that must not occur: the records, then the end.
+  [[noreturn]] void EndAfterFatalError();
 
   // Prepares the table for the match the seat fields describe and, when a
   // match is in progress, runs the turn handler, which deals the first hand.
@@ -161,6 +164,15 @@ class Form1 : public QMainWindow {
   void SessionEnding();
   void About_Click();
   void GameResult_Click();
+  void Member_Click();
+  void Setting_Click();
+  void SetSave_Click();
+  void SetLoad_Click();
+  // The table follows changed settings: colours, places, open cards, picture.
+  void FollowSettings();
+  // The back design changed: the draw pile and the computer seats' rows.
+  void LoadCardBacks();
+  WindowBounds LiveBounds() const;
   // Opens a window from the menu with the time limit held meanwhile.
   void RunMenuWindow(const std::function<void()>& open_window);
 

@@ -15,6 +15,12 @@ bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
   return box.exec() == QMessageBox::Yes;
 }
 
+bool AskOkCancel(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
+  QMessageBox box(icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+  box.setDefaultButton(QMessageBox::Cancel);
+  return box.exec() == QMessageBox::Ok;
+}
+
 void ShowWriteFailure(QWidget* parent) {
   QApplication::beep();
   ShowMessage(parent, kProgramTitle, QStringLiteral("ファイルに正しく書き込めませんでした"), QMessageBox::Warning);

@@ -13,6 +13,9 @@ void ShowMessage(QWidget* parent, const QString& title, const QString& text, QMe
 // Yes/No with the question icon; true for Yes.
 bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
 
+// OK and Cancel with Cancel as the default; true for OK.
+bool AskOkCancel(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon);
+
 // "ファイルに正しく書き込めませんでした" after a beep.
 void ShowWriteFailure(QWidget* parent);
 

@@ -178,7 +178,6 @@ void QtTableView::ShowDrawPile(bool shown) {
   } else {
     window_.Picture[kPosDrawPile]->hide();
   }
-  draw_pile_shown_ = shown;
   RefreshPileGuides();
 }
 
@@ -196,13 +195,13 @@ void QtTableView::ClearTable() {
   window_.MovingCard->hide();
   arrow_seat_ = -1;
   banner_seat_ = -1;
-  draw_pile_shown_ = false;
   for (int n : {13, 14, 15, 29}) window_.Label[n]->hide();
   for (int n = 16; n <= 28; ++n) {
     if (n == 25) continue;
     window_.Label[n]->clear();
     window_.Label[n]->hide();
   }
+  choice_guides_shown_ = {false, false};
   // Without a match the seats have no one to name.
   if (state_.MatchInProgress == 0) {
     for (int n = 1; n <= 12; ++n) window_.Label[n]->hide();
@@ -226,9 +225,10 @@ void QtTableView::RefreshPileGuides() {
   QLabel* draw_guide = window_.Label[28];
   draw_guide->setText(QStringLiteral("P"));
   draw_guide->setVisible(guides_on && window_.Picture[kPosDrawPile]->isVisibleTo(window_.table()));
-  for (int n : {26, 27}) {
-    window_.Label[n]->setVisible(guides_on && !window_.Label[n]->text().isEmpty());
-  }
+  // "J" and "K" belong to the dealer's choice: shown only while the engine
+  // has them shown.
+  window_.Label[26]->setVisible(guides_on && choice_guides_shown_[0] && !window_.Label[26]->text().isEmpty());
+  window_.Label[27]->setVisible(guides_on && choice_guides_shown_[1] && !window_.Label[27]->text().isEmpty());
 }
 
 void QtTableView::ShowArrow(int seat) {
@@ -313,6 +313,7 @@ void QtTableView::ShowLabel(TableLabel label, std::string_view text) {
   if (shown == nullptr) return;
   window_.SetLabelText(shown, Text(text));
   if (label == TableLabel::KeyGuideJ || label == TableLabel::KeyGuideK) {
+    choice_guides_shown_[label == TableLabel::KeyGuideJ ? 0 : 1] = true;
     RefreshPileGuides();
     return;
   }
@@ -321,6 +322,9 @@ void QtTableView::ShowLabel(TableLabel label, std::string_view text) {
 }
 
 void QtTableView::HideLabel(TableLabel label) {
+  if (label == TableLabel::KeyGuideJ || label == TableLabel::KeyGuideK) {
+    choice_guides_shown_[label == TableLabel::KeyGuideJ ? 0 : 1] = false;
+  }
   if (QLabel* hidden = LabelFor(label)) hidden->hide();
 }
 
@@ -385,7 +389,7 @@ void QtTableView::InternalError(int number) {
   StopMusic();
   const MessageText text = InternalErrorText(number);
   ShowMessage(&window_, Text(text.title), Text(text.text), BoxIcon(text.icon));
-  window_.EndProgram();
+  window_.EndAfterFatalError();
 }
 
 void QtTableView::Pause(int tenths) { WaitFor(tenths * 100, QtTableViewInput(state_)); }

@@ -92,7 +92,7 @@ class QtTableView final : public TableView {
   int arrow_seat_ = -1;
   int banner_seat_ = -1;
   bool banner_counter_ = false;
-  bool draw_pile_shown_ = false;
+  std::array<bool, 2> choice_guides_shown_{};  // "J" and "K" of the dealer's choice
 };
 
 }  // namespace winpiruk

@@ -19,6 +19,7 @@
 #include "config/SettingsStore.h"
 #include "engine/PictureNames.h"
 #include "members/windows/CardPicture.h"
+#include "members/windows/Form6.h"
 #include "members/windows/MemberRowDelegate.h"
 #include "scoring/MemberFiles.h"
 #include "ui/Captions.h"
@@ -135,8 +136,7 @@ void Form2::BuildControls() {
   side->addStretch(1);
   Command2->setToolTip(QStringLiteral("対戦相手と親をランダムに決めます"));
   Command1->setToolTip(QStringLiteral("選び直します"));
-  // The group window is not part of the program yet.
-  Command6->setEnabled(false);
+  Command6->setToolTip(QStringLiteral("対戦するグループを変えます"));
 
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
@@ -261,6 +261,10 @@ bool Form2::Open(bool member_change) {
 
 void Form2::LoadMemberRows() {
   ReadMemberFiles(state_, paths_);
+  ShowMemberRows();
+}
+
+void Form2::ShowMemberRows() {
   rows_ = LoadMemberList(state_);
   picks_.clear();
   const QSignalBlocker quiet(List1);
@@ -389,7 +393,21 @@ void Form2::Command5_Click() {
 }
 
 void Form2::Command6_Click() {
-  if (state_.DecisionPhase != kChoosingMembers && state_.settings.SoundMode != 0) QApplication::beep();
+  if (state_.DecisionPhase != kChoosingMembers) {
+    if (state_.settings.SoundMode != 0) QApplication::beep();
+    return;
+  }
+  OpenGroupWindow(this, state_, paths_);
+  // The group chosen there plays, also when that window was closed by its
+  // frame (then the settings still name the old group), and the names as
+  // edited there: the table in memory is newer than the files.
+  const int16_t stored_group = state_.settings.MemberGroup;
+  state_.settings.MemberGroup = state_.CurrentGroup;
+  ShowMemberRows();
+  state_.settings.MemberGroup = stored_group;
+  ShowSeatLabels({});
+  UpdateRandomChoiceEnabled();
+  List1->setFocus();
 }
 
 void Form2::Timer1_Timer() { random_.Seed(DealSeed(clock_.Now())); }

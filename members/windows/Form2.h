@@ -81,6 +81,7 @@ class Form2 : public QDialog {
   QWidget* BuildDrawPage();
   QWidget* BuildSeatingPage();
   void LoadMemberRows();
+  void ShowMemberRows();
   void ShowMessage(const std::string& text);
   void ShowSeatLabels(const std::array<std::string, kOpponents>& names);
   void ShowSeating();

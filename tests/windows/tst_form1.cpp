@@ -14,8 +14,9 @@ using namespace winpiruk::test;
 
 namespace {
 
-// Five cards for every seat: the user holds Heart A..5.
+// A hand in progress, five cards for every seat: the user holds Heart A..5.
 void DealFixedHands(Piruk930& s) {
+  s.HandPhase = 2;
   for (int seat = 0; seat < kSeats; ++seat) {
     s.Hands[seat] = {};
     s.Hands[seat][kHandCount] = 5;
@@ -92,10 +93,10 @@ class Form1Test : public QObject {
     QVERIFY(w.Owari->isEnabled());
     QVERIFY(w.KeyAssign->isEnabled());
     QVERIFY(w.GameModeAuto->isEnabled());
-    for (QAction* ready : {w.NewGame, w.GameResult, w.Rules, w.About}) QVERIFY(ready->isEnabled());
-    for (QAction* later : {w.Setting, w.SettingC, w.SettingB, w.SeetingA, w.SettingK, w.SetLoad, w.SetSave, w.Member}) {
-      QVERIFY(!later->isEnabled());
+    for (QAction* ready : {w.NewGame, w.GameResult, w.Rules, w.About, w.Setting, w.SetLoad, w.SetSave, w.Member}) {
+      QVERIFY(ready->isEnabled());
     }
+    for (QAction* later : {w.SettingC, w.SettingB, w.SeetingA, w.SettingK}) QVERIFY(!later->isEnabled());
     QVERIFY(!w.BGMC->menuAction()->isEnabled());
   }
 
@@ -133,7 +134,19 @@ class Form1Test : public QObject {
     }
     QVERIFY(!w.Label[21]->isVisible());  // position 6 holds no card
     QVERIFY(w.Picture[1]->y() <= row_top);
+    // "J" and "K" come and go with the dealer's choice only.
+    w.view().ShowCard(kPosDiscardPile, 20);
+    w.view().ShowCard(kPosSecondCard, 30);
+    w.view().ShowLabel(TableLabel::KeyGuideJ, "J");
+    w.view().ShowLabel(TableLabel::KeyGuideK, "K");
+    QVERIFY(w.Label[26]->isVisible() && w.Label[27]->isVisible());
+    QCOMPARE(w.Label[26]->text(), QStringLiteral("J"));
     SaveShot(w, QStringLiteral("keyguides"));
+    w.view().HideLabel(TableLabel::KeyGuideJ);
+    w.view().HideLabel(TableLabel::KeyGuideK);
+    w.view().HideCard(kPosSecondCard);
+    w.view().ShowCard(kPosDiscardPile, 21);
+    QVERIFY(!w.Label[26]->isVisible() && !w.Label[27]->isVisible());
     const QFileInfo first(QString::fromStdString(f.paths.SettingsFile()));
     const QDateTime first_write = first.lastModified();
     QTest::qWait(20);

@@ -254,6 +254,18 @@ class Form1PlayTest : public QObject {
       if (!text.isEmpty() && (seen.isEmpty() || seen.last() != text)) seen << text;
     });
     watch.start(20);
+    // A menu window opened meanwhile holds the countdown and lets it go on.
+    {
+      ModalDriver closer([](QWidget* modal) {
+        if (qobject_cast<QDialog*>(modal) == nullptr || qobject_cast<QMessageBox*>(modal) != nullptr) return false;
+        qobject_cast<QDialog*>(modal)->reject();
+        return true;
+      });
+      const int16_t left = f.state.SecondsLeft;
+      w.About->trigger();
+      QVERIFY(w.Timer1->isActive());
+      QVERIFY(f.state.SecondsLeft >= left - 1);
+    }
     const int drawn = f.state.DrawIndex;
     // Nobody touches the table: after 3 s and one more tick the user draws.
     QTRY_VERIFY_WITH_TIMEOUT(f.state.DrawIndex != drawn || f.state.HandNumber != 1, 8000);

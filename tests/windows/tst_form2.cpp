@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include "config/SettingsStore.h"
 #include "engine/PictureNames.h"
 #include "members/windows/Form2.h"
+#include "members/windows/Form6.h"
 #include "scoring/MemberFiles.h"
 #include "support/TempDir.h"
 
@@ -115,8 +118,9 @@ class TestForm2 : public QObject {
       QVERIFY(window != nullptr);
       QCOMPARE(window->windowTitle(), QStringLiteral("ぴるく  －メンバー決め－"));
       QVERIFY(window->Command2->isEnabled());
-      QVERIFY(!window->Command6->isEnabled());
+      QVERIFY(window->Command6->isEnabled());
       window->Command2->click();
+      QVERIFY(!window->Command6->isEnabled());
       message = window->Label10->text();
       QVERIFY(window->List1->isHidden());
       QVERIFY(!window->Command1->isEnabled());
@@ -286,6 +290,66 @@ class TestForm2 : public QObject {
     QCOMPARE(RunMemberDecision(nullptr, state_, paths_, false, random_, clock_), Form2Outcome::Quit);
     QCOMPARE(shown, Text("「 " + DataFilePath(state_.settings, "Card.bmp") + "(#1) 」というファイルが見つかりません。"));
     QCOMPARE(state_.MatchInProgress, 0);
+  }
+
+  void groupButtonChangesTheGroupWhileChoosing() {
+    Prepare(0);
+    Form2 window(state_, paths_, random_, clock_);
+    QVERIFY(window.Open(false));
+    window.show();
+    SelectRows(window, {0, 2});
+    QCOMPARE(window.Picks().size(), size_t{2});
+
+    // OK in the group window: group 3, one member renamed.
+    WhenModal([](QWidget* modal) {
+      auto* groups = qobject_cast<Form6*>(modal);
+      QVERIFY(groups != nullptr);
+      QVERIFY(groups->Option[1]->isChecked());
+      groups->Option[3]->click();
+      groups->Label_Click(4);
+      groups->Text1->setText(QStringLiteral("Dora"));
+      groups->Command1->click();
+    });
+    window.Command6->click();
+    QCOMPARE(state_.CurrentGroup, int16_t{3});
+    QCOMPARE(state_.SeatMember[0], int16_t{3});
+    QCOMPARE(window.List1->count(), 10);  // the user is not in group 3
+    QCOMPARE(window.List1->item(3)->text(), QStringLiteral(" 1000点\t\tDora"));
+    QVERIFY(window.Picks().empty());
+    QVERIFY(window.Label2->text().isEmpty());
+    QVERIFY(window.Command2->isEnabled());
+
+    // Closed by its frame: the choice and the names in memory still make the list.
+    WhenModal([](QWidget* modal) {
+      auto* groups = qobject_cast<Form6*>(modal);
+      QVERIFY(groups != nullptr);
+      QVERIFY(groups->Option[3]->isChecked());
+      groups->Option[5]->click();
+      groups->Label_Click(1);
+      groups->Text1->setText(QStringLiteral("Emi"));
+      groups->Command3->click();
+      groups->close();
+    });
+    window.Command6->click();
+    QCOMPARE(state_.CurrentGroup, int16_t{5});
+    QCOMPARE(state_.settings.MemberGroup, int16_t{3});  // the settings were not changed
+    QCOMPARE(window.List1->item(0)->text(), QStringLiteral(" 1000点\t\tEmi"));
+    SelectRows(window, {0, 1, 2});
+    window.Command5->click();
+    QCOMPARE(state_.DecisionPhase, int16_t{kUserToDraw});
+
+    // Past choosing, the button opens nothing.
+    window.Command6->click();
+    QVERIFY(!window.Command6->isEnabled());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(state_.CurrentGroup, int16_t{5});
+    window.Command3->click();
+
+    // The match window's close wrote the table as it was in memory.
+    Piruk930 reread;
+    ReadMemberFiles(reread, paths_);
+    QCOMPARE(reread.members.MemberName[3][4], std::string("Dora"));
+    QCOMPARE(reread.members.MemberName[5][1], std::string("Emi"));
   }
 };
 

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -71,6 +72,12 @@ class SteppingClock final : public Clock {
   mutable uint32_t ticks_;
 };
 
+double ProcessorSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
 bool ParseCount(const char* text, long long& out) {
   char* end = nullptr;
   const long long value = std::strtoll(text, &end, 10);
@@ -124,6 +131,9 @@ int Run(const Options& options) {
   SteppingClock clock(options.seed);
   Engine engine(state, view, random, clock);
 
+  // Speed is measured on the processor time of this one thread, so that other
+  // work on the machine does not count against it.
+  const double cpu_start = ProcessorSeconds();
   const auto start = std::chrono::steady_clock::now();
   long long stalls = 0;
   while ((whole_matches ? !view.finished : view.hands < options.hands) && !engine.Failed()) {
@@ -147,7 +157,8 @@ int Run(const Options& options) {
       break;
     }
   }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double wall_seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds = ProcessorSeconds() - cpu_start;
   const double per_second = seconds > 0 ? static_cast<double>(view.hands) / seconds : 0.0;
   const long long matches = scoring ? scoring->matches : 0;
   const double matches_per_second = seconds > 0 ? static_cast<double>(matches) / seconds : 0.0;
@@ -187,6 +198,10 @@ int Run(const Options& options) {
     number(stalls);
     add(",\"hands_per_second\":");
     number(static_cast<long long>(per_second));
+    add(",\"cpu_seconds\":");
+    add(std::to_string(seconds));
+    add(",\"wall_seconds\":");
+    add(std::to_string(wall_seconds));
     if (whole_matches) {
       add(",\"matches\":");
       number(matches);
@@ -221,7 +236,8 @@ int Run(const Options& options) {
     std::printf("invariant checks:    %lld\n", checks);
     std::printf("invariant failures:  %lld\n", invariant_failures);
     std::printf("internal errors:     %lld\n", view.internal_errors);
-    std::printf("hands per second:    %.0f\n", per_second);
+    std::printf("hands per second:    %.0f (%.2f s of processor time, %.2f s elapsed)\n", per_second, seconds,
+                wall_seconds);
     for (const auto& note : view.failure_notes) std::printf("  %s\n", note.c_str());
     std::printf("%s\n", ok ? "OK" : "FAILED");
   }

@@ -1,0 +1,77 @@
+#include "config/RuleSets.h"
+
+#include <filesystem>
+
+#include "config/SafeFile.h"
+#include "config/SettingsFile.h"
+
+namespace winpiruk {
+
+std::string JoinPath(const std::string& directory, const std::string& name) {
+  if (directory.empty()) return "/" + name;
+  if (directory.back() == '/') return directory + name;
+  return directory + "/" + name;
+}
+
+std::optional<RuleSetSaveTarget> RuleSetSaveTargetFor(const std::string& directory, const std::string& typed) {
+  const size_t slash = typed.rfind('/');
+  std::string base = slash == std::string::npos ? typed : typed.substr(slash + 1);
+  if (base.find_first_not_of(" \t") == std::string::npos) return std::nullopt;
+  std::string path = !typed.empty() && typed.front() == '/' ? typed : JoinPath(directory, typed);
+  // Only the file's own name decides: a folder with a "." in its name must
+  // not keep a plain name from getting its extension.
+  if (base.find('.') == std::string::npos) {
+    base += kRuleSetExtension;
+    path += kRuleSetExtension;
+  }
+  return RuleSetSaveTarget{path, base};
+}
+
+bool SaveRuleSet(Piruk930& state, const RuleSetSaveTarget& target, SettingsHost& host) {
+  if (!WriteRuleSet(state, target.full_path, host)) return false;
+  state.SettingsBaseName = target.base_name;
+  return true;
+}
+
+std::string InvalidDataDirectoryPrompt() {
+  return std::string(
+             "\nカードデータの格納されているパス指定が無効です。\n\n正しいパスを入力してください.\n\n\nぴるく\n"
+             "Version ") +
+         kProgramVersion + "\n\nカードの絵とサウンドは、このプログラムと一緒にインストールされています.";
+}
+
+RuleSetReadOutcome ReadRuleSet(Piruk930& state, const std::string& directory, const std::string& file_name,
+                               SettingsHost& host) {
+  const std::string path = JoinPath(directory, file_name);
+  // A folder or a device opens like a file on this system but holds no rules.
+  std::error_code error;
+  if (file_name.empty() || !std::filesystem::is_regular_file(path, error)) return RuleSetReadOutcome::NotReadable;
+  const std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) return RuleSetReadOutcome::NotReadable;
+
+  Settings& s = state.settings;
+  state.SettingsBaseName = file_name;
+  state.CardBackShown = s.CardKind;
+  s.MainWindowWidth = state.MainWindowBaseWidth;
+  s.MainWindowHeight = state.MainWindowBaseHeight;
+  const std::string directory_in_use = s.DataFileDirectory;
+  const int16_t speed = s.GameSpeed;  // a rule set never changes the pace
+
+  const SettingsReadResult result = ApplySettingsText(*bytes, s);
+  s.GameSpeed = speed;
+  if (result.bgm_read) state.BgmTrack = 1;
+
+  while (!FileIsReadable(DataFilePath(s, "HeartA.bmp"))) {
+    host.Beep();
+    const std::optional<std::string> answer = host.AskDataDirectory(InvalidDataDirectoryPrompt(), directory_in_use);
+    if (!answer || answer->empty()) {
+      // The directory in use before the load is the way out of the prompt.
+      s.DataFileDirectory = directory_in_use;
+      break;
+    }
+    s.DataFileDirectory = *answer;
+  }
+  return result.needs_rewrite ? RuleSetReadOutcome::LoadedWithSkippedValues : RuleSetReadOutcome::Loaded;
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,106 @@
+#include "config/windows/Form15.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTreeView>
+
+#include "config/RuleSets.h"
+#include "config/windows/DialogPlacement.h"
+#include "config/windows/RuleSetBrowser.h"
+#include "config/windows/RuleSetWindowLayout.h"
+#include "config/windows/WaitCursor.h"
+#include "ui/Messages.h"
+#include "ui/QtSettingsHost.h"
+
+namespace winpiruk {
+namespace {
+
+const QString kFileLabel = QStringLiteral("ﾌｧｲﾙ名 :");
+
+}  // namespace
+
+Form15::Form15(Piruk930& state, std::function<void()> refresh_presentation, QWidget* parent)
+    : QDialog(parent), state_(state), refresh_presentation_(std::move(refresh_presentation)) {
+  setObjectName(QStringLiteral("Form15"));
+  setWindowTitle(QStringLiteral("ぴるく  - 設定ﾌｧｲﾙを開く -"));
+  setModal(true);
+
+  Lists = new RuleSetBrowser(this);
+  Drive1 = Lists->Drive1;
+  Dir1 = Lists->Dir1;
+  File1 = Lists->File1;
+  Label1 = new QLabel(kFileLabel, this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setMinimumWidth(1);
+  Command3D1 = new QPushButton(QStringLiteral("OK"), this);
+  Command3D1->setObjectName(QStringLiteral("Command3D1"));
+  Command3D1->setDefault(true);
+  // Loading nothing would still throw away the music list and the window
+  // size, so OK waits for a file.
+  Command3D1->setEnabled(false);
+  Command3D2 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  Command3D2->setObjectName(QStringLiteral("Command3D2"));
+  LayOutRuleSetWindow(this, *Lists, Label1, nullptr, Command3D1, Command3D2);
+
+  connect(Lists, &RuleSetBrowser::FileClicked, this, &Form15::File1_Click);
+  connect(Lists, &RuleSetBrowser::FileActivated, this, [this](const QString& name) {
+    File1_Click(name);
+    Command3D1_Click();
+  });
+  connect(Command3D1, &QPushButton::clicked, this, &Form15::Command3D1_Click);
+  connect(Command3D2, &QPushButton::clicked, this, &QDialog::reject);
+
+  Lists->SetDirectory(StartingRuleSetDirectory(state_.RuleSetDirectory));
+  File1->setFocus();
+}
+
+void Form15::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) CentreOnScreen(this);
+}
+
+void Form15::File1_Click(const QString& name) {
+  Label1->setText(name.isEmpty() ? kFileLabel : kFileLabel + u' ' + name);
+  Command3D1->setEnabled(!name.isEmpty());
+}
+
+void Form15::Command3D1_Click() {
+  const QString name = Lists->SelectedFile();
+  if (name.isEmpty() || loaded_) return;
+  const std::string directory = Lists->Directory().toStdString();
+  Label1->setText(kFileLabel + u' ' + name);
+
+  QtSettingsHost host(this);
+  RuleSetReadOutcome outcome;
+  {
+    WaitCursor hourglass;
+    outcome = ReadRuleSet(state_, directory, name.toStdString(), host);
+  }
+  if (outcome == RuleSetReadOutcome::NotReadable) {
+    ShowMessage(this, windowTitle(),
+                QString::fromStdString(JoinPath(directory, name.toStdString())) +
+                    QStringLiteral("\n\nこのファイルを読み込めませんでした。\n設定は変更されていません。"),
+                QMessageBox::Warning);
+    return;
+  }
+  state_.RuleSetDirectory = directory;
+  loaded_ = true;
+  if (outcome == RuleSetReadOutcome::LoadedWithSkippedValues) {
+    ShowMessage(this, windowTitle(),
+                name + QStringLiteral("\n\n読み込めない値がありました。\nその項目は元の設定のままです。"),
+                QMessageBox::Information);
+  }
+  if (refresh_presentation_) refresh_presentation_();
+  accept();
+}
+
+bool OpenRuleSetFile(QWidget* parent, Piruk930& state, std::function<void()> refresh_presentation) {
+  Form15 window(state, std::move(refresh_presentation), parent);
+  window.exec();
+  return window.Loaded();
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,53 @@
+#pragma once
+// The open window: a rule-set file loaded over the current settings.
+#include <QDialog>
+#include <functional>
+
+#include "engine/Piruk930.h"
+
+class QComboBox;
+class QLabel;
+class QListView;
+class QPushButton;
+class QTreeView;
+
+namespace winpiruk {
+
+class RuleSetBrowser;
+
+class Form15 : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `refresh_presentation` runs once a file has been loaded: the main window
+  // applies the text colours and the music and redraws the table.
+  Form15(Piruk930& state, std::function<void()> refresh_presentation, QWidget* parent = nullptr);
+
+  // True once a file has been loaded.
+  bool Loaded() const { return loaded_; }
+
+  RuleSetBrowser* Lists = nullptr;
+  QComboBox* Drive1 = nullptr;
+  QTreeView* Dir1 = nullptr;
+  QListView* File1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QPushButton* Command3D1 = nullptr;  // OK
+  QPushButton* Command3D2 = nullptr;  // ｷｬﾝｾﾙ
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void File1_Click(const QString& name);
+  void Command3D1_Click();
+
+  Piruk930& state_;
+  std::function<void()> refresh_presentation_;
+  bool loaded_ = false;
+};
+
+// "設定ﾌｧｲﾙを開く(&L)...": opens the open window; true when a rule set was
+// loaded (the settings file is then still to be written by the caller).
+bool OpenRuleSetFile(QWidget* parent, Piruk930& state, std::function<void()> refresh_presentation = {});
+
+}  // namespace winpiruk

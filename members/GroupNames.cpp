@@ -1,0 +1,82 @@
+#include "members/GroupNames.h"
+
+#include "config/RuleLimits.h"
+#include "members/MemberNames.h"
+
+namespace winpiruk {
+namespace {
+
+constexpr int kUserGroup = 1;
+constexpr int kUserMember = 1;
+
+std::string ReplaceCommas(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    if (c == ',') {
+      out += "\xEF\xBC\x8C";  // "，"
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+NameStyle MemberNameStyle(const Piruk930& state, int member) {
+  const int group = InRangeOr(state.CurrentGroup, 1, kGroups, 1);
+  if (group == kUserGroup && member == kUserMember) return {kNameDarkCyan, true};
+  if (member >= 1 && member <= kMembersPerGroup && state.members.MemberPoints[group][member] < 0) {
+    return {kNameDarkRed, member == 1};
+  }
+  return {kNameBlack, true};
+}
+
+void ChooseGroup(Piruk930& state, int group) {
+  state.CurrentGroup = static_cast<int16_t>(InRangeOr(group, 1, kGroups, 1));
+  for (int m = 1; m <= kMembersPerGroup; ++m) {
+    state.GroupMemberName[m] = state.members.MemberName[state.CurrentGroup][m];
+  }
+}
+
+CleanedName CleanMemberName(std::string_view typed) {
+  CleanedName cleaned;
+  cleaned.name = FileSafeMemberName(typed);
+  cleaned.comma_replaced = typed.find(',') != std::string_view::npos;
+  // The same cleaning behind a letter keeps the leading blanks, so what
+  // differs from it is the blanks and what differs from the typed text
+  // (commas aside) is the characters dropped.
+  const std::string blanks_kept = FileSafeMemberName("x" + std::string(typed)).substr(1);
+  cleaned.blanks_dropped = blanks_kept != cleaned.name;
+  cleaned.others_dropped = blanks_kept != ReplaceCommas(typed);
+  return cleaned;
+}
+
+std::string CleaningNotice(const CleanedName& cleaned, CleaningTense tense) {
+  if (!cleaned.Changed()) return {};
+  std::string steps;
+  auto add = [&steps](const char* step) {
+    if (!steps.empty()) steps += "、";
+    steps += step;
+  };
+  if (cleaned.comma_replaced) add("「,」を「，」に置き換え");
+  if (cleaned.blanks_dropped && cleaned.others_dropped) {
+    add("先頭の空白と保存できない文字を取り除き");
+  } else if (cleaned.blanks_dropped) {
+    add("先頭の空白を取り除き");
+  } else if (cleaned.others_dropped) {
+    add("保存できない文字を取り除き");
+  }
+  return tense == CleaningTense::Will ? "更新すると" + steps + "ます。" : steps + "ました。";
+}
+
+CleanedName StoreMemberName(Piruk930& state, int group, int member, std::string_view typed) {
+  CleanedName cleaned = CleanMemberName(typed);
+  if (group < 1 || group > kGroups || member < 1 || member > kMembersPerGroup) return cleaned;
+  state.members.MemberName[group][member] = cleaned.name;
+  if (group == state.CurrentGroup) state.GroupMemberName[member] = cleaned.name;
+  return cleaned;
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,243 @@
+#include "engine/Dealing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/engine/RecordingView.h"
+#include "tests/engine/TableBuilder.h"
+
+namespace winpiruk {
+namespace {
+
+using namespace winpiruk::testing;
+
+Piruk930 Table(int dealer) {
+  Piruk930 s;
+  s.settings = DefaultSettings("");
+  s.Dealer = static_cast<int16_t>(dealer);
+  return s;
+}
+
+FixedClock ChristmasEve() {
+  FixedClock clock;
+  clock.now = TimeOfDay{1997, 10, 7, 30};
+  return clock;
+}
+
+TEST(Dealing, SeedComesFromTheClockAtEveryDeal) {
+  EXPECT_EQ(DealSeed(TimeOfDay{1997, 10, 7, 30}), 307);
+  EXPECT_EQ(DealSeed(TimeOfDay{2026, 0, 0, 0}), 26);
+  Piruk930 s = Table(0);
+  RecordingView view;
+  ScriptedRandom random;
+  StandardRandom real;
+  random.FallBackTo(&real);
+  const FixedClock clock = ChristmasEve();
+  ASSERT_TRUE(ShuffleAndDeal(s, view, random, clock));
+  ASSERT_TRUE(ShuffleAndDeal(s, view, random, clock));
+  EXPECT_EQ(random.seeds, (std::vector<int32_t>{307, 307}));
+
+  // The same seed gives the same deck.
+  Piruk930 a = Table(1);
+  Piruk930 b = Table(1);
+  StandardRandom ra;
+  StandardRandom rb(12345);
+  ASSERT_TRUE(ShuffleAndDeal(a, view, ra, clock));
+  ASSERT_TRUE(ShuffleAndDeal(b, view, rb, clock));
+  EXPECT_EQ(a.DeckSlots, b.DeckSlots);
+  EXPECT_EQ(a.Hands, b.Hands);
+}
+
+TEST(Dealing, ShuffleSwapsBetweenHalvesWith142Draws) {
+  // Draws alternate between a slot of the first half and one of the second;
+  // every swap here exchanges slot 0 with slot 26 + k % 26, so only those
+  // slots move.
+  std::vector<float> draws;
+  for (int k = 0; k < 71; ++k) {
+    draws.push_back(0.0F);
+    draws.push_back(static_cast<float>(k % 26) / 26.0F + 0.001F);
+  }
+  Piruk930 s = Table(2);
+  RecordingView view;
+  ScriptedRandom random(draws);
+  const FixedClock clock = ChristmasEve();
+  ASSERT_TRUE(ShuffleAndDeal(s, view, random, clock));
+  EXPECT_EQ(random.Taken(), 142U);
+  EXPECT_EQ(random.Left(), 0U);
+
+  // Rebuild the deck from the hands and the undrawn slots.
+  std::vector<int16_t> deck(s.DeckSlots.begin(), s.DeckSlots.begin() + 52);
+  std::vector<int16_t> sorted = deck;
+  std::sort(sorted.begin(), sorted.end());
+  for (int i = 0; i < 52; ++i) EXPECT_EQ(sorted[i], i + 1);
+  // Slots 1..25 of the first half were never touched.
+  for (int i = 1; i < 26; ++i) EXPECT_EQ(deck[i], i + 1);
+
+  // Block deal: seat s holds slots 5s..5s+4; seat 2 slots 10..14.
+  for (int seat = 0; seat < 4; ++seat) {
+    EXPECT_EQ(s.Hands[seat][kHandCount], 5);
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(s.Hands[seat][k], deck[5 * seat + k - 1]);
+  }
+  EXPECT_EQ(s.DrawIndex, 20);
+  EXPECT_EQ(s.ExtraNumber, deck[51]);
+  for (int i = 52; i < kDeckSlots; ++i) EXPECT_EQ(s.DeckSlots[i], 0);
+  EXPECT_EQ(s.Direction, 1);
+  EXPECT_EQ(s.SpecialDone, 1);
+
+  // The deal is shown card by card from the seat after the dealer, five passes.
+  std::vector<std::string> dealt;
+  for (const auto& call : view.calls) {
+    if (call.rfind("DealCardTo", 0) == 0) dealt.push_back(call);
+  }
+  ASSERT_EQ(dealt.size(), 20U);
+  EXPECT_EQ(dealt[0], "DealCardTo 3 1");
+  EXPECT_EQ(dealt[3], "DealCardTo 2 1");
+  EXPECT_EQ(dealt[19], "DealCardTo 2 5");
+  EXPECT_EQ(view.Count("PlaySound 6"), 20);
+  EXPECT_EQ(view.calls.front(), "EnablePlayModeMenu 0");
+  EXPECT_EQ(view.calls.back(), "EnablePlayModeMenu 1");
+  EXPECT_TRUE(view.Has("ShowCard 11 " + std::to_string(s.Hands[2][5])));
+  EXPECT_TRUE(view.Has("ShowCard 39 " + std::to_string(s.DeckSlots[20])));
+}
+
+TEST(Dealing, DealerOutsideTheTableIsAnInternalError) {
+  Piruk930 s = Table(4);
+  RecordingView view;
+  ScriptedRandom random;
+  const FixedClock clock = ChristmasEve();
+  EXPECT_FALSE(ShuffleAndDeal(s, view, random, clock));
+  EXPECT_TRUE(view.Has("InternalError 3"));
+  EXPECT_EQ(random.Taken(), 0U);
+}
+
+// Deals, then gives the dealer 3, 4, 5, 6 and a 9 with a 9 on the deck.
+Piruk930 InitialMatchTable(int dealer, int finish_means) {
+  Piruk930 s = Table(dealer);
+  s.settings.FinishMeans = static_cast<int16_t>(finish_means);
+  RecordingView view;
+  StandardRandom random(1);
+  const FixedClock clock = ChristmasEve();
+  EXPECT_TRUE(ShuffleAndDeal(s, view, random, clock));
+  SetHand(s, dealer, {H(3), S(4), D(5), C(6), H(9)});
+  s.DeckSlots[s.DrawIndex] = S(9);
+  return s;
+}
+
+TEST(Dealing, InitialMatchDependsOnTheDealerAndTheRules) {
+  struct Case {
+    int dealer, finish_means;
+    bool match;
+  };
+  const Case cases[] = {
+      {1, 0, true},  {1, 1, false}, {1, 2, true},  {1, 3, false}, {1, 4, false},
+      {0, 0, true},  {0, 1, false}, {0, 2, true},  {0, 3, true},  {0, 4, true},
+  };
+  for (const auto& c : cases) {
+    Piruk930 s = InitialMatchTable(c.dealer, c.finish_means);
+    RecordingView view;
+    ScriptedRandom random({0.5F, 0.5F, 0.5F});
+    ChooseInitialCard(s, view, random);
+    EXPECT_EQ(s.DealerChoice == "E", c.match) << c.dealer << " " << c.finish_means;
+    EXPECT_EQ(s.DiscardIndex, 54);
+    EXPECT_EQ(s.TurnOver, 1);
+    if (c.match) {
+      EXPECT_EQ(s.DrawIndex, 20) << "no card is turned";
+      EXPECT_EQ(view.Has("Pause 10"), c.dealer == 0);
+    }
+  }
+}
+
+TEST(Dealing, ComputerDealerTurnsTheOtherCard) {
+  struct Case {
+    std::vector<float> draws;
+    const char* choice;
+  };
+  // Own 9 against an offered 4: the dealer takes the lower card, whatever r3.
+  const Case cases[] = {{{0.5F, 0.5F, 0.5F}, "B"}, {{0.5F, 0.5F, 0.05F}, "B"}};
+  for (const auto& c : cases) {
+    Piruk930 s = InitialMatchTable(2, 0);
+    s.DeckSlots[s.DrawIndex] = S(4);
+    const int16_t own = s.Hands[2][5];
+    RecordingView view;
+    ScriptedRandom random(c.draws);
+    ChooseInitialCard(s, view, random);
+    EXPECT_EQ(s.DealerChoice, c.choice);
+    EXPECT_EQ(s.Hands[2][5], S(4)) << "the deck card was taken";
+    EXPECT_EQ(s.TopDiscard, own);
+    EXPECT_EQ(s.DeckSlots[53], own);
+    EXPECT_EQ(s.DrawIndex, 21);
+    EXPECT_EQ(s.HandPhase, 0);
+  }
+  Piruk930 s = InitialMatchTable(2, 0);
+  s.DeckSlots[s.DrawIndex] = S(12);
+  RecordingView view;
+  ScriptedRandom random({0.5F, 0.5F, 0.5F});
+  ChooseInitialCard(s, view, random);
+  EXPECT_EQ(s.DealerChoice, "A");
+  EXPECT_EQ(s.TopDiscard, S(12));
+  EXPECT_EQ(s.Hands[2][5], H(9));
+}
+
+TEST(Dealing, UserDealerPicksOneOfTheTwoCards) {
+  struct Case {
+    int pick;
+    const char* choice;
+    int16_t kept, turned;
+    int phase;
+  };
+  const Case cases[] = {
+      {3, "", H(9), 0, 1},  // a hand card: the choice stays pending
+      {11, "B", H(9), S(4), 2},
+      {39, "A", S(4), H(9), 2},
+  };
+  for (const auto& c : cases) {
+    Piruk930 s = InitialMatchTable(0, 0);
+    s.DeckSlots[s.DrawIndex] = S(4);
+    RecordingView view;
+    ScriptedRandom random;
+    ChooseInitialCard(s, view, random);
+    ASSERT_EQ(s.HandPhase, 1);
+    ASSERT_TRUE(s.DealerChoice.empty());
+    s.UserPick = static_cast<int16_t>(c.pick);
+    ChooseInitialCard(s, view, random, c.pick);
+    EXPECT_EQ(s.DealerChoice, c.choice);
+    EXPECT_EQ(s.Hands[0][5], c.kept);
+    EXPECT_EQ(s.TopDiscard, c.turned);
+    EXPECT_EQ(s.HandPhase, c.phase);
+    EXPECT_EQ(s.DrawIndex, c.turned == 0 ? 20 : 21);
+    if (c.turned != 0) {
+      EXPECT_TRUE(view.Has("ShowCard 5 " + std::to_string(c.kept)));
+    }
+  }
+}
+
+TEST(Dealing, StartHandCountsHandsAndStopsAfterTheLast) {
+  Piruk930 s = Table(1);
+  s.settings.NumberOfGames = 2;
+  s.settings.KeyGuideDisplay = 1;
+  RecordingView view;
+  StandardRandom random;
+  const FixedClock clock = ChristmasEve();
+  EXPECT_TRUE(StartHand(s, view, random, clock));
+  EXPECT_EQ(s.HandNumber, 1);
+  EXPECT_TRUE(view.Has("SetTitle ぴるく  －1回め－"));
+  EXPECT_TRUE(view.Has("ShowHandKeyGuides 1"));
+  EXPECT_TRUE(view.Has("ShowLabel 4 J"));
+  s.AutoPlay = 1;
+  EXPECT_TRUE(StartHand(s, view, random, clock));
+  EXPECT_TRUE(view.Has("SetTitle ぴるく  －2回め－  [自動実行モード]"));
+  EXPECT_FALSE(StartHand(s, view, random, clock));
+  EXPECT_FALSE(StartHand(s, view, random, clock));
+  EXPECT_EQ(s.HandNumber, 3);
+
+  // A count out of range in the settings plays the repaired number of hands.
+  Piruk930 t = Table(1);
+  t.settings.NumberOfGames = 300;
+  int dealt = 0;
+  while (StartHand(t, view, random, clock)) ++dealt;
+  EXPECT_EQ(dealt, 8);
+}
+
+}  // namespace
+}  // namespace winpiruk

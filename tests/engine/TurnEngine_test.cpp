@@ -1,0 +1,319 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/Engine.h"
+#include "tests/engine/RecordingView.h"
+#include "tests/engine/TableBuilder.h"
+
+namespace winpiruk {
+namespace {
+
+using namespace winpiruk::testing;
+
+// A table where the computer seats can never call: their sums are above 13.
+TableSpec Spec(std::vector<int16_t> user, int16_t top) {
+  TableSpec spec;
+  spec.hands[0] = std::move(user);
+  spec.hands[1] = {D(10), D(11)};
+  spec.hands[2] = {D(12), D(13)};
+  spec.hands[3] = {C(10), C(11)};
+  spec.top = top;
+  return spec;
+}
+
+// Runs a pick through the turn handler with the computer seats moving on
+// real random numbers, and keeps the table as it stood when seat 1 first
+// got the turn arrow.
+struct Harness {
+  explicit Harness(Piruk930 table) : s(std::move(table)), real(99), engine(s, view, random, clock) {
+    random.FallBackTo(&real);
+    view.on_call = [this](const std::string& call) {
+      if (!at_first_computer && (call == "ShowArrow 1" || call == "ShowArrow 3")) at_first_computer = s;
+    };
+  }
+  void Pick(int pick) {
+    s.UserPick = static_cast<int16_t>(pick);
+    engine.PlayTurn();
+  }
+  Piruk930 s;
+  RecordingView view;
+  ScriptedRandom random;
+  StandardRandom real;
+  FixedClock clock;
+  Engine engine;
+  std::optional<Piruk930> at_first_computer;
+};
+
+TEST(TurnEngine, OnlyMatchingCardsArePlayable) {
+  struct Case {
+    int pick;
+    bool taken;
+  };
+  const Case cases[] = {{1, true}, {2, true}, {3, false}, {5, false}, {11, false}, {39, false}};
+  for (const auto& c : cases) {
+    Harness h(BuildTable(Spec({S(7), H(2), S(8), C(13)}, H(7))));
+    h.Pick(c.pick);
+    if (!c.taken) {
+      EXPECT_EQ(h.s.UserPick, 0);
+      EXPECT_EQ(h.s.AwaitingUser, 1);
+      EXPECT_EQ(h.s.Hands[0][kHandCount], 4);
+      EXPECT_EQ(h.s.DiscardIndex, 54);
+      EXPECT_FALSE(h.at_first_computer);
+      continue;
+    }
+    ASSERT_TRUE(h.at_first_computer) << c.pick;
+    const Piruk930& t = *h.at_first_computer;
+    EXPECT_EQ(t.DeckSlots[54], c.pick == 1 ? S(7) : H(2));
+    EXPECT_EQ(t.Hands[0][kHandCount], 3);
+    EXPECT_EQ(t.Hands[0][4], 0);
+    EXPECT_EQ(t.PenaltyPending, c.pick == 2 ? 2 : 0);
+    EXPECT_TRUE(h.view.Has("HideCard " + std::to_string(c.pick)));
+  }
+}
+
+TEST(TurnEngine, PenaltyIsDrawnOrPassedOn) {
+  struct Case {
+    std::vector<int16_t> hand;
+    int pick;
+    int count_after, pending_after;
+    bool overflow;
+  };
+  const Case cases[] = {
+      {{S(7), H(3), C(4)}, 2, 7, 0, false},                                // playable card: draws 4
+      {{S(7), H(3), C(4)}, 99, 7, 0, false},                               // the draw pile: the same
+      {{S(2), H(3)}, 1, 1, 6, false},                                      // penalty card passes it on
+      {{H(3), C(4), C(5), C(6), D(3), D(4), D(5)}, 1, 10, 1, true},       // stopped at ten cards
+  };
+  for (const auto& c : cases) {
+    TableSpec spec = Spec(c.hand, H(2));
+    Piruk930 table = BuildTable(spec);
+    table.PenaltyPending = 4;
+    Harness h(table);
+    h.Pick(c.pick);
+    if (c.overflow) {
+      EXPECT_EQ(h.s.HandEndCode, kEndCardOver);
+      EXPECT_EQ(h.s.CurrentSeat, 0);
+      EXPECT_EQ(h.s.Hands[0][kHandCount], 10);
+      EXPECT_EQ(h.s.PenaltyPending, c.pending_after);
+      EXPECT_TRUE(h.view.Has("PlaySound 3"));
+      EXPECT_EQ(h.view.hand_results, 1);
+      continue;
+    }
+    ASSERT_TRUE(h.at_first_computer);
+    EXPECT_EQ(h.at_first_computer->Hands[0][kHandCount], c.count_after);
+    EXPECT_EQ(h.at_first_computer->PenaltyPending, c.pending_after);
+  }
+}
+
+TEST(TurnEngine, DrawingTheTenthCardEndsTheHand) {
+  Harness h(BuildTable(Spec({S(1), S(2), S(3), S(4), S(5), S(6), S(8), S(9), S(10)}, H(7))));
+  h.Pick(99);
+  EXPECT_EQ(h.s.HandEndCode, kEndCardOver);
+  EXPECT_EQ(h.s.CurrentSeat, 0);
+  EXPECT_EQ(h.s.DrewThisTurn, 0);
+  EXPECT_FALSE(h.at_first_computer);
+}
+
+TEST(TurnEngine, LastCardUnderEachWayOfGoingOut) {
+  struct Case {
+    int finish_means;
+    std::deque<bool> answers;
+    bool asked, finished;
+  };
+  const Case cases[] = {
+      {0, {}, false, false}, {1, {}, false, false}, {4, {}, false, false},
+      {2, {false}, true, false}, {3, {false}, true, false},
+      {2, {true}, true, true}, {3, {true}, true, true},
+  };
+  for (const auto& c : cases) {
+    Piruk930 table = BuildTable(Spec({S(7)}, H(7)));
+    table.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
+    Harness h(table);
+    h.view.answers = c.answers;
+    h.Pick(1);
+    EXPECT_EQ(h.view.Has("Ask 1 yes") || h.view.Has("Ask 1 no"), c.asked) << c.finish_means;
+    if (c.finished) {
+      EXPECT_EQ(h.s.HandEndCode, kEndDiscardFinish);
+      EXPECT_EQ(h.s.Winner, 0);
+      EXPECT_EQ(h.s.Hands[0][kHandCount], 0);
+      EXPECT_EQ(h.s.Hands[0][1], S(7));
+      EXPECT_EQ(h.s.DiscardIndex, 54);
+      EXPECT_TRUE(h.view.Has("PlaySound 4"));
+    } else {
+      EXPECT_EQ(h.s.Hands[0][kHandCount], 1);
+      EXPECT_EQ(h.s.AwaitingUser, 1);
+      EXPECT_EQ(h.s.UserPick, 0);
+      EXPECT_EQ(h.s.HandEndCode, 0);
+    }
+  }
+}
+
+TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
+  // Three cards under mode 0: the prompt, then the draw pile ends the turn
+  // without a card.
+  {
+    Piruk930 table = BuildTable(Spec({S(8), D(3), C(4)}, H(8)));
+    table.settings.MoreDropCardMode = 0;
+    Harness h(table);
+    h.Pick(1);
+    EXPECT_EQ(h.s.TurnPhase, 2);
+    EXPECT_EQ(h.view.LabelText(TableLabel::Countdown), "さらに捨てる？");
+    EXPECT_FALSE(h.at_first_computer);
+    const int draw_index = h.s.DrawIndex;
+    h.Pick(99);
+    ASSERT_TRUE(h.at_first_computer);
+    EXPECT_EQ(h.at_first_computer->Hands[0][kHandCount], 2);
+    EXPECT_EQ(h.at_first_computer->DrawIndex, draw_index);
+    EXPECT_EQ(h.at_first_computer->DrewThisTurn, 0);
+  }
+  // Under mode 1 the draw pile is refused and any card may follow.
+  {
+    Harness h(BuildTable(Spec({S(8), D(3), C(4)}, H(8))));
+    h.Pick(1);
+    EXPECT_EQ(h.view.LabelText(TableLabel::Countdown), "もう一枚捨てて");
+    h.Pick(99);
+    EXPECT_EQ(h.s.TurnPhase, 2);
+    EXPECT_FALSE(h.at_first_computer);
+    h.Pick(2);  // the 4 of clover matches nothing
+    ASSERT_TRUE(h.at_first_computer);
+    EXPECT_EQ(h.at_first_computer->DeckSlots[55], C(4));
+    EXPECT_EQ(h.at_first_computer->Hands[0][kHandCount], 1);
+  }
+  // Two cards: an ordinary card under mode 0, refused under mode 1.
+  for (const int mode : {0, 1}) {
+    Piruk930 table = BuildTable(Spec({S(8), D(3)}, H(8)));
+    table.settings.MoreDropCardMode = static_cast<int16_t>(mode);
+    Harness h(table);
+    h.Pick(1);
+    if (mode == 0) {
+      ASSERT_TRUE(h.at_first_computer);
+      EXPECT_EQ(h.at_first_computer->DeckSlots[54], S(8));
+      EXPECT_EQ(h.at_first_computer->TurnPhase, 1);
+    } else {
+      EXPECT_FALSE(h.at_first_computer);
+      EXPECT_EQ(h.s.Hands[0][kHandCount], 2);
+    }
+  }
+}
+
+TEST(TurnEngine, SpecialCardsMoveTheTurn) {
+  // Reverse by the user: seat 3 moves next.
+  {
+    Harness h(BuildTable(Spec({S(9), D(3)}, H(9))));
+    h.Pick(1);
+    ASSERT_TRUE(h.at_first_computer);
+    EXPECT_EQ(h.at_first_computer->CurrentSeat, 3);
+    EXPECT_EQ(h.at_first_computer->Direction, -1);
+  }
+  // Skip by the user: seat 2, never seat 0.
+  {
+    Harness h(BuildTable(Spec({S(1), D(3)}, H(1))));
+    h.Pick(1);
+    const auto first = std::find_if(h.view.calls.begin(), h.view.calls.end(),
+                                    [](const std::string& call) { return call.rfind("ShowArrow", 0) == 0; });
+    ASSERT_NE(first, h.view.calls.end());
+    EXPECT_EQ(*first, "ShowArrow 2");
+  }
+  // Skip by seat 2 lands on the user in both directions.
+  for (const int direction : {1, -1}) {
+    TableSpec spec = Spec({D(3), D(4)}, H(1));
+    spec.hands[2] = {S(1), C(12), C(13)};
+    Piruk930 table = BuildTable(spec);
+    table.Direction = static_cast<int16_t>(direction);
+    table.CurrentSeat = 2;
+    table.AwaitingUser = 0;
+    RecordingView view;
+    ScriptedRandom random({0.0F, 0.0F, 0.0F});
+    FixedClock clock;
+    Engine engine(table, view, random, clock);
+    EXPECT_EQ(engine.RunComputerSeats(), kMoveUserTurn);
+    EXPECT_EQ(table.CurrentSeat, 0);
+    EXPECT_EQ(table.HandPhase, 2);
+    EXPECT_EQ(table.TurnPhase, 1);
+    EXPECT_EQ(table.DeckSlots[54], S(1));
+    EXPECT_EQ(table.Hands[2][kHandCount], 2);
+    EXPECT_EQ(random.Left(), 0U);
+    EXPECT_EQ(view.calls.back(), "ShowArrow 0");
+  }
+}
+
+TEST(TurnEngine, TheDeckRunsOutAndThePileIsDrawnAgain) {
+  TableSpec spec = Spec({D(3), D(4)}, S(3));
+  Piruk930 table = BuildTable(spec);
+  // Every undrawn card but the 2 of clover has been played; the last one
+  // played is the 5 of hearts.
+  std::vector<int16_t> undrawn(table.DeckSlots.begin() + table.DrawIndex, table.DeckSlots.begin() + 52);
+  undrawn.erase(std::remove(undrawn.begin(), undrawn.end(), C(2)), undrawn.end());
+  undrawn.erase(std::remove(undrawn.begin(), undrawn.end(), H(5)), undrawn.end());
+  undrawn.push_back(H(5));
+  for (int i = 0; i < 52; ++i) table.DeckSlots[i] = 0;
+  for (const int16_t code : undrawn) table.DeckSlots[table.DiscardIndex++] = code;
+  table.DeckSlots[51] = C(2);
+  table.DrawIndex = 51;
+  table.TopDiscard = H(5);
+  table.settings.ExtraCardEnable = 1;
+  Harness h(table);
+  std::optional<Piruk930> after_seat_one;
+  h.view.on_call = [&](const std::string& call) {
+    if (!after_seat_one && call == "ShowHand 1") after_seat_one = h.s;
+  };
+  h.Pick(99);
+  ASSERT_TRUE(after_seat_one);
+  const Piruk930& t = *after_seat_one;
+  EXPECT_EQ(t.Hands[0][3], C(2));
+  EXPECT_EQ(t.Hands[1][3], S(3)) << "seat 1 drew the initial card";
+  EXPECT_EQ(t.DrawIndex, 54);
+  EXPECT_EQ(t.DiscardIndex, 1);
+  EXPECT_EQ(t.ExtraNumber, 5);
+  const int message = h.view.IndexOf("ShowLabel 1 場札を再度使います.");
+  ASSERT_GE(message, 0);
+  EXPECT_EQ(h.view.calls[message + 1], "Pause 30");
+  EXPECT_EQ(h.view.calls[message + 2], "HideLabel 1");
+  EXPECT_TRUE(h.view.Has("ShowLabel 3 ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
+  EXPECT_TRUE(h.view.Has("ShowCard 39 5"));
+}
+
+TEST(TurnEngine, SpeedPauseFollowsSpeedAndJudgment) {
+  struct Case {
+    int speed, judgment, units;
+  };
+  const Case cases[] = {{0, 1, 10}, {1, 1, 4}, {2, 1, 2}, {3, 1, 0}, {0, 0, 0}, {2, 0, 0}, {9, 1, 10}};
+  for (const auto& c : cases) {
+    Settings settings = DefaultSettings("");
+    settings.GameSpeed = static_cast<int16_t>(c.speed);
+    settings.AutoJudgment = static_cast<int16_t>(c.judgment);
+    EXPECT_EQ(SpeedPauseUnits(settings), c.units) << c.speed << " " << c.judgment;
+    Piruk930 table = BuildTable(Spec({S(7), D(3)}, H(7)));
+    table.settings = settings;
+    table.settings.NumberOfGames = 1;
+    Harness h(table);
+    h.Pick(1);
+    EXPECT_EQ(h.view.Count("SpeedPause"), c.units == 0 ? 0 : h.view.Count("ShowArrow"));
+    if (c.units != 0) {
+      EXPECT_TRUE(h.view.Has("SpeedPause " + std::to_string(c.units)));
+    }
+  }
+}
+
+TEST(TurnEngine, ComputerSeatsThatCannotMoveAreAnInternalError) {
+  Piruk930 table = BuildTable(Spec({S(7)}, H(7)));
+  table.CurrentSeat = 0;
+  RecordingView view;
+  ScriptedRandom random;
+  FixedClock clock;
+  Engine engine(table, view, random, clock);
+  EXPECT_EQ(engine.RunComputerSeats(), kMoveNotComputerSeat);
+
+  Piruk930 bad;
+  bad.settings = DefaultSettings("");
+  bad.Dealer = 7;
+  Engine dealer_error(bad, view, random, clock);
+  dealer_error.PlayTurn();
+  EXPECT_TRUE(view.Has("InternalError 3"));
+  EXPECT_TRUE(dealer_error.Failed());
+  EXPECT_EQ(bad.EngineRunning, 0);
+}
+
+}  // namespace
+}  // namespace winpiruk

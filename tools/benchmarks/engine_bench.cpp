@@ -1,0 +1,157 @@
+// The engine's hot paths: the deal, a computer seat's decision and the call
+// check. Each also reports the heap allocations it made per call (none
+// expected).
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "engine/Calls.h"
+#include "engine/Cards.h"
+#include "engine/Clock.h"
+#include "engine/ComputerPlayer.h"
+#include "engine/Dealing.h"
+#include "engine/Random.h"
+#include "engine/TableView.h"
+
+// The replaced global allocation functions below pair malloc with free; the
+// compiler cannot see that the benchmark library's inlined calls use them.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+namespace {
+
+std::atomic<long long> g_allocations{0};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  g_allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace winpiruk {
+namespace {
+
+class NullView final : public TableView {
+ public:
+  void ShowCard(int, int) override {}
+  void HideCard(int) override {}
+  void HideSeatCard(int, int) override {}
+  void ShowHand(int) override {}
+  void DealCardTo(int, int) override {}
+  void ShowDrawPile(bool) override {}
+  void ShowDrawAnimation() override {}
+  void ClearTable() override {}
+  void ShowHandKeyGuides(bool) override {}
+  void ShowArrow(int) override {}
+  void ShowCallBanner() override {}
+  void ShowCounterCallBanner() override {}
+  void ShowLabel(TableLabel, std::string_view) override {}
+  void HideLabel(TableLabel) override {}
+  std::string LabelText(TableLabel) const override { return {}; }
+  void SetTitle(std::string_view) override {}
+  void ShowScores() override {}
+  void ApplyLabelColours() override {}
+  void EnablePlayModeMenu(bool) override {}
+  void CheckPlayMode(bool) override {}
+  void PlaySound(Sound) override {}
+  void StopMusic() override {}
+  void RestartMusic() override {}
+  bool Ask(Question) override { return false; }
+  void Tell(Notice) override {}
+  void InternalError(int) override {}
+  void Pause(int) override {}
+  void SpeedPause(int) override {}
+  void WaitForClaim(int) override {}
+  void StartTimer() override {}
+  void StopTimer() override {}
+  void ShowHandResult() override {}
+  SettlementOutcome ShowSettlement() override { return SettlementOutcome::EndProgram; }
+  void ShowMemberDecision() override {}
+};
+
+class TickingClock final : public Clock {
+ public:
+  TimeOfDay Now() const override {
+    ++t_;
+    return TimeOfDay{2026, 12, static_cast<int>(t_ / 60 % 60), static_cast<int>(t_ % 60)};
+  }
+
+ private:
+  mutable long t_ = 0;
+};
+
+void ReportAllocations(benchmark::State& state, long long before) {
+  state.counters["allocs_per_call"] =
+      benchmark::Counter(static_cast<double>(g_allocations.load() - before), benchmark::Counter::kAvgIterations);
+}
+
+void BM_ShuffleAndDeal(benchmark::State& state) {
+  Piruk930 s;
+  s.settings = DefaultSettings("");
+  s.Dealer = 1;
+  NullView view;
+  StandardRandom random;
+  TickingClock clock;
+  const long long before = g_allocations.load();
+  for (auto _ : state) {
+    ShuffleAndDeal(s, view, random, clock);
+    benchmark::DoNotOptimize(s.DeckSlots.data());
+  }
+  ReportAllocations(state, before);
+}
+BENCHMARK(BM_ShuffleAndDeal);
+
+// A computer seat with several playable cards on a dealt table.
+void BM_ChooseComputerMove(benchmark::State& state) {
+  Piruk930 s;
+  s.settings = DefaultSettings("");
+  s.TopDiscard = 7;  // 7 of hearts
+  const int16_t hand[] = {20, 2, 52, 5, 46, 33, 11};
+  for (int k = 0; k < 7; ++k) s.Hands[1][k + 1] = hand[k];
+  s.Hands[1][kHandCount] = 7;
+  s.Hands[0][kHandCount] = 4;
+  s.Boldness[1] = 2;
+  s.Deduction[1] = 3;
+  StandardRandom random(11);
+  const long long before = g_allocations.load();
+  for (auto _ : state) {
+    s.PenaltyPending = 0;
+    s.TurnOver = 1;
+    benchmark::DoNotOptimize(ChooseComputerMove(s, random, 1));
+  }
+  ReportAllocations(state, before);
+}
+BENCHMARK(BM_ChooseComputerMove);
+
+// The call check after a computer discard that nobody can call, with every
+// seat's numbers up to date: the common case.
+void BM_CheckCallsOnComputerDiscard(benchmark::State& state) {
+  Piruk930 s;
+  s.settings = DefaultSettings("");
+  s.settings.FinishMeans = 4;
+  s.settings.AceAliasJack = 1;
+  const int16_t hands[4][5] = {{1, 15, 30, 44, 9}, {3, 4, 5, 6, 7}, {12, 13, 25, 26, 38}, {2, 10, 22, 35, 48}};
+  for (int seat = 0; seat < 4; ++seat) {
+    for (int k = 0; k < 5; ++k) s.Hands[seat][k + 1] = hands[seat][k];
+    s.Hands[seat][kHandCount] = 5;
+    RecomputeCallNumbers(s.Hands[seat]);
+  }
+  s.CurrentSeat = 1;
+  s.TopDiscard = 50;  // Q of clover: 12
+  NullView view;
+  const long long before = g_allocations.load();
+  for (auto _ : state) {
+    s.Hands[1][kHandCount] = 5;
+    benchmark::DoNotOptimize(CheckCallsOnComputerDiscard(s, view));
+  }
+  ReportAllocations(state, before);
+}
+BENCHMARK(BM_CheckCallsOnComputerDiscard);
+
+}  // namespace
+}  // namespace winpiruk
