@@ -29,6 +29,7 @@
 #include "ui/Form8.h"
 #include "ui/HelpWindow.h"
 #include "ui/Music.h"
+#include "ui/Sound.h"
 #include "ui/TablePicture.h"
 #include "windows/ModalAnswer.h"
 
@@ -462,6 +463,26 @@ class TestAppearanceWindows : public QObject {
     QCOMPARE(music.Mode(), SequencerMode::Stopped);
     QTest::qWait(50);
     QCOMPARE(ended.count(), 1);  // a stop is not an ending
+  }
+
+  void effectsAndMusicShareTheAudioDevice() {
+    state_.settings.SoundMode = 1;
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmCount = 1;
+    const std::string card = paths_.program_directory + "/WP_CARD.WAV";
+    EffectPlayer effects;
+    QVERIFY(effects.PlayEffect(card, true) != 0);
+    {
+      auto effects_later = std::make_unique<EffectPlayer>();
+      winpiruk::Music music(state_);
+      music.OpenMusic();
+      music.PlayMusic();
+      QVERIFY(effects_later->PlayEffect(card, true) != 0);
+      // One holder letting go leaves the device to the others.
+      effects_later.reset();
+      QCOMPARE(music.Mode(), SequencerMode::Playing);
+    }
+    QVERIFY(effects.PlayEffect(card, true) != 0);
   }
 
   void musicPassesOverAMissingPieceWithAMessage() {
