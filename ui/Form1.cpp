@@ -30,6 +30,10 @@
 #include "scoring/windows/Form3.h"
 #include "scoring/windows/Form4.h"
 #include "ui/Captions.h"
+#include "ui/Form12.h"
+#include "ui/Form13.h"
+#include "ui/Form16.h"
+#include "ui/Form8.h"
 #include "ui/HelpWindow.h"
 #include "ui/Messages.h"
 #include "ui/Pacing.h"
@@ -114,7 +118,8 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
       state_(state),
       paths_(paths),
       pictures_(state.settings,
-                [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); }) {
+                [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); }),
+      music_(state) {
   setObjectName(QStringLiteral("Form1"));
   setFocusPolicy(Qt::StrongFocus);
   BuildMenus();
@@ -136,6 +141,11 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
 }
 
 void Form1::WireWindows() {
+  music_.OpenMusic();
+  ConnectMusicControls(music_, this, BGMC, Pause, Next, Back, Picture[41]);
+  view_->stop_music = [this] { music_.StopMusic(); };
+  view_->restart_music = [this] { music_.PlayMusic(); };
+  connect(Label[3], &TableText::clicked, this, &Form1::Label3_Click);
   before_end = [this] {
     if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
   };
@@ -236,11 +246,7 @@ void Form1::BuildMenus() {
   KeyAssign->setCheckable(true);
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
 
-  // Commands whose windows the program does not have yet stay visibly
-  // disabled rather than doing nothing.
-  for (QAction* pending : {SettingC, SettingB, SeetingA, SettingK}) {
-    pending->setEnabled(false);
-  }
+  // The music menu follows the music's ready state.
   BGMC->menuAction()->setEnabled(false);
 
   connect(NewGame, &QAction::triggered, this, &Form1::NewGame_Click);
@@ -255,6 +261,10 @@ void Form1::BuildMenus() {
   connect(Member, &QAction::triggered, this, &Form1::Member_Click);
   connect(SetSave, &QAction::triggered, this, &Form1::SetSave_Click);
   connect(SetLoad, &QAction::triggered, this, &Form1::SetLoad_Click);
+  connect(SettingC, &QAction::triggered, this, &Form1::SettingC_Click);
+  connect(SettingB, &QAction::triggered, this, &Form1::SettingB_Click);
+  connect(SeetingA, &QAction::triggered, this, &Form1::SeetingA_Click);
+  connect(SettingK, &QAction::triggered, this, &Form1::SettingK_Click);
 }
 
 void Form1::BuildTable() {
@@ -555,6 +565,43 @@ void Form1::Setting_Click() {
     view_->HideLabel(TableLabel::Countdown);
   }
   QApplication::processEvents();
+}
+
+void Form1::SettingC_Click() {
+  if (OpenTextColourSettings(this, state_, paths_)) ApplyLabelColours();
+  QApplication::processEvents();
+}
+
+void Form1::SettingB_Click() {
+  OpenBackgroundSettings(this, state_, paths_, [this] {
+    if (state_.settings.GameWallPaper.empty()) {
+      picture_source_ = QPixmap();
+      table_->update();
+      return true;
+    }
+    return LoadPictureSource(QString::fromStdString(state_.settings.GameWallPaper));
+  });
+  QApplication::processEvents();
+}
+
+void Form1::SeetingA_Click() {
+  OpenSoundSettings(this, state_, paths_, music_);
+  QApplication::processEvents();
+}
+
+void Form1::SettingK_Click() {
+  if (OpenCardSettings(this, state_, paths_)) {
+    if (state_.HandPhase != 0) {
+      for (int seat = 0; seat < kSeats; ++seat) view_->ShowHand(seat);
+    }
+    LoadCardBacks();
+  }
+  QApplication::processEvents();
+}
+
+void Form1::Label3_Click() {
+  // The top seat's name opens the card settings too, without the redraw.
+  OpenCardSettings(this, state_, paths_);
 }
 
 void Form1::FollowSettings() {

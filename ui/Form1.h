@@ -14,6 +14,7 @@
 #include "engine/Piruk930.h"
 #include "engine/Random.h"
 #include "ui/CardPictures.h"
+#include "ui/Music.h"
 #include "ui/Sound.h"
 #include "ui/TableLayout.h"
 #include "ui/TablePicture.h"
@@ -90,6 +91,7 @@ class Form1 : public QMainWindow {
   QtTableView& view() { return *view_; }
   CardPictures& pictures() { return pictures_; }
   EffectPlayer& effects() { return effects_; }
+  Music& music() { return music_; }
   TableArea* table() { return table_; }
   const TableLayout& table_layout() const { return layout_; }
   // Twips to pixels of the table area.
@@ -168,6 +170,11 @@ class Form1 : public QMainWindow {
   void Setting_Click();
   void SetSave_Click();
   void SetLoad_Click();
+  void SettingC_Click();
+  void SettingB_Click();
+  void SeetingA_Click();
+  void SettingK_Click();
+  void Label3_Click();
   // The table follows changed settings: colours, places, open cards, picture.
   void FollowSettings();
   // The back design changed: the draw pile and the computer seats' rows.
@@ -185,6 +192,7 @@ class Form1 : public QMainWindow {
   TableLayout layout_;
   CardPictures pictures_;
   EffectPlayer effects_;
+  Music music_;
   StandardRandom random_;
   SystemClock clock_;
   std::unique_ptr<QtTableView> view_;

@@ -237,6 +237,8 @@ void QtTableView::ShowArrow(int seat) {
   window_.ArrowPicture->setGeometry(Form1::PixelRect(window_.table_layout().arrow[seat]));
   window_.ArrowPicture->show();
   arrow_seat_ = seat;
+  // A piece that has ended is followed by the next at a change of turn.
+  window_.music().CheckMusic();
 }
 
 void QtTableView::ShowBanner(bool counter_call) {

@@ -10,33 +10,23 @@ void EffectPlayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const { Mix_FreeCh
 EffectPlayer::EffectPlayer() = default;
 
 EffectPlayer::~EffectPlayer() {
-  if (!opened_) return;
+  if (!device_ || !device_->IsOpen()) return;
   Mix_HaltChannel(-1);
   chunks_.clear();
-  Mix_CloseAudio();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool EffectPlayer::Open() {
-  if (tried_) return opened_;
-  tried_ = true;
-  // SDL would otherwise take over SIGINT and SIGTERM from the program.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  auto try_driver = [this](const char* driver) {
-    if (driver != nullptr) SDL_SetHint(SDL_HINT_AUDIODRIVER, driver);
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
-      return false;
-    }
-    const char* name = SDL_GetCurrentAudioDriver();
-    driver_ = name != nullptr ? name : "";
-    Mix_AllocateChannels(16);
-    return true;
-  };
-  // Without a sound device the game plays silently through the dummy driver.
-  opened_ = try_driver(nullptr) || try_driver("dummy");
-  return opened_;
+  if (!device_) {
+    // The device is opened on the first effect, shared with the music.
+    device_ = std::make_unique<AudioDevice>();
+    if (device_->IsOpen()) Mix_AllocateChannels(16);
+  }
+  return device_->IsOpen();
+}
+
+const std::string& EffectPlayer::Driver() const {
+  static const std::string kNone;
+  return device_ ? device_->Driver() : kNone;
 }
 
 int EffectPlayer::PlayEffect(const std::string& path, bool sound_on) {

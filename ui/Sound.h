@@ -5,6 +5,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "ui/AudioDevice.h"
+
 struct Mix_Chunk;
 
 namespace winpiruk {
@@ -22,7 +24,7 @@ class EffectPlayer {
   int PlayEffect(const std::string& path, bool sound_on);
   int LastSoundResult() const { return last_result_; }
   // The driver in use ("dummy" when no sound device could be opened).
-  const std::string& Driver() const { return driver_; }
+  const std::string& Driver() const;
 
  private:
   struct ChunkDeleter {
@@ -30,10 +32,9 @@ class EffectPlayer {
   };
   bool Open();
 
-  bool opened_ = false;
-  bool tried_ = false;
-  std::string driver_;
   int last_result_ = 0;
+  // Declared before the chunks, so that they are freed before the device closes.
+  std::unique_ptr<AudioDevice> device_;
   std::unordered_map<std::string, std::unique_ptr<Mix_Chunk, ChunkDeleter>> chunks_;
 };
 

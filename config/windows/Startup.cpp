@@ -76,6 +76,7 @@ std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths) {
   }
   splash.hide();
   main_window->show();
+  main_window->music().PlayMusic();
   return main_window;
 }
 
