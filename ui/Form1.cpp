@@ -40,6 +40,7 @@
 #include "ui/QtSettingsHost.h"
 #include "ui/QtTableView.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -451,10 +452,7 @@ void Form1::StoreBounds() {
 
 void Form1::PlaceAtDesignSize() {
   resize(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips));
-  if (const QScreen* screen = QApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-  }
+  CentreOnScreen(*this);
 }
 
 void Form1::PlaceAtSavedBounds() {

@@ -125,6 +125,7 @@ Form12::Form12(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   AddHelpKey(*this, paths_.program_directory);
 
   SelectItem(TextItem::PlayerNames);
+  adjustSize();
   CentreOnScreen(*this);
 }
 

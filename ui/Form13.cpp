@@ -161,6 +161,7 @@ Form13::Form13(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   AddHelpKey(*this, paths_.program_directory);
 
   resize(760, 620);
+  adjustSize();
   CentreOnScreen(*this);
   resize(760, 620);
 }

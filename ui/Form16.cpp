@@ -102,6 +102,7 @@ Form16::Form16(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   connect(Command3D2, &QPushButton::clicked, this, &Form16::reject);
 
   ShowFrames();
+  adjustSize();
   CentreOnScreen(*this);
 }
 

@@ -165,6 +165,7 @@ Form8::Form8(Piruk930& state, const ProgramPaths& paths, DrawBackground draw, co
   AddHelpKey(*this, paths_.program_directory);
 
   resize(720, 430);
+  adjustSize();
   CentreOnScreen(*this);
   resize(720, 430);
 }

@@ -1,16 +1,11 @@
 #pragma once
-// Modal windows open in the middle of the screen.
-#include <QApplication>
-#include <QScreen>
+// Modal windows open in the middle of the screen they are shown on.
 #include <QWidget>
 
 namespace winpiruk {
 
-inline void CentreOnScreen(QWidget& window) {
-  window.adjustSize();
-  if (const QScreen* screen = QApplication::primaryScreen()) {
-    window.move(screen->availableGeometry().center() - window.rect().center());
-  }
-}
+// Centres the window, frame included, on its screen (the primary screen
+// before it is first shown). The window keeps its size.
+void CentreOnScreen(QWidget& window);
 
 }  // namespace winpiruk

@@ -10,7 +10,7 @@
 
 #include "config/RuleSets.h"
 #include "config/SafeFile.h"
-#include "config/windows/DialogPlacement.h"
+#include "ui/WindowPlacement.h"
 #include "config/windows/RuleSetBrowser.h"
 #include "config/windows/RuleSetWindowLayout.h"
 #include "config/windows/WaitCursor.h"
@@ -52,7 +52,7 @@ Form14::Form14(Piruk930& state, QWidget* parent) : QDialog(parent), state_(state
 
 void Form14::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) CentreOnScreen(this);
+  if (!event->spontaneous()) CentreOnScreen(*this);
 }
 
 void Form14::Text1_Change() {

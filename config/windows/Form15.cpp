@@ -8,7 +8,7 @@
 #include <QTreeView>
 
 #include "config/RuleSets.h"
-#include "config/windows/DialogPlacement.h"
+#include "ui/WindowPlacement.h"
 #include "config/windows/RuleSetBrowser.h"
 #include "config/windows/RuleSetWindowLayout.h"
 #include "config/windows/WaitCursor.h"
@@ -59,7 +59,7 @@ Form15::Form15(Piruk930& state, std::function<void()> refresh_presentation, QWid
 
 void Form15::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) CentreOnScreen(this);
+  if (!event->spontaneous()) CentreOnScreen(*this);
 }
 
 void Form15::File1_Click(const QString& name) {

@@ -19,7 +19,7 @@
 
 #include "config/NumberText.h"
 #include "config/SettingsStore.h"
-#include "config/windows/DialogPlacement.h"
+#include "ui/WindowPlacement.h"
 #include "config/windows/Form14.h"
 #include "config/windows/Form15.h"
 #include "ui/Captions.h"
@@ -531,7 +531,7 @@ bool Form7::eventFilter(QObject* watched, QEvent* event) {
 
 void Form7::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) CentreOnScreen(this);
+  if (!event->spontaneous()) CentreOnScreen(*this);
 }
 
 RuleWindowResult OpenRuleSettings(QWidget* parent, Piruk930& state, const ProgramPaths& paths, RuleWindowHooks hooks) {

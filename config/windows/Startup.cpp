@@ -12,19 +12,9 @@
 #include "ui/Form1.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
-namespace {
-
-void CentreOnScreen(QWidget& window) {
-  if (const QScreen* screen = QApplication::primaryScreen()) {
-    window.adjustSize();
-    window.move(screen->availableGeometry().center() - window.rect().center());
-  }
-}
-
-}  // namespace
-
 int16_t CalibrateSpeedCount() {
   constexpr int kUnitMs = 100;
   QElapsedTimer clock;
@@ -45,6 +35,7 @@ std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths) {
 
   Form9 splash;
   splash.setCursor(Qt::WaitCursor);
+  splash.adjustSize();
   CentreOnScreen(splash);
   splash.show();
   splash.repaint();

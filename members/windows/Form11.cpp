@@ -13,6 +13,7 @@
 #include "members/PointsText.h"
 #include "scoring/MemberFiles.h"
 #include "ui/Messages.h"
+#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -96,9 +97,7 @@ Form11::Form11(Piruk930& state, const ProgramPaths& paths, int group, int member
   connect(Command1, &QPushButton::clicked, this, &Form11::Command1_Click);
 
   adjustSize();
-  if (const QScreen* screen = QApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  CentreOnScreen(*this);
 }
 
 void Form11::HScroll1_Change(int value) {

@@ -25,6 +25,7 @@
 #include "ui/Captions.h"
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
+#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 
@@ -253,9 +254,7 @@ bool Form2::Open(bool member_change) {
 
   adjustSize();
   setFixedSize(sizeHint().expandedTo(QSize(600, 380)));
-  if (const QScreen* screen = QApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  CentreOnScreen(*this);
   return true;
 }
 

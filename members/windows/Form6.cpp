@@ -26,6 +26,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
+#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -80,9 +81,7 @@ Form6::Form6(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
 
   adjustSize();
   setFixedSize(sizeHint());
-  if (const QScreen* screen = QApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  CentreOnScreen(*this);
 }
 
 void Form6::BuildControls() {

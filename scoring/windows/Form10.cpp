@@ -19,6 +19,7 @@
 #include "config/RuleLimits.h"
 #include "members/windows/Form11.h"
 #include "scoring/MemberStatsText.h"
+#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -50,9 +51,7 @@ Form10::Form10(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
 
   adjustSize();
   setFixedSize(size());
-  if (const QScreen* screen = QApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  CentreOnScreen(*this);
 }
 
 void Form10::BuildControls() {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "scoring/ReviewChart.h"
+#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -134,7 +135,7 @@ Form17::Form17(const Piruk930& state, QWidget* parent) : QDialog(parent) {
 
 void Form17::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (const QScreen* shown_on = screen()) move(shown_on->availableGeometry().center() - rect().center());
+  CentreOnScreen(*this);
 }
 
 void ShowReviewWindow(QWidget* parent, const Piruk930& state) {

@@ -13,6 +13,7 @@
 #include "config/Settings.h"
 #include "engine/Cards.h"
 #include "engine/PictureNames.h"
+#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -234,7 +235,7 @@ void Form3::Form_Load() {
 
 void Form3::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (const QScreen* shown_on = screen()) move(shown_on->availableGeometry().center() - rect().center());
+  CentreOnScreen(*this);
 }
 
 void Form3::Command1_Click() {

@@ -14,6 +14,7 @@
 
 #include "scoring/windows/Form17.h"
 #include "ui/Messages.h"
+#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -137,7 +138,7 @@ void Form4::Form_Load() {
 
 void Form4::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (const QScreen* shown_on = screen()) move(shown_on->availableGeometry().center() - rect().center());
+  CentreOnScreen(*this);
   if (!view_.files_written && !write_failure_shown_) {
     write_failure_shown_ = true;
     QTimer::singleShot(0, this, [this] { ShowWriteFailure(this); });

@@ -6,30 +6,13 @@
 
 #include "config/SafeFile.h"
 #include "config/SettingsFile.h"
+#include "support/ScriptedSettingsHost.h"
 #include "support/TempDir.h"
 
 namespace winpiruk {
 namespace {
 
-class ScriptedHost : public SettingsHost {
- public:
-  std::vector<std::optional<std::string>> answers;
-  std::vector<std::string> prompts;
-  std::vector<std::string> defaults;
-  int beeps = 0;
-  int write_failures = 0;
-
-  void Beep() override { ++beeps; }
-  void ShowWriteFailure() override { ++write_failures; }
-  std::optional<std::string> AskDataDirectory(const std::string& prompt, const std::string& default_answer) override {
-    prompts.push_back(prompt);
-    defaults.push_back(default_answer);
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
-    answers.erase(answers.begin());
-    return answer;
-  }
-};
+using test::ScriptedHost;
 
 struct Fixture {
   test::TempDir root;

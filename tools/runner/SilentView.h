@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "engine/Piruk930.h"
-#include "engine/TableView.h"
+#include "engine/QuietTableView.h"
 
 namespace winpiruk::runner {
 
-class SilentView final : public TableView {
+class SilentView final : public QuietTableView {
  public:
   SilentView(Piruk930& state, long long hands_wanted) : state_(state), hands_wanted_(hands_wanted) {}
 
@@ -30,44 +30,15 @@ class SilentView final : public TableView {
   std::function<bool()> on_settlement;
   bool finished = false;
 
-  void ShowCard(int, int) override {}
-  void HideCard(int) override {}
-  void HideSeatCard(int, int) override {}
   void ShowHand(int seat) override {
     // The deal shows the four rows one after another: check once it is complete.
     if (seat != 3 && state_.DeckSlots[53] == 0 && state_.DrawIndex == 20) return;
     Check(false);
   }
-  void DealCardTo(int, int) override {}
-  void ShowDrawPile(bool) override {}
-  void ShowDrawAnimation() override {}
-  void ClearTable() override {}
-  void ShowHandKeyGuides(bool) override {}
-  void ShowArrow(int) override {}
-  void ShowCallBanner() override {}
-  void ShowCounterCallBanner() override {}
-  void ShowLabel(TableLabel, std::string_view) override {}
-  void HideLabel(TableLabel) override {}
-  std::string LabelText(TableLabel) const override { return {}; }
-  void SetTitle(std::string_view) override {}
-  void ShowScores() override {}
-  void ApplyLabelColours() override {}
-  void EnablePlayModeMenu(bool) override {}
-  void CheckPlayMode(bool) override {}
-  void PlaySound(Sound) override {}
-  void StopMusic() override {}
-  void RestartMusic() override {}
-  bool Ask(Question) override { return true; }
-  void Tell(Notice) override {}
   void InternalError(int number) override {
     ++internal_errors;
     Note("internal error " + std::to_string(number));
   }
-  void Pause(int) override {}
-  void SpeedPause(int) override {}
-  void WaitForClaim(int) override {}
-  void StartTimer() override {}
-  void StopTimer() override {}
   void ShowHandResult() override;
   SettlementOutcome ShowSettlement() override {
     if (on_settlement) {
@@ -76,7 +47,6 @@ class SilentView final : public TableView {
     }
     return hands < hands_wanted_ ? SettlementOutcome::AnotherMatch : SettlementOutcome::EndProgram;
   }
-  void ShowMemberDecision() override {}
 
  private:
   void Check(bool hand_over);

@@ -1,0 +1,48 @@
+#pragma once
+// A view that shows nothing and waits for nothing: the base of the views
+// that drive the engine without a screen (the headless runner, the
+// benchmarks). A derived view overrides what it wants to see.
+#include "engine/TableView.h"
+
+namespace winpiruk {
+
+class QuietTableView : public TableView {
+ public:
+  void ShowCard(int, int) override {}
+  void HideCard(int) override {}
+  void HideSeatCard(int, int) override {}
+  void ShowHand(int) override {}
+  void DealCardTo(int, int) override {}
+  void ShowDrawPile(bool) override {}
+  void ShowDrawAnimation() override {}
+  void ClearTable() override {}
+  void ShowHandKeyGuides(bool) override {}
+  void ShowArrow(int) override {}
+  void ShowCallBanner() override {}
+  void ShowCounterCallBanner() override {}
+  void ShowLabel(TableLabel, std::string_view) override {}
+  void HideLabel(TableLabel) override {}
+  std::string LabelText(TableLabel) const override { return {}; }
+  void SetTitle(std::string_view) override {}
+  void ShowScores() override {}
+  void ApplyLabelColours() override {}
+  void EnablePlayModeMenu(bool) override {}
+  void CheckPlayMode(bool) override {}
+  void PlaySound(Sound) override {}
+  void StopMusic() override {}
+  void RestartMusic() override {}
+  // Questions are answered Yes: the game goes on without anyone to ask.
+  bool Ask(Question) override { return true; }
+  void Tell(Notice) override {}
+  void InternalError(int) override {}
+  void Pause(int) override {}
+  void SpeedPause(int) override {}
+  void WaitForClaim(int) override {}
+  void StartTimer() override {}
+  void StopTimer() override {}
+  void ShowHandResult() override {}
+  SettlementOutcome ShowSettlement() override { return SettlementOutcome::EndProgram; }
+  void ShowMemberDecision() override {}
+};
+
+}  // namespace winpiruk
