@@ -16,7 +16,6 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("winpiruk"));
-  QApplication::setApplicationDisplayName(QStringLiteral("ぴるく"));
 
   winpiruk::SingleInstance instance(winpiruk::SingleInstance::NameForCurrentUser());
   if (!instance.BecomePrimary()) return 0;

@@ -156,6 +156,8 @@ void Form1::WireWindows() {
     HandResultHooks hooks;
     hooks.abort_program = [this] { EndProgram(); };
     ShowHandResultWindow(this, state_, hooks);
+    // The call banner has told its story; the settlement opens over a table without it.
+    BannerPicture->hide();
   };
   view_->show_settlement = [this] {
     SettlementHooks hooks;
