@@ -11,14 +11,14 @@ namespace {
 
 using namespace winpiruk::testing;
 
-TableSpec Spec(std::vector<int16_t> user, int16_t top) {
-  TableSpec spec;
-  spec.hands[0] = std::move(user);
-  spec.hands[1] = {D(10), D(11)};
-  spec.hands[2] = {D(12), D(13)};
-  spec.hands[3] = {C(10), C(11)};
-  spec.top = top;
-  return spec;
+TableSetup TableWith(std::vector<int16_t> user, int16_t top) {
+  TableSetup setup;
+  setup.hands[0] = std::move(user);
+  setup.hands[1] = {D(10), D(11)};
+  setup.hands[2] = {D(12), D(13)};
+  setup.hands[3] = {C(10), C(11)};
+  setup.top = top;
+  return setup;
 }
 
 struct Table {
@@ -62,7 +62,7 @@ TEST(Pacing, KeysBecomePicks) {
 }
 
 TEST(Pacing, KeysActOnlyWhileTheUserIsAwaited) {
-  Table t(BuildTable(Spec({S(7), D(3)}, H(7))));
+  Table t(BuildTable(TableWith({S(7), D(3)}, H(7))));
   t.s.AwaitingUser = 0;
   EXPECT_FALSE(t.engine.TypeKey(U'a'));
   t.s.AwaitingUser = 1;
@@ -83,7 +83,7 @@ TEST(Pacing, KeysActOnlyWhileTheUserIsAwaited) {
 }
 
 TEST(Pacing, TimeLimitCountsDownThenDraws) {
-  Piruk930 table = BuildTable(Spec({S(7), D(3)}, H(7)));
+  Piruk930 table = BuildTable(TableWith({S(7), D(3)}, H(7)));
   table.settings.RestrictTime = 2;
   Table t(table);
   t.engine.StartTimeLimit();
@@ -131,7 +131,7 @@ TEST(Pacing, TimeLimitInTheDealersChoiceKeepsTheOwnCard) {
 }
 
 TEST(Pacing, FurtherDiscardCountdownKeepsThePrompt) {
-  Piruk930 table = BuildTable(Spec({S(8), D(3), C(4)}, H(8)));
+  Piruk930 table = BuildTable(TableWith({S(8), D(3), C(4)}, H(8)));
   table.settings.RestrictTime = 2;
   Table t(table);
   t.engine.StartTimeLimit();
@@ -163,7 +163,7 @@ TEST(Pacing, NewGameIsRefusedWhileTheEngineRuns) {
       {0, 0, 0, 0, {}, NewGameStep::OpenMemberDecision, "StopTimer"},
   };
   for (const auto& c : cases) {
-    Piruk930 table = BuildTable(Spec({S(7)}, H(7)));
+    Piruk930 table = BuildTable(TableWith({S(7)}, H(7)));
     table.AutoPlay = static_cast<int16_t>(c.auto_play);
     table.PickInProgress = static_cast<int16_t>(c.pick_in_progress);
     table.EngineRunning = static_cast<int16_t>(c.engine_running);
@@ -185,7 +185,7 @@ TEST(Pacing, NewGameIsRefusedWhileTheEngineRuns) {
 }
 
 TEST(Pacing, PlayModeMenu) {
-  Piruk930 table = BuildTable(Spec({S(7)}, H(7)));
+  Piruk930 table = BuildTable(TableWith({S(7)}, H(7)));
   table.HandNumber = 3;
   Table t(table);
   t.engine.GameModeAuto_Click();
@@ -200,7 +200,7 @@ TEST(Pacing, PlayModeMenu) {
   EXPECT_TRUE(t.view.Has("SetTitle ぴるく  －3回め－"));
 
   // Outside the user's turn there is no message.
-  Table quiet(BuildTable(Spec({S(7)}, H(7))));
+  Table quiet(BuildTable(TableWith({S(7)}, H(7))));
   quiet.s.AwaitingUser = 0;
   quiet.engine.GameModeAuto_Click();
   EXPECT_FALSE(quiet.view.Has("Tell 2"));
@@ -210,7 +210,7 @@ TEST(Pacing, AutoPlayNeverAsksForAPickTheEngineRefusesForever) {
   // A further discard under mode 1 with a penalty pending: the auto-play
   // answers the draw pile, which is refused there.
   {
-    Piruk930 table = BuildTable(Spec({S(8), D(3)}, H(8)));
+    Piruk930 table = BuildTable(TableWith({S(8), D(3)}, H(8)));
     table.TurnPhase = 2;
     table.TurnOver = 0;
     table.PenaltyPending = 2;
@@ -227,7 +227,7 @@ TEST(Pacing, AutoPlayNeverAsksForAPickTheEngineRefusesForever) {
   // The last card is a penalty card under FinishMeans 0: it cannot go, so
   // the auto-play draws the penalty.
   {
-    Piruk930 table = BuildTable(Spec({S(2)}, H(2)));
+    Piruk930 table = BuildTable(TableWith({S(2)}, H(2)));
     table.PenaltyPending = 2;
     table.AutoPlay = 1;
     Table t(table);
@@ -308,7 +308,7 @@ TEST(Pacing, HandlersRefuseWhileTheEngineRuns) {
 }
 
 TEST(Pacing, ClaimCountsOnlyWhileTheWindowIsOpen) {
-  Piruk930 table = BuildTable(Spec({S(7)}, H(7)));
+  Piruk930 table = BuildTable(TableWith({S(7)}, H(7)));
   table.settings.AutoJudgment = 0;
   Table t(table);
   t.engine.ClaimCall();

@@ -29,13 +29,13 @@ inline void SetHand(Piruk930& s, int seat, std::initializer_list<int16_t> cards)
 // `top` as the initial card on the pile, `next_draws` on top of the deck and
 // every other card below them in code order. Settings are the defaults with
 // one hand a match, no pauses and no speed pauses.
-struct TableSpec {
+struct TableSetup {
   std::vector<int16_t> hands[4];
   int16_t top = 0;
   std::vector<int16_t> next_draws;
 };
 
-inline Piruk930 BuildTable(const TableSpec& spec) {
+inline Piruk930 BuildTable(const TableSetup& setup) {
   Piruk930 s;
   s.settings = DefaultSettings("");
   s.settings.NumberOfGames = 1;
@@ -47,20 +47,20 @@ inline Piruk930 BuildTable(const TableSpec& spec) {
     auto& row = s.Hands[seat];
     row.fill(0);
     int slot = 1;
-    for (const int16_t code : spec.hands[seat]) {
+    for (const int16_t code : setup.hands[seat]) {
       row[slot++] = code;
       used[code] = true;
     }
-    row[kHandCount] = static_cast<int16_t>(spec.hands[seat].size());
+    row[kHandCount] = static_cast<int16_t>(setup.hands[seat].size());
     RecomputeCallNumbers(row);
   }
-  used[spec.top] = true;
+  used[setup.top] = true;
   s.DeckSlots.fill(0);
-  s.DeckSlots[53] = spec.top;
-  s.TopDiscard = spec.top;
+  s.DeckSlots[53] = setup.top;
+  s.TopDiscard = setup.top;
   // Undrawn cards fill the deck's end: slots 52 − count .. 51.
-  std::vector<int16_t> rest(spec.next_draws.begin(), spec.next_draws.end());
-  for (const int16_t code : spec.next_draws) used[code] = true;
+  std::vector<int16_t> rest(setup.next_draws.begin(), setup.next_draws.end());
+  for (const int16_t code : setup.next_draws) used[code] = true;
   for (int code = 1; code <= 52; ++code) {
     if (!used[code]) rest.push_back(static_cast<int16_t>(code));
   }

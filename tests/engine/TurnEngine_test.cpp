@@ -12,14 +12,14 @@ namespace {
 using namespace winpiruk::testing;
 
 // A table where the computer seats can never call: their sums are above 13.
-TableSpec Spec(std::vector<int16_t> user, int16_t top) {
-  TableSpec spec;
-  spec.hands[0] = std::move(user);
-  spec.hands[1] = {D(10), D(11)};
-  spec.hands[2] = {D(12), D(13)};
-  spec.hands[3] = {C(10), C(11)};
-  spec.top = top;
-  return spec;
+TableSetup TableWith(std::vector<int16_t> user, int16_t top) {
+  TableSetup setup;
+  setup.hands[0] = std::move(user);
+  setup.hands[1] = {D(10), D(11)};
+  setup.hands[2] = {D(12), D(13)};
+  setup.hands[3] = {C(10), C(11)};
+  setup.top = top;
+  return setup;
 }
 
 // Runs a pick through the turn handler with the computer seats moving on
@@ -52,7 +52,7 @@ TEST(TurnEngine, OnlyMatchingCardsArePlayable) {
   };
   const Case cases[] = {{1, true}, {2, true}, {3, false}, {5, false}, {11, false}, {39, false}};
   for (const auto& c : cases) {
-    Harness h(BuildTable(Spec({S(7), H(2), S(8), C(13)}, H(7))));
+    Harness h(BuildTable(TableWith({S(7), H(2), S(8), C(13)}, H(7))));
     h.Pick(c.pick);
     if (!c.taken) {
       EXPECT_EQ(h.s.UserPick, 0);
@@ -86,8 +86,8 @@ TEST(TurnEngine, PenaltyIsDrawnOrPassedOn) {
       {{H(3), C(4), C(5), C(6), D(3), D(4), D(5)}, 1, 10, 1, true},       // stopped at ten cards
   };
   for (const auto& c : cases) {
-    TableSpec spec = Spec(c.hand, H(2));
-    Piruk930 table = BuildTable(spec);
+    TableSetup setup = TableWith(c.hand, H(2));
+    Piruk930 table = BuildTable(setup);
     table.PenaltyPending = 4;
     Harness h(table);
     h.Pick(c.pick);
@@ -107,7 +107,7 @@ TEST(TurnEngine, PenaltyIsDrawnOrPassedOn) {
 }
 
 TEST(TurnEngine, DrawingTheTenthCardEndsTheHand) {
-  Harness h(BuildTable(Spec({S(1), S(2), S(3), S(4), S(5), S(6), S(8), S(9), S(10)}, H(7))));
+  Harness h(BuildTable(TableWith({S(1), S(2), S(3), S(4), S(5), S(6), S(8), S(9), S(10)}, H(7))));
   h.Pick(99);
   EXPECT_EQ(h.s.HandEndCode, kEndCardOver);
   EXPECT_EQ(h.s.CurrentSeat, 0);
@@ -127,7 +127,7 @@ TEST(TurnEngine, LastCardUnderEachWayOfGoingOut) {
       {2, {true}, true, true}, {3, {true}, true, true},
   };
   for (const auto& c : cases) {
-    Piruk930 table = BuildTable(Spec({S(7)}, H(7)));
+    Piruk930 table = BuildTable(TableWith({S(7)}, H(7)));
     table.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
     Harness h(table);
     h.view.answers = c.answers;
@@ -153,7 +153,7 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
   // Three cards under mode 0: the prompt, then the draw pile ends the turn
   // without a card.
   {
-    Piruk930 table = BuildTable(Spec({S(8), D(3), C(4)}, H(8)));
+    Piruk930 table = BuildTable(TableWith({S(8), D(3), C(4)}, H(8)));
     table.settings.MoreDropCardMode = 0;
     Harness h(table);
     h.Pick(1);
@@ -169,7 +169,7 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
   }
   // Under mode 1 the draw pile is refused and any card may follow.
   {
-    Harness h(BuildTable(Spec({S(8), D(3), C(4)}, H(8))));
+    Harness h(BuildTable(TableWith({S(8), D(3), C(4)}, H(8))));
     h.Pick(1);
     EXPECT_EQ(h.view.LabelText(TableLabel::Countdown), "もう一枚捨てて");
     h.Pick(99);
@@ -182,7 +182,7 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
   }
   // Two cards: an ordinary card under mode 0, refused under mode 1.
   for (const int mode : {0, 1}) {
-    Piruk930 table = BuildTable(Spec({S(8), D(3)}, H(8)));
+    Piruk930 table = BuildTable(TableWith({S(8), D(3)}, H(8)));
     table.settings.MoreDropCardMode = static_cast<int16_t>(mode);
     Harness h(table);
     h.Pick(1);
@@ -200,7 +200,7 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
 TEST(TurnEngine, SpecialCardsMoveTheTurn) {
   // Reverse by the user: seat 3 moves next.
   {
-    Harness h(BuildTable(Spec({S(9), D(3)}, H(9))));
+    Harness h(BuildTable(TableWith({S(9), D(3)}, H(9))));
     h.Pick(1);
     ASSERT_TRUE(h.at_first_computer);
     EXPECT_EQ(h.at_first_computer->CurrentSeat, 3);
@@ -208,7 +208,7 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
   }
   // Skip by the user: seat 2, never seat 0.
   {
-    Harness h(BuildTable(Spec({S(1), D(3)}, H(1))));
+    Harness h(BuildTable(TableWith({S(1), D(3)}, H(1))));
     h.Pick(1);
     const auto first = std::find_if(h.view.calls.begin(), h.view.calls.end(),
                                     [](const std::string& call) { return call.rfind("ShowArrow", 0) == 0; });
@@ -217,9 +217,9 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
   }
   // Skip by seat 2 lands on the user in both directions.
   for (const int direction : {1, -1}) {
-    TableSpec spec = Spec({D(3), D(4)}, H(1));
-    spec.hands[2] = {S(1), C(12), C(13)};
-    Piruk930 table = BuildTable(spec);
+    TableSetup setup = TableWith({D(3), D(4)}, H(1));
+    setup.hands[2] = {S(1), C(12), C(13)};
+    Piruk930 table = BuildTable(setup);
     table.Direction = static_cast<int16_t>(direction);
     table.CurrentSeat = 2;
     table.AwaitingUser = 0;
@@ -239,8 +239,8 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
 }
 
 TEST(TurnEngine, TheDeckRunsOutAndThePileIsDrawnAgain) {
-  TableSpec spec = Spec({D(3), D(4)}, S(3));
-  Piruk930 table = BuildTable(spec);
+  TableSetup setup = TableWith({D(3), D(4)}, S(3));
+  Piruk930 table = BuildTable(setup);
   // Every undrawn card but the 2 of clover has been played; the last one
   // played is the 5 of hearts.
   std::vector<int16_t> undrawn(table.DeckSlots.begin() + table.DrawIndex, table.DeckSlots.begin() + 52);
@@ -284,7 +284,7 @@ TEST(TurnEngine, SpeedPauseFollowsSpeedAndJudgment) {
     settings.GameSpeed = static_cast<int16_t>(c.speed);
     settings.AutoJudgment = static_cast<int16_t>(c.judgment);
     EXPECT_EQ(SpeedPauseUnits(settings), c.units) << c.speed << " " << c.judgment;
-    Piruk930 table = BuildTable(Spec({S(7), D(3)}, H(7)));
+    Piruk930 table = BuildTable(TableWith({S(7), D(3)}, H(7)));
     table.settings = settings;
     table.settings.NumberOfGames = 1;
     Harness h(table);
@@ -297,7 +297,7 @@ TEST(TurnEngine, SpeedPauseFollowsSpeedAndJudgment) {
 }
 
 TEST(TurnEngine, ComputerSeatsThatCannotMoveAreAnInternalError) {
-  Piruk930 table = BuildTable(Spec({S(7)}, H(7)));
+  Piruk930 table = BuildTable(TableWith({S(7)}, H(7)));
   table.CurrentSeat = 0;
   RecordingView view;
   ScriptedRandom random;
