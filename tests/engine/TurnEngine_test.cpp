@@ -238,6 +238,28 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
   }
 }
 
+TEST(TurnEngine, ComputerSeatPausesOnceWhenItTakesAPenalty) {
+  // Without automatic judgment a seat that decides to draw pauses 0.2 s; the
+  // further cards of a penalty follow without a pause each.
+  TableSetup setup = TableWith({D(3), D(4)}, H(2));
+  setup.hands[1] = {C(5), C(6)};
+  Piruk930 table = BuildTable(setup);
+  table.settings.AutoJudgment = 0;
+  table.PenaltyPending = 4;
+  table.CurrentSeat = 1;
+  table.AwaitingUser = 0;
+  Harness h(table);
+  std::vector<std::string> seat_one;
+  bool in_seat_one = false;
+  h.view.on_call = [&](const std::string& call) {
+    if (call.rfind("ShowArrow", 0) == 0) in_seat_one = call == "ShowArrow 1";
+    if (in_seat_one) seat_one.push_back(call);
+  };
+  h.engine.RunComputerSeats();
+  EXPECT_EQ(std::count(seat_one.begin(), seat_one.end(), "ShowDrawAnimation"), 4);
+  EXPECT_EQ(std::count(seat_one.begin(), seat_one.end(), "Pause 2"), 1);
+}
+
 TEST(TurnEngine, TheDeckRunsOutAndThePileIsDrawnAgain) {
   TableSetup setup = TableWith({D(3), D(4)}, S(3));
   Piruk930 table = BuildTable(setup);
