@@ -215,6 +215,22 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
     ASSERT_NE(first, h.view.calls.end());
     EXPECT_EQ(*first, "ShowArrow 2");
   }
+  // A card that both reverses and skips only reverses; a top card whose
+  // effect was applied before does not act again when the user draws.
+  struct After {
+    int16_t top;
+    int pick;
+    bool both;
+    int first_seat;
+  };
+  for (const After& c : {After{H(9), 1, true, 3}, After{H(1), 99, false, 1}}) {
+    Piruk930 table = BuildTable(TableWith({S(9), D(3)}, c.top));
+    if (c.both) table.settings.SkipCard = 9;
+    Harness h(table);
+    h.Pick(c.pick);
+    ASSERT_TRUE(h.at_first_computer) << c.top;
+    EXPECT_EQ(h.at_first_computer->CurrentSeat, c.first_seat) << c.top;
+  }
   // Skip by seat 2 lands on the user in both directions.
   for (const int direction : {1, -1}) {
     TableSetup setup = TableWith({D(3), D(4)}, H(1));
