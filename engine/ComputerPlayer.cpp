@@ -197,6 +197,10 @@ int16_t AutoPlayMove(Piruk930& s, TableView& view, RandomSource& random) {
     return answer(pick);
   }
 
+  // The free pick after a throw-more card belongs to the further discard. A
+  // flag left from a turn that ended otherwise (its throw-more card was
+  // called) would take any card, even an unmatched one, for a first action.
+  if (s.TurnPhase != 2) s.AutoExtraPending = 0;
   if (s.AutoExtraPending != 0) {
     s.AutoExtraPending = 0;
     for (int slot = 1; slot <= n && slot <= 10; ++slot) s.PlayList[slot - 1] = row[slot];

@@ -512,7 +512,9 @@ int16_t Engine::RunComputerSeats() {
     HandRow& row = s_.Hands[seat];
 
     // One move (a discard or a draw) and its checks; 0 when play goes on.
-    auto carry_out = [&](ComputerMove move) -> int16_t {
+    // The pause after a draw marks the seat's decision, so the further cards
+    // of a penalty come without one.
+    auto carry_out = [&](ComputerMove move, bool decided = true) -> int16_t {
       switch (move) {
         case ComputerMove::Discard:
           if (ComputerDiscard(seat)) return kMoveCall;
@@ -528,7 +530,7 @@ int16_t Engine::RunComputerSeats() {
         case ComputerMove::Draw:
           if (move == ComputerMove::PenaltyDraw) --s_.PenaltyPending;
           if (!ComputerDraw(seat)) return kMoveNoGame;
-          if (draw_pause > 0) view_.Pause(draw_pause);
+          if (decided && draw_pause > 0) view_.Pause(draw_pause);
           // Drawing ends the seat's discarding.
           s_.TurnOver = 1;
           break;
@@ -550,7 +552,7 @@ int16_t Engine::RunComputerSeats() {
       view_.ShowHand(seat);
     }
     while (s_.PenaltyDrawing != 0 && s_.PenaltyPending > 0) {
-      result = carry_out(ComputerMove::PenaltyDraw);
+      result = carry_out(ComputerMove::PenaltyDraw, false);
       if (result != 0) {
         s_.PenaltyDrawing = 0;
         return result;

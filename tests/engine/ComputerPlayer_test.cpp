@@ -299,6 +299,7 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
   // throw-more card.
   Piruk930 s = Table();
   s.HandPhase = 2;
+  s.TurnPhase = 2;
   s.AutoExtraPending = 1;
   SetHand(s, 0, {D(3), C(4)});
   RecordingView view;
@@ -310,6 +311,16 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
   random.Script(kNoHold);
   EXPECT_EQ(AutoPlayMove(s, view, random), 2);
   EXPECT_EQ(s.AutoExtraPending, 1);
+
+  // A flag left from a throw-more card that was called: the next turn is an
+  // ordinary first action, so an unmatched throw-more card is not picked.
+  s.TurnPhase = 1;
+  s.TopDiscard = H(7);
+  SetHand(s, 0, {S(8), H(3), D(5)});
+  random.Script(kNoHold);
+  EXPECT_EQ(AutoPlayMove(s, view, random), 2);
+  EXPECT_EQ(s.AutoExtraPending, 0);
+  EXPECT_EQ(random.Left(), 0U);
 }
 
 TEST(ComputerPlayer, DiscardPictureIsTheSlotOrARandomOne) {

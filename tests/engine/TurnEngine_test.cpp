@@ -215,6 +215,22 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
     ASSERT_NE(first, h.view.calls.end());
     EXPECT_EQ(*first, "ShowArrow 2");
   }
+  // A card that both reverses and skips only reverses; a top card whose
+  // effect was applied before does not act again when the user draws.
+  struct After {
+    int16_t top;
+    int pick;
+    bool both;
+    int first_seat;
+  };
+  for (const After& c : {After{H(9), 1, true, 3}, After{H(1), 99, false, 1}}) {
+    Piruk930 table = BuildTable(TableWith({S(9), D(3)}, c.top));
+    if (c.both) table.settings.SkipCard = 9;
+    Harness h(table);
+    h.Pick(c.pick);
+    ASSERT_TRUE(h.at_first_computer) << c.top;
+    EXPECT_EQ(h.at_first_computer->CurrentSeat, c.first_seat) << c.top;
+  }
   // Skip by seat 2 lands on the user in both directions.
   for (const int direction : {1, -1}) {
     TableSetup setup = TableWith({D(3), D(4)}, H(1));
@@ -236,6 +252,28 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
     EXPECT_EQ(random.Left(), 0U);
     EXPECT_EQ(view.calls.back(), "ShowArrow 0");
   }
+}
+
+TEST(TurnEngine, ComputerSeatPausesOnceWhenItTakesAPenalty) {
+  // Without automatic judgment a seat that decides to draw pauses 0.2 s; the
+  // further cards of a penalty follow without a pause each.
+  TableSetup setup = TableWith({D(3), D(4)}, H(2));
+  setup.hands[1] = {C(5), C(6)};
+  Piruk930 table = BuildTable(setup);
+  table.settings.AutoJudgment = 0;
+  table.PenaltyPending = 4;
+  table.CurrentSeat = 1;
+  table.AwaitingUser = 0;
+  Harness h(table);
+  std::vector<std::string> seat_one;
+  bool in_seat_one = false;
+  h.view.on_call = [&](const std::string& call) {
+    if (call.rfind("ShowArrow", 0) == 0) in_seat_one = call == "ShowArrow 1";
+    if (in_seat_one) seat_one.push_back(call);
+  };
+  h.engine.RunComputerSeats();
+  EXPECT_EQ(std::count(seat_one.begin(), seat_one.end(), "ShowDrawAnimation"), 4);
+  EXPECT_EQ(std::count(seat_one.begin(), seat_one.end(), "Pause 2"), 1);
 }
 
 TEST(TurnEngine, TheDeckRunsOutAndThePileIsDrawnAgain) {
