@@ -10,7 +10,8 @@ void SilentView::ShowHandResult() {
   ++hands;
   const int code = state_.HandEndCode;
   ++by_end_code[code >= 0 && code < 100 ? code : 0];
-  if (state_.CounterCalled != 0) ++counter_calls;
+  // The flag keeps its value from an earlier call until the next one.
+  if (code == kEndCall && state_.CounterCalled != 0) ++counter_calls;
   if (on_hand_result) on_hand_result();
   // Enough hands: make this the last hand of the match so the settlement
   // that follows ends the run.
