@@ -46,8 +46,6 @@ ComputerMove FinishChoice(Piruk930& s, int seat) {
 
 }  // namespace
 
-bool Matches(int code, int top) { return CardRank(code) == CardRank(top) || CardSuit(code) == CardSuit(top); }
-
 DealerPick ComputerDealerChoice(Piruk930& s, TableView& view, RandomSource& random, int dealer) {
   const Settings& rules = s.settings;
   const int own = CardRank(s.Hands[dealer][5]);
