@@ -20,6 +20,22 @@ int OtherThanThrowMore(const HandRow& row, int more_drop_card) {
   return count;
 }
 
+// Copies the first n cards of `row` that may go on the top card to the start
+// of PlayList, in slot order, and says how many; the entries after them keep
+// their values. Every card is written and kept only if it matches, which
+// spares the processor a guess per card.
+int CollectMatches(Piruk930& s, const HandRow& row, int n) {
+  const auto before = s.PlayList;
+  const int slots = n < 10 ? n : 10;
+  int m = 0;
+  for (int slot = 1; slot <= slots; ++slot) {
+    s.PlayList[m] = row[slot];
+    m += Matches(row[slot], s.TopDiscard) ? 1 : 0;
+  }
+  s.PlayList[m] = before[m];
+  return m;
+}
+
 void ClearPlayList(Piruk930& s) {
   s.PlayList.fill(0);
   s.CandidateRanks.fill(0);
@@ -91,10 +107,7 @@ ComputerMove ChooseComputerMove(Piruk930& s, RandomSource& random, int seat) {
 
   s.TurnOver = 1;
   ClearPlayList(s);
-  int m = 0;
-  for (int slot = 1; slot <= n && slot <= 10; ++slot) {
-    if (Matches(row[slot], s.TopDiscard)) s.PlayList[m++] = row[slot];
-  }
+  const int m = CollectMatches(s, row, n);
   if (m == 0) return ComputerMove::Draw;
   RankCandidates(s, random, seat, false);
   if (s.PlayList[0] == 0) return ComputerMove::Draw;
@@ -218,10 +231,7 @@ int16_t AutoPlayMove(Piruk930& s, TableView& view, RandomSource& random) {
   }
 
   s.TurnOver = 1;
-  int m = 0;
-  for (int slot = 1; slot <= n && slot <= 10; ++slot) {
-    if (Matches(row[slot], s.TopDiscard)) s.PlayList[m++] = row[slot];
-  }
+  const int m = CollectMatches(s, row, n);
   if (m == 0) return answer(kPickDrawPile);
   RankCandidates(s, random, 0, true);
   if (s.PlayList[0] == 0) return answer(kPickDrawPile);
