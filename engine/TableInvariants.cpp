@@ -168,18 +168,18 @@ class CardBits {
   __m128i high_ = _mm_setzero_si128();
 };
 
-// Deck slots from..to-1 in blocks of eight; lanes outside the span read as 0.
-// A block near the end of the deck starts earlier instead of reading past it.
+// Deck slots from..to-1 in blocks of eight; lanes from `to` on read as 0. A
+// block near the end of the deck starts earlier instead of reading past it:
+// the slots it reads again were seen already (from is at most 51), and
+// seeing a card twice sets the same bit.
 void SeeDeckSpan(const int16_t* deck, int from, int to, CardBits& bits) {
   const __m128i lanes = _mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7);
-  const __m128i first = _mm_set1_epi16(static_cast<int16_t>(from - 1));
   const __m128i past = _mm_set1_epi16(static_cast<int16_t>(to));
   for (int start = from; start < to; start += 8) {
     const int at = start < kDeckSlots - 8 ? start : kDeckSlots - 8;
     const __m128i index = _mm_add_epi16(lanes, _mm_set1_epi16(static_cast<int16_t>(at)));
-    const __m128i inside = _mm_and_si128(_mm_cmpgt_epi16(index, first), _mm_cmplt_epi16(index, past));
     const __m128i codes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(deck + at));
-    bits.See(_mm_and_si128(codes, inside));
+    bits.See(_mm_and_si128(codes, _mm_cmplt_epi16(index, past)));
   }
 }
 
