@@ -1,5 +1,6 @@
 #include "engine/ComputerPlayer.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -163,11 +164,14 @@ void RankCandidates(Piruk930& s, RandomSource& random, int seat, bool auto_play)
   const int boldness = s.Boldness[seat];
   const int deduction = s.Deduction[seat];
   const int limit_own = boldness > 4 ? 13 - boldness : 9;
+  // Three values, always drawn, in this order.
+  std::array<float, 3> r{};
+  random.Fill(r);
   int limit_user = 3;
-  if (random.Next() > 0.5F && deduction >= 4) limit_user = 2;
-  const bool a = random.Next() * 6.0F > 2.0F;
+  if (r[0] > 0.5F && deduction >= 4) limit_user = 2;
+  const bool a = r[1] * 6.0F > 2.0F;
   const int e = std::abs(static_cast<int>(s.Score[seat])) > 4 * deduction ? 2 : 0;
-  const bool b = random.Next() * 6.0F - 2.0F > static_cast<float>(boldness + e);
+  const bool b = r[2] * 6.0F - 2.0F > static_cast<float>(boldness + e);
   const bool hold = s.Hands[seat][kHandCount] < limit_own && (auto_play || seat != 0) &&
                     s.Hands[0][kHandCount] < limit_user && a && b && s.settings.FinishMeans != 3;
   if (hold) s.PlayList[0] = 0;
