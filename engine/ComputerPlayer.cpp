@@ -1,5 +1,6 @@
 #include "engine/ComputerPlayer.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -18,6 +19,22 @@ int OtherThanThrowMore(const HandRow& row, int more_drop_card) {
     if (rank != 0 && rank != more_drop_card) ++count;
   }
   return count;
+}
+
+// Copies the first n cards of `row` that may go on the top card to the start
+// of PlayList, in slot order, and says how many; the entries after them keep
+// their values. Every card is written and kept only if it matches, which
+// spares the processor a guess per card.
+int CollectMatches(Piruk930& s, const HandRow& row, int n) {
+  const auto before = s.PlayList;
+  const int slots = n < 10 ? n : 10;
+  int m = 0;
+  for (int slot = 1; slot <= slots; ++slot) {
+    s.PlayList[m] = row[slot];
+    m += Matches(row[slot], s.TopDiscard) ? 1 : 0;
+  }
+  s.PlayList[m] = before[m];
+  return m;
 }
 
 void ClearPlayList(Piruk930& s) {
@@ -45,8 +62,6 @@ ComputerMove FinishChoice(Piruk930& s, int seat) {
 }
 
 }  // namespace
-
-bool Matches(int code, int top) { return CardRank(code) == CardRank(top) || CardSuit(code) == CardSuit(top); }
 
 DealerPick ComputerDealerChoice(Piruk930& s, TableView& view, RandomSource& random, int dealer) {
   const Settings& rules = s.settings;
@@ -93,10 +108,7 @@ ComputerMove ChooseComputerMove(Piruk930& s, RandomSource& random, int seat) {
 
   s.TurnOver = 1;
   ClearPlayList(s);
-  int m = 0;
-  for (int slot = 1; slot <= n && slot <= 10; ++slot) {
-    if (Matches(row[slot], s.TopDiscard)) s.PlayList[m++] = row[slot];
-  }
+  const int m = CollectMatches(s, row, n);
   if (m == 0) return ComputerMove::Draw;
   RankCandidates(s, random, seat, false);
   if (s.PlayList[0] == 0) return ComputerMove::Draw;
@@ -152,11 +164,14 @@ void RankCandidates(Piruk930& s, RandomSource& random, int seat, bool auto_play)
   const int boldness = s.Boldness[seat];
   const int deduction = s.Deduction[seat];
   const int limit_own = boldness > 4 ? 13 - boldness : 9;
+  // Three values, always drawn, in this order.
+  std::array<float, 3> r{};
+  random.Fill(r);
   int limit_user = 3;
-  if (random.Next() > 0.5F && deduction >= 4) limit_user = 2;
-  const bool a = random.Next() * 6.0F > 2.0F;
+  if (r[0] > 0.5F && deduction >= 4) limit_user = 2;
+  const bool a = r[1] * 6.0F > 2.0F;
   const int e = std::abs(static_cast<int>(s.Score[seat])) > 4 * deduction ? 2 : 0;
-  const bool b = random.Next() * 6.0F - 2.0F > static_cast<float>(boldness + e);
+  const bool b = r[2] * 6.0F - 2.0F > static_cast<float>(boldness + e);
   const bool hold = s.Hands[seat][kHandCount] < limit_own && (auto_play || seat != 0) &&
                     s.Hands[0][kHandCount] < limit_user && a && b && s.settings.FinishMeans != 3;
   if (hold) s.PlayList[0] = 0;
@@ -224,10 +239,7 @@ int16_t AutoPlayMove(Piruk930& s, TableView& view, RandomSource& random) {
   }
 
   s.TurnOver = 1;
-  int m = 0;
-  for (int slot = 1; slot <= n && slot <= 10; ++slot) {
-    if (Matches(row[slot], s.TopDiscard)) s.PlayList[m++] = row[slot];
-  }
+  const int m = CollectMatches(s, row, n);
   if (m == 0) return answer(kPickDrawPile);
   RankCandidates(s, random, 0, true);
   if (s.PlayList[0] == 0) return answer(kPickDrawPile);

@@ -2,8 +2,10 @@
 // The computer player: the decisions of seats 1..3 and of the auto-play for
 // seat 0. Every random value is drawn at a fixed point of a decision, so a
 // scripted source replays a game exactly.
+#include <array>
 #include <cstdint>
 
+#include "engine/Cards.h"
 #include "engine/Piruk930.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"
@@ -19,8 +21,28 @@ enum class ComputerMove {
   DiscardFinish,  // the last card goes out and wins the hand
 };
 
-// True when `code` may be discarded on `top` (same rank or same suit).
-bool Matches(int code, int top);
+namespace detail {
+// For each top card 0..52, one bit per code 0..52 that matches it.
+constexpr std::array<uint64_t, 53> MakeMatchTable() {
+  std::array<uint64_t, 53> table{};
+  for (int top = 0; top <= 52; ++top) {
+    for (int code = 0; code <= 52; ++code) {
+      if (CardRank(code) == CardRank(top) || CardSuit(code) == CardSuit(top)) table[top] |= uint64_t{1} << code;
+    }
+  }
+  return table;
+}
+inline constexpr std::array<uint64_t, 53> kMatchesOf = MakeMatchTable();
+}  // namespace detail
+
+// True when `code` may be discarded on `top` (same rank or same suit). The
+// computer seats ask this for every card they hold at every turn.
+constexpr bool Matches(int code, int top) {
+  if (static_cast<unsigned>(code) <= 52U && static_cast<unsigned>(top) <= 52U) {
+    return ((detail::kMatchesOf[top] >> code) & 1U) != 0;
+  }
+  return CardRank(code) == CardRank(top) || CardSuit(code) == CardSuit(top);
+}
 
 // The computer dealer keeps its fifth card or takes the deck's top card.
 DealerPick ComputerDealerChoice(Piruk930& state, TableView& view, RandomSource& random, int dealer);

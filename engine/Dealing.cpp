@@ -1,5 +1,6 @@
 #include "engine/Dealing.h"
 
+#include <array>
 #include <utility>
 
 #include "config/RuleLimits.h"
@@ -58,9 +59,12 @@ bool ShuffleAndDeal(Piruk930& s, TableView& view, RandomSource& random, const Cl
   s.UserPick = 0;
 
   for (int i = 0; i < kDeckSize; ++i) s.DeckSlots[i] = static_cast<int16_t>(i + 1);
+  // Each swap takes two values, the first-half slot's first.
+  std::array<float, 2 * kSwaps> draws{};
+  random.Fill(draws);
   for (int k = 0; k < kSwaps; ++k) {
-    const int a = RandomInt(random.Next(), kHalf);
-    const int b = kHalf + RandomInt(random.Next(), kHalf);
+    const int a = RandomInt(draws[2 * k], kHalf);
+    const int b = kHalf + RandomInt(draws[2 * k + 1], kHalf);
     std::swap(s.DeckSlots[a], s.DeckSlots[b]);
   }
   s.ExtraNumber = s.DeckSlots[kDeckSize - 1];

@@ -1,6 +1,7 @@
 #pragma once
 // The one uniform random source of the program and the rules built on it.
 #include <cstdint>
+#include <span>
 
 namespace winpiruk {
 
@@ -11,6 +12,11 @@ class RandomSource {
   virtual ~RandomSource() = default;
   virtual float Next() = 0;
   virtual void Seed(int32_t seed) = 0;
+  // The next values in a row, exactly as that many calls of Next() give
+  // them; a generator overrides it to draw a shuffle's worth in one call.
+  virtual void Fill(std::span<float> out) {
+    for (float& value : out) value = Next();
+  }
 };
 
 // A random integer 0..k-1: the integer part of r × k, kept inside the range
@@ -34,6 +40,10 @@ class StandardRandom final : public RandomSource {
     const auto rot = static_cast<uint32_t>(old >> 59U);
     const uint32_t out = (xorshifted >> rot) | (xorshifted << ((32U - rot) & 31U));
     return static_cast<float>(out >> 8U) * (1.0F / 16777216.0F);
+  }
+
+  void Fill(std::span<float> out) override {
+    for (float& value : out) value = StandardRandom::Next();
   }
 
   void Seed(int32_t seed) override {

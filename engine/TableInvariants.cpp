@@ -1,8 +1,11 @@
 #include "engine/TableInvariants.h"
 
-#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "engine/Cards.h"
 
@@ -19,6 +22,8 @@ std::string Fault(const char* what, int a = -1, int b = -1) {
   }
   return text;
 }
+
+}  // namespace
 
 // The slow path: names the first fault.
 std::string DiagnoseTable(const Piruk930& s, TableMoment moment) {
@@ -61,8 +66,13 @@ std::string DiagnoseTable(const Piruk930& s, TableMoment moment) {
     const int beyond = end < 53 ? 53 : end;
     if (beyond < kDeckSlots && s.DeckSlots[beyond] != 0) return Fault("no empty slot after the discard pile", beyond);
   } else {
-    for (int i = s.DrawIndex; i < kDeckSlots; ++i) {
-      if (s.DeckSlots[i] != 0 && !see(s.DeckSlots[i])) return Fault("bad reused slot", i);
+    // Drawing stops at the first empty slot: nothing may lie beyond it.
+    int i = s.DrawIndex;
+    for (; i < kDeckSlots && s.DeckSlots[i] != 0; ++i) {
+      if (!see(s.DeckSlots[i])) return Fault("bad reused slot", i);
+    }
+    for (; i < kDeckSlots; ++i) {
+      if (s.DeckSlots[i] != 0) return Fault("card after the end of the reused deck", i);
     }
     for (int i = 1; i < s.DiscardIndex; ++i) {
       if (!see(s.DeckSlots[i])) return Fault("bad discard slot", i);
@@ -110,37 +120,111 @@ std::string DiagnoseTable(const Piruk930& s, TableMoment moment) {
   return {};
 }
 
-// For a row whose first empty slot is held + 1: the bits of slots held + 2
-// ..10 in three words (slots 1..4, 5..8, 9..10), so that the packing test
-// reads the row once instead of slot by slot.
-struct TailMask {
-  uint64_t low = 0, high = 0;
-  uint32_t top = 0;
+namespace {
+
+// The seen cards as a bit set, built 8 codes at a time in SSE2 registers
+// (every x86-64 processor has them). Zero codes set bit 0, which is never
+// asked for: the callers count cards by their slots, so a zero where a card
+// belongs leaves one of the 52 bits missing.
+#if defined(__SSE2__)
+class CardBits {
+ public:
+  // Codes 0..30 become bits 0..30 of `low_`, codes 31..61 bits 0..30 of
+  // `high_`: the float 2^code truncated to an integer is the code's bit.
+  // Codes of 31 and more overflow the low conversion into bit 31, the one
+  // bit the low half never reports; codes below 31 truncate to 0 in the high
+  // half. Codes outside 0..63 are caught by `range_`.
+  void See(__m128i codes) {
+    range_ = _mm_or_si128(range_, codes);
+    // Each 32-bit lane holds two codes: the even one in its low 16 bits.
+    const __m128i even = _mm_slli_epi32(codes, 23);
+    const __m128i odd = _mm_slli_epi32(_mm_srli_epi32(codes, 16), 23);
+    const __m128i low_bias = _mm_set1_epi32(127 << 23);
+    const __m128i high_bias = _mm_set1_epi32((127 - 31) << 23);
+    low_ = _mm_or_si128(low_, _mm_cvttps_epi32(_mm_castsi128_ps(_mm_add_epi32(even, low_bias))));
+    low_ = _mm_or_si128(low_, _mm_cvttps_epi32(_mm_castsi128_ps(_mm_add_epi32(odd, low_bias))));
+    high_ = _mm_or_si128(high_, _mm_cvttps_epi32(_mm_castsi128_ps(_mm_add_epi32(even, high_bias))));
+    high_ = _mm_or_si128(high_, _mm_cvttps_epi32(_mm_castsi128_ps(_mm_add_epi32(odd, high_bias))));
+  }
+
+  // True when the codes seen are exactly 1..52 (with or without 0).
+  bool AllCardsOnce() const {
+    const __m128i outside = _mm_and_si128(range_, _mm_set1_epi16(static_cast<int16_t>(~63)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())) != 0xFFFF) return false;
+    const uint32_t low = Fold(low_) & 0x7FFFFFFEU;
+    const uint32_t high = Fold(high_);
+    return low == 0x7FFFFFFEU && high == 0x3FFFFFU;  // 1..30 and 31..52
+  }
+
+ private:
+  static uint32_t Fold(__m128i v) {
+    v = _mm_or_si128(v, _mm_shuffle_epi32(v, _MM_SHUFFLE(1, 0, 3, 2)));
+    v = _mm_or_si128(v, _mm_shuffle_epi32(v, _MM_SHUFFLE(2, 3, 0, 1)));
+    return static_cast<uint32_t>(_mm_cvtsi128_si32(v));
+  }
+
+  __m128i range_ = _mm_setzero_si128();
+  __m128i low_ = _mm_setzero_si128();
+  __m128i high_ = _mm_setzero_si128();
 };
 
-constexpr std::array<TailMask, 11> MakeTailMasks() {
-  std::array<TailMask, 11> masks{};
-  for (int held = 0; held <= 10; ++held) {
-    for (int slot = held + 2; slot <= 10; ++slot) {
-      if (slot <= 4) masks[held].low |= uint64_t{0xFFFF} << ((slot - 1) * 16);
-      else if (slot <= 8) masks[held].high |= uint64_t{0xFFFF} << ((slot - 5) * 16);
-      else masks[held].top |= uint32_t{0xFFFF} << ((slot - 9) * 16);
-    }
+// Deck slots from..to-1 in blocks of eight; lanes from `to` on read as 0. A
+// block near the end of the deck starts earlier instead of reading past it:
+// the slots it reads again were seen already (from is at most 51), and
+// seeing a card twice sets the same bit.
+void SeeDeckSpan(const int16_t* deck, int from, int to, CardBits& bits) {
+  const __m128i lanes = _mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7);
+  const __m128i past = _mm_set1_epi16(static_cast<int16_t>(to));
+  for (int start = from; start < to; start += 8) {
+    const int at = start < kDeckSlots - 8 ? start : kDeckSlots - 8;
+    const __m128i index = _mm_add_epi16(lanes, _mm_set1_epi16(static_cast<int16_t>(at)));
+    const __m128i codes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(deck + at));
+    bits.See(_mm_and_si128(codes, _mm_cmplt_epi16(index, past)));
   }
-  return masks;
 }
-constexpr std::array<TailMask, 11> kTailMasks = MakeTailMasks();
 
+// The non-reused deck: the undrawn slots draw..51, slot 52 (checked empty
+// elsewhere, so it adds nothing) and the pile 53..end-1 as one span.
+bool DeckAndHandsSound(const Piruk930& s, int draw, int end, TableMoment moment, const int discarder) {
+  CardBits bits;
+  SeeDeckSpan(s.DeckSlots.data(), draw, end, bits);
+  int cards = (52 - draw) + (end - 53);
+  bool bad = false;
+  __m128i tails[kSeats];
+  for (int seat = 0; seat < kSeats; ++seat) {
+    const HandRow& row = s.Hands[seat];
+    const __m128i front = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&row[1]));
+    int32_t tail = 0;
+    std::memcpy(&tail, &row[9], sizeof tail);
+    tails[seat] = _mm_cvtsi32_si128(tail);
+    bits.See(front);
+    // One bit per slot 1..10 that is empty, and the six unused lanes above.
+    const __m128i zero = _mm_setzero_si128();
+    const auto empty = static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_packs_epi16(_mm_cmpeq_epi16(front, zero), _mm_cmpeq_epi16(tails[seat], zero))));
+    // Packed: the empty slots are exactly those after the cards held.
+    const int held = std::countr_zero(empty);
+    bad |= empty != ((0xFFFFU << held) & 0xFFFFU);
+    cards += held;
+    int expected = held;
+    if (moment == TableMoment::HandOver) {
+      if (s.HandEndCode == 7 && seat == discarder && seat != 0) ++expected;
+      if (s.HandEndCode == 11 && seat == s.Winner) --expected;
+    }
+    bad |= row[kHandCount] != expected;
+  }
+  // Slots 9 and 10 of the four rows in one register.
+  bits.See(_mm_unpacklo_epi64(_mm_unpacklo_epi32(tails[0], tails[1]), _mm_unpacklo_epi32(tails[2], tails[3])));
+  return !bad && cards == 52 && bits.AllCardsOnce();
+}
+#endif
 
 // A card after the first empty slot: the row is not packed.
 bool CardsAfter(const HandRow& row, int held) {
-  uint64_t low = 0, high = 0;
-  uint32_t top = 0;
-  std::memcpy(&low, &row[1], sizeof low);
-  std::memcpy(&high, &row[5], sizeof high);
-  std::memcpy(&top, &row[9], sizeof top);
-  const TailMask& mask = kTailMasks[held];
-  return ((low & mask.low) | (high & mask.high) | (top & mask.top)) != 0;
+  for (int slot = held + 2; slot <= 10; ++slot) {
+    if (row[slot] != 0) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -155,6 +239,20 @@ bool TableIsSound(const Piruk930& s, TableMoment moment) {
 
   bool bad = static_cast<unsigned>(s.Dealer) > 3U || static_cast<unsigned>(s.CurrentSeat) > 3U ||
              (s.Direction != 1 && s.Direction != -1) || s.DeckSlots[52] != 0 || s.PenaltyPending < 0;
+  if (moment == TableMoment::HandOver) {
+    const int code = s.HandEndCode;
+    bad |= code != 3 && code != 7 && code != 10 && code != 11 && code != 99;
+  }
+  const int discarder = s.CounterCalled != 0 ? s.Winner : s.CurrentSeat;
+  const int16_t* deck = s.DeckSlots.data();
+#if defined(__SSE2__)
+  if (!reused) {
+    const int end = pile_started ? discard : 53;
+    // The pile ends at an empty slot: once it is reused, drawing stops there.
+    if (end < kDeckSlots) bad |= deck[end] != 0;
+    return DeckAndHandsSound(s, draw, end, moment, discarder) && !bad;
+  }
+#endif
   // 52 cards seen whose bits make up exactly the codes 1..52 are the 52
   // cards once each. Any code outside 0..63 leaves bits in `range` above 63.
   uint64_t seen = 0;
@@ -164,31 +262,20 @@ bool TableIsSound(const Piruk930& s, TableMoment moment) {
     seen |= uint64_t{1} << (code & 63);
     range |= code;
   };
-  const int16_t* deck = s.DeckSlots.data();
   if (!reused) {
-    // Two accumulators halve the dependency chain over the longest run.
-    uint64_t seen_odd = 0;
-    int i = draw;
-    for (; i + 1 < 52; i += 2) {
-      see(deck[i]);
-      seen_odd |= uint64_t{1} << (deck[i + 1] & 63);
-      range |= deck[i + 1];
-    }
-    if (i < 52) see(deck[i]);
-    seen |= seen_odd;
+    for (int i = draw; i < 52; ++i) see(deck[i]);
     const int end = pile_started ? discard : 53;
     for (int i = 53; i < end; ++i) see(deck[i]);
     cards += (52 - draw) + (end - 53);
-    // The pile ends at an empty slot: once it is reused, drawing stops there.
     if (end < kDeckSlots) bad |= deck[end] != 0;
   } else {
     int i = draw;
     for (; i < kDeckSlots && deck[i] != 0; ++i) see(deck[i]);
-    for (int k = 1; k < discard; ++k) see(deck[k]);
     cards += (i - draw) + (discard - 1);
+    for (; i < kDeckSlots; ++i) bad |= deck[i] != 0;
+    for (int k = 1; k < discard; ++k) see(deck[k]);
   }
 
-  const int discarder = s.CounterCalled != 0 ? s.Winner : s.CurrentSeat;
   for (int seat = 0; seat < kSeats; ++seat) {
     const HandRow& row = s.Hands[seat];
     int held = 0;
@@ -201,10 +288,6 @@ bool TableIsSound(const Piruk930& s, TableMoment moment) {
       if (s.HandEndCode == 11 && seat == s.Winner) --expected;
     }
     bad |= row[kHandCount] != expected;
-  }
-  if (moment == TableMoment::HandOver) {
-    const int code = s.HandEndCode;
-    bad |= code != 3 && code != 7 && code != 10 && code != 11 && code != 99;
   }
   constexpr uint64_t kAllCards = ((uint64_t{1} << 53) - 1) & ~uint64_t{1};
   return !bad && cards == 52 && seen == kAllCards && (range & ~63) == 0;

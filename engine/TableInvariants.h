@@ -16,6 +16,10 @@ enum class TableMoment {
 // The fast test, run after every move of the runner.
 bool TableIsSound(const Piruk930& state, TableMoment moment);
 
+// The slow, exact reading of the same rules: what is wrong, or empty. The
+// tests hold the fast test to it.
+std::string DiagnoseTable(const Piruk930& state, TableMoment moment);
+
 // Empty when the table is sound, else what is wrong (first fault only).
 std::string CheckTableInvariants(const Piruk930& state, TableMoment moment);
 

@@ -347,5 +347,22 @@ TEST(ComputerPlayer, RandomIntegerStaysInRange) {
   }
 }
 
+// Same rank or same suit, for every pair of codes a table can hold and a few
+// it should not (those decode the way every other rank and suit lookup does).
+TEST(ComputerPlayer, MatchesIsSameRankOrSuit) {
+  EXPECT_TRUE(Matches(S(7), H(7)));
+  EXPECT_TRUE(Matches(H(8), H(7)));
+  EXPECT_FALSE(Matches(S(8), H(7)));
+  EXPECT_TRUE(Matches(0, H(7)));  // an empty slot decodes as a heart
+  int differences = 0;
+  for (int code = -3; code <= 70; ++code) {
+    for (int top = -3; top <= 70; ++top) {
+      const bool rule = CardRank(code) == CardRank(top) || CardSuit(code) == CardSuit(top);
+      if (Matches(code, top) != rule) ++differences;
+    }
+  }
+  EXPECT_EQ(differences, 0);
+}
+
 }  // namespace
 }  // namespace winpiruk

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 #include "engine/Dealing.h"
@@ -77,6 +78,80 @@ TEST(TableInvariants, EndOfHandExceptions) {
   EXPECT_NE(CheckTableInvariants(s, TableMoment::DuringHand), "");
   s.HandEndCode = 42;
   EXPECT_NE(CheckTableInvariants(s, TableMoment::HandOver), "");
+}
+
+// A sound table with the 52 cards spread as asked: `undrawn` cards on the
+// deck, `pile` on the discard pile, `held` in the hands. With `reused` the
+// pile has been turned over: the deck runs from slot 53 up to an empty slot
+// and the new pile fills slots 1 onwards.
+Piruk930 LaidOut(int undrawn, int pile, std::array<int, 4> held, bool reused) {
+  Piruk930 s;
+  s.settings = DefaultSettings("");
+  int next = 0;
+  auto card = [&next] { return static_cast<int16_t>(next++ * 7 % 52 + 1); };  // every code once
+  for (int seat = 0; seat < 4; ++seat) {
+    for (int slot = 1; slot <= held[seat]; ++slot) s.Hands[seat][slot] = card();
+    s.Hands[seat][kHandCount] = static_cast<int16_t>(held[seat]);
+  }
+  if (!reused) {
+    s.DrawIndex = static_cast<int16_t>(52 - undrawn);
+    for (int i = s.DrawIndex; i < 52; ++i) s.DeckSlots[i] = card();
+    for (int i = 53; i < 53 + pile; ++i) s.DeckSlots[i] = card();
+    s.DiscardIndex = static_cast<int16_t>(53 + pile);
+  } else {
+    s.DrawIndex = 60;
+    for (int i = 60; i < 60 + undrawn; ++i) s.DeckSlots[i] = card();
+    for (int i = 1; i <= pile; ++i) s.DeckSlots[i] = card();
+    s.DiscardIndex = static_cast<int16_t>(1 + pile);
+  }
+  return s;
+}
+
+// The fast test run after every move agrees with the slow diagnosis on every
+// single-slot change and every pair of indexes around a range of tables.
+TEST(TableInvariants, FastTestAgreesWithDiagnosis) {
+  const Piruk930 tables[] = {
+      DealtTable(),
+      LaidOut(31, 1, {5, 5, 5, 5}, false),
+      LaidOut(9, 17, {10, 1, 7, 8}, false),
+      LaidOut(24, 8, {10, 0, 10, 0}, false),
+      LaidOut(1, 47, {1, 1, 1, 1}, false),
+      LaidOut(18, 14, {9, 3, 6, 2}, true),
+  };
+  std::vector<int> values = {-32768, -64, -1, 32767, 127, 128, 255, 256, 4096};
+  for (int v = 0; v <= 70; ++v) values.push_back(v);
+  for (const Piruk930& table : tables) {
+    ASSERT_TRUE(TableIsSound(table, TableMoment::DuringHand));
+    ASSERT_EQ(DiagnoseTable(table, TableMoment::DuringHand), "");
+    int disagreements = 0;
+    auto compare = [&disagreements](const Piruk930& s) {
+      const bool fast = TableIsSound(s, TableMoment::DuringHand);
+      if (fast != DiagnoseTable(s, TableMoment::DuringHand).empty()) { if (++disagreements < 15) ADD_FAILURE() << fast << " " << DiagnoseTable(s, TableMoment::DuringHand) << " d" << s.DrawIndex << " x" << s.DiscardIndex; }
+    };
+    for (const int v : values) {
+      for (int i = 0; i < kDeckSlots; ++i) {
+        Piruk930 s = table;
+        s.DeckSlots[i] = static_cast<int16_t>(v);
+        compare(s);
+      }
+      for (int seat = 0; seat < 4; ++seat) {
+        for (int slot = 0; slot < kHandSlots; ++slot) {
+          Piruk930 s = table;
+          s.Hands[seat][slot] = static_cast<int16_t>(v);
+          compare(s);
+        }
+      }
+    }
+    for (int draw = -1; draw <= kDeckSlots + 2; ++draw) {
+      for (int discard = -1; discard <= kDeckSlots + 2; ++discard) {
+        Piruk930 s = table;
+        s.DrawIndex = static_cast<int16_t>(draw);
+        s.DiscardIndex = static_cast<int16_t>(discard);
+        compare(s);
+      }
+    }
+    EXPECT_EQ(disagreements, 0) << "draw index " << table.DrawIndex << ", discard index " << table.DiscardIndex;
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "engine/ComputerPlayer.h"
 #include "engine/Dealing.h"
 #include "engine/Random.h"
+#include "engine/TableInvariants.h"
 #include "engine/QuietTableView.h"
 
 // The replaced global allocation functions below pair malloc with free; the
@@ -73,6 +74,34 @@ void BM_ShuffleAndDeal(benchmark::State& state) {
   ReportAllocations(state, before);
 }
 BENCHMARK(BM_ShuffleAndDeal);
+
+// The runner's check after every move, on a table some way into a hand:
+// the initial card and a few discards on the pile, hands of several sizes.
+void BM_TableIsSound(benchmark::State& state) {
+  Piruk930 s;
+  s.settings = DefaultSettings("");
+  s.Dealer = 1;
+  NullView view;
+  StandardRandom random;
+  TickingClock clock;
+  ShuffleAndDeal(s, view, random, clock);
+  s.DeckSlots[53] = s.DeckSlots[s.DrawIndex++];
+  s.DiscardIndex = 54;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    HandRow& row = s.Hands[seat];
+    for (int extra = 0; extra < seat; ++extra) row[++row[kHandCount]] = s.DeckSlots[s.DrawIndex++];
+    s.DeckSlots[s.DiscardIndex++] = row[row[kHandCount]];
+    row[row[kHandCount]--] = 0;
+  }
+  if (!TableIsSound(s, TableMoment::DuringHand)) state.SkipWithError("the table is not sound");
+  const long long before = g_allocations.load();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(TableIsSound(s, TableMoment::DuringHand));
+    benchmark::ClobberMemory();
+  }
+  ReportAllocations(state, before);
+}
+BENCHMARK(BM_TableIsSound);
 
 // A computer seat with several playable cards on a dealt table.
 void BM_ChooseComputerMove(benchmark::State& state) {

@@ -1,7 +1,6 @@
 #include "SilentView.h"
 
 #include "config/RuleLimits.h"
-#include "engine/TableInvariants.h"
 
 namespace winpiruk::runner {
 
@@ -18,10 +17,7 @@ void SilentView::ShowHandResult() {
   if (hands >= hands_wanted_) state_.HandNumber = static_cast<int16_t>(NumberOfGamesInUse(state_.settings));
 }
 
-void SilentView::Check(bool hand_over) {
-  ++checks;
-  const TableMoment moment = hand_over ? TableMoment::HandOver : TableMoment::DuringHand;
-  if (TableIsSound(state_, moment)) return;
+void SilentView::ReportUnsound(TableMoment moment) {
   const std::string fault = CheckTableInvariants(state_, moment);
   ++invariant_failures;
   Note("hand " + std::to_string(hands + 1) + ": " + fault);

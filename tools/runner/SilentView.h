@@ -9,6 +9,7 @@
 
 #include "engine/Piruk930.h"
 #include "engine/QuietTableView.h"
+#include "engine/TableInvariants.h"
 
 namespace winpiruk::runner {
 
@@ -49,7 +50,13 @@ class SilentView final : public QuietTableView {
   }
 
  private:
-  void Check(bool hand_over);
+  // Runs after every move: the fast test here, the report out of line.
+  void Check(bool hand_over) {
+    ++checks;
+    const TableMoment moment = hand_over ? TableMoment::HandOver : TableMoment::DuringHand;
+    if (!TableIsSound(state_, moment)) ReportUnsound(moment);
+  }
+  void ReportUnsound(TableMoment moment);
   void Note(std::string text);
 
   Piruk930& state_;

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <climits>
 #include <memory>
+#include <span>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -44,6 +45,7 @@ class RunnerRandom final : public RandomSource {
  public:
   explicit RunnerRandom(uint32_t seed) : base_(seed), inner_(static_cast<int32_t>(seed)) {}
   float Next() override { return inner_.Next(); }
+  void Fill(std::span<float> out) override { inner_.Fill(out); }
   void Seed(int32_t seed) override {
     uint64_t x = (static_cast<uint64_t>(base_) << 32U) ^ (++deals_ * 0x9E3779B97F4A7C15ULL) ^
                  static_cast<uint32_t>(seed);
