@@ -204,7 +204,7 @@ TEST(Settlement, MemberPointsSaturateOnlyTheNetChange) {
   state.settings.YakitoriMode = 1;
   state.HasWon = {0, 1, 1, 1};
   state.members.MemberPoints[1][1] = 32700;  // +140 and -60
-  state.members.MemberPoints[2][8] = -32700; // -160 and +20
+  state.members.MemberPoints[2][8] = -32700;  // -160 and +20
   ShowSettlement(state, 36000, {});
   EXPECT_EQ(state.members.MemberPoints[1][1], 32767);
   EXPECT_EQ(state.members.MemberPoints[2][8], -32768);
