@@ -41,11 +41,11 @@ void WriteLog(Piruk930& state, long long points, const char* text) {
   state.HandLogText[hand] = text;
 }
 
-// Every seat pays or receives `each`, then `seat` settles the difference so
-// that the whole moves as a zero-sum payment.
+// Every seat pays or receives `each`, and `seat` settles the difference so
+// that the whole moves as a zero-sum payment. Each seat's net change is added
+// in one step: a score near a limit must not stop there half way.
 void PayAll(Piruk930& state, int each, int seat, int seat_delta) {
-  for (auto& score : state.Score) AddSaturated(score, each);
-  AddSaturated(state.Score[seat], seat_delta);
+  for (int s = 0; s < kSeats; ++s) AddSaturated(state.Score[s], each + (s == seat ? seat_delta : 0));
 }
 
 void ScoreNoGame(Piruk930& state, HandResultView& view) {

@@ -113,10 +113,11 @@ SettlementView ShowSettlement(Piruk930& state, int32_t now, const MemberFilesWri
     view.rows[seat].uma = bonus_on ? Column(u[place], 4) : "なし";
     AddSaturated(state.Score[seat], u[place]);
   }
+  // The result and the yakitori are summed wide and reach the members'
+  // points in one step, so a balance near a limit keeps the whole change.
+  std::array<long long, kSeats> points_change{};
   for (int seat = 0; seat < kSeats; ++seat) {
-    if (const auto ref = SeatRecord(state, seat)) {
-      AddSaturated(state.members.MemberPoints[ref->group][ref->member], state.Score[seat]);
-    }
+    points_change[seat] = state.Score[seat];
     view.rows[seat].after_uma_value = state.Score[seat];
     view.rows[seat].after_uma = Column(state.Score[seat], 5);
   }
@@ -163,8 +164,11 @@ SettlementView ShowSettlement(Piruk930& state, int32_t now, const MemberFilesWri
     const long long total = static_cast<long long>(row.after_uma_value) + row.yakitori_value;
     row.total_value = SaturateInt16(total);
     row.total = Column(total, 5);
-    if (const auto ref = SeatRecord(state, row.seat)) {
-      AddSaturated(state.members.MemberPoints[ref->group][ref->member], row.yakitori_value);
+    points_change[row.seat] += row.yakitori_value;
+  }
+  for (int seat = 0; seat < kSeats; ++seat) {
+    if (const auto ref = SeatRecord(state, seat)) {
+      AddSaturated(state.members.MemberPoints[ref->group][ref->member], points_change[seat]);
     }
   }
 

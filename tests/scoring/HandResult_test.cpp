@@ -312,6 +312,27 @@ TEST(HandResultLimits, ScoresAndCountersSaturate) {
   EXPECT_EQ(Stat(state, 1, PointsLost), 32767);
 }
 
+// A payment to every seat and the settling seat's difference are one move:
+// a score near a limit must not stop at it half way and lose the rest.
+TEST(HandResultLimits, AFixedPaymentSaturatesOnlyTheNetChange) {
+  Piruk930 overflow = TableState();
+  Give(overflow, 3, {H(1), H(2)});
+  overflow.HandEndCode = kEndCardOver;
+  overflow.CurrentSeat = 3;
+  overflow.Score = {32760, 0, 0, 32760};
+  ShowHandResult(overflow);
+  EXPECT_EQ(overflow.Score, (std::array<int16_t, kSeats>{32767, 20, 20, 32700}));
+
+  Piruk930 initial = TableState();
+  Give(initial, 1, {H(3), S(4), D(5), C(6), H(9)});
+  initial.HandEndCode = kEndInitialMatch;
+  initial.Dealer = 1;
+  initial.Winner = 1;
+  initial.Score = {0, -32760, 0, 0};
+  ShowHandResult(initial);
+  EXPECT_EQ(initial.Score, (std::array<int16_t, kSeats>{-30, -32670, -30, -30}));
+}
+
 TEST(HandResultLimits, LeavesTheLogAloneOutsideItsEntries) {
   Piruk930 state = TableState();
   state.HandNumber = 11;

@@ -196,6 +196,27 @@ TEST(Settlement, MemberPointsSaturate) {
   EXPECT_EQ(state.members.MemberPoints[2][8], -32768);
 }
 
+// The match result and the yakitori are one change to a member's points: a
+// balance near a limit must not stop there with the result and then lose
+// the penalty on top.
+TEST(Settlement, MemberPointsSaturateOnlyTheNetChange) {
+  Piruk930 state = MatchState({40, 20, 0, -60});
+  state.settings.YakitoriMode = 1;
+  state.HasWon = {0, 1, 1, 1};
+  state.members.MemberPoints[1][1] = 32700;  // +140 and -60
+  state.members.MemberPoints[2][8] = -32700;  // -160 and +20
+  ShowSettlement(state, 36000, {});
+  EXPECT_EQ(state.members.MemberPoints[1][1], 32767);
+  EXPECT_EQ(state.members.MemberPoints[2][8], -32768);
+
+  Piruk930 near = MatchState({40, 20, 0, -60});
+  near.settings.YakitoriMode = 1;
+  near.HasWon = {0, 1, 1, 1};
+  near.members.MemberPoints[1][1] = 32650;
+  ShowSettlement(near, 36000, {});
+  EXPECT_EQ(near.members.MemberPoints[1][1], 32730);
+}
+
 TEST(Settlement, AnotherMatchAndAMemberChangeStartFromZero) {
   Piruk930 state = MatchState({140, 70, -50, -160});
   state.HandNumber = 8;
