@@ -417,8 +417,12 @@ void Form1::LayOutTable() {
   for (int n = 1; n <= kLabelCount; ++n) {
     if (n != 25) SetLabelText(n, Label[n]->text());
   }
-  // Later cards of a row lie over earlier ones where the rows overlap.
-  for (int n = 1; n <= 39; ++n) Picture[n]->raise();
+  // Later cards of a row lie over earlier ones, as the rows are drawn (the
+  // right seat's pictures run against its positions).
+  for (int n : {kPosDrawPile, kPosDiscardPile, kPosSecondCard}) Picture[n]->raise();
+  for (int seat = 0; seat < kSeats; ++seat) {
+    for (int p = 1; p <= 9; ++p) Picture[HandPicture(seat, p)]->raise();
+  }
   ArrowPicture->raise();
   BannerPicture->raise();
   MovingCard->raise();

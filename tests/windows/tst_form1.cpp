@@ -159,6 +159,52 @@ class Form1Test : public QObject {
     QVERIFY(QFileInfo(QString::fromStdString(f.paths.SettingsFile())).lastModified() >= first_write);
   }
 
+  // The guides follow the table as it changes: switched on in the middle of
+  // the dealer's choice they show "J" and "K"; a guide first filled by a
+  // draw is wide enough for its letter; a new layout keeps every row's later
+  // cards over its earlier ones.
+  void keyGuidesAndRowsFollowTheTableAsItChanges() {
+    TableFixture f([](Piruk930& s) {
+      DealFixedHands(s);
+      s.MatchInProgress = 1;
+    });
+    Form1& w = *f.window;
+    w.show();
+    for (int seat = 0; seat < kSeats; ++seat) w.view().ShowHand(seat);
+    w.view().ShowCard(kPosDiscardPile, 20);
+    w.view().ShowCard(kPosSecondCard, 30);
+    w.view().ShowLabel(TableLabel::KeyGuideJ, "");
+    w.view().ShowLabel(TableLabel::KeyGuideK, "");
+    QVERIFY(!w.Label[26]->isVisible() && !w.Label[27]->isVisible());
+    w.KeyAssign->trigger();
+    QVERIFY(w.Label[26]->isVisible() && w.Label[27]->isVisible());
+    QCOMPARE(w.Label[26]->text(), QStringLiteral("J"));
+    QCOMPARE(w.Label[27]->text(), QStringLiteral("K"));
+    w.view().HideLabel(TableLabel::KeyGuideJ);
+    w.view().HideLabel(TableLabel::KeyGuideK);
+    w.view().HideCard(kPosSecondCard);
+    QVERIFY(!w.Label[26]->isVisible() && !w.Label[27]->isVisible());
+
+    f.state.Hands[0][6] = 40;
+    f.state.Hands[0][kHandCount] = 6;
+    w.view().ShowHand(0);
+    QLabel* sixth = w.Label[21];
+    QVERIFY(sixth->isVisible());
+    QCOMPARE(sixth->text(), QStringLiteral("F"));
+    QVERIFY(sixth->width() >= sixth->sizeHint().width());
+    QVERIFY(w.Label[28]->width() >= w.Label[28]->sizeHint().width());
+
+    w.resize(800, 600);
+    QTRY_COMPARE(w.TableWidth, 800 * kTwipsPerPixel);
+    const QObjectList& order = w.table()->children();
+    for (int seat = 0; seat < kSeats; ++seat) {
+      for (int p = 1; p < 5; ++p) {
+        QVERIFY2(order.indexOf(w.Picture[HandPicture(seat, p)]) < order.indexOf(w.Picture[HandPicture(seat, p + 1)]),
+                 qPrintable(QStringLiteral("seat %1 position %2").arg(seat).arg(p)));
+      }
+    }
+  }
+
   void resizeLaysOutAndKeepsTheBounds() {
     TableFixture f;
     Form1& w = *f.window;
