@@ -48,6 +48,10 @@ namespace {
 // The property that keeps a table label's number.
 constexpr const char* kLabelNumber = "tableLabelNumber";
 
+// The further-discard prompts ("もう一枚捨てて", "さらに捨てる？") are this long;
+// a running count is written after them.
+constexpr qsizetype kPromptLength = 7;
+
 // The table's own colour where no background picture covers it.
 const QColor kTableColour(0, 92, 52);
 
@@ -565,8 +569,14 @@ void Form1::Setting_Click() {
     } else if (users_turn && restrict_before == 0 && state_.EngineRunning == 0) {
       engine_->StartTimeLimit();
     }
-  } else {
-    view_->HideLabel(TableLabel::Countdown);
+  } else if (counting) {
+    // The count stops; a further-discard prompt stays on the table without it.
+    const QString shown = Label[15]->text();
+    if (shown.size() >= kPromptLength) {
+      SetLabelText(15, shown.left(kPromptLength));
+    } else {
+      view_->HideLabel(TableLabel::Countdown);
+    }
   }
   QApplication::processEvents();
 }

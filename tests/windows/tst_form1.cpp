@@ -205,6 +205,46 @@ class Form1Test : public QObject {
     }
   }
 
+  // The rule settings window opened during a further discard: the prompt
+  // stays on the table; a count running behind it stops when the window
+  // switches the time limit off, and the prompt goes on without the count.
+  void furtherDiscardPromptOutlastsTheRuleWindow() {
+    unexpected_.reset();  // the rule window is answered here
+    TableFixture f([](Piruk930& s) {
+      DealFixedHands(s);
+      s.MatchInProgress = 1;
+      s.AwaitingUser = 1;
+      s.TurnPhase = 2;
+    });
+    Form1& w = *f.window;
+    w.show();
+    w.view().ShowLabel(TableLabel::Countdown, "もう一枚捨てて");
+    {
+      ModalDriver cancel([](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+        return true;
+      });
+      w.Setting->trigger();
+    }
+    QVERIFY(w.Label[15]->isVisible());
+    QCOMPARE(w.Label[15]->text(), QStringLiteral("もう一枚捨てて"));
+
+    f.state.settings.RestrictTime = 1;
+    w.view().ShowLabel(TableLabel::Countdown, "さらに捨てる？ 2");
+    w.Timer1->start();
+    {
+      ModalDriver limit_off([&f](QWidget* modal) {
+        f.state.settings.RestrictTime = 0;
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->accept();
+        return true;
+      });
+      w.Setting->trigger();
+    }
+    QVERIFY(!w.Timer1->isActive());
+    QVERIFY(w.Label[15]->isVisible());
+    QCOMPARE(w.Label[15]->text(), QStringLiteral("さらに捨てる？"));
+  }
+
   void resizeLaysOutAndKeepsTheBounds() {
     TableFixture f;
     Form1& w = *f.window;
