@@ -47,6 +47,11 @@ namespace {
 
 // The property that keeps a table label's number.
 constexpr const char* kLabelNumber = "tableLabelNumber";
+// The whole name a seat's name label stands for, when its place is too
+// narrow to show all of it.
+constexpr const char* kFullName = "tableFullName";
+
+bool IsNameLabel(int number) { return number >= 1 && number <= 4; }
 
 // The further-discard prompts ("もう一枚捨てて", "さらに捨てる？") are this long;
 // a running count is written after them.
@@ -403,11 +408,23 @@ void Form1::SetLabelText(int number, const QString& text) {
 }
 
 void Form1::SetLabelText(QLabel* label, const QString& text) {
-  label->setText(text);
   const int number = label->property(kLabelNumber).toInt();
-  if (number < 1 || number > kLabelCount) return;
+  if (number < 1 || number > kLabelCount) {
+    label->setText(text);
+    return;
+  }
   // The box hugs the text: the label's place is the most it may take.
   const QRect place = PixelRect(layout_.label[number]);
+  if (IsNameLabel(number)) {
+    // A name longer than its place ends in an ellipsis rather than being
+    // cut off mid-character; the tooltip holds the whole name.
+    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, place.width() - 4);
+    label->setProperty(kFullName, text);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+  } else {
+    label->setText(text);
+  }
   const int width = std::min(place.width(), label->sizeHint().width() + 4);
   QRect box(place.left(), place.top(), width, place.height());
   if ((label->alignment() & Qt::AlignHCenter) != 0) box.moveLeft(place.center().x() - width / 2);
@@ -419,7 +436,9 @@ void Form1::LayOutTable() {
   layout_ = LayoutTable(TableWidth, TableHeight, state_.settings);
   for (int n = 1; n <= kPictureCount; ++n) Picture[n]->setGeometry(PixelRect(layout_.picture[n]));
   for (int n = 1; n <= kLabelCount; ++n) {
-    if (n != 25) SetLabelText(n, Label[n]->text());
+    if (n == 25) continue;
+    const QVariant full_name = Label[n]->property(kFullName);
+    SetLabelText(n, IsNameLabel(n) && full_name.isValid() ? full_name.toString() : Label[n]->text());
   }
   // Later cards of a row lie over earlier ones, as the rows are drawn (the
   // right seat's pictures run against its positions).

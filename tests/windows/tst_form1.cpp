@@ -245,6 +245,33 @@ class Form1Test : public QObject {
     QCOMPARE(w.Label[15]->text(), QStringLiteral("さらに捨てる？"));
   }
 
+  // A name too long for its place ends in an ellipsis, the whole name in its
+  // tooltip; a new layout starts again from the whole name.
+  void longNamesEndInAnEllipsis() {
+    const QString long_name = QStringLiteral("ぴるく名人のやまだ");
+    TableFixture f([&long_name](Piruk930& s) {
+      s.SeatName[0] = long_name.toStdString();
+      s.SeatName[3] = long_name.toStdString();
+      s.MatchInProgress = 1;
+    });
+    Form1& w = *f.window;
+    w.show();
+    w.Form_Load();
+    for (int seat : {0, 3}) {
+      QLabel* name = w.Label[1 + seat];
+      QVERIFY2(name->text().endsWith(QChar(0x2026)), qPrintable(name->text()));
+      QCOMPARE(name->toolTip(), long_name);
+      QVERIFY(name->sizeHint().width() <= name->width());
+    }
+    QCOMPARE(w.Label[2]->text(), QStringLiteral("ｺﾝﾋﾟｭｰﾀ1"));
+    QVERIFY(w.Label[2]->toolTip().isEmpty());
+    SaveShot(w, QStringLiteral("longnames"));
+    w.resize(700, 500);
+    QTRY_COMPARE(w.TableWidth, 700 * kTwipsPerPixel);
+    QCOMPARE(w.Label[1]->toolTip(), long_name);
+    QVERIFY(w.Label[1]->text().startsWith(QStringLiteral("ぴるく")));
+  }
+
   void resizeLaysOutAndKeepsTheBounds() {
     TableFixture f;
     Form1& w = *f.window;
