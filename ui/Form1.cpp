@@ -47,6 +47,15 @@ namespace {
 
 // The property that keeps a table label's number.
 constexpr const char* kLabelNumber = "tableLabelNumber";
+// The whole name a seat's name label stands for, when its place is too
+// narrow to show all of it.
+constexpr const char* kFullName = "tableFullName";
+
+bool IsNameLabel(int number) { return number >= 1 && number <= 4; }
+
+// The further-discard prompts ("もう一枚捨てて", "さらに捨てる？") are this long;
+// a running count is written after them.
+constexpr qsizetype kPromptLength = 7;
 
 // The table's own colour where no background picture covers it.
 const QColor kTableColour(0, 92, 52);
@@ -399,11 +408,23 @@ void Form1::SetLabelText(int number, const QString& text) {
 }
 
 void Form1::SetLabelText(QLabel* label, const QString& text) {
-  label->setText(text);
   const int number = label->property(kLabelNumber).toInt();
-  if (number < 1 || number > kLabelCount) return;
+  if (number < 1 || number > kLabelCount) {
+    label->setText(text);
+    return;
+  }
   // The box hugs the text: the label's place is the most it may take.
   const QRect place = PixelRect(layout_.label[number]);
+  if (IsNameLabel(number)) {
+    // A name longer than its place ends in an ellipsis rather than being
+    // cut off mid-character; the tooltip holds the whole name.
+    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, place.width() - 4);
+    label->setProperty(kFullName, text);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+  } else {
+    label->setText(text);
+  }
   const int width = std::min(place.width(), label->sizeHint().width() + 4);
   QRect box(place.left(), place.top(), width, place.height());
   if ((label->alignment() & Qt::AlignHCenter) != 0) box.moveLeft(place.center().x() - width / 2);
@@ -415,10 +436,16 @@ void Form1::LayOutTable() {
   layout_ = LayoutTable(TableWidth, TableHeight, state_.settings);
   for (int n = 1; n <= kPictureCount; ++n) Picture[n]->setGeometry(PixelRect(layout_.picture[n]));
   for (int n = 1; n <= kLabelCount; ++n) {
-    if (n != 25) SetLabelText(n, Label[n]->text());
+    if (n == 25) continue;
+    const QVariant full_name = Label[n]->property(kFullName);
+    SetLabelText(n, IsNameLabel(n) && full_name.isValid() ? full_name.toString() : Label[n]->text());
   }
-  // Later cards of a row lie over earlier ones where the rows overlap.
-  for (int n = 1; n <= 39; ++n) Picture[n]->raise();
+  // Later cards of a row lie over earlier ones, as the rows are drawn (the
+  // right seat's pictures run against its positions).
+  for (int n : {kPosDrawPile, kPosDiscardPile, kPosSecondCard}) Picture[n]->raise();
+  for (int seat = 0; seat < kSeats; ++seat) {
+    for (int p = 1; p <= 9; ++p) Picture[HandPicture(seat, p)]->raise();
+  }
   ArrowPicture->raise();
   BannerPicture->raise();
   MovingCard->raise();
@@ -561,8 +588,14 @@ void Form1::Setting_Click() {
     } else if (users_turn && restrict_before == 0 && state_.EngineRunning == 0) {
       engine_->StartTimeLimit();
     }
-  } else {
-    view_->HideLabel(TableLabel::Countdown);
+  } else if (counting) {
+    // The count stops; a further-discard prompt stays on the table without it.
+    const QString shown = Label[15]->text();
+    if (shown.size() >= kPromptLength) {
+      SetLabelText(15, shown.left(kPromptLength));
+    } else {
+      view_->HideLabel(TableLabel::Countdown);
+    }
   }
   QApplication::processEvents();
 }

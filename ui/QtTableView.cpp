@@ -214,7 +214,9 @@ void QtTableView::ShowHandKeyGuides(bool shown) {
   for (int p = 1; p <= 9; ++p) {
     QLabel* guide = window_.Label[15 + p];
     const bool occupied = shown && p <= count && state_.Hands[0][p] != 0 && window_.Picture[p]->isVisible();
-    guide->setText(occupied ? QString(QChar(u'A' + (p - 1))) : QString());
+    // The box is fitted to the letter: a guide first filled here would
+    // otherwise keep the empty box it was laid out with.
+    window_.SetLabelText(guide, occupied ? QString(QChar(u'A' + (p - 1))) : QString());
     guide->setVisible(guides_on && occupied);
   }
   RefreshPileGuides();
@@ -223,12 +225,17 @@ void QtTableView::ShowHandKeyGuides(bool shown) {
 void QtTableView::RefreshPileGuides() {
   const bool guides_on = state_.settings.KeyGuideDisplay == 1;
   QLabel* draw_guide = window_.Label[28];
-  draw_guide->setText(QStringLiteral("P"));
+  if (draw_guide->text() != QStringLiteral("P")) window_.SetLabelText(draw_guide, QStringLiteral("P"));
   draw_guide->setVisible(guides_on && window_.Picture[kPosDrawPile]->isVisibleTo(window_.table()));
-  // "J" and "K" belong to the dealer's choice: shown only while the engine
-  // has them shown.
-  window_.Label[26]->setVisible(guides_on && choice_guides_shown_[0] && !window_.Label[26]->text().isEmpty());
-  window_.Label[27]->setVisible(guides_on && choice_guides_shown_[1] && !window_.Label[27]->text().isEmpty());
+  // "J" and "K" belong to the dealer's choice: shown while it lasts, also
+  // when the guides are switched on in the middle of it.
+  for (int i = 0; i < 2; ++i) {
+    QLabel* guide = window_.Label[26 + i];
+    const QString letter = i == 0 ? QStringLiteral("J") : QStringLiteral("K");
+    const bool shown = guides_on && choice_guides_shown_[static_cast<std::size_t>(i)];
+    if (shown && guide->text() != letter) window_.SetLabelText(guide, letter);
+    guide->setVisible(shown);
+  }
 }
 
 void QtTableView::ShowArrow(int seat) {
@@ -315,7 +322,10 @@ void QtTableView::ShowLabel(TableLabel label, std::string_view text) {
   if (shown == nullptr) return;
   window_.SetLabelText(shown, Text(text));
   if (label == TableLabel::KeyGuideJ || label == TableLabel::KeyGuideK) {
-    choice_guides_shown_[label == TableLabel::KeyGuideJ ? 0 : 1] = true;
+    // The letters stand under the two cards of the dealer's choice; without
+    // those cards on the table an empty text only clears them.
+    const bool choice_on_table = window_.Picture[kPosSecondCard]->isVisibleTo(window_.table());
+    choice_guides_shown_[label == TableLabel::KeyGuideJ ? 0 : 1] = !text.empty() || choice_on_table;
     RefreshPileGuides();
     return;
   }

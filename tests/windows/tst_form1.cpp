@@ -159,6 +159,119 @@ class Form1Test : public QObject {
     QVERIFY(QFileInfo(QString::fromStdString(f.paths.SettingsFile())).lastModified() >= first_write);
   }
 
+  // The guides follow the table as it changes: switched on in the middle of
+  // the dealer's choice they show "J" and "K"; a guide first filled by a
+  // draw is wide enough for its letter; a new layout keeps every row's later
+  // cards over its earlier ones.
+  void keyGuidesAndRowsFollowTheTableAsItChanges() {
+    TableFixture f([](Piruk930& s) {
+      DealFixedHands(s);
+      s.MatchInProgress = 1;
+    });
+    Form1& w = *f.window;
+    w.show();
+    for (int seat = 0; seat < kSeats; ++seat) w.view().ShowHand(seat);
+    w.view().ShowCard(kPosDiscardPile, 20);
+    w.view().ShowCard(kPosSecondCard, 30);
+    w.view().ShowLabel(TableLabel::KeyGuideJ, "");
+    w.view().ShowLabel(TableLabel::KeyGuideK, "");
+    QVERIFY(!w.Label[26]->isVisible() && !w.Label[27]->isVisible());
+    w.KeyAssign->trigger();
+    QVERIFY(w.Label[26]->isVisible() && w.Label[27]->isVisible());
+    QCOMPARE(w.Label[26]->text(), QStringLiteral("J"));
+    QCOMPARE(w.Label[27]->text(), QStringLiteral("K"));
+    w.view().HideLabel(TableLabel::KeyGuideJ);
+    w.view().HideLabel(TableLabel::KeyGuideK);
+    w.view().HideCard(kPosSecondCard);
+    QVERIFY(!w.Label[26]->isVisible() && !w.Label[27]->isVisible());
+
+    f.state.Hands[0][6] = 40;
+    f.state.Hands[0][kHandCount] = 6;
+    w.view().ShowHand(0);
+    QLabel* sixth = w.Label[21];
+    QVERIFY(sixth->isVisible());
+    QCOMPARE(sixth->text(), QStringLiteral("F"));
+    QVERIFY(sixth->width() >= sixth->sizeHint().width());
+    QVERIFY(w.Label[28]->width() >= w.Label[28]->sizeHint().width());
+
+    w.resize(800, 600);
+    QTRY_COMPARE(w.TableWidth, 800 * kTwipsPerPixel);
+    const QObjectList& order = w.table()->children();
+    for (int seat = 0; seat < kSeats; ++seat) {
+      for (int p = 1; p < 5; ++p) {
+        QVERIFY2(order.indexOf(w.Picture[HandPicture(seat, p)]) < order.indexOf(w.Picture[HandPicture(seat, p + 1)]),
+                 qPrintable(QStringLiteral("seat %1 position %2").arg(seat).arg(p)));
+      }
+    }
+  }
+
+  // The rule settings window opened during a further discard: the prompt
+  // stays on the table; a count running behind it stops when the window
+  // switches the time limit off, and the prompt goes on without the count.
+  void furtherDiscardPromptOutlastsTheRuleWindow() {
+    unexpected_.reset();  // the rule window is answered here
+    TableFixture f([](Piruk930& s) {
+      DealFixedHands(s);
+      s.MatchInProgress = 1;
+      s.AwaitingUser = 1;
+      s.TurnPhase = 2;
+    });
+    Form1& w = *f.window;
+    w.show();
+    w.view().ShowLabel(TableLabel::Countdown, "もう一枚捨てて");
+    {
+      ModalDriver cancel([](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+        return true;
+      });
+      w.Setting->trigger();
+    }
+    QVERIFY(w.Label[15]->isVisible());
+    QCOMPARE(w.Label[15]->text(), QStringLiteral("もう一枚捨てて"));
+
+    f.state.settings.RestrictTime = 1;
+    w.view().ShowLabel(TableLabel::Countdown, "さらに捨てる？ 2");
+    w.Timer1->start();
+    {
+      ModalDriver limit_off([&f](QWidget* modal) {
+        f.state.settings.RestrictTime = 0;
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->accept();
+        return true;
+      });
+      w.Setting->trigger();
+    }
+    QVERIFY(!w.Timer1->isActive());
+    QVERIFY(w.Label[15]->isVisible());
+    QCOMPARE(w.Label[15]->text(), QStringLiteral("さらに捨てる？"));
+  }
+
+  // A name too long for its place ends in an ellipsis, the whole name in its
+  // tooltip; a new layout starts again from the whole name.
+  void longNamesEndInAnEllipsis() {
+    const QString long_name = QStringLiteral("ぴるく名人のやまだ");
+    TableFixture f([&long_name](Piruk930& s) {
+      s.SeatName[0] = long_name.toStdString();
+      s.SeatName[3] = long_name.toStdString();
+      s.MatchInProgress = 1;
+    });
+    Form1& w = *f.window;
+    w.show();
+    w.Form_Load();
+    for (int seat : {0, 3}) {
+      QLabel* name = w.Label[1 + seat];
+      QVERIFY2(name->text().endsWith(QChar(0x2026)), qPrintable(name->text()));
+      QCOMPARE(name->toolTip(), long_name);
+      QVERIFY(name->sizeHint().width() <= name->width());
+    }
+    QCOMPARE(w.Label[2]->text(), QStringLiteral("ｺﾝﾋﾟｭｰﾀ1"));
+    QVERIFY(w.Label[2]->toolTip().isEmpty());
+    SaveShot(w, QStringLiteral("longnames"));
+    w.resize(700, 500);
+    QTRY_COMPARE(w.TableWidth, 700 * kTwipsPerPixel);
+    QCOMPARE(w.Label[1]->toolTip(), long_name);
+    QVERIFY(w.Label[1]->text().startsWith(QStringLiteral("ぴるく")));
+  }
+
   void resizeLaysOutAndKeepsTheBounds() {
     TableFixture f;
     Form1& w = *f.window;
