@@ -11,16 +11,6 @@ namespace {
 
 using namespace winpiruk::testing;
 
-TableSetup TableWith(std::vector<int16_t> user, int16_t top) {
-  TableSetup setup;
-  setup.hands[0] = std::move(user);
-  setup.hands[1] = {D(10), D(11)};
-  setup.hands[2] = {D(12), D(13)};
-  setup.hands[3] = {C(10), C(11)};
-  setup.top = top;
-  return setup;
-}
-
 struct Table {
   explicit Table(Piruk930 table) : s(std::move(table)), real(5), engine(s, view, random, clock) {
     random.FallBackTo(&real);

@@ -81,4 +81,16 @@ inline Piruk930 BuildTable(const TableSetup& setup) {
   return s;
 }
 
+// The user's cards against a top card, with computer seats that can never
+// call: their sums are above 13.
+inline TableSetup TableWith(std::vector<int16_t> user, int16_t top) {
+  TableSetup setup;
+  setup.hands[0] = std::move(user);
+  setup.hands[1] = {D(10), D(11)};
+  setup.hands[2] = {D(12), D(13)};
+  setup.hands[3] = {C(10), C(11)};
+  setup.top = top;
+  return setup;
+}
+
 }  // namespace winpiruk::testing

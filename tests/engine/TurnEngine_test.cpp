@@ -11,17 +11,6 @@ namespace {
 
 using namespace winpiruk::testing;
 
-// A table where the computer seats can never call: their sums are above 13.
-TableSetup TableWith(std::vector<int16_t> user, int16_t top) {
-  TableSetup setup;
-  setup.hands[0] = std::move(user);
-  setup.hands[1] = {D(10), D(11)};
-  setup.hands[2] = {D(12), D(13)};
-  setup.hands[3] = {C(10), C(11)};
-  setup.top = top;
-  return setup;
-}
-
 // Runs a pick through the turn handler with the computer seats moving on
 // real random numbers, and keeps the table as it stood when seat 1 first
 // got the turn arrow.
