@@ -17,6 +17,11 @@ struct Rgb {
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// The table's felt where no background picture covers it. The generated
+// pictures fill their opaque surrounds (card corners, arrow squares) with it,
+// so that they sit on the table without a seam.
+constexpr Rgb kTableFelt{0x18, 0x6e, 0x3c};
+
 // 0x00BBGGRR to channels; bits above the 24 colour bits are ignored.
 Rgb RgbFromBgr(int32_t bgr);
 // Channels (each clamped to 0..255) to 0x00BBGGRR.

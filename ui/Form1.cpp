@@ -30,6 +30,7 @@
 #include "scoring/windows/Form3.h"
 #include "scoring/windows/Form4.h"
 #include "ui/Captions.h"
+#include "ui/Colours.h"
 #include "ui/Form12.h"
 #include "ui/Form13.h"
 #include "ui/Form16.h"
@@ -57,18 +58,9 @@ bool IsNameLabel(int number) { return number >= 1 && number <= 4; }
 // a running count is written after them.
 constexpr qsizetype kPromptLength = 7;
 
-// The table's own colour where no background picture covers it.
-const QColor kTableColour(0, 92, 52);
-
-QColor ColourOf(int32_t bgr) {
-  const auto value = static_cast<uint32_t>(bgr);
-  return QColor(static_cast<int>(value & 0xFFU), static_cast<int>((value >> 8U) & 0xFFU),
-                static_cast<int>((value >> 16U) & 0xFFU));
-}
-
 void Colour(QLabel* label, const TextColour& text, int16_t background_flag) {
   QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ColourOf(text.colour));
+  palette.setColor(QPalette::WindowText, ColourFromBgr(text.colour));
   palette.setColor(QPalette::Window, background_flag == 1 ? Qt::white : Qt::black);
   label->setPalette(palette);
   label->setAutoFillBackground(true);
@@ -109,7 +101,7 @@ TableArea::TableArea(const Piruk930& state, const QPixmap& picture, QWidget* par
 
 void TableArea::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.fillRect(rect(), kTableColour);
+  painter.fillRect(rect(), TableFeltColour());
   if (state_.settings.GameWallPaper.empty() || picture_.isNull()) return;
   if (state_.settings.WallPaperAutoSize == 1) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -494,6 +486,7 @@ bool Form1::LoadPictureSource(const QString& path) {
   QPixmap picture;
   if (!picture.load(path)) return false;
   picture_source_ = picture;
+  picture_source_path_ = path;
   table_->update();
   return true;
 }
@@ -647,7 +640,9 @@ void Form1::FollowSettings() {
   if (state_.HandPhase != 0) {
     for (int seat = 0; seat < kSeats; ++seat) view_->ShowHand(seat);
   }
-  if (!state_.settings.GameWallPaper.empty()) LoadPictureSource(QString::fromStdString(state_.settings.GameWallPaper));
+  // A rule set may name another background; the one on show is not read again.
+  const QString wallpaper = QString::fromStdString(state_.settings.GameWallPaper);
+  if (!wallpaper.isEmpty() && wallpaper != picture_source_path_) LoadPictureSource(wallpaper);
   table_->update();
 }
 

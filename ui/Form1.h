@@ -188,6 +188,7 @@ class Form1 : public QMainWindow {
   bool close_allowed_ = false;
   bool laying_out_ = false;
   QPixmap picture_source_;
+  QString picture_source_path_;  // the file picture_source_ was read from
   TableArea* table_ = nullptr;
   TableLayout layout_;
   CardPictures pictures_;

@@ -27,15 +27,6 @@ QColor Backdrop(int16_t flag) { return flag == 1 ? QColor(Qt::white) : QColor(Qt
 
 }  // namespace
 
-QColor ColourFromBgr(int32_t bgr) {
-  const Rgb rgb = RgbFromBgr(bgr);
-  return {rgb.red, rgb.green, rgb.blue};
-}
-
-int32_t BgrFromColour(const QColor& colour) {
-  return BgrFromRgb({colour.red(), colour.green(), colour.blue()});
-}
-
 Form12::Form12(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
     : QDialog(parent), state_(state), paths_(paths), colours_(TextColours(state.settings)) {
   setObjectName(QStringLiteral("Form12"));

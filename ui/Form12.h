@@ -8,16 +8,13 @@
 #include "config/Appearance.h"
 #include "config/ProgramPaths.h"
 #include "engine/Piruk930.h"
+#include "ui/Colours.h"
 
 class QLabel;
 class QPushButton;
 class QRadioButton;
 
 namespace winpiruk {
-
-// Colours of the settings to the screen's and back.
-QColor ColourFromBgr(int32_t bgr);
-int32_t BgrFromColour(const QColor& colour);
 
 class Form12 : public QDialog {
   Q_OBJECT

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "config/Appearance.h"
+#include "ui/Colours.h"
 #include "ui/HelpKey.h"
 #include "ui/WindowPlacement.h"
 
@@ -21,8 +22,7 @@ namespace {
 // The designs are shown twice their size on the table, pixel for pixel.
 constexpr int kScale = 2;
 constexpr int kFrame = 4;
-// The table's own colour, and the frame that stands out on it.
-const QColor kTableColour(0, 92, 52);
+// The frame that stands out on the table's felt.
 const QColor kChosenFrame(255, 215, 0);
 
 // A design whose picture is missing is shown as an empty card.
@@ -62,7 +62,7 @@ Form16::Form16(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   cloth->setObjectName(QStringLiteral("Cloth"));
   cloth->setAutoFillBackground(true);
   QPalette green = cloth->palette();
-  green.setColor(QPalette::Window, kTableColour);
+  green.setColor(QPalette::Window, TableFeltColour());
   cloth->setPalette(green);
   cloth->setFrameShape(QFrame::StyledPanel);
   auto* designs = new QGridLayout(cloth);

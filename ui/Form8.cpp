@@ -20,6 +20,7 @@
 
 #include "config/Appearance.h"
 #include "config/SettingsStore.h"
+#include "ui/Colours.h"
 #include "ui/FileChooser.h"
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
@@ -30,8 +31,6 @@
 namespace winpiruk {
 namespace {
 
-// The table's own colour where no picture covers it, as the table draws it.
-const QColor kTableColour(0, 92, 52);
 constexpr int kPreviewWidth = 264;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
@@ -55,7 +54,7 @@ QStringList BackgroundPictureFilters() {
 
 QImage BackgroundPreview(const QImage& picture, bool auto_size, const QSize& table, const QSize& preview) {
   QImage shown(preview, QImage::Format_RGB32);
-  shown.fill(kTableColour);
+  shown.fill(TableFeltColour());
   if (picture.isNull() || table.isEmpty()) return shown;
   QPainter painter(&shown);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -5,11 +5,12 @@
 #include <QImage>
 #include <QPainter>
 
+#include "config/Appearance.h"
+
 namespace winpiruk::datagen {
 
-// The felt the pictures' opaque surrounds (card corners, arrow squares)
-// are filled with, so that they melt into the table's plain background.
-inline QColor TableFelt() { return QColor(0x18, 0x6e, 0x3c); }
+// The felt the pictures' opaque surrounds are filled with.
+inline QColor TableFelt() { return QColor(kTableFelt.red, kTableFelt.green, kTableFelt.blue); }
 
 inline QImage NewImage(int width, int height, const QColor& fill) {
   QImage image(width, height, QImage::Format_RGB32);
