@@ -116,12 +116,16 @@ QRect Form1::PixelRect(const TwipsRect& r) {
 }
 
 Form1::Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
+    : Form1(state, paths, std::make_unique<SystemClock>(), parent) {}
+
+Form1::Form1(Piruk930& state, const ProgramPaths& paths, std::unique_ptr<const Clock> clock, QWidget* parent)
     : QMainWindow(parent),
       state_(state),
       paths_(paths),
       pictures_(state.settings,
                 [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); }),
-      music_(state) {
+      music_(state),
+      clock_(std::move(clock)) {
   setObjectName(QStringLiteral("Form1"));
   setFocusPolicy(Qt::StrongFocus);
   BuildMenus();
@@ -131,7 +135,7 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
   view_ = std::make_unique<QtTableView>(*this, state_);
-  engine_ = std::make_unique<Engine>(state_, *view_, random_, clock_);
+  engine_ = std::make_unique<Engine>(state_, *view_, random_, *clock_);
   setWindowTitle(kProgramTitle);
   TableWidth = kDesignWidthTwips;
   TableHeight = kDesignHeightTwips;
@@ -177,7 +181,7 @@ void Form1::WireWindows() {
 
 void Form1::OpenMemberDecision(bool member_change) {
   Timer1->stop();
-  switch (RunMemberDecision(this, state_, paths_, member_change, random_, clock_)) {
+  switch (RunMemberDecision(this, state_, paths_, member_change, random_, *clock_)) {
     case Form2Outcome::Started:
       activateWindow();
       Form_Load();
@@ -522,30 +526,34 @@ void Form1::GameModeManual_Click() {
 
 void Form1::Owari_Click() { EndProgram(); }
 
-void Form1::RunMenuWindow(const std::function<void()>& open_window) {
-  // The user's time limit does not run on while another window is open. It
-  // resumes only where it was running: restarted during the computer seats'
-  // moves it would count down on their turn.
-  const bool counting = Timer1->isActive();
+void Form1::HoldTimeLimit() {
+  if (!Timer1->isActive()) return;
   Timer1->stop();
-  open_window();
-  if (state_.settings.RestrictTime != 0 && counting) Timer1->start();
-  QApplication::processEvents();
+  time_limit_held_ = true;
+}
+
+void Form1::ResumeTimeLimit() {
+  // Only a count that was running goes on: restarted during the computer
+  // seats' moves it would count down on their turn.
+  if (!time_limit_held_) return;
+  time_limit_held_ = false;
+  if (state_.settings.RestrictTime != 0 && state_.AwaitingUser == 1) Timer1->start();
 }
 
 void Form1::About_Click() {
-  RunMenuWindow([this] {
-    Form5 about(this);
-    about.exec();
-  });
+  Form5 about(this);
+  about.exec();
+  QApplication::processEvents();
 }
 
 void Form1::GameResult_Click() {
-  RunMenuWindow([this] { OpenGameResult(this, state_, paths_); });
+  OpenGameResult(this, state_, paths_);
+  QApplication::processEvents();
 }
 
 void Form1::Member_Click() {
-  RunMenuWindow([this] { OpenGroupWindow(this, state_, paths_); });
+  OpenGroupWindow(this, state_, paths_);
+  QApplication::processEvents();
 }
 
 void Form1::SetSave_Click() {
@@ -686,6 +694,14 @@ void Form1::SessionEnding() {
   // The desktop session is ending: keep the records and let the window go.
   if (before_end) before_end();
   close_allowed_ = true;
+}
+
+bool Form1::event(QEvent* event) {
+  // A question or a window opened over the table must not cost the user the
+  // move: while it waits for an answer, the countdown waits too.
+  if (event->type() == QEvent::WindowBlocked) HoldTimeLimit();
+  if (event->type() == QEvent::WindowUnblocked) ResumeTimeLimit();
+  return QMainWindow::event(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

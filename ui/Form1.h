@@ -48,6 +48,9 @@ class Form1 : public QMainWindow {
 
  public:
   Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent = nullptr);
+  // The same table on another clock: a fixed time of day deals the same
+  // cards every run.
+  Form1(Piruk930& state, const ProgramPaths& paths, std::unique_ptr<const Clock> clock, QWidget* parent = nullptr);
   ~Form1() override;
 
   // Size and place the window as start-up wants it: centred at the design
@@ -145,6 +148,7 @@ class Form1 : public QMainWindow {
   std::function<void()> open_member_decision;
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
@@ -180,8 +184,10 @@ class Form1 : public QMainWindow {
   // The back design changed: the draw pile and the computer seats' rows.
   void LoadCardBacks();
   WindowBounds LiveBounds() const;
-  // Opens a window from the menu with the time limit held meanwhile.
-  void RunMenuWindow(const std::function<void()>& open_window);
+  // Any modal window over the table holds the user's time limit while it is
+  // open, and lets a running count go on when it closes.
+  void HoldTimeLimit();
+  void ResumeTimeLimit();
 
   Piruk930& state_;
   ProgramPaths paths_;
@@ -194,8 +200,9 @@ class Form1 : public QMainWindow {
   CardPictures pictures_;
   EffectPlayer effects_;
   Music music_;
+  bool time_limit_held_ = false;
   StandardRandom random_;
-  SystemClock clock_;
+  std::unique_ptr<const Clock> clock_;
   std::unique_ptr<QtTableView> view_;
   std::unique_ptr<Engine> engine_;
 };

@@ -61,9 +61,9 @@ Motion MotionFor(const Settings& settings) {
   }
 }
 
-// Without "タスク譲渡" the window keeps painting in a wait but takes no input.
+// Without "タスク譲渡" the window keeps painting in a wait; input waits its turn.
 InputDuringWait QtTableViewInput(const Piruk930& state) {
-  return state.settings.DoOtherTasks != 0 ? InputDuringWait::Processed : InputDuringWait::Dropped;
+  return state.settings.DoOtherTasks != 0 ? InputDuringWait::Processed : InputDuringWait::Kept;
 }
 
 }  // namespace
