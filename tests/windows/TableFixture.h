@@ -12,6 +12,7 @@
 
 #include "config/Settings.h"
 #include "config/SettingsStore.h"
+#include "engine/Clock.h"
 #include "engine/Piruk930.h"
 #include "support/TempDir.h"
 #include "ui/Form1.h"
@@ -23,13 +24,27 @@ inline std::string ShareDir() {
   return dir != nullptr ? dir : "share/winpiruk";
 }
 
+// A time of day that never moves: every deal and every member draw is the
+// same from run to run.
+class StoppedClock final : public Clock {
+ public:
+  explicit StoppedClock(TimeOfDay now) : now_(now) {}
+  TimeOfDay Now() const override { return now_; }
+
+ private:
+  TimeOfDay now_;
+};
+
 struct TableFixture {
   TempDir dir;
   Piruk930 state;
   ProgramPaths paths;
   std::unique_ptr<Form1> window;
 
-  explicit TableFixture(const std::function<void(Piruk930&)>& prepare = {}) {
+  // With `dealt_at`, the table's clock stands still at that time, so the
+  // match plays the same cards every run.
+  explicit TableFixture(const std::function<void(Piruk930&)>& prepare = {},
+                        std::optional<TimeOfDay> dealt_at = std::nullopt) {
     paths = ProgramPaths{ShareDir(), dir.path() + "/config", dir.path() + "/data"};
     state.settings = DefaultSettings(paths.program_directory);
     state.settings.DataFileDirectory = ShareDir();
@@ -47,7 +62,8 @@ struct TableFixture {
       std::optional<std::string> AskDataDirectory(const std::string&, const std::string&) override { return {}; }
     } host;
     WriteSettings(state, paths, host);
-    window = std::make_unique<Form1>(state, paths);
+    window = dealt_at ? std::make_unique<Form1>(state, paths, std::make_unique<StoppedClock>(*dealt_at))
+                      : std::make_unique<Form1>(state, paths);
   }
 
   std::string SettingsText() const {
