@@ -398,12 +398,8 @@ void Form2::Command6_Click() {
   }
   OpenGroupWindow(this, state_, paths_);
   // The group chosen there plays, also when that window was closed by its
-  // frame (then the settings still name the old group), and the names as
-  // edited there: the table in memory is newer than the files.
-  const int16_t stored_group = state_.settings.MemberGroup;
-  state_.settings.MemberGroup = state_.CurrentGroup;
+  // frame (then it is kept beside the settings, which name the old group).
   ShowMemberRows();
-  state_.settings.MemberGroup = stored_group;
   ShowSeatLabels({});
   UpdateRandomChoiceEnabled();
   List1->setFocus();
