@@ -156,6 +156,7 @@ void Form1::WireWindows() {
     Timer1->stop();
     HandResultHooks hooks;
     hooks.abort_program = [this] { EndProgram(); };
+    hooks.missing_picture = [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); };
     ShowHandResultWindow(this, state_, hooks);
     // The call banner has told its story; the settlement opens over a table without it.
     BannerPicture->hide();

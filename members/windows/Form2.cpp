@@ -23,6 +23,7 @@
 #include "members/windows/MemberRowDelegate.h"
 #include "scoring/MemberFiles.h"
 #include "ui/Captions.h"
+#include "ui/CardPictures.h"
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/WindowPlacement.h"
@@ -435,8 +436,7 @@ bool Form2::LoadPicture(CardPicture* picture, const std::string& file) {
     return true;
   }
   // Without its pictures the program cannot go on: say which one and end.
-  winpiruk::ShowMessage(this, kProgramTitle,
-                        QStringLiteral("「 ") + FromUtf8(path) + QStringLiteral("(#1) 」というファイルが見つかりません。"),
+  winpiruk::ShowMessage(this, kProgramTitle, MissingPictureText(FromUtf8(path), QString::fromLatin1(routine::kCardFace)),
                         QMessageBox::Critical);
   outcome_ = Form2Outcome::Quit;
   drawing_ = false;
