@@ -485,11 +485,13 @@ void Form1::PlaceAtSavedBounds() {
 
 bool Form1::LoadPictureSource(const QString& path) {
   QPixmap picture;
-  if (!picture.load(path)) return false;
-  picture_source_ = picture;
-  picture_source_path_ = path;
+  const bool loaded = picture.load(path);
+  // A picture that cannot be read leaves the table plain, never showing the
+  // one it was meant to replace.
+  picture_source_ = loaded ? picture : QPixmap();
+  picture_source_path_ = loaded ? path : QString();
   table_->update();
-  return true;
+  return loaded;
 }
 
 void Form1::KeyAssign_Click() {
