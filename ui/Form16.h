@@ -44,8 +44,9 @@ class Form16 : public QDialog {
 };
 
 // "ｶｰﾄﾞ設定(&D&ﾃ)..." (and a click on the top seat's name): the window,
-// modal. True when CardKind is not what it was before; after the menu item
-// the main window then reloads the card backs and redraws the four hands.
+// modal. True when CardKind is not what it was before; the main window then
+// brings every back on the table to the new design and, after the menu
+// item, redraws the four hands.
 bool OpenCardSettings(QWidget* parent, Piruk930& state, const ProgramPaths& paths);
 
 }  // namespace winpiruk
