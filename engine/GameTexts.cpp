@@ -7,6 +7,7 @@ namespace winpiruk {
 namespace {
 constexpr std::string_view kTitle = "ぴるく";
 constexpr std::string_view kAutoPlayOffTitle = "ぴるく  －自動実行解除－";
+constexpr std::string_view kAutoPlayMark = "  [自動実行モード]";
 }  // namespace
 
 MessageText TextOf(Question question) {
@@ -50,8 +51,15 @@ MessageText InternalErrorText(int number) {
 
 std::string HandTitle(int hand_number, bool auto_play) {
   std::string title = "ぴるく  －" + std::to_string(hand_number) + "回め－";
-  if (auto_play) title += "  [自動実行モード]";
+  if (auto_play) title += kAutoPlayMark;
   return title;
+}
+
+std::string TitleForPlayMode(std::string_view title, bool auto_play) {
+  if (title.ends_with(kAutoPlayMark)) title.remove_suffix(kAutoPlayMark.size());
+  std::string shown(title);
+  if (auto_play && title != kTitle) shown += kAutoPlayMark;
+  return shown;
 }
 
 int CharacterCount(std::string_view text) {

@@ -21,6 +21,11 @@ MessageText InternalErrorText(int number);
 // "ぴるく  －N回め－", with "  [自動実行モード]" in auto-play.
 std::string HandTitle(int hand_number, bool auto_play);
 
+// The title shown now with its auto-play mark following `auto_play`: the
+// mark goes or comes, the rest (the hand number shown) stays. The plain
+// "ぴるく" between matches takes no mark.
+std::string TitleForPlayMode(std::string_view title, bool auto_play);
+
 // The countdown label for `seconds` left, given what the label holds now: a
 // further-discard prompt (seven characters or more) keeps its first seven
 // characters, anything shorter becomes "あと" + number + "秒".

@@ -4,6 +4,7 @@
 // instance; core functions take it by reference, so a test builds its own.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "config/Settings.h"
@@ -37,6 +38,15 @@ enum Pick : int16_t {
   kPickDiscardPile = 11,
   kPickSecondCard = 39,
   kPickDrawPile = 99,
+};
+
+// The group window closed by its frame writes nothing, yet its group and its
+// renamed members hold for the rest of the run, over every re-read of the
+// settings and member files, until its OK stores them.
+struct KeptGroupChoice {
+  int16_t group = 0;         // 0: no group kept
+  int16_t stored_group = 0;  // MemberGroup when it was kept: a group stored since then wins
+  PerMember<std::optional<std::string>> names;  // renamed members only
 };
 
 struct Piruk930 {
@@ -103,6 +113,7 @@ struct Piruk930 {
   std::array<int16_t, kMembersPerGroup + 1> GroupMemberBoldness{};
   std::array<int16_t, kMembersPerGroup + 1> GroupMemberDeduction{};
   int16_t DecisionPhase = 0;
+  KeptGroupChoice KeptGroup;
 
   // Start-up and presentation.
   int16_t SpeedCount = 0;

@@ -40,6 +40,29 @@ void ChooseGroup(Piruk930& state, int group) {
   }
 }
 
+void KeepGroupChoice(Piruk930& state, const PerMember<std::string>& names_at_open) {
+  KeptGroupChoice& kept = state.KeptGroup;
+  kept.group = static_cast<int16_t>(InRangeOr(state.CurrentGroup, 1, kGroups, 1));
+  kept.stored_group = state.settings.MemberGroup;
+  for (int g = 1; g <= kGroups; ++g) {
+    for (int m = 1; m <= kMembersPerGroup; ++m) {
+      const std::string& name = state.members.MemberName[g][m];
+      if (name != names_at_open[g][m]) kept.names[g][m] = name;
+    }
+  }
+}
+
+void ForgetKeptGroupChoice(Piruk930& state, bool names_written, bool group_written) {
+  KeptGroupChoice& kept = state.KeptGroup;
+  if (names_written) {
+    for (auto& group : kept.names) group.fill(std::nullopt);
+  }
+  if (group_written) {
+    kept.group = 0;
+    kept.stored_group = 0;
+  }
+}
+
 CleanedName CleanMemberName(std::string_view typed) {
   CleanedName cleaned;
   cleaned.name = FileSafeMemberName(typed);

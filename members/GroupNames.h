@@ -30,6 +30,15 @@ NameStyle MemberNameStyle(const Piruk930& state, int member);
 // copies its ten names into `GroupMemberName`.
 void ChooseGroup(Piruk930& state, int group);
 
+// The group window closed by its frame: keeps its group and the names that
+// differ from `names_at_open` for the rest of the run (`KeptGroup`), added to
+// what an earlier close kept.
+void KeepGroupChoice(Piruk930& state, const PerMember<std::string>& names_at_open);
+
+// The group window's OK has stored the names (`names_written`) and the group
+// (`group_written`): what it stored need not be kept any more.
+void ForgetKeptGroupChoice(Piruk930& state, bool names_written, bool group_written);
+
 // What an editor's text becomes in the names file.
 struct CleanedName {
   std::string name;               // what is stored

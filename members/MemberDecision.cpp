@@ -5,6 +5,7 @@
 
 #include "config/NumberText.h"
 #include "config/RuleLimits.h"
+#include "scoring/MemberFiles.h"
 
 namespace winpiruk {
 namespace {
@@ -34,7 +35,7 @@ std::string MemberRowText(int16_t points, const std::string& name) {
 }
 
 std::vector<MemberRow> LoadMemberList(Piruk930& state) {
-  state.CurrentGroup = static_cast<int16_t>(MemberGroupInUse(state.settings));
+  state.CurrentGroup = static_cast<int16_t>(GroupToPlay(state));
   state.SeatMember[0] = state.CurrentGroup;
   const int group = state.CurrentGroup;
   std::vector<MemberRow> rows;

@@ -39,8 +39,8 @@ struct MemberRow {
 // " 1000点\t\tname": the points with a blank where a minus sign would go.
 std::string MemberRowText(int16_t points, const std::string& name);
 
-// Takes the group to offer from the settings (an out-of-range group counts
-// as group 1), copies its names and parameters into the working fields and
+// Takes the group to offer (`GroupToPlay`: the settings' group, or the one
+// the group window kept; an out-of-range group counts as group 1), copies its names and parameters into the working fields and
 // returns the rows: every member but the user, in member order.
 std::vector<MemberRow> LoadMemberList(Piruk930& state);
 

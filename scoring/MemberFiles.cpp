@@ -215,13 +215,23 @@ void LoadCurrentGroup(Piruk930& state) {
   }
 }
 
+int GroupToPlay(const Piruk930& state) {
+  const KeptGroupChoice& kept = state.KeptGroup;
+  if (kept.group >= 1 && kept.group <= kGroups && kept.stored_group == state.settings.MemberGroup) return kept.group;
+  // A settings file may name any group; the one in use is always 1..5.
+  return MemberGroupInUse(state.settings);
+}
+
 void ReadMemberFiles(Piruk930& state, const ProgramPaths& paths) {
   const std::optional<std::string> names = ReadWholeFile(paths.DataFile(kMemberNamesFile));
   const std::optional<std::string> data = ReadWholeFile(paths.DataFile(kMemberDataFile));
   DecodeMemberNames(names ? std::optional<std::string_view>(*names) : std::nullopt, state.members);
   DecodeMemberData(data ? std::optional<std::string_view>(*data) : std::nullopt, state.members);
-  // A settings file may name any group; the one in use is always 1..5.
-  state.CurrentGroup = static_cast<int16_t>(MemberGroupInUse(state.settings));
+  // Names changed in this run and not yet written are newer than the file.
+  ForEachRecord([&](int, int g, int m) {
+    if (const std::optional<std::string>& kept = state.KeptGroup.names[g][m]) state.members.MemberName[g][m] = *kept;
+  });
+  state.CurrentGroup = static_cast<int16_t>(GroupToPlay(state));
   state.SeatMember[0] = state.CurrentGroup;
   LoadCurrentGroup(state);
 }

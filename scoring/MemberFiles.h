@@ -55,8 +55,13 @@ void DecodeMemberData(std::optional<std::string_view> bytes, MemberTable& table)
 // Copies the current group's names and parameters for choosing opponents.
 void LoadCurrentGroup(Piruk930& state);
 
-// Reads both files from the user's data folder, then makes the group of
-// `MemberGroup` the current one.
+// The group the next game plays: the one the group window kept on a close
+// by its frame, while the stored MemberGroup is still the one it was kept
+// over; otherwise MemberGroup (1..5).
+int GroupToPlay(const Piruk930& state);
+
+// Reads both files from the user's data folder, puts back the names the
+// group window kept, then makes the group to play the current one.
 void ReadMemberFiles(Piruk930& state, const ProgramPaths& paths);
 
 // Writes both files (creating the data folder when missing), each through a

@@ -160,6 +160,7 @@ void Form1::WireWindows() {
     Timer1->stop();
     HandResultHooks hooks;
     hooks.abort_program = [this] { EndProgram(); };
+    hooks.missing_picture = [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); };
     ShowHandResultWindow(this, state_, hooks);
     // The call banner has told its story; the settlement opens over a table without it.
     BannerPicture->hide();
@@ -488,11 +489,13 @@ void Form1::PlaceAtSavedBounds() {
 
 bool Form1::LoadPictureSource(const QString& path) {
   QPixmap picture;
-  if (!picture.load(path)) return false;
-  picture_source_ = picture;
-  picture_source_path_ = path;
+  const bool loaded = picture.load(path);
+  // A picture that cannot be read leaves the table plain, never showing the
+  // one it was meant to replace.
+  picture_source_ = loaded ? picture : QPixmap();
+  picture_source_path_ = loaded ? path : QString();
   table_->update();
-  return true;
+  return loaded;
 }
 
 void Form1::KeyAssign_Click() {
@@ -580,7 +583,6 @@ void Form1::Setting_Click() {
   hooks.rule_set_loaded = [this] { FollowSettings(); };
   const RuleWindowResult result = OpenRuleSettings(this, state_, paths_, hooks);
   FollowSettings();
-  if (result.card_kind_changed) LoadCardBacks();
   if (result.restrict_time_set) {
     // A limit switched on during the user's turn starts in full; one that
     // was running goes on from where it stood.
@@ -624,24 +626,23 @@ void Form1::SeetingA_Click() {
 }
 
 void Form1::SettingK_Click() {
-  if (OpenCardSettings(this, state_, paths_)) {
-    if (state_.HandPhase != 0) {
-      for (int seat = 0; seat < kSeats; ++seat) view_->ShowHand(seat);
-    }
-    LoadCardBacks();
+  if (OpenCardSettings(this, state_, paths_) && state_.HandPhase != 0) {
+    for (int seat = 0; seat < kSeats; ++seat) view_->ShowHand(seat);
   }
+  LoadCardBacks();
   QApplication::processEvents();
 }
 
 void Form1::Label3_Click() {
-  // The top seat's name opens the card settings too, without the redraw.
+  // The top seat's name opens the card settings too, without redrawing the
+  // hands; the backs still change, so that no old back lies beside new ones.
   OpenCardSettings(this, state_, paths_);
+  LoadCardBacks();
 }
 
 void Form1::FollowSettings() {
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
-  GameModeManual->setChecked(state_.AutoPlay == 0);
-  GameModeAuto->setChecked(state_.AutoPlay != 0);
+  ShowPlayMode();
   ApplyLabelColours();
   LayOutTable();
   // The rows follow the card positions and the open-card rule at once.
@@ -652,13 +653,18 @@ void Form1::FollowSettings() {
   const QString wallpaper = QString::fromStdString(state_.settings.GameWallPaper);
   if (!wallpaper.isEmpty() && wallpaper != picture_source_path_) LoadPictureSource(wallpaper);
   table_->update();
+  LoadCardBacks();
+}
+
+void Form1::ShowPlayMode() {
+  // The rule window's initial state, for one, ends auto-play.
+  const bool auto_play = state_.AutoPlay != 0;
+  view_->CheckPlayMode(auto_play);
+  setWindowTitle(QString::fromStdString(TitleForPlayMode(windowTitle().toStdString(), auto_play)));
 }
 
 void Form1::LoadCardBacks() {
-  if (Picture[kPosDrawPile]->isVisible()) view_->ShowDrawPile(true);
-  if (state_.HandPhase != 0) {
-    for (int seat = 1; seat < kSeats; ++seat) view_->ShowHand(seat);
-  }
+  if (state_.CardBackShown != state_.settings.CardKind) view_->ShowCardBacks();
 }
 
 WindowBounds Form1::LiveBounds() const {

@@ -179,10 +179,13 @@ class Form1 : public QMainWindow {
   void SeetingA_Click();
   void SettingK_Click();
   void Label3_Click();
-  // The table follows changed settings: colours, places, open cards, picture.
+  // The table follows changed settings: colours, places, open cards, picture,
+  // card backs and the play mode.
   void FollowSettings();
-  // The back design changed: the draw pile and the computer seats' rows.
+  // The back design differs from the one on the table: every back follows.
   void LoadCardBacks();
+  // The play-mode checks and the title's auto-play mark follow AutoPlay.
+  void ShowPlayMode();
   WindowBounds LiveBounds() const;
   // Any modal window over the table holds the user's time limit while it is
   // open, and lets a running count go on when it closes.

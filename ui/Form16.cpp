@@ -12,8 +12,10 @@
 #include <QVBoxLayout>
 
 #include "config/Appearance.h"
+#include "config/SettingsStore.h"
 #include "ui/Colours.h"
 #include "ui/HelpKey.h"
+#include "ui/QtSettingsHost.h"
 #include "ui/WindowPlacement.h"
 
 namespace winpiruk {
@@ -53,7 +55,7 @@ QPixmap BackPicture(const Settings& settings, int kind) {
 }  // namespace
 
 Form16::Form16(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
-    : QDialog(parent), state_(state), kind_at_open_(state.settings.CardKind) {
+    : QDialog(parent), state_(state), paths_(paths), kind_at_open_(state.settings.CardKind) {
   setObjectName(QStringLiteral("Form16"));
   setWindowTitle(QStringLiteral("ぴるく  - カード設定 -"));
 
@@ -127,6 +129,15 @@ void Form16::Image_Click(int number) {
 void Form16::reject() {
   state_.settings.CardKind = kind_at_open_;
   QDialog::reject();
+}
+
+void Form16::done(int result) {
+  if (result == QDialog::Accepted && state_.settings.CardKind != kind_at_open_) {
+    QtSettingsHost host(this);
+    WriteSettings(state_, paths_, host);
+    kind_at_open_ = state_.settings.CardKind;
+  }
+  QDialog::done(result);
 }
 
 void Form16::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
 // The card settings window: the ten card back designs, the chosen one
-// framed. The choice takes effect at once; Cancel takes it back. Nothing is
-// written here: the next write of the settings file keeps the choice.
+// framed. The choice takes effect at once; Cancel takes it back. A window
+// closed keeping a changed choice (OK or the frame) writes the settings file,
+// since the next new game reads the back from it.
 #include <QDialog>
 #include <array>
 
@@ -27,6 +28,7 @@ class Form16 : public QDialog {
 
   void Image_Click(int number);
   void reject() override;
+  void done(int result) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -37,12 +39,14 @@ class Form16 : public QDialog {
   void ShowFrames();
 
   Piruk930& state_;
+  ProgramPaths paths_;
   int16_t kind_at_open_ = 0;
 };
 
 // "ｶｰﾄﾞ設定(&D&ﾃ)..." (and a click on the top seat's name): the window,
-// modal. True when CardKind is not what it was before; after the menu item
-// the main window then reloads the card backs and redraws the four hands.
+// modal. True when CardKind is not what it was before; the main window then
+// brings every back on the table to the new design and, after the menu
+// item, redraws the four hands.
 bool OpenCardSettings(QWidget* parent, Piruk930& state, const ProgramPaths& paths);
 
 }  // namespace winpiruk

@@ -181,6 +181,24 @@ void QtTableView::ShowDrawPile(bool shown) {
   RefreshPileGuides();
 }
 
+void QtTableView::ShowCardBacks() {
+  const Settings& s = state_.settings;
+  CardPictures& pictures = window_.pictures();
+  const QPixmap& upright = pictures.Back(s.CardKind, BackOrientation::Upright, routine::kDeal);
+  window_.Picture[40]->setPixmap(upright);
+  window_.Picture[kPosDrawPile]->setPixmap(upright);
+  state_.CardBackShown = s.CardKind;
+  // Only the pictures: what is shown or hidden stays as the game left it.
+  for (int seat = 1; seat < kSeats; ++seat) {
+    for (int p = 1; p <= 9; ++p) {
+      TablePicture* picture = window_.Picture[HandPicture(seat, p)];
+      const bool face_up = s.CardOpen == 1 && state_.Hands[seat][p] != 0;
+      if (!picture->isVisibleTo(window_.table()) || face_up) continue;
+      picture->setPixmap(pictures.Back(s.CardKind, SeatOrientation(seat), SeatBackRoutine(seat)));
+    }
+  }
+}
+
 void QtTableView::ShowDrawAnimation() {
   const int seat = std::clamp<int>(state_.CurrentSeat, 0, 3);
   const int position = std::clamp<int>(state_.Hands[seat][kHandCount], 1, 9);

@@ -65,6 +65,9 @@ class QtTableView final : public TableView {
   // Places what the view shows that moves with the layout (the arrow, the
   // banner) after a resize.
   void Relayout();
+  // Every face-down card on the table in the design of CardKind: the back
+  // picture, the draw pile and the computer seats' backs as they lie.
+  void ShowCardBacks();
   // The key guides beside the piles follow the settings and what is shown.
   void RefreshPileGuides();
   // Told after a card face has been drawn at a table position (the window

@@ -23,6 +23,7 @@
 #include "members/windows/MemberRowDelegate.h"
 #include "scoring/MemberFiles.h"
 #include "ui/Captions.h"
+#include "ui/CardPictures.h"
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/WindowPlacement.h"
@@ -398,12 +399,8 @@ void Form2::Command6_Click() {
   }
   OpenGroupWindow(this, state_, paths_);
   // The group chosen there plays, also when that window was closed by its
-  // frame (then the settings still name the old group), and the names as
-  // edited there: the table in memory is newer than the files.
-  const int16_t stored_group = state_.settings.MemberGroup;
-  state_.settings.MemberGroup = state_.CurrentGroup;
+  // frame (then it is kept beside the settings, which name the old group).
   ShowMemberRows();
-  state_.settings.MemberGroup = stored_group;
   ShowSeatLabels({});
   UpdateRandomChoiceEnabled();
   List1->setFocus();
@@ -439,8 +436,7 @@ bool Form2::LoadPicture(CardPicture* picture, const std::string& file) {
     return true;
   }
   // Without its pictures the program cannot go on: say which one and end.
-  winpiruk::ShowMessage(this, kProgramTitle,
-                        QStringLiteral("「 ") + FromUtf8(path) + QStringLiteral("(#1) 」というファイルが見つかりません。"),
+  winpiruk::ShowMessage(this, kProgramTitle, MissingPictureText(FromUtf8(path), QString::fromLatin1(routine::kCardFace)),
                         QMessageBox::Critical);
   outcome_ = Form2Outcome::Quit;
   drawing_ = false;

@@ -67,7 +67,7 @@ void KeepRoomWhenHidden(QWidget* widget) {
 }  // namespace
 
 Form6::Form6(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
-    : QDialog(parent), state_(state), paths_(paths) {
+    : QDialog(parent), state_(state), paths_(paths), names_at_open_(state.members.MemberName) {
   setObjectName(QStringLiteral("Form6"));
   setWindowTitle(QStringLiteral("ぴるく  －ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更－"));
   setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -312,11 +312,23 @@ void Form6::Option_Click(int group) {
 void Form6::Command1_Click() {
   if (editing_ && !Text1->text().isEmpty()) StoreEdit();
   ShowGroup();
-  if (!WriteMemberFiles(state_, paths_)) winpiruk::ShowWriteFailure(this);
+  // Kept first, as a close by the frame keeps it, so that a file that cannot
+  // be written loses nothing for this run; what is written is then let go.
+  KeepGroupChoice(state_, names_at_open_);
+  const bool names_written = WriteMemberFiles(state_, paths_);
+  if (!names_written) winpiruk::ShowWriteFailure(this);
   state_.settings.MemberGroup = state_.CurrentGroup;
   QtSettingsHost host(this);
-  WriteSettings(state_, paths_, host);
+  const bool group_written = WriteSettings(state_, paths_, host);
+  ForgetKeptGroupChoice(state_, names_written, group_written);
   accept();
+}
+
+void Form6::done(int result) {
+  // The frame and Esc: nothing is written, and the next game still plays
+  // the group and the names chosen here, though it reads the files again.
+  if (result != QDialog::Accepted) KeepGroupChoice(state_, names_at_open_);
+  QDialog::done(result);
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {

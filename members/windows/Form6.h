@@ -1,7 +1,8 @@
 #pragma once
 // The group window "ぴるく  －ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更－": chooses the group
 // that plays and renames its members. OK stores the member files and the
-// settings; closing by the frame keeps the changes in memory only.
+// settings; closing by the frame writes nothing, and the changes hold for
+// the rest of the run (Piruk930::KeptGroup).
 #include <QDialog>
 #include <array>
 #include <string>
@@ -46,6 +47,7 @@ class Form6 : public QDialog {
 
   // A click on member label k, 1..10.
   void Label_Click(int member);
+  void done(int result) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +69,7 @@ class Form6 : public QDialog {
 
   Piruk930& state_;
   ProgramPaths paths_;
+  PerMember<std::string> names_at_open_;
   QStackedWidget* editor_place_ = nullptr;
   QWidget* editor_row_ = nullptr;
   int edited_member_ = 0;

@@ -4,15 +4,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "config/Settings.h"
-#include "engine/Cards.h"
 #include "engine/PictureNames.h"
+#include "ui/CardPictures.h"
 #include "ui/WindowPlacement.h"
 
 namespace winpiruk {
@@ -22,34 +21,6 @@ constexpr int kRowCapacity = 10;
 constexpr int kCardGap = 4;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-// A face drawn in the card's size when its picture is missing, so that a
-// result is never lost for want of a file.
-QPixmap DrawnCardFace(int code) {
-  static const char* const kRanks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
-  static const char16_t kSuits[] = {u'♥', u'♠', u'♦', u'♣'};
-  const DecodedCard card = DecodeCard(code);
-  QPixmap face(kCardWidth, kCardHeight);
-  face.fill(Qt::transparent);
-  QPainter painter(&face);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(96, 96, 96), 1));
-  painter.setBrush(Qt::white);
-  painter.drawRoundedRect(QRectF(0.5, 0.5, kCardWidth - 1, kCardHeight - 1), 4, 4);
-  const bool red = card.suit == 0 || card.suit == 2;
-  painter.setPen(red ? QColor(192, 0, 0) : Qt::black);
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(13);
-  font.setBold(true);
-  painter.setFont(font);
-  if (card.rank >= 1 && card.rank <= 13 && card.suit >= 0 && card.suit <= 3) {
-    painter.drawText(QRect(4, 2, 30, 16), Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(kRanks[card.rank - 1]));
-    font.setPixelSize(24);
-    painter.setFont(font);
-    painter.drawText(QRect(0, 18, kCardWidth, 38), Qt::AlignCenter, QString(QChar(kSuits[card.suit])));
-  }
-  return face;
-}
 
 QLabel* NewLabel(QWidget* parent, const char* name) {
   auto* label = new QLabel(parent);
@@ -69,13 +40,15 @@ QFont ExplanationFont() {
 
 }  // namespace
 
-QPixmap Form3::CardPicture(const Settings& settings, int code) {
+QPixmap Form3::CardPicture(int code) {
   const std::string name = CardFaceFile(code);
-  if (!name.empty()) {
-    QPixmap picture(Text(DataFilePath(settings, name)));
-    if (!picture.isNull()) return picture;
-  }
-  return DrawnCardFace(code);
+  if (name.empty()) return {};  // no card: an empty place
+  const QString path = Text(DataFilePath(state_.settings, name));
+  QPixmap picture;
+  if (picture.load(path)) return picture;
+  // No stand-in: the result shows the cards the table showed, or nothing.
+  if (hooks_.missing_picture) hooks_.missing_picture(path, QString::fromLatin1(routine::kCardFace));
+  return {};
 }
 
 Form3::Form3(Piruk930& state, HandResultHooks hooks, QWidget* parent)
@@ -195,7 +168,7 @@ void Form3::ShowCards(int first_picture, const std::vector<int16_t>& cards, int 
   for (int i = 0; i < capacity; ++i) {
     QLabel* picture = Picture[first_picture + i];
     if (i < static_cast<int>(cards.size())) {
-      picture->setPixmap(CardPicture(state_.settings, cards[i]));
+      picture->setPixmap(CardPicture(cards[i]));
       picture->show();
     } else {
       picture->hide();

@@ -3,6 +3,7 @@
 // has just ended; it shows the cards of the ending and how the points came
 // about. However it closes, the winner leads the next hand.
 #include <QDialog>
+#include <QString>
 #include <array>
 #include <functional>
 
@@ -22,6 +23,11 @@ struct HandResultHooks {
   // "&Abort": ends the program at once. The program's hook writes what must
   // survive and ends the process; a hook that returns lets the window close.
   std::function<void()> abort_program;
+  // A card picture that cannot be loaded, with its path and the number of
+  // the drawing routine. The program's hook reports it as the table does,
+  // writes the member files and ends the process; a hook that returns
+  // leaves the card's place empty.
+  std::function<void(const QString& path, const QString& routine_number)> missing_picture;
 };
 
 class Form3 : public QDialog {
@@ -33,9 +39,9 @@ class Form3 : public QDialog {
   const HandResultView& View() const { return view_; }
   HandResultClose CloseReason() const { return close_reason_; }
 
-  // The picture of a card: the face from the card data directory, or one
-  // drawn here when the file cannot be read.
-  static QPixmap CardPicture(const Settings& settings, int code);
+  // The picture of a card: the face from the card data directory; an empty
+  // picture, after the missing-picture hook, when the file cannot be read.
+  QPixmap CardPicture(int code);
 
   QLabel* Label1 = nullptr;  // the banner
   QLabel* Label2 = nullptr;  // first heading

@@ -39,5 +39,24 @@ TEST(GameTexts, MessageBoxesCarryTheProgramsTexts) {
   EXPECT_EQ(CharacterCount(kMayDiscardAgainText), 7);
 }
 
+// The auto-play mark follows the mode; the hand number on show stays, even
+// when the state already counts another hand (a hand of no game is played
+// again under its number).
+TEST(GameTexts, TitleFollowsThePlayMode) {
+  const struct {
+    const char* shown;
+    bool auto_play;
+    const char* expected;
+  } cases[] = {
+      {"ぴるく  －3回め－  [自動実行モード]", false, "ぴるく  －3回め－"},
+      {"ぴるく  －3回め－", true, "ぴるく  －3回め－  [自動実行モード]"},
+      {"ぴるく  －3回め－  [自動実行モード]", true, "ぴるく  －3回め－  [自動実行モード]"},
+      {"ぴるく  －10回め－", false, "ぴるく  －10回め－"},
+      {"ぴるく", true, "ぴるく"},
+      {"ぴるく", false, "ぴるく"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TitleForPlayMode(c.shown, c.auto_play), c.expected) << c.shown;
+}
+
 }  // namespace
 }  // namespace winpiruk

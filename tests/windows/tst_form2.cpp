@@ -1,5 +1,6 @@
 // The member and dealer decision window, driven as the user drives it.
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,6 +57,11 @@ void WhenModal(std::function<void(QWidget*)> answer) {
 }
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+std::string FileText(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
 
 }  // namespace
 
@@ -350,6 +356,50 @@ class TestForm2 : public QObject {
     ReadMemberFiles(reread, paths_);
     QCOMPARE(reread.members.MemberName[3][4], std::string("Dora"));
     QCOMPARE(reread.members.MemberName[5][1], std::string("Emi"));
+
+    // The next game reads the settings again, which still name group 3: the
+    // group chosen before the frame close plays all the same, also after
+    // "決め直し" reads the member files once more.
+    Form2 next(state_, paths_, random_, clock_);
+    QVERIFY(next.Open(false));
+    QCOMPARE(state_.settings.MemberGroup, int16_t{3});
+    QCOMPARE(state_.CurrentGroup, int16_t{5});
+    QCOMPARE(next.List1->item(0)->text(), QStringLiteral(" 1000点\t\tEmi"));
+    next.Command1->click();
+    QCOMPARE(state_.CurrentGroup, int16_t{5});
+    QCOMPARE(state_.SeatMember[0], int16_t{5});
+  }
+
+  // The group window from the main menu, closed by its frame: nothing is
+  // written, yet the next game plays its group with its names.
+  void groupKeptFromTheMenuPlaysTheNextGame() {
+    Prepare(0);
+    const std::string settings = FileText(paths_.SettingsFile());
+    const std::string names = FileText(paths_.DataFile(kMemberNamesFile));
+    SilentHost host;
+    QCOMPARE(ReadSettings(state_, paths_, host), ReadSettingsOutcome::Ready);
+    ReadMemberFiles(state_, paths_);
+    WhenModal([](QWidget* modal) {
+      auto* groups = qobject_cast<Form6*>(modal);
+      QVERIFY(groups != nullptr);
+      groups->Option[4]->click();
+      groups->Label_Click(2);
+      groups->Text1->setText(QStringLiteral("Fumi"));
+      groups->Command3->click();
+      groups->close();
+    });
+    QVERIFY(!OpenGroupWindow(nullptr, state_, paths_));
+    QCOMPARE(FileText(paths_.SettingsFile()), settings);
+    QCOMPARE(FileText(paths_.DataFile(kMemberNamesFile)), names);
+
+    Form2 window(state_, paths_, random_, clock_);
+    QVERIFY(window.Open(false));
+    QCOMPARE(state_.CurrentGroup, int16_t{4});
+    QCOMPARE(state_.SeatMember[0], int16_t{4});
+    QCOMPARE(window.List1->item(1)->text(), QStringLiteral(" 1000点\t\tFumi"));
+    SelectRows(window, {1, 2, 3});
+    const std::set<std::string> seated{state_.SeatName[1], state_.SeatName[2], state_.SeatName[3]};
+    QCOMPARE(seated, (std::set<std::string>{"Fumi", "No.42", "No.43"}));
   }
 };
 

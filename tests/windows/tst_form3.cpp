@@ -8,6 +8,7 @@
 #include "engine/Piruk930.h"
 #include "scoring/windows/Form3.h"
 #include "support/TempDir.h"
+#include "ui/CardPictures.h"
 
 using namespace winpiruk;
 
@@ -125,7 +126,9 @@ class TestForm3 : public QObject {
     Piruk930 state = CallState();
     state.AutoPlay = 1;
     int aborts = 0;
-    Form3 window(state, {[&] { ++aborts; }});
+    HandResultHooks hooks;
+    hooks.abort_program = [&] { ++aborts; };
+    Form3 window(state, hooks);
     window.show();
     QTest::mouseClick(window.Command2, Qt::LeftButton);
     QCOMPARE(aborts, 1);
@@ -142,13 +145,27 @@ class TestForm3 : public QObject {
     Piruk930 state = CallState();
     state.settings.DataFileDirectory = folder.path();
     Give(state, 1, {1, 4, 5});
-    Form3 window(state, {});
+    QStringList missing;
+    int score_when_missing = 0;
+    HandResultHooks hooks;
+    hooks.missing_picture = [&](const QString& path, const QString& number) {
+      missing << MissingPictureText(path, number);
+      score_when_missing = state.Score[1];
+    };
+    Form3 window(state, hooks);
     const QImage shown = window.Picture[1]->pixmap().toImage();
     QCOMPARE(shown.size(), QSize(42, 60));
     QCOMPARE(shown.pixelColor(20, 30), QColor(10, 200, 30));
-    // A missing face is drawn instead, in the same size.
-    QCOMPARE(window.Picture[2]->pixmap().size(), QSize(42, 60));
-    QVERIFY(window.Picture[2]->pixmap().toImage().pixelColor(20, 30) != QColor(10, 200, 30));
+    // A missing face is no drawn stand-in: it goes to the hook, which ends
+    // the program as the table does, with the table's message.
+    QVERIFY(window.Picture[2]->pixmap().isNull());
+    QVERIFY(!missing.isEmpty());
+    const QString heart4 = QString::fromStdString(folder.File("Heart4.bmp"));
+    QCOMPARE(missing.front(), QStringLiteral("「 ") + heart4 + QStringLiteral("(#1) 」というファイルが見つかりません。"));
+    // The hand was scored before the pictures: the files the hook writes
+    // before the end hold it.
+    QVERIFY(score_when_missing > 0);
+    QCOMPARE(score_when_missing, state.Score[1]);
   }
 
   void entryPointReturnsHowItClosed() {

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "config/SettingsStore.h"
+#include "members/MemberDecision.h"
 #include "members/MemberNames.h"
 #include "members/windows/Form6.h"
 #include "scoring/MemberFiles.h"
@@ -62,6 +63,9 @@ class TestForm6 : public QObject {
     }
     state_ = Piruk930{};
     state_.settings.MemberGroup = 2;
+    // A card folder, so that the settings can be read again as a new game does.
+    state_.settings.DataFileDirectory = paths_.program_directory;
+    std::ofstream(paths_.program_directory + "/DiaA.bmp") << "BM";
     SilentHost host;
     QVERIFY(WriteSettings(state_, paths_, host));
     ReadMemberFiles(state_, paths_);
@@ -285,6 +289,73 @@ class TestForm6 : public QObject {
     QVERIFY(!again.isVisible());
     QCOMPARE(again.result(), int(QDialog::Rejected));
     QCOMPARE(FileBytes(paths_.DataFile(kMemberNamesFile)), names);
+  }
+
+  // What a new game does after a close by the frame: the settings and the
+  // member files are read again, and the choice still holds; OK stores it
+  // and lets it go; a group stored after the close wins over it.
+  void aChoiceClosedByTheFrameOutlastsTheReRead() {
+    Prepare();
+    SilentHost host;
+    auto next_game = [&] {
+      QCOMPARE(ReadSettings(state_, paths_, host), ReadSettingsOutcome::Ready);
+      ReadMemberFiles(state_, paths_);
+      LoadMemberList(state_);
+    };
+    {
+      Form6 window(state_, paths_);
+      window.show();
+      window.Option[5]->click();
+      window.Label_Click(3);
+      window.Text1->setText(QStringLiteral("中村"));
+      window.Command3->click();
+      window.close();
+    }
+    next_game();
+    QCOMPARE(state_.settings.MemberGroup, int16_t{2});
+    QCOMPARE(state_.CurrentGroup, int16_t{5});
+    QCOMPARE(state_.SeatMember[0], int16_t{5});
+    QCOMPARE(state_.GroupMemberName[3], std::string("中村"));
+    QCOMPARE(state_.members.MemberName[5][3], std::string("中村"));
+
+    // A second close by the frame adds to the first.
+    {
+      Form6 window(state_, paths_);
+      window.show();
+      QVERIFY(window.Option[5]->isChecked());
+      window.Option[3]->click();
+      window.Label_Click(1);
+      window.Text1->setText(QStringLiteral("小林"));
+      window.Command3->click();
+      window.close();
+    }
+    next_game();
+    QCOMPARE(state_.CurrentGroup, int16_t{3});
+    QCOMPARE(state_.members.MemberName[5][3], std::string("中村"));
+    QCOMPARE(state_.members.MemberName[3][1], std::string("小林"));
+
+    // OK stores both and keeps nothing more.
+    {
+      Form6 window(state_, paths_);
+      window.Command1->click();
+    }
+    QCOMPARE(state_.KeptGroup.group, int16_t{0});
+    QVERIFY(!state_.KeptGroup.names[5][3].has_value());
+    next_game();
+    QCOMPARE(state_.CurrentGroup, int16_t{3});
+    QCOMPARE(state_.members.MemberName[5][3], std::string("中村"));
+
+    // Kept over group 3, then group 4 is stored (a rule set, say): 4 plays.
+    {
+      Form6 window(state_, paths_);
+      window.show();
+      window.Option[1]->click();
+      window.close();
+    }
+    state_.settings.MemberGroup = 4;
+    QVERIFY(WriteSettings(state_, paths_, host));
+    next_game();
+    QCOMPARE(state_.CurrentGroup, int16_t{4});
   }
 };
 

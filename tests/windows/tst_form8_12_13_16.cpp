@@ -194,6 +194,15 @@ class TestAppearanceWindows : public QObject {
       QTest::mouseClick(window.Command3D2, Qt::LeftButton);
     }
     QCOMPARE(state_.settings.CardKind, int16_t{5});
+    QVERIFY(SettingsText(paths_).isEmpty());  // Cancel writes nothing
+    {
+      // A choice that comes back to the design at opening changes nothing to write.
+      Form16 window(state_, paths_);
+      QTest::mouseClick(window.Image[2], Qt::LeftButton);
+      QTest::mouseClick(window.Image[6], Qt::LeftButton);
+      QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    }
+    QVERIFY(SettingsText(paths_).isEmpty());
     {
       Form16 window(state_, paths_);
       window.show();
@@ -209,8 +218,9 @@ class TestAppearanceWindows : public QObject {
       QCOMPARE(window.result(), int(QDialog::Accepted));
     }
     QCOMPARE(state_.settings.CardKind, int16_t{9});
-    // Not written here: the next write of the settings keeps it.
-    QVERIFY(SettingsText(paths_).isEmpty());
+    // Closed by the frame with another design: the settings file keeps it for
+    // the next game, which reads the back from there.
+    QVERIFY(SettingsText(paths_).contains(QStringLiteral("\r\nCardKind = 9\r\n")));
 
     test::WhenModalAppears([](QWidget* modal) {
       auto* window = qobject_cast<Form16*>(modal);
@@ -219,8 +229,15 @@ class TestAppearanceWindows : public QObject {
     });
     QVERIFY(OpenCardSettings(nullptr, state_, paths_));
     QCOMPARE(state_.settings.CardKind, int16_t{0});
-    test::RejectModal();
+    QVERIFY(SettingsText(paths_).contains(QStringLiteral("\r\nCardKind = 0\r\n")));
+    test::WhenModalAppears([](QWidget* modal) {
+      auto* window = qobject_cast<Form16*>(modal);
+      QTest::mouseClick(window->Image[8], Qt::LeftButton);
+      window->reject();
+    });
     QVERIFY(!OpenCardSettings(nullptr, state_, paths_));
+    QCOMPARE(state_.settings.CardKind, int16_t{0});
+    QVERIFY(SettingsText(paths_).contains(QStringLiteral("\r\nCardKind = 0\r\n")));
   }
 
   void cardBacksWithoutTheirPicturesStillOpen() {

@@ -1,0 +1,182 @@
+// The table after a settings window or a rule-set load: the card backs, the
+// background picture, the play mode in the title and the menu, and the back
+// chosen from the top seat's name.
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include "TableFixture.h"
+#include "config/SafeFile.h"
+#include "config/windows/Form15.h"
+#include "config/windows/Form7.h"
+#include "engine/PictureNames.h"
+#include "ui/Colours.h"
+#include "ui/Form16.h"
+#include "ui/QtTableView.h"
+
+using namespace winpiruk;
+using namespace winpiruk::test;
+
+namespace {
+
+// A hand in progress: five cards for every seat, the draw pile on the table.
+void DealFixedHands(Piruk930& s) {
+  s.MatchInProgress = 1;
+  s.HandPhase = 2;
+  s.HandNumber = 3;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    s.Hands[seat] = {};
+    s.Hands[seat][kHandCount] = 5;
+    for (int p = 1; p <= 5; ++p) s.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
+  }
+}
+
+void ShowHandInProgress(Form1& w) {
+  w.show();
+  for (int seat = 0; seat < kSeats; ++seat) w.view().ShowHand(seat);
+  w.view().ShowDrawPile(true);
+}
+
+QImage Picture(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_RGB32); }
+
+QImage BackFile(int kind, BackOrientation orientation) {
+  return QImage(QString::fromStdString(ShareDir() + "/" + CardBackFile(kind, orientation)))
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+// Every back on the table is design `kind`.
+void VerifyBacks(Form1& w, int kind) {
+  QCOMPARE(Picture(w.Picture[kPosDrawPile]->pixmap()), BackFile(kind, BackOrientation::Upright));
+  QCOMPARE(Picture(w.Picture[40]->pixmap()), BackFile(kind, BackOrientation::Upright));
+  const BackOrientation orientation[] = {BackOrientation::Upright, BackOrientation::Left,
+                                         BackOrientation::UpsideDown, BackOrientation::Right};
+  for (int seat = 1; seat < kSeats; ++seat) {
+    for (int p = 1; p <= 5; ++p) {
+      QCOMPARE(Picture(w.Picture[HandPicture(seat, p)]->pixmap()), BackFile(kind, orientation[seat]));
+    }
+  }
+}
+
+QColor TableCorner(Form1& w) { return w.table()->grab().toImage().pixelColor(2, 2); }
+
+}  // namespace
+
+class TableFollowsSettingsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // A rule set that names another back and a picture that is not there,
+  // loaded in the middle of a hand: every back follows, and the old
+  // background goes rather than staying on.
+  void ruleSetLoadedMidHandRedrawsBacksAndDropsAMissingPicture() {
+    TableFixture f(DealFixedHands);
+    const std::string sets = f.dir.File("sets");
+    EnsureDirectory(sets);
+    QVERIFY(WriteFileAtomically(sets + "/club.prk", "CardKind = 3\r\nGameWallPaper = " + f.dir.File("gone.png") + "\r\n"));
+    f.state.RuleSetDirectory = sets;
+    const QString red = QString::fromStdString(f.dir.File("red.png"));
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(red));
+    f.state.settings.GameWallPaper = red.toStdString();
+    Form1& w = *f.window;
+    QVERIFY(w.LoadPictureSource(red));
+    ShowHandInProgress(w);
+    VerifyBacks(w, 0);
+    QCOMPARE(TableCorner(w), QColor(Qt::red));
+
+    ModalDriver open_club([](QWidget* modal) {
+      auto* window = qobject_cast<Form15*>(modal);
+      if (window == nullptr) return false;
+      QAbstractItemModel* files = window->File1->model();
+      if (!QTest::qWaitFor([&] { return files->rowCount(window->File1->rootIndex()) == 1; }, 5000)) return false;
+      window->File1->setCurrentIndex(files->index(0, 0, window->File1->rootIndex()));
+      window->Command3D1->click();
+      return true;
+    });
+    w.SetLoad->trigger();
+    QCOMPARE(f.state.settings.CardKind, int16_t{3});
+    QCOMPARE(f.state.CardBackShown, int16_t{3});
+    VerifyBacks(w, 3);
+    QVERIFY(w.PictureSource().isNull());
+    QCOMPARE(TableCorner(w), TableFeltColour());
+  }
+
+  // Wherever the background is read again (the background window, start-up
+  // and the rule-set load all read it through here), a picture that cannot
+  // be read leaves the table plain.
+  void backgroundThatCannotBeReadLeavesTheTablePlain() {
+    TableFixture f;
+    Form1& w = *f.window;
+    w.show();
+    const QString red = QString::fromStdString(f.dir.File("red.png"));
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(red));
+    f.state.settings.GameWallPaper = red.toStdString();
+    QVERIFY(w.LoadPictureSource(red));
+    QCOMPARE(TableCorner(w), QColor(Qt::red));
+    for (const std::string& unreadable : {f.dir.File("gone.png"), f.dir.File("config")}) {
+      QVERIFY(w.LoadPictureSource(red));
+      f.state.settings.GameWallPaper = unreadable;
+      QVERIFY(!w.LoadPictureSource(QString::fromStdString(unreadable)));
+      QVERIFY(w.PictureSource().isNull());
+      QCOMPARE(TableCorner(w), TableFeltColour());
+    }
+  }
+
+  // The rule window's initial state ends auto-play: after OK the title loses
+  // its mark and the checks move to manual; Cancel leaves both as they were.
+  void initialStateInTheRuleWindowEndsAutoPlay_data() {
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+  }
+  void initialStateInTheRuleWindowEndsAutoPlay() {
+    QFETCH(bool, confirmed);
+    TableFixture f(DealFixedHands);
+    Form1& w = *f.window;
+    ShowHandInProgress(w);
+    w.GameModeAuto->trigger();
+    QCOMPARE(w.windowTitle(), QStringLiteral("ぴるく  －3回め－  [自動実行モード]"));
+
+    ModalDriver reset([confirmed](QWidget* modal) {
+      auto* window = qobject_cast<Form7*>(modal);
+      if (window == nullptr) return false;
+      window->Command4->click();
+      (confirmed ? window->Command1 : window->Command2)->click();
+      return true;
+    });
+    w.Setting->trigger();
+    QCOMPARE(f.state.AutoPlay != 0, !confirmed);
+    QCOMPARE(w.windowTitle(), confirmed ? QStringLiteral("ぴるく  －3回め－") : QStringLiteral("ぴるく  －3回め－  [自動実行モード]"));
+    QCOMPARE(w.GameModeManual->isChecked(), confirmed);
+    QCOMPARE(w.GameModeAuto->isChecked(), !confirmed);
+  }
+
+  // The top seat's name opens the card settings: the chosen back is written
+  // for the next game and lies on the table at once, every back alike.
+  void backChosenFromTheTopSeatsNameIsWrittenAndShown() {
+    TableFixture f(DealFixedHands);
+    Form1& w = *f.window;
+    w.Form_Load();  // the seats' names on the table
+    ShowHandInProgress(w);
+    QVERIFY(w.Label[3]->isVisible());
+
+    ModalDriver choose([](QWidget* modal) {
+      auto* window = qobject_cast<Form16*>(modal);
+      if (window == nullptr) return false;
+      QTest::mouseClick(window->Image[5], Qt::LeftButton);
+      window->Command3D1->click();
+      return true;
+    });
+    QTest::mouseClick(w.Label[3], Qt::LeftButton);
+    QCOMPARE(f.state.settings.CardKind, int16_t{4});
+    QVERIFY(f.SettingsText().find("\r\nCardKind = 4\r\n") != std::string::npos);
+    VerifyBacks(w, 4);
+  }
+};
+
+QTEST_MAIN(TableFollowsSettingsTest)
+#include "tst_table_follows_settings.moc"
