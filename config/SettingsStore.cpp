@@ -55,8 +55,6 @@ ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, Set
   state.AutoPlay = 0;
   state.CallWindowOpen = 0;
   state.UserClaimedCall = 0;
-  state.SettingsBaseName.clear();
-  state.RuleSetDirectory.clear();
   state.ResizeGuard = 0;
 
   // A missing file is created from the defaults and then read; when it can

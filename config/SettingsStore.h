@@ -47,7 +47,8 @@ enum class ReadSettingsOutcome { Ready, Quit };
 
 // Defaults, then the file (created when missing, written once more when a
 // value did not fit), then the card data directory check with its prompt.
-// Quit when the user gave no directory.
+// Quit when the user gave no directory. The name and folder of the rule set
+// last opened are kept: they last for the run.
 ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, SettingsHost& host);
 
 // Loads the rule keys of a settings or rule-set file into the record without

@@ -58,6 +58,20 @@ TEST(ReadSettings, TheDirectoryQuestionRepeatsUntilThePicturesAreFoundOrCancelle
   EXPECT_EQ(ReadSettings(closed.state, closed.paths, closed.host), ReadSettingsOutcome::Quit);
 }
 
+TEST(ReadSettings, ReadingAgainKeepsTheRuleSetLastOpened) {
+  Fixture f;
+  f.host.answers = {f.paths.program_directory};
+  ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+  f.state.SettingsBaseName = "club.prk";
+  f.state.RuleSetDirectory = "/home/u/rules";
+  f.state.AutoPlay = 1;
+  // Every new game reads the settings again.
+  ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+  EXPECT_EQ(f.state.SettingsBaseName, "club.prk");
+  EXPECT_EQ(f.state.RuleSetDirectory, "/home/u/rules");
+  EXPECT_EQ(f.state.AutoPlay, 0);
+}
+
 TEST(ReadSettings, ABadValueIsSkippedAndTheFileRewrittenOnceWithEveryOtherKeyKept) {
   Fixture f;
   EnsureDirectory(f.paths.config_directory);
