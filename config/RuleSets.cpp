@@ -63,8 +63,9 @@ RuleSetReadOutcome ReadRuleSet(Piruk930& state, const std::string& directory, co
 
   while (!FileIsReadable(DataFilePath(s, "HeartA.bmp"))) {
     host.Beep();
-    const std::optional<std::string> answer = host.AskDataDirectory(InvalidDataDirectoryPrompt(), directory_in_use);
-    if (!answer || answer->empty()) {
+    const std::optional<std::string> answer =
+        AskStorableDataDirectory(host, InvalidDataDirectoryPrompt(), directory_in_use);
+    if (!answer) {
       // The directory in use before the load is the way out of the prompt.
       s.DataFileDirectory = directory_in_use;
       break;

@@ -154,12 +154,14 @@ TEST(RuleSets, ADirectoryWithoutThePicturesIsAskedForAndAnEmptyAnswerKeepsTheOld
   struct Case {
     std::vector<std::optional<std::string>> answers;
     bool expect_new;
-    size_t prompts;
+    size_t beeps;  // one for each time the pictures were looked for in vain
   };
   const Case cases[] = {
       {{std::string()}, false, 1},
       {{std::nullopt}, false, 1},
       {{std::string("/nowhere"), std::string("NEW")}, true, 2},
+      // A name the settings file cannot hold is refused, and the box asks again at once.
+      {{std::string("/카드"), std::string("NEW")}, true, 1},
   };
   for (const Case& c : cases) {
     Fixture f;
@@ -173,8 +175,9 @@ TEST(RuleSets, ADirectoryWithoutThePicturesIsAskedForAndAnEmptyAnswerKeepsTheOld
     f.host.answers = answers;
     f.WriteText("moved.prk", "DataFileDirectory =/gone/cards\r\nSkipCard = 6\r\n");
     ASSERT_EQ(ReadRuleSet(f.state, f.root.path(), "moved.prk", f.host), RuleSetReadOutcome::Loaded);
-    EXPECT_EQ(f.host.prompts.size(), c.prompts);
-    EXPECT_EQ(f.host.beeps, static_cast<int>(c.prompts));
+    EXPECT_EQ(f.host.prompts.size(), c.answers.size());
+    EXPECT_EQ(f.host.beeps, static_cast<int>(c.beeps));
+    EXPECT_EQ(f.host.refusals.size(), c.answers.size() - c.beeps);
     EXPECT_EQ(f.host.defaults[0], f.cards);
     EXPECT_NE(f.host.prompts[0].find("カードデータの格納されているパス指定が無効です。"), std::string::npos);
     EXPECT_EQ(f.state.settings.DataFileDirectory, c.expect_new ? other : f.cards);
