@@ -139,15 +139,32 @@ TEST(RuleSets, AnUnreadableFileChangesNothing) {
   EXPECT_EQ(f.state.SettingsBaseName, "old.prk");
 }
 
-TEST(RuleSets, AValueThatFitsNoFieldIsSkippedAndTheRestLoads) {
-  Fixture f;
-  f.state.settings.SkipCard = 3;
-  f.WriteText("bad.prk", "SkipCard = 99999\r\nPenaltyCard = 5\r\nInverseCard = 1e9\r\nMoreDropCard = 4\r\n");
-  EXPECT_EQ(ReadRuleSet(f.state, f.root.path(), "bad.prk", f.host), RuleSetReadOutcome::LoadedWithSkippedValues);
-  EXPECT_EQ(f.state.settings.SkipCard, 3);
-  EXPECT_EQ(f.state.settings.PenaltyCard, 5);
-  EXPECT_EQ(f.state.settings.InverseCard, 9);
-  EXPECT_EQ(f.state.settings.MoreDropCard, 4);
+TEST(RuleSets, AValueThatFitsNoFieldLeavesEverythingAsItWas) {
+  const char* const files[] = {
+      "SkipCard = 7\r\nPenaltyCard = 99999\r\nCardKind = 4\r\nBGM = /r/x.mid\r\n",
+      "BGM = /r/x.mid\r\nDataFileDirectory =/gone\r\nPlayerNames = 1  99999999999\r\n",
+      "MainWindowWidth = 1e9\r\nSoundMode = 1\r\n",
+  };
+  for (const char* text : files) {
+    Fixture f;
+    f.state.settings.SkipCard = 3;
+    f.state.settings.BgmList[1] = "/m/a.mid";
+    f.state.settings.BgmCount = 1;
+    f.state.CardBackShown = 2;
+    f.state.BgmTrack = 1;
+    f.state.SettingsBaseName = "before.prk";
+    f.state.RuleSetDirectory = "/rules";
+    const Piruk930 before = f.state;
+    f.WriteText("bad.prk", text);
+    EXPECT_EQ(ReadRuleSet(f.state, f.root.path(), "bad.prk", f.host), RuleSetReadOutcome::UnreadableValue) << text;
+    EXPECT_EQ(EncodeSettingsFile(f.state.settings), EncodeSettingsFile(before.settings)) << text;
+    EXPECT_EQ(f.state.settings.BgmList, before.settings.BgmList);
+    EXPECT_EQ(f.state.CardBackShown, 2);
+    EXPECT_EQ(f.state.BgmTrack, 1);
+    EXPECT_EQ(f.state.SettingsBaseName, "before.prk");
+    EXPECT_EQ(f.state.RuleSetDirectory, "/rules");
+    EXPECT_TRUE(f.host.prompts.empty()) << "no directory question for a file that was not taken";
+  }
 }
 
 TEST(RuleSets, ADirectoryWithoutThePicturesIsAskedForAndAnEmptyAnswerKeepsTheOldOne) {
