@@ -554,7 +554,7 @@ void Form1::SetSave_Click() {
 }
 
 void Form1::SetLoad_Click() {
-  if (OpenRuleSetFile(this, state_, [this] { FollowSettings(); })) {
+  if (OpenRuleSetFile(this, state_, [this] { RuleSetLoaded(); })) {
     QtSettingsHost host(this);
     WriteSettingsWithBounds(state_, paths_, host, LiveBounds());
     if (state_.MatchInProgress != 0) FollowSettings();
@@ -569,7 +569,7 @@ void Form1::Setting_Click() {
   Timer1->stop();
   RuleWindowHooks hooks;
   hooks.table_size = [this] { return table_->size(); };
-  hooks.rule_set_loaded = [this] { FollowSettings(); };
+  hooks.rule_set_loaded = [this] { RuleSetLoaded(); };
   const RuleWindowResult result = OpenRuleSettings(this, state_, paths_, hooks);
   FollowSettings();
   if (result.card_kind_changed) LoadCardBacks();
@@ -644,6 +644,11 @@ void Form1::FollowSettings() {
   const QString wallpaper = QString::fromStdString(state_.settings.GameWallPaper);
   if (!wallpaper.isEmpty() && wallpaper != picture_source_path_) LoadPictureSource(wallpaper);
   table_->update();
+}
+
+void Form1::RuleSetLoaded() {
+  FollowSettings();
+  music_.FollowRuleSet(this);
 }
 
 void Form1::LoadCardBacks() {

@@ -177,6 +177,8 @@ class Form1 : public QMainWindow {
   void Label3_Click();
   // The table follows changed settings: colours, places, open cards, picture.
   void FollowSettings();
+  // After a rule set has been loaded: the table and the music follow it.
+  void RuleSetLoaded();
   // The back design changed: the draw pile and the computer seats' rows.
   void LoadCardBacks();
   WindowBounds LiveBounds() const;

@@ -1,6 +1,10 @@
 // Rule sets opened over the table, from the menu and from the rule settings
-// window: a file with a value that cannot be read changes nothing.
+// window: a file with a value that cannot be read changes nothing, and the
+// music follows a file that is taken.
+#include <QAction>
+#include <QFile>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -14,6 +18,20 @@ using namespace winpiruk;
 using namespace winpiruk::test;
 
 namespace {
+
+// A one-note tune of a quarter second.
+void WriteTune(const std::string& path) {
+  const unsigned char track[] = {0x00, 0xC0, 0x00, 0x00, 0x90, 0x3C, 0x64, 0x30, 0x80, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00};
+  QByteArray bytes("MThd");
+  bytes.append("\x00\x00\x00\x06\x00\x00\x00\x01\x00\x60", 10);
+  bytes.append("MTrk");
+  bytes.append("\x00\x00\x00", 3);
+  bytes.append(static_cast<char>(sizeof(track)));
+  bytes.append(reinterpret_cast<const char*>(track), sizeof(track));
+  QFile file(QString::fromStdString(path));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
 
 // What loading touches besides the settings record.
 struct Touched {
@@ -130,6 +148,40 @@ class RuleSetLoadTest : public QObject {
       QVERIFY(TouchedOf(f.state) == before);
       QCOMPARE(f.SettingsText(), file_before);
     }
+  }
+
+  void theMusicFollowsARuleSetLoadedDuringAGame() {
+    TableFixture f([](Piruk930& s) { s.settings.SoundMode = 1; });
+    Form1& w = *f.window;
+    QVERIFY(!w.BGMC->menuAction()->isEnabled());  // no music at start-up
+    const std::string sets = f.dir.path() + "/sets";
+    EnsureDirectory(sets);
+    WriteTune(sets + "/tune.mid");
+    QVERIFY(WriteFileAtomically(sets + "/music.prk", "SkipCard = 5\r\nBGM = " + sets + "/tune.mid\r\n"));
+    QVERIFY(WriteFileAtomically(sets + "/quiet.prk", "SkipCard = 6\r\n"));
+    f.state.RuleSetDirectory = sets;
+    f.state.MatchInProgress = 1;
+    f.state.BgmTrack = 3;
+
+    {
+      LoadScript script(QStringLiteral("music.prk"));
+      w.SetLoad->trigger();
+      QCOMPARE(script.messages, 0);
+    }
+    QCOMPARE(f.state.settings.SkipCard, int16_t{5});
+    QCOMPARE(f.state.BgmTrack, int16_t{1});
+    QCOMPARE(w.music().Mode(), SequencerMode::Playing);
+    QVERIFY(w.BGMC->menuAction()->isEnabled());
+
+    // A rule set without music stops it, and the menu goes grey.
+    {
+      LoadScript script(QStringLiteral("quiet.prk"));
+      w.SetLoad->trigger();
+      QCOMPARE(script.messages, 0);
+    }
+    QCOMPARE(f.state.settings.SkipCard, int16_t{6});
+    QVERIFY(w.music().Mode() != SequencerMode::Playing);
+    QVERIFY(!w.BGMC->menuAction()->isEnabled());
   }
 };
 
