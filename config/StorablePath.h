@@ -17,7 +17,8 @@ std::vector<std::string> UnstorablePathCharacters(std::string_view path);
 bool PathIsStorable(std::string_view path);
 
 // The message that refuses such a path: the path, the characters that
-// cannot be stored, and that the setting keeps its value.
+// cannot be stored (each with its code point), and that the setting keeps
+// its value.
 std::string UnstorablePathMessage(std::string_view path);
 
 }  // namespace winpiruk

@@ -68,7 +68,7 @@ TEST(ReadSettings, ADirectoryTheFileCannotHoldIsRefusedAndAskedForAgain) {
   ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
   EXPECT_EQ(f.host.prompts.size(), 2U);
   ASSERT_EQ(f.host.refusals.size(), 1U);
-  EXPECT_NE(f.host.refusals[0].find("「카」「드」"), std::string::npos);
+  EXPECT_NE(f.host.refusals[0].find("「카\u00A0U+CE74」 「드\u00A0U+B4DC」"), std::string::npos);
   EXPECT_EQ(f.state.settings.DataFileDirectory, f.paths.program_directory);
   EXPECT_EQ(f.SettingsText().find('?'), std::string::npos);
 

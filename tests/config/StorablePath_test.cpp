@@ -43,7 +43,8 @@ TEST(StorablePath, NamesEveryCharacterTheSettingsFileCannotGiveBack) {
 TEST(StorablePath, TheMessageShowsThePathAndTheCharactersAtFault) {
   const std::string message = UnstorablePathMessage("/home/한/😀\n.bmp");
   EXPECT_EQ(message.rfind("「 /home/한/😀\n.bmp 」\n\n", 0), 0U);
-  EXPECT_NE(message.find("設定ファイルに保存できない文字があります: 「한」「😀」「改行」"), std::string::npos);
+  EXPECT_NE(message.find("設定ファイルに保存できない文字があります: 「한\u00A0U+D55C」 「😀\u00A0U+1F600」 「改行」"),
+            std::string::npos);
   EXPECT_NE(message.find("設定は変更されていません。"), std::string::npos);
 }
 

@@ -346,7 +346,7 @@ class TestAppearanceWindows : public QObject {
     const Settings before = state_.settings;
     auto refused = [](const Message& message, const QString& title) {
       QCOMPARE(message.title, title);
-      QVERIFY(message.text.contains(QStringLiteral("「한」「글」「😀」")));
+      QVERIFY(message.text.contains(QString::fromUtf8("「한\u00A0U+D55C」 「글\u00A0U+AE00」 「😀\u00A0U+1F600」")));
       QVERIFY(message.text.contains(QStringLiteral("設定は変更されていません。")));
     };
 
