@@ -220,8 +220,6 @@ TEST(BgmPlayer, ALoadedRuleSetStopsOrRestartsTheMusicFromItsFirstPiece) {
     f.sequencer.existing.insert("/r/x.mid");
     f.StartUp();
     f.player.NextPiece();
-    f.player.TogglePause();
-    f.player.TogglePause();
     f.sequencer.log.clear();
     f.state.settings.BgmList = {};
     f.state.settings.BgmList[1] = c.first;
@@ -234,23 +232,6 @@ TEST(BgmPlayer, ALoadedRuleSetStopsOrRestartsTheMusicFromItsFirstPiece) {
     EXPECT_EQ(f.sequencer.mode, c.mode) << c.first << c.sound << c.match;
     EXPECT_EQ(f.player.Unplayable(), c.unplayable) << c.first;
   }
-}
-
-TEST(BgmPlayer, ARuleSetBringsMusicWhereNoneOpenedAtStartUp) {
-  Fixture f({"/m/gone.mid"}, {"/r/x.mid"});
-  f.player.OpenMusic();
-  ASSERT_FALSE(f.player.BgmAvailable());
-  f.state.settings.BgmList[1] = "/r/x.mid";
-  f.state.MatchInProgress = 1;
-  f.player.FollowRuleSet();
-  EXPECT_TRUE(f.player.BgmAvailable());
-  EXPECT_TRUE(f.player.Ready());
-  EXPECT_EQ(f.sequencer.mode, SequencerMode::Playing);
-  // A paused piece is replaced by one that plays, so the next press pauses.
-  f.player.TogglePause();
-  f.player.FollowRuleSet();
-  EXPECT_EQ(f.player.BgmPaused(), 0);
-  EXPECT_EQ(f.sequencer.mode, SequencerMode::Playing);
 }
 
 }  // namespace
