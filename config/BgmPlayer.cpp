@@ -9,6 +9,8 @@ namespace {
 
 int Count(const Settings& settings) { return std::clamp<int>(settings.BgmCount, 0, kMaxBgm); }
 
+bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+
 }  // namespace
 
 bool BgmPlayer::Usable() const { return available_ && state_.settings.SoundMode != 0; }
@@ -62,6 +64,22 @@ void BgmPlayer::PlayMusic() {
 
 void BgmPlayer::StopMusic() {
   if (available_ && Ready()) sequencer_.Stop();
+}
+
+void BgmPlayer::FollowRuleSet() {
+  unplayable_.clear();
+  const std::string& first = state_.settings.BgmList.at(1);
+  if (IsBlank(first)) StopMusic();
+  if (state_.settings.SoundMode == 0 || state_.MatchInProgress == 0) return;
+  state_.BgmTrack = 1;
+  // The new list may bring music where none could be opened at start-up.
+  if (!sequencer_.Open(first)) {
+    if (!IsBlank(first)) unplayable_.push_back(first);
+    return;
+  }
+  available_ = true;
+  paused_ = 0;
+  sequencer_.Play();
 }
 
 void BgmPlayer::CheckMusic() {

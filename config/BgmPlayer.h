@@ -39,6 +39,11 @@ class BgmPlayer {
   void PlayMusic();
   void StopMusic();
 
+  // After a rule set has been loaded: a list whose first entry is blank
+  // stops the music; then, with the sound on and a game begun, the first
+  // piece of the new list is opened and played from slot 1.
+  void FollowRuleSet();
+
   // At every change of the seat to move: a piece that has ended is followed
   // by the next one, and the list repeats.
   void CheckMusic();

@@ -6,6 +6,34 @@
 #include "config/SettingsFile.h"
 
 namespace winpiruk {
+namespace {
+
+// What loading a rule set touches, kept to put back when the file turns
+// out to hold a value that cannot be read.
+struct LoadRollback {
+  Settings settings;
+  int16_t CardBackShown;
+  int16_t BgmTrack;
+  std::string SettingsBaseName;
+  std::string RuleSetDirectory;
+
+  explicit LoadRollback(const Piruk930& state)
+      : settings(state.settings),
+        CardBackShown(state.CardBackShown),
+        BgmTrack(state.BgmTrack),
+        SettingsBaseName(state.SettingsBaseName),
+        RuleSetDirectory(state.RuleSetDirectory) {}
+
+  void Restore(Piruk930& state) const {
+    state.settings = settings;
+    state.CardBackShown = CardBackShown;
+    state.BgmTrack = BgmTrack;
+    state.SettingsBaseName = SettingsBaseName;
+    state.RuleSetDirectory = RuleSetDirectory;
+  }
+};
+
+}  // namespace
 
 std::string JoinPath(const std::string& directory, const std::string& name) {
   if (directory.empty()) return "/" + name;
@@ -49,6 +77,7 @@ RuleSetReadOutcome ReadRuleSet(Piruk930& state, const std::string& directory, co
   const std::optional<std::string> bytes = ReadWholeFile(path);
   if (!bytes) return RuleSetReadOutcome::NotReadable;
 
+  const LoadRollback before(state);
   Settings& s = state.settings;
   state.SettingsBaseName = file_name;
   state.CardBackShown = s.CardKind;
@@ -58,20 +87,27 @@ RuleSetReadOutcome ReadRuleSet(Piruk930& state, const std::string& directory, co
   const int16_t speed = s.GameSpeed;  // a rule set never changes the pace
 
   const SettingsReadResult result = ApplySettingsText(*bytes, s);
+  if (result.needs_rewrite) {
+    // Half a rule set would mix two sets of rules, and the menu would write
+    // the mixture to the settings file.
+    before.Restore(state);
+    return RuleSetReadOutcome::UnreadableValue;
+  }
   s.GameSpeed = speed;
   if (result.bgm_read) state.BgmTrack = 1;
 
   while (!FileIsReadable(DataFilePath(s, "HeartA.bmp"))) {
     host.Beep();
-    const std::optional<std::string> answer = host.AskDataDirectory(InvalidDataDirectoryPrompt(), directory_in_use);
-    if (!answer || answer->empty()) {
+    const std::optional<std::string> answer =
+        AskStorableDataDirectory(host, InvalidDataDirectoryPrompt(), directory_in_use);
+    if (!answer) {
       // The directory in use before the load is the way out of the prompt.
       s.DataFileDirectory = directory_in_use;
       break;
     }
     s.DataFileDirectory = *answer;
   }
-  return result.needs_rewrite ? RuleSetReadOutcome::LoadedWithSkippedValues : RuleSetReadOutcome::Loaded;
+  return RuleSetReadOutcome::Loaded;
 }
 
 }  // namespace winpiruk

@@ -30,9 +30,8 @@ bool SaveRuleSet(Piruk930& state, const RuleSetSaveTarget& target, SettingsHost&
 
 enum class RuleSetReadOutcome {
   Loaded,
-  // Loaded, but some lines held values that fit no field; those fields
-  // kept what they held.
-  LoadedWithSkippedValues,
+  // A value in the file fits no field: nothing was taken from the file.
+  UnreadableValue,
   // The file could not be read; nothing changed.
   NotReadable,
 };
@@ -47,7 +46,9 @@ std::string InvalidDataDirectoryPrompt();
 // the file's. The card back shown stays as it was, so a changed CardKind
 // shows as a difference. When the card data directory then lacks the
 // pictures the host asks for another; an empty answer keeps the one in use
-// before the load.
+// before the load. A file holding a value that fits no field is not taken
+// in part: the record, the card back shown, the music track and the rule
+// set's name and folder stay as they were.
 RuleSetReadOutcome ReadRuleSet(Piruk930& state, const std::string& directory, const std::string& file_name,
                                SettingsHost& host);
 

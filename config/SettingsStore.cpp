@@ -2,6 +2,7 @@
 
 #include "config/SafeFile.h"
 #include "config/SettingsFile.h"
+#include "config/StorablePath.h"
 
 namespace winpiruk {
 namespace {
@@ -55,8 +56,6 @@ ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, Set
   state.AutoPlay = 0;
   state.CallWindowOpen = 0;
   state.UserClaimedCall = 0;
-  state.SettingsBaseName.clear();
-  state.RuleSetDirectory.clear();
   state.ResizeGuard = 0;
 
   // A missing file is created from the defaults and then read; when it can
@@ -74,14 +73,25 @@ ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, Set
 
   while (!FileIsReadable(DataFilePath(state.settings, "DiaA.bmp"))) {
     host.Beep();
-    const std::optional<std::string> answer = host.AskDataDirectory(DataDirectoryPrompt(), paths.program_directory);
-    if (!answer || answer->empty()) return ReadSettingsOutcome::Quit;
+    const std::optional<std::string> answer =
+        AskStorableDataDirectory(host, DataDirectoryPrompt(), paths.program_directory);
+    if (!answer) return ReadSettingsOutcome::Quit;
     state.settings.DataFileDirectory = *answer;
     WriteSettings(state, paths, host);
   }
   state.DecisionPhase = 0;
   state.CurrentGroup = 1;
   return ReadSettingsOutcome::Ready;
+}
+
+std::optional<std::string> AskStorableDataDirectory(SettingsHost& host, const std::string& prompt,
+                                                    const std::string& default_answer) {
+  for (;;) {
+    std::optional<std::string> answer = host.AskDataDirectory(prompt, default_answer);
+    if (!answer || answer->empty()) return std::nullopt;
+    if (PathIsStorable(*answer)) return answer;
+    host.ShowRefusedPath(UnstorablePathMessage(*answer));
+  }
 }
 
 bool LoadSettingsFile(const std::string& path, Settings& settings) {

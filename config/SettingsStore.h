@@ -19,6 +19,9 @@ class SettingsHost {
   // The input box for the card data directory; empty on Cancel.
   virtual std::optional<std::string> AskDataDirectory(const std::string& prompt,
                                                       const std::string& default_answer) = 0;
+  // An answer to that box that the settings file cannot hold was refused
+  // (the message names the characters); the box is then shown again.
+  virtual void ShowRefusedPath(const std::string& /*message*/) {}
 };
 
 struct WindowBounds {
@@ -47,8 +50,15 @@ enum class ReadSettingsOutcome { Ready, Quit };
 
 // Defaults, then the file (created when missing, written once more when a
 // value did not fit), then the card data directory check with its prompt.
-// Quit when the user gave no directory.
+// Quit when the user gave no directory. The name and folder of the rule set
+// last opened are kept: they last for the run.
 ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, SettingsHost& host);
+
+// The card data directory typed into the input box, or nothing when the
+// user gave none. An answer the settings file cannot hold is refused with a
+// message and the box asks again.
+std::optional<std::string> AskStorableDataDirectory(SettingsHost& host, const std::string& prompt,
+                                                    const std::string& default_answer);
 
 // Loads the rule keys of a settings or rule-set file into the record without
 // the directory check (used by the headless runner and the rule-set loader).

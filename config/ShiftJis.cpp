@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 
@@ -79,15 +80,20 @@ std::string Utf8ToCp932(std::string_view utf8) {
   });
 }
 
-bool FitsCp932(std::string_view utf8) {
-  Converter conv("CP932", "UTF-8");
-  if (!conv.ok()) return false;
-  bool fits = true;
-  conv.Run(utf8, [&fits](std::string&, std::string_view rest) {
-    fits = false;
-    return Utf8SequenceLength(rest);
-  });
-  return fits;
+std::vector<std::string> CharactersLostInCp932(std::string_view utf8) {
+  std::vector<std::string> lost;
+  // Every character comes back as exactly one character, so the whole text
+  // comes back unchanged exactly when each of its characters does.
+  if (Cp932ToUtf8(Utf8ToCp932(utf8)) == utf8) return lost;
+  for (size_t pos = 0; pos < utf8.size();) {
+    const std::string character(utf8.substr(pos, Utf8SequenceLength(utf8.substr(pos))));
+    pos += character.size();
+    if (std::find(lost.begin(), lost.end(), character) != lost.end()) continue;
+    if (Cp932ToUtf8(Utf8ToCp932(character)) != character) lost.push_back(character);
+  }
+  return lost;
 }
+
+bool FitsCp932(std::string_view utf8) { return Cp932ToUtf8(Utf8ToCp932(utf8)) == utf8; }
 
 }  // namespace winpiruk

@@ -565,7 +565,7 @@ void Form1::SetSave_Click() {
 }
 
 void Form1::SetLoad_Click() {
-  if (OpenRuleSetFile(this, state_, [this] { FollowSettings(); })) {
+  if (OpenRuleSetFile(this, state_, [this] { RuleSetLoaded(); })) {
     QtSettingsHost host(this);
     WriteSettingsWithBounds(state_, paths_, host, LiveBounds());
     if (state_.MatchInProgress != 0) FollowSettings();
@@ -580,7 +580,7 @@ void Form1::Setting_Click() {
   Timer1->stop();
   RuleWindowHooks hooks;
   hooks.table_size = [this] { return table_->size(); };
-  hooks.rule_set_loaded = [this] { FollowSettings(); };
+  hooks.rule_set_loaded = [this] { RuleSetLoaded(); };
   const RuleWindowResult result = OpenRuleSettings(this, state_, paths_, hooks);
   FollowSettings();
   if (result.restrict_time_set) {
@@ -661,6 +661,11 @@ void Form1::ShowPlayMode() {
   const bool auto_play = state_.AutoPlay != 0;
   view_->CheckPlayMode(auto_play);
   setWindowTitle(QString::fromStdString(TitleForPlayMode(windowTitle().toStdString(), auto_play)));
+}
+
+void Form1::RuleSetLoaded() {
+  FollowSettings();
+  music_.FollowRuleSet(this);
 }
 
 void Form1::LoadCardBacks() {

@@ -182,6 +182,8 @@ class Form1 : public QMainWindow {
   // The table follows changed settings: colours, places, open cards, picture,
   // card backs and the play mode.
   void FollowSettings();
+  // After a rule set has been loaded: the table and the music follow it.
+  void RuleSetLoaded();
   // The back design differs from the one on the table: every back follows.
   void LoadCardBacks();
   // The play-mode checks and the title's auto-play mark follow AutoPlay.

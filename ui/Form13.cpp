@@ -215,7 +215,9 @@ void Form13::List1_Click() {
 
 void Form13::File1_Click(const QString& path) {
   const std::string chosen = path.toStdString();
-  EffectFile(state_.settings, SelectedEvent()) = JoinFolderFile(FolderOf(chosen), FileNameOf(chosen));
+  const std::string effect = JoinFolderFile(FolderOf(chosen), FileNameOf(chosen));
+  if (RefuseUnstorablePath(this, windowTitle(), effect)) return;
+  EffectFile(state_.settings, SelectedEvent()) = effect;
   ShowEventFile();
 }
 
@@ -235,7 +237,9 @@ void Form13::List2_DblClick(QListWidgetItem* item) {
 void Form13::Command3D3_Click() {
   const std::string chosen = Pieces->SelectedPath().toStdString();
   if (chosen.empty()) return;
-  if (!AddBgm(state_.settings, entries_, JoinFolderFile(FolderOf(chosen), FileNameOf(chosen)))) return;
+  const std::string piece = JoinFolderFile(FolderOf(chosen), FileNameOf(chosen));
+  if (RefuseUnstorablePath(this, windowTitle(), piece)) return;
+  if (!AddBgm(state_.settings, entries_, piece)) return;
   ShowBgmList();
   List2->setCurrentRow(entries_ - 1);
   UpdateButtons();

@@ -190,7 +190,10 @@ bool Form8::DrawTable() { return !draw_ || draw_(); }
 
 bool Form8::File1_Click(const QString& path) {
   const std::string chosen = path.toStdString();
-  state_.settings.GameWallPaper = JoinFolderFile(FolderOf(chosen), FileNameOf(chosen));
+  const std::string wallpaper = JoinFolderFile(FolderOf(chosen), FileNameOf(chosen));
+  // The picture in use stays, shown and drawn as it was.
+  if (RefuseUnstorablePath(this, windowTitle(), wallpaper)) return false;
+  state_.settings.GameWallPaper = wallpaper;
   const bool loaded = picture_.load(Text(state_.settings.GameWallPaper));
   if (!loaded) picture_ = QImage();
   ShowFileName();

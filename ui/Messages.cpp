@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "config/StorablePath.h"
+
 namespace winpiruk {
 
 void ShowMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
@@ -24,6 +26,12 @@ bool AskOkCancel(QWidget* parent, const QString& title, const QString& text, QMe
 void ShowWriteFailure(QWidget* parent) {
   QApplication::beep();
   ShowMessage(parent, kProgramTitle, QStringLiteral("ファイルに正しく書き込めませんでした"), QMessageBox::Warning);
+}
+
+bool RefuseUnstorablePath(QWidget* parent, const QString& title, const std::string& path) {
+  if (PathIsStorable(path)) return false;
+  ShowMessage(parent, title, QString::fromStdString(UnstorablePathMessage(path)), QMessageBox::Warning);
+  return true;
 }
 
 }  // namespace winpiruk

@@ -3,6 +3,7 @@
 // centred over the main window, Japanese standard buttons.
 #include <QMessageBox>
 #include <QString>
+#include <string>
 
 namespace winpiruk {
 
@@ -18,5 +19,9 @@ bool AskOkCancel(QWidget* parent, const QString& title, const QString& text, QMe
 
 // "ファイルに正しく書き込めませんでした" after a beep.
 void ShowWriteFailure(QWidget* parent);
+
+// A chosen path that the settings file cannot hold is refused with a message
+// naming the characters at fault; true when it was refused.
+bool RefuseUnstorablePath(QWidget* parent, const QString& title, const std::string& path);
 
 }  // namespace winpiruk

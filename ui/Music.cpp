@@ -151,6 +151,12 @@ void Music::CheckMusic() {
   AfterOperation();
 }
 
+void Music::FollowRuleSet(QWidget* parent) {
+  player_->FollowRuleSet();
+  AfterOperation();
+  TellUnplayable(parent);
+}
+
 void Music::RetryOpenMusic() {
   player_->RetryOpenMusic();
   AfterOperation();

@@ -34,6 +34,9 @@ class Music : public QObject {
   void StopMusic();
   // Every change of the seat to move: an ended piece is followed by the next.
   void CheckMusic();
+  // A rule set was loaded: the music follows its list (a first piece that
+  // cannot be opened is told over `parent`).
+  void FollowRuleSet(QWidget* parent);
   // The list was changed in the sound window: music that could not be
   // opened before is tried again.
   void RetryOpenMusic();

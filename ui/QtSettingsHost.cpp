@@ -23,4 +23,8 @@ std::optional<std::string> QtSettingsHost::AskDataDirectory(const std::string& p
   return dialog.textValue().toStdString();
 }
 
+void QtSettingsHost::ShowRefusedPath(const std::string& message) {
+  ShowMessage(parent_, kProgramTitle, QString::fromStdString(message), QMessageBox::Warning);
+}
+
 }  // namespace winpiruk

@@ -12,6 +12,7 @@ class QtSettingsHost : public SettingsHost {
   void Beep() override;
   void ShowWriteFailure() override;
   std::optional<std::string> AskDataDirectory(const std::string& prompt, const std::string& default_answer) override;
+  void ShowRefusedPath(const std::string& message) override;
 
  private:
   QWidget* parent_;

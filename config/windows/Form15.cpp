@@ -79,20 +79,19 @@ void Form15::Command3D1_Click() {
     WaitCursor hourglass;
     outcome = ReadRuleSet(state_, directory, name.toStdString(), host);
   }
-  if (outcome == RuleSetReadOutcome::NotReadable) {
+  if (outcome != RuleSetReadOutcome::Loaded) {
+    // The window stays open for another file; nothing has changed.
+    const QString why = outcome == RuleSetReadOutcome::NotReadable
+                            ? QStringLiteral("このファイルを読み込めませんでした。")
+                            : QStringLiteral("このファイルには読み込めない値があります。");
     ShowMessage(this, windowTitle(),
-                QString::fromStdString(JoinPath(directory, name.toStdString())) +
-                    QStringLiteral("\n\nこのファイルを読み込めませんでした。\n設定は変更されていません。"),
+                QString::fromStdString(JoinPath(directory, name.toStdString())) + QStringLiteral("\n\n") + why +
+                    QStringLiteral("\n設定は変更されていません。"),
                 QMessageBox::Warning);
     return;
   }
   state_.RuleSetDirectory = directory;
   loaded_ = true;
-  if (outcome == RuleSetReadOutcome::LoadedWithSkippedValues) {
-    ShowMessage(this, windowTitle(),
-                name + QStringLiteral("\n\n読み込めない値がありました。\nその項目は元の設定のままです。"),
-                QMessageBox::Information);
-  }
   if (refresh_presentation_) refresh_presentation_();
   accept();
 }

@@ -32,6 +32,10 @@ std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths) {
   state.CardBackShown = 0;
   state.MainWindowBaseWidth = 0;
   state.MainWindowBaseHeight = 0;
+  // The rule set last opened is known for the run only: every new game
+  // reads the settings again but keeps it.
+  state.SettingsBaseName.clear();
+  state.RuleSetDirectory.clear();
 
   Form9 splash;
   splash.setCursor(Qt::WaitCursor);

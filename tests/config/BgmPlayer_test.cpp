@@ -196,5 +196,43 @@ TEST(BgmPlayer, RetryOpensOnlyWhatWasNotAvailable) {
   EXPECT_TRUE(f.sequencer.log.empty());
 }
 
+TEST(BgmPlayer, ALoadedRuleSetStopsOrRestartsTheMusicFromItsFirstPiece) {
+  struct Case {
+    const char* first;
+    int16_t sound;
+    int16_t match;
+    std::vector<std::string> log;
+    int16_t track;
+    SequencerMode mode;
+    std::vector<std::string> unplayable;
+  };
+  const Case cases[] = {
+      {"/r/x.mid", 1, 1, {"open /r/x.mid", "play"}, 1, SequencerMode::Playing, {}},
+      {"/r/x.mid", 1, 0, {}, 2, SequencerMode::Playing, {}},
+      {"/r/x.mid", 0, 1, {}, 2, SequencerMode::Playing, {}},
+      {"", 1, 0, {"stop"}, 2, SequencerMode::Stopped, {}},
+      {"  ", 0, 1, {"stop"}, 2, SequencerMode::Stopped, {}},
+      {"  ", 1, 1, {"stop", "open   "}, 1, SequencerMode::NotReady, {}},
+      {"/r/gone.mid", 1, 1, {"open /r/gone.mid"}, 1, SequencerMode::NotReady, {"/r/gone.mid"}},
+  };
+  for (const Case& c : cases) {
+    Fixture f({"/m/a.mid", "/m/b.mid"});
+    f.sequencer.existing.insert("/r/x.mid");
+    f.StartUp();
+    f.player.NextPiece();
+    f.sequencer.log.clear();
+    f.state.settings.BgmList = {};
+    f.state.settings.BgmList[1] = c.first;
+    f.state.settings.BgmCount = 1;
+    f.state.settings.SoundMode = c.sound;
+    f.state.MatchInProgress = c.match;
+    f.player.FollowRuleSet();
+    EXPECT_EQ(f.sequencer.log, c.log) << c.first << c.sound << c.match;
+    EXPECT_EQ(f.state.BgmTrack, c.track) << c.first << c.sound << c.match;
+    EXPECT_EQ(f.sequencer.mode, c.mode) << c.first << c.sound << c.match;
+    EXPECT_EQ(f.player.Unplayable(), c.unplayable) << c.first;
+  }
+}
+
 }  // namespace
 }  // namespace winpiruk

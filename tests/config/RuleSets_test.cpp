@@ -139,27 +139,46 @@ TEST(RuleSets, AnUnreadableFileChangesNothing) {
   EXPECT_EQ(f.state.SettingsBaseName, "old.prk");
 }
 
-TEST(RuleSets, AValueThatFitsNoFieldIsSkippedAndTheRestLoads) {
-  Fixture f;
-  f.state.settings.SkipCard = 3;
-  f.WriteText("bad.prk", "SkipCard = 99999\r\nPenaltyCard = 5\r\nInverseCard = 1e9\r\nMoreDropCard = 4\r\n");
-  EXPECT_EQ(ReadRuleSet(f.state, f.root.path(), "bad.prk", f.host), RuleSetReadOutcome::LoadedWithSkippedValues);
-  EXPECT_EQ(f.state.settings.SkipCard, 3);
-  EXPECT_EQ(f.state.settings.PenaltyCard, 5);
-  EXPECT_EQ(f.state.settings.InverseCard, 9);
-  EXPECT_EQ(f.state.settings.MoreDropCard, 4);
+TEST(RuleSets, AValueThatFitsNoFieldLeavesEverythingAsItWas) {
+  const char* const files[] = {
+      "SkipCard = 7\r\nPenaltyCard = 99999\r\nCardKind = 4\r\nBGM = /r/x.mid\r\n",
+      "BGM = /r/x.mid\r\nDataFileDirectory =/gone\r\nPlayerNames = 1  99999999999\r\n",
+      "MainWindowWidth = 1e9\r\nSoundMode = 1\r\n",
+  };
+  for (const char* text : files) {
+    Fixture f;
+    f.state.settings.SkipCard = 3;
+    f.state.settings.BgmList[1] = "/m/a.mid";
+    f.state.settings.BgmCount = 1;
+    f.state.CardBackShown = 2;
+    f.state.BgmTrack = 1;
+    f.state.SettingsBaseName = "before.prk";
+    f.state.RuleSetDirectory = "/rules";
+    const Piruk930 before = f.state;
+    f.WriteText("bad.prk", text);
+    EXPECT_EQ(ReadRuleSet(f.state, f.root.path(), "bad.prk", f.host), RuleSetReadOutcome::UnreadableValue) << text;
+    EXPECT_EQ(EncodeSettingsFile(f.state.settings), EncodeSettingsFile(before.settings)) << text;
+    EXPECT_EQ(f.state.settings.BgmList, before.settings.BgmList);
+    EXPECT_EQ(f.state.CardBackShown, 2);
+    EXPECT_EQ(f.state.BgmTrack, 1);
+    EXPECT_EQ(f.state.SettingsBaseName, "before.prk");
+    EXPECT_EQ(f.state.RuleSetDirectory, "/rules");
+    EXPECT_TRUE(f.host.prompts.empty()) << "no directory question for a file that was not taken";
+  }
 }
 
 TEST(RuleSets, ADirectoryWithoutThePicturesIsAskedForAndAnEmptyAnswerKeepsTheOldOne) {
   struct Case {
     std::vector<std::optional<std::string>> answers;
     bool expect_new;
-    size_t prompts;
+    size_t beeps;  // one for each time the pictures were looked for in vain
   };
   const Case cases[] = {
       {{std::string()}, false, 1},
       {{std::nullopt}, false, 1},
       {{std::string("/nowhere"), std::string("NEW")}, true, 2},
+      // A name the settings file cannot hold is refused, and the box asks again at once.
+      {{std::string("/카드"), std::string("NEW")}, true, 1},
   };
   for (const Case& c : cases) {
     Fixture f;
@@ -173,8 +192,9 @@ TEST(RuleSets, ADirectoryWithoutThePicturesIsAskedForAndAnEmptyAnswerKeepsTheOld
     f.host.answers = answers;
     f.WriteText("moved.prk", "DataFileDirectory =/gone/cards\r\nSkipCard = 6\r\n");
     ASSERT_EQ(ReadRuleSet(f.state, f.root.path(), "moved.prk", f.host), RuleSetReadOutcome::Loaded);
-    EXPECT_EQ(f.host.prompts.size(), c.prompts);
-    EXPECT_EQ(f.host.beeps, static_cast<int>(c.prompts));
+    EXPECT_EQ(f.host.prompts.size(), c.answers.size());
+    EXPECT_EQ(f.host.beeps, static_cast<int>(c.beeps));
+    EXPECT_EQ(f.host.refusals.size(), c.answers.size() - c.beeps);
     EXPECT_EQ(f.host.defaults[0], f.cards);
     EXPECT_NE(f.host.prompts[0].find("カードデータの格納されているパス指定が無効です。"), std::string::npos);
     EXPECT_EQ(f.state.settings.DataFileDirectory, c.expect_new ? other : f.cards);

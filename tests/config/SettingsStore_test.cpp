@@ -58,6 +58,41 @@ TEST(ReadSettings, TheDirectoryQuestionRepeatsUntilThePicturesAreFoundOrCancelle
   EXPECT_EQ(ReadSettings(closed.state, closed.paths, closed.host), ReadSettingsOutcome::Quit);
 }
 
+TEST(ReadSettings, ADirectoryTheFileCannotHoldIsRefusedAndAskedForAgain) {
+  Fixture f;
+  // The pictures are there, but the folder's name would be stored as "?".
+  const std::string foreign = f.root.File("카드");
+  EnsureDirectory(foreign);
+  std::ofstream(foreign + "/DiaA.bmp") << "BM";
+  f.host.answers = {foreign, f.paths.program_directory};
+  ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+  EXPECT_EQ(f.host.prompts.size(), 2U);
+  ASSERT_EQ(f.host.refusals.size(), 1U);
+  EXPECT_NE(f.host.refusals[0].find("「카\u00A0U+CE74」 「드\u00A0U+B4DC」"), std::string::npos);
+  EXPECT_EQ(f.state.settings.DataFileDirectory, f.paths.program_directory);
+  EXPECT_EQ(f.SettingsText().find('?'), std::string::npos);
+
+  // A refusal followed by Cancel still ends the program.
+  Fixture cancelled;
+  cancelled.host.answers = {foreign, std::nullopt};
+  EXPECT_EQ(ReadSettings(cancelled.state, cancelled.paths, cancelled.host), ReadSettingsOutcome::Quit);
+  EXPECT_EQ(cancelled.host.refusals.size(), 1U);
+}
+
+TEST(ReadSettings, ReadingAgainKeepsTheRuleSetLastOpened) {
+  Fixture f;
+  f.host.answers = {f.paths.program_directory};
+  ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+  f.state.SettingsBaseName = "club.prk";
+  f.state.RuleSetDirectory = "/home/u/rules";
+  f.state.AutoPlay = 1;
+  // Every new game reads the settings again.
+  ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+  EXPECT_EQ(f.state.SettingsBaseName, "club.prk");
+  EXPECT_EQ(f.state.RuleSetDirectory, "/home/u/rules");
+  EXPECT_EQ(f.state.AutoPlay, 0);
+}
+
 TEST(ReadSettings, ABadValueIsSkippedAndTheFileRewrittenOnceWithEveryOtherKeyKept) {
   Fixture f;
   EnsureDirectory(f.paths.config_directory);

@@ -16,6 +16,7 @@ class ScriptedHost : public SettingsHost {
   std::vector<std::string> defaults;
   int beeps = 0;
   int write_failures = 0;
+  std::vector<std::string> refusals;
 
   void Beep() override { ++beeps; }
   void ShowWriteFailure() override { ++write_failures; }
@@ -27,6 +28,7 @@ class ScriptedHost : public SettingsHost {
     answers.erase(answers.begin());
     return answer;
   }
+  void ShowRefusedPath(const std::string& message) override { refusals.push_back(message); }
 };
 
 }  // namespace winpiruk::test

@@ -347,6 +347,73 @@ class TestAppearanceWindows : public QObject {
              natural.pixelColor(80, 40));
   }
 
+  // A folder whose name the settings file cannot hold: a background, an
+  // effect or a piece chosen there is refused and the old value kept.
+  void pathsTheSettingsFileCannotHoldAreRefused() {
+    const QString foreign = Path(QStringLiteral("한글😀"));
+    QVERIFY(QDir().mkpath(foreign));
+    WritePicture(foreign + QStringLiteral("/a.png"), Qt::red);
+    QVERIFY(QFile::copy(ShareDir() + QStringLiteral("/WP_PRK.WAV"), foreign + QStringLiteral("/a.wav")));
+    WriteTune(foreign + QStringLiteral("/a.mid"));
+    const QString kept = Path(QStringLiteral("pictures/kept.png"));
+    WritePicture(kept, Qt::blue);
+    state_.settings.GameWallPaper = kept.toStdString();
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmCount = 1;
+    const Settings before = state_.settings;
+    auto refused = [](const Message& message, const QString& title) {
+      QCOMPARE(message.title, title);
+      QVERIFY(message.text.contains(QString::fromUtf8("「한\u00A0U+D55C」 「글\u00A0U+AE00」 「😀\u00A0U+1F600」")));
+      QVERIFY(message.text.contains(QStringLiteral("設定は変更されていません。")));
+    };
+
+    {
+      int draws = 0;
+      Form8 window(state_, paths_, [&draws] { return ++draws > 0; }, QSize(541, 359));
+      window.show();
+      window.Chooser->SetFolder(foreign);
+      const QString title = window.windowTitle();
+      Message click, double_click, update;
+      RecordMessage(&click);
+      ClickFile(window.File1, foreign + QStringLiteral("/a.png"));
+      refused(click, title);
+      RecordMessage(&double_click);
+      emit window.Chooser->FileDoubleClicked(foreign + QStringLiteral("/a.png"));
+      refused(double_click, title);
+      RecordMessage(&update);
+      QTest::mouseClick(window.Command4, Qt::LeftButton);
+      refused(update, title);
+      QCOMPARE(state_.settings.GameWallPaper, before.GameWallPaper);
+      QCOMPARE(window.Label1->text(), QStringLiteral("ﾌｧｲﾙ名 : kept.png"));
+      QCOMPARE(window.Picture1->pixmap().toImage().pixelColor(2, 2), QColor(Qt::blue));
+      QCOMPARE(draws, 0);
+    }
+
+    Form13 window(state_, paths_);
+    window.show();
+    const QString title = window.windowTitle();
+    window.Effects->SetFolder(foreign);
+    window.Pieces->SetFolder(foreign);
+    Message effect, add, double_click;
+    RecordMessage(&effect);
+    ClickFile(window.File1, foreign + QStringLiteral("/a.wav"));
+    refused(effect, title);
+    ClickFile(window.File2, foreign + QStringLiteral("/a.mid"));
+    RecordMessage(&add);
+    QTest::mouseClick(window.Command3D3, Qt::LeftButton);
+    refused(add, title);
+    RecordMessage(&double_click);
+    emit window.Pieces->FileDoubleClicked(foreign + QStringLiteral("/a.mid"));
+    refused(double_click, title);
+    QCOMPARE(window.List2->count(), 1);
+    QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    QCOMPARE(state_.settings.PirukSound, before.PirukSound);
+    QCOMPARE(state_.settings.BgmList, before.BgmList);
+    QCOMPARE(state_.settings.BgmCount, before.BgmCount);
+    QVERIFY(!SettingsText(paths_).isEmpty());
+    QVERIFY(!SettingsText(paths_).contains(u'?'));
+  }
+
   // --- Sound window -----------------------------------------------------------------
 
   void soundWindowOpensOnTheFirstEventAndTheList() {

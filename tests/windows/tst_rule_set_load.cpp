@@ -1,0 +1,189 @@
+// Rule sets opened over the table, from the menu and from the rule settings
+// window: a file with a value that cannot be read changes nothing, and the
+// music follows a file that is taken.
+#include <QAction>
+#include <QFile>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include "config/SafeFile.h"
+#include "config/SettingsFile.h"
+#include "config/windows/Form15.h"
+#include "config/windows/Form7.h"
+#include "TableFixture.h"
+
+using namespace winpiruk;
+using namespace winpiruk::test;
+
+namespace {
+
+// A one-note tune of a quarter second.
+void WriteTune(const std::string& path) {
+  const unsigned char track[] = {0x00, 0xC0, 0x00, 0x00, 0x90, 0x3C, 0x64, 0x30, 0x80, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00};
+  QByteArray bytes("MThd");
+  bytes.append("\x00\x00\x00\x06\x00\x00\x00\x01\x00\x60", 10);
+  bytes.append("MTrk");
+  bytes.append("\x00\x00\x00", 3);
+  bytes.append(static_cast<char>(sizeof(track)));
+  bytes.append(reinterpret_cast<const char*>(track), sizeof(track));
+  QFile file(QString::fromStdString(path));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+// What loading touches besides the settings record.
+struct Touched {
+  std::string settings;
+  int16_t card_back = 0;
+  int16_t track = 0;
+  std::string base_name;
+  std::string directory;
+  friend bool operator==(const Touched&, const Touched&) = default;
+};
+
+Touched TouchedOf(const Piruk930& s) {
+  return {EncodeSettingsFile(s.settings), s.CardBackShown, s.BgmTrack, s.SettingsBaseName, s.RuleSetDirectory};
+}
+
+// Answers the windows of one load: the rule settings window (when it is the
+// way in) presses "開く(&O)...", the open window opens `file`, a message box
+// is recorded and confirmed; when the open window stays after the message it
+// is cancelled, and so is the rule settings window; any other window is
+// counted and cancelled. Clicks that open a
+// further modal window are posted, so that the driver sees that window too.
+class LoadScript {
+ public:
+  explicit LoadScript(QString file)
+      : file_(std::move(file)), driver_([this](QWidget* modal) { return Answer(modal); }) {}
+
+  QString message;
+  QString title;
+  int messages = 0;
+  int others = 0;
+
+ private:
+  bool Answer(QWidget* modal) {
+    if (auto* rules = qobject_cast<Form7*>(modal)) {
+      if (!rules_opened_) {
+        rules_opened_ = true;
+        QTimer::singleShot(0, rules->Command3D2, &QPushButton::click);
+      } else {
+        rules->reject();
+      }
+      return true;
+    }
+    if (auto* open = qobject_cast<Form15*>(modal)) {
+      if (messages > 0) {
+        open->reject();
+        return true;
+      }
+      if (file_clicked_) return false;
+      QAbstractItemModel* files = open->File1->model();
+      for (int row = 0; row < files->rowCount(open->File1->rootIndex()); ++row) {
+        const QModelIndex index = files->index(row, 0, open->File1->rootIndex());
+        if (index.data().toString() != file_) continue;
+        open->File1->setCurrentIndex(index);
+        file_clicked_ = true;
+        QTimer::singleShot(0, open->Command3D1, &QPushButton::click);
+        return true;
+      }
+      return false;  // the list is still being filled
+    }
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      message = box->text();
+      title = box->windowTitle();
+      ++messages;
+      box->accept();
+      return true;
+    }
+    // Any other window (the data folder's input box) is not expected.
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      ++others;
+      dialog->reject();
+      return true;
+    }
+    return false;
+  }
+
+  QString file_;
+  bool rules_opened_ = false;
+  bool file_clicked_ = false;
+  ModalDriver driver_;
+};
+
+}  // namespace
+
+class RuleSetLoadTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { qputenv("SDL_AUDIODRIVER", "dummy"); }
+
+  void aValueThatCannotBeReadChangesNeitherTheRecordNorTheFile() {
+    for (bool from_rule_window : {false, true}) {
+      TableFixture f;
+      const std::string sets = f.dir.path() + "/sets";
+      EnsureDirectory(sets);
+      QVERIFY(WriteFileAtomically(sets + "/bad.prk",
+                                  "SkipCard = 7\r\nPenaltyCard = 99999\r\nCardKind = 4\r\nBGM = /r/x.mid\r\n"
+                                  "DataFileDirectory =/gone\r\n"));
+      f.state.RuleSetDirectory = sets;
+      f.state.SettingsBaseName = "before.prk";
+      f.state.BgmTrack = 1;
+      const Touched before = TouchedOf(f.state);
+      const std::string file_before = f.SettingsText();
+      QVERIFY(!file_before.empty());
+
+      LoadScript script(QStringLiteral("bad.prk"));
+      (from_rule_window ? f.window->Setting : f.window->SetLoad)->trigger();
+
+      QCOMPARE(script.messages, 1);
+      QCOMPARE(script.others, 0);
+      QCOMPARE(script.title, QStringLiteral("ぴるく  - 設定ﾌｧｲﾙを開く -"));
+      QVERIFY(script.message.startsWith(QString::fromStdString(sets + "/bad.prk") + u'\n'));
+      QVERIFY(script.message.contains(QStringLiteral("このファイルには読み込めない値があります。")));
+      QVERIFY(script.message.contains(QStringLiteral("設定は変更されていません。")));
+      QVERIFY(TouchedOf(f.state) == before);
+      QCOMPARE(f.SettingsText(), file_before);
+    }
+  }
+
+  void theMusicFollowsARuleSetLoadedDuringAGame() {
+    TableFixture f([](Piruk930& s) { s.settings.SoundMode = 1; });
+    Form1& w = *f.window;
+    QVERIFY(!w.BGMC->menuAction()->isEnabled());  // no music at start-up
+    const std::string sets = f.dir.path() + "/sets";
+    EnsureDirectory(sets);
+    WriteTune(sets + "/tune.mid");
+    QVERIFY(WriteFileAtomically(sets + "/music.prk", "SkipCard = 5\r\nBGM = " + sets + "/tune.mid\r\n"));
+    QVERIFY(WriteFileAtomically(sets + "/quiet.prk", "SkipCard = 6\r\n"));
+    f.state.RuleSetDirectory = sets;
+    f.state.MatchInProgress = 1;
+    f.state.BgmTrack = 3;
+
+    {
+      LoadScript script(QStringLiteral("music.prk"));
+      w.SetLoad->trigger();
+      QCOMPARE(script.messages, 0);
+    }
+    QCOMPARE(f.state.settings.SkipCard, int16_t{5});
+    QCOMPARE(f.state.BgmTrack, int16_t{1});
+    QCOMPARE(w.music().Mode(), SequencerMode::Playing);
+    QVERIFY(w.BGMC->menuAction()->isEnabled());
+
+    // A rule set without music stops it, and the menu goes grey.
+    {
+      LoadScript script(QStringLiteral("quiet.prk"));
+      w.SetLoad->trigger();
+      QCOMPARE(script.messages, 0);
+    }
+    QCOMPARE(f.state.settings.SkipCard, int16_t{6});
+    QVERIFY(w.music().Mode() != SequencerMode::Playing);
+    QVERIFY(!w.BGMC->menuAction()->isEnabled());
+  }
+};
+
+QTEST_MAIN(RuleSetLoadTest)
+#include "tst_rule_set_load.moc"
