@@ -40,8 +40,9 @@ struct MemberRow {
 std::string MemberRowText(int16_t points, const std::string& name);
 
 // Takes the group to offer (`GroupToPlay`: the settings' group, or the one
-// the group window kept; an out-of-range group counts as group 1), copies its names and parameters into the working fields and
-// returns the rows: every member but the user, in member order.
+// the group window kept; an out-of-range group counts as group 1), copies
+// its names and parameters into the working fields and returns the rows:
+// every member but the user, in member order.
 std::vector<MemberRow> LoadMemberList(Piruk930& state);
 
 // The user (group 1, member 1) never plays against himself, and a member
