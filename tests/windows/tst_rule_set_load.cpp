@@ -8,30 +8,17 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "TableFixture.h"
+#include "TestTune.h"
 #include "config/SafeFile.h"
 #include "config/SettingsFile.h"
 #include "config/windows/Form15.h"
 #include "config/windows/Form7.h"
-#include "TableFixture.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;
 
 namespace {
-
-// A one-note tune of a quarter second.
-void WriteTune(const std::string& path) {
-  const unsigned char track[] = {0x00, 0xC0, 0x00, 0x00, 0x90, 0x3C, 0x64, 0x30, 0x80, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00};
-  QByteArray bytes("MThd");
-  bytes.append("\x00\x00\x00\x06\x00\x00\x00\x01\x00\x60", 10);
-  bytes.append("MTrk");
-  bytes.append("\x00\x00\x00", 3);
-  bytes.append(static_cast<char>(sizeof(track)));
-  bytes.append(reinterpret_cast<const char*>(track), sizeof(track));
-  QFile file(QString::fromStdString(path));
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
 
 // What loading touches besides the settings record.
 struct Touched {
@@ -156,7 +143,7 @@ class RuleSetLoadTest : public QObject {
     QVERIFY(!w.BGMC->menuAction()->isEnabled());  // no music at start-up
     const std::string sets = f.dir.path() + "/sets";
     EnsureDirectory(sets);
-    WriteTune(sets + "/tune.mid");
+    WriteTune(QString::fromStdString(sets + "/tune.mid"));
     QVERIFY(WriteFileAtomically(sets + "/music.prk", "SkipCard = 5\r\nBGM = " + sets + "/tune.mid\r\n"));
     QVERIFY(WriteFileAtomically(sets + "/quiet.prk", "SkipCard = 6\r\n"));
     f.state.RuleSetDirectory = sets;
