@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "config/TemporaryFile.h"
+
 namespace winpiruk {
 namespace {
 
@@ -44,6 +46,13 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// The replaced file's owner (where the user may give it) and permissions go
+// to the new file, so that a save never widens who may read it.
+bool KeepOwnerAndMode(int fd, const struct stat& old) {
+  if (::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) return false;
+  return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -56,11 +65,15 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  std::string temp = path + ".XXXXXX";
-  Fd fd(::mkstemp(temp.data()));
+  struct stat old {};
+  const bool replaces = ::stat(path.c_str(), &old) == 0;
+  // A new file gets the user's default permissions (the umask applied to
+  // 0666); a replacement starts private and then takes the old file's.
+  std::string temp;
+  Fd fd(CreateTemporaryBeside(path, replaces ? 0600 : 0666, temp));
   if (fd.get() < 0) return false;
-  ::fchmod(fd.get(), 0644);
-  const bool written = WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+  const bool written = (!replaces || KeepOwnerAndMode(fd.get(), old)) && WriteAll(fd.get(), bytes) &&
+                       ::fsync(fd.get()) == 0;
   const bool closed = fd.Close();
   if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
     ::unlink(temp.c_str());
