@@ -53,6 +53,23 @@ bool KeepOwnerAndMode(int fd, const struct stat& old) {
   return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
+// The file a save to `path` replaces: `path` itself, or the end of its chain
+// of symbolic links, which need not exist yet. Saving there keeps the links
+// (settings kept in a synced folder, say). Nothing for a loop of links.
+std::optional<std::string> WriteTarget(const std::string& path) {
+  namespace fs = std::filesystem;
+  constexpr int kMaxLinks = 40;  // as the kernel allows when it follows links
+  fs::path current = path;
+  for (int links = 0; links <= kMaxLinks; ++links) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(current, ec))) return current.string();
+    const fs::path next = fs::read_symlink(current, ec);
+    if (ec) return std::nullopt;
+    current = next.is_absolute() ? next : current.parent_path() / next;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -65,17 +82,19 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  const std::optional<std::string> target = WriteTarget(path);
+  if (!target) return false;
   struct stat old {};
-  const bool replaces = ::stat(path.c_str(), &old) == 0;
+  const bool replaces = ::stat(target->c_str(), &old) == 0;
   // A new file gets the user's default permissions (the umask applied to
   // 0666); a replacement starts private and then takes the old file's.
   std::string temp;
-  Fd fd(CreateTemporaryBeside(path, replaces ? 0600 : 0666, temp));
+  Fd fd(CreateTemporaryBeside(*target, replaces ? 0600 : 0666, temp));
   if (fd.get() < 0) return false;
   const bool written = (!replaces || KeepOwnerAndMode(fd.get(), old)) && WriteAll(fd.get(), bytes) &&
                        ::fsync(fd.get()) == 0;
   const bool closed = fd.Close();
-  if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
+  if (!written || !closed || ::rename(temp.c_str(), target->c_str()) != 0) {
     ::unlink(temp.c_str());
     return false;
   }

@@ -10,7 +10,9 @@ namespace winpiruk {
 
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// False when anything fails; the old file is then untouched.
+// False when anything fails; the old file is then untouched. A symbolic link
+// stays a link: the file it names is replaced (or created, when its folder
+// exists). The new file keeps the old one's permissions and owner.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Creates the directory and its parents; true when it exists afterwards.
