@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "config/TemporaryFile.h"
 
@@ -70,6 +72,62 @@ std::optional<std::string> WriteTarget(const std::string& path) {
   return std::nullopt;
 }
 
+// Flushes a folder's list of names, so that a rename in it survives a power
+// cut. Some file systems cannot; the rename itself has succeeded then.
+void SyncFolderOf(const std::string& path) {
+  const std::string folder = std::filesystem::path(path).parent_path().string();
+  Fd fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.get() >= 0) ::fsync(fd.get());
+}
+
+// Bytes on disk beside the file they will replace, waiting to be put in
+// place; removed when they never are.
+class StagedFile {
+ public:
+  static std::optional<StagedFile> Stage(const std::string& path, std::string_view bytes);
+
+  StagedFile(StagedFile&& other) noexcept
+      : temporary_(std::exchange(other.temporary_, std::string())), target_(std::move(other.target_)) {}
+  StagedFile(const StagedFile&) = delete;
+  StagedFile& operator=(const StagedFile&) = delete;
+  StagedFile& operator=(StagedFile&&) = delete;
+  ~StagedFile() {
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  }
+
+  // Renames the bytes over the file; false leaves the old file as it was.
+  bool Commit() {
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) return false;
+    temporary_.clear();
+    SyncFolderOf(target_);
+    return true;
+  }
+
+ private:
+  StagedFile(std::string temporary, std::string target)
+      : temporary_(std::move(temporary)), target_(std::move(target)) {}
+
+  std::string temporary_;
+  std::string target_;
+};
+
+std::optional<StagedFile> StagedFile::Stage(const std::string& path, std::string_view bytes) {
+  std::optional<std::string> target = WriteTarget(path);
+  if (!target) return std::nullopt;
+  struct stat old {};
+  const bool replaces = ::stat(target->c_str(), &old) == 0;
+  // A new file gets the user's default permissions (the umask applied to
+  // 0666); a replacement starts private and then takes the old file's.
+  std::string temp;
+  Fd fd(CreateTemporaryBeside(*target, replaces ? 0600 : 0666, temp));
+  if (fd.get() < 0) return std::nullopt;
+  StagedFile staged(std::move(temp), std::move(*target));
+  const bool written = (!replaces || KeepOwnerAndMode(fd.get(), old)) && WriteAll(fd.get(), bytes) &&
+                       ::fsync(fd.get()) == 0;
+  if (!fd.Close() || !written) return std::nullopt;
+  return staged;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -82,23 +140,21 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::optional<std::string> target = WriteTarget(path);
-  if (!target) return false;
-  struct stat old {};
-  const bool replaces = ::stat(target->c_str(), &old) == 0;
-  // A new file gets the user's default permissions (the umask applied to
-  // 0666); a replacement starts private and then takes the old file's.
-  std::string temp;
-  Fd fd(CreateTemporaryBeside(*target, replaces ? 0600 : 0666, temp));
-  if (fd.get() < 0) return false;
-  const bool written = (!replaces || KeepOwnerAndMode(fd.get(), old)) && WriteAll(fd.get(), bytes) &&
-                       ::fsync(fd.get()) == 0;
-  const bool closed = fd.Close();
-  if (!written || !closed || ::rename(temp.c_str(), target->c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
+  const FileBytes file{path, std::string(bytes)};
+  return WriteFilesTogether({&file, 1});
+}
+
+bool WriteFilesTogether(std::span<const FileBytes> files) {
+  std::vector<StagedFile> staged;
+  staged.reserve(files.size());
+  for (const FileBytes& file : files) {
+    std::optional<StagedFile> next = StagedFile::Stage(file.path, file.bytes);
+    if (!next) return false;  // the ones staged so far are removed unused
+    staged.push_back(std::move(*next));
   }
-  return true;
+  bool all = true;
+  for (StagedFile& file : staged) all = file.Commit() && all;
+  return all;
 }
 
 bool EnsureDirectory(const std::string& path) {

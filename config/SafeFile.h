@@ -3,6 +3,7 @@
 // leaves half a file: a temporary file beside the target, flushed to disk,
 // then renamed over it.
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,17 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // stays a link: the file it names is replaced (or created, when its folder
 // exists). The new file keeps the old one's permissions and owner.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+struct FileBytes {
+  std::string path;
+  std::string bytes;
+};
+
+// Writes several files that belong together: every temporary file is on
+// disk before the first rename, and the renames follow the given order.
+// When a temporary file cannot be written no file is replaced. False when
+// anything fails.
+bool WriteFilesTogether(std::span<const FileBytes> files);
 
 // Creates the directory and its parents; true when it exists afterwards.
 bool EnsureDirectory(const std::string& path);

@@ -238,9 +238,17 @@ void ReadMemberFiles(Piruk930& state, const ProgramPaths& paths) {
 
 bool WriteMemberFiles(const Piruk930& state, const ProgramPaths& paths) {
   EnsureDirectory(paths.data_directory);
-  const bool names = WriteFileAtomically(paths.DataFile(kMemberNamesFile), EncodeMemberNames(state.members));
-  const bool data = WriteFileAtomically(paths.DataFile(kMemberDataFile), EncodeMemberData(state.members));
-  return names && data;
+  // Both files are on disk beside the old ones before either is put in
+  // place, so a failed write leaves both as they were. The data file goes in
+  // first. After a crash a reader meets both old files, both new ones, or
+  // (between the two renames) new figures with the names as they were: each
+  // file is whole and read on its own, and the figures of the last match,
+  // which change far more often than a name, are the part kept.
+  const FileBytes files[] = {
+      {paths.DataFile(kMemberDataFile), EncodeMemberData(state.members)},
+      {paths.DataFile(kMemberNamesFile), EncodeMemberNames(state.members)},
+  };
+  return WriteFilesTogether(files);
 }
 
 }  // namespace winpiruk

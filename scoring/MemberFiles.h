@@ -66,7 +66,7 @@ void ReadMemberFiles(Piruk930& state, const ProgramPaths& paths);
 
 // Writes both files (creating the data folder when missing), each through a
 // temporary file renamed over the old one. False when either write failed;
-// the failed file keeps its old content.
+// when a temporary file could not be written both files keep their content.
 bool WriteMemberFiles(const Piruk930& state, const ProgramPaths& paths);
 
 }  // namespace winpiruk

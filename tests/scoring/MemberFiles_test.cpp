@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "config/SafeFile.h"
 #include "config/ShiftJis.h"
@@ -240,6 +242,33 @@ TEST(MemberFiles, AFailedWriteIsReported) {
   Piruk930 state;
   ReadMemberFiles(state, PathsIn(dir));
   EXPECT_FALSE(WriteMemberFiles(state, PathsIn(dir)));
+}
+
+TEST(MemberFiles, WhenEitherFileCannotBeWrittenNeitherChanges) {
+  for (const char* failing : {kMemberNamesFile, kMemberDataFile}) {
+    SCOPED_TRACE(failing);
+    test::TempDir dir;
+    Piruk930 state;
+    ReadMemberFiles(state, PathsIn(dir));
+    ASSERT_TRUE(WriteMemberFiles(state, PathsIn(dir)));
+    const std::optional<std::string> names = ReadWholeFile(dir.File("data/WPirukMn.dat"));
+    const std::optional<std::string> data = ReadWholeFile(dir.File("data/WPirukMd.dat"));
+    // A link into a folder that does not exist: its temporary file cannot be made.
+    const std::string broken = dir.File("data/") + failing;
+    std::filesystem::remove(broken);
+    std::filesystem::create_symlink(dir.File("gone/") + failing, broken);
+
+    state.members.MemberName[1][2] = "New";
+    state.members.MemberPoints[1][2] = 1234;
+    EXPECT_FALSE(WriteMemberFiles(state, PathsIn(dir)));
+    if (std::string(failing) != kMemberNamesFile) {
+      EXPECT_EQ(ReadWholeFile(dir.File("data/WPirukMn.dat")), names);
+    }
+    if (std::string(failing) != kMemberDataFile) {
+      EXPECT_EQ(ReadWholeFile(dir.File("data/WPirukMd.dat")), data);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("data")), {}), 2);
+  }
 }
 
 }  // namespace
