@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "config/ProgramPaths.h"
+#include "config/TemporaryFile.h"
 #include "config/windows/Startup.h"
 #include "engine/Piruk930.h"
 #include "scoring/MemberFiles.h"
@@ -31,6 +32,12 @@ int main(int argc, char* argv[]) {
   static winpiruk::Piruk930 state;
   const winpiruk::ProgramPaths paths =
       winpiruk::LocateProgramPaths(QApplication::applicationDirPath().toStdString());
+  // Saves cut short by a crash leave their temporary files; now that no
+  // other copy runs, none of them is a save in progress.
+  for (const std::string& file : {paths.SettingsFile(), paths.DataFile(winpiruk::kMemberNamesFile),
+                                  paths.DataFile(winpiruk::kMemberDataFile)}) {
+    winpiruk::RemoveLeftoverTemporaries(file);
+  }
 
   std::unique_ptr<winpiruk::Form1> table = winpiruk::RunStartup(state, paths);
   if (!table) return 0;

@@ -3,8 +3,9 @@
 #include <fcntl.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <random>
-#include <string_view>
+#include <vector>
 
 namespace winpiruk {
 namespace {
@@ -32,6 +33,29 @@ int CreateTemporaryBeside(const std::string& target, mode_t mode, std::string& n
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
+}
+
+bool IsTemporaryNameOf(std::string_view candidate, std::string_view file_name) {
+  if (candidate.size() != file_name.size() + 1 + kSuffixLength) return false;
+  if (!candidate.starts_with(file_name) || candidate[file_name.size()] != '.') return false;
+  return candidate.substr(file_name.size() + 1).find_first_not_of(kNameLetters) == std::string_view::npos;
+}
+
+void RemoveLeftoverTemporaries(const std::string& path) {
+  namespace fs = std::filesystem;
+  const fs::path file(path);
+  const std::string file_name = file.filename().string();
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  std::vector<fs::path> leftovers;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code kind;
+    if (IsTemporaryNameOf(it->path().filename().string(), file_name) && it->is_regular_file(kind) &&
+        !it->is_symlink(kind)) {
+      leftovers.push_back(it->path());
+    }
+  }
+  for (const fs::path& leftover : leftovers) fs::remove(leftover, ec);
 }
 
 }  // namespace winpiruk

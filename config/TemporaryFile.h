@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <string_view>
 
 namespace winpiruk {
 
@@ -11,5 +12,13 @@ namespace winpiruk {
 // with `mode` as the umask leaves it. Returns the descriptor (or -1) and
 // stores the file's name in `name`.
 int CreateTemporaryBeside(const std::string& target, mode_t mode, std::string& name);
+
+// Whether `candidate` is a name CreateTemporaryBeside gives for `file_name`.
+bool IsTemporaryNameOf(std::string_view candidate, std::string_view file_name);
+
+// Removes what saves of `path` interrupted by a crash or a kill left in its
+// folder: plain files named as its temporary files, nothing else. Only for a
+// process that knows no other copy of the program is saving there.
+void RemoveLeftoverTemporaries(const std::string& path);
 
 }  // namespace winpiruk

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "config/TemporaryFile.h"
 #include "support/TempDir.h"
 
 namespace winpiruk {
@@ -115,6 +117,37 @@ TEST(WriteFileAtomically, SavesThroughASymbolicLinkAndKeepsTheLink) {
     EXPECT_EQ(Listing(dir.File("synced")), synced);
     EXPECT_FALSE(fs::exists(dir.File("gone")));
   }
+}
+
+TEST(RemoveLeftoverTemporaries, RemovesOnlyPlainFilesNamedAsTheFilesTemporaries) {
+  test::TempDir dir;
+  const std::vector<std::string> leftovers = {"WinPiruk.ini.a1B2c3", "WinPiruk.ini.ZZZZZZ", "WinPiruk.ini.000000"};
+  const std::vector<std::string> kept = {
+      "WinPiruk.ini",        "WinPiruk.ini.bak",     "WinPiruk.ini.a1B2c3d", "WinPiruk.ini.a1B2c",
+      "WinPiruk.ini.a1-2c3", "WinPiruk.ini_a1B2c3",  "WPirukMn.dat.a1B2c3",  "xWinPiruk.ini.a1B2c3",
+      "winpiruk.ini.a1B2c3", "WinPiruk.ini.a1B2c3.x", "notes.txt",
+  };
+  for (const auto& name : leftovers) std::ofstream(dir.File(name)) << "part of a save";
+  for (const auto& name : kept) std::ofstream(dir.File(name)) << "keep";
+  // A folder and a link of the pattern are not the program's.
+  fs::create_directory(dir.File("WinPiruk.ini.folder"));
+  fs::create_symlink("notes.txt", dir.File("WinPiruk.ini.linked"));
+
+  RemoveLeftoverTemporaries(dir.File("WinPiruk.ini"));
+  std::vector<std::string> expected = kept;
+  expected.insert(expected.end(), {"WinPiruk.ini.folder", "WinPiruk.ini.linked"});
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Listing(dir.path()), expected);
+  EXPECT_EQ(ReadWholeFile(dir.File("notes.txt")), "keep");
+
+  // A save of its own makes a name of the same pattern, and leaves none.
+  std::string name;
+  const int fd = CreateTemporaryBeside(dir.File("WinPiruk.ini"), 0600, name);
+  ASSERT_GE(fd, 0);
+  ::close(fd);
+  EXPECT_TRUE(IsTemporaryNameOf(fs::path(name).filename().string(), "WinPiruk.ini"));
+  RemoveLeftoverTemporaries(dir.File("WinPiruk.ini"));
+  EXPECT_EQ(Listing(dir.path()), expected);
 }
 
 }  // namespace
