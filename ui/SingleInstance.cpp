@@ -25,17 +25,26 @@ QString SingleInstance::NameForCurrentUser() {
 }
 
 bool SingleInstance::BecomePrimary() {
-  QLocalSocket probe;
-  probe.setServerName(name_);
-  probe.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-  probe.connectToServer();
-  if (probe.waitForConnected(500)) {
-    probe.write("raise\n");
-    probe.waitForBytesWritten(500);
-    probe.disconnectFromServer();
-    return false;
-  }
-  return server_.listen(name_) || true;  // without the socket the game still runs
+  // Only one process can listen on the name, so claiming it is the test:
+  // two copies started at the same moment cannot both win.
+  if (server_.listen(name_)) return true;
+  if (AskRunningCopyToRaise()) return false;
+  // Nobody answers on the name: its holder was just ending. The game runs,
+  // with the socket when the name is free by now, else without it.
+  server_.listen(name_);
+  return true;
+}
+
+bool SingleInstance::AskRunningCopyToRaise() const {
+  QLocalSocket running;
+  running.setServerName(name_);
+  running.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+  running.connectToServer();
+  if (!running.waitForConnected(500)) return false;
+  running.write("raise\n");
+  running.waitForBytesWritten(500);
+  running.disconnectFromServer();
+  return true;
 }
 
 }  // namespace winpiruk

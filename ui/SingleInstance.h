@@ -1,6 +1,6 @@
 #pragma once
-// One copy of the program per user: the first start listens on a local
-// socket; a second start asks it to raise its window and exits.
+// One copy of the program per user: the start that claims a local socket
+// name runs; any other asks it to raise its window and exits.
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
@@ -23,6 +23,8 @@ class SingleInstance : public QObject {
   void RaiseRequested();
 
  private:
+  bool AskRunningCopyToRaise() const;
+
   QString name_;
   QLocalServer server_;
 };

@@ -5,7 +5,12 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QtTest>
+#include <QThread>
+#include <atomic>
 #include <fstream>
+#include <latch>
+#include <memory>
+#include <vector>
 
 #include "config/SafeFile.h"
 #include "config/windows/Startup.h"
@@ -165,6 +170,29 @@ class StartupTest : public QObject {
     SingleInstance second(name);
     QVERIFY(!second.BecomePrimary());
     QVERIFY(raised.wait(2000));
+  }
+
+  void startsAtTheSameMomentLetExactlyOneRun() {
+    constexpr int kStarts = 8;
+    for (int round = 0; round < 5; ++round) {
+      const QString name = QStringLiteral("winpiruk-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(round);
+      std::latch ready(kStarts);
+      std::latch decided(kStarts);
+      std::atomic<int> primaries = 0;
+      std::vector<std::unique_ptr<QThread>> starts;
+      for (int i = 0; i < kStarts; ++i) {
+        starts.emplace_back(QThread::create([&] {
+          SingleInstance instance(name);
+          ready.arrive_and_wait();
+          if (instance.BecomePrimary()) ++primaries;
+          // The winner keeps its claim until every start has decided.
+          decided.arrive_and_wait();
+        }));
+        starts.back()->start();
+      }
+      for (const auto& start : starts) QVERIFY(start->wait());
+      QCOMPARE(primaries.load(), 1);
+    }
   }
 };
 
