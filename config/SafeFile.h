@@ -9,6 +9,7 @@
 
 namespace winpiruk {
 
+// Nothing when the file cannot be read or is a folder.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // False when anything fails; the old file is then untouched. A symbolic link

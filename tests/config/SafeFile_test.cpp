@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "config/SettingsStore.h"
 #include "config/TemporaryFile.h"
 #include "support/TempDir.h"
 
@@ -148,6 +149,20 @@ TEST(RemoveLeftoverTemporaries, RemovesOnlyPlainFilesNamedAsTheFilesTemporaries)
   EXPECT_TRUE(IsTemporaryNameOf(fs::path(name).filename().string(), "WinPiruk.ini"));
   RemoveLeftoverTemporaries(dir.File("WinPiruk.ini"));
   EXPECT_EQ(Listing(dir.path()), expected);
+}
+
+TEST(ReadWholeFile, GivesTheBytesOfAFileAndNothingForAFolderOrNoFile) {
+  test::TempDir dir;
+  const std::string bytes("a\r\n\0\xff", 5);
+  std::ofstream(dir.File("file"), std::ios::binary) << bytes;
+  std::ofstream(dir.File("empty")) << "";
+  fs::create_directory(dir.File("folder"));
+  EXPECT_EQ(ReadWholeFile(dir.File("file")), bytes);
+  EXPECT_EQ(ReadWholeFile(dir.File("empty")), "");
+  EXPECT_EQ(ReadWholeFile(dir.File("folder")), std::nullopt);
+  EXPECT_EQ(ReadWholeFile(dir.File("missing")), std::nullopt);
+  Settings settings;
+  EXPECT_FALSE(LoadSettingsFile(dir.File("folder"), settings));
 }
 
 }  // namespace
