@@ -159,9 +159,11 @@ bool WriteFilesTogether(std::span<const FileBytes> files) {
     if (!next) return false;  // the ones staged so far are removed unused
     staged.push_back(std::move(*next));
   }
-  bool all = true;
-  for (StagedFile& file : staged) all = file.Commit() && all;
-  return all;
+  // After a failed rename the later files keep their old content too.
+  for (StagedFile& file : staged) {
+    if (!file.Commit()) return false;
+  }
+  return true;
 }
 
 bool EnsureDirectory(const std::string& path) {

@@ -24,8 +24,8 @@ struct FileBytes {
 
 // Writes several files that belong together: every temporary file is on
 // disk before the first rename, and the renames follow the given order.
-// When a temporary file cannot be written no file is replaced. False when
-// anything fails.
+// When a temporary file cannot be written no file is replaced; when a rename
+// fails, neither that file nor any after it is. False when anything fails.
 bool WriteFilesTogether(std::span<const FileBytes> files);
 
 // Creates the directory and its parents; true when it exists afterwards.

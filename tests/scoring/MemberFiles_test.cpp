@@ -245,26 +245,35 @@ TEST(MemberFiles, AFailedWriteIsReported) {
 }
 
 TEST(MemberFiles, WhenEitherFileCannotBeWrittenNeitherChanges) {
-  for (const char* failing : {kMemberNamesFile, kMemberDataFile}) {
-    SCOPED_TRACE(failing);
+  struct Case {
+    const char* failing;
+    bool folder;  // a folder in the file's place: its rename fails; else its temporary file cannot be made
+  };
+  const Case cases[] = {{kMemberNamesFile, false}, {kMemberDataFile, false}, {kMemberDataFile, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.failing << (c.folder ? " folder" : " link"));
     test::TempDir dir;
     Piruk930 state;
     ReadMemberFiles(state, PathsIn(dir));
     ASSERT_TRUE(WriteMemberFiles(state, PathsIn(dir)));
     const std::optional<std::string> names = ReadWholeFile(dir.File("data/WPirukMn.dat"));
     const std::optional<std::string> data = ReadWholeFile(dir.File("data/WPirukMd.dat"));
-    // A link into a folder that does not exist: its temporary file cannot be made.
-    const std::string broken = dir.File("data/") + failing;
+    const std::string broken = dir.File("data/") + c.failing;
     std::filesystem::remove(broken);
-    std::filesystem::create_symlink(dir.File("gone/") + failing, broken);
+    if (c.folder) {
+      std::filesystem::create_directories(broken + "/inside");
+    } else {
+      // A link into a folder that does not exist.
+      std::filesystem::create_symlink(dir.File("gone/") + c.failing, broken);
+    }
 
     state.members.MemberName[1][2] = "New";
     state.members.MemberPoints[1][2] = 1234;
     EXPECT_FALSE(WriteMemberFiles(state, PathsIn(dir)));
-    if (std::string(failing) != kMemberNamesFile) {
+    if (std::string(c.failing) != kMemberNamesFile) {
       EXPECT_EQ(ReadWholeFile(dir.File("data/WPirukMn.dat")), names);
     }
-    if (std::string(failing) != kMemberDataFile) {
+    if (std::string(c.failing) != kMemberDataFile) {
       EXPECT_EQ(ReadWholeFile(dir.File("data/WPirukMd.dat")), data);
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("data")), {}), 2);
