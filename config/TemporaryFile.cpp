@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <random>
@@ -14,6 +15,7 @@ namespace {
 // versions of the program look the same.
 constexpr std::string_view kNameLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 constexpr size_t kSuffixLength = 6;
+constexpr std::string_view kMark = ".~";
 constexpr int kAttempts = 100;
 
 std::string RandomSuffix() {
@@ -24,11 +26,28 @@ std::string RandomSuffix() {
   return suffix;
 }
 
+bool IsSuffix(std::string_view text) {
+  return text.size() == kSuffixLength && text.find_first_not_of(kNameLetters) == std::string_view::npos;
+}
+
+// A word, a capitalised word or a number is a name somebody chose.
+bool LooksGenerated(std::string_view suffix) {
+  const auto count = [suffix](char first, char last) {
+    return std::count_if(suffix.begin(), suffix.end(), [=](char c) { return c >= first && c <= last; });
+  };
+  const auto capitals = count('A', 'Z');
+  const auto small = count('a', 'z');
+  const auto digits = count('0', '9');
+  const int kinds = (capitals > 0) + (small > 0) + (digits > 0);
+  const bool capitalised_word = capitals == 1 && suffix.front() >= 'A' && suffix.front() <= 'Z' && digits == 0;
+  return kinds >= 2 && !capitalised_word;
+}
+
 }  // namespace
 
 int CreateTemporaryBeside(const std::string& target, mode_t mode, std::string& name) {
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    name = target + "." + RandomSuffix();
+    name = target + std::string(kMark) + RandomSuffix();
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -36,9 +55,10 @@ int CreateTemporaryBeside(const std::string& target, mode_t mode, std::string& n
 }
 
 bool IsTemporaryNameOf(std::string_view candidate, std::string_view file_name) {
-  if (candidate.size() != file_name.size() + 1 + kSuffixLength) return false;
-  if (!candidate.starts_with(file_name) || candidate[file_name.size()] != '.') return false;
-  return candidate.substr(file_name.size() + 1).find_first_not_of(kNameLetters) == std::string_view::npos;
+  if (!candidate.starts_with(file_name)) return false;
+  const std::string_view rest = candidate.substr(file_name.size());
+  if (rest.starts_with(kMark)) return IsSuffix(rest.substr(kMark.size()));
+  return rest.starts_with('.') && IsSuffix(rest.substr(1)) && LooksGenerated(rest.substr(1));
 }
 
 void RemoveLeftoverTemporaries(const std::string& path) {

@@ -1,6 +1,8 @@
 #pragma once
 // The temporary files a save writes beside the file it replaces: the file's
-// own name, a dot and six letters or digits ("WinPiruk.ini.a1B2c3").
+// own name, ".~" and six letters or digits ("WinPiruk.ini.~a1B2c3"), a name
+// no user gives a copy of his own. Earlier versions wrote the same without
+// the "~" ("WinPiruk.ini.a1B2c3").
 #include <sys/types.h>
 
 #include <string>
@@ -13,7 +15,10 @@ namespace winpiruk {
 // stores the file's name in `name`.
 int CreateTemporaryBeside(const std::string& target, mode_t mode, std::string& name);
 
-// Whether `candidate` is a name CreateTemporaryBeside gives for `file_name`.
+// Whether `candidate` is a name CreateTemporaryBeside gives for `file_name`,
+// or one that an earlier version gave. An earlier name is told from a copy
+// the user named ("WinPiruk.ini.backup", ".Backup", ".200101") by its
+// generated look: its six characters mix capitals, small letters and digits.
 bool IsTemporaryNameOf(std::string_view candidate, std::string_view file_name);
 
 // Removes what saves of `path` interrupted by a crash or a kill left in its

@@ -122,21 +122,25 @@ TEST(WriteFileAtomically, SavesThroughASymbolicLinkAndKeepsTheLink) {
 
 TEST(RemoveLeftoverTemporaries, RemovesOnlyPlainFilesNamedAsTheFilesTemporaries) {
   test::TempDir dir;
-  const std::vector<std::string> leftovers = {"WinPiruk.ini.a1B2c3", "WinPiruk.ini.ZZZZZZ", "WinPiruk.ini.000000"};
+  // Its own names, and those of earlier versions, which lacked the "~".
+  const std::vector<std::string> leftovers = {"WinPiruk.ini.~a1B2c3", "WinPiruk.ini.~ZZZZZZ", "WinPiruk.ini.~000000",
+                                              "WinPiruk.ini.a1B2c3", "WinPiruk.ini.x9y8z7"};
   const std::vector<std::string> kept = {
-      "WinPiruk.ini",        "WinPiruk.ini.bak",     "WinPiruk.ini.a1B2c3d", "WinPiruk.ini.a1B2c",
-      "WinPiruk.ini.a1-2c3", "WinPiruk.ini_a1B2c3",  "WPirukMn.dat.a1B2c3",  "xWinPiruk.ini.a1B2c3",
-      "winpiruk.ini.a1B2c3", "WinPiruk.ini.a1B2c3.x", "notes.txt",
+      "WinPiruk.ini",        "WinPiruk.ini.bak",      "WinPiruk.ini.a1B2c3d", "WinPiruk.ini.a1B2c",
+      "WinPiruk.ini.a1-2c3", "WinPiruk.ini_a1B2c3",   "WPirukMn.dat.a1B2c3",  "xWinPiruk.ini.a1B2c3",
+      "winpiruk.ini.a1B2c3", "WinPiruk.ini.a1B2c3.x", "notes.txt",            "WinPiruk.ini.~a1B2c",
+      // Copies the user named: a word, a capitalised word, a number, all capitals.
+      "WinPiruk.ini.backup", "WinPiruk.ini.Backup",   "WinPiruk.ini.200101",  "WinPiruk.ini.ZZZZZZ",
   };
   for (const auto& name : leftovers) std::ofstream(dir.File(name)) << "part of a save";
   for (const auto& name : kept) std::ofstream(dir.File(name)) << "keep";
   // A folder and a link of the pattern are not the program's.
-  fs::create_directory(dir.File("WinPiruk.ini.folder"));
-  fs::create_symlink("notes.txt", dir.File("WinPiruk.ini.linked"));
+  fs::create_directory(dir.File("WinPiruk.ini.~F0ld3r"));
+  fs::create_symlink("notes.txt", dir.File("WinPiruk.ini.~L1nk3d"));
 
   RemoveLeftoverTemporaries(dir.File("WinPiruk.ini"));
   std::vector<std::string> expected = kept;
-  expected.insert(expected.end(), {"WinPiruk.ini.folder", "WinPiruk.ini.linked"});
+  expected.insert(expected.end(), {"WinPiruk.ini.~F0ld3r", "WinPiruk.ini.~L1nk3d"});
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(Listing(dir.path()), expected);
   EXPECT_EQ(ReadWholeFile(dir.File("notes.txt")), "keep");
