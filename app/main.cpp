@@ -32,11 +32,13 @@ int main(int argc, char* argv[]) {
   static winpiruk::Piruk930 state;
   const winpiruk::ProgramPaths paths =
       winpiruk::LocateProgramPaths(QApplication::applicationDirPath().toStdString());
-  // Saves cut short by a crash leave their temporary files; now that no
-  // other copy runs, none of them is a save in progress.
-  for (const std::string& file : {paths.SettingsFile(), paths.DataFile(winpiruk::kMemberNamesFile),
-                                  paths.DataFile(winpiruk::kMemberDataFile)}) {
-    winpiruk::RemoveLeftoverTemporaries(file);
+  // Saves cut short by a crash leave their temporary files; while this copy
+  // holds the name no other runs, so none of them is a save in progress.
+  if (instance.HoldsName()) {
+    for (const std::string& file : {paths.SettingsFile(), paths.DataFile(winpiruk::kMemberNamesFile),
+                                    paths.DataFile(winpiruk::kMemberDataFile)}) {
+      winpiruk::RemoveLeftoverTemporaries(file);
+    }
   }
 
   std::unique_ptr<winpiruk::Form1> table = winpiruk::RunStartup(state, paths);

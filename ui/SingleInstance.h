@@ -16,6 +16,9 @@ class SingleInstance : public QObject {
   // True when this process is the first; otherwise the running copy has
   // been asked to raise its window.
   bool BecomePrimary();
+  // Whether this process holds the name, so that no other copy can be
+  // saving beside it (a copy that runs without the name is not sure of it).
+  bool HoldsName() const { return server_.isListening(); }
 
   static QString NameForCurrentUser();
 
