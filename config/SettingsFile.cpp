@@ -86,8 +86,25 @@ constexpr ColourKey kColourKeys[] = {
     {"Message_2 =", &Settings::Message_2, true},
 };
 
-std::string ColourLine(const char* key, int flag, int32_t colour) {
-  return std::string(key) + NumberText(flag) + " " + NumberText(colour);
+// The reader takes the flag from the three characters after the "=" and the
+// colour from the rest, so the flag must never spill out of its three. A
+// value the reader can take from them is written back in them: "999" without
+// its blank, 30000 as "3e4". Any other value cannot have come from a file; it
+// is written as what it shows, black, since only 1 means white.
+std::string FlagText(int16_t flag) {
+  std::string text = NumberText(flag);
+  if (text.size() <= 3) return text;
+  if (flag > 0 && flag < 1000) return text.substr(1);
+  for (int exponent = 3, scale = 1000; exponent <= 4; ++exponent, scale *= 10) {
+    if (flag > 0 && flag % scale == 0 && flag / scale <= 9) {
+      return std::to_string(flag / scale) + "e" + std::to_string(exponent);
+    }
+  }
+  return NumberText(0);
+}
+
+std::string ColourLine(const char* key, int16_t flag, int32_t colour) {
+  return std::string(key) + FlagText(flag) + " " + NumberText(colour);
 }
 
 bool StartsWith(std::string_view line, std::string_view prefix) {
