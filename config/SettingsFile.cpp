@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "config/LineReader.h"
 #include "config/NumberText.h"
 #include "config/ShiftJis.h"
 
@@ -127,19 +128,7 @@ std::string_view CodePoints(std::string_view text, size_t first, size_t count) {
   return text.substr(begin, end - begin);
 }
 
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r' || bytes[i] == '\n') {
-      lines.push_back(bytes.substr(start, i - start));
-      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-  }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
-  return lines;
-}
+std::string TextValue(std::string_view value) { return std::string(CutUtf8(value, kSettingsTextBytes)); }
 
 std::string TrimLeadingBlanks(std::string_view text) {
   size_t pos = 0;
@@ -171,10 +160,10 @@ bool ApplyLine(std::string_view line, Settings& s, SettingsReadResult& result) {
     if (k.field == &Settings::CardKind) result.card_kind_read = true;
   }
   for (const auto& k : kOtherTextKeys) {
-    if (StartsWith(line, k.key)) s.*k.field = std::string(line.substr(std::string_view(k.key).size()));
+    if (StartsWith(line, k.key)) s.*k.field = TextValue(line.substr(std::string_view(k.key).size()));
   }
   for (const auto& k : kSoundKeys) {
-    if (StartsWith(line, k.key)) s.*k.field = std::string(line.substr(std::string_view(k.key).size()));
+    if (StartsWith(line, k.key)) s.*k.field = TextValue(line.substr(std::string_view(k.key).size()));
   }
   if (StartsWith(line, "WallPaperAutoSize =")) {
     const auto v = RoundToInt16(NumericPrefix(line.substr(19)));
@@ -194,7 +183,7 @@ bool ApplyLine(std::string_view line, Settings& s, SettingsReadResult& result) {
     if (s.BgmCount < kMaxBgm) ++s.BgmCount;
     result.bgm_read = true;
     const size_t eq = line.find('=');
-    s.BgmList[s.BgmCount] = eq == std::string_view::npos ? std::string() : TrimLeadingBlanks(line.substr(eq + 1));
+    s.BgmList[s.BgmCount] = eq == std::string_view::npos ? std::string() : TextValue(TrimLeadingBlanks(line.substr(eq + 1)));
   }
   return true;
 }
@@ -236,15 +225,47 @@ std::string EncodeSettingsFile(const Settings& settings) {
   return Utf8ToCp932(text);
 }
 
-SettingsReadResult ApplySettingsText(std::string_view file_bytes, Settings& settings) {
-  SettingsReadResult result;
-  settings.BgmList = {};
-  settings.BgmCount = 0;
-  const std::string text = Cp932ToUtf8(file_bytes);
-  for (const std::string_view line : SplitLines(text)) {
-    if (!ApplyLine(line, settings, result)) result.needs_rewrite = true;
+namespace {
+
+// Reads one line after another into the record.
+class SettingsReader {
+ public:
+  explicit SettingsReader(Settings& settings) : settings_(settings) {
+    settings_.BgmList = {};
+    settings_.BgmCount = 0;
   }
-  if (settings.CardOpenSwitchVisible == 0) settings.CardOpen = 0;
+
+  bool Line(std::string_view raw) {
+    if (!ApplyLine(Cp932ToUtf8(raw), settings_, result_)) result_.needs_rewrite = true;
+    return true;
+  }
+
+  SettingsReadResult Finish() {
+    if (settings_.CardOpenSwitchVisible == 0) settings_.CardOpen = 0;
+    return result_;
+  }
+
+ private:
+  Settings& settings_;
+  SettingsReadResult result_;
+};
+
+}  // namespace
+
+SettingsReadResult ApplySettingsText(std::string_view file_bytes, Settings& settings) {
+  SettingsReader reader(settings);
+  ForEachLine(file_bytes, kSettingsLineBytes, [&reader](std::string_view raw) { return reader.Line(raw); });
+  return reader.Finish();
+}
+
+std::optional<SettingsReadResult> ApplySettingsFile(const std::string& path, Settings& settings) {
+  Settings read = settings;
+  SettingsReader reader(read);
+  if (!ForEachFileLine(path, kSettingsLineBytes, [&reader](std::string_view raw) { return reader.Line(raw); })) {
+    return std::nullopt;
+  }
+  const SettingsReadResult result = reader.Finish();
+  settings = std::move(read);
   return result;
 }
 
