@@ -74,8 +74,6 @@ RuleSetReadOutcome ReadRuleSet(Piruk930& state, const std::string& directory, co
   // A folder or a device opens like a file on this system but holds no rules.
   std::error_code error;
   if (file_name.empty() || !std::filesystem::is_regular_file(path, error)) return RuleSetReadOutcome::NotReadable;
-  const std::optional<std::string> bytes = ReadWholeFile(path);
-  if (!bytes) return RuleSetReadOutcome::NotReadable;
 
   const LoadRollback before(state);
   Settings& s = state.settings;
@@ -86,15 +84,19 @@ RuleSetReadOutcome ReadRuleSet(Piruk930& state, const std::string& directory, co
   const std::string directory_in_use = s.DataFileDirectory;
   const int16_t speed = s.GameSpeed;  // a rule set never changes the pace
 
-  const SettingsReadResult result = ApplySettingsText(*bytes, s);
-  if (result.needs_rewrite) {
+  const std::optional<SettingsReadResult> result = ApplySettingsFile(path, s);
+  if (!result) {
+    before.Restore(state);
+    return RuleSetReadOutcome::NotReadable;
+  }
+  if (result->needs_rewrite) {
     // Half a rule set would mix two sets of rules, and the menu would write
     // the mixture to the settings file.
     before.Restore(state);
     return RuleSetReadOutcome::UnreadableValue;
   }
   s.GameSpeed = speed;
-  if (result.bgm_read) state.BgmTrack = 1;
+  if (result->bgm_read) state.BgmTrack = 1;
 
   while (!FileIsReadable(DataFilePath(s, "HeartA.bmp"))) {
     host.Beep();

@@ -14,6 +14,7 @@ constexpr int kMaxBgm = 10;
 struct TextColour {
   int16_t background = 0;
   int32_t colour = 0;
+  bool operator==(const TextColour&) const = default;
 };
 
 struct Settings {
@@ -73,6 +74,8 @@ struct Settings {
   // Background music, slots 1..BgmCount (slot 0 unused).
   std::array<std::string, kMaxBgm + 1> BgmList{};
   int16_t BgmCount = 0;
+
+  bool operator==(const Settings&) const = default;
 };
 
 // The record as it stands before any file is read; the sound files default

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "config/LineReader.h"
 #include "config/NumberText.h"
 #include "config/ShiftJis.h"
 
@@ -86,8 +87,25 @@ constexpr ColourKey kColourKeys[] = {
     {"Message_2 =", &Settings::Message_2, true},
 };
 
-std::string ColourLine(const char* key, int flag, int32_t colour) {
-  return std::string(key) + NumberText(flag) + " " + NumberText(colour);
+// The reader takes the flag from the three characters after the "=" and the
+// colour from the rest, so the flag must never spill out of its three. A
+// value the reader can take from them is written back in them: "999" without
+// its blank, 30000 as "3e4". Any other value cannot have come from a file; it
+// is written as what it shows, black, since only 1 means white.
+std::string FlagText(int16_t flag) {
+  std::string text = NumberText(flag);
+  if (text.size() <= 3) return text;
+  if (flag > 0 && flag < 1000) return text.substr(1);
+  for (int exponent = 3, scale = 1000; exponent <= 4; ++exponent, scale *= 10) {
+    if (flag > 0 && flag % scale == 0 && flag / scale <= 9) {
+      return std::to_string(flag / scale) + "e" + std::to_string(exponent);
+    }
+  }
+  return NumberText(0);
+}
+
+std::string ColourLine(const char* key, int16_t flag, int32_t colour) {
+  return std::string(key) + FlagText(flag) + " " + NumberText(colour);
 }
 
 bool StartsWith(std::string_view line, std::string_view prefix) {
@@ -110,19 +128,7 @@ std::string_view CodePoints(std::string_view text, size_t first, size_t count) {
   return text.substr(begin, end - begin);
 }
 
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r' || bytes[i] == '\n') {
-      lines.push_back(bytes.substr(start, i - start));
-      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-  }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
-  return lines;
-}
+std::string TextValue(std::string_view value) { return std::string(CutUtf8(value, kSettingsTextBytes)); }
 
 std::string TrimLeadingBlanks(std::string_view text) {
   size_t pos = 0;
@@ -154,10 +160,10 @@ bool ApplyLine(std::string_view line, Settings& s, SettingsReadResult& result) {
     if (k.field == &Settings::CardKind) result.card_kind_read = true;
   }
   for (const auto& k : kOtherTextKeys) {
-    if (StartsWith(line, k.key)) s.*k.field = std::string(line.substr(std::string_view(k.key).size()));
+    if (StartsWith(line, k.key)) s.*k.field = TextValue(line.substr(std::string_view(k.key).size()));
   }
   for (const auto& k : kSoundKeys) {
-    if (StartsWith(line, k.key)) s.*k.field = std::string(line.substr(std::string_view(k.key).size()));
+    if (StartsWith(line, k.key)) s.*k.field = TextValue(line.substr(std::string_view(k.key).size()));
   }
   if (StartsWith(line, "WallPaperAutoSize =")) {
     const auto v = RoundToInt16(NumericPrefix(line.substr(19)));
@@ -177,7 +183,7 @@ bool ApplyLine(std::string_view line, Settings& s, SettingsReadResult& result) {
     if (s.BgmCount < kMaxBgm) ++s.BgmCount;
     result.bgm_read = true;
     const size_t eq = line.find('=');
-    s.BgmList[s.BgmCount] = eq == std::string_view::npos ? std::string() : TrimLeadingBlanks(line.substr(eq + 1));
+    s.BgmList[s.BgmCount] = eq == std::string_view::npos ? std::string() : TextValue(TrimLeadingBlanks(line.substr(eq + 1)));
   }
   return true;
 }
@@ -219,15 +225,47 @@ std::string EncodeSettingsFile(const Settings& settings) {
   return Utf8ToCp932(text);
 }
 
-SettingsReadResult ApplySettingsText(std::string_view file_bytes, Settings& settings) {
-  SettingsReadResult result;
-  settings.BgmList = {};
-  settings.BgmCount = 0;
-  const std::string text = Cp932ToUtf8(file_bytes);
-  for (const std::string_view line : SplitLines(text)) {
-    if (!ApplyLine(line, settings, result)) result.needs_rewrite = true;
+namespace {
+
+// Reads one line after another into the record.
+class SettingsReader {
+ public:
+  explicit SettingsReader(Settings& settings) : settings_(settings) {
+    settings_.BgmList = {};
+    settings_.BgmCount = 0;
   }
-  if (settings.CardOpenSwitchVisible == 0) settings.CardOpen = 0;
+
+  bool Line(std::string_view raw) {
+    if (!ApplyLine(Cp932ToUtf8(raw), settings_, result_)) result_.needs_rewrite = true;
+    return true;
+  }
+
+  SettingsReadResult Finish() {
+    if (settings_.CardOpenSwitchVisible == 0) settings_.CardOpen = 0;
+    return result_;
+  }
+
+ private:
+  Settings& settings_;
+  SettingsReadResult result_;
+};
+
+}  // namespace
+
+SettingsReadResult ApplySettingsText(std::string_view file_bytes, Settings& settings) {
+  SettingsReader reader(settings);
+  ForEachLine(file_bytes, kSettingsLineBytes, [&reader](std::string_view raw) { return reader.Line(raw); });
+  return reader.Finish();
+}
+
+std::optional<SettingsReadResult> ApplySettingsFile(const std::string& path, Settings& settings) {
+  Settings read = settings;
+  SettingsReader reader(read);
+  if (!ForEachFileLine(path, kSettingsLineBytes, [&reader](std::string_view raw) { return reader.Line(raw); })) {
+    return std::nullopt;
+  }
+  const SettingsReadResult result = reader.Finish();
+  settings = std::move(read);
   return result;
 }
 

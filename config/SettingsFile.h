@@ -1,6 +1,8 @@
 #pragma once
 // The text form of the settings record: the lines "WinPiruk.ini" and the
 // rule-set files hold, and the reading of them.
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +10,13 @@
 #include "config/Settings.h"
 
 namespace winpiruk {
+
+// A text value (a path) keeps at most this many bytes of UTF-8, the most a
+// path may hold here (PATH_MAX); the rest of a longer line is not read.
+inline constexpr size_t kSettingsTextBytes = 4096;
+// What is kept of a line before it is read: the longest key with its "=",
+// then the longest text value.
+inline constexpr size_t kSettingsLineBytes = 64 + kSettingsTextBytes;
 
 // The lines in file order (UTF-8, no line ends).
 std::vector<std::string> SettingsLines(const Settings& settings);
@@ -27,5 +36,9 @@ struct SettingsReadResult {
 // record, as described for the file: keys anywhere, the last one wins.
 // Starts with an empty music list; never fails.
 SettingsReadResult ApplySettingsText(std::string_view file_bytes, Settings& settings);
+
+// The same, reading the file line by line; empty when it cannot be opened
+// or read, and the record is then left as it was.
+std::optional<SettingsReadResult> ApplySettingsFile(const std::string& path, Settings& settings);
 
 }  // namespace winpiruk

@@ -61,14 +61,13 @@ ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, Set
   // A missing file is created from the defaults and then read; when it can
   // be neither read nor created the message is shown once and the program
   // goes on with the defaults.
-  std::optional<std::string> bytes = ReadWholeFile(paths.SettingsFile());
-  if (!bytes && WriteSettings(state, paths, host)) bytes = ReadWholeFile(paths.SettingsFile());
-  if (bytes) {
-    const SettingsReadResult result = ApplySettingsText(*bytes, state.settings);
-    ApplyReadResult(result, state);
+  std::optional<SettingsReadResult> result = ApplySettingsFile(paths.SettingsFile(), state.settings);
+  if (!result && WriteSettings(state, paths, host)) result = ApplySettingsFile(paths.SettingsFile(), state.settings);
+  if (result) {
+    ApplyReadResult(*result, state);
     // A line whose value did not fit was skipped; one rewrite stores the
     // record with every other key as the user left it.
-    if (result.needs_rewrite) WriteSettings(state, paths, host);
+    if (result->needs_rewrite) WriteSettings(state, paths, host);
   }
 
   while (!FileIsReadable(DataFilePath(state.settings, "DiaA.bmp"))) {
@@ -95,10 +94,7 @@ std::optional<std::string> AskStorableDataDirectory(SettingsHost& host, const st
 }
 
 bool LoadSettingsFile(const std::string& path, Settings& settings) {
-  const std::optional<std::string> bytes = ReadWholeFile(path);
-  if (!bytes) return false;
-  ApplySettingsText(*bytes, settings);
-  return true;
+  return ApplySettingsFile(path, settings).has_value();
 }
 
 }  // namespace winpiruk

@@ -63,6 +63,11 @@ size_t Utf8SequenceLength(std::string_view rest) {
 }  // namespace
 
 std::string Cp932ToUtf8(std::string_view cp932) {
+  // CP932 holds ASCII as it is; most lines of the files are nothing else,
+  // and they are converted one at a time.
+  if (std::all_of(cp932.begin(), cp932.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return std::string(cp932);
+  }
   Converter conv("UTF-8", "CP932");
   if (!conv.ok()) return std::string(cp932);
   return conv.Run(cp932, [](std::string& out, std::string_view) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "config/LineReader.h"
 #include "config/NumberText.h"
 #include "config/RuleLimits.h"
 #include "config/SafeFile.h"
@@ -21,21 +22,34 @@ constexpr size_t kStatWidth = 7;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// A names line is kept to room for the longest name (two bytes a
+// character) and leading blanks before it; a data line to far more than its
+// 96 characters. The rest of a longer line is not read.
+constexpr size_t kNamesLineBytes = 4 * kMemberNameCharacters;
+constexpr size_t kDataLineBytes = 4096;
+
+// The header and the records: the lines a member file is read for.
+using MemberLines = std::vector<std::string>;
+
 // Lines end with CR LF in the files we write; a lone CR or LF from another
 // editor ends a line too. Neither byte can be part of a CP932 character.
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    const size_t end = bytes.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.push_back(bytes.substr(start));
-      break;
-    }
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + 1;
-    if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
-  }
+LineHandler Collect(MemberLines& lines) {
+  return [&lines](std::string_view line) {
+    lines.emplace_back(line);
+    return lines.size() <= static_cast<size_t>(kRecords);
+  };
+}
+
+std::optional<MemberLines> BytesLines(std::optional<std::string_view> bytes, size_t limit) {
+  if (!bytes) return std::nullopt;
+  MemberLines lines;
+  ForEachLine(*bytes, limit, Collect(lines));
+  return lines;
+}
+
+std::optional<MemberLines> FileLines(const std::string& path, size_t limit) {
+  MemberLines lines;
+  if (!ForEachFileLine(path, limit, Collect(lines))) return std::nullopt;
   return lines;
 }
 
@@ -46,14 +60,39 @@ void ForEachRecord(Fn fn) {
     for (int m = 1; m <= kMembersPerGroup; ++m) fn((g - 1) * kMembersPerGroup + (m - 1), g, m);
 }
 
-bool HasHeader(const std::vector<std::string_view>& lines) {
-  return !lines.empty() && MemberField(lines.front()) == kMemberFileHeader;
-}
-
 void SetDefaultData(MemberTable& table, int g, int m) {
   table.MemberBoldness[g][m] = kDefaultBoldness;
   table.MemberDeduction[g][m] = kDefaultDeduction;
   table.MemberPoints[g][m] = kDefaultPoints;
+}
+
+bool HasHeader(const std::optional<MemberLines>& lines) {
+  return lines && !lines->empty() && MemberField(lines->front()) == kMemberFileHeader;
+}
+
+// A name as its line holds it: the field, cut to what the name editor takes.
+std::string NameOf(std::string_view line) {
+  return std::string(CutUtf8(MemberField(Cp932ToUtf8(line)), std::string_view::npos, kMemberNameCharacters));
+}
+
+void ApplyNames(const std::optional<MemberLines>& lines, MemberTable& table) {
+  const bool usable = HasHeader(lines);
+  ForEachRecord([&](int r, int g, int m) {
+    const size_t line = static_cast<size_t>(r) + 1;
+    table.MemberName[g][m] = usable && line < lines->size() ? NameOf((*lines)[line]) : DefaultMemberName(g, m);
+  });
+}
+
+void ApplyData(const std::optional<MemberLines>& lines, MemberTable& table) {
+  const bool usable = HasHeader(lines);
+  ForEachRecord([&](int r, int g, int m) {
+    const size_t line = static_cast<size_t>(r) + 1;
+    if (usable && line < lines->size()) {
+      ApplyMemberDataLine((*lines)[line], table, g, m);
+    } else {
+      SetDefaultData(table, g, m);
+    }
+  });
 }
 
 // "The first two characters of ␣n": one digit for 0..9, and a longer value
@@ -181,29 +220,11 @@ std::string EncodeMemberData(const MemberTable& table) {
 }
 
 void DecodeMemberNames(std::optional<std::string_view> bytes, MemberTable& table) {
-  // Converted once as a whole: CR, LF, comma and blank never occur inside a
-  // CP932 character, so splitting afterwards finds the same lines.
-  const std::string text = bytes ? Cp932ToUtf8(*bytes) : std::string();
-  const std::vector<std::string_view> lines = SplitLines(text);
-  const bool usable = HasHeader(lines);
-  ForEachRecord([&](int r, int g, int m) {
-    const size_t line = static_cast<size_t>(r) + 1;
-    table.MemberName[g][m] =
-        usable && line < lines.size() ? std::string(MemberField(lines[line])) : DefaultMemberName(g, m);
-  });
+  ApplyNames(BytesLines(bytes, kNamesLineBytes), table);
 }
 
 void DecodeMemberData(std::optional<std::string_view> bytes, MemberTable& table) {
-  const std::vector<std::string_view> lines = bytes ? SplitLines(*bytes) : std::vector<std::string_view>{};
-  const bool usable = HasHeader(lines);
-  ForEachRecord([&](int r, int g, int m) {
-    const size_t line = static_cast<size_t>(r) + 1;
-    if (usable && line < lines.size()) {
-      ApplyMemberDataLine(lines[line], table, g, m);
-    } else {
-      SetDefaultData(table, g, m);
-    }
-  });
+  ApplyData(BytesLines(bytes, kDataLineBytes), table);
 }
 
 void LoadCurrentGroup(Piruk930& state) {
@@ -223,10 +244,8 @@ int GroupToPlay(const Piruk930& state) {
 }
 
 void ReadMemberFiles(Piruk930& state, const ProgramPaths& paths) {
-  const std::optional<std::string> names = ReadWholeFile(paths.DataFile(kMemberNamesFile));
-  const std::optional<std::string> data = ReadWholeFile(paths.DataFile(kMemberDataFile));
-  DecodeMemberNames(names ? std::optional<std::string_view>(*names) : std::nullopt, state.members);
-  DecodeMemberData(data ? std::optional<std::string_view>(*data) : std::nullopt, state.members);
+  ApplyNames(FileLines(paths.DataFile(kMemberNamesFile), kNamesLineBytes), state.members);
+  ApplyData(FileLines(paths.DataFile(kMemberDataFile), kDataLineBytes), state.members);
   // Names changed in this run and not yet written are newer than the file.
   ForEachRecord([&](int, int g, int m) {
     if (const std::optional<std::string>& kept = state.KeptGroup.names[g][m]) state.members.MemberName[g][m] = *kept;

@@ -2,6 +2,7 @@
 // The member table on disk: the names file "WPirukMn.dat" and the data file
 // "WPirukMd.dat", both CP932 text with CR LF, headed "<WinPiruk5xx>" and
 // holding the fifty members group by group.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +17,8 @@ namespace winpiruk {
 inline constexpr const char* kMemberNamesFile = "WPirukMn.dat";
 inline constexpr const char* kMemberDataFile = "WPirukMd.dat";
 inline constexpr const char* kMemberFileHeader = "<WinPiruk5xx>";
+// The most characters a name keeps when read: as many as its editor takes.
+inline constexpr size_t kMemberNameCharacters = 32767;
 
 // "No." and the member's number 10..59.
 std::string DefaultMemberName(int group, int member);
@@ -48,7 +51,8 @@ std::string EncodeMemberData(const MemberTable& table);
 // A missing or foreign file gives every member the defaults (names "No."
 // + number; boldness 3, deduction 3, 1000 points with the statistics kept);
 // a file with fewer records gives the missing members the same defaults, and
-// lines after the fiftieth record are ignored. Never fails.
+// lines after the fiftieth record are ignored, and a name longer than
+// kMemberNameCharacters is cut to them. Never fails.
 void DecodeMemberNames(std::optional<std::string_view> bytes, MemberTable& table);
 void DecodeMemberData(std::optional<std::string_view> bytes, MemberTable& table);
 

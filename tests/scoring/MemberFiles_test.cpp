@@ -236,6 +236,31 @@ TEST(MemberFiles, FieldReadingCutsAtTheCommaAndDropsLeadingBlanks) {
   EXPECT_EQ(table.MemberName[1][1], "A");
 }
 
+TEST(MemberFiles, AnOverlongLineIsCutToTheNameAndTheLinesAfterItAreRead) {
+  test::TempDir dir;
+  EnsureDirectory(dir.File("data"));
+  // The second name: 40000 two-byte characters, more than a name keeps.
+  std::string kanji;
+  for (int i = 0; i < 40'000; ++i) kanji += "名";
+  std::ofstream(dir.File("data/WPirukMn.dat"), std::ios::binary)
+      << kHeader << std::string(3'000'000, 'n') << "\r\n" << Utf8ToCp932(kanji) << "\r\nthird\r\n";
+  std::ofstream(dir.File("data/WPirukMd.dat"), std::ios::binary)
+      << kHeader << " 5 4 000700" << std::string(3'000'000, ' ') << "\r\n" << kDefaultDataLine << "\r\n";
+  Piruk930 state;
+  ReadMemberFiles(state, PathsIn(dir));
+  const MemberTable& t = state.members;
+  EXPECT_EQ(t.MemberName[1][1], std::string(kMemberNameCharacters, 'n'));
+  std::string kept;
+  for (size_t i = 0; i < kMemberNameCharacters; ++i) kept += "名";
+  EXPECT_EQ(t.MemberName[1][2], kept);
+  EXPECT_EQ(t.MemberName[1][3], "third");
+  EXPECT_EQ(t.MemberName[1][4], "No.13");
+  EXPECT_EQ(t.MemberPoints[1][1], 700);
+  EXPECT_EQ(t.MemberBoldness[1][1], 5);
+  EXPECT_EQ(t.MemberPoints[1][2], 1000);
+  EXPECT_EQ(t.MemberPoints[1][3], 1000);
+}
+
 TEST(MemberFiles, AFailedWriteIsReported) {
   test::TempDir dir;
   std::ofstream(dir.File("data")) << "a file where the folder should be";

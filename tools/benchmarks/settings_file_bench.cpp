@@ -47,7 +47,7 @@ void BM_ReadSettingsFile(benchmark::State& state) {
   WriteFileAtomically(path, EncodeSettingsFile(Sample()));
   for (auto _ : state) {
     Settings s = DefaultSettings("/usr/local/share/winpiruk");
-    ApplySettingsText(ReadWholeFile(path).value_or(""), s);
+    ApplySettingsFile(path, s);
     benchmark::DoNotOptimize(s);
   }
 }
