@@ -53,6 +53,8 @@ class LineCutter {
 
  private:
   static size_t Find(std::string_view piece, size_t from, char c) {
+    // memchr may not be given the null data of an empty view, even for no bytes.
+    if (from >= piece.size()) return piece.size();
     const void* hit = std::memchr(piece.data() + from, c, piece.size() - from);
     return hit == nullptr ? piece.size() : static_cast<size_t>(static_cast<const char*>(hit) - piece.data());
   }
