@@ -7,10 +7,10 @@
 
 #include "config/ProgramPaths.h"
 #include "config/TemporaryFile.h"
-#include "config/windows/Startup.h"
-#include "engine/Piruk930.h"
+#include "app/Startup.h"
+#include "state/Piruk930.h"
 #include "scoring/MemberFiles.h"
-#include "ui/Form1.h"
+#include "table/Form1.h"
 #include "ui/Messages.h"
 #include "ui/SingleInstance.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "config/SettingsStore.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "config/NumberText.h"
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/Settings.h"
+#include "state/Settings.h"
 
 namespace winpiruk {
 

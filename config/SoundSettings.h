@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "config/Settings.h"
+#include "state/Settings.h"
 
 namespace winpiruk {
 

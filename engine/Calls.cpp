@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk {
 

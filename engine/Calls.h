@@ -2,7 +2,7 @@
 // The call ("ぴるく") after every discard and the counter-call
 // ("ぴるくがえし") of the discarder.
 #include "engine/Cards.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "engine/TableView.h"
 
 namespace winpiruk {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 #include "engine/Cards.h"
 
 namespace winpiruk {

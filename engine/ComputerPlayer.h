@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "engine/Cards.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"
 

@@ -3,10 +3,10 @@
 #include <array>
 #include <utility>
 
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 #include "engine/Cards.h"
 #include "engine/ComputerPlayer.h"
-#include "engine/GameTexts.h"
+#include "presentation/GameTexts.h"
 
 namespace winpiruk {
 

@@ -2,7 +2,7 @@
 // The start of a hand: shuffling, the deal, and the dealer's choice of the
 // initial card with the dealer's initial match.
 #include "engine/Clock.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"
 

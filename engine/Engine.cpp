@@ -2,12 +2,12 @@
 
 #include <cstdlib>
 
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 #include "engine/Calls.h"
 #include "engine/Cards.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/Dealing.h"
-#include "engine/GameTexts.h"
+#include "presentation/GameTexts.h"
 
 namespace winpiruk {
 

@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "engine/Clock.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"
 

@@ -4,7 +4,7 @@
 // and indexes in range.
 #include <string>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk {
 

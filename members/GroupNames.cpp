@@ -1,6 +1,6 @@
 #include "members/GroupNames.h"
 
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 #include "members/MemberNames.h"
 
 namespace winpiruk {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "engine/Clock.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "engine/Random.h"
 
 namespace winpiruk {

@@ -2,7 +2,7 @@
 // Adding to a member's counters. Totals such as `PointsWon` grow over years
 // of play; they are summed wide and stored saturated, so a counter that
 // reaches the 16-bit limit stays there instead of wrapping to a negative.
-#include "scoring/MemberTable.h"
+#include "state/MemberTable.h"
 
 namespace winpiruk {
 

@@ -5,7 +5,7 @@
 
 #include "config/LineReader.h"
 #include "config/NumberText.h"
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 #include "config/SafeFile.h"
 #include "config/ShiftJis.h"
 

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "config/ProgramPaths.h"
-#include "engine/Piruk930.h"
-#include "scoring/MemberTable.h"
+#include "state/Piruk930.h"
+#include "state/MemberTable.h"
 
 namespace winpiruk {
 

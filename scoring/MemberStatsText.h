@@ -3,7 +3,7 @@
 // averages as the window shows them.
 #include <string>
 
-#include "scoring/MemberTable.h"
+#include "state/MemberTable.h"
 
 namespace winpiruk {
 

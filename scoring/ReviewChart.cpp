@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk {
 namespace {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "config/NumberText.h"
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 #include "scoring/HandResult.h"
 #include "scoring/MemberFiles.h"
 

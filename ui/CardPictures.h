@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "config/Settings.h"
-#include "engine/PictureNames.h"
+#include "state/Settings.h"
+#include "presentation/PictureNames.h"
 
 namespace winpiruk {
 

@@ -1,6 +1,6 @@
 #include "ui/Colours.h"
 
-#include "config/Appearance.h"
+#include "presentation/Appearance.h"
 
 namespace winpiruk {
 

@@ -5,9 +5,9 @@
 #include <QDialog>
 #include <array>
 
-#include "config/Appearance.h"
+#include "presentation/Appearance.h"
 #include "config/ProgramPaths.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "ui/Colours.h"
 
 class QLabel;

@@ -16,7 +16,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "config/Appearance.h"
+#include "presentation/Appearance.h"
 #include "config/SettingsStore.h"
 #include "ui/FileChooser.h"
 #include "ui/Messages.h"

@@ -7,7 +7,7 @@
 
 #include "config/ProgramPaths.h"
 #include "config/SoundSettings.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 class QCheckBox;
 class QComboBox;

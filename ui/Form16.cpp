@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config/Appearance.h"
+#include "presentation/Appearance.h"
 #include "config/SettingsStore.h"
 #include "ui/Colours.h"
 #include "ui/HelpKey.h"

@@ -7,8 +7,8 @@
 #include <array>
 
 #include "config/ProgramPaths.h"
-#include "engine/PictureNames.h"
-#include "engine/Piruk930.h"
+#include "presentation/PictureNames.h"
+#include "state/Piruk930.h"
 
 class QLabel;
 class QPushButton;

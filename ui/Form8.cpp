@@ -18,7 +18,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "config/Appearance.h"
+#include "presentation/Appearance.h"
 #include "config/SettingsStore.h"
 #include "ui/Colours.h"
 #include "ui/FileChooser.h"

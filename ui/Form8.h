@@ -9,7 +9,7 @@
 #include <string>
 
 #include "config/ProgramPaths.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 class QCheckBox;
 class QComboBox;

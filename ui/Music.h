@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "config/BgmPlayer.h"
-#include "engine/Piruk930.h"
+#include "presentation/BgmPlayer.h"
+#include "state/Piruk930.h"
 
 class QAction;
 class QMenu;

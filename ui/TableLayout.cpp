@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 #include "ui/Twips.h"
 
 namespace winpiruk {

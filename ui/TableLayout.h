@@ -5,7 +5,7 @@
 // fractions, a smaller one keeps the designed places.
 #include <array>
 
-#include "config/Settings.h"
+#include "state/Settings.h"
 
 namespace winpiruk {
 

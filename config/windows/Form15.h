@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 class QComboBox;
 class QLabel;

@@ -7,7 +7,7 @@
 
 #include "config/ProgramPaths.h"
 #include "config/RuleSettings.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "config/Settings.h"
+#include "state/Settings.h"
 #include "ui/Messages.h"
 
 namespace winpiruk {

@@ -3,7 +3,7 @@
 #include <QPainterPath>
 
 #include "Painting.h"
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 
 namespace winpiruk::datagen {
 namespace {

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "Painting.h"
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 
 namespace winpiruk::datagen {
 namespace {

@@ -2,7 +2,7 @@
 // The ten card back designs.
 #include <QImage>
 
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 
 namespace winpiruk::datagen {
 

@@ -9,7 +9,7 @@
 #include "CourtFigures.h"
 #include "Painting.h"
 #include "SuitShapes.h"
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 
 namespace winpiruk::datagen {
 namespace {

@@ -59,7 +59,7 @@ QImage ContactSheet(const std::vector<std::vector<NamedPicture>>& groups, int sc
 }  // namespace winpiruk::datagen
 
 #include "CardFaces.h"
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 
 namespace winpiruk::datagen {
 

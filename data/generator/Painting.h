@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "config/Appearance.h"
+#include "presentation/Appearance.h"
 
 namespace winpiruk::datagen {
 

@@ -14,7 +14,7 @@
 #include "CardFaces.h"
 #include "ContactSheet.h"
 #include "Sounds.h"
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 
 namespace {
 

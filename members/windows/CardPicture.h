@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <functional>
 
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 
 namespace winpiruk {
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "config/ProgramPaths.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 class QLabel;
 class QLineEdit;

@@ -15,9 +15,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 #include "config/SettingsStore.h"
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 #include "members/windows/CardPicture.h"
 #include "members/windows/Form6.h"
 #include "members/windows/MemberRowDelegate.h"

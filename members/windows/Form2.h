@@ -7,7 +7,7 @@
 
 #include "config/ProgramPaths.h"
 #include "engine/Clock.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "members/MemberDecision.h"
 #include "members/windows/CardPicture.h"

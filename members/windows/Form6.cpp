@@ -18,7 +18,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 #include "config/SettingsStore.h"
 #include "members/GroupNames.h"
 #include "scoring/MemberFiles.h"

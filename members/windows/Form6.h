@@ -8,7 +8,7 @@
 #include <string>
 
 #include "config/ProgramPaths.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 class QFrame;
 class QGroupBox;

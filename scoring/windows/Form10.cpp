@@ -16,7 +16,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 #include "members/windows/Form11.h"
 #include "scoring/MemberStatsText.h"
 #include "ui/WindowPlacement.h"

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QWidget>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 class QPushButton;
 

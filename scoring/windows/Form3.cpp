@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "config/Settings.h"
-#include "engine/PictureNames.h"
+#include "state/Settings.h"
+#include "presentation/PictureNames.h"
 #include "ui/CardPictures.h"
 #include "ui/WindowPlacement.h"
 

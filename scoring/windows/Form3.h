@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "scoring/HandResult.h"
 
 class QLabel;

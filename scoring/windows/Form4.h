@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "engine/TableView.h"
 #include "scoring/Settlement.h"
 

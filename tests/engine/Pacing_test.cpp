@@ -2,7 +2,7 @@
 
 #include "config/NumberText.h"
 #include "engine/Engine.h"
-#include "engine/GameTexts.h"
+#include "presentation/GameTexts.h"
 #include "tests/engine/RecordingView.h"
 #include "tests/engine/TableBuilder.h"
 

@@ -5,9 +5,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "config/Settings.h"
+#include "state/Settings.h"
 #include "engine/Cards.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk::testing {
 

@@ -10,12 +10,12 @@
 #include <optional>
 #include <QFile>
 
-#include "config/Settings.h"
+#include "state/Settings.h"
 #include "config/SettingsStore.h"
 #include "engine/Clock.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "support/TempDir.h"
-#include "ui/Form1.h"
+#include "table/Form1.h"
 
 namespace winpiruk::test {
 

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 #include "ui/HelpWindow.h"
 
 namespace winpiruk {

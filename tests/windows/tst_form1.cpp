@@ -4,9 +4,9 @@
 #include <QtTest>
 
 #include "TableFixture.h"
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 #include "ui/CardPictures.h"
-#include "ui/QtTableView.h"
+#include "table/QtTableView.h"
 #include "ui/Twips.h"
 
 using namespace winpiruk;

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "scoring/ReviewChart.h"
 #include "scoring/windows/Form17.h"
 

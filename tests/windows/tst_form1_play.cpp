@@ -12,7 +12,7 @@
 #include "members/windows/Form2.h"
 #include "scoring/windows/Form3.h"
 #include "scoring/windows/Form4.h"
-#include "ui/QtTableView.h"
+#include "table/QtTableView.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;

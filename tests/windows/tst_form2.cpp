@@ -16,7 +16,7 @@
 #include <set>
 
 #include "config/SettingsStore.h"
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 #include "members/windows/Form2.h"
 #include "members/windows/Form6.h"
 #include "scoring/MemberFiles.h"

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "scoring/windows/Form3.h"
 #include "support/TempDir.h"
 #include "ui/CardPictures.h"

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "scoring/windows/Form17.h"
 #include "scoring/windows/Form4.h"
 

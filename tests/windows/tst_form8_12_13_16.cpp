@@ -20,7 +20,7 @@
 #include <QtTest>
 
 #include "TestTune.h"
-#include "config/Appearance.h"
+#include "presentation/Appearance.h"
 #include "config/SettingsStore.h"
 #include "support/TempDir.h"
 #include "ui/FileChooser.h"

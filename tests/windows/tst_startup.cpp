@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "config/SafeFile.h"
-#include "config/windows/Startup.h"
+#include "app/Startup.h"
 #include "support/TempDir.h"
 #include "ModalAnswer.h"
 #include "ui/Captions.h"
-#include "ui/Form1.h"
+#include "table/Form1.h"
 #include "ui/SingleInstance.h"
 #include "ui/Twips.h"
 

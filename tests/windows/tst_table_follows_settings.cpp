@@ -10,10 +10,10 @@
 #include "config/SafeFile.h"
 #include "config/windows/Form15.h"
 #include "config/windows/Form7.h"
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 #include "ui/Colours.h"
 #include "ui/Form16.h"
-#include "ui/QtTableView.h"
+#include "table/QtTableView.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;

@@ -2,7 +2,7 @@
 // position settings and the key guides.
 #include <QtTest>
 
-#include "config/Settings.h"
+#include "state/Settings.h"
 #include "ui/TableLayout.h"
 #include "ui/Twips.h"
 

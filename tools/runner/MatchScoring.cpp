@@ -8,7 +8,7 @@
 
 #include "config/NumberText.h"
 #include "config/ProgramPaths.h"
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 #include "engine/Cards.h"
 #include "scoring/HandResult.h"
 #include "scoring/MemberFiles.h"

@@ -1,6 +1,6 @@
 #include "SilentView.h"
 
-#include "config/RuleLimits.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk::runner {
 

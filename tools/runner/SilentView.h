@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "engine/QuietTableView.h"
 #include "engine/TableInvariants.h"
 

@@ -20,11 +20,11 @@
 
 #include "MatchScoring.h"
 #include "SilentView.h"
-#include "config/Settings.h"
+#include "state/Settings.h"
 #include "config/SettingsStore.h"
 #include "engine/Clock.h"
 #include "engine/Engine.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "engine/Random.h"
 
 namespace winpiruk::runner {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "config/ProgramPaths.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk {
 

@@ -1,4 +1,4 @@
-#include "ui/QtTableView.h"
+#include "table/QtTableView.h"
 
 #include <QAction>
 #include <QMenu>
@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "config/NumberText.h"
-#include "engine/GameTexts.h"
-#include "ui/Form1.h"
+#include "presentation/GameTexts.h"
+#include "table/Form1.h"
 #include "ui/Messages.h"
 #include "ui/Pacing.h"
 

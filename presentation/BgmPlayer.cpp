@@ -1,4 +1,4 @@
-#include "config/BgmPlayer.h"
+#include "presentation/BgmPlayer.h"
 
 #include <algorithm>
 

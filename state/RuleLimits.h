@@ -2,7 +2,7 @@
 // A settings file may hold any value; the record keeps it as read. Whatever
 // uses a value as a count, an index or a duration asks here first, so that a
 // value out of range behaves as the rule settings window would repair it.
-#include "config/Settings.h"
+#include "state/Settings.h"
 
 namespace winpiruk {
 

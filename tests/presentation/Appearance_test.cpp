@@ -1,4 +1,4 @@
-#include "config/Appearance.h"
+#include "presentation/Appearance.h"
 
 #include <gtest/gtest.h>
 

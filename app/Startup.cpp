@@ -1,4 +1,4 @@
-#include "config/windows/Startup.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -9,7 +9,7 @@
 #include "config/SettingsStore.h"
 #include "config/windows/Form9.h"
 #include "scoring/MemberFiles.h"
-#include "ui/Form1.h"
+#include "table/Form1.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"

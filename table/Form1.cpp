@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "table/Form1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +23,7 @@
 #include "config/windows/Form7.h"
 #include "members/windows/Form6.h"
 #include "engine/Engine.h"
-#include "engine/GameTexts.h"
+#include "presentation/GameTexts.h"
 #include "members/windows/Form2.h"
 #include "scoring/MemberFiles.h"
 #include "scoring/windows/Form10.h"
@@ -39,7 +39,7 @@
 #include "ui/Messages.h"
 #include "ui/Pacing.h"
 #include "ui/QtSettingsHost.h"
-#include "ui/QtTableView.h"
+#include "table/QtTableView.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
 

@@ -1,8 +1,8 @@
-#include "config/Appearance.h"
+#include "presentation/Appearance.h"
 
 #include <algorithm>
 
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 
 namespace winpiruk {
 namespace {

@@ -1,4 +1,4 @@
-#include "config/Settings.h"
+#include "state/Settings.h"
 
 namespace winpiruk {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk {
 

@@ -1,14 +1,15 @@
 #pragma once
-// The one shared state of the program: the settings record, the table, the
-// match and seat fields and the member table. The program holds a single
-// instance; core functions take it by reference, so a test builds its own.
+// The one shared state of the program, in parts: the settings record, the
+// table, the match and its seats, the members and the fields only the windows
+// use. The program holds a single instance; a core function takes the part
+// it needs (or the whole when it needs several), so a test builds its own.
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "config/Settings.h"
-#include "scoring/MemberTable.h"
+#include "state/Settings.h"
+#include "state/MemberTable.h"
 
 namespace winpiruk {
 
@@ -49,14 +50,9 @@ struct KeptGroupChoice {
   PerMember<std::optional<std::string>> names;  // renamed members only
 };
 
-struct Piruk930 {
-  Settings settings;
-
-  // Texts kept beside the record and not written to the file.
-  std::string SettingsBaseName;
-  std::string RuleSetDirectory;
-
-  // Table.
+// The cards in play and whose move it is: what the engine and the computer
+// player read and write.
+struct TableState {
   std::array<std::array<int16_t, kHandSlots>, kSeats> Hands{};
   std::array<int16_t, kDeckSlots> DeckSlots{};
   int16_t DrawIndex = 0;
@@ -93,8 +89,10 @@ struct Piruk930 {
   // Set while the engine carries out a step; handlers that would change the
   // table (a new game, a pick) refuse while it is set.
   int16_t EngineRunning = 0;
+};
 
-  // Match and seats.
+// The match in progress and who sits at the table.
+struct MatchState {
   std::array<int16_t, kSeats> Score{};
   std::array<int16_t, kSeats> HasWon{};
   std::array<int16_t, kSeats> SeatMember{};
@@ -105,8 +103,10 @@ struct Piruk930 {
   std::array<std::string, kMaxHandsPerMatch + 1> HandLogText{};
   int16_t MatchInProgress = 0;
   int32_t MatchStartTime = 0;  // seconds since midnight
+};
 
-  // Members.
+// The member table and the group the member window shows.
+struct MemberState {
   MemberTable members;
   int16_t CurrentGroup = 1;
   std::array<std::string, kMembersPerGroup + 1> GroupMemberName{};
@@ -114,14 +114,24 @@ struct Piruk930 {
   std::array<int16_t, kMembersPerGroup + 1> GroupMemberDeduction{};
   int16_t DecisionPhase = 0;
   KeptGroupChoice KeptGroup;
+};
 
-  // Start-up and presentation.
+// Start-up and presentation fields that only the windows read.
+struct WindowState {
   int16_t SpeedCount = 0;
   int16_t MainWindowBaseWidth = 0;
   int16_t MainWindowBaseHeight = 0;
   int16_t ResizeGuard = 0;
   int16_t CardBackShown = 0;  // the back design the table shows now
   int16_t BgmTrack = 0;
+};
+
+struct Piruk930 : TableState, MatchState, MemberState, WindowState {
+  Settings settings;
+
+  // Texts kept beside the record and not written to the file.
+  std::string SettingsBaseName;
+  std::string RuleSetDirectory;
 };
 
 }  // namespace winpiruk

@@ -1,4 +1,4 @@
-#include "engine/GameTexts.h"
+#include "presentation/GameTexts.h"
 
 #include "config/NumberText.h"
 

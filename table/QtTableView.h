@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "engine/TableView.h"
 
 class QLabel;

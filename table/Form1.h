@@ -11,7 +11,7 @@
 #include "config/ProgramPaths.h"
 #include "config/SettingsStore.h"
 #include "engine/Clock.h"
-#include "engine/Piruk930.h"
+#include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "ui/CardPictures.h"
 #include "ui/Music.h"

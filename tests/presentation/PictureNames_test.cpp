@@ -1,4 +1,4 @@
-#include "engine/PictureNames.h"
+#include "presentation/PictureNames.h"
 
 #include <gtest/gtest.h>
 
