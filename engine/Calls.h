@@ -1,7 +1,7 @@
 #pragma once
 // The call ("ぴるく") after every discard and the counter-call
 // ("ぴるくがえし") of the discarder.
-#include "engine/Cards.h"
+#include "state/Cards.h"
 #include "state/Piruk930.h"
 #include "engine/TableView.h"
 

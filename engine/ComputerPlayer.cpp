@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "state/RuleLimits.h"
-#include "engine/Cards.h"
+#include "state/Cards.h"
 
 namespace winpiruk {
 

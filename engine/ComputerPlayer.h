@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/Cards.h"
+#include "state/Cards.h"
 #include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "state/RuleLimits.h"
-#include "engine/Cards.h"
+#include "state/Cards.h"
 #include "engine/ComputerPlayer.h"
 #include "presentation/GameTexts.h"
 

@@ -4,7 +4,7 @@
 
 #include "state/RuleLimits.h"
 #include "engine/Calls.h"
-#include "engine/Cards.h"
+#include "state/Cards.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/Dealing.h"
 #include "presentation/GameTexts.h"

@@ -7,7 +7,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "engine/Cards.h"
+#include "state/Cards.h"
 
 namespace winpiruk {
 

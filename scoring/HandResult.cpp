@@ -1,7 +1,7 @@
 #include "scoring/HandResult.h"
 
 #include "config/NumberText.h"
-#include "engine/Cards.h"
+#include "state/Cards.h"
 
 namespace winpiruk {
 namespace {

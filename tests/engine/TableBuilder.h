@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "state/Settings.h"
-#include "engine/Cards.h"
+#include "state/Cards.h"
 #include "state/Piruk930.h"
 
 namespace winpiruk::testing {

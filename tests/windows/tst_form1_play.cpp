@@ -7,7 +7,7 @@
 
 #include "PlayerAnswers.h"
 #include "TableFixture.h"
-#include "engine/Cards.h"
+#include "state/Cards.h"
 #include "engine/Engine.h"
 #include "members/windows/Form2.h"
 #include "scoring/windows/Form3.h"

@@ -8,7 +8,7 @@
 #include <new>
 
 #include "engine/Calls.h"
-#include "engine/Cards.h"
+#include "state/Cards.h"
 #include "engine/Clock.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/Dealing.h"

@@ -9,7 +9,7 @@
 #include "config/NumberText.h"
 #include "config/ProgramPaths.h"
 #include "state/RuleLimits.h"
-#include "engine/Cards.h"
+#include "state/Cards.h"
 #include "scoring/HandResult.h"
 #include "scoring/MemberFiles.h"
 

@@ -1,4 +1,4 @@
-#include "engine/Cards.h"
+#include "state/Cards.h"
 
 namespace winpiruk {
 
