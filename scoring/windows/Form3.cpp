@@ -47,12 +47,12 @@ QPixmap Form3::CardPicture(int code) {
   QPixmap picture;
   if (picture.load(path)) return picture;
   // No stand-in: the result shows the cards the table showed, or nothing.
-  if (hooks_.missing_picture) hooks_.missing_picture(path, QString::fromLatin1(routine::kCardFace));
+  missing_picture_(path, QString::fromLatin1(routine::kCardFace));
   return {};
 }
 
-Form3::Form3(Piruk930& state, HandResultHooks hooks, QWidget* parent)
-    : QDialog(parent), state_(state), hooks_(std::move(hooks)) {
+Form3::Form3(const Piruk930& state, HandResultView result, MissingCardPicture missing_picture, QWidget* parent)
+    : QDialog(parent), state_(state), missing_picture_(std::move(missing_picture)), view_(std::move(result)) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("ぴるく  －結果－"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -177,8 +177,6 @@ void Form3::ShowCards(int first_picture, const std::vector<int16_t>& cards, int 
 }
 
 void Form3::Form_Load() {
-  view_ = ShowHandResult(state_);
-
   Label1->setText(Text(view_.banner));
   Label1->setVisible(!view_.banner.empty());
   Label2->setText(Text(view_.first_heading));
@@ -219,7 +217,7 @@ void Form3::Command1_Click() {
 void Form3::Command2_Click() {
   Timer1->stop();
   close_reason_ = HandResultClose::Abort;
-  if (hooks_.abort_program) hooks_.abort_program();
+  emit abortChosen();
   reject();
 }
 
@@ -235,18 +233,8 @@ void Form3::Timer1_Timer() {
 }
 
 void Form3::done(int result) {
-  if (!closed_) {
-    closed_ = true;
-    Timer1->stop();
-    CloseHandResult(state_);
-  }
+  Timer1->stop();
   QDialog::done(result);
-}
-
-HandResultClose ShowHandResultWindow(QWidget* parent, Piruk930& state, HandResultHooks hooks) {
-  Form3 window(state, std::move(hooks), parent);
-  window.exec();
-  return window.CloseReason();
 }
 
 }  // namespace winpiruk

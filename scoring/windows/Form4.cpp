@@ -34,8 +34,8 @@ int32_t SecondsSinceMidnight() {
   return ((msecs + 500) / 1000) % kSecondsPerDay;
 }
 
-Form4::Form4(Piruk930& state, SettlementHooks hooks, QWidget* parent)
-    : QDialog(parent), state_(state), hooks_(std::move(hooks)) {
+Form4::Form4(const Piruk930& state, SettlementView view, QWidget* parent)
+    : QDialog(parent), state_(state), view_(std::move(view)) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("ぴるく  －ゲーム終了－"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -110,12 +110,8 @@ Form4::Form4(Piruk930& state, SettlementHooks hooks, QWidget* parent)
   Form_Load();
 }
 
-int32_t Form4::Now() const { return hooks_.time_of_day ? hooks_.time_of_day() : SecondsSinceMidnight(); }
-
 void Form4::Form_Load() {
   SettlementClosing = false;
-  if (hooks_.play_game_over) hooks_.play_game_over();
-  view_ = ShowSettlement(state_, Now(), hooks_.write_member_files);
 
   StatusBar1->setText(Text(view_.game_time));
   for (int row = 0; row < kSeats; ++row) {
@@ -151,13 +147,10 @@ void Form4::Finish(SettlementOutcome outcome) {
   QDialog::done(outcome == SettlementOutcome::EndProgram ? Rejected : Accepted);
 }
 
-void Form4::Command1_Click() {
-  StartAnotherMatch(state_, Now());
-  Finish(SettlementOutcome::AnotherMatch);
-}
+void Form4::Command1_Click() { Finish(SettlementOutcome::AnotherMatch); }
 
 void Form4::Command2_Click() {
-  if (hooks_.end_program) hooks_.end_program();
+  emit endChosen();
   Finish(SettlementOutcome::EndProgram);
 }
 
@@ -167,8 +160,6 @@ void Form4::Command3_Click() {
                 QStringLiteral("メンバーを変更する場合は、自動実行モードを一旦解除します。"),
                 QMessageBox::Information);
   }
-  LeaveMatchForMemberChange(state_);
-  if (hooks_.clear_table) hooks_.clear_table();
   Finish(SettlementOutcome::ChangeMembers);
 }
 
@@ -176,18 +167,12 @@ void Form4::Command3D1_Click() { ShowReviewWindow(this, state_); }
 
 void Form4::closeEvent(QCloseEvent* event) {
   if (!SettlementClosing) {
-    if (hooks_.end_program) hooks_.end_program();
+    emit endChosen();
     outcome_ = SettlementOutcome::EndProgram;
     SettlementClosing = true;
     QDialog::done(Rejected);
   }
   event->accept();
-}
-
-SettlementOutcome ShowSettlementWindow(QWidget* parent, Piruk930& state, SettlementHooks hooks) {
-  Form4 window(state, std::move(hooks), parent);
-  window.exec();
-  return window.Outcome();
 }
 
 }  // namespace winpiruk
