@@ -58,6 +58,18 @@ Form3::Form3(const Piruk930& state, HandResultView result, MissingCardPicture mi
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);
 
+  BuildLabels();
+  BuildControls();
+  LayOut();
+
+  connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+  connect(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
+
+  Form_Load();
+}
+
+void Form3::BuildLabels() {
   Label1 = NewLabel(this, "Label1");
   QFont banner_font = font();
   banner_font.setPointSize(18);
@@ -86,7 +98,9 @@ Form3::Form3(const Piruk930& state, HandResultView result, MissingCardPicture mi
   Label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   Label7 = NewLabel(this, "Label7");
   Label7->setAlignment(Qt::AlignHCenter);
+}
 
+void Form3::BuildControls() {
   for (int i = 1; i < static_cast<int>(Picture.size()); ++i) {
     Picture[i] = NewLabel(this, ("Picture" + std::to_string(i)).c_str());
     Picture[i]->setFixedSize(kCardWidth, kCardHeight);
@@ -104,7 +118,9 @@ Form3::Form3(const Piruk930& state, HandResultView result, MissingCardPicture mi
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(1000);
+}
 
+void Form3::LayOut() {
   auto card_row = [this](int first) {
     auto* row = new QHBoxLayout;
     row->setSpacing(kCardGap);
@@ -143,7 +159,6 @@ Form3::Form3(const Piruk930& state, HandResultView result, MissingCardPicture mi
   grid->setColumnMinimumWidth(0, kRowCapacity * kCardWidth + (kRowCapacity - 1) * kCardGap);
   grid->setColumnMinimumWidth(1, 2 * kCardWidth + kCardGap);
 
-
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(Command1);
@@ -156,12 +171,6 @@ Form3::Form3(const Piruk930& state, HandResultView result, MissingCardPicture mi
   layout->addWidget(Label6);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-
-  connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
-  connect(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
-
-  Form_Load();
 }
 
 void Form3::ShowCards(int first_picture, const std::vector<int16_t>& cards, int capacity) {

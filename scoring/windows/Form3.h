@@ -64,6 +64,9 @@ class Form3 : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void BuildLabels();
+  void BuildControls();  // the card pictures, the buttons and the countdown
+  void LayOut();
   void Form_Load();
   void Command1_Click();
   void Command2_Click();

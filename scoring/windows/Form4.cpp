@@ -41,6 +41,19 @@ Form4::Form4(const Piruk930& state, SettlementView view, QWidget* parent)
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);
 
+  BuildGrid();
+  BuildControls();
+  LayOut();
+
+  connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+  connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+  connect(Command3D1, &QPushButton::clicked, this, &Form4::Command3D1_Click);
+
+  Form_Load();
+}
+
+void Form4::BuildGrid() {
   Grid1 = new QTableWidget(kSeats, kColumns, this);
   Grid1->setObjectName(QStringLiteral("Grid1"));
   Grid1->setHorizontalHeaderLabels({QStringLiteral("プレーヤー"), QStringLiteral("得点"), QStringLiteral("ｳﾏ"),
@@ -62,7 +75,9 @@ Form4::Form4(const Piruk930& state, SettlementView view, QWidget* parent)
   }
   Grid1->setFixedSize(table_width,
                       Grid1->horizontalHeader()->sizeHint().height() + kSeats * 28 + 2 * Grid1->frameWidth());
+}
 
+void Form4::BuildControls() {
   Label1 = new QLabel(QStringLiteral("もう一度遊びますか？ "), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Command1 = new QPushButton(QStringLiteral("はい(&Y)"), this);
@@ -82,7 +97,9 @@ Form4::Form4(const Piruk930& state, SettlementView view, QWidget* parent)
   StatusBar1->setFrameShape(QFrame::Panel);
   StatusBar1->setFrameShadow(QFrame::Sunken);
   StatusBar1->setMargin(3);
+}
 
+void Form4::LayOut() {
   auto* question = new QHBoxLayout;
   question->addWidget(Label1);
   question->addWidget(Command1);
@@ -101,13 +118,6 @@ Form4::Form4(const Piruk930& state, SettlementView view, QWidget* parent)
   layout->addLayout(more);
   layout->addWidget(StatusBar1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-
-  connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
-  connect(Command3D1, &QPushButton::clicked, this, &Form4::Command3D1_Click);
-
-  Form_Load();
 }
 
 void Form4::Form_Load() {

@@ -52,6 +52,9 @@ class Form4 : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void BuildGrid();
+  void BuildControls();  // the question, the buttons and the status bar
+  void LayOut();
   void Form_Load();
   void Command1_Click();
   void Command2_Click();
