@@ -194,30 +194,36 @@ TEST(HandResultCall, ShowsTheExtraNumberAsAHeartCard) {
 struct FixedEndingCase {
   const char* name;
   int16_t end_code;
-  int16_t finish_means;
+  int16_t finish_means = 0;
   int16_t winner;
   int16_t current;
   std::array<int, kSeats> score_change;
   int16_t log_points;
   const char* log_text;
   int16_t next_dealer;
-  std::array<int16_t, kSeats> has_won;
+  std::array<int16_t, kSeats> has_won{};
 };
 
 TEST(HandResultFixedPayments, MovePointsAndWriteTheLog) {
   const std::vector<FixedEndingCase> cases = {
-      {"overflow by a computer seat", kEndCardOver, 0, 2, 3, {20, 20, 20, -60}, 20, "10ｵｰﾊﾞｰ分", 1, {0, 0, 0, 0}},
-      {"overflow by the user", kEndCardOver, 0, 2, 0, {-60, 20, 20, 20}, -60, "10ｵｰﾊﾞｰ失点", 1, {0, 0, 0, 0}},
-      {"discard-finish that scores, by a computer seat", kEndDiscardFinish, 3, 2, 2, {-5, -5, 15, -5}, 0, "", 2,
-       {0, 0, 0, 0}},
-      {"discard-finish that scores, by the user", kEndDiscardFinish, 3, 0, 0, {15, -5, -5, -5}, 15, "捨てあがり", 0,
-       {0, 0, 0, 0}},
-      {"discard-finish that costs, by a computer seat", kEndDiscardFinish, 0, 3, 3, {5, 5, 5, -15}, 5,
-       "捨てあがり分", 3, {0, 0, 0, 0}},
-      {"discard-finish that costs, by the user", kEndDiscardFinish, 2, 0, 0, {-15, 5, 5, 5}, -15, "捨てあがり失点", 0,
-       {0, 0, 0, 0}},
-      {"initial match by a computer dealer", kEndInitialMatch, 0, 1, 1, {-30, 90, -30, -30}, -30, "被ｲﾆｼｬﾙ失点", 1,
-       {0, 1, 0, 0}},
+      {.name = "overflow by a computer seat", .end_code = kEndCardOver, .winner = 2, .current = 3,
+       .score_change = {20, 20, 20, -60}, .log_points = 20, .log_text = "10ｵｰﾊﾞｰ分", .next_dealer = 1},
+      {.name = "overflow by the user", .end_code = kEndCardOver, .winner = 2, .current = 0,
+       .score_change = {-60, 20, 20, 20}, .log_points = -60, .log_text = "10ｵｰﾊﾞｰ失点", .next_dealer = 1},
+      {.name = "discard-finish that scores, by a computer seat", .end_code = kEndDiscardFinish, .finish_means = 3,
+       .winner = 2, .current = 2, .score_change = {-5, -5, 15, -5}, .log_points = 0, .log_text = "",
+       .next_dealer = 2},
+      {.name = "discard-finish that scores, by the user", .end_code = kEndDiscardFinish, .finish_means = 3,
+       .winner = 0, .current = 0, .score_change = {15, -5, -5, -5}, .log_points = 15, .log_text = "捨てあがり",
+       .next_dealer = 0},
+      {.name = "discard-finish that costs, by a computer seat", .end_code = kEndDiscardFinish, .winner = 3,
+       .current = 3, .score_change = {5, 5, 5, -15}, .log_points = 5, .log_text = "捨てあがり分", .next_dealer = 3},
+      {.name = "discard-finish that costs, by the user", .end_code = kEndDiscardFinish, .finish_means = 2,
+       .winner = 0, .current = 0, .score_change = {-15, 5, 5, 5}, .log_points = -15, .log_text = "捨てあがり失点",
+       .next_dealer = 0},
+      {.name = "initial match by a computer dealer", .end_code = kEndInitialMatch, .winner = 1, .current = 1,
+       .score_change = {-30, 90, -30, -30}, .log_points = -30, .log_text = "被ｲﾆｼｬﾙ失点", .next_dealer = 1,
+       .has_won = {0, 1, 0, 0}},
   };
   for (const FixedEndingCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -154,6 +154,7 @@ TEST(Settlement, ShowsTheGameTime) {
       {0, 40000, "ゲーム時間 : 666分"},   // longer than 32767 seconds
   };
   for (const TimeCase& c : cases) {
+    SCOPED_TRACE(c.text);
     Piruk930 state = MatchState({0, 0, 0, 0});
     state.MatchStartTime = c.start;
     EXPECT_EQ(SettleMatch(state, c.now, {}).game_time, c.text);
