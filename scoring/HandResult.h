@@ -120,7 +120,8 @@ HandResultView HandResultText(const Piruk930& state, const HandScore& score);
 // window shows.
 HandResultView ScoreHand(Piruk930& state);
 
-// However the result window closes, the winner leads the next hand.
+// Once the result has been shown, however its window closed, the winner
+// leads the next hand.
 void CloseHandResult(Piruk930& state);
 
 }  // namespace winpiruk
