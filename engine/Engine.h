@@ -41,7 +41,7 @@ enum class NewGameStep {
 // How the engine keeps the score of hands and matches.
 struct Scorekeeping {
   // Off only for runs that count hands: they are played and shown unscored,
-  // and a match ends without a settlement.
+  // and a match ends with an empty settlement.
   bool on = true;
   // Writes both member files at the end of every match; false when they
   // could not be written.
