@@ -91,8 +91,8 @@ int SpeedPauseUnits(const Settings& settings) {
   }
 }
 
-Engine::Engine(Piruk930& state, TableView& view, RandomSource& random, const Clock& clock)
-    : s_(state), view_(view), random_(random), clock_(clock) {}
+Engine::Engine(Piruk930& state, TableView& view, RandomSource& random, const Clock& clock, Scorekeeping scorekeeping)
+    : s_(state), view_(view), random_(random), clock_(clock), scorekeeping_(std::move(scorekeeping)) {}
 
 // --- The turn handler ---------------------------------------------------------
 
@@ -591,25 +591,16 @@ Engine::Step Engine::EndOfHand(int16_t result) {
   }
   view_.StopTimer();
   view_.StopMusic();
-  view_.ShowHandResult();
+  ScoreAndShowHand();
   s_.AwaitingUser = 0;
   s_.UserPick = 0;
   auto_refusals_ = 0;
   user_drawing_penalty_ = false;
 
-  if (s_.HandNumber >= NumberOfGamesInUse(s_.settings)) {
-    switch (view_.ShowSettlement()) {
-      case SettlementOutcome::AnotherMatch:
-        s_.HandNumber = 0;
-        break;
-      case SettlementOutcome::ChangeMembers:
-        member_decision_pending_ = true;
-        [[fallthrough]];
-      case SettlementOutcome::EndProgram:
-        s_.HandPhase = 0;
-        s_.TurnPhase = 0;
-        return Step::Stop;
-    }
+  if (s_.HandNumber >= NumberOfGamesInUse(s_.settings) && !SettleAndShowMatch()) {
+    s_.HandPhase = 0;
+    s_.TurnPhase = 0;
+    return Step::Stop;
   }
   view_.RestartMusic();
   s_.Dealer = s_.Winner;
@@ -619,6 +610,34 @@ Engine::Step Engine::EndOfHand(int16_t result) {
   s_.TurnPhase = 0;
   view_.ApplyLabelColours();
   return Step::Continue;
+}
+
+void Engine::ScoreAndShowHand() {
+  HandResultView result;
+  result.end_code = s_.HandEndCode;
+  if (scorekeeping_.on) result = ScoreHand(s_);
+  view_.ShowHandResult(result);
+  CloseHandResult(s_);
+}
+
+bool Engine::SettleAndShowMatch() {
+  view_.PlaySound(Sound::GameOver);
+  SettlementView settlement;
+  if (scorekeeping_.on) {
+    settlement = SettleMatch(s_, scorekeeping_.time_of_day(), scorekeeping_.write_member_files);
+  }
+  switch (view_.ShowSettlement(settlement)) {
+    case SettlementOutcome::AnotherMatch:
+      StartAnotherMatch(s_, scorekeeping_.time_of_day());
+      return true;
+    case SettlementOutcome::ChangeMembers:
+      LeaveMatchForMemberChange(s_);
+      member_decision_pending_ = true;
+      return false;
+    case SettlementOutcome::EndProgram:
+      break;
+  }
+  return false;
 }
 
 // --- Input from the table -------------------------------------------------------------

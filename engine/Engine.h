@@ -10,11 +10,13 @@
 // already running (`EngineRunning`), so a handler that runs during a pause
 // never rebuilds the table under a move in progress.
 #include <cstdint>
+#include <functional>
 
 #include "engine/Clock.h"
 #include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"
+#include "scoring/Settlement.h"
 
 namespace winpiruk {
 
@@ -36,6 +38,19 @@ enum class NewGameStep {
   OpenMemberDecision,  // close and reopen the member and dealer window
 };
 
+// How the engine keeps the score of hands and matches.
+struct Scorekeeping {
+  // Off only for runs that count hands: they are played and shown unscored,
+  // and a match ends with an empty settlement.
+  bool on = true;
+  // Writes both member files at the end of every match; false when they
+  // could not be written.
+  MemberFilesWriter write_member_files;
+  // The time of day in seconds since midnight: the end of a match and the
+  // start of the next.
+  std::function<int32_t()> time_of_day;
+};
+
 // The pick a typed character stands for (0: none).
 int16_t KeyPick(char32_t ch);
 
@@ -44,7 +59,7 @@ int SpeedPauseUnits(const Settings& settings);
 
 class Engine {
  public:
-  Engine(Piruk930& state, TableView& view, RandomSource& random, const Clock& clock);
+  Engine(Piruk930& state, TableView& view, RandomSource& random, const Clock& clock, Scorekeeping scorekeeping);
 
   // The turn handler: deals when no hand is in progress, else carries out
   // `UserPick`, then plays until the user must act again or the match ends.
@@ -97,6 +112,11 @@ class Engine {
   Step NextSeatAfterUser();
   Step UserTurnBegins();
   Step EndOfHand(int16_t result);
+  // Scores the hand and shows it; the winner leads the next hand.
+  void ScoreAndShowHand();
+  // Settles the match, shows it and applies the user's answer; false when
+  // the match and the run of hands stop here.
+  bool SettleAndShowMatch();
   Step Ignore();
   Step Fail(int number);
   bool AskDiscardFinish();
@@ -118,6 +138,7 @@ class Engine {
   TableView& view_;
   RandomSource& random_;
   const Clock& clock_;
+  Scorekeeping scorekeeping_;
   bool user_drawing_penalty_ = false;
   int auto_refusals_ = 0;        // auto-play picks refused in a row
   long long accepted_picks_ = 0;  // picks the engine acted on

@@ -40,8 +40,8 @@ class QuietTableView : public TableView {
   void WaitForClaim(int) override {}
   void StartTimer() override {}
   void StopTimer() override {}
-  void ShowHandResult() override {}
-  SettlementOutcome ShowSettlement() override { return SettlementOutcome::EndProgram; }
+  void ShowHandResult(const HandResultView&) override {}
+  SettlementOutcome ShowSettlement(const SettlementView&) override { return SettlementOutcome::EndProgram; }
   void ShowMemberDecision() override {}
 };
 

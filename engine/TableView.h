@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "scoring/HandResult.h"
+#include "scoring/Settlement.h"
+
 namespace winpiruk {
 
 // Positions of the table's face-up pictures.
@@ -52,9 +55,6 @@ enum class Notice {
   AutoPlayFirstMove,  // auto-play starts after the user's pending move
   CloseRefused,       // end through the menu
 };
-
-// What the user chose in the settlement window.
-enum class SettlementOutcome { AnotherMatch, ChangeMembers, EndProgram };
 
 class TableView {
  public:
@@ -125,11 +125,13 @@ class TableView {
   virtual void StopTimer() = 0;
 
   // --- End of a hand -----------------------------------------------------------
-  // The modal hand result window (scores the hand from the table).
-  virtual void ShowHandResult() = 0;
-  // The modal settlement window after the last hand of a match.
-  virtual SettlementOutcome ShowSettlement() = 0;
-  // Closes and reopens the member and dealer window.
+  // The modal hand result window, showing the hand the engine has scored.
+  virtual void ShowHandResult(const HandResultView& result) = 0;
+  // The modal settlement window after the last hand of a match, showing the
+  // match the engine has settled; returns the user's choice.
+  virtual SettlementOutcome ShowSettlement(const SettlementView& settlement) = 0;
+  // The match is over and the members change: shows the table empty, then
+  // closes and reopens the member and dealer window.
   virtual void ShowMemberDecision() = 0;
 };
 

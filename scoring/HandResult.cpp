@@ -30,8 +30,149 @@ std::vector<int16_t> CardsInSlots(const Piruk930& state, int seat, int last) {
 
 int HeldCount(const Piruk930& state, int seat) { return IsSeat(seat) ? state.Hands[seat][kHandCount] : 0; }
 
-void AddStat(Piruk930& state, int seat, MemberStat stat, long long delta) {
-  if (auto* stats = SeatStats(state, seat)) AddSaturated((*stats)[stat], delta);
+bool IsDrawCard(const Settings& rules, int code) { return code != 0 && CardRank(code) == rules.PenaltyCard; }
+
+// Special cards count double in the base points.
+int BaseValue(const Settings& rules, int code) {
+  const int rank = CardRank(code);
+  const bool special =
+      rank == rules.SkipCard || rank == rules.PenaltyCard || rank == rules.MoreDropCard || rank == rules.InverseCard;
+  return special ? 2 : 1;
+}
+
+void AddStat(HandScore& score, int seat, MemberStat stat, long long delta) {
+  if (score.stat_change_count < static_cast<int>(score.stat_changes.size())) {
+    score.stat_changes[score.stat_change_count++] = {static_cast<int16_t>(seat), stat, delta};
+  }
+}
+
+void Log(HandScore& score, long long points, const char* text) {
+  score.log_points = points;
+  score.log_text = text;
+}
+
+// Every seat pays or receives `each`, and `seat` settles the difference so
+// that the whole moves as a zero-sum payment. Each seat's net change is added
+// in one step: a score near a limit must not stop there half way.
+void PayAll(HandScore& score, int each, int seat, int seat_delta) {
+  for (int s = 0; s < kSeats; ++s) score.score_change[s] = each + (s == seat ? seat_delta : 0);
+}
+
+void ScoreCardOver(HandScore& score) {
+  const int loser = score.loser;
+  if (loser == 0) Log(score, -60, "10ｵｰﾊﾞｰ失点");
+  else Log(score, 20, "10ｵｰﾊﾞｰ分");
+  AddStat(score, loser, CardOvers, 1);
+  PayAll(score, 20, loser, -80);
+  for (int seat = 0; seat < kSeats; ++seat) {
+    if (seat == loser) AddStat(score, seat, PointsLost, 60);
+    else AddStat(score, seat, PointsWon, 20);
+  }
+  score.dealer_leads_again = true;
+}
+
+void ScoreDiscardFinish(const Piruk930& state, HandScore& score) {
+  const int finisher = score.winner;
+  const bool scores = state.settings.FinishMeans == 3;
+  if (finisher == 0) Log(score, scores ? 15 : -15, scores ? "捨てあがり" : "捨てあがり失点");
+  else if (!scores) Log(score, 5, "捨てあがり分");
+  AddStat(score, finisher, Wins, 1);
+  if (scores) {
+    PayAll(score, -5, finisher, 20);
+    for (int seat = 0; seat < kSeats; ++seat) AddStat(score, seat, PointsWon, seat == finisher ? 15 : -5);
+  } else {
+    PayAll(score, 5, finisher, -20);
+    for (int seat = 0; seat < kSeats; ++seat) {
+      if (seat == finisher) AddStat(score, seat, PointsLost, 15);
+      else AddStat(score, seat, PointsWon, 5);
+    }
+  }
+}
+
+void ScoreInitialMatch(const Piruk930& state, HandScore& score) {
+  const int winner = score.winner;
+  if (winner == 0) Log(score, 90, "ｲﾆｼｬﾙあがり");
+  else Log(score, -30, "被ｲﾆｼｬﾙ失点");
+  score.marked_winner = static_cast<int16_t>(winner);
+  AddStat(score, winner, InitialMatches, 1);
+  const int dealer = state.Dealer;
+  PayAll(score, -30, dealer, 120);
+  for (int seat = 0; seat < kSeats; ++seat) {
+    if (seat == dealer) AddStat(score, seat, PointsWon, 90);
+    else AddStat(score, seat, PointsLost, 30);
+  }
+  score.dealer_leads_again = true;
+}
+
+// The base points: the cards of the winner, the loser and the card called on
+// by their value, the other seats by their count. Only cards that are present
+// count: with an option set to "none" (0) the rank 0 of an empty slot would
+// otherwise match it.
+long long BasePoints(const Piruk930& state, int winner, int loser) {
+  long long base = 0;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    if (seat == winner || seat == loser) {
+      for (const int16_t code : CardsInSlots(state, seat, 9)) base += BaseValue(state.settings, code);
+    } else {
+      base += state.Hands[seat][kHandCount];
+    }
+  }
+  if (state.TopDiscard != 0) base += BaseValue(state.settings, state.TopDiscard);
+  return base;
+}
+
+CallFigures CallWorth(const Piruk930& state, int winner, int loser) {
+  const Settings& rules = state.settings;
+  CallFigures f;
+  f.base = BasePoints(state, winner, loser);
+  f.draw_cards = IsDrawCard(rules, state.TopDiscard) ? 1 : 0;
+  for (const int seat : {winner, loser}) {
+    for (const int16_t code : CardsInSlots(state, seat, 9)) f.draw_cards += IsDrawCard(rules, code);
+  }
+  long long yaku = f.draw_cards;
+
+  // A computer seat that counter-calls still counts the card it discarded.
+  const int adjustment = state.CounterCalled == 1 && winner >= 1 && winner <= 3 ? 1 : 0;
+  f.cards_won = HeldCount(state, winner) - adjustment;
+  const bool many_card_bonus = rules.ManyCardBonus != 0;
+  f.bonus = f.cards_won == 3 && many_card_bonus ? 20 : 0;
+
+  const int extra_rank = CardRank(state.ExtraNumber);
+  for (const int seat : {winner, loser}) {
+    for (const int16_t code : CardsInSlots(state, seat, HeldCount(state, seat))) {
+      f.extra_cards += CardRank(code) == extra_rank;
+    }
+  }
+  f.extra_counts = f.extra_cards > 0 && rules.ExtraCardEnable != 0;
+  if (f.extra_counts) ++yaku;
+  f.second_pass = state.DrawIndex > 52;
+  if (f.second_pass) ++yaku;
+  f.counter_called = state.CounterCalled == 1;
+  if (f.counter_called) yaku += 2;
+  f.many_cards = f.cards_won > 3 && many_card_bonus;
+  if (f.many_cards) yaku += f.cards_won - 3;
+  f.yaku = yaku;
+  f.points = f.base * (yaku + 1) + f.bonus;
+  return f;
+}
+
+void ScoreCall(const Piruk930& state, HandScore& score) {
+  const int winner = score.winner;
+  const int loser = score.loser;
+  score.marked_winner = static_cast<int16_t>(winner);
+  const CallFigures f = CallWorth(state, winner, loser);
+  score.call = f;
+  AddStat(score, winner, Wins, 1);
+  AddStat(score, loser, DealIns, 1);
+  AddStat(score, winner, WinNumberTotal, CardRank(state.TopDiscard));
+  if (f.counter_called) AddStat(score, winner, CounterCalls, 1);
+  score.score_change[winner] += f.points;
+  score.score_change[loser] -= f.points;
+  AddStat(score, winner, YakuTotal, f.yaku);
+  AddStat(score, winner, PointsWon, f.points);
+  AddStat(score, loser, PointsLost, f.points);
+  if (winner == 0) Log(score, f.points, "あがり");
+  else if (loser == 0) Log(score, -f.points, "振込み");
 }
 
 void WriteLog(Piruk930& state, long long points, const char* text) {
@@ -41,73 +182,28 @@ void WriteLog(Piruk930& state, long long points, const char* text) {
   state.HandLogText[hand] = text;
 }
 
-// Every seat pays or receives `each`, and `seat` settles the difference so
-// that the whole moves as a zero-sum payment. Each seat's net change is added
-// in one step: a score near a limit must not stop there half way.
-void PayAll(Piruk930& state, int each, int seat, int seat_delta) {
-  for (int s = 0; s < kSeats; ++s) AddSaturated(state.Score[s], each + (s == seat ? seat_delta : 0));
-}
+// --- The texts ----------------------------------------------------------------
 
-void ScoreNoGame(Piruk930& state, HandResultView& view) {
-  view.banner = "ゲームはお流れです...";
-  // The hand is played again under the same number.
-  state.HandNumber = SaturateInt16(state.HandNumber - 1LL);
-}
-
-void ScoreCardOver(Piruk930& state, HandResultView& view) {
-  const int loser = state.CurrentSeat;
-  if (loser == 0) WriteLog(state, -60, "10ｵｰﾊﾞｰ失点");
-  else WriteLog(state, 20, "10ｵｰﾊﾞｰ分");
-
+void DescribeCardOver(const Piruk930& state, const HandScore& score, HandResultView& view) {
   view.banner = "10 枚を越えました！";
   view.first_heading = "負けた人";
-  view.first_name = BracketedName(state.SeatName[loser]);
-  view.first_cards = CardsInSlots(state, loser, 9);
+  view.first_name = BracketedName(state.SeatName[score.loser]);
+  view.first_cards = CardsInSlots(state, score.loser, 9);
   view.explanation = {" 各プレーヤーへ20点(計60点)払います."};
-
-  AddStat(state, loser, CardOvers, 1);
-  PayAll(state, 20, loser, -80);
-  for (int seat = 0; seat < kSeats; ++seat) {
-    if (seat == loser) AddStat(state, seat, PointsLost, 60);
-    else AddStat(state, seat, PointsWon, 20);
-  }
-  state.Winner = state.Dealer;
 }
 
-void ScoreDiscardFinish(Piruk930& state, HandResultView& view) {
-  const int finisher = state.Winner;
+void DescribeDiscardFinish(const Piruk930& state, const HandScore& score, HandResultView& view) {
   view.first_heading = "上がった人 ";
-  view.first_name = BracketedName(state.SeatName[finisher]);
-
-  const bool scores = state.settings.FinishMeans == 3;
-  if (scores) {
+  view.first_name = BracketedName(state.SeatName[score.winner]);
+  if (state.settings.FinishMeans == 3) {
     view.explanation = {" 各プレーヤーから５点(計15点)づつもらいます."};
-    if (finisher == 0) WriteLog(state, 15, "捨てあがり");
   } else {
     view.explanation = {" '捨てあがり'は得点になりません。", "各プレーヤーへ５点(計15点)払います."};
-    if (finisher == 0) WriteLog(state, -15, "捨てあがり失点");
-    else WriteLog(state, 5, "捨てあがり分");
-  }
-  AddStat(state, finisher, Wins, 1);
-
-  if (scores) {
-    PayAll(state, -5, finisher, 20);
-    for (int seat = 0; seat < kSeats; ++seat) AddStat(state, seat, PointsWon, seat == finisher ? 15 : -5);
-  } else {
-    PayAll(state, 5, finisher, -20);
-    for (int seat = 0; seat < kSeats; ++seat) {
-      if (seat == finisher) AddStat(state, seat, PointsLost, 15);
-      else AddStat(state, seat, PointsWon, 5);
-    }
   }
 }
 
-void ScoreInitialMatch(Piruk930& state, HandResultView& view) {
-  const int winner = state.Winner;
-  if (winner == 0) WriteLog(state, 90, "ｲﾆｼｬﾙあがり");
-  else WriteLog(state, -30, "被ｲﾆｼｬﾙ失点");
-  state.HasWon[winner] = 1;
-
+void DescribeInitialMatch(const Piruk930& state, const HandScore& score, HandResultView& view) {
+  const int winner = score.winner;
   view.banner = "イニシャルマッチ！";
   view.first_heading = "上がった人 ";
   view.first_name = BracketedName(state.SeatName[winner]);
@@ -117,24 +213,32 @@ void ScoreInitialMatch(Piruk930& state, HandResultView& view) {
     view.key_cards.push_back(state.DeckSlots[state.DrawIndex]);
   }
   view.explanation = {" イニシャルマッチ！", " 各プレーヤーから30点貰います(計90点). "};
-
-  AddStat(state, winner, InitialMatches, 1);
-  const int dealer = state.Dealer;
-  PayAll(state, -30, dealer, 120);
-  for (int seat = 0; seat < kSeats; ++seat) {
-    if (seat == dealer) AddStat(state, seat, PointsWon, 90);
-    else AddStat(state, seat, PointsLost, 30);
-  }
-  state.Winner = state.Dealer;
 }
 
-void ScoreCall(Piruk930& state, HandResultView& view) {
-  const Settings& rules = state.settings;
-  const int winner = state.Winner;
-  const int loser = state.CurrentSeat;
-  const int top_rank = CardRank(state.TopDiscard);
-  state.HasWon[winner] = 1;
+// The three lines of a call: the base points, the yaku, the sum.
+std::vector<std::string> CallExplanation(const CallFigures& f) {
+  std::string line1 = " 基礎点=" + Digits(f.base) + (f.bonus == 20 ? "点 + 20点(3枚上がり)  " : "点  ");
+  std::string line2 = " ";
+  std::string separator;
+  auto add = [&line2, &separator](const std::string& part) {
+    line2 += separator + part;
+    separator = ",";
+  };
+  if (f.draw_cards > 0) add(" ﾄﾞﾛｰｶｰﾄﾞ" + Digits(f.draw_cards) + "枚");
+  if (f.extra_counts) add(" ｴｸｽﾄﾗﾅﾝﾊﾞｰ" + Digits(f.extra_cards) + "枚");
+  if (f.second_pass) add(" 取り札２順目(1役)");
+  // The counter-call and the many cards follow without a separator of their own.
+  if (f.counter_called) line2 += separator + " ぴるくがえし(2役)";
+  if (f.many_cards) line2 += separator + NumberText(f.cards_won) + "枚上がり(" + Digits(f.cards_won - 3) + "役)";
+  std::string line3 = "  [ " + NumberText(f.base) + "点 × (役" + Digits(f.yaku) +
+                      (f.bonus == 20 ? " +1) + 20点 =" : " +1) =") + NumberText(f.points) + "点 ]";
+  return {std::move(line1), std::move(line2), std::move(line3)};
+}
 
+void DescribeCall(const Piruk930& state, const HandScore& score, HandResultView& view) {
+  const int winner = score.winner;
+  const int loser = score.loser;
+  const CallFigures& f = score.call;
   view.banner = "ぴるく ";
   view.first_heading = "上がった人 ";
   view.first_name = BracketedName(state.SeatName[winner]);
@@ -143,100 +247,14 @@ void ScoreCall(Piruk930& state, HandResultView& view) {
   view.second_name = BracketedName(state.SeatName[loser]);
   view.second_cards = CardsInSlots(state, loser, HeldCount(state, loser));
   if (state.TopDiscard != 0) view.key_cards.push_back(state.TopDiscard);
-
-  AddStat(state, winner, Wins, 1);
-  AddStat(state, loser, DealIns, 1);
-  AddStat(state, winner, WinNumberTotal, top_rank);
-
-  // Special cards count double in the base points.
-  auto card_value = [&rules](int code) {
-    const int rank = CardRank(code);
-    const bool special = rank == rules.SkipCard || rank == rules.PenaltyCard || rank == rules.MoreDropCard ||
-                         rank == rules.InverseCard;
-    return special ? 2 : 1;
-  };
-  // Only cards that are present count: with an option set to "none" (0) the
-  // rank 0 of an empty slot would otherwise match it.
-  const auto winner_cards = CardsInSlots(state, winner, 9);
-  const auto loser_cards = CardsInSlots(state, loser, 9);
-  long long base = 0;
-  for (int seat = 0; seat < kSeats; ++seat) {
-    if (seat == winner || seat == loser) {
-      for (const int16_t code : CardsInSlots(state, seat, 9)) base += card_value(code);
-    } else {
-      base += state.Hands[seat][kHandCount];
-    }
-  }
-  if (state.TopDiscard != 0) base += card_value(state.TopDiscard);
-
-  auto is_draw_card = [&rules](int code) { return code != 0 && CardRank(code) == rules.PenaltyCard; };
-  long long yaku = 0;
-  if (is_draw_card(state.TopDiscard)) ++yaku;
-  for (const int16_t code : winner_cards) yaku += is_draw_card(code);
-  for (const int16_t code : loser_cards) yaku += is_draw_card(code);
-  const long long draw_cards = yaku;
-
-  // A computer seat that counter-calls still counts the card it discarded.
-  const int adjustment = state.CounterCalled == 1 && winner >= 1 && winner <= 3 ? 1 : 0;
-  const long long cards_won = HeldCount(state, winner) - adjustment;
-  const bool many_card_bonus = rules.ManyCardBonus != 0;
-  const int bonus = cards_won == 3 && many_card_bonus ? 20 : 0;
-
-  const int extra_rank = CardRank(state.ExtraNumber);
-  long long extra_cards = 0;
-  for (const int16_t code : view.first_cards) extra_cards += CardRank(code) == extra_rank;
-  for (const int16_t code : view.second_cards) extra_cards += CardRank(code) == extra_rank;
-  const bool extra_enabled = rules.ExtraCardEnable != 0;
-  if (extra_cards > 0 && extra_enabled) ++yaku;
-  const bool second_pass = state.DrawIndex > 52;
-  if (second_pass) ++yaku;
-  const bool counter_called = state.CounterCalled == 1;
-  if (counter_called) {
-    yaku += 2;
-    AddStat(state, winner, CounterCalls, 1);
-  }
-  const bool many_cards = cards_won > 3 && many_card_bonus;
-  if (many_cards) yaku += cards_won - 3;
-
-  const long long points = base * (yaku + 1) + bonus;
-  AddSaturated(state.Score[winner], points);
-  AddSaturated(state.Score[loser], -points);
-
-  AddStat(state, winner, YakuTotal, yaku);
-  AddStat(state, winner, PointsWon, points);
-  AddStat(state, loser, PointsLost, points);
-
-  if (winner == 0) WriteLog(state, points, "あがり");
-  else if (loser == 0) WriteLog(state, -points, "振込み");
-
-  std::string line1 = " 基礎点=" + Digits(base) + (bonus == 20 ? "点 + 20点(3枚上がり)  " : "点  ");
-  std::string line2 = " ";
-  std::string separator;
-  if (draw_cards > 0) {
-    line2 += separator + " ﾄﾞﾛｰｶｰﾄﾞ" + Digits(draw_cards) + "枚";
-    separator = ",";
-  }
-  if (extra_cards > 0 && extra_enabled) {
-    line2 += separator + " ｴｸｽﾄﾗﾅﾝﾊﾞｰ" + Digits(extra_cards) + "枚";
-    separator = ",";
-  }
-  if (second_pass) {
-    line2 += separator + " 取り札２順目(1役)";
-    separator = ",";
-  }
-  if (counter_called) line2 += separator + " ぴるくがえし(2役)";
-  if (many_cards) line2 += separator + NumberText(cards_won) + "枚上がり(" + Digits(cards_won - 3) + "役)";
-  std::string line3 = "  [ " + NumberText(base) + "点 × (役" + Digits(yaku) +
-                      (bonus == 20 ? " +1) + 20点 =" : " +1) =") + NumberText(points) + "点 ]";
-  view.explanation = {std::move(line1), std::move(line2), std::move(line3)};
-
-  view.base_points = SaturateInt16(base);
-  view.yaku_count = SaturateInt16(yaku);
-  view.draw_cards = SaturateInt16(draw_cards);
-  view.extra_cards = SaturateInt16(extra_cards);
-  view.cards_won = SaturateInt16(cards_won);
-  view.three_card_bonus = static_cast<int16_t>(bonus);
-  view.points = SaturateInt16(points);
+  view.explanation = CallExplanation(f);
+  view.base_points = SaturateInt16(f.base);
+  view.yaku_count = SaturateInt16(f.yaku);
+  view.draw_cards = SaturateInt16(f.draw_cards);
+  view.extra_cards = SaturateInt16(f.extra_cards);
+  view.cards_won = SaturateInt16(f.cards_won);
+  view.three_card_bonus = static_cast<int16_t>(f.bonus);
+  view.points = SaturateInt16(f.points);
 }
 
 }  // namespace
@@ -258,12 +276,44 @@ std::array<int16_t, kMemberStats>* SeatStats(Piruk930& state, int seat) {
   return ref ? &state.members.MemberStats[ref->group][ref->member] : nullptr;
 }
 
-HandResultView ShowHandResult(Piruk930& state) {
+HandScore ComputeHandScore(const Piruk930& state) {
+  HandScore score;
+  score.winner = state.Winner;
+  score.loser = state.CurrentSeat;
+  for (int seat = 0; seat < kSeats; ++seat) AddStat(score, seat, HandsPlayed, 1);
+  // The seats named by the ending must be real seats; anything else is left
+  // unscored rather than written outside the table.
+  const bool seats_valid = IsSeat(state.Winner) && IsSeat(state.CurrentSeat) && IsSeat(state.Dealer);
+  score.ending = seats_valid ? state.HandEndCode : static_cast<int16_t>(kEndNoGame);
+  switch (score.ending) {
+    case kEndCardOver: ScoreCardOver(score); break;
+    case kEndDiscardFinish: ScoreDiscardFinish(state, score); break;
+    case kEndCall: ScoreCall(state, score); break;
+    case kEndInitialMatch: ScoreInitialMatch(state, score); break;
+    default:
+      score.ending = kEndNoGame;
+      score.hand_replayed = true;
+      break;
+  }
+  return score;
+}
+
+void ApplyHandScore(Piruk930& state, const HandScore& score) {
+  state.SeatName[0] = state.members.MemberName[1][1];
+  for (int i = 0; i < score.stat_change_count; ++i) {
+    const StatChange& change = score.stat_changes[i];
+    if (auto* stats = SeatStats(state, change.seat)) AddSaturated((*stats)[change.stat], change.delta);
+  }
+  for (int seat = 0; seat < kSeats; ++seat) AddSaturated(state.Score[seat], score.score_change[seat]);
+  if (score.log_text != nullptr) WriteLog(state, score.log_points, score.log_text);
+  if (score.marked_winner >= 0) state.HasWon[score.marked_winner] = 1;
+  if (score.dealer_leads_again) state.Winner = state.Dealer;
+  if (score.hand_replayed) state.HandNumber = SaturateInt16(state.HandNumber - 1LL);
+}
+
+HandResultView HandResultText(const Piruk930& state, const HandScore& score) {
   HandResultView view;
   view.end_code = state.HandEndCode;
-  for (int seat = 0; seat < kSeats; ++seat) AddStat(state, seat, HandsPlayed, 1);
-  state.SeatName[0] = state.members.MemberName[1][1];
-
   if (state.settings.ExtraCardEnable != 0 && state.HandEndCode == kEndCall) {
     const int rank = CardRank(state.ExtraNumber);
     if (rank >= 1 && rank <= 13) {
@@ -271,18 +321,20 @@ HandResultView ShowHandResult(Piruk930& state) {
       view.extra_caption = "ｴｸｽﾄﾗ ﾅﾝﾊﾞｰ";
     }
   }
-
-  // The seats named by the ending must be real seats; anything else is left
-  // unscored rather than written outside the table.
-  const bool seats_valid = IsSeat(state.Winner) && IsSeat(state.CurrentSeat) && IsSeat(state.Dealer);
-  switch (seats_valid ? static_cast<int>(state.HandEndCode) : static_cast<int>(kEndNoGame)) {
-    case kEndCardOver: ScoreCardOver(state, view); break;
-    case kEndDiscardFinish: ScoreDiscardFinish(state, view); break;
-    case kEndCall: ScoreCall(state, view); break;
-    case kEndInitialMatch: ScoreInitialMatch(state, view); break;
-    default: ScoreNoGame(state, view); break;
+  switch (score.ending) {
+    case kEndCardOver: DescribeCardOver(state, score, view); break;
+    case kEndDiscardFinish: DescribeDiscardFinish(state, score, view); break;
+    case kEndCall: DescribeCall(state, score, view); break;
+    case kEndInitialMatch: DescribeInitialMatch(state, score, view); break;
+    default: view.banner = "ゲームはお流れです..."; break;
   }
   return view;
+}
+
+HandResultView ScoreHand(Piruk930& state) {
+  const HandScore score = ComputeHandScore(state);
+  ApplyHandScore(state, score);
+  return HandResultText(state, score);
 }
 
 void CloseHandResult(Piruk930& state) { state.Dealer = state.Winner; }

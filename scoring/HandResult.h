@@ -62,14 +62,66 @@ struct HandResultView {
   int16_t points = 0;
 };
 
-// Scores the hand that has just ended (`HandEndCode`, `Winner`,
-// `CurrentSeat`, `CounterCalled`, the hands and the piles) and applies it to
-// the shared state: `Score`, `HasWon`, the members' statistics, the hand log,
-// `HandNumber` (a hand with no game is played again under the same number),
-// `Winner` and `SeatName`(0). Returns what the result window shows.
-HandResultView ShowHandResult(Piruk930& state);
+// One change of a member counter, in the order the scoring makes them: a
+// counter near its limit stops there, so the order of changes to one counter
+// is part of the result.
+struct StatChange {
+  int16_t seat = 0;
+  MemberStat stat = HandsPlayed;
+  long long delta = 0;
+};
 
-// However the result window closes, the winner leads the next hand.
+// The figures of a call, as the explanation shows them.
+struct CallFigures {
+  long long base = 0;
+  long long yaku = 0;
+  long long draw_cards = 0;
+  long long extra_cards = 0;
+  long long cards_won = 0;
+  int bonus = 0;  // 20 for three cards won with the bonus option, else 0
+  long long points = 0;
+  bool extra_counts = false;  // extra-number cards were held and the option is on
+  bool second_pass = false;
+  bool counter_called = false;
+  bool many_cards = false;
+};
+
+// What a finished hand is worth, before anything is written into the table.
+struct HandScore {
+  // The ending as scored: `HandEndCode`, or no game when the seats it names
+  // are not seats of the table.
+  int16_t ending = kEndNoGame;
+  int16_t winner = 0;  // `Winner` as the hand ended
+  int16_t loser = 0;   // `CurrentSeat` as the hand ended
+  std::array<long long, kSeats> score_change{};  // each seat's net change, added in one step
+  std::array<StatChange, 16> stat_changes{};
+  int stat_change_count = 0;
+  const char* log_text = nullptr;  // the user's hand log line; none when null
+  long long log_points = 0;
+  int16_t marked_winner = -1;      // the seat whose `HasWon` is set, -1 for none
+  bool dealer_leads_again = false;  // `Winner` becomes the dealer
+  bool hand_replayed = false;       // the hand is played again under the same number
+  CallFigures call;
+};
+
+// Computes what the hand that has just ended is worth (`HandEndCode`,
+// `Winner`, `CurrentSeat`, `CounterCalled`, the hands and the piles).
+HandScore ComputeHandScore(const Piruk930& state);
+
+// Writes a computed hand into the table: `Score`, `HasWon`, the members'
+// statistics, the hand log, `HandNumber`, `Winner` and `SeatName`(0).
+void ApplyHandScore(Piruk930& state, const HandScore& score);
+
+// What the result window shows for a scored hand, read from the table once
+// the score has been applied.
+HandResultView HandResultText(const Piruk930& state, const HandScore& score);
+
+// The whole end of a hand: computes, applies, and returns what the result
+// window shows.
+HandResultView ScoreHand(Piruk930& state);
+
+// Once the result has been shown, however its window closed, the winner
+// leads the next hand.
 void CloseHandResult(Piruk930& state);
 
 }  // namespace winpiruk

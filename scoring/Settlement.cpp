@@ -78,22 +78,12 @@ int32_t ElapsedMatchSeconds(int32_t start, int32_t now) {
   return static_cast<int32_t>(difference < 0 ? difference + kSecondsPerDay : difference);
 }
 
-SettlementView ShowSettlement(Piruk930& state, int32_t now, const MemberFilesWriter& write_files) {
-  SettlementView view;
-  const Settings& rules = state.settings;
-  const bool bonus_on = rules.BonusSwitch != 0;
-  const std::string& user_name = state.members.MemberName[1][1];
+namespace {
 
-  view.elapsed_seconds = ElapsedMatchSeconds(state.MatchStartTime, now);
-  view.game_time = "ゲーム時間 :" + NumberText(view.elapsed_seconds / 60) + "分";
-
-  for (int seat = 0; seat < kSeats; ++seat) {
-    SettlementRow& row = view.rows[seat];
-    row.seat = static_cast<int16_t>(seat);
-    row.name = seat == 0 ? user_name : state.SeatName[seat];
-    row.score = Column(state.Score[seat], 4);
-  }
-
+// Uma by place, paid into `Score`. Each seat takes the uma of the first place
+// holding its score, so tied seats share the better place. Returns the rank
+// adjustment for ties by place.
+std::array<int, kSeats> PayUma(Piruk930& state, bool bonus_on, SettlementView& view) {
   std::array<int16_t, kSeats> a = state.Score;
   for (int i = 0; i < kSeats - 1; ++i) {
     for (int j = i + 1; j < kSeats; ++j) {
@@ -105,32 +95,26 @@ SettlementView ShowSettlement(Piruk930& state, int32_t now, const MemberFilesWri
   std::array<int, kSeats> r{};
   SetUma(a, bonus_on, u, r);
   view.uma = u;
-
-  // Each seat takes the uma of the first place holding its score, so tied
-  // seats share the better place.
   for (int seat = 0; seat < kSeats; ++seat) {
     const int place = static_cast<int>(std::find(a.begin(), a.end(), state.Score[seat]) - a.begin());
     view.rows[seat].uma = bonus_on ? Column(u[place], 4) : "なし";
     AddSaturated(state.Score[seat], u[place]);
-  }
-  // The result and the yakitori are summed wide and reach the members'
-  // points in one step, so a balance near a limit keeps the whole change.
-  std::array<long long, kSeats> points_change{};
-  for (int seat = 0; seat < kSeats; ++seat) {
-    points_change[seat] = state.Score[seat];
     view.rows[seat].after_uma_value = state.Score[seat];
     view.rows[seat].after_uma = Column(state.Score[seat], 5);
   }
+  return r;
+}
 
-  // Rows by score after uma, best first; equal rows are never swapped with
-  // each other directly.
+// Rows by score after uma, best first (equal rows are never swapped with
+// each other directly); each member counts the game and its rank.
+void RankRows(Piruk930& state, const std::array<int, kSeats>& r, const std::string& user_name,
+              SettlementView& view) {
   auto& rows = view.rows;
   for (int i = 0; i < kSeats - 1; ++i) {
     for (int j = i + 1; j < kSeats; ++j) {
       if (rows[j].after_uma_value > rows[i].after_uma_value) std::swap(rows[i], rows[j]);
     }
   }
-
   for (int i = 0; i < kSeats; ++i) {
     SettlementRow& row = rows[i];
     row.rank = static_cast<int16_t>(r[i] + 1);
@@ -140,38 +124,63 @@ SettlementView ShowSettlement(Piruk930& state, int32_t now, const MemberFilesWri
       AddSaturated((*stats)[RankTotal], row.rank);
     }
   }
+}
 
-  const int yakitori_mode = YakitoriModeInUse(rules);
+void SetYakitori(const Piruk930& state, SettlementView& view) {
+  const int yakitori_mode = YakitoriModeInUse(state.settings);
   if (yakitori_mode == 0) {
-    for (auto& row : rows) row.yakitori = "なし";
-  } else {
-    const YakitoriTexts& texts = kYakitori[yakitori_mode - 1];
-    int without_win = 0;
-    for (const auto& row : rows) without_win += state.HasWon[row.seat] == 0;
-    for (auto& row : rows) {
-      if (state.HasWon[row.seat] == 0) {
-        row.yakitori_value = static_cast<int16_t>(texts.penalty);
-      } else if (without_win >= 1 && without_win <= 3) {
-        row.yakitori_value = static_cast<int16_t>(texts.received[without_win - 1]);
-      } else {
-        continue;
-      }
-      row.yakitori = SignedText(row.yakitori_value);
-    }
+    for (auto& row : view.rows) row.yakitori = "なし";
+    return;
   }
+  const YakitoriTexts& texts = kYakitori[yakitori_mode - 1];
+  int without_win = 0;
+  for (const auto& row : view.rows) without_win += state.HasWon[row.seat] == 0;
+  for (auto& row : view.rows) {
+    if (state.HasWon[row.seat] == 0) {
+      row.yakitori_value = static_cast<int16_t>(texts.penalty);
+    } else if (without_win >= 1 && without_win <= 3) {
+      row.yakitori_value = static_cast<int16_t>(texts.received[without_win - 1]);
+    } else {
+      continue;
+    }
+    row.yakitori = SignedText(row.yakitori_value);
+  }
+}
 
-  for (auto& row : rows) {
+// The result and the yakitori are summed wide and reach the members' points
+// in one step, so a balance near a limit keeps the whole change.
+void PayMembers(Piruk930& state, SettlementView& view) {
+  std::array<long long, kSeats> points_change{};
+  for (auto& row : view.rows) {
     const long long total = static_cast<long long>(row.after_uma_value) + row.yakitori_value;
     row.total_value = SaturateInt16(total);
     row.total = Column(total, 5);
-    points_change[row.seat] += row.yakitori_value;
+    points_change[row.seat] = static_cast<long long>(row.after_uma_value) + row.yakitori_value;
   }
   for (int seat = 0; seat < kSeats; ++seat) {
     if (const auto ref = SeatRecord(state, seat)) {
       AddSaturated(state.members.MemberPoints[ref->group][ref->member], points_change[seat]);
     }
   }
+}
 
+}  // namespace
+
+SettlementView SettleMatch(Piruk930& state, int32_t now, const MemberFilesWriter& write_files) {
+  SettlementView view;
+  const std::string& user_name = state.members.MemberName[1][1];
+  view.elapsed_seconds = ElapsedMatchSeconds(state.MatchStartTime, now);
+  view.game_time = "ゲーム時間 :" + NumberText(view.elapsed_seconds / 60) + "分";
+  for (int seat = 0; seat < kSeats; ++seat) {
+    SettlementRow& row = view.rows[seat];
+    row.seat = static_cast<int16_t>(seat);
+    row.name = seat == 0 ? user_name : state.SeatName[seat];
+    row.score = Column(state.Score[seat], 4);
+  }
+  const std::array<int, kSeats> r = PayUma(state, state.settings.BonusSwitch != 0, view);
+  RankRows(state, r, user_name, view);
+  SetYakitori(state, view);
+  PayMembers(state, view);
   if (write_files) view.files_written = write_files(state);
   state.HasWon.fill(0);
   return view;

@@ -52,7 +52,10 @@ int32_t ElapsedMatchSeconds(int32_t start, int32_t now);
 // result and the yakitori to the members' points, counts the games and
 // ranks, writes the member files through `write_files` (when given) and
 // clears `HasWon`. `now` is the time of day in seconds.
-SettlementView ShowSettlement(Piruk930& state, int32_t now, const MemberFilesWriter& write_files);
+SettlementView SettleMatch(Piruk930& state, int32_t now, const MemberFilesWriter& write_files);
+
+// What the user chose in the settlement window.
+enum class SettlementOutcome { AnotherMatch, ChangeMembers, EndProgram };
 
 // "はい": another match with the same members, starting at `now`.
 void StartAnotherMatch(Piruk930& state, int32_t now);

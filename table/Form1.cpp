@@ -27,7 +27,6 @@
 #include "members/windows/Form2.h"
 #include "scoring/MemberFiles.h"
 #include "scoring/windows/Form10.h"
-#include "scoring/windows/Form3.h"
 #include "scoring/windows/Form4.h"
 #include "ui/Captions.h"
 #include "ui/Colours.h"
@@ -135,7 +134,10 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, std::unique_ptr<const C
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
   view_ = std::make_unique<QtTableView>(*this, state_);
-  engine_ = std::make_unique<Engine>(state_, *view_, random_, *clock_);
+  Scorekeeping scorekeeping;
+  scorekeeping.write_member_files = MemberFilesWriterFor(paths_);
+  scorekeeping.time_of_day = SecondsSinceMidnight;
+  engine_ = std::make_unique<Engine>(state_, *view_, random_, *clock_, std::move(scorekeeping));
   setWindowTitle(kProgramTitle);
   TableWidth = kDesignWidthTwips;
   TableHeight = kDesignHeightTwips;
@@ -156,27 +158,6 @@ void Form1::WireWindows() {
     if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
   };
   open_member_decision = [this] { OpenMemberDecision(false); };
-  view_->show_hand_result = [this] {
-    Timer1->stop();
-    HandResultHooks hooks;
-    hooks.abort_program = [this] { EndProgram(); };
-    hooks.missing_picture = [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); };
-    ShowHandResultWindow(this, state_, hooks);
-    // The call banner has told its story; the settlement opens over a table without it.
-    BannerPicture->hide();
-  };
-  view_->show_settlement = [this] {
-    SettlementHooks hooks;
-    hooks.write_member_files = MemberFilesWriterFor(paths_);
-    hooks.play_game_over = [this] { view_->PlaySound(Sound::GameOver); };
-    hooks.end_program = [this] { EndProgram(); };
-    hooks.clear_table = [this] {
-      view_->ClearTable();
-      setWindowTitle(kProgramTitle);
-      view_->CheckPlayMode(state_.AutoPlay != 0);
-    };
-    return ShowSettlementWindow(this, state_, hooks);
-  };
   view_->show_member_decision = [this] { OpenMemberDecision(true); };
 }
 

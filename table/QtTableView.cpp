@@ -10,6 +10,8 @@
 
 #include "config/NumberText.h"
 #include "presentation/GameTexts.h"
+#include "scoring/windows/Form3.h"
+#include "scoring/windows/Form4.h"
 #include "table/Form1.h"
 #include "ui/Messages.h"
 #include "ui/Pacing.h"
@@ -437,16 +439,29 @@ void QtTableView::StartTimer() { window_.Timer1->start(); }
 
 void QtTableView::StopTimer() { window_.Timer1->stop(); }
 
-void QtTableView::ShowHandResult() {
-  if (show_hand_result) show_hand_result();
+void QtTableView::ShowHandResult(const HandResultView& result) {
+  window_.Timer1->stop();
+  Form3 dialog(
+      state_, result, [this](const QString& path, const QString& number) { window_.FatalMissingPicture(path, number); },
+      &window_);
+  QObject::connect(&dialog, &Form3::abortChosen, &window_, &Form1::EndProgram);
+  dialog.exec();
+  // The call banner has told its story; the settlement opens over a table without it.
+  window_.BannerPicture->hide();
 }
 
-SettlementOutcome QtTableView::ShowSettlement() {
-  if (show_settlement) return show_settlement();
-  return SettlementOutcome::ChangeMembers;
+SettlementOutcome QtTableView::ShowSettlement(const SettlementView& settlement) {
+  Form4 dialog(state_, settlement, &window_);
+  QObject::connect(&dialog, &Form4::endChosen, &window_, &Form1::EndProgram);
+  dialog.exec();
+  return dialog.Outcome();
 }
 
 void QtTableView::ShowMemberDecision() {
+  // The match is over: an empty table under the program's title.
+  ClearTable();
+  window_.setWindowTitle(kProgramTitle);
+  CheckPlayMode(state_.AutoPlay != 0);
   if (show_member_decision) show_member_decision();
 }
 

@@ -58,8 +58,8 @@ class QtTableView final : public TableView {
   void StartTimer() override;
   void StopTimer() override;
 
-  void ShowHandResult() override;
-  SettlementOutcome ShowSettlement() override;
+  void ShowHandResult(const HandResultView& result) override;
+  SettlementOutcome ShowSettlement(const SettlementView& settlement) override;
   void ShowMemberDecision() override;
 
   // Places what the view shows that moves with the layout (the arrow, the
@@ -74,10 +74,7 @@ class QtTableView final : public TableView {
   // tests time a click to the discard pile with it).
   std::function<void(int position)> on_card_shown;
 
-  // The end-of-hand steps of the scoring and member windows, set by the
-  // program once those windows exist.
-  std::function<void()> show_hand_result;
-  std::function<SettlementOutcome()> show_settlement;
+  // The member and dealer window, set by the program once it exists.
   std::function<void()> show_member_decision;
   // The background music, played by the window that owns it.
   std::function<void()> stop_music;

@@ -54,7 +54,7 @@ Form10::Form10(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   CentreOnScreen(*this);
 }
 
-void Form10::BuildControls() {
+QGroupBox* Form10::BuildGroups() {
   // Groups, in a row above the list.
   auto* groups = new QGroupBox(QStringLiteral("グループ"), this);
   auto* group_row = new QHBoxLayout(groups);
@@ -73,42 +73,11 @@ void Form10::BuildControls() {
   Option4 = options_[4];
   Option5 = options_[5];
   connect(exclusive, &QButtonGroup::idClicked, this, &Form10::Option_Click);
+  return groups;
+}
 
-  List1 = new QListWidget(this);
-  List1->setObjectName(QStringLiteral("List1"));
-  List1->setSelectionMode(QAbstractItemView::SingleSelection);
-  List1->setMinimumWidth(190);
-  List1->installEventFilter(this);
-  connect(List1, &QListWidget::currentRowChanged, this, &Form10::List1_Click);
-
-  // The record: the name on top, then two columns of captions and figures.
-  auto* record = new QFrame(this);
-  record->setObjectName(QStringLiteral("Record"));
-  record->setFrameShape(QFrame::StyledPanel);
-  record->setFrameShadow(QFrame::Sunken);
-  auto* record_layout = new QVBoxLayout(record);
-  record_layout->setContentsMargins(16, 12, 16, 12);
-  record_layout->setSpacing(8);
-
-  auto* name_row = new QHBoxLayout();
-  PlayerNameCaption = new QLabel(QStringLiteral("プレーヤー名 ："), record);
-  PlayerNameCaption->setObjectName(QStringLiteral("PlayerNameCaption"));
-  PlayerNameCaption->installEventFilter(this);
-  PlayerName = new QLabel(record);
-  PlayerName->setObjectName(QStringLiteral("PlayerName"));
-  QFont name_font = PlayerName->font();
-  name_font.setBold(true);
-  name_font.setPointSizeF(name_font.pointSizeF() * 1.2);
-  PlayerName->setFont(name_font);
-  // Room for twenty full-width characters; a longer name is cut short with
-  // "…" and shown whole in its tooltip.
-  PlayerName->setFixedWidth(QFontMetrics(name_font).horizontalAdvance(QString(20, QChar(0x3042))));
-  PlayerName->installEventFilter(this);
-  name_row->addWidget(PlayerNameCaption);
-  name_row->addWidget(PlayerName, 1);
-  record_layout->addLayout(name_row);
-  record_layout->addWidget(Rule(record));
-
+// The member's figures in two columns of captions and figures.
+QGridLayout* Form10::BuildFigures(QWidget* record) {
   auto* figures = new QGridLayout();
   figures->setHorizontalSpacing(10);
   figures->setVerticalSpacing(7);
@@ -142,8 +111,54 @@ void Form10::BuildControls() {
   PointsFigure->setFont(points_font);
   // A gap between the two columns.
   figures->setColumnMinimumWidth(2, 28);
+  return figures;
+}
+
+QFrame* Form10::BuildRecord() {
+  // The record: the name on top, then two columns of captions and figures.
+  auto* record = new QFrame(this);
+  record->setObjectName(QStringLiteral("Record"));
+  record->setFrameShape(QFrame::StyledPanel);
+  record->setFrameShadow(QFrame::Sunken);
+  auto* record_layout = new QVBoxLayout(record);
+  record_layout->setContentsMargins(16, 12, 16, 12);
+  record_layout->setSpacing(8);
+
+  auto* name_row = new QHBoxLayout();
+  PlayerNameCaption = new QLabel(QStringLiteral("プレーヤー名 ："), record);
+  PlayerNameCaption->setObjectName(QStringLiteral("PlayerNameCaption"));
+  PlayerNameCaption->installEventFilter(this);
+  PlayerName = new QLabel(record);
+  PlayerName->setObjectName(QStringLiteral("PlayerName"));
+  QFont name_font = PlayerName->font();
+  name_font.setBold(true);
+  name_font.setPointSizeF(name_font.pointSizeF() * 1.2);
+  PlayerName->setFont(name_font);
+  // Room for twenty full-width characters; a longer name is cut short with
+  // "…" and shown whole in its tooltip.
+  PlayerName->setFixedWidth(QFontMetrics(name_font).horizontalAdvance(QString(20, QChar(0x3042))));
+  PlayerName->installEventFilter(this);
+  name_row->addWidget(PlayerNameCaption);
+  name_row->addWidget(PlayerName, 1);
+  record_layout->addLayout(name_row);
+  record_layout->addWidget(Rule(record));
+
+  auto* figures = BuildFigures(record);
   record_layout->addLayout(figures);
   record_layout->addStretch(1);
+  return record;
+}
+
+void Form10::BuildControls() {
+  auto* groups = BuildGroups();
+  List1 = new QListWidget(this);
+  List1->setObjectName(QStringLiteral("List1"));
+  List1->setSelectionMode(QAbstractItemView::SingleSelection);
+  List1->setMinimumWidth(190);
+  List1->installEventFilter(this);
+  connect(List1, &QListWidget::currentRowChanged, this, &Form10::List1_Click);
+
+  auto* record = BuildRecord();
 
   Command1 = new QPushButton(QStringLiteral("OK"), this);
   Command1->setObjectName(QStringLiteral("Command1"));

@@ -7,6 +7,9 @@
 #include "config/ProgramPaths.h"
 #include "state/Piruk930.h"
 
+class QFrame;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -60,6 +63,9 @@ class Form10 : public QDialog {
 
  private:
   void BuildControls();
+  QGroupBox* BuildGroups();
+  QFrame* BuildRecord();
+  QGridLayout* BuildFigures(QWidget* record);
   void Option_Click(int group);
   void List1_Click();
   void ShowGroup();

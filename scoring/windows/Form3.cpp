@@ -47,17 +47,29 @@ QPixmap Form3::CardPicture(int code) {
   QPixmap picture;
   if (picture.load(path)) return picture;
   // No stand-in: the result shows the cards the table showed, or nothing.
-  if (hooks_.missing_picture) hooks_.missing_picture(path, QString::fromLatin1(routine::kCardFace));
+  missing_picture_(path, QString::fromLatin1(routine::kCardFace));
   return {};
 }
 
-Form3::Form3(Piruk930& state, HandResultHooks hooks, QWidget* parent)
-    : QDialog(parent), state_(state), hooks_(std::move(hooks)) {
+Form3::Form3(const Piruk930& state, HandResultView result, MissingCardPicture missing_picture, QWidget* parent)
+    : QDialog(parent), state_(state), missing_picture_(std::move(missing_picture)), view_(std::move(result)) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("ぴるく  －結果－"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);
 
+  BuildLabels();
+  BuildControls();
+  LayOut();
+
+  connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+  connect(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
+
+  Form_Load();
+}
+
+void Form3::BuildLabels() {
   Label1 = NewLabel(this, "Label1");
   QFont banner_font = font();
   banner_font.setPointSize(18);
@@ -86,7 +98,9 @@ Form3::Form3(Piruk930& state, HandResultHooks hooks, QWidget* parent)
   Label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   Label7 = NewLabel(this, "Label7");
   Label7->setAlignment(Qt::AlignHCenter);
+}
 
+void Form3::BuildControls() {
   for (int i = 1; i < static_cast<int>(Picture.size()); ++i) {
     Picture[i] = NewLabel(this, ("Picture" + std::to_string(i)).c_str());
     Picture[i]->setFixedSize(kCardWidth, kCardHeight);
@@ -104,7 +118,9 @@ Form3::Form3(Piruk930& state, HandResultHooks hooks, QWidget* parent)
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(1000);
+}
 
+void Form3::LayOut() {
   auto card_row = [this](int first) {
     auto* row = new QHBoxLayout;
     row->setSpacing(kCardGap);
@@ -143,7 +159,6 @@ Form3::Form3(Piruk930& state, HandResultHooks hooks, QWidget* parent)
   grid->setColumnMinimumWidth(0, kRowCapacity * kCardWidth + (kRowCapacity - 1) * kCardGap);
   grid->setColumnMinimumWidth(1, 2 * kCardWidth + kCardGap);
 
-
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(Command1);
@@ -156,12 +171,6 @@ Form3::Form3(Piruk930& state, HandResultHooks hooks, QWidget* parent)
   layout->addWidget(Label6);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-
-  connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
-  connect(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
-
-  Form_Load();
 }
 
 void Form3::ShowCards(int first_picture, const std::vector<int16_t>& cards, int capacity) {
@@ -177,8 +186,6 @@ void Form3::ShowCards(int first_picture, const std::vector<int16_t>& cards, int 
 }
 
 void Form3::Form_Load() {
-  view_ = ShowHandResult(state_);
-
   Label1->setText(Text(view_.banner));
   Label1->setVisible(!view_.banner.empty());
   Label2->setText(Text(view_.first_heading));
@@ -219,7 +226,7 @@ void Form3::Command1_Click() {
 void Form3::Command2_Click() {
   Timer1->stop();
   close_reason_ = HandResultClose::Abort;
-  if (hooks_.abort_program) hooks_.abort_program();
+  emit abortChosen();
   reject();
 }
 
@@ -235,18 +242,8 @@ void Form3::Timer1_Timer() {
 }
 
 void Form3::done(int result) {
-  if (!closed_) {
-    closed_ = true;
-    Timer1->stop();
-    CloseHandResult(state_);
-  }
+  Timer1->stop();
   QDialog::done(result);
-}
-
-HandResultClose ShowHandResultWindow(QWidget* parent, Piruk930& state, HandResultHooks hooks) {
-  Form3 window(state, std::move(hooks), parent);
-  window.exec();
-  return window.CloseReason();
 }
 
 }  // namespace winpiruk

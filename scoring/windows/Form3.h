@@ -1,7 +1,6 @@
 #pragma once
-// The hand result window "ぴるく  －結果－": loading it scores the hand that
-// has just ended; it shows the cards of the ending and how the points came
-// about. However it closes, the winner leads the next hand.
+// The hand result window "ぴるく  －結果－": shows the hand the engine has
+// just scored, the cards of the ending and how the points came about.
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -19,28 +18,23 @@ namespace winpiruk {
 // How the result window was closed.
 enum class HandResultClose { Ok, CloseBox, Countdown, Abort };
 
-struct HandResultHooks {
-  // "&Abort": ends the program at once. The program's hook writes what must
-  // survive and ends the process; a hook that returns lets the window close.
-  std::function<void()> abort_program;
-  // A card picture that cannot be loaded, with its path and the number of
-  // the drawing routine. The program's hook reports it as the table does,
-  // writes the member files and ends the process; a hook that returns
-  // leaves the card's place empty.
-  std::function<void(const QString& path, const QString& routine_number)> missing_picture;
-};
+// A card picture that cannot be loaded, with its path and the number of the
+// drawing routine. The program reports it as the table does, writes the
+// member files and ends the process; a handler that returns leaves the
+// card's place empty.
+using MissingCardPicture = std::function<void(const QString& path, const QString& routine_number)>;
 
 class Form3 : public QDialog {
   Q_OBJECT
 
  public:
-  Form3(Piruk930& state, HandResultHooks hooks, QWidget* parent = nullptr);
+  Form3(const Piruk930& state, HandResultView result, MissingCardPicture missing_picture, QWidget* parent = nullptr);
 
   const HandResultView& View() const { return view_; }
   HandResultClose CloseReason() const { return close_reason_; }
 
   // The picture of a card: the face from the card data directory; an empty
-  // picture, after the missing-picture hook, when the file cannot be read.
+  // picture, after the missing-picture handler, when the file cannot be read.
   QPixmap CardPicture(int code);
 
   QLabel* Label1 = nullptr;  // the banner
@@ -58,6 +52,11 @@ class Form3 : public QDialog {
   QTimer* Timer1 = nullptr;         // the auto-play countdown
   int ResultCountdown = 0;
 
+ signals:
+  // "&Abort": the program writes what must survive and ends at once; when it
+  // does not, the window closes.
+  void abortChosen();
+
  public slots:
   void done(int result) override;
 
@@ -65,21 +64,19 @@ class Form3 : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void BuildLabels();
+  void BuildControls();  // the card pictures, the buttons and the countdown
+  void LayOut();
   void Form_Load();
   void Command1_Click();
   void Command2_Click();
   void Timer1_Timer();
   void ShowCards(int first_picture, const std::vector<int16_t>& cards, int capacity);
 
-  Piruk930& state_;
-  HandResultHooks hooks_;
+  const Piruk930& state_;
+  MissingCardPicture missing_picture_;
   HandResultView view_;
   HandResultClose close_reason_ = HandResultClose::CloseBox;
-  bool closed_ = false;
 };
-
-// Opens the result window modally over `parent` and returns once it has
-// closed. The caller stops its game timer first.
-HandResultClose ShowHandResultWindow(QWidget* parent, Piruk930& state, HandResultHooks hooks);
 
 }  // namespace winpiruk

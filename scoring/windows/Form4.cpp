@@ -34,13 +34,26 @@ int32_t SecondsSinceMidnight() {
   return ((msecs + 500) / 1000) % kSecondsPerDay;
 }
 
-Form4::Form4(Piruk930& state, SettlementHooks hooks, QWidget* parent)
-    : QDialog(parent), state_(state), hooks_(std::move(hooks)) {
+Form4::Form4(const Piruk930& state, SettlementView view, QWidget* parent)
+    : QDialog(parent), state_(state), view_(std::move(view)) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("ぴるく  －ゲーム終了－"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);
 
+  BuildGrid();
+  BuildControls();
+  LayOut();
+
+  connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+  connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+  connect(Command3D1, &QPushButton::clicked, this, &Form4::Command3D1_Click);
+
+  Form_Load();
+}
+
+void Form4::BuildGrid() {
   Grid1 = new QTableWidget(kSeats, kColumns, this);
   Grid1->setObjectName(QStringLiteral("Grid1"));
   Grid1->setHorizontalHeaderLabels({QStringLiteral("プレーヤー"), QStringLiteral("得点"), QStringLiteral("ｳﾏ"),
@@ -62,7 +75,9 @@ Form4::Form4(Piruk930& state, SettlementHooks hooks, QWidget* parent)
   }
   Grid1->setFixedSize(table_width,
                       Grid1->horizontalHeader()->sizeHint().height() + kSeats * 28 + 2 * Grid1->frameWidth());
+}
 
+void Form4::BuildControls() {
   Label1 = new QLabel(QStringLiteral("もう一度遊びますか？ "), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Command1 = new QPushButton(QStringLiteral("はい(&Y)"), this);
@@ -82,7 +97,9 @@ Form4::Form4(Piruk930& state, SettlementHooks hooks, QWidget* parent)
   StatusBar1->setFrameShape(QFrame::Panel);
   StatusBar1->setFrameShadow(QFrame::Sunken);
   StatusBar1->setMargin(3);
+}
 
+void Form4::LayOut() {
   auto* question = new QHBoxLayout;
   question->addWidget(Label1);
   question->addWidget(Command1);
@@ -101,21 +118,10 @@ Form4::Form4(Piruk930& state, SettlementHooks hooks, QWidget* parent)
   layout->addLayout(more);
   layout->addWidget(StatusBar1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-
-  connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
-  connect(Command3D1, &QPushButton::clicked, this, &Form4::Command3D1_Click);
-
-  Form_Load();
 }
-
-int32_t Form4::Now() const { return hooks_.time_of_day ? hooks_.time_of_day() : SecondsSinceMidnight(); }
 
 void Form4::Form_Load() {
   SettlementClosing = false;
-  if (hooks_.play_game_over) hooks_.play_game_over();
-  view_ = ShowSettlement(state_, Now(), hooks_.write_member_files);
 
   StatusBar1->setText(Text(view_.game_time));
   for (int row = 0; row < kSeats; ++row) {
@@ -151,13 +157,10 @@ void Form4::Finish(SettlementOutcome outcome) {
   QDialog::done(outcome == SettlementOutcome::EndProgram ? Rejected : Accepted);
 }
 
-void Form4::Command1_Click() {
-  StartAnotherMatch(state_, Now());
-  Finish(SettlementOutcome::AnotherMatch);
-}
+void Form4::Command1_Click() { Finish(SettlementOutcome::AnotherMatch); }
 
 void Form4::Command2_Click() {
-  if (hooks_.end_program) hooks_.end_program();
+  emit endChosen();
   Finish(SettlementOutcome::EndProgram);
 }
 
@@ -167,8 +170,6 @@ void Form4::Command3_Click() {
                 QStringLiteral("メンバーを変更する場合は、自動実行モードを一旦解除します。"),
                 QMessageBox::Information);
   }
-  LeaveMatchForMemberChange(state_);
-  if (hooks_.clear_table) hooks_.clear_table();
   Finish(SettlementOutcome::ChangeMembers);
 }
 
@@ -176,18 +177,12 @@ void Form4::Command3D1_Click() { ShowReviewWindow(this, state_); }
 
 void Form4::closeEvent(QCloseEvent* event) {
   if (!SettlementClosing) {
-    if (hooks_.end_program) hooks_.end_program();
+    emit endChosen();
     outcome_ = SettlementOutcome::EndProgram;
     SettlementClosing = true;
     QDialog::done(Rejected);
   }
   event->accept();
-}
-
-SettlementOutcome ShowSettlementWindow(QWidget* parent, Piruk930& state, SettlementHooks hooks) {
-  Form4 window(state, std::move(hooks), parent);
-  window.exec();
-  return window.Outcome();
 }
 
 }  // namespace winpiruk

@@ -12,7 +12,7 @@ namespace {
 using namespace winpiruk::testing;
 
 struct Table {
-  explicit Table(Piruk930 table) : s(std::move(table)), real(5), engine(s, view, random, clock) {
+  explicit Table(Piruk930 table) : s(std::move(table)), real(5), engine(s, view, random, clock, files.Keeping()) {
     random.FallBackTo(&real);
   }
   Piruk930 s;
@@ -20,6 +20,7 @@ struct Table {
   ScriptedRandom random;
   StandardRandom real;
   FixedClock clock;
+  MemberFilesRecord files;
   Engine engine;
 };
 

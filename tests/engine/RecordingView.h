@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/Clock.h"
+#include "engine/Engine.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"
 
@@ -26,6 +27,8 @@ class RecordingView : public TableView {
   // Runs inside Pause.
   std::function<void(int)> during_pause;
   int hand_results = 0;
+  std::vector<HandResultView> results;       // every hand result shown, in order
+  std::vector<SettlementView> settled;       // every settlement shown, in order
   // Runs after every recorded call, with the call's text.
   std::function<void(const std::string&)> on_call;
 
@@ -83,11 +86,13 @@ class RecordingView : public TableView {
   }
   void StartTimer() override { Log("StartTimer"); }
   void StopTimer() override { Log("StopTimer"); }
-  void ShowHandResult() override {
+  void ShowHandResult(const HandResultView& result) override {
     ++hand_results;
+    results.push_back(result);
     Log("ShowHandResult");
   }
-  SettlementOutcome ShowSettlement() override {
+  SettlementOutcome ShowSettlement(const SettlementView& settlement) override {
+    settled.push_back(settlement);
     SettlementOutcome outcome = SettlementOutcome::EndProgram;
     if (!settlements.empty()) {
       outcome = settlements.front();
@@ -180,6 +185,24 @@ class FixedClock : public Clock {
  public:
   TimeOfDay now;
   TimeOfDay Now() const override { return now; }
+};
+
+// The engine's scorekeeping with the member files counted instead of
+// written, and the time of day given by the test.
+struct MemberFilesRecord {
+  int writes = 0;
+  bool write_result = true;
+  int32_t time_of_day = 36000;
+
+  Scorekeeping Keeping() {
+    Scorekeeping keeping;
+    keeping.write_member_files = [this](const Piruk930&) {
+      ++writes;
+      return write_result;
+    };
+    keeping.time_of_day = [this] { return time_of_day; };
+    return keeping;
+  }
 };
 
 }  // namespace winpiruk::testing

@@ -15,7 +15,7 @@ using namespace winpiruk::testing;
 // real random numbers, and keeps the table as it stood when seat 1 first
 // got the turn arrow.
 struct Harness {
-  explicit Harness(Piruk930 table) : s(std::move(table)), real(99), engine(s, view, random, clock) {
+  explicit Harness(Piruk930 table) : s(std::move(table)), real(99), engine(s, view, random, clock, files.Keeping()) {
     random.FallBackTo(&real);
     view.on_call = [this](const std::string& call) {
       if (!at_first_computer && (call == "ShowArrow 1" || call == "ShowArrow 3")) at_first_computer = s;
@@ -30,6 +30,7 @@ struct Harness {
   ScriptedRandom random;
   StandardRandom real;
   FixedClock clock;
+  MemberFilesRecord files;
   Engine engine;
   std::optional<Piruk930> at_first_computer;
 };
@@ -231,7 +232,8 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
     RecordingView view;
     ScriptedRandom random({0.0F, 0.0F, 0.0F});
     FixedClock clock;
-    Engine engine(table, view, random, clock);
+    MemberFilesRecord files;
+    Engine engine(table, view, random, clock, files.Keeping());
     EXPECT_EQ(engine.RunComputerSeats(), kMoveUserTurn);
     EXPECT_EQ(table.CurrentSeat, 0);
     EXPECT_EQ(table.HandPhase, 2);
@@ -329,13 +331,14 @@ TEST(TurnEngine, ComputerSeatsThatCannotMoveAreAnInternalError) {
   RecordingView view;
   ScriptedRandom random;
   FixedClock clock;
-  Engine engine(table, view, random, clock);
+  MemberFilesRecord files;
+  Engine engine(table, view, random, clock, files.Keeping());
   EXPECT_EQ(engine.RunComputerSeats(), kMoveNotComputerSeat);
 
   Piruk930 bad;
   bad.settings = DefaultSettings("");
   bad.Dealer = 7;
-  Engine dealer_error(bad, view, random, clock);
+  Engine dealer_error(bad, view, random, clock, files.Keeping());
   dealer_error.PlayTurn();
   EXPECT_TRUE(view.Has("InternalError 3"));
   EXPECT_TRUE(dealer_error.Failed());

@@ -42,43 +42,53 @@ struct CallCase {
   int winner;
   int loser;
   std::vector<std::vector<int16_t>> hands;  // seats 0..3
-  int winner_count;                         // -1: the number of cards given
+  int winner_count = -1;                    // -1: the number of cards given
   int16_t top;
-  int16_t counter_called;
-  int16_t many_card_bonus;
-  int16_t extra_enable;
-  int16_t extra_number;
-  int16_t penalty_card;
-  int16_t draw_index;
-  int base, yaku, draw, extra, cards_won, bonus, points;
+  int16_t counter_called = 0;
+  int16_t many_card_bonus = 0;
+  int16_t extra_enable = 0;
+  int16_t extra_number = 0;
+  int16_t penalty_card = 2;
+  int16_t draw_index = 30;
+  // What the hand is worth.
+  int base, yaku, draw = 0, extra = 0, cards_won, bonus = 0, points;
   const char* line2;
 };
 
 TEST(HandResultCall, ComputesThePointsAndTheExplanation) {
   const std::vector<CallCase> cases = {
-      {"worked example", 1, 2, {{C(3), C(4)}, {H(3), H(4), H(5)}, {S(2), S(6)}, {D(3), D(4), D(5)}}, -1, H(10),
-       0, 1, 0, 0, 2, 30, 12, 1, 1, 0, 3, 20, 44, "  ﾄﾞﾛｰｶｰﾄﾞ1枚"},
-      {"three cards without the bonus option", 1, 2,
-       {{C(3), C(4)}, {H(3), H(4), H(5)}, {S(2), S(6)}, {D(3), D(4), D(5)}}, -1, H(10), 0, 0, 0, 0, 2, 30, 12, 1,
-       1, 0, 3, 0, 24, "  ﾄﾞﾛｰｶｰﾄﾞ1枚"},
-      {"two cards never give a bonus", 1, 2, {{C(3)}, {H(3), H(4)}, {S(6)}, {D(3)}}, -1, H(7), 0, 1, 0, 0, 2, 30,
-       6, 0, 0, 0, 2, 0, 6, " "},
-      {"counter-call won by a computer seat counts one card less", 2, 0,
-       {{S(6), S(7)}, {C(1), C(3), C(4), C(5), C(6)}, {H(3), H(4), H(5)}, {D(3), D(4), D(5), D(6), D(7)}}, 4,
-       H(12), 1, 1, 0, 0, 2, 30, 16, 2, 0, 0, 3, 20, 68, "  ぴるくがえし(2役)"},
-      {"counter-call won by the user counts every card", 0, 1,
-       {{H(3), H(4), H(5), H(6)}, {S(6), S(7)}, {C(3)}, {D(3)}}, -1, H(12), 1, 1, 0, 0, 2, 30, 9, 3, 0, 0, 4, 0,
-       36, "  ぴるくがえし(2役) 4枚上がり(1役)"},
-      {"two extra-number cards give one yaku", 1, 0, {{S(5), S(6)}, {H(5), H(4), H(7), H(10)}, {C(3)}, {D(3)}}, -1,
-       H(13), 0, 0, 1, S(5), 2, 30, 9, 1, 0, 2, 4, 0, 18, "  ｴｸｽﾄﾗﾅﾝﾊﾞｰ2枚"},
-      {"a call on the penalty rank counts it twice and as a yaku", 3, 2, {{C(3)}, {C(4)}, {H(3), H(4)}, {S(6), S(7)}},
-       -1, D(2), 0, 0, 0, 0, 2, 30, 8, 1, 1, 0, 2, 0, 16, "  ﾄﾞﾛｰｶｰﾄﾞ1枚"},
-      {"penalty card none counts no empty slot", 1, 2, {{C(3), C(4)}, {H(3), H(4), H(5)}, {S(2), S(6)}, {D(3)}}, -1,
-       H(10), 0, 0, 0, 0, 0, 30, 9, 0, 0, 0, 3, 0, 9, " "},
-      {"second pass after a draw card", 1, 2, {{C(3)}, {H(3), H(4)}, {S(2), S(6)}, {D(3)}}, -1, H(10), 0, 0, 0, 0,
-       2, 60, 8, 2, 1, 0, 2, 0, 24, "  ﾄﾞﾛｰｶｰﾄﾞ1枚, 取り札２順目(1役)"},
-      {"many cards after an extra number", 0, 3, {{H(5), H(6), H(7), H(3), H(4)}, {C(3)}, {C(4)}, {S(6), S(7)}},
-       -1, H(13), 0, 1, 1, 5, 2, 30, 10, 3, 0, 1, 5, 0, 40, "  ｴｸｽﾄﾗﾅﾝﾊﾞｰ1枚, 5枚上がり(2役)"},
+      {.name = "worked example", .winner = 1, .loser = 2,
+       .hands = {{C(3), C(4)}, {H(3), H(4), H(5)}, {S(2), S(6)}, {D(3), D(4), D(5)}}, .top = H(10),
+       .many_card_bonus = 1, .base = 12, .yaku = 1, .draw = 1, .cards_won = 3, .bonus = 20, .points = 44,
+       .line2 = "  ﾄﾞﾛｰｶｰﾄﾞ1枚"},
+      {.name = "three cards without the bonus option", .winner = 1, .loser = 2,
+       .hands = {{C(3), C(4)}, {H(3), H(4), H(5)}, {S(2), S(6)}, {D(3), D(4), D(5)}}, .top = H(10), .base = 12,
+       .yaku = 1, .draw = 1, .cards_won = 3, .points = 24, .line2 = "  ﾄﾞﾛｰｶｰﾄﾞ1枚"},
+      {.name = "two cards never give a bonus", .winner = 1, .loser = 2, .hands = {{C(3)}, {H(3), H(4)}, {S(6)}, {D(3)}},
+       .top = H(7), .many_card_bonus = 1, .base = 6, .yaku = 0, .cards_won = 2, .points = 6, .line2 = " "},
+      {.name = "counter-call won by a computer seat counts one card less", .winner = 2, .loser = 0,
+       .hands = {{S(6), S(7)}, {C(1), C(3), C(4), C(5), C(6)}, {H(3), H(4), H(5)}, {D(3), D(4), D(5), D(6), D(7)}},
+       .winner_count = 4, .top = H(12), .counter_called = 1, .many_card_bonus = 1, .base = 16, .yaku = 2,
+       .cards_won = 3, .bonus = 20, .points = 68, .line2 = "  ぴるくがえし(2役)"},
+      {.name = "counter-call won by the user counts every card", .winner = 0, .loser = 1,
+       .hands = {{H(3), H(4), H(5), H(6)}, {S(6), S(7)}, {C(3)}, {D(3)}}, .top = H(12), .counter_called = 1,
+       .many_card_bonus = 1, .base = 9, .yaku = 3, .cards_won = 4, .points = 36, .line2 = "  ぴるくがえし(2役) 4枚上がり(1役)"},
+      {.name = "two extra-number cards give one yaku", .winner = 1, .loser = 0,
+       .hands = {{S(5), S(6)}, {H(5), H(4), H(7), H(10)}, {C(3)}, {D(3)}}, .top = H(13), .extra_enable = 1,
+       .extra_number = S(5), .base = 9, .yaku = 1, .extra = 2, .cards_won = 4, .points = 18, .line2 = "  ｴｸｽﾄﾗﾅﾝﾊﾞｰ2枚"},
+      {.name = "a call on the penalty rank counts it twice and as a yaku", .winner = 3, .loser = 2,
+       .hands = {{C(3)}, {C(4)}, {H(3), H(4)}, {S(6), S(7)}}, .top = D(2), .base = 8, .yaku = 1, .draw = 1,
+       .cards_won = 2, .points = 16, .line2 = "  ﾄﾞﾛｰｶｰﾄﾞ1枚"},
+      {.name = "penalty card none counts no empty slot", .winner = 1, .loser = 2,
+       .hands = {{C(3), C(4)}, {H(3), H(4), H(5)}, {S(2), S(6)}, {D(3)}}, .top = H(10), .penalty_card = 0, .base = 9,
+       .yaku = 0, .cards_won = 3, .points = 9, .line2 = " "},
+      {.name = "second pass after a draw card", .winner = 1, .loser = 2,
+       .hands = {{C(3)}, {H(3), H(4)}, {S(2), S(6)}, {D(3)}}, .top = H(10), .draw_index = 60, .base = 8, .yaku = 2,
+       .draw = 1, .cards_won = 2, .points = 24, .line2 = "  ﾄﾞﾛｰｶｰﾄﾞ1枚, 取り札２順目(1役)"},
+      {.name = "many cards after an extra number", .winner = 0, .loser = 3,
+       .hands = {{H(5), H(6), H(7), H(3), H(4)}, {C(3)}, {C(4)}, {S(6), S(7)}}, .top = H(13), .many_card_bonus = 1,
+       .extra_enable = 1, .extra_number = 5, .base = 10, .yaku = 3, .extra = 1, .cards_won = 5, .points = 40,
+       .line2 = "  ｴｸｽﾄﾗﾅﾝﾊﾞｰ1枚, 5枚上がり(2役)"},
   };
   for (const CallCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -95,7 +105,7 @@ TEST(HandResultCall, ComputesThePointsAndTheExplanation) {
     state.settings.PenaltyCard = c.penalty_card;
     state.DrawIndex = c.draw_index;
 
-    const HandResultView view = ShowHandResult(state);
+    const HandResultView view = ScoreHand(state);
     EXPECT_EQ(view.base_points, c.base);
     EXPECT_EQ(view.yaku_count, c.yaku);
     EXPECT_EQ(view.draw_cards, c.draw);
@@ -142,7 +152,7 @@ TEST(HandResultCall, WorkedExampleShowsTheThreeLinesExactly) {
   state.TopDiscard = H(10);
   state.settings.ManyCardBonus = 1;
 
-  const HandResultView view = ShowHandResult(state);
+  const HandResultView view = ScoreHand(state);
   EXPECT_EQ(view.explanation, (std::vector<std::string>{" 基礎点=12点 + 20点(3枚上がり)  ", "  ﾄﾞﾛｰｶｰﾄﾞ1枚",
                                                          "  [  12点 × (役1 +1) + 20点 = 44点 ]"}));
   EXPECT_EQ(view.banner, "ぴるく ");
@@ -158,7 +168,7 @@ TEST(HandResultCall, WorkedExampleShowsTheThreeLinesExactly) {
   state.settings.ManyCardBonus = 0;
   Piruk930 without_bonus = state;
   without_bonus.Score.fill(0);
-  const HandResultView plain = ShowHandResult(without_bonus);
+  const HandResultView plain = ScoreHand(without_bonus);
   EXPECT_EQ(plain.explanation[0], " 基礎点=12点  ");
   EXPECT_EQ(plain.explanation[2], "  [  12点 × (役1 +1) = 24点 ]");
 }
@@ -175,7 +185,7 @@ TEST(HandResultCall, ShowsTheExtraNumberAsAHeartCard) {
   state.TopDiscard = H(7);
   state.settings.ExtraCardEnable = 1;
   state.ExtraNumber = C(11);
-  const HandResultView view = ShowHandResult(state);
+  const HandResultView view = ScoreHand(state);
   EXPECT_EQ(view.extra_card, H(11));
   EXPECT_EQ(view.extra_caption, "ｴｸｽﾄﾗ ﾅﾝﾊﾞｰ");
   EXPECT_EQ(view.extra_cards, 0);
@@ -184,30 +194,36 @@ TEST(HandResultCall, ShowsTheExtraNumberAsAHeartCard) {
 struct FixedEndingCase {
   const char* name;
   int16_t end_code;
-  int16_t finish_means;
+  int16_t finish_means = 0;
   int16_t winner;
   int16_t current;
   std::array<int, kSeats> score_change;
   int16_t log_points;
   const char* log_text;
   int16_t next_dealer;
-  std::array<int16_t, kSeats> has_won;
+  std::array<int16_t, kSeats> has_won{};
 };
 
 TEST(HandResultFixedPayments, MovePointsAndWriteTheLog) {
   const std::vector<FixedEndingCase> cases = {
-      {"overflow by a computer seat", kEndCardOver, 0, 2, 3, {20, 20, 20, -60}, 20, "10ｵｰﾊﾞｰ分", 1, {0, 0, 0, 0}},
-      {"overflow by the user", kEndCardOver, 0, 2, 0, {-60, 20, 20, 20}, -60, "10ｵｰﾊﾞｰ失点", 1, {0, 0, 0, 0}},
-      {"discard-finish that scores, by a computer seat", kEndDiscardFinish, 3, 2, 2, {-5, -5, 15, -5}, 0, "", 2,
-       {0, 0, 0, 0}},
-      {"discard-finish that scores, by the user", kEndDiscardFinish, 3, 0, 0, {15, -5, -5, -5}, 15, "捨てあがり", 0,
-       {0, 0, 0, 0}},
-      {"discard-finish that costs, by a computer seat", kEndDiscardFinish, 0, 3, 3, {5, 5, 5, -15}, 5,
-       "捨てあがり分", 3, {0, 0, 0, 0}},
-      {"discard-finish that costs, by the user", kEndDiscardFinish, 2, 0, 0, {-15, 5, 5, 5}, -15, "捨てあがり失点", 0,
-       {0, 0, 0, 0}},
-      {"initial match by a computer dealer", kEndInitialMatch, 0, 1, 1, {-30, 90, -30, -30}, -30, "被ｲﾆｼｬﾙ失点", 1,
-       {0, 1, 0, 0}},
+      {.name = "overflow by a computer seat", .end_code = kEndCardOver, .winner = 2, .current = 3,
+       .score_change = {20, 20, 20, -60}, .log_points = 20, .log_text = "10ｵｰﾊﾞｰ分", .next_dealer = 1},
+      {.name = "overflow by the user", .end_code = kEndCardOver, .winner = 2, .current = 0,
+       .score_change = {-60, 20, 20, 20}, .log_points = -60, .log_text = "10ｵｰﾊﾞｰ失点", .next_dealer = 1},
+      {.name = "discard-finish that scores, by a computer seat", .end_code = kEndDiscardFinish, .finish_means = 3,
+       .winner = 2, .current = 2, .score_change = {-5, -5, 15, -5}, .log_points = 0, .log_text = "",
+       .next_dealer = 2},
+      {.name = "discard-finish that scores, by the user", .end_code = kEndDiscardFinish, .finish_means = 3,
+       .winner = 0, .current = 0, .score_change = {15, -5, -5, -5}, .log_points = 15, .log_text = "捨てあがり",
+       .next_dealer = 0},
+      {.name = "discard-finish that costs, by a computer seat", .end_code = kEndDiscardFinish, .winner = 3,
+       .current = 3, .score_change = {5, 5, 5, -15}, .log_points = 5, .log_text = "捨てあがり分", .next_dealer = 3},
+      {.name = "discard-finish that costs, by the user", .end_code = kEndDiscardFinish, .finish_means = 2,
+       .winner = 0, .current = 0, .score_change = {-15, 5, 5, 5}, .log_points = -15, .log_text = "捨てあがり失点",
+       .next_dealer = 0},
+      {.name = "initial match by a computer dealer", .end_code = kEndInitialMatch, .winner = 1, .current = 1,
+       .score_change = {-30, 90, -30, -30}, .log_points = -30, .log_text = "被ｲﾆｼｬﾙ失点", .next_dealer = 1,
+       .has_won = {0, 1, 0, 0}},
   };
   for (const FixedEndingCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -221,7 +237,7 @@ TEST(HandResultFixedPayments, MovePointsAndWriteTheLog) {
     state.CurrentSeat = c.current;
     state.HandLogPoints[3] = 0;
 
-    const HandResultView view = ShowHandResult(state);
+    const HandResultView view = ScoreHand(state);
     for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(state.Score[seat] - before[seat], c.score_change[seat]);
     EXPECT_EQ(state.HandLogPoints[3], c.log_points);
     EXPECT_EQ(state.HandLogText[3], c.log_text);
@@ -253,7 +269,7 @@ TEST(HandResultFixedPayments, OverflowShowsTheFirstNineCards) {
   Give(state, 3, {H(1), H(2), H(3), H(4), H(5), H(6), H(7), H(8), H(9), H(10)});
   state.HandEndCode = kEndCardOver;
   state.CurrentSeat = 3;
-  const HandResultView view = ShowHandResult(state);
+  const HandResultView view = ScoreHand(state);
   EXPECT_EQ(view.banner, "10 枚を越えました！");
   EXPECT_EQ(view.first_heading, "負けた人");
   EXPECT_EQ(view.first_name, " [ ｺﾝﾋﾟｭｰﾀC ] ");
@@ -270,7 +286,7 @@ TEST(HandResultFixedPayments, InitialMatchShowsTheFourAndTheTwoCards) {
   state.HandEndCode = kEndInitialMatch;
   state.Dealer = 0;
   state.Winner = 0;
-  const HandResultView view = ShowHandResult(state);
+  const HandResultView view = ScoreHand(state);
   EXPECT_EQ(view.first_cards, (std::vector<int16_t>{H(3), S(4), D(5), C(6)}));
   EXPECT_EQ(view.key_cards, (std::vector<int16_t>{H(9), S(9)}));
   EXPECT_EQ(view.explanation,
@@ -284,7 +300,7 @@ TEST(HandResultNoGame, CountsTheHandAndPlaysItAgain) {
   Piruk930 state = TableState();
   state.HandEndCode = kEndNoGame;
   state.Winner = 2;
-  const HandResultView view = ShowHandResult(state);
+  const HandResultView view = ScoreHand(state);
   EXPECT_EQ(view.banner, "ゲームはお流れです...");
   EXPECT_EQ(state.HandNumber, 2);
   EXPECT_EQ(state.Score, (std::array<int16_t, kSeats>{}));
@@ -305,7 +321,7 @@ TEST(HandResultLimits, ScoresAndCountersSaturate) {
   state.Score = {32765, -32765, 0, 0};  // the call is worth 6
   (*SeatStats(state, 0))[PointsWon] = 32767;
   (*SeatStats(state, 1))[PointsLost] = 32767;
-  ShowHandResult(state);
+  ScoreHand(state);
   EXPECT_EQ(state.Score[0], 32767);
   EXPECT_EQ(state.Score[1], -32768);
   EXPECT_EQ(Stat(state, 0, PointsWon), 32767);
@@ -320,7 +336,7 @@ TEST(HandResultLimits, AFixedPaymentSaturatesOnlyTheNetChange) {
   overflow.HandEndCode = kEndCardOver;
   overflow.CurrentSeat = 3;
   overflow.Score = {32760, 0, 0, 32760};
-  ShowHandResult(overflow);
+  ScoreHand(overflow);
   EXPECT_EQ(overflow.Score, (std::array<int16_t, kSeats>{32767, 20, 20, 32700}));
 
   Piruk930 initial = TableState();
@@ -329,7 +345,7 @@ TEST(HandResultLimits, AFixedPaymentSaturatesOnlyTheNetChange) {
   initial.Dealer = 1;
   initial.Winner = 1;
   initial.Score = {0, -32760, 0, 0};
-  ShowHandResult(initial);
+  ScoreHand(initial);
   EXPECT_EQ(initial.Score, (std::array<int16_t, kSeats>{-30, -32670, -30, -30}));
 }
 
@@ -339,7 +355,7 @@ TEST(HandResultLimits, LeavesTheLogAloneOutsideItsEntries) {
   Give(state, 0, {H(3)});
   state.HandEndCode = kEndCardOver;
   state.CurrentSeat = 0;
-  ShowHandResult(state);
+  ScoreHand(state);
   for (const auto& text : state.HandLogText) EXPECT_EQ(text, "");
 }
 

@@ -82,6 +82,7 @@ TEST(MemberFiles, DataLineColumns) {
       {-7, 4, -32768, -32768, "-7 4 B32768", " -32768"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.head);
     MemberTable table{};
     table.MemberBoldness[2][5] = c.boldness;
     table.MemberDeduction[2][5] = c.deduction;

@@ -43,6 +43,7 @@ TEST(ReviewChart, ScalesToTheLargestDistanceFromZero) {
       {{{90, "ｲﾆｼｬﾙあがり"}, {-20, "振込み"}}, 90},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.largest);
     const ReviewChart chart = LayoutReviewChart(LogState(8, c.log), 560, 400);
     EXPECT_EQ(chart.largest, c.largest);
     for (const ReviewHand& hand : chart.hands) {

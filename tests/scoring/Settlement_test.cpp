@@ -63,7 +63,7 @@ TEST(Settlement, PaysUmaAndRecordsRanks) {
     SCOPED_TRACE(c.name);
     Piruk930 state = MatchState(c.scores);
     state.settings.BonusSwitch = c.bonus_switch;
-    const SettlementView view = ShowSettlement(state, 36000, {});
+    const SettlementView view = SettleMatch(state, 36000, {});
     for (int seat = 0; seat < kSeats; ++seat) {
       EXPECT_EQ(state.Score[seat], c.after[seat]) << "seat " << seat;
       EXPECT_EQ(Stat(state, seat, RankTotal), c.rank[seat]) << "seat " << seat;
@@ -86,7 +86,7 @@ TEST(Settlement, PaysUmaAndRecordsRanks) {
 TEST(Settlement, FillsTheColumnsWithoutCuttingSigns) {
   Piruk930 state = MatchState({5, 1234, -1234, -5});
   state.Score = {5, 12340, -12340, -5};
-  const SettlementView view = ShowSettlement(state, 36000, {});
+  const SettlementView view = SettleMatch(state, 36000, {});
   // Rows: 12340+100, 5+50, -5-50, -12340-100.
   EXPECT_EQ(view.rows[0].score, " 12340");
   EXPECT_EQ(view.rows[0].uma, " 100");
@@ -102,7 +102,7 @@ TEST(Settlement, FillsTheColumnsWithoutCuttingSigns) {
   EXPECT_EQ(view.rows[3].after_uma, "-12440");
 
   Piruk930 four_digits = MatchState({-1234, 1000, 200, 34});
-  const SettlementView shown = ShowSettlement(four_digits, 36000, {});
+  const SettlementView shown = SettleMatch(four_digits, 36000, {});
   EXPECT_EQ(shown.rows[3].score, "-1234");
   EXPECT_EQ(shown.rows[3].after_uma, "-1334");
 }
@@ -129,7 +129,7 @@ TEST(Settlement, ChargesTheYakitori) {
     Piruk930 state = MatchState({40, 20, 0, -60});
     state.settings.YakitoriMode = c.mode;
     state.HasWon = c.has_won;
-    const SettlementView view = ShowSettlement(state, 36000, {});
+    const SettlementView view = SettleMatch(state, 36000, {});
     const Four after = {140, 70, -50, -160};
     for (const SettlementRow& row : view.rows) {
       EXPECT_EQ(row.yakitori, c.text[row.seat]) << "seat " << row.seat;
@@ -154,9 +154,10 @@ TEST(Settlement, ShowsTheGameTime) {
       {0, 40000, "ゲーム時間 : 666分"},   // longer than 32767 seconds
   };
   for (const TimeCase& c : cases) {
+    SCOPED_TRACE(c.text);
     Piruk930 state = MatchState({0, 0, 0, 0});
     state.MatchStartTime = c.start;
-    EXPECT_EQ(ShowSettlement(state, c.now, {}).game_time, c.text);
+    EXPECT_EQ(SettleMatch(state, c.now, {}).game_time, c.text);
   }
 }
 
@@ -164,7 +165,7 @@ TEST(Settlement, WritesTheMemberFilesWithTheSettledFigures) {
   Piruk930 state = MatchState({40, 20, 0, -60});
   int writes = 0;
   int16_t written_points = 0;
-  const SettlementView view = ShowSettlement(state, 36000, [&](const Piruk930& settled) {
+  const SettlementView view = SettleMatch(state, 36000, [&](const Piruk930& settled) {
     ++writes;
     written_points = settled.members.MemberPoints[1][1];
     return false;
@@ -179,7 +180,7 @@ TEST(Settlement, TheProgramWriterPutsBothFilesInTheDataFolder) {
   ProgramPaths paths;
   paths.data_directory = folder.path();
   Piruk930 state = MatchState({40, 20, 0, -60});
-  EXPECT_TRUE(ShowSettlement(state, 36000, MemberFilesWriterFor(paths)).files_written);
+  EXPECT_TRUE(SettleMatch(state, 36000, MemberFilesWriterFor(paths)).files_written);
   Piruk930 reread;
   ReadMemberFiles(reread, paths);
   EXPECT_EQ(reread.members.MemberPoints[1][1], 1140);
@@ -191,7 +192,7 @@ TEST(Settlement, MemberPointsSaturate) {
   Piruk930 state = MatchState({30000, 0, 0, -30000});
   state.members.MemberPoints[1][1] = 32000;
   state.members.MemberPoints[2][8] = -32000;
-  ShowSettlement(state, 36000, {});
+  SettleMatch(state, 36000, {});
   EXPECT_EQ(state.members.MemberPoints[1][1], 32767);
   EXPECT_EQ(state.members.MemberPoints[2][8], -32768);
 }
@@ -205,7 +206,7 @@ TEST(Settlement, MemberPointsSaturateOnlyTheNetChange) {
   state.HasWon = {0, 1, 1, 1};
   state.members.MemberPoints[1][1] = 32700;  // +140 and -60
   state.members.MemberPoints[2][8] = -32700;  // -160 and +20
-  ShowSettlement(state, 36000, {});
+  SettleMatch(state, 36000, {});
   EXPECT_EQ(state.members.MemberPoints[1][1], 32767);
   EXPECT_EQ(state.members.MemberPoints[2][8], -32768);
 
@@ -213,7 +214,7 @@ TEST(Settlement, MemberPointsSaturateOnlyTheNetChange) {
   near.settings.YakitoriMode = 1;
   near.HasWon = {0, 1, 1, 1};
   near.members.MemberPoints[1][1] = 32650;
-  ShowSettlement(near, 36000, {});
+  SettleMatch(near, 36000, {});
   EXPECT_EQ(near.members.MemberPoints[1][1], 32730);
 }
 

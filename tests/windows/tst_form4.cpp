@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -29,26 +30,10 @@ Piruk930 EndOfMatch() {
   return state;
 }
 
-struct Recorder {
-  int writes = 0;
-  int ends = 0;
-  int clears = 0;
-  int sounds = 0;
-  bool write_result = true;
-
-  SettlementHooks Hooks() {
-    SettlementHooks hooks;
-    hooks.write_member_files = [this](const Piruk930&) {
-      ++writes;
-      return write_result;
-    };
-    hooks.end_program = [this] { ++ends; };
-    hooks.clear_table = [this] { ++clears; };
-    hooks.play_game_over = [this] { ++sounds; };
-    hooks.time_of_day = [] { return 36000 + 25 * 60 + 10; };
-    return hooks;
-  }
-};
+// The match as the engine settles it, with the member files written.
+SettlementView Settled(Piruk930& state, bool files_written = true) {
+  return SettleMatch(state, 36000 + 25 * 60 + 10, [files_written](const Piruk930&) { return files_written; });
+}
 
 // Clicks the button of the next modal window that has one with `text`, and
 // records the window's title.
@@ -74,11 +59,8 @@ class TestForm4 : public QObject {
  private slots:
   void showsTheSettledTable() {
     Piruk930 state = EndOfMatch();
-    Recorder recorder;
-    Form4 window(state, recorder.Hooks());
+    Form4 window(state, Settled(state));
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  －ゲーム終了－"));
-    QCOMPARE(recorder.writes, 1);
-    QCOMPARE(recorder.sounds, 1);
     QCOMPARE(window.StatusBar1->text(), QStringLiteral("ゲーム時間 : 25分"));
     QCOMPARE(window.Label1->text(), QStringLiteral("もう一度遊びますか？ "));
     // 40+100, 20+50, 0-50, -60-100; ﾊﾙ never won.
@@ -96,49 +78,47 @@ class TestForm4 : public QObject {
     QCOMPARE(state.HasWon, (std::array<int16_t, kSeats>{}));
   }
 
-  void anotherMatchStartsFromZero() {
+  // The window only answers: the engine applies the answer.
+  void anotherMatchIsTheAnswer() {
     Piruk930 state = EndOfMatch();
-    Recorder recorder;
-    Form4 window(state, recorder.Hooks());
+    Form4 window(state, Settled(state));
+    QSignalSpy ends(&window, &Form4::endChosen);
+    const Piruk930 shown = state;
     window.show();
     QTest::mouseClick(window.Command1, Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QCOMPARE(window.Outcome(), SettlementOutcome::AnotherMatch);
-    QCOMPARE(state.Score, (std::array<int16_t, kSeats>{}));
-    QCOMPARE(state.HandNumber, 0);
-    QCOMPARE(state.HandLogText[2], std::string());
-    QCOMPARE(state.MatchStartTime, 36000 + 25 * 60 + 10);
-    QCOMPARE(recorder.ends, 0);
+    QCOMPARE(state.Score, shown.Score);
+    QCOMPARE(state.HandNumber, shown.HandNumber);
+    QCOMPARE(ends.count(), 0);
   }
 
-  void memberChangeLeavesAutoPlay() {
-    Piruk930 state = EndOfMatch();
-    state.AutoPlay = 1;
-    Recorder recorder;
-    Form4 window(state, recorder.Hooks());
-    window.show();
-    QString title;
-    AnswerNextModal(QStringLiteral("OK"), &title);
-    QTest::mouseClick(window.Command3, Qt::LeftButton);
-    QCOMPARE(title, QStringLiteral("ぴるく  －自動実行解除－"));
-    QCOMPARE(window.Outcome(), SettlementOutcome::ChangeMembers);
-    QCOMPARE(state.AutoPlay, 0);
-    QCOMPARE(state.MatchInProgress, 0);
-    QCOMPARE(state.Score, (std::array<int16_t, kSeats>{}));
-    QCOMPARE(recorder.clears, 1);
-    QVERIFY(!window.isVisible());
+  void memberChangeInAutoPlaySaysItLeavesAutoPlay() {
+    for (const int16_t auto_play : {int16_t{1}, int16_t{0}}) {
+      Piruk930 state = EndOfMatch();
+      state.AutoPlay = auto_play;
+      Form4 window(state, Settled(state));
+      window.show();
+      QString title;
+      if (auto_play != 0) AnswerNextModal(QStringLiteral("OK"), &title);
+      QTest::mouseClick(window.Command3, Qt::LeftButton);
+      QCOMPARE(title, auto_play != 0 ? QStringLiteral("ぴるく  －自動実行解除－") : QString());
+      QCOMPARE(window.Outcome(), SettlementOutcome::ChangeMembers);
+      QCOMPARE(state.AutoPlay, auto_play);
+      QVERIFY(!window.isVisible());
+    }
   }
 
   void endAndCloseBoxEndTheProgram() {
     for (const bool by_button : {true, false}) {
       Piruk930 state = EndOfMatch();
-      Recorder recorder;
-      Form4 window(state, recorder.Hooks());
+      Form4 window(state, Settled(state));
+      QSignalSpy ends(&window, &Form4::endChosen);
       window.show();
       QVERIFY(QTest::qWaitForWindowExposed(&window));
       if (by_button) QTest::mouseClick(window.Command2, Qt::LeftButton);
       else window.close();
-      QCOMPARE(recorder.ends, 1);
+      QCOMPARE(ends.count(), 1);
       QCOMPARE(window.Outcome(), SettlementOutcome::EndProgram);
       QVERIFY(!window.isVisible());
     }
@@ -146,19 +126,18 @@ class TestForm4 : public QObject {
 
   void escapeDoesNotEndTheProgram() {
     Piruk930 state = EndOfMatch();
-    Recorder recorder;
-    Form4 window(state, recorder.Hooks());
+    Form4 window(state, Settled(state));
+    QSignalSpy ends(&window, &Form4::endChosen);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::keyClick(&window, Qt::Key_Escape);
     QVERIFY(window.isVisible());
-    QCOMPARE(recorder.ends, 0);
+    QCOMPARE(ends.count(), 0);
   }
 
   void reviewOpensOverTheWindow() {
     Piruk930 state = EndOfMatch();
-    Recorder recorder;
-    Form4 window(state, recorder.Hooks());
+    Form4 window(state, Settled(state));
     window.show();
     QString title;
     AnswerNextModal(QStringLiteral("OK"), &title);
@@ -169,10 +148,8 @@ class TestForm4 : public QObject {
 
   void reportsAFailedWrite() {
     Piruk930 state = EndOfMatch();
-    Recorder recorder;
-    recorder.write_result = false;
     QString title;
-    Form4 window(state, recorder.Hooks());
+    Form4 window(state, Settled(state, false));
     QTimer::singleShot(100, [&title] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         title = box->text();

@@ -19,17 +19,6 @@ namespace {
 using Stats = std::array<int16_t, kMemberStats>;
 using StatChange = std::array<std::array<long long, kMemberStats>, kSeats>;
 
-std::array<Stats, kSeats> SeatsStats(Piruk930& state) {
-  std::array<Stats, kSeats> stats{};
-  for (int seat = 0; seat < kSeats; ++seat) stats[seat] = *SeatStats(state, seat);
-  return stats;
-}
-
-int16_t& Points(Piruk930& state, int seat) {
-  const MemberRef ref = *SeatRecord(state, seat);
-  return state.members.MemberPoints[ref.group][ref.member];
-}
-
 // What the ending of the hand says must happen to the scores and counters.
 struct Expected {
   std::array<long long, kSeats> score{};
@@ -38,7 +27,10 @@ struct Expected {
   std::string fault;
 };
 
-Expected ExpectedChange(const Piruk930& before, const HandResultView& view) {
+// `table` is the table once scored: the fields read here are the ones the
+// scoring leaves as they were.
+Expected ExpectedChange(const Piruk930& table, const HandResultView& view) {
+  const Piruk930& before = table;
   Expected e;
   for (auto& seat : e.stats) seat[HandsPlayed] = 1;
   const int winner = before.Winner;
@@ -115,16 +107,32 @@ ScratchFolder::~ScratchFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-MatchScoring::MatchScoring(Piruk930& state, const std::string& scratch_folder) : state_(state) {
+MatchScoring::MatchScoring(Piruk930& state) : state_(state) {
   DecodeMemberNames(std::nullopt, state_.members);
   DecodeMemberData(std::nullopt, state_.members);
   state_.SeatMember = {1, 2, 3, 4};
   for (int seat = 0; seat < kSeats; ++seat) {
     state_.SeatName[seat] = state_.members.MemberName[1][seat + 1];
   }
+  last_ = Take();
+}
+
+MemberFilesWriter MatchScoring::WriterInto(const std::string& scratch_folder) {
   ProgramPaths paths;
   paths.data_directory = scratch_folder;
-  write_files_ = MemberFilesWriterFor(paths);
+  return MemberFilesWriterFor(paths);
+}
+
+MatchScoring::Record MatchScoring::Take() const {
+  Record r;
+  r.score = state_.Score;
+  r.has_won = state_.HasWon;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    const MemberRef ref = *SeatRecord(state_, seat);
+    r.stats[seat] = state_.members.MemberStats[ref.group][ref.member];
+    r.points[seat] = state_.members.MemberPoints[ref.group][ref.member];
+  }
+  return r;
 }
 
 void MatchScoring::Fail(const std::string& what) {
@@ -133,46 +141,42 @@ void MatchScoring::Fail(const std::string& what) {
                                          ": " + what);
 }
 
-void MatchScoring::HandEnded() {
+void MatchScoring::HandEnded(const HandResultView& view) {
   ++hands_;
-  const Piruk930 before = state_;
-  const auto stats_before = SeatsStats(state_);
-  const HandResultView view = ShowHandResult(state_);
-  CloseHandResult(state_);
-  const auto stats_after = SeatsStats(state_);
+  const Record before = last_;
+  const Record after = Take();
+  last_ = after;
   ++checks;
 
-  const Expected expected = ExpectedChange(before, view);
+  const Expected expected = ExpectedChange(state_, view);
   if (!expected.fault.empty()) Fail(expected.fault);
-  const int moved = std::accumulate(state_.Score.begin(), state_.Score.end(), 0) -
-                    std::accumulate(before.Score.begin(), before.Score.end(), 0);
+  const int moved = std::accumulate(after.score.begin(), after.score.end(), 0) -
+                    std::accumulate(before.score.begin(), before.score.end(), 0);
   if (moved != 0) Fail("points are not zero-sum: " + std::to_string(moved));
+  const std::string ending = " after ending " + std::to_string(state_.HandEndCode);
   for (int seat = 0; seat < kSeats; ++seat) {
-    if (state_.Score[seat] != SaturateInt16(before.Score[seat] + expected.score[seat])) {
-      Fail("seat " + std::to_string(seat) + " scored " + std::to_string(state_.Score[seat] - before.Score[seat]) +
-           " after ending " + std::to_string(before.HandEndCode));
+    if (after.score[seat] != SaturateInt16(before.score[seat] + expected.score[seat])) {
+      Fail("seat " + std::to_string(seat) + " scored " + std::to_string(after.score[seat] - before.score[seat]) +
+           ending);
     }
     for (int k = 0; k < kMemberStats; ++k) {
-      if (stats_after[seat][k] != SaturateInt16(stats_before[seat][k] + expected.stats[seat][k])) {
+      if (after.stats[seat][k] != SaturateInt16(before.stats[seat][k] + expected.stats[seat][k])) {
         Fail("seat " + std::to_string(seat) + " counter " + std::to_string(k) + " went from " +
-             std::to_string(stats_before[seat][k]) + " to " + std::to_string(stats_after[seat][k]) +
-             " after ending " + std::to_string(before.HandEndCode));
+             std::to_string(before.stats[seat][k]) + " to " + std::to_string(after.stats[seat][k]) + ending);
       }
     }
-    const bool marked = state_.HasWon[seat] != 0;
-    if (marked != (before.HasWon[seat] != 0 || seat == expected.has_won)) {
+    const bool marked = after.has_won[seat] != 0;
+    if (marked != (before.has_won[seat] != 0 || seat == expected.has_won)) {
       Fail("seat " + std::to_string(seat) + " winner mark wrong");
     }
   }
-  const int hand_number = before.HandEndCode == kEndNoGame ? before.HandNumber - 1 : before.HandNumber;
-  if (state_.HandNumber != hand_number) Fail("hand number " + std::to_string(state_.HandNumber));
-  if (state_.Dealer != state_.Winner) Fail("the winner does not lead the next hand");
+  // A hand without a game is played again under the same number.
+  if (state_.HandEndCode == kEndNoGame) ++no_games_;
+  if (state_.HandNumber != hands_ - no_games_) Fail("hand number " + std::to_string(state_.HandNumber));
 }
 
-bool MatchScoring::MatchEnded(long long matches_wanted) {
-  Piruk930 before = state_;
-  const int32_t now = (state_.MatchStartTime + 20 * 60) % kSecondsPerDay;
-  const SettlementView view = ShowSettlement(state_, now, write_files_);
+bool MatchScoring::MatchEnded(const SettlementView& view, long long matches_wanted) {
+  const Record before = last_;
   ++checks;
 
   if (!view.files_written) Fail("member files not written");
@@ -180,36 +184,39 @@ bool MatchScoring::MatchEnded(long long matches_wanted) {
   const auto& a = view.sorted_scores;
   const bool uneven_ties = (a[0] == a[1] && a[2] == a[3]);  // two pairs, or all four: paid as the table says
   const int uma_paid = std::accumulate(state_.Score.begin(), state_.Score.end(), 0) -
-                       std::accumulate(before.Score.begin(), before.Score.end(), 0);
-  if (uma_paid != 0 && !uneven_ties && before.settings.BonusSwitch != 0) Fail("uma not zero-sum");
+                       std::accumulate(before.score.begin(), before.score.end(), 0);
+  if (uma_paid != 0 && !uneven_ties && state_.settings.BonusSwitch != 0) Fail("uma not zero-sum");
   int yakitori = 0;
   int without_win = 0;
-  for (int seat = 0; seat < kSeats; ++seat) without_win += before.HasWon[seat] == 0;
+  for (int seat = 0; seat < kSeats; ++seat) without_win += before.has_won[seat] == 0;
+  const Record after = Take();
   for (int i = 0; i < kSeats; ++i) {
     const SettlementRow& row = view.rows[i];
     const int seat = row.seat;
     yakitori += row.yakitori_value;
     if (i > 0 && row.after_uma_value > view.rows[i - 1].after_uma_value) Fail("rows out of order");
     if (row.rank < 1 || row.rank > kSeats || (i == 0 && row.rank != 1)) Fail("rank " + std::to_string(row.rank));
-    const Stats& old_stats = *SeatStats(before, seat);
-    const Stats& new_stats = *SeatStats(state_, seat);
+    const Stats& old_stats = before.stats[seat];
+    const Stats& new_stats = after.stats[seat];
     if (new_stats[GamesPlayed] != SaturateInt16(old_stats[GamesPlayed] + 1LL) ||
         new_stats[RankTotal] != SaturateInt16(old_stats[RankTotal] + static_cast<long long>(row.rank))) {
       Fail("seat " + std::to_string(seat) + " match counters wrong");
     }
     const int16_t expected_points =
-        SaturateInt16(SaturateInt16(Points(before, seat) + static_cast<long long>(state_.Score[seat])) +
+        SaturateInt16(SaturateInt16(before.points[seat] + static_cast<long long>(state_.Score[seat])) +
                       static_cast<long long>(row.yakitori_value));
-    if (Points(state_, seat) != expected_points) Fail("seat " + std::to_string(seat) + " member points wrong");
+    if (after.points[seat] != expected_points) Fail("seat " + std::to_string(seat) + " member points wrong");
     points_by_seat[seat] += row.total_value;
   }
   if (yakitori != 0 && without_win < kSeats) Fail("yakitori not zero-sum: " + std::to_string(yakitori));
 
   ++matches;
   hands_ = 0;
-  if (matches >= matches_wanted) return true;
-  StartAnotherMatch(state_, now);
-  return false;
+  no_games_ = 0;
+  // The engine starts the next match from a score of zero.
+  last_ = after;
+  last_.score = {};
+  return matches >= matches_wanted;
 }
 
 }  // namespace winpiruk::runner

@@ -1,13 +1,14 @@
 #pragma once
-// Whole matches for the runner: every hand is scored and every match settled
-// by the program's own scoring, and each step is checked against what its
-// ending says the points and the member statistics must do.
+// Whole matches for the runner: the engine scores every hand and settles
+// every match; each step is checked against what its ending says the points
+// and the member statistics must do.
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "state/Piruk930.h"
+#include "scoring/HandResult.h"
 #include "scoring/Settlement.h"
 
 namespace winpiruk::runner {
@@ -27,14 +28,18 @@ class ScratchFolder {
 
 class MatchScoring {
  public:
-  // Seats the user and members 2..4 of group 1 with default records; the
-  // member files go to `scratch_folder`, never to the user's.
-  MatchScoring(Piruk930& state, const std::string& scratch_folder);
+  // Seats the user and members 2..4 of group 1 with default records.
+  explicit MatchScoring(Piruk930& state);
 
-  // Scores the hand that has just ended and checks it.
-  void HandEnded();
-  // Settles the match and checks it; true when `matches_wanted` are done.
-  bool MatchEnded(long long matches_wanted);
+  // Where the engine writes the member files: `scratch_folder`, never the
+  // user's folder.
+  static MemberFilesWriter WriterInto(const std::string& scratch_folder);
+
+  // Checks the hand the engine has just scored.
+  void HandEnded(const HandResultView& view);
+  // Checks the match the engine has just settled; true when `matches_wanted`
+  // are done.
+  bool MatchEnded(const SettlementView& view, long long matches_wanted);
 
   long long matches = 0;
   long long checks = 0;
@@ -43,11 +48,21 @@ class MatchScoring {
   std::vector<std::string> notes;                  // the first few failures
 
  private:
+  // What scoring may change, as it stood at the last hand or match checked:
+  // nothing else changes it in between.
+  struct Record {
+    std::array<int16_t, kSeats> score{};
+    std::array<int16_t, kSeats> has_won{};
+    std::array<std::array<int16_t, kMemberStats>, kSeats> stats{};
+    std::array<int16_t, kSeats> points{};
+  };
+  Record Take() const;
   void Fail(const std::string& what);
 
   Piruk930& state_;
-  MemberFilesWriter write_files_;
+  Record last_;
   long long hands_ = 0;
+  long long no_games_ = 0;
 };
 
 }  // namespace winpiruk::runner

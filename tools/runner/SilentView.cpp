@@ -4,14 +4,14 @@
 
 namespace winpiruk::runner {
 
-void SilentView::ShowHandResult() {
+void SilentView::ShowHandResult(const HandResultView& result) {
   Check(true);
   ++hands;
   const int code = state_.HandEndCode;
   ++by_end_code[code >= 0 && code < 100 ? code : 0];
   // The flag keeps its value from an earlier call until the next one.
   if (code == kEndCall && state_.CounterCalled != 0) ++counter_calls;
-  if (on_hand_result) on_hand_result();
+  if (on_hand_result) on_hand_result(result);
   // Enough hands: make this the last hand of the match so the settlement
   // that follows ends the run.
   if (hands >= hands_wanted_) state_.HandNumber = static_cast<int16_t>(NumberOfGamesInUse(state_.settings));

@@ -25,10 +25,10 @@ class SilentView final : public QuietTableView {
   std::array<long long, 100> by_end_code{};
   std::vector<std::string> failure_notes;  // the first few, for the report
 
-  // Whole matches: scores every hand and settles every match; the settlement
-  // hook says whether the run has played all its matches.
-  std::function<void()> on_hand_result;
-  std::function<bool()> on_settlement;
+  // Whole matches: told every hand and match the engine has scored; the
+  // settlement hook says whether the run has played all its matches.
+  std::function<void(const HandResultView&)> on_hand_result;
+  std::function<bool(const SettlementView&)> on_settlement;
   bool finished = false;
 
   void ShowHand(int seat) override {
@@ -40,10 +40,10 @@ class SilentView final : public QuietTableView {
     ++internal_errors;
     Note("internal error " + std::to_string(number));
   }
-  void ShowHandResult() override;
-  SettlementOutcome ShowSettlement() override {
+  void ShowHandResult(const HandResultView& result) override;
+  SettlementOutcome ShowSettlement(const SettlementView& settlement) override {
     if (on_settlement) {
-      finished = on_settlement();
+      finished = on_settlement(settlement);
       return finished ? SettlementOutcome::EndProgram : SettlementOutcome::AnotherMatch;
     }
     return hands < hands_wanted_ ? SettlementOutcome::AnotherMatch : SettlementOutcome::EndProgram;

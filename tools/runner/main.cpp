@@ -4,9 +4,9 @@
 //
 //   winpiruk-runner [--hands N | --matches N] [--seed S] [--rules FILE] [--json]
 //
-// With --matches every hand is scored and every match settled by the
-// program's own scoring (member files in a scratch folder), checking that the
-// points move as a zero-sum game and the statistics as the endings say.
+// With --matches the engine scores every hand and settles every match (member
+// files in a scratch folder), and the runner checks that the points move as a
+// zero-sum game and the statistics as the endings say; --hands plays unscored.
 #include <chrono>
 #include <climits>
 #include <memory>
@@ -123,15 +123,24 @@ int Run(const Options& options) {
   SilentView view(state, whole_matches ? LLONG_MAX : options.hands);
   std::unique_ptr<ScratchFolder> scratch;
   std::unique_ptr<MatchScoring> scoring;
+  // Counted hands are played unscored, as they always have been: the scores
+  // steer the computer players, so scoring them would play other hands.
+  Scorekeeping scorekeeping;
+  scorekeeping.on = whole_matches;
+  // Every match lasts twenty minutes.
+  scorekeeping.time_of_day = [&state] { return (state.MatchStartTime + 20 * 60) % kSecondsPerDay; };
   if (whole_matches) {
     scratch = std::make_unique<ScratchFolder>();
-    scoring = std::make_unique<MatchScoring>(state, scratch->path());
-    view.on_hand_result = [&scoring] { scoring->HandEnded(); };
-    view.on_settlement = [&scoring, &options] { return scoring->MatchEnded(options.matches); };
+    scoring = std::make_unique<MatchScoring>(state);
+    scorekeeping.write_member_files = MatchScoring::WriterInto(scratch->path());
+    view.on_hand_result = [&scoring](const HandResultView& result) { scoring->HandEnded(result); };
+    view.on_settlement = [&scoring, &options](const SettlementView& settlement) {
+      return scoring->MatchEnded(settlement, options.matches);
+    };
   }
   RunnerRandom random(options.seed);
   SteppingClock clock(options.seed);
-  Engine engine(state, view, random, clock);
+  Engine engine(state, view, random, clock, std::move(scorekeeping));
 
   // Speed is measured on the processor time of this one thread, so that other
   // work on the machine does not count against it.
