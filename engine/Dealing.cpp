@@ -110,7 +110,8 @@ void ChooseInitialCard(Piruk930& s, TableView& view, RandomSource& random, int p
       s.DealerChoice.assign(1, 'E');
       return;
     }
-    if (ComputerDealerChoice(s, view, random, dealer) == DealerPick::Keep) {
+    view.Pause(5);
+    if (ComputerDealerChoice(s, s.settings, random, dealer) == DealerPick::Keep) {
       s.DealerChoice.assign(1, 'A');
     } else {
       s.DealerChoice.assign(1, 'B');

@@ -7,6 +7,7 @@
 #include "state/Cards.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/Dealing.h"
+#include "engine/LegalPicks.h"
 #include "presentation/GameTexts.h"
 
 namespace winpiruk {
@@ -44,13 +45,6 @@ int FirstSlotHolding(const HandRow& row, int code) {
     if (row[slot] == code) return slot;
   }
   return 0;
-}
-
-bool AnyOtherThanThrowMore(const HandRow& row, int n, int more_drop_card) {
-  for (int slot = 1; slot <= n; ++slot) {
-    if (CardRank(row[slot]) != more_drop_card) return true;
-  }
-  return false;
 }
 
 // Tenths of the pause after a computer seat decided to draw: |1 − AutoJudgment|
@@ -106,9 +100,11 @@ void Engine::PlayTurn() {
       if (step == Step::Stop || failed_) break;
       // Waiting for the user: in auto-play the computer player answers.
       if (s_.AutoPlay == 0) break;
-      const int16_t pick = AutoPick();
-      if (pick == kPickNone) break;
-      s_.UserPick = pick;
+      view_.Pause(1);
+      const AutoPick pick = AutoPlayMove(s_, s_.settings, TemperOf(s_, 0), random_);
+      s_.AutoExtraPending = pick.extra_pending;
+      if (pick.pick == kPickNone) break;
+      s_.UserPick = pick.pick;
     }
   }
   if (member_decision_pending_) {
@@ -139,27 +135,9 @@ Engine::Step Engine::Dispatch() {
   return Ignore();
 }
 
-int16_t Engine::AutoPick() {
-  // A pick the engine refused is not asked for again in the same way: the
-  // first action falls back to the draw pile, the further discard to the
-  // first card that is not a throw-more card.
-  if (auto_refusals_ == 0) return AutoPlayMove(s_, view_, random_);
-  if (auto_refusals_ > 3) return kPickNone;  // leave the move to the user
-  view_.Pause(1);
-  if (s_.HandPhase == 1 && s_.Dealer == 0) return kPickDiscardPile;
-  if (s_.TurnPhase != 2) return kPickDrawPile;
-  const HandRow& row = s_.Hands[0];
-  if (auto_refusals_ > 2 && s_.settings.MoreDropCardMode == 0) return kPickDrawPile;
-  for (int slot = 1; slot <= row[kHandCount] && slot <= 9; ++slot) {
-    if (CardRank(row[slot]) != s_.settings.MoreDropCard) return static_cast<int16_t>(slot);
-  }
-  return 1;
-}
-
 Engine::Step Engine::Ignore() {
   s_.UserPick = 0;
   s_.AwaitingUser = 1;
-  if (s_.AutoPlay != 0) ++auto_refusals_;
   return Step::Wait;
 }
 
@@ -184,14 +162,9 @@ void Engine::StartTimeLimit() {
 
 Engine::Step Engine::DealerChoiceStep() {
   s_.AwaitingUser = 1;
-  if (s_.UserPick == kPickDrawPile) {
-    s_.UserPick = 0;
-    return Step::Wait;
-  }
+  if (!LegalUserPicks(s_, s_.settings).Allows(s_.UserPick)) return Ignore();
   ChooseInitialCard(s_, view_, random_, s_.UserPick);
-  if (s_.HandPhase == 1) return Ignore();
   ++accepted_picks_;
-  auto_refusals_ = 0;
   s_.AwaitingUser = 0;
   s_.UserPick = 0;
   return FirstTurn();
@@ -240,107 +213,71 @@ bool Engine::AskDiscardFinish() {
 }
 
 Engine::Step Engine::UserFirstAction() {
-  const Settings& rules = s_.settings;
-  const HandRow& row = s_.Hands[0];
-  const int n = row[kHandCount];
   const int pick = s_.UserPick;
-  const bool valid = pick == kPickDrawPile || pick == 1 || (pick >= 2 && pick <= 9 && pick <= n);
-  if (!valid) return Ignore();
-
+  const PickEffect effect = LegalUserPicks(s_, s_.settings).Of(pick);
+  if (effect == PickEffect::Refused) return Ignore();
   s_.TurnOver = 1;
   s_.CurrentSeat = 0;
-  if (pick == kPickDrawPile) {
+  if (effect == PickEffect::DiscardFinish) {
+    if (!AskDiscardFinish()) return Ignore();
     ++accepted_picks_;
-    auto_refusals_ = 0;
-    if (s_.PenaltyPending == 0) return UserDraw();
-    user_drawing_penalty_ = true;
-    --s_.PenaltyPending;
-    return UserDraw();
+    return UserDiscardFinish();
   }
-
-  const int16_t x = row[pick];
-  const int rank = CardRank(x);
-  const bool matches = Matches(x, s_.TopDiscard);
-  auto penalty_draw = [this]() {
-    ++accepted_picks_;
-    auto_refusals_ = 0;
-    user_drawing_penalty_ = true;
-    --s_.PenaltyPending;
-    return UserDraw();
-  };
-  auto discard = [this, pick]() {
-    ++accepted_picks_;
-    auto_refusals_ = 0;
-    return UserDiscard(pick);
-  };
-
-  if (n == 1 && (rules.FinishMeans == 2 || rules.FinishMeans == 3)) {
-    if (!matches || pick > n) return Ignore();
-    if (rank == rules.PenaltyCard || s_.PenaltyPending == 0) {
-      if (!AskDiscardFinish()) return Ignore();
-      ++accepted_picks_;
-      auto_refusals_ = 0;
-      return UserDiscardFinish();
-    }
-    return penalty_draw();
+  ++accepted_picks_;
+  switch (effect) {
+    case PickEffect::PenaltyDraw:
+      user_drawing_penalty_ = true;
+      --s_.PenaltyPending;
+      return UserDraw();
+    case PickEffect::Draw:
+      return UserDraw();
+    case PickEffect::DiscardAgain:
+      s_.TurnOver = 0;
+      return UserDiscard(pick);
+    default:
+      return UserDiscard(pick);
   }
-  if (n == 1 || pick > n || !matches) return Ignore();
-  if (s_.PenaltyPending > 0 && rank != rules.PenaltyCard) return penalty_draw();
-  if (rank == rules.PenaltyCard) {
-    s_.PenaltyPending = static_cast<int16_t>(s_.PenaltyPending + PenaltyLeavesInUse(rules));
-    return discard();
-  }
-  if (rank != rules.MoreDropCard) return discard();
-  if (n == 2) return rules.MoreDropCardMode == 0 ? discard() : Ignore();
-  if (AnyOtherThanThrowMore(row, n, rules.MoreDropCard)) s_.TurnOver = 0;
-  return discard();
 }
 
 Engine::Step Engine::FurtherDiscard() {
-  const Settings& rules = s_.settings;
-  const HandRow& row = s_.Hands[0];
-  const int n = row[kHandCount];
   const int pick = s_.UserPick;
-
-  if (pick == kPickDrawPile && rules.MoreDropCardMode == 0) {
+  const PickEffect effect = LegalUserPicks(s_, s_.settings).Of(pick);
+  if (effect == PickEffect::StopDiscarding) {
     ++accepted_picks_;
-    auto_refusals_ = 0;
     view_.HideLabel(TableLabel::Countdown);
     s_.CurrentSeat = static_cast<int16_t>(s_.Direction < 0 ? 3 : 1);
     s_.AwaitingUser = 0;
     s_.DrewThisTurn = 0;  // the draw-pile click that ended the turn drew nothing
     return EndOfHand(RunComputerSeats());
   }
-  if (pick < 1 || pick > n || pick > 9) {
-    s_.TurnPhase = 2;
-    return Ignore();
-  }
-  s_.TurnPhase = 1;
-  view_.HideLabel(TableLabel::Countdown);
-  if (n == 1) {
-    ++accepted_picks_;
-    auto_refusals_ = 0;
-    if (rules.FinishMeans == 2 && pick == 1 && AskDiscardFinish()) return UserDiscardFinish();
-    s_.TurnOver = 1;
-    return EndOfUserAction(false);
-  }
-  const int rank = CardRank(row[pick]);
-  if (n == 2 && rank == rules.MoreDropCard) {
-    s_.TurnPhase = 2;
+  // A click on a held card takes the prompt away, even when that card may
+  // not go.
+  if (pick >= 1 && pick <= 9 && pick <= s_.Hands[0][kHandCount]) view_.HideLabel(TableLabel::Countdown);
+  if (effect == PickEffect::Refused) {
+    s_.TurnPhase = kTurnFurtherDiscard;
     return Ignore();
   }
   ++accepted_picks_;
-  auto_refusals_ = 0;
-  if (rank != rules.MoreDropCard) s_.TurnOver = 1;
-  if (rank == rules.PenaltyCard) {
-    s_.PenaltyPending = static_cast<int16_t>(s_.PenaltyPending + PenaltyLeavesInUse(rules));
+  s_.TurnPhase = kTurnFirstAction;
+  switch (effect) {
+    case PickEffect::DiscardFinish:
+      if (AskDiscardFinish()) return UserDiscardFinish();
+      [[fallthrough]];
+    case PickEffect::EndTurn:
+      s_.TurnOver = 1;
+      return EndOfUserAction(false);
+    case PickEffect::Discard:
+      s_.TurnOver = 1;
+      return UserDiscard(pick);
+    default:
+      return UserDiscard(pick);
   }
-  return UserDiscard(pick);
 }
 
 Engine::Step Engine::UserDiscard(int position) {
   HandRow& row = s_.Hands[0];
   const int16_t x = row[position];
+  AddPenaltyFor(x);
   s_.SpecialDone = 0;
   s_.TopDiscard = x;
   row[position] = 0;
@@ -468,9 +405,13 @@ void Engine::ReusePile() {
   ++s_.DrawIndex;
 }
 
-bool Engine::ComputerDiscard(int seat) {
+void Engine::AddPenaltyFor(int16_t card) {
+  if (CardRank(card) != s_.settings.PenaltyCard) return;
+  s_.PenaltyPending = static_cast<int16_t>(s_.PenaltyPending + PenaltyLeavesInUse(s_.settings));
+}
+
+bool Engine::ComputerDiscard(int seat, int16_t card) {
   HandRow& row = s_.Hands[seat];
-  const int16_t card = s_.PlayList[0];
   const int slot = FirstSlotHolding(row, card);
   const int picture = DiscardPicturePosition(random_, slot, row[kHandCount]);
   if (picture >= 1 && picture <= 9) view_.HideSeatCard(seat, picture);
@@ -503,71 +444,21 @@ int16_t Engine::RunComputerSeats() {
   if (first < 1 || first > 3) return kMoveNotComputerSeat;
 
   const int units = SpeedPauseUnits(s_.settings);
-  const int draw_pause = DrawPauseTenths(s_.settings.AutoJudgment);
   int seat = first;
   for (;;) {
     view_.ShowArrow(seat);
     if (units > 0) view_.SpeedPause(units);
     s_.CurrentSeat = static_cast<int16_t>(seat);
-    HandRow& row = s_.Hands[seat];
-
-    // One move (a discard or a draw) and its checks; 0 when play goes on.
-    // The pause after a draw marks the seat's decision, so the further cards
-    // of a penalty come without one.
-    auto carry_out = [&](ComputerMove move, bool decided = true) -> int16_t {
-      switch (move) {
-        case ComputerMove::Discard:
-          if (ComputerDiscard(seat)) return kMoveCall;
-          break;
-        case ComputerMove::DiscardFinish:
-          view_.HideSeatCard(seat, 1);
-          view_.ShowCard(kPosDiscardPile, row[1]);
-          view_.PlaySound(Sound::CardOperate);
-          row[kHandCount] = 0;
-          s_.Winner = static_cast<int16_t>(seat);
-          return kMoveDiscardFinish;
-        case ComputerMove::PenaltyDraw:
-        case ComputerMove::Draw:
-          if (move == ComputerMove::PenaltyDraw) --s_.PenaltyPending;
-          if (!ComputerDraw(seat)) return kMoveNoGame;
-          if (decided && draw_pause > 0) view_.Pause(draw_pause);
-          // Drawing ends the seat's discarding.
-          s_.TurnOver = 1;
-          break;
-      }
-      RecomputeCallNumbers(row);
-      if (row[kHandCount] > 9) return kMoveCardOver;
-      return 0;
-    };
-
-    int16_t result = carry_out(ChooseComputerMove(s_, random_, seat));
-    if (result != 0) {
-      s_.PenaltyDrawing = 0;
-      return result;
-    }
-    view_.ShowHand(seat);
-    while (s_.TurnOver == 0) {
-      result = carry_out(ChooseExtraDiscard(s_, random_, seat));
-      if (result != 0) return result;
-      view_.ShowHand(seat);
-    }
-    while (s_.PenaltyDrawing != 0 && s_.PenaltyPending > 0) {
-      result = carry_out(ComputerMove::PenaltyDraw, false);
-      if (result != 0) {
-        s_.PenaltyDrawing = 0;
-        return result;
-      }
-      view_.ShowHand(seat);
-    }
-    s_.PenaltyDrawing = 0;
+    const int16_t result = PlayComputerTurn(seat);
+    if (result != 0) return result;
 
     if (s_.DrawIndex == kDeckEnd) ReusePile();
     if (DrawSlotEmpty()) return kMoveNoGame;
     int16_t next = 0;
     ApplyTopCardEffect(seat, next);
     if (next == 0) {
-      s_.HandPhase = 2;
-      s_.TurnPhase = 1;
+      s_.HandPhase = kHandInPlay;
+      s_.TurnPhase = kTurnFirstAction;
       s_.CurrentSeat = 0;
       view_.ShowArrow(0);
       if (units > 0) view_.SpeedPause(units);
@@ -575,6 +466,58 @@ int16_t Engine::RunComputerSeats() {
     }
     seat = next;
   }
+}
+
+int16_t Engine::PlayComputerTurn(int seat) {
+  const Temper temper = TemperOf(s_, seat);
+  const ComputerMove move = ChooseComputerMove(s_, s_.settings, temper, random_, seat);
+  int16_t result = CarryOut(seat, move, true);
+  if (result != 0) return result;
+  view_.ShowHand(seat);
+  while (s_.TurnOver == 0) {
+    result = CarryOut(seat, ChooseExtraDiscard(s_, s_.settings, temper, random_, seat), true);
+    if (result != 0) return result;
+    view_.ShowHand(seat);
+  }
+  // The further cards of a penalty come without the pause of a decision.
+  const bool drawing_penalty = move.kind == MoveKind::PenaltyDraw;
+  while (drawing_penalty && s_.PenaltyPending > 0) {
+    result = CarryOut(seat, ComputerMove{MoveKind::PenaltyDraw, 0, true}, false);
+    if (result != 0) return result;
+    view_.ShowHand(seat);
+  }
+  return 0;
+}
+
+int16_t Engine::CarryOut(int seat, const ComputerMove& move, bool decided) {
+  HandRow& row = s_.Hands[seat];
+  s_.TurnOver = move.ends_turn ? 1 : 0;
+  switch (move.kind) {
+    case MoveKind::Discard:
+      AddPenaltyFor(move.card);
+      if (ComputerDiscard(seat, move.card)) return kMoveCall;
+      break;
+    case MoveKind::DiscardFinish:
+      view_.HideSeatCard(seat, 1);
+      view_.ShowCard(kPosDiscardPile, row[1]);
+      view_.PlaySound(Sound::CardOperate);
+      row[kHandCount] = 0;
+      s_.Winner = static_cast<int16_t>(seat);
+      return kMoveDiscardFinish;
+    case MoveKind::PenaltyDraw:
+    case MoveKind::Draw: {
+      if (move.kind == MoveKind::PenaltyDraw) --s_.PenaltyPending;
+      if (!ComputerDraw(seat)) return kMoveNoGame;
+      const int pause = DrawPauseTenths(s_.settings.AutoJudgment);
+      if (decided && pause > 0) view_.Pause(pause);
+      // Drawing ends the seat's discarding.
+      s_.TurnOver = 1;
+      break;
+    }
+  }
+  RecomputeCallNumbers(row);
+  if (row[kHandCount] > 9) return kMoveCardOver;
+  return 0;
 }
 
 // --- End of a hand ----------------------------------------------------------------
@@ -594,7 +537,6 @@ Engine::Step Engine::EndOfHand(int16_t result) {
   view_.ShowHandResult();
   s_.AwaitingUser = 0;
   s_.UserPick = 0;
-  auto_refusals_ = 0;
   user_drawing_penalty_ = false;
 
   if (s_.HandNumber >= NumberOfGamesInUse(s_.settings)) {

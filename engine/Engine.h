@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "engine/Clock.h"
+#include "engine/ComputerPlayer.h"
 #include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"
@@ -100,7 +101,6 @@ class Engine {
   Step Ignore();
   Step Fail(int number);
   bool AskDiscardFinish();
-  int16_t AutoPick();
 
   // Takes the card at DrawIndex into a seat's first empty slot and shows it.
   void DrawCard(int seat);
@@ -108,18 +108,24 @@ class Engine {
   void ReusePile();
   bool DrawSlotEmpty() const;
   void PushDiscard(int16_t code);
-  // A computer seat's discard of PlayList(0); true when it is called.
-  bool ComputerDiscard(int seat);
+  // A penalty card adds its cards to the penalty pending.
+  void AddPenaltyFor(int16_t card);
+  // A computer seat's discard of `card`; true when it is called.
+  bool ComputerDiscard(int seat, int16_t card);
   // A computer seat's draw; false when the pile is exhausted.
   bool ComputerDraw(int seat);
   void ApplyTopCardEffect(int seat, int16_t& next);
+  // One computer seat's turn; 0 when play goes on, else how the hand ended.
+  int16_t PlayComputerTurn(int seat);
+  // One move of a computer seat and its checks; 0 when play goes on. The
+  // pause after a draw marks a `decided` move.
+  int16_t CarryOut(int seat, const ComputerMove& move, bool decided);
 
   Piruk930& s_;
   TableView& view_;
   RandomSource& random_;
   const Clock& clock_;
   bool user_drawing_penalty_ = false;
-  int auto_refusals_ = 0;        // auto-play picks refused in a row
   long long accepted_picks_ = 0;  // picks the engine acted on
   bool member_decision_pending_ = false;
   bool failed_ = false;
