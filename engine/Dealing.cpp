@@ -6,7 +6,6 @@
 #include "state/RuleLimits.h"
 #include "state/Cards.h"
 #include "engine/ComputerPlayer.h"
-#include "presentation/GameTexts.h"
 
 namespace winpiruk {
 
@@ -90,10 +89,10 @@ bool ShuffleAndDeal(Piruk930& s, TableView& view, RandomSource& random, const Cl
   s.SpecialDone = 1;
   view.ShowCard(kPosDiscardPile, s.Hands[s.Dealer][5]);
   view.ShowCard(kPosSecondCard, s.DeckSlots[s.DrawIndex]);
-  view.ShowLabel(TableLabel::DealerChoicePrompt, kDealerChoicePromptText);
-  const bool guides = s.settings.KeyGuideDisplay == 1;
-  view.ShowLabel(TableLabel::KeyGuideJ, guides ? "J" : "");
-  view.ShowLabel(TableLabel::KeyGuideK, guides ? "K" : "");
+  view.ShowLabel(TableLabel::DealerChoicePrompt, LabelWords::Own);
+  const LabelWords guides = s.settings.KeyGuideDisplay == 1 ? LabelWords::Own : LabelWords::Blank;
+  view.ShowLabel(TableLabel::KeyGuideJ, guides);
+  view.ShowLabel(TableLabel::KeyGuideK, guides);
   view.EnablePlayModeMenu(true);
   return true;
 }
@@ -157,7 +156,7 @@ bool StartHand(Piruk930& s, TableView& view, RandomSource& random, const Clock& 
     return false;
   }
   ++s.HandNumber;
-  view.SetTitle(HandTitle(s.HandNumber, s.AutoPlay != 0));
+  view.ShowHandTitle(s.HandNumber, s.AutoPlay != 0);
   s.HandPhase = 0;
   s.UserPick = 0;
   if (!ShuffleAndDeal(s, view, random, clock)) return false;

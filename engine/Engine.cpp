@@ -8,7 +8,6 @@
 #include "engine/ComputerPlayer.h"
 #include "engine/Dealing.h"
 #include "engine/LegalPicks.h"
-#include "presentation/GameTexts.h"
 
 namespace winpiruk {
 
@@ -155,7 +154,7 @@ void Engine::StartTimeLimit() {
   s_.SecondsLeft = static_cast<int16_t>(limit * kSecondsPerRestrictStep);
   view_.StartTimer();
   // A turn never begins with a further-discard prompt on the label.
-  view_.ShowLabel(TableLabel::Countdown, CountdownText("", s_.SecondsLeft));
+  view_.ShowCountdown(s_.SecondsLeft, false);
 }
 
 // --- Dealer's choice and first turn --------------------------------------------
@@ -326,7 +325,7 @@ Engine::Step Engine::EndOfUserAction(bool check_overflow) {
   }
   if (s_.TurnOver == 0) {
     const bool must = s_.settings.MoreDropCardMode != 0;
-    view_.ShowLabel(TableLabel::Countdown, must ? kMustDiscardAgainText : kMayDiscardAgainText);
+    view_.ShowLabel(TableLabel::Countdown, must ? LabelWords::MustDiscardAgain : LabelWords::MayDiscardAgain);
     s_.TurnPhase = 2;
     s_.AwaitingUser = 1;
     s_.DrewThisTurn = 0;
@@ -391,13 +390,13 @@ void Engine::DrawCard(int seat) {
 
 void Engine::ReusePile() {
   view_.ShowDrawPile(false);
-  view_.ShowLabel(TableLabel::ReuseMessage, kReuseMessageText);
+  view_.ShowLabel(TableLabel::ReuseMessage, LabelWords::Own);
   view_.Pause(kReuseMessageTenths);
   view_.HideLabel(TableLabel::ReuseMessage);
   view_.ShowDrawPile(true);
   if (s_.DrawIndex < 60 && s_.settings.ExtraCardEnable != 0) {
     const int16_t last = s_.DeckSlots[s_.DiscardIndex - 1];
-    view_.ShowLabel(TableLabel::ExtraNumberTitle, kExtraNumberTitleText);
+    view_.ShowLabel(TableLabel::ExtraNumberTitle, LabelWords::Own);
     view_.ShowCard(kPosSecondCard, last);
     s_.ExtraNumber = static_cast<int16_t>(CardRank(last));
   }
@@ -434,7 +433,7 @@ bool Engine::ComputerDraw(int seat) {
 
 int16_t Engine::RunComputerSeats() {
   view_.StopTimer();
-  view_.ShowLabel(TableLabel::Countdown, "");
+  view_.ShowLabel(TableLabel::Countdown, LabelWords::Blank);
   view_.HideLabel(TableLabel::Countdown);
   const int first = s_.CurrentSeat;
   if (first >= 0 && first < kSeats) {
@@ -638,7 +637,7 @@ void Engine::TimerTick() {
     return;
   }
   --s_.SecondsLeft;
-  view_.ShowLabel(TableLabel::Countdown, CountdownText(view_.LabelText(TableLabel::Countdown), s_.SecondsLeft));
+  view_.ShowCountdown(s_.SecondsLeft, true);
 }
 
 // --- Menu commands -----------------------------------------------------------------------
@@ -667,10 +666,10 @@ NewGameStep Engine::NewGame() {
   if (discarding) {
     view_.StopMusic();
     view_.ClearTable();
-    view_.ShowLabel(TableLabel::KeyGuideJ, "");
-    view_.ShowLabel(TableLabel::KeyGuideK, "");
+    view_.ShowLabel(TableLabel::KeyGuideJ, LabelWords::Blank);
+    view_.ShowLabel(TableLabel::KeyGuideK, LabelWords::Blank);
     view_.HideLabel(TableLabel::ExtraNumberTitle);
-    view_.SetTitle("ぴるく");
+    view_.ShowProgramTitle();
   }
   return NewGameStep::OpenMemberDecision;
 }
@@ -679,7 +678,7 @@ void Engine::GameModeAuto_Click() {
   if (s_.AutoPlay != 0) return;
   s_.AutoPlay = 1;
   view_.CheckPlayMode(true);
-  view_.SetTitle(HandTitle(s_.HandNumber, true));
+  view_.ShowHandTitle(s_.HandNumber, true);
   const bool users_turn = s_.AwaitingUser == 1 && s_.HandPhase != 0;
   if (users_turn) view_.Tell(Notice::AutoPlayFirstMove);
 }
@@ -687,7 +686,7 @@ void Engine::GameModeAuto_Click() {
 void Engine::GameModeManual_Click() {
   s_.AutoPlay = 0;
   view_.CheckPlayMode(false);
-  view_.SetTitle(HandTitle(s_.HandNumber, false));
+  view_.ShowHandTitle(s_.HandNumber, false);
 }
 
 }  // namespace winpiruk

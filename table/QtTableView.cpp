@@ -351,6 +351,16 @@ void QtTableView::ShowLabel(TableLabel label, std::string_view text) {
   shown->raise();
 }
 
+void QtTableView::ShowLabel(TableLabel label, LabelWords words) { ShowLabel(label, TextOf(label, words)); }
+
+void QtTableView::ShowCountdown(int seconds, bool keep_prompt) {
+  ShowLabel(TableLabel::Countdown, CountdownText(keep_prompt ? LabelText(TableLabel::Countdown) : "", seconds));
+}
+
+void QtTableView::ShowHandTitle(int hand_number, bool auto_play) { SetTitle(HandTitle(hand_number, auto_play)); }
+
+void QtTableView::ShowProgramTitle() { SetTitle(kProgramTitleText); }
+
 void QtTableView::HideLabel(TableLabel label) {
   if (label == TableLabel::KeyGuideJ || label == TableLabel::KeyGuideK) {
     choice_guides_shown_[label == TableLabel::KeyGuideJ ? 0 : 1] = false;

@@ -145,10 +145,10 @@ TEST(Pacing, NewGameIsRefusedWhileTheEngineRuns) {
     const char* shown;
   };
   const Case cases[] = {
-      {1, 0, 0, 1, {}, NewGameStep::Refused, "Tell 0"},
-      {0, 3, 0, 1, {}, NewGameStep::Refused, "Tell 1"},
-      {0, 0, 1, 1, {}, NewGameStep::Refused, "Tell 1"},
-      {0, 0, 0, 1, {false}, NewGameStep::Kept, "Ask 0 no"},
+      {1, 0, 0, 1, {}, NewGameStep::Refused, "Tell NewGameInAutoPlay"},
+      {0, 3, 0, 1, {}, NewGameStep::Refused, "Tell NewGameWhileBusy"},
+      {0, 0, 1, 1, {}, NewGameStep::Refused, "Tell NewGameWhileBusy"},
+      {0, 0, 0, 1, {false}, NewGameStep::Kept, "Ask DiscardMatch no"},
       {0, 0, 0, 1, {true}, NewGameStep::OpenMemberDecision, "SetTitle ぴるく"},
       {0, 0, 0, 0, {}, NewGameStep::OpenMemberDecision, "StopTimer"},
   };
@@ -182,7 +182,7 @@ TEST(Pacing, PlayModeMenu) {
   EXPECT_EQ(t.s.AutoPlay, 1);
   EXPECT_TRUE(t.view.Has("CheckPlayMode 1"));
   EXPECT_TRUE(t.view.Has("SetTitle ぴるく  －3回め－  [自動実行モード]"));
-  EXPECT_TRUE(t.view.Has("Tell 2"));
+  EXPECT_TRUE(t.view.Has("Tell AutoPlayFirstMove"));
   // The move pending is still the user's: nothing moved.
   EXPECT_EQ(t.s.Hands[0][kHandCount], 1);
   t.engine.GameModeManual_Click();
@@ -193,7 +193,7 @@ TEST(Pacing, PlayModeMenu) {
   Table quiet(BuildTable(TableWith({S(7)}, H(7))));
   quiet.s.AwaitingUser = 0;
   quiet.engine.GameModeAuto_Click();
-  EXPECT_FALSE(quiet.view.Has("Tell 2"));
+  EXPECT_FALSE(quiet.view.Has("Tell AutoPlayFirstMove"));
 }
 
 TEST(Pacing, AutoPlayNeverAsksForAPickTheEngineRefusesForever) {
@@ -293,7 +293,7 @@ TEST(Pacing, HandlersRefuseWhileTheEngineRuns) {
   t.engine.PlayTurn();
   EXPECT_TRUE(checked);
   EXPECT_EQ(refused, 4);
-  EXPECT_TRUE(t.view.Has("Tell 1"));
+  EXPECT_TRUE(t.view.Has("Tell NewGameWhileBusy"));
   EXPECT_EQ(t.view.hand_results, 1);
 }
 

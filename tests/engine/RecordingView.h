@@ -12,6 +12,7 @@
 #include "engine/Clock.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"
+#include "presentation/GameTexts.h"
 
 namespace winpiruk::testing {
 
@@ -44,21 +45,25 @@ class RecordingView : public TableView {
   void ShowArrow(int seat) override { Log("ShowArrow " + N(seat)); }
   void ShowCallBanner() override { Log("ShowCallBanner"); }
   void ShowCounterCallBanner() override { Log("ShowCounterCallBanner"); }
-  void ShowLabel(TableLabel label, std::string_view text) override {
-    labels[label] = std::string(text);
-    Log("ShowLabel " + N(static_cast<int>(label)) + " " + std::string(text));
+  // Labels and titles are logged with the words the table would show.
+  void ShowLabel(TableLabel label, LabelWords words) override { ShowText(label, TextOf(label, words)); }
+  void HideLabel(TableLabel label) override { Log("HideLabel " + NameOf(label)); }
+  void ShowCountdown(int seconds, bool keep_prompt) override {
+    ShowText(TableLabel::Countdown, CountdownText(keep_prompt ? LabelText(TableLabel::Countdown) : "", seconds));
   }
-  void HideLabel(TableLabel label) override { Log("HideLabel " + N(static_cast<int>(label))); }
-  std::string LabelText(TableLabel label) const override {
+  void ShowHandTitle(int hand_number, bool auto_play) override {
+    Log("SetTitle " + HandTitle(hand_number, auto_play));
+  }
+  void ShowProgramTitle() override { Log("SetTitle " + std::string(kProgramTitleText)); }
+  std::string LabelText(TableLabel label) const {
     const auto it = labels.find(label);
     return it == labels.end() ? std::string() : it->second;
   }
-  void SetTitle(std::string_view title) override { Log("SetTitle " + std::string(title)); }
   void ShowScores() override { Log("ShowScores"); }
   void ApplyLabelColours() override { Log("ApplyLabelColours"); }
   void EnablePlayModeMenu(bool enabled) override { Log(std::string("EnablePlayModeMenu ") + (enabled ? "1" : "0")); }
   void CheckPlayMode(bool auto_play) override { Log(std::string("CheckPlayMode ") + (auto_play ? "1" : "0")); }
-  void PlaySound(Sound sound) override { Log("PlaySound " + N(static_cast<int>(sound))); }
+  void PlaySound(Sound sound) override { Log("PlaySound " + NameOf(sound)); }
   void StopMusic() override { Log("StopMusic"); }
   void RestartMusic() override { Log("RestartMusic"); }
   bool Ask(Question question) override {
@@ -67,10 +72,10 @@ class RecordingView : public TableView {
       answer = answers.front();
       answers.pop_front();
     }
-    Log("Ask " + N(static_cast<int>(question)) + (answer ? " yes" : " no"));
+    Log("Ask " + NameOf(question) + (answer ? " yes" : " no"));
     return answer;
   }
-  void Tell(Notice notice) override { Log("Tell " + N(static_cast<int>(notice))); }
+  void Tell(Notice notice) override { Log("Tell " + NameOf(notice)); }
   void InternalError(int number) override { Log("InternalError " + N(number)); }
   void Pause(int tenths) override {
     Log("Pause " + N(tenths));
@@ -93,7 +98,7 @@ class RecordingView : public TableView {
       outcome = settlements.front();
       settlements.pop_front();
     }
-    Log("ShowSettlement " + N(static_cast<int>(outcome)));
+    Log("ShowSettlement " + NameOf(outcome));
     return outcome;
   }
   void ShowMemberDecision() override { Log("ShowMemberDecision"); }
@@ -120,6 +125,33 @@ class RecordingView : public TableView {
 
  private:
   static std::string N(int n) { return std::to_string(n); }
+  static std::string NameOf(TableLabel label) {
+    static constexpr const char* kNames[] = {"DealerChoicePrompt", "ReuseMessage", "Countdown",
+                                             "ExtraNumberTitle",   "KeyGuideJ",    "KeyGuideK"};
+    return kNames[static_cast<int>(label)];
+  }
+  static std::string NameOf(Sound sound) {
+    static constexpr const char* kNames[] = {"Piruk",  "PirukGaeshi", "Initial",    "CardOver",
+                                             "NoGame", "GameOver",    "CardOperate"};
+    return kNames[static_cast<int>(sound)];
+  }
+  static std::string NameOf(Question question) {
+    static constexpr const char* kNames[] = {"DiscardMatch", "DiscardFinish", "ConfirmCall"};
+    return kNames[static_cast<int>(question)];
+  }
+  static std::string NameOf(Notice notice) {
+    static constexpr const char* kNames[] = {"NewGameInAutoPlay", "NewGameWhileBusy", "AutoPlayFirstMove",
+                                             "CloseRefused"};
+    return kNames[static_cast<int>(notice)];
+  }
+  static std::string NameOf(SettlementOutcome outcome) {
+    static constexpr const char* kNames[] = {"AnotherMatch", "ChangeMembers", "EndProgram"};
+    return kNames[static_cast<int>(outcome)];
+  }
+  void ShowText(TableLabel label, std::string_view text) {
+    labels[label] = std::string(text);
+    Log("ShowLabel " + NameOf(label) + " " + std::string(text));
+  }
   void Log(std::string call) {
     calls.push_back(std::move(call));
     if (on_call) on_call(calls.back());

@@ -85,7 +85,7 @@ TEST(TurnEngine, PenaltyIsDrawnOrPassedOn) {
       EXPECT_EQ(h.s.CurrentSeat, 0);
       EXPECT_EQ(h.s.Hands[0][kHandCount], 10);
       EXPECT_EQ(h.s.PenaltyPending, c.pending_after);
-      EXPECT_TRUE(h.view.Has("PlaySound 3"));
+      EXPECT_TRUE(h.view.Has("PlaySound CardOver"));
       EXPECT_EQ(h.view.hand_results, 1);
       continue;
     }
@@ -121,14 +121,14 @@ TEST(TurnEngine, LastCardUnderEachWayOfGoingOut) {
     Harness h(table);
     h.view.answers = c.answers;
     h.Pick(1);
-    EXPECT_EQ(h.view.Has("Ask 1 yes") || h.view.Has("Ask 1 no"), c.asked) << c.finish_means;
+    EXPECT_EQ(h.view.Has("Ask DiscardFinish yes") || h.view.Has("Ask DiscardFinish no"), c.asked) << c.finish_means;
     if (c.finished) {
       EXPECT_EQ(h.s.HandEndCode, kEndDiscardFinish);
       EXPECT_EQ(h.s.Winner, 0);
       EXPECT_EQ(h.s.Hands[0][kHandCount], 0);
       EXPECT_EQ(h.s.Hands[0][1], S(7));
       EXPECT_EQ(h.s.DiscardIndex, 54);
-      EXPECT_TRUE(h.view.Has("PlaySound 4"));
+      EXPECT_TRUE(h.view.Has("PlaySound NoGame"));
     } else {
       EXPECT_EQ(h.s.Hands[0][kHandCount], 1);
       EXPECT_EQ(h.s.AwaitingUser, 1);
@@ -293,11 +293,11 @@ TEST(TurnEngine, TheDeckRunsOutAndThePileIsDrawnAgain) {
   EXPECT_EQ(t.DrawIndex, 54);
   EXPECT_EQ(t.DiscardIndex, 1);
   EXPECT_EQ(t.ExtraNumber, 5);
-  const int message = h.view.IndexOf("ShowLabel 1 場札を再度使います.");
+  const int message = h.view.IndexOf("ShowLabel ReuseMessage 場札を再度使います.");
   ASSERT_GE(message, 0);
   EXPECT_EQ(h.view.calls[message + 1], "Pause 30");
-  EXPECT_EQ(h.view.calls[message + 2], "HideLabel 1");
-  EXPECT_TRUE(h.view.Has("ShowLabel 3 ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
+  EXPECT_EQ(h.view.calls[message + 2], "HideLabel ReuseMessage");
+  EXPECT_TRUE(h.view.Has("ShowLabel ExtraNumberTitle ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
   EXPECT_TRUE(h.view.Has("ShowCard 39 5"));
 }
 
