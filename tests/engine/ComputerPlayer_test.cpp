@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/engine/RecordingView.h"
-#include "tests/engine/TableBuilder.h"
+#include "tests/support/RecordingView.h"
+#include "tests/support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {

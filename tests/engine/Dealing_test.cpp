@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "tests/engine/RecordingView.h"
-#include "tests/engine/TableBuilder.h"
+#include "tests/support/RecordingView.h"
+#include "tests/support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {

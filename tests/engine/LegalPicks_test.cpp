@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/engine/TableBuilder.h"
+#include "tests/support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {

@@ -3,24 +3,16 @@
 #include "config/NumberText.h"
 #include "engine/Engine.h"
 #include "presentation/GameTexts.h"
-#include "tests/engine/RecordingView.h"
-#include "tests/engine/TableBuilder.h"
+#include "tests/support/EngineHarness.h"
+#include "tests/support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {
 
 using namespace winpiruk::testing;
 
-struct Table {
-  explicit Table(Piruk930 table) : s(std::move(table)), real(5), engine(s, view, random, clock) {
-    random.FallBackTo(&real);
-  }
-  Piruk930 s;
-  RecordingView view;
-  ScriptedRandom random;
-  StandardRandom real;
-  FixedClock clock;
-  Engine engine;
+struct Table : EngineHarness {
+  explicit Table(Piruk930 table) : EngineHarness(std::move(table), 5) {}
 };
 
 TEST(Pacing, CountdownText) {

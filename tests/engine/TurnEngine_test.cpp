@@ -3,36 +3,15 @@
 #include <algorithm>
 
 #include "engine/Engine.h"
-#include "tests/engine/RecordingView.h"
-#include "tests/engine/TableBuilder.h"
+#include "tests/support/EngineHarness.h"
+#include "tests/support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {
 
 using namespace winpiruk::testing;
 
-// Runs a pick through the turn handler with the computer seats moving on
-// real random numbers, and keeps the table as it stood when seat 1 first
-// got the turn arrow.
-struct Harness {
-  explicit Harness(Piruk930 table) : s(std::move(table)), real(99), engine(s, view, random, clock) {
-    random.FallBackTo(&real);
-    view.on_call = [this](const std::string& call) {
-      if (!at_first_computer && (call == "ShowArrow 1" || call == "ShowArrow 3")) at_first_computer = s;
-    };
-  }
-  void Pick(int pick) {
-    s.UserPick = static_cast<int16_t>(pick);
-    engine.PlayTurn();
-  }
-  Piruk930 s;
-  RecordingView view;
-  ScriptedRandom random;
-  StandardRandom real;
-  FixedClock clock;
-  Engine engine;
-  std::optional<Piruk930> at_first_computer;
-};
+using Harness = EngineHarness;
 
 TEST(TurnEngine, OnlyMatchingCardsArePlayable) {
   struct Case {
@@ -232,7 +211,7 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
     ScriptedRandom random({0.0F, 0.0F, 0.0F});
     FixedClock clock;
     Engine engine(table, view, random, clock);
-    EXPECT_EQ(engine.RunComputerSeats(), kMoveUserTurn);
+    EXPECT_EQ(engine.RunComputerSeats(), kUserTurn);
     EXPECT_EQ(table.CurrentSeat, 0);
     EXPECT_EQ(table.HandPhase, 2);
     EXPECT_EQ(table.TurnPhase, 1);
@@ -330,7 +309,7 @@ TEST(TurnEngine, ComputerSeatsThatCannotMoveAreAnInternalError) {
   ScriptedRandom random;
   FixedClock clock;
   Engine engine(table, view, random, clock);
-  EXPECT_EQ(engine.RunComputerSeats(), kMoveNotComputerSeat);
+  EXPECT_EQ(engine.RunComputerSeats(), kNotComputerSeat);
 
   Piruk930 bad;
   bad.settings = DefaultSettings("");
