@@ -7,6 +7,7 @@
 #include "state/Cards.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/Dealing.h"
+#include "engine/Durations.h"
 #include "engine/LegalPicks.h"
 
 namespace winpiruk {
@@ -14,8 +15,6 @@ namespace winpiruk {
 namespace {
 
 constexpr int kDeckEnd = 52;          // DrawIndex when the deck has run out
-constexpr int kReuseMessageTenths = 30;
-constexpr int kSecondsPerRestrictStep = 3;
 
 // Marks the engine as running for the life of a step; nested steps keep the
 // mark of the outermost one.
@@ -76,12 +75,7 @@ int16_t KeyPick(char32_t ch) {
 
 int SpeedPauseUnits(const Settings& settings) {
   if (settings.AutoJudgment == 0) return 0;
-  switch (GameSpeedInUse(settings)) {
-    case 0: return 10;
-    case 1: return 4;
-    case 2: return 2;
-    default: return 0;
-  }
+  return kSpeedPauseUnits[GameSpeedInUse(settings)];
 }
 
 Engine::Engine(Piruk930& state, TableView& view, RandomSource& random, const Clock& clock)
@@ -99,7 +93,7 @@ void Engine::PlayTurn() {
       if (step == Step::Stop || failed_) break;
       // Waiting for the user: in auto-play the computer player answers.
       if (s_.AutoPlay == 0) break;
-      view_.Pause(1);
+      view_.Pause(kAutoPlayPauseTenths);
       const AutoPick pick = AutoPlayMove(s_, s_.settings, TemperOf(s_, 0), random_);
       s_.AutoExtraPending = pick.extra_pending;
       if (pick.pick == kPickNone) break;
@@ -113,15 +107,15 @@ void Engine::PlayTurn() {
 }
 
 Engine::Step Engine::Dispatch() {
-  if (s_.TurnPhase == 2) return FurtherDiscard();
-  if (s_.HandPhase == 0) {
+  if (s_.TurnPhase == kTurnFurtherDiscard) return FurtherDiscard();
+  if (s_.HandPhase == kHandNotDealt) {
     if (!StartHand(s_, view_, random_, clock_)) {
       // Either the match has no hand left, or the deal met a dealer outside
       // the table (the view has shown the internal error).
       if (s_.HandNumber <= NumberOfGamesInUse(s_.settings)) failed_ = true;
       return Step::Stop;
     }
-    if (s_.Dealer == 0 && s_.HandPhase == 1) {
+    if (s_.Dealer == 0 && s_.HandPhase == kHandOpening) {
       s_.AwaitingUser = 1;
       s_.UserPick = 0;
       if (s_.AutoPlay == 0) StartTimeLimit();
@@ -129,8 +123,8 @@ Engine::Step Engine::Dispatch() {
     }
     return FirstTurn();
   }
-  if (s_.HandPhase == 1 && s_.Dealer == 0 && s_.DealerChoice.empty()) return DealerChoiceStep();
-  if (s_.TurnPhase == 1) return UserFirstAction();
+  if (s_.HandPhase == kHandOpening && s_.Dealer == 0 && s_.DealerChoice.empty()) return DealerChoiceStep();
+  if (s_.TurnPhase == kTurnFirstAction) return UserFirstAction();
   return Ignore();
 }
 
@@ -171,29 +165,29 @@ Engine::Step Engine::DealerChoiceStep() {
 
 Engine::Step Engine::FirstTurn() {
   if (s_.DealerChoice == "E") {
-    if (s_.settings.FinishMeans != 3) {
+    if (s_.settings.FinishMeans != kFinishDiscardOnly) {
       s_.Winner = s_.Dealer;
-      return EndOfHand(kMoveInitialMatch);
+      return EndOfHand(kEndInitialMatch);
     }
     // No initial match wins under discard-finish only: the user dealer still
     // chooses the initial card (a computer dealer never reports one here).
     s_.DealerChoice.clear();
-    s_.HandPhase = 1;
+    s_.HandPhase = kHandOpening;
     s_.AwaitingUser = 1;
     s_.UserPick = 0;
     if (s_.AutoPlay == 0) StartTimeLimit();
     return Step::Wait;
   }
-  s_.TurnPhase = 1;
+  s_.TurnPhase = kTurnFirstAction;
   view_.ShowHand(s_.Dealer);
   s_.CurrentSeat = static_cast<int16_t>((s_.Dealer + 1) % kSeats);
   view_.ShowArrow(s_.CurrentSeat);
   if (s_.CurrentSeat != 0) {
-    s_.HandPhase = 1;
+    s_.HandPhase = kHandOpening;
     s_.AwaitingUser = 0;
     return EndOfHand(RunComputerSeats());
   }
-  s_.HandPhase = 2;
+  s_.HandPhase = kHandInPlay;
   return UserTurnBegins();
 }
 
@@ -286,7 +280,7 @@ Engine::Step Engine::UserDiscard(int position) {
   view_.ShowCard(kPosDiscardPile, x);
   view_.PlaySound(Sound::CardOperate);
   --row[kHandCount];
-  if (CheckCallsOnUserDiscard(s_)) return EndOfHand(kMoveCall);
+  if (CheckCallsOnUserDiscard(s_)) return EndOfHand(kEndCall);
   return EndOfUserAction(true);
 }
 
@@ -297,7 +291,7 @@ Engine::Step Engine::UserDiscardFinish() {
   view_.PlaySound(Sound::CardOperate);
   --row[kHandCount];
   s_.Winner = 0;
-  return EndOfHand(kMoveDiscardFinish);
+  return EndOfHand(kEndDiscardFinish);
 }
 
 Engine::Step Engine::UserDraw() {
@@ -306,7 +300,7 @@ Engine::Step Engine::UserDraw() {
     ReusePile();
   } else if (DrawSlotEmpty()) {
     user_drawing_penalty_ = false;
-    return EndOfHand(kMoveNoGame);
+    return EndOfHand(kEndNoGame);
   }
   return EndOfUserAction(true);
 }
@@ -318,7 +312,7 @@ Engine::Step Engine::EndOfUserAction(bool check_overflow) {
       s_.CurrentSeat = 0;
       s_.DrewThisTurn = 0;
       user_drawing_penalty_ = false;
-      return EndOfHand(kMoveCardOver);
+      return EndOfHand(kEndCardOver);
     }
     RecomputeCallNumbers(row);
     view_.ShowHand(0);
@@ -326,7 +320,7 @@ Engine::Step Engine::EndOfUserAction(bool check_overflow) {
   if (s_.TurnOver == 0) {
     const bool must = s_.settings.MoreDropCardMode != 0;
     view_.ShowLabel(TableLabel::Countdown, must ? LabelWords::MustDiscardAgain : LabelWords::MayDiscardAgain);
-    s_.TurnPhase = 2;
+    s_.TurnPhase = kTurnFurtherDiscard;
     s_.AwaitingUser = 1;
     s_.DrewThisTurn = 0;
     s_.UserPick = 0;
@@ -357,7 +351,7 @@ void Engine::ApplyTopCardEffect(int seat, int16_t& next) {
 
 Engine::Step Engine::NextSeatAfterUser() {
   if (s_.DrawIndex == kDeckEnd) ReusePile();
-  if (DrawSlotEmpty()) return EndOfHand(kMoveNoGame);
+  if (DrawSlotEmpty()) return EndOfHand(kEndNoGame);
   int16_t next = 0;
   ApplyTopCardEffect(0, next);
   if (next == 0) return Fail(1);
@@ -438,9 +432,9 @@ int16_t Engine::RunComputerSeats() {
   const int first = s_.CurrentSeat;
   if (first >= 0 && first < kSeats) {
     RecomputeCallNumbers(s_.Hands[first]);
-    if (s_.Hands[first][kHandCount] > 9) return kMoveCardOver;
+    if (s_.Hands[first][kHandCount] > 9) return kEndCardOver;
   }
-  if (first < 1 || first > 3) return kMoveNotComputerSeat;
+  if (first < 1 || first > 3) return kNotComputerSeat;
 
   const int units = SpeedPauseUnits(s_.settings);
   int seat = first;
@@ -449,10 +443,10 @@ int16_t Engine::RunComputerSeats() {
     if (units > 0) view_.SpeedPause(units);
     s_.CurrentSeat = static_cast<int16_t>(seat);
     const int16_t result = PlayComputerTurn(seat);
-    if (result != 0) return result;
+    if (result != kPlayGoesOn) return result;
 
     if (s_.DrawIndex == kDeckEnd) ReusePile();
-    if (DrawSlotEmpty()) return kMoveNoGame;
+    if (DrawSlotEmpty()) return kEndNoGame;
     int16_t next = 0;
     ApplyTopCardEffect(seat, next);
     if (next == 0) {
@@ -461,7 +455,7 @@ int16_t Engine::RunComputerSeats() {
       s_.CurrentSeat = 0;
       view_.ShowArrow(0);
       if (units > 0) view_.SpeedPause(units);
-      return kMoveUserTurn;
+      return kUserTurn;
     }
     seat = next;
   }
@@ -471,21 +465,21 @@ int16_t Engine::PlayComputerTurn(int seat) {
   const Temper temper = TemperOf(s_, seat);
   const ComputerMove move = ChooseComputerMove(s_, s_.settings, temper, random_, seat);
   int16_t result = CarryOut(seat, move, true);
-  if (result != 0) return result;
+  if (result != kPlayGoesOn) return result;
   view_.ShowHand(seat);
   while (s_.TurnOver == 0) {
     result = CarryOut(seat, ChooseExtraDiscard(s_, s_.settings, temper, random_, seat), true);
-    if (result != 0) return result;
+    if (result != kPlayGoesOn) return result;
     view_.ShowHand(seat);
   }
   // The further cards of a penalty come without the pause of a decision.
   const bool drawing_penalty = move.kind == MoveKind::PenaltyDraw;
   while (drawing_penalty && s_.PenaltyPending > 0) {
     result = CarryOut(seat, ComputerMove{MoveKind::PenaltyDraw, 0, true}, false);
-    if (result != 0) return result;
+    if (result != kPlayGoesOn) return result;
     view_.ShowHand(seat);
   }
-  return 0;
+  return kPlayGoesOn;
 }
 
 int16_t Engine::CarryOut(int seat, const ComputerMove& move, bool decided) {
@@ -494,7 +488,7 @@ int16_t Engine::CarryOut(int seat, const ComputerMove& move, bool decided) {
   switch (move.kind) {
     case MoveKind::Discard:
       AddPenaltyFor(move.card);
-      if (ComputerDiscard(seat, move.card)) return kMoveCall;
+      if (ComputerDiscard(seat, move.card)) return kEndCall;
       break;
     case MoveKind::DiscardFinish:
       view_.HideSeatCard(seat, 1);
@@ -502,11 +496,11 @@ int16_t Engine::CarryOut(int seat, const ComputerMove& move, bool decided) {
       view_.PlaySound(Sound::CardOperate);
       row[kHandCount] = 0;
       s_.Winner = static_cast<int16_t>(seat);
-      return kMoveDiscardFinish;
+      return kEndDiscardFinish;
     case MoveKind::PenaltyDraw:
     case MoveKind::Draw: {
       if (move.kind == MoveKind::PenaltyDraw) --s_.PenaltyPending;
-      if (!ComputerDraw(seat)) return kMoveNoGame;
+      if (!ComputerDraw(seat)) return kEndNoGame;
       const int pause = DrawPauseTenths(s_.settings.AutoJudgment);
       if (decided && pause > 0) view_.Pause(pause);
       // Drawing ends the seat's discarding.
@@ -515,20 +509,20 @@ int16_t Engine::CarryOut(int seat, const ComputerMove& move, bool decided) {
     }
   }
   RecomputeCallNumbers(row);
-  if (row[kHandCount] > 9) return kMoveCardOver;
-  return 0;
+  if (row[kHandCount] > 9) return kEndCardOver;
+  return kPlayGoesOn;
 }
 
 // --- End of a hand ----------------------------------------------------------------
 
 Engine::Step Engine::EndOfHand(int16_t result) {
-  if (result == kMoveUserTurn) return UserTurnBegins();
-  if (result == kMoveNotComputerSeat) return Fail(2);
+  if (result == kUserTurn) return UserTurnBegins();
+  if (result == kNotComputerSeat) return Fail(2);
   s_.HandEndCode = result;
   switch (result) {
-    case kMoveCall: CheckCounterCall(s_, view_); break;
-    case kMoveInitialMatch: view_.PlaySound(Sound::Initial); break;
-    case kMoveCardOver: view_.PlaySound(Sound::CardOver); break;
+    case kEndCall: CheckCounterCall(s_, view_); break;
+    case kEndInitialMatch: view_.PlaySound(Sound::Initial); break;
+    case kEndCardOver: view_.PlaySound(Sound::CardOver); break;
     default: view_.PlaySound(Sound::NoGame); break;
   }
   view_.StopTimer();
@@ -547,8 +541,8 @@ Engine::Step Engine::EndOfHand(int16_t result) {
         member_decision_pending_ = true;
         [[fallthrough]];
       case SettlementOutcome::EndProgram:
-        s_.HandPhase = 0;
-        s_.TurnPhase = 0;
+        s_.HandPhase = kHandNotDealt;
+        s_.TurnPhase = kTurnNone;
         return Step::Stop;
     }
   }
@@ -556,8 +550,8 @@ Engine::Step Engine::EndOfHand(int16_t result) {
   s_.Dealer = s_.Winner;
   view_.ClearTable();
   view_.ShowScores();
-  s_.HandPhase = 0;
-  s_.TurnPhase = 0;
+  s_.HandPhase = kHandNotDealt;
+  s_.TurnPhase = kTurnNone;
   view_.ApplyLabelColours();
   return Step::Continue;
 }
@@ -565,7 +559,7 @@ Engine::Step Engine::EndOfHand(int16_t result) {
 // --- Input from the table -------------------------------------------------------------
 
 bool Engine::ClickHandCard(int position) {
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase != 2) return false;
+  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase != kHandInPlay) return false;
   if (position < 1 || position > 9) return false;
   s_.UserPick = static_cast<int16_t>(position);
   s_.PickInProgress = static_cast<int16_t>(position);
@@ -575,7 +569,7 @@ bool Engine::ClickHandCard(int position) {
 }
 
 bool Engine::ClickDrawPile() {
-  if (s_.EngineRunning != 0 || s_.DrewThisTurn != 0 || s_.AwaitingUser != 1 || s_.HandPhase != 2) return false;
+  if (s_.EngineRunning != 0 || s_.DrewThisTurn != 0 || s_.AwaitingUser != 1 || s_.HandPhase != kHandInPlay) return false;
   s_.UserPick = kPickDrawPile;
   s_.DrewThisTurn = 1;
   s_.PickInProgress = kPickDrawPile;
@@ -586,7 +580,7 @@ bool Engine::ClickDrawPile() {
 
 bool Engine::ClickDiscardPile() {
   ClaimCall();
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == 0 || s_.TurnPhase == 1) return false;
+  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == kHandNotDealt || s_.TurnPhase == kTurnFirstAction) return false;
   s_.UserPick = kPickDiscardPile;
   s_.PickInProgress = kPickDiscardPile;
   PlayTurn();
@@ -595,7 +589,7 @@ bool Engine::ClickDiscardPile() {
 }
 
 bool Engine::ClickSecondCard() {
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == 0 || s_.TurnPhase == 1) return false;
+  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == kHandNotDealt || s_.TurnPhase == kTurnFirstAction) return false;
   s_.UserPick = kPickSecondCard;
   s_.PickInProgress = kPickSecondCard;
   PlayTurn();
@@ -604,16 +598,16 @@ bool Engine::ClickSecondCard() {
 }
 
 void Engine::ClaimCall() {
-  if (s_.settings.AutoJudgment == 0 && s_.TurnPhase > 0 && s_.CallWindowOpen == 1) s_.UserClaimedCall = 1;
+  if (s_.settings.AutoJudgment == 0 && s_.TurnPhase > kTurnNone && s_.CallWindowOpen == 1) s_.UserClaimedCall = 1;
 }
 
 bool Engine::TypeKey(char32_t ch) {
   const int16_t pick = KeyPick(ch);
   if (pick == kPickNone || s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.UserPick != 0) return false;
   int16_t in_progress = 0;
-  if (s_.HandPhase != 0 && s_.TurnPhase != 1) {
+  if (s_.HandPhase != kHandNotDealt && s_.TurnPhase != kTurnFirstAction) {
     in_progress = pick;
-  } else if (s_.HandPhase == 2 && s_.TurnPhase == 1) {
+  } else if (s_.HandPhase == kHandInPlay && s_.TurnPhase == kTurnFirstAction) {
     in_progress = kPickDrawPile;
   } else {
     return false;
@@ -659,8 +653,8 @@ NewGameStep Engine::NewGame() {
   s_.Score.fill(0);
   s_.HasWon.fill(0);
   // No hand is in progress any more: a stale click must not act on the table.
-  s_.HandPhase = 0;
-  s_.TurnPhase = 0;
+  s_.HandPhase = kHandNotDealt;
+  s_.TurnPhase = kTurnNone;
   s_.AwaitingUser = 0;
   s_.UserPick = 0;
   if (discarding) {
@@ -679,7 +673,7 @@ void Engine::GameModeAuto_Click() {
   s_.AutoPlay = 1;
   view_.CheckPlayMode(true);
   view_.ShowHandTitle(s_.HandNumber, true);
-  const bool users_turn = s_.AwaitingUser == 1 && s_.HandPhase != 0;
+  const bool users_turn = s_.AwaitingUser == 1 && s_.HandPhase != kHandNotDealt;
   if (users_turn) view_.Tell(Notice::AutoPlayFirstMove);
 }
 

@@ -19,15 +19,11 @@
 
 namespace winpiruk {
 
-// What RunComputerSeats and the user's steps end with.
-enum MoveResult : int16_t {
-  kMoveUserTurn = 1,
-  kMoveInitialMatch = 3,
-  kMoveCall = 7,
-  kMoveCardOver = 10,
-  kMoveDiscardFinish = 11,
-  kMoveNoGame = 99,
-  kMoveNotComputerSeat = 999,
+// What a run of the computer seats ends with besides a HandEnd.
+enum SeatsOutcome : int16_t {
+  kPlayGoesOn = 0,         // within a seat's turn: its next move follows
+  kUserTurn = 1,
+  kNotComputerSeat = 999,  // `CurrentSeat` is not 1..3
 };
 
 // What the new-game command leads to.
@@ -79,8 +75,9 @@ class Engine {
   bool Failed() const { return failed_; }
 
   // --- Steps, public for the tests and the runner ----------------------------
-  // Plays the computer seats from `CurrentSeat` until the user's turn (1) or
-  // the end of the hand (3, 7, 10, 11, 99; 999 for a seat that is not one).
+  // Plays the computer seats from `CurrentSeat` until the user's turn
+  // (kUserTurn) or the end of the hand (a HandEnd; kNotComputerSeat for a
+  // seat that is not one).
   int16_t RunComputerSeats();
 
  private:
@@ -115,9 +112,9 @@ class Engine {
   // A computer seat's draw; false when the pile is exhausted.
   bool ComputerDraw(int seat);
   void ApplyTopCardEffect(int seat, int16_t& next);
-  // One computer seat's turn; 0 when play goes on, else how the hand ended.
+  // One computer seat's turn; kPlayGoesOn, else how the hand ended.
   int16_t PlayComputerTurn(int seat);
-  // One move of a computer seat and its checks; 0 when play goes on. The
+  // One move of a computer seat and its checks; kPlayGoesOn or a HandEnd. The
   // pause after a draw marks a `decided` move.
   int16_t CarryOut(int seat, const ComputerMove& move, bool decided);
 
