@@ -122,7 +122,8 @@ AutoPick ProposeAutoPick(const TableState& t, const Settings& rules, const Tempe
 // The pick that stands in for a proposal the rules refuse: the own card in
 // the dealer's choice, the draw pile in a first action, and in a further
 // discard the first card that is not a throw-more card, or else stopping.
-int16_t FallbackPick(const TableState& t, const Settings& rules, const LegalPicks& legal) {
+int16_t FallbackPick(const TableState& t, const Settings& rules) {
+  const LegalPicks legal = LegalUserPicks(t, rules);
   switch (UserMovePhase(t)) {
     case MovePhase::DealerChoice: return kPickDiscardPile;
     case MovePhase::FirstAction: return kPickDrawPile;
@@ -250,8 +251,7 @@ void RankCandidates(Candidates& list, const TableState& t, const Settings& rules
 
 AutoPick AutoPlayMove(const TableState& t, const Settings& rules, const Temper& temper, RandomSource& random) {
   AutoPick answer = ProposeAutoPick(t, rules, temper, random);
-  const LegalPicks legal = LegalUserPicks(t, rules);
-  if (!legal.Allows(answer.pick)) answer.pick = FallbackPick(t, rules, legal);
+  if (UserPickEffect(t, rules, answer.pick) == PickEffect::Refused) answer.pick = FallbackPick(t, rules);
   return answer;
 }
 

@@ -155,7 +155,7 @@ void Engine::StartTimeLimit() {
 
 Engine::Step Engine::DealerChoiceStep() {
   s_.AwaitingUser = 1;
-  if (!LegalUserPicks(s_, s_.settings).Allows(s_.UserPick)) return Ignore();
+  if (UserPickEffect(s_, s_.settings, s_.UserPick) == PickEffect::Refused) return Ignore();
   ChooseInitialCard(s_, view_, random_, s_.UserPick);
   ++accepted_picks_;
   s_.AwaitingUser = 0;
@@ -207,7 +207,7 @@ bool Engine::AskDiscardFinish() {
 
 Engine::Step Engine::UserFirstAction() {
   const int pick = s_.UserPick;
-  const PickEffect effect = LegalUserPicks(s_, s_.settings).Of(pick);
+  const PickEffect effect = UserPickEffect(s_, s_.settings, pick);
   if (effect == PickEffect::Refused) return Ignore();
   s_.TurnOver = 1;
   s_.CurrentSeat = 0;
@@ -234,7 +234,7 @@ Engine::Step Engine::UserFirstAction() {
 
 Engine::Step Engine::FurtherDiscard() {
   const int pick = s_.UserPick;
-  const PickEffect effect = LegalUserPicks(s_, s_.settings).Of(pick);
+  const PickEffect effect = UserPickEffect(s_, s_.settings, pick);
   if (effect == PickEffect::StopDiscarding) {
     ++accepted_picks_;
     view_.HideLabel(TableLabel::Countdown);

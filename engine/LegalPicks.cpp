@@ -70,25 +70,31 @@ PickEffect LegalPicks::Of(int pick) const {
   }
 }
 
-LegalPicks LegalPicksOf(const TableState& table, const Settings& rules, int seat, MovePhase phase) {
-  LegalPicks legal;
+PickEffect EffectOf(const TableState& table, const Settings& rules, int seat, MovePhase phase, int pick) {
   const HandRow& row = table.Hands[seat];
+  const bool position = pick >= 1 && pick <= 9;
   switch (phase) {
     case MovePhase::None:
-      break;
+      return PickEffect::Refused;
     case MovePhase::DealerChoice:
-      legal.discard_pile = PickEffect::KeepOwnCard;
-      legal.second_card = PickEffect::TakeDeckCard;
-      break;
+      if (pick == kPickDiscardPile) return PickEffect::KeepOwnCard;
+      return pick == kPickSecondCard ? PickEffect::TakeDeckCard : PickEffect::Refused;
     case MovePhase::FirstAction:
-      legal.draw_pile = table.PenaltyPending > 0 ? PickEffect::PenaltyDraw : PickEffect::Draw;
-      for (int pick = 1; pick <= 9; ++pick) legal.hand[pick] = FirstActionSlot(table, rules, row, pick);
-      break;
+      if (pick == kPickDrawPile) return table.PenaltyPending > 0 ? PickEffect::PenaltyDraw : PickEffect::Draw;
+      return position ? FirstActionSlot(table, rules, row, pick) : PickEffect::Refused;
     case MovePhase::FurtherDiscard:
-      if (rules.MoreDropCardMode == 0) legal.draw_pile = PickEffect::StopDiscarding;
-      for (int pick = 1; pick <= 9; ++pick) legal.hand[pick] = FurtherDiscardSlot(rules, row, pick);
-      break;
+      if (pick == kPickDrawPile) return rules.MoreDropCardMode == 0 ? PickEffect::StopDiscarding : PickEffect::Refused;
+      return position ? FurtherDiscardSlot(rules, row, pick) : PickEffect::Refused;
   }
+  return PickEffect::Refused;
+}
+
+LegalPicks LegalPicksOf(const TableState& table, const Settings& rules, int seat, MovePhase phase) {
+  LegalPicks legal;
+  for (int pick = 1; pick <= 9; ++pick) legal.hand[pick] = EffectOf(table, rules, seat, phase, pick);
+  legal.draw_pile = EffectOf(table, rules, seat, phase, kPickDrawPile);
+  legal.discard_pile = EffectOf(table, rules, seat, phase, kPickDiscardPile);
+  legal.second_card = EffectOf(table, rules, seat, phase, kPickSecondCard);
   return legal;
 }
 

@@ -74,6 +74,14 @@ struct LegalPicks {
   bool Allows(int pick) const { return Of(pick) != PickEffect::Refused; }
 };
 
+// What one pick of `seat` does in `phase`.
+PickEffect EffectOf(const TableState& table, const Settings& rules, int seat, MovePhase phase, int pick);
+
+// What one pick of the user does now.
+inline PickEffect UserPickEffect(const TableState& table, const Settings& rules, int pick) {
+  return EffectOf(table, rules, 0, UserMovePhase(table), pick);
+}
+
 // The picks of `seat` in `phase`, from its row and the rules.
 LegalPicks LegalPicksOf(const TableState& table, const Settings& rules, int seat, MovePhase phase);
 
