@@ -19,9 +19,6 @@ inline constexpr std::array<std::string_view, 5> kFinishMeansChoices = {
 inline constexpr std::array<std::string_view, 5> kYakitoriChoices = {"なし", "60点", "120点", "150点", "300点"};
 inline constexpr std::array<std::string_view, 4> kGameSpeedChoices = {"遅い", "標準", "速い", "高速"};
 
-// The way of going out that allows nothing but a discard-finish.
-constexpr int kFinishDiscardOnly = 3;
-
 // The rule fields as they were when the window opened (and after each write
 // it made). Besides the rules, it keeps what the initial-state button resets
 // (colours, member group, key guide, auto-play and the call flags), so that

@@ -8,11 +8,11 @@ namespace winpiruk {
 
 bool Makes(const Settings& rules, const HandRow& row, int rank) {
   return row[kHandSum] == rank || (rules.AceAliasJack == 1 && row[kHandRaisedSum] == rank) ||
-         (rules.FinishMeans == 4 && row[kHandProduct] == rank);
+         (rules.FinishMeans == kFinishProductAllowed && row[kHandProduct] == rank);
 }
 
 bool CheckCallsOnUserDiscard(Piruk930& s) {
-  if (s.settings.FinishMeans == 3) return false;
+  if (s.settings.FinishMeans == kFinishDiscardOnly) return false;
   const int rank = CardRank(s.TopDiscard);
   for (int seat = 1; seat <= 3; ++seat) {
     if (Makes(s.settings, s.Hands[seat], rank)) {
@@ -38,7 +38,7 @@ bool CheckCallsOnComputerDiscard(Piruk930& s, TableView& view) {
   if (user_judges) claim_window(JudgmentWaitTimeInUse(rules));
   for (int seat = 0; seat < kSeats; ++seat) {
     if (seat == discarder) continue;
-    if (rules.FinishMeans == 3 || !Makes(rules, s.Hands[seat], rank)) continue;
+    if (rules.FinishMeans == kFinishDiscardOnly || !Makes(rules, s.Hands[seat], rank)) continue;
     if (seat == 0) {
       if (user_judges) claim_window(kSecondClaimTenths);
       if (s.UserClaimedCall != 1 && rules.AutoJudgment != 1 && s.AutoPlay != 1) continue;

@@ -1,15 +1,12 @@
 #pragma once
 // The call ("ぴるく") after every discard and the counter-call
 // ("ぴるくがえし") of the discarder.
+#include "engine/Durations.h"
 #include "state/Cards.h"
 #include "state/Piruk930.h"
 #include "engine/TableView.h"
 
 namespace winpiruk {
-
-// Claim windows in tenths of a second: the second one, opened when the
-// user's hand makes the number, lasts 0.6 s.
-constexpr int kSecondClaimTenths = 6;
 
 // True when a row makes `rank` by its sum, by its raised sum under
 // `AceAliasJack`, or by its product under `FinishMeans` 4.

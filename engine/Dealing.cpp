@@ -6,7 +6,7 @@
 #include "state/RuleLimits.h"
 #include "state/Cards.h"
 #include "engine/ComputerPlayer.h"
-#include "presentation/GameTexts.h"
+#include "engine/Durations.h"
 
 namespace winpiruk {
 
@@ -55,7 +55,7 @@ bool ShuffleAndDeal(Piruk930& s, TableView& view, RandomSource& random, const Cl
     view.InternalError(3);
     return false;
   }
-  s.TurnPhase = 0;
+  s.TurnPhase = kTurnNone;
   s.UserPick = 0;
 
   for (int i = 0; i < kDeckSize; ++i) s.DeckSlots[i] = static_cast<int16_t>(i + 1);
@@ -90,10 +90,10 @@ bool ShuffleAndDeal(Piruk930& s, TableView& view, RandomSource& random, const Cl
   s.SpecialDone = 1;
   view.ShowCard(kPosDiscardPile, s.Hands[s.Dealer][5]);
   view.ShowCard(kPosSecondCard, s.DeckSlots[s.DrawIndex]);
-  view.ShowLabel(TableLabel::DealerChoicePrompt, kDealerChoicePromptText);
-  const bool guides = s.settings.KeyGuideDisplay == 1;
-  view.ShowLabel(TableLabel::KeyGuideJ, guides ? "J" : "");
-  view.ShowLabel(TableLabel::KeyGuideK, guides ? "K" : "");
+  view.ShowLabel(TableLabel::DealerChoicePrompt, LabelWords::Own);
+  const LabelWords guides = s.settings.KeyGuideDisplay == 1 ? LabelWords::Own : LabelWords::Blank;
+  view.ShowLabel(TableLabel::KeyGuideJ, guides);
+  view.ShowLabel(TableLabel::KeyGuideK, guides);
   view.EnablePlayModeMenu(true);
   return true;
 }
@@ -106,11 +106,12 @@ void ChooseInitialCard(Piruk930& s, TableView& view, RandomSource& random, int p
 
   if (dealer != 0) {
     NewHandBookkeeping(s);
-    if (initial_match && (s.settings.FinishMeans == 0 || s.settings.FinishMeans == 2)) {
+    if (initial_match && (s.settings.FinishMeans == kFinishNormal || s.settings.FinishMeans == kFinishDiscardAllowed)) {
       s.DealerChoice.assign(1, 'E');
       return;
     }
-    if (ComputerDealerChoice(s, view, random, dealer) == DealerPick::Keep) {
+    view.Pause(kComputerDealerPauseTenths);
+    if (ComputerDealerChoice(s, s.settings, random, dealer) == DealerPick::Keep) {
       s.DealerChoice.assign(1, 'A');
     } else {
       s.DealerChoice.assign(1, 'B');
@@ -122,16 +123,16 @@ void ChooseInitialCard(Piruk930& s, TableView& view, RandomSource& random, int p
 
   if (pick == 0) {
     NewHandBookkeeping(s);
-    if (initial_match && s.settings.FinishMeans != 1) {
+    if (initial_match && s.settings.FinishMeans != kFinishNoInitialMatch) {
       s.DealerChoice.assign(1, 'E');
-      view.Pause(10);
+      view.Pause(kInitialMatchPauseTenths);
       return;
     }
-    s.HandPhase = 1;
+    s.HandPhase = kHandOpening;
     return;
   }
 
-  s.HandPhase = 0;
+  s.HandPhase = kHandNotDealt;
   s.DealerChoice.clear();
   if (pick == kPickDiscardPile) {
     s.DealerChoice.assign(1, 'B');
@@ -140,11 +141,11 @@ void ChooseInitialCard(Piruk930& s, TableView& view, RandomSource& random, int p
     TakeDeckCard(s);
   } else {
     s.UserPick = 0;
-    s.HandPhase = 1;
+    s.HandPhase = kHandOpening;
     return;
   }
   TurnInitialCard(s, view);
-  s.HandPhase = 2;
+  s.HandPhase = kHandInPlay;
 }
 
 bool StartHand(Piruk930& s, TableView& view, RandomSource& random, const Clock& clock) {
@@ -156,8 +157,8 @@ bool StartHand(Piruk930& s, TableView& view, RandomSource& random, const Clock& 
     return false;
   }
   ++s.HandNumber;
-  view.SetTitle(HandTitle(s.HandNumber, s.AutoPlay != 0));
-  s.HandPhase = 0;
+  view.ShowHandTitle(s.HandNumber, s.AutoPlay != 0);
+  s.HandPhase = kHandNotDealt;
   s.UserPick = 0;
   if (!ShuffleAndDeal(s, view, random, clock)) return false;
   s.DrewThisTurn = 0;

@@ -7,15 +7,14 @@
 #include "state/Cards.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/Dealing.h"
-#include "presentation/GameTexts.h"
+#include "engine/Durations.h"
+#include "engine/LegalPicks.h"
 
 namespace winpiruk {
 
 namespace {
 
 constexpr int kDeckEnd = 52;          // DrawIndex when the deck has run out
-constexpr int kReuseMessageTenths = 30;
-constexpr int kSecondsPerRestrictStep = 3;
 
 // Marks the engine as running for the life of a step; nested steps keep the
 // mark of the outermost one.
@@ -44,13 +43,6 @@ int FirstSlotHolding(const HandRow& row, int code) {
     if (row[slot] == code) return slot;
   }
   return 0;
-}
-
-bool AnyOtherThanThrowMore(const HandRow& row, int n, int more_drop_card) {
-  for (int slot = 1; slot <= n; ++slot) {
-    if (CardRank(row[slot]) != more_drop_card) return true;
-  }
-  return false;
 }
 
 // Tenths of the pause after a computer seat decided to draw: |1 − AutoJudgment|
@@ -83,12 +75,7 @@ int16_t KeyPick(char32_t ch) {
 
 int SpeedPauseUnits(const Settings& settings) {
   if (settings.AutoJudgment == 0) return 0;
-  switch (GameSpeedInUse(settings)) {
-    case 0: return 10;
-    case 1: return 4;
-    case 2: return 2;
-    default: return 0;
-  }
+  return kSpeedPauseUnits[GameSpeedInUse(settings)];
 }
 
 Engine::Engine(Piruk930& state, TableView& view, RandomSource& random, const Clock& clock, Scorekeeping scorekeeping)
@@ -106,9 +93,11 @@ void Engine::PlayTurn() {
       if (step == Step::Stop || failed_) break;
       // Waiting for the user: in auto-play the computer player answers.
       if (s_.AutoPlay == 0) break;
-      const int16_t pick = AutoPick();
-      if (pick == kPickNone) break;
-      s_.UserPick = pick;
+      view_.Pause(kAutoPlayPauseTenths);
+      const AutoPick pick = AutoPlayMove(s_, s_.settings, TemperOf(s_, 0), random_);
+      s_.AutoExtraPending = pick.extra_pending;
+      if (pick.pick == kPickNone) break;
+      s_.UserPick = pick.pick;
     }
   }
   if (member_decision_pending_) {
@@ -118,15 +107,15 @@ void Engine::PlayTurn() {
 }
 
 Engine::Step Engine::Dispatch() {
-  if (s_.TurnPhase == 2) return FurtherDiscard();
-  if (s_.HandPhase == 0) {
+  if (s_.TurnPhase == kTurnFurtherDiscard) return FurtherDiscard();
+  if (s_.HandPhase == kHandNotDealt) {
     if (!StartHand(s_, view_, random_, clock_)) {
       // Either the match has no hand left, or the deal met a dealer outside
       // the table (the view has shown the internal error).
       if (s_.HandNumber <= NumberOfGamesInUse(s_.settings)) failed_ = true;
       return Step::Stop;
     }
-    if (s_.Dealer == 0 && s_.HandPhase == 1) {
+    if (s_.Dealer == 0 && s_.HandPhase == kHandOpening) {
       s_.AwaitingUser = 1;
       s_.UserPick = 0;
       if (s_.AutoPlay == 0) StartTimeLimit();
@@ -134,32 +123,14 @@ Engine::Step Engine::Dispatch() {
     }
     return FirstTurn();
   }
-  if (s_.HandPhase == 1 && s_.Dealer == 0 && s_.DealerChoice.empty()) return DealerChoiceStep();
-  if (s_.TurnPhase == 1) return UserFirstAction();
+  if (s_.HandPhase == kHandOpening && s_.Dealer == 0 && s_.DealerChoice.empty()) return DealerChoiceStep();
+  if (s_.TurnPhase == kTurnFirstAction) return UserFirstAction();
   return Ignore();
-}
-
-int16_t Engine::AutoPick() {
-  // A pick the engine refused is not asked for again in the same way: the
-  // first action falls back to the draw pile, the further discard to the
-  // first card that is not a throw-more card.
-  if (auto_refusals_ == 0) return AutoPlayMove(s_, view_, random_);
-  if (auto_refusals_ > 3) return kPickNone;  // leave the move to the user
-  view_.Pause(1);
-  if (s_.HandPhase == 1 && s_.Dealer == 0) return kPickDiscardPile;
-  if (s_.TurnPhase != 2) return kPickDrawPile;
-  const HandRow& row = s_.Hands[0];
-  if (auto_refusals_ > 2 && s_.settings.MoreDropCardMode == 0) return kPickDrawPile;
-  for (int slot = 1; slot <= row[kHandCount] && slot <= 9; ++slot) {
-    if (CardRank(row[slot]) != s_.settings.MoreDropCard) return static_cast<int16_t>(slot);
-  }
-  return 1;
 }
 
 Engine::Step Engine::Ignore() {
   s_.UserPick = 0;
   s_.AwaitingUser = 1;
-  if (s_.AutoPlay != 0) ++auto_refusals_;
   return Step::Wait;
 }
 
@@ -177,21 +148,16 @@ void Engine::StartTimeLimit() {
   s_.SecondsLeft = static_cast<int16_t>(limit * kSecondsPerRestrictStep);
   view_.StartTimer();
   // A turn never begins with a further-discard prompt on the label.
-  view_.ShowLabel(TableLabel::Countdown, CountdownText("", s_.SecondsLeft));
+  view_.ShowCountdown(s_.SecondsLeft, false);
 }
 
 // --- Dealer's choice and first turn --------------------------------------------
 
 Engine::Step Engine::DealerChoiceStep() {
   s_.AwaitingUser = 1;
-  if (s_.UserPick == kPickDrawPile) {
-    s_.UserPick = 0;
-    return Step::Wait;
-  }
+  if (UserPickEffect(s_, s_.settings, s_.UserPick) == PickEffect::Refused) return Ignore();
   ChooseInitialCard(s_, view_, random_, s_.UserPick);
-  if (s_.HandPhase == 1) return Ignore();
   ++accepted_picks_;
-  auto_refusals_ = 0;
   s_.AwaitingUser = 0;
   s_.UserPick = 0;
   return FirstTurn();
@@ -199,29 +165,29 @@ Engine::Step Engine::DealerChoiceStep() {
 
 Engine::Step Engine::FirstTurn() {
   if (s_.DealerChoice == "E") {
-    if (s_.settings.FinishMeans != 3) {
+    if (s_.settings.FinishMeans != kFinishDiscardOnly) {
       s_.Winner = s_.Dealer;
-      return EndOfHand(kMoveInitialMatch);
+      return EndOfHand(kEndInitialMatch);
     }
     // No initial match wins under discard-finish only: the user dealer still
     // chooses the initial card (a computer dealer never reports one here).
     s_.DealerChoice.clear();
-    s_.HandPhase = 1;
+    s_.HandPhase = kHandOpening;
     s_.AwaitingUser = 1;
     s_.UserPick = 0;
     if (s_.AutoPlay == 0) StartTimeLimit();
     return Step::Wait;
   }
-  s_.TurnPhase = 1;
+  s_.TurnPhase = kTurnFirstAction;
   view_.ShowHand(s_.Dealer);
   s_.CurrentSeat = static_cast<int16_t>((s_.Dealer + 1) % kSeats);
   view_.ShowArrow(s_.CurrentSeat);
   if (s_.CurrentSeat != 0) {
-    s_.HandPhase = 1;
+    s_.HandPhase = kHandOpening;
     s_.AwaitingUser = 0;
     return EndOfHand(RunComputerSeats());
   }
-  s_.HandPhase = 2;
+  s_.HandPhase = kHandInPlay;
   return UserTurnBegins();
 }
 
@@ -240,107 +206,71 @@ bool Engine::AskDiscardFinish() {
 }
 
 Engine::Step Engine::UserFirstAction() {
-  const Settings& rules = s_.settings;
-  const HandRow& row = s_.Hands[0];
-  const int n = row[kHandCount];
   const int pick = s_.UserPick;
-  const bool valid = pick == kPickDrawPile || pick == 1 || (pick >= 2 && pick <= 9 && pick <= n);
-  if (!valid) return Ignore();
-
+  const PickEffect effect = UserPickEffect(s_, s_.settings, pick);
+  if (effect == PickEffect::Refused) return Ignore();
   s_.TurnOver = 1;
   s_.CurrentSeat = 0;
-  if (pick == kPickDrawPile) {
+  if (effect == PickEffect::DiscardFinish) {
+    if (!AskDiscardFinish()) return Ignore();
     ++accepted_picks_;
-    auto_refusals_ = 0;
-    if (s_.PenaltyPending == 0) return UserDraw();
-    user_drawing_penalty_ = true;
-    --s_.PenaltyPending;
-    return UserDraw();
+    return UserDiscardFinish();
   }
-
-  const int16_t x = row[pick];
-  const int rank = CardRank(x);
-  const bool matches = Matches(x, s_.TopDiscard);
-  auto penalty_draw = [this]() {
-    ++accepted_picks_;
-    auto_refusals_ = 0;
-    user_drawing_penalty_ = true;
-    --s_.PenaltyPending;
-    return UserDraw();
-  };
-  auto discard = [this, pick]() {
-    ++accepted_picks_;
-    auto_refusals_ = 0;
-    return UserDiscard(pick);
-  };
-
-  if (n == 1 && (rules.FinishMeans == 2 || rules.FinishMeans == 3)) {
-    if (!matches || pick > n) return Ignore();
-    if (rank == rules.PenaltyCard || s_.PenaltyPending == 0) {
-      if (!AskDiscardFinish()) return Ignore();
-      ++accepted_picks_;
-      auto_refusals_ = 0;
-      return UserDiscardFinish();
-    }
-    return penalty_draw();
+  ++accepted_picks_;
+  switch (effect) {
+    case PickEffect::PenaltyDraw:
+      user_drawing_penalty_ = true;
+      --s_.PenaltyPending;
+      return UserDraw();
+    case PickEffect::Draw:
+      return UserDraw();
+    case PickEffect::DiscardAgain:
+      s_.TurnOver = 0;
+      return UserDiscard(pick);
+    default:
+      return UserDiscard(pick);
   }
-  if (n == 1 || pick > n || !matches) return Ignore();
-  if (s_.PenaltyPending > 0 && rank != rules.PenaltyCard) return penalty_draw();
-  if (rank == rules.PenaltyCard) {
-    s_.PenaltyPending = static_cast<int16_t>(s_.PenaltyPending + PenaltyLeavesInUse(rules));
-    return discard();
-  }
-  if (rank != rules.MoreDropCard) return discard();
-  if (n == 2) return rules.MoreDropCardMode == 0 ? discard() : Ignore();
-  if (AnyOtherThanThrowMore(row, n, rules.MoreDropCard)) s_.TurnOver = 0;
-  return discard();
 }
 
 Engine::Step Engine::FurtherDiscard() {
-  const Settings& rules = s_.settings;
-  const HandRow& row = s_.Hands[0];
-  const int n = row[kHandCount];
   const int pick = s_.UserPick;
-
-  if (pick == kPickDrawPile && rules.MoreDropCardMode == 0) {
+  const PickEffect effect = UserPickEffect(s_, s_.settings, pick);
+  if (effect == PickEffect::StopDiscarding) {
     ++accepted_picks_;
-    auto_refusals_ = 0;
     view_.HideLabel(TableLabel::Countdown);
     s_.CurrentSeat = static_cast<int16_t>(s_.Direction < 0 ? 3 : 1);
     s_.AwaitingUser = 0;
     s_.DrewThisTurn = 0;  // the draw-pile click that ended the turn drew nothing
     return EndOfHand(RunComputerSeats());
   }
-  if (pick < 1 || pick > n || pick > 9) {
-    s_.TurnPhase = 2;
-    return Ignore();
-  }
-  s_.TurnPhase = 1;
-  view_.HideLabel(TableLabel::Countdown);
-  if (n == 1) {
-    ++accepted_picks_;
-    auto_refusals_ = 0;
-    if (rules.FinishMeans == 2 && pick == 1 && AskDiscardFinish()) return UserDiscardFinish();
-    s_.TurnOver = 1;
-    return EndOfUserAction(false);
-  }
-  const int rank = CardRank(row[pick]);
-  if (n == 2 && rank == rules.MoreDropCard) {
-    s_.TurnPhase = 2;
+  // A click on a held card takes the prompt away, even when that card may
+  // not go.
+  if (pick >= 1 && pick <= 9 && pick <= s_.Hands[0][kHandCount]) view_.HideLabel(TableLabel::Countdown);
+  if (effect == PickEffect::Refused) {
+    s_.TurnPhase = kTurnFurtherDiscard;
     return Ignore();
   }
   ++accepted_picks_;
-  auto_refusals_ = 0;
-  if (rank != rules.MoreDropCard) s_.TurnOver = 1;
-  if (rank == rules.PenaltyCard) {
-    s_.PenaltyPending = static_cast<int16_t>(s_.PenaltyPending + PenaltyLeavesInUse(rules));
+  s_.TurnPhase = kTurnFirstAction;
+  switch (effect) {
+    case PickEffect::DiscardFinish:
+      if (AskDiscardFinish()) return UserDiscardFinish();
+      [[fallthrough]];
+    case PickEffect::EndTurn:
+      s_.TurnOver = 1;
+      return EndOfUserAction(false);
+    case PickEffect::Discard:
+      s_.TurnOver = 1;
+      return UserDiscard(pick);
+    default:
+      return UserDiscard(pick);
   }
-  return UserDiscard(pick);
 }
 
 Engine::Step Engine::UserDiscard(int position) {
   HandRow& row = s_.Hands[0];
   const int16_t x = row[position];
+  AddPenaltyFor(x);
   s_.SpecialDone = 0;
   s_.TopDiscard = x;
   row[position] = 0;
@@ -350,7 +280,7 @@ Engine::Step Engine::UserDiscard(int position) {
   view_.ShowCard(kPosDiscardPile, x);
   view_.PlaySound(Sound::CardOperate);
   --row[kHandCount];
-  if (CheckCallsOnUserDiscard(s_)) return EndOfHand(kMoveCall);
+  if (CheckCallsOnUserDiscard(s_)) return EndOfHand(kEndCall);
   return EndOfUserAction(true);
 }
 
@@ -361,7 +291,7 @@ Engine::Step Engine::UserDiscardFinish() {
   view_.PlaySound(Sound::CardOperate);
   --row[kHandCount];
   s_.Winner = 0;
-  return EndOfHand(kMoveDiscardFinish);
+  return EndOfHand(kEndDiscardFinish);
 }
 
 Engine::Step Engine::UserDraw() {
@@ -370,7 +300,7 @@ Engine::Step Engine::UserDraw() {
     ReusePile();
   } else if (DrawSlotEmpty()) {
     user_drawing_penalty_ = false;
-    return EndOfHand(kMoveNoGame);
+    return EndOfHand(kEndNoGame);
   }
   return EndOfUserAction(true);
 }
@@ -382,15 +312,15 @@ Engine::Step Engine::EndOfUserAction(bool check_overflow) {
       s_.CurrentSeat = 0;
       s_.DrewThisTurn = 0;
       user_drawing_penalty_ = false;
-      return EndOfHand(kMoveCardOver);
+      return EndOfHand(kEndCardOver);
     }
     RecomputeCallNumbers(row);
     view_.ShowHand(0);
   }
   if (s_.TurnOver == 0) {
     const bool must = s_.settings.MoreDropCardMode != 0;
-    view_.ShowLabel(TableLabel::Countdown, must ? kMustDiscardAgainText : kMayDiscardAgainText);
-    s_.TurnPhase = 2;
+    view_.ShowLabel(TableLabel::Countdown, must ? LabelWords::MustDiscardAgain : LabelWords::MayDiscardAgain);
+    s_.TurnPhase = kTurnFurtherDiscard;
     s_.AwaitingUser = 1;
     s_.DrewThisTurn = 0;
     s_.UserPick = 0;
@@ -421,7 +351,7 @@ void Engine::ApplyTopCardEffect(int seat, int16_t& next) {
 
 Engine::Step Engine::NextSeatAfterUser() {
   if (s_.DrawIndex == kDeckEnd) ReusePile();
-  if (DrawSlotEmpty()) return EndOfHand(kMoveNoGame);
+  if (DrawSlotEmpty()) return EndOfHand(kEndNoGame);
   int16_t next = 0;
   ApplyTopCardEffect(0, next);
   if (next == 0) return Fail(1);
@@ -454,13 +384,13 @@ void Engine::DrawCard(int seat) {
 
 void Engine::ReusePile() {
   view_.ShowDrawPile(false);
-  view_.ShowLabel(TableLabel::ReuseMessage, kReuseMessageText);
+  view_.ShowLabel(TableLabel::ReuseMessage, LabelWords::Own);
   view_.Pause(kReuseMessageTenths);
   view_.HideLabel(TableLabel::ReuseMessage);
   view_.ShowDrawPile(true);
   if (s_.DrawIndex < 60 && s_.settings.ExtraCardEnable != 0) {
     const int16_t last = s_.DeckSlots[s_.DiscardIndex - 1];
-    view_.ShowLabel(TableLabel::ExtraNumberTitle, kExtraNumberTitleText);
+    view_.ShowLabel(TableLabel::ExtraNumberTitle, LabelWords::Own);
     view_.ShowCard(kPosSecondCard, last);
     s_.ExtraNumber = static_cast<int16_t>(CardRank(last));
   }
@@ -468,9 +398,13 @@ void Engine::ReusePile() {
   ++s_.DrawIndex;
 }
 
-bool Engine::ComputerDiscard(int seat) {
+void Engine::AddPenaltyFor(int16_t card) {
+  if (CardRank(card) != s_.settings.PenaltyCard) return;
+  s_.PenaltyPending = static_cast<int16_t>(s_.PenaltyPending + PenaltyLeavesInUse(s_.settings));
+}
+
+bool Engine::ComputerDiscard(int seat, int16_t card) {
   HandRow& row = s_.Hands[seat];
-  const int16_t card = s_.PlayList[0];
   const int slot = FirstSlotHolding(row, card);
   const int picture = DiscardPicturePosition(random_, slot, row[kHandCount]);
   if (picture >= 1 && picture <= 9) view_.HideSeatCard(seat, picture);
@@ -493,100 +427,102 @@ bool Engine::ComputerDraw(int seat) {
 
 int16_t Engine::RunComputerSeats() {
   view_.StopTimer();
-  view_.ShowLabel(TableLabel::Countdown, "");
+  view_.ShowLabel(TableLabel::Countdown, LabelWords::Blank);
   view_.HideLabel(TableLabel::Countdown);
   const int first = s_.CurrentSeat;
   if (first >= 0 && first < kSeats) {
     RecomputeCallNumbers(s_.Hands[first]);
-    if (s_.Hands[first][kHandCount] > 9) return kMoveCardOver;
+    if (s_.Hands[first][kHandCount] > 9) return kEndCardOver;
   }
-  if (first < 1 || first > 3) return kMoveNotComputerSeat;
+  if (first < 1 || first > 3) return kNotComputerSeat;
 
   const int units = SpeedPauseUnits(s_.settings);
-  const int draw_pause = DrawPauseTenths(s_.settings.AutoJudgment);
   int seat = first;
   for (;;) {
     view_.ShowArrow(seat);
     if (units > 0) view_.SpeedPause(units);
     s_.CurrentSeat = static_cast<int16_t>(seat);
-    HandRow& row = s_.Hands[seat];
-
-    // One move (a discard or a draw) and its checks; 0 when play goes on.
-    // The pause after a draw marks the seat's decision, so the further cards
-    // of a penalty come without one.
-    auto carry_out = [&](ComputerMove move, bool decided = true) -> int16_t {
-      switch (move) {
-        case ComputerMove::Discard:
-          if (ComputerDiscard(seat)) return kMoveCall;
-          break;
-        case ComputerMove::DiscardFinish:
-          view_.HideSeatCard(seat, 1);
-          view_.ShowCard(kPosDiscardPile, row[1]);
-          view_.PlaySound(Sound::CardOperate);
-          row[kHandCount] = 0;
-          s_.Winner = static_cast<int16_t>(seat);
-          return kMoveDiscardFinish;
-        case ComputerMove::PenaltyDraw:
-        case ComputerMove::Draw:
-          if (move == ComputerMove::PenaltyDraw) --s_.PenaltyPending;
-          if (!ComputerDraw(seat)) return kMoveNoGame;
-          if (decided && draw_pause > 0) view_.Pause(draw_pause);
-          // Drawing ends the seat's discarding.
-          s_.TurnOver = 1;
-          break;
-      }
-      RecomputeCallNumbers(row);
-      if (row[kHandCount] > 9) return kMoveCardOver;
-      return 0;
-    };
-
-    int16_t result = carry_out(ChooseComputerMove(s_, random_, seat));
-    if (result != 0) {
-      s_.PenaltyDrawing = 0;
-      return result;
-    }
-    view_.ShowHand(seat);
-    while (s_.TurnOver == 0) {
-      result = carry_out(ChooseExtraDiscard(s_, random_, seat));
-      if (result != 0) return result;
-      view_.ShowHand(seat);
-    }
-    while (s_.PenaltyDrawing != 0 && s_.PenaltyPending > 0) {
-      result = carry_out(ComputerMove::PenaltyDraw, false);
-      if (result != 0) {
-        s_.PenaltyDrawing = 0;
-        return result;
-      }
-      view_.ShowHand(seat);
-    }
-    s_.PenaltyDrawing = 0;
+    const int16_t result = PlayComputerTurn(seat);
+    if (result != kPlayGoesOn) return result;
 
     if (s_.DrawIndex == kDeckEnd) ReusePile();
-    if (DrawSlotEmpty()) return kMoveNoGame;
+    if (DrawSlotEmpty()) return kEndNoGame;
     int16_t next = 0;
     ApplyTopCardEffect(seat, next);
     if (next == 0) {
-      s_.HandPhase = 2;
-      s_.TurnPhase = 1;
+      s_.HandPhase = kHandInPlay;
+      s_.TurnPhase = kTurnFirstAction;
       s_.CurrentSeat = 0;
       view_.ShowArrow(0);
       if (units > 0) view_.SpeedPause(units);
-      return kMoveUserTurn;
+      return kUserTurn;
     }
     seat = next;
   }
 }
 
+int16_t Engine::PlayComputerTurn(int seat) {
+  const Temper temper = TemperOf(s_, seat);
+  const ComputerMove move = ChooseComputerMove(s_, s_.settings, temper, random_, seat);
+  int16_t result = CarryOut(seat, move, true);
+  if (result != kPlayGoesOn) return result;
+  view_.ShowHand(seat);
+  while (s_.TurnOver == 0) {
+    result = CarryOut(seat, ChooseExtraDiscard(s_, s_.settings, temper, random_, seat), true);
+    if (result != kPlayGoesOn) return result;
+    view_.ShowHand(seat);
+  }
+  // The further cards of a penalty come without the pause of a decision.
+  const bool drawing_penalty = move.kind == MoveKind::PenaltyDraw;
+  while (drawing_penalty && s_.PenaltyPending > 0) {
+    result = CarryOut(seat, ComputerMove{MoveKind::PenaltyDraw, 0, true}, false);
+    if (result != kPlayGoesOn) return result;
+    view_.ShowHand(seat);
+  }
+  return kPlayGoesOn;
+}
+
+int16_t Engine::CarryOut(int seat, const ComputerMove& move, bool decided) {
+  HandRow& row = s_.Hands[seat];
+  s_.TurnOver = move.ends_turn ? 1 : 0;
+  switch (move.kind) {
+    case MoveKind::Discard:
+      AddPenaltyFor(move.card);
+      if (ComputerDiscard(seat, move.card)) return kEndCall;
+      break;
+    case MoveKind::DiscardFinish:
+      view_.HideSeatCard(seat, 1);
+      view_.ShowCard(kPosDiscardPile, row[1]);
+      view_.PlaySound(Sound::CardOperate);
+      row[kHandCount] = 0;
+      s_.Winner = static_cast<int16_t>(seat);
+      return kEndDiscardFinish;
+    case MoveKind::PenaltyDraw:
+    case MoveKind::Draw: {
+      if (move.kind == MoveKind::PenaltyDraw) --s_.PenaltyPending;
+      if (!ComputerDraw(seat)) return kEndNoGame;
+      const int pause = DrawPauseTenths(s_.settings.AutoJudgment);
+      if (decided && pause > 0) view_.Pause(pause);
+      // Drawing ends the seat's discarding.
+      s_.TurnOver = 1;
+      break;
+    }
+  }
+  RecomputeCallNumbers(row);
+  if (row[kHandCount] > 9) return kEndCardOver;
+  return kPlayGoesOn;
+}
+
 // --- End of a hand ----------------------------------------------------------------
 
 Engine::Step Engine::EndOfHand(int16_t result) {
-  if (result == kMoveUserTurn) return UserTurnBegins();
-  if (result == kMoveNotComputerSeat) return Fail(2);
+  if (result == kUserTurn) return UserTurnBegins();
+  if (result == kNotComputerSeat) return Fail(2);
   s_.HandEndCode = result;
   switch (result) {
-    case kMoveCall: CheckCounterCall(s_, view_); break;
-    case kMoveInitialMatch: view_.PlaySound(Sound::Initial); break;
-    case kMoveCardOver: view_.PlaySound(Sound::CardOver); break;
+    case kEndCall: CheckCounterCall(s_, view_); break;
+    case kEndInitialMatch: view_.PlaySound(Sound::Initial); break;
+    case kEndCardOver: view_.PlaySound(Sound::CardOver); break;
     default: view_.PlaySound(Sound::NoGame); break;
   }
   view_.StopTimer();
@@ -594,20 +530,19 @@ Engine::Step Engine::EndOfHand(int16_t result) {
   ScoreAndShowHand();
   s_.AwaitingUser = 0;
   s_.UserPick = 0;
-  auto_refusals_ = 0;
   user_drawing_penalty_ = false;
 
   if (s_.HandNumber >= NumberOfGamesInUse(s_.settings) && !SettleAndShowMatch()) {
-    s_.HandPhase = 0;
-    s_.TurnPhase = 0;
+    s_.HandPhase = kHandNotDealt;
+    s_.TurnPhase = kTurnNone;
     return Step::Stop;
   }
   view_.RestartMusic();
   s_.Dealer = s_.Winner;
   view_.ClearTable();
   view_.ShowScores();
-  s_.HandPhase = 0;
-  s_.TurnPhase = 0;
+  s_.HandPhase = kHandNotDealt;
+  s_.TurnPhase = kTurnNone;
   view_.ApplyLabelColours();
   return Step::Continue;
 }
@@ -643,7 +578,7 @@ bool Engine::SettleAndShowMatch() {
 // --- Input from the table -------------------------------------------------------------
 
 bool Engine::ClickHandCard(int position) {
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase != 2) return false;
+  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase != kHandInPlay) return false;
   if (position < 1 || position > 9) return false;
   s_.UserPick = static_cast<int16_t>(position);
   s_.PickInProgress = static_cast<int16_t>(position);
@@ -653,7 +588,7 @@ bool Engine::ClickHandCard(int position) {
 }
 
 bool Engine::ClickDrawPile() {
-  if (s_.EngineRunning != 0 || s_.DrewThisTurn != 0 || s_.AwaitingUser != 1 || s_.HandPhase != 2) return false;
+  if (s_.EngineRunning != 0 || s_.DrewThisTurn != 0 || s_.AwaitingUser != 1 || s_.HandPhase != kHandInPlay) return false;
   s_.UserPick = kPickDrawPile;
   s_.DrewThisTurn = 1;
   s_.PickInProgress = kPickDrawPile;
@@ -664,7 +599,7 @@ bool Engine::ClickDrawPile() {
 
 bool Engine::ClickDiscardPile() {
   ClaimCall();
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == 0 || s_.TurnPhase == 1) return false;
+  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == kHandNotDealt || s_.TurnPhase == kTurnFirstAction) return false;
   s_.UserPick = kPickDiscardPile;
   s_.PickInProgress = kPickDiscardPile;
   PlayTurn();
@@ -673,7 +608,7 @@ bool Engine::ClickDiscardPile() {
 }
 
 bool Engine::ClickSecondCard() {
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == 0 || s_.TurnPhase == 1) return false;
+  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == kHandNotDealt || s_.TurnPhase == kTurnFirstAction) return false;
   s_.UserPick = kPickSecondCard;
   s_.PickInProgress = kPickSecondCard;
   PlayTurn();
@@ -682,16 +617,16 @@ bool Engine::ClickSecondCard() {
 }
 
 void Engine::ClaimCall() {
-  if (s_.settings.AutoJudgment == 0 && s_.TurnPhase > 0 && s_.CallWindowOpen == 1) s_.UserClaimedCall = 1;
+  if (s_.settings.AutoJudgment == 0 && s_.TurnPhase > kTurnNone && s_.CallWindowOpen == 1) s_.UserClaimedCall = 1;
 }
 
 bool Engine::TypeKey(char32_t ch) {
   const int16_t pick = KeyPick(ch);
   if (pick == kPickNone || s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.UserPick != 0) return false;
   int16_t in_progress = 0;
-  if (s_.HandPhase != 0 && s_.TurnPhase != 1) {
+  if (s_.HandPhase != kHandNotDealt && s_.TurnPhase != kTurnFirstAction) {
     in_progress = pick;
-  } else if (s_.HandPhase == 2 && s_.TurnPhase == 1) {
+  } else if (s_.HandPhase == kHandInPlay && s_.TurnPhase == kTurnFirstAction) {
     in_progress = kPickDrawPile;
   } else {
     return false;
@@ -715,7 +650,7 @@ void Engine::TimerTick() {
     return;
   }
   --s_.SecondsLeft;
-  view_.ShowLabel(TableLabel::Countdown, CountdownText(view_.LabelText(TableLabel::Countdown), s_.SecondsLeft));
+  view_.ShowCountdown(s_.SecondsLeft, true);
 }
 
 // --- Menu commands -----------------------------------------------------------------------
@@ -737,17 +672,17 @@ NewGameStep Engine::NewGame() {
   s_.Score.fill(0);
   s_.HasWon.fill(0);
   // No hand is in progress any more: a stale click must not act on the table.
-  s_.HandPhase = 0;
-  s_.TurnPhase = 0;
+  s_.HandPhase = kHandNotDealt;
+  s_.TurnPhase = kTurnNone;
   s_.AwaitingUser = 0;
   s_.UserPick = 0;
   if (discarding) {
     view_.StopMusic();
     view_.ClearTable();
-    view_.ShowLabel(TableLabel::KeyGuideJ, "");
-    view_.ShowLabel(TableLabel::KeyGuideK, "");
+    view_.ShowLabel(TableLabel::KeyGuideJ, LabelWords::Blank);
+    view_.ShowLabel(TableLabel::KeyGuideK, LabelWords::Blank);
     view_.HideLabel(TableLabel::ExtraNumberTitle);
-    view_.SetTitle("ぴるく");
+    view_.ShowProgramTitle();
   }
   return NewGameStep::OpenMemberDecision;
 }
@@ -756,15 +691,15 @@ void Engine::GameModeAuto_Click() {
   if (s_.AutoPlay != 0) return;
   s_.AutoPlay = 1;
   view_.CheckPlayMode(true);
-  view_.SetTitle(HandTitle(s_.HandNumber, true));
-  const bool users_turn = s_.AwaitingUser == 1 && s_.HandPhase != 0;
+  view_.ShowHandTitle(s_.HandNumber, true);
+  const bool users_turn = s_.AwaitingUser == 1 && s_.HandPhase != kHandNotDealt;
   if (users_turn) view_.Tell(Notice::AutoPlayFirstMove);
 }
 
 void Engine::GameModeManual_Click() {
   s_.AutoPlay = 0;
   view_.CheckPlayMode(false);
-  view_.SetTitle(HandTitle(s_.HandNumber, false));
+  view_.ShowHandTitle(s_.HandNumber, false);
 }
 
 }  // namespace winpiruk

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "engine/Clock.h"
+#include "engine/ComputerPlayer.h"
 #include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"
@@ -20,15 +21,11 @@
 
 namespace winpiruk {
 
-// What RunComputerSeats and the user's steps end with.
-enum MoveResult : int16_t {
-  kMoveUserTurn = 1,
-  kMoveInitialMatch = 3,
-  kMoveCall = 7,
-  kMoveCardOver = 10,
-  kMoveDiscardFinish = 11,
-  kMoveNoGame = 99,
-  kMoveNotComputerSeat = 999,
+// What a run of the computer seats ends with besides a HandEnd.
+enum SeatsOutcome : int16_t {
+  kPlayGoesOn = 0,         // within a seat's turn: its next move follows
+  kUserTurn = 1,
+  kNotComputerSeat = 999,  // `CurrentSeat` is not 1..3
 };
 
 // What the new-game command leads to.
@@ -93,8 +90,9 @@ class Engine {
   bool Failed() const { return failed_; }
 
   // --- Steps, public for the tests and the runner ----------------------------
-  // Plays the computer seats from `CurrentSeat` until the user's turn (1) or
-  // the end of the hand (3, 7, 10, 11, 99; 999 for a seat that is not one).
+  // Plays the computer seats from `CurrentSeat` until the user's turn
+  // (kUserTurn) or the end of the hand (a HandEnd; kNotComputerSeat for a
+  // seat that is not one).
   int16_t RunComputerSeats();
 
  private:
@@ -120,7 +118,6 @@ class Engine {
   Step Ignore();
   Step Fail(int number);
   bool AskDiscardFinish();
-  int16_t AutoPick();
 
   // Takes the card at DrawIndex into a seat's first empty slot and shows it.
   void DrawCard(int seat);
@@ -128,11 +125,18 @@ class Engine {
   void ReusePile();
   bool DrawSlotEmpty() const;
   void PushDiscard(int16_t code);
-  // A computer seat's discard of PlayList(0); true when it is called.
-  bool ComputerDiscard(int seat);
+  // A penalty card adds its cards to the penalty pending.
+  void AddPenaltyFor(int16_t card);
+  // A computer seat's discard of `card`; true when it is called.
+  bool ComputerDiscard(int seat, int16_t card);
   // A computer seat's draw; false when the pile is exhausted.
   bool ComputerDraw(int seat);
   void ApplyTopCardEffect(int seat, int16_t& next);
+  // One computer seat's turn; kPlayGoesOn, else how the hand ended.
+  int16_t PlayComputerTurn(int seat);
+  // One move of a computer seat and its checks; kPlayGoesOn or a HandEnd. The
+  // pause after a draw marks a `decided` move.
+  int16_t CarryOut(int seat, const ComputerMove& move, bool decided);
 
   Piruk930& s_;
   TableView& view_;
@@ -140,7 +144,6 @@ class Engine {
   const Clock& clock_;
   Scorekeeping scorekeeping_;
   bool user_drawing_penalty_ = false;
-  int auto_refusals_ = 0;        // auto-play picks refused in a row
   long long accepted_picks_ = 0;  // picks the engine acted on
   bool member_decision_pending_ = false;
   bool failed_ = false;

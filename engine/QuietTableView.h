@@ -20,10 +20,11 @@ class QuietTableView : public TableView {
   void ShowArrow(int) override {}
   void ShowCallBanner() override {}
   void ShowCounterCallBanner() override {}
-  void ShowLabel(TableLabel, std::string_view) override {}
+  void ShowLabel(TableLabel, LabelWords) override {}
   void HideLabel(TableLabel) override {}
-  std::string LabelText(TableLabel) const override { return {}; }
-  void SetTitle(std::string_view) override {}
+  void ShowCountdown(int, bool) override {}
+  void ShowHandTitle(int, bool) override {}
+  void ShowProgramTitle() override {}
   void ShowScores() override {}
   void ApplyLabelColours() override {}
   void EnablePlayModeMenu(bool) override {}

@@ -32,6 +32,14 @@ enum class TableLabel {
   KeyGuideK,           // "K" beside the second face-up card
 };
 
+// What a label shows. The engine names it; the view holds the words.
+enum class LabelWords {
+  Blank,             // shown with no text
+  Own,               // the label's own text (the prompt, the message, the title, the key letter)
+  MustDiscardAgain,  // the countdown label while a further discard must follow
+  MayDiscardAgain,   // the countdown label while a further discard may follow
+};
+
 enum class MessageIcon { Information, Exclamation, Question, Critical };
 
 // A message box as the program shows it. The texts live in GameTexts.
@@ -86,11 +94,15 @@ class TableView {
   virtual void ShowArrow(int seat) = 0;
   virtual void ShowCallBanner() = 0;
   virtual void ShowCounterCallBanner() = 0;
-  virtual void ShowLabel(TableLabel label, std::string_view text) = 0;
+  virtual void ShowLabel(TableLabel label, LabelWords words) = 0;
   virtual void HideLabel(TableLabel label) = 0;
-  // The text a label holds now (empty when hidden and emptied).
-  virtual std::string LabelText(TableLabel label) const = 0;
-  virtual void SetTitle(std::string_view title) = 0;
+  // The countdown label with `seconds` left. With `keep_prompt` a
+  // further-discard prompt the label holds keeps its words.
+  virtual void ShowCountdown(int seconds, bool keep_prompt) = 0;
+  // The window title of a hand, marked in auto-play.
+  virtual void ShowHandTitle(int hand_number, bool auto_play) = 0;
+  // The program's plain title, between matches.
+  virtual void ShowProgramTitle() = 0;
   // The four score labels from `Score`.
   virtual void ShowScores() = 0;
   virtual void ApplyLabelColours() = 0;

@@ -5,10 +5,28 @@
 namespace winpiruk {
 
 namespace {
-constexpr std::string_view kTitle = "ぴるく";
+constexpr std::string_view kTitle = kProgramTitleText;
 constexpr std::string_view kAutoPlayOffTitle = "ぴるく  －自動実行解除－";
 constexpr std::string_view kAutoPlayMark = "  [自動実行モード]";
 }  // namespace
+
+std::string_view TextOf(TableLabel label, LabelWords words) {
+  switch (words) {
+    case LabelWords::Blank: return {};
+    case LabelWords::MustDiscardAgain: return kMustDiscardAgainText;
+    case LabelWords::MayDiscardAgain: return kMayDiscardAgainText;
+    case LabelWords::Own: break;
+  }
+  switch (label) {
+    case TableLabel::DealerChoicePrompt: return kDealerChoicePromptText;
+    case TableLabel::ReuseMessage: return kReuseMessageText;
+    case TableLabel::ExtraNumberTitle: return kExtraNumberTitleText;
+    case TableLabel::KeyGuideJ: return "J";
+    case TableLabel::KeyGuideK: return "K";
+    case TableLabel::Countdown: break;
+  }
+  return {};
+}
 
 MessageText TextOf(Question question) {
   switch (question) {

@@ -7,11 +7,15 @@
 
 namespace winpiruk {
 
+inline constexpr std::string_view kProgramTitleText = "ぴるく";
 inline constexpr std::string_view kDealerChoicePromptText = "好きな方を取ってください .";
 inline constexpr std::string_view kReuseMessageText = "場札を再度使います.";
 inline constexpr std::string_view kExtraNumberTitleText = "ｴｸｽﾄﾗﾅﾝﾊﾞｰ";
 inline constexpr std::string_view kMustDiscardAgainText = "もう一枚捨てて";  // MoreDropCardMode 1
 inline constexpr std::string_view kMayDiscardAgainText = "さらに捨てる？";   // MoreDropCardMode 0
+
+// The words of a label.
+std::string_view TextOf(TableLabel label, LabelWords words);
 
 MessageText TextOf(Question question);
 MessageText TextOf(Notice notice);

@@ -33,6 +33,20 @@ enum HandEnd : int16_t {
   kEndNoGame = 99,
 };
 
+// Where a hand stands (`HandPhase`).
+enum HandPhaseCode : int16_t {
+  kHandNotDealt = 0,  // the next turn deals
+  kHandOpening = 1,   // dealt; the user has not moved yet (the dealer's choice, the first computer seats)
+  kHandInPlay = 2,    // the user has a turn
+};
+
+// Where the user's turn stands (`TurnPhase`).
+enum TurnPhaseCode : int16_t {
+  kTurnNone = 0,
+  kTurnFirstAction = 1,     // a discard or a draw
+  kTurnFurtherDiscard = 2,  // after a throw-more card
+};
+
 // The user's picks.
 enum Pick : int16_t {
   kPickNone = 0,
@@ -81,11 +95,7 @@ struct TableState {
   int16_t CallWindowOpen = 0;
   int16_t UserClaimedCall = 0;
   double CallWindowStart = 0;  // seconds on the monotonic clock
-  std::array<int16_t, 11> PlayList{};
-  // The computer player's working fields.
-  std::array<int16_t, 11> CandidateRanks{};
-  int16_t PenaltyDrawing = 0;    // the computer seat to move draws its penalty card by card
-  int16_t AutoExtraPending = 0;  // the auto-play has just picked a throw-more card
+  int16_t AutoExtraPending = 0;  // the auto-play has just discarded a throw-more card
   // Set while the engine carries out a step; handlers that would change the
   // table (a new game, a pick) refuse while it is set.
   int16_t EngineRunning = 0;

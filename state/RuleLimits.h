@@ -26,6 +26,20 @@ constexpr RuleRange kMemberGroupRange{1, 5, 1};
 constexpr RuleRange kCardKindRange{0, 9, 0};
 constexpr RuleRange kCardPosRange{-999, 999, 0};
 
+// The ways a hand may be won (`FinishMeans`); a value outside them is kept
+// as read and matches none of them.
+enum FinishMeansRule : int16_t {
+  kFinishNormal = 0,
+  kFinishNoInitialMatch = 1,
+  kFinishDiscardAllowed = 2,  // a last card that matches may go out
+  kFinishDiscardOnly = 3,     // only that way: no calls, no initial match
+  kFinishProductAllowed = 4,  // a hand's product makes the number too
+};
+
+constexpr bool DiscardFinishAllowed(const Settings& s) {
+  return s.FinishMeans == kFinishDiscardAllowed || s.FinishMeans == kFinishDiscardOnly;
+}
+
 constexpr int InRangeOr(int value, int low, int high, int repair) {
   return value >= low && value <= high ? value : repair;
 }

@@ -22,6 +22,7 @@
 #include "config/windows/Form5.h"
 #include "config/windows/Form7.h"
 #include "members/windows/Form6.h"
+#include "engine/Durations.h"
 #include "engine/Engine.h"
 #include "presentation/GameTexts.h"
 #include "members/windows/Form2.h"
@@ -131,7 +132,7 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, std::unique_ptr<const C
   BuildTable();
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(1000);
+  Timer1->setInterval(kTimeLimitTickMs);
   connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
   view_ = std::make_unique<QtTableView>(*this, state_);
   Scorekeeping scorekeeping;

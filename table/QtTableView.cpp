@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "config/NumberText.h"
+#include "engine/Durations.h"
 #include "presentation/GameTexts.h"
 #include "scoring/windows/Form3.h"
 #include "scoring/windows/Form4.h"
@@ -48,20 +49,6 @@ const char* SeatBackRoutine(int seat) {
   }
 }
 
-// Animation steps and the time of each, by game speed: slower games show
-// the cards travelling longer.
-struct Motion {
-  int steps;
-  int step_ms;
-};
-Motion MotionFor(const Settings& settings) {
-  switch (settings.GameSpeed) {
-    case 0: return {6, 20};
-    case 1: return {5, 16};
-    case 2: return {4, 12};
-    default: return {3, 8};
-  }
-}
 
 // Without "タスク譲渡" the window keeps painting in a wait; input waits its turn.
 InputDuringWait QtTableViewInput(const Piruk930& state) {
@@ -152,7 +139,7 @@ void QtTableView::FlyCard(const QRect& from, const QRect& to) {
   card->setPixmap(window_.pictures().Back(state_.settings.CardKind, BackOrientation::Upright, routine::kDeal));
   card->resize(from.size());
   card->raise();
-  const Motion motion = MotionFor(state_.settings);
+  const Motion motion = DealMotion(state_.settings.GameSpeed);
   for (int step = 1; step <= motion.steps; ++step) {
     const QPoint at = from.topLeft() + (to.topLeft() - from.topLeft()) * step / motion.steps;
     card->move(at);
@@ -311,12 +298,12 @@ void QtTableView::ShowBanner(bool counter_call) {
   constexpr int kMargin = 4;
   end.moveLeft(std::clamp(end.left(), kMargin, std::max(kMargin, area.width() - end.width() - kMargin)));
   end.moveTop(std::clamp(end.top(), kMargin, std::max(kMargin, area.height() - end.height() - kMargin)));
-  constexpr int kSteps = 12;
-  for (int step = 0; step <= kSteps; ++step) {
-    picture->move(start.topLeft() + (end.topLeft() - start.topLeft()) * step / kSteps);
+  const Motion motion = kBannerMotion;
+  for (int step = 0; step <= motion.steps; ++step) {
+    picture->move(start.topLeft() + (end.topLeft() - start.topLeft()) * step / motion.steps);
     picture->show();
     picture->raise();
-    WaitFor(25, QtTableViewInput(state_));
+    WaitFor(motion.step_ms, QtTableViewInput(state_));
   }
   banner_seat_ = seat;
   banner_counter_ = counter_call;
@@ -352,6 +339,16 @@ void QtTableView::ShowLabel(TableLabel label, std::string_view text) {
   shown->show();
   shown->raise();
 }
+
+void QtTableView::ShowLabel(TableLabel label, LabelWords words) { ShowLabel(label, TextOf(label, words)); }
+
+void QtTableView::ShowCountdown(int seconds, bool keep_prompt) {
+  ShowLabel(TableLabel::Countdown, CountdownText(keep_prompt ? LabelText(TableLabel::Countdown) : "", seconds));
+}
+
+void QtTableView::ShowHandTitle(int hand_number, bool auto_play) { SetTitle(HandTitle(hand_number, auto_play)); }
+
+void QtTableView::ShowProgramTitle() { SetTitle(kProgramTitleText); }
 
 void QtTableView::HideLabel(TableLabel label) {
   if (label == TableLabel::KeyGuideJ || label == TableLabel::KeyGuideK) {
@@ -424,16 +421,16 @@ void QtTableView::InternalError(int number) {
   window_.EndAfterFatalError();
 }
 
-void QtTableView::Pause(int tenths) { WaitFor(tenths * 100, QtTableViewInput(state_)); }
+void QtTableView::Pause(int tenths) { WaitFor(tenths * kMillisecondsPerTenth, QtTableViewInput(state_)); }
 
 void QtTableView::SpeedPause(int units) {
   if (units <= 0) return;
-  const int unit_ms = state_.SpeedCount > 0 ? state_.SpeedCount : 100;
+  const int unit_ms = state_.SpeedCount > 0 ? state_.SpeedCount : kDefaultSpeedUnitMs;
   // The speed pause always lets the window's events run.
   WaitFor(units * unit_ms, InputDuringWait::Processed);
 }
 
-void QtTableView::WaitForClaim(int tenths) { WaitFor(tenths * 100, InputDuringWait::Processed); }
+void QtTableView::WaitForClaim(int tenths) { WaitFor(tenths * kMillisecondsPerTenth, InputDuringWait::Processed); }
 
 void QtTableView::StartTimer() { window_.Timer1->start(); }
 

@@ -35,10 +35,15 @@ class QtTableView final : public TableView {
   void ShowArrow(int seat) override;
   void ShowCallBanner() override;
   void ShowCounterCallBanner() override;
-  void ShowLabel(TableLabel label, std::string_view text) override;
+  void ShowLabel(TableLabel label, LabelWords words) override;
   void HideLabel(TableLabel label) override;
-  std::string LabelText(TableLabel label) const override;
-  void SetTitle(std::string_view title) override;
+  void ShowCountdown(int seconds, bool keep_prompt) override;
+  void ShowHandTitle(int hand_number, bool auto_play) override;
+  void ShowProgramTitle() override;
+  // A label with any text, and the text it holds now (empty when hidden and emptied).
+  void ShowLabel(TableLabel label, std::string_view text);
+  std::string LabelText(TableLabel label) const;
+  void SetTitle(std::string_view title);
   void ShowScores() override;
   void ApplyLabelColours() override;
   void EnablePlayModeMenu(bool enabled) override;

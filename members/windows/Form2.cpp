@@ -1,7 +1,6 @@
 #include "members/windows/Form2.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,13 +26,12 @@
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/WindowPlacement.h"
+#include "engine/Durations.h"
+#include "ui/Pacing.h"
 
 namespace winpiruk {
 
 namespace {
-
-// The pause after each card of the dealer draw, in speed units.
-constexpr int kDrawPauseUnits = 6;
 
 const QString kFelt = QStringLiteral(
     "QFrame#Felt { background: qradialgradient(cx:0.5, cy:0.45, radius:0.8, stop:0 #2f8a4e, stop:1 #1b5c33);"
@@ -74,7 +72,7 @@ Form2::Form2(Piruk930& state, const ProgramPaths& paths, RandomSource& random, c
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setSingleShot(true);
-  Timer1->setInterval(1000);
+  Timer1->setInterval(kDealerDrawReseedMs);
   connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
 }
 
@@ -480,10 +478,10 @@ void Form2::UserDraw(int position) {
   for (int k = 1; k <= kDrawPositions; ++k) Picture[k]->SetDrawable(false);
 
   if (!RevealAt(position)) return;
-  Pause(kDrawPauseUnits);
+  Pause(kDealerDrawPauseUnits);
   for (int seat = 1; seat <= kOpponents; ++seat) {
     if (!RevealAt(ComputerDrawPosition(draw_, random_))) return;
-    Pause(kDrawPauseUnits);
+    Pause(kDealerDrawPauseUnits);
   }
 
   state_.DecisionPhase = kDealerDecided;
@@ -510,12 +508,10 @@ bool Form2::RevealAt(int position) {
 }
 
 void Form2::Pause(int units) {
-  // A nested loop keeps the window painting and answering while it waits,
-  // without using the processor.
-  const int unit_ms = state_.SpeedCount > 0 ? state_.SpeedCount : 100;
-  QEventLoop loop;
-  QTimer::singleShot(unit_ms * units, &loop, &QEventLoop::quit);
-  loop.exec();
+  // The shared wait keeps the window painting and answering, and counts in
+  // the wait depth.
+  const int unit_ms = state_.SpeedCount > 0 ? state_.SpeedCount : kDefaultSpeedUnitMs;
+  WaitFor(unit_ms * units, InputDuringWait::Processed);
 }
 
 Form2Outcome RunMemberDecision(QWidget* parent, Piruk930& state, const ProgramPaths& paths, bool member_change,

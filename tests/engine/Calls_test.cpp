@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/engine/RecordingView.h"
-#include "tests/engine/TableBuilder.h"
+#include "tests/support/RecordingView.h"
+#include "tests/support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {
@@ -162,9 +162,9 @@ TEST(Calls, CounterCallByTheDiscarder) {
     EXPECT_EQ(s.Winner, c.counter ? 0 : 1);
     EXPECT_EQ(s.CurrentSeat, c.counter ? 1 : 0);
     EXPECT_EQ(view.calls[0], "ShowCallBanner");
-    EXPECT_EQ(view.calls[1], "PlaySound 0");
+    EXPECT_EQ(view.calls[1], "PlaySound Piruk");
     EXPECT_EQ(view.Has("ShowCounterCallBanner"), c.counter);
-    EXPECT_EQ(view.Has("PlaySound 1"), c.counter);
+    EXPECT_EQ(view.Has("PlaySound PirukGaeshi"), c.counter);
   }
   // A raised ace counts for the counter-call whatever AceAliasJack says.
   Piruk930 s;

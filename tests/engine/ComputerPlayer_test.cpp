@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/engine/RecordingView.h"
-#include "tests/engine/TableBuilder.h"
+#include "tests/support/RecordingView.h"
+#include "tests/support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {
@@ -19,6 +19,18 @@ Piruk930 Table() {
   return s;
 }
 
+ComputerMove Move(const Piruk930& s, RandomSource& random, int seat) {
+  return ChooseComputerMove(s, s.settings, TemperOf(s, seat), random, seat);
+}
+
+ComputerMove Extra(const Piruk930& s, RandomSource& random, int seat) {
+  return ChooseExtraDiscard(s, s.settings, TemperOf(s, seat), random, seat);
+}
+
+AutoPick Auto(const Piruk930& s, RandomSource& random) {
+  return AutoPlayMove(s, s.settings, TemperOf(s, 0), random);
+}
+
 TEST(ComputerPlayer, CandidatesRankHighestFirstThenLowerCode) {
   struct Case {
     std::initializer_list<int16_t> hand;
@@ -30,15 +42,26 @@ TEST(ComputerPlayer, CandidatesRankHighestFirstThenLowerCode) {
       {{H(2), H(13), D(7)}, H(13), D(7)},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "first " << c.first << ", second " << c.second);
     Piruk930 s = Table();
     s.TopDiscard = H(7);
     SetHand(s, 1, c.hand);
     SetHand(s, 0, {H(1), H(3), H(4), H(5)});
     ScriptedRandom random(kNoHold);
-    EXPECT_EQ(ChooseComputerMove(s, random, 1), ComputerMove::Discard);
-    EXPECT_EQ(s.PlayList[0], c.first);
-    EXPECT_EQ(s.PlayList[1], c.second);
+    const ComputerMove move = Move(s, random, 1);
+    EXPECT_EQ(move.kind, MoveKind::Discard);
+    EXPECT_EQ(move.card, c.first);
     EXPECT_EQ(random.Taken(), 3U);
+    // The same ranking, seen whole.
+    Candidates list{};
+    int i = 0;
+    for (const int16_t code : c.hand) {
+      if (Matches(code, s.TopDiscard)) list[i++] = code;
+    }
+    random.Script(kNoHold);
+    RankCandidates(list, s, s.settings, TemperOf(s, 1), random, 1, false);
+    EXPECT_EQ(list[0], c.first);
+    EXPECT_EQ(list[1], c.second);
   }
 }
 
@@ -65,9 +88,9 @@ TEST(ComputerPlayer, HoldBackNeedsLowBoldnessAndAUserNearlyOut) {
     s.Deduction[1] = static_cast<int16_t>(c.deduction);
     s.Score[1] = static_cast<int16_t>(c.score);
     ScriptedRandom random({c.r1, 0.9F, 0.999F});
-    const ComputerMove move = ChooseComputerMove(s, random, 1);
-    EXPECT_EQ(move, c.holds ? ComputerMove::Draw : ComputerMove::Discard)
-        << c.boldness << " " << c.deduction << " " << c.score << " " << c.user_cards;
+    SCOPED_TRACE(::testing::Message() << "boldness " << c.boldness << ", deduction " << c.deduction << ", score "
+                                      << c.score << ", user cards " << c.user_cards << ", r1 " << c.r1);
+    EXPECT_EQ(Move(s, random, 1).kind, c.holds ? MoveKind::Draw : MoveKind::Discard);
     EXPECT_EQ(random.Taken(), 3U);
   }
 }
@@ -79,8 +102,9 @@ TEST(ComputerPlayer, BoldnessFiveLimitsOwnCardsToEight) {
   s.Hands[0][kHandCount] = 1;
   SetHand(s, 1, {S(7), H(2), C(13)});
   for (const float r3 : {0.0F, 0.5F, 0.999F}) {
+    SCOPED_TRACE(::testing::Message() << "r3 " << r3);
     ScriptedRandom random({0.0F, 0.99F, r3});
-    EXPECT_EQ(ChooseComputerMove(s, random, 1), ComputerMove::Discard);
+    EXPECT_EQ(Move(s, random, 1).kind, MoveKind::Discard);
   }
 }
 
@@ -88,15 +112,15 @@ TEST(ComputerPlayer, LastCardFinishesOnlyWhereTheRulesAllowIt) {
   struct Case {
     int finish_means, score;
     float r;
-    ComputerMove move;
+    MoveKind move;
   };
   const Case cases[] = {
-      {0, 0, 0.0F, ComputerMove::Draw},           {1, 0, 0.0F, ComputerMove::Draw},
-      {4, 0, 0.0F, ComputerMove::Draw},           {3, 0, 0.99F, ComputerMove::DiscardFinish},
-      {2, 0, 0.05F, ComputerMove::DiscardFinish}, {2, 0, 0.15F, ComputerMove::Draw},
-      {2, 9, 0.05F, ComputerMove::DiscardFinish}, {2, -9, 0.05F, ComputerMove::DiscardFinish},
-      {2, -10, 0.0F, ComputerMove::Draw},         {2, 90, 0.99F, ComputerMove::DiscardFinish},
-      {2, 25, 0.25F, ComputerMove::DiscardFinish}, {2, 25, 0.3F, ComputerMove::Draw},
+      {0, 0, 0.0F, MoveKind::Draw},           {1, 0, 0.0F, MoveKind::Draw},
+      {4, 0, 0.0F, MoveKind::Draw},           {3, 0, 0.99F, MoveKind::DiscardFinish},
+      {2, 0, 0.05F, MoveKind::DiscardFinish}, {2, 0, 0.15F, MoveKind::Draw},
+      {2, 9, 0.05F, MoveKind::DiscardFinish}, {2, -9, 0.05F, MoveKind::DiscardFinish},
+      {2, -10, 0.0F, MoveKind::Draw},         {2, 90, 0.99F, MoveKind::DiscardFinish},
+      {2, 25, 0.25F, MoveKind::DiscardFinish}, {2, 25, 0.3F, MoveKind::Draw},
   };
   for (const auto& c : cases) {
     Piruk930 s = Table();
@@ -104,8 +128,9 @@ TEST(ComputerPlayer, LastCardFinishesOnlyWhereTheRulesAllowIt) {
     s.Score[2] = static_cast<int16_t>(c.score);
     s.TopDiscard = H(7);
     SetHand(s, 2, {S(7)});
+    SCOPED_TRACE(::testing::Message() << "finish means " << c.finish_means << ", score " << c.score << ", r " << c.r);
     ScriptedRandom random({c.r});
-    EXPECT_EQ(ChooseComputerMove(s, random, 2), c.move) << c.finish_means << " " << c.score << " " << c.r;
+    EXPECT_EQ(Move(s, random, 2).kind, c.move);
     EXPECT_EQ(random.Taken(), 1U);
   }
   // A last card that does not match is never the finish.
@@ -114,32 +139,31 @@ TEST(ComputerPlayer, LastCardFinishesOnlyWhereTheRulesAllowIt) {
   s.TopDiscard = H(7);
   SetHand(s, 2, {S(5)});
   ScriptedRandom random({0.0F});
-  EXPECT_EQ(ChooseComputerMove(s, random, 2), ComputerMove::Draw);
+  EXPECT_EQ(Move(s, random, 2).kind, MoveKind::Draw);
 }
 
 TEST(ComputerPlayer, PenaltyIsPassedOnWithTheLastPenaltyCardButNeverTheLastCard) {
   struct Case {
     std::initializer_list<int16_t> hand;
-    ComputerMove move;
+    MoveKind move;
     int16_t card;
-    int pending_after;
   };
   const Case cases[] = {
-      {{S(2)}, ComputerMove::PenaltyDraw, 0, 2},
-      {{S(2), D(5)}, ComputerMove::Discard, S(2), 4},
-      {{C(2), D(5), S(2)}, ComputerMove::Discard, S(2), 4},
-      {{D(5), D(6)}, ComputerMove::PenaltyDraw, 0, 2},
+      {{S(2)}, MoveKind::PenaltyDraw, 0},
+      {{S(2), D(5)}, MoveKind::Discard, S(2)},
+      {{C(2), D(5), S(2)}, MoveKind::Discard, S(2)},
+      {{D(5), D(6)}, MoveKind::PenaltyDraw, 0},
   };
   for (const auto& c : cases) {
     Piruk930 s = Table();
     s.TopDiscard = H(2);
     s.PenaltyPending = 2;
     SetHand(s, 3, c.hand);
+    SCOPED_TRACE(::testing::Message() << "card " << c.card);
     ScriptedRandom random;
-    EXPECT_EQ(ChooseComputerMove(s, random, 3), c.move);
-    EXPECT_EQ(s.PlayList[0], c.card);
-    EXPECT_EQ(s.PenaltyPending, c.pending_after);
-    EXPECT_EQ(s.PenaltyDrawing, c.move == ComputerMove::PenaltyDraw ? 1 : 0);
+    const ComputerMove move = Move(s, random, 3);
+    EXPECT_EQ(move.kind, c.move);
+    EXPECT_EQ(move.card, c.card);
     EXPECT_EQ(random.Taken(), 0U);
   }
 }
@@ -148,24 +172,28 @@ TEST(ComputerPlayer, ThrowMoreCardNeedsTwoOtherCardsUnderModeOne) {
   struct Case {
     int mode;
     std::initializer_list<int16_t> hand;
-    ComputerMove move;
-    int turn_over;
+    MoveKind move;
+    bool ends_turn;
   };
   const Case cases[] = {
-      {1, {S(8), D(3)}, ComputerMove::Draw, 1},
-      {0, {S(8), D(3)}, ComputerMove::Discard, 1},
-      {1, {S(8), D(3), C(4)}, ComputerMove::Discard, 0},
-      {0, {S(8), D(3), C(4)}, ComputerMove::Discard, 0},
-      {1, {S(8), D(8), C(4)}, ComputerMove::Draw, 1},
+      {1, {S(8), D(3)}, MoveKind::Draw, true},
+      {0, {S(8), D(3)}, MoveKind::Discard, true},
+      {1, {S(8), D(3), C(4)}, MoveKind::Discard, false},
+      {0, {S(8), D(3), C(4)}, MoveKind::Discard, false},
+      {1, {S(8), D(8), C(4)}, MoveKind::Draw, true},
+      {0, {S(8), D(8), C(4)}, MoveKind::Discard, true},  // one card to follow: the turn ends
   };
   for (const auto& c : cases) {
     Piruk930 s = Table();
     s.settings.MoreDropCardMode = static_cast<int16_t>(c.mode);
     s.TopDiscard = H(8);
     SetHand(s, 1, c.hand);
+    SCOPED_TRACE(::testing::Message() << "mode " << c.mode << ", cards " << c.hand.size() << ", move "
+                                      << static_cast<int>(c.move));
     ScriptedRandom random(kNoHold);
-    EXPECT_EQ(ChooseComputerMove(s, random, 1), c.move) << c.mode;
-    EXPECT_EQ(s.TurnOver, c.turn_over);
+    const ComputerMove move = Move(s, random, 1);
+    EXPECT_EQ(move.kind, c.move);
+    EXPECT_EQ(move.ends_turn, c.ends_turn);
   }
 }
 
@@ -190,10 +218,13 @@ TEST(ComputerPlayer, ExtraDiscardTakesTheHighestCardOrKeepsTheFirstOfTwo) {
     s.Boldness[2] = static_cast<int16_t>(c.boldness);
     s.TurnOver = 0;
     SetHand(s, 2, c.hand);
+    SCOPED_TRACE(::testing::Message() << "boldness " << c.boldness << ", finish means " << c.finish_means
+                                      << ", chosen " << c.chosen);
     ScriptedRandom random({c.r});
-    EXPECT_EQ(ChooseExtraDiscard(s, random, 2), ComputerMove::Discard);
-    EXPECT_EQ(s.PlayList[0], c.chosen);
-    EXPECT_EQ(s.TurnOver, 1);
+    const ComputerMove move = Extra(s, random, 2);
+    EXPECT_EQ(move.kind, MoveKind::Discard);
+    EXPECT_EQ(move.card, c.chosen);
+    EXPECT_TRUE(move.ends_turn);
     EXPECT_EQ(random.Taken(), c.draws);
   }
 }
@@ -217,11 +248,10 @@ TEST(ComputerPlayer, DealerKeepsTheLowerCardAndWantsSpecialCards) {
     SetHand(s, 1, {D(1), D(3), D(4), D(5), c.own});
     s.DrawIndex = 20;
     s.DeckSlots[20] = c.offered;
-    RecordingView view;
+    SCOPED_TRACE(::testing::Message() << "own " << c.own << ", offered " << c.offered);
     ScriptedRandom random(c.draws);
-    EXPECT_EQ(ComputerDealerChoice(s, view, random, 1), c.pick) << c.own << " " << c.offered;
+    EXPECT_EQ(ComputerDealerChoice(s, s.settings, random, 1), c.pick);
     EXPECT_EQ(random.Left(), 0U);
-    EXPECT_EQ(view.calls.front(), "Pause 5");
   }
   // 6 against 6: kept seven times in eight.
   int kept = 0;
@@ -230,9 +260,8 @@ TEST(ComputerPlayer, DealerKeepsTheLowerCardAndWantsSpecialCards) {
     SetHand(s, 1, {D(1), D(3), D(4), D(5), H(6)});
     s.DrawIndex = 20;
     s.DeckSlots[20] = S(6);
-    RecordingView view;
     ScriptedRandom random({0.5F, 0.5F, (static_cast<float>(i) + 0.5F) / 8.0F});
-    kept += ComputerDealerChoice(s, view, random, 1) == DealerPick::Keep ? 1 : 0;
+    kept += ComputerDealerChoice(s, s.settings, random, 1) == DealerPick::Keep ? 1 : 0;
   }
   EXPECT_EQ(kept, 7);
 }
@@ -257,11 +286,10 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
     SetHand(s, 0, {D(1), D(3), D(4), D(5), c.own});
     s.DrawIndex = 20;
     s.DeckSlots[20] = c.offered;
-    RecordingView view;
+    SCOPED_TRACE(::testing::Message() << "own " << c.own << ", offered " << c.offered);
     ScriptedRandom random(c.draws);
-    EXPECT_EQ(AutoPlayMove(s, view, random), c.pick);
+    EXPECT_EQ(Auto(s, random).pick, c.pick);
     EXPECT_EQ(random.Left(), 0U);
-    EXPECT_EQ(view.calls.front(), "Pause 1");
   }
 
   struct Move {
@@ -274,7 +302,7 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
   const Move moves[] = {
       {0, 2, H(2), {H(2), S(5), D(2)}, 3, 0},  // the last penalty card
       {0, 2, H(2), {S(5), D(6)}, 99, 0},
-      {0, 2, H(2), {S(2)}, 1, 0},               // even the last card
+      {0, 2, H(2), {S(2)}, 99, 0},              // not the last card: it may not go
       {0, 0, H(7), {S(7)}, 99, 0},              // cannot finish
       {2, 0, H(7), {S(7)}, 1, 0},
       {0, 0, H(7), {C(13), H(2), S(7)}, 3, 0},
@@ -289,10 +317,13 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
     s.PenaltyPending = static_cast<int16_t>(c.pending);
     s.TopDiscard = c.top;
     SetHand(s, 0, c.hand);
-    RecordingView view;
+    SCOPED_TRACE(::testing::Message() << "finish means " << c.finish_means << ", top " << c.top << ", pending "
+                                      << c.pending << ", cards " << c.hand.size());
+    s.TurnPhase = kTurnFirstAction;
     ScriptedRandom random(kNoHold);
-    EXPECT_EQ(AutoPlayMove(s, view, random), c.pick) << c.top << " " << c.pending;
-    EXPECT_EQ(s.AutoExtraPending, c.extra_pending);
+    const AutoPick pick = Auto(s, random);
+    EXPECT_EQ(pick.pick, c.pick);
+    EXPECT_EQ(pick.extra_pending, c.extra_pending);
   }
 
   // After a throw-more card any card may follow: the best one, or a further
@@ -302,15 +333,19 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
   s.TurnPhase = 2;
   s.AutoExtraPending = 1;
   SetHand(s, 0, {D(3), C(4)});
-  RecordingView view;
   ScriptedRandom random(kNoHold);
-  EXPECT_EQ(AutoPlayMove(s, view, random), 2);
-  EXPECT_EQ(s.AutoExtraPending, 0);
-  s.AutoExtraPending = 1;
+  AutoPick pick = Auto(s, random);
+  EXPECT_EQ(pick.pick, 2);
+  EXPECT_EQ(pick.extra_pending, 0);
   SetHand(s, 0, {D(3), C(8), C(4)});
   random.Script(kNoHold);
-  EXPECT_EQ(AutoPlayMove(s, view, random), 2);
-  EXPECT_EQ(s.AutoExtraPending, 1);
+  pick = Auto(s, random);
+  EXPECT_EQ(pick.pick, 2);
+  EXPECT_EQ(pick.extra_pending, 1);
+  // A throw-more card of the last two may not go: the other card follows.
+  SetHand(s, 0, {D(3), C(8)});
+  random.Script(kNoHold);
+  EXPECT_EQ(Auto(s, random).pick, 1);
 
   // A flag left from a throw-more card that was called: the next turn is an
   // ordinary first action, so an unmatched throw-more card is not picked.
@@ -318,8 +353,9 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
   s.TopDiscard = H(7);
   SetHand(s, 0, {S(8), H(3), D(5)});
   random.Script(kNoHold);
-  EXPECT_EQ(AutoPlayMove(s, view, random), 2);
-  EXPECT_EQ(s.AutoExtraPending, 0);
+  pick = Auto(s, random);
+  EXPECT_EQ(pick.pick, 2);
+  EXPECT_EQ(pick.extra_pending, 0);
   EXPECT_EQ(random.Left(), 0U);
 }
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "tests/engine/RecordingView.h"
-#include "tests/engine/TableBuilder.h"
+#include "tests/support/RecordingView.h"
+#include "tests/support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {
@@ -94,7 +94,7 @@ TEST(Dealing, ShuffleSwapsBetweenHalvesWith142Draws) {
   EXPECT_EQ(dealt[0], "DealCardTo 3 1");
   EXPECT_EQ(dealt[3], "DealCardTo 2 1");
   EXPECT_EQ(dealt[19], "DealCardTo 2 5");
-  EXPECT_EQ(view.Count("PlaySound 6"), 20);
+  EXPECT_EQ(view.Count("PlaySound CardOperate"), 20);
   EXPECT_EQ(view.calls.front(), "EnablePlayModeMenu 0");
   EXPECT_EQ(view.calls.back(), "EnablePlayModeMenu 1");
   EXPECT_TRUE(view.Has("ShowCard 11 " + std::to_string(s.Hands[2][5])));
@@ -223,7 +223,7 @@ TEST(Dealing, StartHandCountsHandsAndStopsAfterTheLast) {
   EXPECT_EQ(s.HandNumber, 1);
   EXPECT_TRUE(view.Has("SetTitle ぴるく  －1回め－"));
   EXPECT_TRUE(view.Has("ShowHandKeyGuides 1"));
-  EXPECT_TRUE(view.Has("ShowLabel 4 J"));
+  EXPECT_TRUE(view.Has("ShowLabel KeyGuideJ J"));
   s.AutoPlay = 1;
   EXPECT_TRUE(StartHand(s, view, random, clock));
   EXPECT_TRUE(view.Has("SetTitle ぴるく  －2回め－  [自動実行モード]"));

@@ -3,25 +3,16 @@
 #include "config/NumberText.h"
 #include "engine/Engine.h"
 #include "presentation/GameTexts.h"
-#include "tests/engine/RecordingView.h"
-#include "tests/engine/TableBuilder.h"
+#include "tests/support/EngineHarness.h"
+#include "tests/support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {
 
 using namespace winpiruk::testing;
 
-struct Table {
-  explicit Table(Piruk930 table) : s(std::move(table)), real(5), engine(s, view, random, clock, files.Keeping()) {
-    random.FallBackTo(&real);
-  }
-  Piruk930 s;
-  RecordingView view;
-  ScriptedRandom random;
-  StandardRandom real;
-  FixedClock clock;
-  MemberFilesRecord files;
-  Engine engine;
+struct Table : EngineHarness {
+  explicit Table(Piruk930 table) : EngineHarness(std::move(table), 5) {}
 };
 
 TEST(Pacing, CountdownText) {
@@ -146,10 +137,10 @@ TEST(Pacing, NewGameIsRefusedWhileTheEngineRuns) {
     const char* shown;
   };
   const Case cases[] = {
-      {1, 0, 0, 1, {}, NewGameStep::Refused, "Tell 0"},
-      {0, 3, 0, 1, {}, NewGameStep::Refused, "Tell 1"},
-      {0, 0, 1, 1, {}, NewGameStep::Refused, "Tell 1"},
-      {0, 0, 0, 1, {false}, NewGameStep::Kept, "Ask 0 no"},
+      {1, 0, 0, 1, {}, NewGameStep::Refused, "Tell NewGameInAutoPlay"},
+      {0, 3, 0, 1, {}, NewGameStep::Refused, "Tell NewGameWhileBusy"},
+      {0, 0, 1, 1, {}, NewGameStep::Refused, "Tell NewGameWhileBusy"},
+      {0, 0, 0, 1, {false}, NewGameStep::Kept, "Ask DiscardMatch no"},
       {0, 0, 0, 1, {true}, NewGameStep::OpenMemberDecision, "SetTitle ぴるく"},
       {0, 0, 0, 0, {}, NewGameStep::OpenMemberDecision, "StopTimer"},
   };
@@ -183,7 +174,7 @@ TEST(Pacing, PlayModeMenu) {
   EXPECT_EQ(t.s.AutoPlay, 1);
   EXPECT_TRUE(t.view.Has("CheckPlayMode 1"));
   EXPECT_TRUE(t.view.Has("SetTitle ぴるく  －3回め－  [自動実行モード]"));
-  EXPECT_TRUE(t.view.Has("Tell 2"));
+  EXPECT_TRUE(t.view.Has("Tell AutoPlayFirstMove"));
   // The move pending is still the user's: nothing moved.
   EXPECT_EQ(t.s.Hands[0][kHandCount], 1);
   t.engine.GameModeManual_Click();
@@ -194,7 +185,7 @@ TEST(Pacing, PlayModeMenu) {
   Table quiet(BuildTable(TableWith({S(7)}, H(7))));
   quiet.s.AwaitingUser = 0;
   quiet.engine.GameModeAuto_Click();
-  EXPECT_FALSE(quiet.view.Has("Tell 2"));
+  EXPECT_FALSE(quiet.view.Has("Tell AutoPlayFirstMove"));
 }
 
 TEST(Pacing, AutoPlayNeverAsksForAPickTheEngineRefusesForever) {
@@ -294,7 +285,7 @@ TEST(Pacing, HandlersRefuseWhileTheEngineRuns) {
   t.engine.PlayTurn();
   EXPECT_TRUE(checked);
   EXPECT_EQ(refused, 4);
-  EXPECT_TRUE(t.view.Has("Tell 1"));
+  EXPECT_TRUE(t.view.Has("Tell NewGameWhileBusy"));
   EXPECT_EQ(t.view.hand_results, 1);
 }
 

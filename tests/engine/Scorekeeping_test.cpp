@@ -92,9 +92,9 @@ TEST(Scorekeeping, TheMatchIsSettledAndWrittenBeforeItIsShown) {
   t.view.settlements = {SettlementOutcome::EndProgram};
   t.DrawTheTenthCard();
 
-  const int game_over = t.view.IndexOf("PlaySound " + std::to_string(static_cast<int>(Sound::GameOver)));
+  const int game_over = t.view.IndexOf("PlaySound GameOver");
   EXPECT_GT(game_over, t.view.IndexOf("ShowHandResult"));
-  EXPECT_LT(game_over, t.view.IndexOf("ShowSettlement 2"));
+  EXPECT_LT(game_over, t.view.IndexOf("ShowSettlement EndProgram"));
   EXPECT_EQ(t.writes_at_settlement, 1);
   EXPECT_EQ(t.files.writes, 1);
   ASSERT_EQ(t.view.settled.size(), 1u);

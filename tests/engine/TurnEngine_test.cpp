@@ -3,37 +3,15 @@
 #include <algorithm>
 
 #include "engine/Engine.h"
-#include "tests/engine/RecordingView.h"
-#include "tests/engine/TableBuilder.h"
+#include "tests/support/EngineHarness.h"
+#include "tests/support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {
 
 using namespace winpiruk::testing;
 
-// Runs a pick through the turn handler with the computer seats moving on
-// real random numbers, and keeps the table as it stood when seat 1 first
-// got the turn arrow.
-struct Harness {
-  explicit Harness(Piruk930 table) : s(std::move(table)), real(99), engine(s, view, random, clock, files.Keeping()) {
-    random.FallBackTo(&real);
-    view.on_call = [this](const std::string& call) {
-      if (!at_first_computer && (call == "ShowArrow 1" || call == "ShowArrow 3")) at_first_computer = s;
-    };
-  }
-  void Pick(int pick) {
-    s.UserPick = static_cast<int16_t>(pick);
-    engine.PlayTurn();
-  }
-  Piruk930 s;
-  RecordingView view;
-  ScriptedRandom random;
-  StandardRandom real;
-  FixedClock clock;
-  MemberFilesRecord files;
-  Engine engine;
-  std::optional<Piruk930> at_first_computer;
-};
+using Harness = EngineHarness;
 
 TEST(TurnEngine, OnlyMatchingCardsArePlayable) {
   struct Case {
@@ -86,7 +64,7 @@ TEST(TurnEngine, PenaltyIsDrawnOrPassedOn) {
       EXPECT_EQ(h.s.CurrentSeat, 0);
       EXPECT_EQ(h.s.Hands[0][kHandCount], 10);
       EXPECT_EQ(h.s.PenaltyPending, c.pending_after);
-      EXPECT_TRUE(h.view.Has("PlaySound 3"));
+      EXPECT_TRUE(h.view.Has("PlaySound CardOver"));
       EXPECT_EQ(h.view.hand_results, 1);
       continue;
     }
@@ -122,14 +100,14 @@ TEST(TurnEngine, LastCardUnderEachWayOfGoingOut) {
     Harness h(table);
     h.view.answers = c.answers;
     h.Pick(1);
-    EXPECT_EQ(h.view.Has("Ask 1 yes") || h.view.Has("Ask 1 no"), c.asked) << c.finish_means;
+    EXPECT_EQ(h.view.Has("Ask DiscardFinish yes") || h.view.Has("Ask DiscardFinish no"), c.asked) << c.finish_means;
     if (c.finished) {
       EXPECT_EQ(h.s.HandEndCode, kEndDiscardFinish);
       EXPECT_EQ(h.s.Winner, 0);
       EXPECT_EQ(h.s.Hands[0][kHandCount], 0);
       EXPECT_EQ(h.s.Hands[0][1], S(7));
       EXPECT_EQ(h.s.DiscardIndex, 54);
-      EXPECT_TRUE(h.view.Has("PlaySound 4"));
+      EXPECT_TRUE(h.view.Has("PlaySound NoGame"));
     } else {
       EXPECT_EQ(h.s.Hands[0][kHandCount], 1);
       EXPECT_EQ(h.s.AwaitingUser, 1);
@@ -234,7 +212,7 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
     FixedClock clock;
     MemberFilesRecord files;
     Engine engine(table, view, random, clock, files.Keeping());
-    EXPECT_EQ(engine.RunComputerSeats(), kMoveUserTurn);
+    EXPECT_EQ(engine.RunComputerSeats(), kUserTurn);
     EXPECT_EQ(table.CurrentSeat, 0);
     EXPECT_EQ(table.HandPhase, 2);
     EXPECT_EQ(table.TurnPhase, 1);
@@ -295,11 +273,11 @@ TEST(TurnEngine, TheDeckRunsOutAndThePileIsDrawnAgain) {
   EXPECT_EQ(t.DrawIndex, 54);
   EXPECT_EQ(t.DiscardIndex, 1);
   EXPECT_EQ(t.ExtraNumber, 5);
-  const int message = h.view.IndexOf("ShowLabel 1 場札を再度使います.");
+  const int message = h.view.IndexOf("ShowLabel ReuseMessage 場札を再度使います.");
   ASSERT_GE(message, 0);
   EXPECT_EQ(h.view.calls[message + 1], "Pause 30");
-  EXPECT_EQ(h.view.calls[message + 2], "HideLabel 1");
-  EXPECT_TRUE(h.view.Has("ShowLabel 3 ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
+  EXPECT_EQ(h.view.calls[message + 2], "HideLabel ReuseMessage");
+  EXPECT_TRUE(h.view.Has("ShowLabel ExtraNumberTitle ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
   EXPECT_TRUE(h.view.Has("ShowCard 39 5"));
 }
 
@@ -333,7 +311,7 @@ TEST(TurnEngine, ComputerSeatsThatCannotMoveAreAnInternalError) {
   FixedClock clock;
   MemberFilesRecord files;
   Engine engine(table, view, random, clock, files.Keeping());
-  EXPECT_EQ(engine.RunComputerSeats(), kMoveNotComputerSeat);
+  EXPECT_EQ(engine.RunComputerSeats(), kNotComputerSeat);
 
   Piruk930 bad;
   bad.settings = DefaultSettings("");

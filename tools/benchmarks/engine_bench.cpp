@@ -119,7 +119,7 @@ void BM_ChooseComputerMove(benchmark::State& state) {
   for (auto _ : state) {
     s.PenaltyPending = 0;
     s.TurnOver = 1;
-    benchmark::DoNotOptimize(ChooseComputerMove(s, random, 1));
+    benchmark::DoNotOptimize(ChooseComputerMove(s, s.settings, TemperOf(s, 1), random, 1));
   }
   ReportAllocations(state, before);
 }
