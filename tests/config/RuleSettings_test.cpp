@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "support/Rows.h"
+
 namespace winpiruk {
 namespace {
 
@@ -58,6 +60,7 @@ TEST(RuleSettings, ScrollBarsRaiseTheNumberUpwardsAndStayInTheirRange) {
       {kJudgmentWaitTimeBox, 3, -5}, {kHorizonCardPosBox, -12, 12}, {kVerticalCardPosBox, 2000, -999},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     EXPECT_EQ(ScrollPosition(c.box, c.value), c.position) << c.value;
     EXPECT_EQ(ScrollValue(c.box, c.position), std::clamp(c.value, c.box.offset - c.box.scroll_max,
                                                          c.box.offset - c.box.scroll_min));
@@ -82,6 +85,7 @@ TEST(RuleSettings, OpeningRepairsTheCountsAndTheGraceTime) {
   };
   const Case cases[] = {{3, 5, 20, 3, 5, 20}, {0, 11, 3, 2, 8, 10}, {6, 0, 51, 2, 8, 10}, {-1, -1, -1, 2, 8, 10}};
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     Settings s;
     s.PenaltyLeaves = c.leaves;
     s.NumberOfGames = c.games;
