@@ -1,5 +1,6 @@
 #include "engine/TableInvariants.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -31,28 +32,36 @@ bool IsHandEnd(int code) {
   }
 }
 
+// The bit of each code 0..63; code 0, an empty slot, sets none.
+constexpr std::array<uint64_t, 64> kCodeBits = [] {
+  std::array<uint64_t, 64> bits{};
+  for (int code = 1; code < 64; ++code) bits[code] = uint64_t{1} << code;
+  return bits;
+}();
+
 // Every place that must hold a card sets the bit of its code. As many places
 // as cards, with all 52 bits set and no code outside 0..52, is every card
-// once: an empty place or a card in two places leaves a card missing. The
-// tally takes no branch on the codes, so every table costs the same; empty
-// slots set bit 0, which no card has.
+// once: an empty place or a card in two places leaves a card missing.
 class CardTally {
  public:
   void See(int code) {
-    seen_ |= uint64_t{1} << (code & 63);
+    seen_ |= kCodeBits[code & 63];
     codes_ |= code;
   }
-  void SeePlaces(const int16_t* slots, int count) {
-    for (int i = 0; i < count; ++i) See(slots[i]);
-    places_ += count;
+  // The cards from slot `from` up to the first empty slot (or `end`, the
+  // end of the deck); returns where the run stopped.
+  int SeeRun(const std::array<int16_t, kDeckSlots>& deck, int from, int end = kDeckSlots) {
+    int i = from;
+    for (; i < end && deck[i] != 0; ++i) See(deck[i]);
+    places_ += i - from;
+    return i;
   }
   void AddPlaces(int count) { places_ += count; }
 
   TableFinding Verdict() const {
     constexpr uint64_t kAllCards = ((uint64_t{1} << (kCards + 1)) - 1) & ~uint64_t{1};
-    const uint64_t cards = seen_ & ~uint64_t{1};  // bit 0: empty slots
-    if ((codes_ & ~63) != 0 || (cards & ~kAllCards) != 0) return Found(Fault::NoCardCode);
-    if (cards != kAllCards) return Found(Fault::CardMissing, std::countr_zero(~cards & kAllCards));
+    if ((codes_ & ~63) != 0 || (seen_ & ~kAllCards) != 0) return Found(Fault::NoCardCode);
+    if (seen_ != kAllCards) return Found(Fault::CardMissing, std::countr_zero(~seen_ & kAllCards));
     if (places_ != kCards) return Found(Fault::PlaceCount, places_);
     return {};
   }
@@ -86,25 +95,26 @@ TableFinding CheckIndexes(const TableState& s, TableMoment moment) {
   return {};
 }
 
-// The undrawn cards and the discard pile; the indexes are in range and slot
-// 52, empty, adds no bit and no place.
+// The undrawn cards and the discard pile, each a run of cards that ends at
+// an empty slot; the indexes are in range.
 TableFinding SeeDeck(const TableState& s, CardTally& tally) {
-  const int16_t* deck = s.DeckSlots.data();
+  const auto& deck = s.DeckSlots;
   if (s.DrawIndex < kEmptySlot) {
+    const int drawn_to = tally.SeeRun(deck, s.DrawIndex);
+    if (drawn_to != kEmptySlot) return Found(Fault::EmptyCardSlot, drawn_to);
+    // Once the pile is reused, drawing stops at the empty slot after it.
     const int end = PileStarted(s) ? s.DiscardIndex : kInitialSlot;
-    tally.SeePlaces(deck + s.DrawIndex, end - s.DrawIndex);
-    tally.AddPlaces(-1);
-    // The pile ends at an empty slot: once it is reused, drawing stops there.
-    if (end < kDeckSlots && deck[end] != 0) return Found(Fault::NoEmptySlotAfterPile, end);
+    const int pile_to = tally.SeeRun(deck, kInitialSlot);
+    if (pile_to < end) return Found(Fault::EmptyCardSlot, pile_to);
+    if (pile_to > end) return Found(Fault::NoEmptySlotAfterPile, end);
     return {};
   }
-  int end = s.DrawIndex;
-  while (end < kDeckSlots && deck[end] != 0) ++end;
-  tally.SeePlaces(deck + s.DrawIndex, end - s.DrawIndex);
-  int after = 0;
-  for (int i = end; i < kDeckSlots; ++i) after |= deck[i];
-  if (after != 0) return Found(Fault::CardAfterReusedDeck);
-  tally.SeePlaces(deck + 1, s.DiscardIndex - 1);
+  const int drawn_to = tally.SeeRun(deck, s.DrawIndex);
+  for (int i = drawn_to; i < kDeckSlots; ++i) {
+    if (deck[i] != 0) return Found(Fault::CardAfterReusedDeck, i);
+  }
+  const int pile_to = tally.SeeRun(deck, 1, s.DiscardIndex);
+  if (pile_to != s.DiscardIndex) return Found(Fault::EmptyCardSlot, pile_to);
   return {};
 }
 
@@ -118,27 +128,42 @@ TableFinding RowFault(const HandRow& row, int seat, int cards) {
   return held != cards ? Found(Fault::HandCount, seat, row[kHandCount]) : TableFinding{};
 }
 
-// Each row holds its cards from slot 1 on with no gap, and its count says
-// how many. At the end of a hand a called computer discard still counts for
-// its seat, and a discard finish has already taken the winner's last card.
+// The cards a row holds by its count. At the end of a hand a called
+// computer discard still counts for its seat, and a discard finish has
+// already taken the winner's last card.
+int CardsHeld(const TableState& s, TableMoment moment, int seat) {
+  int cards = s.Hands[seat][kHandCount];
+  if (moment == TableMoment::HandOver) {
+    const int discarder = s.CounterCalled != 0 ? s.Winner : s.CurrentSeat;
+    if (s.HandEndCode == kEndCall && seat == discarder && seat != 0) --cards;
+    if (s.HandEndCode == kEndDiscardFinish && seat == s.Winner) ++cards;
+  }
+  return cards;
+}
+
+// Each row holds its cards from slot 1 on: the last card is in the slot its
+// count says, and an empty slot before it leaves a card missing.
 TableFinding SeeHands(const TableState& s, TableMoment moment, CardTally& tally) {
-  const int discarder = s.CounterCalled != 0 ? s.Winner : s.CurrentSeat;
   for (int seat = 0; seat < kSeats; ++seat) {
     const HandRow& row = s.Hands[seat];
-    int cards = row[kHandCount];
-    if (moment == TableMoment::HandOver) {
-      if (s.HandEndCode == kEndCall && seat == discarder && seat != 0) --cards;
-      if (s.HandEndCode == kEndDiscardFinish && seat == s.Winner) ++cards;
-    }
-    // One bit per slot that holds a card: slots 1..cards exactly.
-    unsigned filled = 0;
+    const int cards = CardsHeld(s, moment, seat);
+    int last = 0;
     for (int slot = 1; slot <= kLastHandSlot; ++slot) {
       tally.See(row[slot]);
-      filled |= static_cast<unsigned>(row[slot] != 0) << slot;
+      last = row[slot] != 0 ? slot : last;
     }
-    const bool counted = cards >= 0 && cards <= kLastHandSlot;
-    if (!counted || filled != (2U << cards) - 2U) return RowFault(row, seat, cards);
+    if (last != cards) return RowFault(row, seat, cards);
     tally.AddPlaces(cards);
+  }
+  return {};
+}
+
+// A card missing, or one place too many, may be an empty slot among a row's
+// cards: that row is named.
+TableFinding RowWithAGap(const TableState& s, TableMoment moment) {
+  for (int seat = 0; seat < kSeats; ++seat) {
+    const TableFinding found = RowFault(s.Hands[seat], seat, CardsHeld(s, moment, seat));
+    if (found.fault != Fault::None) return found;
   }
   return {};
 }
@@ -155,6 +180,7 @@ const char* FaultText(Fault fault) {
     case Fault::Slot52Written: return "slot 52 written";
     case Fault::NegativePenalty: return "negative penalty";
     case Fault::EndCode: return "bad end code";
+    case Fault::EmptyCardSlot: return "empty slot among the undrawn cards or the pile:";
     case Fault::NoEmptySlotAfterPile: return "no empty slot after the discard pile";
     case Fault::CardAfterReusedDeck: return "card after the end of the reused deck";
     case Fault::HandNotPacked: return "hand not packed";
@@ -173,7 +199,10 @@ TableFinding FindTableFault(const Piruk930& s, TableMoment moment) {
   CardTally tally;
   if (const TableFinding found = SeeDeck(s, tally); found.fault != Fault::None) return found;
   if (const TableFinding found = SeeHands(s, moment, tally); found.fault != Fault::None) return found;
-  return tally.Verdict();
+  const TableFinding verdict = tally.Verdict();
+  if (verdict.fault != Fault::CardMissing && verdict.fault != Fault::PlaceCount) return verdict;
+  const TableFinding gap = RowWithAGap(s, moment);
+  return gap.fault != Fault::None ? gap : verdict;
 }
 
 std::string CheckTableInvariants(const Piruk930& s, TableMoment moment) {

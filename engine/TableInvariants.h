@@ -27,6 +27,7 @@ struct TableFinding {
     Slot52Written,
     NegativePenalty,
     EndCode,
+    EmptyCardSlot,
     NoEmptySlotAfterPile,
     CardAfterReusedDeck,
     HandNotPacked,

@@ -40,26 +40,37 @@ TEST(TableInvariants, FaultsAreFound) {
   struct Case {
     const char* name;
     std::function<void(Piruk930&)> spoil;
+    const char* finding;  // what the check says, up to its numbers
   };
   const Case cases[] = {
-      {"card twice", [](Piruk930& s) { s.Hands[1][2] = s.Hands[0][1]; }},
-      {"card lost", [](Piruk930& s) { s.DeckSlots[30] = 0; }},
+      {"card twice", [](Piruk930& s) { s.Hands[1][2] = s.Hands[0][1]; }, "card missing"},
+      {"card lost", [](Piruk930& s) { s.DeckSlots[30] = 0; }, "empty slot among the undrawn cards or the pile: 30"},
       {"hand not packed",
        [](Piruk930& s) {
          s.Hands[3][7] = s.Hands[3][2];
          s.Hands[3][2] = 0;
-       }},
-      {"count", [](Piruk930& s) { s.Hands[2][kHandCount] = 4; }},
-      {"slot 52", [](Piruk930& s) { s.DeckSlots[52] = 5; }},
-      {"code out of range", [](Piruk930& s) { s.Hands[0][1] = 64 + s.Hands[0][1]; }},
-      {"draw index", [](Piruk930& s) { s.DrawIndex = 52; }},
-      {"direction", [](Piruk930& s) { s.Direction = 0; }},
-      {"no empty slot after the pile", [](Piruk930& s) { s.DeckSlots[54] = s.DeckSlots[53]; }},
+       },
+       "hand not packed 3 3"},
+      {"gap inside the count",
+       [](Piruk930& s) {
+         s.DeckSlots[s.DiscardIndex++] = s.Hands[2][2];
+         s.Hands[2][2] = 0;
+       },
+       "hand not packed 2 3"},
+      {"count", [](Piruk930& s) { s.Hands[2][kHandCount] = 4; }, "hand count differs from its cards 2 4"},
+      {"slot 52", [](Piruk930& s) { s.DeckSlots[52] = 5; }, "slot 52 written"},
+      {"code out of range", [](Piruk930& s) { s.Hands[0][1] = 64 + s.Hands[0][1]; }, "a card code outside 1..52"},
+      {"draw index", [](Piruk930& s) { s.DrawIndex = 52; }, "draw index left on the empty slot 52"},
+      {"direction", [](Piruk930& s) { s.Direction = 0; }, "direction 0"},
+      {"no empty slot after the pile", [](Piruk930& s) { s.DeckSlots[54] = s.DeckSlots[53]; },
+       "no empty slot after the discard pile 54"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     Piruk930 s = turned;
     c.spoil(s);
-    EXPECT_NE(CheckTableInvariants(s, TableMoment::DuringHand), "") << c.name;
+    EXPECT_EQ(CheckTableInvariants(s, TableMoment::DuringHand).rfind(c.finding, 0), 0u)
+        << CheckTableInvariants(s, TableMoment::DuringHand);
   }
 }
 
