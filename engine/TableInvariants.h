@@ -13,12 +13,40 @@ enum class TableMoment {
   HandOver,    // at the end of a hand: a called computer discard is still counted
 };
 
-// The fast test, run after every move of the runner.
-bool TableIsSound(const Piruk930& state, TableMoment moment);
+// The first rule a table breaks, with the numbers that place it (-1 when
+// unused). A sound table gives `Fault::None`.
+struct TableFinding {
+  enum class Fault {
+    None,
+    Dealer,
+    CurrentSeat,
+    Direction,
+    DrawIndex,
+    DrawIndexOnSlot52,
+    DiscardIndex,
+    Slot52Written,
+    NegativePenalty,
+    EndCode,
+    EmptyCardSlot,
+    NoEmptySlotAfterPile,
+    CardAfterReusedDeck,
+    HandNotPacked,
+    HandCount,
+    NoCardCode,
+    CardMissing,
+    PlaceCount,
+  };
+  Fault fault = Fault::None;
+  int a = -1;
+  int b = -1;
+};
 
-// The slow, exact reading of the same rules: what is wrong, or empty. The
-// tests hold the fast test to it.
-std::string DiagnoseTable(const Piruk930& state, TableMoment moment);
+// The one check: walks the table once and stops at the first fault.
+TableFinding FindTableFault(const Piruk930& state, TableMoment moment);
+
+inline bool TableIsSound(const Piruk930& state, TableMoment moment) {
+  return FindTableFault(state, moment).fault == TableFinding::Fault::None;
+}
 
 // Empty when the table is sound, else what is wrong (first fault only).
 std::string CheckTableInvariants(const Piruk930& state, TableMoment moment);

@@ -53,6 +53,7 @@ TEST(LineReader, SplitsAtEveryLineEndAndCutsOverlongLinesWithoutLosingTheNext) {
   };
   test::TempDir dir;
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     EXPECT_EQ(Lines(c.bytes, c.limit), c.lines) << c.name;
     const std::string path = dir.File("lines.txt");
     std::ofstream(path, std::ios::binary) << c.bytes;

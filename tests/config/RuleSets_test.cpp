@@ -6,6 +6,7 @@
 
 #include "config/SafeFile.h"
 #include "config/SettingsFile.h"
+#include "support/Rows.h"
 #include "support/ScriptedSettingsHost.h"
 #include "support/TempDir.h"
 
@@ -51,6 +52,7 @@ TEST(RuleSetSaveTarget, ExtensionIsAddedToNamesWithoutADot) {
       {"/", "a", "/a.prk", "a.prk"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     const auto target = RuleSetSaveTargetFor(c.directory, c.typed);
     ASSERT_TRUE(target.has_value()) << c.typed;
     EXPECT_EQ(target->full_path, c.path);
@@ -181,6 +183,7 @@ TEST(RuleSets, ADirectoryWithoutThePicturesIsAskedForAndAnEmptyAnswerKeepsTheOld
       {{std::string("/카드"), std::string("NEW")}, true, 1},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     Fixture f;
     const std::string other = f.root.File("other");
     EnsureDirectory(other);

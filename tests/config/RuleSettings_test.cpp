@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "support/Rows.h"
+
 namespace winpiruk {
 namespace {
 
@@ -58,6 +60,7 @@ TEST(RuleSettings, ScrollBarsRaiseTheNumberUpwardsAndStayInTheirRange) {
       {kJudgmentWaitTimeBox, 3, -5}, {kHorizonCardPosBox, -12, 12}, {kVerticalCardPosBox, 2000, -999},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     EXPECT_EQ(ScrollPosition(c.box, c.value), c.position) << c.value;
     EXPECT_EQ(ScrollValue(c.box, c.position), std::clamp(c.value, c.box.offset - c.box.scroll_max,
                                                          c.box.offset - c.box.scroll_min));
@@ -82,6 +85,7 @@ TEST(RuleSettings, OpeningRepairsTheCountsAndTheGraceTime) {
   };
   const Case cases[] = {{3, 5, 20, 3, 5, 20}, {0, 11, 3, 2, 8, 10}, {6, 0, 51, 2, 8, 10}, {-1, -1, -1, 2, 8, 10}};
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     Settings s;
     s.PenaltyLeaves = c.leaves;
     s.NumberOfGames = c.games;
@@ -135,6 +139,114 @@ TEST(RuleSettings, ConfirmKeepsTheSavedValueForAnythingOutOfRange) {
   EXPECT_EQ(s.GameSpeed, 1) << "the save button leaves the speed list alone";
   ConfirmRules(lists, true, saved, s);
   EXPECT_EQ(s.GameSpeed, 3);
+}
+
+TEST(RuleSettings, EachCardListOutOfRangeFallsBackToItsOwnSavedValue) {
+  struct List {
+    const char* name;
+    int ListChoices::*choice;
+    int16_t Settings::*field;
+  };
+  const List lists[] = {
+      {"skip", &ListChoices::SkipCard, &Settings::SkipCard},
+      {"penalty", &ListChoices::PenaltyCard, &Settings::PenaltyCard},
+      {"inverse", &ListChoices::InverseCard, &Settings::InverseCard},
+      {"throw more", &ListChoices::MoreDropCard, &Settings::MoreDropCard},
+  };
+  for (const List& out : lists) {
+    for (const int bad : {-1, 14}) {
+      SCOPED_TRACE(testing::Message() << out.name << " list at " << bad);
+      Piruk930 state;
+      Settings& s = state.settings;
+      s.SkipCard = 3;
+      s.PenaltyCard = 5;
+      s.InverseCard = 7;
+      s.MoreDropCard = 11;
+      const SavedRules saved = TakeSavedRules(state);
+      const Settings before = s;
+      ListChoices choices;
+      choices.SkipCard = 1;
+      choices.PenaltyCard = 2;
+      choices.InverseCard = 9;
+      choices.MoreDropCard = 8;
+      choices.*out.choice = bad;
+      ConfirmRules(choices, false, saved, s);
+      for (const List& list : lists) {
+        const int16_t want = &list == &out ? before.*list.field : static_cast<int16_t>(choices.*list.choice);
+        EXPECT_EQ(s.*list.field, want) << list.name;
+      }
+    }
+  }
+}
+
+// Every value the initial-state button sets, each from a value it is not.
+TEST(RuleSettings, InitialStateSetsEveryRuleFlagAndColour) {
+  struct Field {
+    const char* name;
+    int16_t Settings::*field;
+    int16_t initial;
+  };
+  const Field fields[] = {
+      {"SkipCard", &Settings::SkipCard, 1},
+      {"PenaltyCard", &Settings::PenaltyCard, 2},
+      {"MoreDropCard", &Settings::MoreDropCard, 8},
+      {"InverseCard", &Settings::InverseCard, 9},
+      {"PenaltyLeaves", &Settings::PenaltyLeaves, 2},
+      {"NumberOfGames", &Settings::NumberOfGames, 8},
+      {"SoundMode", &Settings::SoundMode, 0},
+      {"VerticalCardPos", &Settings::VerticalCardPos, 0},
+      {"HorizonCardPos", &Settings::HorizonCardPos, 0},
+      {"MemberGroup", &Settings::MemberGroup, 1},
+      {"KeyGuideDisplay", &Settings::KeyGuideDisplay, 0},
+      {"AutoJudgment", &Settings::AutoJudgment, 1},
+      {"MoreDropCardMode", &Settings::MoreDropCardMode, 1},
+      {"BonusSwitch", &Settings::BonusSwitch, 1},
+      {"ExtraCardEnable", &Settings::ExtraCardEnable, 1},
+      {"PirukGaeshi", &Settings::PirukGaeshi, 1},
+      {"JudgmentWaitTime", &Settings::JudgmentWaitTime, 8},
+      {"DoOtherTasks", &Settings::DoOtherTasks, 0},
+      {"CardOpen", &Settings::CardOpen, 0},
+      {"FinishMeans", &Settings::FinishMeans, 0},
+      {"RestrictTime", &Settings::RestrictTime, 0},
+      {"YakitoriMode", &Settings::YakitoriMode, 0},
+      {"PirukConfirm", &Settings::PirukConfirm, 0},
+      {"ManyCardBonus", &Settings::ManyCardBonus, 0},
+      {"AceAliasJack", &Settings::AceAliasJack, 0},
+  };
+  struct Colour {
+    const char* name;
+    TextColour Settings::*field;
+    int32_t colour;
+  };
+  const Colour colours[] = {
+      {"PlayerNames", &Settings::PlayerNames, 16777215}, {"NumberOfCard", &Settings::NumberOfCard, 16777088},
+      {"PlayerScore", &Settings::PlayerScore, 65535},     {"Message_1", &Settings::Message_1, 255},
+      {"Message_2", &Settings::Message_2, 16777215},
+  };
+  Piruk930 state;
+  Settings& s = state.settings;
+  for (const Field& f : fields) s.*f.field = static_cast<int16_t>(f.initial + 3);
+  for (const Colour& c : colours) s.*c.field = TextColour{1, 4242};
+  s.GameSpeed = 2;
+  s.CardOpenSwitchVisible = 0;
+  state.AutoPlay = 1;
+  state.CallWindowOpen = 1;
+  state.UserClaimedCall = 1;
+
+  ApplyInitialState(state);
+  for (const Field& f : fields) EXPECT_EQ(s.*f.field, f.initial) << f.name;
+  for (const Colour& c : colours) {
+    EXPECT_EQ((s.*c.field).colour, c.colour) << c.name;
+    // NumberOfCard has no background flag of its own: it keeps what it had.
+    if (c.field != &Settings::NumberOfCard) {
+      EXPECT_EQ((s.*c.field).background, 0) << c.name;
+    }
+  }
+  EXPECT_EQ(state.AutoPlay, 0);
+  EXPECT_EQ(state.CallWindowOpen, 0);
+  EXPECT_EQ(state.UserClaimedCall, 0);
+  EXPECT_EQ(s.GameSpeed, 2) << "the initial state keeps the pace";
+  EXPECT_EQ(s.CardOpenSwitchVisible, 0) << "only shown by its rule";
 }
 
 TEST(RuleSettings, EnablingRules) {

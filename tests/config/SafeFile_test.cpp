@@ -14,6 +14,7 @@
 
 #include "config/SettingsStore.h"
 #include "config/TemporaryFile.h"
+#include "support/Rows.h"
 #include "support/TempDir.h"
 
 namespace winpiruk {
@@ -50,6 +51,7 @@ TEST(WriteFileAtomically, KeepsTheReplacedFilesPermissionsAndGivesANewFileTheUse
       {std::nullopt, 022, 0644}, {std::nullopt, 077, 0600}, {std::nullopt, 027, 0640},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     test::TempDir dir;
     const std::string path = dir.File("WinPiruk.ini");
     if (c.existing) {

@@ -9,6 +9,7 @@
 
 #include "config/SettingsFile.h"
 #include "config/ShiftJis.h"
+#include "support/Rows.h"
 
 namespace winpiruk {
 namespace {
@@ -95,6 +96,7 @@ TEST(SettingsRoundTrip, EveryRecordTheReaderCanGiveReadsBackTheSame) {
       {"mixed flags", 14u, FlagKind::Any},
   };
   for (const Generated& c : cases) {
+    SCOPED_TRACE(c.name);
     RecordGenerator generator(c.seed, c.flags);
     for (int n = 0; n < 400; ++n) {
       const Settings record = generator.Next();
@@ -125,6 +127,7 @@ TEST(SettingsRoundTrip, HandWrittenColourLinesSurviveTheirFirstWrite) {
       {"PlayerNames =&HF&HFF", 15, 255},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     Settings first = DefaultSettings(kProgramDir);
     ApplySettingsText(std::string(c.line) + "\r\n", first);
     Settings again = DefaultSettings(kProgramDir);

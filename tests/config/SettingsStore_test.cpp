@@ -122,6 +122,71 @@ TEST(ReadSettings, AnUnwritableFolderShowsTheMessageOnceAndGoesOn) {
   EXPECT_EQ(f.state.settings.SkipCard, 1);
 }
 
+// Every key of the file away from its default. The card-open flag stays
+// visible: hidden, it would hold CardOpen at 0.
+Settings EveryKeyChanged(const std::string& data_directory) {
+  Settings s = DefaultSettings("/elsewhere");
+  s.MainWindowPosX = 120;
+  s.MainWindowPosY = -240;
+  s.MainWindowWidth = 9000;
+  s.MainWindowHeight = 7000;
+  s.DataFileDirectory = data_directory;
+  s.SkipCard = 3;
+  s.PenaltyCard = 4;
+  s.PenaltyLeaves = 3;
+  s.MoreDropCard = 10;
+  s.MoreDropCardMode = 0;
+  s.InverseCard = 11;
+  s.SoundMode = 1;
+  s.GameSpeed = 2;
+  s.BonusSwitch = 0;
+  s.FinishMeans = 2;
+  s.ExtraCardEnable = 1;
+  s.RestrictTime = 2;
+  s.YakitoriMode = 3;
+  s.PirukConfirm = 1;
+  s.PirukGaeshi = 0;
+  s.MemberGroup = 4;
+  s.NumberOfGames = 5;
+  s.VerticalCardPos = -30;
+  s.HorizonCardPos = 45;
+  s.KeyGuideDisplay = 1;
+  s.CardOpen = 1;
+  s.CardKind = 6;
+  s.AutoJudgment = 0;
+  s.JudgmentWaitTime = 20;
+  s.DoOtherTasks = 1;
+  s.ManyCardBonus = 1;
+  s.AceAliasJack = 1;
+  s.GameWallPaper = "/pictures/壁紙.bmp";
+  s.WallPaperAutoSize = 1;
+  s.PlayerNames = {1, 111};
+  s.NumberOfCard.colour = 222;  // its background flag is not stored
+  s.PlayerScore = {1, 333};
+  s.Message_1 = {1, 444};
+  s.Message_2 = {1, 555};
+  s.PirukSound = "/sounds/ぴるく.wav";
+  s.CardOperateSound = "/sounds/card.wav";
+  s.BgmCount = 3;
+  s.BgmList[1] = "/music/一.mid";
+  s.BgmList[2] = "/music/two.mid";
+  s.BgmList[3] = "/music/three.mid";
+  return s;
+}
+
+TEST(ReadSettings, ARecordWithEveryKeyOffItsDefaultReadsBackEqual) {
+  Fixture f;
+  const Settings record = EveryKeyChanged(f.paths.program_directory);
+  f.state.settings = record;
+  ASSERT_TRUE(WriteSettings(f.state, f.paths, f.host));
+  Piruk930 again;
+  ASSERT_EQ(ReadSettings(again, f.paths, f.host), ReadSettingsOutcome::Ready);
+  EXPECT_TRUE(f.host.prompts.empty());
+  EXPECT_EQ(again.settings.WallPaperAutoSize, 1);
+  EXPECT_EQ(again.settings, record);
+  EXPECT_EQ(f.SettingsText(), EncodeSettingsFile(record));
+}
+
 TEST(WriteSettings, AFailedWriteLeavesTheOldFileAndTellsTheUser) {
   Fixture f;
   // A directory where the file should be makes the rename fail.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Rows.h"
+
 namespace winpiruk {
 namespace {
 
@@ -80,6 +82,7 @@ TEST(SoundSettings, TracksWrapBothWays) {
       {3, 3, 1, 2}, {1, 3, 2, 3}, {2, 3, 3, 1}, {0, 3, 1, 3}, {1, 1, 1, 1}, {5, 3, 1, 4},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     EXPECT_EQ(NextTrack(c.track, c.count), c.next) << c.track << "/" << c.count;
     EXPECT_EQ(PreviousTrack(c.track, c.count), c.previous) << c.track << "/" << c.count;
   }

@@ -4,6 +4,7 @@
 
 #include "config/SettingsFile.h"
 #include "config/ShiftJis.h"
+#include "support/Rows.h"
 
 namespace winpiruk {
 namespace {
@@ -25,6 +26,7 @@ TEST(StorablePath, NamesEveryCharacterTheSettingsFileCannotGiveBack) {
       {"/m/x\n한", {"\n", "한"}},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     EXPECT_EQ(UnstorablePathCharacters(c.path), c.lost) << c.path;
     EXPECT_EQ(PathIsStorable(c.path), c.lost.empty()) << c.path;
     if (c.lost.empty()) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/RecordingView.h"
-#include "tests/support/TableBuilder.h"
+#include "support/RecordingView.h"
+#include "support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
-#include "tests/support/RecordingView.h"
-#include "tests/support/TableBuilder.h"
+#include "support/RecordingView.h"
+#include "support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {
@@ -99,6 +100,29 @@ TEST(Dealing, ShuffleSwapsBetweenHalvesWith142Draws) {
   EXPECT_EQ(view.calls.back(), "EnablePlayModeMenu 1");
   EXPECT_TRUE(view.Has("ShowCard 11 " + std::to_string(s.Hands[2][5])));
   EXPECT_TRUE(view.Has("ShowCard 39 " + std::to_string(s.DeckSlots[20])));
+}
+
+TEST(Dealing, EachSwapTakesItsFirstDrawForTheFirstHalfAndItsSecondForTheSecond) {
+  // Three swaps whose two draws differ, then 34 pairs of equal swaps that
+  // undo each other: the deck is the unshuffled one with three exchanges.
+  std::vector<float> draws = {0.5F, 0.1F, 0.0F, 0.99F, 0.99F, 0.0F};
+  for (int pair = 0; pair < 34; ++pair) {
+    for (int twice = 0; twice < 2; ++twice) draws.insert(draws.end(), {0.2F, 0.3F});
+  }
+  std::array<int16_t, 52> expected{};
+  for (int i = 0; i < 52; ++i) expected[i] = static_cast<int16_t>(i + 1);
+  std::swap(expected[13], expected[28]);  // 0.5 × 26 and 26 + 0.1 × 26
+  std::swap(expected[0], expected[51]);
+  std::swap(expected[25], expected[26]);
+
+  Piruk930 s = Table(1);
+  RecordingView view;
+  ScriptedRandom random(draws);
+  ASSERT_TRUE(ShuffleAndDeal(s, view, random, ChristmasEve()));
+  EXPECT_EQ(random.Left(), 0U);
+  for (int i = 0; i < 52; ++i) EXPECT_EQ(s.DeckSlots[i], expected[i]) << "slot " << i;
+  EXPECT_EQ(s.Hands[0][1], expected[0]);
+  EXPECT_EQ(s.ExtraNumber, expected[51]);
 }
 
 TEST(Dealing, DealerOutsideTheTableIsAnInternalError) {

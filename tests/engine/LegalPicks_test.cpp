@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/TableBuilder.h"
+#include "support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {

@@ -3,8 +3,8 @@
 #include "config/NumberText.h"
 #include "engine/Engine.h"
 #include "presentation/GameTexts.h"
-#include "tests/support/EngineHarness.h"
-#include "tests/support/TableBuilder.h"
+#include "support/EngineHarness.h"
+#include "support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {

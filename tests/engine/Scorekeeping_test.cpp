@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "engine/Engine.h"
-#include "tests/engine/RecordingView.h"
-#include "tests/engine/TableBuilder.h"
+#include "support/RecordingView.h"
+#include "support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/Engine.h"
-#include "tests/support/EngineHarness.h"
-#include "tests/support/TableBuilder.h"
+#include "support/EngineHarness.h"
+#include "support/TableBuilder.h"
 
 namespace winpiruk {
 namespace {

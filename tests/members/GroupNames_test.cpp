@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "members/MemberNames.h"
+#include "support/Rows.h"
 
 namespace winpiruk {
 namespace {
@@ -24,6 +25,7 @@ TEST(GroupNames, NameColoursByGroupAndPoints) {
       {5, 10, -1000, kNameDarkRed, false},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     Piruk930 state;
     state.CurrentGroup = static_cast<int16_t>(c.group);
     state.members.MemberPoints[c.group][c.member] = c.points;
@@ -65,6 +67,7 @@ TEST(GroupNames, CleaningSaysWhatChanged) {
       {"a b ", "a b ", false, false, false, ""},  // inner and trailing blanks are kept
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     const CleanedName cleaned = CleanMemberName(c.typed);
     EXPECT_EQ(cleaned.name, c.stored) << c.typed;
     EXPECT_EQ(cleaned.name, FileSafeMemberName(c.typed)) << c.typed;

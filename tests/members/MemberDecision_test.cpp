@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "support/Rows.h"
+
 namespace winpiruk {
 namespace {
 
@@ -55,6 +57,7 @@ TEST(MemberDecision, RandomBelowTakesTheIntegerPartAndStaysInRange) {
   const Case cases[] = {{0.0F, 4, 0}, {0.2499F, 4, 0}, {0.25F, 4, 1}, {0.999F, 4, 3},
                         {1.0F, 4, 3}, {-0.5F, 4, 0}, {0.7F, 1, 0},  {0.5F, 10, 5}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     Scripted random({c.u});
     EXPECT_EQ(RandomBelow(random, c.k), c.expected) << c.u << " × " << c.k;
   }
@@ -69,6 +72,7 @@ TEST(MemberDecision, MemberListOffersEveryoneButTheUser) {
   };
   const Case cases[] = {{1, 1, 9, 2}, {2, 2, 10, 1}, {5, 5, 10, 1}, {0, 1, 9, 2}, {7, 1, 9, 2}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     Piruk930 state = StateWithMembers();
     state.settings.MemberGroup = c.setting_group;
     const auto rows = LoadMemberList(state);
@@ -99,6 +103,7 @@ TEST(MemberDecision, EligibilityExcludesTheUserAndMembersBelowOnePoint) {
   const Case cases[] = {{1, 1, false}, {1, 2, true},  {2, 1, true},  {2, 3, false}, {2, 4, false},
                         {2, 5, true},  {0, 2, false}, {6, 2, false}, {2, 11, false}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     EXPECT_EQ(IsEligibleOpponent(state, c.group, c.member), c.eligible) << c.group << "/" << c.member;
   }
 }
@@ -117,7 +122,7 @@ TEST(MemberDecision, PicksTakeTheFirstThreeEligibleSelectedRows) {
       {{2, 3, 4, 5, 6}, {2, 4, 5}},
       {{1, 7, 8, 9, 10}, {7, 8, 9}},
   };
-  for (const auto& c : cases) EXPECT_EQ(PicksFromSelection(state, c.selected), c.picks);
+  for (const auto& c : cases) EXPECT_EQ(PicksFromSelection(state, c.selected), c.picks) << test::RowOf(cases, c);
 }
 
 TEST(MemberDecision, PicksAreSeatedInShuffledOrder) {
@@ -138,6 +143,7 @@ TEST(MemberDecision, PicksAreSeatedInShuffledOrder) {
       {with_first({1, 1}), {0, 1, 3, 2}},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     Piruk930 state = StateWithMembers();
     LoadMemberList(state);
     Scripted random(SwapScript(c.swaps));
@@ -171,6 +177,7 @@ TEST(MemberDecision, RandomChoiceSeatsTheFirstThreeEligibleAndDrawsTheDealer) {
       {3, {1, 2, 3, 4, 5, 6, 7}, 0.0F, 0.0F, 0.9F, {8, 9, 10}, 3},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     Piruk930 state = StateWithMembers();
     state.settings.MemberGroup = c.group;
     for (int m : c.zero_points) state.members.MemberPoints[c.group][m] = 0;
@@ -243,6 +250,7 @@ TEST(MemberDecision, DrawPromptHasOneDotPerPositionUpToTheAce) {
       {{{0, 1}, {1, 0}}, {0, 4, 3, 2, 1}},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     auto swaps = c.first_swaps;
     swaps.resize(10, {0, 0});
     DealerDraw draw;
@@ -322,6 +330,7 @@ TEST(MemberDecision, ComputerDrawsAgainWhileThePositionIsTaken) {
       {{Pick(1, 4)}, 3},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     Scripted random(c.script);
     EXPECT_EQ(ComputerDrawPosition(draw, random), c.position);
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Rows.h"
+
 namespace winpiruk {
 namespace {
 
@@ -25,6 +27,7 @@ TEST(MemberNames, WhatTheFileKeepsAndHowAnEditorCleansIt) {
       {" 😀 a", false, "a"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     EXPECT_EQ(MemberNameFitsFile(c.typed), c.fits) << c.typed;
     EXPECT_EQ(FileSafeMemberName(c.typed), c.stored) << c.typed;
     EXPECT_TRUE(MemberNameFitsFile(FileSafeMemberName(c.typed))) << c.typed;

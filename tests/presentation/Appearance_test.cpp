@@ -5,6 +5,8 @@
 #include <cmath>
 #include <set>
 
+#include "support/Rows.h"
+
 namespace winpiruk {
 namespace {
 
@@ -22,6 +24,7 @@ TEST(Appearance, ColoursRoundTripThroughTheirChannels) {
       {0x00123456, {0x56, 0x34, 0x12}},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     EXPECT_EQ(RgbFromBgr(c.bgr), c.rgb) << c.bgr;
     EXPECT_EQ(BgrFromRgb(c.rgb), c.bgr) << c.bgr;
   }

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "support/Rows.h"
+
 namespace winpiruk {
 namespace {
 
@@ -216,6 +218,7 @@ TEST(BgmPlayer, ALoadedRuleSetStopsOrRestartsTheMusicFromItsFirstPiece) {
       {"/r/gone.mid", 1, 1, {"open /r/gone.mid"}, 1, SequencerMode::NotReady, {"/r/gone.mid"}},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     Fixture f({"/m/a.mid", "/m/b.mid"});
     f.sequencer.existing.insert("/r/x.mid");
     f.StartUp();

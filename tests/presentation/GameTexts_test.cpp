@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Rows.h"
+
 namespace winpiruk {
 namespace {
 
@@ -29,6 +31,7 @@ TEST(GameTexts, MessageBoxesCarryTheProgramsTexts) {
       {InternalErrorText(3), "ぴるく", "Internal Error(#03).", MessageIcon::Critical},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     EXPECT_EQ(c.message.title, c.title);
     EXPECT_EQ(c.message.text, c.text);
     EXPECT_EQ(c.message.icon, c.icon) << c.text;

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "support/Rows.h"
+
 namespace winpiruk {
 namespace {
 
@@ -18,6 +20,7 @@ TEST(PictureNames, CardFaces) {
       {0, ""},           {53, ""},            {-1, ""},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     EXPECT_EQ(CardFaceFile(c.code), c.face) << c.code;
     EXPECT_EQ(BannerCardFaceFile(c.code), *c.face ? std::string("@") + c.face : "") << c.code;
   }

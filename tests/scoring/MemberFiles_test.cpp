@@ -176,6 +176,31 @@ TEST(MemberFiles, ShortDataLineKeepsTheStatistics) {
   EXPECT_EQ(table.MemberStats[1][3][0], 0);
 }
 
+TEST(MemberFiles, ADataLineOfElevenCharactersAfterItsBlankKeepsTheStatistics) {
+  struct Case {
+    const char* line;
+    int16_t points;
+    int16_t first_stat;  // 7: kept
+  };
+  const Case cases[] = {
+      {" 2 6 0000700", 700, 7},   // eleven characters: the parameters and the points only
+      {"2 6 0000700", 700, 7},    // the same without its blank
+      {" 2 6 0000700 ", 700, 0},  // twelve: the statistics are read, empty as 0
+      {" 2 6 0000700 000012", 700, 12},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("\"") + c.line + "\"");
+    MemberTable table{};
+    table.MemberStats[1][1].fill(7);
+    DecodeMemberData(DataFileWith({c.line}), table);
+    EXPECT_EQ(table.MemberBoldness[1][1], 2);
+    EXPECT_EQ(table.MemberDeduction[1][1], 6);
+    EXPECT_EQ(table.MemberPoints[1][1], c.points);
+    EXPECT_EQ(table.MemberStats[1][1][0], c.first_stat);
+    EXPECT_EQ(table.MemberStats[1][1][11], c.first_stat == 7 ? 7 : 0);
+  }
+}
+
 TEST(MemberFiles, DamagedFilesAlwaysEndWithAFullTable) {
   std::string sixty_names = kHeader, forty_nine_names = kHeader;
   std::vector<std::string> sixty_lines, forty_eight_lines;

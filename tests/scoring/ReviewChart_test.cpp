@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace winpiruk {
 namespace {
 
@@ -65,6 +67,20 @@ TEST(ReviewChart, PlacesWordsAndPointsByTheirSign) {
   EXPECT_EQ(chart.hands[1].points_text, "-100");
   EXPECT_TRUE(chart.hands[1].loss);
   EXPECT_EQ(chart.hands[2].points_text, " 0");
+}
+
+TEST(ReviewChart, AWordSitsAboveARunningTotalOfExactlyZero) {
+  const ReviewChart chart =
+      LayoutReviewChart(LogState(4, {{30, "あがり"}, {-30, "振込み"}, {-1, "振込み"}, {1, "あがり"}}), 560, 400);
+  ASSERT_EQ(chart.hands.size(), 4u);
+  const int totals[] = {30, 0, -1, 0};
+  const bool above[] = {true, true, false, true};
+  for (size_t i = 0; i < chart.hands.size(); ++i) {
+    const ReviewHand& hand = chart.hands[i];
+    SCOPED_TRACE("hand " + std::to_string(hand.number));
+    EXPECT_EQ(hand.total, totals[i]);
+    EXPECT_EQ(hand.word_y, above[i] ? hand.y - 28 : hand.y + 14);
+  }
 }
 
 }  // namespace

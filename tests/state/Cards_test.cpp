@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Rows.h"
+
 namespace winpiruk {
 namespace {
 
@@ -11,6 +13,7 @@ TEST(Cards, DecodeCard) {
   };
   const Case cases[] = {{1, 1, 0}, {13, 13, 0}, {14, 1, 1}, {52, 13, 3}, {0, 0, 0}, {7, 7, 0}, {40, 1, 3}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     EXPECT_EQ(DecodeCard(c.code).rank, c.rank) << c.code;
     EXPECT_EQ(DecodeCard(c.code).suit, c.suit) << c.code;
   }
@@ -41,6 +44,7 @@ TEST(Cards, CallNumbers) {
       {{}, 0, 0, 0},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
     HandRow row{};
     int slot = 1;
     // Mixed suits: the rank decides, not the code.

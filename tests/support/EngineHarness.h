@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "engine/Engine.h"
-#include "tests/support/RecordingView.h"
+#include "support/RecordingView.h"
 
 namespace winpiruk::testing {
 

@@ -14,6 +14,8 @@
 #include "config/SettingsStore.h"
 #include "engine/Clock.h"
 #include "state/Piruk930.h"
+#include "support/ScriptedSettingsHost.h"
+#include "support/StoppedClock.h"
 #include "support/TempDir.h"
 #include "table/Form1.h"
 
@@ -23,17 +25,6 @@ inline std::string ShareDir() {
   const char* dir = std::getenv("WINPIRUK_SHARE_DIR");
   return dir != nullptr ? dir : "share/winpiruk";
 }
-
-// A time of day that never moves: every deal and every member draw is the
-// same from run to run.
-class StoppedClock final : public Clock {
- public:
-  explicit StoppedClock(TimeOfDay now) : now_(now) {}
-  TimeOfDay Now() const override { return now_; }
-
- private:
-  TimeOfDay now_;
-};
 
 struct TableFixture {
   TempDir dir;
@@ -56,11 +47,7 @@ struct TableFixture {
     }
     if (prepare) prepare(state);
     // The member and dealer window reads the settings again: give it ours.
-    struct Quiet : SettingsHost {
-      void Beep() override {}
-      void ShowWriteFailure() override {}
-      std::optional<std::string> AskDataDirectory(const std::string&, const std::string&) override { return {}; }
-    } host;
+    ScriptedHost host;
     WriteSettings(state, paths, host);
     window = dealt_at ? std::make_unique<Form1>(state, paths, std::make_unique<StoppedClock>(*dealt_at))
                       : std::make_unique<Form1>(state, paths);

@@ -20,23 +20,13 @@
 #include "members/windows/Form2.h"
 #include "members/windows/Form6.h"
 #include "scoring/MemberFiles.h"
+#include "support/ScriptedSettingsHost.h"
+#include "support/StoppedClock.h"
 #include "support/TempDir.h"
 
 using namespace winpiruk;
 
 namespace {
-
-class SilentHost : public SettingsHost {
- public:
-  void Beep() override {}
-  void ShowWriteFailure() override {}
-  std::optional<std::string> AskDataDirectory(const std::string&, const std::string&) override { return {}; }
-};
-
-class FixedClock : public Clock {
- public:
-  TimeOfDay Now() const override { return TimeOfDay{2026, 13, 45, 30}; }
-};
 
 void WritePicture(const std::string& path) {
   QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
@@ -73,7 +63,7 @@ class TestForm2 : public QObject {
   ProgramPaths paths_;
   Piruk930 state_;
   StandardRandom random_;
-  FixedClock clock_;
+  test::StoppedClock clock_;
 
   // Settings with a card folder, and member files where member 3 of group 1
   // has no points.
@@ -92,7 +82,7 @@ class TestForm2 : public QObject {
     state_.SpeedCount = 1;
     state_.settings.DataFileDirectory = dir_->File("cards");
     state_.settings.KeyGuideDisplay = key_guides;
-    SilentHost host;
+    test::ScriptedHost host;
     QVERIFY(WriteSettings(state_, paths_, host));
 
     ReadMemberFiles(state_, paths_);
@@ -376,7 +366,7 @@ class TestForm2 : public QObject {
     Prepare(0);
     const std::string settings = FileText(paths_.SettingsFile());
     const std::string names = FileText(paths_.DataFile(kMemberNamesFile));
-    SilentHost host;
+    test::ScriptedHost host;
     QCOMPARE(ReadSettings(state_, paths_, host), ReadSettingsOutcome::Ready);
     ReadMemberFiles(state_, paths_);
     WhenModal([](QWidget* modal) {

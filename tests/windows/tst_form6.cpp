@@ -15,18 +15,12 @@
 #include "members/MemberNames.h"
 #include "members/windows/Form6.h"
 #include "scoring/MemberFiles.h"
+#include "support/ScriptedSettingsHost.h"
 #include "support/TempDir.h"
 
 using namespace winpiruk;
 
 namespace {
-
-class SilentHost : public SettingsHost {
- public:
-  void Beep() override {}
-  void ShowWriteFailure() override {}
-  std::optional<std::string> AskDataDirectory(const std::string&, const std::string&) override { return {}; }
-};
 
 std::string FileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -66,7 +60,7 @@ class TestForm6 : public QObject {
     // A card folder, so that the settings can be read again as a new game does.
     state_.settings.DataFileDirectory = paths_.program_directory;
     std::ofstream(paths_.program_directory + "/DiaA.bmp") << "BM";
-    SilentHost host;
+    test::ScriptedHost host;
     QVERIFY(WriteSettings(state_, paths_, host));
     ReadMemberFiles(state_, paths_);
     for (int g = 1; g <= kGroups; ++g) {
@@ -296,7 +290,7 @@ class TestForm6 : public QObject {
   // and lets it go; a group stored after the close wins over it.
   void aChoiceClosedByTheFrameOutlastsTheReRead() {
     Prepare();
-    SilentHost host;
+    test::ScriptedHost host;
     auto next_game = [&] {
       QCOMPARE(ReadSettings(state_, paths_, host), ReadSettingsOutcome::Ready);
       ReadMemberFiles(state_, paths_);

@@ -1,11 +1,60 @@
 #include "SilentView.h"
 
+#include "config/RuleSettings.h"
+#include "engine/Calls.h"
+#include "state/Cards.h"
 #include "state/RuleLimits.h"
 
 namespace winpiruk::runner {
 
+namespace {
+
+// The seats that may call a discard, in the order they are asked: after the
+// user's discard seats 1, 2, 3; after a computer seat's, every other seat
+// from 0 up (the user calls too: the runner plays it automatically).
+bool AskedBefore(int seat, int winner, int discarder) {
+  if (seat == discarder) return false;
+  return winner < 0 || seat < winner;
+}
+
+}  // namespace
+
+void SilentView::CheckCallOffered(int seat) {
+  if (state_.settings.FinishMeans == kFinishDiscardOnly) return;  // no calls at all
+  const int rank = CardRank(state_.TopDiscard);
+  for (int other = 0; other < kSeats; ++other) {
+    if (AskedBefore(other, -1, seat) && Makes(state_.settings, state_.Hands[other], rank)) {
+      Fail("seat " + std::to_string(other) + " makes " + std::to_string(rank) + " discarded by seat " +
+           std::to_string(seat) + " and was not offered the call");
+    }
+  }
+}
+
+void SilentView::CheckCall() {
+  if (state_.HandEndCode != kEndCall || state_.CounterCalled != 0) return;
+  const int winner = state_.Winner;
+  const int discarder = state_.CurrentSeat;
+  const int rank = CardRank(state_.TopDiscard);
+  if (winner == discarder || !Makes(state_.settings, state_.Hands[winner], rank)) {
+    Fail("seat " + std::to_string(winner) + " called " + std::to_string(rank) + " without making it");
+  }
+  for (int other = 0; other < kSeats; ++other) {
+    if (AskedBefore(other, winner, discarder) && Makes(state_.settings, state_.Hands[other], rank)) {
+      Fail("seat " + std::to_string(other) + " makes " + std::to_string(rank) + " before the caller, seat " +
+           std::to_string(winner));
+    }
+  }
+}
+
+void SilentView::Fail(const std::string& what) {
+  ++invariant_failures;
+  Note("hand " + std::to_string(hands + 1) + ": " + what);
+}
+
 void SilentView::ShowHandResult(const HandResultView& result) {
   Check(true);
+  CheckCall();
+  last_discard_index_ = kNoCheckYet;
   ++hands;
   const int code = state_.HandEndCode;
   ++by_end_code[code >= 0 && code < 100 ? code : 0];
@@ -17,11 +66,7 @@ void SilentView::ShowHandResult(const HandResultView& result) {
   if (hands >= hands_wanted_) state_.HandNumber = static_cast<int16_t>(NumberOfGamesInUse(state_.settings));
 }
 
-void SilentView::ReportUnsound(TableMoment moment) {
-  const std::string fault = CheckTableInvariants(state_, moment);
-  ++invariant_failures;
-  Note("hand " + std::to_string(hands + 1) + ": " + fault);
-}
+void SilentView::ReportUnsound(TableMoment moment) { Fail(CheckTableInvariants(state_, moment)); }
 
 void SilentView::Note(std::string text) {
   if (failure_notes.size() < 10) failure_notes.push_back(std::move(text));

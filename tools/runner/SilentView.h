@@ -35,6 +35,10 @@ class SilentView final : public QuietTableView {
     // The deal shows the four rows one after another: check once it is complete.
     if (seat != 3 && state_.DeckSlots[53] == 0 && state_.DrawIndex == 20) return;
     Check(false);
+    // A discard moves the pile's end one slot on since the check before.
+    const bool discarded = state_.DiscardIndex == last_discard_index_ + 1;
+    last_discard_index_ = state_.DiscardIndex;
+    if (discarded) CheckCallOffered(seat);
   }
   void InternalError(int number) override {
     ++internal_errors;
@@ -57,10 +61,19 @@ class SilentView final : public QuietTableView {
     if (!TableIsSound(state_, moment)) ReportUnsound(moment);
   }
   void ReportUnsound(TableMoment moment);
+  // After a discard by `seat`, what the table alone does not show: no seat
+  // let a discard it makes go.
+  void CheckCallOffered(int seat);
+  // At the end of a called hand: the winner makes the number and no seat
+  // before it in the order of calling does.
+  void CheckCall();
+  void Fail(const std::string& what);
   void Note(std::string text);
 
   Piruk930& state_;
   long long hands_wanted_;
+  static constexpr int kNoCheckYet = -100;
+  int last_discard_index_ = kNoCheckYet;  // at the check before, within the hand
 };
 
 }  // namespace winpiruk::runner

@@ -179,7 +179,7 @@ int Run(const Options& options) {
   const bool ok = invariant_failures == 0 && view.internal_errors == 0 && stalls == 0 &&
                   (whole_matches ? matches >= options.matches : view.hands >= options.hands);
 
-  const int codes[] = {3, 7, 10, 11, 99};
+  const int codes[] = {kEndInitialMatch, kEndCall, kEndCardOver, kEndDiscardFinish, kEndNoGame};
   if (options.json) {
     std::string json;
     auto add = [&json](std::string_view piece) { json.append(piece); };

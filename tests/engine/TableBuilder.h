@@ -1,3 +1,0 @@
-#pragma once
-// Moved to tests/support; kept so that a test written against the old place still builds.
-#include "tests/support/TableBuilder.h"
