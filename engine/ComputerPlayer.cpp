@@ -44,7 +44,7 @@ ComputerMove FinishChoice(const HandRow& row, const Settings& rules, int16_t car
   if (CardRank(card) == rules.MoreDropCard) {
     if (CountOtherThanThrowMore(row, rules.MoreDropCard) > 1) {
       ends_turn = false;
-    } else if (rules.MoreDropCardMode != 0) {
+    } else if (MustDiscardAgain(rules)) {
       return {MoveKind::Draw, 0, ends_turn};
     }
   }

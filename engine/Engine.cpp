@@ -318,7 +318,7 @@ Engine::Step Engine::EndOfUserAction(bool check_overflow) {
     view_.ShowHand(0);
   }
   if (s_.TurnOver == 0) {
-    const bool must = s_.settings.MoreDropCardMode != 0;
+    const bool must = MustDiscardAgain(s_.settings);
     view_.ShowLabel(TableLabel::Countdown, must ? LabelWords::MustDiscardAgain : LabelWords::MayDiscardAgain);
     s_.TurnPhase = kTurnFurtherDiscard;
     s_.AwaitingUser = 1;

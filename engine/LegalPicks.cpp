@@ -22,7 +22,7 @@ PickEffect FirstActionSlot(const TableState& table, const Settings& rules, const
   if (!answers_penalty) return PickEffect::PenaltyDraw;
   if (rank == rules.PenaltyCard || rank != rules.MoreDropCard) return PickEffect::Discard;
   // A throw-more card needs a card to follow it, unless it may end the turn.
-  if (n == 2) return rules.MoreDropCardMode == 0 ? PickEffect::Discard : PickEffect::Refused;
+  if (n == 2) return !MustDiscardAgain(rules) ? PickEffect::Discard : PickEffect::Refused;
   return CountOtherThanThrowMore(row, rules.MoreDropCard) > 0 ? PickEffect::DiscardAgain : PickEffect::Discard;
 }
 
@@ -83,7 +83,7 @@ PickEffect EffectOf(const TableState& table, const Settings& rules, int seat, Mo
       if (pick == kPickDrawPile) return table.PenaltyPending > 0 ? PickEffect::PenaltyDraw : PickEffect::Draw;
       return position ? FirstActionSlot(table, rules, row, pick) : PickEffect::Refused;
     case MovePhase::FurtherDiscard:
-      if (pick == kPickDrawPile) return rules.MoreDropCardMode == 0 ? PickEffect::StopDiscarding : PickEffect::Refused;
+      if (pick == kPickDrawPile) return !MustDiscardAgain(rules) ? PickEffect::StopDiscarding : PickEffect::Refused;
       return position ? FurtherDiscardSlot(rules, row, pick) : PickEffect::Refused;
   }
   return PickEffect::Refused;

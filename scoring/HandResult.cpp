@@ -2,6 +2,7 @@
 
 #include "config/NumberText.h"
 #include "state/Cards.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk {
 namespace {
@@ -73,7 +74,7 @@ void ScoreCardOver(HandScore& score) {
 
 void ScoreDiscardFinish(const Piruk930& state, HandScore& score) {
   const int finisher = score.winner;
-  const bool scores = state.settings.FinishMeans == 3;
+  const bool scores = state.settings.FinishMeans == kFinishDiscardOnly;
   if (finisher == 0) Log(score, scores ? 15 : -15, scores ? "捨てあがり" : "捨てあがり失点");
   else if (!scores) Log(score, 5, "捨てあがり分");
   AddStat(score, finisher, Wins, 1);
@@ -195,7 +196,7 @@ void DescribeCardOver(const Piruk930& state, const HandScore& score, HandResultV
 void DescribeDiscardFinish(const Piruk930& state, const HandScore& score, HandResultView& view) {
   view.first_heading = "上がった人 ";
   view.first_name = BracketedName(state.SeatName[score.winner]);
-  if (state.settings.FinishMeans == 3) {
+  if (state.settings.FinishMeans == kFinishDiscardOnly) {
     view.explanation = {" 各プレーヤーから５点(計15点)づつもらいます."};
   } else {
     view.explanation = {" '捨てあがり'は得点になりません。", "各プレーヤーへ５点(計15点)払います."};

@@ -36,6 +36,15 @@ enum FinishMeansRule : int16_t {
   kFinishProductAllowed = 4,  // a hand's product makes the number too
 };
 
+// After a throw-more card (`MoreDropCardMode`): whether the seat may stop or
+// must discard once more; any value but 0 is read as a must.
+enum MoreDropRule : int16_t {
+  kMoreDropMay = 0,   // "さらに捨てる？": the draw pile ends the turn
+  kMoreDropMust = 1,  // "もう一枚捨てて"
+};
+
+constexpr bool MustDiscardAgain(const Settings& s) { return s.MoreDropCardMode != kMoreDropMay; }
+
 constexpr bool DiscardFinishAllowed(const Settings& s) {
   return s.FinishMeans == kFinishDiscardAllowed || s.FinishMeans == kFinishDiscardOnly;
 }

@@ -60,7 +60,7 @@ TEST(AfterUserDiscard, TheDrawPileAfterAThrowMoreCardPassesTheTurnInTheDirection
     table.Direction = static_cast<int16_t>(direction);
     Table t(table);
     t.Pick(1);
-    ASSERT_EQ(t.s.TurnPhase, 2);
+    ASSERT_EQ(t.s.TurnPhase, kTurnFurtherDiscard);
     ASSERT_TRUE(t.view.arrows.empty());
     t.Pick(kPickDrawPile);
     ASSERT_FALSE(t.view.arrows.empty());

@@ -83,7 +83,7 @@ TEST(Calls, ComputerDiscardGivesTheUserPriority) {
     s.settings.PirukConfirm = static_cast<int16_t>(c.confirm);
     s.settings.JudgmentWaitTime = 8;
     s.AutoPlay = static_cast<int16_t>(c.auto_play);
-    s.TurnPhase = 1;
+    s.TurnPhase = kTurnFirstAction;
     s.CurrentSeat = 2;
     s.TopDiscard = S(9);
     SetHand(s, 0, {H(4), D(5)});

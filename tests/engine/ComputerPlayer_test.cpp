@@ -282,7 +282,7 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
   };
   for (const auto& c : choices) {
     Piruk930 s = Table();
-    s.HandPhase = 1;
+    s.HandPhase = kHandOpening;
     SetHand(s, 0, {D(1), D(3), D(4), D(5), c.own});
     s.DrawIndex = 20;
     s.DeckSlots[20] = c.offered;
@@ -312,7 +312,7 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
   };
   for (const auto& c : moves) {
     Piruk930 s = Table();
-    s.HandPhase = 2;
+    s.HandPhase = kHandInPlay;
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
     s.PenaltyPending = static_cast<int16_t>(c.pending);
     s.TopDiscard = c.top;
@@ -329,8 +329,8 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
   // After a throw-more card any card may follow: the best one, or a further
   // throw-more card.
   Piruk930 s = Table();
-  s.HandPhase = 2;
-  s.TurnPhase = 2;
+  s.HandPhase = kHandInPlay;
+  s.TurnPhase = kTurnFurtherDiscard;
   s.AutoExtraPending = 1;
   SetHand(s, 0, {D(3), C(4)});
   ScriptedRandom random(kNoHold);
@@ -349,7 +349,7 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
 
   // A flag left from a throw-more card that was called: the next turn is an
   // ordinary first action, so an unmatched throw-more card is not picked.
-  s.TurnPhase = 1;
+  s.TurnPhase = kTurnFirstAction;
   s.TopDiscard = H(7);
   SetHand(s, 0, {S(8), H(3), D(5)});
   random.Script(kNoHold);

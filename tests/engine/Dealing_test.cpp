@@ -191,7 +191,7 @@ TEST(Dealing, ComputerDealerTurnsTheOtherCard) {
     EXPECT_EQ(s.TopDiscard, own);
     EXPECT_EQ(s.DeckSlots[53], own);
     EXPECT_EQ(s.DrawIndex, 21);
-    EXPECT_EQ(s.HandPhase, 0);
+    EXPECT_EQ(s.HandPhase, kHandNotDealt);
   }
   Piruk930 s = InitialMatchTable(2, 0);
   s.DeckSlots[s.DrawIndex] = S(12);
@@ -221,7 +221,7 @@ TEST(Dealing, UserDealerPicksOneOfTheTwoCards) {
     RecordingView view;
     ScriptedRandom random;
     ChooseInitialCard(s, view, random);
-    ASSERT_EQ(s.HandPhase, 1);
+    ASSERT_EQ(s.HandPhase, kHandOpening);
     ASSERT_TRUE(s.DealerChoice.empty());
     s.UserPick = static_cast<int16_t>(c.pick);
     ChooseInitialCard(s, view, random, c.pick);

@@ -48,11 +48,11 @@ TEST(Pacing, KeysActOnlyWhileTheUserIsAwaited) {
   t.s.AwaitingUser = 0;
   EXPECT_FALSE(t.engine.TypeKey(U'a'));
   t.s.AwaitingUser = 1;
-  t.s.HandPhase = 0;
-  t.s.TurnPhase = 0;
+  t.s.HandPhase = kHandNotDealt;
+  t.s.TurnPhase = kTurnNone;
   EXPECT_FALSE(t.engine.TypeKey(U'a'));
-  t.s.HandPhase = 2;
-  t.s.TurnPhase = 1;
+  t.s.HandPhase = kHandInPlay;
+  t.s.TurnPhase = kTurnFirstAction;
   EXPECT_FALSE(t.engine.TypeKey(U'x'));
   int in_progress = -1;
   t.view.on_call = [&](const std::string& call) {
@@ -97,7 +97,7 @@ TEST(Pacing, TimeLimitInTheDealersChoiceKeepsTheOwnCard) {
   Table t(s);
   t.engine.PlayTurn();
   if (t.s.DealerChoice == "E") GTEST_SKIP() << "this deal is an initial match";
-  ASSERT_EQ(t.s.HandPhase, 1);
+  ASSERT_EQ(t.s.HandPhase, kHandOpening);
   EXPECT_EQ(t.view.LabelText(TableLabel::Countdown), "あと 3秒");
   const int16_t own = t.s.Hands[0][5];
   // A hand card and the draw pile do nothing during the choice.
@@ -105,7 +105,7 @@ TEST(Pacing, TimeLimitInTheDealersChoiceKeepsTheOwnCard) {
   EXPECT_FALSE(t.engine.ClickDrawPile());
   t.s.UserPick = 99;
   t.engine.PlayTurn();
-  EXPECT_EQ(t.s.HandPhase, 1);
+  EXPECT_EQ(t.s.HandPhase, kHandOpening);
   for (int i = 0; i < 4; ++i) t.engine.TimerTick();
   EXPECT_EQ(t.s.DealerChoice, "B");
   EXPECT_EQ(t.s.DeckSlots[53], t.s.DeckSlots[20]) << "the deck card was turned";
@@ -119,13 +119,13 @@ TEST(Pacing, FurtherDiscardCountdownKeepsThePrompt) {
   t.engine.StartTimeLimit();
   t.s.UserPick = 1;
   t.engine.PlayTurn();
-  ASSERT_EQ(t.s.TurnPhase, 2);
+  ASSERT_EQ(t.s.TurnPhase, kTurnFurtherDiscard);
   t.engine.TimerTick();
   EXPECT_EQ(t.view.LabelText(TableLabel::Countdown), "もう一枚捨てて 5");
   // At the end "J" and the space are refused under mode 1: the user must
   // still discard.
   for (int i = 0; i < 6; ++i) t.engine.TimerTick();
-  EXPECT_EQ(t.s.TurnPhase, 2);
+  EXPECT_EQ(t.s.TurnPhase, kTurnFurtherDiscard);
   EXPECT_EQ(t.s.Hands[0][kHandCount], 2);
 }
 
@@ -193,7 +193,7 @@ TEST(Pacing, AutoPlayNeverAsksForAPickTheEngineRefusesForever) {
   // answers the draw pile, which is refused there.
   {
     Piruk930 table = BuildTable(TableWith({S(8), D(3)}, H(8)));
-    table.TurnPhase = 2;
+    table.TurnPhase = kTurnFurtherDiscard;
     table.TurnOver = 0;
     table.PenaltyPending = 2;
     table.AutoPlay = 1;

@@ -125,7 +125,7 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
     table.settings.MoreDropCardMode = 0;
     Harness h(table);
     h.Pick(1);
-    EXPECT_EQ(h.s.TurnPhase, 2);
+    EXPECT_EQ(h.s.TurnPhase, kTurnFurtherDiscard);
     EXPECT_EQ(h.view.LabelText(TableLabel::Countdown), "さらに捨てる？");
     EXPECT_FALSE(h.at_first_computer);
     const int draw_index = h.s.DrawIndex;
@@ -141,7 +141,7 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
     h.Pick(1);
     EXPECT_EQ(h.view.LabelText(TableLabel::Countdown), "もう一枚捨てて");
     h.Pick(99);
-    EXPECT_EQ(h.s.TurnPhase, 2);
+    EXPECT_EQ(h.s.TurnPhase, kTurnFurtherDiscard);
     EXPECT_FALSE(h.at_first_computer);
     h.Pick(2);  // the 4 of clover matches nothing
     ASSERT_TRUE(h.at_first_computer);
@@ -157,7 +157,7 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
     if (mode == 0) {
       ASSERT_TRUE(h.at_first_computer);
       EXPECT_EQ(h.at_first_computer->DeckSlots[54], S(8));
-      EXPECT_EQ(h.at_first_computer->TurnPhase, 1);
+      EXPECT_EQ(h.at_first_computer->TurnPhase, kTurnFirstAction);
     } else {
       EXPECT_FALSE(h.at_first_computer);
       EXPECT_EQ(h.s.Hands[0][kHandCount], 2);
@@ -214,8 +214,8 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
     Engine engine(table, view, random, clock, files.Keeping());
     EXPECT_EQ(engine.RunComputerSeats(), kUserTurn);
     EXPECT_EQ(table.CurrentSeat, 0);
-    EXPECT_EQ(table.HandPhase, 2);
-    EXPECT_EQ(table.TurnPhase, 1);
+    EXPECT_EQ(table.HandPhase, kHandInPlay);
+    EXPECT_EQ(table.TurnPhase, kTurnFirstAction);
     EXPECT_EQ(table.DeckSlots[54], S(1));
     EXPECT_EQ(table.Hands[2][kHandCount], 2);
     EXPECT_EQ(random.Left(), 0U);
