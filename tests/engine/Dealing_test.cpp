@@ -6,6 +6,7 @@
 #include <array>
 
 #include "support/RecordingView.h"
+#include "support/StoppedClock.h"
 #include "support/TableBuilder.h"
 
 namespace winpiruk {
@@ -20,9 +21,8 @@ Piruk930 Table(int dealer) {
   return s;
 }
 
-FixedClock ChristmasEve() {
-  FixedClock clock;
-  clock.now = TimeOfDay{1997, 10, 7, 30};
+test::StoppedClock ChristmasEve() {
+  test::StoppedClock clock{TimeOfDay{1997, 10, 7, 30}};
   return clock;
 }
 
@@ -34,7 +34,7 @@ TEST(Dealing, SeedComesFromTheClockAtEveryDeal) {
   ScriptedRandom random;
   StandardRandom real;
   random.FallBackTo(&real);
-  const FixedClock clock = ChristmasEve();
+  const test::StoppedClock clock = ChristmasEve();
   ASSERT_TRUE(ShuffleAndDeal(s, view, random, clock));
   ASSERT_TRUE(ShuffleAndDeal(s, view, random, clock));
   EXPECT_EQ(random.seeds, (std::vector<int32_t>{307, 307}));
@@ -62,7 +62,7 @@ TEST(Dealing, ShuffleSwapsBetweenHalvesWith142Draws) {
   Piruk930 s = Table(2);
   RecordingView view;
   ScriptedRandom random(draws);
-  const FixedClock clock = ChristmasEve();
+  const test::StoppedClock clock = ChristmasEve();
   ASSERT_TRUE(ShuffleAndDeal(s, view, random, clock));
   EXPECT_EQ(random.Taken(), 142U);
   EXPECT_EQ(random.Left(), 0U);
@@ -129,7 +129,7 @@ TEST(Dealing, DealerOutsideTheTableIsAnInternalError) {
   Piruk930 s = Table(4);
   RecordingView view;
   ScriptedRandom random;
-  const FixedClock clock = ChristmasEve();
+  const test::StoppedClock clock = ChristmasEve();
   EXPECT_FALSE(ShuffleAndDeal(s, view, random, clock));
   EXPECT_TRUE(view.Has("InternalError 3"));
   EXPECT_EQ(random.Taken(), 0U);
@@ -141,7 +141,7 @@ Piruk930 InitialMatchTable(int dealer, int finish_means) {
   s.settings.FinishMeans = static_cast<int16_t>(finish_means);
   RecordingView view;
   StandardRandom random(1);
-  const FixedClock clock = ChristmasEve();
+  const test::StoppedClock clock = ChristmasEve();
   EXPECT_TRUE(ShuffleAndDeal(s, view, random, clock));
   SetHand(s, dealer, {H(3), S(4), D(5), C(6), H(9)});
   s.DeckSlots[s.DrawIndex] = S(9);
@@ -242,7 +242,7 @@ TEST(Dealing, StartHandCountsHandsAndStopsAfterTheLast) {
   s.settings.KeyGuideDisplay = 1;
   RecordingView view;
   StandardRandom random;
-  const FixedClock clock = ChristmasEve();
+  const test::StoppedClock clock = ChristmasEve();
   EXPECT_TRUE(StartHand(s, view, random, clock));
   EXPECT_EQ(s.HandNumber, 1);
   EXPECT_TRUE(view.Has("SetTitle ぴるく  －1回め－"));

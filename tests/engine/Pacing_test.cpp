@@ -4,6 +4,7 @@
 #include "engine/Engine.h"
 #include "presentation/GameTexts.h"
 #include "support/EngineHarness.h"
+#include "support/StoppedClock.h"
 #include "support/TableBuilder.h"
 
 namespace winpiruk {
@@ -245,7 +246,7 @@ TEST(Pacing, AutoPlayPlaysWholeMatches) {
     s.AutoPlay = 1;
     s.Dealer = 2;
     Table t(s);
-    t.clock.now = TimeOfDay{2026, 9, 15, 0};
+    t.clock.Set(TimeOfDay{2026, 9, 15, 0});
     t.view.settlements = c.outcomes;
     t.engine.PlayTurn();
     EXPECT_EQ(t.view.hand_results, c.hands) << c.games;

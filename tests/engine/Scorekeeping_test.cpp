@@ -6,6 +6,7 @@
 
 #include "engine/Engine.h"
 #include "support/RecordingView.h"
+#include "support/StoppedClock.h"
 #include "support/TableBuilder.h"
 
 namespace winpiruk {
@@ -54,7 +55,7 @@ struct Table {
   RecordingView view;
   ScriptedRandom random;
   StandardRandom real;
-  FixedClock clock;
+  test::StoppedClock clock{TimeOfDay{}};
   MemberFilesRecord files;
   Engine engine;
   std::optional<Piruk930> at_result;

@@ -8,6 +8,7 @@
 
 #include "engine/Dealing.h"
 #include "support/RecordingView.h"
+#include "support/StoppedClock.h"
 #include "support/TableBuilder.h"
 
 namespace winpiruk {
@@ -21,7 +22,7 @@ Piruk930 DealtTable() {
   s.Dealer = 2;
   RecordingView view;
   StandardRandom random;
-  FixedClock clock;
+  test::StoppedClock clock{TimeOfDay{}};
   EXPECT_TRUE(ShuffleAndDeal(s, view, random, clock));
   return s;
 }

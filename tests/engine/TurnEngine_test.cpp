@@ -4,6 +4,7 @@
 
 #include "engine/Engine.h"
 #include "support/EngineHarness.h"
+#include "support/StoppedClock.h"
 #include "support/TableBuilder.h"
 
 namespace winpiruk {
@@ -209,7 +210,7 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
     table.AwaitingUser = 0;
     RecordingView view;
     ScriptedRandom random({0.0F, 0.0F, 0.0F});
-    FixedClock clock;
+    test::StoppedClock clock{TimeOfDay{}};
     MemberFilesRecord files;
     Engine engine(table, view, random, clock, files.Keeping());
     EXPECT_EQ(engine.RunComputerSeats(), kUserTurn);
@@ -308,7 +309,7 @@ TEST(TurnEngine, ComputerSeatsThatCannotMoveAreAnInternalError) {
   table.CurrentSeat = 0;
   RecordingView view;
   ScriptedRandom random;
-  FixedClock clock;
+  test::StoppedClock clock{TimeOfDay{}};
   MemberFilesRecord files;
   Engine engine(table, view, random, clock, files.Keeping());
   EXPECT_EQ(engine.RunComputerSeats(), kNotComputerSeat);

@@ -9,6 +9,7 @@
 
 #include "engine/Engine.h"
 #include "support/RecordingView.h"
+#include "support/StoppedClock.h"
 
 namespace winpiruk::testing {
 
@@ -29,7 +30,7 @@ struct EngineHarness {
   RecordingView view;
   ScriptedRandom random;
   StandardRandom real;
-  FixedClock clock;
+  test::StoppedClock clock{TimeOfDay{}};
   MemberFilesRecord files;
   Engine engine;
   std::optional<Piruk930> at_first_computer;

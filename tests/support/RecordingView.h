@@ -1,7 +1,7 @@
 #pragma once
 // Test doubles of the engine's surroundings: a view that keeps every call in
 // order and answers questions from a script, a random source that plays back
-// given values and counts the draws, and a fixed clock.
+// given values and counts the draws, and the member files counted, not written.
 #include <deque>
 #include <functional>
 #include <map>
@@ -211,12 +211,6 @@ class CountingRandom : public RandomSource {
 
  private:
   StandardRandom inner_;
-};
-
-class FixedClock : public Clock {
- public:
-  TimeOfDay now;
-  TimeOfDay Now() const override { return now; }
 };
 
 // The engine's scorekeeping with the member files counted instead of
