@@ -115,17 +115,15 @@ QRect Form1::PixelRect(const TwipsRect& r) {
   return {Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height)};
 }
 
-Form1::Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
-    : Form1(state, paths, std::make_unique<SystemClock>(), parent) {}
-
-Form1::Form1(Piruk930& state, const ProgramPaths& paths, std::unique_ptr<const Clock> clock, QWidget* parent)
+Form1::Form1(Piruk930& state, const ProgramPaths& paths, RandomSource& random, const Clock& clock, QWidget* parent)
     : QMainWindow(parent),
       state_(state),
       paths_(paths),
       pictures_(state.settings,
                 [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); }),
       music_(state),
-      clock_(std::move(clock)) {
+      random_(random),
+      clock_(clock) {
   setObjectName(QStringLiteral("Form1"));
   setFocusPolicy(Qt::StrongFocus);
   BuildMenus();
@@ -135,7 +133,7 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, std::unique_ptr<const C
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
   view_ = std::make_unique<QtTableView>(*this, state_);
-  engine_ = std::make_unique<Engine>(state_, *view_, random_, *clock_);
+  engine_ = std::make_unique<Engine>(state_, *view_, random_, clock_);
   setWindowTitle(kProgramTitle);
   TableWidth = kDesignWidthTwips;
   TableHeight = kDesignHeightTwips;
@@ -182,7 +180,7 @@ void Form1::WireWindows() {
 
 void Form1::OpenMemberDecision(bool member_change) {
   Timer1->stop();
-  switch (RunMemberDecision(this, state_, paths_, member_change, random_, *clock_)) {
+  switch (RunMemberDecision(this, state_, paths_, member_change, random_, clock_)) {
     case Form2Outcome::Started:
       activateWindow();
       Form_Load();

@@ -47,10 +47,11 @@ class Form1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent = nullptr);
-  // The same table on another clock: a fixed time of day deals the same
-  // cards every run.
-  Form1(Piruk930& state, const ProgramPaths& paths, std::unique_ptr<const Clock> clock, QWidget* parent = nullptr);
+  // The random source and the clock seed every deal and the member window's
+  // draws; they outlive the window. A seeded source and a clock that stands
+  // still play the same hands every run.
+  Form1(Piruk930& state, const ProgramPaths& paths, RandomSource& random, const Clock& clock,
+        QWidget* parent = nullptr);
   ~Form1() override;
 
   // Size and place the window as start-up wants it: centred at the design
@@ -206,8 +207,8 @@ class Form1 : public QMainWindow {
   EffectPlayer effects_;
   Music music_;
   bool time_limit_held_ = false;
-  StandardRandom random_;
-  std::unique_ptr<const Clock> clock_;
+  RandomSource& random_;
+  const Clock& clock_;
   std::unique_ptr<QtTableView> view_;
   std::unique_ptr<Engine> engine_;
 };

@@ -13,6 +13,7 @@
 #include "state/Settings.h"
 #include "config/SettingsStore.h"
 #include "engine/Clock.h"
+#include "engine/Random.h"
 #include "state/Piruk930.h"
 #include "support/TempDir.h"
 #include "table/Form1.h"
@@ -39,6 +40,10 @@ struct TableFixture {
   TempDir dir;
   Piruk930 state;
   ProgramPaths paths;
+  // The table's random source and clock: the program's generator, on the
+  // time of day or on a clock that stands still.
+  StandardRandom random;
+  std::unique_ptr<const Clock> clock;
   std::unique_ptr<Form1> window;
 
   // With `dealt_at`, the table's clock stands still at that time, so the
@@ -62,8 +67,12 @@ struct TableFixture {
       std::optional<std::string> AskDataDirectory(const std::string&, const std::string&) override { return {}; }
     } host;
     WriteSettings(state, paths, host);
-    window = dealt_at ? std::make_unique<Form1>(state, paths, std::make_unique<StoppedClock>(*dealt_at))
-                      : std::make_unique<Form1>(state, paths);
+    if (dealt_at) {
+      clock = std::make_unique<StoppedClock>(*dealt_at);
+    } else {
+      clock = std::make_unique<SystemClock>();
+    }
+    window = std::make_unique<Form1>(state, paths, random, *clock);
   }
 
   std::string SettingsText() const {
