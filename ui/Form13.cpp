@@ -25,6 +25,7 @@
 #include "ui/Sound.h"
 #include "ui/HelpKey.h"
 #include "ui/WindowPlacement.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {
@@ -155,7 +156,7 @@ Form13::Form13(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   // Enter in a list moves on to OK.
   for (QWidget* list : {static_cast<QWidget*>(List1), static_cast<QWidget*>(List2), static_cast<QWidget*>(File1),
                         static_cast<QWidget*>(File2)}) {
-    list->installEventFilter(this);
+    EnterMovesFocusTo(*list, *Command3D1);
   }
   UpdateButtons();
   AddHelpKey(*this, paths_.program_directory);
@@ -277,14 +278,6 @@ bool Form13::eventFilter(QObject* watched, QEvent* event) {
   if (watched == PathLabel) {
     // The path is shortened in its middle to the room the label has.
     if (event->type() == QEvent::Resize) ShowEventFile();
-    return QDialog::eventFilter(watched, event);
-  }
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command3D1->setFocus();
-      return true;
-    }
   }
   return QDialog::eventFilter(watched, event);
 }

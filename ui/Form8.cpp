@@ -27,6 +27,7 @@
 #include "ui/Twips.h"
 #include "ui/HelpKey.h"
 #include "ui/WindowPlacement.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {
@@ -160,7 +161,7 @@ Form8::Form8(Piruk930& state, const ProgramPaths& paths, DrawBackground draw, co
   connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
   connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
   connect(Command3, &QPushButton::clicked, this, &Form8::reject);
-  File1->installEventFilter(this);
+  EnterMovesFocusTo(*File1, *Command1);
   AddHelpKey(*this, paths_.program_directory);
 
   resize(720, 430);
@@ -247,17 +248,6 @@ void Form8::reject() {
   state_.settings.WallPaperAutoSize = auto_size_at_open_;
   DrawTable();
   QDialog::reject();
-}
-
-bool Form8::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == File1 && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command1->setFocus();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 bool OpenBackgroundSettings(QWidget* parent, Piruk930& state, const ProgramPaths& paths, const DrawBackground& draw) {

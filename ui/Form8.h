@@ -58,7 +58,6 @@ class Form8 : public QDialog {
   void reject() override;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Chooses a file: the setting and the preview. False (after the message)

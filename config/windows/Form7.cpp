@@ -15,16 +15,15 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <QShowEvent>
 
 #include "config/NumberText.h"
 #include "config/SettingsStore.h"
-#include "ui/WindowPlacement.h"
 #include "config/windows/Form14.h"
 #include "config/windows/Form15.h"
 #include "ui/Captions.h"
 #include "ui/HelpWindow.h"
 #include "ui/QtSettingsHost.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {
@@ -50,7 +49,7 @@ int16_t Flag(bool on) { return on ? 1 : 0; }
 }  // namespace
 
 Form7::Form7(Piruk930& state, const ProgramPaths& paths, RuleWindowHooks hooks, QWidget* parent)
-    : QDialog(parent), state_(state), paths_(paths), hooks_(std::move(hooks)) {
+    : CentredDialog(parent), state_(state), paths_(paths), hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("Form7"));
   setWindowTitle(QStringLiteral("ぴるく  －ﾙｰﾙ設定－"));
   setModal(true);
@@ -86,7 +85,7 @@ void Form7::BuildControls() {
       buddy->setToolTip(tip);
     }
     buddy->setBuddy(target);
-    target->installEventFilter(this);
+    WatchKeys(*target);
   };
   auto check = [this](QCheckBox*& target, const char* name, const QString& caption, int16_t Settings::*field,
                       const QString& tip) {
@@ -110,8 +109,8 @@ void Form7::BuildControls() {
     if (!tip.isEmpty()) {
       for (QWidget* w : std::initializer_list<QWidget*>{text, scroll, buddy}) w->setToolTip(tip);
     }
-    text->installEventFilter(this);
-    scroll->installEventFilter(this);
+    WatchKeys(*text);
+    WatchKeys(*scroll);
     QLineEdit* shown = text;
     QScrollBar* bar = scroll;
     connect(scroll, &QScrollBar::valueChanged, this, [this, &box, shown, bar] { NumberBox_Change(box, shown, bar); });
@@ -168,7 +167,7 @@ void Form7::BuildControls() {
   auto* detection = new QButtonGroup(this);
   detection->addButton(Option3);
   detection->addButton(Option4);
-  for (QRadioButton* option : {Option3, Option4}) option->installEventFilter(this);
+  for (QRadioButton* option : {Option3, Option4}) WatchKeys(*option);
   connect(Option3, &QRadioButton::clicked, this, [this] {
     state_.settings.AutoJudgment = 1;
     ApplyEnablingRules();
@@ -514,24 +513,18 @@ bool Form7::event(QEvent* event) {
   return QDialog::event(event);
 }
 
-bool Form7::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command1->setFocus(Qt::TabFocusReason);
-      return true;
-    }
-    if (key == Qt::Key_Escape) {
-      reject();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
+void Form7::WatchKeys(QWidget& field) {
+  field.installEventFilter(this);
+  OnEnterKey(field, [this] { Command1->setFocus(Qt::TabFocusReason); });
 }
 
-void Form7::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) CentreOnScreen(*this);
+bool Form7::eventFilter(QObject* watched, QEvent* event) {
+  // Escape in a field cancels the window, as it does elsewhere in it.
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    reject();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 RuleWindowResult OpenRuleSettings(QWidget* parent, Piruk930& state, const ProgramPaths& paths, RuleWindowHooks hooks) {

@@ -1,10 +1,10 @@
 #pragma once
 // The rule settings window: the rules and the game environment, with the
 // rule-set files and an expander for the system and card position settings.
-#include <QDialog>
 #include <QSize>
 #include <functional>
 
+#include "ui/CentredDialog.h"
 #include "config/ProgramPaths.h"
 #include "config/RuleSettings.h"
 #include "state/Piruk930.h"
@@ -40,7 +40,7 @@ struct RuleWindowResult {
   bool rule_set_loaded = false;    // a rule-set file was opened from the window
 };
 
-class Form7 : public QDialog {
+class Form7 : public CentredDialog {
   Q_OBJECT
 
  public:
@@ -124,7 +124,8 @@ class Form7 : public QDialog {
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
+  // Enter in a field moves on to OK; Escape cancels.
+  void WatchKeys(QWidget& field);
 
  private:
   void BuildControls();

@@ -14,6 +14,7 @@
 #include "scoring/MemberFiles.h"
 #include "ui/Messages.h"
 #include "ui/WindowPlacement.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {
@@ -61,7 +62,7 @@ Form11::Form11(Piruk930& state, const ProgramPaths& paths, int group, int member
   Text1 = new QLineEdit(this);
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->setAlignment(Qt::AlignRight);
-  Text1->installEventFilter(this);
+  OnEnterKey(*Text1, [this] { Command1->setFocus(); });
   Command1 = new QPushButton(QStringLiteral("OK"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setMinimumWidth(96);
@@ -129,17 +130,6 @@ void Form11::done(int result) {
     if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
   }
   QDialog::done(result);
-}
-
-bool Form11::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Text1 && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command1->setFocus();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace winpiruk

@@ -33,7 +33,6 @@ class Form11 : public QDialog {
   void done(int result) override;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void HScroll1_Change(int value);

@@ -27,6 +27,7 @@
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/WindowPlacement.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 
@@ -103,7 +104,8 @@ void Form2::BuildControls() {
   List1->setSelectionMode(QAbstractItemView::MultiSelection);
   List1->setToolTip(QStringLiteral("対戦相手を3人選んでください"));
   List1->setItemDelegate(new MemberRowDelegate(List1));
-  List1->installEventFilter(this);
+  // Enter in the list moves on to OK rather than pressing it.
+  OnEnterKey(*List1, [this] { Command5->setFocus(); });
   stage_->addWidget(List1);
   stage_->addWidget(BuildDrawPage());
   stage_->addWidget(BuildSeatingPage());
@@ -458,18 +460,6 @@ void Form2::keyPressEvent(QKeyEvent* event) {
   }
   if (drawing_ && event->key() == Qt::Key_Escape) return;
   QDialog::keyPressEvent(event);
-}
-
-bool Form2::eventFilter(QObject* watched, QEvent* event) {
-  // Enter in the list moves on to OK rather than pressing it.
-  if (watched == List1 && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command5->setFocus();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 void Form2::UserDraw(int position) {

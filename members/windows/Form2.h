@@ -72,7 +72,6 @@ class Form2 : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void done(int result) override;
   void reject() override;
 

@@ -27,6 +27,7 @@
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/WindowPlacement.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {
@@ -181,7 +182,9 @@ QWidget* Form6::BuildEditor() {
   EditCaption->setObjectName(QStringLiteral("EditCaption"));
   Text1 = new QLineEdit(editor_row_);
   Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->installEventFilter(this);
+  // Enter in the editor stores the name and moves on to OK, without
+  // pressing OK as well.
+  OnEnterKey(*Text1, [this] { Command3_Click(); });
   connect(Text1, &QLineEdit::textChanged, this, &Form6::Text1_Change);
   Command3 = new QPushButton(AccessCaption(QStringLiteral("更新(&A)")), editor_row_);
   Command3->setObjectName(QStringLiteral("Command3"));
@@ -347,15 +350,6 @@ bool Form6::eventFilter(QObject* watched, QEvent* event) {
         Label_Click(m);
         return true;
       }
-    }
-  }
-  // Enter in the editor stores the name and moves on to OK, without
-  // pressing OK as well.
-  if (watched == Text1 && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command3_Click();
-      return true;
     }
   }
   return QDialog::eventFilter(watched, event);
