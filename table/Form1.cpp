@@ -52,7 +52,7 @@ constexpr const char* kLabelNumber = "tableLabelNumber";
 // narrow to show all of it.
 constexpr const char* kFullName = "tableFullName";
 
-bool IsNameLabel(int number) { return number >= 1 && number <= 4; }
+bool IsNameLabel(int number) { return number >= NameLabel(0) && number <= NameLabel(kSeats - 1); }
 
 // The further-discard prompts ("もう一枚捨てて", "さらに捨てる？") are this long;
 // a running count is written after them.
@@ -149,7 +149,7 @@ void Form1::WireWindows() {
   ConnectMusicControls(music_, this, BGMC, Pause, Next, Back, Picture[41]);
   view_->stop_music = [this] { music_.StopMusic(); };
   view_->restart_music = [this] { music_.PlayMusic(); };
-  connect(Label[3], &TableText::clicked, this, &Form1::Label3_Click);
+  connect(Label[NameLabel(2)], &TableText::clicked, this, &Form1::Label3_Click);
   before_end = [this] {
     if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
   };
@@ -291,21 +291,18 @@ void Form1::BuildTable() {
   Picture[41]->setToolTip(QStringLiteral("ここをダブルクリックすれば、BGMを１曲進めることができます"));
   Picture[41]->setPixmap(MusicPicture());
   Picture[41]->show();
-  for (int n = 1; n <= kLabelCount; ++n) {
-    if (n == 25) continue;
+  for (int n : kTableLabels) {
     auto* label = new TableText(table_);
     label->setObjectName(QStringLiteral("Label%1").arg(n));
     label->setProperty(kLabelNumber, n);
     label->hide();
     Label[n] = label;
   }
-  for (int n : {13, 14, 29}) Label[n]->setAlignment(Qt::AlignCenter);
-  for (int n = 16; n <= 28; ++n) {
-    if (n != 25) Label[n]->setAlignment(Qt::AlignCenter);
-  }
-  Label[13]->setText(QStringLiteral("好きな方を取ってください ."));
-  Label[14]->setText(QStringLiteral("場札を再度使います."));
-  Label[29]->setText(QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
+  for (int n : {kDealerChoiceLabel, kReuseLabel, kExtraNumberLabel}) Label[n]->setAlignment(Qt::AlignCenter);
+  for (int position : kGuidedPositions) Label[GuideLabel(position)]->setAlignment(Qt::AlignCenter);
+  Label[kDealerChoiceLabel]->setText(QStringLiteral("好きな方を取ってください ."));
+  Label[kReuseLabel]->setText(QStringLiteral("場札を再度使います."));
+  Label[kExtraNumberLabel]->setText(QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
 
   ArrowPicture = new TablePicture(table_);
   ArrowPicture->setObjectName(QStringLiteral("ArrowPicture"));
@@ -376,35 +373,35 @@ void Form1::Form_Load() {
 void Form1::ShowSeatLabels() {
   const bool shown = state_.MatchInProgress != 0;
   for (int seat = 0; seat < kSeats; ++seat) {
-    SetLabelText(1 + seat, QString::fromStdString(state_.SeatName[seat]));
-    SetLabelText(9 + seat, QStringLiteral("[") + QString::fromStdString(NumberText(state_.Score[seat])) +
-                               QStringLiteral("点 ]"));
-    Label[1 + seat]->setVisible(shown);
-    Label[9 + seat]->setVisible(shown);
-    if (!shown) Label[5 + seat]->hide();
+    SetLabelText(NameLabel(seat), QString::fromStdString(state_.SeatName[seat]));
+    SetLabelText(ScoreLabel(seat), QStringLiteral("[") + QString::fromStdString(NumberText(state_.Score[seat])) +
+                                       QStringLiteral("点 ]"));
+    Label[NameLabel(seat)]->setVisible(shown);
+    Label[ScoreLabel(seat)]->setVisible(shown);
+    if (!shown) Label[CountLabel(seat)]->hide();
   }
 }
 
 void Form1::ApplyLabelColours() {
   const Settings& s = state_.settings;
-  for (int n = 1; n <= 4; ++n) Colour(Label[n], s.PlayerNames, s.PlayerNames.background);
-  // The card counts share the names' background.
-  for (int n = 5; n <= 8; ++n) Colour(Label[n], s.NumberOfCard, s.PlayerNames.background);
-  for (int n = 9; n <= 12; ++n) Colour(Label[n], s.PlayerScore, s.PlayerScore.background);
-  for (int n : {14, 15}) Colour(Label[n], s.Message_1, s.Message_1.background);
-  for (int n = 13; n <= 29; ++n) {
-    if (n == 14 || n == 15 || n == 25) continue;
-    Colour(Label[n], s.Message_2, s.Message_2.background);
+  for (int seat = 0; seat < kSeats; ++seat) {
+    Colour(Label[NameLabel(seat)], s.PlayerNames, s.PlayerNames.background);
+    // The card counts share the names' background.
+    Colour(Label[CountLabel(seat)], s.NumberOfCard, s.PlayerNames.background);
+    Colour(Label[ScoreLabel(seat)], s.PlayerScore, s.PlayerScore.background);
   }
+  for (int n : {kReuseLabel, kPromptLabel}) Colour(Label[n], s.Message_1, s.Message_1.background);
+  for (int n : {kDealerChoiceLabel, kExtraNumberLabel}) Colour(Label[n], s.Message_2, s.Message_2.background);
+  for (int position : kGuidedPositions) Colour(Label[GuideLabel(position)], s.Message_2, s.Message_2.background);
 }
 
 void Form1::SetLabelText(int number, const QString& text) {
-  if (number >= 1 && number <= kLabelCount && number != 25) SetLabelText(Label[number], text);
+  if (IsTableLabel(number)) SetLabelText(Label[number], text);
 }
 
 void Form1::SetLabelText(QLabel* label, const QString& text) {
   const int number = label->property(kLabelNumber).toInt();
-  if (number < 1 || number > kLabelCount) {
+  if (!IsTableLabel(number)) {
     label->setText(text);
     return;
   }
@@ -430,8 +427,7 @@ void Form1::LayOutTable() {
   laying_out_ = true;
   layout_ = LayoutTable(TableWidth, TableHeight, state_.settings);
   for (int n = 1; n <= kPictureCount; ++n) Picture[n]->setGeometry(PixelRect(layout_.picture[n]));
-  for (int n = 1; n <= kLabelCount; ++n) {
-    if (n == 25) continue;
+  for (int n : kTableLabels) {
     const QVariant full_name = Label[n]->property(kFullName);
     SetLabelText(n, IsNameLabel(n) && full_name.isValid() ? full_name.toString() : Label[n]->text());
   }
@@ -591,9 +587,9 @@ void Form1::Setting_Click() {
     }
   } else if (counting) {
     // The count stops; a further-discard prompt stays on the table without it.
-    const QString shown = Label[15]->text();
+    const QString shown = Label[kPromptLabel]->text();
     if (shown.size() >= kPromptLength) {
-      SetLabelText(15, shown.left(kPromptLength));
+      SetLabelText(kPromptLabel, shown.left(kPromptLength));
     } else {
       view_->HideLabel(TableLabel::Countdown);
     }

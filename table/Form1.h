@@ -106,7 +106,8 @@ class Form1 : public QMainWindow {
   int TableHeight = 0;
 
   // The table's pictures and labels, by the numbers the window gives them
-  // (index 0 unused; Label25 does not exist).
+  // (index 0 unused; Label25 does not exist): HandPicture(), NameLabel(),
+  // GuideLabel() and the others of TableLayout.h name them by role.
   std::array<TablePicture*, kPictureCount + 1> Picture{};
   std::array<TableText*, kLabelCount + 1> Label{};
   TablePicture* ArrowPicture = nullptr;   // the turn arrow

@@ -49,7 +49,7 @@ TableLayout LayoutTable(int table_width, int table_height, const Settings& setti
   for (int p = 1; p <= 9; ++p) {
     t.picture[HandPicture(0, p)] = {user_left + (p - 1) * t.user_card_step, user_top, kCardW, kCardH};
     const TwipsRect& card = t.picture[HandPicture(0, p)];
-    t.label[15 + p] = {card.left + (kCardW - kGuideW) / 2, card.bottom() + 15, kGuideW, kLabelH};
+    t.label[GuideLabel(p)] = {card.left + (kCardW - kGuideW) / 2, card.bottom() + 15, kGuideW, kLabelH};
   }
   // How far the user's row grows to the right; the right side follows it.
   const int row_growth = Whole(ew / 101.6) + 8 * (t.user_card_step - Whole(kCardW * 1.03));
@@ -83,17 +83,17 @@ TableLayout LayoutTable(int table_width, int table_height, const Settings& setti
   t.picture[40] = t.picture[10];
   t.picture[41] = {2100 + pile_dx, 1890 + pile_dy, kArrow, kArrow};
   const int guide_top = t.picture[10].bottom() + 30;
-  t.label[28] = {t.picture[10].left + (kCardW - kGuideW) / 2, guide_top, kGuideW, kLabelH};
-  t.label[26] = {t.picture[11].left + (kCardW - kGuideW) / 2, guide_top, kGuideW, kLabelH};
-  t.label[27] = {t.picture[39].left + (kCardW - kGuideW) / 2, guide_top, kGuideW, kLabelH};
-  t.label[29] = {t.picture[39].left - 150, t.picture[39].top - kLabelH - 15, kCardW + 300, kLabelH};
-  t.label[13] = {2250 + pile_dx, 2850 + pile_dy, 3600, kLabelH + 30};
-  t.label[14] = t.label[13];
+  for (int pile : {kPosDrawPile, kPosDiscardPile, kPosSecondCard}) {
+    t.label[GuideLabel(pile)] = {t.picture[pile].left + (kCardW - kGuideW) / 2, guide_top, kGuideW, kLabelH};
+  }
+  t.label[kExtraNumberLabel] = {t.picture[39].left - 150, t.picture[39].top - kLabelH - 15, kCardW + 300, kLabelH};
+  t.label[kDealerChoiceLabel] = {2250 + pile_dx, 2850 + pile_dy, 3600, kLabelH + 30};
+  t.label[kReuseLabel] = t.label[kDealerChoiceLabel];
 
   // The countdown and the further-discard prompts start at the user's row's left edge.
-  t.label[15] = {user_left, user_top - kLabelH - 120, 2400, kLabelH};
+  t.label[kPromptLabel] = {user_left, user_top - kLabelH - 120, 2400, kLabelH};
 
-  // Names, card counts and scores by seat: Label1..4, Label5..8, Label9..12.
+  // Each seat's name, card count and score, one under the other.
   const std::array<TwipsRect, 4> name_blocks = {{
       {60, 3870 + bottom_shift, 1050, kLabelH},                   // the user, bottom left
       {60, 60, 1950, kLabelH},                                    // left seat, top left
@@ -102,8 +102,8 @@ TableLayout LayoutTable(int table_width, int table_height, const Settings& setti
   }};
   for (int seat = 0; seat < 4; ++seat) {
     TwipsRect r = name_blocks[seat];
-    for (int line = 0; line < 3; ++line) {
-      t.label[1 + seat + 4 * line] = r;
+    for (int label : {NameLabel(seat), CountLabel(seat), ScoreLabel(seat)}) {
+      t.label[label] = r;
       r.top += kLabelH;
     }
   }

@@ -256,7 +256,7 @@ class Form1PlayTest : public QObject {
     QStringList seen;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-      const QString text = w.Label[15]->isVisible() ? w.Label[15]->text() : QString();
+      const QString text = w.Label[kPromptLabel]->isVisible() ? w.Label[kPromptLabel]->text() : QString();
       if (!text.isEmpty() && (seen.isEmpty() || seen.last() != text)) seen << text;
     });
     watch.start(20);
