@@ -16,6 +16,7 @@
 #include "engine/Random.h"
 #include "state/Piruk930.h"
 #include "support/TempDir.h"
+#include "DialogAnswers.h"
 #include "table/Form1.h"
 
 namespace winpiruk::test {
@@ -80,59 +81,6 @@ struct TableFixture {
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll().toStdString();
   }
-};
-
-// Answers the next modal message box with `button`, keeping its text.
-class ModalAnswer : public QObject {
- public:
-  explicit ModalAnswer(QMessageBox::StandardButton button) : button_(button) {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      text = box->text();
-      title = box->windowTitle();
-      icon = box->icon();
-      ++count;
-      if (QAbstractButton* b = box->button(button_)) {
-        b->click();
-      } else {
-        box->reject();
-      }
-    });
-    timer_.start();
-  }
-  QString text;
-  QString title;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  int count = 0;
-
- private:
-  QMessageBox::StandardButton button_;
-  QTimer timer_;
-};
-
-// Hands every modal window that opens to `answer` (polled, so that windows
-// opened inside nested loops are seen too). `answer` returns false to leave
-// a window alone for the moment.
-class ModalDriver : public QObject {
- public:
-  explicit ModalDriver(std::function<bool(QWidget*)> answer) : answer_(std::move(answer)) {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (modal == nullptr || busy_) return;
-      busy_ = true;
-      answer_(modal);
-      busy_ = false;
-    });
-    timer_.start();
-  }
-
- private:
-  std::function<bool(QWidget*)> answer_;
-  QTimer timer_;
-  bool busy_ = false;
 };
 
 }  // namespace winpiruk::test

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "PlayerAnswers.h"
+#include "DialogAnswers.h"
 #include "TableFixture.h"
 #include "state/Cards.h"
 #include "engine/Engine.h"

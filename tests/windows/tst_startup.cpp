@@ -15,7 +15,7 @@
 #include "config/SafeFile.h"
 #include "app/Startup.h"
 #include "support/TempDir.h"
-#include "ModalAnswer.h"
+#include "DialogAnswers.h"
 #include "ui/Captions.h"
 #include "table/Form1.h"
 #include "ui/SingleInstance.h"
