@@ -46,10 +46,6 @@ int main(int argc, char* argv[]) {
   const winpiruk::SystemClock clock;
   std::unique_ptr<winpiruk::Form1> table = winpiruk::RunStartup(state, paths, random, clock);
   if (!table) return 0;
-  // Ending from the menu (or after a fatal error) keeps the member table.
-  table->before_end = [&table, &paths] {
-    if (!winpiruk::WriteMemberFiles(state, paths)) winpiruk::ShowWriteFailure(table.get());
-  };
   QObject::connect(&instance, &winpiruk::SingleInstance::RaiseRequested, table.get(), [&table] {
     table->showNormal();
     table->raise();

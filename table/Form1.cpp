@@ -147,13 +147,7 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, RandomSource& random, c
 void Form1::WireWindows() {
   music_.OpenMusic();
   ConnectMusicControls(music_, this, BGMC, Pause, Next, Back, Picture[41]);
-  view_->stop_music = [this] { music_.StopMusic(); };
-  view_->restart_music = [this] { music_.PlayMusic(); };
   connect(Label[NameLabel(2)], &TableText::clicked, this, &Form1::Label3_Click);
-  before_end = [this] {
-    if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
-  };
-  open_member_decision = [this] { OpenMemberDecision(false); };
   view_->show_hand_result = [this] {
     Timer1->stop();
     HandResultHooks hooks;
@@ -175,7 +169,6 @@ void Form1::WireWindows() {
     };
     return ShowSettlementWindow(this, state_, hooks);
   };
-  view_->show_member_decision = [this] { OpenMemberDecision(true); };
 }
 
 void Form1::OpenMemberDecision(bool member_change) {
@@ -508,7 +501,7 @@ void Form1::NewGame_Click() {
   if (engine_->NewGame() != NewGameStep::OpenMemberDecision) return;
   view_->ClearTable();
   if (state_.MatchInProgress == 0) setWindowTitle(kProgramTitle);
-  if (open_member_decision) open_member_decision();
+  OpenMemberDecision(false);
 }
 
 void Form1::GameModeAuto_Click() {
@@ -671,8 +664,12 @@ WindowBounds Form1::LiveBounds() const {
           static_cast<int>(TwipsFromPixels(width())), static_cast<int>(TwipsFromPixels(height()))};
 }
 
+void Form1::KeepRecords() {
+  if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
+}
+
 void Form1::EndProgram() {
-  if (before_end) before_end();
+  KeepRecords();
   close_allowed_ = true;
   // From the main loop the program ends in order; from inside a game step
   // or a wait it cannot unwind, so the process ends here, its files written.
@@ -690,14 +687,14 @@ void Form1::FatalMissingPicture(const QString& path, const QString& routine_numb
 }
 
 void Form1::EndAfterFatalError() {
-  if (before_end) before_end();
+  KeepRecords();
   std::fflush(nullptr);
   std::_Exit(1);
 }
 
 void Form1::SessionEnding() {
   // The desktop session is ending: keep the records and let the window go.
-  if (before_end) before_end();
+  KeepRecords();
   close_allowed_ = true;
 }
 

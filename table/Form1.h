@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <array>
-#include <functional>
 #include <memory>
 
 #include "config/ProgramPaths.h"
@@ -63,12 +62,15 @@ class Form1 : public QMainWindow {
   bool LoadPictureSource(const QString& path);
   const QPixmap& PictureSource() const { return picture_source_; }
 
-  // Lets the next close through (the desktop session is ending, or the
-  // member and dealer window reopens the table).
-  void AllowClose() { close_allowed_ = true; }
+  // The desktop session is ending: the records are written and the next
+  // close goes through.
+  void SessionEnding();
 
   // Writes what must survive and ends the process.
   void EndProgram();
+  // Opens the member and dealer window: for a new match, or (member_change)
+  // after a settlement that changes the members.
+  void OpenMemberDecision(bool member_change);
   // A picture file is missing: the message, then the end of the program.
   [[noreturn]] void FatalMissingPicture(const QString& path, const QString& routine_number);
   // After the message of a state that must not occur: the records, then the end.
@@ -143,12 +145,6 @@ class Form1 : public QMainWindow {
 
   QTimer* Timer1 = nullptr;
 
-  // Runs just before the program ends from the menu or a fatal error; the
-  // member files are written here.
-  std::function<void()> before_end;
-  // Opens the member and dealer window for a new match.
-  std::function<void()> open_member_decision;
-
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -160,8 +156,9 @@ class Form1 : public QMainWindow {
   void BuildMenus();
   void BuildTable();
   void WireWindows();
-  void OpenMemberDecision(bool member_change);
   void StoreBounds();
+  // Writes the member files before the program or the session ends.
+  void KeepRecords();
   void KeyAssign_Click();
   void NewGame_Click();
   void GameModeAuto_Click();
@@ -169,7 +166,6 @@ class Form1 : public QMainWindow {
   void Owari_Click();
   void Timer1_Timer();
   void Picture_Click(int number);
-  void SessionEnding();
   void About_Click();
   void GameResult_Click();
   void Member_Click();

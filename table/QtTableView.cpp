@@ -395,13 +395,9 @@ void QtTableView::PlaySound(Sound sound) {
   if (path != nullptr) window_.effects().PlayEffect(*path, s.SoundMode != 0);
 }
 
-void QtTableView::StopMusic() {
-  if (stop_music) stop_music();
-}
+void QtTableView::StopMusic() { window_.music().StopMusic(); }
 
-void QtTableView::RestartMusic() {
-  if (restart_music) restart_music();
-}
+void QtTableView::RestartMusic() { window_.music().PlayMusic(); }
 
 bool QtTableView::Ask(Question question) {
   const MessageText text = TextOf(question);
@@ -447,9 +443,7 @@ SettlementOutcome QtTableView::ShowSettlement() {
   return SettlementOutcome::ChangeMembers;
 }
 
-void QtTableView::ShowMemberDecision() {
-  if (show_member_decision) show_member_decision();
-}
+void QtTableView::ShowMemberDecision() { window_.OpenMemberDecision(true); }
 
 void QtTableView::Relayout() {
   if (arrow_seat_ >= 0) window_.ArrowPicture->setGeometry(Form1::PixelRect(window_.table_layout().arrow[arrow_seat_]));

@@ -78,10 +78,6 @@ class QtTableView final : public TableView {
   // program once those windows exist.
   std::function<void()> show_hand_result;
   std::function<SettlementOutcome()> show_settlement;
-  std::function<void()> show_member_decision;
-  // The background music, played by the window that owns it.
-  std::function<void()> stop_music;
-  std::function<void()> restart_music;
 
  private:
   TablePicture* PositionPicture(int position) const;

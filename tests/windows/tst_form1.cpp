@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "TableFixture.h"
+#include "scoring/MemberFiles.h"
 #include "presentation/PictureNames.h"
 #include "ui/CardPictures.h"
 #include "table/QtTableView.h"
@@ -104,18 +105,22 @@ class Form1Test : public QObject {
     unexpected_.reset();  // this test answers its own message
     TableFixture f;
     f.window->show();
+    const QString names_file = QString::fromStdString(f.paths.DataFile(kMemberNamesFile));
+    const QString data_file = QString::fromStdString(f.paths.DataFile(kMemberDataFile));
     ModalAnswer answer(QMessageBox::Ok);
     QVERIFY(!f.window->close());
     QCOMPARE(answer.count, 1);
     QCOMPARE(answer.text, QStringLiteral("メニューから'ぴるく の終了'を選択してください."));
     QCOMPARE(answer.title, QStringLiteral("ぴるく"));
     QVERIFY(f.window->isVisible());
-    // When the desktop session ends the window lets itself be closed, after
-    // the records are written.
-    int written = 0;
-    f.window->before_end = [&written] { ++written; };
-    f.window->AllowClose();
+    // A refused close keeps nothing.
+    QVERIFY(!QFile::exists(names_file) && !QFile::exists(data_file));
+    // When the desktop session ends the records are written, and then the
+    // window lets itself be closed without another word.
+    f.window->SessionEnding();
+    QVERIFY(QFile::exists(names_file) && QFile::exists(data_file));
     QVERIFY(f.window->close());
+    QCOMPARE(answer.count, 1);
   }
 
   void keyGuidesToggleTwiceRestoresAndWritesTwice() {
