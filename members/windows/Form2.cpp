@@ -172,7 +172,7 @@ QWidget* Form2::BuildDrawPage() {
   for (int k = 1; k <= kDrawPositions; ++k) {
     Picture[k] = new CardPicture(felt);
     Picture[k]->setObjectName(QStringLiteral("Picture%1").arg(k));
-    Picture[k]->clicked = [this, k] { ClickCard(k); };
+    connect(Picture[k], &CardPicture::clicked, this, [this, k] { ClickCard(k); });
     grid->addWidget(Picture[k], 1, k - 1, Qt::AlignHCenter);
 
     KeyGuide[k] = new QLabel(keys[k], felt);
