@@ -13,6 +13,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -129,7 +130,25 @@ class Form7 : public CentredDialog {
 
  private:
   void BuildControls();
+  void BuildPrincipleControls();
+  void BuildSupplementControls();
+  void BuildEnvironmentControls();
+  void BuildDetectionControls();
+  void BuildSystemControls();
+  void BuildButtons();
+  void BuildPanels();
+  void AddLabel(QLabel*& target, const char* name, const QString& caption);
+  void AddCombo(QComboBox*& target, const char* name, QLabel* buddy, const QString& tip);
+  void AddCheck(QCheckBox*& target, const char* name, const QString& caption, int16_t Settings::*field,
+                const QString& tip);
+  void AddNumber(QLineEdit*& text, const char* text_name, QScrollBar*& scroll, const char* scroll_name,
+                 QLabel* buddy, const NumberBox& box, const QString& tip);
+  void AddButton(QPushButton*& target, const char* name, const QString& caption, const QString& tip);
+  QGridLayout* AddFrame(QGroupBox*& target, const char* name, const QString& caption);
   QLayout* BuildLayout();
+  void LayOutRuleFrames();
+  void LayOutOtherFrames();
+  QLayout* LayOutUpperPart();
   void ShowRules(bool with_speed);
   void ApplyEnablingRules();
   void RefreshPanels();
