@@ -60,6 +60,10 @@ class Form8 : public QDialog {
  protected:
 
  private:
+  void BuildControls();
+  void BuildLayout();
+  void ShowOpeningChoices();
+  void ConnectControls();
   // Chooses a file: the setting and the preview. False (after the message)
   // when the picture cannot be loaded.
   bool File1_Click(const QString& path);
