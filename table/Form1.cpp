@@ -89,6 +89,23 @@ QPixmap MusicPicture() {
   return picture;
 }
 
+// A command of a menu, a submenu and a menu of the menu bar, named for the code.
+void MenuItem(QMenu* menu, QAction*& action, const char* name, const QString& caption) {
+  action = menu->addAction(AccessCaption(caption));
+  action->setObjectName(QString::fromLatin1(name));
+}
+
+void Submenu(QMenu* parent_menu, QMenu*& menu, const char* name, const QString& caption) {
+  menu = parent_menu->addMenu(AccessCaption(caption));
+  menu->setObjectName(QString::fromLatin1(name));
+  menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+}
+
+void TopMenu(QMenuBar* bar, QMenu*& menu, const char* name, const QString& caption) {
+  menu = bar->addMenu(AccessCaption(caption));
+  menu->setObjectName(QString::fromLatin1(name));
+}
+
 int Pixels(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel))); }
 
 }  // namespace
@@ -189,55 +206,12 @@ void Form1::OpenMemberDecision(bool member_change) {
 Form1::~Form1() = default;
 
 void Form1::BuildMenus() {
-  auto item = [](QMenu* menu, QAction*& action, const char* name, const QString& caption) {
-    action = menu->addAction(AccessCaption(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-  };
-  auto submenu = [](QMenu* parent_menu, QMenu*& menu, const char* name, const QString& caption) {
-    menu = parent_menu->addMenu(AccessCaption(caption));
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
-  };
-  auto top = [this](QMenu*& menu, const char* name, const QString& caption) {
-    menu = menuBar()->addMenu(AccessCaption(caption));
-    menu->setObjectName(QString::fromLatin1(name));
-  };
-
-  top(Game, "Game", QStringLiteral("ｹﾞｰﾑ(&G&ｹ)"));
-  item(Game, NewGame, "NewGame", QStringLiteral("新規ゲーム(&N&ﾆ)..."));
-  Game->addSeparator();
-  item(Game, GameResult, "GameResult", QStringLiteral("対戦成績(&R&ｾ)..."));
-  submenu(Game, GameMode, "GameMode", QStringLiteral("実行モード(&M&ﾓ)"));
-  item(GameMode, GameModeManual, "GameModeManual", QStringLiteral("手動(&M&ｼ)"));
-  item(GameMode, GameModeAuto, "GameModeAuto", QStringLiteral("自動(&A&ｵ)"));
-  Game->addSeparator();
-  item(Game, Owari, "Owari", QStringLiteral("ぴるく の終了(&X&ｼ)"));
-
-  top(Opt, "Opt", QStringLiteral("ｵﾌﾟｼｮﾝ(&O&ｵ)"));
-  submenu(Opt, Settei, "Settei", QStringLiteral("設定(&S&ｾ)"));
-  item(Settei, Setting, "Setting", QStringLiteral("ﾙｰﾙ設定(&R&ﾙ)..."));
-  item(Settei, SettingC, "SettingC", QStringLiteral("文字色設定(&C&ﾓ)..."));
-  item(Settei, SettingB, "SettingB", QStringLiteral("盤面背景設定(&W&ｶ)..."));
-  item(Settei, SeetingA, "SeetingA", QStringLiteral("ｻｳﾝﾄﾞ設定(&M&ｵ)..."));
-  item(Settei, SettingK, "SettingK", QStringLiteral("ｶｰﾄﾞ設定(&D&ﾃ)..."));
-  Settei->addSeparator();
-  item(Settei, SetLoad, "SetLoad", QStringLiteral("設定ﾌｧｲﾙを開く(&L)..."));
-  item(Settei, SetSave, "SetSave", QStringLiteral("設定の保存(&S)..."));
-  Opt->addSeparator();
-  item(Opt, Member, "Member", QStringLiteral("ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M&ｸ)..."));
-  Opt->addSeparator();
-  submenu(Opt, BGMC, "BGMC", QStringLiteral("BGMｺﾝﾄﾛｰﾙ(&B&ﾋ)"));
-  item(BGMC, Pause, "Pause", QStringLiteral("一時停止/解除(&P&ﾎ)"));
-  item(BGMC, Next, "Next", QStringLiteral("1曲進む(&N&ﾂ)"));
-  item(BGMC, Back, "Back", QStringLiteral("1曲戻す(&B&ﾓ)"));
-  Opt->addSeparator();
-  item(Opt, KeyAssign, "KeyAssign", QStringLiteral("対応ｷｰ表示(&K&ｷ)"));
-
-  top(Help, "Help", QStringLiteral("ﾍﾙﾌﾟ(&H&ﾙ)"));
-  item(Help, Rules, "Rules", QStringLiteral("目次(&C&ﾓ)"));
+  BuildGameMenu();
+  BuildOptionMenu();
+  TopMenu(menuBar(), Help, "Help", QStringLiteral("ﾍﾙﾌﾟ(&H&ﾙ)"));
+  MenuItem(Help, Rules, "Rules", QStringLiteral("目次(&C&ﾓ)"));
   Help->addSeparator();
-  item(Help, About, "About", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A&ﾊ)..."));
+  MenuItem(Help, About, "About", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A&ﾊ)..."));
 
   GameModeManual->setCheckable(true);
   GameModeAuto->setCheckable(true);
@@ -248,7 +222,44 @@ void Form1::BuildMenus() {
 
   // The music menu follows the music's ready state.
   BGMC->menuAction()->setEnabled(false);
+  ConnectMenus();
+}
 
+void Form1::BuildGameMenu() {
+  TopMenu(menuBar(), Game, "Game", QStringLiteral("ｹﾞｰﾑ(&G&ｹ)"));
+  MenuItem(Game, NewGame, "NewGame", QStringLiteral("新規ゲーム(&N&ﾆ)..."));
+  Game->addSeparator();
+  MenuItem(Game, GameResult, "GameResult", QStringLiteral("対戦成績(&R&ｾ)..."));
+  Submenu(Game, GameMode, "GameMode", QStringLiteral("実行モード(&M&ﾓ)"));
+  MenuItem(GameMode, GameModeManual, "GameModeManual", QStringLiteral("手動(&M&ｼ)"));
+  MenuItem(GameMode, GameModeAuto, "GameModeAuto", QStringLiteral("自動(&A&ｵ)"));
+  Game->addSeparator();
+  MenuItem(Game, Owari, "Owari", QStringLiteral("ぴるく の終了(&X&ｼ)"));
+}
+
+void Form1::BuildOptionMenu() {
+  TopMenu(menuBar(), Opt, "Opt", QStringLiteral("ｵﾌﾟｼｮﾝ(&O&ｵ)"));
+  Submenu(Opt, Settei, "Settei", QStringLiteral("設定(&S&ｾ)"));
+  MenuItem(Settei, Setting, "Setting", QStringLiteral("ﾙｰﾙ設定(&R&ﾙ)..."));
+  MenuItem(Settei, SettingC, "SettingC", QStringLiteral("文字色設定(&C&ﾓ)..."));
+  MenuItem(Settei, SettingB, "SettingB", QStringLiteral("盤面背景設定(&W&ｶ)..."));
+  MenuItem(Settei, SeetingA, "SeetingA", QStringLiteral("ｻｳﾝﾄﾞ設定(&M&ｵ)..."));
+  MenuItem(Settei, SettingK, "SettingK", QStringLiteral("ｶｰﾄﾞ設定(&D&ﾃ)..."));
+  Settei->addSeparator();
+  MenuItem(Settei, SetLoad, "SetLoad", QStringLiteral("設定ﾌｧｲﾙを開く(&L)..."));
+  MenuItem(Settei, SetSave, "SetSave", QStringLiteral("設定の保存(&S)..."));
+  Opt->addSeparator();
+  MenuItem(Opt, Member, "Member", QStringLiteral("ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M&ｸ)..."));
+  Opt->addSeparator();
+  Submenu(Opt, BGMC, "BGMC", QStringLiteral("BGMｺﾝﾄﾛｰﾙ(&B&ﾋ)"));
+  MenuItem(BGMC, Pause, "Pause", QStringLiteral("一時停止/解除(&P&ﾎ)"));
+  MenuItem(BGMC, Next, "Next", QStringLiteral("1曲進む(&N&ﾂ)"));
+  MenuItem(BGMC, Back, "Back", QStringLiteral("1曲戻す(&B&ﾓ)"));
+  Opt->addSeparator();
+  MenuItem(Opt, KeyAssign, "KeyAssign", QStringLiteral("対応ｷｰ表示(&K&ｷ)"));
+}
+
+void Form1::ConnectMenus() {
   connect(NewGame, &QAction::triggered, this, &Form1::NewGame_Click);
   connect(GameModeManual, &QAction::triggered, this, &Form1::GameModeManual_Click);
   connect(GameModeAuto, &QAction::triggered, this, &Form1::GameModeAuto_Click);

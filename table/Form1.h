@@ -154,6 +154,9 @@ class Form1 : public QMainWindow {
 
  private:
   void BuildMenus();
+  void BuildGameMenu();
+  void BuildOptionMenu();
+  void ConnectMenus();
   void BuildTable();
   void WireWindows();
   void StoreBounds();
