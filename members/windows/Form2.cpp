@@ -65,6 +65,14 @@ QLabel* SeatPlate(QWidget* parent) {
   return label;
 }
 
+QPushButton* Button(QWidget* parent, QPushButton*& target, const char* name, const QString& caption) {
+  target = new QPushButton(AccessCaption(caption), parent);
+  target->setObjectName(QString::fromLatin1(name));
+  target->setAutoDefault(false);
+  target->setMinimumHeight(28);
+  return target;
+}
+
 }  // namespace
 
 Form2::Form2(Piruk930& state, const ProgramPaths& paths, RandomSource& random, const Clock& clock, QWidget* parent)
@@ -112,9 +120,20 @@ void Form2::BuildControls() {
   stage_->setMinimumSize(380, 250);
   middle->addWidget(stage_, 1);
 
+  middle->addLayout(BuildSidePanel());
+  root->addLayout(BuildClosingRow());
+
+  connect(List1, &QListWidget::itemSelectionChanged, this, &Form2::List1_SelectionChanged);
+  connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+  connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
+  connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
+  connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click);
+}
+
+QLayout* Form2::BuildSidePanel() {
   auto* side = new QVBoxLayout;
   side->setSpacing(8);
-  middle->addLayout(side);
   auto* seats = new QGroupBox(QStringLiteral("対戦メンバー"), this);
   auto* seat_layout = new QVBoxLayout(seats);
   Label2 = SeatPlate(seats);
@@ -127,36 +146,25 @@ void Form2::BuildControls() {
   seats->setMinimumWidth(170);
   side->addWidget(seats);
 
-  auto button = [this](QPushButton*& target, const char* name, const QString& caption) {
-    target = new QPushButton(AccessCaption(caption), this);
-    target->setObjectName(QString::fromLatin1(name));
-    target->setAutoDefault(false);
-    target->setMinimumHeight(28);
-    return target;
-  };
-  side->addWidget(button(Command2, "Command2", QStringLiteral("ﾗﾝﾀﾞﾑ選択(&A)")));
-  side->addWidget(button(Command1, "Command1", QStringLiteral("決め直し(&R)")));
-  side->addWidget(button(Command6, "Command6", QStringLiteral("ｸﾞﾙｰﾌﾟ変更(&G)...")));
+  side->addWidget(Button(this, Command2, "Command2", QStringLiteral("ﾗﾝﾀﾞﾑ選択(&A)")));
+  side->addWidget(Button(this, Command1, "Command1", QStringLiteral("決め直し(&R)")));
+  side->addWidget(Button(this, Command6, "Command6", QStringLiteral("ｸﾞﾙｰﾌﾟ変更(&G)...")));
   side->addStretch(1);
   Command2->setToolTip(QStringLiteral("対戦相手と親をランダムに決めます"));
   Command1->setToolTip(QStringLiteral("選び直します"));
   Command6->setToolTip(QStringLiteral("対戦するグループを変えます"));
+  return side;
+}
 
+QLayout* Form2::BuildClosingRow() {
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
-  bottom->addWidget(button(Command5, "Command5", QStringLiteral("OK")));
-  bottom->addWidget(button(Command3, "Command3", QStringLiteral("ｷｬﾝｾﾙ")));
+  bottom->addWidget(Button(this, Command5, "Command5", QStringLiteral("OK")));
+  bottom->addWidget(Button(this, Command3, "Command3", QStringLiteral("ｷｬﾝｾﾙ")));
   Command5->setMinimumWidth(96);
   Command3->setMinimumWidth(96);
   Command5->setDefault(true);
-  root->addLayout(bottom);
-
-  connect(List1, &QListWidget::itemSelectionChanged, this, &Form2::List1_SelectionChanged);
-  connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
-  connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
-  connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click);
+  return bottom;
 }
 
 QWidget* Form2::BuildDrawPage() {

@@ -13,6 +13,7 @@
 #include "members/windows/CardPicture.h"
 
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
@@ -76,6 +77,9 @@ class Form2 : public QDialog {
   void reject() override;
 
  private:
+  // The seated members and the choosing buttons beside the list.
+  QLayout* BuildSidePanel();
+  QLayout* BuildClosingRow();
   void BuildControls();
   QWidget* BuildDrawPage();
   QWidget* BuildSeatingPage();
