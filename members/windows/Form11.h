@@ -35,6 +35,9 @@ class Form11 : public QDialog {
  protected:
 
  private:
+  void BuildControls();
+  void BuildLayout();
+  void ShowStoredValues();
   void HScroll1_Change(int value);
   void HScroll2_Change(int value);
   void Text1_Change(const QString& text);
