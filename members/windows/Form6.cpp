@@ -160,20 +160,8 @@ QWidget* Form6::BuildNamePlates() {
   return plates;
 }
 
-QWidget* Form6::BuildEditor() {
-  auto* area = new QWidget(this);
-  auto* column = new QVBoxLayout(area);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(8);
-
-  // The hint and the editor take turns in one place.
-  editor_place_ = new QStackedWidget(area);
-  Label11 = new QLabel(QStringLiteral("ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。"), editor_place_);
-  Label11->setObjectName(QStringLiteral("Label11"));
-  Label11->setAlignment(Qt::AlignCenter);
-  Label11->setStyleSheet(QStringLiteral("QLabel { color: #3d4a57; }"));
-  editor_place_->addWidget(Label11);
-
+// The name being edited with its store and cancel buttons.
+QWidget* Form6::BuildEditorRow() {
   editor_row_ = new QWidget(editor_place_);
   auto* row = new QHBoxLayout(editor_row_);
   row->setContentsMargins(0, 0, 0, 0);
@@ -201,7 +189,24 @@ QWidget* Form6::BuildEditor() {
   row->addSpacing(4);
   row->addWidget(Command3);
   row->addWidget(Command2);
-  editor_place_->addWidget(editor_row_);
+  return editor_row_;
+}
+
+QWidget* Form6::BuildEditor() {
+  auto* area = new QWidget(this);
+  auto* column = new QVBoxLayout(area);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(8);
+
+  // The hint and the editor take turns in one place.
+  editor_place_ = new QStackedWidget(area);
+  Label11 = new QLabel(QStringLiteral("ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。"), editor_place_);
+  Label11->setObjectName(QStringLiteral("Label11"));
+  Label11->setAlignment(Qt::AlignCenter);
+  Label11->setStyleSheet(QStringLiteral("QLabel { color: #3d4a57; }"));
+  editor_place_->addWidget(Label11);
+
+  editor_place_->addWidget(BuildEditorRow());
 
   Line1 = EditorLine(area, "Line1");
   Line2 = EditorLine(area, "Line2");
