@@ -27,7 +27,8 @@ int16_t CalibrateSpeedCount() {
   return static_cast<int16_t>(measured < kUnitMs / 2 ? kUnitMs / 2 : (measured > kUnitMs * 2 ? kUnitMs * 2 : measured));
 }
 
-std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths) {
+std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths, RandomSource& random,
+                                  const Clock& clock) {
   state.settings.CardKind = 0;
   state.CardBackShown = 0;
   state.MainWindowBaseWidth = 0;
@@ -51,7 +52,7 @@ std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths) {
 
   state.SpeedCount = CalibrateSpeedCount();
 
-  auto main_window = std::make_unique<Form1>(state, paths);
+  auto main_window = std::make_unique<Form1>(state, paths, random, clock);
   main_window->GameModeAuto->setChecked(state.AutoPlay != 0);
   main_window->GameModeManual->setChecked(state.AutoPlay == 0);
   state.MainWindowBaseWidth = static_cast<int16_t>(TwipsFromPixels(main_window->width()));

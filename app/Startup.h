@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "config/ProgramPaths.h"
+#include "engine/Clock.h"
+#include "engine/Random.h"
 #include "state/Piruk930.h"
 
 namespace winpiruk {
@@ -15,7 +17,9 @@ class Form1;
 int16_t CalibrateSpeedCount();
 
 // Runs the sequence once. Returns the main window, shown, or nullptr when
-// the user gave no card data directory and the program must end.
-std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths);
+// the user gave no card data directory and the program must end. The table
+// deals with `random` on `clock`, which must outlive it.
+std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths, RandomSource& random,
+                                  const Clock& clock);
 
 }  // namespace winpiruk

@@ -41,12 +41,11 @@ int main(int argc, char* argv[]) {
     }
   }
 
-  std::unique_ptr<winpiruk::Form1> table = winpiruk::RunStartup(state, paths);
+  // The deals' random source and the time of day they are seeded from.
+  winpiruk::StandardRandom random;
+  const winpiruk::SystemClock clock;
+  std::unique_ptr<winpiruk::Form1> table = winpiruk::RunStartup(state, paths, random, clock);
   if (!table) return 0;
-  // Ending from the menu (or after a fatal error) keeps the member table.
-  table->before_end = [&table, &paths] {
-    if (!winpiruk::WriteMemberFiles(state, paths)) winpiruk::ShowWriteFailure(table.get());
-  };
   QObject::connect(&instance, &winpiruk::SingleInstance::RaiseRequested, table.get(), [&table] {
     table->showNormal();
     table->raise();

@@ -52,7 +52,7 @@ constexpr const char* kLabelNumber = "tableLabelNumber";
 // narrow to show all of it.
 constexpr const char* kFullName = "tableFullName";
 
-bool IsNameLabel(int number) { return number >= 1 && number <= 4; }
+bool IsNameLabel(int number) { return number >= NameLabel(0) && number <= NameLabel(kSeats - 1); }
 
 // The further-discard prompts ("もう一枚捨てて", "さらに捨てる？") are this long;
 // a running count is written after them.
@@ -89,6 +89,23 @@ QPixmap MusicPicture() {
   return picture;
 }
 
+// A command of a menu, a submenu and a menu of the menu bar, named for the code.
+void MenuItem(QMenu* menu, QAction*& action, const char* name, const QString& caption) {
+  action = menu->addAction(AccessCaption(caption));
+  action->setObjectName(QString::fromLatin1(name));
+}
+
+void Submenu(QMenu* parent_menu, QMenu*& menu, const char* name, const QString& caption) {
+  menu = parent_menu->addMenu(AccessCaption(caption));
+  menu->setObjectName(QString::fromLatin1(name));
+  menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+}
+
+void TopMenu(QMenuBar* bar, QMenu*& menu, const char* name, const QString& caption) {
+  menu = bar->addMenu(AccessCaption(caption));
+  menu->setObjectName(QString::fromLatin1(name));
+}
+
 int Pixels(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel))); }
 
 }  // namespace
@@ -115,17 +132,15 @@ QRect Form1::PixelRect(const TwipsRect& r) {
   return {Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height)};
 }
 
-Form1::Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
-    : Form1(state, paths, std::make_unique<SystemClock>(), parent) {}
-
-Form1::Form1(Piruk930& state, const ProgramPaths& paths, std::unique_ptr<const Clock> clock, QWidget* parent)
+Form1::Form1(Piruk930& state, const ProgramPaths& paths, RandomSource& random, const Clock& clock, QWidget* parent)
     : QMainWindow(parent),
       state_(state),
       paths_(paths),
       pictures_(state.settings,
                 [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); }),
       music_(state),
-      clock_(std::move(clock)) {
+      random_(random),
+      clock_(clock) {
   setObjectName(QStringLiteral("Form1"));
   setFocusPolicy(Qt::StrongFocus);
   BuildMenus();
@@ -138,7 +153,7 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, std::unique_ptr<const C
   Scorekeeping scorekeeping;
   scorekeeping.write_member_files = MemberFilesWriterFor(paths_);
   scorekeeping.time_of_day = SecondsSinceMidnight;
-  engine_ = std::make_unique<Engine>(state_, *view_, random_, *clock_, std::move(scorekeeping));
+  engine_ = std::make_unique<Engine>(state_, *view_, random_, clock_, std::move(scorekeeping));
   setWindowTitle(kProgramTitle);
   TableWidth = kDesignWidthTwips;
   TableHeight = kDesignHeightTwips;
@@ -152,19 +167,12 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, std::unique_ptr<const C
 void Form1::WireWindows() {
   music_.OpenMusic();
   ConnectMusicControls(music_, this, BGMC, Pause, Next, Back, Picture[41]);
-  view_->stop_music = [this] { music_.StopMusic(); };
-  view_->restart_music = [this] { music_.PlayMusic(); };
-  connect(Label[3], &TableText::clicked, this, &Form1::Label3_Click);
-  before_end = [this] {
-    if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
-  };
-  open_member_decision = [this] { OpenMemberDecision(false); };
-  view_->show_member_decision = [this] { OpenMemberDecision(true); };
+  connect(Label[NameLabel(2)], &TableText::clicked, this, &Form1::Label3_Click);
 }
 
 void Form1::OpenMemberDecision(bool member_change) {
   Timer1->stop();
-  switch (RunMemberDecision(this, state_, paths_, member_change, random_, *clock_)) {
+  switch (RunMemberDecision(this, state_, paths_, member_change, random_, clock_)) {
     case Form2Outcome::Started:
       activateWindow();
       Form_Load();
@@ -180,55 +188,12 @@ void Form1::OpenMemberDecision(bool member_change) {
 Form1::~Form1() = default;
 
 void Form1::BuildMenus() {
-  auto item = [](QMenu* menu, QAction*& action, const char* name, const QString& caption) {
-    action = menu->addAction(AccessCaption(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-  };
-  auto submenu = [](QMenu* parent_menu, QMenu*& menu, const char* name, const QString& caption) {
-    menu = parent_menu->addMenu(AccessCaption(caption));
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
-  };
-  auto top = [this](QMenu*& menu, const char* name, const QString& caption) {
-    menu = menuBar()->addMenu(AccessCaption(caption));
-    menu->setObjectName(QString::fromLatin1(name));
-  };
-
-  top(Game, "Game", QStringLiteral("ｹﾞｰﾑ(&G&ｹ)"));
-  item(Game, NewGame, "NewGame", QStringLiteral("新規ゲーム(&N&ﾆ)..."));
-  Game->addSeparator();
-  item(Game, GameResult, "GameResult", QStringLiteral("対戦成績(&R&ｾ)..."));
-  submenu(Game, GameMode, "GameMode", QStringLiteral("実行モード(&M&ﾓ)"));
-  item(GameMode, GameModeManual, "GameModeManual", QStringLiteral("手動(&M&ｼ)"));
-  item(GameMode, GameModeAuto, "GameModeAuto", QStringLiteral("自動(&A&ｵ)"));
-  Game->addSeparator();
-  item(Game, Owari, "Owari", QStringLiteral("ぴるく の終了(&X&ｼ)"));
-
-  top(Opt, "Opt", QStringLiteral("ｵﾌﾟｼｮﾝ(&O&ｵ)"));
-  submenu(Opt, Settei, "Settei", QStringLiteral("設定(&S&ｾ)"));
-  item(Settei, Setting, "Setting", QStringLiteral("ﾙｰﾙ設定(&R&ﾙ)..."));
-  item(Settei, SettingC, "SettingC", QStringLiteral("文字色設定(&C&ﾓ)..."));
-  item(Settei, SettingB, "SettingB", QStringLiteral("盤面背景設定(&W&ｶ)..."));
-  item(Settei, SeetingA, "SeetingA", QStringLiteral("ｻｳﾝﾄﾞ設定(&M&ｵ)..."));
-  item(Settei, SettingK, "SettingK", QStringLiteral("ｶｰﾄﾞ設定(&D&ﾃ)..."));
-  Settei->addSeparator();
-  item(Settei, SetLoad, "SetLoad", QStringLiteral("設定ﾌｧｲﾙを開く(&L)..."));
-  item(Settei, SetSave, "SetSave", QStringLiteral("設定の保存(&S)..."));
-  Opt->addSeparator();
-  item(Opt, Member, "Member", QStringLiteral("ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M&ｸ)..."));
-  Opt->addSeparator();
-  submenu(Opt, BGMC, "BGMC", QStringLiteral("BGMｺﾝﾄﾛｰﾙ(&B&ﾋ)"));
-  item(BGMC, Pause, "Pause", QStringLiteral("一時停止/解除(&P&ﾎ)"));
-  item(BGMC, Next, "Next", QStringLiteral("1曲進む(&N&ﾂ)"));
-  item(BGMC, Back, "Back", QStringLiteral("1曲戻す(&B&ﾓ)"));
-  Opt->addSeparator();
-  item(Opt, KeyAssign, "KeyAssign", QStringLiteral("対応ｷｰ表示(&K&ｷ)"));
-
-  top(Help, "Help", QStringLiteral("ﾍﾙﾌﾟ(&H&ﾙ)"));
-  item(Help, Rules, "Rules", QStringLiteral("目次(&C&ﾓ)"));
+  BuildGameMenu();
+  BuildOptionMenu();
+  TopMenu(menuBar(), Help, "Help", QStringLiteral("ﾍﾙﾌﾟ(&H&ﾙ)"));
+  MenuItem(Help, Rules, "Rules", QStringLiteral("目次(&C&ﾓ)"));
   Help->addSeparator();
-  item(Help, About, "About", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A&ﾊ)..."));
+  MenuItem(Help, About, "About", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A&ﾊ)..."));
 
   GameModeManual->setCheckable(true);
   GameModeAuto->setCheckable(true);
@@ -239,7 +204,44 @@ void Form1::BuildMenus() {
 
   // The music menu follows the music's ready state.
   BGMC->menuAction()->setEnabled(false);
+  ConnectMenus();
+}
 
+void Form1::BuildGameMenu() {
+  TopMenu(menuBar(), Game, "Game", QStringLiteral("ｹﾞｰﾑ(&G&ｹ)"));
+  MenuItem(Game, NewGame, "NewGame", QStringLiteral("新規ゲーム(&N&ﾆ)..."));
+  Game->addSeparator();
+  MenuItem(Game, GameResult, "GameResult", QStringLiteral("対戦成績(&R&ｾ)..."));
+  Submenu(Game, GameMode, "GameMode", QStringLiteral("実行モード(&M&ﾓ)"));
+  MenuItem(GameMode, GameModeManual, "GameModeManual", QStringLiteral("手動(&M&ｼ)"));
+  MenuItem(GameMode, GameModeAuto, "GameModeAuto", QStringLiteral("自動(&A&ｵ)"));
+  Game->addSeparator();
+  MenuItem(Game, Owari, "Owari", QStringLiteral("ぴるく の終了(&X&ｼ)"));
+}
+
+void Form1::BuildOptionMenu() {
+  TopMenu(menuBar(), Opt, "Opt", QStringLiteral("ｵﾌﾟｼｮﾝ(&O&ｵ)"));
+  Submenu(Opt, Settei, "Settei", QStringLiteral("設定(&S&ｾ)"));
+  MenuItem(Settei, Setting, "Setting", QStringLiteral("ﾙｰﾙ設定(&R&ﾙ)..."));
+  MenuItem(Settei, SettingC, "SettingC", QStringLiteral("文字色設定(&C&ﾓ)..."));
+  MenuItem(Settei, SettingB, "SettingB", QStringLiteral("盤面背景設定(&W&ｶ)..."));
+  MenuItem(Settei, SeetingA, "SeetingA", QStringLiteral("ｻｳﾝﾄﾞ設定(&M&ｵ)..."));
+  MenuItem(Settei, SettingK, "SettingK", QStringLiteral("ｶｰﾄﾞ設定(&D&ﾃ)..."));
+  Settei->addSeparator();
+  MenuItem(Settei, SetLoad, "SetLoad", QStringLiteral("設定ﾌｧｲﾙを開く(&L)..."));
+  MenuItem(Settei, SetSave, "SetSave", QStringLiteral("設定の保存(&S)..."));
+  Opt->addSeparator();
+  MenuItem(Opt, Member, "Member", QStringLiteral("ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M&ｸ)..."));
+  Opt->addSeparator();
+  Submenu(Opt, BGMC, "BGMC", QStringLiteral("BGMｺﾝﾄﾛｰﾙ(&B&ﾋ)"));
+  MenuItem(BGMC, Pause, "Pause", QStringLiteral("一時停止/解除(&P&ﾎ)"));
+  MenuItem(BGMC, Next, "Next", QStringLiteral("1曲進む(&N&ﾂ)"));
+  MenuItem(BGMC, Back, "Back", QStringLiteral("1曲戻す(&B&ﾓ)"));
+  Opt->addSeparator();
+  MenuItem(Opt, KeyAssign, "KeyAssign", QStringLiteral("対応ｷｰ表示(&K&ｷ)"));
+}
+
+void Form1::ConnectMenus() {
   connect(NewGame, &QAction::triggered, this, &Form1::NewGame_Click);
   connect(GameModeManual, &QAction::triggered, this, &Form1::GameModeManual_Click);
   connect(GameModeAuto, &QAction::triggered, this, &Form1::GameModeAuto_Click);
@@ -275,21 +277,18 @@ void Form1::BuildTable() {
   Picture[41]->setToolTip(QStringLiteral("ここをダブルクリックすれば、BGMを１曲進めることができます"));
   Picture[41]->setPixmap(MusicPicture());
   Picture[41]->show();
-  for (int n = 1; n <= kLabelCount; ++n) {
-    if (n == 25) continue;
+  for (int n : kTableLabels) {
     auto* label = new TableText(table_);
     label->setObjectName(QStringLiteral("Label%1").arg(n));
     label->setProperty(kLabelNumber, n);
     label->hide();
     Label[n] = label;
   }
-  for (int n : {13, 14, 29}) Label[n]->setAlignment(Qt::AlignCenter);
-  for (int n = 16; n <= 28; ++n) {
-    if (n != 25) Label[n]->setAlignment(Qt::AlignCenter);
-  }
-  Label[13]->setText(QStringLiteral("好きな方を取ってください ."));
-  Label[14]->setText(QStringLiteral("場札を再度使います."));
-  Label[29]->setText(QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
+  for (int n : {kDealerChoiceLabel, kReuseLabel, kExtraNumberLabel}) Label[n]->setAlignment(Qt::AlignCenter);
+  for (int position : kGuidedPositions) Label[GuideLabel(position)]->setAlignment(Qt::AlignCenter);
+  Label[kDealerChoiceLabel]->setText(QStringLiteral("好きな方を取ってください ."));
+  Label[kReuseLabel]->setText(QStringLiteral("場札を再度使います."));
+  Label[kExtraNumberLabel]->setText(QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
 
   ArrowPicture = new TablePicture(table_);
   ArrowPicture->setObjectName(QStringLiteral("ArrowPicture"));
@@ -360,35 +359,35 @@ void Form1::Form_Load() {
 void Form1::ShowSeatLabels() {
   const bool shown = state_.MatchInProgress != 0;
   for (int seat = 0; seat < kSeats; ++seat) {
-    SetLabelText(1 + seat, QString::fromStdString(state_.SeatName[seat]));
-    SetLabelText(9 + seat, QStringLiteral("[") + QString::fromStdString(NumberText(state_.Score[seat])) +
-                               QStringLiteral("点 ]"));
-    Label[1 + seat]->setVisible(shown);
-    Label[9 + seat]->setVisible(shown);
-    if (!shown) Label[5 + seat]->hide();
+    SetLabelText(NameLabel(seat), QString::fromStdString(state_.SeatName[seat]));
+    SetLabelText(ScoreLabel(seat), QStringLiteral("[") + QString::fromStdString(NumberText(state_.Score[seat])) +
+                                       QStringLiteral("点 ]"));
+    Label[NameLabel(seat)]->setVisible(shown);
+    Label[ScoreLabel(seat)]->setVisible(shown);
+    if (!shown) Label[CountLabel(seat)]->hide();
   }
 }
 
 void Form1::ApplyLabelColours() {
   const Settings& s = state_.settings;
-  for (int n = 1; n <= 4; ++n) Colour(Label[n], s.PlayerNames, s.PlayerNames.background);
-  // The card counts share the names' background.
-  for (int n = 5; n <= 8; ++n) Colour(Label[n], s.NumberOfCard, s.PlayerNames.background);
-  for (int n = 9; n <= 12; ++n) Colour(Label[n], s.PlayerScore, s.PlayerScore.background);
-  for (int n : {14, 15}) Colour(Label[n], s.Message_1, s.Message_1.background);
-  for (int n = 13; n <= 29; ++n) {
-    if (n == 14 || n == 15 || n == 25) continue;
-    Colour(Label[n], s.Message_2, s.Message_2.background);
+  for (int seat = 0; seat < kSeats; ++seat) {
+    Colour(Label[NameLabel(seat)], s.PlayerNames, s.PlayerNames.background);
+    // The card counts share the names' background.
+    Colour(Label[CountLabel(seat)], s.NumberOfCard, s.PlayerNames.background);
+    Colour(Label[ScoreLabel(seat)], s.PlayerScore, s.PlayerScore.background);
   }
+  for (int n : {kReuseLabel, kPromptLabel}) Colour(Label[n], s.Message_1, s.Message_1.background);
+  for (int n : {kDealerChoiceLabel, kExtraNumberLabel}) Colour(Label[n], s.Message_2, s.Message_2.background);
+  for (int position : kGuidedPositions) Colour(Label[GuideLabel(position)], s.Message_2, s.Message_2.background);
 }
 
 void Form1::SetLabelText(int number, const QString& text) {
-  if (number >= 1 && number <= kLabelCount && number != 25) SetLabelText(Label[number], text);
+  if (IsTableLabel(number)) SetLabelText(Label[number], text);
 }
 
 void Form1::SetLabelText(QLabel* label, const QString& text) {
   const int number = label->property(kLabelNumber).toInt();
-  if (number < 1 || number > kLabelCount) {
+  if (!IsTableLabel(number)) {
     label->setText(text);
     return;
   }
@@ -414,8 +413,7 @@ void Form1::LayOutTable() {
   laying_out_ = true;
   layout_ = LayoutTable(TableWidth, TableHeight, state_.settings);
   for (int n = 1; n <= kPictureCount; ++n) Picture[n]->setGeometry(PixelRect(layout_.picture[n]));
-  for (int n = 1; n <= kLabelCount; ++n) {
-    if (n == 25) continue;
+  for (int n : kTableLabels) {
     const QVariant full_name = Label[n]->property(kFullName);
     SetLabelText(n, IsNameLabel(n) && full_name.isValid() ? full_name.toString() : Label[n]->text());
   }
@@ -496,7 +494,7 @@ void Form1::NewGame_Click() {
   if (engine_->NewGame() != NewGameStep::OpenMemberDecision) return;
   view_->ClearTable();
   if (state_.MatchInProgress == 0) setWindowTitle(kProgramTitle);
-  if (open_member_decision) open_member_decision();
+  OpenMemberDecision(false);
 }
 
 void Form1::GameModeAuto_Click() {
@@ -575,9 +573,9 @@ void Form1::Setting_Click() {
     }
   } else if (counting) {
     // The count stops; a further-discard prompt stays on the table without it.
-    const QString shown = Label[15]->text();
+    const QString shown = Label[kPromptLabel]->text();
     if (shown.size() >= kPromptLength) {
-      SetLabelText(15, shown.left(kPromptLength));
+      SetLabelText(kPromptLabel, shown.left(kPromptLength));
     } else {
       view_->HideLabel(TableLabel::Countdown);
     }
@@ -659,8 +657,12 @@ WindowBounds Form1::LiveBounds() const {
           static_cast<int>(TwipsFromPixels(width())), static_cast<int>(TwipsFromPixels(height()))};
 }
 
+void Form1::KeepRecords() {
+  if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
+}
+
 void Form1::EndProgram() {
-  if (before_end) before_end();
+  KeepRecords();
   close_allowed_ = true;
   // From the main loop the program ends in order; from inside a game step
   // or a wait it cannot unwind, so the process ends here, its files written.
@@ -678,14 +680,14 @@ void Form1::FatalMissingPicture(const QString& path, const QString& routine_numb
 }
 
 void Form1::EndAfterFatalError() {
-  if (before_end) before_end();
+  KeepRecords();
   std::fflush(nullptr);
   std::_Exit(1);
 }
 
 void Form1::SessionEnding() {
   // The desktop session is ending: keep the records and let the window go.
-  if (before_end) before_end();
+  KeepRecords();
   close_allowed_ = true;
 }
 

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <array>
-#include <functional>
 #include <memory>
 
 #include "config/ProgramPaths.h"
@@ -47,10 +46,11 @@ class Form1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  Form1(Piruk930& state, const ProgramPaths& paths, QWidget* parent = nullptr);
-  // The same table on another clock: a fixed time of day deals the same
-  // cards every run.
-  Form1(Piruk930& state, const ProgramPaths& paths, std::unique_ptr<const Clock> clock, QWidget* parent = nullptr);
+  // The random source and the clock seed every deal and the member window's
+  // draws; they outlive the window. A seeded source and a clock that stands
+  // still play the same hands every run.
+  Form1(Piruk930& state, const ProgramPaths& paths, RandomSource& random, const Clock& clock,
+        QWidget* parent = nullptr);
   ~Form1() override;
 
   // Size and place the window as start-up wants it: centred at the design
@@ -62,12 +62,15 @@ class Form1 : public QMainWindow {
   bool LoadPictureSource(const QString& path);
   const QPixmap& PictureSource() const { return picture_source_; }
 
-  // Lets the next close through (the desktop session is ending, or the
-  // member and dealer window reopens the table).
-  void AllowClose() { close_allowed_ = true; }
+  // The desktop session is ending: the records are written and the next
+  // close goes through.
+  void SessionEnding();
 
   // Writes what must survive and ends the process.
   void EndProgram();
+  // Opens the member and dealer window: for a new match, or (member_change)
+  // after a settlement that changes the members.
+  void OpenMemberDecision(bool member_change);
   // A picture file is missing: the message, then the end of the program.
   [[noreturn]] void FatalMissingPicture(const QString& path, const QString& routine_number);
   // After the message of a state that must not occur: the records, then the end.
@@ -105,7 +108,8 @@ class Form1 : public QMainWindow {
   int TableHeight = 0;
 
   // The table's pictures and labels, by the numbers the window gives them
-  // (index 0 unused; Label25 does not exist).
+  // (index 0 unused; Label25 does not exist): HandPicture(), NameLabel(),
+  // GuideLabel() and the others of TableLayout.h name them by role.
   std::array<TablePicture*, kPictureCount + 1> Picture{};
   std::array<TableText*, kLabelCount + 1> Label{};
   TablePicture* ArrowPicture = nullptr;   // the turn arrow
@@ -141,12 +145,6 @@ class Form1 : public QMainWindow {
 
   QTimer* Timer1 = nullptr;
 
-  // Runs just before the program ends from the menu or a fatal error; the
-  // member files are written here.
-  std::function<void()> before_end;
-  // Opens the member and dealer window for a new match.
-  std::function<void()> open_member_decision;
-
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -156,10 +154,14 @@ class Form1 : public QMainWindow {
 
  private:
   void BuildMenus();
+  void BuildGameMenu();
+  void BuildOptionMenu();
+  void ConnectMenus();
   void BuildTable();
   void WireWindows();
-  void OpenMemberDecision(bool member_change);
   void StoreBounds();
+  // Writes the member files before the program or the session ends.
+  void KeepRecords();
   void KeyAssign_Click();
   void NewGame_Click();
   void GameModeAuto_Click();
@@ -167,7 +169,6 @@ class Form1 : public QMainWindow {
   void Owari_Click();
   void Timer1_Timer();
   void Picture_Click(int number);
-  void SessionEnding();
   void About_Click();
   void GameResult_Click();
   void Member_Click();
@@ -206,8 +207,8 @@ class Form1 : public QMainWindow {
   EffectPlayer effects_;
   Music music_;
   bool time_limit_held_ = false;
-  StandardRandom random_;
-  std::unique_ptr<const Clock> clock_;
+  RandomSource& random_;
+  const Clock& clock_;
   std::unique_ptr<QtTableView> view_;
   std::unique_ptr<Engine> engine_;
 };

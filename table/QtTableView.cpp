@@ -129,8 +129,8 @@ void QtTableView::ShowHand(int seat) {
   for (int p = 1; p <= 9; ++p) window_.Picture[HandPicture(seat, p)]->raise();
   if (seat == 0) ShowHandKeyGuides(true);
   if (count >= 1) {
-    window_.SetLabelText(5 + seat, QString::fromStdString(NumberText(count)) + QStringLiteral("枚 "));
-    window_.Label[5 + seat]->show();
+    window_.SetLabelText(CountLabel(seat), QString::fromStdString(NumberText(count)) + QStringLiteral("枚 "));
+    window_.Label[CountLabel(seat)]->show();
   }
 }
 
@@ -202,16 +202,17 @@ void QtTableView::ClearTable() {
   window_.MovingCard->hide();
   arrow_seat_ = -1;
   banner_seat_ = -1;
-  for (int n : {13, 14, 15, 29}) window_.Label[n]->hide();
-  for (int n = 16; n <= 28; ++n) {
-    if (n == 25) continue;
-    window_.Label[n]->clear();
-    window_.Label[n]->hide();
+  for (int n : {kDealerChoiceLabel, kReuseLabel, kPromptLabel, kExtraNumberLabel}) window_.Label[n]->hide();
+  for (int position : kGuidedPositions) {
+    window_.Label[GuideLabel(position)]->clear();
+    window_.Label[GuideLabel(position)]->hide();
   }
   choice_guides_shown_ = {false, false};
   // Without a match the seats have no one to name.
   if (state_.MatchInProgress == 0) {
-    for (int n = 1; n <= 12; ++n) window_.Label[n]->hide();
+    for (int seat = 0; seat < kSeats; ++seat) {
+      for (int n : {NameLabel(seat), CountLabel(seat), ScoreLabel(seat)}) window_.Label[n]->hide();
+    }
   }
 }
 
@@ -219,7 +220,7 @@ void QtTableView::ShowHandKeyGuides(bool shown) {
   const bool guides_on = state_.settings.KeyGuideDisplay == 1;
   const int count = state_.Hands[0][kHandCount];
   for (int p = 1; p <= 9; ++p) {
-    QLabel* guide = window_.Label[15 + p];
+    QLabel* guide = window_.Label[GuideLabel(p)];
     const bool occupied = shown && p <= count && state_.Hands[0][p] != 0 && window_.Picture[p]->isVisible();
     // The box is fitted to the letter: a guide first filled here would
     // otherwise keep the empty box it was laid out with.
@@ -231,13 +232,13 @@ void QtTableView::ShowHandKeyGuides(bool shown) {
 
 void QtTableView::RefreshPileGuides() {
   const bool guides_on = state_.settings.KeyGuideDisplay == 1;
-  QLabel* draw_guide = window_.Label[28];
+  QLabel* draw_guide = window_.Label[GuideLabel(kPosDrawPile)];
   if (draw_guide->text() != QStringLiteral("P")) window_.SetLabelText(draw_guide, QStringLiteral("P"));
   draw_guide->setVisible(guides_on && window_.Picture[kPosDrawPile]->isVisibleTo(window_.table()));
   // "J" and "K" belong to the dealer's choice: shown while it lasts, also
   // when the guides are switched on in the middle of it.
   for (int i = 0; i < 2; ++i) {
-    QLabel* guide = window_.Label[26 + i];
+    QLabel* guide = window_.Label[GuideLabel(i == 0 ? kPosDiscardPile : kPosSecondCard)];
     const QString letter = i == 0 ? QStringLiteral("J") : QStringLiteral("K");
     const bool shown = guides_on && choice_guides_shown_[static_cast<std::size_t>(i)];
     if (shown && guide->text() != letter) window_.SetLabelText(guide, letter);
@@ -314,12 +315,12 @@ void QtTableView::ShowCounterCallBanner() { ShowBanner(true); }
 
 QLabel* QtTableView::LabelFor(TableLabel label) const {
   switch (label) {
-    case TableLabel::DealerChoicePrompt: return window_.Label[13];
-    case TableLabel::ReuseMessage: return window_.Label[14];
-    case TableLabel::Countdown: return window_.Label[15];
-    case TableLabel::ExtraNumberTitle: return window_.Label[29];
-    case TableLabel::KeyGuideJ: return window_.Label[26];
-    case TableLabel::KeyGuideK: return window_.Label[27];
+    case TableLabel::DealerChoicePrompt: return window_.Label[kDealerChoiceLabel];
+    case TableLabel::ReuseMessage: return window_.Label[kReuseLabel];
+    case TableLabel::Countdown: return window_.Label[kPromptLabel];
+    case TableLabel::ExtraNumberTitle: return window_.Label[kExtraNumberLabel];
+    case TableLabel::KeyGuideJ: return window_.Label[GuideLabel(kPosDiscardPile)];
+    case TableLabel::KeyGuideK: return window_.Label[GuideLabel(kPosSecondCard)];
   }
   return nullptr;
 }
@@ -393,13 +394,9 @@ void QtTableView::PlaySound(Sound sound) {
   if (path != nullptr) window_.effects().PlayEffect(*path, s.SoundMode != 0);
 }
 
-void QtTableView::StopMusic() {
-  if (stop_music) stop_music();
-}
+void QtTableView::StopMusic() { window_.music().StopMusic(); }
 
-void QtTableView::RestartMusic() {
-  if (restart_music) restart_music();
-}
+void QtTableView::RestartMusic() { window_.music().PlayMusic(); }
 
 bool QtTableView::Ask(Question question) {
   const MessageText text = TextOf(question);
@@ -459,7 +456,7 @@ void QtTableView::ShowMemberDecision() {
   ClearTable();
   window_.setWindowTitle(kProgramTitle);
   CheckPlayMode(state_.AutoPlay != 0);
-  if (show_member_decision) show_member_decision();
+  window_.OpenMemberDecision(true);
 }
 
 void QtTableView::Relayout() {

@@ -79,11 +79,6 @@ class QtTableView final : public TableView {
   // tests time a click to the discard pile with it).
   std::function<void(int position)> on_card_shown;
 
-  // The member and dealer window, set by the program once it exists.
-  std::function<void()> show_member_decision;
-  // The background music, played by the window that owns it.
-  std::function<void()> stop_music;
-  std::function<void()> restart_music;
 
  private:
   TablePicture* PositionPicture(int position) const;

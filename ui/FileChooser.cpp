@@ -96,6 +96,11 @@ FileChooser::FileChooser(const QStringList& name_filters, QWidget* parent) : QWi
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
 
+  ConnectViews();
+  SetFolder(QDir::homePath());
+}
+
+void FileChooser::ConnectViews() {
   connect(Drive, &QComboBox::activated, this, &FileChooser::Drive_Activated);
   connect(Dir->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) { Dir_Changed(current); });
@@ -117,8 +122,6 @@ FileChooser::FileChooser(const QStringList& name_filters, QWidget* parent) : QWi
     connect(model, &QFileSystemModel::directoryLoaded, this, keep_in_view);
     connect(model, &QFileSystemModel::layoutChanged, this, keep_in_view);
   }
-
-  SetFolder(QDir::homePath());
 }
 
 void FileChooser::ShowVolume(const QString& root) {

@@ -44,6 +44,7 @@ class FileChooser : public QWidget {
   void FileDoubleClicked(const QString& path);
 
  private:
+  void ConnectViews();
   void ShowVolume(const QString& root);
   void Drive_Activated(int index);
   void Dir_Changed(const QModelIndex& current);

@@ -32,59 +32,8 @@ Form12::Form12(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   setObjectName(QStringLiteral("Form12"));
   setWindowTitle(QStringLiteral("ぴるく  - 盤面文字色設定 -"));
 
-  // The five items: an option button and a sample each.
-  auto* items = new QGroupBox(this);
-  auto* item_grid = new QGridLayout(items);
-  item_grid->setHorizontalSpacing(10);
-  item_grid->setVerticalSpacing(10);
-  auto* options = new QButtonGroup(this);
-  QFont sample_font = font();
-  sample_font.setPixelSize(15);
-  for (int n = 1; n <= kTextItems; ++n) {
-    auto* option = new QRadioButton(items);
-    option->setObjectName(QStringLiteral("Option3D%1").arg(n));
-    options->addButton(option, n);
-    auto* sample = new QLabel(QString::fromUtf8(TextItemCaption(TextItem(n - 1))), items);
-    sample->setObjectName(QStringLiteral("Label%1").arg(n));
-    sample->setFont(sample_font);
-    sample->setAlignment(Qt::AlignCenter);
-    sample->setMinimumSize(150, 30);
-    sample->setCursor(Qt::PointingHandCursor);
-    sample->installEventFilter(this);
-    item_grid->addWidget(option, n - 1, 0);
-    item_grid->addWidget(sample, n - 1, 1);
-    Option3D.at(static_cast<size_t>(n)) = option;
-    Sample.at(static_cast<size_t>(n)) = sample;
-  }
-  connect(options, &QButtonGroup::idClicked, this, [this](int id) { SelectItem(TextItem(id - 1)); });
-
-  // The palette: the light rows on black, the dark rows on white, as the
-  // samples will show them.
-  auto* palette = new QFrame(this);
-  palette->setObjectName(QStringLiteral("Palette"));
-  auto* swatch_grid = new QGridLayout(palette);
-  swatch_grid->setContentsMargins(0, 0, 0, 0);
-  swatch_grid->setSpacing(0);
-  for (int i = 0; i < kSwatches; ++i) {
-    const int row = i / kSwatchColumns;
-    const int column = i % kSwatchColumns;
-    auto* cell = new QFrame(palette);
-    cell->setAutoFillBackground(true);
-    QPalette backdrop = cell->palette();
-    backdrop.setColor(QPalette::Window, Backdrop(SwatchBackground(i)));
-    cell->setPalette(backdrop);
-    auto* cell_layout = new QHBoxLayout(cell);
-    cell_layout->setContentsMargins(5, 5, 5, 5);
-    auto* swatch = new QLabel(cell);
-    swatch->setObjectName(QStringLiteral("Label%1").arg(6 + i));
-    swatch->setFixedSize(kSwatchSize, kSwatchSize);
-    swatch->setCursor(Qt::PointingHandCursor);
-    swatch->setToolTip(Css(ColourFromBgr(SwatchColour(i))).toUpper());
-    swatch->installEventFilter(this);
-    cell_layout->addWidget(swatch);
-    swatch_grid->addWidget(cell, row, column);
-    Swatch.at(static_cast<size_t>(i)) = swatch;
-  }
+  QGroupBox* items = BuildItems();
+  QFrame* palette = BuildPalette();
 
   Command3D3 = new QPushButton(QStringLiteral("初期状態の配色(&R)"), this);
   Command3D3->setObjectName(QStringLiteral("Command3D3"));
@@ -118,6 +67,66 @@ Form12::Form12(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   SelectItem(TextItem::PlayerNames);
   adjustSize();
   CentreOnScreen(*this);
+}
+
+QGroupBox* Form12::BuildItems() {
+  // The five items: an option button and a sample each.
+  auto* items = new QGroupBox(this);
+  auto* item_grid = new QGridLayout(items);
+  item_grid->setHorizontalSpacing(10);
+  item_grid->setVerticalSpacing(10);
+  auto* options = new QButtonGroup(this);
+  QFont sample_font = font();
+  sample_font.setPixelSize(15);
+  for (int n = 1; n <= kTextItems; ++n) {
+    auto* option = new QRadioButton(items);
+    option->setObjectName(QStringLiteral("Option3D%1").arg(n));
+    options->addButton(option, n);
+    auto* sample = new QLabel(QString::fromUtf8(TextItemCaption(TextItem(n - 1))), items);
+    sample->setObjectName(QStringLiteral("Label%1").arg(n));
+    sample->setFont(sample_font);
+    sample->setAlignment(Qt::AlignCenter);
+    sample->setMinimumSize(150, 30);
+    sample->setCursor(Qt::PointingHandCursor);
+    sample->installEventFilter(this);
+    item_grid->addWidget(option, n - 1, 0);
+    item_grid->addWidget(sample, n - 1, 1);
+    Option3D.at(static_cast<size_t>(n)) = option;
+    Sample.at(static_cast<size_t>(n)) = sample;
+  }
+  connect(options, &QButtonGroup::idClicked, this, [this](int id) { SelectItem(TextItem(id - 1)); });
+  return items;
+}
+
+QFrame* Form12::BuildPalette() {
+  // The palette: the light rows on black, the dark rows on white, as the
+  // samples will show them.
+  auto* palette = new QFrame(this);
+  palette->setObjectName(QStringLiteral("Palette"));
+  auto* swatch_grid = new QGridLayout(palette);
+  swatch_grid->setContentsMargins(0, 0, 0, 0);
+  swatch_grid->setSpacing(0);
+  for (int i = 0; i < kSwatches; ++i) {
+    const int row = i / kSwatchColumns;
+    const int column = i % kSwatchColumns;
+    auto* cell = new QFrame(palette);
+    cell->setAutoFillBackground(true);
+    QPalette backdrop = cell->palette();
+    backdrop.setColor(QPalette::Window, Backdrop(SwatchBackground(i)));
+    cell->setPalette(backdrop);
+    auto* cell_layout = new QHBoxLayout(cell);
+    cell_layout->setContentsMargins(5, 5, 5, 5);
+    auto* swatch = new QLabel(cell);
+    swatch->setObjectName(QStringLiteral("Label%1").arg(6 + i));
+    swatch->setFixedSize(kSwatchSize, kSwatchSize);
+    swatch->setCursor(Qt::PointingHandCursor);
+    swatch->setToolTip(Css(ColourFromBgr(SwatchColour(i))).toUpper());
+    swatch->installEventFilter(this);
+    cell_layout->addWidget(swatch);
+    swatch_grid->addWidget(cell, row, column);
+    Swatch.at(static_cast<size_t>(i)) = swatch;
+  }
+  return palette;
 }
 
 void Form12::SelectItem(TextItem item) {

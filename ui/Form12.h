@@ -10,6 +10,8 @@
 #include "state/Piruk930.h"
 #include "ui/Colours.h"
 
+class QFrame;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -42,6 +44,10 @@ class Form12 : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The five items, an option button and a sample each.
+  QGroupBox* BuildItems();
+  // The colours to choose from.
+  QFrame* BuildPalette();
   void Command3D3_Click();
   void Command3D1_Click();
   void ShowSamples();

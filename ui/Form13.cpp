@@ -25,6 +25,7 @@
 #include "ui/Sound.h"
 #include "ui/HelpKey.h"
 #include "ui/WindowPlacement.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {
@@ -51,7 +52,21 @@ Form13::Form13(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
 
   Check1 = new QCheckBox(QStringLiteral("効果音およびBGMを鳴らす(&S)"), this);
   Check1->setObjectName(QStringLiteral("Check1"));
+  BuildEffectsFrame();
+  BuildMusicFrame();
+  BuildClosingRow();
+  ShowOpeningChoices();
+  ConnectControls();
+  UpdateButtons();
+  AddHelpKey(*this, paths_.program_directory);
 
+  resize(760, 620);
+  adjustSize();
+  CentreOnScreen(*this);
+  resize(760, 620);
+}
+
+void Form13::BuildEffectsFrame() {
   // Effects: the events on the left, the file of the chosen event on the right.
   Frame1 = new QGroupBox(QStringLiteral("効果音 ｲﾍﾞﾝﾄ場面 (*.wav)"), this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -84,7 +99,9 @@ Form13::Form13(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
     grid->addLayout(row, 1, 1);
     grid->setColumnStretch(1, 1);
   }
+}
 
+void Form13::BuildMusicFrame() {
   // Music: the list on the left, the buttons between, the files on the right.
   Frame2 = new QGroupBox(QStringLiteral("BGMﾌｧｲﾙ (*.mid)"), this);
   Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -112,7 +129,9 @@ Form13::Form13(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
     row->addLayout(buttons);
     row->addWidget(Pieces, 2);
   }
+}
 
+void Form13::BuildClosingRow() {
   Command3D1 = Button(this, "Command3D1", QStringLiteral("OK"));
   Command3D2 = Button(this, "Command3D2", QStringLiteral("ｷｬﾝｾﾙ"));
   for (QPushButton* button : {Command3D1, Command3D2}) button->setMinimumWidth(96);
@@ -129,7 +148,9 @@ Form13::Form13(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   closing->addWidget(Command3D1);
   closing->addWidget(Command3D2);
   layout->addLayout(closing);
+}
 
+void Form13::ShowOpeningChoices() {
   // The window as it opens: the sound switch, the first event's file and the list.
   Check1->setChecked(state_.settings.SoundMode != 0);
   entries_ = winpiruk::BgmEntries(state_.settings);
@@ -138,7 +159,9 @@ Form13::Form13(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   Pieces->SetFolder(entries_ > 0 && !first_piece.empty() ? Text(FolderOf(first_piece)) : MusicFolder());
   List1->setCurrentRow(0);
   List1_Click();
+}
 
+void Form13::ConnectControls() {
   connect(Check1, &QCheckBox::toggled, this, &Form13::Check1_Click);
   connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
   connect(Effects, &FileChooser::FileClicked, this, &Form13::File1_Click);
@@ -155,15 +178,8 @@ Form13::Form13(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   // Enter in a list moves on to OK.
   for (QWidget* list : {static_cast<QWidget*>(List1), static_cast<QWidget*>(List2), static_cast<QWidget*>(File1),
                         static_cast<QWidget*>(File2)}) {
-    list->installEventFilter(this);
+    EnterMovesFocusTo(*list, *Command3D1);
   }
-  UpdateButtons();
-  AddHelpKey(*this, paths_.program_directory);
-
-  resize(760, 620);
-  adjustSize();
-  CentreOnScreen(*this);
-  resize(760, 620);
 }
 
 Form13::~Form13() = default;
@@ -277,14 +293,6 @@ bool Form13::eventFilter(QObject* watched, QEvent* event) {
   if (watched == PathLabel) {
     // The path is shortened in its middle to the room the label has.
     if (event->type() == QEvent::Resize) ShowEventFile();
-    return QDialog::eventFilter(watched, event);
-  }
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command3D1->setFocus();
-      return true;
-    }
   }
   return QDialog::eventFilter(watched, event);
 }

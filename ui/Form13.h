@@ -64,6 +64,11 @@ class Form13 : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildEffectsFrame();
+  void BuildMusicFrame();
+  void BuildClosingRow();
+  void ShowOpeningChoices();
+  void ConnectControls();
   SoundEvent SelectedEvent() const;
   void ShowEventFile();
   void ShowBgmList();

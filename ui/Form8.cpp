@@ -27,6 +27,7 @@
 #include "ui/Twips.h"
 #include "ui/HelpKey.h"
 #include "ui/WindowPlacement.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {
@@ -41,6 +42,13 @@ QString PictureFolder() {
 }
 
 QSize DesignTable() { return {PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips)}; }
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setMinimumWidth(96);
+  return button;
+}
 
 }  // namespace
 
@@ -77,7 +85,19 @@ Form8::Form8(Piruk930& state, const ProgramPaths& paths, DrawBackground draw, co
       auto_size_at_open_(state.settings.WallPaperAutoSize) {
   setObjectName(QStringLiteral("Form8"));
   setWindowTitle(QStringLiteral("ぴるく  - 盤面背景設定 -"));
+  BuildControls();
+  BuildLayout();
+  ShowOpeningChoices();
+  ConnectControls();
+  AddHelpKey(*this, paths_.program_directory);
 
+  resize(720, 430);
+  adjustSize();
+  CentreOnScreen(*this);
+  resize(720, 430);
+}
+
+void Form8::BuildControls() {
   Chooser = new FileChooser(BackgroundPictureFilters(), this);
   Drive1 = Chooser->Drive;
   Dir1 = Chooser->Dir;
@@ -104,18 +124,14 @@ Form8::Form8(Piruk930& state, const ProgramPaths& paths, DrawBackground draw, co
   Check3D1 = new QCheckBox(QStringLiteral("自動サイズ調整"), this);
   Check3D1->setObjectName(QStringLiteral("Check3D1"));
 
-  auto button = [this](const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setMinimumWidth(96);
-    return b;
-  };
-  Command4 = button("Command4", QStringLiteral("更新(&A)"));
-  Command2 = button("Command2", QStringLiteral("無地(&N)"));
-  Command1 = button("Command1", QStringLiteral("OK"));
-  Command3 = button("Command3", QStringLiteral("ｷｬﾝｾﾙ"));
+  Command4 = Button(this, "Command4", QStringLiteral("更新(&A)"));
+  Command2 = Button(this, "Command2", QStringLiteral("無地(&N)"));
+  Command1 = Button(this, "Command1", QStringLiteral("OK"));
+  Command3 = Button(this, "Command3", QStringLiteral("ｷｬﾝｾﾙ"));
   Command1->setDefault(true);
+}
 
+void Form8::BuildLayout() {
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(16, 14, 16, 14);
   grid->setHorizontalSpacing(16);
@@ -140,7 +156,9 @@ Form8::Form8(Piruk930& state, const ProgramPaths& paths, DrawBackground draw, co
   }
   grid->setColumnStretch(0, 1);
   grid->setRowStretch(2, 1);
+}
 
+void Form8::ShowOpeningChoices() {
   // The window as it opens: the folder of the picture in use, and the picture.
   Check3D1->setChecked(state_.settings.WallPaperAutoSize == 1);
   const QString wallpaper = Text(state_.settings.GameWallPaper);
@@ -152,7 +170,9 @@ Form8::Form8(Piruk930& state, const ProgramPaths& paths, DrawBackground draw, co
   }
   ShowFileName();
   ShowPreview();
+}
 
+void Form8::ConnectControls() {
   connect(Chooser, &FileChooser::FileClicked, this, [this](const QString& path) { File1_Click(path); });
   connect(Chooser, &FileChooser::FileDoubleClicked, this, &Form8::File1_DblClick);
   connect(Check3D1, &QCheckBox::toggled, this, &Form8::Check3D1_Click);
@@ -160,13 +180,7 @@ Form8::Form8(Piruk930& state, const ProgramPaths& paths, DrawBackground draw, co
   connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
   connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
   connect(Command3, &QPushButton::clicked, this, &Form8::reject);
-  File1->installEventFilter(this);
-  AddHelpKey(*this, paths_.program_directory);
-
-  resize(720, 430);
-  adjustSize();
-  CentreOnScreen(*this);
-  resize(720, 430);
+  EnterMovesFocusTo(*File1, *Command1);
 }
 
 void Form8::ShowFileName() {
@@ -247,17 +261,6 @@ void Form8::reject() {
   state_.settings.WallPaperAutoSize = auto_size_at_open_;
   DrawTable();
   QDialog::reject();
-}
-
-bool Form8::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == File1 && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command1->setFocus();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 bool OpenBackgroundSettings(QWidget* parent, Piruk930& state, const ProgramPaths& paths, const DrawBackground& draw) {

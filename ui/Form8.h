@@ -58,9 +58,12 @@ class Form8 : public QDialog {
   void reject() override;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildControls();
+  void BuildLayout();
+  void ShowOpeningChoices();
+  void ConnectControls();
   // Chooses a file: the setting and the preview. False (after the message)
   // when the picture cannot be loaded.
   bool File1_Click(const QString& path);

@@ -4,7 +4,9 @@
 // 8115 × 5385 twips; a larger window shares its extra size out by fixed
 // fractions, a smaller one keeps the designed places.
 #include <array>
+#include <cstddef>
 
+#include "engine/TableView.h"
 #include "state/Settings.h"
 
 namespace winpiruk {
@@ -27,9 +29,45 @@ constexpr int kPictureCount = 41;
 // Labels 1..29 (Label25 does not exist).
 constexpr int kLabelCount = 29;
 
+// The labels by role, numbered as the window names them.
+constexpr int NameLabel(int seat) { return 1 + seat; }   // Label1..4
+constexpr int CountLabel(int seat) { return 5 + seat; }  // Label5..8: cards in hand
+constexpr int ScoreLabel(int seat) { return 9 + seat; }  // Label9..12
+constexpr int kDealerChoiceLabel = 13;
+constexpr int kReuseLabel = 14;
+constexpr int kPromptLabel = 15;  // the countdown and the further-discard prompts
+constexpr int kExtraNumberLabel = 29;
+
+// The positions with a key guide under them: the user's hand, then the piles.
+constexpr std::array<int, 12> kGuidedPositions = {1, 2, 3, 4, 5, 6, 7, 8, 9,
+                                                  kPosDrawPile, kPosDiscardPile, kPosSecondCard};
+
+// The key guide under a position of kGuidedPositions: hand positions 1..9
+// have Label16..24, the discard pile Label26, the second card Label27 and the
+// draw pile Label28.
+constexpr int GuideLabel(int position) {
+  switch (position) {
+    case kPosDiscardPile: return 26;
+    case kPosSecondCard: return 27;
+    case kPosDrawPile: return 28;
+    default: return 15 + position;
+  }
+}
+
+// Every label number the window has.
+inline constexpr std::array<int, kLabelCount - 1> kTableLabels = [] {
+  std::array<int, kLabelCount - 1> numbers{};
+  std::size_t next = 0;
+  for (int n = 1; n <= kLabelCount; ++n) {
+    if (n != 25) numbers[next++] = n;
+  }
+  return numbers;
+}();
+constexpr bool IsTableLabel(int n) { return n >= 1 && n <= kLabelCount && n != 25; }
+
 struct TableLayout {
   std::array<TwipsRect, kPictureCount + 1> picture{};  // [0] unused
-  std::array<TwipsRect, kLabelCount + 1> label{};      // [0] and [25] unused
+  std::array<TwipsRect, kLabelCount + 1> label{};      // by label number: [0] and [25] unused
   std::array<TwipsRect, 4> arrow{};                     // the turn arrow beside each seat
   int user_card_step = 0;                               // distance between the user's cards
 };

@@ -5,12 +5,10 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTreeView>
 
 #include "config/RuleSets.h"
 #include "config/SafeFile.h"
-#include "ui/WindowPlacement.h"
 #include "config/windows/RuleSetBrowser.h"
 #include "config/windows/RuleSetWindowLayout.h"
 #include "config/windows/WaitCursor.h"
@@ -19,7 +17,7 @@
 
 namespace winpiruk {
 
-Form14::Form14(Piruk930& state, QWidget* parent) : QDialog(parent), state_(state) {
+Form14::Form14(Piruk930& state, QWidget* parent) : CentredDialog(parent), state_(state) {
   setObjectName(QStringLiteral("Form14"));
   setWindowTitle(QStringLiteral("ぴるく  - 設定の保存 -"));
   setModal(true);
@@ -48,11 +46,6 @@ Form14::Form14(Piruk930& state, QWidget* parent) : QDialog(parent), state_(state
 
   Lists->SetDirectory(StartingRuleSetDirectory(state_.RuleSetDirectory));
   Text1->setFocus();
-}
-
-void Form14::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) CentreOnScreen(*this);
 }
 
 void Form14::Text1_Change() {

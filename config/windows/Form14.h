@@ -1,8 +1,8 @@
 #pragma once
 // The save window: the current rules written to a rule-set file the user
 // names.
-#include <QDialog>
 
+#include "ui/CentredDialog.h"
 #include "state/Piruk930.h"
 
 class QComboBox;
@@ -16,7 +16,7 @@ namespace winpiruk {
 
 class RuleSetBrowser;
 
-class Form14 : public QDialog {
+class Form14 : public CentredDialog {
   Q_OBJECT
 
  public:
@@ -33,9 +33,6 @@ class Form14 : public QDialog {
   QLineEdit* Text1 = nullptr;
   QPushButton* Command3D1 = nullptr;  // OK
   QPushButton* Command3D2 = nullptr;  // ｷｬﾝｾﾙ
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void Text1_Change();

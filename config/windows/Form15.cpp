@@ -4,11 +4,9 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTreeView>
 
 #include "config/RuleSets.h"
-#include "ui/WindowPlacement.h"
 #include "config/windows/RuleSetBrowser.h"
 #include "config/windows/RuleSetWindowLayout.h"
 #include "config/windows/WaitCursor.h"
@@ -23,7 +21,7 @@ const QString kFileLabel = QStringLiteral("ﾌｧｲﾙ名 :");
 }  // namespace
 
 Form15::Form15(Piruk930& state, std::function<void()> refresh_presentation, QWidget* parent)
-    : QDialog(parent), state_(state), refresh_presentation_(std::move(refresh_presentation)) {
+    : CentredDialog(parent), state_(state), refresh_presentation_(std::move(refresh_presentation)) {
   setObjectName(QStringLiteral("Form15"));
   setWindowTitle(QStringLiteral("ぴるく  - 設定ﾌｧｲﾙを開く -"));
   setModal(true);
@@ -55,11 +53,6 @@ Form15::Form15(Piruk930& state, std::function<void()> refresh_presentation, QWid
 
   Lists->SetDirectory(StartingRuleSetDirectory(state_.RuleSetDirectory));
   File1->setFocus();
-}
-
-void Form15::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) CentreOnScreen(*this);
 }
 
 void Form15::File1_Click(const QString& name) {

@@ -1,8 +1,8 @@
 #pragma once
 // The open window: a rule-set file loaded over the current settings.
-#include <QDialog>
 #include <functional>
 
+#include "ui/CentredDialog.h"
 #include "state/Piruk930.h"
 
 class QComboBox;
@@ -15,7 +15,7 @@ namespace winpiruk {
 
 class RuleSetBrowser;
 
-class Form15 : public QDialog {
+class Form15 : public CentredDialog {
   Q_OBJECT
 
  public:
@@ -33,9 +33,6 @@ class Form15 : public QDialog {
   QLabel* Label1 = nullptr;
   QPushButton* Command3D1 = nullptr;  // OK
   QPushButton* Command3D2 = nullptr;  // ｷｬﾝｾﾙ
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void File1_Click(const QString& name);

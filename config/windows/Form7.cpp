@@ -15,16 +15,15 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <QShowEvent>
 
 #include "config/NumberText.h"
 #include "config/SettingsStore.h"
-#include "ui/WindowPlacement.h"
 #include "config/windows/Form14.h"
 #include "config/windows/Form15.h"
 #include "ui/Captions.h"
 #include "ui/HelpWindow.h"
 #include "ui/QtSettingsHost.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {
@@ -47,10 +46,20 @@ int Position(int value, int count) { return value >= 0 && value < count ? value 
 
 int16_t Flag(bool on) { return on ? 1 : 0; }
 
+// A number box beside its scroll bar.
+QHBoxLayout* NumberRow(QLineEdit* text, QScrollBar* scroll) {
+  auto* row = new QHBoxLayout;
+  row->setSpacing(1);
+  row->addWidget(text);
+  row->addWidget(scroll);
+  row->addStretch(1);
+  return row;
+}
+
 }  // namespace
 
 Form7::Form7(Piruk930& state, const ProgramPaths& paths, RuleWindowHooks hooks, QWidget* parent)
-    : QDialog(parent), state_(state), paths_(paths), hooks_(std::move(hooks)) {
+    : CentredDialog(parent), state_(state), paths_(paths), hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("Form7"));
   setWindowTitle(QStringLiteral("ぴるく  －ﾙｰﾙ設定－"));
   setModal(true);
@@ -71,93 +80,129 @@ Form7::Form7(Piruk930& state, const ProgramPaths& paths, RuleWindowHooks hooks, 
   RuleWindowHeight = sizeHint().height();
 }
 
+void Form7::AddLabel(QLabel*& target, const char* name, const QString& caption) {
+  target = new QLabel(AccessCaption(caption), this);
+  target->setObjectName(QString::fromLatin1(name));
+}
+
+void Form7::AddCombo(QComboBox*& target, const char* name, QLabel* buddy, const QString& tip) {
+  target = new QComboBox(this);
+  target->setObjectName(QString::fromLatin1(name));
+  target->setMinimumWidth(kListWidth);
+  target->setMaxVisibleItems(14);
+  if (!tip.isEmpty()) {
+    target->setToolTip(tip);
+    buddy->setToolTip(tip);
+  }
+  buddy->setBuddy(target);
+  WatchKeys(*target);
+}
+
+void Form7::AddCheck(QCheckBox*& target, const char* name, const QString& caption, int16_t Settings::*field,
+                     const QString& tip) {
+  target = new QCheckBox(AccessCaption(caption), this);
+  target->setObjectName(QString::fromLatin1(name));
+  if (!tip.isEmpty()) target->setToolTip(tip);
+  connect(target, &QCheckBox::clicked, this, [this, field](bool on) { state_.settings.*field = Flag(on); });
+}
+
+void Form7::AddNumber(QLineEdit*& text, const char* text_name, QScrollBar*& scroll, const char* scroll_name,
+                      QLabel* buddy, const NumberBox& box, const QString& tip) {
+  text = new QLineEdit(this);
+  text->setObjectName(QString::fromLatin1(text_name));
+  text->setFixedWidth(kNumberWidth);
+  text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  scroll = new QScrollBar(Qt::Vertical, this);
+  scroll->setObjectName(QString::fromLatin1(scroll_name));
+  scroll->setRange(box.scroll_min, box.scroll_max);
+  scroll->setPageStep(box.scroll_max - box.scroll_min > 100 ? 10 : 1);
+  scroll->setFixedSize(17, text->sizeHint().height());
+  buddy->setBuddy(text);
+  if (!tip.isEmpty()) {
+    for (QWidget* w : std::initializer_list<QWidget*>{text, scroll, buddy}) w->setToolTip(tip);
+  }
+  WatchKeys(*text);
+  WatchKeys(*scroll);
+  QLineEdit* shown = text;
+  QScrollBar* bar = scroll;
+  connect(scroll, &QScrollBar::valueChanged, this, [this, &box, shown, bar] { NumberBox_Change(box, shown, bar); });
+  connect(text, &QLineEdit::textChanged, this, [this, &box, shown] { Text_Change(box, shown); });
+}
+
+void Form7::AddButton(QPushButton*& target, const char* name, const QString& caption, const QString& tip) {
+  target = new QPushButton(AccessCaption(caption), this);
+  target->setObjectName(QString::fromLatin1(name));
+  target->setAutoDefault(false);
+  if (!tip.isEmpty()) target->setToolTip(tip);
+}
+
 void Form7::BuildControls() {
-  auto label = [this](QLabel*& target, const char* name, const QString& caption) {
-    target = new QLabel(AccessCaption(caption), this);
-    target->setObjectName(QString::fromLatin1(name));
-  };
-  auto combo = [this](QComboBox*& target, const char* name, QLabel* buddy, const QString& tip) {
-    target = new QComboBox(this);
-    target->setObjectName(QString::fromLatin1(name));
-    target->setMinimumWidth(kListWidth);
-    target->setMaxVisibleItems(14);
-    if (!tip.isEmpty()) {
-      target->setToolTip(tip);
-      buddy->setToolTip(tip);
-    }
-    buddy->setBuddy(target);
-    target->installEventFilter(this);
-  };
-  auto check = [this](QCheckBox*& target, const char* name, const QString& caption, int16_t Settings::*field,
-                      const QString& tip) {
-    target = new QCheckBox(AccessCaption(caption), this);
-    target->setObjectName(QString::fromLatin1(name));
-    if (!tip.isEmpty()) target->setToolTip(tip);
-    connect(target, &QCheckBox::clicked, this, [this, field](bool on) { state_.settings.*field = Flag(on); });
-  };
-  auto number = [this](QLineEdit*& text, const char* text_name, QScrollBar*& scroll, const char* scroll_name,
-                       QLabel* buddy, const NumberBox& box, const QString& tip) {
-    text = new QLineEdit(this);
-    text->setObjectName(QString::fromLatin1(text_name));
-    text->setFixedWidth(kNumberWidth);
-    text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    scroll = new QScrollBar(Qt::Vertical, this);
-    scroll->setObjectName(QString::fromLatin1(scroll_name));
-    scroll->setRange(box.scroll_min, box.scroll_max);
-    scroll->setPageStep(box.scroll_max - box.scroll_min > 100 ? 10 : 1);
-    scroll->setFixedSize(17, text->sizeHint().height());
-    buddy->setBuddy(text);
-    if (!tip.isEmpty()) {
-      for (QWidget* w : std::initializer_list<QWidget*>{text, scroll, buddy}) w->setToolTip(tip);
-    }
-    text->installEventFilter(this);
-    scroll->installEventFilter(this);
-    QLineEdit* shown = text;
-    QScrollBar* bar = scroll;
-    connect(scroll, &QScrollBar::valueChanged, this, [this, &box, shown, bar] { NumberBox_Change(box, shown, bar); });
-    connect(text, &QLineEdit::textChanged, this, [this, &box, shown] { Text_Change(box, shown); });
-  };
+  // The controls are made in the order the focus goes through them.
+  BuildPrincipleControls();
+  BuildSupplementControls();
+  BuildEnvironmentControls();
+  BuildDetectionControls();
+  BuildSystemControls();
+  for (QComboBox* cards : {Combo1, Combo2, Combo3, Combo4}) Fill(cards, kCardChoices);
+  Fill(Combo5, kRestrictTimeChoices);
+  Fill(Combo6, kFinishMeansChoices);
+  Fill(Combo7, kYakitoriChoices);
+  Fill(Combo8, kGameSpeedChoices);
+  for (QComboBox* watched : {Combo2, Combo4, Combo6}) {
+    connect(watched, &QComboBox::currentIndexChanged, this, [this] { ApplyEnablingRules(); });
+  }
+  BuildButtons();
+  BuildPanels();
+}
 
+void Form7::BuildPrincipleControls() {
   // ルール原則
-  label(Label13, "Label13", QStringLiteral("スキップカード(&C)"));
-  combo(Combo1, "Combo1", Label13, QStringLiteral("ひとり飛ばしとなるカードです"));
-  label(Label14, "Label14", QStringLiteral("ドローカード(&D)"));
-  combo(Combo2, "Combo2", Label14, QStringLiteral("無条件にカードを引かせます"));
-  label(Label15, "Label15", QStringLiteral("ドロー枚数(&N)"));
-  number(Text5, "Text5", VScroll6, "VScroll6", Label15, kPenaltyLeavesBox, QStringLiteral("ドローカードで引かせる枚数です"));
-  label(Label16, "Label16", QStringLiteral("リバースカード(&F)"));
-  combo(Combo3, "Combo3", Label16, QStringLiteral("進行方向を逆転させるカードです"));
-  label(Label17, "Label17", QStringLiteral("スローモア(&M)"));
-  combo(Combo4, "Combo4", Label17, QStringLiteral("もう１枚続けて捨てることができるカードです"));
-  check(Check3D3, "Check3D3", QStringLiteral("捨てる義務(&Z)"), &Settings::MoreDropCardMode,
-        QStringLiteral("最後の１枚でも捨てなければなりません"));
-  label(Label18, "Label18", QStringLiteral("ゲーム回数(&K)"));
-  number(Text6, "Text6", VScroll9, "VScroll9", Label18, kNumberOfGamesBox, QString());
-  label(Label19, "Label19", QStringLiteral("上がり方(&A)"));
-  combo(Combo6, "Combo6", Label19, QStringLiteral("上がり方を指定します"));
+  AddLabel(Label13, "Label13", QStringLiteral("スキップカード(&C)"));
+  AddCombo(Combo1, "Combo1", Label13, QStringLiteral("ひとり飛ばしとなるカードです"));
+  AddLabel(Label14, "Label14", QStringLiteral("ドローカード(&D)"));
+  AddCombo(Combo2, "Combo2", Label14, QStringLiteral("無条件にカードを引かせます"));
+  AddLabel(Label15, "Label15", QStringLiteral("ドロー枚数(&N)"));
+  AddNumber(Text5, "Text5", VScroll6, "VScroll6", Label15, kPenaltyLeavesBox,
+            QStringLiteral("ドローカードで引かせる枚数です"));
+  AddLabel(Label16, "Label16", QStringLiteral("リバースカード(&F)"));
+  AddCombo(Combo3, "Combo3", Label16, QStringLiteral("進行方向を逆転させるカードです"));
+  AddLabel(Label17, "Label17", QStringLiteral("スローモア(&M)"));
+  AddCombo(Combo4, "Combo4", Label17, QStringLiteral("もう１枚続けて捨てることができるカードです"));
+  AddCheck(Check3D3, "Check3D3", QStringLiteral("捨てる義務(&Z)"), &Settings::MoreDropCardMode,
+           QStringLiteral("最後の１枚でも捨てなければなりません"));
+  AddLabel(Label18, "Label18", QStringLiteral("ゲーム回数(&K)"));
+  AddNumber(Text6, "Text6", VScroll9, "VScroll9", Label18, kNumberOfGamesBox, QString());
+  AddLabel(Label19, "Label19", QStringLiteral("上がり方(&A)"));
+  AddCombo(Combo6, "Combo6", Label19, QStringLiteral("上がり方を指定します"));
+}
 
+void Form7::BuildSupplementControls() {
   // ルール補足
-  label(Label1, "Label1", QStringLiteral("ヤキトリ(&Y)"));
-  combo(Combo7, "Combo7", Label1, QStringLiteral("1度も上がれなかったときのペナルティです"));
-  check(Check3D8, "Check3D8", QStringLiteral("ぴるくがえし(&G)"), &Settings::PirukGaeshi,
-        QStringLiteral("ぴるくがえしの有効/無効を選択します"));
-  check(Check3D5, "Check3D5", QStringLiteral("終了時ウマ(&U)"), &Settings::BonusSwitch,
-        QStringLiteral("ゲーム終了時にメンバー間ウマの有効/無効を選択します"));
-  check(Check3D6, "Check3D6", QStringLiteral("エクストラナンバー(&E)"), &Settings::ExtraCardEnable,
-        QStringLiteral("麻雀での裏ドラのようなボーナスナンバーです"));
-  check(Check1, "Check1", QStringLiteral("多数上がりﾎﾞｰﾅｽ(&O)"), &Settings::ManyCardBonus,
-        QStringLiteral("３枚以上の手札のときボーナス得点が加算されます"));
-  check(Check2, "Check2", QStringLiteral("'A'を11としても扱う(&I)"), &Settings::AceAliasJack,
-        QStringLiteral("'A'の数を11として計算して上がることもできるようにします(手札のときだけ)"));
+  AddLabel(Label1, "Label1", QStringLiteral("ヤキトリ(&Y)"));
+  AddCombo(Combo7, "Combo7", Label1, QStringLiteral("1度も上がれなかったときのペナルティです"));
+  AddCheck(Check3D8, "Check3D8", QStringLiteral("ぴるくがえし(&G)"), &Settings::PirukGaeshi,
+           QStringLiteral("ぴるくがえしの有効/無効を選択します"));
+  AddCheck(Check3D5, "Check3D5", QStringLiteral("終了時ウマ(&U)"), &Settings::BonusSwitch,
+           QStringLiteral("ゲーム終了時にメンバー間ウマの有効/無効を選択します"));
+  AddCheck(Check3D6, "Check3D6", QStringLiteral("エクストラナンバー(&E)"), &Settings::ExtraCardEnable,
+           QStringLiteral("麻雀での裏ドラのようなボーナスナンバーです"));
+  AddCheck(Check1, "Check1", QStringLiteral("多数上がりﾎﾞｰﾅｽ(&O)"), &Settings::ManyCardBonus,
+           QStringLiteral("３枚以上の手札のときボーナス得点が加算されます"));
+  AddCheck(Check2, "Check2", QStringLiteral("'A'を11としても扱う(&I)"), &Settings::AceAliasJack,
+           QStringLiteral("'A'の数を11として計算して上がることもできるようにします(手札のときだけ)"));
+}
 
+void Form7::BuildEnvironmentControls() {
   // ゲーム環境
-  label(Label6, "Label6", QStringLiteral("進行速度(&P)"));
-  combo(Combo8, "Combo8", Label6, QString());
-  label(Label2, "Label2", QStringLiteral("時間制限(&T)"));
-  combo(Combo5, "Combo5", Label2, QStringLiteral("捨てるときの時間制限を有効/無効にします"));
-  check(Check3D2, "Check3D2", QStringLiteral("カードオープン(&Q)"), &Settings::CardOpen, QString());
-  check(Check3D4, "Check3D4", QStringLiteral("サウンド"), &Settings::SoundMode, QString());
+  AddLabel(Label6, "Label6", QStringLiteral("進行速度(&P)"));
+  AddCombo(Combo8, "Combo8", Label6, QString());
+  AddLabel(Label2, "Label2", QStringLiteral("時間制限(&T)"));
+  AddCombo(Combo5, "Combo5", Label2, QStringLiteral("捨てるときの時間制限を有効/無効にします"));
+  AddCheck(Check3D2, "Check3D2", QStringLiteral("カードオープン(&Q)"), &Settings::CardOpen, QString());
+  AddCheck(Check3D4, "Check3D4", QStringLiteral("サウンド"), &Settings::SoundMode, QString());
+}
 
+void Form7::BuildDetectionControls() {
   // ぴるく自動判定
   Option3 = new QRadioButton(AccessCaption(QStringLiteral("する(&W)")), this);
   Option3->setObjectName(QStringLiteral("Option3"));
@@ -168,7 +213,7 @@ void Form7::BuildControls() {
   auto* detection = new QButtonGroup(this);
   detection->addButton(Option3);
   detection->addButton(Option4);
-  for (QRadioButton* option : {Option3, Option4}) option->installEventFilter(this);
+  for (QRadioButton* option : {Option3, Option4}) WatchKeys(*option);
   connect(Option3, &QRadioButton::clicked, this, [this] {
     state_.settings.AutoJudgment = 1;
     ApplyEnablingRules();
@@ -177,42 +222,31 @@ void Form7::BuildControls() {
     state_.settings.AutoJudgment = 0;
     ApplyEnablingRules();
   });
-  check(Check3D7, "Check3D7", QStringLiteral("確認(&B)"), &Settings::PirukConfirm,
-        QStringLiteral("自動判定により上がれるとき、上がるかどうかの意志確認をします"));
-  label(Label3, "Label3", QStringLiteral("確認時間(&J)"));
-  number(Text9, "Text9", VScroll3, "VScroll3", Label3, kJudgmentWaitTimeBox,
-         QStringLiteral("上がるときの、ダブルクリック猶予時間の指定です"));
+  AddCheck(Check3D7, "Check3D7", QStringLiteral("確認(&B)"), &Settings::PirukConfirm,
+           QStringLiteral("自動判定により上がれるとき、上がるかどうかの意志確認をします"));
+  AddLabel(Label3, "Label3", QStringLiteral("確認時間(&J)"));
+  AddNumber(Text9, "Text9", VScroll3, "VScroll3", Label3, kJudgmentWaitTimeBox,
+            QStringLiteral("上がるときの、ダブルクリック猶予時間の指定です"));
+}
 
+void Form7::BuildSystemControls() {
   // システム, カード位置微調整
-  check(Check3D1, "Check3D1", QStringLiteral("タスク譲渡(&L)"), &Settings::DoOtherTasks, QString());
-  label(Label5, "Label5", QStringLiteral("水平位置(&H)"));
-  number(Text8, "Text8", VScroll2, "VScroll2", Label5, kHorizonCardPosBox, QString());
-  label(Label4, "Label4", QStringLiteral("垂直位置(&V)"));
-  number(Text7, "Text7", VScroll1, "VScroll1", Label4, kVerticalCardPosBox, QString());
+  AddCheck(Check3D1, "Check3D1", QStringLiteral("タスク譲渡(&L)"), &Settings::DoOtherTasks, QString());
+  AddLabel(Label5, "Label5", QStringLiteral("水平位置(&H)"));
+  AddNumber(Text8, "Text8", VScroll2, "VScroll2", Label5, kHorizonCardPosBox, QString());
+  AddLabel(Label4, "Label4", QStringLiteral("垂直位置(&V)"));
+  AddNumber(Text7, "Text7", VScroll1, "VScroll1", Label4, kVerticalCardPosBox, QString());
+}
 
-  for (QComboBox* cards : {Combo1, Combo2, Combo3, Combo4}) Fill(cards, kCardChoices);
-  Fill(Combo5, kRestrictTimeChoices);
-  Fill(Combo6, kFinishMeansChoices);
-  Fill(Combo7, kYakitoriChoices);
-  Fill(Combo8, kGameSpeedChoices);
-  for (QComboBox* watched : {Combo2, Combo4, Combo6}) {
-    connect(watched, &QComboBox::currentIndexChanged, this, [this] { ApplyEnablingRules(); });
-  }
-
-  auto button = [this](QPushButton*& target, const char* name, const QString& caption, const QString& tip) {
-    target = new QPushButton(AccessCaption(caption), this);
-    target->setObjectName(QString::fromLatin1(name));
-    target->setAutoDefault(false);
-    if (!tip.isEmpty()) target->setToolTip(tip);
-  };
-  button(Command1, "Command1", QStringLiteral("OK"), QString());
+void Form7::BuildButtons() {
+  AddButton(Command1, "Command1", QStringLiteral("OK"), QString());
   Command1->setDefault(true);
-  button(Command2, "Command2", QStringLiteral("ｷｬﾝｾﾙ"), QString());
-  button(Command4, "Command4", QStringLiteral("初期状態に戻す(&R)"), QString());
-  button(Command3D2, "Command3D2", QStringLiteral("開く(&O)..."), QStringLiteral("ルール設定ファイルを開きます"));
-  button(Command3D3, "Command3D3", QStringLiteral("保存(&S)..."), QStringLiteral("現在の設定状態を保存できます"));
-  button(Command3, "Command3", kExpandCaption, QString());
-  button(HelpButton, "HelpButton", QStringLiteral("ﾍﾙﾌﾟ"), QStringLiteral("ヘルプの目次を開きます (F1)"));
+  AddButton(Command2, "Command2", QStringLiteral("ｷｬﾝｾﾙ"), QString());
+  AddButton(Command4, "Command4", QStringLiteral("初期状態に戻す(&R)"), QString());
+  AddButton(Command3D2, "Command3D2", QStringLiteral("開く(&O)..."), QStringLiteral("ルール設定ファイルを開きます"));
+  AddButton(Command3D3, "Command3D3", QStringLiteral("保存(&S)..."), QStringLiteral("現在の設定状態を保存できます"));
+  AddButton(Command3, "Command3", kExpandCaption, QString());
+  AddButton(HelpButton, "HelpButton", QStringLiteral("ﾍﾙﾌﾟ"), QStringLiteral("ヘルプの目次を開きます (F1)"));
   connect(Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form7::reject);
   connect(Command3, &QPushButton::clicked, this, &Form7::Command3_Click);
@@ -222,7 +256,9 @@ void Form7::BuildControls() {
   auto show_help = [this] { ShowHelpContents(this, paths_.program_directory); };
   connect(HelpButton, &QPushButton::clicked, this, show_help);
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, show_help);
+}
 
+void Form7::BuildPanels() {
   Line1 = new QFrame(this);
   Line1->setObjectName(QStringLiteral("Line1"));
   Line1->setFrameShape(QFrame::HLine);
@@ -237,59 +273,53 @@ void Form7::BuildControls() {
   Panel3D2->setObjectName(QStringLiteral("Panel3D2"));
 }
 
-QLayout* Form7::BuildLayout() {
-  auto frame = [this](QGroupBox*& target, const char* name, const QString& caption) {
-    target = new QGroupBox(caption, this);
-    target->setObjectName(QString::fromLatin1(name));
-    auto* grid = new QGridLayout(target);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(6);
-    grid->setColumnStretch(1, 1);
-    return grid;
-  };
-  auto number_row = [](QLineEdit* text, QScrollBar* scroll) {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(1);
-    row->addWidget(text);
-    row->addWidget(scroll);
-    row->addStretch(1);
-    return row;
-  };
+QGridLayout* Form7::AddFrame(QGroupBox*& target, const char* name, const QString& caption) {
+  target = new QGroupBox(caption, this);
+  target->setObjectName(QString::fromLatin1(name));
+  auto* grid = new QGridLayout(target);
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(6);
+  grid->setColumnStretch(1, 1);
+  return grid;
+}
 
-  QGridLayout* principles = frame(Frame3D5, "Frame3D5", QStringLiteral("ルール原則"));
+void Form7::LayOutRuleFrames() {
+  QGridLayout* principles = AddFrame(Frame3D5, "Frame3D5", QStringLiteral("ルール原則"));
   principles->addWidget(Label13, 0, 0);
   principles->addWidget(Combo1, 0, 1);
   principles->addWidget(Label14, 1, 0);
   principles->addWidget(Combo2, 1, 1);
   principles->addWidget(Label15, 2, 0);
-  principles->addLayout(number_row(Text5, VScroll6), 2, 1);
+  principles->addLayout(NumberRow(Text5, VScroll6), 2, 1);
   principles->addWidget(Label16, 3, 0);
   principles->addWidget(Combo3, 3, 1);
   principles->addWidget(Label17, 4, 0);
   principles->addWidget(Combo4, 4, 1);
   principles->addWidget(Check3D3, 5, 1);
   principles->addWidget(Label18, 6, 0);
-  principles->addLayout(number_row(Text6, VScroll9), 6, 1);
+  principles->addLayout(NumberRow(Text6, VScroll9), 6, 1);
   principles->addWidget(Label19, 7, 0);
   principles->addWidget(Combo6, 7, 1);
   principles->setRowStretch(8, 1);
 
-  QGridLayout* supplements = frame(Frame3D7, "Frame3D7", QStringLiteral("ルール補足"));
+  QGridLayout* supplements = AddFrame(Frame3D7, "Frame3D7", QStringLiteral("ルール補足"));
   supplements->addWidget(Label1, 0, 0);
   supplements->addWidget(Combo7, 0, 1);
   int row = 1;
   for (QCheckBox* box : {Check3D8, Check3D5, Check3D6, Check1, Check2}) supplements->addWidget(box, row++, 0, 1, 2);
   supplements->setRowStretch(row, 1);
 
-  QGridLayout* environment = frame(Frame3D1, "Frame3D1", QStringLiteral("ゲーム環境"));
+  QGridLayout* environment = AddFrame(Frame3D1, "Frame3D1", QStringLiteral("ゲーム環境"));
   environment->addWidget(Label6, 0, 0);
   environment->addWidget(Combo8, 0, 1);
   environment->addWidget(Label2, 1, 0);
   environment->addWidget(Combo5, 1, 1);
   environment->addWidget(Check3D2, 2, 0, 1, 2);
   environment->addWidget(Check3D4, 3, 0, 1, 2);
+}
 
-  QGridLayout* detection = frame(Frame3D3, "Frame3D3", QStringLiteral("ぴるく自動判定"));
+void Form7::LayOutOtherFrames() {
+  QGridLayout* detection = AddFrame(Frame3D3, "Frame3D3", QStringLiteral("ぴるく自動判定"));
   auto* options = new QHBoxLayout;
   options->setSpacing(16);
   options->addWidget(Option3);
@@ -298,23 +328,25 @@ QLayout* Form7::BuildLayout() {
   detection->addLayout(options, 0, 0, 1, 2);
   detection->addWidget(Check3D7, 1, 0, 1, 2);
   detection->addWidget(Label3, 2, 0);
-  detection->addLayout(number_row(Text9, VScroll3), 2, 1);
+  detection->addLayout(NumberRow(Text9, VScroll3), 2, 1);
   detection->setRowStretch(3, 1);
 
-  QGridLayout* system = frame(Frame3D4, "Frame3D4", QStringLiteral("システム"));
+  QGridLayout* system = AddFrame(Frame3D4, "Frame3D4", QStringLiteral("システム"));
   system->addWidget(Check3D1, 0, 0);
   system->setRowStretch(1, 1);
 
-  QGridLayout* position = frame(Frame3D2, "Frame3D2", QStringLiteral("カード位置微調整"));
+  QGridLayout* position = AddFrame(Frame3D2, "Frame3D2", QStringLiteral("カード位置微調整"));
   position->addWidget(Label5, 0, 0);
-  position->addLayout(number_row(Text8, VScroll2), 0, 1);
+  position->addLayout(NumberRow(Text8, VScroll2), 0, 1);
   position->addItem(new QSpacerItem(24, 1, QSizePolicy::Fixed, QSizePolicy::Minimum), 0, 2);
   position->addWidget(Label4, 0, 3);
-  position->addLayout(number_row(Text7, VScroll1), 0, 4);
+  position->addLayout(NumberRow(Text7, VScroll1), 0, 4);
   position->setColumnStretch(1, 0);
   position->setColumnStretch(5, 1);
   position->setRowStretch(1, 1);
+}
 
+QLayout* Form7::LayOutUpperPart() {
   auto* middle = new QVBoxLayout;
   middle->setSpacing(8);
   middle->addWidget(Frame3D7);
@@ -343,6 +375,13 @@ QLayout* Form7::BuildLayout() {
   upper->addWidget(Frame3D5);
   upper->addLayout(middle);
   upper->addLayout(right);
+  return upper;
+}
+
+QLayout* Form7::BuildLayout() {
+  LayOutRuleFrames();
+  LayOutOtherFrames();
+  QLayout* upper = LayOutUpperPart();
 
   LowerPart = new QWidget(this);
   LowerPart->setObjectName(QStringLiteral("LowerPart"));
@@ -514,24 +553,18 @@ bool Form7::event(QEvent* event) {
   return QDialog::event(event);
 }
 
-bool Form7::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command1->setFocus(Qt::TabFocusReason);
-      return true;
-    }
-    if (key == Qt::Key_Escape) {
-      reject();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
+void Form7::WatchKeys(QWidget& field) {
+  field.installEventFilter(this);
+  OnEnterKey(field, [this] { Command1->setFocus(Qt::TabFocusReason); });
 }
 
-void Form7::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) CentreOnScreen(*this);
+bool Form7::eventFilter(QObject* watched, QEvent* event) {
+  // Escape in a field cancels the window, as it does elsewhere in it.
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    reject();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 RuleWindowResult OpenRuleSettings(QWidget* parent, Piruk930& state, const ProgramPaths& paths, RuleWindowHooks hooks) {

@@ -1,10 +1,10 @@
 #pragma once
 // The rule settings window: the rules and the game environment, with the
 // rule-set files and an expander for the system and card position settings.
-#include <QDialog>
 #include <QSize>
 #include <functional>
 
+#include "ui/CentredDialog.h"
 #include "config/ProgramPaths.h"
 #include "config/RuleSettings.h"
 #include "state/Piruk930.h"
@@ -13,6 +13,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,7 +41,7 @@ struct RuleWindowResult {
   bool rule_set_loaded = false;    // a rule-set file was opened from the window
 };
 
-class Form7 : public QDialog {
+class Form7 : public CentredDialog {
   Q_OBJECT
 
  public:
@@ -124,11 +125,30 @@ class Form7 : public QDialog {
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
+  // Enter in a field moves on to OK; Escape cancels.
+  void WatchKeys(QWidget& field);
 
  private:
   void BuildControls();
+  void BuildPrincipleControls();
+  void BuildSupplementControls();
+  void BuildEnvironmentControls();
+  void BuildDetectionControls();
+  void BuildSystemControls();
+  void BuildButtons();
+  void BuildPanels();
+  void AddLabel(QLabel*& target, const char* name, const QString& caption);
+  void AddCombo(QComboBox*& target, const char* name, QLabel* buddy, const QString& tip);
+  void AddCheck(QCheckBox*& target, const char* name, const QString& caption, int16_t Settings::*field,
+                const QString& tip);
+  void AddNumber(QLineEdit*& text, const char* text_name, QScrollBar*& scroll, const char* scroll_name,
+                 QLabel* buddy, const NumberBox& box, const QString& tip);
+  void AddButton(QPushButton*& target, const char* name, const QString& caption, const QString& tip);
+  QGridLayout* AddFrame(QGroupBox*& target, const char* name, const QString& caption);
   QLayout* BuildLayout();
+  void LayOutRuleFrames();
+  void LayOutOtherFrames();
+  QLayout* LayOutUpperPart();
   void ShowRules(bool with_speed);
   void ApplyEnablingRules();
   void RefreshPanels();

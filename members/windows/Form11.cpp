@@ -14,6 +14,7 @@
 #include "scoring/MemberFiles.h"
 #include "ui/Messages.h"
 #include "ui/WindowPlacement.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {
@@ -21,6 +22,30 @@ namespace {
 constexpr int kParameterMax = 5;
 
 QString Blanked(long long value) { return QString::fromStdString(NumberText(value)); }
+
+QLabel* Caption(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+// A figure beside its bar, wide enough for two digits.
+QLabel* Figure(QWidget* parent, const char* name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setMinimumWidth(parent->fontMetrics().horizontalAdvance(QStringLiteral(" 00")));
+  return label;
+}
+
+QScrollBar* Bar(QWidget* parent, const char* name) {
+  auto* scroll = new QScrollBar(Qt::Horizontal, parent);
+  scroll->setObjectName(QString::fromLatin1(name));
+  scroll->setRange(0, kParameterMax);
+  scroll->setPageStep(1);
+  scroll->setMinimumWidth(180);
+  return scroll;
+}
 
 }  // namespace
 
@@ -31,41 +56,38 @@ Form11::Form11(Piruk930& state, const ProgramPaths& paths, int group, int member
   setWindowTitle(QStringLiteral("ぴるく  －") + QString::fromStdString(state_.members.MemberName[group_][member_]) +
                  QStringLiteral("－"));
 
-  auto caption = [this](const char* name, const QString& text) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-  };
-  auto figure = [this](const char* name) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral(" 00")));
-    return label;
-  };
-  auto bar = [this](const char* name) {
-    auto* scroll = new QScrollBar(Qt::Horizontal, this);
-    scroll->setObjectName(QString::fromLatin1(name));
-    scroll->setRange(0, kParameterMax);
-    scroll->setPageStep(1);
-    scroll->setMinimumWidth(180);
-    return scroll;
-  };
-  Label3 = caption("Label3", QStringLiteral("度  胸"));
-  Label2 = caption("Label2", QStringLiteral("推理力"));
-  Label1 = caption("Label1", QStringLiteral("持ち点"));
-  Label4 = figure("Label4");
-  Label5 = figure("Label5");
-  HScroll1 = bar("HScroll1");
-  HScroll2 = bar("HScroll2");
+  BuildControls();
+  BuildLayout();
+  ShowStoredValues();
+
+  // Connected only now, so that showing the values stores nothing.
+  connect(HScroll1, &QScrollBar::valueChanged, this, &Form11::HScroll1_Change);
+  connect(HScroll2, &QScrollBar::valueChanged, this, &Form11::HScroll2_Change);
+  connect(Text1, &QLineEdit::textChanged, this, &Form11::Text1_Change);
+  connect(Command1, &QPushButton::clicked, this, &Form11::Command1_Click);
+
+  adjustSize();
+  CentreOnScreen(*this);
+}
+
+void Form11::BuildControls() {
+  Label3 = Caption(this, "Label3", QStringLiteral("度  胸"));
+  Label2 = Caption(this, "Label2", QStringLiteral("推理力"));
+  Label1 = Caption(this, "Label1", QStringLiteral("持ち点"));
+  Label4 = Figure(this, "Label4");
+  Label5 = Figure(this, "Label5");
+  HScroll1 = Bar(this, "HScroll1");
+  HScroll2 = Bar(this, "HScroll2");
   Text1 = new QLineEdit(this);
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->setAlignment(Qt::AlignRight);
-  Text1->installEventFilter(this);
+  OnEnterKey(*Text1, [this] { Command1->setFocus(); });
   Command1 = new QPushButton(QStringLiteral("OK"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setMinimumWidth(96);
+}
 
+void Form11::BuildLayout() {
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(18, 18, 18, 14);
   grid->setHorizontalSpacing(14);
@@ -80,7 +102,9 @@ Form11::Form11(Piruk930& state, const ProgramPaths& paths, int group, int member
   grid->addWidget(Text1, 2, 1);
   grid->setRowMinimumHeight(3, 6);
   grid->addWidget(Command1, 4, 0, 1, 3, Qt::AlignRight);
+}
 
+void Form11::ShowStoredValues() {
   // The stored values as they are, even outside the bars' range.
   const int16_t boldness = state_.members.MemberBoldness[group_][member_];
   const int16_t deduction = state_.members.MemberDeduction[group_][member_];
@@ -89,15 +113,6 @@ Form11::Form11(Piruk930& state, const ProgramPaths& paths, int group, int member
   Label5->setText(Blanked(deduction));
   HScroll1->setValue(boldness);
   HScroll2->setValue(deduction);
-
-  // Connected only now, so that showing the values stores nothing.
-  connect(HScroll1, &QScrollBar::valueChanged, this, &Form11::HScroll1_Change);
-  connect(HScroll2, &QScrollBar::valueChanged, this, &Form11::HScroll2_Change);
-  connect(Text1, &QLineEdit::textChanged, this, &Form11::Text1_Change);
-  connect(Command1, &QPushButton::clicked, this, &Form11::Command1_Click);
-
-  adjustSize();
-  CentreOnScreen(*this);
 }
 
 void Form11::HScroll1_Change(int value) {
@@ -129,17 +144,6 @@ void Form11::done(int result) {
     if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
   }
   QDialog::done(result);
-}
-
-bool Form11::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Text1 && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command1->setFocus();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace winpiruk

@@ -33,9 +33,11 @@ class Form11 : public QDialog {
   void done(int result) override;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildControls();
+  void BuildLayout();
+  void ShowStoredValues();
   void HScroll1_Change(int value);
   void HScroll2_Change(int value);
   void Text1_Change(const QString& text);

@@ -28,6 +28,7 @@
 #include "ui/WindowPlacement.h"
 #include "engine/Durations.h"
 #include "ui/Pacing.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 
@@ -60,6 +61,14 @@ QLabel* SeatPlate(QWidget* parent) {
   label->setTextFormat(Qt::PlainText);
   label->setStyleSheet(QStringLiteral("QLabel { background: white; padding: 2px 6px; }"));
   return label;
+}
+
+QPushButton* Button(QWidget* parent, QPushButton*& target, const char* name, const QString& caption) {
+  target = new QPushButton(AccessCaption(caption), parent);
+  target->setObjectName(QString::fromLatin1(name));
+  target->setAutoDefault(false);
+  target->setMinimumHeight(28);
+  return target;
 }
 
 }  // namespace
@@ -101,16 +110,28 @@ void Form2::BuildControls() {
   List1->setSelectionMode(QAbstractItemView::MultiSelection);
   List1->setToolTip(QStringLiteral("対戦相手を3人選んでください"));
   List1->setItemDelegate(new MemberRowDelegate(List1));
-  List1->installEventFilter(this);
+  // Enter in the list moves on to OK rather than pressing it.
+  OnEnterKey(*List1, [this] { Command5->setFocus(); });
   stage_->addWidget(List1);
   stage_->addWidget(BuildDrawPage());
   stage_->addWidget(BuildSeatingPage());
   stage_->setMinimumSize(380, 250);
   middle->addWidget(stage_, 1);
 
+  middle->addLayout(BuildSidePanel());
+  root->addLayout(BuildClosingRow());
+
+  connect(List1, &QListWidget::itemSelectionChanged, this, &Form2::List1_SelectionChanged);
+  connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+  connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
+  connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
+  connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click);
+}
+
+QLayout* Form2::BuildSidePanel() {
   auto* side = new QVBoxLayout;
   side->setSpacing(8);
-  middle->addLayout(side);
   auto* seats = new QGroupBox(QStringLiteral("対戦メンバー"), this);
   auto* seat_layout = new QVBoxLayout(seats);
   Label2 = SeatPlate(seats);
@@ -123,36 +144,25 @@ void Form2::BuildControls() {
   seats->setMinimumWidth(170);
   side->addWidget(seats);
 
-  auto button = [this](QPushButton*& target, const char* name, const QString& caption) {
-    target = new QPushButton(AccessCaption(caption), this);
-    target->setObjectName(QString::fromLatin1(name));
-    target->setAutoDefault(false);
-    target->setMinimumHeight(28);
-    return target;
-  };
-  side->addWidget(button(Command2, "Command2", QStringLiteral("ﾗﾝﾀﾞﾑ選択(&A)")));
-  side->addWidget(button(Command1, "Command1", QStringLiteral("決め直し(&R)")));
-  side->addWidget(button(Command6, "Command6", QStringLiteral("ｸﾞﾙｰﾌﾟ変更(&G)...")));
+  side->addWidget(Button(this, Command2, "Command2", QStringLiteral("ﾗﾝﾀﾞﾑ選択(&A)")));
+  side->addWidget(Button(this, Command1, "Command1", QStringLiteral("決め直し(&R)")));
+  side->addWidget(Button(this, Command6, "Command6", QStringLiteral("ｸﾞﾙｰﾌﾟ変更(&G)...")));
   side->addStretch(1);
   Command2->setToolTip(QStringLiteral("対戦相手と親をランダムに決めます"));
   Command1->setToolTip(QStringLiteral("選び直します"));
   Command6->setToolTip(QStringLiteral("対戦するグループを変えます"));
+  return side;
+}
 
+QLayout* Form2::BuildClosingRow() {
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
-  bottom->addWidget(button(Command5, "Command5", QStringLiteral("OK")));
-  bottom->addWidget(button(Command3, "Command3", QStringLiteral("ｷｬﾝｾﾙ")));
+  bottom->addWidget(Button(this, Command5, "Command5", QStringLiteral("OK")));
+  bottom->addWidget(Button(this, Command3, "Command3", QStringLiteral("ｷｬﾝｾﾙ")));
   Command5->setMinimumWidth(96);
   Command3->setMinimumWidth(96);
   Command5->setDefault(true);
-  root->addLayout(bottom);
-
-  connect(List1, &QListWidget::itemSelectionChanged, this, &Form2::List1_SelectionChanged);
-  connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
-  connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
-  connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click);
+  return bottom;
 }
 
 QWidget* Form2::BuildDrawPage() {
@@ -168,7 +178,7 @@ QWidget* Form2::BuildDrawPage() {
   for (int k = 1; k <= kDrawPositions; ++k) {
     Picture[k] = new CardPicture(felt);
     Picture[k]->setObjectName(QStringLiteral("Picture%1").arg(k));
-    Picture[k]->clicked = [this, k] { ClickCard(k); };
+    connect(Picture[k], &CardPicture::clicked, this, [this, k] { ClickCard(k); });
     grid->addWidget(Picture[k], 1, k - 1, Qt::AlignHCenter);
 
     KeyGuide[k] = new QLabel(keys[k], felt);
@@ -456,18 +466,6 @@ void Form2::keyPressEvent(QKeyEvent* event) {
   }
   if (drawing_ && event->key() == Qt::Key_Escape) return;
   QDialog::keyPressEvent(event);
-}
-
-bool Form2::eventFilter(QObject* watched, QEvent* event) {
-  // Enter in the list moves on to OK rather than pressing it.
-  if (watched == List1 && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command5->setFocus();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 void Form2::UserDraw(int position) {

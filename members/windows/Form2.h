@@ -13,6 +13,7 @@
 #include "members/windows/CardPicture.h"
 
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
@@ -72,11 +73,13 @@ class Form2 : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void done(int result) override;
   void reject() override;
 
  private:
+  // The seated members and the choosing buttons beside the list.
+  QLayout* BuildSidePanel();
+  QLayout* BuildClosingRow();
   void BuildControls();
   QWidget* BuildDrawPage();
   QWidget* BuildSeatingPage();

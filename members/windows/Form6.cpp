@@ -27,6 +27,7 @@
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/WindowPlacement.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {
@@ -159,20 +160,8 @@ QWidget* Form6::BuildNamePlates() {
   return plates;
 }
 
-QWidget* Form6::BuildEditor() {
-  auto* area = new QWidget(this);
-  auto* column = new QVBoxLayout(area);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(8);
-
-  // The hint and the editor take turns in one place.
-  editor_place_ = new QStackedWidget(area);
-  Label11 = new QLabel(QStringLiteral("ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。"), editor_place_);
-  Label11->setObjectName(QStringLiteral("Label11"));
-  Label11->setAlignment(Qt::AlignCenter);
-  Label11->setStyleSheet(QStringLiteral("QLabel { color: #3d4a57; }"));
-  editor_place_->addWidget(Label11);
-
+// The name being edited with its store and cancel buttons.
+QWidget* Form6::BuildEditorRow() {
   editor_row_ = new QWidget(editor_place_);
   auto* row = new QHBoxLayout(editor_row_);
   row->setContentsMargins(0, 0, 0, 0);
@@ -181,7 +170,9 @@ QWidget* Form6::BuildEditor() {
   EditCaption->setObjectName(QStringLiteral("EditCaption"));
   Text1 = new QLineEdit(editor_row_);
   Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->installEventFilter(this);
+  // Enter in the editor stores the name and moves on to OK, without
+  // pressing OK as well.
+  OnEnterKey(*Text1, [this] { Command3_Click(); });
   connect(Text1, &QLineEdit::textChanged, this, &Form6::Text1_Change);
   Command3 = new QPushButton(AccessCaption(QStringLiteral("更新(&A)")), editor_row_);
   Command3->setObjectName(QStringLiteral("Command3"));
@@ -198,7 +189,24 @@ QWidget* Form6::BuildEditor() {
   row->addSpacing(4);
   row->addWidget(Command3);
   row->addWidget(Command2);
-  editor_place_->addWidget(editor_row_);
+  return editor_row_;
+}
+
+QWidget* Form6::BuildEditor() {
+  auto* area = new QWidget(this);
+  auto* column = new QVBoxLayout(area);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(8);
+
+  // The hint and the editor take turns in one place.
+  editor_place_ = new QStackedWidget(area);
+  Label11 = new QLabel(QStringLiteral("ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。"), editor_place_);
+  Label11->setObjectName(QStringLiteral("Label11"));
+  Label11->setAlignment(Qt::AlignCenter);
+  Label11->setStyleSheet(QStringLiteral("QLabel { color: #3d4a57; }"));
+  editor_place_->addWidget(Label11);
+
+  editor_place_->addWidget(BuildEditorRow());
 
   Line1 = EditorLine(area, "Line1");
   Line2 = EditorLine(area, "Line2");
@@ -347,15 +355,6 @@ bool Form6::eventFilter(QObject* watched, QEvent* event) {
         Label_Click(m);
         return true;
       }
-    }
-  }
-  // Enter in the editor stores the name and moves on to OK, without
-  // pressing OK as well.
-  if (watched == Text1 && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command3_Click();
-      return true;
     }
   }
   return QDialog::eventFilter(watched, event);

@@ -57,6 +57,7 @@ class Form6 : public QDialog {
   void BuildControls();
   QWidget* BuildNamePlates();
   QWidget* BuildEditor();
+  QWidget* BuildEditorRow();
   void ShowGroup();
   void ShowEditor(bool shown);
   void ShowNotice(const std::string& text);

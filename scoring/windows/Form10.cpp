@@ -20,6 +20,7 @@
 #include "members/windows/Form11.h"
 #include "scoring/MemberStatsText.h"
 #include "ui/WindowPlacement.h"
+#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {
@@ -155,7 +156,7 @@ void Form10::BuildControls() {
   List1->setObjectName(QStringLiteral("List1"));
   List1->setSelectionMode(QAbstractItemView::SingleSelection);
   List1->setMinimumWidth(190);
-  List1->installEventFilter(this);
+  OnEnterKey(*List1, [this] { Command1->setFocus(); });
   connect(List1, &QListWidget::currentRowChanged, this, &Form10::List1_Click);
 
   auto* record = BuildRecord();
@@ -268,13 +269,6 @@ bool Form10::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == PlayerNameCaption) {
       OpenParameters(stats_member_);
-      return true;
-    }
-  }
-  if (watched == List1 && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command1->setFocus();
       return true;
     }
   }

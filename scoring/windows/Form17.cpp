@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "scoring/ReviewChart.h"
-#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -112,7 +111,7 @@ void ReviewChartArea::paintEvent(QPaintEvent*) {
   painter.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
 }
 
-Form17::Form17(const Piruk930& state, QWidget* parent) : QDialog(parent) {
+Form17::Form17(const Piruk930& state, QWidget* parent) : CentredDialog(parent) {
   setObjectName(QStringLiteral("Form17"));
   setWindowTitle(QStringLiteral("ぴるく  - 考察 -"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -131,11 +130,6 @@ Form17::Form17(const Piruk930& state, QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   connect(Command3D1, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void Form17::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnScreen(*this);
 }
 
 void ShowReviewWindow(QWidget* parent, const Piruk930& state) {

@@ -2,9 +2,9 @@
 // The review window "ぴるく  - 考察 -": the user's running total over the
 // hands of the match just finished, each hand's word and points. It reads
 // the hand log and changes nothing.
-#include <QDialog>
 #include <QWidget>
 
+#include "ui/CentredDialog.h"
 #include "state/Piruk930.h"
 
 class QPushButton;
@@ -29,7 +29,7 @@ class ReviewChartArea : public QWidget {
   const Piruk930& state_;
 };
 
-class Form17 : public QDialog {
+class Form17 : public CentredDialog {
   Q_OBJECT
 
  public:
@@ -37,9 +37,6 @@ class Form17 : public QDialog {
 
   ReviewChartArea* Picture1 = nullptr;
   QPushButton* Command3D1 = nullptr;  // "OK"
-
- protected:
-  void showEvent(QShowEvent* event) override;
 };
 
 // Opens the review window modally over `parent`.

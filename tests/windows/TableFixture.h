@@ -13,10 +13,12 @@
 #include "state/Settings.h"
 #include "config/SettingsStore.h"
 #include "engine/Clock.h"
+#include "engine/Random.h"
 #include "state/Piruk930.h"
 #include "support/ScriptedSettingsHost.h"
 #include "support/StoppedClock.h"
 #include "support/TempDir.h"
+#include "DialogAnswers.h"
 #include "table/Form1.h"
 
 namespace winpiruk::test {
@@ -30,6 +32,10 @@ struct TableFixture {
   TempDir dir;
   Piruk930 state;
   ProgramPaths paths;
+  // The table's random source and clock: the program's generator, on the
+  // time of day or on a clock that stands still.
+  StandardRandom random;
+  std::unique_ptr<const Clock> clock;
   std::unique_ptr<Form1> window;
 
   // With `dealt_at`, the table's clock stands still at that time, so the
@@ -49,8 +55,12 @@ struct TableFixture {
     // The member and dealer window reads the settings again: give it ours.
     ScriptedHost host;
     WriteSettings(state, paths, host);
-    window = dealt_at ? std::make_unique<Form1>(state, paths, std::make_unique<StoppedClock>(*dealt_at))
-                      : std::make_unique<Form1>(state, paths);
+    if (dealt_at) {
+      clock = std::make_unique<StoppedClock>(*dealt_at);
+    } else {
+      clock = std::make_unique<SystemClock>();
+    }
+    window = std::make_unique<Form1>(state, paths, random, *clock);
   }
 
   std::string SettingsText() const {
@@ -58,59 +68,6 @@ struct TableFixture {
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll().toStdString();
   }
-};
-
-// Answers the next modal message box with `button`, keeping its text.
-class ModalAnswer : public QObject {
- public:
-  explicit ModalAnswer(QMessageBox::StandardButton button) : button_(button) {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      text = box->text();
-      title = box->windowTitle();
-      icon = box->icon();
-      ++count;
-      if (QAbstractButton* b = box->button(button_)) {
-        b->click();
-      } else {
-        box->reject();
-      }
-    });
-    timer_.start();
-  }
-  QString text;
-  QString title;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  int count = 0;
-
- private:
-  QMessageBox::StandardButton button_;
-  QTimer timer_;
-};
-
-// Hands every modal window that opens to `answer` (polled, so that windows
-// opened inside nested loops are seen too). `answer` returns false to leave
-// a window alone for the moment.
-class ModalDriver : public QObject {
- public:
-  explicit ModalDriver(std::function<bool(QWidget*)> answer) : answer_(std::move(answer)) {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (modal == nullptr || busy_) return;
-      busy_ = true;
-      answer_(modal);
-      busy_ = false;
-    });
-    timer_.start();
-  }
-
- private:
-  std::function<bool(QWidget*)> answer_;
-  QTimer timer_;
-  bool busy_ = false;
 };
 
 }  // namespace winpiruk::test

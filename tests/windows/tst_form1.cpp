@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "TableFixture.h"
+#include "scoring/MemberFiles.h"
 #include "presentation/PictureNames.h"
 #include "ui/CardPictures.h"
 #include "table/QtTableView.h"
@@ -56,13 +57,13 @@ class Form1Test : public QObject {
       QVERIFY(w.findChild<TablePicture*>(QStringLiteral("Picture%1").arg(n)) == w.Picture[n]);
     }
     for (int n = 1; n <= kLabelCount; ++n) {
-      if (n != 25) QVERIFY(w.findChild<QLabel*>(QStringLiteral("Label%1").arg(n)) == w.Label[n]);
+      QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label%1").arg(n)), IsTableLabel(n) ? w.Label[n] : nullptr);
     }
     QCOMPARE(w.Picture[10]->toolTip(), QStringLiteral("ここをクリックすると、１枚引けます"));
     QCOMPARE(w.Picture[41]->toolTip(), QStringLiteral("ここをダブルクリックすれば、BGMを１曲進めることができます"));
-    QCOMPARE(w.Label[13]->text(), QStringLiteral("好きな方を取ってください ."));
-    QCOMPARE(w.Label[14]->text(), QStringLiteral("場札を再度使います."));
-    QCOMPARE(w.Label[29]->text(), QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
+    QCOMPARE(w.Label[kDealerChoiceLabel]->text(), QStringLiteral("好きな方を取ってください ."));
+    QCOMPARE(w.Label[kReuseLabel]->text(), QStringLiteral("場札を再度使います."));
+    QCOMPARE(w.Label[kExtraNumberLabel]->text(), QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
     QCOMPARE(w.Timer1->interval(), 1000);
     QVERIFY(!w.Timer1->isActive());
     QCOMPARE(w.windowTitle(), QStringLiteral("ぴるく"));
@@ -104,18 +105,22 @@ class Form1Test : public QObject {
     unexpected_.reset();  // this test answers its own message
     TableFixture f;
     f.window->show();
+    const QString names_file = QString::fromStdString(f.paths.DataFile(kMemberNamesFile));
+    const QString data_file = QString::fromStdString(f.paths.DataFile(kMemberDataFile));
     ModalAnswer answer(QMessageBox::Ok);
     QVERIFY(!f.window->close());
     QCOMPARE(answer.count, 1);
     QCOMPARE(answer.text, QStringLiteral("メニューから'ぴるく の終了'を選択してください."));
     QCOMPARE(answer.title, QStringLiteral("ぴるく"));
     QVERIFY(f.window->isVisible());
-    // When the desktop session ends the window lets itself be closed, after
-    // the records are written.
-    int written = 0;
-    f.window->before_end = [&written] { ++written; };
-    f.window->AllowClose();
+    // A refused close keeps nothing.
+    QVERIFY(!QFile::exists(names_file) && !QFile::exists(data_file));
+    // When the desktop session ends the records are written, and then the
+    // window lets itself be closed without another word.
+    f.window->SessionEnding();
+    QVERIFY(QFile::exists(names_file) && QFile::exists(data_file));
     QVERIFY(f.window->close());
+    QCOMPARE(answer.count, 1);
   }
 
   void keyGuidesToggleTwiceRestoresAndWritesTwice() {
@@ -129,31 +134,31 @@ class Form1Test : public QObject {
     QVERIFY(w.KeyAssign->isChecked());
     QVERIFY(f.SettingsText().find("KeyGuideDisplay = 1") != std::string::npos);
     for (int p = 1; p <= 5; ++p) {
-      QVERIFY(w.Label[15 + p]->isVisible());
-      QCOMPARE(w.Label[15 + p]->text(), QString(QChar(u'A' + p - 1)));
+      QVERIFY(w.Label[GuideLabel(p)]->isVisible());
+      QCOMPARE(w.Label[GuideLabel(p)]->text(), QString(QChar(u'A' + p - 1)));
     }
-    QVERIFY(!w.Label[21]->isVisible());  // position 6 holds no card
+    QVERIFY(!w.Label[GuideLabel(6)]->isVisible());  // position 6 holds no card
     QVERIFY(w.Picture[1]->y() <= row_top);
     // "J" and "K" come and go with the dealer's choice only.
     w.view().ShowCard(kPosDiscardPile, 20);
     w.view().ShowCard(kPosSecondCard, 30);
     w.view().ShowLabel(TableLabel::KeyGuideJ, "J");
     w.view().ShowLabel(TableLabel::KeyGuideK, "K");
-    QVERIFY(w.Label[26]->isVisible() && w.Label[27]->isVisible());
-    QCOMPARE(w.Label[26]->text(), QStringLiteral("J"));
+    QVERIFY(w.Label[GuideLabel(kPosDiscardPile)]->isVisible() && w.Label[GuideLabel(kPosSecondCard)]->isVisible());
+    QCOMPARE(w.Label[GuideLabel(kPosDiscardPile)]->text(), QStringLiteral("J"));
     SaveShot(w, QStringLiteral("keyguides"));
     w.view().HideLabel(TableLabel::KeyGuideJ);
     w.view().HideLabel(TableLabel::KeyGuideK);
     w.view().HideCard(kPosSecondCard);
     w.view().ShowCard(kPosDiscardPile, 21);
-    QVERIFY(!w.Label[26]->isVisible() && !w.Label[27]->isVisible());
+    QVERIFY(!w.Label[GuideLabel(kPosDiscardPile)]->isVisible() && !w.Label[GuideLabel(kPosSecondCard)]->isVisible());
     const QFileInfo first(QString::fromStdString(f.paths.SettingsFile()));
     const QDateTime first_write = first.lastModified();
     QTest::qWait(20);
     w.KeyAssign->trigger();
     QCOMPARE(f.state.settings.KeyGuideDisplay, int16_t{0});
     QVERIFY(!w.KeyAssign->isChecked());
-    for (int p = 1; p <= 9; ++p) QVERIFY(!w.Label[15 + p]->isVisible());
+    for (int p = 1; p <= 9; ++p) QVERIFY(!w.Label[GuideLabel(p)]->isVisible());
     QCOMPARE(w.Picture[1]->y(), row_top);
     QVERIFY(f.SettingsText().find("KeyGuideDisplay = 0") != std::string::npos);
     QVERIFY(QFileInfo(QString::fromStdString(f.paths.SettingsFile())).lastModified() >= first_write);
@@ -175,24 +180,24 @@ class Form1Test : public QObject {
     w.view().ShowCard(kPosSecondCard, 30);
     w.view().ShowLabel(TableLabel::KeyGuideJ, "");
     w.view().ShowLabel(TableLabel::KeyGuideK, "");
-    QVERIFY(!w.Label[26]->isVisible() && !w.Label[27]->isVisible());
+    QVERIFY(!w.Label[GuideLabel(kPosDiscardPile)]->isVisible() && !w.Label[GuideLabel(kPosSecondCard)]->isVisible());
     w.KeyAssign->trigger();
-    QVERIFY(w.Label[26]->isVisible() && w.Label[27]->isVisible());
-    QCOMPARE(w.Label[26]->text(), QStringLiteral("J"));
-    QCOMPARE(w.Label[27]->text(), QStringLiteral("K"));
+    QVERIFY(w.Label[GuideLabel(kPosDiscardPile)]->isVisible() && w.Label[GuideLabel(kPosSecondCard)]->isVisible());
+    QCOMPARE(w.Label[GuideLabel(kPosDiscardPile)]->text(), QStringLiteral("J"));
+    QCOMPARE(w.Label[GuideLabel(kPosSecondCard)]->text(), QStringLiteral("K"));
     w.view().HideLabel(TableLabel::KeyGuideJ);
     w.view().HideLabel(TableLabel::KeyGuideK);
     w.view().HideCard(kPosSecondCard);
-    QVERIFY(!w.Label[26]->isVisible() && !w.Label[27]->isVisible());
+    QVERIFY(!w.Label[GuideLabel(kPosDiscardPile)]->isVisible() && !w.Label[GuideLabel(kPosSecondCard)]->isVisible());
 
     f.state.Hands[0][6] = 40;
     f.state.Hands[0][kHandCount] = 6;
     w.view().ShowHand(0);
-    QLabel* sixth = w.Label[21];
+    QLabel* sixth = w.Label[GuideLabel(6)];
     QVERIFY(sixth->isVisible());
     QCOMPARE(sixth->text(), QStringLiteral("F"));
     QVERIFY(sixth->width() >= sixth->sizeHint().width());
-    QVERIFY(w.Label[28]->width() >= w.Label[28]->sizeHint().width());
+    QVERIFY(w.Label[GuideLabel(kPosDrawPile)]->width() >= w.Label[GuideLabel(kPosDrawPile)]->sizeHint().width());
 
     w.resize(800, 600);
     QTRY_COMPARE(w.TableWidth, 800 * kTwipsPerPixel);
@@ -226,8 +231,8 @@ class Form1Test : public QObject {
       });
       w.Setting->trigger();
     }
-    QVERIFY(w.Label[15]->isVisible());
-    QCOMPARE(w.Label[15]->text(), QStringLiteral("もう一枚捨てて"));
+    QVERIFY(w.Label[kPromptLabel]->isVisible());
+    QCOMPARE(w.Label[kPromptLabel]->text(), QStringLiteral("もう一枚捨てて"));
 
     f.state.settings.RestrictTime = 1;
     w.view().ShowLabel(TableLabel::Countdown, "さらに捨てる？ 2");
@@ -241,8 +246,8 @@ class Form1Test : public QObject {
       w.Setting->trigger();
     }
     QVERIFY(!w.Timer1->isActive());
-    QVERIFY(w.Label[15]->isVisible());
-    QCOMPARE(w.Label[15]->text(), QStringLiteral("さらに捨てる？"));
+    QVERIFY(w.Label[kPromptLabel]->isVisible());
+    QCOMPARE(w.Label[kPromptLabel]->text(), QStringLiteral("さらに捨てる？"));
   }
 
   // A name too long for its place ends in an ellipsis, the whole name in its
@@ -258,18 +263,18 @@ class Form1Test : public QObject {
     w.show();
     w.Form_Load();
     for (int seat : {0, 3}) {
-      QLabel* name = w.Label[1 + seat];
+      QLabel* name = w.Label[NameLabel(seat)];
       QVERIFY2(name->text().endsWith(QChar(0x2026)), qPrintable(name->text()));
       QCOMPARE(name->toolTip(), long_name);
       QVERIFY(name->sizeHint().width() <= name->width());
     }
-    QCOMPARE(w.Label[2]->text(), QStringLiteral("ｺﾝﾋﾟｭｰﾀ1"));
-    QVERIFY(w.Label[2]->toolTip().isEmpty());
+    QCOMPARE(w.Label[NameLabel(1)]->text(), QStringLiteral("ｺﾝﾋﾟｭｰﾀ1"));
+    QVERIFY(w.Label[NameLabel(1)]->toolTip().isEmpty());
     SaveShot(w, QStringLiteral("longnames"));
     w.resize(700, 500);
     QTRY_COMPARE(w.TableWidth, 700 * kTwipsPerPixel);
-    QCOMPARE(w.Label[1]->toolTip(), long_name);
-    QVERIFY(w.Label[1]->text().startsWith(QStringLiteral("ぴるく")));
+    QCOMPARE(w.Label[NameLabel(0)]->toolTip(), long_name);
+    QVERIFY(w.Label[NameLabel(0)]->text().startsWith(QStringLiteral("ぴるく")));
   }
 
   void resizeLaysOutAndKeepsTheBounds() {
@@ -300,12 +305,12 @@ class Form1Test : public QObject {
       s.settings.Message_2 = {0, 0xFF0000};     // blue
     });
     Form1& w = *f.window;
-    QCOMPARE(w.Label[1]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QCOMPARE(w.Label[1]->palette().color(QPalette::Window), QColor(Qt::white));
-    QCOMPARE(w.Label[10]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    QCOMPARE(w.Label[10]->palette().color(QPalette::Window), QColor(Qt::black));
-    QCOMPARE(w.Label[13]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QCOMPARE(w.Label[20]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(w.Label[NameLabel(0)]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(w.Label[NameLabel(0)]->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(w.Label[ScoreLabel(1)]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    QCOMPARE(w.Label[ScoreLabel(1)]->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(w.Label[kDealerChoiceLabel]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(w.Label[GuideLabel(5)]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
   }
 
   // The rows drawn from the hands: faces for the user, backs (or faces with
@@ -329,12 +334,12 @@ class Form1Test : public QObject {
     const QImage back = QImage(QString::fromStdString(ShareDir() + "/CardL.bmp")).convertToFormat(QImage::Format_RGB32);
     for (int seat = 0; seat < kSeats; ++seat) {
       for (int p = 1; p <= 9; ++p) QCOMPARE(w.Picture[HandPicture(seat, p)]->isVisible(), p <= 5);
-      QCOMPARE(w.Label[5 + seat]->text(), QStringLiteral(" 5枚 "));
+      QCOMPARE(w.Label[CountLabel(seat)]->text(), QStringLiteral(" 5枚 "));
     }
     const QImage left = w.Picture[HandPicture(1, 1)]->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(left == back, card_open == 0);
-    QCOMPARE(w.Label[1]->text(), QStringLiteral("あなた"));
-    QCOMPARE(w.Label[9]->text(), QStringLiteral("[ 0点 ]"));
+    QCOMPARE(w.Label[NameLabel(0)]->text(), QStringLiteral("あなた"));
+    QCOMPARE(w.Label[ScoreLabel(0)]->text(), QStringLiteral("[ 0点 ]"));
     SaveShot(w, card_open ? QStringLiteral("cardopen") : QStringLiteral("backs"));
 
     // A computer seat's discard leaves a gap in its face-down row.
@@ -343,7 +348,7 @@ class Form1Test : public QObject {
     QVERIFY(w.Picture[HandPicture(3, 1)]->isVisible());
     w.view().ClearTable();
     for (int n = 1; n <= 39; ++n) QVERIFY(!w.Picture[n]->isVisible());
-    QVERIFY(w.Label[1]->isVisible());  // the match goes on: names stay
+    QVERIFY(w.Label[NameLabel(0)]->isVisible());  // the match goes on: names stay
   }
 
   void bannerSlidesTowardTheCaller_data() {

@@ -13,7 +13,7 @@
 #include "config/windows/Form14.h"
 #include "config/windows/Form15.h"
 #include "config/windows/RuleSetBrowser.h"
-#include "ModalAnswer.h"
+#include "DialogAnswers.h"
 #include "support/TempDir.h"
 
 using namespace winpiruk;

@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
-#include "PlayerAnswers.h"
+#include "DialogAnswers.h"
 #include "QueuedInput.h"
 #include "TableFixture.h"
 #include "engine/Engine.h"

@@ -23,6 +23,7 @@
 #include "support/ScriptedSettingsHost.h"
 #include "support/StoppedClock.h"
 #include "support/TempDir.h"
+#include "DialogAnswers.h"
 
 using namespace winpiruk;
 
@@ -32,18 +33,6 @@ void WritePicture(const std::string& path) {
   QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
   image.fill(Qt::white);
   QVERIFY(image.save(QString::fromStdString(path), "BMP"));
-}
-
-// Answers the next modal window once it is up.
-void WhenModal(std::function<void(QWidget*)> answer) {
-  QTimer::singleShot(0, [answer = std::move(answer)] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) {
-      WhenModal(answer);
-      return;
-    }
-    answer(modal);
-  });
 }
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
@@ -109,7 +98,7 @@ class TestForm2 : public QObject {
     state_.AutoPlay = 1;
 
     QString message;
-    WhenModal([&](QWidget* modal) {
+    test::WhenModalAppears([&](QWidget* modal) {
       auto* window = qobject_cast<Form2*>(modal);
       QVERIFY(window != nullptr);
       QCOMPARE(window->windowTitle(), QStringLiteral("ぴるく  －メンバー決め－"));
@@ -262,20 +251,20 @@ class TestForm2 : public QObject {
   void noCardFolderEndsTheProgram() {
     Prepare(0);
     std::filesystem::remove(dir_->File("cards/DiaA.bmp"));
-    WhenModal([](QWidget* prompt) { qobject_cast<QDialog*>(prompt)->reject(); });
+    test::WhenModalAppears([](QWidget* prompt) { qobject_cast<QDialog*>(prompt)->reject(); });
     QCOMPARE(RunMemberDecision(nullptr, state_, paths_, false, random_, clock_), Form2Outcome::Quit);
   }
 
   void missingCardBackEndsTheProgram() {
     Prepare(0, false);
     QString shown;
-    WhenModal([&](QWidget* modal) {
+    test::WhenModalAppears([&](QWidget* modal) {
       auto* window = qobject_cast<Form2*>(modal);
       QVERIFY(window != nullptr);
       window->List1->item(0)->setSelected(true);
       window->List1->item(2)->setSelected(true);
       window->List1->item(3)->setSelected(true);
-      WhenModal([&](QWidget* box) {
+      test::WhenModalAppears([&](QWidget* box) {
         auto* message = qobject_cast<QMessageBox*>(box);
         QVERIFY(message != nullptr);
         shown = message->text();
@@ -297,7 +286,7 @@ class TestForm2 : public QObject {
     QCOMPARE(window.Picks().size(), size_t{2});
 
     // OK in the group window: group 3, one member renamed.
-    WhenModal([](QWidget* modal) {
+    test::WhenModalAppears([](QWidget* modal) {
       auto* groups = qobject_cast<Form6*>(modal);
       QVERIFY(groups != nullptr);
       QVERIFY(groups->Option[1]->isChecked());
@@ -316,7 +305,7 @@ class TestForm2 : public QObject {
     QVERIFY(window.Command2->isEnabled());
 
     // Closed by its frame: the choice and the names in memory still make the list.
-    WhenModal([](QWidget* modal) {
+    test::WhenModalAppears([](QWidget* modal) {
       auto* groups = qobject_cast<Form6*>(modal);
       QVERIFY(groups != nullptr);
       QVERIFY(groups->Option[3]->isChecked());
@@ -369,7 +358,7 @@ class TestForm2 : public QObject {
     test::ScriptedHost host;
     QCOMPARE(ReadSettings(state_, paths_, host), ReadSettingsOutcome::Ready);
     ReadMemberFiles(state_, paths_);
-    WhenModal([](QWidget* modal) {
+    test::WhenModalAppears([](QWidget* modal) {
       auto* groups = qobject_cast<Form6*>(modal);
       QVERIFY(groups != nullptr);
       groups->Option[4]->click();

@@ -16,7 +16,7 @@
 #include "config/SafeFile.h"
 #include "config/windows/Form15.h"
 #include "config/windows/Form7.h"
-#include "ModalAnswer.h"
+#include "DialogAnswers.h"
 #include "support/TempDir.h"
 
 using namespace winpiruk;

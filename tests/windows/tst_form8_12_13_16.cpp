@@ -32,7 +32,7 @@
 #include "ui/Music.h"
 #include "ui/Sound.h"
 #include "ui/TablePicture.h"
-#include "windows/ModalAnswer.h"
+#include "windows/DialogAnswers.h"
 
 using namespace winpiruk;
 using winpiruk::test::WriteTune;

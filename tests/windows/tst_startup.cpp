@@ -15,7 +15,7 @@
 #include "config/SafeFile.h"
 #include "app/Startup.h"
 #include "support/TempDir.h"
-#include "ModalAnswer.h"
+#include "DialogAnswers.h"
 #include "ui/Captions.h"
 #include "table/Form1.h"
 #include "ui/SingleInstance.h"
@@ -29,6 +29,8 @@ class StartupTest : public QObject {
   struct Place {
     test::TempDir root;
     ProgramPaths paths{root.File("share"), root.File("config"), root.File("data")};
+    StandardRandom random;
+    SystemClock clock;
     Place() {
       EnsureDirectory(paths.program_directory);
       std::ofstream(paths.program_directory + "/DiaA.bmp") << "BM";
@@ -44,7 +46,7 @@ class StartupTest : public QObject {
     Place place;
     Piruk930 state;
     test::AcceptInputWith(QString::fromStdString(place.paths.program_directory));
-    std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
     QVERIFY(table != nullptr);
     QVERIFY(table->isVisible());
     QCOMPARE(state.settings.DataFileDirectory, place.paths.program_directory);
@@ -58,7 +60,7 @@ class StartupTest : public QObject {
     Place place;
     Piruk930 state;
     test::RejectModal();
-    QVERIFY(RunStartup(state, place.paths) == nullptr);
+    QVERIFY(RunStartup(state, place.paths, place.random, place.clock) == nullptr);
   }
 
   void savedBoundsAreAppliedUnlessZeroOrTheWallpaperIsMissing() {
@@ -77,7 +79,7 @@ class StartupTest : public QObject {
                               "\r\nMainWindowPosX = 1500\r\nMainWindowPosY = 1500\r\n"
                               "MainWindowWidth = 10500\r\nMainWindowHeight = 7500\r\n" + c.extra);
       Piruk930 state;
-      std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+      std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
       QVERIFY(table != nullptr);
       QCOMPARE(table->width(), c.width);
       QCOMPARE(state.ResizeGuard, int16_t{0});
@@ -89,7 +91,7 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     Piruk930 state;
-    std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
     QStringList shown;
     std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
       for (QAction* action : actions) {
@@ -117,7 +119,7 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     Piruk930 state;
-    std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
     QString message;
     test::ConfirmMessage(&message);
     QVERIFY(!table->close());
@@ -129,7 +131,7 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     Piruk930 state;
-    std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
     for (int expected : {1, 0}) {
       table->KeyAssign->trigger();
       QCOMPARE(state.settings.KeyGuideDisplay, int16_t(expected));
@@ -142,7 +144,7 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     Piruk930 state;
-    std::unique_ptr<Form1> table = RunStartup(state, place.paths);
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
     QString title, facts;
     test::WhenModalAppears([&](QWidget* modal) {
       title = modal->windowTitle();

@@ -162,7 +162,7 @@ class TableFollowsSettingsTest : public QObject {
     Form1& w = *f.window;
     w.Form_Load();  // the seats' names on the table
     ShowHandInProgress(w);
-    QVERIFY(w.Label[3]->isVisible());
+    QVERIFY(w.Label[NameLabel(2)]->isVisible());
 
     ModalDriver choose([](QWidget* modal) {
       auto* window = qobject_cast<Form16*>(modal);
@@ -171,7 +171,7 @@ class TableFollowsSettingsTest : public QObject {
       window->Command3D1->click();
       return true;
     });
-    QTest::mouseClick(w.Label[3], Qt::LeftButton);
+    QTest::mouseClick(w.Label[NameLabel(2)], Qt::LeftButton);
     QCOMPARE(f.state.settings.CardKind, int16_t{4});
     QVERIFY(f.SettingsText().find("\r\nCardKind = 4\r\n") != std::string::npos);
     VerifyBacks(w, 4);
