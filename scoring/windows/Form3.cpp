@@ -12,7 +12,6 @@
 #include "state/Settings.h"
 #include "presentation/PictureNames.h"
 #include "ui/CardPictures.h"
-#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -52,7 +51,7 @@ QPixmap Form3::CardPicture(int code) {
 }
 
 Form3::Form3(const Piruk930& state, HandResultView result, MissingCardPicture missing_picture, QWidget* parent)
-    : QDialog(parent), state_(state), missing_picture_(std::move(missing_picture)), view_(std::move(result)) {
+    : CentredDialog(parent), state_(state), missing_picture_(std::move(missing_picture)), view_(std::move(result)) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("ぴるく  －結果－"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -211,11 +210,6 @@ void Form3::Form_Load() {
     Command1->setText(QString::number(ResultCountdown));
     Timer1->start();
   }
-}
-
-void Form3::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnScreen(*this);
 }
 
 void Form3::Command1_Click() {

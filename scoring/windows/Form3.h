@@ -1,13 +1,13 @@
 #pragma once
 // The hand result window "ぴるく  －結果－": shows the hand the engine has
 // just scored, the cards of the ending and how the points came about.
-#include <QDialog>
 #include <QString>
 #include <array>
 #include <functional>
 
 #include "state/Piruk930.h"
 #include "scoring/HandResult.h"
+#include "ui/CentredDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -24,7 +24,7 @@ enum class HandResultClose { Ok, CloseBox, Countdown, Abort };
 // card's place empty.
 using MissingCardPicture = std::function<void(const QString& path, const QString& routine_number)>;
 
-class Form3 : public QDialog {
+class Form3 : public CentredDialog {
   Q_OBJECT
 
  public:
@@ -59,9 +59,6 @@ class Form3 : public QDialog {
 
  public slots:
   void done(int result) override;
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildLabels();

@@ -14,7 +14,6 @@
 
 #include "scoring/windows/Form17.h"
 #include "ui/Messages.h"
-#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -35,7 +34,7 @@ int32_t SecondsSinceMidnight() {
 }
 
 Form4::Form4(const Piruk930& state, SettlementView view, QWidget* parent)
-    : QDialog(parent), state_(state), view_(std::move(view)) {
+    : CentredDialog(parent), state_(state), view_(std::move(view)) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("ぴるく  －ゲーム終了－"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -143,8 +142,7 @@ void Form4::Form_Load() {
 }
 
 void Form4::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnScreen(*this);
+  CentredDialog::showEvent(event);
   if (!view_.files_written && !write_failure_shown_) {
     write_failure_shown_ = true;
     QTimer::singleShot(0, this, [this] { ShowWriteFailure(this); });

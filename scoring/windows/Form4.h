@@ -3,11 +3,11 @@
 // match the engine has just settled (uma, yakitori, the members' points and
 // ranks, the member files). From here the user plays again, changes the
 // members, reviews the match or ends the program.
-#include <QDialog>
 #include <cstdint>
 
 #include "state/Piruk930.h"
 #include "scoring/Settlement.h"
+#include "ui/CentredDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -20,7 +20,7 @@ namespace winpiruk {
 // start of the next.
 int32_t SecondsSinceMidnight();
 
-class Form4 : public QDialog {
+class Form4 : public CentredDialog {
   Q_OBJECT
 
  public:
