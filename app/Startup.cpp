@@ -8,6 +8,7 @@
 
 #include "config/SettingsStore.h"
 #include "config/windows/Form9.h"
+#include "engine/Durations.h"
 #include "scoring/MemberFiles.h"
 #include "table/Form1.h"
 #include "ui/QtSettingsHost.h"
@@ -16,7 +17,7 @@
 
 namespace winpiruk {
 int16_t CalibrateSpeedCount() {
-  constexpr int kUnitMs = 100;
+  constexpr int kUnitMs = kDefaultSpeedUnitMs;
   QElapsedTimer clock;
   clock.start();
   QEventLoop loop;

@@ -30,6 +30,11 @@ constexpr int kSecondsPerRestrictStep = 3;
 // Timer1 counts the time limit down once a second (milliseconds).
 constexpr int kTimeLimitTickMs = 1000;
 
+// --- The hand result in auto-play -----------------------------------------------
+// The result window closes itself after counting these seconds down on its OK button.
+constexpr int kResultCountdownSeconds = 8;
+constexpr int kResultCountdownTickMs = 1000;
+
 // --- Animations (milliseconds) ----------------------------------------------------
 struct Motion {
   int steps;

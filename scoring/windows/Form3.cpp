@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "engine/Durations.h"
 #include "state/Settings.h"
 #include "presentation/PictureNames.h"
 #include "ui/CardPictures.h"
@@ -116,7 +117,7 @@ void Form3::BuildControls() {
   Command2->setAutoDefault(false);
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(1000);
+  Timer1->setInterval(kResultCountdownTickMs);
 }
 
 void Form3::LayOut() {
@@ -206,7 +207,7 @@ void Form3::Form_Load() {
   Label6->setVisible(!lines.isEmpty());
 
   if (state_.AutoPlay == 1) {
-    ResultCountdown = 8;
+    ResultCountdown = kResultCountdownSeconds;
     Command1->setText(QString::number(ResultCountdown));
     Timer1->start();
   }
