@@ -48,6 +48,12 @@ class CardTally {
     seen_ |= kCodeBits[code & 63];
     codes_ |= code;
   }
+  // The slots [from, end), every one a place for a card; an empty one
+  // among them leaves a card missing.
+  void SeePlaces(const std::array<int16_t, kDeckSlots>& deck, int from, int end) {
+    for (int i = from; i < end; ++i) See(deck[i]);
+    places_ += end - from;
+  }
   // The cards from slot `from` up to the first empty slot (or `end`, the
   // end of the deck); returns where the run stopped.
   int SeeRun(const std::array<int16_t, kDeckSlots>& deck, int from, int end = kDeckSlots) {
@@ -95,18 +101,35 @@ TableFinding CheckIndexes(const TableState& s, TableMoment moment) {
   return {};
 }
 
+// Where the pile of a deck not yet reused ends: once the pile is reused,
+// drawing stops at the empty slot after it.
+int PileEnd(const TableState& s) { return PileStarted(s) ? s.DiscardIndex : kInitialSlot; }
+
+// The first empty slot among the undrawn cards and the pile of a deck not
+// yet reused, or -1.
+int FirstEmptyPlace(const TableState& s) {
+  if (s.DrawIndex >= kEmptySlot) return -1;
+  for (int i = s.DrawIndex; i < kEmptySlot; ++i) {
+    if (s.DeckSlots[i] == 0) return i;
+  }
+  for (int i = kInitialSlot; i < PileEnd(s); ++i) {
+    if (s.DeckSlots[i] == 0) return i;
+  }
+  return -1;
+}
+
 // The undrawn cards and the discard pile, each a run of cards that ends at
-// an empty slot; the indexes are in range.
+// an empty slot; the indexes are in range. Before the deck is reused both
+// runs end where the indexes say (slot 52 is known empty), so an empty slot
+// inside them is a card missing, which the verdict finds and
+// FirstEmptyPlace() names.
 TableFinding SeeDeck(const TableState& s, CardTally& tally) {
   const auto& deck = s.DeckSlots;
   if (s.DrawIndex < kEmptySlot) {
-    const int drawn_to = tally.SeeRun(deck, s.DrawIndex);
-    if (drawn_to != kEmptySlot) return Found(Fault::EmptyCardSlot, drawn_to);
-    // Once the pile is reused, drawing stops at the empty slot after it.
-    const int end = PileStarted(s) ? s.DiscardIndex : kInitialSlot;
-    const int pile_to = tally.SeeRun(deck, kInitialSlot);
-    if (pile_to < end) return Found(Fault::EmptyCardSlot, pile_to);
-    if (pile_to > end) return Found(Fault::NoEmptySlotAfterPile, end);
+    const int end = PileEnd(s);
+    tally.SeePlaces(deck, s.DrawIndex, kEmptySlot);
+    tally.SeePlaces(deck, kInitialSlot, end);
+    if (end < kDeckSlots && deck[end] != 0) return Found(Fault::NoEmptySlotAfterPile, end);
     return {};
   }
   const int drawn_to = tally.SeeRun(deck, s.DrawIndex);
@@ -192,10 +215,10 @@ const char* FaultText(Fault fault) {
   return "table unsound";
 }
 
-}  // namespace
-
-TableFinding FindTableFault(const Piruk930& s, TableMoment moment) {
-  if (const TableFinding found = CheckIndexes(s, moment); found.fault != Fault::None) return found;
+// Every fault the cards show, in the order they are named: an empty slot
+// among the undrawn cards or the pile first, then the end of the pile, the
+// rows, the codes and the count of places.
+TableFinding SeeCards(const Piruk930& s, TableMoment moment) {
   CardTally tally;
   if (const TableFinding found = SeeDeck(s, tally); found.fault != Fault::None) return found;
   if (const TableFinding found = SeeHands(s, moment, tally); found.fault != Fault::None) return found;
@@ -203,6 +226,16 @@ TableFinding FindTableFault(const Piruk930& s, TableMoment moment) {
   if (verdict.fault != Fault::CardMissing && verdict.fault != Fault::PlaceCount) return verdict;
   const TableFinding gap = RowWithAGap(s, moment);
   return gap.fault != Fault::None ? gap : verdict;
+}
+
+}  // namespace
+
+TableFinding FindTableFault(const Piruk930& s, TableMoment moment) {
+  if (const TableFinding found = CheckIndexes(s, moment); found.fault != Fault::None) return found;
+  const TableFinding found = SeeCards(s, moment);
+  if (found.fault == Fault::None) return found;
+  const int empty = FirstEmptyPlace(s);
+  return empty >= 0 ? Found(Fault::EmptyCardSlot, empty) : found;
 }
 
 std::string CheckTableInvariants(const Piruk930& s, TableMoment moment) {

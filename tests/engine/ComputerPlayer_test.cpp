@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/RecordingView.h"
 #include "support/TableBuilder.h"
 
@@ -380,6 +382,20 @@ TEST(ComputerPlayer, RandomIntegerStaysInRange) {
     ASSERT_GE(r, 0.0F);
     ASSERT_LT(r, 1.0F);
     ASSERT_EQ(r, b.Next());
+  }
+}
+
+// A shuffle draws its values in one Fill(): of any length, odd or even, they
+// are the values and the state that as many calls of Next() leave.
+TEST(ComputerPlayer, FillGivesWhatNextGives) {
+  for (const std::size_t length : {0U, 1U, 2U, 3U, 142U, 143U}) {
+    SCOPED_TRACE(length);
+    StandardRandom filled(-5);
+    StandardRandom stepped(-5);
+    std::vector<float> values(length);
+    filled.Fill(values);
+    for (const float value : values) ASSERT_EQ(value, stepped.Next());
+    EXPECT_EQ(filled.Next(), stepped.Next());
   }
 }
 
