@@ -5,11 +5,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/Startup.h"
 #include "config/ProgramPaths.h"
 #include "config/TemporaryFile.h"
-#include "app/Startup.h"
-#include "state/Piruk930.h"
 #include "scoring/MemberFiles.h"
+#include "state/Piruk930.h"
 #include "table/Form1.h"
 #include "ui/Messages.h"
 #include "ui/SingleInstance.h"

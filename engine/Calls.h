@@ -2,9 +2,9 @@
 // The call ("ぴるく") after every discard and the counter-call
 // ("ぴるくがえし") of the discarder.
 #include "engine/Durations.h"
+#include "engine/TableView.h"
 #include "state/Cards.h"
 #include "state/Piruk930.h"
-#include "engine/TableView.h"
 
 namespace winpiruk {
 

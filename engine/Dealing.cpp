@@ -3,10 +3,10 @@
 #include <array>
 #include <utility>
 
-#include "state/RuleLimits.h"
-#include "state/Cards.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/Durations.h"
+#include "state/Cards.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk {
 

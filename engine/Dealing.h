@@ -2,9 +2,9 @@
 // The start of a hand: shuffling, the deal, and the dealer's choice of the
 // initial card with the dealer's initial match.
 #include "engine/Clock.h"
-#include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk {
 

@@ -2,13 +2,13 @@
 
 #include <cstdlib>
 
-#include "state/RuleLimits.h"
 #include "engine/Calls.h"
-#include "state/Cards.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/Dealing.h"
 #include "engine/Durations.h"
 #include "engine/LegalPicks.h"
+#include "state/Cards.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk {
 

@@ -14,10 +14,10 @@
 
 #include "engine/Clock.h"
 #include "engine/ComputerPlayer.h"
-#include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "engine/TableView.h"
 #include "scoring/Settlement.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk {
 

@@ -1,7 +1,7 @@
 #include "members/GroupNames.h"
 
-#include "state/RuleLimits.h"
 #include "members/MemberNames.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk {
 namespace {

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "config/NumberText.h"
-#include "state/RuleLimits.h"
 #include "scoring/MemberFiles.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk {
 namespace {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "engine/Clock.h"
-#include "state/Piruk930.h"
 #include "engine/Random.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk {
 

@@ -5,9 +5,9 @@
 
 #include "config/LineReader.h"
 #include "config/NumberText.h"
-#include "state/RuleLimits.h"
 #include "config/SafeFile.h"
 #include "config/ShiftJis.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk {
 namespace {

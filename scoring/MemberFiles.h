@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "config/ProgramPaths.h"
-#include "state/Piruk930.h"
 #include "state/MemberTable.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk {
 

@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "config/NumberText.h"
-#include "state/RuleLimits.h"
 #include "scoring/HandResult.h"
 #include "scoring/MemberFiles.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk {
 namespace {

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "state/Settings.h"
 #include "state/MemberTable.h"
+#include "state/Settings.h"
 
 namespace winpiruk {
 

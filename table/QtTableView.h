@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "state/Piruk930.h"
 #include "engine/TableView.h"
+#include "state/Piruk930.h"
 
 class QLabel;
 

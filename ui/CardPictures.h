@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "state/Settings.h"
 #include "presentation/PictureNames.h"
+#include "state/Settings.h"
 
 namespace winpiruk {
 

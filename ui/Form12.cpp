@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "config/SettingsStore.h"
-#include "ui/QtSettingsHost.h"
 #include "ui/HelpKey.h"
+#include "ui/QtSettingsHost.h"
 #include "ui/WindowPlacement.h"
 
 namespace winpiruk {

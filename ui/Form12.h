@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <array>
 
-#include "presentation/Appearance.h"
 #include "config/ProgramPaths.h"
+#include "presentation/Appearance.h"
 #include "state/Piruk930.h"
 #include "ui/Colours.h"
 

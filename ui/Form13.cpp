@@ -16,16 +16,16 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "presentation/Appearance.h"
 #include "config/SettingsStore.h"
+#include "presentation/Appearance.h"
+#include "ui/EnterKey.h"
 #include "ui/FileChooser.h"
+#include "ui/HelpKey.h"
 #include "ui/Messages.h"
 #include "ui/Music.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/Sound.h"
-#include "ui/HelpKey.h"
 #include "ui/WindowPlacement.h"
-#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {

@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "presentation/Appearance.h"
 #include "config/SettingsStore.h"
+#include "presentation/Appearance.h"
 #include "ui/Colours.h"
 #include "ui/HelpKey.h"
 #include "ui/QtSettingsHost.h"

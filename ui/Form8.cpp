@@ -18,16 +18,16 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "presentation/Appearance.h"
 #include "config/SettingsStore.h"
+#include "presentation/Appearance.h"
 #include "ui/Colours.h"
+#include "ui/EnterKey.h"
 #include "ui/FileChooser.h"
+#include "ui/HelpKey.h"
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/Twips.h"
-#include "ui/HelpKey.h"
 #include "ui/WindowPlacement.h"
-#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {

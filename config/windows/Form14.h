@@ -2,8 +2,8 @@
 // The save window: the current rules written to a rule-set file the user
 // names.
 
-#include "ui/CentredDialog.h"
 #include "state/Piruk930.h"
+#include "ui/CentredDialog.h"
 
 class QComboBox;
 class QLabel;

@@ -2,8 +2,8 @@
 // The open window: a rule-set file loaded over the current settings.
 #include <functional>
 
-#include "ui/CentredDialog.h"
 #include "state/Piruk930.h"
+#include "ui/CentredDialog.h"
 
 class QComboBox;
 class QLabel;

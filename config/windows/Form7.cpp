@@ -21,9 +21,9 @@
 #include "config/windows/Form14.h"
 #include "config/windows/Form15.h"
 #include "ui/Captions.h"
+#include "ui/EnterKey.h"
 #include "ui/HelpWindow.h"
 #include "ui/QtSettingsHost.h"
-#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {

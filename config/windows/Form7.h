@@ -4,10 +4,10 @@
 #include <QSize>
 #include <functional>
 
-#include "ui/CentredDialog.h"
 #include "config/ProgramPaths.h"
 #include "config/RuleSettings.h"
 #include "state/Piruk930.h"
+#include "ui/CentredDialog.h"
 
 class QButtonGroup;
 class QCheckBox;

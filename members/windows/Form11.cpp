@@ -12,9 +12,9 @@
 #include "config/NumberText.h"
 #include "members/PointsText.h"
 #include "scoring/MemberFiles.h"
+#include "ui/EnterKey.h"
 #include "ui/Messages.h"
 #include "ui/WindowPlacement.h"
-#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {

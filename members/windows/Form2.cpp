@@ -14,21 +14,21 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "state/RuleLimits.h"
 #include "config/SettingsStore.h"
-#include "presentation/PictureNames.h"
+#include "engine/Durations.h"
 #include "members/windows/CardPicture.h"
 #include "members/windows/Form6.h"
 #include "members/windows/MemberRowDelegate.h"
+#include "presentation/PictureNames.h"
 #include "scoring/MemberFiles.h"
+#include "state/RuleLimits.h"
 #include "ui/Captions.h"
 #include "ui/CardPictures.h"
+#include "ui/EnterKey.h"
 #include "ui/Messages.h"
+#include "ui/Pacing.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/WindowPlacement.h"
-#include "engine/Durations.h"
-#include "ui/Pacing.h"
-#include "ui/EnterKey.h"
 
 namespace winpiruk {
 

@@ -7,10 +7,10 @@
 
 #include "config/ProgramPaths.h"
 #include "engine/Clock.h"
-#include "state/Piruk930.h"
 #include "engine/Random.h"
 #include "members/MemberDecision.h"
 #include "members/windows/CardPicture.h"
+#include "state/Piruk930.h"
 
 class QLabel;
 class QLayout;

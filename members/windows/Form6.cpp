@@ -18,16 +18,16 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "state/RuleLimits.h"
 #include "config/SettingsStore.h"
 #include "members/GroupNames.h"
 #include "scoring/MemberFiles.h"
+#include "state/RuleLimits.h"
 #include "ui/Captions.h"
+#include "ui/EnterKey.h"
 #include "ui/HelpWindow.h"
 #include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/WindowPlacement.h"
-#include "ui/EnterKey.h"
 
 namespace winpiruk {
 namespace {

@@ -16,11 +16,11 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "state/RuleLimits.h"
 #include "members/windows/Form11.h"
 #include "scoring/MemberStatsText.h"
-#include "ui/WindowPlacement.h"
+#include "state/RuleLimits.h"
 #include "ui/EnterKey.h"
+#include "ui/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {

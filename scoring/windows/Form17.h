@@ -4,8 +4,8 @@
 // the hand log and changes nothing.
 #include <QWidget>
 
-#include "ui/CentredDialog.h"
 #include "state/Piruk930.h"
+#include "ui/CentredDialog.h"
 
 class QPushButton;
 

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "engine/Durations.h"
-#include "state/Settings.h"
 #include "presentation/PictureNames.h"
+#include "state/Settings.h"
 #include "ui/CardPictures.h"
 
 namespace winpiruk {

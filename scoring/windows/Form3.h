@@ -5,8 +5,8 @@
 #include <array>
 #include <functional>
 
-#include "state/Piruk930.h"
 #include "scoring/HandResult.h"
+#include "state/Piruk930.h"
 #include "ui/CentredDialog.h"
 
 class QLabel;

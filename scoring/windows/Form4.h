@@ -5,8 +5,8 @@
 // members, reviews the match or ends the program.
 #include <cstdint>
 
-#include "state/Piruk930.h"
 #include "scoring/Settlement.h"
+#include "state/Piruk930.h"
 #include "ui/CentredDialog.h"
 
 class QLabel;

@@ -5,9 +5,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "state/Settings.h"
 #include "state/Cards.h"
 #include "state/Piruk930.h"
+#include "state/Settings.h"
 
 namespace winpiruk::testing {
 

@@ -10,15 +10,15 @@
 #include <optional>
 #include <QFile>
 
-#include "state/Settings.h"
+#include "DialogAnswers.h"
 #include "config/SettingsStore.h"
 #include "engine/Clock.h"
 #include "engine/Random.h"
 #include "state/Piruk930.h"
+#include "state/Settings.h"
 #include "support/ScriptedSettingsHost.h"
 #include "support/StoppedClock.h"
 #include "support/TempDir.h"
-#include "DialogAnswers.h"
 #include "table/Form1.h"
 
 namespace winpiruk::test {

@@ -4,10 +4,10 @@
 #include <QtTest>
 
 #include "TableFixture.h"
-#include "scoring/MemberFiles.h"
 #include "presentation/PictureNames.h"
-#include "ui/CardPictures.h"
+#include "scoring/MemberFiles.h"
 #include "table/QtTableView.h"
+#include "ui/CardPictures.h"
 #include "ui/Twips.h"
 
 using namespace winpiruk;

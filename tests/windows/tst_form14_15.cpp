@@ -8,12 +8,12 @@
 #include <QtTest>
 #include <fstream>
 
+#include "DialogAnswers.h"
 #include "config/SafeFile.h"
 #include "config/SettingsFile.h"
 #include "config/windows/Form14.h"
 #include "config/windows/Form15.h"
 #include "config/windows/RuleSetBrowser.h"
-#include "DialogAnswers.h"
 #include "support/TempDir.h"
 
 using namespace winpiruk;

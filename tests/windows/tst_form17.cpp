@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "state/Piruk930.h"
 #include "scoring/ReviewChart.h"
 #include "scoring/windows/Form17.h"
+#include "state/Piruk930.h"
 
 using namespace winpiruk;
 

@@ -7,11 +7,11 @@
 
 #include "DialogAnswers.h"
 #include "TableFixture.h"
-#include "state/Cards.h"
 #include "engine/Engine.h"
 #include "members/windows/Form2.h"
 #include "scoring/windows/Form3.h"
 #include "scoring/windows/Form4.h"
+#include "state/Cards.h"
 #include "table/QtTableView.h"
 
 using namespace winpiruk;

@@ -15,15 +15,15 @@
 #include <functional>
 #include <set>
 
+#include "DialogAnswers.h"
 #include "config/SettingsStore.h"
-#include "presentation/PictureNames.h"
 #include "members/windows/Form2.h"
 #include "members/windows/Form6.h"
+#include "presentation/PictureNames.h"
 #include "scoring/MemberFiles.h"
 #include "support/ScriptedSettingsHost.h"
 #include "support/StoppedClock.h"
 #include "support/TempDir.h"
-#include "DialogAnswers.h"
 
 using namespace winpiruk;
 

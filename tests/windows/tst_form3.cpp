@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "state/Piruk930.h"
 #include "scoring/windows/Form3.h"
+#include "state/Piruk930.h"
 #include "support/TempDir.h"
 #include "ui/CardPictures.h"
 

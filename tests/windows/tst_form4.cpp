@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "state/Piruk930.h"
 #include "scoring/windows/Form17.h"
 #include "scoring/windows/Form4.h"
+#include "state/Piruk930.h"
 
 using namespace winpiruk;
 

@@ -12,11 +12,11 @@
 #include <QtTest>
 #include <fstream>
 
+#include "DialogAnswers.h"
 #include "config/RuleSets.h"
 #include "config/SafeFile.h"
 #include "config/windows/Form15.h"
 #include "config/windows/Form7.h"
-#include "DialogAnswers.h"
 #include "support/TempDir.h"
 
 using namespace winpiruk;

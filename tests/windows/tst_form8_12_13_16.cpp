@@ -20,8 +20,8 @@
 #include <QtTest>
 
 #include "TestTune.h"
-#include "presentation/Appearance.h"
 #include "config/SettingsStore.h"
+#include "presentation/Appearance.h"
 #include "support/TempDir.h"
 #include "ui/FileChooser.h"
 #include "ui/Form12.h"

@@ -12,12 +12,12 @@
 #include <memory>
 #include <vector>
 
-#include "config/SafeFile.h"
-#include "app/Startup.h"
-#include "support/TempDir.h"
 #include "DialogAnswers.h"
-#include "ui/Captions.h"
+#include "app/Startup.h"
+#include "config/SafeFile.h"
+#include "support/TempDir.h"
 #include "table/Form1.h"
+#include "ui/Captions.h"
 #include "ui/SingleInstance.h"
 #include "ui/Twips.h"
 

@@ -11,9 +11,9 @@
 #include "config/windows/Form15.h"
 #include "config/windows/Form7.h"
 #include "presentation/PictureNames.h"
+#include "table/QtTableView.h"
 #include "ui/Colours.h"
 #include "ui/Form16.h"
-#include "table/QtTableView.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;

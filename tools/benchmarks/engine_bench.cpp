@@ -8,13 +8,13 @@
 #include <new>
 
 #include "engine/Calls.h"
-#include "state/Cards.h"
 #include "engine/Clock.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/Dealing.h"
+#include "engine/QuietTableView.h"
 #include "engine/Random.h"
 #include "engine/TableInvariants.h"
-#include "engine/QuietTableView.h"
+#include "state/Cards.h"
 
 // The replaced global allocation functions below pair malloc with free; the
 // compiler cannot see that the benchmark library's inlined calls use them.

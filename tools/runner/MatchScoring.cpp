@@ -8,10 +8,10 @@
 
 #include "config/NumberText.h"
 #include "config/ProgramPaths.h"
-#include "state/RuleLimits.h"
-#include "state/Cards.h"
 #include "scoring/HandResult.h"
 #include "scoring/MemberFiles.h"
+#include "state/Cards.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk::runner {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "state/Piruk930.h"
 #include "scoring/HandResult.h"
 #include "scoring/Settlement.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk::runner {
 

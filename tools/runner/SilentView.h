@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "state/Piruk930.h"
 #include "engine/QuietTableView.h"
 #include "engine/TableInvariants.h"
+#include "state/Piruk930.h"
 
 namespace winpiruk::runner {
 

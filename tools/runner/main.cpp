@@ -20,12 +20,12 @@
 
 #include "MatchScoring.h"
 #include "SilentView.h"
-#include "state/Settings.h"
 #include "config/SettingsStore.h"
 #include "engine/Clock.h"
 #include "engine/Engine.h"
-#include "state/Piruk930.h"
 #include "engine/Random.h"
+#include "state/Piruk930.h"
+#include "state/Settings.h"
 
 namespace winpiruk::runner {
 namespace {
