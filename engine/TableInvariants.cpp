@@ -1,8 +1,10 @@
 #include "engine/TableInvariants.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "state/Cards.h"
 
@@ -48,11 +50,15 @@ class CardTally {
     seen_ |= kCodeBits[code & 63];
     codes_ |= code;
   }
-  // The slots [from, end), every one a place for a card; an empty one
-  // among them leaves a card missing.
-  void SeePlaces(const std::array<int16_t, kDeckSlots>& deck, int from, int end) {
-    for (int i = from; i < end; ++i) See(deck[i]);
-    places_ += end - from;
+  void See(TableCheckMemo::Seen seen) {
+    seen_ |= seen.bits;
+    codes_ |= seen.codes;
+  }
+  // `count` places for cards holding `seen`; an empty one among them leaves
+  // a card missing.
+  void SeePlaces(TableCheckMemo::Seen seen, int count) {
+    See(seen);
+    places_ += count;
   }
   // The cards from slot `from` up to the first empty slot (or `end`, the
   // end of the deck); returns where the run stopped.
@@ -123,12 +129,12 @@ int FirstEmptyPlace(const TableState& s) {
 // runs end where the indexes say (slot 52 is known empty), so an empty slot
 // inside them is a card missing, which the verdict finds and
 // FirstEmptyPlace() names.
-TableFinding SeeDeck(const TableState& s, CardTally& tally) {
+TableFinding SeeDeck(const TableState& s, CardTally& tally, TableCheckMemo& memo) {
   const auto& deck = s.DeckSlots;
   if (s.DrawIndex < kEmptySlot) {
     const int end = PileEnd(s);
-    tally.SeePlaces(deck, s.DrawIndex, kEmptySlot);
-    tally.SeePlaces(deck, kInitialSlot, end);
+    tally.SeePlaces(memo.Undrawn(deck, s.DrawIndex), kEmptySlot - s.DrawIndex);
+    tally.SeePlaces(memo.Pile(deck, end), end - kInitialSlot);
     if (end < kDeckSlots && deck[end] != 0) return Found(Fault::NoEmptySlotAfterPile, end);
     return {};
   }
@@ -166,16 +172,13 @@ int CardsHeld(const TableState& s, TableMoment moment, int seat) {
 
 // Each row holds its cards from slot 1 on: the last card is in the slot its
 // count says, and an empty slot before it leaves a card missing.
-TableFinding SeeHands(const TableState& s, TableMoment moment, CardTally& tally) {
+TableFinding SeeHands(const TableState& s, TableMoment moment, CardTally& tally, TableCheckMemo& memo) {
   for (int seat = 0; seat < kSeats; ++seat) {
     const HandRow& row = s.Hands[seat];
     const int cards = CardsHeld(s, moment, seat);
-    int last = 0;
-    for (int slot = 1; slot <= kLastHandSlot; ++slot) {
-      tally.See(row[slot]);
-      last = row[slot] != 0 ? slot : last;
-    }
-    if (last != cards) return RowFault(row, seat, cards);
+    const TableCheckMemo::RowSeen seen = memo.Row(seat, row);
+    tally.See(seen.cards);
+    if (seen.last != cards) return RowFault(row, seat, cards);
     tally.AddPlaces(cards);
   }
   return {};
@@ -218,21 +221,73 @@ const char* FaultText(Fault fault) {
 // Every fault the cards show, in the order they are named: an empty slot
 // among the undrawn cards or the pile first, then the end of the pile, the
 // rows, the codes and the count of places.
-TableFinding SeeCards(const Piruk930& s, TableMoment moment) {
+TableFinding SeeCards(const Piruk930& s, TableMoment moment, TableCheckMemo& memo) {
   CardTally tally;
-  if (const TableFinding found = SeeDeck(s, tally); found.fault != Fault::None) return found;
-  if (const TableFinding found = SeeHands(s, moment, tally); found.fault != Fault::None) return found;
+  if (const TableFinding found = SeeDeck(s, tally, memo); found.fault != Fault::None) return found;
+  if (const TableFinding found = SeeHands(s, moment, tally, memo); found.fault != Fault::None) return found;
   const TableFinding verdict = tally.Verdict();
   if (verdict.fault != Fault::CardMissing && verdict.fault != Fault::PlaceCount) return verdict;
   const TableFinding gap = RowWithAGap(s, moment);
   return gap.fault != Fault::None ? gap : verdict;
 }
 
+TableCheckMemo::Seen Plus(TableCheckMemo::Seen seen, int code) {
+  return {seen.bits | kCodeBits[code & 63], seen.codes | code};
+}
+
 }  // namespace
 
+TableCheckMemo::RowSeen TableCheckMemo::Row(int seat, const std::array<int16_t, kHandSlots>& row) {
+  RowMemo& memo = rows_[seat];
+  const int16_t* cards = &row[1];
+  if (memo.known && std::memcmp(cards, memo.cards.data(), sizeof memo.cards) == 0) return memo.seen;
+  RowSeen seen;
+  for (int slot = 1; slot <= kRowCards; ++slot) {
+    seen.cards = Plus(seen.cards, row[slot]);
+    seen.last = row[slot] != 0 ? slot : seen.last;
+  }
+  std::memcpy(memo.cards.data(), cards, sizeof memo.cards);
+  memo.seen = seen;
+  memo.known = true;
+  return seen;
+}
+
+TableCheckMemo::Seen TableCheckMemo::Undrawn(const std::array<int16_t, kDeckSlots>& deck, int from) {
+  const size_t bytes = sizeof(int16_t) * static_cast<size_t>(kUndrawnEnd - from);
+  if (from >= undrawn_from_ && std::memcmp(&deck[from], &undrawn_slots_[from], bytes) == 0) return undrawn_[from];
+  // The slots from `from` on changed: what every slot below them holds is
+  // seen again when asked for.
+  for (int i = kUndrawnEnd - 1; i >= from; --i) {
+    undrawn_slots_[i] = deck[i];
+    undrawn_[i] = Plus(undrawn_[i + 1], deck[i]);
+  }
+  undrawn_from_ = from;
+  return undrawn_[from];
+}
+
+TableCheckMemo::Seen TableCheckMemo::Pile(const std::array<int16_t, kDeckSlots>& deck, int end) {
+  const int cards = end - kPileStart;
+  const int common = std::min(cards, pile_known_);
+  if (std::memcmp(&deck[kPileStart], pile_slots_.data(), sizeof(int16_t) * static_cast<size_t>(common)) != 0) {
+    pile_known_ = 0;
+  }
+  // The pile grows one card at a time: only the cards new since are seen.
+  for (int n = pile_known_; n < cards; ++n) {
+    pile_slots_[n] = deck[kPileStart + n];
+    pile_[n + 1] = Plus(pile_[n], deck[kPileStart + n]);
+  }
+  pile_known_ = std::max(pile_known_, cards);
+  return pile_[cards];
+}
+
 TableFinding FindTableFault(const Piruk930& s, TableMoment moment) {
+  TableCheckMemo memo;
+  return FindTableFault(s, moment, memo);
+}
+
+TableFinding FindTableFault(const Piruk930& s, TableMoment moment, TableCheckMemo& memo) {
   if (const TableFinding found = CheckIndexes(s, moment); found.fault != Fault::None) return found;
-  const TableFinding found = SeeCards(s, moment);
+  const TableFinding found = SeeCards(s, moment, memo);
   if (found.fault == Fault::None) return found;
   const int empty = FirstEmptyPlace(s);
   return empty >= 0 ? Found(Fault::EmptyCardSlot, empty) : found;

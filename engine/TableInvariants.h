@@ -2,6 +2,8 @@
 // The table's invariants, checked by the headless runner after every move
 // and by the tests: every card in exactly one place, hands packed, counts
 // and indexes in range.
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "state/Piruk930.h"
@@ -41,11 +43,64 @@ struct TableFinding {
   int b = -1;
 };
 
+// What the check saw of the parts of a table that change seldom between
+// moves (each hand row, the undrawn cards, the discard pile before the deck
+// is reused), kept with a copy of those slots. A part is seen again only
+// when its slots differ from the copy, so a memo gives exactly the finding
+// of a check without one. The caller keeps one memo per table it checks.
+class TableCheckMemo {
+ public:
+  // What a run of slots holds: the bits of its codes and their codes or-ed
+  // together (see the check's tally).
+  struct Seen {
+    uint64_t bits = 0;
+    int codes = 0;
+  };
+  struct RowSeen {
+    Seen cards;
+    int last = 0;  // the last slot holding a card, 0 for none
+  };
+
+  // Slots 1..10 of a row.
+  RowSeen Row(int seat, const std::array<int16_t, kHandSlots>& row);
+  // The undrawn cards, slots [from, 52) of a deck.
+  Seen Undrawn(const std::array<int16_t, kDeckSlots>& deck, int from);
+  // The pile of a deck not yet reused, slots [53, end).
+  Seen Pile(const std::array<int16_t, kDeckSlots>& deck, int end);
+
+ private:
+  static constexpr int kRowCards = 10;
+  static constexpr int kUndrawnEnd = 52;
+  static constexpr int kPileStart = 53;
+  static constexpr int kPileSlots = kDeckSlots - kPileStart;
+
+  struct RowMemo {
+    std::array<int16_t, kRowCards> cards{};
+    RowSeen seen;
+    bool known = false;
+  };
+  std::array<RowMemo, kSeats> rows_{};
+  // Slots [undrawn_from_, 52) as last seen; undrawn_[i] is what [i, 52) holds.
+  std::array<int16_t, kUndrawnEnd> undrawn_slots_{};
+  std::array<Seen, kUndrawnEnd + 1> undrawn_{};
+  int undrawn_from_ = kUndrawnEnd;
+  // Slots [53, 53 + pile_known_) as last seen; pile_[n] is what the first n hold.
+  std::array<int16_t, kPileSlots> pile_slots_{};
+  std::array<Seen, kPileSlots + 1> pile_{};
+  int pile_known_ = 0;
+};
+
 // The one check: walks the table once and stops at the first fault.
 TableFinding FindTableFault(const Piruk930& state, TableMoment moment);
+// The same check, seeing again only the parts that changed since `memo` saw them.
+TableFinding FindTableFault(const Piruk930& state, TableMoment moment, TableCheckMemo& memo);
 
 inline bool TableIsSound(const Piruk930& state, TableMoment moment) {
   return FindTableFault(state, moment).fault == TableFinding::Fault::None;
+}
+
+inline bool TableIsSound(const Piruk930& state, TableMoment moment, TableCheckMemo& memo) {
+  return FindTableFault(state, moment, memo).fault == TableFinding::Fault::None;
 }
 
 // Empty when the table is sound, else what is wrong (first fault only).

@@ -58,7 +58,7 @@ class SilentView final : public QuietTableView {
   void Check(bool hand_over) {
     ++checks;
     const TableMoment moment = hand_over ? TableMoment::HandOver : TableMoment::DuringHand;
-    if (!TableIsSound(state_, moment)) ReportUnsound(moment);
+    if (!TableIsSound(state_, moment, check_memo_)) ReportUnsound(moment);
   }
   void ReportUnsound(TableMoment moment);
   // After a discard by `seat`, what the table alone does not show: no seat
@@ -72,6 +72,7 @@ class SilentView final : public QuietTableView {
 
   Piruk930& state_;
   long long hands_wanted_;
+  TableCheckMemo check_memo_;  // the check sees again only what changed since the move before
   static constexpr int kNoCheckYet = -100;
   int last_discard_index_ = kNoCheckYet;  // at the check before, within the hand
 };
