@@ -22,6 +22,12 @@ bool AskedBefore(int seat, int winner, int discarder) {
 void SilentView::CheckCallOffered(int seat) {
   if (state_.settings.FinishMeans == kFinishDiscardOnly) return;  // no calls at all
   const int rank = CardRank(state_.TopDiscard);
+  // Nearly always nobody makes it: one test for all seats first.
+  bool any = false;
+  for (int other = 0; other < kSeats; ++other) {
+    any = any | (other != seat && Makes(state_.settings, state_.Hands[other], rank));
+  }
+  if (!any) return;
   for (int other = 0; other < kSeats; ++other) {
     if (AskedBefore(other, -1, seat) && Makes(state_.settings, state_.Hands[other], rank)) {
       Fail("seat " + std::to_string(other) + " makes " + std::to_string(rank) + " discarded by seat " +
