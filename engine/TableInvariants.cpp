@@ -176,7 +176,7 @@ TableFinding SeeHands(const TableState& s, TableMoment moment, CardTally& tally,
   for (int seat = 0; seat < kSeats; ++seat) {
     const HandRow& row = s.Hands[seat];
     const int cards = CardsHeld(s, moment, seat);
-    const TableCheckMemo::RowSeen seen = memo.Row(seat, row);
+    const TableCheckMemo::RowSeen& seen = memo.Row(seat, row);
     tally.See(seen.cards);
     if (seen.last != cards) return RowFault(row, seat, cards);
     tally.AddPlaces(cards);
@@ -237,10 +237,10 @@ TableCheckMemo::Seen Plus(TableCheckMemo::Seen seen, int code) {
 
 }  // namespace
 
-TableCheckMemo::RowSeen TableCheckMemo::Row(int seat, const std::array<int16_t, kHandSlots>& row) {
+const TableCheckMemo::RowSeen& TableCheckMemo::Row(int seat, const std::array<int16_t, kHandSlots>& row) {
   RowMemo& memo = rows_[seat];
   const int16_t* cards = &row[1];
-  if (memo.known && std::memcmp(cards, memo.cards.data(), sizeof memo.cards) == 0) return memo.seen;
+  if (std::memcmp(cards, memo.cards.data(), sizeof memo.cards) == 0) return memo.seen;
   RowSeen seen;
   for (int slot = 1; slot <= kRowCards; ++slot) {
     seen.cards = Plus(seen.cards, row[slot]);
@@ -248,8 +248,7 @@ TableCheckMemo::RowSeen TableCheckMemo::Row(int seat, const std::array<int16_t, 
   }
   std::memcpy(memo.cards.data(), cards, sizeof memo.cards);
   memo.seen = seen;
-  memo.known = true;
-  return seen;
+  return memo.seen;
 }
 
 TableCheckMemo::Seen TableCheckMemo::Undrawn(const std::array<int16_t, kDeckSlots>& deck, int from) {

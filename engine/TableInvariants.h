@@ -62,7 +62,7 @@ class TableCheckMemo {
   };
 
   // Slots 1..10 of a row.
-  RowSeen Row(int seat, const std::array<int16_t, kHandSlots>& row);
+  const RowSeen& Row(int seat, const std::array<int16_t, kHandSlots>& row);
   // The undrawn cards, slots [from, 52) of a deck.
   Seen Undrawn(const std::array<int16_t, kDeckSlots>& deck, int from);
   // The pile of a deck not yet reused, slots [53, end).
@@ -74,10 +74,10 @@ class TableCheckMemo {
   static constexpr int kPileStart = 53;
   static constexpr int kPileSlots = kDeckSlots - kPileStart;
 
+  // An empty row sees nothing, so the memo starts out true of empty rows.
   struct RowMemo {
     std::array<int16_t, kRowCards> cards{};
     RowSeen seen;
-    bool known = false;
   };
   std::array<RowMemo, kSeats> rows_{};
   // Slots [undrawn_from_, 52) as last seen; undrawn_[i] is what [i, 52) holds.
