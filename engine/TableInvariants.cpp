@@ -133,8 +133,9 @@ TableFinding SeeDeck(const TableState& s, CardTally& tally, TableCheckMemo& memo
   const auto& deck = s.DeckSlots;
   if (s.DrawIndex < kEmptySlot) {
     const int end = PileEnd(s);
-    tally.SeePlaces(memo.Undrawn(deck, s.DrawIndex), kEmptySlot - s.DrawIndex);
-    tally.SeePlaces(memo.Pile(deck, end), end - kInitialSlot);
+    const TableCheckMemo::DeckSeen seen = memo.Deck(deck, s.DrawIndex, end);
+    tally.SeePlaces(seen.undrawn, kEmptySlot - s.DrawIndex);
+    tally.SeePlaces(seen.pile, end - kInitialSlot);
     if (end < kDeckSlots && deck[end] != 0) return Found(Fault::NoEmptySlotAfterPile, end);
     return {};
   }
@@ -251,32 +252,38 @@ const TableCheckMemo::RowSeen& TableCheckMemo::Row(int seat, const std::array<in
   return memo.seen;
 }
 
-TableCheckMemo::Seen TableCheckMemo::Undrawn(const std::array<int16_t, kDeckSlots>& deck, int from) {
-  const size_t bytes = sizeof(int16_t) * static_cast<size_t>(kUndrawnEnd - from);
-  if (from >= undrawn_from_ && std::memcmp(&deck[from], &undrawn_slots_[from], bytes) == 0) return undrawn_[from];
-  // The slots from `from` on changed: what every slot below them holds is
-  // seen again when asked for.
+TableCheckMemo::DeckSeen TableCheckMemo::Deck(const std::array<int16_t, kDeckSlots>& deck, int from, int end) {
+  auto same = [&deck, this](int begin, int stop) {
+    return std::memcmp(&deck[begin], &deck_[begin], sizeof(int16_t) * static_cast<size_t>(stop - begin)) == 0;
+  };
+  const int known_end = std::min(end, kPileStart + pile_known_);
+  // Between two moves at most the pile grew: one comparison covers both parts.
+  if (from < undrawn_from_ || !same(from, known_end)) {
+    if (from < undrawn_from_ || !same(from, kUndrawnEnd)) SeeUndrawn(deck, from);
+    if (!same(kPileStart, known_end)) pile_known_ = 0;
+  }
+  SeePile(deck, end);
+  return {undrawn_[from], pile_[end - kPileStart]};
+}
+
+// The slots from `from` on changed: what every slot below them holds is seen
+// again when asked for.
+void TableCheckMemo::SeeUndrawn(const std::array<int16_t, kDeckSlots>& deck, int from) {
   for (int i = kUndrawnEnd - 1; i >= from; --i) {
-    undrawn_slots_[i] = deck[i];
+    deck_[i] = deck[i];
     undrawn_[i] = Plus(undrawn_[i + 1], deck[i]);
   }
   undrawn_from_ = from;
-  return undrawn_[from];
 }
 
-TableCheckMemo::Seen TableCheckMemo::Pile(const std::array<int16_t, kDeckSlots>& deck, int end) {
+// The pile grows one card at a time: only the cards new since are seen.
+void TableCheckMemo::SeePile(const std::array<int16_t, kDeckSlots>& deck, int end) {
   const int cards = end - kPileStart;
-  const int common = std::min(cards, pile_known_);
-  if (std::memcmp(&deck[kPileStart], pile_slots_.data(), sizeof(int16_t) * static_cast<size_t>(common)) != 0) {
-    pile_known_ = 0;
-  }
-  // The pile grows one card at a time: only the cards new since are seen.
   for (int n = pile_known_; n < cards; ++n) {
-    pile_slots_[n] = deck[kPileStart + n];
+    deck_[kPileStart + n] = deck[kPileStart + n];
     pile_[n + 1] = Plus(pile_[n], deck[kPileStart + n]);
   }
   pile_known_ = std::max(pile_known_, cards);
-  return pile_[cards];
 }
 
 TableFinding FindTableFault(const Piruk930& s, TableMoment moment) {

@@ -63,10 +63,13 @@ class TableCheckMemo {
 
   // Slots 1..10 of a row.
   const RowSeen& Row(int seat, const std::array<int16_t, kHandSlots>& row);
-  // The undrawn cards, slots [from, 52) of a deck.
-  Seen Undrawn(const std::array<int16_t, kDeckSlots>& deck, int from);
-  // The pile of a deck not yet reused, slots [53, end).
-  Seen Pile(const std::array<int16_t, kDeckSlots>& deck, int end);
+  struct DeckSeen {
+    Seen undrawn;  // slots [from, 52)
+    Seen pile;     // slots [53, end)
+  };
+  // A deck not yet reused, with slot 52 empty: its undrawn cards from
+  // `from` and its pile up to `end`.
+  DeckSeen Deck(const std::array<int16_t, kDeckSlots>& deck, int from, int end);
 
  private:
   static constexpr int kRowCards = 10;
@@ -80,12 +83,16 @@ class TableCheckMemo {
     RowSeen seen;
   };
   std::array<RowMemo, kSeats> rows_{};
-  // Slots [undrawn_from_, 52) as last seen; undrawn_[i] is what [i, 52) holds.
-  std::array<int16_t, kUndrawnEnd> undrawn_slots_{};
+  void SeeUndrawn(const std::array<int16_t, kDeckSlots>& deck, int from);
+  void SeePile(const std::array<int16_t, kDeckSlots>& deck, int end);
+
+  // The deck as last seen in [undrawn_from_, 53 + pile_known_); slot 52
+  // stays empty, as the check has found it in the deck before it looks.
+  std::array<int16_t, kDeckSlots> deck_{};
+  // undrawn_[i] is what [i, 52) holds.
   std::array<Seen, kUndrawnEnd + 1> undrawn_{};
   int undrawn_from_ = kUndrawnEnd;
-  // Slots [53, 53 + pile_known_) as last seen; pile_[n] is what the first n hold.
-  std::array<int16_t, kPileSlots> pile_slots_{};
+  // pile_[n] is what the first n slots of the pile hold.
   std::array<Seen, kPileSlots + 1> pile_{};
   int pile_known_ = 0;
 };
