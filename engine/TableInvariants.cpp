@@ -46,10 +46,6 @@ constexpr std::array<uint64_t, 64> kCodeBits = [] {
 // once: an empty place or a card in two places leaves a card missing.
 class CardTally {
  public:
-  void See(int code) {
-    seen_ |= kCodeBits[code & 63];
-    codes_ |= code;
-  }
   void See(TableCheckMemo::Seen seen) {
     seen_ |= seen.bits;
     codes_ |= seen.codes;
@@ -59,14 +55,6 @@ class CardTally {
   void SeePlaces(TableCheckMemo::Seen seen, int count) {
     See(seen);
     places_ += count;
-  }
-  // The cards from slot `from` up to the first empty slot (or `end`, the
-  // end of the deck); returns where the run stopped.
-  int SeeRun(const std::array<int16_t, kDeckSlots>& deck, int from, int end = kDeckSlots) {
-    int i = from;
-    for (; i < end && deck[i] != 0; ++i) See(deck[i]);
-    places_ += i - from;
-    return i;
   }
   void AddPlaces(int count) { places_ += count; }
 
@@ -139,12 +127,11 @@ TableFinding SeeDeck(const TableState& s, CardTally& tally, TableCheckMemo& memo
     if (end < kDeckSlots && deck[end] != 0) return Found(Fault::NoEmptySlotAfterPile, end);
     return {};
   }
-  const int drawn_to = tally.SeeRun(deck, s.DrawIndex);
-  for (int i = drawn_to; i < kDeckSlots; ++i) {
-    if (deck[i] != 0) return Found(Fault::CardAfterReusedDeck, i);
-  }
-  const int pile_to = tally.SeeRun(deck, 1, s.DiscardIndex);
-  if (pile_to != s.DiscardIndex) return Found(Fault::EmptyCardSlot, pile_to);
+  const TableCheckMemo::ReusedSeen seen = memo.Reused(deck, s.DrawIndex, s.DiscardIndex);
+  tally.SeePlaces(seen.undrawn.cards, seen.undrawn.end - s.DrawIndex);
+  if (seen.stray >= 0) return Found(Fault::CardAfterReusedDeck, seen.stray);
+  tally.SeePlaces(seen.pile.cards, seen.pile.end - 1);
+  if (seen.pile.end != s.DiscardIndex) return Found(Fault::EmptyCardSlot, seen.pile.end);
   return {};
 }
 
@@ -284,6 +271,44 @@ void TableCheckMemo::SeePile(const std::array<int16_t, kDeckSlots>& deck, int en
     pile_[n + 1] = Plus(pile_[n], deck[kPileStart + n]);
   }
   pile_known_ = std::max(pile_known_, cards);
+}
+
+TableCheckMemo::ReusedSeen TableCheckMemo::Reused(const std::array<int16_t, kDeckSlots>& deck, int from, int end) {
+  auto same = [&deck, this](int begin, int stop) {
+    return std::memcmp(&deck[begin], &reused_deck_[begin], sizeof(int16_t) * static_cast<size_t>(stop - begin)) == 0;
+  };
+  if (from < reused_from_ || !same(from, kDeckSlots)) SeeReusedUndrawn(deck, from);
+  if (!same(1, 1 + std::min(end - 1, reused_pile_known_))) reused_pile_known_ = 0;
+  SeeReusedPile(deck, end);
+  const Run& undrawn = reused_undrawn_[from];
+  const int stray = undrawn.end < kDeckSlots ? first_card_[undrawn.end] : -1;
+  return {undrawn, stray, reused_pile_[end - 1]};
+}
+
+void TableCheckMemo::SeeReusedUndrawn(const std::array<int16_t, kDeckSlots>& deck, int from) {
+  reused_undrawn_[kDeckSlots] = {{}, kDeckSlots};
+  first_card_[kDeckSlots] = -1;
+  for (int i = kDeckSlots - 1; i >= from; --i) {
+    reused_deck_[i] = deck[i];
+    const bool card = deck[i] != 0;
+    const Run& next = reused_undrawn_[i + 1];
+    reused_undrawn_[i] = card ? Run{Plus(next.cards, deck[i]), next.end} : Run{{}, i};
+    first_card_[i] = card ? i : first_card_[i + 1];
+  }
+  reused_from_ = from;
+}
+
+void TableCheckMemo::SeeReusedPile(const std::array<int16_t, kDeckSlots>& deck, int end) {
+  reused_pile_[0] = {{}, 1};
+  const int slots = end - 1;
+  for (int n = reused_pile_known_; n < slots; ++n) {
+    const int slot = 1 + n;
+    reused_deck_[slot] = deck[slot];
+    const Run& before = reused_pile_[n];
+    const bool grows = before.end == slot && deck[slot] != 0;
+    reused_pile_[n + 1] = grows ? Run{Plus(before.cards, deck[slot]), slot + 1} : before;
+  }
+  reused_pile_known_ = std::max(reused_pile_known_, slots);
 }
 
 TableFinding FindTableFault(const Piruk930& s, TableMoment moment) {

@@ -44,8 +44,8 @@ struct TableFinding {
 };
 
 // What the check saw of the parts of a table that change seldom between
-// moves (each hand row, the undrawn cards, the discard pile before the deck
-// is reused), kept with a copy of those slots. A part is seen again only
+// moves (each hand row, the undrawn cards, the discard pile), kept with a
+// copy of those slots. A part is seen again only
 // when its slots differ from the copy, so a memo gives exactly the finding
 // of a check without one. The caller keeps one memo per table it checks.
 class TableCheckMemo {
@@ -71,6 +71,20 @@ class TableCheckMemo {
   // `from` and its pile up to `end`.
   DeckSeen Deck(const std::array<int16_t, kDeckSlots>& deck, int from, int end);
 
+  // Runs of cards in a reused deck: where each ends, and what it holds.
+  struct Run {
+    Seen cards;
+    int end = 0;  // the first empty slot, or the end of the slots looked at
+  };
+  struct ReusedSeen {
+    Run undrawn;     // from `from` on
+    int stray = -1;  // the first card after the undrawn ones, or -1
+    Run pile;        // slots [1, end)
+  };
+  // A reused deck: the undrawn cards from `from` (slots 53 on) and the new
+  // pile up to `end` (slots 1..52).
+  ReusedSeen Reused(const std::array<int16_t, kDeckSlots>& deck, int from, int end);
+
  private:
   static constexpr int kRowCards = 10;
   static constexpr int kUndrawnEnd = 52;
@@ -85,6 +99,8 @@ class TableCheckMemo {
   std::array<RowMemo, kSeats> rows_{};
   void SeeUndrawn(const std::array<int16_t, kDeckSlots>& deck, int from);
   void SeePile(const std::array<int16_t, kDeckSlots>& deck, int end);
+  void SeeReusedUndrawn(const std::array<int16_t, kDeckSlots>& deck, int from);
+  void SeeReusedPile(const std::array<int16_t, kDeckSlots>& deck, int end);
 
   // The deck as last seen in [undrawn_from_, 53 + pile_known_); slot 52
   // stays empty, as the check has found it in the deck before it looks.
@@ -95,6 +111,17 @@ class TableCheckMemo {
   // pile_[n] is what the first n slots of the pile hold.
   std::array<Seen, kPileSlots + 1> pile_{};
   int pile_known_ = 0;
+
+  // The same for a reused deck, in [reused_from_, end of the deck) and
+  // [1, 1 + reused_pile_known_): from each slot i on, the run of cards from
+  // i and the first card at or after i; for the first n slots of the pile,
+  // the run of cards from slot 1.
+  std::array<int16_t, kDeckSlots> reused_deck_{};
+  std::array<Run, kDeckSlots + 1> reused_undrawn_{};
+  std::array<int, kDeckSlots + 1> first_card_{};
+  int reused_from_ = kDeckSlots + 1;  // nothing seen yet, not even the end
+  std::array<Run, kUndrawnEnd + 1> reused_pile_{};
+  int reused_pile_known_ = 0;
 };
 
 // The one check: walks the table once and stops at the first fault.

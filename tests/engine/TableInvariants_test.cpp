@@ -121,6 +121,33 @@ Piruk930 LaidOut(int undrawn, int pile, std::array<int, 4> held, bool reused) {
   return s;
 }
 
+TEST(TableInvariants, FaultsOfAReusedDeckAreNamed) {
+  // Undrawn cards in slots 60..77, the new pile in slots 1..14.
+  const Piruk930 reused = LaidOut(18, 14, {9, 3, 6, 2}, true);
+  ASSERT_EQ(CheckTableInvariants(reused, TableMoment::DuringHand), "");
+  struct Case {
+    const char* name;
+    std::function<void(Piruk930&)> spoil;
+    const char* finding;
+  };
+  const Case cases[] = {
+      {"gap in the new pile", [](Piruk930& s) { s.DeckSlots[5] = 0; },
+       "empty slot among the undrawn cards or the pile: 5"},
+      {"gap among the undrawn cards", [](Piruk930& s) { s.DeckSlots[65] = 0; },
+       "card after the end of the reused deck 66"},
+      {"card after the undrawn cards", [](Piruk930& s) { s.DeckSlots[90] = s.DeckSlots[60]; },
+       "card after the end of the reused deck 90"},
+      {"the pile ends early", [](Piruk930& s) { s.DeckSlots[14] = 0; },
+       "empty slot among the undrawn cards or the pile: 14"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Piruk930 s = reused;
+    c.spoil(s);
+    EXPECT_EQ(CheckTableInvariants(s, TableMoment::DuringHand), c.finding);
+  }
+}
+
 // The slots whose every change the check must find: the places that hold a
 // card, the empty slot 52 and the empty slot that ends the pile (in a reused
 // deck, every slot after the undrawn cards).
