@@ -3,8 +3,9 @@
 // game. It runs on the caller's thread, re-enters the event loop only
 // through the view, and returns when it waits for the user.
 //
-// The main window owns one Engine built on the shared state, itself as the
-// view, a StandardRandom and a SystemClock. Its load calls PlayTurn (which
+// The main window owns one Engine built on the shared state, its table view,
+// the random source and clock that start-up hands it, and the scorekeeping
+// that writes the member files. Its load calls PlayTurn (which
 // deals when no hand is in progress); clicks, keys, Timer1 and the menu
 // commands go through the methods below, which refuse while the engine is
 // already running (`EngineRunning`), so a handler that runs during a pause
