@@ -123,7 +123,6 @@ AutoPick ProposeAutoPick(const TableState& t, const Settings& rules, const Tempe
 // the dealer's choice, the draw pile in a first action, and in a further
 // discard the first card that is not a throw-more card, or else stopping.
 int16_t FallbackPick(const TableState& t, const Settings& rules) {
-  const LegalPicks legal = LegalUserPicks(t, rules);
   switch (UserMovePhase(t)) {
     case MovePhase::DealerChoice: return kPickDiscardPile;
     case MovePhase::FirstAction: return kPickDrawPile;
@@ -135,6 +134,7 @@ int16_t FallbackPick(const TableState& t, const Settings& rules) {
   for (int slot = row[kHandCount] < 9 ? row[kHandCount] : 9; slot >= 1; --slot) {
     if (CardRank(row[slot]) != rules.MoreDropCard) pick = static_cast<int16_t>(slot);
   }
+  const LegalPicks legal = LegalUserPicks(t, rules);
   if (legal.Allows(pick)) return pick;
   return legal.Allows(kPickDrawPile) ? kPickDrawPile : kPickNone;
 }

@@ -28,7 +28,6 @@
 #include "presentation/GameTexts.h"
 #include "scoring/MemberFiles.h"
 #include "scoring/windows/Form10.h"
-#include "scoring/windows/Form4.h"
 #include "table/QtTableView.h"
 #include "ui/Captions.h"
 #include "ui/Colours.h"
@@ -152,7 +151,8 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, RandomSource& random, c
   view_ = std::make_unique<QtTableView>(*this, state_);
   Scorekeeping scorekeeping;
   scorekeeping.write_member_files = MemberFilesWriterFor(paths_);
-  scorekeeping.time_of_day = SecondsSinceMidnight;
+  // The same clock as the match's start, so its length is measured on one clock.
+  scorekeeping.time_of_day = [this] { return clock_.Now().SecondsSinceMidnight(); };
   engine_ = std::make_unique<Engine>(state_, *view_, random_, clock_, std::move(scorekeeping));
   setWindowTitle(kProgramTitle);
   TableWidth = kDesignWidthTwips;

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
-#include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -27,11 +26,6 @@ const QColor kPaletteCyan(0, 128, 128);
 enum Column { kName, kScore, kUma, kYakitori, kTotal, kColumns };
 
 }  // namespace
-
-int32_t SecondsSinceMidnight() {
-  const int msecs = QTime::currentTime().msecsSinceStartOfDay();
-  return ((msecs + 500) / 1000) % kSecondsPerDay;
-}
 
 Form4::Form4(const Piruk930& state, SettlementView view, QWidget* parent)
     : CentredDialog(parent), state_(state), view_(std::move(view)) {

@@ -16,10 +16,6 @@ class QTableWidget;
 namespace winpiruk {
 
 
-// The time of day to the nearest whole second: the end of a match and the
-// start of the next.
-int32_t SecondsSinceMidnight();
-
 class Form4 : public CentredDialog {
   Q_OBJECT
 
