@@ -434,7 +434,6 @@ void QtTableView::StartTimer() { window_.Timer1->start(); }
 void QtTableView::StopTimer() { window_.Timer1->stop(); }
 
 void QtTableView::ShowHandResult(const HandResultView& result) {
-  window_.Timer1->stop();
   Form3 dialog(
       state_, result, [this](const QString& path, const QString& number) { window_.FatalMissingPicture(path, number); },
       &window_);
