@@ -1,6 +1,8 @@
 #include "ui/CardPictures.h"
 
 #include <QFile>
+#include <algorithm>
+#include <cmath>
 
 namespace winpiruk {
 
@@ -10,6 +12,16 @@ QString MissingPictureText(const QString& path, const QString& routine_number) {
 
 CardPictures::CardPictures(const Settings& settings, MissingHandler on_missing)
     : settings_(settings), on_missing_(std::move(on_missing)) {}
+
+void CardPictures::SetScale(double zoom, double device_pixel_ratio) {
+  zoom_ = zoom > 0 ? zoom : 1.0;
+  device_pixel_ratio_ = device_pixel_ratio > 0 ? device_pixel_ratio : 1.0;
+}
+
+QString CardPictures::CacheKey(const QString& what) const {
+  return what + QStringLiteral("@") + QString::number(zoom_ * device_pixel_ratio_, 'g', 6) + QStringLiteral("/") +
+         QString::number(device_pixel_ratio_, 'g', 6);
+}
 
 QImage CardPictures::LoadImage(const std::string& name, const char* routine_number) {
   const QString path = QString::fromStdString(DataFilePath(settings_, name));
@@ -21,12 +33,38 @@ QImage CardPictures::LoadImage(const std::string& name, const char* routine_numb
   return image;
 }
 
-const QPixmap& CardPictures::Load(const std::string& name, const char* routine_number) {
-  const QString key = QString::fromStdString(DataFilePath(settings_, name));
+QImage CardPictures::Original(const std::string& name, const char* routine_number, Preparation preparation) {
+  const QString key = (preparation == Preparation::KeyedOut ? QStringLiteral("keyed:") : QString()) +
+                      QString::fromStdString(DataFilePath(settings_, name));
+  if (auto found = originals_.constFind(key); found != originals_.constEnd()) return *found;
+  QImage image = LoadImage(name, routine_number);
+  if (image.isNull()) return image;
+  if (preparation == Preparation::KeyedOut) image = KeyOutCornerColour(image);
+  originals_.insert(key, image);
+  return image;
+}
+
+const QPixmap& CardPictures::Scaled(const QString& key, const QImage& original) {
+  const double pixel_scale = zoom_ * device_pixel_ratio_;
+  QPixmap pixmap;
+  if (pixel_scale == 1.0) {
+    pixmap = QPixmap::fromImage(original);
+  } else {
+    const QSize pixels(std::max(1, static_cast<int>(std::lround(original.width() * pixel_scale))),
+                       std::max(1, static_cast<int>(std::lround(original.height() * pixel_scale))));
+    pixmap = QPixmap::fromImage(original.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  }
+  pixmap.setDevicePixelRatio(device_pixel_ratio_);
+  return *cache_.insert(key, pixmap);
+}
+
+const QPixmap& CardPictures::Load(const std::string& name, const char* routine_number, Preparation preparation) {
+  const QString key = CacheKey((preparation == Preparation::KeyedOut ? QStringLiteral("keyed:") : QString()) +
+                               QString::fromStdString(DataFilePath(settings_, name)));
   if (auto found = cache_.constFind(key); found != cache_.constEnd()) return *found;
-  const QImage image = LoadImage(name, routine_number);
-  if (image.isNull()) return empty_;
-  return *cache_.insert(key, QPixmap::fromImage(image));
+  const QImage original = Original(name, routine_number, preparation);
+  if (original.isNull()) return empty_;
+  return Scaled(key, original);
 }
 
 const QPixmap& CardPictures::Face(int code, const char* routine_number) {
@@ -40,23 +78,24 @@ const QPixmap& CardPictures::Back(int card_kind, BackOrientation orientation, co
 }
 
 const QPixmap& CardPictures::Arrow(int seat, int direction) {
-  const std::string name = ArrowFile(seat, direction);
-  const QString key = QStringLiteral("keyed:") + QString::fromStdString(DataFilePath(settings_, name));
-  if (auto found = cache_.constFind(key); found != cache_.constEnd()) return *found;
-  const QImage image = LoadImage(name, routine::kArrow);
-  if (image.isNull()) return empty_;
-  return *cache_.insert(key, QPixmap::fromImage(KeyOutCornerColour(image)));
+  return Load(ArrowFile(seat, direction), routine::kArrow, Preparation::KeyedOut);
 }
 
 const QPixmap& CardPictures::Banner(bool counter_call, int calling_seat) {
   const std::string picture_name = BannerFile(counter_call, calling_seat, false);
-  const QString key = QStringLiteral("composed:") + QString::fromStdString(DataFilePath(settings_, picture_name));
+  const QString path = QString::fromStdString(DataFilePath(settings_, picture_name));
+  const QString key = CacheKey(QStringLiteral("composed:") + path);
   if (auto found = cache_.constFind(key); found != cache_.constEnd()) return *found;
-  const char* number = counter_call ? routine::kCounterCallBanner : routine::kCallBanner;
-  const QImage mask = LoadImage(BannerFile(counter_call, calling_seat, true), number);
-  const QImage picture = LoadImage(picture_name, number);
-  if (mask.isNull() || picture.isNull()) return empty_;
-  return *cache_.insert(key, QPixmap::fromImage(ComposeMaskedPicture(picture, mask)));
+  const QString original_key = QStringLiteral("composed:") + path;
+  auto original = originals_.constFind(original_key);
+  if (original == originals_.constEnd()) {
+    const char* number = counter_call ? routine::kCounterCallBanner : routine::kCallBanner;
+    const QImage mask = LoadImage(BannerFile(counter_call, calling_seat, true), number);
+    const QImage picture = LoadImage(picture_name, number);
+    if (mask.isNull() || picture.isNull()) return empty_;
+    original = originals_.insert(original_key, ComposeMaskedPicture(picture, mask));
+  }
+  return Scaled(key, *original);
 }
 
 QImage KeyOutCornerColour(const QImage& picture) {

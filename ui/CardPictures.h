@@ -1,7 +1,9 @@
 #pragma once
 // The table's pictures, loaded from the card data directory and kept once
-// loaded. A picture that cannot be loaded is fatal: the owner's handler shows
-// the path with the number of the drawing routine and ends the program.
+// loaded, at the size the table draws them: the file's own size times the
+// table's zoom, in device pixels. A picture that cannot be loaded is fatal:
+// the owner's handler shows the path with the number of the drawing routine
+// and ends the program.
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
@@ -39,6 +41,14 @@ class CardPictures {
 
   CardPictures(const Settings& settings, MissingHandler on_missing);
 
+  // The table draws each picture `zoom` times its file's size on a screen of
+  // `device_pixel_ratio`; the pictures handed out from now on have that many
+  // device pixels and say so in their device pixel ratio. At 1 and 1 they are
+  // the files as they are.
+  void SetScale(double zoom, double device_pixel_ratio);
+  double Zoom() const { return zoom_; }
+  double DevicePixelRatio() const { return device_pixel_ratio_; }
+
   const QPixmap& Face(int code, const char* routine_number = routine::kCardFace);
   const QPixmap& BannerFace(int code);
   const QPixmap& Back(int card_kind, BackOrientation orientation, const char* routine_number);
@@ -48,15 +58,29 @@ class CardPictures {
   const QPixmap& Banner(bool counter_call, int calling_seat);
 
   // Forgets every loaded picture (the data directory or the back design changed).
-  void Clear() { cache_.clear(); }
+  void Clear() {
+    cache_.clear();
+    originals_.clear();
+  }
 
  private:
-  const QPixmap& Load(const std::string& name, const char* routine_number);
+  // How a file's picture is made ready for the table before it is scaled.
+  enum class Preparation { AsIs, KeyedOut };
+
+  const QPixmap& Load(const std::string& name, const char* routine_number,
+                      Preparation preparation = Preparation::AsIs);
   QImage LoadImage(const std::string& name, const char* routine_number);
+  // The file's picture, prepared, at its own size; loaded once.
+  QImage Original(const std::string& name, const char* routine_number, Preparation preparation);
+  const QPixmap& Scaled(const QString& key, const QImage& original);
+  QString CacheKey(const QString& what) const;
 
   const Settings& settings_;
   MissingHandler on_missing_;
-  QHash<QString, QPixmap> cache_;
+  double zoom_ = 1.0;
+  double device_pixel_ratio_ = 1.0;
+  QHash<QString, QImage> originals_;
+  QHash<QString, QPixmap> cache_;  // by picture and device size
   QPixmap empty_;
 };
 
