@@ -135,6 +135,7 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, RandomSource& random, c
     : QMainWindow(parent),
       state_(state),
       paths_(paths),
+      table_options_(LoadTableOptions(TableOptionsFile(QString::fromStdString(paths.config_directory)))),
       pictures_(state.settings,
                 [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); }),
       music_(state),
@@ -201,6 +202,10 @@ void Form1::BuildMenus() {
   GameModeAuto->setChecked(state_.AutoPlay != 0);
   KeyAssign->setCheckable(true);
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
+  GrowTable->setCheckable(true);
+  GrowTable->setChecked(table_options_.grow_with_window);
+  MarkPlayable->setCheckable(true);
+  MarkPlayable->setChecked(table_options_.mark_playable_cards);
 
   // The music menu follows the music's ready state.
   BGMC->menuAction()->setEnabled(false);
@@ -239,6 +244,10 @@ void Form1::BuildOptionMenu() {
   MenuItem(BGMC, Back, "Back", QStringLiteral("1曲戻す(&B&ﾓ)"));
   Opt->addSeparator();
   MenuItem(Opt, KeyAssign, "KeyAssign", QStringLiteral("対応ｷｰ表示(&K&ｷ)"));
+  // What the table does beyond the settings file.
+  Opt->addSeparator();
+  MenuItem(Opt, GrowTable, "GrowTable", QStringLiteral("ｳｨﾝﾄﾞｳに合わせて拡大(&Z&ｶ)"));
+  MenuItem(Opt, MarkPlayable, "MarkPlayable", QStringLiteral("出せるｶｰﾄﾞの表示(&P&ﾀ)"));
 }
 
 void Form1::ConnectMenus() {
@@ -246,6 +255,8 @@ void Form1::ConnectMenus() {
   connect(GameModeManual, &QAction::triggered, this, &Form1::GameModeManual_Click);
   connect(GameModeAuto, &QAction::triggered, this, &Form1::GameModeAuto_Click);
   connect(KeyAssign, &QAction::triggered, this, &Form1::KeyAssign_Click);
+  connect(GrowTable, &QAction::triggered, this, &Form1::GrowTable_Click);
+  connect(MarkPlayable, &QAction::triggered, this, &Form1::MarkPlayable_Click);
   connect(Owari, &QAction::triggered, this, &Form1::Owari_Click);
   connect(Rules, &QAction::triggered, this, [this] { ShowHelpContents(this, paths_.program_directory); });
   connect(About, &QAction::triggered, this, &Form1::About_Click);
@@ -344,6 +355,10 @@ void Form1::Form_Load() {
   GameModeManual->setChecked(state_.AutoPlay == 0);
   GameModeAuto->setChecked(state_.AutoPlay != 0);
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
+  GrowTable->setCheckable(true);
+  GrowTable->setChecked(table_options_.grow_with_window);
+  MarkPlayable->setCheckable(true);
+  MarkPlayable->setChecked(table_options_.mark_playable_cards);
   view_->ClearTable();
   ApplyLabelColours();
   ShowSeatLabels();
@@ -481,6 +496,10 @@ bool Form1::LoadPictureSource(const QString& path) {
 void Form1::KeyAssign_Click() {
   state_.settings.KeyGuideDisplay = static_cast<int16_t>(1 - state_.settings.KeyGuideDisplay);
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
+  GrowTable->setCheckable(true);
+  GrowTable->setChecked(table_options_.grow_with_window);
+  MarkPlayable->setCheckable(true);
+  MarkPlayable->setChecked(table_options_.mark_playable_cards);
   // The user's row moves with the guides; the letters follow the hand.
   LayOutTable();
   // Between hands the table is empty and stays so.
@@ -488,6 +507,26 @@ void Form1::KeyAssign_Click() {
   view_->RefreshPileGuides();
   QtSettingsHost host(this);
   WriteSettings(state_, paths_, host);
+}
+
+void Form1::GrowTable_Click() {
+  table_options_.grow_with_window = !table_options_.grow_with_window;
+  GrowTable->setChecked(table_options_.grow_with_window);
+  LayOutTable();
+  StoreTableOptions();
+}
+
+void Form1::MarkPlayable_Click() {
+  table_options_.mark_playable_cards = !table_options_.mark_playable_cards;
+  MarkPlayable->setChecked(table_options_.mark_playable_cards);
+  StoreTableOptions();
+}
+
+void Form1::StoreTableOptions() {
+  // A file that cannot be written keeps the choice for this run only.
+  if (!SaveTableOptions(TableOptionsFile(QString::fromStdString(paths_.config_directory)), table_options_)) {
+    ShowWriteFailure(this);
+  }
 }
 
 void Form1::NewGame_Click() {
@@ -622,6 +661,10 @@ void Form1::Label3_Click() {
 
 void Form1::FollowSettings() {
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
+  GrowTable->setCheckable(true);
+  GrowTable->setChecked(table_options_.grow_with_window);
+  MarkPlayable->setCheckable(true);
+  MarkPlayable->setChecked(table_options_.mark_playable_cards);
   ShowPlayMode();
   ApplyLabelColours();
   LayOutTable();

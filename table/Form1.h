@@ -16,6 +16,7 @@
 #include "ui/Music.h"
 #include "ui/Sound.h"
 #include "ui/TableLayout.h"
+#include "ui/TableOptions.h"
 #include "ui/TablePicture.h"
 
 class QAction;
@@ -100,6 +101,8 @@ class Form1 : public QMainWindow {
   Music& music() { return music_; }
   TableArea* table() { return table_; }
   const TableLayout& table_layout() const { return layout_; }
+  // The options of the table beside the settings file, as the menu shows them.
+  const TableOptions& table_options() const { return table_options_; }
   // Twips to pixels of the table area.
   static QRect PixelRect(const TwipsRect& r);
 
@@ -139,6 +142,8 @@ class Form1 : public QMainWindow {
   QAction* Next = nullptr;
   QAction* Back = nullptr;
   QAction* KeyAssign = nullptr;
+  QAction* GrowTable = nullptr;     // the table zooms with the window
+  QAction* MarkPlayable = nullptr;  // the user's playable cards are marked
   QMenu* Help = nullptr;
   QAction* Rules = nullptr;
   QAction* About = nullptr;
@@ -163,6 +168,10 @@ class Form1 : public QMainWindow {
   // Writes the member files before the program or the session ends.
   void KeepRecords();
   void KeyAssign_Click();
+  void GrowTable_Click();
+  void MarkPlayable_Click();
+  // Keeps the table options and lets the table follow them.
+  void StoreTableOptions();
   void NewGame_Click();
   void GameModeAuto_Click();
   void GameModeManual_Click();
@@ -197,6 +206,7 @@ class Form1 : public QMainWindow {
 
   Piruk930& state_;
   ProgramPaths paths_;
+  TableOptions table_options_;
   bool close_allowed_ = false;
   bool laying_out_ = false;
   QPixmap picture_source_;

@@ -69,6 +69,22 @@ class Form1Test : public QObject {
     QCOMPARE(w.windowTitle(), QStringLiteral("ぴるく"));
   }
 
+  void tableOptionsAreKeptBesideTheSettingsFile() {
+    TableFixture f;
+    const std::string settings_before = f.SettingsText();
+    QVERIFY(f.window->GrowTable->isChecked());
+    QVERIFY(f.window->MarkPlayable->isChecked());
+    f.window->GrowTable->trigger();
+    f.window->MarkPlayable->trigger();
+    QVERIFY(!f.window->table_options().grow_with_window);
+    QVERIFY(!f.window->table_options().mark_playable_cards);
+    // The settings file keeps its lines; the options have their own file.
+    QCOMPARE(f.SettingsText(), settings_before);
+    Form1 again(f.state, f.paths, f.random, *f.clock);
+    QVERIFY(!again.GrowTable->isChecked());
+    QVERIFY(!again.MarkPlayable->isChecked());
+  }
+
   void menuCaptionsAndSeparators() {
     TableFixture f;
     Form1& w = *f.window;
@@ -89,7 +105,7 @@ class Form1Test : public QObject {
                          ">ぴるく の終了(&X ｼ)|ｵﾌﾟｼｮﾝ(&O ｵ)|>設定(&S ｾ)|>>ﾙｰﾙ設定(&R ﾙ)...|>>文字色設定(&C ﾓ)...|"
                          ">>盤面背景設定(&W ｶ)...|>>ｻｳﾝﾄﾞ設定(&M ｵ)...|>>ｶｰﾄﾞ設定(&D ﾃ)...|>>-|>>設定ﾌｧｲﾙを開く(&L)...|"
                          ">>設定の保存(&S)...|>-|>ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M ｸ)...|>-|>BGMｺﾝﾄﾛｰﾙ(&B ﾋ)|>>一時停止/解除(&P ﾎ)|"
-                         ">>1曲進む(&N ﾂ)|>>1曲戻す(&B ﾓ)|>-|>対応ｷｰ表示(&K ｷ)|ﾍﾙﾌﾟ(&H ﾙ)|>目次(&C ﾓ)|>-|>ﾊﾞｰｼﾞｮﾝ情報(&A ﾊ)..."));
+                         ">>1曲進む(&N ﾂ)|>>1曲戻す(&B ﾓ)|>-|>対応ｷｰ表示(&K ｷ)|>-|>ｳｨﾝﾄﾞｳに合わせて拡大(&Z ｶ)|>出せるｶｰﾄﾞの表示(&P ﾀ)|ﾍﾙﾌﾟ(&H ﾙ)|>目次(&C ﾓ)|>-|>ﾊﾞｰｼﾞｮﾝ情報(&A ﾊ)..."));
     // Every command has its window; the music menu waits for music.
     QVERIFY(w.Owari->isEnabled());
     QVERIFY(w.KeyAssign->isEnabled());

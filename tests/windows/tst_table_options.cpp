@@ -1,0 +1,71 @@
+// The table's own options file beside the settings file: defaults, broken
+// values, a round trip, and a folder that cannot be written.
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ui/TableOptions.h"
+
+using namespace winpiruk;
+
+namespace {
+
+void WriteText(const QString& path, const QByteArray& text) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(text);
+}
+
+}  // namespace
+
+class TableOptionsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void readsWhatItCanAndDefaultsTheRest_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("grow");
+    QTest::addColumn<bool>("mark");
+    QTest::newRow("empty file") << QByteArray() << true << true;
+    QTest::newRow("both off") << QByteArray("[Table]\nGrowWithWindow=false\nMarkPlayableCards=false\n") << false << false;
+    QTest::newRow("nonsense values") << QByteArray("[Table]\nGrowWithWindow=maybe\nMarkPlayableCards=0\n") << true << true;
+    QTest::newRow("not an ini file") << QByteArray("\x01\x02garbage\xff\xfe") << true << true;
+    QTest::newRow("upper case") << QByteArray("[Table]\nGrowWithWindow=FALSE\n") << false << true;
+  }
+  void readsWhatItCanAndDefaultsTheRest() {
+    QFETCH(QByteArray, text);
+    QFETCH(bool, grow);
+    QFETCH(bool, mark);
+    QTemporaryDir dir;
+    const QString path = TableOptionsFile(dir.path());
+    WriteText(path, text);
+    const TableOptions options = LoadTableOptions(path);
+    QCOMPARE(options.grow_with_window, grow);
+    QCOMPARE(options.mark_playable_cards, mark);
+  }
+
+  void aMissingFileGivesTheDefaults() {
+    QTemporaryDir dir;
+    QCOMPARE(LoadTableOptions(TableOptionsFile(dir.path())), TableOptions{});
+  }
+
+  void whatIsSavedIsReadBack() {
+    QTemporaryDir dir;
+    const QString path = TableOptionsFile(dir.path());
+    const TableOptions changed{false, false};
+    QVERIFY(SaveTableOptions(path, changed));
+    QCOMPARE(LoadTableOptions(path), changed);
+    QVERIFY(SaveTableOptions(path, TableOptions{}));
+    QCOMPARE(LoadTableOptions(path), TableOptions{});
+  }
+
+  void aFileThatCannotBeWrittenIsReported() {
+    // Its folder is a file: nothing can be written there, even by root.
+    QTemporaryDir dir;
+    WriteText(dir.filePath(QStringLiteral("config")), "not a folder");
+    QVERIFY(!SaveTableOptions(TableOptionsFile(dir.filePath(QStringLiteral("config"))), TableOptions{false, true}));
+  }
+};
+
+QTEST_GUILESS_MAIN(TableOptionsTest)
+#include "tst_table_options.moc"
