@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("winpiruk"));
 
-  winpiruk::SingleInstance instance(winpiruk::SingleInstance::NameForCurrentUser());
+  winpiruk::SingleInstance instance(winpiruk::SingleInstance::NameForCurrentSession(),
+                                   winpiruk::SingleInstance::NameForCurrentUser());
   if (!instance.BecomePrimary()) return 0;
 
   // Standard buttons read はい / いいえ / キャンセル.
@@ -33,7 +34,7 @@ int main(int argc, char* argv[]) {
   const winpiruk::ProgramPaths paths =
       winpiruk::LocateProgramPaths(QApplication::applicationDirPath().toStdString());
   // Saves cut short by a crash leave their temporary files; while this copy
-  // holds the name no other runs, so none of them is a save in progress.
+  // is the user's only one, none of them is a save in progress.
   if (instance.HoldsName()) {
     for (const std::string& file : {paths.SettingsFile(), paths.DataFile(winpiruk::kMemberNamesFile),
                                     paths.DataFile(winpiruk::kMemberDataFile)}) {

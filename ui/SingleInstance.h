@@ -1,6 +1,8 @@
 #pragma once
-// One copy of the program per user: the start that claims a local socket
-// name runs; any other asks it to raise its window and exits.
+// One table per desktop session: the start that claims the session's local
+// socket name runs; any other start in that session asks it to raise its
+// window and exits. A user logged in twice (or a test on its own X server)
+// runs one table in each session.
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
@@ -11,16 +13,23 @@ class SingleInstance : public QObject {
   Q_OBJECT
 
  public:
-  explicit SingleInstance(QString name, QObject* parent = nullptr);
+  // `name` is the session's name; `user_name`, when given, is claimed as
+  // well by the first copy of the user's sessions.
+  explicit SingleInstance(QString name, QString user_name = {}, QObject* parent = nullptr);
 
   // True when this process is the first; otherwise the running copy has
   // been asked to raise its window.
   bool BecomePrimary();
-  // Whether this process holds the name, so that no other copy can be
-  // saving beside it (a copy that runs without the name is not sure of it).
-  bool HoldsName() const { return server_.isListening(); }
+  // Whether this process is the only copy of the user's, so that no other
+  // copy can be saving beside it (a copy that runs without the user's name,
+  // or beside a copy of another session, is not sure of it).
+  bool HoldsName() const { return server_.isListening() && (user_name_.isEmpty() || user_claim_.isListening()); }
 
   static QString NameForCurrentUser();
+  // The user's name and the display of the session: WAYLAND_DISPLAY, else
+  // DISPLAY.
+  static QString NameForCurrentSession();
+  static QString SessionName(const QString& user_name, const QString& wayland_display, const QString& x_display);
 
  signals:
   void RaiseRequested();
@@ -29,7 +38,9 @@ class SingleInstance : public QObject {
   bool AskRunningCopyToRaise() const;
 
   QString name_;
+  QString user_name_;
   QLocalServer server_;
+  QLocalServer user_claim_;  // only held, never asked
 };
 
 }  // namespace winpiruk

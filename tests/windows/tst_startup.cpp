@@ -174,6 +174,40 @@ class StartupTest : public QObject {
     QVERIFY(raised.wait(2000));
   }
 
+  void eachSessionRunsItsOwnTable() {
+    const QString user = QStringLiteral("winpiruk-test-%1").arg(QCoreApplication::applicationPid());
+    const QString first_session = SingleInstance::SessionName(user, {}, QStringLiteral(":91"));
+    const QString second_session = SingleInstance::SessionName(user, {}, QStringLiteral(":92"));
+    QVERIFY(first_session != second_session);
+    SingleInstance first(first_session, user);
+    QVERIFY(first.BecomePrimary());
+    QVERIFY(first.HoldsName());
+    SingleInstance second(second_session, user);
+    QVERIFY(second.BecomePrimary());
+    // The second session's copy runs but leaves the user's leftovers alone.
+    QVERIFY(!second.HoldsName());
+    SingleInstance again(first_session, user);
+    QVERIFY(!again.BecomePrimary());
+  }
+
+  void sessionNamesFollowTheDisplay_data() {
+    QTest::addColumn<QString>("wayland");
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("x display") << QString() << QStringLiteral(":0") << QStringLiteral("u-_0");
+    QTest::newRow("wayland first") << QStringLiteral("wayland-0") << QStringLiteral(":0") << QStringLiteral("u-wayland_0");
+    QTest::newRow("a path") << QStringLiteral("/run/user/1000/wayland-1") << QString()
+                            << QStringLiteral("u-_run_user_1000_wayland_1");
+    QTest::newRow("remote x") << QString() << QStringLiteral("host.example:10.0") << QStringLiteral("u-host_example_10_0");
+    QTest::newRow("no display") << QString() << QString() << QStringLiteral("u-nodisplay");
+  }
+  void sessionNamesFollowTheDisplay() {
+    QFETCH(QString, wayland);
+    QFETCH(QString, x);
+    QFETCH(QString, expected);
+    QCOMPARE(SingleInstance::SessionName(QStringLiteral("u"), wayland, x), expected);
+  }
+
   void startsAtTheSameMomentLetExactlyOneRun() {
     constexpr int kStarts = 8;
     for (int round = 0; round < 5; ++round) {
