@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine (as root) and builds the game.
+# Sets up a fresh Debian 12 machine and builds the game. A player runs it as
+# themselves, so the game keeps its settings in their home; missing packages
+# are then installed through sudo. As root (CI) it installs directly.
 #   scripts/setup.sh play   install what is missing, build, start the game
 #   scripts/setup.sh test   install what is missing, build, run every test
 #                           (Release, then AddressSanitizer + UBSan)
@@ -17,9 +19,17 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update
-  apt-get install -y --no-install-recommends "${missing[@]}"
+  as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "These packages are missing and sudo is not installed: run this script once as root." >&2
+      exit 1
+    fi
+    echo "Installing them needs root: asking sudo (the build and the game run as $(id -un))."
+    as_root=(sudo)
+  fi
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
 jobs=$(nproc)
