@@ -4,7 +4,12 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <optional>
 
+#include "app/ProgramFiles.h"
 #include "app/Startup.h"
 #include "config/ProgramPaths.h"
 #include "config/TemporaryFile.h"
@@ -14,7 +19,31 @@
 #include "ui/Messages.h"
 #include "ui/SingleInstance.h"
 
+namespace {
+
+// `--version` and `--check-files` answer on the terminal without a window;
+// anything else starts the table.
+std::optional<int> AnswerOnTerminal(int argc, char* argv[]) {
+  if (argc != 2) return std::nullopt;
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::printf("winpiruk %s\n", winpiruk::kProgramVersion);
+    return 0;
+  }
+  if (std::strcmp(argv[1], "--check-files") != 0) return std::nullopt;
+  std::error_code error;
+  const auto executable = std::filesystem::canonical("/proc/self/exe", error);
+  const winpiruk::ProgramPaths paths = winpiruk::LocateProgramPaths(executable.parent_path().string());
+  const std::vector<std::string> missing = winpiruk::MissingProgramFiles(paths);
+  for (const std::string& file : missing) std::printf("missing: %s\n", file.c_str());
+  if (!missing.empty()) return 1;
+  std::printf("all %zu files found in %s\n", winpiruk::ProgramFiles(paths).size(), paths.program_directory.c_str());
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  if (const std::optional<int> answered = AnswerOnTerminal(argc, argv)) return *answered;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("winpiruk"));
 
