@@ -4,14 +4,15 @@
 # are then installed through sudo. As root (CI) it installs directly.
 #   scripts/setup.sh play   install what is missing, build, start the game
 #   scripts/setup.sh test   install what is missing, build, run every test
-#                           (Release, then AddressSanitizer + UBSan)
+#                           (Release, the Debian package, then AddressSanitizer
+#                           + UBSan)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-play}
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6-translations-l10n libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev timgm6mb-soundfont fonts-ipafont-gothic fonts-dejavu-core xvfb xauth xdotool
-  imagemagick clang desktop-file-utils appstream)
+  imagemagick clang desktop-file-utils appstream lintian)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -48,6 +49,7 @@ case "$mode" in
   test)
     build build -DCMAKE_BUILD_TYPE=Release
     (cd build && ctest --output-on-failure -j "$jobs")
+    scripts/package-check.sh build
     build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINPIRUK_SANITIZE=ON -DWINPIRUK_BENCHMARKS=OFF
     (cd build-sanitize && UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --output-on-failure -j "$jobs" -LE slow)
