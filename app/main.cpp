@@ -46,6 +46,8 @@ int main(int argc, char* argv[]) {
   if (const std::optional<int> answered = AnswerOnTerminal(argc, argv)) return *answered;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("winpiruk"));
+  // The launcher entry's name: a Wayland desktop matches the window to it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.winpiruk.Piruk"));
 
   winpiruk::SingleInstance instance(winpiruk::SingleInstance::NameForCurrentSession(),
                                    winpiruk::SingleInstance::NameForCurrentUser());
