@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "AppIcon.h"
 #include "app/ProgramFiles.h"
 #include "app/Startup.h"
 #include "config/ProgramPaths.h"
@@ -48,6 +49,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("winpiruk"));
   // The launcher entry's name: a Wayland desktop matches the window to it.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.winpiruk.Piruk"));
+  QApplication::setWindowIcon(winpiruk::AppIcon());
 
   winpiruk::SingleInstance instance(winpiruk::SingleInstance::NameForCurrentSession(),
                                    winpiruk::SingleInstance::NameForCurrentUser());

@@ -1,0 +1,79 @@
+#include "AppIcon.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace winpiruk {
+namespace {
+
+// The drawing is laid out on a 64 × 64 grid and scaled to the size asked.
+constexpr double kGrid = 64.0;
+constexpr QRectF kCard(-15, -44, 30, 42);  // around the fan's pivot, bottom centre
+
+QPainterPath HeartPath(const QPointF& centre, double width) {
+  const double w = width / 2;
+  QPainterPath heart;
+  heart.moveTo(centre.x(), centre.y() + w * 0.95);
+  heart.cubicTo(centre.x() - w * 1.1, centre.y() + w * 0.05, centre.x() - w * 1.05, centre.y() - w * 0.95,
+                centre.x() - w * 0.5, centre.y() - w * 0.95);
+  heart.cubicTo(centre.x() - w * 0.15, centre.y() - w * 0.95, centre.x(), centre.y() - w * 0.6, centre.x(),
+                centre.y() - w * 0.45);
+  heart.cubicTo(centre.x(), centre.y() - w * 0.6, centre.x() + w * 0.15, centre.y() - w * 0.95,
+                centre.x() + w * 0.5, centre.y() - w * 0.95);
+  heart.cubicTo(centre.x() + w * 1.05, centre.y() - w * 0.95, centre.x() + w * 1.1, centre.y() + w * 0.05,
+                centre.x(), centre.y() + w * 0.95);
+  heart.closeSubpath();
+  return heart;
+}
+
+// One card of the fan, turned about the pivot; `face` cards are white with
+// a heart, the others show a back.
+void PaintCard(QPainter& painter, double degrees, bool face, double outline) {
+  painter.save();
+  painter.translate(32, 60);
+  painter.rotate(degrees);
+  painter.setPen(QPen(QColor(40, 40, 48), outline));
+  painter.setBrush(face ? QColor(255, 255, 250) : QColor(32, 72, 160));
+  painter.drawRoundedRect(kCard, 4, 4);
+  painter.setPen(Qt::NoPen);
+  if (face) {
+    painter.setBrush(QColor(212, 24, 40));
+    painter.drawPath(HeartPath(kCard.center() + QPointF(0, 1), 22));
+  } else {
+    // A lighter frame inside the back, so the fan reads as separate cards.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(150, 180, 240), outline));
+    painter.drawRoundedRect(kCard.adjusted(4, 4, -4, -4), 2, 2);
+  }
+  painter.restore();
+}
+
+}  // namespace
+
+void PaintAppIcon(QPainter& painter, int size) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.scale(size / kGrid, size / kGrid);
+  // Outlines at least a device pixel wide, so the cards stay apart at 16 px.
+  const double outline = std::max(2.0, kGrid / size);
+  PaintCard(painter, -24, false, outline);
+  PaintCard(painter, 24, false, outline);
+  PaintCard(painter, 0, true, outline);
+  painter.restore();
+}
+
+QImage AppIconImage(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  PaintAppIcon(painter, size);
+  return image;
+}
+
+QIcon AppIcon() {
+  QIcon icon;
+  for (int size : kAppIconSizes) icon.addPixmap(QPixmap::fromImage(AppIconImage(size)));
+  return icon;
+}
+
+}  // namespace winpiruk
