@@ -24,7 +24,7 @@ for size in 16 22 24 32 48 64 128 256 512; do
 done
 
 # The installed program looks for its files beside itself, not in the build.
-"$prefix/bin/winpiruk" --check-files | tee /dev/stderr | grep -q "found in $prefix/bin/../share/winpiruk"
+"$prefix/bin/winpiruk" --check-files | tee /dev/stderr | grep -q "found in $prefix/share/winpiruk"
 
 # Started offscreen in a home of its own, it writes its settings and stays
 # up with its table; a display name of its own keeps it from raising a table
