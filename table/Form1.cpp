@@ -355,10 +355,6 @@ void Form1::Form_Load() {
   GameModeManual->setChecked(state_.AutoPlay == 0);
   GameModeAuto->setChecked(state_.AutoPlay != 0);
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
-  GrowTable->setCheckable(true);
-  GrowTable->setChecked(table_options_.grow_with_window);
-  MarkPlayable->setCheckable(true);
-  MarkPlayable->setChecked(table_options_.mark_playable_cards);
   view_->ClearTable();
   ApplyLabelColours();
   ShowSeatLabels();
@@ -496,10 +492,6 @@ bool Form1::LoadPictureSource(const QString& path) {
 void Form1::KeyAssign_Click() {
   state_.settings.KeyGuideDisplay = static_cast<int16_t>(1 - state_.settings.KeyGuideDisplay);
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
-  GrowTable->setCheckable(true);
-  GrowTable->setChecked(table_options_.grow_with_window);
-  MarkPlayable->setCheckable(true);
-  MarkPlayable->setChecked(table_options_.mark_playable_cards);
   // The user's row moves with the guides; the letters follow the hand.
   LayOutTable();
   // Between hands the table is empty and stays so.
@@ -661,10 +653,6 @@ void Form1::Label3_Click() {
 
 void Form1::FollowSettings() {
   KeyAssign->setChecked(state_.settings.KeyGuideDisplay == 1);
-  GrowTable->setCheckable(true);
-  GrowTable->setChecked(table_options_.grow_with_window);
-  MarkPlayable->setCheckable(true);
-  MarkPlayable->setChecked(table_options_.mark_playable_cards);
   ShowPlayMode();
   ApplyLabelColours();
   LayOutTable();
