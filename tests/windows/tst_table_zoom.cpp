@@ -153,6 +153,36 @@ class TableZoomTest : public QObject {
     QCOMPARE(ShownSize(w.ArrowPicture), QSize(32, 32));
   }
 
+  // The call banner grows with the table, its small cards on its tray with
+  // it, and comes to rest inside the table by the caller's row.
+  void bannerGrowsWithTheTable() {
+    TableFixture design_table(DealFixedHands);
+    ShowTable(*design_table.window, kDesign);
+    design_table.window->view().ShowCallBanner();
+    TableFixture f([](Piruk930& s) {
+      DealFixedHands(s);
+      s.Winner = 2;
+    });
+    Form1& w = *f.window;
+    ShowTable(w, kMaximised);
+    w.view().ShowCallBanner();
+    QLabel* banner = w.BannerPicture;
+    QVERIFY(banner->isVisible());
+    QCOMPARE(ShownSize(banner), banner->size());
+    const QSize small = design_table.window->BannerPicture->size();
+    const QSize room = w.table()->size() * 9 / 10;
+    QVERIFY(banner->width() >= std::min(2.2 * small.width(), room.width() - 1.0));
+    QVERIFY(w.table()->rect().contains(banner->geometry()));
+    QVERIFY(banner->geometry().center().y() < w.table()->height() / 2);
+    const QByteArray shots = qgetenv("WINPIRUK_SHOTS");
+    if (!shots.isEmpty()) w.grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/zoomed-banner.png"));
+    // A smaller window: the banner is drawn again at the new zoom and stays whole.
+    w.resize(900, 600);
+    QTRY_VERIFY(w.Zoom() < 2);
+    QCOMPARE(ShownSize(banner), banner->size());
+    QVERIFY(w.table()->rect().contains(banner->geometry()));
+  }
+
   // Switching growing off and on redraws the cards at the size they lie at.
   void growTableSwitchesTheZoom() {
     TableFixture f(DealFixedHands);
