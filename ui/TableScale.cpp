@@ -13,6 +13,10 @@ int Round(double value) { return static_cast<int>(std::lround(value)); }
 // The cards of the four seats and the piles: what the eye takes for the table.
 constexpr int kLastCardPicture = 39;
 
+// Just above zoom 1 the table eases into the middle over this much zoom, so
+// that a window dragged past the design size does not see it jump.
+constexpr double kCentringRamp = 0.1;
+
 }  // namespace
 
 double TableZoom(QSize area_pixels) {
@@ -36,8 +40,10 @@ TableScale CentredScale(const TableLayout& layout, double zoom, QSize area_pixel
   if (zoom <= 1.0) return scale;
   QRect cards;
   for (int n = 1; n <= kLastCardPicture; ++n) cards |= ScaledRect(layout.picture[n], scale);
-  scale.offset = QPoint((area_pixels.width() - cards.width()) / 2 - cards.left(),
-                        (area_pixels.height() - cards.height()) / 2 - cards.top());
+  const QPoint centred((area_pixels.width() - cards.width()) / 2 - cards.left(),
+                       (area_pixels.height() - cards.height()) / 2 - cards.top());
+  const double share = std::min(1.0, (zoom - 1.0) / kCentringRamp);
+  scale.offset = QPoint(Round(centred.x() * share), Round(centred.y() * share));
   return scale;
 }
 

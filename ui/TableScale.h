@@ -32,7 +32,7 @@ int ScaledPixels(int pixels, double zoom);
 
 // The scale that draws `layout` at `zoom` with the seats' rows and the piles
 // centred in the area. At zoom 1 the layout keeps its own places, as on a
-// table that does not grow.
+// table that does not grow; just above it the table eases into the middle.
 TableScale CentredScale(const TableLayout& layout, double zoom, QSize area_pixels);
 
 }  // namespace winpiruk

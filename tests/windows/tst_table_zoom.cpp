@@ -183,6 +183,24 @@ class TableZoomTest : public QObject {
     QVERIFY(w.table()->rect().contains(banner->geometry()));
   }
 
+  // A window dragged taller past the design size: the table grows and moves
+  // to the middle a little at each step, never in a jump.
+  void growingPastTheDesignSizeIsSmooth() {
+    TableFixture f(DealFixedHands);
+    Form1& w = *f.window;
+    ShowTable(w, kDesign);
+    QPoint last = w.Picture[1]->pos();
+    for (int height = kDesign.height() + 1; height <= kDesign.height() + 60; ++height) {
+      w.resize(kDesign.width() + 30, height);
+      QTRY_COMPARE(w.height(), height);
+      const QPoint step = w.Picture[1]->pos() - last;
+      QVERIFY2(std::abs(step.x()) <= 3 && std::abs(step.y()) <= 3,
+               qPrintable(QStringLiteral("height %1: moved %2,%3").arg(height).arg(step.x()).arg(step.y())));
+      last = w.Picture[1]->pos();
+    }
+    QVERIFY(w.Zoom() > 1.0);
+  }
+
   // Switching growing off and on redraws the cards at the size they lie at.
   void growTableSwitchesTheZoom() {
     TableFixture f(DealFixedHands);
