@@ -11,6 +11,7 @@
 #include <QSessionManager>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -65,13 +66,17 @@ void Colour(QLabel* label, const TextColour& text, int16_t background_flag) {
   label->setAutoFillBackground(true);
 }
 
-// The music picture: a pair of quavers drawn once.
-QPixmap MusicPicture() {
+// The music picture: a pair of quavers, drawn at the table's zoom in the
+// screen's own pixels.
+QPixmap MusicPicture(double zoom, double device_pixel_ratio) {
   constexpr int kSize = 32;
-  QPixmap picture(kSize, kSize);
+  const double scale = zoom * device_pixel_ratio;
+  const int pixels = std::max(1, static_cast<int>(std::lround(kSize * scale)));
+  QPixmap picture(pixels, pixels);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(scale, scale);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(255, 236, 140));
   painter.drawEllipse(QRectF(5, 21, 9, 7));
@@ -85,8 +90,13 @@ QPixmap MusicPicture() {
   beam.lineTo(12, 11);
   beam.closeSubpath();
   painter.drawPath(beam);
+  painter.end();
+  picture.setDevicePixelRatio(device_pixel_ratio);
   return picture;
 }
+
+// The table font's pixel size at the design size.
+constexpr int kTableFontPixels = 12;
 
 // A command of a menu, a submenu and a menu of the menu bar, named for the code.
 void MenuItem(QMenu* menu, QAction*& action, const char* name, const QString& caption) {
@@ -104,8 +114,6 @@ void TopMenu(QMenuBar* bar, QMenu*& menu, const char* name, const QString& capti
   menu = bar->addMenu(AccessCaption(caption));
   menu->setObjectName(QString::fromLatin1(name));
 }
-
-int Pixels(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel))); }
 
 }  // namespace
 
@@ -125,10 +133,6 @@ void TableArea::paintEvent(QPaintEvent* /*event*/) {
   } else {
     painter.drawPixmap(0, 0, picture_);
   }
-}
-
-QRect Form1::PixelRect(const TwipsRect& r) {
-  return {Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height)};
 }
 
 Form1::Form1(Piruk930& state, const ProgramPaths& paths, RandomSource& random, const Clock& clock, QWidget* parent)
@@ -274,9 +278,7 @@ void Form1::ConnectMenus() {
 void Form1::BuildTable() {
   table_ = new TableArea(state_, picture_source_, this);
   setCentralWidget(table_);
-  QFont font = table_->font();
-  font.setPixelSize(12);
-  table_->setFont(font);
+  ScaleTableFont();
 
   for (int n = 1; n <= kPictureCount; ++n) {
     auto* picture = new TablePicture(table_);
@@ -286,7 +288,7 @@ void Form1::BuildTable() {
   }
   Picture[10]->setToolTip(QStringLiteral("ここをクリックすると、１枚引けます"));
   Picture[41]->setToolTip(QStringLiteral("ここをダブルクリックすれば、BGMを１曲進めることができます"));
-  Picture[41]->setPixmap(MusicPicture());
+  Picture[41]->ShowDrawn([this] { return MusicPicture(Zoom(), devicePixelRatioF()); });
   Picture[41]->show();
   for (int n : kTableLabels) {
     auto* label = new TableText(table_);
@@ -422,7 +424,13 @@ void Form1::SetLabelText(QLabel* label, const QString& text) {
 
 void Form1::LayOutTable() {
   laying_out_ = true;
-  layout_ = LayoutTable(TableWidth, TableHeight, state_.settings);
+  const QSize area = table_->size();
+  const double zoom = table_options_.grow_with_window ? TableZoom(area) : 1.0;
+  // The layout's own rules share out a window of the size the zoom leaves.
+  layout_ = LayoutTable(UnzoomedTwips(TableWidth, zoom), UnzoomedTwips(TableHeight, zoom), state_.settings);
+  scale_ = CentredScale(layout_, zoom, area);
+  laid_out_for_ = {QSize(TableWidth, TableHeight), area};
+  ScaleTableFont();
   for (int n = 1; n <= kPictureCount; ++n) Picture[n]->setGeometry(PixelRect(layout_.picture[n]));
   for (int n : kTableLabels) {
     const QVariant full_name = Label[n]->property(kFullName);
@@ -437,8 +445,25 @@ void Form1::LayOutTable() {
   ArrowPicture->raise();
   BannerPicture->raise();
   MovingCard->raise();
+  ScalePictures();
   if (view_) view_->Relayout();
   laying_out_ = false;
+}
+
+void Form1::ScaleTableFont() {
+  const int pixels = ScaledPixels(kTableFontPixels, scale_.zoom);
+  QFont font = table_->font();
+  if (font.pixelSize() == pixels) return;
+  font.setPixelSize(pixels);
+  table_->setFont(font);
+}
+
+void Form1::ScalePictures() {
+  const double device_pixel_ratio = devicePixelRatioF();
+  if (pictures_.Zoom() == scale_.zoom && pictures_.DevicePixelRatio() == device_pixel_ratio) return;
+  pictures_.SetScale(scale_.zoom, device_pixel_ratio);
+  for (int n = 1; n <= kPictureCount; ++n) Picture[n]->Redraw();
+  for (TablePicture* picture : {ArrowPicture, BannerPicture, MovingCard}) picture->Redraw();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -446,8 +471,10 @@ void Form1::resizeEvent(QResizeEvent* event) {
   if (laying_out_ || state_.ResizeGuard != 0 || isMinimized()) return;
   TableWidth = static_cast<int>(TwipsFromPixels(width()));
   TableHeight = static_cast<int>(TwipsFromPixels(height()));
-  LayOutTable();
   StoreBounds();
+  // A resize to the size on show (the first show, a restore) has nothing to move.
+  if (laid_out_for_ == LaidOutSize{QSize(TableWidth, TableHeight), table_->size()}) return;
+  LayOutTable();
   table_->update();
 }
 
@@ -727,6 +754,8 @@ bool Form1::event(QEvent* event) {
   // move: while it waits for an answer, the countdown waits too.
   if (event->type() == QEvent::WindowBlocked) HoldTimeLimit();
   if (event->type() == QEvent::WindowUnblocked) ResumeTimeLimit();
+  // On a screen of another pixel density the pictures are drawn for it.
+  if (event->type() == QEvent::ScreenChangeInternal && table_ != nullptr && !laying_out_) LayOutTable();
   return QMainWindow::event(event);
 }
 

@@ -18,6 +18,7 @@
 #include "ui/TableLayout.h"
 #include "ui/TableOptions.h"
 #include "ui/TablePicture.h"
+#include "ui/TableScale.h"
 
 class QAction;
 class QMenu;
@@ -103,8 +104,11 @@ class Form1 : public QMainWindow {
   const TableLayout& table_layout() const { return layout_; }
   // The options of the table beside the settings file, as the menu shows them.
   const TableOptions& table_options() const { return table_options_; }
-  // Twips to pixels of the table area.
-  static QRect PixelRect(const TwipsRect& r);
+  // Twips of the layout to pixels of the table area, at the table's zoom:
+  // everything placed on the table goes through here.
+  QRect PixelRect(const TwipsRect& r) const { return ScaledRect(r, scale_); }
+  // The table's zoom: 1 at the design size or with growing switched off.
+  double Zoom() const { return scale_.zoom; }
 
   // Window fields: the window's size in twips, taken on every resize.
   int TableWidth = 0;
@@ -163,6 +167,11 @@ class Form1 : public QMainWindow {
   void BuildOptionMenu();
   void ConnectMenus();
   void BuildTable();
+  // The font of the table's labels at the zoom.
+  void ScaleTableFont();
+  // The pictures handed out at the zoom and the screen's pixel ratio; when
+  // either changed, every picture on the table is drawn again at them.
+  void ScalePictures();
   void WireWindows();
   void StoreBounds();
   // Writes the member files before the program or the session ends.
@@ -213,6 +222,15 @@ class Form1 : public QMainWindow {
   QString picture_source_path_;  // the file picture_source_ was read from
   TableArea* table_ = nullptr;
   TableLayout layout_;
+  TableScale scale_;
+  // The window's size in twips and the table area's in pixels that the
+  // present layout was made for.
+  struct LaidOutSize {
+    QSize window_twips;
+    QSize area;
+    bool operator==(const LaidOutSize&) const = default;
+  };
+  LaidOutSize laid_out_for_;
   CardPictures pictures_;
   EffectPlayer effects_;
   Music music_;

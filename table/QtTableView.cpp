@@ -59,6 +59,13 @@ InputDuringWait QtTableViewInput(const Piruk930& state) {
 
 QtTableView::QtTableView(Form1& window, Piruk930& state) : window_(window), state_(state) {}
 
+TablePicture::Drawing QtTableView::BackDrawing(int card_kind, int seat, const char* routine_number) const {
+  const char* number = routine_number != nullptr ? routine_number : SeatBackRoutine(seat);
+  return [this, card_kind, seat, number] {
+    return window_.pictures().Back(card_kind, SeatOrientation(seat), number);
+  };
+}
+
 TablePicture* QtTableView::PositionPicture(int position) const {
   if (position >= 1 && position <= 9) return window_.Picture[position];
   if (position == kPosDrawPile || position == kPosDiscardPile || position == kPosSecondCard) {
@@ -76,7 +83,7 @@ void QtTableView::ShowCard(int position, int code) {
   }
   TablePicture* picture = PositionPicture(position);
   if (picture == nullptr) return;
-  picture->setPixmap(window_.pictures().Face(code));
+  picture->ShowDrawn([this, code] { return window_.pictures().Face(code); });
   picture->show();
   picture->raise();
   if (position == kPosDiscardPile || position == kPosSecondCard) RefreshPileGuides();
@@ -100,16 +107,17 @@ void QtTableView::HideSeatCard(int seat, int position) {
 void QtTableView::ShowSeatCard(int seat, int position) {
   TablePicture* picture = window_.Picture[HandPicture(seat, position)];
   const int code = state_.Hands[seat][position];
-  CardPictures& pictures = window_.pictures();
   if (seat == 0) {
     if (code == 0) return;
-    picture->setPixmap(pictures.Face(code));
+    picture->ShowDrawn([this, code] { return window_.pictures().Face(code); });
   } else if (state_.settings.CardOpen == 1 && code != 0) {
-    const QPixmap& face = pictures.Face(code, seat == 2 ? routine::kTopFaces : routine::kCardFace);
-    // Open cards of the side seats lie turned like their backs.
-    picture->setPixmap(seat == 2 ? face : face.transformed(QTransform().rotate(seat == 1 ? 90 : -90)));
+    picture->ShowDrawn([this, seat, code] {
+      const QPixmap& face = window_.pictures().Face(code, seat == 2 ? routine::kTopFaces : routine::kCardFace);
+      // Open cards of the side seats lie turned like their backs.
+      return seat == 2 ? face : face.transformed(QTransform().rotate(seat == 1 ? 90 : -90));
+    });
   } else {
-    picture->setPixmap(pictures.Back(state_.settings.CardKind, SeatOrientation(seat), SeatBackRoutine(seat)));
+    picture->ShowDrawn(BackDrawing(state_.settings.CardKind, seat));
   }
   picture->show();
 }
@@ -136,7 +144,7 @@ void QtTableView::ShowHand(int seat) {
 
 void QtTableView::FlyCard(const QRect& from, const QRect& to) {
   TablePicture* card = window_.MovingCard;
-  card->setPixmap(window_.pictures().Back(state_.settings.CardKind, BackOrientation::Upright, routine::kDeal));
+  card->ShowDrawn(BackDrawing(state_.settings.CardKind, 0, routine::kDeal));
   card->resize(from.size());
   card->raise();
   const Motion motion = DealMotion(state_.settings.GameSpeed);
@@ -151,17 +159,17 @@ void QtTableView::FlyCard(const QRect& from, const QRect& to) {
 
 void QtTableView::DealCardTo(int seat, int pass) {
   if (seat < 0 || seat > 3 || pass < 1 || pass > 9) return;
-  const QRect target = Form1::PixelRect(window_.table_layout().picture[HandPicture(seat, pass)]);
-  FlyCard(Form1::PixelRect(window_.table_layout().picture[kPosDrawPile]), target);
+  const QRect target = window_.PixelRect(window_.table_layout().picture[HandPicture(seat, pass)]);
+  FlyCard(window_.PixelRect(window_.table_layout().picture[kPosDrawPile]), target);
   ShowSeatCard(seat, pass);
   window_.Picture[HandPicture(seat, pass)]->raise();
 }
 
 void QtTableView::ShowDrawPile(bool shown) {
   if (shown) {
-    const QPixmap& back = window_.pictures().Back(state_.settings.CardKind, BackOrientation::Upright, routine::kDeal);
-    window_.Picture[kPosDrawPile]->setPixmap(back);
-    window_.Picture[40]->setPixmap(back);
+    const TablePicture::Drawing back = BackDrawing(state_.settings.CardKind, 0, routine::kDeal);
+    window_.Picture[kPosDrawPile]->ShowDrawn(back);
+    window_.Picture[40]->ShowDrawn(back);
     state_.CardBackShown = state_.settings.CardKind;
     window_.Picture[kPosDrawPile]->show();
   } else {
@@ -172,10 +180,9 @@ void QtTableView::ShowDrawPile(bool shown) {
 
 void QtTableView::ShowCardBacks() {
   const Settings& s = state_.settings;
-  CardPictures& pictures = window_.pictures();
-  const QPixmap& upright = pictures.Back(s.CardKind, BackOrientation::Upright, routine::kDeal);
-  window_.Picture[40]->setPixmap(upright);
-  window_.Picture[kPosDrawPile]->setPixmap(upright);
+  const TablePicture::Drawing upright = BackDrawing(s.CardKind, 0, routine::kDeal);
+  window_.Picture[40]->ShowDrawn(upright);
+  window_.Picture[kPosDrawPile]->ShowDrawn(upright);
   state_.CardBackShown = s.CardKind;
   // Only the pictures: what is shown or hidden stays as the game left it.
   for (int seat = 1; seat < kSeats; ++seat) {
@@ -183,7 +190,7 @@ void QtTableView::ShowCardBacks() {
       TablePicture* picture = window_.Picture[HandPicture(seat, p)];
       const bool face_up = s.CardOpen == 1 && state_.Hands[seat][p] != 0;
       if (!picture->isVisibleTo(window_.table()) || face_up) continue;
-      picture->setPixmap(pictures.Back(s.CardKind, SeatOrientation(seat), SeatBackRoutine(seat)));
+      picture->ShowDrawn(BackDrawing(s.CardKind, seat));
     }
   }
 }
@@ -191,8 +198,8 @@ void QtTableView::ShowCardBacks() {
 void QtTableView::ShowDrawAnimation() {
   const int seat = std::clamp<int>(state_.CurrentSeat, 0, 3);
   const int position = std::clamp<int>(state_.Hands[seat][kHandCount], 1, 9);
-  const QRect target = Form1::PixelRect(window_.table_layout().picture[HandPicture(seat, position)]);
-  FlyCard(Form1::PixelRect(window_.table_layout().picture[kPosDrawPile]), target);
+  const QRect target = window_.PixelRect(window_.table_layout().picture[HandPicture(seat, position)]);
+  FlyCard(window_.PixelRect(window_.table_layout().picture[kPosDrawPile]), target);
 }
 
 void QtTableView::ClearTable() {
@@ -248,57 +255,76 @@ void QtTableView::RefreshPileGuides() {
 
 void QtTableView::ShowArrow(int seat) {
   if (seat < 0 || seat > 3) return;
-  window_.ArrowPicture->setPixmap(window_.pictures().Arrow(seat, state_.Direction));
-  window_.ArrowPicture->setGeometry(Form1::PixelRect(window_.table_layout().arrow[seat]));
+  const int direction = state_.Direction;
+  window_.ArrowPicture->ShowDrawn([this, seat, direction] { return window_.pictures().Arrow(seat, direction); });
+  window_.ArrowPicture->setGeometry(window_.PixelRect(window_.table_layout().arrow[seat]));
   window_.ArrowPicture->show();
   arrow_seat_ = seat;
   // A piece that has ended is followed by the next at a change of turn.
   window_.music().CheckMusic();
 }
 
-void QtTableView::ShowBanner(bool counter_call) {
-  const int seat = std::clamp<int>(state_.Winner, 0, 3);
+QPixmap QtTableView::DrawBanner(bool counter_call, int seat, const BannerCards& cards) const {
   CardPictures& pictures = window_.pictures();
   QPixmap banner = pictures.Banner(counter_call, seat);
-  // The calling seat's cards, in the banner's small faces, on its tray.
+  if (banner.isNull()) return banner;
+  // The calling seat's cards, in the banner's small faces, on its tray; the
+  // tray's places are the file's, so they grow with the zoom.
   {
     QPainter painter(&banner);
+    const double zoom = window_.Zoom();
     const bool vertical = seat == 1 || seat == 3;
     int slot = 0;
-    for (int p = 1; p <= 10 && slot < kBannerCardSlots; ++p) {
-      const int code = state_.Hands[seat][p];
-      if (code == 0) continue;
+    for (int code : cards) {
+      if (code == 0 || slot >= kBannerCardSlots) continue;
       const PicturePoint spot = BannerCardSpot(vertical, slot++);
-      painter.drawPixmap(spot.x, spot.y, pictures.BannerFace(code));
+      painter.drawPixmap(QPointF(spot.x * zoom, spot.y * zoom), pictures.BannerFace(code));
     }
   }
-  // The engine plays the call's sound with the banner.
-
-  // The banner slides from the middle of the table toward the caller's row;
-  // on a small table it is drawn smaller so that it stays whole.
-  const QRect area = window_.table()->rect();
-  const QSize room = area.size() * 9 / 10;
-  if (banner.width() > room.width() || banner.height() > room.height()) {
-    banner = banner.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  // On a small table it is drawn smaller so that it stays whole.
+  const QSize room = window_.table()->size() * 9 / 10;
+  const QSize size = banner.deviceIndependentSize().toSize();
+  if (size.width() > room.width() || size.height() > room.height()) {
+    const qreal device_pixel_ratio = banner.devicePixelRatio();
+    banner = banner.scaled(room * device_pixel_ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    banner.setDevicePixelRatio(device_pixel_ratio);
   }
-  TablePicture* picture = window_.BannerPicture;
-  picture->setPixmap(banner);
-  picture->resize(banner.size());
+  return banner;
+}
+
+QRect QtTableView::BannerEnd(int seat, QSize size) const {
+  // The banner comes to rest over the caller's row, a little inside the table's edge.
+  const QRect area = window_.table()->rect();
   const TableLayout& layout = window_.table_layout();
-  const QRect row = Form1::PixelRect(layout.picture[HandPicture(seat, 1)])
-                        .united(Form1::PixelRect(layout.picture[HandPicture(seat, 9)]));
-  QRect start(QPoint(0, 0), banner.size());
-  start.moveCenter(area.center());
-  QRect end = start;
+  const QRect row = window_.PixelRect(layout.picture[HandPicture(seat, 1)])
+                        .united(window_.PixelRect(layout.picture[HandPicture(seat, 9)]));
+  QRect end(QPoint(0, 0), size);
   if (seat == 0 || seat == 2) {
-    end.moveCenter(QPoint(row.center().x(), row.center().y()));
+    end.moveCenter(row.center());
   } else {
     end.moveCenter(QPoint(row.center().x(), area.center().y()));
   }
-  // It stops a little inside the table's edge.
   constexpr int kMargin = 4;
   end.moveLeft(std::clamp(end.left(), kMargin, std::max(kMargin, area.width() - end.width() - kMargin)));
   end.moveTop(std::clamp(end.top(), kMargin, std::max(kMargin, area.height() - end.height() - kMargin)));
+  return end;
+}
+
+void QtTableView::ShowBanner(bool counter_call) {
+  const int seat = std::clamp<int>(state_.Winner, 0, 3);
+  banner_seat_ = -1;  // on its way: a resize keeps it inside the table only
+  BannerCards cards{};
+  for (std::size_t p = 1; p <= cards.size(); ++p) cards[p - 1] = state_.Hands[static_cast<std::size_t>(seat)][p];
+  TablePicture* picture = window_.BannerPicture;
+  picture->ShowDrawn([this, counter_call, seat, cards] { return DrawBanner(counter_call, seat, cards); });
+  // The engine plays the call's sound with the banner.
+
+  // The banner slides from the middle of the table toward the caller's row.
+  const QSize size = picture->pixmap().deviceIndependentSize().toSize();
+  picture->resize(size);
+  QRect start(QPoint(0, 0), size);
+  start.moveCenter(window_.table()->rect().center());
+  const QRect end = BannerEnd(seat, size);
   const Motion motion = kBannerMotion;
   for (int step = 0; step <= motion.steps; ++step) {
     picture->move(start.topLeft() + (end.topLeft() - start.topLeft()) * step / motion.steps);
@@ -459,14 +485,20 @@ void QtTableView::ShowMemberDecision() {
 }
 
 void QtTableView::Relayout() {
-  if (arrow_seat_ >= 0) window_.ArrowPicture->setGeometry(Form1::PixelRect(window_.table_layout().arrow[arrow_seat_]));
-  // A banner on show stays whole inside a smaller table.
-  if (window_.BannerPicture->isVisible()) {
+  if (arrow_seat_ >= 0) window_.ArrowPicture->setGeometry(window_.PixelRect(window_.table_layout().arrow[arrow_seat_]));
+  // A banner on show stays whole inside a smaller table; at rest it follows
+  // its seat's row and the zoom.
+  TablePicture* banner = window_.BannerPicture;
+  if (banner->isVisible()) {
     const QRect area = window_.table()->rect();
-    QRect banner = window_.BannerPicture->geometry();
-    banner.moveLeft(std::clamp(banner.left(), 0, std::max(0, area.width() - banner.width())));
-    banner.moveTop(std::clamp(banner.top(), 0, std::max(0, area.height() - banner.height())));
-    window_.BannerPicture->move(banner.topLeft());
+    QRect place = banner->geometry();
+    if (banner_seat_ >= 0) {
+      place = BannerEnd(banner_seat_, banner->pixmap().deviceIndependentSize().toSize());
+    } else {
+      place.moveLeft(std::clamp(place.left(), 0, std::max(0, area.width() - place.width())));
+      place.moveTop(std::clamp(place.top(), 0, std::max(0, area.height() - place.height())));
+    }
+    banner->setGeometry(place);
   }
   RefreshPileGuides();
 }

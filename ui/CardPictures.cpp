@@ -14,8 +14,13 @@ CardPictures::CardPictures(const Settings& settings, MissingHandler on_missing)
     : settings_(settings), on_missing_(std::move(on_missing)) {}
 
 void CardPictures::SetScale(double zoom, double device_pixel_ratio) {
-  zoom_ = zoom > 0 ? zoom : 1.0;
-  device_pixel_ratio_ = device_pixel_ratio > 0 ? device_pixel_ratio : 1.0;
+  const double new_zoom = zoom > 0 ? zoom : 1.0;
+  const double new_ratio = device_pixel_ratio > 0 ? device_pixel_ratio : 1.0;
+  // A window being resized passes through a new size at every step: only
+  // the pictures of the present one are kept.
+  if (new_zoom != zoom_ || new_ratio != device_pixel_ratio_) cache_.clear();
+  zoom_ = new_zoom;
+  device_pixel_ratio_ = new_ratio;
 }
 
 QString CardPictures::CacheKey(const QString& what) const {

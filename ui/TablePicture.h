@@ -1,6 +1,9 @@
 #pragma once
-// A picture on the table: shows one pixmap and reports clicks.
+// A picture on the table: shows one pixmap and reports clicks. A picture
+// shown through its drawing is drawn again when the table changes its zoom.
 #include <QLabel>
+#include <QPixmap>
+#include <functional>
 
 namespace winpiruk {
 
@@ -8,7 +11,15 @@ class TablePicture : public QLabel {
   Q_OBJECT
 
  public:
+  using Drawing = std::function<QPixmap()>;
+
   explicit TablePicture(QWidget* parent = nullptr);
+
+  // Shows what `drawing` makes now, and again at every Redraw().
+  void ShowDrawn(Drawing drawing);
+  // Draws the picture again at the table's present size. A hidden one waits
+  // until it is shown; one whose pixmap was set directly has no drawing.
+  void Redraw();
 
  signals:
   void clicked();
@@ -17,6 +28,14 @@ class TablePicture : public QLabel {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void Draw();
+
+  Drawing drawing_;
+  qint64 drawn_key_ = 0;  // the pixmap the drawing made last
+  bool stale_ = false;
 };
 
 // A label of the table: a text that reports clicks.

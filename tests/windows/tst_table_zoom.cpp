@@ -1,0 +1,285 @@
+// The table grows with the window: one zoom for cards, labels, fonts and
+// arrows, centred in the table area; the design size and a table that does
+// not grow keep the designed places; a click on a zoomed card plays it.
+#include <QtTest>
+
+#include "DialogAnswers.h"
+#include "TableFixture.h"
+#include "state/Cards.h"
+#include "table/QtTableView.h"
+#include "ui/TableLayout.h"
+#include "ui/Twips.h"
+
+using namespace winpiruk;
+using namespace winpiruk::test;
+
+namespace {
+
+constexpr QSize kMaximised(1900, 1040);
+constexpr QSize kDesign(541, 359);
+
+// The table's rectangles in pixels as a table without zoom places them:
+// each value of the layout to the nearest pixel.
+int Pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+QRect UnzoomedPlace(const TwipsRect& r) { return {Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height)}; }
+
+void DealFixedHands(Piruk930& s) {
+  s.MatchInProgress = 1;
+  s.HandPhase = 2;
+  s.settings.KeyGuideDisplay = 1;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    s.Hands[seat] = {};
+    s.Hands[seat][kHandCount] = 9;
+    for (int p = 1; p <= 9; ++p) s.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
+  }
+}
+
+// A match's table as the view draws it: the four hands, the piles, the arrow.
+void ShowTable(Form1& w, QSize size) {
+  w.resize(size);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  w.Form_Load();
+  for (int seat = 0; seat < kSeats; ++seat) w.view().ShowHand(seat);
+  w.view().ShowDrawPile(true);
+  w.view().ShowCard(kPosDiscardPile, 27);
+  w.view().ShowArrow(0);
+  QTRY_COMPARE(w.table()->width(), size.width());
+}
+
+QSize ShownSize(const QLabel* picture) { return picture->pixmap().deviceIndependentSize().toSize(); }
+
+bool UsersTurn(const Piruk930& s) {
+  return s.EngineRunning == 0 && s.AwaitingUser == 1 && s.HandPhase == 2 && s.TurnPhase == 1;
+}
+
+const TimeOfDay kDealtAt{2000, 10, 17, 23};
+
+}  // namespace
+
+class TableZoomTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<ModalAnswer> unexpected_;
+
+ private slots:
+  void init() { unexpected_ = std::make_unique<ModalAnswer>(QMessageBox::Ok); }
+  void cleanup() { unexpected_.reset(); }
+
+  // At the design size, and at any size with growing switched off, every
+  // picture lies where the table without zoom put it.
+  void unzoomedTablesKeepTheirPlaces_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("grow");
+    QTest::newRow("design, growing") << kDesign << true;
+    QTest::newRow("design, not growing") << kDesign << false;
+    QTest::newRow("maximised, not growing") << kMaximised << false;
+    QTest::newRow("odd size, not growing") << QSize(733, 517) << false;
+  }
+  void unzoomedTablesKeepTheirPlaces() {
+    QFETCH(QSize, size);
+    QFETCH(bool, grow);
+    TableFixture f(DealFixedHands);
+    Form1& w = *f.window;
+    if (!grow) w.GrowTable->trigger();
+    QCOMPARE(w.table_options().grow_with_window, grow);
+    ShowTable(w, size);
+    QCOMPARE(w.Zoom(), 1.0);
+    const TableLayout layout = LayoutTable(size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel, f.state.settings);
+    for (int n = 1; n <= kPictureCount; ++n) {
+      QCOMPARE(w.Picture[n]->geometry(), UnzoomedPlace(layout.picture[n]));
+    }
+    QCOMPARE(w.ArrowPicture->geometry(), UnzoomedPlace(layout.arrow[0]));
+    for (int n : kTableLabels) {
+      const QRect place = UnzoomedPlace(layout.label[n]);
+      QCOMPARE(w.Label[n]->y(), place.y());
+      QCOMPARE(w.Label[n]->height(), place.height());
+      // A centred label may stand a pixel off its place (QRect's centre rounds down).
+      QVERIFY2(place.adjusted(-1, 0, 1, 0).contains(w.Label[n]->geometry()), qPrintable(w.Label[n]->objectName()));
+    }
+    QCOMPARE(w.Label[NameLabel(0)]->x(), UnzoomedPlace(layout.label[NameLabel(0)]).x());
+    QCOMPARE(w.table()->font().pixelSize(), 12);
+    QCOMPARE(ShownSize(w.Picture[1]), QSize(42, 60));
+  }
+
+  // Maximised on a 1920 × 1080 screen: the cards at least 2.2 times their
+  // size, drawn at it, centred; labels, fonts and the arrow in proportion.
+  void maximisedTableGrowsInProportionAndCentred() {
+    TableFixture design_table(DealFixedHands);
+    ShowTable(*design_table.window, kDesign);
+    TableFixture f(DealFixedHands);
+    Form1& w = *f.window;
+    ShowTable(w, kMaximised);
+    const double zoom = w.Zoom();
+    QVERIFY2(zoom >= 2.2, qPrintable(QString::number(zoom)));
+
+    QRect cards;
+    for (int n = 1; n <= 39; ++n) {
+      const QLabel* card = w.Picture[n];
+      const QLabel* small = design_table.window->Picture[n];
+      cards |= card->geometry();
+      if (!card->isVisible()) continue;
+      QVERIFY2(card->width() >= 2.2 * small->width() && card->height() >= 2.2 * small->height(),
+               qPrintable(QStringLiteral("Picture%1").arg(n)));
+      QCOMPARE(ShownSize(card), card->size());
+    }
+    const QRect area = w.table()->rect();
+    QVERIFY(area.contains(cards));
+    QVERIFY(std::abs(cards.left() - (area.right() - cards.right())) <= 1);
+    QVERIFY(std::abs(cards.top() - (area.bottom() - cards.bottom())) <= 1);
+
+    // Every label inside the table, its font and its line grown as the cards.
+    QCOMPARE(w.table()->font().pixelSize(), static_cast<int>(std::lround(12 * zoom)));
+    for (int n : kTableLabels) {
+      QLabel* label = w.Label[n];
+      QVERIFY2(area.contains(label->geometry()), qPrintable(label->objectName()));
+      QCOMPARE(label->font().pixelSize(), w.table()->font().pixelSize());
+      QVERIFY(std::abs(label->height() - design_table.window->Label[n]->height() * zoom) <= 1);
+      if (label->isVisible()) QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
+    }
+    for (QLabel* picture : {w.ArrowPicture, w.Picture[41]}) {
+      QVERIFY(std::abs(picture->width() - 32 * zoom) <= 1);
+      QCOMPARE(ShownSize(picture), picture->size());
+    }
+
+    // Back to the design size: everything as on the table that never grew.
+    w.resize(kDesign);
+    QTRY_COMPARE(w.Zoom(), 1.0);
+    for (int n = 1; n <= kPictureCount; ++n) {
+      QCOMPARE(w.Picture[n]->geometry(), design_table.window->Picture[n]->geometry());
+    }
+    for (int n : kTableLabels) QCOMPARE(w.Label[n]->geometry(), design_table.window->Label[n]->geometry());
+    QCOMPARE(ShownSize(w.Picture[1]), QSize(42, 60));
+    QCOMPARE(ShownSize(w.ArrowPicture), QSize(32, 32));
+  }
+
+  // The call banner grows with the table, its small cards on its tray with
+  // it, and comes to rest inside the table by the caller's row.
+  void bannerGrowsWithTheTable() {
+    TableFixture design_table(DealFixedHands);
+    ShowTable(*design_table.window, kDesign);
+    design_table.window->view().ShowCallBanner();
+    TableFixture f([](Piruk930& s) {
+      DealFixedHands(s);
+      s.Winner = 2;
+    });
+    Form1& w = *f.window;
+    ShowTable(w, kMaximised);
+    w.view().ShowCallBanner();
+    QLabel* banner = w.BannerPicture;
+    QVERIFY(banner->isVisible());
+    QCOMPARE(ShownSize(banner), banner->size());
+    const QSize small = design_table.window->BannerPicture->size();
+    const QSize room = w.table()->size() * 9 / 10;
+    QVERIFY(banner->width() >= std::min(2.2 * small.width(), room.width() - 1.0));
+    QVERIFY(w.table()->rect().contains(banner->geometry()));
+    QVERIFY(banner->geometry().center().y() < w.table()->height() / 2);
+    const QByteArray shots = qgetenv("WINPIRUK_SHOTS");
+    if (!shots.isEmpty()) w.grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/zoomed-banner.png"));
+    // A smaller window: the banner is drawn again at the new zoom and stays whole.
+    w.resize(900, 600);
+    QTRY_VERIFY(w.Zoom() < 2);
+    QCOMPARE(ShownSize(banner), banner->size());
+    QVERIFY(w.table()->rect().contains(banner->geometry()));
+  }
+
+  // A window dragged taller past the design size: the table grows and moves
+  // to the middle a little at each step, never in a jump.
+  void growingPastTheDesignSizeIsSmooth() {
+    TableFixture f(DealFixedHands);
+    Form1& w = *f.window;
+    ShowTable(w, kDesign);
+    QPoint last = w.Picture[1]->pos();
+    for (int height = kDesign.height() + 1; height <= kDesign.height() + 60; ++height) {
+      w.resize(kDesign.width() + 30, height);
+      QTRY_COMPARE(w.height(), height);
+      const QPoint step = w.Picture[1]->pos() - last;
+      QVERIFY2(std::abs(step.x()) <= 3 && std::abs(step.y()) <= 3,
+               qPrintable(QStringLiteral("height %1: moved %2,%3").arg(height).arg(step.x()).arg(step.y())));
+      last = w.Picture[1]->pos();
+    }
+    QVERIFY(w.Zoom() > 1.0);
+  }
+
+  // Switching growing off and on redraws the cards at the size they lie at.
+  void growTableSwitchesTheZoom() {
+    TableFixture f(DealFixedHands);
+    Form1& w = *f.window;
+    ShowTable(w, kMaximised);
+    const QSize grown = w.Picture[1]->size();
+    w.GrowTable->trigger();
+    QCOMPARE(w.Zoom(), 1.0);
+    QCOMPARE(w.Picture[1]->size(), QSize(42, 60));
+    QCOMPARE(ShownSize(w.Picture[1]), QSize(42, 60));
+    QCOMPARE(ShownSize(w.Picture[kPosDrawPile]), QSize(42, 60));
+    // A card shown while the table is small is redrawn too when it grows.
+    w.view().ShowCard(kPosDiscardPile, 40);
+    w.GrowTable->trigger();
+    QCOMPARE(w.Picture[1]->size(), grown);
+    for (int n : {1, kPosDiscardPile, kPosDrawPile, HandPicture(1, 3), HandPicture(2, 3)}) {
+      QCOMPARE(ShownSize(w.Picture[n]), w.Picture[n]->size());
+    }
+  }
+
+  // A click on a card of the user's hand plays that card, through the
+  // window's own hit testing, at the design size and maximised alike.
+  void clickOnAZoomedCardPlaysIt_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("design") << kDesign;
+    QTest::newRow("maximised") << kMaximised;
+  }
+  void clickOnAZoomedCardPlaysIt() {
+    QFETCH(QSize, size);
+    unexpected_.reset();
+    TableFixture f(
+        [](Piruk930& s) {
+          s.settings.NumberOfGames = 5;
+          s.settings.SkipCard = 0;
+          s.settings.PenaltyCard = 0;
+          s.settings.MoreDropCard = 0;
+          s.settings.InverseCard = 0;
+        },
+        kDealtAt);
+    Form1& w = *f.window;
+    w.resize(size);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
+    QList<int> discards;
+    w.view().on_card_shown = [&](int position) {
+      if (position == kPosDiscardPile) discards << f.state.TopDiscard;
+    };
+    w.NewGame->trigger();
+    int played = 0;
+    for (int turn = 0; turn < 40 && played == 0; ++turn) {
+      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.HandPhase == 1 && f.state.AwaitingUser == 1), 20000);
+      if (f.state.HandPhase == 1) {
+        QTest::keyClick(&w, 'j');
+        continue;
+      }
+      const int count = f.state.Hands[0][kHandCount];
+      int position = 0;
+      for (int p = 1; p <= count && p <= 9 && position == 0; ++p) {
+        const DecodedCard card = DecodeCard(f.state.Hands[0][p]);
+        const DecodedCard top = DecodeCard(f.state.TopDiscard);
+        if (card.rank == top.rank || card.suit == top.suit) position = p;
+      }
+      QWindow* window = w.windowHandle();
+      if (position == 0 || count < 2) {
+        QTest::mouseClick(window, Qt::LeftButton, {}, w.Picture[kPosDrawPile]->mapTo(&w, QPoint(20, 30)));
+        continue;
+      }
+      played = f.state.Hands[0][position];
+      // The middle of the card's visible part: the next card lies over its right side.
+      QLabel* card = w.Picture[position];
+      const QPoint at = card->mapTo(&w, QPoint(card->width() / 4, card->height() / 2));
+      QTest::mouseClick(window, Qt::LeftButton, {}, at);
+      QTRY_VERIFY_WITH_TIMEOUT(discards.contains(played), 20000);
+    }
+    QVERIFY(played != 0);
+    w.view().on_card_shown = nullptr;
+  }
+};
+
+QTEST_MAIN(TableZoomTest)
+#include "tst_table_zoom.moc"
