@@ -1,4 +1,4 @@
-#include "Banners.h"
+#include "artwork/Banners.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Painting.h"
+#include "artwork/Painting.h"
 #include "presentation/PictureNames.h"
 
-namespace winpiruk::datagen {
+namespace winpiruk::artwork {
 namespace {
 
 struct Scheme {
@@ -82,17 +82,18 @@ QPainterPath Words(const QString& words, const QRectF& box, bool vertical) {
 
 }  // namespace
 
-Banner DrawBanner(bool counter_call, bool vertical) {
+Banner DrawBanner(bool counter_call, bool vertical, double scale) {
   const int width = vertical ? kBannerVWidth : kBannerHWidth;
   const int height = vertical ? kBannerVHeight : kBannerHHeight;
   const Scheme scheme = SchemeFor(counter_call);
 
   // Drawn first over transparency; the mask is where the drawing covers.
-  QImage art(width, height, QImage::Format_ARGB32);
+  QImage art(ScaledSize(width, height, scale), QImage::Format_ARGB32);
   art.fill(Qt::transparent);
   {
     QPainter p(&art);
     MakeSmooth(p);
+    ScaleToUnits(p, art, width, height);
     const QRectF all(1.5, 1.5, width - 3, height - 3);
     const QPainterPath burst = BurstOutline(all, 9, 13);
     QRadialGradient glow(all.center(), std::max(width, height) * 0.6);
@@ -135,12 +136,12 @@ Banner DrawBanner(bool counter_call, bool vertical) {
     p.drawPath(text);
   }
 
-  Banner banner{NewImage(width, height, Qt::black), NewImage(width, height, Qt::white)};
-  for (int y = 0; y < height; ++y) {
+  Banner banner{NewImage(width, height, Qt::black, scale), NewImage(width, height, Qt::white, scale)};
+  for (int y = 0; y < art.height(); ++y) {
     const QRgb* in = reinterpret_cast<const QRgb*>(art.constScanLine(y));
     QRgb* picture = reinterpret_cast<QRgb*>(banner.picture.scanLine(y));
     QRgb* mask = reinterpret_cast<QRgb*>(banner.mask.scanLine(y));
-    for (int x = 0; x < width; ++x) {
+    for (int x = 0; x < art.width(); ++x) {
       // A hard edge: the masked transfer knows no half-covered pixels.
       if (qAlpha(in[x]) < 128) continue;
       mask[x] = qRgb(0, 0, 0);
@@ -154,4 +155,4 @@ Banner DrawBanner(bool counter_call, bool vertical) {
   return banner;
 }
 
-}  // namespace winpiruk::datagen
+}  // namespace winpiruk::artwork
