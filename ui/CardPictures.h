@@ -58,6 +58,8 @@ class CardPictures {
   double Zoom() const { return zoom_; }
   double DevicePixelRatio() const { return device_pixel_ratio_; }
 
+  // Any picture of the data folder by its file name.
+  const QPixmap& Picture(const std::string& name, const char* routine_number) { return Load(name, routine_number); }
   const QPixmap& Face(int code, const char* routine_number = routine::kCardFace);
   const QPixmap& BannerFace(int code);
   const QPixmap& Back(int card_kind, BackOrientation orientation, const char* routine_number);
