@@ -28,10 +28,10 @@ struct SuitScheme {
 
 SuitScheme SchemeFor(int suit) {
   switch (suit) {
-    case 0: return {QColor(184, 22, 42), QColor(246, 160, 170), kGold, QColor(255, 236, 238)};
-    case 1: return {QColor(26, 46, 130), QColor(150, 178, 236), QColor(206, 212, 222), QColor(232, 238, 252)};
-    case 2: return {QColor(222, 104, 12), QColor(252, 208, 120), QColor(150, 40, 120), QColor(255, 244, 222)};
-    default: return {QColor(18, 110, 48), QColor(160, 216, 140), kGold, QColor(232, 246, 226)};
+    case 0: return {QColor(184, 22, 42), QColor(246, 160, 170), kGold, QColor(252, 222, 226)};
+    case 1: return {QColor(26, 46, 130), QColor(150, 178, 236), QColor(206, 212, 222), QColor(210, 222, 252)};
+    case 2: return {QColor(222, 104, 12), QColor(252, 208, 120), QColor(150, 40, 120), QColor(254, 236, 196)};
+    default: return {QColor(18, 110, 48), QColor(160, 216, 140), kGold, QColor(212, 238, 200)};
   }
 }
 
@@ -46,11 +46,11 @@ struct Dress {
   int suit;
 };
 
-// The three ranks of a suit wear its colours arranged differently.
+// Every figure wears its suit's deep colour, trimmed differently by rank.
 Robe RobeFor(int rank, const SuitScheme& scheme) {
   switch (rank) {
     case 13: return {scheme.deep, scheme.metal, scheme.light};
-    case 12: return {scheme.light, scheme.deep, scheme.metal};
+    case 12: return {scheme.deep, scheme.light, scheme.light};
     default: return {scheme.deep, scheme.light, scheme.metal};
   }
 }
