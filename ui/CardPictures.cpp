@@ -27,14 +27,22 @@ CardPictures::CardPictures(const Settings& settings, MissingHandler on_missing, 
       own_directory_(own_directory.isEmpty() ? QString() : QFileInfo(own_directory).canonicalFilePath()) {}
 
 void CardPictures::SetScale(double zoom, double device_pixel_ratio) {
+  const QString before = ScaleSuffix();
   zoom_ = zoom > 0 ? zoom : 1.0;
   device_pixel_ratio_ = device_pixel_ratio > 0 ? device_pixel_ratio : 1.0;
+  const QString now = ScaleSuffix();
+  if (now == before) return;
+  cache_.removeIf([&](const auto& entry) {
+    return !entry.key().endsWith(now) && !entry.key().endsWith(before);
+  });
 }
 
-QString CardPictures::CacheKey(const QString& what) const {
-  return what + QStringLiteral("@") + QString::number(zoom_ * device_pixel_ratio_, 'g', 6) + QStringLiteral("/") +
+QString CardPictures::ScaleSuffix() const {
+  return QStringLiteral("@") + QString::number(zoom_ * device_pixel_ratio_, 'g', 6) + QStringLiteral("/") +
          QString::number(device_pixel_ratio_, 'g', 6);
 }
+
+QString CardPictures::CacheKey(const QString& what) const { return what + ScaleSuffix(); }
 
 bool CardPictures::IsOwnDrawing(const QString& path, const QString& name, const QByteArray& bytes) {
   const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();

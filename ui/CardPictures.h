@@ -53,7 +53,9 @@ class CardPictures {
   // The table draws each picture `zoom` times its file's size on a screen of
   // `device_pixel_ratio`; the pictures handed out from now on have that many
   // device pixels and say so in their device pixel ratio. At 1 and 1 they are
-  // the files as they are.
+  // the files as they are. The pictures of the previous scale are kept too
+  // (a window maximised and restored); those of older ones are let go, so
+  // dragging the window's edge does not keep a set for every size it passed.
   void SetScale(double zoom, double device_pixel_ratio);
   double Zoom() const { return zoom_; }
   double DevicePixelRatio() const { return device_pixel_ratio_; }
@@ -95,6 +97,7 @@ class CardPictures {
   Source Original(const std::string& name, const char* routine_number, Preparation preparation);
   const QPixmap& Scaled(const QString& key, const Source& source, const Drawing& drawing);
   QString CacheKey(const QString& what) const;
+  QString ScaleSuffix() const;
 
   const Settings& settings_;
   MissingHandler on_missing_;

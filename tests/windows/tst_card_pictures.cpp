@@ -109,6 +109,27 @@ class CardPicturesTest : public QObject {
     if (case_name == QStringLiteral("changed file")) QCOMPARE(Rgb(pictures.Face(25)), Rgb(artwork::DrawCardFace(25, 3.0)));
   }
 
+  // A window maximised and restored finds its pictures again; the sizes an
+  // edge was dragged through are let go.
+  void keepsThePreviousScaleOnly() {
+    Settings settings;
+    settings.DataFileDirectory = ShareDir().toStdString();
+    CardPictures pictures(settings, {}, ShareDir());
+    pictures.SetScale(1.0, 1.0);
+    const qint64 small = pictures.Face(3).cacheKey();
+    pictures.SetScale(2.0, 1.0);
+    const qint64 large = pictures.Face(3).cacheKey();
+    pictures.SetScale(1.0, 1.0);
+    QCOMPARE(pictures.Face(3).cacheKey(), small);
+    for (double zoom : {1.1, 1.2, 1.3}) {
+      pictures.SetScale(zoom, 1.0);
+      pictures.Face(3);
+    }
+    pictures.SetScale(2.0, 1.0);
+    QVERIFY(pictures.Face(3).cacheKey() != large);
+    QCOMPARE(pictures.Face(3).size(), QSize(2 * kCardWidth, 2 * kCardHeight));
+  }
+
   // A missing file goes to the handler with its path and routine number, as
   // it always has, whether or not the folder is the program's own.
   void missingPicturesGoToTheHandler() {
