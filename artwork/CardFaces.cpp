@@ -77,10 +77,10 @@ std::vector<PipSpot> PipLayout(int rank) {
 
 // The pips keep to the band between the two corner indices.
 void DrawPips(QPainter& p, int rank, int suit) {
-  constexpr std::array<double, 3> kColumns = {15.6, 21.0, 26.4};
+  constexpr std::array<double, 3> kColumns = {16.4, 21.0, 25.6};
   constexpr double kTop = 9.5;
   constexpr double kBottom = 50.5;
-  constexpr double kPipWidth = 5.8;
+  constexpr double kPipWidth = 5.6;
   constexpr double kPipHeight = 6.4;
   for (const PipSpot& spot : PipLayout(rank)) {
     const double x = kColumns[static_cast<size_t>(spot.column)];
