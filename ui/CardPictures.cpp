@@ -1,8 +1,15 @@
 #include "ui/CardPictures.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+
+#include "artwork/Banners.h"
+#include "artwork/Manifest.h"
+#include "artwork/PictureFiles.h"
+#include "config/ProgramPaths.h"
 
 namespace winpiruk {
 
@@ -10,66 +17,97 @@ QString MissingPictureText(const QString& path, const QString& routine_number) {
   return QStringLiteral("「 ") + path + QStringLiteral("(#") + routine_number + QStringLiteral(") 」というファイルが見つかりません。");
 }
 
-CardPictures::CardPictures(const Settings& settings, MissingHandler on_missing)
-    : settings_(settings), on_missing_(std::move(on_missing)) {}
-
-void CardPictures::SetScale(double zoom, double device_pixel_ratio) {
-  const double new_zoom = zoom > 0 ? zoom : 1.0;
-  const double new_ratio = device_pixel_ratio > 0 ? device_pixel_ratio : 1.0;
-  // A window being resized passes through a new size at every step: only
-  // the pictures of the present one are kept.
-  if (new_zoom != zoom_ || new_ratio != device_pixel_ratio_) cache_.clear();
-  zoom_ = new_zoom;
-  device_pixel_ratio_ = new_ratio;
+QString ProgramPictureDirectory() {
+  return QString::fromStdString(LocateProgramPaths(QCoreApplication::applicationDirPath().toStdString()).program_directory);
 }
 
-QString CardPictures::CacheKey(const QString& what) const {
-  return what + QStringLiteral("@") + QString::number(zoom_ * device_pixel_ratio_, 'g', 6) + QStringLiteral("/") +
+CardPictures::CardPictures(const Settings& settings, MissingHandler on_missing, const QString& own_directory)
+    : settings_(settings),
+      on_missing_(std::move(on_missing)),
+      own_directory_(own_directory.isEmpty() ? QString() : QFileInfo(own_directory).canonicalFilePath()) {}
+
+void CardPictures::SetScale(double zoom, double device_pixel_ratio) {
+  const QString before = ScaleSuffix();
+  zoom_ = zoom > 0 ? zoom : 1.0;
+  device_pixel_ratio_ = device_pixel_ratio > 0 ? device_pixel_ratio : 1.0;
+  const QString now = ScaleSuffix();
+  if (now == before) return;
+  cache_.removeIf([&](const auto& entry) {
+    return !entry.key().endsWith(now) && !entry.key().endsWith(before);
+  });
+}
+
+QString CardPictures::ScaleSuffix() const {
+  return QStringLiteral("@") + QString::number(zoom_ * device_pixel_ratio_, 'g', 6) + QStringLiteral("/") +
          QString::number(device_pixel_ratio_, 'g', 6);
 }
 
-QImage CardPictures::LoadImage(const std::string& name, const char* routine_number) {
-  const QString path = QString::fromStdString(DataFilePath(settings_, name));
-  QImage image;
-  if (name.empty() || !image.load(path)) {
-    if (on_missing_) on_missing_(path, QString::fromLatin1(routine_number));
-    return {};
-  }
-  return image;
+QString CardPictures::CacheKey(const QString& what) const { return what + ScaleSuffix(); }
+
+bool CardPictures::IsOwnDrawing(const QString& path, const QString& name, const QByteArray& bytes) {
+  const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+  if (own_directory_.isEmpty() || folder != own_directory_) return false;
+  auto manifest = manifests_.constFind(folder);
+  if (manifest == manifests_.constEnd()) manifest = manifests_.insert(folder, artwork::ReadManifest(folder));
+  // Without a list, or with another hash, the file is the user's.
+  const auto listed = manifest->constFind(name);
+  return listed != manifest->constEnd() && *listed == artwork::ContentHash(bytes);
 }
 
-QImage CardPictures::Original(const std::string& name, const char* routine_number, Preparation preparation) {
+CardPictures::Source CardPictures::LoadSource(const std::string& name, const char* routine_number) {
+  const QString path = QString::fromStdString(DataFilePath(settings_, name));
+  QFile file(path);
+  Source source;
+  if (!name.empty() && file.open(QIODevice::ReadOnly)) {
+    const QByteArray bytes = file.readAll();
+    source.image = QImage::fromData(bytes);
+    if (!source.image.isNull()) source.ours = IsOwnDrawing(path, QString::fromStdString(name), bytes);
+  }
+  if (source.image.isNull() && on_missing_) on_missing_(path, QString::fromLatin1(routine_number));
+  return source;
+}
+
+CardPictures::Source CardPictures::Original(const std::string& name, const char* routine_number,
+                                            Preparation preparation) {
   const QString key = (preparation == Preparation::KeyedOut ? QStringLiteral("keyed:") : QString()) +
                       QString::fromStdString(DataFilePath(settings_, name));
   if (auto found = originals_.constFind(key); found != originals_.constEnd()) return *found;
-  QImage image = LoadImage(name, routine_number);
-  if (image.isNull()) return image;
-  if (preparation == Preparation::KeyedOut) image = KeyOutCornerColour(image);
-  originals_.insert(key, image);
-  return image;
+  Source source = LoadSource(name, routine_number);
+  if (source.image.isNull()) return source;
+  if (preparation == Preparation::KeyedOut) source.image = KeyOutCornerColour(source.image);
+  originals_.insert(key, source);
+  return source;
 }
 
-const QPixmap& CardPictures::Scaled(const QString& key, const QImage& original) {
+const QPixmap& CardPictures::Scaled(const QString& key, const Source& source, const Drawing& drawing) {
   const double pixel_scale = zoom_ * device_pixel_ratio_;
-  QPixmap pixmap;
+  const QSize pixels(std::max(1, static_cast<int>(std::lround(source.image.width() * pixel_scale))),
+                     std::max(1, static_cast<int>(std::lround(source.image.height() * pixel_scale))));
+  QImage image;
   if (pixel_scale == 1.0) {
-    pixmap = QPixmap::fromImage(original);
-  } else {
-    const QSize pixels(std::max(1, static_cast<int>(std::lround(original.width() * pixel_scale))),
-                       std::max(1, static_cast<int>(std::lround(original.height() * pixel_scale))));
-    pixmap = QPixmap::fromImage(original.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    image = source.image;
+  } else if (source.ours) {
+    image = drawing(pixel_scale);
   }
+  // The user's pictures, and anything the drawing cannot make at that size,
+  // are enlarged from the file.
+  if (image.size() != pixels) image = source.image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QPixmap pixmap = QPixmap::fromImage(image);
   pixmap.setDevicePixelRatio(device_pixel_ratio_);
   return *cache_.insert(key, pixmap);
 }
 
 const QPixmap& CardPictures::Load(const std::string& name, const char* routine_number, Preparation preparation) {
-  const QString key = CacheKey((preparation == Preparation::KeyedOut ? QStringLiteral("keyed:") : QString()) +
+  const bool keyed = preparation == Preparation::KeyedOut;
+  const QString key = CacheKey((keyed ? QStringLiteral("keyed:") : QString()) +
                                QString::fromStdString(DataFilePath(settings_, name)));
   if (auto found = cache_.constFind(key); found != cache_.constEnd()) return *found;
-  const QImage original = Original(name, routine_number, preparation);
-  if (original.isNull()) return empty_;
-  return Scaled(key, original);
+  const Source original = Original(name, routine_number, preparation);
+  if (original.image.isNull()) return empty_;
+  return Scaled(key, original, [&name, keyed](double scale) {
+    const QImage drawn = artwork::DrawPictureFile(name, scale);
+    return keyed ? KeyOutCornerColour(drawn) : drawn;
+  });
 }
 
 const QPixmap& CardPictures::Face(int code, const char* routine_number) {
@@ -88,19 +126,23 @@ const QPixmap& CardPictures::Arrow(int seat, int direction) {
 
 const QPixmap& CardPictures::Banner(bool counter_call, int calling_seat) {
   const std::string picture_name = BannerFile(counter_call, calling_seat, false);
-  const QString path = QString::fromStdString(DataFilePath(settings_, picture_name));
-  const QString key = CacheKey(QStringLiteral("composed:") + path);
+  const QString original_key = QStringLiteral("composed:") + QString::fromStdString(DataFilePath(settings_, picture_name));
+  const QString key = CacheKey(original_key);
   if (auto found = cache_.constFind(key); found != cache_.constEnd()) return *found;
-  const QString original_key = QStringLiteral("composed:") + path;
   auto original = originals_.constFind(original_key);
   if (original == originals_.constEnd()) {
     const char* number = counter_call ? routine::kCounterCallBanner : routine::kCallBanner;
-    const QImage mask = LoadImage(BannerFile(counter_call, calling_seat, true), number);
-    const QImage picture = LoadImage(picture_name, number);
-    if (mask.isNull() || picture.isNull()) return empty_;
-    original = originals_.insert(original_key, ComposeMaskedPicture(picture, mask));
+    const Source mask = LoadSource(BannerFile(counter_call, calling_seat, true), number);
+    const Source picture = LoadSource(picture_name, number);
+    if (mask.image.isNull() || picture.image.isNull()) return empty_;
+    original = originals_.insert(original_key,
+                                 {ComposeMaskedPicture(picture.image, mask.image), mask.ours && picture.ours});
   }
-  return Scaled(key, *original);
+  const bool vertical = calling_seat == 1 || calling_seat == 3;
+  return Scaled(key, *original, [counter_call, vertical](double scale) {
+    const artwork::Banner drawn = artwork::DrawBanner(counter_call, vertical, scale);
+    return ComposeMaskedPicture(drawn.picture, drawn.mask);
+  });
 }
 
 QImage KeyOutCornerColour(const QImage& picture) {

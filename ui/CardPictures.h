@@ -1,7 +1,10 @@
 #pragma once
 // The table's pictures, loaded from the card data directory and kept once
 // loaded, at the size the table draws them: the file's own size times the
-// table's zoom, in device pixels. A picture that cannot be loaded is fatal:
+// table's zoom, in device pixels. A file that is still the program's own
+// drawing (in the program's own folder, with the hash its list gives) is
+// drawn afresh at that size, so it stays sharp; any other picture is the
+// user's and is scaled smoothly. A picture that cannot be loaded is fatal:
 // the owner's handler shows the path with the number of the drawing routine
 // and ends the program.
 #include <QHash>
@@ -33,22 +36,32 @@ inline constexpr const char* kBannerFaces = "1.13";
 // "「 " + path + "(#N) 」というファイルが見つかりません。"
 QString MissingPictureText(const QString& path, const QString& routine_number);
 
+// The folder of the program's own pictures: share/winpiruk beside the
+// running program's folder.
+QString ProgramPictureDirectory();
+
 class CardPictures {
  public:
   // Called with the path and the routine number when a file cannot be
   // loaded; it is not expected to return.
   using MissingHandler = std::function<void(const QString& path, const QString& routine_number)>;
 
-  CardPictures(const Settings& settings, MissingHandler on_missing);
+  // `own_directory` is the folder of the program's own pictures.
+  CardPictures(const Settings& settings, MissingHandler on_missing,
+               const QString& own_directory = ProgramPictureDirectory());
 
   // The table draws each picture `zoom` times its file's size on a screen of
   // `device_pixel_ratio`; the pictures handed out from now on have that many
   // device pixels and say so in their device pixel ratio. At 1 and 1 they are
-  // the files as they are.
+  // the files as they are. The pictures of the previous scale are kept too
+  // (a window maximised and restored); those of older ones are let go, so
+  // dragging the window's edge does not keep a set for every size it passed.
   void SetScale(double zoom, double device_pixel_ratio);
   double Zoom() const { return zoom_; }
   double DevicePixelRatio() const { return device_pixel_ratio_; }
 
+  // Any picture of the data folder by its file name.
+  const QPixmap& Picture(const std::string& name, const char* routine_number) { return Load(name, routine_number); }
   const QPixmap& Face(int code, const char* routine_number = routine::kCardFace);
   const QPixmap& BannerFace(int code);
   const QPixmap& Back(int card_kind, BackOrientation orientation, const char* routine_number);
@@ -61,26 +74,39 @@ class CardPictures {
   void Clear() {
     cache_.clear();
     originals_.clear();
+    manifests_.clear();
   }
 
  private:
   // How a file's picture is made ready for the table before it is scaled.
   enum class Preparation { AsIs, KeyedOut };
+  // A file's picture at its own size, and whether the file is still the
+  // program's own drawing.
+  struct Source {
+    QImage image;
+    bool ours = false;
+  };
+  // Draws the program's picture at a scale, prepared as its file would be.
+  using Drawing = std::function<QImage(double scale)>;
 
   const QPixmap& Load(const std::string& name, const char* routine_number,
                       Preparation preparation = Preparation::AsIs);
-  QImage LoadImage(const std::string& name, const char* routine_number);
+  Source LoadSource(const std::string& name, const char* routine_number);
+  bool IsOwnDrawing(const QString& path, const QString& name, const QByteArray& bytes);
   // The file's picture, prepared, at its own size; loaded once.
-  QImage Original(const std::string& name, const char* routine_number, Preparation preparation);
-  const QPixmap& Scaled(const QString& key, const QImage& original);
+  Source Original(const std::string& name, const char* routine_number, Preparation preparation);
+  const QPixmap& Scaled(const QString& key, const Source& source, const Drawing& drawing);
   QString CacheKey(const QString& what) const;
+  QString ScaleSuffix() const;
 
   const Settings& settings_;
   MissingHandler on_missing_;
+  QString own_directory_;  // canonical; empty when there is none
   double zoom_ = 1.0;
   double device_pixel_ratio_ = 1.0;
-  QHash<QString, QImage> originals_;
-  QHash<QString, QPixmap> cache_;  // by picture and device size
+  QHash<QString, Source> originals_;
+  QHash<QString, QHash<QString, QByteArray>> manifests_;  // by folder
+  QHash<QString, QPixmap> cache_;                         // by picture and device size
   QPixmap empty_;
 };
 

@@ -13,6 +13,7 @@
 
 #include "config/SettingsStore.h"
 #include "presentation/Appearance.h"
+#include "ui/CardPictures.h"
 #include "ui/Colours.h"
 #include "ui/HelpKey.h"
 #include "ui/QtSettingsHost.h"
@@ -21,7 +22,7 @@
 namespace winpiruk {
 namespace {
 
-// The designs are shown twice their size on the table, pixel for pixel.
+// The designs are shown twice their size on the table.
 constexpr int kScale = 2;
 constexpr int kFrame = 4;
 // The frame that stands out on the table's felt.
@@ -44,12 +45,10 @@ QPixmap MissingBack() {
   return blank;
 }
 
-QPixmap BackPicture(const Settings& settings, int kind) {
-  QImage picture;
-  const std::string path = DataFilePath(settings, CardBackFile(kind, BackOrientation::Upright));
-  if (!picture.load(QString::fromStdString(path))) return MissingBack();
-  return QPixmap::fromImage(
-      picture.scaled(picture.width() * kScale, picture.height() * kScale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+// Drawn at the size shown and the screen's pixel ratio.
+QPixmap BackPicture(CardPictures& pictures, int kind) {
+  const QPixmap& picture = pictures.Back(kind, BackOrientation::Upright, routine::kTopBacks);
+  return picture.isNull() ? MissingBack() : picture;
 }
 
 }  // namespace
@@ -70,10 +69,13 @@ Form16::Form16(Piruk930& state, const ProgramPaths& paths, QWidget* parent)
   auto* designs = new QGridLayout(cloth);
   designs->setContentsMargins(12, 12, 12, 12);
   designs->setSpacing(8);
+  // A missing design shows as an empty card, not as an error.
+  CardPictures pictures(state_.settings, nullptr, QString::fromStdString(paths_.program_directory));
+  pictures.SetScale(kScale, devicePixelRatioF());
   for (int n = 1; n <= kCardBackKinds; ++n) {
     auto* image = new QLabel(cloth);
     image->setObjectName(QStringLiteral("Image%1").arg(n));
-    image->setPixmap(BackPicture(state_.settings, CardKindOfImage(n)));
+    image->setPixmap(BackPicture(pictures, CardKindOfImage(n)));
     image->setAlignment(Qt::AlignCenter);
     image->setFixedSize(kCardWidth * kScale + 2 * (kFrame + 3), kCardHeight * kScale + 2 * (kFrame + 3));
     image->setCursor(Qt::PointingHandCursor);

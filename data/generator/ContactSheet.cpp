@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "Painting.h"
+#include "artwork/Painting.h"
 
 namespace winpiruk::datagen {
 namespace {
@@ -23,6 +23,7 @@ struct Placed {
 QImage ContactSheet(const std::vector<std::vector<NamedPicture>>& groups, int scale) {
   const int width = kSheetWidth * std::max(1, scale / 2);
   std::vector<Placed> placed;
+  int used_width = 0;
   int y = kGap;
   for (const auto& group : groups) {
     int x = kGap;
@@ -37,11 +38,12 @@ QImage ContactSheet(const std::vector<std::vector<NamedPicture>>& groups, int sc
       }
       placed.push_back({&picture, x, y});
       x += w + kGap;
+      used_width = std::max(used_width, x);
       row_height = std::max(row_height, h);
     }
     y += row_height + 2 * kGap;
   }
-  QImage sheet = NewImage(width, y, TableFelt());
+  QImage sheet = artwork::NewImage(std::min(width, used_width), y, artwork::TableFelt());
   QPainter p(&sheet);
   QFont font(QStringLiteral("DejaVu Sans Condensed"));
   font.setPixelSize(9);
@@ -58,13 +60,13 @@ QImage ContactSheet(const std::vector<std::vector<NamedPicture>>& groups, int sc
 
 }  // namespace winpiruk::datagen
 
-#include "CardFaces.h"
+#include "artwork/CardFaces.h"
 #include "presentation/PictureNames.h"
 
 namespace winpiruk::datagen {
 
-QImage MaskedOnFelt(const Banner& banner, bool vertical) {
-  QImage table = NewImage(banner.picture.width(), banner.picture.height(), TableFelt());
+QImage MaskedOnFelt(const artwork::Banner& banner, bool vertical) {
+  QImage table = artwork::NewImage(banner.picture.width(), banner.picture.height(), artwork::TableFelt());
   // A stripe of another colour shows that the surround really is clear.
   QPainter stripes(&table);
   for (int x = 0; x < table.width(); x += 24) stripes.fillRect(QRect(x, 0, 8, table.height()), QColor(200, 200, 60));
@@ -79,7 +81,7 @@ QImage MaskedOnFelt(const Banner& banner, bool vertical) {
   const int codes[] = {1, 18, 33, 51, 13};
   for (int i = 0; i < 5; ++i) {
     const PicturePoint at = BannerCardSpot(vertical, i);
-    p.drawImage(at.x, at.y, DrawBannerCardFace(codes[i]));
+    p.drawImage(at.x, at.y, artwork::DrawBannerCardFace(codes[i]));
   }
   return table;
 }

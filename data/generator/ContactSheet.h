@@ -17,12 +17,12 @@ QImage ContactSheet(const std::vector<std::vector<NamedPicture>>& groups, int sc
 
 }  // namespace winpiruk::datagen
 
-#include "Banners.h"
+#include "artwork/Banners.h"
 
 namespace winpiruk::datagen {
 
 // The banner as the table shows it: the mask ANDed onto the felt, the
 // picture XORed over it, with a few of the small faces in its tray.
-QImage MaskedOnFelt(const Banner& banner, bool vertical);
+QImage MaskedOnFelt(const artwork::Banner& banner, bool vertical);
 
 }  // namespace winpiruk::datagen

@@ -1,27 +1,35 @@
 // Makes the program's own pictures and effect sounds into its share
-// directory, and optionally a contact sheet of every picture.
+// directory, with the list of the pictures' hashes, and optionally contact
+// sheets of the pictures.
 //
-//   winpiruk_datagen <share directory> [<contact sheet.png> [<enlarged sheet.png>]]
+//   winpiruk_datagen <share directory> [<contact sheet.png> [<3× sheet.png> [<courts.png>]]]
+//
+// The 3× sheet shows the pictures as the program draws them three times as
+// large; the courts sheet shows the spade and club court cards side by side
+// at their file size, each pixel enlarged.
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "Arrows.h"
-#include "Banners.h"
-#include "CardBacks.h"
-#include "CardFaces.h"
 #include "ContactSheet.h"
 #include "Sounds.h"
+#include "artwork/Arrows.h"
+#include "artwork/Banners.h"
+#include "artwork/CardBacks.h"
+#include "artwork/CardFaces.h"
+#include "artwork/Manifest.h"
 #include "presentation/PictureNames.h"
 
 namespace {
 
 using winpiruk::datagen::NamedPicture;
+using Groups = std::vector<std::vector<NamedPicture>>;
+namespace artwork = winpiruk::artwork;
 
-bool SaveBitmap(const QDir& dir, const std::string& name, const QImage& image) {
-  const QString path = dir.filePath(QString::fromStdString(name));
+bool SaveBitmap(const QDir& dir, const QString& name, const QImage& image) {
+  const QString path = dir.filePath(name);
   if (image.isNull() || !image.save(path, "BMP")) {
     std::fprintf(stderr, "winpiruk_datagen: cannot write %s\n", qPrintable(path));
     return false;
@@ -40,6 +48,107 @@ bool SaveBytes(const QDir& dir, const std::string& name, const std::vector<uint8
   return true;
 }
 
+bool SaveSheet(const QImage& sheet, const char* path) {
+  if (sheet.save(QString::fromLocal8Bit(path), "PNG")) return true;
+  std::fprintf(stderr, "winpiruk_datagen: cannot write %s\n", path);
+  return false;
+}
+
+void Add(std::vector<NamedPicture>& group, const std::string& name, const QImage& image) {
+  group.push_back({QString::fromStdString(name), image});
+}
+
+// Every picture file, in groups of a kind: faces, banner faces, backs,
+// arrows, banners.
+Groups DrawPictures() {
+  Groups groups(5);
+  for (int code = 1; code <= 52; ++code) {
+    Add(groups[0], winpiruk::CardFaceFile(code), artwork::DrawCardFace(code));
+    Add(groups[1], winpiruk::BannerCardFaceFile(code), artwork::DrawBannerCardFace(code));
+  }
+  for (int kind = 0; kind < winpiruk::kCardBackKinds; ++kind) {
+    for (auto orientation : {winpiruk::BackOrientation::Upright, winpiruk::BackOrientation::UpsideDown,
+                             winpiruk::BackOrientation::Left, winpiruk::BackOrientation::Right}) {
+      Add(groups[2], winpiruk::CardBackFile(kind, orientation), artwork::DrawCardBack(kind, orientation));
+    }
+  }
+  for (int direction : {1, -1}) {
+    for (int seat = 0; seat < 4; ++seat) {
+      Add(groups[3], winpiruk::ArrowFile(seat, direction), artwork::DrawArrow(seat, direction));
+    }
+  }
+  for (bool counter_call : {false, true}) {
+    for (int seat : {0, 1}) {
+      const auto banner = artwork::DrawBanner(counter_call, seat == 1);
+      Add(groups[4], winpiruk::BannerFile(counter_call, seat, false), banner.picture);
+      Add(groups[4], winpiruk::BannerFile(counter_call, seat, true), banner.mask);
+    }
+  }
+  return groups;
+}
+
+bool WritePictures(const QDir& dir, const Groups& groups) {
+  bool ok = true;
+  QStringList names;
+  for (const auto& group : groups) {
+    for (const NamedPicture& picture : group) {
+      ok &= SaveBitmap(dir, picture.name, picture.image);
+      names << picture.name;
+    }
+  }
+  // The list that tells the program these files are still its own drawings.
+  if (ok && !artwork::WriteManifest(dir.path(), names)) {
+    std::fprintf(stderr, "winpiruk_datagen: cannot write the list of pictures\n");
+    ok = false;
+  }
+  for (const auto& effect : winpiruk::datagen::SynthesiseEffects()) {
+    ok &= SaveBytes(dir, effect.file_name, winpiruk::datagen::WaveFileBytes(effect.samples));
+  }
+  return ok;
+}
+
+std::vector<NamedPicture> ShownBanners() {
+  std::vector<NamedPicture> shown;
+  for (bool counter_call : {false, true}) {
+    for (bool vertical : {false, true}) {
+      shown.push_back({QStringLiteral("(on the table)"),
+                       winpiruk::datagen::MaskedOnFelt(artwork::DrawBanner(counter_call, vertical), vertical)});
+    }
+  }
+  return shown;
+}
+
+// Every court card, the aces and a few others, as the program draws them
+// three times as large.
+Groups ThreeTimes() {
+  constexpr double kScale = 3.0;
+  Groups groups(4);
+  for (int code : {1, 14, 27, 40, 10, 23, 36, 49}) Add(groups[0], winpiruk::CardFaceFile(code), artwork::DrawCardFace(code, kScale));
+  for (int suit = 0; suit < 4; ++suit) {
+    for (int rank = 11; rank <= 13; ++rank) {
+      const int code = suit * 13 + rank;
+      Add(groups[1], winpiruk::CardFaceFile(code), artwork::DrawCardFace(code, kScale));
+      Add(groups[2], winpiruk::BannerCardFaceFile(code), artwork::DrawBannerCardFace(code, kScale));
+    }
+  }
+  for (int kind : {0, 3, 5, 8}) {
+    Add(groups[3], winpiruk::CardBackFile(kind, winpiruk::BackOrientation::Upright),
+        artwork::DrawCardBack(kind, winpiruk::BackOrientation::Upright, kScale));
+  }
+  for (int seat = 0; seat < 4; ++seat) Add(groups[3], winpiruk::ArrowFile(seat, 1), artwork::DrawArrow(seat, 1, kScale));
+  return groups;
+}
+
+// The spade and club courts at their file size, side by side.
+Groups SpadeAndClubCourts(const std::vector<NamedPicture>& faces) {
+  Groups groups(2);
+  for (int rank = 11; rank <= 13; ++rank) {
+    groups[0].push_back(faces[static_cast<size_t>(13 + rank - 1)]);
+    groups[0].push_back(faces[static_cast<size_t>(39 + rank - 1)]);
+  }
+  return groups;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -52,7 +161,7 @@ int main(int argc, char* argv[]) {
     }
   }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: winpiruk_datagen <share directory> [<contact sheet.png> [<enlarged sheet.png>]]\n");
+    std::fprintf(stderr, "usage: winpiruk_datagen <share directory> [<sheet.png> [<3x sheet.png> [<courts.png>]]]\n");
     return 2;
   }
   const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -60,68 +169,14 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "winpiruk_datagen: cannot create %s\n", argv[1]);
     return 1;
   }
-
-  std::vector<std::vector<NamedPicture>> groups;
-  auto add = [&](std::vector<NamedPicture>& group, const std::string& name, const QImage& image) {
-    group.push_back({QString::fromStdString(name), image});
-    return SaveBitmap(dir, name, image);
-  };
+  Groups groups = DrawPictures();
+  if (!WritePictures(dir, groups)) return 1;
   bool ok = true;
-
-  std::vector<NamedPicture> faces, small_faces, backs, arrows, banners, shown;
-  for (int code = 1; code <= 52; ++code) {
-    ok &= add(faces, winpiruk::CardFaceFile(code), winpiruk::datagen::DrawCardFace(code));
-    ok &= add(small_faces, winpiruk::BannerCardFaceFile(code), winpiruk::datagen::DrawBannerCardFace(code));
-  }
-  for (int kind = 0; kind < winpiruk::kCardBackKinds; ++kind) {
-    for (auto orientation : {winpiruk::BackOrientation::Upright, winpiruk::BackOrientation::UpsideDown,
-                             winpiruk::BackOrientation::Left, winpiruk::BackOrientation::Right}) {
-      ok &= add(backs, winpiruk::CardBackFile(kind, orientation),
-                winpiruk::datagen::DrawCardBack(kind, orientation));
-    }
-  }
-  for (int direction : {1, -1}) {
-    for (int seat = 0; seat < 4; ++seat) {
-      ok &= add(arrows, winpiruk::ArrowFile(seat, direction), winpiruk::datagen::DrawArrow(seat, direction));
-    }
-  }
-  for (bool counter_call : {false, true}) {
-    for (int seat : {0, 1}) {
-      const auto banner = winpiruk::datagen::DrawBanner(counter_call, seat == 1);
-      ok &= add(banners, winpiruk::BannerFile(counter_call, seat, false), banner.picture);
-      ok &= add(banners, winpiruk::BannerFile(counter_call, seat, true), banner.mask);
-      shown.push_back({QStringLiteral("(on the table)"), winpiruk::datagen::MaskedOnFelt(banner, seat == 1)});
-    }
-  }
-  for (const auto& effect : winpiruk::datagen::SynthesiseEffects()) {
-    ok &= SaveBytes(dir, effect.file_name, winpiruk::datagen::WaveFileBytes(effect.samples));
-  }
-  if (!ok) return 1;
-
+  if (argc >= 5) ok &= SaveSheet(winpiruk::datagen::ContactSheet(SpadeAndClubCourts(groups[0]), 4), argv[4]);
+  if (argc >= 4) ok &= SaveSheet(winpiruk::datagen::ContactSheet(ThreeTimes()), argv[3]);
   if (argc >= 3) {
-    groups = {faces, small_faces, backs, arrows, banners, shown};
-    if (!winpiruk::datagen::ContactSheet(groups).save(QString::fromLocal8Bit(argv[2]), "PNG")) {
-      std::fprintf(stderr, "winpiruk_datagen: cannot write %s\n", argv[2]);
-      return 1;
-    }
+    groups.push_back(ShownBanners());
+    ok &= SaveSheet(winpiruk::datagen::ContactSheet(groups), argv[2]);
   }
-  if (argc >= 4) {
-    // A few of each kind, three times their size, for the details.
-    auto pick = [](const std::vector<NamedPicture>& from, std::initializer_list<size_t> which) {
-      std::vector<NamedPicture> out;
-      for (size_t i : which) out.push_back(from[i]);
-      return out;
-    };
-    const std::vector<std::vector<NamedPicture>> close_up = {
-        pick(faces, {0, 9, 10, 11, 12, 13, 26, 33, 38, 39, 47, 50}),
-        pick(small_faces, {0, 9, 10, 11, 12, 13, 26, 33, 38, 39, 47, 50}),
-        pick(backs, {0, 2, 4, 8, 12, 16, 20, 24, 28, 32, 36, 37, 38, 39}),
-        arrows,
-    };
-    if (!winpiruk::datagen::ContactSheet(close_up, 3).save(QString::fromLocal8Bit(argv[3]), "PNG")) {
-      std::fprintf(stderr, "winpiruk_datagen: cannot write %s\n", argv[3]);
-      return 1;
-    }
-  }
-  return 0;
+  return ok ? 0 : 1;
 }

@@ -16,8 +16,14 @@ class CardPicture : public QLabel {
     setAlignment(Qt::AlignCenter);
   }
 
+  // A picture made at the shown size is shown as it is, at its own pixel
+  // ratio; any other is fitted.
   void SetCard(const QPixmap& picture) {
-    setPixmap(picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    if (picture.deviceIndependentSize().toSize() == size()) {
+      setPixmap(picture);
+    } else {
+      setPixmap(picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
   }
 
   void SetDrawable(bool drawable) { setCursor(drawable ? Qt::PointingHandCursor : Qt::ArrowCursor); }

@@ -74,7 +74,12 @@ QPushButton* Button(QWidget* parent, QPushButton*& target, const char* name, con
 }  // namespace
 
 Form2::Form2(Piruk930& state, const ProgramPaths& paths, RandomSource& random, const Clock& clock, QWidget* parent)
-    : QDialog(parent), state_(state), paths_(paths), random_(random), clock_(clock) {
+    : QDialog(parent),
+      state_(state),
+      paths_(paths),
+      random_(random),
+      clock_(clock),
+      pictures_(state.settings, nullptr, QString::fromStdString(paths.program_directory)) {
   setObjectName(QStringLiteral("Form2"));
   setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
   BuildControls();
@@ -438,8 +443,9 @@ void Form2::StartDealerDraw() {
 
 bool Form2::LoadPicture(CardPicture* picture, const std::string& file) {
   const std::string path = DataFilePath(state_.settings, file);
-  QPixmap pixmap;
-  if (!file.empty() && pixmap.load(FromUtf8(path))) {
+  pictures_.SetScale(static_cast<double>(CardPicture::kShownWidth) / kCardWidth, devicePixelRatioF());
+  const QPixmap& pixmap = pictures_.Picture(file, routine::kCardFace);
+  if (!file.empty() && !pixmap.isNull()) {
     picture->SetCard(pixmap);
     return true;
   }

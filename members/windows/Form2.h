@@ -11,6 +11,7 @@
 #include "members/MemberDecision.h"
 #include "members/windows/CardPicture.h"
 #include "state/Piruk930.h"
+#include "ui/CardPictures.h"
 
 class QLabel;
 class QLayout;
@@ -106,6 +107,7 @@ class Form2 : public QDialog {
   ProgramPaths paths_;
   RandomSource& random_;
   const Clock& clock_;
+  CardPictures pictures_;  // at the size shown and this window's pixel ratio
   Form2Outcome outcome_ = Form2Outcome::Cancelled;
   std::vector<MemberRow> rows_;
   std::vector<int16_t> picks_;

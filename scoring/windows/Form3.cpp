@@ -43,16 +43,18 @@ QFont ExplanationFont() {
 QPixmap Form3::CardPicture(int code) {
   const std::string name = CardFaceFile(code);
   if (name.empty()) return {};  // no card: an empty place
-  const QString path = Text(DataFilePath(state_.settings, name));
-  QPixmap picture;
-  if (picture.load(path)) return picture;
-  // No stand-in: the result shows the cards the table showed, or nothing.
-  missing_picture_(path, QString::fromLatin1(routine::kCardFace));
-  return {};
+  // Drawn for this screen's pixels. No stand-in: the result shows the cards
+  // the table showed, or nothing.
+  pictures_.SetScale(1.0, devicePixelRatioF());
+  return pictures_.Face(code);
 }
 
 Form3::Form3(const Piruk930& state, HandResultView result, MissingCardPicture missing_picture, QWidget* parent)
-    : CentredDialog(parent), state_(state), missing_picture_(std::move(missing_picture)), view_(std::move(result)) {
+    : CentredDialog(parent),
+      state_(state),
+      missing_picture_(std::move(missing_picture)),
+      pictures_(state.settings, missing_picture_),
+      view_(std::move(result)) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("ぴるく  －結果－"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

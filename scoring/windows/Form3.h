@@ -7,6 +7,7 @@
 
 #include "scoring/HandResult.h"
 #include "state/Piruk930.h"
+#include "ui/CardPictures.h"
 #include "ui/CentredDialog.h"
 
 class QLabel;
@@ -72,6 +73,7 @@ class Form3 : public CentredDialog {
 
   const Piruk930& state_;
   MissingCardPicture missing_picture_;
+  CardPictures pictures_;  // at this window's pixel ratio
   HandResultView view_;
   HandResultClose close_reason_ = HandResultClose::CloseBox;
 };

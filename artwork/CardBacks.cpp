@@ -1,12 +1,12 @@
-#include "CardBacks.h"
+#include "artwork/CardBacks.h"
 
 #include <QPainterPath>
 #include <cmath>
 
-#include "Painting.h"
-#include "SuitShapes.h"
+#include "artwork/Painting.h"
+#include "artwork/SuitShapes.h"
 
-namespace winpiruk::datagen {
+namespace winpiruk::artwork {
 namespace {
 
 constexpr double kPi = 3.14159265358979;
@@ -185,10 +185,11 @@ void Star(QPainter& p, QPointF c, double r, const QColor& colour) {
   p.drawPath(star);
 }
 
-QImage DrawUpright(int kind) {
-  QImage image = NewImage(kCardWidth, kCardHeight, TableFelt());
+QImage DrawUpright(int kind, double scale) {
+  QImage image = NewImage(kCardWidth, kCardHeight, TableFelt(), scale);
   QPainter p(&image);
   MakeSmooth(p);
+  ScaleToUnits(p, image, kCardWidth, kCardHeight);
   p.setPen(QPen(QColor(110, 110, 116), 1));
   p.setBrush(Qt::white);
   p.drawRoundedRect(QRectF(0.5, 0.5, kCardWidth - 1, kCardHeight - 1), 3.5, 3.5);
@@ -243,8 +244,8 @@ QImage DrawUpright(int kind) {
 
 }  // namespace
 
-QImage DrawCardBack(int kind, BackOrientation orientation) {
-  const QImage upright = DrawUpright(kind);
+QImage DrawCardBack(int kind, BackOrientation orientation, double scale) {
+  const QImage upright = DrawUpright(kind, scale);
   switch (orientation) {
     case BackOrientation::Upright: return upright;
     case BackOrientation::UpsideDown: return Turned(upright, 180);
@@ -254,4 +255,4 @@ QImage DrawCardBack(int kind, BackOrientation orientation) {
   return upright;
 }
 
-}  // namespace winpiruk::datagen
+}  // namespace winpiruk::artwork

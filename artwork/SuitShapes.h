@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QRectF>
 
-namespace winpiruk::datagen {
+namespace winpiruk::artwork {
 
 // suit: 0 heart, 1 spade, 2 diamond, 3 clover. The outline fills the box
 // from -0.5 to 0.5 in both directions, point of a heart downwards.
@@ -18,4 +18,4 @@ QColor SuitColour(int suit);
 // half of a card are turned.
 void DrawPip(QPainter& painter, int suit, const QRectF& box, bool upside_down = false);
 
-}  // namespace winpiruk::datagen
+}  // namespace winpiruk::artwork

@@ -1,8 +1,8 @@
-#include "SuitShapes.h"
+#include "artwork/SuitShapes.h"
 
 #include <QTransform>
 
-namespace winpiruk::datagen {
+namespace winpiruk::artwork {
 namespace {
 
 QPainterPath Heart() {
@@ -18,47 +18,51 @@ QPainterPath Heart() {
   return p;
 }
 
+// A pointed leaf on a stem that flares into a foot: stem and point tell it
+// from the club's round lobes even a few pixels high.
 QPainterPath Spade() {
   QPainterPath p;
   p.moveTo(0, -0.5);
-  p.cubicTo(0.14, -0.3, 0.5, -0.1, 0.5, 0.12);
-  p.cubicTo(0.5, 0.3, 0.38, 0.38, 0.26, 0.38);
-  p.cubicTo(0.15, 0.38, 0.07, 0.32, 0.04, 0.24);
-  p.quadTo(0.06, 0.44, 0.2, 0.5);
-  p.lineTo(-0.2, 0.5);
-  p.quadTo(-0.06, 0.44, -0.04, 0.24);
-  p.cubicTo(-0.07, 0.32, -0.15, 0.38, -0.26, 0.38);
-  p.cubicTo(-0.38, 0.38, -0.5, 0.3, -0.5, 0.12);
-  p.cubicTo(-0.5, -0.1, -0.14, -0.3, 0, -0.5);
+  p.cubicTo(0.16, -0.3, 0.5, -0.12, 0.5, 0.1);
+  p.cubicTo(0.5, 0.28, 0.38, 0.36, 0.26, 0.36);
+  p.cubicTo(0.17, 0.36, 0.11, 0.32, 0.08, 0.26);
+  p.quadTo(0.1, 0.42, 0.26, 0.5);
+  p.lineTo(-0.26, 0.5);
+  p.quadTo(-0.1, 0.42, -0.08, 0.26);
+  p.cubicTo(-0.11, 0.32, -0.17, 0.36, -0.26, 0.36);
+  p.cubicTo(-0.38, 0.36, -0.5, 0.28, -0.5, 0.1);
+  p.cubicTo(-0.5, -0.12, -0.16, -0.3, 0, -0.5);
   p.closeSubpath();
   return p;
 }
 
+// Broad enough to fill its box as the other suits do.
 QPainterPath Diamond() {
   QPainterPath p;
   p.moveTo(0, -0.5);
-  p.quadTo(0.15, -0.15, 0.45, 0);
-  p.quadTo(0.15, 0.15, 0, 0.5);
-  p.quadTo(-0.15, 0.15, -0.45, 0);
-  p.quadTo(-0.15, -0.15, 0, -0.5);
+  p.quadTo(0.17, -0.17, 0.48, 0);
+  p.quadTo(0.17, 0.17, 0, 0.5);
+  p.quadTo(-0.17, 0.17, -0.48, 0);
+  p.quadTo(-0.17, -0.17, 0, -0.5);
   p.closeSubpath();
   return p;
 }
 
+// Three round lobes with gaps between them, on the same flared stem.
 QPainterPath Clover() {
   QPainterPath p;
   p.setFillRule(Qt::WindingFill);
-  constexpr double r = 0.215;
-  p.addEllipse(QPointF(0, -0.27), r, r);
-  p.addEllipse(QPointF(-0.265, 0.07), r, r);
-  p.addEllipse(QPointF(0.265, 0.07), r, r);
-  p.addEllipse(QPointF(0, 0.0), 0.12, 0.12);
+  constexpr double r = 0.235;
+  p.addEllipse(QPointF(0, -0.265), r, r);
+  p.addEllipse(QPointF(-0.265, 0.1), r, r);
+  p.addEllipse(QPointF(0.265, 0.1), r, r);
+  p.addEllipse(QPointF(0, 0.02), 0.1, 0.1);
   QPainterPath stem;
-  stem.moveTo(-0.04, 0.0);
-  stem.lineTo(0.04, 0.0);
-  stem.quadTo(0.06, 0.42, 0.2, 0.5);
-  stem.lineTo(-0.2, 0.5);
-  stem.quadTo(-0.06, 0.42, -0.04, 0.0);
+  stem.moveTo(-0.08, 0.0);
+  stem.lineTo(0.08, 0.0);
+  stem.quadTo(0.1, 0.42, 0.26, 0.5);
+  stem.lineTo(-0.26, 0.5);
+  stem.quadTo(-0.1, 0.42, -0.08, 0.0);
   stem.closeSubpath();
   return p.united(stem);
 }
@@ -90,4 +94,4 @@ void DrawPip(QPainter& painter, int suit, const QRectF& box, bool upside_down) {
   painter.restore();
 }
 
-}  // namespace winpiruk::datagen
+}  // namespace winpiruk::artwork

@@ -1,21 +1,22 @@
-#include "Arrows.h"
+#include "artwork/Arrows.h"
 
 #include <QPainterPath>
 
-#include "Painting.h"
+#include "artwork/Painting.h"
 #include "presentation/PictureNames.h"
 
-namespace winpiruk::datagen {
+namespace winpiruk::artwork {
 namespace {
 
 // The arrow of the bottom seat with clockwise play; the others are this one
 // mirrored and turned.
-QImage BottomClockwise() {
-  const double s = kArrowSize / 32.0;
-  QImage image = NewImage(kArrowSize, kArrowSize, TableFelt());
+QImage BottomClockwise(double scale) {
+  QImage image = NewImage(kArrowSize, kArrowSize, TableFelt(), scale);
   QPainter p(&image);
   MakeSmooth(p);
-  p.scale(s, s);
+  ScaleToUnits(p, image, kArrowSize, kArrowSize);
+  // Drawn on a grid of 32 units.
+  p.scale(kArrowSize / 32.0, kArrowSize / 32.0);
   QPainterPath shaft;
   shaft.moveTo(29, 7);
   shaft.cubicTo(22, 5, 15.5, 8, 15.5, 17);
@@ -46,8 +47,8 @@ QImage BottomClockwise() {
 
 }  // namespace
 
-QImage DrawArrow(int seat, int direction) {
-  QImage arrow = BottomClockwise();
+QImage DrawArrow(int seat, int direction, double scale) {
+  QImage arrow = BottomClockwise(scale);
   if (direction < 0) arrow = arrow.mirrored(true, false);
   // Turning the bottom arrow a quarter clockwise points it at the left seat
   // and moves its tail from the right seat to the bottom one, which is the
@@ -55,4 +56,4 @@ QImage DrawArrow(int seat, int direction) {
   return Turned(arrow, 90 * seat);
 }
 
-}  // namespace winpiruk::datagen
+}  // namespace winpiruk::artwork

@@ -2,7 +2,7 @@
 // The call and counter-call banners with their masks.
 #include <QImage>
 
-namespace winpiruk::datagen {
+namespace winpiruk::artwork {
 
 struct Banner {
   QImage picture;  // black wherever the mask is white
@@ -11,7 +11,7 @@ struct Banner {
 
 // "ぴるく" for a call, "ぴるくがえし" for a counter-call; horizontal for the
 // top and bottom seats, vertical (the words written top to bottom) for the
-// side seats.
-Banner DrawBanner(bool counter_call, bool vertical);
+// side seats. Drawn `scale` times the files' size.
+Banner DrawBanner(bool counter_call, bool vertical, double scale = 1.0);
 
-}  // namespace winpiruk::datagen
+}  // namespace winpiruk::artwork

@@ -1,11 +1,11 @@
-#include "CourtFigures.h"
+#include "artwork/CourtFigures.h"
 
 #include <QPainterPath>
 #include <cmath>
 
-#include "SuitShapes.h"
+#include "artwork/SuitShapes.h"
 
-namespace winpiruk::datagen {
+namespace winpiruk::artwork {
 namespace {
 
 // Each half is drawn in a 100 × 110 box and scaled into place.
@@ -20,22 +20,43 @@ const QColor kBlue(36, 72, 168);
 const QColor kBrown(128, 78, 40);
 const QColor kWhite(252, 252, 250);
 
+// Each suit's colours: hearts crimson, spades navy, diamonds orange and
+// clubs green, each with a light shade, a metal and the frame's ground.
+struct SuitScheme {
+  QColor deep, light, metal, ground;
+};
+
+SuitScheme SchemeFor(int suit) {
+  switch (suit) {
+    case 0: return {QColor(184, 22, 42), QColor(246, 160, 170), kGold, QColor(252, 222, 226)};
+    case 1: return {QColor(26, 46, 130), QColor(150, 178, 236), QColor(206, 212, 222), QColor(210, 222, 252)};
+    case 2: return {QColor(222, 104, 12), QColor(252, 208, 120), QColor(150, 40, 120), QColor(254, 236, 196)};
+    default: return {QColor(18, 110, 48), QColor(160, 216, 140), kGold, QColor(212, 238, 200)};
+  }
+}
+
 struct Robe {
   QColor main, band, trim;
 };
 
-// The court colours: every figure wears the four inks of a printed deck,
-// arranged differently for each rank so the three stay apart at a glance.
-Robe RobeFor(int rank, int suit) {
-  const bool red_suit = suit == 0 || suit == 2;
+// What a figure wears: its robe, the gem of its crown and its suit's symbol.
+struct Dress {
+  Robe robe;
+  QColor gem;
+  int suit;
+};
+
+// Every figure wears its suit's deep colour, trimmed differently by rank.
+Robe RobeFor(int rank, const SuitScheme& scheme) {
   switch (rank) {
-    case 13: return {red_suit ? kRed : kBlue, kGold, red_suit ? kBlue : kRed};
-    case 12: return {red_suit ? kBlue : kRed, kGold, kWhite};
-    default: return {kGold, red_suit ? kRed : kBlue, red_suit ? kBlue : kRed};
+    case 13: return {scheme.deep, scheme.metal, scheme.light};
+    case 12: return {scheme.deep, scheme.light, scheme.light};
+    default: return {scheme.deep, scheme.light, scheme.metal};
   }
 }
 
-void DrawBody(QPainter& p, const Robe& robe) {
+void DrawBody(QPainter& p, const Dress& dress) {
+  const Robe& robe = dress.robe;
   // Square shoulders and a robe down to the middle line, so the two halves
   // meet in one upright figure.
   QPainterPath body;
@@ -49,34 +70,29 @@ void DrawBody(QPainter& p, const Robe& robe) {
   p.setPen(QPen(kInk, 2.2));
   p.setBrush(robe.main);
   p.drawPath(body);
-  // A sash across the chest and the front panel with its buttons.
+  // A sash across the chest.
   QPainterPath sash;
   sash.moveTo(16, 70);
   sash.lineTo(28, 66);
   sash.lineTo(90, 104);
   sash.lineTo(84, 110);
   sash.closeSubpath();
-  p.setBrush(robe.trim);
-  p.drawPath(sash);
-  QPainterPath band;
-  band.moveTo(40, 66);
-  band.lineTo(60, 66);
-  band.lineTo(64, 110);
-  band.lineTo(36, 110);
-  band.closeSubpath();
   p.setBrush(robe.band);
-  p.drawPath(band);
-  p.setPen(Qt::NoPen);
-  p.setBrush(robe.trim);
-  for (double y : {80.0, 92.0, 104.0}) p.drawEllipse(QPointF(50, y), 3.4, 3.4);
+  p.drawPath(sash);
   // Collar.
   p.setPen(QPen(kInk, 1.8));
-  p.setBrush(kWhite);
+  p.setBrush(robe.trim);
   QPainterPath collar;
   collar.moveTo(26, 66);
   collar.quadTo(50, 84, 74, 66);
   collar.quadTo(50, 58, 26, 66);
   p.drawPath(collar);
+  // The suit's symbol large on a white tabard; the two halves' tabards meet
+  // in one panel with a symbol each way up.
+  p.setPen(QPen(kInk, 2));
+  p.setBrush(kWhite);
+  p.drawRect(QRectF(27, 76, 46, 36));
+  DrawPip(p, dress.suit, QRectF(31, 79, 38, 31));
 }
 
 void DrawFace(QPainter& p, double cx, double cy) {
@@ -91,7 +107,7 @@ void DrawFace(QPainter& p, double cx, double cy) {
   p.drawLine(QPointF(cx - 4, cy + 9), QPointF(cx + 4, cy + 9));
 }
 
-void DrawCrown(QPainter& p, double top, double base, double half_width, bool tall) {
+void DrawCrown(QPainter& p, double top, double base, double half_width, bool tall, const QColor& gem) {
   QPainterPath crown;
   crown.moveTo(50 - half_width, base);
   crown.lineTo(50 - half_width, top + (tall ? 6 : 4));
@@ -105,14 +121,14 @@ void DrawCrown(QPainter& p, double top, double base, double half_width, bool tal
   p.setBrush(kGold);
   p.drawPath(crown);
   p.setPen(Qt::NoPen);
-  p.setBrush(kRed);
+  p.setBrush(gem);
   p.drawEllipse(QPointF(50, base - 4), 3, 3);
   p.setBrush(kBlue);
   p.drawEllipse(QPointF(50 - half_width + 5, base - 4), 2.4, 2.4);
   p.drawEllipse(QPointF(50 + half_width - 5, base - 4), 2.4, 2.4);
 }
 
-void DrawKing(QPainter& p, const Robe& robe) {
+void DrawKing(QPainter& p, const Dress& dress) {
   // Sword held upright at his side.
   p.setPen(QPen(kInk, 1.6));
   p.setBrush(QColor(214, 220, 228));
@@ -121,21 +137,21 @@ void DrawKing(QPainter& p, const Robe& robe) {
   p.drawRect(QRectF(72, 78, 23, 6));
   p.setBrush(kBrown);
   p.drawRect(QRectF(80.5, 84, 6, 20));
-  DrawBody(p, robe);
+  DrawBody(p, dress);
   DrawFace(p, 50, 45);
   // Full beard and moustache.
   QPainterPath beard;
   beard.moveTo(36, 48);
-  beard.cubicTo(37, 66, 44, 78, 50, 80);
-  beard.cubicTo(56, 78, 63, 66, 64, 48);
+  beard.cubicTo(37, 62, 44, 72, 50, 74);
+  beard.cubicTo(56, 72, 63, 62, 64, 48);
   beard.quadTo(50, 60, 36, 48);
   p.setPen(QPen(kInk, 1.6));
   p.setBrush(QColor(150, 108, 64));
   p.drawPath(beard);
-  DrawCrown(p, 2, 30, 18, true);
+  DrawCrown(p, 2, 30, 18, true, dress.gem);
 }
 
-void DrawQueen(QPainter& p, const Robe& robe) {
+void DrawQueen(QPainter& p, const Dress& dress) {
   // Hair falling past the shoulders, drawn behind the face.
   p.setPen(QPen(kInk, 1.6));
   p.setBrush(QColor(214, 160, 60));
@@ -145,26 +161,26 @@ void DrawQueen(QPainter& p, const Robe& robe) {
   hair.lineTo(78, 74);
   hair.cubicTo(82, 58, 82, 22, 50, 22);
   p.drawPath(hair);
-  DrawBody(p, robe);
+  DrawBody(p, dress);
   DrawFace(p, 50, 46);
-  DrawCrown(p, 12, 32, 14, false);
-  // A rose on a stem, held in front.
+  DrawCrown(p, 12, 32, 14, false, dress.gem);
+  // A rose on a stem, held at her side away from the corner index.
   p.setPen(QPen(QColor(40, 120, 50), 3));
-  p.drawLine(QPointF(20, 104), QPointF(20, 78));
+  p.drawLine(QPointF(84, 104), QPointF(84, 78));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(40, 140, 60));
-  p.drawEllipse(QPointF(14, 92), 6, 3.5);
+  p.drawEllipse(QPointF(90, 92), 6, 3.5);
   p.setPen(QPen(kInk, 1.4));
   p.setBrush(QColor(226, 60, 110));
   for (int i = 0; i < 5; ++i) {
     const double a = i * 72.0 * 3.14159265 / 180.0;
-    p.drawEllipse(QPointF(20 + 6 * std::sin(a), 72 - 6 * std::cos(a)), 5, 5);
+    p.drawEllipse(QPointF(84 + 6 * std::sin(a), 72 - 6 * std::cos(a)), 5, 5);
   }
   p.setBrush(kGold);
-  p.drawEllipse(QPointF(20, 72), 3.2, 3.2);
+  p.drawEllipse(QPointF(84, 72), 3.2, 3.2);
 }
 
-void DrawJack(QPainter& p, const Robe& robe) {
+void DrawJack(QPainter& p, const Dress& dress) {
   // Halberd: a staff with an axe head.
   p.setPen(QPen(kInk, 1.6));
   p.setBrush(kBrown);
@@ -180,7 +196,7 @@ void DrawJack(QPainter& p, const Robe& robe) {
   axe.closeSubpath();
   p.setBrush(QColor(200, 206, 216));
   p.drawPath(axe);
-  DrawBody(p, robe);
+  DrawBody(p, dress);
   // Short curls at the sides of the face.
   p.setBrush(kBrown);
   p.drawEllipse(QPointF(35, 52), 7, 9);
@@ -195,29 +211,63 @@ void DrawJack(QPainter& p, const Robe& robe) {
   p.setPen(QPen(kInk, 1.6));
   p.setBrush(kWhite);
   p.drawPath(feather);
-  p.setBrush(robe.band);
+  p.setBrush(dress.robe.band);
   p.drawRoundedRect(QRectF(34, 14, 32, 16), 6, 6);
-  p.setBrush(robe.main);
+  p.setBrush(dress.robe.main);
   p.drawEllipse(QRectF(24, 25, 52, 10));
+}
+
+// The upper half, head up, in `half`; the card draws the lower half by
+// turning the same drawing, as a double-headed court card is printed.
+void DrawCourtHalf(QPainter& painter, int rank, const Dress& dress, const QRectF& half) {
+  painter.save();
+  painter.setClipRect(half, Qt::IntersectClip);
+  painter.translate(half.topLeft());
+  painter.scale(half.width() / kBoxWidth, half.height() / kBoxHeight);
+  if (rank == 13) {
+    DrawKing(painter, dress);
+  } else if (rank == 12) {
+    DrawQueen(painter, dress);
+  } else {
+    DrawJack(painter, dress);
+  }
+  painter.restore();
+}
+
+QPainterPath FrameOutline(const QRectF& frame, const QSizeF& notch) {
+  QPainterPath outline;
+  outline.addRect(frame);
+  if (notch.isEmpty()) return outline;
+  QPainterPath corners;
+  corners.addRect(QRectF(frame.topLeft(), notch));
+  corners.addRect(QRectF(frame.bottomRight() - QPointF(notch.width(), notch.height()), notch));
+  return outline.subtracted(corners);
 }
 
 }  // namespace
 
-void DrawCourtHalf(QPainter& painter, int rank, int suit, const QRectF& half) {
-  painter.save();
-  painter.setClipRect(half);
-  painter.translate(half.topLeft());
-  painter.scale(half.width() / kBoxWidth, half.height() / kBoxHeight);
-  const Robe robe = RobeFor(rank, suit);
-  if (rank == 13) {
-    DrawKing(painter, robe);
-  } else if (rank == 12) {
-    DrawQueen(painter, robe);
-  } else {
-    DrawJack(painter, robe);
-  }
-  DrawPip(painter, suit, QRectF(3, 3, 20, 21));
-  painter.restore();
+void DrawCourt(QPainter& p, int rank, int suit, const QRectF& frame, const QSizeF& notch) {
+  const SuitScheme scheme = SchemeFor(suit);
+  const Dress dress{RobeFor(rank, scheme), scheme.deep, suit};
+  const QPainterPath outline = FrameOutline(frame, notch);
+  const QColor frame_colour = scheme.deep.darker(115);
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(scheme.ground);
+  p.drawPath(outline);
+  p.setClipPath(outline, Qt::IntersectClip);
+  const QRectF half(frame.left(), frame.top(), frame.width(), frame.height() / 2);
+  DrawCourtHalf(p, rank, dress, half);
+  p.translate(frame.center());
+  p.rotate(180);
+  p.translate(-frame.center());
+  DrawCourtHalf(p, rank, dress, half);
+  p.restore();
+  p.setPen(QPen(frame_colour, 0.8));
+  p.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
+  p.setPen(QPen(frame_colour, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(outline);
 }
 
-}  // namespace winpiruk::datagen
+}  // namespace winpiruk::artwork

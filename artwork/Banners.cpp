@@ -1,4 +1,4 @@
-#include "Banners.h"
+#include "artwork/Banners.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Painting.h"
+#include "artwork/Painting.h"
 #include "presentation/PictureNames.h"
 
-namespace winpiruk::datagen {
+namespace winpiruk::artwork {
 namespace {
 
 struct Scheme {
@@ -80,67 +80,73 @@ QPainterPath Words(const QString& words, const QRectF& box, bool vertical) {
   return t.map(path);
 }
 
-}  // namespace
-
-Banner DrawBanner(bool counter_call, bool vertical) {
+// The banner over transparency, `scale` times its file's size.
+QImage DrawArt(bool counter_call, bool vertical, double scale) {
   const int width = vertical ? kBannerVWidth : kBannerHWidth;
   const int height = vertical ? kBannerVHeight : kBannerHHeight;
   const Scheme scheme = SchemeFor(counter_call);
-
-  // Drawn first over transparency; the mask is where the drawing covers.
-  QImage art(width, height, QImage::Format_ARGB32);
+  QImage art(ScaledSize(width, height, scale), QImage::Format_ARGB32);
   art.fill(Qt::transparent);
-  {
-    QPainter p(&art);
-    MakeSmooth(p);
-    const QRectF all(1.5, 1.5, width - 3, height - 3);
-    const QPainterPath burst = BurstOutline(all, 9, 13);
-    QRadialGradient glow(all.center(), std::max(width, height) * 0.6);
-    glow.setColorAt(0, scheme.inner);
-    glow.setColorAt(1, scheme.outer);
-    p.setPen(QPen(scheme.edge, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(glow);
-    p.drawPath(burst);
+  QPainter p(&art);
+  MakeSmooth(p);
+  ScaleToUnits(p, art, width, height);
+  const QRectF all(1.5, 1.5, width - 3, height - 3);
+  const QPainterPath burst = BurstOutline(all, 9, 13);
+  QRadialGradient glow(all.center(), std::max(width, height) * 0.6);
+  glow.setColorAt(0, scheme.inner);
+  glow.setColorAt(1, scheme.outer);
+  p.setPen(QPen(scheme.edge, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(glow);
+  p.drawPath(burst);
 
-    const QRectF panel = all.adjusted(11, 11, -11, -11);
-    p.setPen(QPen(scheme.edge, 1.4));
-    QLinearGradient sheen(panel.topLeft(), panel.bottomLeft());
-    sheen.setColorAt(0, scheme.inner.lighter(115));
-    sheen.setColorAt(1, scheme.outer);
-    p.setBrush(sheen);
-    p.drawRoundedRect(panel, 10, 10);
+  const QRectF panel = all.adjusted(11, 11, -11, -11);
+  p.setPen(QPen(scheme.edge, 1.4));
+  QLinearGradient sheen(panel.topLeft(), panel.bottomLeft());
+  sheen.setColorAt(0, scheme.inner.lighter(115));
+  sheen.setColorAt(1, scheme.outer);
+  p.setBrush(sheen);
+  p.drawRoundedRect(panel, 10, 10);
 
-    // The tray the caller's cards are laid on.
-    const PicturePoint first = BannerCardSpot(vertical, 0);
-    const PicturePoint last = BannerCardSpot(vertical, kBannerCardSlots - 1);
-    const QRectF tray(first.x - 4.5, first.y - 4.5, last.x + kBannerCardWidth - first.x + 9,
-                      last.y + kBannerCardHeight - first.y + 9);
-    p.setPen(QPen(scheme.edge, 1.2));
-    QColor tray_fill = scheme.tray;
-    tray_fill.setAlpha(190);
-    p.setBrush(tray_fill);
-    p.drawRoundedRect(tray, 6, 6);
+  // The tray the caller's cards are laid on.
+  const PicturePoint first = BannerCardSpot(vertical, 0);
+  const PicturePoint last = BannerCardSpot(vertical, kBannerCardSlots - 1);
+  const QRectF tray(first.x - 4.5, first.y - 4.5, last.x + kBannerCardWidth - first.x + 9,
+                    last.y + kBannerCardHeight - first.y + 9);
+  p.setPen(QPen(scheme.edge, 1.2));
+  QColor tray_fill = scheme.tray;
+  tray_fill.setAlpha(190);
+  p.setBrush(tray_fill);
+  p.drawRoundedRect(tray, 6, 6);
 
-    const QString words = counter_call ? QStringLiteral("ぴるくがえし") : QStringLiteral("ぴるく");
-    const QRectF text_box = vertical ? QRectF(panel.left() + 6, panel.top() + 8, tray.left() - panel.left() - 12,
-                                              panel.height() - 16)
-                                     : QRectF(panel.left() + 14, panel.top() + 4, panel.width() - 28,
-                                              tray.top() - panel.top() - 8);
-    const QPainterPath text = Words(words, text_box, vertical);
-    p.setPen(QPen(scheme.text_edge, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(text);
-    p.setPen(QPen(scheme.text, 1.2));
-    p.setBrush(scheme.text);
-    p.drawPath(text);
-  }
+  const QString words = counter_call ? QStringLiteral("ぴるくがえし") : QStringLiteral("ぴるく");
+  const QRectF text_box = vertical ? QRectF(panel.left() + 6, panel.top() + 8, tray.left() - panel.left() - 12,
+                                            panel.height() - 16)
+                                   : QRectF(panel.left() + 14, panel.top() + 4, panel.width() - 28,
+                                            tray.top() - panel.top() - 8);
+  const QPainterPath text = Words(words, text_box, vertical);
+  p.setPen(QPen(scheme.text_edge, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(text);
+  p.setPen(QPen(scheme.text, 1.2));
+  p.setBrush(scheme.text);
+  p.drawPath(text);
+  p.end();
+  return art;
+}
 
-  Banner banner{NewImage(width, height, Qt::black), NewImage(width, height, Qt::white)};
-  for (int y = 0; y < height; ++y) {
+}  // namespace
+
+Banner DrawBanner(bool counter_call, bool vertical, double scale) {
+  // Drawn first over transparency; the mask is where the drawing covers.
+  const QImage art = DrawArt(counter_call, vertical, scale);
+  Banner banner{QImage(art.size(), QImage::Format_RGB32), QImage(art.size(), QImage::Format_RGB32)};
+  banner.picture.fill(Qt::black);
+  banner.mask.fill(Qt::white);
+  for (int y = 0; y < art.height(); ++y) {
     const QRgb* in = reinterpret_cast<const QRgb*>(art.constScanLine(y));
     QRgb* picture = reinterpret_cast<QRgb*>(banner.picture.scanLine(y));
     QRgb* mask = reinterpret_cast<QRgb*>(banner.mask.scanLine(y));
-    for (int x = 0; x < width; ++x) {
+    for (int x = 0; x < art.width(); ++x) {
       // A hard edge: the masked transfer knows no half-covered pixels.
       if (qAlpha(in[x]) < 128) continue;
       mask[x] = qRgb(0, 0, 0);
@@ -154,4 +160,4 @@ Banner DrawBanner(bool counter_call, bool vertical) {
   return banner;
 }
 
-}  // namespace winpiruk::datagen
+}  // namespace winpiruk::artwork
