@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "AppIcon.h"
+#include "artwork/AppIcon.h"
 #include "app/ProgramFiles.h"
 #include "app/Startup.h"
 #include "config/ProgramPaths.h"
@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("winpiruk"));
   // The launcher entry's name: a Wayland desktop matches the window to it.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.winpiruk.Piruk"));
-  QApplication::setWindowIcon(winpiruk::AppIcon());
+  QApplication::setWindowIcon(winpiruk::artwork::AppIcon());
 
   winpiruk::SingleInstance instance(winpiruk::SingleInstance::NameForCurrentSession(),
                                    winpiruk::SingleInstance::NameForCurrentUser());

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "AppIcon.h"
+#include "artwork/AppIcon.h"
 
 #ifdef WINPIRUK_HAVE_SVG
 #include <QSvgGenerator>
@@ -23,7 +23,7 @@ bool WriteSvg(const QString& path) {
   svg.setViewBox(QRect(0, 0, 64, 64));
   svg.setTitle(QStringLiteral("ぴるく"));
   QPainter painter(&svg);
-  winpiruk::PaintAppIcon(painter, 64);
+  winpiruk::artwork::PaintAppIcon(painter, 64);
   return painter.end();
 #else
   (void)path;
@@ -42,10 +42,10 @@ int main(int argc, char* argv[]) {
   }
   const QString root = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/hicolor");
   const QString name = QString::fromLocal8Bit(argv[2]);
-  for (int size : winpiruk::kAppIconSizes) {
+  for (int size : winpiruk::artwork::kAppIconSizes) {
     const QString folder = root + QStringLiteral("/%1x%1/apps").arg(size);
     const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
-    if (!QDir().mkpath(folder) || !winpiruk::AppIconImage(size).save(path, "PNG")) {
+    if (!QDir().mkpath(folder) || !winpiruk::artwork::AppIconImage(size).save(path, "PNG")) {
       std::fprintf(stderr, "winpiruk_icongen: cannot write %s\n", qPrintable(path));
       return 1;
     }

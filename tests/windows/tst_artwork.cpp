@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "artwork/AppIcon.h"
 #include "artwork/CardFaces.h"
 #include "artwork/PictureFiles.h"
 #include "artwork/SuitShapes.h"
@@ -127,6 +128,24 @@ class ArtworkTest : public QObject {
 
   // A spade and a club as small as the index's differ in more than a few
   // pixels: the one's point and the other's lobes.
+  // At every size of the icon theme the fan's front card shows its heart:
+  // red pixels inside, transparent corners outside.
+  void appIconAtEverySize() {
+    for (const int size : artwork::kAppIconSizes) {
+      const QImage icon = artwork::AppIconImage(size).convertToFormat(QImage::Format_ARGB32);
+      QCOMPARE(icon.size(), QSize(size, size));
+      QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+      int red = 0;
+      for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+          const QRgb c = icon.pixel(x, y);
+          if (qAlpha(c) == 255 && qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 90) ++red;
+        }
+      }
+      QVERIFY2(red >= size * size / 40, qPrintable(QStringLiteral("size %1: %2 red pixels").arg(size).arg(red)));
+    }
+  }
+
   void spadeAndClubDifferSmall() {
     auto pip = [](int suit) {
       QImage image(11, 12, QImage::Format_RGB32);

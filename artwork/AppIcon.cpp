@@ -1,9 +1,9 @@
-#include "AppIcon.h"
+#include "artwork/AppIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-namespace winpiruk {
+namespace winpiruk::artwork {
 namespace {
 
 // The drawing is laid out on a 64 × 64 grid and scaled to the size asked.
@@ -76,4 +76,4 @@ QIcon AppIcon() {
   return icon;
 }
 
-}  // namespace winpiruk
+}  // namespace winpiruk::artwork

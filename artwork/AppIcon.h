@@ -6,7 +6,7 @@
 
 class QPainter;
 
-namespace winpiruk {
+namespace winpiruk::artwork {
 
 // The icon's sizes in the desktop's icon theme.
 inline constexpr int kAppIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
@@ -20,4 +20,4 @@ QImage AppIconImage(int size);
 // Every size of kAppIconSizes, for a window.
 QIcon AppIcon();
 
-}  // namespace winpiruk
+}  // namespace winpiruk::artwork
