@@ -323,7 +323,9 @@ void Form1::BuildTable() {
 
 void Form1::Picture_Click(int number) {
   if (number >= 1 && number <= 9) {
-    engine_->ClickHandCard(number);
+    const bool taken = engine_->ClickHandCard(number);
+    // A card clicked while the others play is not lost in silence.
+    if (!taken && state_.HandPhase == kHandInPlay && state_.AutoPlay == 0) view_->ShowRefusal(Refusal::NotYourTurn);
   } else if (number == kPosDrawPile) {
     engine_->ClickDrawPile();
   } else if (number == kPosDiscardPile) {
@@ -519,6 +521,7 @@ void Form1::GrowTable_Click() {
 void Form1::MarkPlayable_Click() {
   table_options_.mark_playable_cards = !table_options_.mark_playable_cards;
   MarkPlayable->setChecked(table_options_.mark_playable_cards);
+  view_->hints().RefreshMarks();
   StoreTableOptions();
 }
 

@@ -10,6 +10,11 @@ class TablePicture : public QLabel {
  public:
   explicit TablePicture(QWidget* parent = nullptr);
 
+  // A marked picture wears a light frame over its pixmap, drawn at the
+  // picture's own size so that it follows any zoom of the table.
+  void SetMarked(bool marked);
+  bool Marked() const { return marked_; }
+
  signals:
   void clicked();
   void doubleClicked();
@@ -17,6 +22,10 @@ class TablePicture : public QLabel {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool marked_ = false;
 };
 
 // A label of the table: a text that reports clicks.
