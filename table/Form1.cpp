@@ -322,17 +322,18 @@ void Form1::BuildTable() {
 }
 
 void Form1::Picture_Click(int number) {
+  bool taken = true;
   if (number >= 1 && number <= 9) {
-    const bool taken = engine_->ClickHandCard(number);
-    // A card clicked while the others play is not lost in silence.
-    if (!taken && state_.HandPhase == kHandInPlay && state_.AutoPlay == 0) view_->ShowRefusal(Refusal::NotYourTurn);
+    taken = engine_->ClickHandCard(number);
   } else if (number == kPosDrawPile) {
-    engine_->ClickDrawPile();
+    taken = engine_->ClickDrawPile();
   } else if (number == kPosDiscardPile) {
+    // Outside a pick this click claims a call: it is never explained.
     engine_->ClickDiscardPile();
   } else if (number == kPosSecondCard) {
-    engine_->ClickSecondCard();
+    taken = engine_->ClickSecondCard();
   }
+  if (!taken) view_->hints().ClickNotTaken(number == kPosDrawPile ? int{kPickDrawPile} : number);
 }
 
 bool Form1::Form_KeyPress(char32_t ch) { return engine_->TypeKey(ch); }

@@ -103,6 +103,12 @@ void TableHints::ShowRefusal(Refusal why) {
   refusal_timer_.start();
 }
 
+void TableHints::ClickNotTaken(int pick) {
+  if (state_.AutoPlay != 0 || state_.HandPhase == kHandNotDealt) return;
+  const bool users_move = state_.AwaitingUser == 1 && state_.EngineRunning == 0;
+  ShowRefusal(users_move ? WhyRefused(state_, state_.settings, 0, UserMovePhase(state_), pick) : Refusal::NotYourTurn);
+}
+
 void TableHints::HideRefusal() {
   refusal_timer_.stop();
   refusal_->hide();

@@ -40,6 +40,9 @@ class TableHints {
   // The reason stays for a while, then goes by itself.
   void ShowRefusal(Refusal why);
   void HideRefusal();
+  // A click the engine did not take at all: while the others play it is
+  // not the user's turn; on the user's move the rules say why.
+  void ClickNotTaken(int pick);
   // The turn arrow points at `seat`: a waiting penalty is that seat's to take.
   void TurnPassed(int seat);
   // A penalty on show follows its count and goes once it has been taken.

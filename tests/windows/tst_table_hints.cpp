@@ -163,7 +163,10 @@ class TableHintsTest : public QObject {
          click(1), Refusal::ThrowMoreOfTwo},
         {"no card there", {S(5), H(3)}, H(7), {}, key(U'E'), Refusal::NoCardThere},
         {"a turn takes no pile card", {S(5), H(3)}, H(7), {}, key(U'K'), Refusal::DiscardOrDraw},
-        {"dealer's choice", {S(5), H(3), D(4), C(6), S(9)}, H(7), DealerChoice, key(U'A'), Refusal::DealerChoiceOnly},
+        {"dealer's choice: a key", {S(5), H(3), D(4), C(6), S(9)}, H(7), DealerChoice, key(U'A'),
+         Refusal::DealerChoiceOnly},
+        {"dealer's choice: a click", {S(5), H(3), D(4), C(6), S(9)}, H(7), DealerChoice, click(2),
+         Refusal::DealerChoiceOnly},
         {"must discard again", {S(5), H(3)}, H(7),
          [](Piruk930& s) {
            s.TurnPhase = kTurnFurtherDiscard;
