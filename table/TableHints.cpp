@@ -96,7 +96,6 @@ void TableHints::ShowRefusal(Refusal why) {
   const std::string_view text = RefusalText(why);
   if (text.empty()) return;
   refusal_->setText(Text(text));
-  refusal_->setProperty("refusal", static_cast<int>(why));
   PlaceRefusal();
   refusal_->show();
   refusal_->raise();
@@ -135,7 +134,6 @@ void TableHints::RefreshPenalty() {
 void TableHints::ShowPenalty() {
   if (penalty_seat_ < 0 || penalty_seat_ >= kSeats) return;
   penalty_->setProperty("count", Text(PenaltyCountText(state_.PenaltyPending)));
-  penalty_->setProperty("seat", penalty_seat_);
   PlacePenalty();
   penalty_->show();
   penalty_->raise();
