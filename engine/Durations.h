@@ -52,6 +52,10 @@ constexpr Motion DealMotion(int game_speed) {
 // The call banner sliding to the caller's row: 13 positions 25 ms apart.
 constexpr Motion kBannerMotion{12, 25};
 
+// --- Hints on the table (milliseconds) ----------------------------------------------
+// Why a pick was refused stays long enough to read, then goes by itself.
+constexpr int kRefusalShownMs = 2000;
+
 // --- The member and dealer window ----------------------------------------------------
 // After each card of the dealer draw, in speed units, so the user sees who drew what.
 constexpr int kDealerDrawPauseUnits = 6;

@@ -100,6 +100,7 @@ void Engine::PlayTurn() {
       s_.UserPick = pick.pick;
     }
   }
+  view_.EngineSettled();
   if (member_decision_pending_) {
     member_decision_pending_ = false;
     view_.ShowMemberDecision();
@@ -134,6 +135,13 @@ Engine::Step Engine::Ignore() {
   return Step::Wait;
 }
 
+Engine::Step Engine::Refuse() {
+  if (s_.UserPick != kPickNone && !quiet_refusals_) {
+    view_.ShowRefusal(WhyRefused(s_, s_.settings, 0, UserMovePhase(s_), s_.UserPick));
+  }
+  return Ignore();
+}
+
 Engine::Step Engine::Fail(int number) {
   if (number == 2) view_.StopMusic();
   view_.InternalError(number);
@@ -155,7 +163,7 @@ void Engine::StartTimeLimit() {
 
 Engine::Step Engine::DealerChoiceStep() {
   s_.AwaitingUser = 1;
-  if (UserPickEffect(s_, s_.settings, s_.UserPick) == PickEffect::Refused) return Ignore();
+  if (UserPickEffect(s_, s_.settings, s_.UserPick) == PickEffect::Refused) return Refuse();
   ChooseInitialCard(s_, view_, random_, s_.UserPick);
   ++accepted_picks_;
   s_.AwaitingUser = 0;
@@ -208,7 +216,7 @@ bool Engine::AskDiscardFinish() {
 Engine::Step Engine::UserFirstAction() {
   const int pick = s_.UserPick;
   const PickEffect effect = UserPickEffect(s_, s_.settings, pick);
-  if (effect == PickEffect::Refused) return Ignore();
+  if (effect == PickEffect::Refused) return Refuse();
   s_.TurnOver = 1;
   s_.CurrentSeat = 0;
   if (effect == PickEffect::DiscardFinish) {
@@ -248,7 +256,7 @@ Engine::Step Engine::FurtherDiscard() {
   if (pick >= 1 && pick <= 9 && pick <= s_.Hands[0][kHandCount]) view_.HideLabel(TableLabel::Countdown);
   if (effect == PickEffect::Refused) {
     s_.TurnPhase = kTurnFurtherDiscard;
-    return Ignore();
+    return Refuse();
   }
   ++accepted_picks_;
   s_.TurnPhase = kTurnFirstAction;
@@ -645,7 +653,9 @@ void Engine::TimerTick() {
     // "J" keeps a dealer's own card; the space that follows would only have
     // reached the table after that move, so it counts only when "J" did not.
     const long long before = accepted_picks_;
+    quiet_refusals_ = true;
     TypeKey(U'J');
+    quiet_refusals_ = false;
     if (accepted_picks_ == before) TypeKey(U' ');
     return;
   }

@@ -117,6 +117,8 @@ class Engine {
   // the match and the run of hands stop here.
   bool SettleAndShowMatch();
   Step Ignore();
+  // Ignore() for a pick that was refused: the view hears why.
+  Step Refuse();
   Step Fail(int number);
   bool AskDiscardFinish();
 
@@ -148,6 +150,7 @@ class Engine {
   long long accepted_picks_ = 0;  // picks the engine acted on
   bool member_decision_pending_ = false;
   bool failed_ = false;
+  bool quiet_refusals_ = false;  // the time limit's own keys are refused silently
 };
 
 }  // namespace winpiruk

@@ -6,34 +6,77 @@ namespace winpiruk {
 
 namespace {
 
-PickEffect FirstActionSlot(const TableState& table, const Settings& rules, const HandRow& row, int pick) {
+// A pick's effect and, when it is refused, why: both come from the same
+// conditions, so a reason is given exactly when a pick is refused.
+struct Verdict {
+  PickEffect effect = PickEffect::Refused;
+  Refusal why = Refusal::None;
+};
+
+constexpr Verdict Allowed(PickEffect effect) { return {effect, Refusal::None}; }
+constexpr Verdict Refused(Refusal why) { return {PickEffect::Refused, why}; }
+
+Verdict FirstActionSlot(const TableState& table, const Settings& rules, const HandRow& row, int pick) {
   const int n = row[kHandCount];
-  if (pick > n) return PickEffect::Refused;
+  if (pick > n) return Refused(Refusal::NoCardThere);
   const int16_t card = row[pick];
-  if (!Matches(card, table.TopDiscard)) return PickEffect::Refused;
+  if (!Matches(card, table.TopDiscard)) {
+    return Refused(table.PenaltyPending > 0 ? Refusal::PenaltyWaiting : Refusal::NoMatch);
+  }
   const int rank = CardRank(card);
   // With a penalty pending only a penalty card answers it; any other card
   // that may go stands for drawing the penalty.
   const bool answers_penalty = table.PenaltyPending == 0 || rank == rules.PenaltyCard;
   if (n == 1) {
-    if (!DiscardFinishAllowed(rules)) return PickEffect::Refused;
-    return answers_penalty ? PickEffect::DiscardFinish : PickEffect::PenaltyDraw;
+    if (!DiscardFinishAllowed(rules)) return Refused(Refusal::NoDiscardFinish);
+    return Allowed(answers_penalty ? PickEffect::DiscardFinish : PickEffect::PenaltyDraw);
   }
-  if (!answers_penalty) return PickEffect::PenaltyDraw;
-  if (rank == rules.PenaltyCard || rank != rules.MoreDropCard) return PickEffect::Discard;
+  if (!answers_penalty) return Allowed(PickEffect::PenaltyDraw);
+  if (rank == rules.PenaltyCard || rank != rules.MoreDropCard) return Allowed(PickEffect::Discard);
   // A throw-more card needs a card to follow it, unless it may end the turn.
-  if (n == 2) return !MustDiscardAgain(rules) ? PickEffect::Discard : PickEffect::Refused;
-  return CountOtherThanThrowMore(row, rules.MoreDropCard) > 0 ? PickEffect::DiscardAgain : PickEffect::Discard;
+  if (n == 2) return !MustDiscardAgain(rules) ? Allowed(PickEffect::Discard) : Refused(Refusal::ThrowMoreOfTwo);
+  return Allowed(CountOtherThanThrowMore(row, rules.MoreDropCard) > 0 ? PickEffect::DiscardAgain : PickEffect::Discard);
 }
 
-PickEffect FurtherDiscardSlot(const Settings& rules, const HandRow& row, int pick) {
+Verdict FurtherDiscardSlot(const Settings& rules, const HandRow& row, int pick) {
   // Any held card may follow a throw-more card, matching or not.
   const int n = row[kHandCount];
-  if (pick > n) return PickEffect::Refused;
-  if (n == 1) return rules.FinishMeans == kFinishDiscardAllowed ? PickEffect::DiscardFinish : PickEffect::EndTurn;
+  if (pick > n) return Refused(Refusal::NoCardThere);
+  if (n == 1) return Allowed(rules.FinishMeans == kFinishDiscardAllowed ? PickEffect::DiscardFinish : PickEffect::EndTurn);
   const int rank = CardRank(row[pick]);
-  if (rank != rules.MoreDropCard) return PickEffect::Discard;
-  return n == 2 ? PickEffect::Refused : PickEffect::DiscardAgain;
+  if (rank != rules.MoreDropCard) return Allowed(PickEffect::Discard);
+  return n == 2 ? Refused(Refusal::ThrowMoreOfTwo) : Allowed(PickEffect::DiscardAgain);
+}
+
+Verdict DealerChoiceVerdict(int pick) {
+  if (pick == kPickDiscardPile) return Allowed(PickEffect::KeepOwnCard);
+  return pick == kPickSecondCard ? Allowed(PickEffect::TakeDeckCard) : Refused(Refusal::DealerChoiceOnly);
+}
+
+Verdict FirstActionVerdict(const TableState& table, const Settings& rules, const HandRow& row, int pick) {
+  if (pick == kPickDrawPile) return Allowed(table.PenaltyPending > 0 ? PickEffect::PenaltyDraw : PickEffect::Draw);
+  if (pick >= 1 && pick <= 9) return FirstActionSlot(table, rules, row, pick);
+  return Refused(pick < 1 ? Refusal::NoCardThere : Refusal::DiscardOrDraw);
+}
+
+Verdict FurtherDiscardVerdict(const Settings& rules, const HandRow& row, int pick) {
+  const Refusal discard_again = MustDiscardAgain(rules) ? Refusal::MustDiscardAgain : Refusal::DiscardAgainOrStop;
+  if (pick == kPickDrawPile) {
+    return !MustDiscardAgain(rules) ? Allowed(PickEffect::StopDiscarding) : Refused(discard_again);
+  }
+  if (pick >= 1 && pick <= 9) return FurtherDiscardSlot(rules, row, pick);
+  return Refused(pick < 1 ? Refusal::NoCardThere : discard_again);
+}
+
+Verdict Judge(const TableState& table, const Settings& rules, int seat, MovePhase phase, int pick) {
+  const HandRow& row = table.Hands[seat];
+  switch (phase) {
+    case MovePhase::None: return Refused(Refusal::NotYourTurn);
+    case MovePhase::DealerChoice: return DealerChoiceVerdict(pick);
+    case MovePhase::FirstAction: return FirstActionVerdict(table, rules, row, pick);
+    case MovePhase::FurtherDiscard: return FurtherDiscardVerdict(rules, row, pick);
+  }
+  return Refused(Refusal::NotYourTurn);
 }
 
 }  // namespace
@@ -49,7 +92,7 @@ int CountOtherThanThrowMore(const HandRow& row, int more_drop_card) {
 
 PickEffect FirstActionEffect(const TableState& table, const Settings& rules, int seat, int position) {
   if (position < 1) return PickEffect::Refused;
-  return FirstActionSlot(table, rules, table.Hands[seat], position);
+  return FirstActionSlot(table, rules, table.Hands[seat], position).effect;
 }
 
 MovePhase UserMovePhase(const TableState& t) {
@@ -71,22 +114,11 @@ PickEffect LegalPicks::Of(int pick) const {
 }
 
 PickEffect EffectOf(const TableState& table, const Settings& rules, int seat, MovePhase phase, int pick) {
-  const HandRow& row = table.Hands[seat];
-  const bool position = pick >= 1 && pick <= 9;
-  switch (phase) {
-    case MovePhase::None:
-      return PickEffect::Refused;
-    case MovePhase::DealerChoice:
-      if (pick == kPickDiscardPile) return PickEffect::KeepOwnCard;
-      return pick == kPickSecondCard ? PickEffect::TakeDeckCard : PickEffect::Refused;
-    case MovePhase::FirstAction:
-      if (pick == kPickDrawPile) return table.PenaltyPending > 0 ? PickEffect::PenaltyDraw : PickEffect::Draw;
-      return position ? FirstActionSlot(table, rules, row, pick) : PickEffect::Refused;
-    case MovePhase::FurtherDiscard:
-      if (pick == kPickDrawPile) return !MustDiscardAgain(rules) ? PickEffect::StopDiscarding : PickEffect::Refused;
-      return position ? FurtherDiscardSlot(rules, row, pick) : PickEffect::Refused;
-  }
-  return PickEffect::Refused;
+  return Judge(table, rules, seat, phase, pick).effect;
+}
+
+Refusal WhyRefused(const TableState& table, const Settings& rules, int seat, MovePhase phase, int pick) {
+  return Judge(table, rules, seat, phase, pick).why;
 }
 
 LegalPicks LegalPicksOf(const TableState& table, const Settings& rules, int seat, MovePhase phase) {

@@ -62,6 +62,21 @@ enum class PickEffect : uint8_t {
   TakeDeckCard,    // the dealer takes the deck card, its own card starts the pile
 };
 
+// Why a pick is refused; None for a pick that is taken.
+enum class Refusal : uint8_t {
+  None,
+  NotYourTurn,         // the user has no move now
+  NoCardThere,         // the hand has no card at that position
+  NoMatch,             // neither the suit nor the rank of the top card
+  PenaltyWaiting,      // a penalty stands: draw it, or answer it with a penalty card
+  NoDiscardFinish,     // the rules do not let the last card go out by discarding
+  ThrowMoreOfTwo,      // a throw-more card cannot go when it would leave one card to follow it
+  DealerChoiceOnly,    // the dealer keeps the own card or takes the deck card
+  DiscardOrDraw,       // a turn begins with a discard or a draw
+  MustDiscardAgain,    // after a throw-more card another card must go
+  DiscardAgainOrStop,  // after a throw-more card: another card, or the draw pile to stop
+};
+
 // The effect of every pick in one phase.
 struct LegalPicks {
   std::array<PickEffect, 10> hand{};  // positions 1..9 (0 unused)
@@ -76,6 +91,10 @@ struct LegalPicks {
 
 // What one pick of `seat` does in `phase`.
 PickEffect EffectOf(const TableState& table, const Settings& rules, int seat, MovePhase phase, int pick);
+
+// Why one pick of `seat` in `phase` is refused: Refusal::None exactly when
+// EffectOf allows it.
+Refusal WhyRefused(const TableState& table, const Settings& rules, int seat, MovePhase phase, int pick);
 
 // What one pick of the user does now.
 inline PickEffect UserPickEffect(const TableState& table, const Settings& rules, int pick) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/LegalPicks.h"
 #include "scoring/HandResult.h"
 #include "scoring/Settlement.h"
 
@@ -145,6 +146,13 @@ class TableView {
   // The match is over and the members change: shows the table empty, then
   // closes and reopens the member and dealer window.
   virtual void ShowMemberDecision() = 0;
+
+  // --- Hints for the user ------------------------------------------------------
+  // The user's pick was refused, and why. Views that show no hints ignore it.
+  virtual void ShowRefusal(Refusal /*why*/) {}
+  // The engine has finished a run of steps and waits for input: the view may
+  // show what the user can do now.
+  virtual void EngineSettled() {}
 };
 
 }  // namespace winpiruk

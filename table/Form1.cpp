@@ -324,15 +324,18 @@ void Form1::BuildTable() {
 }
 
 void Form1::Picture_Click(int number) {
+  bool taken = true;
   if (number >= 1 && number <= 9) {
-    engine_->ClickHandCard(number);
+    taken = engine_->ClickHandCard(number);
   } else if (number == kPosDrawPile) {
-    engine_->ClickDrawPile();
+    taken = engine_->ClickDrawPile();
   } else if (number == kPosDiscardPile) {
+    // Outside a pick this click claims a call: it is never explained.
     engine_->ClickDiscardPile();
   } else if (number == kPosSecondCard) {
-    engine_->ClickSecondCard();
+    taken = engine_->ClickSecondCard();
   }
+  if (!taken) view_->hints().ClickNotTaken(number == kPosDrawPile ? int{kPickDrawPile} : number);
 }
 
 bool Form1::Form_KeyPress(char32_t ch) { return engine_->TypeKey(ch); }
@@ -538,6 +541,7 @@ void Form1::GrowTable_Click() {
 void Form1::MarkPlayable_Click() {
   table_options_.mark_playable_cards = !table_options_.mark_playable_cards;
   MarkPlayable->setChecked(table_options_.mark_playable_cards);
+  view_->hints().RefreshMarks();
   StoreTableOptions();
 }
 

@@ -57,7 +57,7 @@ InputDuringWait QtTableViewInput(const Piruk930& state) {
 
 }  // namespace
 
-QtTableView::QtTableView(Form1& window, Piruk930& state) : window_(window), state_(state) {}
+QtTableView::QtTableView(Form1& window, Piruk930& state) : window_(window), state_(state), hints_(window, state) {}
 
 TablePicture::Drawing QtTableView::BackDrawing(int card_kind, int seat, const char* routine_number) const {
   const char* number = routine_number != nullptr ? routine_number : SeatBackRoutine(seat);
@@ -87,6 +87,7 @@ void QtTableView::ShowCard(int position, int code) {
   picture->show();
   picture->raise();
   if (position == kPosDiscardPile || position == kPosSecondCard) RefreshPileGuides();
+  hints_.RefreshMarks();
   if (on_card_shown) on_card_shown(position);
 }
 
@@ -97,6 +98,7 @@ void QtTableView::HideCard(int position) {
   }
   if (TablePicture* picture = PositionPicture(position)) picture->hide();
   RefreshPileGuides();
+  hints_.RefreshMarks();
 }
 
 void QtTableView::HideSeatCard(int seat, int position) {
@@ -140,6 +142,8 @@ void QtTableView::ShowHand(int seat) {
     window_.SetLabelText(CountLabel(seat), QString::fromStdString(NumberText(count)) + QStringLiteral("枚 "));
     window_.Label[CountLabel(seat)]->show();
   }
+  hints_.RefreshPenalty();
+  if (seat == 0) hints_.RefreshMarks();
 }
 
 void QtTableView::FlyCard(const QRect& from, const QRect& to) {
@@ -215,6 +219,7 @@ void QtTableView::ClearTable() {
     window_.Label[GuideLabel(position)]->hide();
   }
   choice_guides_shown_ = {false, false};
+  hints_.Clear();
   // Without a match the seats have no one to name.
   if (state_.MatchInProgress == 0) {
     for (int seat = 0; seat < kSeats; ++seat) {
@@ -260,6 +265,10 @@ void QtTableView::ShowArrow(int seat) {
   window_.ArrowPicture->setGeometry(window_.PixelRect(window_.table_layout().arrow[seat]));
   window_.ArrowPicture->show();
   arrow_seat_ = seat;
+  // The table has moved on: an old refusal no longer applies.
+  hints_.HideRefusal();
+  hints_.TurnPassed(seat);
+  hints_.RefreshMarks();
   // A piece that has ended is followed by the next at a change of turn.
   window_.music().CheckMusic();
 }
@@ -403,6 +412,7 @@ void QtTableView::EnablePlayModeMenu(bool enabled) {
 void QtTableView::CheckPlayMode(bool auto_play) {
   window_.GameModeManual->setChecked(!auto_play);
   window_.GameModeAuto->setChecked(auto_play);
+  hints_.RefreshMarks();
 }
 
 void QtTableView::PlaySound(Sound sound) {
@@ -460,6 +470,7 @@ void QtTableView::StartTimer() { window_.Timer1->start(); }
 void QtTableView::StopTimer() { window_.Timer1->stop(); }
 
 void QtTableView::ShowHandResult(const HandResultView& result) {
+  hints_.Clear();
   Form3 dialog(
       state_, result, [this](const QString& path, const QString& number) { window_.FatalMissingPicture(path, number); },
       &window_);
@@ -501,6 +512,14 @@ void QtTableView::Relayout() {
     banner->setGeometry(place);
   }
   RefreshPileGuides();
+  hints_.Relayout();
+}
+
+void QtTableView::ShowRefusal(Refusal why) { hints_.ShowRefusal(why); }
+
+void QtTableView::EngineSettled() {
+  hints_.RefreshMarks();
+  hints_.RefreshPenalty();
 }
 
 }  // namespace winpiruk

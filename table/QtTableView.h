@@ -11,6 +11,7 @@
 #include "engine/TableView.h"
 #include "state/Piruk930.h"
 #include "ui/TablePicture.h"
+#include "table/TableHints.h"
 
 class QLabel;
 
@@ -67,6 +68,9 @@ class QtTableView final : public TableView {
   SettlementOutcome ShowSettlement(const SettlementView& settlement) override;
   void ShowMemberDecision() override;
 
+  void ShowRefusal(Refusal why) override;
+  void EngineSettled() override;
+
   // Places what the view shows that moves with the layout (the arrow, the
   // banner) after a resize.
   void Relayout();
@@ -78,6 +82,8 @@ class QtTableView final : public TableView {
   // Told after a card face has been drawn at a table position (the window
   // tests time a click to the discard pile with it).
   std::function<void(int position)> on_card_shown;
+  // The marks of playable cards, the refusal and the penalty on the table.
+  TableHints& hints() { return hints_; }
 
 
  private:
@@ -100,6 +106,7 @@ class QtTableView final : public TableView {
   int banner_seat_ = -1;
   bool banner_counter_ = false;
   std::array<bool, 2> choice_guides_shown_{};  // "J" and "K" of the dealer's choice
+  TableHints hints_;
 };
 
 }  // namespace winpiruk

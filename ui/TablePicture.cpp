@@ -1,6 +1,9 @@
 #include "ui/TablePicture.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
 
 namespace winpiruk {
 
@@ -45,6 +48,27 @@ void TablePicture::mousePressEvent(QMouseEvent* event) {
 void TablePicture::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit doubleClicked();
   QLabel::mouseDoubleClickEvent(event);
+}
+
+void TablePicture::SetMarked(bool marked) {
+  if (marked == marked_) return;
+  marked_ = marked;
+  update();
+}
+
+void TablePicture::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!marked_) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // A gold line with a dark edge reads on the green felt and on a white card alike.
+  const qreal line = std::max(2.0, width() / 14.0);
+  const QRectF frame = QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2);
+  const qreal corner = std::max(3.0, width() / 9.0);
+  painter.setPen(QPen(QColor(40, 30, 0, 200), line + 2));
+  painter.drawRoundedRect(frame, corner, corner);
+  painter.setPen(QPen(QColor(255, 214, 10), line));
+  painter.drawRoundedRect(frame, corner, corner);
 }
 
 TableText::TableText(QWidget* parent) : QLabel(parent) {}

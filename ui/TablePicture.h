@@ -20,6 +20,10 @@ class TablePicture : public QLabel {
   // Draws the picture again at the table's present size. A hidden one waits
   // until it is shown; one whose pixmap was set directly has no drawing.
   void Redraw();
+  // A marked picture wears a light frame over its pixmap, drawn at the
+  // picture's own size so that it follows any zoom of the table.
+  void SetMarked(bool marked);
+  bool Marked() const { return marked_; }
 
  signals:
   void clicked();
@@ -29,6 +33,7 @@ class TablePicture : public QLabel {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void Draw();
@@ -36,6 +41,7 @@ class TablePicture : public QLabel {
   Drawing drawing_;
   qint64 drawn_key_ = 0;  // the pixmap the drawing made last
   bool stale_ = false;
+  bool marked_ = false;
 };
 
 // A label of the table: a text that reports clicks.

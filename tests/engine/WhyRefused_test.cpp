@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+#include <vector>
+
+#include "engine/LegalPicks.h"
+#include "support/TableBuilder.h"
+
+namespace winpiruk {
+namespace {
+
+using namespace winpiruk::testing;
+
+constexpr int kEveryPick[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, kPickDiscardPile, kPickSecondCard, kPickDrawPile, 10, 40};
+constexpr MovePhase kEveryPhase[] = {MovePhase::None, MovePhase::DealerChoice, MovePhase::FirstAction,
+                                     MovePhase::FurtherDiscard};
+
+// A table with a random hand, top card, penalty and rules.
+Piruk930 RandomTable(std::mt19937& random) {
+  auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  std::vector<int16_t> deck(52);
+  std::iota(deck.begin(), deck.end(), int16_t{1});
+  std::shuffle(deck.begin(), deck.end(), random);
+  Piruk930 s = BuildTable(TableWith({}, deck[0]));
+  const int count = pick(1, 9);
+  auto& row = s.Hands[0];
+  row.fill(0);
+  for (int slot = 1; slot <= count; ++slot) row[slot] = deck[slot];
+  row[kHandCount] = static_cast<int16_t>(count);
+  s.PenaltyPending = static_cast<int16_t>(pick(0, 1) * pick(1, 6));
+  s.settings.FinishMeans = static_cast<int16_t>(pick(0, 4));
+  s.settings.MoreDropCardMode = static_cast<int16_t>(pick(0, 1));
+  // Small ranks make the special cards turn up often in the hands.
+  s.settings.MoreDropCard = static_cast<int16_t>(pick(0, 4));
+  s.settings.PenaltyCard = static_cast<int16_t>(pick(0, 4));
+  return s;
+}
+
+TEST(WhyRefused, GivesAReasonExactlyWhenThePickIsRefused) {
+  std::mt19937 random(20261207);
+  int refused = 0;
+  int taken = 0;
+  for (int round = 0; round < 4000; ++round) {
+    const Piruk930 s = RandomTable(random);
+    for (const MovePhase phase : kEveryPhase) {
+      for (const int pick : kEveryPick) {
+        const bool is_refused = EffectOf(s, s.settings, 0, phase, pick) == PickEffect::Refused;
+        ASSERT_EQ(WhyRefused(s, s.settings, 0, phase, pick) != Refusal::None, is_refused)
+            << "round " << round << " phase " << static_cast<int>(phase) << " pick " << pick;
+        ++(is_refused ? refused : taken);
+      }
+    }
+  }
+  // Both sides were tried often.
+  EXPECT_GT(refused, 10000);
+  EXPECT_GT(taken, 10000);
+}
+
+struct Case {
+  const char* name;
+  int16_t turn_phase;
+  std::initializer_list<int16_t> hand;
+  int16_t top;
+  int finish_means, mode, pending;
+  int pick;
+  Refusal why;
+};
+
+TEST(WhyRefused, NamesTheRuleThatRefused) {
+  const Case cases[] = {
+      {"neither suit nor rank", 1, {S(5), H(3)}, H(7), 0, 1, 0, 1, Refusal::NoMatch},
+      {"a penalty stands", 1, {S(5), H(3)}, H(2), 0, 1, 2, 1, Refusal::PenaltyWaiting},
+      {"no card at that position", 1, {S(5), H(3)}, H(7), 0, 1, 0, 3, Refusal::NoCardThere},
+      {"the last card cannot go out", 1, {S(7)}, H(7), 0, 1, 0, 1, Refusal::NoDiscardFinish},
+      {"throw-more card of the last two", 1, {S(8), H(3)}, H(8), 0, 1, 0, 1, Refusal::ThrowMoreOfTwo},
+      {"a turn takes no pile card", 1, {S(5), H(3)}, H(7), 0, 1, 0, kPickSecondCard, Refusal::DiscardOrDraw},
+      {"further: throw-more of the last two", 2, {S(8), D(3)}, H(7), 0, 1, 0, 1, Refusal::ThrowMoreOfTwo},
+      {"further: must discard", 2, {S(5), D(3)}, H(7), 0, 1, 0, kPickDrawPile, Refusal::MustDiscardAgain},
+      {"further: discard or stop", 2, {S(5), D(3)}, H(7), 0, 0, 0, kPickDiscardPile, Refusal::DiscardAgainOrStop},
+      {"not the user's turn", 0, {S(5), D(3)}, H(7), 0, 1, 0, 1, Refusal::NotYourTurn},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Piruk930 s = BuildTable(TableWith(c.hand, c.top));
+    s.TurnPhase = c.turn_phase;
+    s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
+    s.settings.MoreDropCardMode = static_cast<int16_t>(c.mode);
+    s.PenaltyPending = static_cast<int16_t>(c.pending);
+    EXPECT_EQ(WhyRefused(s, s.settings, 0, UserMovePhase(s), c.pick), c.why);
+  }
+}
+
+TEST(WhyRefused, DealerChoiceTakesOnlyItsTwoCards) {
+  Piruk930 s = BuildTable(TableWith({S(5), H(3), D(4), C(6), S(9)}, H(7)));
+  s.HandPhase = kHandOpening;
+  s.TurnPhase = kTurnNone;
+  s.Dealer = 0;
+  s.DealerChoice.clear();
+  for (const int pick : {1, 5, int{kPickDrawPile}}) {
+    EXPECT_EQ(WhyRefused(s, s.settings, 0, UserMovePhase(s), pick), Refusal::DealerChoiceOnly) << pick;
+  }
+}
+
+}  // namespace
+}  // namespace winpiruk

@@ -1,0 +1,251 @@
+// What the table tells the user: the playable cards framed on the user's
+// move, a refused pick explained for a while, and a waiting penalty beside
+// the discard pile.
+#include <QLabel>
+#include <QtTest>
+#include <functional>
+
+#include "TableFixture.h"
+#include "engine/Durations.h"
+#include "engine/Engine.h"
+#include "presentation/HintTexts.h"
+#include "support/TableBuilder.h"
+#include "table/QtTableView.h"
+
+using namespace winpiruk;
+using namespace winpiruk::test;
+using namespace winpiruk::testing;
+
+namespace {
+
+using Tweak = std::function<void(Piruk930&)>;
+
+// Puts a hand of the user's against `top` on the fixture's table, tweaked,
+// and lets the view show it as the engine leaves it for the user's move.
+void PutTable(TableFixture& f, std::vector<int16_t> hand, int16_t top, const Tweak& tweak = {}) {
+  const Settings settings = f.state.settings;
+  f.state = BuildTable(TableWith(std::move(hand), top));
+  f.state.settings = settings;
+  f.state.SeatName = {"あなた", "ｺﾝﾋﾟｭｰﾀ1", "ｺﾝﾋﾟｭｰﾀ2", "ｺﾝﾋﾟｭｰﾀ3"};
+  if (tweak) tweak(f.state);
+  QtTableView& view = f.window->view();
+  view.ShowCard(kPosDiscardPile, f.state.TopDiscard);
+  view.ShowHand(0);
+  view.ShowArrow(0);
+  view.EngineSettled();
+}
+
+QList<int> MarkedHand(const Form1& w) {
+  QList<int> marked;
+  for (int p = 1; p <= 9; ++p) {
+    if (w.Picture[p]->Marked()) marked << p;
+  }
+  return marked;
+}
+
+QLabel* RefusalLabel(TableFixture& f) { return f.window->view().hints().refusal_label(); }
+QLabel* PenaltyLabel(TableFixture& f) { return f.window->view().hints().penalty_label(); }
+
+void DealerChoice(Piruk930& s) {
+  s.HandPhase = kHandOpening;
+  s.TurnPhase = kTurnNone;
+  s.Dealer = 0;
+  s.DealerChoice.clear();
+}
+
+}  // namespace
+
+class TableHintsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    fixture_ = std::make_unique<TableFixture>();
+    fixture_->window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fixture_->window.get()));
+  }
+  void cleanup() { fixture_.reset(); }
+
+  void marksThePlayableCards() {
+    struct Case {
+      const char* name;
+      std::vector<int16_t> hand;
+      int16_t top;
+      Tweak tweak;
+      QList<int> marked;
+      bool piles = false;  // the dealer's two cards
+    };
+    const Case cases[] = {
+        {"matching suit", {S(5), H(3), D(4)}, H(7), {}, {2}},
+        {"matching rank", {S(7), C(3), D(7)}, H(7), {}, {1, 3}},
+        {"suit and rank", {H(5), C(9), S(7)}, H(7), {}, {1, 3}},
+        {"nothing matches", {S(5), C(3)}, H(7), {}, {}},
+        {"a penalty waits: only a penalty card answers it", {S(2), H(3), D(5)}, H(2),
+         [](Piruk930& s) { s.PenaltyPending = 2; }, {1}},
+        {"throw-more card with one to follow", {S(8), H(3)}, H(8), {}, {2}},
+        {"further discard: any card", {S(5), D(3), C(9)}, H(7),
+         [](Piruk930& s) { s.TurnPhase = kTurnFurtherDiscard; }, {1, 2, 3}},
+        {"further discard: no throw-more of the last two", {S(8), D(3)}, H(7),
+         [](Piruk930& s) { s.TurnPhase = kTurnFurtherDiscard; }, {2}},
+        {"dealer's choice", {S(5), H(3), D(4), C(6), S(9)}, H(7), DealerChoice, {}, true},
+        {"not the user's turn", {H(5), H(3)}, H(7), [](Piruk930& s) { s.AwaitingUser = 0; }, {}},
+        {"the engine is running", {H(5), H(3)}, H(7), [](Piruk930& s) { s.EngineRunning = 1; }, {}},
+        {"auto-play", {H(5), H(3)}, H(7), [](Piruk930& s) { s.AutoPlay = 1; }, {}},
+    };
+    Form1& w = *fixture_->window;
+    for (const Case& c : cases) {
+      PutTable(*fixture_, c.hand, c.top, c.tweak);
+      QVERIFY2(MarkedHand(w) == c.marked, c.name);
+      QVERIFY2(w.Picture[kPosDiscardPile]->Marked() == c.piles, c.name);
+      QVERIFY2(w.Picture[kPosSecondCard]->Marked() == c.piles, c.name);
+      // The marks are the engine's own picks that play the card.
+      const LegalPicks legal = LegalUserPicks(fixture_->state, fixture_->state.settings);
+      for (int p = 1; p <= static_cast<int>(c.hand.size()); ++p) {
+        const bool engine_plays = PlaysTheCard(legal.hand[p]) && fixture_->state.AutoPlay == 0 &&
+                                  fixture_->state.EngineRunning == 0 && fixture_->state.AwaitingUser == 1;
+        QVERIFY2(w.Picture[p]->Marked() == engine_plays, c.name);
+      }
+    }
+  }
+
+  void theOptionSwitchesTheMarksAtOnce() {
+    Form1& w = *fixture_->window;
+    PutTable(*fixture_, {S(7), C(3), D(7)}, H(7));
+    QCOMPARE(MarkedHand(w), (QList<int>{1, 3}));
+    w.MarkPlayable->trigger();
+    QVERIFY(!w.table_options().mark_playable_cards);
+    QCOMPARE(MarkedHand(w), QList<int>{});
+    // A table laid out again keeps them off.
+    w.LayOutTable();
+    QCOMPARE(MarkedHand(w), QList<int>{});
+    w.MarkPlayable->trigger();
+    QCOMPARE(MarkedHand(w), (QList<int>{1, 3}));
+  }
+
+  void theMarksFollowThePlay() {
+    Form1& w = *fixture_->window;
+    PutTable(*fixture_, {H(5), C(3), D(9), S(4)}, H(7));
+    QCOMPARE(MarkedHand(w), QList<int>{1});
+    // While the engine runs nothing is marked, whatever the table shows.
+    bool marked_while_running = false;
+    w.view().on_card_shown = [&](int) {
+      if (fixture_->state.EngineRunning != 0 && !MarkedHand(w).isEmpty()) marked_while_running = true;
+    };
+    QTest::mouseClick(w.Picture[1], Qt::LeftButton);
+    QTRY_VERIFY(fixture_->state.EngineRunning == 0);
+    QVERIFY(!marked_while_running);
+    const PlayableMarks expected = MarksFor(fixture_->state, true);
+    for (int p = 1; p <= 9; ++p) QCOMPARE(w.Picture[p]->Marked(), expected.hand[p]);
+    // Auto-play on: no marks.
+    fixture_->state.AutoPlay = 1;
+    fixture_->window->view().CheckPlayMode(true);
+    QCOMPARE(MarkedHand(w), QList<int>{});
+  }
+
+  void aRefusedPickSaysWhyForAWhile() {
+    struct Case {
+      const char* name;
+      std::vector<int16_t> hand;
+      int16_t top;
+      Tweak tweak;
+      std::function<void(Form1&)> pick;
+      Refusal why;
+    };
+    auto click = [](int n) { return [n](Form1& w) { QTest::mouseClick(w.Picture[n], Qt::LeftButton); }; };
+    auto key = [](char32_t ch) { return [ch](Form1& w) { w.Form_KeyPress(ch); }; };
+    const Case cases[] = {
+        {"no match", {S(5), H(3)}, H(7), {}, click(1), Refusal::NoMatch},
+        {"a penalty waits", {S(5), H(3)}, H(2), [](Piruk930& s) { s.PenaltyPending = 2; }, click(1),
+         Refusal::PenaltyWaiting},
+        {"no discard finish", {S(7)}, H(7), [](Piruk930& s) { s.settings.FinishMeans = 0; }, click(1),
+         Refusal::NoDiscardFinish},
+        {"throw-more of the last two", {S(8), H(3)}, H(8), [](Piruk930& s) { s.settings.MoreDropCardMode = 1; },
+         click(1), Refusal::ThrowMoreOfTwo},
+        {"no card there", {S(5), H(3)}, H(7), {}, key(U'E'), Refusal::NoCardThere},
+        {"a turn takes no pile card", {S(5), H(3)}, H(7), {}, key(U'K'), Refusal::DiscardOrDraw},
+        {"dealer's choice: a key", {S(5), H(3), D(4), C(6), S(9)}, H(7), DealerChoice, key(U'A'),
+         Refusal::DealerChoiceOnly},
+        {"dealer's choice: a click", {S(5), H(3), D(4), C(6), S(9)}, H(7), DealerChoice, click(2),
+         Refusal::DealerChoiceOnly},
+        {"must discard again", {S(5), H(3)}, H(7),
+         [](Piruk930& s) {
+           s.TurnPhase = kTurnFurtherDiscard;
+           s.settings.MoreDropCardMode = 1;
+         },
+         click(kPosDrawPile), Refusal::MustDiscardAgain},
+        {"discard again or stop", {S(5), H(3)}, H(7),
+         [](Piruk930& s) {
+           s.TurnPhase = kTurnFurtherDiscard;
+           s.settings.MoreDropCardMode = 0;
+         },
+         key(U'J'), Refusal::DiscardAgainOrStop},
+        {"not the user's turn", {S(5), H(3)}, H(7), [](Piruk930& s) { s.AwaitingUser = 0; }, click(1),
+         Refusal::NotYourTurn},
+    };
+    for (const Case& c : cases) {
+      PutTable(*fixture_, c.hand, c.top, c.tweak);
+      QVERIFY2(RefusalLabel(*fixture_)->isHidden(), c.name);
+      c.pick(*fixture_->window);
+      QVERIFY2(RefusalLabel(*fixture_)->isVisible(), c.name);
+      QCOMPARE(RefusalLabel(*fixture_)->text(), QString::fromUtf8(RefusalText(c.why).data()));
+      // Inside the table and clear of the user's cards.
+      const QRect box = RefusalLabel(*fixture_)->geometry();
+      QVERIFY2(fixture_->window->table()->rect().contains(box), c.name);
+      for (int p = 1; p <= 9; ++p) {
+        QVERIFY2(!box.intersects(fixture_->window->Picture[p]->geometry()), c.name);
+      }
+      QTest::qWait(kRefusalShownMs + 200);
+      QVERIFY2(RefusalLabel(*fixture_)->isHidden(), c.name);
+    }
+  }
+
+  void aWaitingPenaltyShowsItsCountAndSeat() {
+    PutTable(*fixture_, {S(5), H(3)}, H(2), [](Piruk930& s) { s.PenaltyPending = 4; });
+    QLabel* penalty = PenaltyLabel(*fixture_);
+    QVERIFY(penalty->isVisible());
+    QVERIFY(penalty->text().contains(QStringLiteral("+4")));
+    QVERIFY(penalty->text().contains(QStringLiteral("あなた")));
+    // Beside the discard pile, clear of the cards.
+    const QRect pile = fixture_->window->Picture[kPosDiscardPile]->geometry();
+    QVERIFY(!penalty->geometry().intersects(pile));
+    QVERIFY(penalty->geometry().top() - pile.bottom() < pile.height() / 2);
+    for (int n : {kPosDrawPile, kPosSecondCard, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
+      QVERIFY(!penalty->geometry().intersects(fixture_->window->Picture[n]->geometry()));
+    }
+    // Passed on: the next seat takes more.
+    QtTableView& view = fixture_->window->view();
+    fixture_->state.PenaltyPending = 6;
+    view.ShowArrow(1);
+    QVERIFY(penalty->text().contains(QStringLiteral("+6")));
+    QVERIFY(penalty->text().contains(QStringLiteral("ｺﾝﾋﾟｭｰﾀ1")));
+    // Taken card by card, then gone.
+    fixture_->state.PenaltyPending = 1;
+    view.ShowHand(1);
+    QVERIFY(penalty->text().contains(QStringLiteral("+1")));
+    fixture_->state.PenaltyPending = 0;
+    view.ShowHand(1);
+    QVERIFY(penalty->isHidden());
+    // The end of a hand takes it away too.
+    fixture_->state.PenaltyPending = 2;
+    view.ShowArrow(2);
+    QVERIFY(penalty->isVisible());
+    view.ClearTable();
+    QVERIFY(penalty->isHidden());
+  }
+
+  void theUserDrawsTheWaitingPenalty() {
+    PutTable(*fixture_, {S(5), H(3)}, H(2), [](Piruk930& s) { s.PenaltyPending = 2; });
+    QVERIFY(PenaltyLabel(*fixture_)->isVisible());
+    QTest::mouseClick(fixture_->window->Picture[kPosDrawPile], Qt::LeftButton);
+    QTRY_VERIFY(fixture_->state.EngineRunning == 0);
+    // The user took it; whatever the computers did since is shown as it stands.
+    if (fixture_->state.PenaltyPending == 0) QVERIFY(PenaltyLabel(*fixture_)->isHidden());
+    QVERIFY(fixture_->state.Hands[0][kHandCount] >= 4 || fixture_->state.HandPhase != kHandInPlay);
+  }
+
+ private:
+  std::unique_ptr<TableFixture> fixture_;
+};
+
+QTEST_MAIN(TableHintsTest)
+#include "tst_table_hints.moc"
