@@ -15,8 +15,13 @@ void RecomputeCallNumbers(HandRow& row) {
     any_card = true;
     sum += rank;
     has_ace = has_ace || rank == 1;
-    if (product > 999) product_valid = false;
-    if (product_valid) product *= rank;
+    // The product never falls, so once above 999 it stays there, and every
+    // further card finds it so.
+    if (product <= 999) {
+      product *= rank;
+    } else {
+      product_valid = false;
+    }
   }
   row[kHandSum] = static_cast<int16_t>(sum);
   row[kHandRaisedSum] = static_cast<int16_t>(has_ace ? sum + 10 : 0);
