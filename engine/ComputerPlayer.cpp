@@ -218,7 +218,7 @@ void RankCandidates(Candidates& list, const TableState& t, const Settings& rules
   // Highest rank first, the lower code first among equal ranks; the filled
   // slots come first and stay first. Ten candidates at most: an insertion
   // sort in place over the filled slots.
-  std::array<int16_t, 11> ranks{};
+  std::array<int16_t, 11> ranks;  // read only over the filled slots
   std::size_t filled = 0;
   while (filled < list.size() && list[filled] != 0) ++filled;
   for (std::size_t i = 0; i < filled; ++i) ranks[i] = static_cast<int16_t>(CardRank(list[i]));
@@ -237,7 +237,7 @@ void RankCandidates(Candidates& list, const TableState& t, const Settings& rules
 
   const int limit_own = temper.boldness > 4 ? 13 - temper.boldness : 9;
   // Three values, always drawn, in this order.
-  std::array<float, 3> r{};
+  std::array<float, 3> r;
   random.Fill(r);
   int limit_user = 3;
   if (r[0] > 0.5F && temper.deduction >= 4) limit_user = 2;

@@ -59,8 +59,9 @@ bool ShuffleAndDeal(Piruk930& s, TableView& view, RandomSource& random, const Cl
   s.UserPick = 0;
 
   for (int i = 0; i < kDeckSize; ++i) s.DeckSlots[i] = static_cast<int16_t>(i + 1);
-  // Each swap takes two values, the first-half slot's first.
-  std::array<float, 2 * kSwaps> draws{};
+  // Each swap takes two values, the first-half slot's first; Fill writes
+  // every one of them.
+  std::array<float, 2 * kSwaps> draws;
   random.Fill(draws);
   for (int k = 0; k < kSwaps; ++k) {
     const int a = RandomInt(draws[2 * k], kHalf);

@@ -34,7 +34,8 @@ class RunningMark {
 
 // Takes the card at `slot` out of a row and closes the gap.
 void RemoveFromRow(HandRow& row, int slot) {
-  for (int k = slot; k < 10; ++k) row[k] = row[k + 1];
+  // Over all nine slots, so that the shift stays a few instructions in line.
+  for (int k = 1; k < 10; ++k) row[k] = k < slot ? row[k] : row[k + 1];
   row[10] = 0;
 }
 

@@ -28,7 +28,7 @@ inline constexpr std::array<uint64_t, 53> kMatchesOf = MakeMatchTable();
 // True when `code` may be discarded on `top` (same rank or same suit). The
 // computer seats ask this for every card they hold at every turn.
 constexpr bool Matches(int code, int top) {
-  if (static_cast<unsigned>(code) <= 52U && static_cast<unsigned>(top) <= 52U) {
+  if (static_cast<unsigned>(code) <= 52U && static_cast<unsigned>(top) <= 52U) [[likely]] {
     return ((detail::kMatchesOf[top] >> code) & 1U) != 0;
   }
   return CardRank(code) == CardRank(top) || CardSuit(code) == CardSuit(top);

@@ -4,23 +4,27 @@ namespace winpiruk {
 
 void RecomputeCallNumbers(HandRow& row) {
   int sum = 0;
-  bool has_ace = false;
+  int lowest = 14;  // an ace is held when the lowest rank is 1
   int product = 1;
   bool product_valid = true;
-  bool any_card = false;
   // Rows are packed: the first empty slot ends the cards.
   for (int slot = 1; slot <= 10; ++slot) {
     const int rank = CardRank(row[slot]);
     if (rank <= 0) break;
-    any_card = true;
     sum += rank;
-    has_ace = has_ace || rank == 1;
-    if (product > 999) product_valid = false;
-    if (product_valid) product *= rank;
+    lowest = rank < lowest ? rank : lowest;
+    // The product never falls, so once above 999 it stays there, and every
+    // further card finds it so.
+    if (product <= 999) {
+      product *= rank;
+    } else {
+      product_valid = false;
+    }
   }
   row[kHandSum] = static_cast<int16_t>(sum);
-  row[kHandRaisedSum] = static_cast<int16_t>(has_ace ? sum + 10 : 0);
-  row[kHandProduct] = static_cast<int16_t>(any_card && product_valid ? product : 0);
+  row[kHandRaisedSum] = static_cast<int16_t>(lowest == 1 ? sum + 10 : 0);
+  // Every card counted adds at least 1 to the sum.
+  row[kHandProduct] = static_cast<int16_t>(sum > 0 && product_valid ? product : 0);
 }
 
 }  // namespace winpiruk

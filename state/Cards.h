@@ -35,7 +35,8 @@ inline constexpr std::array<int8_t, 53> kSuitOfCode = MakeSuitTable();
 
 // The rank a card counts as (0 for an empty slot).
 constexpr int CardRank(int code) {
-  return code >= 0 && code <= 52 ? detail::kRankOfCode[code] : DecodeCard(code).rank;
+  if (static_cast<unsigned>(code) <= 52U) [[likely]] return detail::kRankOfCode[code];
+  return DecodeCard(code).rank;
 }
 
 // The suit of a card (0 for an empty slot).

@@ -19,15 +19,16 @@ bool AskedBefore(int seat, int winner, int discarder) {
 
 }  // namespace
 
-void SilentView::CheckCallOffered(int seat) {
-  if (state_.settings.FinishMeans == kFinishDiscardOnly) return;  // no calls at all
+bool SilentView::AnyRowMakesTopDiscard() const {
+  if (state_.settings.FinishMeans == kFinishDiscardOnly) return false;  // no calls at all
   const int rank = CardRank(state_.TopDiscard);
-  // Nearly always nobody makes it: one test for all seats first.
   bool any = false;
-  for (int other = 0; other < kSeats; ++other) {
-    any = any | (other != seat && Makes(state_.settings, state_.Hands[other], rank));
-  }
-  if (!any) return;
+  for (const HandRow& row : state_.Hands) any = any | Makes(state_.settings, row, rank);
+  return any;
+}
+
+void SilentView::CheckCallOffered(int seat) {
+  const int rank = CardRank(state_.TopDiscard);
   for (int other = 0; other < kSeats; ++other) {
     if (AskedBefore(other, -1, seat) && Makes(state_.settings, state_.Hands[other], rank)) {
       Fail("seat " + std::to_string(other) + " makes " + std::to_string(rank) + " discarded by seat " +

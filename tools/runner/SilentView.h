@@ -38,7 +38,8 @@ class SilentView final : public QuietTableView {
     // A discard moves the pile's end one slot on since the check before.
     const bool discarded = state_.DiscardIndex == last_discard_index_ + 1;
     last_discard_index_ = state_.DiscardIndex;
-    if (discarded) CheckCallOffered(seat);
+    // Nearly always no row makes the card: one test of them all first.
+    if (discarded && AnyRowMakesTopDiscard()) CheckCallOffered(seat);
   }
   void InternalError(int number) override {
     ++internal_errors;
@@ -61,6 +62,9 @@ class SilentView final : public QuietTableView {
     if (!TableIsSound(state_, moment, check_memo_)) ReportUnsound(moment);
   }
   void ReportUnsound(TableMoment moment);
+  // Whether a row, the discarder's own among them, makes the top discard
+  // (never when no calls are played).
+  bool AnyRowMakesTopDiscard() const;
   // After a discard by `seat`, what the table alone does not show: no seat
   // let a discard it makes go.
   void CheckCallOffered(int seat);
