@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMetaObject>
 #include <QStringList>
+#include <algorithm>
 #include <atomic>
 
 #include "ui/AudioDevice.h"
@@ -30,18 +31,27 @@ void MusicFinishedHook() {
 
 }  // namespace
 
-// The mixer's music channel: one piece open at a time.
+// The mixer's music channel: one piece open at a time. The device is held
+// while a piece plays or stands paused (so that it keeps its place), and
+// for the moment a file is read.
 class SdlSequencer : public Sequencer {
  public:
   SdlSequencer() = default;
-  ~SdlSequencer() override { Close(); }
+  ~SdlSequencer() override {
+    Close();
+    DropPrepared();
+  }
   SdlSequencer(const SdlSequencer&) = delete;
   SdlSequencer& operator=(const SdlSequencer&) = delete;
 
   bool Open(const std::string& path) override {
     Close();
-    if (path.empty() || !device_.IsOpen()) return false;
-    music_ = Mix_LoadMUS(path.c_str());
+    if (path.empty()) return false;
+    if (!TakePrepared(path)) {
+      if (!device_.Hold()) return false;
+      music_ = Mix_LoadMUS(path.c_str());
+      device_.Release();
+    }
     if (music_ == nullptr) return false;
     mode_ = SequencerMode::Stopped;
     return true;
@@ -54,7 +64,9 @@ class SdlSequencer : public Sequencer {
       mode_ = SequencerMode::Playing;
     } else if (Mode() == SequencerMode::Stopped) {
       ++hook_generation;
-      mode_ = Mix_PlayMusic(music_, 1) == 0 ? SequencerMode::Playing : SequencerMode::Stopped;
+      const bool started = device_.Hold() && Mix_PlayMusic(music_, 1) == 0;
+      mode_ = started ? SequencerMode::Playing : SequencerMode::Stopped;
+      if (!started) device_.Release();
     }
   }
 
@@ -69,6 +81,7 @@ class SdlSequencer : public Sequencer {
     ++hook_generation;
     Mix_HaltMusic();
     mode_ = SequencerMode::Stopped;
+    device_.Release();
   }
 
   SequencerMode Mode() const override {
@@ -81,12 +94,36 @@ class SdlSequencer : public Sequencer {
   bool Finished(int generation) {
     if (generation != hook_generation.load() || mode_ != SequencerMode::Playing) return false;
     mode_ = SequencerMode::Stopped;
+    device_.Release();
     return true;
   }
 
+  // Pieces read ahead: the next Open of one of these files takes it as it
+  // is (a file that could not be read fails again without a second try).
+  void Prepare(std::vector<PreparedPiece> pieces) {
+    DropPrepared();
+    prepared_ = std::move(pieces);
+  }
+  void DropPrepared() {
+    for (PreparedPiece& piece : prepared_) {
+      if (piece.music != nullptr) Mix_FreeMusic(piece.music);
+    }
+    prepared_.clear();
+  }
+
   std::string Driver() const { return device_.Driver(); }
+  bool HoldsDevice() const { return device_.Held(); }
 
  private:
+  bool TakePrepared(const std::string& path) {
+    auto found = std::find_if(prepared_.begin(), prepared_.end(),
+                              [&path](const PreparedPiece& piece) { return piece.path == path; });
+    if (found == prepared_.end()) return false;
+    music_ = found->music;
+    prepared_.erase(found);
+    return true;
+  }
+
   void Close() {
     if (music_ == nullptr) return;
     ++hook_generation;
@@ -94,12 +131,24 @@ class SdlSequencer : public Sequencer {
     Mix_FreeMusic(music_);
     music_ = nullptr;
     mode_ = SequencerMode::NotReady;
+    device_.Release();
   }
 
   AudioDevice device_;
   Mix_Music* music_ = nullptr;
   SequencerMode mode_ = SequencerMode::NotReady;
+  std::vector<PreparedPiece> prepared_;
 };
+
+std::vector<PreparedPiece> ReadFirstPlayable(const std::vector<std::string>& paths) {
+  std::vector<PreparedPiece> pieces;
+  for (const std::string& path : paths) {
+    if (path.empty()) continue;
+    pieces.push_back({path, Mix_LoadMUS(path.c_str())});
+    if (pieces.back().music != nullptr) break;
+  }
+  return pieces;
+}
 
 Music::Music(Piruk930& state, QObject* parent)
     : QObject(parent),
@@ -111,6 +160,10 @@ Music::Music(Piruk930& state, QObject* parent)
 }
 
 Music::~Music() {
+  if (loader_.joinable()) {
+    loader_.join();
+    sequencer_->Prepare(std::move(read_ahead_));
+  }
   // After this no hook runs: the mixer takes its lock to change the hook.
   Mix_HookMusicFinished(nullptr);
   hook_target.store(nullptr);
@@ -119,6 +172,38 @@ Music::~Music() {
 SequencerMode Music::Mode() const { return sequencer_->Mode(); }
 
 std::string Music::Driver() const { return sequencer_->Driver(); }
+
+bool Music::HoldsDevice() const { return sequencer_->HoldsDevice(); }
+
+void Music::OpenAndPlayInBackground() {
+  if (loader_.joinable() || Ready()) return;
+  std::vector<std::string> paths = player_->OpeningOrder();
+  const bool any = std::any_of(paths.begin(), paths.end(), [](const std::string& path) { return !path.empty(); });
+  // The device stays open while the worker reads, so no format changes under it.
+  if (!any || !loading_device_.Hold()) {
+    OpenMusic();
+    PlayMusic();
+    return;
+  }
+  loader_ = std::thread([this, paths = std::move(paths)] {
+    read_ahead_ = ReadFirstPlayable(paths);
+    QMetaObject::invokeMethod(this, [this] { FinishLoading(); }, Qt::QueuedConnection);
+  });
+}
+
+bool Music::Loading() const { return loader_.joinable(); }
+
+void Music::FinishLoading() {
+  if (!loader_.joinable()) return;
+  loader_.join();
+  sequencer_->Prepare(std::move(read_ahead_));
+  read_ahead_.clear();
+  player_->OpenMusic();
+  player_->PlayMusic();
+  sequencer_->DropPrepared();
+  loading_device_.Release();
+  AfterOperation();
+}
 
 void Music::PieceFinished(int generation) {
   if (sequencer_->Finished(generation)) emit PieceEnded();
@@ -132,48 +217,57 @@ void Music::AfterOperation() {
 }
 
 void Music::OpenMusic() {
+  FinishLoading();
   player_->OpenMusic();
   AfterOperation();
 }
 
 void Music::PlayMusic() {
+  FinishLoading();
   player_->PlayMusic();
   AfterOperation();
 }
 
 void Music::StopMusic() {
+  FinishLoading();
   player_->StopMusic();
   AfterOperation();
 }
 
 void Music::CheckMusic() {
+  FinishLoading();
   player_->CheckMusic();
   AfterOperation();
 }
 
 void Music::FollowRuleSet(QWidget* parent) {
+  FinishLoading();
   player_->FollowRuleSet();
   AfterOperation();
   TellUnplayable(parent);
 }
 
 void Music::RetryOpenMusic() {
+  FinishLoading();
   player_->RetryOpenMusic();
   AfterOperation();
 }
 
 void Music::Pause_Click() {
+  FinishLoading();
   player_->TogglePause();
   AfterOperation();
 }
 
 void Music::Next_Click(QWidget* parent) {
+  FinishLoading();
   player_->NextPiece();
   AfterOperation();
   TellUnplayable(parent);
 }
 
 void Music::Back_Click(QWidget* parent) {
+  FinishLoading();
   player_->PreviousPiece();
   AfterOperation();
   TellUnplayable(parent);
