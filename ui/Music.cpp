@@ -12,13 +12,13 @@
 
 #include "ui/AudioDevice.h"
 #include "ui/Messages.h"
+#include "ui/MidiPiece.h"
 #include "ui/TablePicture.h"
 
 namespace winpiruk {
 namespace {
 
-// The mixer's finished hook carries no context and runs on the audio
-// thread: it reaches the one music player through this pointer and hands
+// The end of a piece is seen on the audio thread, which has no context: it reaches the one music player through this pointer and hands
 // the news to the window thread.
 std::atomic<Music*> hook_target{nullptr};
 std::atomic<int> hook_generation{0};
@@ -31,16 +31,13 @@ void MusicFinishedHook() {
 
 }  // namespace
 
-// The mixer's music channel: one piece open at a time. The device is held
+// The mixer's music stream: one piece open at a time. The device is held
 // while a piece plays or stands paused (so that it keeps its place), and
 // for the moment a file is read.
 class SdlSequencer : public Sequencer {
  public:
   SdlSequencer() = default;
-  ~SdlSequencer() override {
-    Close();
-    DropPrepared();
-  }
+  ~SdlSequencer() override { Close(); }
   SdlSequencer(const SdlSequencer&) = delete;
   SdlSequencer& operator=(const SdlSequencer&) = delete;
 
@@ -49,10 +46,10 @@ class SdlSequencer : public Sequencer {
     if (path.empty()) return false;
     if (!TakePrepared(path)) {
       if (!device_.Hold()) return false;
-      music_ = Mix_LoadMUS(path.c_str());
+      piece_ = MidiPiece::Load(path);
       device_.Release();
     }
-    if (music_ == nullptr) return false;
+    if (!piece_) return false;
     mode_ = SequencerMode::Stopped;
     return true;
   }
@@ -60,39 +57,41 @@ class SdlSequencer : public Sequencer {
   void Play() override {
     if (mode_ == SequencerMode::Paused) {
       ++hook_generation;
-      Mix_ResumeMusic();
+      piece_->SetPaused(false);
       mode_ = SequencerMode::Playing;
     } else if (Mode() == SequencerMode::Stopped) {
       ++hook_generation;
-      const bool started = device_.Hold() && Mix_PlayMusic(music_, 1) == 0;
-      mode_ = started ? SequencerMode::Playing : SequencerMode::Stopped;
-      if (!started) device_.Release();
+      piece_->Stop();
+      if (!device_.Hold()) return;
+      piece_->Start(&MusicFinishedHook);
+      mode_ = SequencerMode::Playing;
     }
   }
 
   void Pause() override {
     if (Mode() != SequencerMode::Playing) return;
-    Mix_PauseMusic();
+    piece_->SetPaused(true);
     mode_ = SequencerMode::Paused;
   }
 
   void Stop() override {
     if (mode_ != SequencerMode::Playing && mode_ != SequencerMode::Paused) return;
     ++hook_generation;
-    Mix_HaltMusic();
+    piece_->Stop();
     mode_ = SequencerMode::Stopped;
     device_.Release();
   }
 
   SequencerMode Mode() const override {
     // The finished news may still be on its way to the window thread.
-    if (mode_ == SequencerMode::Playing && Mix_PlayingMusic() == 0) return SequencerMode::Stopped;
+    if (mode_ == SequencerMode::Playing && piece_->Ended()) return SequencerMode::Stopped;
     return mode_;
   }
 
   // A piece ended by itself (not by a later command).
   bool Finished(int generation) {
     if (generation != hook_generation.load() || mode_ != SequencerMode::Playing) return false;
+    piece_->Stop();
     mode_ = SequencerMode::Stopped;
     device_.Release();
     return true;
@@ -100,16 +99,8 @@ class SdlSequencer : public Sequencer {
 
   // Pieces read ahead: the next Open of one of these files takes it as it
   // is (a file that could not be read fails again without a second try).
-  void Prepare(std::vector<PreparedPiece> pieces) {
-    DropPrepared();
-    prepared_ = std::move(pieces);
-  }
-  void DropPrepared() {
-    for (PreparedPiece& piece : prepared_) {
-      if (piece.music != nullptr) Mix_FreeMusic(piece.music);
-    }
-    prepared_.clear();
-  }
+  void Prepare(std::vector<PreparedPiece> pieces) { prepared_ = std::move(pieces); }
+  void DropPrepared() { prepared_.clear(); }
 
   std::string Driver() const { return device_.Driver(); }
   bool HoldsDevice() const { return device_.Held(); }
@@ -119,23 +110,21 @@ class SdlSequencer : public Sequencer {
     auto found = std::find_if(prepared_.begin(), prepared_.end(),
                               [&path](const PreparedPiece& piece) { return piece.path == path; });
     if (found == prepared_.end()) return false;
-    music_ = found->music;
+    piece_ = std::move(found->piece);
     prepared_.erase(found);
     return true;
   }
 
   void Close() {
-    if (music_ == nullptr) return;
+    if (!piece_) return;
     ++hook_generation;
-    Mix_HaltMusic();
-    Mix_FreeMusic(music_);
-    music_ = nullptr;
+    piece_.reset();
     mode_ = SequencerMode::NotReady;
     device_.Release();
   }
 
   AudioDevice device_;
-  Mix_Music* music_ = nullptr;
+  std::unique_ptr<MidiPiece> piece_;
   SequencerMode mode_ = SequencerMode::NotReady;
   std::vector<PreparedPiece> prepared_;
 };
@@ -144,8 +133,8 @@ std::vector<PreparedPiece> ReadFirstPlayable(const std::vector<std::string>& pat
   std::vector<PreparedPiece> pieces;
   for (const std::string& path : paths) {
     if (path.empty()) continue;
-    pieces.push_back({path, Mix_LoadMUS(path.c_str())});
-    if (pieces.back().music != nullptr) break;
+    pieces.push_back({path, MidiPiece::Load(path)});
+    if (pieces.back().piece) break;
   }
   return pieces;
 }
@@ -156,16 +145,12 @@ Music::Music(Piruk930& state, QObject* parent)
       player_(std::make_unique<BgmPlayer>(state, *sequencer_)) {
   setObjectName(QStringLiteral("MMControl1"));
   hook_target.store(this);
-  Mix_HookMusicFinished(&MusicFinishedHook);
 }
 
 Music::~Music() {
-  if (loader_.joinable()) {
-    loader_.join();
-    sequencer_->Prepare(std::move(read_ahead_));
-  }
-  // After this no hook runs: the mixer takes its lock to change the hook.
-  Mix_HookMusicFinished(nullptr);
+  if (loader_.joinable()) loader_.join();
+  // After this no piece plays, so no end is told.
+  sequencer_.reset();
   hook_target.store(nullptr);
 }
 

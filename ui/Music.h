@@ -12,23 +12,22 @@
 #include "presentation/BgmPlayer.h"
 #include "state/Piruk930.h"
 #include "ui/AudioDevice.h"
+#include "ui/MidiPiece.h"
 
 class QAction;
 class QMenu;
 class QWidget;
-struct _Mix_Music;
-using Mix_Music = _Mix_Music;
 
 namespace winpiruk {
 
 class SdlSequencer;
 class TablePicture;
 
-// A file read ahead of the music list's first Open; `music` is null when it
+// A file read ahead of the music list's first Open; `piece` is null when it
 // could not be read.
 struct PreparedPiece {
   std::string path;
-  Mix_Music* music = nullptr;
+  std::unique_ptr<MidiPiece> piece;
 };
 // Reads the files in order up to the first that opens.
 std::vector<PreparedPiece> ReadFirstPlayable(const std::vector<std::string>& paths);
