@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <malloc.h>
 
 #include <QAction>
 #include <QMenu>
@@ -187,6 +188,9 @@ void Music::FinishLoading() {
   player_->PlayMusic();
   sequencer_->DropPrepared();
   loading_device_.Release();
+  // The read's scratch (the file, the sound font's tables before they were
+  // sorted) went back to the allocator: give its pages back to the system.
+  malloc_trim(0);
   AfterOperation();
 }
 
