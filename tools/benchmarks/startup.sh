@@ -120,6 +120,8 @@ sleep 2
 match_rss=$(rss_kb "$PID")
 if [ -n "${KEEP_SHOT:-}" ]; then import -window root "$KEEP_SHOT"; fi
 stop "$PID"
+echo "effects"
+"$BIN/winpiruk-effect-reopen" "$BUILD/share/winpiruk/WP_CARD.WAV" 2>/dev/null | sed 's/^/  /'
 echo "resident memory, MB"
 awk -v b="$bare_rss" -v e="$empty_rss" -v m="$music_rss" -v a="$match_rss" 'BEGIN {
   printf "  bare window %.1f, empty table %.1f, music playing %.1f, after an auto-played match with music %.1f\n",
