@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <atomic>
+#include <utility>
 
 #include "ui/AudioDevice.h"
 #include "ui/Messages.h"
@@ -51,6 +52,7 @@ class SdlSequencer : public Sequencer {
       device_.Release();
     }
     if (!piece_) return false;
+    path_ = path;
     mode_ = SequencerMode::Stopped;
     return true;
   }
@@ -62,6 +64,7 @@ class SdlSequencer : public Sequencer {
       mode_ = SequencerMode::Playing;
     } else if (Mode() == SequencerMode::Stopped) {
       ++hook_generation;
+      if (unloaded_ && !Reload()) return;
       piece_->Stop();
       if (!device_.Hold()) return;
       piece_->Start(&MusicFinishedHook);
@@ -106,7 +109,28 @@ class SdlSequencer : public Sequencer {
   std::string Driver() const { return device_.Driver(); }
   bool HoldsDevice() const { return device_.Held(); }
 
+  // A stopped piece lets its synthesizer go; it stays ready, and the next
+  // Play reads it again (a read prepared ahead is taken).
+  bool Unload() {
+    if (mode_ != SequencerMode::Stopped || !piece_) return false;
+    piece_.reset();
+    unloaded_ = true;
+    return true;
+  }
+  bool Unloaded() const { return unloaded_; }
+  const std::string& Path() const { return path_; }
+
  private:
+  bool Reload() {
+    if (!TakePrepared(path_)) {
+      if (!device_.Hold()) return false;
+      piece_ = MidiPiece::Load(path_);
+      device_.Release();
+    }
+    unloaded_ = piece_ == nullptr;
+    return !unloaded_;
+  }
+
   bool TakePrepared(const std::string& path) {
     auto found = std::find_if(prepared_.begin(), prepared_.end(),
                               [&path](const PreparedPiece& piece) { return piece.path == path; });
@@ -117,15 +141,18 @@ class SdlSequencer : public Sequencer {
   }
 
   void Close() {
-    if (!piece_) return;
+    if (!piece_ && !unloaded_) return;
     ++hook_generation;
     piece_.reset();
+    unloaded_ = false;
     mode_ = SequencerMode::NotReady;
     device_.Release();
   }
 
   AudioDevice device_;
   std::unique_ptr<MidiPiece> piece_;
+  std::string path_;
+  bool unloaded_ = false;
   SequencerMode mode_ = SequencerMode::NotReady;
   std::vector<PreparedPiece> prepared_;
 };
@@ -142,6 +169,7 @@ std::vector<PreparedPiece> ReadFirstPlayable(const std::vector<std::string>& pat
 
 Music::Music(Piruk930& state, QObject* parent)
     : QObject(parent),
+      state_(state),
       sequencer_(std::make_unique<SdlSequencer>()),
       player_(std::make_unique<BgmPlayer>(state, *sequencer_)) {
   setObjectName(QStringLiteral("MMControl1"));
@@ -166,15 +194,25 @@ void Music::OpenAndPlayInBackground() {
   std::vector<std::string> paths = player_->OpeningOrder();
   const bool any = std::any_of(paths.begin(), paths.end(), [](const std::string& path) { return !path.empty(); });
   // The device stays open while the worker reads, so no format changes under it.
-  if (!any || !loading_device_.Hold()) {
-    OpenMusic();
-    PlayMusic();
+  if (any && ReadInBackground(std::move(paths), [this] {
+        player_->OpenMusic();
+        player_->PlayMusic();
+      })) {
     return;
   }
+  OpenMusic();
+  PlayMusic();
+}
+
+bool Music::ReadInBackground(std::vector<std::string> paths, std::function<void()> then) {
+  // The device stays open while the worker reads, so no format changes under it.
+  if (!loading_device_.Hold()) return false;
+  after_read_ = std::move(then);
   loader_ = std::thread([this, paths = std::move(paths)] {
     read_ahead_ = ReadFirstPlayable(paths);
     QMetaObject::invokeMethod(this, [this] { FinishLoading(); }, Qt::QueuedConnection);
   });
+  return true;
 }
 
 bool Music::Loading() const { return loader_.joinable(); }
@@ -184,8 +222,7 @@ void Music::FinishLoading() {
   loader_.join();
   sequencer_->Prepare(std::move(read_ahead_));
   read_ahead_.clear();
-  player_->OpenMusic();
-  player_->PlayMusic();
+  std::exchange(after_read_, {})();
   sequencer_->DropPrepared();
   loading_device_.Release();
   // The read's scratch (the file, the sound font's tables before they were
@@ -213,6 +250,12 @@ void Music::OpenMusic() {
 
 void Music::PlayMusic() {
   FinishLoading();
+  // A piece let go while stopped is read again off the window thread.
+  const bool wanted = state_.settings.SoundMode != 0 && BgmAvailable();
+  if (wanted && sequencer_->Unloaded() &&
+      ReadInBackground({sequencer_->Path()}, [this] { player_->PlayMusic(); })) {
+    return;
+  }
   player_->PlayMusic();
   AfterOperation();
 }
@@ -220,11 +263,15 @@ void Music::PlayMusic() {
 void Music::StopMusic() {
   FinishLoading();
   player_->StopMusic();
+  // Nothing plays: the synthesizer and the sound font's tables go until the
+  // music starts again.
+  if (sequencer_->Unload()) malloc_trim(0);
   AfterOperation();
 }
 
 void Music::CheckMusic() {
-  FinishLoading();
+  // A piece being read is about to play: there is nothing to check yet.
+  if (Loading()) return;
   player_->CheckMusic();
   AfterOperation();
 }

@@ -4,6 +4,7 @@
 // menu and the music picture.
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -45,7 +46,8 @@ class Music : public QObject {
   // Start-up, once the table is on screen: both of the above, with the
   // files (and the sound font behind them) read on a worker thread, so the
   // table answers meanwhile. The menu enables itself when the piece is
-  // ready; any other operation in the meantime waits for the read.
+  // ready; any other operation in the meantime waits for the read. A piece
+  // stopped lets its synthesizer go, and PlayMusic reads it again the same way.
   void OpenAndPlayInBackground();
   bool Loading() const;
   // A hand ends, a new game starts, the sound was switched off.
@@ -88,9 +90,14 @@ class Music : public QObject {
  private:
   Q_INVOKABLE void PieceFinished(int generation);
   void AfterOperation();
+  // Reads `paths` on a worker thread (see ReadFirstPlayable), then runs
+  // `then` on the window thread with the result prepared; false when the
+  // device cannot be opened to read for.
+  bool ReadInBackground(std::vector<std::string> paths, std::function<void()> then);
   void FinishLoading();
   void TellUnplayable(QWidget* parent);
 
+  Piruk930& state_;
   std::unique_ptr<SdlSequencer> sequencer_;
   std::unique_ptr<BgmPlayer> player_;
   bool ready_shown_ = false;
@@ -98,6 +105,7 @@ class Music : public QObject {
   AudioDevice loading_device_;
   std::thread loader_;
   std::vector<PreparedPiece> read_ahead_;
+  std::function<void()> after_read_;
 };
 
 // "「 path 」というBGMファイルを開けません。", one line per file.

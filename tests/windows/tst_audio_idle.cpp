@@ -97,6 +97,23 @@ class AudioIdleTest : public QObject {
     music.StopMusic();
     QCOMPARE(music.Mode(), SequencerMode::Stopped);
     QVERIFY(!AudioDevice::DeviceOpen());
+    // Stopped, the piece stays ready (the menu too) though its synthesizer
+    // went; playing it again reads it on the worker first.
+    QVERIFY(music.Ready());
+    QCOMPARE(ready.count(), 1);
+    music.PlayMusic();
+    QVERIFY(music.Loading());
+    QTRY_VERIFY_WITH_TIMEOUT(!music.Loading(), kEndsWithin);
+    QCOMPARE(music.Mode(), SequencerMode::Playing);
+    QVERIFY(AudioDevice::DeviceOpen());
+    // The pause menu item on a piece stopped and let go reads it at once.
+    music.StopMusic();
+    music.Pause_Click();
+    music.Pause_Click();
+    QCOMPARE(music.Mode(), SequencerMode::Playing);
+    music.StopMusic();
+    QVERIFY(!AudioDevice::DeviceOpen());
+    QCOMPARE(ready.count(), 1);
   }
 
   void anOperationDuringTheReadWaitsForIt() {
