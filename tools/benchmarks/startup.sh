@@ -102,7 +102,8 @@ music_rss=$(rss_kb "$PID")
 # A match of one game at the fastest speed: started by hand, then handed to
 # the auto-play, which wants the first move by hand (a draw from the pile).
 window=$(xdotool search --onlyvisible --name "^$TITLE\$" | head -1)
-draw() { xdotool mousemove --window "$window" 212 157 click 1; }
+# The pile, or the card face up beside it when the pile may not be taken.
+draw() { xdotool mousemove --window "$window" 212 157 click 1; sleep 0.5; xdotool mousemove --window "$window" 269 157 click 1; }
 xdotool mousemove --window "$window" 200 150 click 1; sleep 0.5
 xdotool key alt+g; sleep 0.3; xdotool key Return; sleep 1.5
 xdotool key alt+a; sleep 0.3; xdotool key Return; sleep 1.5
