@@ -1,33 +1,19 @@
 #include "app/Startup.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QScreen>
-#include <QTimer>
 
 #include "config/SettingsStore.h"
 #include "config/windows/Form9.h"
 #include "engine/Durations.h"
 #include "scoring/MemberFiles.h"
 #include "table/Form1.h"
+#include "ui/FirstPaint.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
 
 namespace winpiruk {
-int16_t CalibrateSpeedCount() {
-  constexpr int kUnitMs = kDefaultSpeedUnitMs;
-  QElapsedTimer clock;
-  clock.start();
-  QEventLoop loop;
-  QTimer::singleShot(kUnitMs, &loop, &QEventLoop::quit);
-  loop.exec();
-  const qint64 measured = clock.elapsed();
-  // A loaded machine may oversleep; the unit stays near a tenth of a second.
-  return static_cast<int16_t>(measured < kUnitMs / 2 ? kUnitMs / 2 : (measured > kUnitMs * 2 ? kUnitMs * 2 : measured));
-}
-
 std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths, RandomSource& random,
                                   const Clock& clock) {
   state.settings.CardKind = 0;
@@ -51,7 +37,8 @@ std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths, Ra
   if (ReadSettings(state, paths, host) == ReadSettingsOutcome::Quit) return nullptr;
   ReadMemberFiles(state, paths);
 
-  state.SpeedCount = CalibrateSpeedCount();
+  // The speed unit is a fixed span of real time: nothing to measure.
+  state.SpeedCount = kDefaultSpeedUnitMs;
 
   auto main_window = std::make_unique<Form1>(state, paths, random, clock);
   main_window->GameModeAuto->setChecked(state.AutoPlay != 0);
@@ -73,7 +60,9 @@ std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths, Ra
   }
   splash.hide();
   main_window->show();
-  main_window->music().PlayMusic();
+  // The music's files and sound font take a while to read: the table is
+  // on screen first.
+  AfterFirstPaint(main_window.get(), [window = main_window.get()] { window->music().OpenAndPlayInBackground(); });
   return main_window;
 }
 

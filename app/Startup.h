@@ -1,5 +1,6 @@
 #pragma once
-// The start-up sequence: settings, members, the speed unit, then the table.
+// The start-up sequence: settings, members, the speed unit, then the table;
+// the music follows once the table is on screen.
 #include <memory>
 
 #include "config/ProgramPaths.h"
@@ -10,11 +11,6 @@
 namespace winpiruk {
 
 class Form1;
-
-// Measures the span of one speed unit in milliseconds: a short timed wait in
-// the event loop, so the unit is real time and never a count that could
-// overflow on a fast machine.
-int16_t CalibrateSpeedCount();
 
 // Runs the sequence once. Returns the main window, shown, or nullptr when
 // the user gave no card data directory and the program must end. The table

@@ -1,7 +1,7 @@
 #pragma once
 // Every pause, animation step and timer interval of the program, each in
 // the unit its caller counts in: the engine asks its view for tenths of a
-// second, the speed pauses count speed units (measured at start-up), and
+// second, the speed pauses count speed units (a fixed span), and
 // the windows' timers and animations count milliseconds.
 namespace winpiruk {
 
@@ -21,7 +21,7 @@ constexpr int kSecondClaimTenths = 6;
 // The pause between computer moves in speed units, by game speed 0..3: the
 // fastest game does not pause.
 constexpr int kSpeedPauseUnits[] = {10, 4, 2, 0};
-// A speed unit before start-up has measured one (milliseconds).
+// The speed unit: a fixed span of real time (milliseconds).
 constexpr int kDefaultSpeedUnitMs = 100;
 
 // --- The user's time limit ----------------------------------------------------

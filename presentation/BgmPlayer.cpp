@@ -38,12 +38,11 @@ bool BgmPlayer::LoadTrack(int slot, int step) {
 }
 
 void BgmPlayer::OpenMusic() {
-  const Settings& s = state_.settings;
-  const int count = Count(s);
   unplayable_.clear();
   // The piece waits, stopped, for PlayMusic.
-  for (int slot = 1; slot <= std::max(count, 1); ++slot) {
-    const std::string& path = s.BgmList.at(static_cast<size_t>(slot));
+  int slot = 0;
+  for (const std::string& path : OpeningOrder()) {
+    ++slot;
     if (!path.empty() && sequencer_.Open(path)) {
       state_.BgmTrack = static_cast<int16_t>(slot);
       available_ = sequencer_.Mode() != SequencerMode::NotReady;
@@ -52,6 +51,13 @@ void BgmPlayer::OpenMusic() {
     unplayable_.push_back(path);
   }
   available_ = false;
+}
+
+std::vector<std::string> BgmPlayer::OpeningOrder() const {
+  const Settings& s = state_.settings;
+  std::vector<std::string> paths;
+  for (int slot = 1; slot <= std::max(Count(s), 1); ++slot) paths.push_back(s.BgmList.at(static_cast<size_t>(slot)));
+  return paths;
 }
 
 void BgmPlayer::RetryOpenMusic() {

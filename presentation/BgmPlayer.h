@@ -34,6 +34,9 @@ class BgmPlayer {
   // At start-up: opens the first piece that can be opened, from slot 1 on.
   // The music is available from then on when one could be.
   void OpenMusic();
+  // The files OpenMusic tries, in its order (an empty name is passed over),
+  // so that they can be read ahead of it.
+  std::vector<std::string> OpeningOrder() const;
   // When nothing could be opened yet, tries again (the list was changed).
   void RetryOpenMusic();
   void PlayMusic();

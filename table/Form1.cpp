@@ -170,7 +170,6 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, RandomSource& random, c
 }
 
 void Form1::WireWindows() {
-  music_.OpenMusic();
   ConnectMusicControls(music_, this, BGMC, Pause, Next, Back, Picture[41]);
   connect(Label[NameLabel(2)], &TableText::clicked, this, &Form1::Label3_Click);
 }

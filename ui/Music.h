@@ -4,12 +4,16 @@
 // menu and the music picture.
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "presentation/BgmPlayer.h"
 #include "state/Piruk930.h"
+#include "ui/AudioDevice.h"
+#include "ui/MidiPiece.h"
 
 class QAction;
 class QMenu;
@@ -19,6 +23,15 @@ namespace winpiruk {
 
 class SdlSequencer;
 class TablePicture;
+
+// A file read ahead of the music list's first Open; `piece` is null when it
+// could not be read.
+struct PreparedPiece {
+  std::string path;
+  std::unique_ptr<MidiPiece> piece;
+};
+// Reads the files in order up to the first that opens.
+std::vector<PreparedPiece> ReadFirstPlayable(const std::vector<std::string>& paths);
 
 class Music : public QObject {
   Q_OBJECT
@@ -30,6 +43,13 @@ class Music : public QObject {
   // Start-up: open the first piece of the list, later start it.
   void OpenMusic();
   void PlayMusic();
+  // Start-up, once the table is on screen: both of the above, with the
+  // files (and the sound font behind them) read on a worker thread, so the
+  // table answers meanwhile. The menu enables itself when the piece is
+  // ready; any other operation in the meantime waits for the read. A piece
+  // stopped lets its synthesizer go, and PlayMusic reads it again the same way.
+  void OpenAndPlayInBackground();
+  bool Loading() const;
   // A hand ends, a new game starts, the sound was switched off.
   void StopMusic();
   // Every change of the seat to move: an ended piece is followed by the next.
@@ -58,6 +78,8 @@ class Music : public QObject {
   const std::vector<std::string>& Unplayable() const { return player_->Unplayable(); }
   // The audio driver ("dummy" without a sound device; empty when none opened).
   std::string Driver() const;
+  // Whether the music holds the audio device (a piece plays or is paused).
+  bool HoldsDevice() const;
 
  signals:
   // The music menu's state follows this.
@@ -68,11 +90,22 @@ class Music : public QObject {
  private:
   Q_INVOKABLE void PieceFinished(int generation);
   void AfterOperation();
+  // Reads `paths` on a worker thread (see ReadFirstPlayable), then runs
+  // `then` on the window thread with the result prepared; false when the
+  // device cannot be opened to read for.
+  bool ReadInBackground(std::vector<std::string> paths, std::function<void()> then);
+  void FinishLoading();
   void TellUnplayable(QWidget* parent);
 
+  Piruk930& state_;
   std::unique_ptr<SdlSequencer> sequencer_;
   std::unique_ptr<BgmPlayer> player_;
   bool ready_shown_ = false;
+  // The read at start-up: the device held for it, the worker, its result.
+  AudioDevice loading_device_;
+  std::thread loader_;
+  std::vector<PreparedPiece> read_ahead_;
+  std::function<void()> after_read_;
 };
 
 // "「 path 」というBGMファイルを開けません。", one line per file.

@@ -1,6 +1,9 @@
 #pragma once
 // The table's sound effects: short wave files played asynchronously on a
-// free mixer channel. No sound device means silence, never a failure.
+// free mixer channel. The device is held only while an effect plays, so the
+// idle program has no audio thread. No sound device means silence, never a
+// failure.
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -24,18 +27,25 @@ class EffectPlayer {
   int PlayEffect(const std::string& path, bool sound_on);
   int LastSoundResult() const { return last_result_; }
   // The driver in use ("dummy" when no sound device could be opened).
-  const std::string& Driver() const;
+  const std::string& Driver() const { return device_.Driver(); }
+  // Whether this player holds the device (an effect is playing or just ended).
+  bool HoldsDevice() const { return device_.Held(); }
 
  private:
   struct ChunkDeleter {
     void operator()(Mix_Chunk* chunk) const;
   };
   bool Open();
+  // Lets the device go once every channel has ended.
+  void ReleaseWhenSilent();
+  void WatchUntil(int milliseconds);
 
   int last_result_ = 0;
   // Declared before the chunks, so that they are freed before the device closes.
-  std::unique_ptr<AudioDevice> device_;
+  AudioDevice device_;
   std::unordered_map<std::string, std::unique_ptr<Mix_Chunk, ChunkDeleter>> chunks_;
+  // Runs only while an effect plays: it fires once at the effect's end.
+  QTimer release_timer_;
 };
 
 }  // namespace winpiruk

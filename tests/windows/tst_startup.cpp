@@ -13,11 +13,15 @@
 #include <vector>
 
 #include "DialogAnswers.h"
+#include "TestTune.h"
 #include "app/Startup.h"
 #include "config/SafeFile.h"
+#include "engine/Durations.h"
 #include "support/TempDir.h"
 #include "table/Form1.h"
 #include "ui/Captions.h"
+#include "ui/AudioDevice.h"
+#include "ui/Music.h"
 #include "ui/SingleInstance.h"
 #include "ui/Twips.h"
 
@@ -52,8 +56,31 @@ class StartupTest : public QObject {
     QCOMPARE(state.settings.DataFileDirectory, place.paths.program_directory);
     const std::string text = ReadWholeFile(place.paths.SettingsFile()).value_or("");
     QVERIFY(text.find("DataFileDirectory =" + place.paths.program_directory + "\r\n") != std::string::npos);
-    QVERIFY(state.SpeedCount >= 50 && state.SpeedCount <= 200);
+    // The speed unit is set, not measured by a wait.
+    QCOMPARE(state.SpeedCount, int16_t{kDefaultSpeedUnitMs});
     QCOMPARE(table->width(), PixelsFromTwips(kDesignWidthTwips));
+  }
+
+  void theMusicIsReadOnceTheTableIsOnScreen() {
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    Place place;
+    const QString tune = QString::fromStdString(place.root.File("tune.mid"));
+    test::WriteTune(tune);
+    place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\nSoundMode = 1\r\nBGM = " +
+                            tune.toStdString() + "\r\n");
+    Piruk930 state;
+    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
+    QVERIFY(table != nullptr);
+    // Shown without the music: nothing of it was read yet.
+    QVERIFY(!table->music().Loading());
+    QVERIFY(!table->music().Ready());
+    QVERIFY(!table->BGMC->menuAction()->isEnabled());
+    QVERIFY(!AudioDevice::DeviceOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(table->music().BgmAvailable() || !table->music().Unplayable().empty(), 10000);
+    if (!table->music().BgmAvailable()) QSKIP("no sound font to play MIDI with");
+    QVERIFY(table->BGMC->menuAction()->isEnabled());
+    QCOMPARE(table->music().Mode(), SequencerMode::Playing);
+    table->music().StopMusic();
   }
 
   void cancellingTheDirectoryQuestionEndsTheProgram() {
