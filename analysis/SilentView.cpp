@@ -1,11 +1,14 @@
-#include "SilentView.h"
+#include "analysis/SilentView.h"
+
+#include <algorithm>
 
 #include "config/RuleSettings.h"
 #include "engine/Calls.h"
+#include "scoring/HandResult.h"
 #include "state/Cards.h"
 #include "state/RuleLimits.h"
 
-namespace winpiruk::runner {
+namespace winpiruk::analysis {
 
 namespace {
 
@@ -15,6 +18,18 @@ namespace {
 bool AskedBefore(int seat, int winner, int discarder) {
   if (seat == discarder) return false;
   return winner < 0 || seat < winner;
+}
+
+Ending EndingOf(const Piruk930& state) {
+  switch (state.HandEndCode) {
+    // The flag keeps its value from an earlier call until the next one.
+    case kEndCall: return state.CounterCalled != 0 ? Ending::CounterCall : Ending::Call;
+    case kEndDiscardFinish: return Ending::DiscardFinish;
+    case kEndCardOver: return Ending::CardOver;
+    case kEndNoGame: return Ending::NoGame;
+    case kEndInitialMatch: return Ending::InitialMatch;
+    default: return Ending::Other;
+  }
 }
 
 }  // namespace
@@ -58,15 +73,37 @@ void SilentView::Fail(const std::string& what) {
   Note("hand " + std::to_string(hands + 1) + ": " + what);
 }
 
+void SilentView::CountDiscards() {
+  // The first check of a hand comes before any discard; the pile is reused
+  // from slot 1 when the draw pile runs out.
+  if (last_discard_index_ == kNoCheckYet) return;
+  const int end = std::min<int>(state_.DiscardIndex, kDeckSlots);
+  const int from = end < last_discard_index_ ? 1 : last_discard_index_;
+  for (int slot = std::max(from, 0); slot < end; ++slot) {
+    const int rank = CardRank(state_.DeckSlots[slot]);
+    if (rank >= 1 && rank <= 13) ++figures.discards_by_rank[static_cast<std::size_t>(rank)];
+  }
+}
+
+void SilentView::GatherHand() {
+  ++figures.hands;
+  ++figures.endings[static_cast<std::size_t>(EndingOf(state_))];
+  figures.turns += turns_;
+  ++figures.hand_length[static_cast<std::size_t>(LengthBin(turns_))];
+  turns_ = 0;
+  if (hands_scored) return;
+  // Read only: applying the score would change how the computer players play.
+  const HandScore score = ComputeHandScore(state_);
+  for (int seat = 0; seat < kSeats; ++seat) figures.points_by_seat[seat] += score.score_change[seat];
+}
+
 void SilentView::ShowHandResult(const HandResultView& result) {
   Check(true);
   CheckCall();
+  CountDiscards();
   last_discard_index_ = kNoCheckYet;
+  GatherHand();
   ++hands;
-  const int code = state_.HandEndCode;
-  ++by_end_code[code >= 0 && code < 100 ? code : 0];
-  // The flag keeps its value from an earlier call until the next one.
-  if (code == kEndCall && state_.CounterCalled != 0) ++counter_calls;
   if (on_hand_result) on_hand_result(result);
   // Enough hands: make this the last hand of the match so the settlement
   // that follows ends the run.
@@ -79,4 +116,4 @@ void SilentView::Note(std::string text) {
   if (failure_notes.size() < 10) failure_notes.push_back(std::move(text));
 }
 
-}  // namespace winpiruk::runner
+}  // namespace winpiruk::analysis

@@ -1,17 +1,19 @@
 #pragma once
-// The runner's view: draws nothing, waits for nothing, answers every
-// question with Yes and checks the table's invariants at every move.
+// The view of a table played headless: draws nothing, waits for nothing,
+// answers every question with Yes, checks the table's invariants at every
+// move and gathers the figures of the hands it sees.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "analysis/Figures.h"
 #include "engine/QuietTableView.h"
 #include "engine/TableInvariants.h"
 #include "state/Piruk930.h"
 
-namespace winpiruk::runner {
+namespace winpiruk::analysis {
 
 class SilentView final : public QuietTableView {
  public:
@@ -20,10 +22,12 @@ class SilentView final : public QuietTableView {
   long long hands = 0;
   long long checks = 0;
   long long invariant_failures = 0;
-  long long counter_calls = 0;
   long long internal_errors = 0;
-  std::array<long long, 100> by_end_code{};
   std::vector<std::string> failure_notes;  // the first few, for the report
+  Figures figures;
+  // Whether the engine scores the hands: then the points of a hand are added
+  // by whoever checks the scoring; otherwise this view works them out.
+  bool hands_scored = false;
 
   // Whole matches: told every hand and match the engine has scored; the
   // settlement hook says whether the run has played all its matches.
@@ -37,10 +41,13 @@ class SilentView final : public QuietTableView {
     Check(false);
     // A discard moves the pile's end one slot on since the check before.
     const bool discarded = state_.DiscardIndex == last_discard_index_ + 1;
+    CountDiscards();
     last_discard_index_ = state_.DiscardIndex;
     // Nearly always no row makes the card: one test of them all first.
     if (discarded && AnyRowMakesTopDiscard()) CheckCallOffered(seat);
   }
+  // The engine points the arrow at the seat whose turn begins.
+  void ShowArrow(int) override { ++turns_; }
   void InternalError(int number) override {
     ++internal_errors;
     Note("internal error " + std::to_string(number));
@@ -72,6 +79,10 @@ class SilentView final : public QuietTableView {
   // before it in the order of calling does.
   void CheckCall();
   void Fail(const std::string& what);
+  // Adds the cards put on the discard pile since the check before.
+  void CountDiscards();
+  // Adds the hand that has just ended to the figures.
+  void GatherHand();
   void Note(std::string text);
 
   Piruk930& state_;
@@ -79,6 +90,7 @@ class SilentView final : public QuietTableView {
   TableCheckMemo check_memo_;  // the check sees again only what changed since the move before
   static constexpr int kNoCheckYet = -100;
   int last_discard_index_ = kNoCheckYet;  // at the check before, within the hand
+  long long turns_ = 0;                   // in the hand being played
 };
 
-}  // namespace winpiruk::runner
+}  // namespace winpiruk::analysis
