@@ -47,34 +47,38 @@ void AddSettlement(Figures& figures, const SettlementView& settlement) {
 // member files written to a scratch folder.
 class ChunkTable {
  public:
-  ChunkTable(const Request& request, uint32_t seed, long long count)
+  ChunkTable(const Request& request, uint32_t seed, long long count, const std::atomic<bool>& cancel,
+             Progress* progress)
       : whole_matches_(request.whole_matches),
         view_(state_, request.whole_matches ? LLONG_MAX : count),
         random_(seed),
         clock_(seed) {
     state_.settings = request.rules;
     SeatTheTable(state_, request, seed);
+    view_.cancel = &cancel;
+    std::atomic<long long>* done = progress ? &progress->done : nullptr;
+    if (!whole_matches_) view_.hands_done = done;
     Scorekeeping scorekeeping;
     // Counted hands are played unscored: the scores steer the computer
     // players, so scoring them would play other hands.
     scorekeeping.on = whole_matches_;
     // Every match lasts twenty minutes.
     scorekeeping.time_of_day = [this] { return (state_.MatchStartTime + 20 * 60) % kSecondsPerDay; };
-    if (whole_matches_) ScoreMatches(scorekeeping, count);
+    if (whole_matches_) ScoreMatches(scorekeeping, count, done);
     engine_ = std::make_unique<Engine>(state_, view_, random_, clock_, std::move(scorekeeping));
   }
 
   ChunkTable(const ChunkTable&) = delete;
   ChunkTable& operator=(const ChunkTable&) = delete;
 
-  long long Finished() const { return whole_matches_ ? view_.figures.matches : view_.hands; }
-  bool Done(long long count) const { return whole_matches_ ? view_.finished : view_.hands >= count; }
-  // Plays on to the end of the next hand; false when the table cannot go on.
+  bool Done(long long count) const { return (whole_matches_ ? view_.figures.matches : view_.hands) >= count; }
+  bool Cancelled() const { return view_.cancelled; }
+  // Plays on until the view ends the run; false when the table cannot go on.
   bool PlayHand();
   Outcome Result() const;
 
  private:
-  void ScoreMatches(Scorekeeping& scorekeeping, long long count) {
+  void ScoreMatches(Scorekeeping& scorekeeping, long long count, std::atomic<long long>* matches_done) {
     scratch_ = std::make_unique<ScratchFolder>();
     scoring_ = std::make_unique<MatchScoring>(state_);
     scorekeeping.write_member_files = MatchScoring::WriterInto(scratch_->path());
@@ -83,8 +87,9 @@ class ChunkTable {
       scoring_->HandEnded(result);
       for (int seat = 0; seat < kSeats; ++seat) view_.figures.points_by_seat[seat] += scoring_->hand_points[seat];
     };
-    view_.on_settlement = [this, count](const SettlementView& settlement) {
+    view_.on_settlement = [this, count, matches_done](const SettlementView& settlement) {
       AddSettlement(view_.figures, settlement);
+      if (matches_done) matches_done->fetch_add(1, std::memory_order_relaxed);
       return scoring_->MatchEnded(settlement, count);
     };
   }
@@ -144,20 +149,12 @@ Outcome ChunkTable::Result() const {
 
 Outcome PlayChunk(const Request& request, uint32_t seed, long long count, const std::atomic<bool>& cancel,
                   Progress* progress) {
-  ChunkTable table(request, seed, count);
-  bool cancelled = false;
-  while (!table.Done(count)) {
-    const long long before = table.Finished();
-    const bool went_on = table.PlayHand();
-    if (progress) progress->done.fetch_add(table.Finished() - before, std::memory_order_relaxed);
-    if (!went_on) break;
-    if (cancel.load(std::memory_order_relaxed)) {
-      cancelled = !table.Done(count);
-      break;
-    }
+  ChunkTable table(request, seed, count, cancel, progress);
+  // The engine plays hand after hand until the view ends the run.
+  while (!table.Done(count) && !table.Cancelled() && table.PlayHand()) {
   }
   Outcome out = table.Result();
-  out.cancelled = cancelled;
+  out.cancelled = table.Cancelled() && !table.Done(count);
   return out;
 }
 

@@ -104,10 +104,12 @@ void SilentView::ShowHandResult(const HandResultView& result) {
   last_discard_index_ = kNoCheckYet;
   GatherHand();
   ++hands;
+  if (hands_done) hands_done->fetch_add(1, std::memory_order_relaxed);
   if (on_hand_result) on_hand_result(result);
+  if (cancel && cancel->load(std::memory_order_relaxed)) cancelled = true;
   // Enough hands: make this the last hand of the match so the settlement
   // that follows ends the run.
-  if (hands >= hands_wanted_) state_.HandNumber = static_cast<int16_t>(NumberOfGamesInUse(state_.settings));
+  if (hands >= hands_wanted_ || cancelled) state_.HandNumber = static_cast<int16_t>(NumberOfGamesInUse(state_.settings));
 }
 
 void SilentView::ReportUnsound(TableMoment moment) { Fail(CheckTableInvariants(state_, moment)); }

@@ -3,6 +3,7 @@
 // answers every question with Yes, checks the table's invariants at every
 // move and gathers the figures of the hands it sees.
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -35,6 +36,12 @@ class SilentView final : public QuietTableView {
   std::function<bool(const SettlementView&)> on_settlement;
   bool finished = false;
 
+  // Looked at after every hand: once true, the hand just played is the last.
+  const std::atomic<bool>* cancel = nullptr;
+  bool cancelled = false;
+  // Counts every hand as it ends, for another thread to read; may be null.
+  std::atomic<long long>* hands_done = nullptr;
+
   void ShowHand(int seat) override {
     // The deal shows the four rows one after another: check once it is complete.
     if (seat != 3 && state_.DeckSlots[53] == 0 && state_.DrawIndex == 20) return;
@@ -54,6 +61,11 @@ class SilentView final : public QuietTableView {
   }
   void ShowHandResult(const HandResultView& result) override;
   SettlementOutcome ShowSettlement(const SettlementView& settlement) override {
+    // A match cut short by a cancel is not one to count.
+    if (cancelled) {
+      finished = true;
+      return SettlementOutcome::EndProgram;
+    }
     if (on_settlement) {
       finished = on_settlement(settlement);
       return finished ? SettlementOutcome::EndProgram : SettlementOutcome::AnotherMatch;
