@@ -1,7 +1,5 @@
 #include "analysis/SilentView.h"
 
-#include <algorithm>
-
 #include "config/RuleSettings.h"
 #include "engine/Calls.h"
 #include "scoring/HandResult.h"
@@ -73,24 +71,14 @@ void SilentView::Fail(const std::string& what) {
   Note("hand " + std::to_string(hands + 1) + ": " + what);
 }
 
-void SilentView::CountDiscards() {
-  // The first check of a hand comes before any discard; the pile is reused
-  // from slot 1 when the draw pile runs out.
-  if (last_discard_index_ == kNoCheckYet) return;
-  const int end = std::min<int>(state_.DiscardIndex, kDeckSlots);
-  const int from = end < last_discard_index_ ? 1 : last_discard_index_;
-  for (int slot = std::max(from, 0); slot < end; ++slot) {
-    const int rank = CardRank(state_.DeckSlots[slot]);
-    if (rank >= 1 && rank <= 13) ++figures.discards_by_rank[static_cast<std::size_t>(rank)];
-  }
-}
-
 void SilentView::GatherHand() {
   ++figures.hands;
   ++figures.endings[static_cast<std::size_t>(EndingOf(state_))];
   figures.turns += turns_;
   ++figures.hand_length[static_cast<std::size_t>(LengthBin(turns_))];
   turns_ = 0;
+  arrow_seat_ = -1;
+  card_moved_ = false;
   if (hands_scored) return;
   // Read only: applying the score would change how the computer players play.
   const HandScore score = ComputeHandScore(state_);
@@ -100,7 +88,6 @@ void SilentView::GatherHand() {
 void SilentView::ShowHandResult(const HandResultView& result) {
   Check(true);
   CheckCall();
-  CountDiscards();
   last_discard_index_ = kNoCheckYet;
   GatherHand();
   ++hands;

@@ -11,6 +11,7 @@
 
 #include "analysis/Figures.h"
 #include "engine/QuietTableView.h"
+#include "state/Cards.h"
 #include "engine/TableInvariants.h"
 #include "state/Piruk930.h"
 
@@ -48,13 +49,27 @@ class SilentView final : public QuietTableView {
     Check(false);
     // A discard moves the pile's end one slot on since the check before.
     const bool discarded = state_.DiscardIndex == last_discard_index_ + 1;
-    CountDiscards();
     last_discard_index_ = state_.DiscardIndex;
     // Nearly always no row makes the card: one test of them all first.
     if (discarded && AnyRowMakesTopDiscard()) CheckCallOffered(seat);
   }
-  // The engine points the arrow at the seat whose turn begins.
-  void ShowArrow(int) override { ++turns_; }
+  // A turn: the engine points the arrow at the seat whose turn begins. It
+  // points again at the first seat after the deal: a repeat with no card
+  // moved in between is the same turn.
+  void ShowArrow(int seat) override {
+    if (seat != arrow_seat_ || card_moved_) ++turns_;
+    arrow_seat_ = seat;
+    card_moved_ = false;
+  }
+  // Every card put on the discard pile is shown there; before the first
+  // turn only the deal shows cards there.
+  void ShowCard(int position, int card) override {
+    if (position != kPosDiscardPile || turns_ == 0) return;
+    card_moved_ = true;
+    const int rank = CardRank(card);
+    if (rank >= 1 && rank <= 13) ++figures.discards_by_rank[static_cast<std::size_t>(rank)];
+  }
+  void ShowDrawAnimation() override { card_moved_ = true; }
   void InternalError(int number) override {
     ++internal_errors;
     Note("internal error " + std::to_string(number));
@@ -91,8 +106,6 @@ class SilentView final : public QuietTableView {
   // before it in the order of calling does.
   void CheckCall();
   void Fail(const std::string& what);
-  // Adds the cards put on the discard pile since the check before.
-  void CountDiscards();
   // Adds the hand that has just ended to the figures.
   void GatherHand();
   void Note(std::string text);
@@ -103,6 +116,8 @@ class SilentView final : public QuietTableView {
   static constexpr int kNoCheckYet = -100;
   int last_discard_index_ = kNoCheckYet;  // at the check before, within the hand
   long long turns_ = 0;                   // in the hand being played
+  int arrow_seat_ = -1;                   // where the arrow last pointed, in this hand
+  bool card_moved_ = false;               // since the arrow last pointed
 };
 
 }  // namespace winpiruk::analysis
