@@ -56,7 +56,8 @@ int Usage() {
                "  --threads N  threads to play on (default and 0: every core)\n"
                "  --figures    add the figures of the run (JSON key \"figures\")\n"
                "  hands_per_second: on one thread, hands per second of the process's processor time;\n"
-               "                    on more, hands per second of elapsed time\n");
+               "                    on more (a run longer than one chunk of 25000 hands or 2500 matches),\n"
+               "                    hands per second of elapsed time\n");
   return 2;
 }
 
