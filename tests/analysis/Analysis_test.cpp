@@ -123,25 +123,35 @@ TEST(Analysis, OneChunkPlaysWhatTheRunnerPlayed) {
 }
 
 TEST(Analysis, CancelStopsABigRunEarly) {
-  Request request = Small(false, 50'000'000, 0);
-  request.threads = 2;
-  std::atomic<bool> cancel{false};
-  Progress progress;
-  Outcome out;
-  {
-    std::jthread run([&] { out = analysis::Run(request, cancel, &progress); });
-    while (progress.done.load() < 2000) std::this_thread::yield();
-    cancel = true;
+  struct Case {
+    bool whole_matches;
+    long long played_first;  // before the cancel
+    long long per_chunk;
+  };
+  for (const Case c : {Case{false, 2000, kHandsPerChunk}, Case{true, 20, kMatchesPerChunk}}) {
+    Request request = Small(c.whole_matches, 50'000'000, 0);
+    request.threads = 2;
+    std::atomic<bool> cancel{false};
+    Progress progress;
+    Outcome out;
+    {
+      std::jthread run([&] { out = analysis::Run(request, cancel, &progress); });
+      while (progress.done.load() < c.played_first) std::this_thread::yield();
+      cancel = true;
+    }
+    EXPECT_TRUE(out.cancelled);
+    EXPECT_FALSE(out.ok());
+    // Each worker stops within its first chunk, not at its end; a match cut
+    // short is not counted.
+    const long long played = c.whole_matches ? out.figures.matches : out.figures.hands;
+    EXPECT_LT(played, 2 * c.per_chunk);
+    EXPECT_EQ(played, progress.done.load());
+    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(Sum(out.figures.final_points[seat]), out.figures.matches);
+    // Cancelled before it starts, a run plays nothing.
+    const Outcome none = analysis::Run(request, cancel, nullptr);
+    EXPECT_TRUE(none.cancelled);
+    EXPECT_EQ(none.figures.hands, 0);
   }
-  EXPECT_TRUE(out.cancelled);
-  EXPECT_FALSE(out.ok());
-  // Each worker stops within its first chunk, not at its end.
-  EXPECT_LT(out.figures.hands, 2 * kHandsPerChunk);
-  EXPECT_EQ(out.figures.hands, progress.done.load());
-  // Cancelled before it starts, a run plays nothing.
-  const Outcome none = analysis::Run(request, cancel, nullptr);
-  EXPECT_TRUE(none.cancelled);
-  EXPECT_EQ(none.figures.hands, 0);
 }
 
 }  // namespace
