@@ -11,7 +11,9 @@
 // told); the results of a seed are the same whatever the number of threads.
 // --figures adds how the hands end, their length, the points by seat, the
 // discards by rank and for matches the final points and wins.
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -71,7 +73,7 @@ int Run(const Options& options) {
   request.whole_matches = options.matches > 0;
   request.count = request.whole_matches ? options.matches : options.hands;
   request.seed = options.seed;
-  request.threads = static_cast<int>(options.threads > 0 ? options.threads : analysis::CoresOfThisMachine());
+  request.threads = static_cast<int>(std::min<long long>(options.threads, INT_MAX));
 
   const std::atomic<bool> never{false};
   const double cpu_start = ProcessorSeconds();
@@ -84,7 +86,8 @@ int Run(const Options& options) {
   // the machine does not count against it; threads share the cores with that
   // work, so on more only elapsed time says what they achieved together.
   const long long per_chunk = request.whole_matches ? analysis::kMatchesPerChunk : analysis::kHandsPerChunk;
-  const bool threaded = request.threads > 1 && request.count > per_chunk;  // one chunk plays on one thread
+  const int threads = request.threads > 0 ? request.threads : analysis::CoresOfThisMachine();
+  const bool threaded = threads > 1 && request.count > per_chunk;  // one chunk plays on one thread
   const double seconds = threaded ? wall_seconds : cpu_seconds;
   const auto rate = [seconds](long long n) { return seconds > 0 ? static_cast<double>(n) / seconds : 0.0; };
   const analysis::Figures& f = outcome.figures;
