@@ -74,7 +74,7 @@ class ChunkTable {
   bool Done(long long count) const { return (whole_matches_ ? view_.figures.matches : view_.hands) >= count; }
   bool Cancelled() const { return view_.cancelled; }
   // Plays on until the view ends the run; false when the table cannot go on.
-  bool PlayHand();
+  bool PlayOn();
   Outcome Result() const;
 
  private:
@@ -106,7 +106,7 @@ class ChunkTable {
   long long stalls_ = 0;
 };
 
-bool ChunkTable::PlayHand() {
+bool ChunkTable::PlayOn() {
   const long long before = view_.hands;
   engine_->PlayTurn();
   if (engine_->Failed()) return false;
@@ -151,7 +151,7 @@ Outcome PlayChunk(const Request& request, uint32_t seed, long long count, const 
                   Progress* progress) {
   ChunkTable table(request, seed, count, cancel, progress);
   // The engine plays hand after hand until the view ends the run.
-  while (!table.Done(count) && !table.Cancelled() && table.PlayHand()) {
+  while (!table.Done(count) && !table.Cancelled() && table.PlayOn()) {
   }
   Outcome out = table.Result();
   out.cancelled = table.Cancelled() && !table.Done(count);
