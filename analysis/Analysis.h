@@ -31,6 +31,9 @@ struct Request {
   bool members_given = false;
   std::array<int16_t, kSeats> boldness{};
   std::array<int16_t, kSeats> deduction{};
+  // Hands (matches) per chunk; 0: kHandsPerChunk (kMatchesPerChunk). Only
+  // tests cut finer, to span several chunks quickly.
+  long long chunk_size = 0;
 };
 
 struct Outcome {
@@ -55,7 +58,10 @@ struct Progress {
 // becomes true (each worker looks at it after every hand).
 Outcome Run(const Request& request, const std::atomic<bool>& cancel, Progress* progress = nullptr);
 
-// One worker per core of this machine.
+// One worker per core this program may run on.
 int CoresOfThisMachine();
+
+// The seed chunk `chunk` of a run plays from: the master seed for chunk 0.
+uint32_t ChunkSeed(uint32_t master, long long chunk);
 
 }  // namespace winpiruk::analysis

@@ -21,6 +21,7 @@ void Figures::Merge(const Figures& other) {
   Add(discards_by_rank, other.discards_by_rank);
   matches += other.matches;
   Add(match_wins, other.match_wins);
+  Add(final_points_sum, other.final_points_sum);
   for (int seat = 0; seat < kSeats; ++seat) Add(final_points[seat], other.final_points[seat]);
 }
 

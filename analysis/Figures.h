@@ -42,6 +42,7 @@ struct Figures {
   long long matches = 0;
   std::array<long long, kSeats> match_wins{};  // a shared first place counts for each
   std::array<std::array<long long, kFinalPointBins>, kSeats> final_points{};
+  std::array<long long, kSeats> final_points_sum{};  // for the mean, beyond the bins
 
   void Merge(const Figures& other);
   bool operator==(const Figures&) const = default;

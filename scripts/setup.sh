@@ -53,6 +53,11 @@ case "$mode" in
     build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINPIRUK_SANITIZE=ON -DWINPIRUK_BENCHMARKS=OFF
     (cd build-sanitize && UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --output-on-failure -j "$jobs" -LE slow)
+    # The tests of what runs on several threads, under ThreadSanitizer: only
+    # what they need is built.
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINPIRUK_TSAN=ON -DWINPIRUK_BENCHMARKS=OFF
+    cmake --build build-tsan -j "$jobs" --target thread_tests
+    (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j "$jobs" -L threads)
     echo "All tests passed."
     ;;
   *)

@@ -1,5 +1,5 @@
 #pragma once
-// Whole matches for the runner: the engine scores every hand and settles
+// Whole matches played headless: the engine scores every hand and settles
 // every match; each step is checked against what its ending says the points
 // and the member statistics must do.
 #include <array>
@@ -11,7 +11,7 @@
 #include "scoring/Settlement.h"
 #include "state/Piruk930.h"
 
-namespace winpiruk::runner {
+namespace winpiruk::analysis {
 
 // A scratch folder for the member files, removed with its content.
 class ScratchFolder {
@@ -45,6 +45,7 @@ class MatchScoring {
   long long checks = 0;
   long long failures = 0;
   std::array<long long, kSeats> points_by_seat{};  // the totals of the final tables
+  std::array<long long, kSeats> hand_points{};     // what the hand checked last moved
   std::vector<std::string> notes;                  // the first few failures
 
  private:
@@ -65,4 +66,4 @@ class MatchScoring {
   long long no_games_ = 0;
 };
 
-}  // namespace winpiruk::runner
+}  // namespace winpiruk::analysis

@@ -1,4 +1,4 @@
-#include "MatchScoring.h"
+#include "analysis/MatchScoring.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,7 +13,7 @@
 #include "state/Cards.h"
 #include "state/RuleLimits.h"
 
-namespace winpiruk::runner {
+namespace winpiruk::analysis {
 namespace {
 
 using Stats = std::array<int16_t, kMemberStats>;
@@ -150,6 +150,7 @@ void MatchScoring::HandEnded(const HandResultView& view) {
 
   const Expected expected = ExpectedChange(state_, view);
   if (!expected.fault.empty()) Fail(expected.fault);
+  for (int seat = 0; seat < kSeats; ++seat) hand_points[seat] = after.score[seat] - before.score[seat];
   const int moved = std::accumulate(after.score.begin(), after.score.end(), 0) -
                     std::accumulate(before.score.begin(), before.score.end(), 0);
   if (moved != 0) Fail("points are not zero-sum: " + std::to_string(moved));
@@ -219,4 +220,4 @@ bool MatchScoring::MatchEnded(const SettlementView& view, long long matches_want
   return matches >= matches_wanted;
 }
 
-}  // namespace winpiruk::runner
+}  // namespace winpiruk::analysis

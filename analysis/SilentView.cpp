@@ -1,11 +1,12 @@
-#include "SilentView.h"
+#include "analysis/SilentView.h"
 
 #include "config/RuleSettings.h"
 #include "engine/Calls.h"
+#include "scoring/HandResult.h"
 #include "state/Cards.h"
 #include "state/RuleLimits.h"
 
-namespace winpiruk::runner {
+namespace winpiruk::analysis {
 
 namespace {
 
@@ -15,6 +16,18 @@ namespace {
 bool AskedBefore(int seat, int winner, int discarder) {
   if (seat == discarder) return false;
   return winner < 0 || seat < winner;
+}
+
+Ending EndingOf(const Piruk930& state) {
+  switch (state.HandEndCode) {
+    // The flag keeps its value from an earlier call until the next one.
+    case kEndCall: return state.CounterCalled != 0 ? Ending::CounterCall : Ending::Call;
+    case kEndDiscardFinish: return Ending::DiscardFinish;
+    case kEndCardOver: return Ending::CardOver;
+    case kEndNoGame: return Ending::NoGame;
+    case kEndInitialMatch: return Ending::InitialMatch;
+    default: return Ending::Other;
+  }
 }
 
 }  // namespace
@@ -58,19 +71,32 @@ void SilentView::Fail(const std::string& what) {
   Note("hand " + std::to_string(hands + 1) + ": " + what);
 }
 
+void SilentView::GatherHand() {
+  ++figures.hands;
+  ++figures.endings[static_cast<std::size_t>(EndingOf(state_))];
+  figures.turns += turns_;
+  ++figures.hand_length[static_cast<std::size_t>(LengthBin(turns_))];
+  turns_ = 0;
+  arrow_seat_ = -1;
+  card_moved_ = false;
+  if (hands_scored) return;
+  // Read only: applying the score would change how the computer players play.
+  const HandScore score = ComputeHandScore(state_);
+  for (int seat = 0; seat < kSeats; ++seat) figures.points_by_seat[seat] += score.score_change[seat];
+}
+
 void SilentView::ShowHandResult(const HandResultView& result) {
   Check(true);
   CheckCall();
   last_discard_index_ = kNoCheckYet;
+  GatherHand();
   ++hands;
-  const int code = state_.HandEndCode;
-  ++by_end_code[code >= 0 && code < 100 ? code : 0];
-  // The flag keeps its value from an earlier call until the next one.
-  if (code == kEndCall && state_.CounterCalled != 0) ++counter_calls;
+  if (hands_done) hands_done->fetch_add(1, std::memory_order_relaxed);
   if (on_hand_result) on_hand_result(result);
+  if (cancel && cancel->load(std::memory_order_relaxed)) cancelled = true;
   // Enough hands: make this the last hand of the match so the settlement
   // that follows ends the run.
-  if (hands >= hands_wanted_) state_.HandNumber = static_cast<int16_t>(NumberOfGamesInUse(state_.settings));
+  if (hands >= hands_wanted_ || cancelled) state_.HandNumber = static_cast<int16_t>(NumberOfGamesInUse(state_.settings));
 }
 
 void SilentView::ReportUnsound(TableMoment moment) { Fail(CheckTableInvariants(state_, moment)); }
@@ -79,4 +105,4 @@ void SilentView::Note(std::string text) {
   if (failure_notes.size() < 10) failure_notes.push_back(std::move(text));
 }
 
-}  // namespace winpiruk::runner
+}  // namespace winpiruk::analysis
