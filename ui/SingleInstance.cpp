@@ -14,6 +14,8 @@ namespace winpiruk {
 namespace {
 
 constexpr int kAnswerWithinMs = 500;
+constexpr int kClaimAttempts = 20;
+constexpr useconds_t kClaimRetryUs = 10000;
 
 struct Address {
   sockaddr_un address{};
@@ -76,12 +78,16 @@ QString SingleInstance::SessionName(const QString& user_name, const QString& way
 bool SingleInstance::BecomePrimary() {
   // Only one process can bind the name, so claiming it is the test: two
   // copies started at the same moment cannot both win.
-  if (!Listen()) {
+  // A name that is taken but refuses the call has a holder between binding
+  // and listening, or one that is ending: ask again for a moment before
+  // deciding, or two copies started together could both run.
+  bool claimed = Listen();
+  for (int attempt = 0; !claimed && attempt < kClaimAttempts; ++attempt) {
     if (AskRunningCopyToRaise()) return false;
-    // Nobody answers on the name: its holder was just ending. The game runs,
-    // with the socket when the name is free by now, else without it.
-    Listen();
+    ::usleep(kClaimRetryUs);
+    claimed = Listen();
   }
+  // Still nobody answers: the game runs without the socket.
   if (!user_name_.isEmpty()) user_claim_ = Claim(user_name_);
   return true;
 }
