@@ -246,7 +246,9 @@ void Form7::BuildButtons() {
   AddButton(Command4, "Command4", QStringLiteral("初期状態に戻す(&R)"), QString());
   AddButton(Command3D2, "Command3D2", QStringLiteral("開く(&O)..."), QStringLiteral("ルール設定ファイルを開きます"));
   AddButton(Command3D3, "Command3D3", QStringLiteral("保存(&S)..."), QStringLiteral("現在の設定状態を保存できます"));
-  AddButton(Command5, "Command5", QStringLiteral("ﾙｰﾙ分析(&Y)..."),
+  // Every letter is taken in this window; L belongs otherwise to a check
+  // box of the expander's part, hidden until it is opened.
+  AddButton(Command5, "Command5", QStringLiteral("ﾙｰﾙ分析(&L)..."),
             QStringLiteral("画面のルールで多数の局を対戦させ、結果をグラフで示します"));
   AddButton(Command3, "Command3", kExpandCaption, QString());
   AddButton(HelpButton, "HelpButton", QStringLiteral("ﾍﾙﾌﾟ"), QStringLiteral("ヘルプの目次を開きます (F1)"));

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +59,12 @@ RuleAnalyser::RuleAnalyser(const Piruk930& state, const Settings& rules, const S
   SetRunning(false);
 }
 
+QLabel* RuleAnalyser::Buddy(const QString& caption, QWidget* control) {
+  auto* label = new QLabel(caption, this);
+  label->setBuddy(control);
+  return label;
+}
+
 QLayout* RuleAnalyser::BuildControls() {
   SizeChoice = new QComboBox(this);
   for (const AnalysisSize& size : kAnalysisSizes) SizeChoice->addItem(SizeCaption(size));
@@ -83,19 +88,21 @@ QLayout* RuleAnalyser::BuildControls() {
   Progress->setTextVisible(false);
   ProgressText = new QLabel(this);
   ProgressText->setMinimumWidth(220);
-  auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("回数"), this), 0, 0);
-  grid->addWidget(SizeChoice, 0, 1);
-  grid->addWidget(new QLabel(QStringLiteral("ｼｰﾄﾞ"), this), 0, 2);
-  grid->addWidget(SeedText, 0, 3);
-  grid->addWidget(NewSeed, 0, 4);
-  grid->addWidget(CompareChoice, 0, 5);
-  grid->addWidget(StartButton, 0, 6);
-  grid->addWidget(CancelButton, 0, 7);
-  grid->addWidget(CloseButton, 0, 8);
-  grid->addWidget(Progress, 1, 0, 1, 6);
-  grid->addWidget(ProgressText, 1, 6, 1, 3);
-  return grid;
+  auto* choices = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{Buddy(QStringLiteral("回数(&A)"), SizeChoice), SizeChoice,
+                                                    Buddy(QStringLiteral("ｼｰﾄﾞ(&E)"), SeedText), SeedText, NewSeed,
+                                                    Buddy(QStringLiteral("比較(&K)"), CompareChoice), CompareChoice}) {
+    choices->addWidget(w);
+  }
+  choices->addStretch(1);
+  for (QWidget* w : std::initializer_list<QWidget*>{StartButton, CancelButton, CloseButton}) choices->addWidget(w);
+  auto* progress = new QHBoxLayout;
+  progress->addWidget(Progress, 1);
+  progress->addWidget(ProgressText);
+  auto* rows = new QVBoxLayout;
+  rows->addLayout(choices);
+  rows->addLayout(progress);
+  return rows;
 }
 
 analysis::Request RuleAnalyser::RequestFor(const Settings& rules) const {

@@ -64,6 +64,7 @@ class RuleAnalyser : public CentredDialog {
 
  private:
   QLayout* BuildControls();
+  QLabel* Buddy(const QString& caption, QWidget* control);
   void Start();
   void CompareChoice_Change(int index);
   void ShowProgress();
