@@ -47,6 +47,7 @@ void DrawBars(QPainter& painter, const QRect& area, const std::vector<ChartBar>&
     const int text_y = bar.value >= 0 ? top - text_height : bottom;
     painter.drawText(QRect(x - slot, text_y, width + 2 * slot, text_height), Qt::AlignHCenter | Qt::AlignBottom,
                      bar.text);
+    painter.setPen(bar.label_colour);
     painter.drawText(QRect(x - slot, plot.bottom() + 2, width + 2 * slot, text_height), Qt::AlignHCenter | Qt::AlignTop,
                      bar.label);
   }

@@ -19,6 +19,7 @@ struct ChartBar {
   double value = 0;
   QString text;   // over the bar
   QColor colour = kChartBlue;
+  QColor label_colour = Qt::black;
 };
 
 // A framed panel with its title; returns the inside left for the drawing.

@@ -1,6 +1,7 @@
 #include "config/windows/FiguresChart.h"
 
 #include <QPaintEvent>
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 #include <vector>
@@ -77,8 +78,8 @@ void DrawDiscards(QPainter& painter, const QRect& rect, const Figures& f, const 
   for (int rank = 1; rank <= 13; ++rank) {
     const double share = Share(f.discards_by_rank[rank], all);
     most = std::max(most, share);
-    bars.push_back({kRankLabels[rank], share, QString::number(share, 'f', 0),
-                    marks[rank].isEmpty() ? kChartBlue : kChartLightRed});
+    const QColor colour = marks[rank].isEmpty() ? kChartBlue : kChartLightRed;
+    bars.push_back({kRankLabels[rank], share, QString::number(share, 'f', 1), colour, colour});
   }
   DrawBars(painter, area, bars, 0, most * 1.15);
 }
@@ -165,8 +166,9 @@ void FiguresChart::paintEvent(QPaintEvent*) {
   const int text_height = QFontMetrics(painter.font()).height();
   painter.setPen(Qt::black);
   QString heading = title_;
-  if (shown_) heading += QStringLiteral("   ") + QString::number(figures_.hands) + QStringLiteral(" 局");
-  if (shown_ && figures_.matches > 0) heading += QStringLiteral(" / ") + QString::number(figures_.matches) + QStringLiteral(" 試合");
+  const QLocale numbers(QLocale::English);
+  if (shown_) heading += QStringLiteral("   ") + numbers.toString(figures_.hands) + QStringLiteral(" 局");
+  if (shown_ && figures_.matches > 0) heading += QStringLiteral(" / ") + numbers.toString(figures_.matches) + QStringLiteral(" 試合");
   painter.drawText(QRect(6, 4, width() - 12, text_height), Qt::AlignLeft | Qt::AlignVCenter, heading);
   if (!shown_ || figures_.hands == 0) return;
   const bool matches = figures_.matches > 0;

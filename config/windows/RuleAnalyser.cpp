@@ -25,9 +25,9 @@ QString SizeCaption(const AnalysisSize& size) {
 uint32_t FreshSeed() { return std::random_device{}() % 1000000000U + 1U; }
 
 // "1,234 / 10,000 局  残り 12 秒" while a run goes.
-QString ProgressCaption(long long done, long long total, qint64 elapsed_ms) {
+QString ProgressCaption(long long done, long long total, const QString& unit, qint64 elapsed_ms) {
   QString text = QLocale(QLocale::English).toString(done) + QStringLiteral(" / ") +
-                 QLocale(QLocale::English).toString(total);
+                 QLocale(QLocale::English).toString(total) + unit;
   if (done > 0 && done < total) {
     const qint64 left = elapsed_ms * (total - done) / done / 1000 + 1;
     text += QStringLiteral("   残り ") + QString::number(left) + QStringLiteral(" 秒");
@@ -57,6 +57,7 @@ RuleAnalyser::RuleAnalyser(const Piruk930& state, const Settings& rules, const S
   layout->addLayout(BuildControls());
   layout->addLayout(charts, 1);
   SetRunning(false);
+  resize(1000, 780);
 }
 
 QLabel* RuleAnalyser::Buddy(const QString& caption, QWidget* control) {
@@ -159,7 +160,9 @@ void RuleAnalyser::ShowProgress() {
   const long long total = std::max(1LL, worker_->Total());
   const long long done = std::min(worker_->Done(), total);
   Progress->setValue(static_cast<int>(done * 1000 / total));
-  ProgressText->setText(ProgressCaption(done, total, clock_.elapsed()));
+  const bool matches = kAnalysisSizes[static_cast<std::size_t>(std::max(0, SizeChoice->currentIndex()))].whole_matches;
+  ProgressText->setText(
+      ProgressCaption(done, total, matches ? QStringLiteral(" 試合") : QStringLiteral(" 局"), clock_.elapsed()));
 }
 
 void RuleAnalyser::ShowOutcomes() {
