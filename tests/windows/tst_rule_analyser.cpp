@@ -2,6 +2,10 @@
 // a run against a direct analysis, cancelling, closing while it runs, the
 // comparison's second column and the marks of the special ranks.
 #include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,10 +15,12 @@
 #include <thread>
 
 #include "config/SafeFile.h"
+#include "config/SettingsStore.h"
 #include "config/windows/FiguresChart.h"
 #include "config/windows/Form7.h"
 #include "config/windows/RuleAnalyser.h"
 #include "support/TempDir.h"
+#include "ui/QtSettingsHost.h"
 
 using namespace winpiruk;
 
@@ -76,6 +82,27 @@ void RunToTheEnd(RuleAnalyser& window, int size, const QString& seed) {
   QTRY_VERIFY_WITH_TIMEOUT(!window.Worker().Running() && window.StartButton->isEnabled(), 120000);
 }
 
+template <std::size_t N>
+QJsonArray JsonList(const std::array<long long, N>& values, std::size_t from = 0) {
+  QJsonArray list;
+  for (std::size_t i = from; i < N; ++i) list.append(static_cast<qint64>(values[i]));
+  return list;
+}
+
+// The figures as the runner's JSON spells them.
+QJsonObject RunnerFigures(const analysis::Figures& f) {
+  const char* names[] = {"call", "counter_call", "discard_finish", "card_over", "no_game", "initial_match", "other"};
+  QJsonObject endings;
+  for (int e = 0; e < analysis::kEndings; ++e) endings[names[e]] = static_cast<qint64>(f.endings[e]);
+  QJsonObject figures;
+  figures["endings"] = endings;
+  figures["turns"] = static_cast<qint64>(f.turns);
+  figures["hand_length"] = JsonList(f.hand_length);
+  figures["hand_points_by_seat"] = JsonList(f.points_by_seat);
+  figures["discards_by_rank"] = JsonList(f.discards_by_rank, 1);
+  return figures;
+}
+
 }  // namespace
 
 class RuleAnalyserTest : public QObject {
@@ -108,6 +135,37 @@ class RuleAnalyserTest : public QObject {
     QCOMPARE(request.threads, 0);
     std::atomic<bool> cancel{false};
     QVERIFY(analysis::Run(request, cancel).figures == shown);
+  }
+
+  void theRunnerReportsTheSameFiguresForTheSeedAndRules() {
+    Place place;
+    constexpr uint32_t kSeed = 4242;
+    // The members the runner makes from its seed.
+    for (int seat = 1; seat < kSeats; ++seat) {
+      place.state.Boldness[seat] = static_cast<int16_t>((kSeed + 2U * seat) % 6U);
+      place.state.Deduction[seat] = static_cast<int16_t>((kSeed + 3U * seat) % 6U);
+    }
+    Piruk930 changed = place.state;
+    changed.settings.SkipCard = 5;
+    changed.settings.InverseCard = 12;
+    RuleAnalyser window(place.state, changed.settings, place.state.settings);
+    window.show();
+    RunToTheEnd(window, 0, QString::number(kSeed));
+    const std::string rules_file = place.root.File("changed.prk");
+    QtSettingsHost host(&window);
+    QVERIFY(WriteRuleSet(changed, rules_file, host));
+
+    QProcess runner;
+    runner.start(qEnvironmentVariable("WINPIRUK_RUNNER"),
+                 {"--hands", "1000", "--seed", QString::number(kSeed), "--rules", QString::fromStdString(rules_file),
+                  "--figures", "--json"});
+    QVERIFY(runner.waitForFinished(120000));
+    if (runner.exitCode() != 0) QSKIP("this runner reports no figures");
+    const QJsonObject report = QJsonDocument::fromJson(runner.readAllStandardOutput()).object();
+    QCOMPARE(report["hands"].toInteger(), window.Charts[0]->Shown().hands);
+    const QJsonObject figures = report["figures"].toObject();
+    const QJsonObject expected = RunnerFigures(window.Charts[0]->Shown());
+    for (const QString& key : expected.keys()) QCOMPARE(figures[key], expected[key]);
   }
 
   void cancellingALongRunEndsItMarkedCancelled() {
