@@ -56,7 +56,7 @@ void DrawBars(QPainter& painter, const QRect& area, const std::vector<ChartBar>&
 }
 
 void DrawHistogram(QPainter& painter, const QRect& area, const std::vector<long long>& counts,
-                   const std::vector<QString>& labels, int label_every) {
+                   const std::vector<QString>& labels) {
   if (counts.empty()) return;
   const int text_height = QFontMetrics(painter.font()).height();
   const QRect plot = area.adjusted(0, 2, 0, -text_height - 2);
@@ -68,7 +68,7 @@ void DrawHistogram(QPainter& painter, const QRect& area, const std::vector<long 
     const int next = plot.left() + static_cast<int>(slot * static_cast<double>(i + 1));
     const int height = static_cast<int>(static_cast<double>(counts[i]) / static_cast<double>(most) * plot.height());
     painter.fillRect(QRect(x, plot.bottom() - height, std::max(1, next - x - 1), height), kChartBlue);
-    if (label_every > 0 && i % static_cast<std::size_t>(label_every) == 0 && i < labels.size()) {
+    if (i < labels.size() && !labels[i].isEmpty()) {
       painter.setPen(kChartZero);
       painter.drawText(QRect(x - 30, plot.bottom() + 2, 60, text_height), Qt::AlignHCenter | Qt::AlignTop, labels[i]);
     }

@@ -28,8 +28,8 @@ QRect DrawPanel(QPainter& painter, const QRect& rect, const QString& title);
 // One bar per entry from a zero line; the scale holds `low` .. `high`.
 void DrawBars(QPainter& painter, const QRect& area, const std::vector<ChartBar>& bars, double low, double high);
 
-// Thin bars for the counts, with a label under every `label_every`-th bin.
+// Thin bars for the counts, each bin's label (if any) under it.
 void DrawHistogram(QPainter& painter, const QRect& area, const std::vector<long long>& counts,
-                   const std::vector<QString>& labels, int label_every);
+                   const std::vector<QString>& labels);
 
 }  // namespace winpiruk

@@ -41,9 +41,10 @@ void DrawLengths(QPainter& painter, const QRect& rect, const Figures& f) {
   std::vector<long long> counts(f.hand_length.begin(), f.hand_length.end());
   std::vector<QString> labels;
   for (int bin = 0; bin < analysis::kLengthBins; ++bin) {
-    labels.push_back(bin == analysis::kLengthBins - 1 ? QStringLiteral("%1+").arg(bin) : QString::number(bin));
+    const bool last = bin == analysis::kLengthBins - 1;
+    labels.push_back(last ? QStringLiteral("%1+").arg(bin) : bin % 10 == 0 ? QString::number(bin) : QString());
   }
-  DrawHistogram(painter, area, counts, labels, 10);
+  DrawHistogram(painter, area, counts, labels);
 }
 
 void DrawPoints(QPainter& painter, const QRect& rect, const Figures& f, const std::array<QString, kSeats>& seats) {
@@ -85,16 +86,18 @@ void DrawDiscards(QPainter& painter, const QRect& rect, const Figures& f, const 
 }
 
 void DrawFinalPoints(QPainter& painter, const QRect& rect, const Figures& f) {
-  const QRect area = DrawPanel(painter, rect, QStringLiteral("試合終了時の得点 (全席)"));
+  const QRect area = DrawPanel(painter, rect, QStringLiteral("試合終了時の得点 (全席, 10点きざみ)"));
   std::vector<long long> counts(analysis::kFinalPointBins, 0);
   for (int seat = 0; seat < kSeats; ++seat) {
     for (int bin = 0; bin < analysis::kFinalPointBins; ++bin) counts[bin] += f.final_points[seat][bin];
   }
   std::vector<QString> labels;
+  // Bin 0 holds everything below the lowest; the others start at their label.
   for (int bin = 0; bin < analysis::kFinalPointBins; ++bin) {
-    labels.push_back(QString::number(analysis::kFinalPointLow + (bin - 1) * analysis::kFinalPointStep));
+    const int low = analysis::kFinalPointLow + (bin - 1) * analysis::kFinalPointStep;
+    labels.push_back(bin > 0 && low % 100 == 0 ? QString::number(low) : QString());
   }
-  DrawHistogram(painter, area, counts, labels, 10);
+  DrawHistogram(painter, area, counts, labels);
 }
 
 void DrawMatchWins(QPainter& painter, const QRect& rect, const Figures& f, const std::array<QString, kSeats>& seats) {
