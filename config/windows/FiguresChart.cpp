@@ -56,7 +56,8 @@ void DrawPoints(QPainter& painter, const QRect& rect, const Figures& f, const st
     most = std::max(most, std::abs(mean));
     bars.push_back({seats[seat], mean, QString::number(mean, 'f', 2), mean < 0 ? kChartRed : kChartBlue});
   }
-  DrawBars(painter, area, bars, -most, most);
+  // Room beyond the longest bar for its value.
+  DrawBars(painter, area, bars, -most * 1.3, most * 1.3);
 }
 
 QString SpecialLegend(const std::array<QString, 14>& marks) {
