@@ -23,11 +23,10 @@ bool AnalysisWorker::Start(std::vector<analysis::Request> requests) {
       outcomes.push_back(run_(requests[i], cancel_, &progress_[i]));
       if (cancel_) outcomes.back().cancelled = true;
     }
-    // The window thread takes the outcomes; posted events to this object
-    // are dropped if it is gone by then.
-    QMetaObject::invokeMethod(
-        this, [this, run, outcomes = std::move(outcomes)]() mutable { Finish(run, std::move(outcomes)); },
-        Qt::QueuedConnection);
+    // Handed over through the join in Finish (or Stop), which the window
+    // thread passes before it reads them.
+    finished_ = std::move(outcomes);
+    QMetaObject::invokeMethod(this, [this, run] { Finish(run); }, Qt::QueuedConnection);
   });
   return true;
 }
@@ -37,10 +36,10 @@ void AnalysisWorker::Stop() {
   if (thread_.joinable()) thread_.join();
 }
 
-void AnalysisWorker::Finish(int run, std::vector<analysis::Outcome> outcomes) {
+void AnalysisWorker::Finish(int run) {
   if (run != run_number_) return;
   if (thread_.joinable()) thread_.join();
-  outcomes_ = std::move(outcomes);
+  outcomes_ = std::move(finished_);
   emit Finished();
 }
 

@@ -43,14 +43,17 @@ class AnalysisWorker : public QObject {
   void Finished();
 
  private:
-  void Finish(int run, std::vector<analysis::Outcome> outcomes);
+  // Posted by the thread when it is done; a stopped run's call comes late
+  // and is not taken for a newer run.
+  void Finish(int run);
 
   AnalysisRunFunction run_;
   std::atomic<bool> cancel_{false};
   std::array<analysis::Progress, kMostRequests> progress_;
   long long total_ = 0;
-  int run_number_ = 0;  // a stopped run's late outcomes are not taken for a newer one's
+  int run_number_ = 0;
   std::vector<analysis::Outcome> outcomes_;
+  std::vector<analysis::Outcome> finished_;  // written by the thread
   std::thread thread_;
 };
 
