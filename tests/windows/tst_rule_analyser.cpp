@@ -19,6 +19,7 @@
 #include "config/windows/FiguresChart.h"
 #include "config/windows/Form7.h"
 #include "config/windows/RuleAnalyser.h"
+#include "TableFixture.h"
 #include "support/TempDir.h"
 #include "ui/QtSettingsHost.h"
 
@@ -166,6 +167,28 @@ class RuleAnalyserTest : public QObject {
     const QJsonObject figures = report["figures"].toObject();
     const QJsonObject expected = RunnerFigures(window.Charts[0]->Shown());
     for (const QString& key : expected.keys()) QCOMPARE(figures[key], expected[key]);
+  }
+
+  void theMenuOpensItForTheSavedRulesAndTheSeatsMembers() {
+    test::TableFixture table([](Piruk930& state) {
+      state.settings.SkipCard = 6;
+      state.Boldness = {0, 5, 1, 3};
+      state.Deduction = {0, 2, 4, 0};
+    });
+    Settings seen;
+    analysis::Request request;
+    QTimer::singleShot(0, [&] {
+      RuleAnalyser* window = OpenAnalyser();
+      QVERIFY(window != nullptr);
+      seen = window->Rules();
+      request = window->RequestFor(seen);
+      window->reject();
+    });
+    table.window->Analyser->trigger();
+    QCOMPARE(seen.SkipCard, 6);
+    QVERIFY(request.members_given);
+    QCOMPARE(request.boldness, table.state.Boldness);
+    QCOMPARE(request.deduction, table.state.Deduction);
   }
 
   void cancellingALongRunEndsItMarkedCancelled() {
