@@ -22,6 +22,7 @@
 #include "config/windows/Form15.h"
 #include "config/windows/Form5.h"
 #include "config/windows/Form7.h"
+#include "config/windows/RuleAnalyser.h"
 #include "engine/Durations.h"
 #include "engine/Engine.h"
 #include "members/windows/Form2.h"
@@ -251,6 +252,8 @@ void Form1::BuildOptionMenu() {
   Opt->addSeparator();
   MenuItem(Opt, GrowTable, "GrowTable", QStringLiteral("ｳｨﾝﾄﾞｳに合わせて拡大(&Z&ｶ)"));
   MenuItem(Opt, MarkPlayable, "MarkPlayable", QStringLiteral("出せるｶｰﾄﾞの表示(&P&ﾀ)"));
+  Opt->addSeparator();
+  MenuItem(Opt, Analyser, "Analyser", QStringLiteral("ﾙｰﾙ分析(&Y&ﾌ)..."));
 }
 
 void Form1::ConnectMenus() {
@@ -260,6 +263,7 @@ void Form1::ConnectMenus() {
   connect(KeyAssign, &QAction::triggered, this, &Form1::KeyAssign_Click);
   connect(GrowTable, &QAction::triggered, this, &Form1::GrowTable_Click);
   connect(MarkPlayable, &QAction::triggered, this, &Form1::MarkPlayable_Click);
+  connect(Analyser, &QAction::triggered, this, &Form1::Analyser_Click);
   connect(Owari, &QAction::triggered, this, &Form1::Owari_Click);
   connect(Rules, &QAction::triggered, this, [this] { ShowHelpContents(this, paths_.program_directory); });
   connect(About, &QAction::triggered, this, &Form1::About_Click);
@@ -542,6 +546,14 @@ void Form1::MarkPlayable_Click() {
   MarkPlayable->setChecked(table_options_.mark_playable_cards);
   view_->hints().RefreshMarks();
   StoreTableOptions();
+}
+
+void Form1::Analyser_Click() {
+  // The user's time limit waits while the analyser is open.
+  const bool counting = Timer1->isActive();
+  Timer1->stop();
+  OpenRuleAnalyser(this, state_, state_.settings, state_.settings);
+  if (counting) Timer1->start();
 }
 
 void Form1::StoreTableOptions() {

@@ -148,6 +148,7 @@ class Form1 : public QMainWindow {
   QAction* KeyAssign = nullptr;
   QAction* GrowTable = nullptr;     // the table zooms with the window
   QAction* MarkPlayable = nullptr;  // the user's playable cards are marked
+  QAction* Analyser = nullptr;      // ﾙｰﾙ分析
   QMenu* Help = nullptr;
   QAction* Rules = nullptr;
   QAction* About = nullptr;
@@ -179,6 +180,7 @@ class Form1 : public QMainWindow {
   void KeyAssign_Click();
   void GrowTable_Click();
   void MarkPlayable_Click();
+  void Analyser_Click();
   // Keeps the table options and lets the table follow them.
   void StoreTableOptions();
   void NewGame_Click();

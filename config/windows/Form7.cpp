@@ -20,6 +20,7 @@
 #include "config/SettingsStore.h"
 #include "config/windows/Form14.h"
 #include "config/windows/Form15.h"
+#include "config/windows/RuleAnalyser.h"
 #include "ui/Captions.h"
 #include "ui/EnterKey.h"
 #include "ui/HelpWindow.h"
@@ -245,6 +246,10 @@ void Form7::BuildButtons() {
   AddButton(Command4, "Command4", QStringLiteral("初期状態に戻す(&R)"), QString());
   AddButton(Command3D2, "Command3D2", QStringLiteral("開く(&O)..."), QStringLiteral("ルール設定ファイルを開きます"));
   AddButton(Command3D3, "Command3D3", QStringLiteral("保存(&S)..."), QStringLiteral("現在の設定状態を保存できます"));
+  // Every letter is taken in this window; L belongs otherwise to a check
+  // box of the expander's part, hidden until it is opened.
+  AddButton(Command5, "Command5", QStringLiteral("ﾙｰﾙ分析(&L)..."),
+            QStringLiteral("画面のルールで多数の局を対戦させ、結果をグラフで示します"));
   AddButton(Command3, "Command3", kExpandCaption, QString());
   AddButton(HelpButton, "HelpButton", QStringLiteral("ﾍﾙﾌﾟ"), QStringLiteral("ヘルプの目次を開きます (F1)"));
   connect(Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
@@ -253,6 +258,7 @@ void Form7::BuildButtons() {
   connect(Command4, &QPushButton::clicked, this, &Form7::Command4_Click);
   connect(Command3D2, &QPushButton::clicked, this, &Form7::Command3D2_Click);
   connect(Command3D3, &QPushButton::clicked, this, &Form7::Command3D3_Click);
+  connect(Command5, &QPushButton::clicked, this, &Form7::Command5_Click);
   auto show_help = [this] { ShowHelpContents(this, paths_.program_directory); };
   connect(HelpButton, &QPushButton::clicked, this, show_help);
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, show_help);
@@ -365,6 +371,7 @@ QLayout* Form7::LayOutUpperPart() {
   buttons->addWidget(Command4);
   buttons->addWidget(Command3D2);
   buttons->addWidget(Command3D3);
+  buttons->addWidget(Command5);
   buttons->addStretch(1);
   buttons->addWidget(HelpButton);
   buttons->addWidget(Command3);
@@ -537,6 +544,18 @@ void Form7::Command3D3_Click() {
   ShowRules(false);
   SaveRuleSetFile(this, state_);
   RefreshPanels();
+}
+
+Settings Form7::RulesOnScreen() const {
+  Settings rules = state_.settings;
+  ConfirmRules(ListsShown(), false, saved_rules_, rules);
+  return rules;
+}
+
+void Form7::Command5_Click() {
+  Piruk930 saved = state_;
+  RestoreSavedRules(saved_rules_, saved);
+  OpenRuleAnalyser(this, state_, RulesOnScreen(), saved.settings);
 }
 
 RuleWindowResult Form7::Result() const {

@@ -48,6 +48,8 @@ class Form7 : public CentredDialog {
   Form7(Piruk930& state, const ProgramPaths& paths, RuleWindowHooks hooks = {}, QWidget* parent = nullptr);
 
   RuleWindowResult Result() const;
+  // The rules as OK would store them from the controls now, without storing.
+  Settings RulesOnScreen() const;
   const SavedRules& Saved() const { return saved_rules_; }
 
   int RuleWindowHeight = 0;
@@ -113,6 +115,7 @@ class Form7 : public CentredDialog {
   QPushButton* Command4 = nullptr;     // 初期状態に戻す
   QPushButton* Command3D2 = nullptr;   // 開く
   QPushButton* Command3D3 = nullptr;   // 保存
+  QPushButton* Command5 = nullptr;     // ﾙｰﾙ分析
   QPushButton* HelpButton = nullptr;
   QFrame* Line1 = nullptr;
   QWidget* LowerPart = nullptr;  // the frames the expander uncovers
@@ -159,6 +162,7 @@ class Form7 : public CentredDialog {
   void Command4_Click();
   void Command3D2_Click();
   void Command3D3_Click();
+  void Command5_Click();
   void NumberBox_Change(const NumberBox& box, QLineEdit* text, QScrollBar* scroll);
   void Text_Change(const NumberBox& box, QLineEdit* text);
 

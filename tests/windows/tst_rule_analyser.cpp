@@ -1,0 +1,275 @@
+// The rule analyser: opened from the rule window with the rules on screen,
+// a run against a direct analysis, cancelling, closing while it runs, the
+// comparison's second column and the marks of the special ranks.
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "config/SafeFile.h"
+#include "config/SettingsStore.h"
+#include "config/windows/FiguresChart.h"
+#include "config/windows/Form7.h"
+#include "config/windows/RuleAnalyser.h"
+#include "TableFixture.h"
+#include "support/TempDir.h"
+#include "ui/QtSettingsHost.h"
+
+using namespace winpiruk;
+
+namespace {
+
+// Fills figures from the request alone, so that the same request gives the
+// same figures; a run of 100,000 takes long enough to be cancelled.
+struct FakeRun {
+  std::shared_ptr<std::vector<uint32_t>> seeds = std::make_shared<std::vector<uint32_t>>();
+  std::shared_ptr<std::atomic<bool>> returned = std::make_shared<std::atomic<bool>>(false);
+
+  analysis::Outcome operator()(const analysis::Request& r, const std::atomic<bool>& cancel,
+                               analysis::Progress* progress) const {
+    seeds->push_back(r.seed);
+    analysis::Outcome outcome;
+    analysis::Figures& f = outcome.figures;
+    for (long long i = 0; i < r.count && !outcome.cancelled; ++i) {
+      if (cancel) {
+        outcome.cancelled = true;
+        break;
+      }
+      ++f.hands;
+      ++f.endings[static_cast<std::size_t>((r.seed + i * r.rules.SkipCard) % 6)];
+      f.turns += 8 + i % 9;
+      ++f.hand_length[analysis::LengthBin(8 + i % 9)];
+      f.points_by_seat[i % kSeats] += i % 3 == 0 ? -30 : 10;
+      ++f.discards_by_rank[1 + i % 13];
+      if (progress != nullptr) ++progress->done;
+      if (r.count >= 100000) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    *returned = true;
+    return outcome;
+  }
+};
+
+struct Place {
+  test::TempDir root;
+  ProgramPaths paths{root.File("share"), root.File("config"), root.File("data")};
+  Piruk930 state;
+  Place() {
+    EnsureDirectory(paths.program_directory);
+    std::ofstream(paths.program_directory + "/HeartA.bmp") << "BM";
+    state.settings = DefaultSettings(paths.program_directory);
+    state.settings.DataFileDirectory = paths.program_directory;
+  }
+};
+
+RuleAnalyser* OpenAnalyser() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* analyser = qobject_cast<RuleAnalyser*>(w); analyser != nullptr && analyser->isVisible()) return analyser;
+  }
+  return nullptr;
+}
+
+void RunToTheEnd(RuleAnalyser& window, int size, const QString& seed) {
+  window.SizeChoice->setCurrentIndex(size);
+  window.SeedText->setText(seed);
+  window.StartButton->click();
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Worker().Running() && window.StartButton->isEnabled(), 120000);
+}
+
+template <std::size_t N>
+QJsonArray JsonList(const std::array<long long, N>& values, std::size_t from = 0) {
+  QJsonArray list;
+  for (std::size_t i = from; i < N; ++i) list.append(static_cast<qint64>(values[i]));
+  return list;
+}
+
+// The figures as the runner's JSON spells them.
+QJsonObject RunnerFigures(const analysis::Figures& f) {
+  const char* names[] = {"call", "counter_call", "discard_finish", "card_over", "no_game", "initial_match", "other"};
+  QJsonObject endings;
+  for (int e = 0; e < analysis::kEndings; ++e) endings[names[e]] = static_cast<qint64>(f.endings[e]);
+  QJsonObject figures;
+  figures["endings"] = endings;
+  figures["turns"] = static_cast<qint64>(f.turns);
+  figures["hand_length"] = JsonList(f.hand_length);
+  figures["hand_points_by_seat"] = JsonList(f.points_by_seat);
+  figures["discards_by_rank"] = JsonList(f.discards_by_rank, 1);
+  return figures;
+}
+
+}  // namespace
+
+class RuleAnalyserTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensFromTheRuleWindowWithTheRulesOnScreenAndMatchesADirectRun() {
+    Place place;
+    Form7 rules_window(place.state, place.paths, RuleWindowHooks{[] { return QSize(541, 359); }, {}});
+    rules_window.Combo1->setCurrentIndex(5);  // skip card 5, not yet stored
+    rules_window.Combo3->setCurrentIndex(12);
+    Settings seen;
+    analysis::Request request;
+    analysis::Figures shown;
+    QTimer::singleShot(0, [&] {
+      RuleAnalyser* window = OpenAnalyser();
+      QVERIFY(window != nullptr);
+      seen = window->Rules();
+      RunToTheEnd(*window, 0, QStringLiteral("4242"));
+      request = window->RequestFor(window->Rules());
+      shown = window->Charts[0]->Shown();
+      window->reject();
+    });
+    rules_window.Command5->click();
+    QCOMPARE(seen.SkipCard, 5);
+    QCOMPARE(seen.InverseCard, 12);
+    QCOMPARE(place.state.settings.SkipCard, DefaultSettings("").SkipCard);  // nothing stored
+    QCOMPARE(request.count, 1000LL);
+    QCOMPARE(request.seed, 4242U);
+    QCOMPARE(request.threads, 0);
+    std::atomic<bool> cancel{false};
+    QVERIFY(analysis::Run(request, cancel).figures == shown);
+  }
+
+  void theRunnerReportsTheSameFiguresForTheSeedAndRules() {
+    Place place;
+    constexpr uint32_t kSeed = 4242;
+    // The members the runner makes from its seed.
+    for (int seat = 1; seat < kSeats; ++seat) {
+      place.state.Boldness[seat] = static_cast<int16_t>((kSeed + 2U * seat) % 6U);
+      place.state.Deduction[seat] = static_cast<int16_t>((kSeed + 3U * seat) % 6U);
+    }
+    Piruk930 changed = place.state;
+    changed.settings.SkipCard = 5;
+    changed.settings.InverseCard = 12;
+    RuleAnalyser window(place.state, changed.settings, place.state.settings);
+    window.show();
+    RunToTheEnd(window, 0, QString::number(kSeed));
+    const std::string rules_file = place.root.File("changed.prk");
+    QtSettingsHost host(&window);
+    QVERIFY(WriteRuleSet(changed, rules_file, host));
+
+    QProcess runner;
+    runner.start(qEnvironmentVariable("WINPIRUK_RUNNER"),
+                 {"--hands", "1000", "--seed", QString::number(kSeed), "--rules", QString::fromStdString(rules_file),
+                  "--figures", "--json"});
+    QVERIFY(runner.waitForFinished(120000));
+    if (runner.exitCode() != 0) QSKIP("this runner reports no figures");
+    const QJsonObject report = QJsonDocument::fromJson(runner.readAllStandardOutput()).object();
+    QCOMPARE(report["hands"].toInteger(), window.Charts[0]->Shown().hands);
+    const QJsonObject figures = report["figures"].toObject();
+    const QJsonObject expected = RunnerFigures(window.Charts[0]->Shown());
+    for (const QString& key : expected.keys()) QCOMPARE(figures[key], expected[key]);
+  }
+
+  void theMenuOpensItForTheSavedRulesAndTheSeatsMembers() {
+    test::TableFixture table([](Piruk930& state) {
+      state.settings.SkipCard = 6;
+      state.Boldness = {0, 5, 1, 3};
+      state.Deduction = {0, 2, 4, 0};
+    });
+    Settings seen;
+    analysis::Request request;
+    QTimer::singleShot(0, [&] {
+      RuleAnalyser* window = OpenAnalyser();
+      QVERIFY(window != nullptr);
+      seen = window->Rules();
+      request = window->RequestFor(seen);
+      window->reject();
+    });
+    table.window->Analyser->trigger();
+    QCOMPARE(seen.SkipCard, 6);
+    QVERIFY(request.members_given);
+    QCOMPARE(request.boldness, table.state.Boldness);
+    QCOMPARE(request.deduction, table.state.Deduction);
+  }
+
+  void cancellingALongRunEndsItMarkedCancelled() {
+    // The fake is cancelled once it has begun; the real run at once, long
+    // before 100,000 hands could be played.
+    const std::pair<AnalysisRunFunction, bool> runs[] = {{FakeRun{}, true}, {analysis::Run, false}};
+    for (const auto& [run, wait_for_progress] : runs) {
+      Place place;
+      RuleAnalyser window(place.state, place.state.settings, place.state.settings, run);
+      window.show();
+      window.SizeChoice->setCurrentIndex(2);
+      QCOMPARE(window.RequestFor(window.Rules()).count, 100000LL);
+      window.StartButton->click();
+      QVERIFY(!window.StartButton->isEnabled());
+      if (wait_for_progress) QTRY_VERIFY(window.Worker().Done() > 0);
+      window.CancelButton->click();
+      QTRY_VERIFY_WITH_TIMEOUT(window.StartButton->isEnabled(), 60000);
+      QVERIFY(window.LastRunCancelled());
+      QVERIFY(window.Worker().Done() < 100000);
+      QVERIFY(window.ProgressText->text().contains(QStringLiteral("中止")));
+    }
+  }
+
+  void closingWhileRunningCancelsAndWaits() {
+    Place place;
+    FakeRun fake;
+    RuleAnalyser window(place.state, place.state.settings, place.state.settings, fake);
+    window.show();
+    window.SizeChoice->setCurrentIndex(2);
+    window.StartButton->click();
+    QTRY_VERIFY(window.Worker().Done() > 0);
+    window.close();
+    QVERIFY(*fake.returned);
+    QVERIFY(!window.Worker().Running());
+  }
+
+  void comparisonShowsTwoColumnsPlayedFromOneSeed() {
+    Place place;
+    FakeRun fake;
+    Settings changed = place.state.settings;
+    changed.SkipCard = 4;
+    RuleAnalyser window(place.state, changed, place.state.settings, fake);
+    window.show();
+    RunToTheEnd(window, 1, QStringLiteral("99"));
+    QVERIFY(window.Charts[1]->isHidden());
+    window.CompareChoice->setCurrentIndex(static_cast<int>(CompareWith::SavedRules));
+    emit window.CompareChoice->activated(static_cast<int>(CompareWith::SavedRules));
+    RunToTheEnd(window, 1, QStringLiteral("99"));
+    QVERIFY(window.Charts[1]->isVisible());
+    QCOMPARE(*fake.seeds, (std::vector<uint32_t>{99, 99, 99}));
+    const analysis::Figures& left = window.Charts[0]->Shown();
+    const analysis::Figures& right = window.Charts[1]->Shown();
+    QCOMPARE(left.hands, 10000LL);
+    QCOMPARE(right.hands, 10000LL);
+    QVERIFY(left.endings != right.endings);  // the skip card changes the fake's endings
+    QVERIFY(window.Charts[0]->Title() != window.Charts[1]->Title());
+    QVERIFY(!window.LastRunCancelled());
+  }
+
+  void theSpecialRanksAreMarked() {
+    Settings rules = DefaultSettings("");
+    struct Case {
+      int16_t skip, penalty, inverse, more;
+      int rank;
+      QString mark;
+    };
+    const Case cases[] = {
+        {1, 2, 9, 8, 1, QStringLiteral("ｽｷｯﾌﾟ")},      {1, 2, 9, 8, 2, QStringLiteral("ﾄﾞﾛｰ")},
+        {1, 2, 9, 8, 9, QStringLiteral("ﾘﾊﾞｰｽ")},      {1, 2, 9, 8, 8, QStringLiteral("ﾓｱ")},
+        {1, 2, 9, 8, 5, QString()},                    {4, 0, 4, 0, 4, QStringLiteral("ｽｷｯﾌﾟ・ﾘﾊﾞｰｽ")},
+        {0, 0, 0, 0, 1, QString()},
+    };
+    for (const Case& c : cases) {
+      rules.SkipCard = c.skip;
+      rules.PenaltyCard = c.penalty;
+      rules.InverseCard = c.inverse;
+      rules.MoreDropCard = c.more;
+      QCOMPARE(SpecialRankMarks(rules)[c.rank], c.mark);
+    }
+  }
+};
+
+QTEST_MAIN(RuleAnalyserTest)
+#include "tst_rule_analyser.moc"
