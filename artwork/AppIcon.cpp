@@ -1,6 +1,8 @@
 #include "artwork/AppIcon.h"
 
+#include <QIconEngine>
 #include <QPainter>
+#include <algorithm>
 #include <QPainterPath>
 
 namespace winpiruk::artwork {
@@ -70,10 +72,37 @@ QImage AppIconImage(int size) {
   return image;
 }
 
-QIcon AppIcon() {
-  QIcon icon;
-  for (int size : kAppIconSizes) icon.addPixmap(QPixmap::fromImage(AppIconImage(size)));
-  return icon;
-}
+namespace {
+
+// A window manager takes the icon at window sizes; the launcher and the
+// software centre read the theme's files for larger ones.
+constexpr int kLargestWindowIcon = 64;
+
+// Paints the icon only when a size of it is asked for, so that setting a
+// window's icon costs no drawing at start-up.
+class AppIconEngine final : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+    painter->save();
+    painter->translate(rect.topLeft());
+    PaintAppIcon(*painter, std::min(rect.width(), rect.height()));
+    painter->restore();
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+    return QPixmap::fromImage(AppIconImage(std::max(1, std::min(size.width(), size.height()))));
+  }
+  QIconEngine* clone() const override { return new AppIconEngine; }
+  QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+    QList<QSize> sizes;
+    for (int size : kAppIconSizes) {
+      if (size <= kLargestWindowIcon) sizes.append(QSize(size, size));
+    }
+    return sizes;
+  }
+};
+
+}  // namespace
+
+QIcon AppIcon() { return QIcon(new AppIconEngine); }
 
 }  // namespace winpiruk::artwork
