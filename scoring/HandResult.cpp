@@ -18,16 +18,25 @@ std::string BracketedName(const std::string& name) {
 
 bool IsSeat(int seat) { return seat >= 0 && seat < kSeats; }
 
-// Cards present in slots 1..last of a seat's row.
-std::vector<int16_t> CardsInSlots(const Piruk930& state, int seat, int last) {
-  std::vector<int16_t> cards;
-  if (!IsSeat(seat)) return cards;
-  for (int slot = 1; slot <= last && slot <= 10; ++slot) {
-    const int16_t code = state.Hands[seat][slot];
-    if (code != 0) cards.push_back(code);
+// The cards present in slots 1..last of a seat's row, in slot order. A
+// fixed array: the runner scores every hand it plays.
+class RowCards {
+ public:
+  RowCards(const Piruk930& state, int seat, int last) {
+    if (!IsSeat(seat)) return;
+    for (int slot = 1; slot <= last && slot <= 10; ++slot) {
+      const int16_t code = state.Hands[seat][slot];
+      if (code != 0) codes_[count_++] = code;
+    }
   }
-  return cards;
-}
+  const int16_t* begin() const { return codes_.data(); }
+  const int16_t* end() const { return codes_.data() + count_; }
+  std::vector<int16_t> ToVector() const { return {begin(), end()}; }
+
+ private:
+  std::array<int16_t, 10> codes_{};
+  std::size_t count_ = 0;
+};
 
 int HeldCount(const Piruk930& state, int seat) { return IsSeat(seat) ? state.Hands[seat][kHandCount] : 0; }
 
@@ -113,7 +122,7 @@ long long BasePoints(const Piruk930& state, int winner, int loser) {
   long long base = 0;
   for (int seat = 0; seat < kSeats; ++seat) {
     if (seat == winner || seat == loser) {
-      for (const int16_t code : CardsInSlots(state, seat, 9)) base += BaseValue(state.settings, code);
+      for (const int16_t code : RowCards(state, seat, 9)) base += BaseValue(state.settings, code);
     } else {
       base += state.Hands[seat][kHandCount];
     }
@@ -128,7 +137,7 @@ CallFigures CallWorth(const Piruk930& state, int winner, int loser) {
   f.base = BasePoints(state, winner, loser);
   f.draw_cards = IsDrawCard(rules, state.TopDiscard) ? 1 : 0;
   for (const int seat : {winner, loser}) {
-    for (const int16_t code : CardsInSlots(state, seat, 9)) f.draw_cards += IsDrawCard(rules, code);
+    for (const int16_t code : RowCards(state, seat, 9)) f.draw_cards += IsDrawCard(rules, code);
   }
   long long yaku = f.draw_cards;
 
@@ -140,7 +149,7 @@ CallFigures CallWorth(const Piruk930& state, int winner, int loser) {
 
   const int extra_rank = CardRank(state.ExtraNumber);
   for (const int seat : {winner, loser}) {
-    for (const int16_t code : CardsInSlots(state, seat, HeldCount(state, seat))) {
+    for (const int16_t code : RowCards(state, seat, HeldCount(state, seat))) {
       f.extra_cards += CardRank(code) == extra_rank;
     }
   }
@@ -189,7 +198,7 @@ void DescribeCardOver(const Piruk930& state, const HandScore& score, HandResultV
   view.banner = "10 枚を越えました！";
   view.first_heading = "負けた人";
   view.first_name = BracketedName(state.SeatName[score.loser]);
-  view.first_cards = CardsInSlots(state, score.loser, 9);
+  view.first_cards = RowCards(state, score.loser, 9).ToVector();
   view.explanation = {" 各プレーヤーへ20点(計60点)払います."};
 }
 
@@ -208,7 +217,7 @@ void DescribeInitialMatch(const Piruk930& state, const HandScore& score, HandRes
   view.banner = "イニシャルマッチ！";
   view.first_heading = "上がった人 ";
   view.first_name = BracketedName(state.SeatName[winner]);
-  view.first_cards = CardsInSlots(state, winner, 4);
+  view.first_cards = RowCards(state, winner, 4).ToVector();
   if (const int16_t fifth = state.Hands[winner][5]; fifth != 0) view.key_cards.push_back(fifth);
   if (state.DrawIndex >= 0 && state.DrawIndex < kDeckSlots && state.DeckSlots[state.DrawIndex] != 0) {
     view.key_cards.push_back(state.DeckSlots[state.DrawIndex]);
@@ -243,10 +252,10 @@ void DescribeCall(const Piruk930& state, const HandScore& score, HandResultView&
   view.banner = "ぴるく ";
   view.first_heading = "上がった人 ";
   view.first_name = BracketedName(state.SeatName[winner]);
-  view.first_cards = CardsInSlots(state, winner, HeldCount(state, winner));
+  view.first_cards = RowCards(state, winner, HeldCount(state, winner)).ToVector();
   view.second_heading = "振り込んだ人 ";
   view.second_name = BracketedName(state.SeatName[loser]);
-  view.second_cards = CardsInSlots(state, loser, HeldCount(state, loser));
+  view.second_cards = RowCards(state, loser, HeldCount(state, loser)).ToVector();
   if (state.TopDiscard != 0) view.key_cards.push_back(state.TopDiscard);
   view.explanation = CallExplanation(f);
   view.base_points = SaturateInt16(f.base);
