@@ -1,5 +1,7 @@
 #pragma once
 // The one uniform random source of the program and the rules built on it.
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -35,15 +37,27 @@ class StandardRandom final : public RandomSource {
 
   float Next() override {
     const uint64_t old = state_;
-    state_ = old * 6364136223846793005ULL + kIncrement;
-    const auto xorshifted = static_cast<uint32_t>(((old >> 18U) ^ old) >> 27U);
-    const auto rot = static_cast<uint32_t>(old >> 59U);
-    const uint32_t out = (xorshifted >> rot) | (xorshifted << ((32U - rot) & 31U));
-    return static_cast<float>(out >> 8U) * (1.0F / 16777216.0F);
+    state_ = old * kMultiplier + kIncrement;
+    return Output(old);
   }
 
+  // Four states a step apart, each stepped four at a time: the same values
+  // in the same order as Next(), without each waiting on the one before.
   void Fill(std::span<float> out) override {
-    for (float& value : out) value = StandardRandom::Next();
+    std::size_t i = 0;
+    if (out.size() >= kLanes) {
+      std::array<uint64_t, kLanes> lane{};
+      lane[0] = state_;
+      for (std::size_t k = 1; k < kLanes; ++k) lane[k] = lane[k - 1] * kMultiplier + kIncrement;
+      for (; i + kLanes <= out.size(); i += kLanes) {
+        for (std::size_t k = 0; k < kLanes; ++k) {
+          out[i + k] = Output(lane[k]);
+          lane[k] = lane[k] * kLanesMultiplier + kLanesIncrement;
+        }
+      }
+      state_ = lane[0];
+    }
+    for (; i < out.size(); ++i) out[i] = StandardRandom::Next();
   }
 
   void Seed(int32_t seed) override {
@@ -54,7 +68,21 @@ class StandardRandom final : public RandomSource {
   }
 
  private:
+  static constexpr uint64_t kMultiplier = 6364136223846793005ULL;
   static constexpr uint64_t kIncrement = 1442695040888963407ULL;
+  static constexpr std::size_t kLanes = 4;
+  // kLanes steps in one: x → x·a⁴ + c·(a³ + a² + a + 1), modulo 2⁶⁴.
+  static constexpr uint64_t kLanesMultiplier = kMultiplier * kMultiplier * kMultiplier * kMultiplier;
+  static constexpr uint64_t kLanesIncrement =
+      kIncrement * (kMultiplier * kMultiplier * kMultiplier + kMultiplier * kMultiplier + kMultiplier + 1);
+
+  // The permuted output of a state: its top bits rotated, 24 bits kept.
+  static float Output(uint64_t old) {
+    const auto xorshifted = static_cast<uint32_t>(((old >> 18U) ^ old) >> 27U);
+    const auto rot = static_cast<uint32_t>(old >> 59U);
+    const uint32_t out = (xorshifted >> rot) | (xorshifted << ((32U - rot) & 31U));
+    return static_cast<float>(out >> 8U) * (1.0F / 16777216.0F);
+  }
   uint64_t state_ = 0;
 };
 
