@@ -15,6 +15,20 @@ void DrawGrid(QPainter& painter, const QRect& area) {
   }
 }
 
+// A bar taller than the scale: a white gap near its top says it goes on,
+// and its share of all the counts stands to its left.
+void DrawTailBreak(QPainter& painter, const QRect& bar, const std::vector<long long>& counts) {
+  const int gap_y = bar.top() + bar.height() / 8;
+  painter.fillRect(QRect(bar.left() - 1, gap_y, bar.width() + 2, 3), Qt::white);
+  long long all = 0;
+  for (const long long count : counts) all += count;
+  const double percent = 100.0 * static_cast<double>(counts.back()) / static_cast<double>(std::max(1LL, all));
+  const int text_height = QFontMetrics(painter.font()).height();
+  painter.setPen(kChartBlue);
+  painter.drawText(QRect(bar.left() - 64, bar.top(), 60, text_height), Qt::AlignRight | Qt::AlignTop,
+                   QString::number(percent, 'f', 1) + QStringLiteral("%"));
+}
+
 }  // namespace
 
 QRect DrawPanel(QPainter& painter, const QRect& rect, const QString& title) {
@@ -56,18 +70,23 @@ void DrawBars(QPainter& painter, const QRect& area, const std::vector<ChartBar>&
 }
 
 void DrawHistogram(QPainter& painter, const QRect& area, const std::vector<long long>& counts,
-                   const std::vector<QString>& labels) {
+                   const std::vector<QString>& labels, LastBin last) {
   if (counts.empty()) return;
   const int text_height = QFontMetrics(painter.font()).height();
   const QRect plot = area.adjusted(0, 2, 0, -text_height - 2);
   DrawGrid(painter, plot);
-  const long long most = std::max(1LL, *std::max_element(counts.begin(), counts.end()));
+  const bool open_tail = last == LastBin::OpenTail && counts.size() > 1;
+  const auto scaled_end = open_tail ? counts.end() - 1 : counts.end();
+  const long long most = std::max(1LL, *std::max_element(counts.begin(), scaled_end));
   const double slot = static_cast<double>(plot.width()) / static_cast<double>(counts.size());
   for (std::size_t i = 0; i < counts.size(); ++i) {
     const int x = plot.left() + static_cast<int>(slot * static_cast<double>(i));
     const int next = plot.left() + static_cast<int>(slot * static_cast<double>(i + 1));
-    const int height = static_cast<int>(static_cast<double>(counts[i]) / static_cast<double>(most) * plot.height());
-    painter.fillRect(QRect(x, plot.bottom() - height, std::max(1, next - x - 1), height), kChartBlue);
+    const double share = static_cast<double>(counts[i]) / static_cast<double>(most);
+    const int height = static_cast<int>(std::min(share, 1.0) * plot.height());
+    const QRect bar(x, plot.bottom() - height, std::max(1, next - x - 1), height);
+    painter.fillRect(bar, kChartBlue);
+    if (share > 1.0) DrawTailBreak(painter, bar, counts);
     if (i < labels.size() && !labels[i].isEmpty()) {
       painter.setPen(kChartZero);
       painter.drawText(QRect(x - 30, plot.bottom() + 2, 60, text_height), Qt::AlignHCenter | Qt::AlignTop, labels[i]);

@@ -28,8 +28,11 @@ QRect DrawPanel(QPainter& painter, const QRect& rect, const QString& title);
 // One bar per entry from a zero line; the scale holds `low` .. `high`.
 void DrawBars(QPainter& painter, const QRect& area, const std::vector<ChartBar>& bars, double low, double high);
 
-// Thin bars for the counts, each bin's label (if any) under it.
+// Thin bars for the counts, each bin's label (if any) under it. The last
+// bin may be the open tail ("80+"): then the scale follows the other bins,
+// and a taller tail is drawn broken at the top with its share of all.
+enum class LastBin { Regular, OpenTail };
 void DrawHistogram(QPainter& painter, const QRect& area, const std::vector<long long>& counts,
-                   const std::vector<QString>& labels);
+                   const std::vector<QString>& labels, LastBin last = LastBin::Regular);
 
 }  // namespace winpiruk

@@ -44,7 +44,7 @@ void DrawLengths(QPainter& painter, const QRect& rect, const Figures& f) {
     const bool last = bin == analysis::kLengthBins - 1;
     labels.push_back(last ? QStringLiteral("%1+").arg(bin) : bin % 10 == 0 ? QString::number(bin) : QString());
   }
-  DrawHistogram(painter, area, counts, labels);
+  DrawHistogram(painter, area, counts, labels, LastBin::OpenTail);
 }
 
 void DrawPoints(QPainter& painter, const QRect& rect, const Figures& f, const std::array<QString, kSeats>& seats) {
@@ -98,7 +98,7 @@ void DrawFinalPoints(QPainter& painter, const QRect& rect, const Figures& f) {
     const int low = analysis::kFinalPointLow + (bin - 1) * analysis::kFinalPointStep;
     labels.push_back(bin > 0 && low % 100 == 0 ? QString::number(low) : QString());
   }
-  DrawHistogram(painter, area, counts, labels);
+  DrawHistogram(painter, area, counts, labels, LastBin::OpenTail);
 }
 
 void DrawMatchWins(QPainter& painter, const QRect& rect, const Figures& f, const std::array<QString, kSeats>& seats) {
