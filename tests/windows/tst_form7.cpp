@@ -17,23 +17,14 @@
 #include "config/SafeFile.h"
 #include "config/windows/Form15.h"
 #include "config/windows/Form7.h"
-#include "support/TempDir.h"
+#include "support/RulePlace.h"
 
 using namespace winpiruk;
 
 class Form7Test : public QObject {
   Q_OBJECT
 
-  struct Place {
-    test::TempDir root;
-    ProgramPaths paths{root.File("share"), root.File("config"), root.File("data")};
-    Piruk930 state;
-    Place() {
-      EnsureDirectory(paths.program_directory);
-      std::ofstream(paths.program_directory + "/HeartA.bmp") << "BM";
-      state.settings = DefaultSettings(paths.program_directory);
-      state.settings.DataFileDirectory = paths.program_directory;
-    }
+  struct Place : test::RulePlace {
     std::unique_ptr<Form7> Open() {
       return std::make_unique<Form7>(state, paths, RuleWindowHooks{[] { return QSize(541, 359); }, {}});
     }

@@ -20,7 +20,7 @@
 #include "config/windows/Form7.h"
 #include "config/windows/RuleAnalyser.h"
 #include "TableFixture.h"
-#include "support/TempDir.h"
+#include "support/RulePlace.h"
 #include "ui/QtSettingsHost.h"
 
 using namespace winpiruk;
@@ -57,17 +57,7 @@ struct FakeRun {
   }
 };
 
-struct Place {
-  test::TempDir root;
-  ProgramPaths paths{root.File("share"), root.File("config"), root.File("data")};
-  Piruk930 state;
-  Place() {
-    EnsureDirectory(paths.program_directory);
-    std::ofstream(paths.program_directory + "/HeartA.bmp") << "BM";
-    state.settings = DefaultSettings(paths.program_directory);
-    state.settings.DataFileDirectory = paths.program_directory;
-  }
-};
+using Place = test::RulePlace;
 
 RuleAnalyser* OpenAnalyser() {
   for (QWidget* w : QApplication::topLevelWidgets()) {
