@@ -23,6 +23,11 @@ for size in 16 22 24 32 48 64 128 256 512; do
   [ -e "$prefix/$icon" ] || { echo "not installed: $icon"; exit 1; }
 done
 
+# The sound module, which the program finds from its own folder.
+module=$(find "$prefix" -path '*/winpiruk/winpiruk_audio.so')
+[ -n "$module" ] || { echo "not installed: the sound module"; exit 1; }
+ldd "$prefix/bin/winpiruk" | grep -q -i 'sdl\|fluidsynth' && { echo "the program links the sound libraries"; exit 1; }
+
 # The installed program looks for its files beside itself, not in the build.
 "$prefix/bin/winpiruk" --check-files | tee /dev/stderr | grep -q "found in $prefix/share/winpiruk"
 
