@@ -47,3 +47,19 @@ sleep 1
 kill -0 "$player" || { echo "the installed program ended early"; exit 1; }
 [ -s "$HOME/.config/winpiruk/WinPiruk.ini" ] || { echo "the installed program wrote no settings"; exit 1; }
 echo "installed and started from $prefix"
+
+# Started again with its card folder known and sound on, it shows its table
+# and then loads its sound module from where it was installed.
+kill "$player"
+wait "$player" 2>/dev/null || true
+sed -i -e 's|^SoundMode =[^\r]*\r|SoundMode = 1\r|' \
+    -e "s|^DataFileDirectory =[^\r]*\r|DataFileDirectory =$prefix/share/winpiruk\r|" "$HOME/.config/winpiruk/WinPiruk.ini"
+"$prefix/bin/winpiruk" 2>/dev/null &
+player=$!
+loaded=no
+for _ in $(seq 1 100); do
+  grep -q "$module" "/proc/$player/maps" 2>/dev/null && { loaded=yes; break; }
+  sleep 0.1
+done
+[ "$loaded" = yes ] || { echo "the installed program did not load its sound module"; exit 1; }
+echo "the sound module loads from $module"
