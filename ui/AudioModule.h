@@ -1,6 +1,6 @@
 #pragma once
 // The sound system's module, beside the program in the library folder
-// (lib/winpiruk/ from the program's folder's parent, in the build tree as
+// (lib/winpiruk/sound/ from the program's folder's parent, in the build tree as
 // installed). It is loaded the first time a sound is wanted and stays loaded.
 #include "ui/AudioBackend.h"
 

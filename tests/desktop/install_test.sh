@@ -24,7 +24,7 @@ for size in 16 22 24 32 48 64 128 256 512; do
 done
 
 # The sound module, which the program finds from its own folder.
-module=$(find "$prefix" -path '*/winpiruk/winpiruk_audio.so')
+module=$(find "$prefix" -path '*/winpiruk/sound/winpiruk_audio.so')
 [ -n "$module" ] || { echo "not installed: the sound module"; exit 1; }
 ldd "$prefix/bin/winpiruk" | grep -q -i 'sdl\|fluidsynth' && { echo "the program links the sound libraries"; exit 1; }
 
