@@ -8,6 +8,7 @@
 #include "engine/Durations.h"
 #include "scoring/MemberFiles.h"
 #include "table/Form1.h"
+#include "ui/AudioModule.h"
 #include "ui/FirstPaint.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/Twips.h"
@@ -60,9 +61,13 @@ std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths, Ra
   }
   splash.hide();
   main_window->show();
-  // The music's files and sound font take a while to read: the table is
-  // on screen first.
-  AfterFirstPaint(main_window.get(), [window = main_window.get()] { window->music().OpenAndPlayInBackground(); });
+  // The sound system's libraries and the music's files and sound font take
+  // a while to load: the table is on screen first. With sound off the sound
+  // system waits until a sound is wanted.
+  AfterFirstPaint(main_window.get(), [window = main_window.get(), &state] {
+    if (state.settings.SoundMode != 0) Audio();
+    window->music().OpenAndPlayInBackground();
+  });
   return main_window;
 }
 

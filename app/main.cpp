@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "artwork/AppIcon.h"
+#include "app/FontWarmUp.h"
 #include "app/ProgramFiles.h"
 #include "app/Startup.h"
 #include "config/ProgramPaths.h"
@@ -45,6 +46,7 @@ std::optional<int> AnswerOnTerminal(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
   if (const std::optional<int> answered = AnswerOnTerminal(argc, argv)) return *answered;
+  const std::jthread font_config = winpiruk::WarmUpFontConfig();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("winpiruk"));
   // The launcher entry's name: a Wayland desktop matches the window to it.

@@ -3,6 +3,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <algorithm>
+#include <map>
 #include <QPainterPath>
 
 namespace winpiruk::artwork {
@@ -89,7 +90,12 @@ class AppIconEngine final : public QIconEngine {
     painter->restore();
   }
   QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-    return QPixmap::fromImage(AppIconImage(std::max(1, std::min(size.width(), size.height()))));
+    // Every window takes every size as it is created (the splash, then the
+    // table, then each dialog): a size is drawn once.
+    const int side = std::max(1, std::min(size.width(), size.height()));
+    auto drawn = drawn_.find(side);
+    if (drawn == drawn_.end()) drawn = drawn_.emplace(side, QPixmap::fromImage(AppIconImage(side))).first;
+    return drawn->second;
   }
   QIconEngine* clone() const override { return new AppIconEngine; }
   QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
@@ -99,6 +105,9 @@ class AppIconEngine final : public QIconEngine {
     }
     return sizes;
   }
+
+ private:
+  std::map<int, QPixmap> drawn_;
 };
 
 }  // namespace

@@ -4,7 +4,8 @@
 // that while nothing plays no audio thread runs at all. A holder keeps the
 // sound system itself ready between holds, which makes reopening quick.
 // With no sound device the dummy driver stands in, so the game plays
-// silently.
+// silently; without the sound system's module no hold succeeds, and the
+// game is as silent.
 #include <string>
 
 namespace winpiruk {

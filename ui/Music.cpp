@@ -1,7 +1,5 @@
 #include "ui/Music.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <malloc.h>
 
 #include <QAction>
@@ -14,7 +12,7 @@
 
 #include "ui/AudioDevice.h"
 #include "ui/Messages.h"
-#include "ui/MidiPiece.h"
+#include "ui/AudioModule.h"
 #include "ui/TablePicture.h"
 
 namespace winpiruk {
@@ -31,24 +29,30 @@ void MusicFinishedHook() {
   }
 }
 
+// Reads a piece for the device, which is held meanwhile.
+std::unique_ptr<AudioPiece> ReadPiece(const std::string& path) {
+  AudioBackend* audio = Audio();
+  return audio != nullptr ? audio->LoadPiece(path) : nullptr;
+}
+
 }  // namespace
 
 // The mixer's music stream: one piece open at a time. The device is held
 // while a piece plays or stands paused (so that it keeps its place), and
 // for the moment a file is read.
-class SdlSequencer : public Sequencer {
+class MixerSequencer : public Sequencer {
  public:
-  SdlSequencer() = default;
-  ~SdlSequencer() override { Close(); }
-  SdlSequencer(const SdlSequencer&) = delete;
-  SdlSequencer& operator=(const SdlSequencer&) = delete;
+  MixerSequencer() = default;
+  ~MixerSequencer() override { Close(); }
+  MixerSequencer(const MixerSequencer&) = delete;
+  MixerSequencer& operator=(const MixerSequencer&) = delete;
 
   bool Open(const std::string& path) override {
     Close();
     if (path.empty()) return false;
     if (!TakePrepared(path)) {
       if (!device_.Hold()) return false;
-      piece_ = MidiPiece::Load(path);
+      piece_ = ReadPiece(path);
       device_.Release();
     }
     if (!piece_) return false;
@@ -124,7 +128,7 @@ class SdlSequencer : public Sequencer {
   bool Reload() {
     if (!TakePrepared(path_)) {
       if (!device_.Hold()) return false;
-      piece_ = MidiPiece::Load(path_);
+      piece_ = ReadPiece(path_);
       device_.Release();
     }
     unloaded_ = piece_ == nullptr;
@@ -150,7 +154,7 @@ class SdlSequencer : public Sequencer {
   }
 
   AudioDevice device_;
-  std::unique_ptr<MidiPiece> piece_;
+  std::unique_ptr<AudioPiece> piece_;
   std::string path_;
   bool unloaded_ = false;
   SequencerMode mode_ = SequencerMode::NotReady;
@@ -161,7 +165,7 @@ std::vector<PreparedPiece> ReadFirstPlayable(const std::vector<std::string>& pat
   std::vector<PreparedPiece> pieces;
   for (const std::string& path : paths) {
     if (path.empty()) continue;
-    pieces.push_back({path, MidiPiece::Load(path)});
+    pieces.push_back({path, ReadPiece(path)});
     if (pieces.back().piece) break;
   }
   return pieces;
@@ -170,7 +174,7 @@ std::vector<PreparedPiece> ReadFirstPlayable(const std::vector<std::string>& pat
 Music::Music(Piruk930& state, QObject* parent)
     : QObject(parent),
       state_(state),
-      sequencer_(std::make_unique<SdlSequencer>()),
+      sequencer_(std::make_unique<MixerSequencer>()),
       player_(std::make_unique<BgmPlayer>(state, *sequencer_)) {
   setObjectName(QStringLiteral("MMControl1"));
   hook_target.store(this);

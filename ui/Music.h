@@ -12,8 +12,8 @@
 
 #include "presentation/BgmPlayer.h"
 #include "state/Piruk930.h"
+#include "ui/AudioBackend.h"
 #include "ui/AudioDevice.h"
-#include "ui/MidiPiece.h"
 
 class QAction;
 class QMenu;
@@ -21,14 +21,14 @@ class QWidget;
 
 namespace winpiruk {
 
-class SdlSequencer;
+class MixerSequencer;
 class TablePicture;
 
 // A file read ahead of the music list's first Open; `piece` is null when it
 // could not be read.
 struct PreparedPiece {
   std::string path;
-  std::unique_ptr<MidiPiece> piece;
+  std::unique_ptr<AudioPiece> piece;
 };
 // Reads the files in order up to the first that opens.
 std::vector<PreparedPiece> ReadFirstPlayable(const std::vector<std::string>& paths);
@@ -98,7 +98,7 @@ class Music : public QObject {
   void TellUnplayable(QWidget* parent);
 
   Piruk930& state_;
-  std::unique_ptr<SdlSequencer> sequencer_;
+  std::unique_ptr<MixerSequencer> sequencer_;
   std::unique_ptr<BgmPlayer> player_;
   bool ready_shown_ = false;
   // The read at start-up: the device held for it, the worker, its result.

@@ -8,9 +8,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "ui/AudioBackend.h"
 #include "ui/AudioDevice.h"
-
-struct Mix_Chunk;
 
 namespace winpiruk {
 
@@ -32,9 +31,6 @@ class EffectPlayer {
   bool HoldsDevice() const { return device_.Held(); }
 
  private:
-  struct ChunkDeleter {
-    void operator()(Mix_Chunk* chunk) const;
-  };
   bool Open();
   // Lets the device go once every channel has ended.
   void ReleaseWhenSilent();
@@ -43,7 +39,7 @@ class EffectPlayer {
   int last_result_ = 0;
   // Declared before the chunks, so that they are freed before the device closes.
   AudioDevice device_;
-  std::unordered_map<std::string, std::unique_ptr<Mix_Chunk, ChunkDeleter>> chunks_;
+  std::unordered_map<std::string, std::unique_ptr<AudioClip>> chunks_;
   // Runs only while an effect plays: it fires once at the effect's end.
   QTimer release_timer_;
 };

@@ -23,6 +23,11 @@ for size in 16 22 24 32 48 64 128 256 512; do
   [ -e "$prefix/$icon" ] || { echo "not installed: $icon"; exit 1; }
 done
 
+# The sound module, which the program finds from its own folder.
+module=$(find "$prefix" -path '*/winpiruk/sound/winpiruk_audio.so')
+[ -n "$module" ] || { echo "not installed: the sound module"; exit 1; }
+ldd "$prefix/bin/winpiruk" | grep -q -i 'sdl\|fluidsynth' && { echo "the program links the sound libraries"; exit 1; }
+
 # The installed program looks for its files beside itself, not in the build.
 "$prefix/bin/winpiruk" --check-files | tee /dev/stderr | grep -q "found in $prefix/share/winpiruk"
 
@@ -42,3 +47,19 @@ sleep 1
 kill -0 "$player" || { echo "the installed program ended early"; exit 1; }
 [ -s "$HOME/.config/winpiruk/WinPiruk.ini" ] || { echo "the installed program wrote no settings"; exit 1; }
 echo "installed and started from $prefix"
+
+# Started again with its card folder known and sound on, it shows its table
+# and then loads its sound module from where it was installed.
+kill "$player"
+wait "$player" 2>/dev/null || true
+sed -i -e 's|^SoundMode =[^\r]*\r|SoundMode = 1\r|' \
+    -e "s|^DataFileDirectory =[^\r]*\r|DataFileDirectory =$prefix/share/winpiruk\r|" "$HOME/.config/winpiruk/WinPiruk.ini"
+"$prefix/bin/winpiruk" 2>/dev/null &
+player=$!
+loaded=no
+for _ in $(seq 1 100); do
+  grep -q "$module" "/proc/$player/maps" 2>/dev/null && { loaded=yes; break; }
+  sleep 0.1
+done
+[ "$loaded" = yes ] || { echo "the installed program did not load its sound module"; exit 1; }
+echo "the sound module loads from $module"

@@ -7,26 +7,24 @@
 #include <memory>
 #include <string>
 
+#include "ui/AudioBackend.h"
+
 namespace winpiruk {
 
-class MidiPiece {
+class MidiPiece : public AudioPiece {
  public:
   // Reads a MIDI file for the mixer's device, which must be open (in a
   // 16-bit or float stereo format) while this runs; null when the file is
   // not MIDI or no sound font can be loaded.
   static std::unique_ptr<MidiPiece> Load(const std::string& path);
-  ~MidiPiece();
+  ~MidiPiece() override;
   MidiPiece(const MidiPiece&) = delete;
   MidiPiece& operator=(const MidiPiece&) = delete;
 
-  // Hands the piece to the mixer from its beginning; `ended` runs once on
-  // the audio thread when the piece has played to its end.
-  void Start(void (*ended)());
-  // Takes the piece back from the mixer; no sound of it after this returns.
-  void Stop();
-  void SetPaused(bool paused) { paused_ = paused; }
-  // Started, and played to its end since.
-  bool Ended() const { return ended_; }
+  void Start(void (*ended)()) override;
+  void Stop() override;
+  void SetPaused(bool paused) override { paused_ = paused; }
+  bool Ended() const override { return ended_; }
 
  private:
   struct Synth;

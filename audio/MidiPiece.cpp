@@ -1,4 +1,4 @@
-#include "ui/MidiPiece.h"
+#include "audio/MidiPiece.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
