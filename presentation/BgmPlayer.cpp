@@ -16,25 +16,35 @@ bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == st
 bool BgmPlayer::Usable() const { return available_ && state_.settings.SoundMode != 0; }
 
 bool BgmPlayer::LoadTrack(int slot, int step) {
-  const Settings& s = state_.settings;
-  const int count = Count(s);
+  const int count = Count(state_.settings);
   unplayable_.clear();
   if (count < 1) return false;
-  slot = std::clamp(slot, 1, count);
-  state_.BgmTrack = static_cast<int16_t>(slot);
-  for (int tried = 0; tried < count; ++tried) {
-    const std::string& path = s.BgmList.at(static_cast<size_t>(slot));
+  state_.BgmTrack = static_cast<int16_t>(std::clamp(slot, 1, count));
+  for (const std::string& path : TrackOrder(slot, step)) {
     if (sequencer_.Open(path)) {
-      state_.BgmTrack = static_cast<int16_t>(slot);
       // A new piece starts playing, so the next pause press pauses it.
       paused_ = 0;
       sequencer_.Play();
       return true;
     }
     unplayable_.push_back(path);
-    slot = step > 0 ? NextTrack(slot, count) : PreviousTrack(slot, count);
+    state_.BgmTrack = static_cast<int16_t>(step > 0 ? NextTrack(state_.BgmTrack, count)
+                                                    : PreviousTrack(state_.BgmTrack, count));
   }
   return false;
+}
+
+std::vector<std::string> BgmPlayer::TrackOrder(int slot, int step) const {
+  const Settings& s = state_.settings;
+  const int count = Count(s);
+  std::vector<std::string> paths;
+  if (count < 1) return paths;
+  slot = std::clamp(slot, 1, count);
+  for (int tried = 0; tried < count; ++tried) {
+    paths.push_back(s.BgmList.at(static_cast<size_t>(slot)));
+    slot = step > 0 ? NextTrack(slot, count) : PreviousTrack(slot, count);
+  }
+  return paths;
 }
 
 void BgmPlayer::OpenMusic() {
@@ -90,9 +100,17 @@ void BgmPlayer::FollowRuleSet() {
 
 void BgmPlayer::CheckMusic() {
   unplayable_.clear();
-  if (!Usable() || Count(state_.settings) < 1) return;
-  if (sequencer_.Mode() != SequencerMode::Stopped) return;
+  if (!PieceEnded()) return;
   LoadTrack(NextTrack(state_.BgmTrack, Count(state_.settings)), +1);
+}
+
+std::vector<std::string> BgmPlayer::FollowingOrder() const {
+  if (!PieceEnded()) return {};
+  return TrackOrder(NextTrack(state_.BgmTrack, Count(state_.settings)), +1);
+}
+
+bool BgmPlayer::PieceEnded() const {
+  return Usable() && Count(state_.settings) >= 1 && sequencer_.Mode() == SequencerMode::Stopped;
 }
 
 void BgmPlayer::TogglePause() {

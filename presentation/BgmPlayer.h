@@ -50,6 +50,9 @@ class BgmPlayer {
   // At every change of the seat to move: a piece that has ended is followed
   // by the next one, and the list repeats.
   void CheckMusic();
+  // The files CheckMusic would try now, in its order; empty when it would
+  // open nothing (no piece has ended, or the music is off).
+  std::vector<std::string> FollowingOrder() const;
 
   // The music menu and the music picture.
   void TogglePause();
@@ -65,9 +68,13 @@ class BgmPlayer {
 
  private:
   bool Usable() const;
+  // Usable, with a list, and the piece of the present slot played out.
+  bool PieceEnded() const;
   // Opens and plays the piece in `slot`; a piece that cannot be opened is
   // passed over for the next one in `step`'s direction, once round the list.
   bool LoadTrack(int slot, int step);
+  // The files LoadTrack(slot, step) tries, in its order.
+  std::vector<std::string> TrackOrder(int slot, int step) const;
 
   Piruk930& state_;
   Sequencer& sequencer_;

@@ -276,6 +276,10 @@ void Music::StopMusic() {
 void Music::CheckMusic() {
   // A piece being read is about to play: there is nothing to check yet.
   if (Loading()) return;
+  // The piece after an ended one is read off the window thread too, so the
+  // table does not stop while its file and instruments load.
+  std::vector<std::string> paths = player_->FollowingOrder();
+  if (!paths.empty() && ReadInBackground(std::move(paths), [this] { player_->CheckMusic(); })) return;
   player_->CheckMusic();
   AfterOperation();
 }

@@ -52,7 +52,8 @@ class Music : public QObject {
   bool Loading() const;
   // A hand ends, a new game starts, the sound was switched off.
   void StopMusic();
-  // Every change of the seat to move: an ended piece is followed by the next.
+  // Every change of the seat to move: an ended piece is followed by the
+  // next, read on a worker thread as at start-up.
   void CheckMusic();
   // A rule set was loaded: the music follows its list (a first piece that
   // cannot be opened is told over `parent`).

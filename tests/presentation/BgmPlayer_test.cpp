@@ -186,6 +186,24 @@ TEST(BgmPlayer, PiecesThatCannotBeOpenedArePassedOver) {
   EXPECT_TRUE(f.sequencer.log.empty());
 }
 
+// What is read ahead of a turn is what the turn then opens, in its order:
+// nothing while a piece plays, else from the next slot round the list.
+TEST(BgmPlayer, FollowingOrderIsWhatTheTurnTries) {
+  Fixture f({"/m/1.mid", "/m/gone.mid", "/m/3.mid"}, {"/m/1.mid", "/m/3.mid"});
+  f.StartUp();
+  EXPECT_TRUE(f.player.FollowingOrder().empty());
+  f.sequencer.mode = SequencerMode::Stopped;
+  EXPECT_EQ(f.player.FollowingOrder(), (std::vector<std::string>{"/m/gone.mid", "/m/3.mid", "/m/1.mid"}));
+  f.player.CheckMusic();
+  EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"open /m/gone.mid", "open /m/3.mid", "play"}));
+  EXPECT_EQ(f.state.BgmTrack, 3);
+  f.sequencer.mode = SequencerMode::Stopped;
+  EXPECT_EQ(f.player.FollowingOrder(), (std::vector<std::string>{"/m/1.mid", "/m/gone.mid", "/m/3.mid"}));
+  // Sound off: nothing to read.
+  f.state.settings.SoundMode = 0;
+  EXPECT_TRUE(f.player.FollowingOrder().empty());
+}
+
 TEST(BgmPlayer, RetryOpensOnlyWhatWasNotAvailable) {
   Fixture f({"/m/gone.mid"}, {"/m/new.mid"});
   f.player.OpenMusic();

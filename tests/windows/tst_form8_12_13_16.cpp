@@ -528,7 +528,10 @@ class TestAppearanceWindows : public QObject {
     QSignalSpy ended(&music, &Music::PieceEnded);
     QVERIFY(ended.wait(10000));
     QCOMPARE(music.Mode(), SequencerMode::Stopped);
+    // The next piece is read on a worker: the call returns before it plays.
     music.CheckMusic();
+    QVERIFY(music.Loading());
+    QTRY_VERIFY(!music.Loading());
     QCOMPARE(state_.BgmTrack, int16_t{2});
     QCOMPARE(music.Mode(), SequencerMode::Playing);
     music.StopMusic();
