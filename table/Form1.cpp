@@ -341,7 +341,12 @@ void Form1::Picture_Click(int number) {
   if (!taken) view_->hints().ClickNotTaken(number == kPosDrawPile ? int{kPickDrawPile} : number);
 }
 
-bool Form1::Form_KeyPress(char32_t ch) { return engine_->TypeKey(ch); }
+bool Form1::Form_KeyPress(char32_t ch) {
+  if (engine_->TypeKey(ch)) return true;
+  // A pick key the table could not take says why, as a click does.
+  if (const int16_t pick = KeyPick(ch); pick != kPickNone) view_->hints().ClickNotTaken(pick);
+  return false;
+}
 
 void Form1::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();

@@ -181,6 +181,10 @@ class TableHintsTest : public QObject {
          key(U'J'), Refusal::DiscardAgainOrStop},
         {"not the user's turn", {S(5), H(3)}, H(7), [](Piruk930& s) { s.AwaitingUser = 0; }, click(1),
          Refusal::NotYourTurn},
+        {"not the user's turn: a key", {S(5), H(3)}, H(7), [](Piruk930& s) { s.AwaitingUser = 0; }, key(U'A'),
+         Refusal::NotYourTurn},
+        {"the others are playing: a key", {S(5), H(3)}, H(7), [](Piruk930& s) { s.EngineRunning = 1; }, key(U'B'),
+         Refusal::NotYourTurn},
     };
     for (const Case& c : cases) {
       PutTable(*fixture_, c.hand, c.top, c.tweak);
