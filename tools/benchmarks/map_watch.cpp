@@ -8,46 +8,42 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
 namespace {
 
-std::string TitleOf(Display* display, Window window) {
-  const Atom net_name = XInternAtom(display, "_NET_WM_NAME", False);
-  const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-  Atom type = None;
+// The bytes of a window property of the given type, empty when it is unset.
+std::string Property(Display* display, Window window, const char* name, Atom type, long length) {
+  Atom actual = None;
   int format = 0;
   unsigned long count = 0;
   unsigned long after = 0;
   unsigned char* data = nullptr;
-  std::string title;
-  if (XGetWindowProperty(display, window, net_name, 0, 1024, False, utf8, &type, &format, &count, &after, &data) ==
-          Success &&
+  std::string bytes;
+  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, length, False, type, &actual, &format,
+                         &count, &after, &data) == Success &&
       data != nullptr) {
-    title.assign(reinterpret_cast<const char*>(data), count);
+    // Xlib hands 32-bit items over as longs.
+    const std::size_t item = format == 32 ? sizeof(long) : static_cast<std::size_t>(format) / 8;
+    bytes.assign(reinterpret_cast<const char*>(data), count * item);
   }
   if (data != nullptr) XFree(data);
-  return title;
+  return bytes;
+}
+
+std::string TitleOf(Display* display, Window window) {
+  return Property(display, window, "_NET_WM_NAME", XInternAtom(display, "UTF8_STRING", False), 1024);
 }
 
 // The table, not the splash or a question shown before it: a normal window.
 bool IsNormalWindow(Display* display, Window window) {
-  const Atom type_atom = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
-  const Atom normal = XInternAtom(display, "_NET_WM_WINDOW_TYPE_NORMAL", False);
-  Atom type = None;
-  int format = 0;
-  unsigned long count = 0;
-  unsigned long after = 0;
-  unsigned char* data = nullptr;
-  bool is_normal = false;
-  if (XGetWindowProperty(display, window, type_atom, 0, 16, False, XA_ATOM, &type, &format, &count, &after, &data) ==
-          Success &&
-      data != nullptr && count > 0) {
-    is_normal = reinterpret_cast<const Atom*>(data)[0] == normal;
-  }
-  if (data != nullptr) XFree(data);
-  return is_normal;
+  const std::string types = Property(display, window, "_NET_WM_WINDOW_TYPE", XA_ATOM, 16);
+  if (types.size() < sizeof(Atom)) return false;
+  Atom first = None;
+  types.copy(reinterpret_cast<char*>(&first), sizeof first);
+  return first == XInternAtom(display, "_NET_WM_WINDOW_TYPE_NORMAL", False);
 }
 
 int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
