@@ -2,9 +2,9 @@
 
 #include <QIconEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <map>
-#include <QPainterPath>
 
 namespace winpiruk::artwork {
 namespace {

@@ -18,8 +18,9 @@
 namespace winpiruk {
 namespace {
 
-// The end of a piece is seen on the audio thread, which has no context: it reaches the one music player through this pointer and hands
-// the news to the window thread.
+// The end of a piece is seen on the audio thread, which has no context: it
+// reaches the one music player through this pointer and hands the news to
+// the window thread.
 std::atomic<Music*> hook_target{nullptr};
 std::atomic<int> hook_generation{0};
 
@@ -50,11 +51,7 @@ class MixerSequencer : public Sequencer {
   bool Open(const std::string& path) override {
     Close();
     if (path.empty()) return false;
-    if (!TakePrepared(path)) {
-      if (!device_.Hold()) return false;
-      piece_ = ReadPiece(path);
-      device_.Release();
-    }
+    Load(path);
     if (!piece_) return false;
     path_ = path;
     mode_ = SequencerMode::Stopped;
@@ -126,13 +123,17 @@ class MixerSequencer : public Sequencer {
 
  private:
   bool Reload() {
-    if (!TakePrepared(path_)) {
-      if (!device_.Hold()) return false;
-      piece_ = ReadPiece(path_);
-      device_.Release();
-    }
+    Load(path_);
     unloaded_ = piece_ == nullptr;
     return !unloaded_;
+  }
+
+  // The piece of `path`: the one read ahead, else read now with the device
+  // held; null when it cannot be read.
+  void Load(const std::string& path) {
+    if (TakePrepared(path) || !device_.Hold()) return;
+    piece_ = ReadPiece(path);
+    device_.Release();
   }
 
   bool TakePrepared(const std::string& path) {
