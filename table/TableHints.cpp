@@ -152,9 +152,13 @@ void TableHints::PlaceRefusal() {
   FitFont(refusal_, place.height(), 2);
   // A wrapping label hints at a narrow box; the text's own width is what it needs on one line.
   const QMargins margins = refusal_->contentsMargins();
-  const int one_line = refusal_->fontMetrics().horizontalAdvance(refusal_->text()) + margins.left() +
-                       margins.right() + 2 * refusal_->margin() + 12;
-  const int width = std::min(place.width(), one_line);
+  const int frame = margins.left() + margins.right() + 2 * refusal_->margin() + 12;
+  const int text_width = refusal_->fontMetrics().horizontalAdvance(refusal_->text());
+  // Too long for one line: two lines of even length (half the text and a
+  // character to spare), not a full line and a last character alone.
+  const bool wraps = text_width + frame > place.width();
+  const int needed = wraps ? text_width / 2 + refusal_->fontMetrics().height() : text_width;
+  const int width = std::min(place.width(), needed + frame);
   const int height = std::min(place.height(), refusal_->heightForWidth(width));
   refusal_->setGeometry(place.left(), place.bottom() + 1 - height, width, height);
 }
