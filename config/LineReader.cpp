@@ -1,6 +1,7 @@
 #include "config/LineReader.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -81,7 +82,9 @@ class LineCutter {
 
 class ReadOnlyFile {
  public:
-  explicit ReadOnlyFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+  // Opening does not wait for a writer when the name is a pipe.
+  explicit ReadOnlyFile(const std::string& path)
+      : fd_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)), open_error_(fd_ < 0 ? errno : 0) {}
   ~ReadOnlyFile() {
     if (fd_ >= 0) ::close(fd_);
   }
@@ -89,6 +92,12 @@ class ReadOnlyFile {
   ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
 
   bool is_open() const { return fd_ >= 0; }
+  bool missing() const { return open_error_ == ENOENT || open_error_ == ENOTDIR; }
+
+  bool is_regular() const {
+    struct stat st {};
+    return fd_ >= 0 && ::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode);
+  }
 
   // Bytes read into the buffer; 0 at the end, negative on an error.
   ssize_t Read(std::vector<char>& buffer) {
@@ -100,6 +109,7 @@ class ReadOnlyFile {
 
  private:
   int fd_;
+  int open_error_;
 };
 
 }  // namespace
@@ -109,19 +119,24 @@ void ForEachLine(std::string_view bytes, size_t limit, const LineHandler& on_lin
   if (cutter.Feed(bytes)) cutter.Finish();
 }
 
-bool ForEachFileLine(const std::string& path, size_t limit, const LineHandler& on_line) {
+FileLinesRead ReadFileLines(const std::string& path, size_t limit, const LineHandler& on_line) {
   ReadOnlyFile file(path);
-  if (!file.is_open()) return false;
+  if (file.missing()) return FileLinesRead::Missing;
+  if (!file.is_regular()) return FileLinesRead::NotReadable;
   LineCutter cutter(limit, on_line);
   std::vector<char> buffer(kReadPiece);
   for (;;) {
     const ssize_t n = file.Read(buffer);
-    if (n < 0) return false;
+    if (n < 0) return FileLinesRead::NotReadable;
     if (n == 0) break;
-    if (!cutter.Feed(std::string_view(buffer.data(), static_cast<size_t>(n)))) return true;
+    if (!cutter.Feed(std::string_view(buffer.data(), static_cast<size_t>(n)))) return FileLinesRead::Read;
   }
   cutter.Finish();
-  return true;
+  return FileLinesRead::Read;
+}
+
+bool ForEachFileLine(const std::string& path, size_t limit, const LineHandler& on_line) {
+  return ReadFileLines(path, limit, on_line) == FileLinesRead::Read;
 }
 
 std::string_view CutUtf8(std::string_view text, size_t max_bytes, size_t max_characters) {

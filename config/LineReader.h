@@ -15,8 +15,18 @@ using LineHandler = std::function<bool(std::string_view line)>;
 
 void ForEachLine(std::string_view bytes, size_t limit, const LineHandler& on_line);
 
-// The same over a file, read piece by piece. False when the file cannot be
-// opened or read; the lines before a read error have been handled by then.
+enum class FileLinesRead {
+  Read,
+  Missing,      // no file by that name
+  NotReadable,  // there, but not a regular file, or it could not be opened or read
+};
+
+// The same over a file, read piece by piece. Only a regular file is read: a
+// pipe or a device would hold the reader forever. The lines before a read
+// error have been handled by then.
+FileLinesRead ReadFileLines(const std::string& path, size_t limit, const LineHandler& on_line);
+
+// True when ReadFileLines read the file.
 bool ForEachFileLine(const std::string& path, size_t limit, const LineHandler& on_line);
 
 // The longest start of a UTF-8 text that holds at most `max_bytes` bytes and

@@ -1,11 +1,14 @@
 #include "config/LineReader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "config/SafeFile.h"
 #include "config/SettingsFile.h"
 #include "config/ShiftJis.h"
 #include "support/TempDir.h"
@@ -68,6 +71,33 @@ TEST(LineReader, StopsWhenAskedAndTellsAMissingFile) {
   test::TempDir dir;
   EXPECT_FALSE(ForEachFileLine(dir.File("missing"), 8, [](std::string_view) { return true; }));
   EXPECT_FALSE(ForEachFileLine(dir.path(), 8, [](std::string_view) { return true; }));
+}
+
+TEST(FileReaders, TakeOnlyRegularFilesSoAPipeOrADeviceNeverHoldsThem) {
+  test::TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir.File("zeros"));
+  std::filesystem::create_directory(dir.File("folder"));
+  std::ofstream(dir.File("file")) << "a\r\nb\r\n";
+  std::filesystem::create_symlink("file", dir.File("link"));
+  struct Case {
+    const char* name;
+    FileLinesRead read;
+  } const cases[] = {
+      {"pipe", FileLinesRead::NotReadable},   {"zeros", FileLinesRead::NotReadable},
+      {"folder", FileLinesRead::NotReadable}, {"missing", FileLinesRead::Missing},
+      {"file", FileLinesRead::Read},          {"link", FileLinesRead::Read},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = dir.File(c.name);
+    int lines = 0;
+    EXPECT_EQ(ReadFileLines(path, 8, [&lines](std::string_view) { return ++lines < 100; }), c.read);
+    EXPECT_EQ(lines, c.read == FileLinesRead::Read ? 2 : 0);
+    EXPECT_EQ(FileIsReadable(path), c.read == FileLinesRead::Read);
+    EXPECT_EQ(ReadWholeFile(path).has_value(), c.read == FileLinesRead::Read);
+  }
+  EXPECT_EQ(ReadFileLines(dir.File("file/below"), 8, [](std::string_view) { return true; }), FileLinesRead::Missing);
 }
 
 TEST(LineReader, CutsUtf8OnlyBetweenCharacters) {
