@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <utility>
 #include <vector>
@@ -129,10 +130,11 @@ std::optional<StagedFile> StagedFile::Stage(const std::string& path, std::string
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // A pipe must not hold the open; a folder opens like a file here but holds
+  // no file's bytes, and a device may never end.
+  Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat st {};
-  // A folder opens like a file here, but it holds no file's bytes.
-  if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+  if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   std::string bytes;
   char buffer[1 << 16];
   for (;;) {
@@ -172,9 +174,33 @@ bool EnsureDirectory(const std::string& path) {
   return std::filesystem::is_directory(path, ec);
 }
 
+namespace {
+
+// rename() without replacing an existing target; a file system that cannot
+// do it in one step gets a link and an unlink, which never replace either.
+int RenameNoReplace(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return -1;
+  if (::link(from.c_str(), to.c_str()) != 0) return -1;
+  return ::unlink(from.c_str());
+}
+
+}  // namespace
+
+std::optional<std::string> KeepAside(const std::string& path, const std::string& tag) {
+  constexpr int kTries = 1000;
+  for (int n = 1; n <= kTries; ++n) {
+    std::string target = path + "." + tag;
+    if (n > 1) target += "-" + std::to_string(n);
+    if (RenameNoReplace(path, target) == 0) return target;
+    if (errno != EEXIST) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 bool FileIsReadable(const std::string& path) {
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return false;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
   return ::access(path.c_str(), R_OK) == 0;
 }
 

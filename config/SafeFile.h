@@ -9,7 +9,8 @@
 
 namespace winpiruk {
 
-// Nothing when the file cannot be read or is a folder.
+// Nothing when the file cannot be read or is not a regular file (a folder,
+// a pipe, a device).
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // False when anything fails; the old file is then untouched. A symbolic link
@@ -28,9 +29,16 @@ struct FileBytes {
 // fails, neither that file nor any after it is. False when anything fails.
 bool WriteFilesTogether(std::span<const FileBytes> files);
 
+// Moves a file out of the way to "<path>.<tag>", or "<path>.<tag>-2", "-3" …
+// when that name is taken, so that a file kept aside is never replaced. The
+// name it now has, or nothing when it could not be moved (it is then where
+// it was).
+std::optional<std::string> KeepAside(const std::string& path, const std::string& tag);
+
 // Creates the directory and its parents; true when it exists afterwards.
 bool EnsureDirectory(const std::string& path);
 
+// A regular file the program may read.
 bool FileIsReadable(const std::string& path);
 
 }  // namespace winpiruk

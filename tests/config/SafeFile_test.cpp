@@ -133,6 +133,8 @@ TEST(RemoveLeftoverTemporaries, RemovesOnlyPlainFilesNamedAsTheFilesTemporaries)
       "winpiruk.ini.a1B2c3", "WinPiruk.ini.a1B2c3.x", "notes.txt",            "WinPiruk.ini.~a1B2c",
       // Copies the user named: a word, a capitalised word, a number, all capitals.
       "WinPiruk.ini.backup", "WinPiruk.ini.Backup",   "WinPiruk.ini.200101",  "WinPiruk.ini.ZZZZZZ",
+      // A damaged file kept aside.
+      "WinPiruk.ini.damaged-2026-12-08", "WinPiruk.ini.damaged-2026-12-08-2",
   };
   for (const auto& name : leftovers) std::ofstream(dir.File(name)) << "part of a save";
   for (const auto& name : kept) std::ofstream(dir.File(name)) << "keep";
@@ -155,6 +157,20 @@ TEST(RemoveLeftoverTemporaries, RemovesOnlyPlainFilesNamedAsTheFilesTemporaries)
   EXPECT_TRUE(IsTemporaryNameOf(fs::path(name).filename().string(), "WinPiruk.ini"));
   RemoveLeftoverTemporaries(dir.File("WinPiruk.ini"));
   EXPECT_EQ(Listing(dir.path()), expected);
+}
+
+TEST(KeepAside, MovesTheFileToAFreeNameAndNeverReplacesOne) {
+  test::TempDir dir;
+  const std::string file = dir.File("WPirukMd.dat");
+  for (const char* content : {"first", "second", "third"}) {
+    std::ofstream(file) << content;
+    ASSERT_TRUE(KeepAside(file, "damaged-2026-12-08").has_value());
+    EXPECT_FALSE(fs::exists(file));
+  }
+  EXPECT_EQ(ReadWholeFile(file + ".damaged-2026-12-08"), "first");
+  EXPECT_EQ(ReadWholeFile(file + ".damaged-2026-12-08-2"), "second");
+  EXPECT_EQ(ReadWholeFile(file + ".damaged-2026-12-08-3"), "third");
+  EXPECT_EQ(KeepAside(file, "damaged-2026-12-08"), std::nullopt);  // nothing left to move
 }
 
 TEST(ReadWholeFile, GivesTheBytesOfAFileAndNothingForAFolderOrNoFile) {
