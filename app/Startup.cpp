@@ -10,6 +10,7 @@
 #include "table/Form1.h"
 #include "ui/AudioModule.h"
 #include "ui/FirstPaint.h"
+#include "ui/Messages.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
@@ -36,7 +37,7 @@ std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths, Ra
 
   QtSettingsHost host(&splash);
   if (ReadSettings(state, paths, host) == ReadSettingsOutcome::Quit) return nullptr;
-  ReadMemberFiles(state, paths);
+  ReportDamagedMemberFiles(&splash, ReadMemberFiles(state, paths));
 
   // The speed unit is a fixed span of real time: nothing to measure.
   state.SpeedCount = kDefaultSpeedUnitMs;

@@ -1,6 +1,8 @@
 #include "scoring/MemberFiles.h"
 
 #include <algorithm>
+#include <ctime>
+#include <tuple>
 #include <vector>
 
 #include "config/LineReader.h"
@@ -28,29 +30,44 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 constexpr size_t kNamesLineBytes = 4 * kMemberNameCharacters;
 constexpr size_t kDataLineBytes = 4096;
 
-// The header and the records: the lines a member file is read for.
-using MemberLines = std::vector<std::string>;
+// The header and the records: the lines a member file is read for, and
+// whether anything but blank lines followed them.
+struct MemberLines {
+  std::vector<std::string> lines;
+  bool more = false;
+};
 
 // Lines end with CR LF in the files we write; a lone CR or LF from another
 // editor ends a line too. Neither byte can be part of a CP932 character.
-LineHandler Collect(MemberLines& lines) {
-  return [&lines](std::string_view line) {
-    lines.emplace_back(line);
-    return lines.size() <= static_cast<size_t>(kRecords);
+LineHandler Collect(MemberLines& read) {
+  return [&read](std::string_view line) {
+    if (read.lines.size() <= static_cast<size_t>(kRecords)) {
+      read.lines.emplace_back(line);
+      return true;
+    }
+    read.more = !line.empty();
+    return !read.more;
   };
 }
 
 std::optional<MemberLines> BytesLines(std::optional<std::string_view> bytes, size_t limit) {
   if (!bytes) return std::nullopt;
-  MemberLines lines;
-  ForEachLine(*bytes, limit, Collect(lines));
-  return lines;
+  MemberLines read;
+  ForEachLine(*bytes, limit, Collect(read));
+  return read;
 }
 
-std::optional<MemberLines> FileLines(const std::string& path, size_t limit) {
-  MemberLines lines;
-  if (!ForEachFileLine(path, limit, Collect(lines))) return std::nullopt;
-  return lines;
+// A file that is there but cannot be read counts as damaged, never as
+// missing: it may hold the records, and a write would replace it.
+struct FileLines {
+  FileLinesRead outcome;
+  MemberLines read;
+};
+
+FileLines ReadFile(const std::string& path, size_t limit) {
+  FileLines file;
+  file.outcome = ReadFileLines(path, limit, Collect(file.read));
+  return file;
 }
 
 // Record r = 0..49 is member r % 10 + 1 of group r / 10 + 1.
@@ -66,8 +83,12 @@ void SetDefaultData(MemberTable& table, int g, int m) {
   table.MemberPoints[g][m] = kDefaultPoints;
 }
 
-bool HasHeader(const std::optional<MemberLines>& lines) {
-  return lines && !lines->empty() && MemberField(lines->front()) == kMemberFileHeader;
+MemberFileRead Judge(const std::optional<MemberLines>& read) {
+  if (!read) return MemberFileRead::Missing;
+  const std::vector<std::string>& lines = read->lines;
+  const bool own = !lines.empty() && MemberField(lines.front()) == kMemberFileHeader &&
+                   lines.size() == static_cast<size_t>(kRecords) + 1 && !read->more;
+  return own ? MemberFileRead::Own : MemberFileRead::Damaged;
 }
 
 // A name as its line holds it: the field, cut to what the name editor takes.
@@ -75,24 +96,51 @@ std::string NameOf(std::string_view line) {
   return std::string(CutUtf8(MemberField(Cp932ToUtf8(line)), std::string_view::npos, kMemberNameCharacters));
 }
 
-void ApplyNames(const std::optional<MemberLines>& lines, MemberTable& table) {
-  const bool usable = HasHeader(lines);
+// Only the program's own file is read: in any other the records cannot be
+// trusted to stand on their members' lines.
+MemberFileRead ApplyNames(const std::optional<MemberLines>& read, MemberTable& table) {
+  const MemberFileRead verdict = Judge(read);
   ForEachRecord([&](int r, int g, int m) {
-    const size_t line = static_cast<size_t>(r) + 1;
-    table.MemberName[g][m] = usable && line < lines->size() ? NameOf((*lines)[line]) : DefaultMemberName(g, m);
+    table.MemberName[g][m] = verdict == MemberFileRead::Own ? NameOf(read->lines[static_cast<size_t>(r) + 1])
+                                                            : DefaultMemberName(g, m);
   });
+  return verdict;
 }
 
-void ApplyData(const std::optional<MemberLines>& lines, MemberTable& table) {
-  const bool usable = HasHeader(lines);
+MemberFileRead ApplyData(const std::optional<MemberLines>& read, MemberTable& table) {
+  const MemberFileRead verdict = Judge(read);
   ForEachRecord([&](int r, int g, int m) {
-    const size_t line = static_cast<size_t>(r) + 1;
-    if (usable && line < lines->size()) {
-      ApplyMemberDataLine((*lines)[line], table, g, m);
+    if (verdict == MemberFileRead::Own) {
+      ApplyMemberDataLine(read->lines[static_cast<size_t>(r) + 1], table, g, m);
     } else {
       SetDefaultData(table, g, m);
     }
   });
+  return verdict;
+}
+
+using ApplyLines = MemberFileRead (*)(const std::optional<MemberLines>&, MemberTable&);
+
+// Reads one file into the table; one that is there but not the program's
+// own is moved aside before anything can write over it.
+std::optional<DamagedMemberFile> ReadOneFile(const std::string& path, size_t limit, ApplyLines apply,
+                                             MemberTable& table, const std::string& date) {
+  const FileLines file = ReadFile(path, limit);
+  std::optional<MemberLines> lines;
+  if (file.outcome == FileLinesRead::Read) lines = file.read;
+  MemberFileRead verdict = apply(lines, table);
+  if (file.outcome == FileLinesRead::NotReadable) verdict = MemberFileRead::Damaged;
+  if (verdict != MemberFileRead::Damaged) return std::nullopt;
+  return DamagedMemberFile{path, KeepAside(path, "damaged-" + date)};
+}
+
+std::string Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+  return text;
 }
 
 // "The first two characters of ␣n": one digit for 0..9, and a longer value
@@ -219,12 +267,23 @@ std::string EncodeMemberData(const MemberTable& table) {
   return text;
 }
 
-void DecodeMemberNames(std::optional<std::string_view> bytes, MemberTable& table) {
-  ApplyNames(BytesLines(bytes, kNamesLineBytes), table);
+MemberFileRead DecodeMemberNames(std::optional<std::string_view> bytes, MemberTable& table) {
+  return ApplyNames(BytesLines(bytes, kNamesLineBytes), table);
 }
 
-void DecodeMemberData(std::optional<std::string_view> bytes, MemberTable& table) {
-  ApplyData(BytesLines(bytes, kDataLineBytes), table);
+MemberFileRead DecodeMemberData(std::optional<std::string_view> bytes, MemberTable& table) {
+  return ApplyData(BytesLines(bytes, kDataLineBytes), table);
+}
+
+std::string DamagedMemberFileMessage(const DamagedMemberFile& file) {
+  std::string text = "メンバーファイル \"" + file.path + "\" を正しく読み込めませんでした.\n";
+  if (file.kept_as) {
+    text += "元のファイルは \"" + *file.kept_as + "\" として残しました.\n";
+  } else {
+    text += "元のファイルを別の名前で残すこともできませんでした.\n";
+  }
+  text += "このファイルのメンバーは初期値で始めます.";
+  return text;
 }
 
 void LoadCurrentGroup(Piruk930& state) {
@@ -243,9 +302,16 @@ int GroupToPlay(const Piruk930& state) {
   return MemberGroupInUse(state.settings);
 }
 
-void ReadMemberFiles(Piruk930& state, const ProgramPaths& paths) {
-  ApplyNames(FileLines(paths.DataFile(kMemberNamesFile), kNamesLineBytes), state.members);
-  ApplyData(FileLines(paths.DataFile(kMemberDataFile), kDataLineBytes), state.members);
+std::vector<DamagedMemberFile> ReadMemberFiles(Piruk930& state, const ProgramPaths& paths) {
+  return ReadMemberFiles(state, paths, Today());
+}
+
+std::vector<DamagedMemberFile> ReadMemberFiles(Piruk930& state, const ProgramPaths& paths, const std::string& date) {
+  std::vector<DamagedMemberFile> damaged;
+  for (const auto& [name, limit, apply] : {std::tuple{kMemberNamesFile, kNamesLineBytes, &ApplyNames},
+                                           std::tuple{kMemberDataFile, kDataLineBytes, &ApplyData}}) {
+    if (auto file = ReadOneFile(paths.DataFile(name), limit, apply, state.members, date)) damaged.push_back(*file);
+  }
   // Names changed in this run and not yet written are newer than the file.
   ForEachRecord([&](int, int g, int m) {
     if (const std::optional<std::string>& kept = state.KeptGroup.names[g][m]) state.members.MemberName[g][m] = *kept;
@@ -253,6 +319,7 @@ void ReadMemberFiles(Piruk930& state, const ProgramPaths& paths) {
   state.CurrentGroup = static_cast<int16_t>(GroupToPlay(state));
   state.SeatMember[0] = state.CurrentGroup;
   LoadCurrentGroup(state);
+  return damaged;
 }
 
 bool WriteMemberFiles(const Piruk930& state, const ProgramPaths& paths) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/ProgramPaths.h"
 #include "state/MemberTable.h"
@@ -47,14 +48,33 @@ void ApplyMemberDataLine(std::string_view line, MemberTable& table, int group, i
 std::string EncodeMemberNames(const MemberTable& table);
 std::string EncodeMemberData(const MemberTable& table);
 
+// What reading a member file found.
+enum class MemberFileRead {
+  Missing,  // no file by that name
+  Own,      // the header and fifty records: a file as the program writes it
+  Damaged,  // anything else: a foreign header, too few or too many lines, or
+            // not a file that can be read
+};
+
 // Loads the files' bytes into the table; nullopt stands for a missing file.
-// A missing or foreign file gives every member the defaults (names "No."
-// + number; boldness 3, deduction 3, 1000 points with the statistics kept);
-// a file with fewer records gives the missing members the same defaults, and
-// lines after the fiftieth record are ignored, and a name longer than
+// A file that is not the program's own is not read at all: a line too many
+// or too few would put every record after it on the wrong member. Its
+// members get the defaults, as a missing file's do (names "No." + number;
+// boldness 3, deduction 3, 1000 points with the statistics kept). Blank
+// lines after the fiftieth record are allowed; a name longer than
 // kMemberNameCharacters is cut to them. Never fails.
-void DecodeMemberNames(std::optional<std::string_view> bytes, MemberTable& table);
-void DecodeMemberData(std::optional<std::string_view> bytes, MemberTable& table);
+MemberFileRead DecodeMemberNames(std::optional<std::string_view> bytes, MemberTable& table);
+MemberFileRead DecodeMemberData(std::optional<std::string_view> bytes, MemberTable& table);
+
+// A member file that was not read as the program's own, moved aside so that
+// the next write does not replace it.
+struct DamagedMemberFile {
+  std::string path;
+  std::optional<std::string> kept_as;  // nothing when it could not be moved
+};
+
+// What the user is told, once, about such a file.
+std::string DamagedMemberFileMessage(const DamagedMemberFile& file);
 
 // Copies the current group's names and parameters for choosing opponents.
 void LoadCurrentGroup(Piruk930& state);
@@ -65,8 +85,13 @@ void LoadCurrentGroup(Piruk930& state);
 int GroupToPlay(const Piruk930& state);
 
 // Reads both files from the user's data folder, puts back the names the
-// group window kept, then makes the group to play the current one.
-void ReadMemberFiles(Piruk930& state, const ProgramPaths& paths);
+// group window kept, then makes the group to play the current one. A file
+// that is there but not the program's own is moved to
+// "<name>.damaged-<date>" (date as 2026-12-08) and listed in the result.
+std::vector<DamagedMemberFile> ReadMemberFiles(Piruk930& state, const ProgramPaths& paths,
+                                               const std::string& date);
+// The same with today's date.
+std::vector<DamagedMemberFile> ReadMemberFiles(Piruk930& state, const ProgramPaths& paths);
 
 // Writes both files (creating the data folder when missing), each through a
 // temporary file renamed over the old one. False when either write failed;

@@ -34,4 +34,10 @@ bool RefuseUnstorablePath(QWidget* parent, const QString& title, const std::stri
   return true;
 }
 
+void ReportDamagedMemberFiles(QWidget* parent, const std::vector<DamagedMemberFile>& files) {
+  for (const DamagedMemberFile& file : files) {
+    ShowMessage(parent, kProgramTitle, QString::fromStdString(DamagedMemberFileMessage(file)), QMessageBox::Warning);
+  }
+}
+
 }  // namespace winpiruk

@@ -4,6 +4,9 @@
 #include <QMessageBox>
 #include <QString>
 #include <string>
+#include <vector>
+
+#include "scoring/MemberFiles.h"
 
 namespace winpiruk {
 
@@ -23,5 +26,8 @@ void ShowWriteFailure(QWidget* parent);
 // A chosen path that the settings file cannot hold is refused with a message
 // naming the characters at fault; true when it was refused.
 bool RefuseUnstorablePath(QWidget* parent, const QString& title, const std::string& path);
+
+// One warning for each member file that was moved aside unread.
+void ReportDamagedMemberFiles(QWidget* parent, const std::vector<DamagedMemberFile>& files);
 
 }  // namespace winpiruk

@@ -273,7 +273,7 @@ bool Form2::Open(bool member_change) {
 }
 
 void Form2::LoadMemberRows() {
-  ReadMemberFiles(state_, paths_);
+  ReportDamagedMemberFiles(this, ReadMemberFiles(state_, paths_));
   ShowMemberRows();
 }
 

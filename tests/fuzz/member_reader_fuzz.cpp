@@ -1,8 +1,9 @@
 // Any bytes as the two member files: the first two bytes give the length of
 // the names file (little-endian; 0xFFFF for a missing file), the names file
 // follows and the data file is the rest. The
-// reader must end with a full table whose files read back to the same
-// points, statistics and names, and which rewrites to the same bytes.
+// reader must end with a full table whose files read back, as the
+// program's own, to the same points, statistics and names, and which
+// rewrites to the same bytes.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -38,9 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string data_bytes = EncodeMemberData(first);
   Check(data_bytes.size() == 15 + 50 * 97);
 
+  // What the program writes, it reads as its own.
   MemberTable second;
-  DecodeMemberNames(names_bytes, second);
-  DecodeMemberData(data_bytes, second);
+  Check(DecodeMemberNames(names_bytes, second) == MemberFileRead::Own);
+  Check(DecodeMemberData(data_bytes, second) == MemberFileRead::Own);
   for (int g = 1; g <= kGroups; ++g) {
     for (int m = 1; m <= kMembersPerGroup; ++m) {
       Check(second.MemberPoints[g][m] == first.MemberPoints[g][m]);

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 
@@ -27,10 +31,22 @@ std::string Cat(std::initializer_list<std::string_view> parts) {
   return text;
 }
 
-std::string DataFileWith(const std::vector<std::string>& lines) {
+// A file of exactly these lines after the header.
+std::string FileOf(const std::vector<std::string>& lines) {
   std::string bytes = kHeader;
   for (const auto& line : lines) bytes += line + "\r\n";
   return bytes;
+}
+
+// Files whose first records are these lines and the rest the defaults.
+std::string DataFileWith(std::vector<std::string> lines) {
+  lines.resize(50, kDefaultDataLine);
+  return FileOf(lines);
+}
+
+std::string NamesFileWith(std::vector<std::string> names) {
+  for (size_t r = names.size(); r < 50; ++r) names.push_back(Cat({"No.", std::to_string(r + 10)}));
+  return FileOf(names);
 }
 
 TEST(MemberFiles, FirstWriteWithoutFilesGivesTheDefaultFilesByteForByte) {
@@ -201,64 +217,182 @@ TEST(MemberFiles, ADataLineOfElevenCharactersAfterItsBlankKeepsTheStatistics) {
   }
 }
 
-TEST(MemberFiles, DamagedFilesAlwaysEndWithAFullTable) {
-  std::string sixty_names = kHeader, forty_nine_names = kHeader;
-  std::vector<std::string> sixty_lines, forty_eight_lines;
+TEST(MemberFiles, OnlyTheProgramsOwnFilesAreReadAndTheTableIsAlwaysFull) {
+  std::string sixty_names = kHeader, forty_nine_names = kHeader, fifty_names = kHeader;
+  std::vector<std::string> sixty_lines, forty_eight_lines, fifty_lines;
   for (int r = 0; r < 59; ++r) {
     sixty_names += Cat({"M", std::to_string(r), "\r\n"});
     sixty_lines.push_back(Cat({" 2 4 000", std::to_string(100 + r), " 000001"}));
+    if (r < 50) fifty_names += Cat({"M", std::to_string(r), "\n"});  // LF alone ends a line too
+    if (r < 50) fifty_lines.push_back(Cat({" 2 4 000", std::to_string(100 + r), " 000001"}));
   }
   for (int r = 0; r < 48; ++r) {
-    forty_nine_names += Cat({"M", std::to_string(r), "\n"});  // LF alone ends a line too
+    forty_nine_names += Cat({"M", std::to_string(r), "\r\n"});
     forty_eight_lines.push_back(" 1 1 000777");
   }
   std::string junk;
   for (int i = 0; i < 3000; ++i) junk += static_cast<char>((i * 37 + 11) % 256);
+  using R = MemberFileRead;
 
   struct Case {
     const char* what;
     std::optional<std::string> names, data;
-    std::optional<std::string> name_1_1;  // nullopt: whatever the junk holds
-    std::string name_5_10;
-    std::optional<int16_t> points_1_1;
-    int16_t points_5_9;
+    R verdict;  // of both files
+    std::string name_1_1, name_5_10;
+    int16_t points_1_1, points_5_9;
   } const cases[] = {
-      {"missing", std::nullopt, std::nullopt, "No.10", "No.59", 1000, 1000},
-      {"empty", "", "", "No.10", "No.59", 1000, 1000},
-      {"foreign header", "<WinPiruk4xx>\r\nA\r\n", "[WinPiruk]\r\n 1 1 000005\r\n", "No.10", "No.59", 1000, 1000},
-      {"header only, no line end", "<WinPiruk5xx>", "<WinPiruk5xx>", "No.10", "No.59", 1000, 1000},
-      {"60 lines", sixty_names, DataFileWith(sixty_lines), "M0", "M49", 100, 148},
-      {"49 lines", forty_nine_names, DataFileWith(forty_eight_lines), "M0", "No.59", 777, 1000},
-      {"binary junk", junk, junk, "No.10", "No.59", 1000, 1000},
-      {"junk after the header", kHeader + junk, kHeader + junk, std::nullopt, "No.59", std::nullopt, 1000},
+      {"missing", std::nullopt, std::nullopt, R::Missing, "No.10", "No.59", 1000, 1000},
+      {"fifty records", fifty_names, FileOf(fifty_lines), R::Own, "M0", "M49", 100, 148},
+      {"blank lines after them", fifty_names + "\r\n\n", FileOf(fifty_lines) + "\r\n", R::Own, "M0", "M49",
+       100, 148},
+      {"empty", "", "", R::Damaged, "No.10", "No.59", 1000, 1000},
+      {"foreign header", "<WinPiruk4xx>\r\nA\r\n", "[WinPiruk]\r\n 1 1 000005\r\n", R::Damaged, "No.10", "No.59",
+       1000, 1000},
+      {"header only, no line end", "<WinPiruk5xx>", "<WinPiruk5xx>", R::Damaged, "No.10", "No.59", 1000, 1000},
+      {"60 lines", sixty_names, FileOf(sixty_lines), R::Damaged, "No.10", "No.59", 1000, 1000},
+      {"49 lines", forty_nine_names, FileOf(forty_eight_lines), R::Damaged, "No.10", "No.59", 1000, 1000},
+      {"binary junk", junk, junk, R::Damaged, "No.10", "No.59", 1000, 1000},
+      {"junk after the header", kHeader + junk, kHeader + junk, R::Damaged, "No.10", "No.59", 1000, 1000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     MemberTable table{};
-    DecodeMemberNames(c.names ? std::optional<std::string_view>(*c.names) : std::nullopt, table);
-    DecodeMemberData(c.data ? std::optional<std::string_view>(*c.data) : std::nullopt, table);
-    if (c.name_1_1) {
-      EXPECT_EQ(table.MemberName[1][1], *c.name_1_1);
-    }
+    EXPECT_EQ(DecodeMemberNames(c.names ? std::optional<std::string_view>(*c.names) : std::nullopt, table), c.verdict);
+    EXPECT_EQ(DecodeMemberData(c.data ? std::optional<std::string_view>(*c.data) : std::nullopt, table), c.verdict);
+    EXPECT_EQ(table.MemberName[1][1], c.name_1_1);
     EXPECT_EQ(table.MemberName[5][10], c.name_5_10);
+    EXPECT_EQ(table.MemberPoints[1][1], c.points_1_1);
     EXPECT_EQ(table.MemberPoints[5][9], c.points_5_9);
-    if (c.points_1_1) {
-      EXPECT_EQ(table.MemberPoints[1][1], *c.points_1_1);
-    }
     // Whatever was read, the table writes back as fifty well-formed records.
     const std::string data = EncodeMemberData(table);
     EXPECT_EQ(data.size(), kHeader.size() + 50u * 97u);
   }
 }
 
+// The files as a run of the program leaves them, with member 1/3 and 5/10
+// set apart from the defaults.
+struct WrittenFiles {
+  test::TempDir dir;
+  std::string names, data;
+  WrittenFiles() {
+    Piruk930 state;
+    ReadMemberFiles(state, PathsIn(dir));
+    state.members.MemberName[1][3] = "花子";
+    state.members.MemberPoints[1][3] = 2500;
+    state.members.MemberStats[1][3][0] = 40;
+    state.members.MemberName[5][10] = "Last";
+    state.members.MemberPoints[5][10] = 321;
+    EXPECT_TRUE(WriteMemberFiles(state, PathsIn(dir)));
+    names = *ReadWholeFile(NamesFile());
+    data = *ReadWholeFile(DataFile());
+  }
+  std::string NamesFile() const { return dir.File("data/WPirukMn.dat"); }
+  std::string DataFile() const { return dir.File("data/WPirukMd.dat"); }
+};
+
+TEST(MemberFiles, ADamagedFileIsKeptAsideByteForByteAndNamedOnce) {
+  struct Case {
+    const char* what;
+    bool names_file;
+    std::function<std::string(std::string)> damage;
+  };
+  const Case cases[] = {
+      {"a NUL before the data file's header", false, [](std::string b) { return '\0' + b; }},
+      {"the names file's first byte changed", true, [](std::string b) { b[0] = '('; return b; }},
+      {"a line break inside a data line", false, [](std::string b) { b[kHeader.size() + 30] = '\n'; return b; }},
+      {"a CR inside a name", true, [](std::string b) { b[kHeader.size() + 2] = '\r'; return b; }},
+      {"a data line lost", false, [](std::string b) { return b.erase(kHeader.size(), 97); }},
+      {"cut short by a crash", false, [](std::string b) { return b.substr(0, 2000); }},
+      {"emptied", true, [](std::string) { return std::string(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WrittenFiles files;
+    const std::string path = c.names_file ? files.NamesFile() : files.DataFile();
+    const std::string damaged = c.damage(c.names_file ? files.names : files.data);
+    ASSERT_TRUE(WriteFileAtomically(path, damaged));
+
+    Piruk930 state;
+    std::vector<DamagedMemberFile> found = ReadMemberFiles(state, PathsIn(files.dir), "2026-12-08");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].path, path);
+    ASSERT_EQ(found[0].kept_as, path + ".damaged-2026-12-08");
+    EXPECT_EQ(ReadWholeFile(*found[0].kept_as), damaged);
+    const std::string message = DamagedMemberFileMessage(found[0]);
+    EXPECT_NE(message.find(path), std::string::npos);
+    EXPECT_NE(message.find(*found[0].kept_as), std::string::npos);
+    // No member takes another's record: the damaged file's side is all
+    // defaults, the other file is read as written.
+    EXPECT_EQ(state.members.MemberName[1][3], c.names_file ? "No.12" : "花子");
+    EXPECT_EQ(state.members.MemberPoints[1][3], c.names_file ? 2500 : 1000);
+    EXPECT_EQ(state.members.MemberPoints[5][10], c.names_file ? 321 : 1000);
+    EXPECT_EQ(state.members.MemberStats[1][3][0], c.names_file ? 40 : 0);
+
+    // Told once: the next read finds no file there and says nothing.
+    EXPECT_TRUE(ReadMemberFiles(state, PathsIn(files.dir), "2026-12-08").empty());
+    // The write puts a new file in place; the kept one stays as it was, and
+    // a second damaged file of the same day is kept beside it.
+    ASSERT_TRUE(WriteMemberFiles(state, PathsIn(files.dir)));
+    ASSERT_TRUE(WriteFileAtomically(path, "junk"));
+    found = ReadMemberFiles(state, PathsIn(files.dir), "2026-12-08");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].kept_as, path + ".damaged-2026-12-08-2");
+    EXPECT_EQ(ReadWholeFile(path + ".damaged-2026-12-08"), damaged);
+  }
+}
+
+TEST(MemberFiles, AFileThatCannotBeReadIsKeptAsideUnreadAndNeverWaitedOn) {
+  struct Case {
+    const char* what;
+    std::function<void(const std::string&)> make;
+  };
+  const Case cases[] = {
+      {"a pipe", [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }},
+      {"a folder", [](const std::string& path) { std::filesystem::create_directories(path + "/inside"); }},
+      {"a link to a device", [](const std::string& path) { std::filesystem::create_symlink("/dev/zero", path); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WrittenFiles files;
+    std::filesystem::remove(files.DataFile());
+    c.make(files.DataFile());
+    Piruk930 state;
+    const std::vector<DamagedMemberFile> found = ReadMemberFiles(state, PathsIn(files.dir), "2026-12-08");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].kept_as, files.DataFile() + ".damaged-2026-12-08");
+    EXPECT_EQ(state.members.MemberName[1][3], "花子");
+    EXPECT_EQ(state.members.MemberPoints[1][3], 1000);
+    EXPECT_TRUE(WriteMemberFiles(state, PathsIn(files.dir)));
+  }
+}
+
+TEST(MemberFiles, AFileThatCannotBeMovedAsideIsStillNamed) {
+  const std::string message = DamagedMemberFileMessage({"/home/u/WPirukMd.dat", std::nullopt});
+  EXPECT_NE(message.find("\"/home/u/WPirukMd.dat\""), std::string::npos);
+  EXPECT_EQ(message.find(".damaged"), std::string::npos);
+
+  WrittenFiles files;
+  ASSERT_TRUE(WriteFileAtomically(files.NamesFile(), "junk"));
+  std::filesystem::permissions(files.dir.File("data"), std::filesystem::perms::owner_read |
+                                                           std::filesystem::perms::owner_exec);
+  if (::access(files.dir.File("data").c_str(), W_OK) == 0) GTEST_SKIP() << "root writes into any folder";
+  Piruk930 state;
+  const std::vector<DamagedMemberFile> found = ReadMemberFiles(state, PathsIn(files.dir), "2026-12-08");
+  std::filesystem::permissions(files.dir.File("data"), std::filesystem::perms::owner_all);
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_FALSE(found[0].kept_as.has_value());
+  EXPECT_NE(DamagedMemberFileMessage(found[0]).find(files.NamesFile()), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(files.NamesFile()), "junk");
+}
+
 TEST(MemberFiles, FieldReadingCutsAtTheCommaAndDropsLeadingBlanks) {
   MemberTable table{};
-  DecodeMemberNames(Utf8ToCp932(kHeader + " \t山田,花子\r\n名前 \r\n"), table);
+  DecodeMemberNames(Utf8ToCp932(NamesFileWith({" \t山田,花子", "名前 "})), table);
   EXPECT_EQ(table.MemberName[1][1], "山田");
   EXPECT_EQ(table.MemberName[1][2], "名前 ");
   EXPECT_EQ(table.MemberName[1][3], "No.12");
   // A header followed by a comma is still the header.
-  DecodeMemberNames(Utf8ToCp932("  <WinPiruk5xx>,x\r\nA\r\n"), table);
+  DecodeMemberNames(Utf8ToCp932("  <WinPiruk5xx>,x" + NamesFileWith({"A"}).substr(kHeader.size() - 2)), table);
   EXPECT_EQ(table.MemberName[1][1], "A");
 }
 
@@ -269,9 +403,9 @@ TEST(MemberFiles, AnOverlongLineIsCutToTheNameAndTheLinesAfterItAreRead) {
   std::string kanji;
   for (int i = 0; i < 40'000; ++i) kanji += "名";
   std::ofstream(dir.File("data/WPirukMn.dat"), std::ios::binary)
-      << kHeader << std::string(3'000'000, 'n') << "\r\n" << Utf8ToCp932(kanji) << "\r\nthird\r\n";
+      << Utf8ToCp932(NamesFileWith({std::string(3'000'000, 'n'), kanji, "third"}));
   std::ofstream(dir.File("data/WPirukMd.dat"), std::ios::binary)
-      << kHeader << " 5 4 000700" << std::string(3'000'000, ' ') << "\r\n" << kDefaultDataLine << "\r\n";
+      << DataFileWith({" 5 4 000700" + std::string(3'000'000, ' ')});
   Piruk930 state;
   ReadMemberFiles(state, PathsIn(dir));
   const MemberTable& t = state.members;
