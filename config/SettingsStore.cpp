@@ -2,6 +2,7 @@
 
 #include "config/SafeFile.h"
 #include "config/SettingsFile.h"
+#include "config/SoundSettings.h"
 #include "config/StorablePath.h"
 
 namespace winpiruk {
@@ -52,7 +53,7 @@ std::string DataDirectoryPrompt() {
 }
 
 ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, SettingsHost& host) {
-  state.settings = DefaultSettings(paths.program_directory);
+  state.settings = StorableDefaultSettings(paths.program_directory);
   state.AutoPlay = 0;
   state.CallWindowOpen = 0;
   state.UserClaimedCall = 0;
@@ -85,11 +86,15 @@ ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, Set
 
 std::optional<std::string> AskStorableDataDirectory(SettingsHost& host, const std::string& prompt,
                                                     const std::string& default_answer) {
+  // A default the file cannot hold is not offered; after a refusal the box
+  // holds what the user typed, to be corrected rather than typed again.
+  std::string offered = PathIsStorable(default_answer) ? default_answer : std::string();
   for (;;) {
-    std::optional<std::string> answer = host.AskDataDirectory(prompt, default_answer);
+    std::optional<std::string> answer = host.AskDataDirectory(prompt, offered);
     if (!answer || answer->empty()) return std::nullopt;
     if (PathIsStorable(*answer)) return answer;
     host.ShowRefusedPath(UnstorablePathMessage(*answer));
+    offered = *answer;
   }
 }
 

@@ -56,7 +56,8 @@ ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, Set
 
 // The card data directory typed into the input box, or nothing when the
 // user gave none. An answer the settings file cannot hold is refused with a
-// message and the box asks again.
+// message and the box asks again, holding what was typed. A default the
+// file cannot hold is not offered.
 std::optional<std::string> AskStorableDataDirectory(SettingsHost& host, const std::string& prompt,
                                                     const std::string& default_answer);
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "config/StorablePath.h"
+
 namespace winpiruk {
 namespace {
 
@@ -30,8 +32,17 @@ std::string& EffectFile(Settings& settings, SoundEvent event) { return FileOf(se
 
 const std::string& EffectFile(const Settings& settings, SoundEvent event) { return FileOf(settings, event); }
 
+Settings StorableDefaultSettings(const std::string& program_directory) {
+  Settings defaults = DefaultSettings(program_directory);
+  for (int i = 0; i < kSoundEvents; ++i) {
+    std::string& effect = EffectFile(defaults, SoundEvent(i));
+    if (!PathIsStorable(effect)) effect.clear();
+  }
+  return defaults;
+}
+
 void ResetEffectFiles(Settings& settings, const std::string& program_directory) {
-  const Settings defaults = DefaultSettings(program_directory);
+  const Settings defaults = StorableDefaultSettings(program_directory);
   for (int i = 0; i < kSoundEvents; ++i) {
     EffectFile(settings, SoundEvent(i)) = EffectFile(defaults, SoundEvent(i));
   }

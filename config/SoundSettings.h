@@ -19,7 +19,13 @@ const char* SoundEventCaption(SoundEvent event);
 std::string& EffectFile(Settings& settings, SoundEvent event);
 const std::string& EffectFile(const Settings& settings, SoundEvent event);
 
-// The seven effect files back to the program's own sounds.
+// The settings' defaults as the settings file can hold them: an effect file
+// whose path it cannot give back (the program installed under a folder whose
+// name CP932 lacks) is left empty, so no sound, rather than stored as "?".
+Settings StorableDefaultSettings(const std::string& program_directory);
+
+// The seven effect files back to the program's own sounds, as far as the
+// settings file can hold their paths.
 void ResetEffectFiles(Settings& settings, const std::string& program_directory);
 
 // What the sound window can take back on Cancel.

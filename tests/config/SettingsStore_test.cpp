@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
 
 #include "config/SafeFile.h"
@@ -71,12 +74,56 @@ TEST(ReadSettings, ADirectoryTheFileCannotHoldIsRefusedAndAskedForAgain) {
   EXPECT_NE(f.host.refusals[0].find("「카\u00A0U+CE74」 「드\u00A0U+B4DC」"), std::string::npos);
   EXPECT_EQ(f.state.settings.DataFileDirectory, f.paths.program_directory);
   EXPECT_EQ(f.SettingsText().find('?'), std::string::npos);
+  // After the refusal the box holds what was typed, to be corrected.
+  EXPECT_EQ(f.host.defaults, (std::vector<std::string>{f.paths.program_directory, foreign}));
 
   // A refusal followed by Cancel still ends the program.
   Fixture cancelled;
   cancelled.host.answers = {foreign, std::nullopt};
   EXPECT_EQ(ReadSettings(cancelled.state, cancelled.paths, cancelled.host), ReadSettingsOutcome::Quit);
   EXPECT_EQ(cancelled.host.refusals.size(), 1U);
+}
+
+TEST(ReadSettings, AProgramFolderTheFileCannotHoldGivesNoDefaultItWouldStoreAsQuestionMarks) {
+  Fixture f;
+  f.paths.program_directory = f.root.File("게임");
+  EnsureDirectory(f.paths.program_directory);
+  std::ofstream(f.paths.program_directory + "/DiaA.bmp") << "BM";
+  const std::string cards = f.root.File("cards");
+  EnsureDirectory(cards);
+  std::ofstream(cards + "/DiaA.bmp") << "BM";
+  f.host.answers = {cards};
+  ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+  // The question offers nothing it would refuse, and nothing is refused.
+  EXPECT_EQ(f.host.defaults, std::vector<std::string>{""});
+  EXPECT_TRUE(f.host.refusals.empty());
+  const std::string text = f.SettingsText();
+  EXPECT_EQ(text.find('?'), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\nPirukSound =\r\n"), std::string::npos) << text;
+  EXPECT_TRUE(f.state.settings.CardOperateSound.empty());
+
+  // A folder it can hold keeps the program's own sounds.
+  Fixture plain;
+  plain.host.answers = {plain.paths.program_directory};
+  ASSERT_EQ(ReadSettings(plain.state, plain.paths, plain.host), ReadSettingsOutcome::Ready);
+  EXPECT_EQ(plain.state.settings.PirukSound, plain.paths.program_directory + "/WP_PRK.WAV");
+}
+
+TEST(ReadSettings, APipeOrAFolderInTheSettingsFilesPlaceIsNotWaitedOn) {
+  Fixture pipe;
+  EnsureDirectory(pipe.paths.config_directory);
+  ASSERT_EQ(::mkfifo(pipe.paths.SettingsFile().c_str(), 0600), 0);
+  pipe.host.answers = {pipe.paths.program_directory};
+  // Read as a file that cannot be opened: a new one is written in its place.
+  ASSERT_EQ(ReadSettings(pipe.state, pipe.paths, pipe.host), ReadSettingsOutcome::Ready);
+  EXPECT_NE(pipe.SettingsText().find("[WinPiruk]\r\n"), std::string::npos);
+  EXPECT_EQ(pipe.host.write_failures, 0);
+
+  Fixture folder;
+  std::filesystem::create_directories(folder.paths.SettingsFile() + "/inside");
+  folder.host.answers = {folder.paths.program_directory};
+  ASSERT_EQ(ReadSettings(folder.state, folder.paths, folder.host), ReadSettingsOutcome::Ready);
+  EXPECT_GE(folder.host.write_failures, 1);
 }
 
 TEST(ReadSettings, ReadingAgainKeepsTheRuleSetLastOpened) {
