@@ -20,6 +20,7 @@
 #include "table/Form1.h"
 #include "ui/Messages.h"
 #include "ui/SingleInstance.h"
+#include "ui/TableOptions.h"
 
 namespace {
 
@@ -75,6 +76,8 @@ int main(int argc, char* argv[]) {
                                     paths.DataFile(winpiruk::kMemberDataFile)}) {
       winpiruk::RemoveLeftoverTemporaries(file);
     }
+    winpiruk::RemoveTableOptionsLeftovers(
+        winpiruk::TableOptionsFile(QString::fromStdString(paths.config_directory)));
   }
 
   // The deals' random source and the time of day they are seeded from.

@@ -1,6 +1,9 @@
 #include "ui/TableOptions.h"
 
+#include <QLockFile>
 #include <QSettings>
+
+#include "config/TemporaryFile.h"
 
 namespace winpiruk {
 namespace {
@@ -37,7 +40,17 @@ bool SaveTableOptions(const QString& path, const TableOptions& options) {
   file.setValue(kGrowKey, options.grow_with_window);
   file.setValue(kMarkKey, options.mark_playable_cards);
   file.sync();
-  return file.status() == QSettings::NoError;
+  // A file that could not be parsed shows as a FormatError, yet it has just
+  // been written over; only an AccessError says the write failed.
+  return file.status() != QSettings::AccessError;
+}
+
+void RemoveTableOptionsLeftovers(const QString& path) {
+  RemoveLeftoverTemporaries(path.toStdString());
+  // Taking the lock clears one left by a process that is gone; letting it go
+  // removes its file.
+  QLockFile lock(path + QStringLiteral(".lock"));
+  if (lock.tryLock(0)) lock.unlock();
 }
 
 }  // namespace winpiruk

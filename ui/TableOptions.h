@@ -20,4 +20,8 @@ TableOptions LoadTableOptions(const QString& path);
 // False when the file could not be written; the old file is then left whole.
 bool SaveTableOptions(const QString& path, const TableOptions& options);
 
+// What a save cut short by a crash leaves: its temporary file and its lock.
+// Only for the user's one running table.
+void RemoveTableOptionsLeftovers(const QString& path);
+
 }  // namespace winpiruk

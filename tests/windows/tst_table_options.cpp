@@ -1,5 +1,10 @@
 // The table's own options file beside the settings file: defaults, broken
 // values, a round trip, and a folder that cannot be written.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QLockFile>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -57,6 +62,43 @@ class TableOptionsTest : public QObject {
     QCOMPARE(LoadTableOptions(path), changed);
     QVERIFY(SaveTableOptions(path, TableOptions{}));
     QCOMPARE(LoadTableOptions(path), TableOptions{});
+  }
+
+  void aFileThatCouldNotBeReadIsStillWrittenAndNotReportedAsFailed_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("garbage") << QByteArray("\x01\x02garbage\xff\xfe[[[\n=\x00\n");
+    QTest::newRow("UTF-16") << QByteArray("\xff\xfe[\0T\0a\0b\0l\0e\0]\0\n\0", 18);
+  }
+  void aFileThatCouldNotBeReadIsStillWrittenAndNotReportedAsFailed() {
+    QFETCH(QByteArray, text);
+    QTemporaryDir dir;
+    const QString path = TableOptionsFile(dir.path());
+    WriteText(path, text);
+    const TableOptions changed{false, false};
+    QVERIFY(SaveTableOptions(path, changed));
+    QCOMPARE(LoadTableOptions(path), changed);
+  }
+
+  void leftoversOfASaveCutShortAreCleared() {
+    QTemporaryDir dir;
+    const QString path = TableOptionsFile(dir.path());
+    WriteText(path, "[Table]\nGrowWithWindow=false\n");
+    WriteText(path + QStringLiteral(".aB3xY9"), "[Table]\nGrowWith");
+    // A lock whose process is gone, as a kill during a save leaves it.
+    const pid_t saver = ::fork();
+    if (saver == 0) {
+      QLockFile lock(path + QStringLiteral(".lock"));
+      ::_exit(lock.tryLock(0) ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(saver, &status, 0);
+    QCOMPARE(status, 0);
+    QVERIFY(QFile::exists(path + QStringLiteral(".lock")));
+    WriteText(dir.filePath(QStringLiteral("WinPirukOptions.ini.keep")), "mine");
+    RemoveTableOptionsLeftovers(path);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+             (QStringList{QStringLiteral("WinPirukOptions.ini"), QStringLiteral("WinPirukOptions.ini.keep")}));
+    QCOMPARE(LoadTableOptions(path).grow_with_window, false);
   }
 
   void aFileThatCannotBeWrittenIsReported() {
