@@ -276,9 +276,9 @@ MemberFileRead DecodeMemberData(std::optional<std::string_view> bytes, MemberTab
 }
 
 std::string DamagedMemberFileMessage(const DamagedMemberFile& file) {
-  std::string text = "メンバーファイル \"" + file.path + "\" を正しく読み込めませんでした.\n";
+  std::string text = "メンバーファイル「" + file.path + "」を正しく読み込めませんでした.\n";
   if (file.kept_as) {
-    text += "元のファイルは \"" + *file.kept_as + "\" として残しました.\n";
+    text += "元のファイルは「" + *file.kept_as + "」として残しました.\n";
   } else {
     text += "元のファイルを別の名前で残すこともできませんでした.\n";
   }

@@ -368,7 +368,7 @@ TEST(MemberFiles, AFileThatCannotBeReadIsKeptAsideUnreadAndNeverWaitedOn) {
 
 TEST(MemberFiles, AFileThatCannotBeMovedAsideIsStillNamed) {
   const std::string message = DamagedMemberFileMessage({"/home/u/WPirukMd.dat", std::nullopt});
-  EXPECT_NE(message.find("\"/home/u/WPirukMd.dat\""), std::string::npos);
+  EXPECT_NE(message.find("「/home/u/WPirukMd.dat」"), std::string::npos);
   EXPECT_EQ(message.find(".damaged"), std::string::npos);
 
   WrittenFiles files;
