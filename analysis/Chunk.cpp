@@ -16,7 +16,7 @@ namespace {
 // the scoring): a run of one chunk reports all it found.
 constexpr std::size_t kNotesKept = 21;
 
-void SeatTheTable(Piruk930& state, const Request& request, uint32_t seed) {
+void SeatTheTable(GameState& state, const Request& request, uint32_t seed) {
   // Nobody waits for anyone.
   state.AutoPlay = 1;
   state.MatchInProgress = 1;
@@ -96,7 +96,7 @@ class ChunkTable {
   void NoteStall();
 
   bool whole_matches_;
-  Piruk930 state_;
+  GameState state_;
   SilentView view_;
   HeadlessRandom random_;
   SteppingClock clock_;

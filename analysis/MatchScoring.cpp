@@ -29,8 +29,8 @@ struct Expected {
 
 // `table` is the table once scored: the fields read here are the ones the
 // scoring leaves as they were.
-Expected ExpectedChange(const Piruk930& table, const HandResultView& view) {
-  const Piruk930& before = table;
+Expected ExpectedChange(const GameState& table, const HandResultView& view) {
+  const GameState& before = table;
   Expected e;
   for (auto& seat : e.stats) seat[HandsPlayed] = 1;
   const int winner = before.Winner;
@@ -107,7 +107,7 @@ ScratchFolder::~ScratchFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-MatchScoring::MatchScoring(Piruk930& state) : state_(state) {
+MatchScoring::MatchScoring(GameState& state) : state_(state) {
   DecodeMemberNames(std::nullopt, state_.members);
   DecodeMemberData(std::nullopt, state_.members);
   state_.SeatMember = {1, 2, 3, 4};

@@ -9,7 +9,7 @@
 
 #include "scoring/HandResult.h"
 #include "scoring/Settlement.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk::analysis {
 
@@ -29,7 +29,7 @@ class ScratchFolder {
 class MatchScoring {
  public:
   // Seats the user and members 2..4 of group 1 with default records.
-  explicit MatchScoring(Piruk930& state);
+  explicit MatchScoring(GameState& state);
 
   // Where the engine writes the member files: `scratch_folder`, never the
   // user's folder.
@@ -60,7 +60,7 @@ class MatchScoring {
   Record Take() const;
   void Fail(const std::string& what);
 
-  Piruk930& state_;
+  GameState& state_;
   Record last_;
   long long hands_ = 0;
   long long no_games_ = 0;

@@ -18,7 +18,7 @@ bool AskedBefore(int seat, int winner, int discarder) {
   return winner < 0 || seat < winner;
 }
 
-Ending EndingOf(const Piruk930& state) {
+Ending EndingOf(const GameState& state) {
   switch (state.HandEndCode) {
     // The flag keeps its value from an earlier call until the next one.
     case kEndCall: return state.CounterCalled != 0 ? Ending::CounterCall : Ending::Call;

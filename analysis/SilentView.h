@@ -13,13 +13,13 @@
 #include "engine/QuietTableView.h"
 #include "state/Cards.h"
 #include "engine/TableInvariants.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk::analysis {
 
 class SilentView final : public QuietTableView {
  public:
-  SilentView(Piruk930& state, long long hands_wanted) : state_(state), hands_wanted_(hands_wanted) {}
+  SilentView(GameState& state, long long hands_wanted) : state_(state), hands_wanted_(hands_wanted) {}
 
   long long hands = 0;
   long long checks = 0;
@@ -110,7 +110,7 @@ class SilentView final : public QuietTableView {
   void GatherHand();
   void Note(std::string text);
 
-  Piruk930& state_;
+  GameState& state_;
   long long hands_wanted_;
   TableCheckMemo check_memo_;  // the check sees again only what changed since the move before
   static constexpr int kNoCheckYet = -100;

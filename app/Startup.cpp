@@ -4,19 +4,19 @@
 #include <QScreen>
 
 #include "config/SettingsStore.h"
-#include "config/windows/Form9.h"
+#include "gui/start/SplashWindow.h"
 #include "engine/Durations.h"
 #include "scoring/MemberFiles.h"
-#include "table/Form1.h"
-#include "ui/AudioModule.h"
-#include "ui/FirstPaint.h"
-#include "ui/Messages.h"
-#include "ui/QtSettingsHost.h"
-#include "ui/Twips.h"
-#include "ui/WindowPlacement.h"
+#include "gui/table/TableWindow.h"
+#include "sound/AudioModule.h"
+#include "gui/common/FirstPaint.h"
+#include "gui/common/Messages.h"
+#include "gui/common/QtSettingsHost.h"
+#include "gui/common/Twips.h"
+#include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
-std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths, RandomSource& random,
+std::unique_ptr<TableWindow> RunStartup(GameState& state, const ProgramPaths& paths, RandomSource& random,
                                   const Clock& clock) {
   state.settings.CardKind = 0;
   state.CardBackShown = 0;
@@ -27,7 +27,7 @@ std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths, Ra
   state.SettingsBaseName.clear();
   state.RuleSetDirectory.clear();
 
-  Form9 splash;
+  SplashWindow splash;
   splash.setCursor(Qt::WaitCursor);
   splash.adjustSize();
   CentreOnScreen(splash);
@@ -42,7 +42,7 @@ std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths, Ra
   // The speed unit is a fixed span of real time: nothing to measure.
   state.SpeedCount = kDefaultSpeedUnitMs;
 
-  auto main_window = std::make_unique<Form1>(state, paths, random, clock);
+  auto main_window = std::make_unique<TableWindow>(state, paths, random, clock);
   main_window->GameModeAuto->setChecked(state.AutoPlay != 0);
   main_window->GameModeManual->setChecked(state.AutoPlay == 0);
   state.MainWindowBaseWidth = static_cast<int16_t>(TwipsFromPixels(main_window->width()));

@@ -6,16 +6,16 @@
 #include "config/ProgramPaths.h"
 #include "engine/Clock.h"
 #include "engine/Random.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
-class Form1;
+class TableWindow;
 
 // Runs the sequence once. Returns the main window, shown, or nullptr when
 // the user gave no card data directory and the program must end. The table
 // deals with `random` on `clock`, which must outlive it.
-std::unique_ptr<Form1> RunStartup(Piruk930& state, const ProgramPaths& paths, RandomSource& random,
+std::unique_ptr<TableWindow> RunStartup(GameState& state, const ProgramPaths& paths, RandomSource& random,
                                   const Clock& clock);
 
 }  // namespace winpiruk

@@ -16,11 +16,11 @@
 #include "config/ProgramPaths.h"
 #include "config/TemporaryFile.h"
 #include "scoring/MemberFiles.h"
-#include "state/Piruk930.h"
-#include "table/Form1.h"
-#include "ui/Messages.h"
-#include "ui/SingleInstance.h"
-#include "ui/TableOptions.h"
+#include "state/GameState.h"
+#include "gui/table/TableWindow.h"
+#include "gui/common/Messages.h"
+#include "app/SingleInstance.h"
+#include "gui/table/TableOptions.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
   }
 
   // The one shared state of the process.
-  static winpiruk::Piruk930 state;
+  static winpiruk::GameState state;
   const winpiruk::ProgramPaths paths =
       winpiruk::LocateProgramPaths(QApplication::applicationDirPath().toStdString());
   // Saves cut short by a crash leave their temporary files; while this copy
@@ -83,7 +83,7 @@ int main(int argc, char* argv[]) {
   // The deals' random source and the time of day they are seeded from.
   winpiruk::StandardRandom random;
   const winpiruk::SystemClock clock;
-  std::unique_ptr<winpiruk::Form1> table = winpiruk::RunStartup(state, paths, random, clock);
+  std::unique_ptr<winpiruk::TableWindow> table = winpiruk::RunStartup(state, paths, random, clock);
   if (!table) return 0;
   QObject::connect(&instance, &winpiruk::SingleInstance::RaiseRequested, table.get(), [&table] {
     table->showNormal();

@@ -17,14 +17,14 @@ struct LoadRollback {
   std::string SettingsBaseName;
   std::string RuleSetDirectory;
 
-  explicit LoadRollback(const Piruk930& state)
+  explicit LoadRollback(const GameState& state)
       : settings(state.settings),
         CardBackShown(state.CardBackShown),
         BgmTrack(state.BgmTrack),
         SettingsBaseName(state.SettingsBaseName),
         RuleSetDirectory(state.RuleSetDirectory) {}
 
-  void Restore(Piruk930& state) const {
+  void Restore(GameState& state) const {
     state.settings = settings;
     state.CardBackShown = CardBackShown;
     state.BgmTrack = BgmTrack;
@@ -55,7 +55,7 @@ std::optional<RuleSetSaveTarget> RuleSetSaveTargetFor(const std::string& directo
   return RuleSetSaveTarget{path, base};
 }
 
-bool SaveRuleSet(Piruk930& state, const RuleSetSaveTarget& target, SettingsHost& host) {
+bool SaveRuleSet(GameState& state, const RuleSetSaveTarget& target, SettingsHost& host) {
   if (!WriteRuleSet(state, target.full_path, host)) return false;
   state.SettingsBaseName = target.base_name;
   return true;
@@ -68,7 +68,7 @@ std::string InvalidDataDirectoryPrompt() {
          kProgramVersion + "\n\nカードの絵とサウンドは、このプログラムと一緒にインストールされています.";
 }
 
-RuleSetReadOutcome ReadRuleSet(Piruk930& state, const std::string& directory, const std::string& file_name,
+RuleSetReadOutcome ReadRuleSet(GameState& state, const std::string& directory, const std::string& file_name,
                                SettingsHost& host) {
   const std::string path = JoinPath(directory, file_name);
   // A folder or a device opens like a file on this system but holds no rules.

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "config/SettingsStore.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -26,7 +26,7 @@ std::optional<RuleSetSaveTarget> RuleSetSaveTargetFor(const std::string& directo
 
 // Writes the rules to the target; on success the rules are known by its
 // name, on failure the host has shown the message and nothing changed.
-bool SaveRuleSet(Piruk930& state, const RuleSetSaveTarget& target, SettingsHost& host);
+bool SaveRuleSet(GameState& state, const RuleSetSaveTarget& target, SettingsHost& host);
 
 enum class RuleSetReadOutcome {
   Loaded,
@@ -49,7 +49,7 @@ std::string InvalidDataDirectoryPrompt();
 // before the load. A file holding a value that fits no field is not taken
 // in part: the record, the card back shown, the music track and the rule
 // set's name and folder stay as they were.
-RuleSetReadOutcome ReadRuleSet(Piruk930& state, const std::string& directory, const std::string& file_name,
+RuleSetReadOutcome ReadRuleSet(GameState& state, const std::string& directory, const std::string& file_name,
                                SettingsHost& host);
 
 }  // namespace winpiruk

@@ -61,7 +61,7 @@ int16_t Confirmed(int chosen, const RuleRange& range, int16_t saved) {
 
 }  // namespace
 
-SavedRules TakeSavedRules(const Piruk930& state) {
+SavedRules TakeSavedRules(const GameState& state) {
   SavedRules saved;
   for (const RuleField& f : kRuleFields) saved.*f.saved = state.settings.*f.settings;
   for (const ColourField& f : kColourFields) saved.*f.saved = state.settings.*f.settings;
@@ -71,7 +71,7 @@ SavedRules TakeSavedRules(const Piruk930& state) {
   return saved;
 }
 
-void RestoreSavedRules(const SavedRules& saved, Piruk930& state) {
+void RestoreSavedRules(const SavedRules& saved, GameState& state) {
   for (const RuleField& f : kRuleFields) state.settings.*f.settings = saved.*f.saved;
   for (const ColourField& f : kColourFields) state.settings.*f.settings = saved.*f.saved;
   state.AutoPlay = saved.AutoPlay;
@@ -114,7 +114,7 @@ void ConfirmRules(const ListChoices& lists, bool with_speed, const SavedRules& s
   if (!kJudgmentWaitTimeRange.Holds(s.JudgmentWaitTime)) s.JudgmentWaitTime = saved.JudgmentWaitTime;
 }
 
-void ApplyInitialState(Piruk930& state) {
+void ApplyInitialState(GameState& state) {
   const Settings defaults;
   Settings& s = state.settings;
   s.SkipCard = 1;

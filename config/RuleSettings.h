@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -36,8 +36,8 @@ struct SavedRules {
   int16_t AutoPlay = 0, CallWindowOpen = 0, UserClaimedCall = 0;
 };
 
-SavedRules TakeSavedRules(const Piruk930& state);
-void RestoreSavedRules(const SavedRules& saved, Piruk930& state);
+SavedRules TakeSavedRules(const GameState& state);
+void RestoreSavedRules(const SavedRules& saved, GameState& state);
 
 // A number box with its scroll bar. The scroll bars are vertical and run so
 // that moving the thumb up raises the number: value = offset - position.
@@ -80,7 +80,7 @@ void ConfirmRules(const ListChoices& lists, bool with_speed, const SavedRules& s
 
 // The initial-state button: the rules, the colours and the flags it resets.
 // GameSpeed is not changed.
-void ApplyInitialState(Piruk930& state);
+void ApplyInitialState(GameState& state);
 
 // Which controls can be used.
 struct RuleControlStates {

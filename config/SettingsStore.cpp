@@ -16,7 +16,7 @@ bool WriteRecord(const Settings& settings, const std::string& path, SettingsHost
   return false;
 }
 
-void ApplyReadResult(const SettingsReadResult& result, Piruk930& state) {
+void ApplyReadResult(const SettingsReadResult& result, GameState& state) {
   if (result.card_kind_read) state.CardBackShown = state.settings.CardKind;
   if (result.bgm_read) state.BgmTrack = 1;
 }
@@ -29,11 +29,11 @@ int16_t TwipsField(long long twips) {
   return static_cast<int16_t>(twips);
 }
 
-bool WriteSettings(const Piruk930& state, const ProgramPaths& paths, SettingsHost& host) {
+bool WriteSettings(const GameState& state, const ProgramPaths& paths, SettingsHost& host) {
   return WriteRecord(state.settings, paths.SettingsFile(), host);
 }
 
-bool WriteSettingsWithBounds(const Piruk930& state, const ProgramPaths& paths, SettingsHost& host,
+bool WriteSettingsWithBounds(const GameState& state, const ProgramPaths& paths, SettingsHost& host,
                              const WindowBounds& bounds) {
   Settings live = state.settings;
   live.MainWindowPosX = TwipsField(bounds.left);
@@ -43,7 +43,7 @@ bool WriteSettingsWithBounds(const Piruk930& state, const ProgramPaths& paths, S
   return WriteRecord(live, paths.SettingsFile(), host);
 }
 
-bool WriteRuleSet(const Piruk930& state, const std::string& path, SettingsHost& host) {
+bool WriteRuleSet(const GameState& state, const std::string& path, SettingsHost& host) {
   return WriteRecord(state.settings, path, host);
 }
 
@@ -52,7 +52,7 @@ std::string DataDirectoryPrompt() {
          kProgramVersion + "\n\nカードの絵とサウンドは、このプログラムと一緒にインストールされています.";
 }
 
-ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, SettingsHost& host) {
+ReadSettingsOutcome ReadSettings(GameState& state, const ProgramPaths& paths, SettingsHost& host) {
   state.settings = StorableDefaultSettings(paths.program_directory);
   state.AutoPlay = 0;
   state.CallWindowOpen = 0;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "config/ProgramPaths.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -30,15 +30,15 @@ struct WindowBounds {
 
 // Writes the whole record; on failure shows the message and returns false,
 // leaving the old file and the record as they were.
-bool WriteSettings(const Piruk930& state, const ProgramPaths& paths, SettingsHost& host);
+bool WriteSettings(const GameState& state, const ProgramPaths& paths, SettingsHost& host);
 
 // The main window's variant: the four window lines hold the live bounds
 // (clamped to what the file's fields hold) instead of the stored ones.
-bool WriteSettingsWithBounds(const Piruk930& state, const ProgramPaths& paths, SettingsHost& host,
+bool WriteSettingsWithBounds(const GameState& state, const ProgramPaths& paths, SettingsHost& host,
                              const WindowBounds& bounds);
 
 // The same lines to a file the user names.
-bool WriteRuleSet(const Piruk930& state, const std::string& path, SettingsHost& host);
+bool WriteRuleSet(const GameState& state, const std::string& path, SettingsHost& host);
 
 // Clamps a length in twips into a 16-bit settings field.
 int16_t TwipsField(long long twips);
@@ -52,7 +52,7 @@ enum class ReadSettingsOutcome { Ready, Quit };
 // value did not fit), then the card data directory check with its prompt.
 // Quit when the user gave no directory. The name and folder of the rule set
 // last opened are kept: they last for the run.
-ReadSettingsOutcome ReadSettings(Piruk930& state, const ProgramPaths& paths, SettingsHost& host);
+ReadSettingsOutcome ReadSettings(GameState& state, const ProgramPaths& paths, SettingsHost& host);
 
 // The card data directory typed into the input box, or nothing when the
 // user gave none. An answer the settings file cannot hold is refused with a

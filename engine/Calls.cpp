@@ -11,7 +11,7 @@ bool Makes(const Settings& rules, const HandRow& row, int rank) {
          (rules.FinishMeans == kFinishProductAllowed && row[kHandProduct] == rank);
 }
 
-bool CheckCallsOnUserDiscard(Piruk930& s) {
+bool CheckCallsOnUserDiscard(GameState& s) {
   if (s.settings.FinishMeans == kFinishDiscardOnly) return false;
   const int rank = CardRank(s.TopDiscard);
   for (int seat = 1; seat <= 3; ++seat) {
@@ -23,7 +23,7 @@ bool CheckCallsOnUserDiscard(Piruk930& s) {
   return false;
 }
 
-bool CheckCallsOnComputerDiscard(Piruk930& s, TableView& view) {
+bool CheckCallsOnComputerDiscard(GameState& s, TableView& view) {
   const Settings& rules = s.settings;
   const int discarder = s.CurrentSeat;
   const int rank = CardRank(s.TopDiscard);
@@ -51,7 +51,7 @@ bool CheckCallsOnComputerDiscard(Piruk930& s, TableView& view) {
   return false;
 }
 
-void CheckCounterCall(Piruk930& s, TableView& view) {
+void CheckCounterCall(GameState& s, TableView& view) {
   view.ShowCallBanner();
   view.PlaySound(Sound::Piruk);
   s.CounterCalled = 0;

@@ -4,7 +4,7 @@
 #include "engine/Durations.h"
 #include "engine/TableView.h"
 #include "state/Cards.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -14,15 +14,15 @@ bool Makes(const Settings& rules, const HandRow& row, int rank);
 
 // After the user's discard: seats 1, 2, 3 in this order; the first that makes
 // the number calls (Winner set). True for a call.
-bool CheckCallsOnUserDiscard(Piruk930& state);
+bool CheckCallsOnUserDiscard(GameState& state);
 
 // After a computer seat's discard (the discarder is CurrentSeat): the claim
 // windows through the view, then seats 0..3 skipping the discarder. Without
 // a call the discarder's count is lowered. True for a call.
-bool CheckCallsOnComputerDiscard(Piruk930& state, TableView& view);
+bool CheckCallsOnComputerDiscard(GameState& state, TableView& view);
 
 // The call banner, then the discarder's counter-call when its remaining
 // hand makes the called number.
-void CheckCounterCall(Piruk930& state, TableView& view);
+void CheckCounterCall(GameState& state, TableView& view);
 
 }  // namespace winpiruk

@@ -8,7 +8,7 @@
 
 #include "engine/LegalPicks.h"
 #include "engine/Random.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 #include "state/Settings.h"
 
 namespace winpiruk {

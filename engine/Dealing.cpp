@@ -19,7 +19,7 @@ constexpr int kCardsDealt = 5;
 constexpr int kInitialDiscardSlot = 53;
 constexpr int kFirstDiscardSlot = 54;
 
-void NewHandBookkeeping(Piruk930& s) {
+void NewHandBookkeeping(GameState& s) {
   s.PenaltyPending = 0;
   s.TurnOver = 1;
   s.DiscardIndex = kFirstDiscardSlot;
@@ -27,7 +27,7 @@ void NewHandBookkeeping(Piruk930& s) {
 }
 
 // The face-up card left over becomes the first card of the discard pile.
-void TurnInitialCard(Piruk930& s, TableView& view) {
+void TurnInitialCard(GameState& s, TableView& view) {
   view.HideLabel(TableLabel::DealerChoicePrompt);
   view.HideLabel(TableLabel::KeyGuideJ);
   view.HideLabel(TableLabel::KeyGuideK);
@@ -40,7 +40,7 @@ void TurnInitialCard(Piruk930& s, TableView& view) {
   if (s.Dealer == 0) view.ShowCard(5, s.Hands[0][5]);
 }
 
-void TakeDeckCard(Piruk930& s) { std::swap(s.Hands[s.Dealer][5], s.DeckSlots[s.DrawIndex]); }
+void TakeDeckCard(GameState& s) { std::swap(s.Hands[s.Dealer][5], s.DeckSlots[s.DrawIndex]); }
 
 int FirstFourSum(const HandRow& row) {
   return CardRank(row[1]) + CardRank(row[2]) + CardRank(row[3]) + CardRank(row[4]);
@@ -48,7 +48,7 @@ int FirstFourSum(const HandRow& row) {
 
 }  // namespace
 
-bool ShuffleAndDeal(Piruk930& s, TableView& view, RandomSource& random, const Clock& clock) {
+bool ShuffleAndDeal(GameState& s, TableView& view, RandomSource& random, const Clock& clock) {
   view.EnablePlayModeMenu(false);
   random.Seed(DealSeed(clock.Now()));
   if (s.Dealer < 0 || s.Dealer > 3) {
@@ -99,7 +99,7 @@ bool ShuffleAndDeal(Piruk930& s, TableView& view, RandomSource& random, const Cl
   return true;
 }
 
-void ChooseInitialCard(Piruk930& s, TableView& view, RandomSource& random, int pick) {
+void ChooseInitialCard(GameState& s, TableView& view, RandomSource& random, int pick) {
   const int dealer = s.Dealer;
   const HandRow& row = s.Hands[dealer];
   const int offered = CardRank(s.DeckSlots[s.DrawIndex]);
@@ -149,7 +149,7 @@ void ChooseInitialCard(Piruk930& s, TableView& view, RandomSource& random, int p
   s.HandPhase = kHandInPlay;
 }
 
-bool StartHand(Piruk930& s, TableView& view, RandomSource& random, const Clock& clock) {
+bool StartHand(GameState& s, TableView& view, RandomSource& random, const Clock& clock) {
   // A match has NumberOfGames hands; a value out of range in the settings
   // file plays the repaired count rather than overrunning the hand log.
   const int games = NumberOfGamesInUse(s.settings);

@@ -79,7 +79,7 @@ int SpeedPauseUnits(const Settings& settings) {
   return kSpeedPauseUnits[GameSpeedInUse(settings)];
 }
 
-Engine::Engine(Piruk930& state, TableView& view, RandomSource& random, const Clock& clock, Scorekeeping scorekeeping)
+Engine::Engine(GameState& state, TableView& view, RandomSource& random, const Clock& clock, Scorekeeping scorekeeping)
     : s_(state), view_(view), random_(random), clock_(clock), scorekeeping_(std::move(scorekeeping)) {}
 
 // --- The turn handler ---------------------------------------------------------

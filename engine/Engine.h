@@ -18,7 +18,7 @@
 #include "engine/Random.h"
 #include "engine/TableView.h"
 #include "scoring/Settlement.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -57,7 +57,7 @@ int SpeedPauseUnits(const Settings& settings);
 
 class Engine {
  public:
-  Engine(Piruk930& state, TableView& view, RandomSource& random, const Clock& clock, Scorekeeping scorekeeping);
+  Engine(GameState& state, TableView& view, RandomSource& random, const Clock& clock, Scorekeeping scorekeeping);
 
   // The turn handler: deals when no hand is in progress, else carries out
   // `UserPick`, then plays until the user must act again or the match ends.
@@ -141,7 +141,7 @@ class Engine {
   // pause after a draw marks a `decided` move.
   int16_t CarryOut(int seat, const ComputerMove& move, bool decided);
 
-  Piruk930& s_;
+  GameState& s_;
   TableView& view_;
   RandomSource& random_;
   const Clock& clock_;

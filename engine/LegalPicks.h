@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "state/Cards.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 #include "state/Settings.h"
 
 namespace winpiruk {

@@ -209,7 +209,7 @@ const char* FaultText(Fault fault) {
 // Every fault the cards show, in the order they are named: an empty slot
 // among the undrawn cards or the pile first, then the end of the pile, the
 // rows, the codes and the count of places.
-TableFinding SeeCards(const Piruk930& s, TableMoment moment, TableCheckMemo& memo) {
+TableFinding SeeCards(const GameState& s, TableMoment moment, TableCheckMemo& memo) {
   CardTally tally;
   if (const TableFinding found = SeeDeck(s, tally, memo); found.fault != Fault::None) return found;
   if (const TableFinding found = SeeHands(s, moment, tally, memo); found.fault != Fault::None) return found;
@@ -311,12 +311,12 @@ void TableCheckMemo::SeeReusedPile(const std::array<int16_t, kDeckSlots>& deck, 
   reused_pile_known_ = std::max(reused_pile_known_, slots);
 }
 
-TableFinding FindTableFault(const Piruk930& s, TableMoment moment) {
+TableFinding FindTableFault(const GameState& s, TableMoment moment) {
   TableCheckMemo memo;
   return FindTableFault(s, moment, memo);
 }
 
-TableFinding FindTableFault(const Piruk930& s, TableMoment moment, TableCheckMemo& memo) {
+TableFinding FindTableFault(const GameState& s, TableMoment moment, TableCheckMemo& memo) {
   if (const TableFinding found = CheckIndexes(s, moment); found.fault != Fault::None) return found;
   const TableFinding found = SeeCards(s, moment, memo);
   if (found.fault == Fault::None) return found;
@@ -324,7 +324,7 @@ TableFinding FindTableFault(const Piruk930& s, TableMoment moment, TableCheckMem
   return empty >= 0 ? Found(Fault::EmptyCardSlot, empty) : found;
 }
 
-std::string CheckTableInvariants(const Piruk930& s, TableMoment moment) {
+std::string CheckTableInvariants(const GameState& s, TableMoment moment) {
   const TableFinding found = FindTableFault(s, moment);
   std::string text(FaultText(found.fault));
   for (const int n : {found.a, found.b}) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -125,19 +125,19 @@ class TableCheckMemo {
 };
 
 // The one check: walks the table once and stops at the first fault.
-TableFinding FindTableFault(const Piruk930& state, TableMoment moment);
+TableFinding FindTableFault(const GameState& state, TableMoment moment);
 // The same check, seeing again only the parts that changed since `memo` saw them.
-TableFinding FindTableFault(const Piruk930& state, TableMoment moment, TableCheckMemo& memo);
+TableFinding FindTableFault(const GameState& state, TableMoment moment, TableCheckMemo& memo);
 
-inline bool TableIsSound(const Piruk930& state, TableMoment moment) {
+inline bool TableIsSound(const GameState& state, TableMoment moment) {
   return FindTableFault(state, moment).fault == TableFinding::Fault::None;
 }
 
-inline bool TableIsSound(const Piruk930& state, TableMoment moment, TableCheckMemo& memo) {
+inline bool TableIsSound(const GameState& state, TableMoment moment, TableCheckMemo& memo) {
   return FindTableFault(state, moment, memo).fault == TableFinding::Fault::None;
 }
 
 // Empty when the table is sound, else what is wrong (first fault only).
-std::string CheckTableInvariants(const Piruk930& state, TableMoment moment);
+std::string CheckTableInvariants(const GameState& state, TableMoment moment);
 
 }  // namespace winpiruk

@@ -24,7 +24,7 @@ std::string ReplaceCommas(std::string_view text) {
 
 }  // namespace
 
-NameStyle MemberNameStyle(const Piruk930& state, int member) {
+NameStyle MemberNameStyle(const GameState& state, int member) {
   const int group = InRangeOr(state.CurrentGroup, 1, kGroups, 1);
   if (group == kUserGroup && member == kUserMember) return {kNameDarkCyan, true};
   if (member >= 1 && member <= kMembersPerGroup && state.members.MemberPoints[group][member] < 0) {
@@ -33,14 +33,14 @@ NameStyle MemberNameStyle(const Piruk930& state, int member) {
   return {kNameBlack, true};
 }
 
-void ChooseGroup(Piruk930& state, int group) {
+void ChooseGroup(GameState& state, int group) {
   state.CurrentGroup = static_cast<int16_t>(InRangeOr(group, 1, kGroups, 1));
   for (int m = 1; m <= kMembersPerGroup; ++m) {
     state.GroupMemberName[m] = state.members.MemberName[state.CurrentGroup][m];
   }
 }
 
-void KeepGroupChoice(Piruk930& state, const PerMember<std::string>& names_at_open) {
+void KeepGroupChoice(GameState& state, const PerMember<std::string>& names_at_open) {
   KeptGroupChoice& kept = state.KeptGroup;
   kept.group = static_cast<int16_t>(InRangeOr(state.CurrentGroup, 1, kGroups, 1));
   kept.stored_group = state.settings.MemberGroup;
@@ -52,7 +52,7 @@ void KeepGroupChoice(Piruk930& state, const PerMember<std::string>& names_at_ope
   }
 }
 
-void ForgetKeptGroupChoice(Piruk930& state, bool names_written, bool group_written) {
+void ForgetKeptGroupChoice(GameState& state, bool names_written, bool group_written) {
   KeptGroupChoice& kept = state.KeptGroup;
   if (names_written) {
     for (auto& group : kept.names) group.fill(std::nullopt);
@@ -94,7 +94,7 @@ std::string CleaningNotice(const CleanedName& cleaned, CleaningTense tense) {
   return tense == CleaningTense::Will ? "更新すると" + steps + "ます。" : steps + "ました。";
 }
 
-CleanedName StoreMemberName(Piruk930& state, int group, int member, std::string_view typed) {
+CleanedName StoreMemberName(GameState& state, int group, int member, std::string_view typed) {
   CleanedName cleaned = CleanMemberName(typed);
   if (group < 1 || group > kGroups || member < 1 || member > kMembersPerGroup) return cleaned;
   state.members.MemberName[group][member] = cleaned.name;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -24,20 +24,20 @@ struct NameStyle {
 // group 1) in dark cyan and bold; a member with negative points in dark red
 // and not bold, except member 1, which is always bold; everyone else black
 // and bold.
-NameStyle MemberNameStyle(const Piruk930& state, int member);
+NameStyle MemberNameStyle(const GameState& state, int member);
 
 // Makes `group` (1..5; anything else counts as 1) the current group and
 // copies its ten names into `GroupMemberName`.
-void ChooseGroup(Piruk930& state, int group);
+void ChooseGroup(GameState& state, int group);
 
 // The group window closed by its frame: keeps its group and the names that
 // differ from `names_at_open` for the rest of the run (`KeptGroup`), added to
 // what an earlier close kept.
-void KeepGroupChoice(Piruk930& state, const PerMember<std::string>& names_at_open);
+void KeepGroupChoice(GameState& state, const PerMember<std::string>& names_at_open);
 
 // The group window's OK has stored the names (`names_written`) and the group
 // (`group_written`): what it stored need not be kept any more.
-void ForgetKeptGroupChoice(Piruk930& state, bool names_written, bool group_written);
+void ForgetKeptGroupChoice(GameState& state, bool names_written, bool group_written);
 
 // What an editor's text becomes in the names file.
 struct CleanedName {
@@ -59,6 +59,6 @@ std::string CleaningNotice(const CleanedName& cleaned, CleaningTense tense);
 // Stores the cleaned text as the name of `member` (1..10) of `group`
 // (1..5) and, when that is the current group, in `GroupMemberName`.
 // Out-of-range indexes change nothing.
-CleanedName StoreMemberName(Piruk930& state, int group, int member, std::string_view typed);
+CleanedName StoreMemberName(GameState& state, int group, int member, std::string_view typed);
 
 }  // namespace winpiruk

@@ -20,11 +20,11 @@ bool ValidMember(int group, int member) {
   return group >= 1 && group <= kGroups && member >= 1 && member <= kMembersPerGroup;
 }
 
-int GroupInUse(const Piruk930& state) {
+int GroupInUse(const GameState& state) {
   return InRangeOr(state.CurrentGroup, 1, kGroups, 1);
 }
 
-std::string SeatNameForMessage(const Piruk930& state, int seat) {
+std::string SeatNameForMessage(const GameState& state, int seat) {
   return TrimTrailingBlanks(state.SeatName[static_cast<size_t>(seat)]);
 }
 
@@ -34,7 +34,7 @@ std::string MemberRowText(int16_t points, const std::string& name) {
   return NumberText(points) + "点\t\t" + name;
 }
 
-std::vector<MemberRow> LoadMemberList(Piruk930& state) {
+std::vector<MemberRow> LoadMemberList(GameState& state) {
   state.CurrentGroup = static_cast<int16_t>(GroupToPlay(state));
   state.SeatMember[0] = state.CurrentGroup;
   const int group = state.CurrentGroup;
@@ -50,13 +50,13 @@ std::vector<MemberRow> LoadMemberList(Piruk930& state) {
   return rows;
 }
 
-bool IsEligibleOpponent(const Piruk930& state, int group, int member) {
+bool IsEligibleOpponent(const GameState& state, int group, int member) {
   if (!ValidMember(group, member)) return false;
   if (group == kUserGroup && member == kUserMember) return false;
   return state.members.MemberPoints[group][member] >= 1;
 }
 
-std::vector<int16_t> PicksFromSelection(const Piruk930& state, const std::vector<int16_t>& selected_members) {
+std::vector<int16_t> PicksFromSelection(const GameState& state, const std::vector<int16_t>& selected_members) {
   std::vector<int16_t> picks;
   const int group = GroupInUse(state);
   for (const int16_t member : selected_members) {
@@ -76,7 +76,7 @@ std::array<int16_t, kOpponents + 1> ShuffledSeatOrder(RandomSource& random) {
   return order;
 }
 
-void SeatOpponent(Piruk930& state, int seat, int16_t member) {
+void SeatOpponent(GameState& state, int seat, int16_t member) {
   if (seat < 1 || seat > kOpponents || member < 1 || member > kMembersPerGroup) return;
   const auto s = static_cast<size_t>(seat);
   state.SeatMember[s] = member;
@@ -85,21 +85,21 @@ void SeatOpponent(Piruk930& state, int seat, int16_t member) {
   state.Deduction[s] = state.GroupMemberDeduction[member];
 }
 
-std::array<int16_t, kOpponents + 1> SeatPicks(Piruk930& state, const std::array<int16_t, kOpponents>& picks,
+std::array<int16_t, kOpponents + 1> SeatPicks(GameState& state, const std::array<int16_t, kOpponents>& picks,
                                               RandomSource& random) {
   const auto order = ShuffledSeatOrder(random);
   for (int j = 1; j <= kOpponents; ++j) SeatOpponent(state, order[j], picks[j - 1]);
   return order;
 }
 
-std::string UserName(const Piruk930& state) { return state.members.MemberName[kUserGroup][kUserMember]; }
+std::string UserName(const GameState& state) { return state.members.MemberName[kUserGroup][kUserMember]; }
 
 std::string TrimTrailingBlanks(const std::string& text) {
   const size_t end = text.find_last_not_of(' ');
   return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
-bool ChooseMembersAtRandom(Piruk930& state, RandomSource& random, std::string& dealer_name) {
+bool ChooseMembersAtRandom(GameState& state, RandomSource& random, std::string& dealer_name) {
   std::array<int16_t, kMembersPerGroup> candidates{};
   for (int i = 0; i < kMembersPerGroup; ++i) candidates[i] = static_cast<int16_t>(i + 1);
   for (int i = 0; i < kRandomChoiceSwaps; ++i) {
@@ -148,7 +148,7 @@ std::string DrawPrompt(const DealerDraw& draw) {
   return " 親を決めます、カードを選んでください" + std::string(static_cast<size_t>(AcePosition(draw)), '.');
 }
 
-Reveal RevealPosition(Piruk930& state, DealerDraw& draw, int position) {
+Reveal RevealPosition(GameState& state, DealerDraw& draw, int position) {
   Reveal reveal;
   if (position < 1 || position > kDrawPositions || draw.DrawTaken[position] != 0) return reveal;
   if (draw.DrawCount < 1 || draw.DrawCount > kDrawPositions) return reveal;
@@ -189,7 +189,7 @@ int ComputerDrawPosition(const DealerDraw& draw, RandomSource& random) {
   return 0;
 }
 
-void StartMatch(Piruk930& state, int32_t seconds_since_midnight) {
+void StartMatch(GameState& state, int32_t seconds_since_midnight) {
   state.MatchInProgress = 1;
   for (int i = 1; i <= kMaxHandsPerMatch; ++i) {
     state.HandLogPoints[i] = 0;

@@ -12,7 +12,7 @@
 
 #include "engine/Clock.h"
 #include "engine/Random.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -43,15 +43,15 @@ std::string MemberRowText(int16_t points, const std::string& name);
 // the group window kept; an out-of-range group counts as group 1), copies
 // its names and parameters into the working fields and returns the rows:
 // every member but the user, in member order.
-std::vector<MemberRow> LoadMemberList(Piruk930& state);
+std::vector<MemberRow> LoadMemberList(GameState& state);
 
 // The user (group 1, member 1) never plays against himself, and a member
 // below 1 point cannot be chosen.
-bool IsEligibleOpponent(const Piruk930& state, int group, int member);
+bool IsEligibleOpponent(const GameState& state, int group, int member);
 
 // Up to three picks from the selected rows, scanned in list order; rows of
 // members that may not be picked are passed over.
-std::vector<int16_t> PicksFromSelection(const Piruk930& state, const std::vector<int16_t>& selected_members);
+std::vector<int16_t> PicksFromSelection(const GameState& state, const std::vector<int16_t>& selected_members);
 
 // The seat (1..3) of each pick 1..3: order starts as (1, 2, 3) and ten times
 // order(1 + r0..1) is swapped with order(2 + r0..1). Index 0 is unused.
@@ -59,14 +59,14 @@ std::array<int16_t, kOpponents + 1> ShuffledSeatOrder(RandomSource& random);
 
 // Puts member `member` of the current group into `seat` (1..3): its number,
 // name and computer-player parameters.
-void SeatOpponent(Piruk930& state, int seat, int16_t member);
+void SeatOpponent(GameState& state, int seat, int16_t member);
 
 // Seats three picks in random order; returns the seat order used.
-std::array<int16_t, kOpponents + 1> SeatPicks(Piruk930& state, const std::array<int16_t, kOpponents>& picks,
+std::array<int16_t, kOpponents + 1> SeatPicks(GameState& state, const std::array<int16_t, kOpponents>& picks,
                                               RandomSource& random);
 
 // The user's own name: member 1 of group 1.
-std::string UserName(const Piruk930& state);
+std::string UserName(const GameState& state);
 
 // A name as messages show it: trailing blanks removed.
 std::string TrimTrailingBlanks(const std::string& text);
@@ -75,7 +75,7 @@ std::string TrimTrailingBlanks(const std::string& text);
 // and false comes back when fewer than three members are eligible.
 // Otherwise seats 1..3 are filled, `Dealer` is 0..3, `DecisionPhase` is 3
 // and `dealer_name` names the dealer.
-bool ChooseMembersAtRandom(Piruk930& state, RandomSource& random, std::string& dealer_name);
+bool ChooseMembersAtRandom(GameState& state, RandomSource& random, std::string& dealer_name);
 
 // " 親は name です.": the random choice's announcement.
 std::string RandomDealerMessage(const std::string& dealer_name);
@@ -109,14 +109,14 @@ struct Reveal {
   int seat = 0;      // who drew it
   std::string message;
 };
-Reveal RevealPosition(Piruk930& state, DealerDraw& draw, int position);
+Reveal RevealPosition(GameState& state, DealerDraw& draw, int position);
 
 // A computer player's draw: 1 + r0..3, drawn again while the position is
 // taken. 0 when every position is taken.
 int ComputerDrawPosition(const DealerDraw& draw, RandomSource& random);
 
 // The match begins: the log is cleared and the start time kept.
-void StartMatch(Piruk930& state, int32_t seconds_since_midnight);
+void StartMatch(GameState& state, int32_t seconds_since_midnight);
 
 // The seed when the window opens: minutes × seconds of the time of day. Its
 // timer later seeds as a deal does (DealSeed).

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -29,7 +29,7 @@ class BgmPlayer {
  public:
   // The list, its count and SoundMode come from the settings; the slot
   // loaded now is BgmTrack.
-  BgmPlayer(Piruk930& state, Sequencer& sequencer) : state_(state), sequencer_(sequencer) {}
+  BgmPlayer(GameState& state, Sequencer& sequencer) : state_(state), sequencer_(sequencer) {}
 
   // At start-up: opens the first piece that can be opened, from slot 1 on.
   // The music is available from then on when one could be.
@@ -76,7 +76,7 @@ class BgmPlayer {
   // The files LoadTrack(slot, step) tries, in its order.
   std::vector<std::string> TrackOrder(int slot, int step) const;
 
-  Piruk930& state_;
+  GameState& state_;
   Sequencer& sequencer_;
   bool available_ = false;
   int16_t paused_ = 0;

@@ -22,7 +22,7 @@ bool IsSeat(int seat) { return seat >= 0 && seat < kSeats; }
 // fixed array: the runner scores every hand it plays.
 class RowCards {
  public:
-  RowCards(const Piruk930& state, int seat, int last) {
+  RowCards(const GameState& state, int seat, int last) {
     if (!IsSeat(seat)) return;
     for (int slot = 1; slot <= last && slot <= 10; ++slot) {
       const int16_t code = state.Hands[seat][slot];
@@ -38,7 +38,7 @@ class RowCards {
   std::size_t count_ = 0;
 };
 
-int HeldCount(const Piruk930& state, int seat) { return IsSeat(seat) ? state.Hands[seat][kHandCount] : 0; }
+int HeldCount(const GameState& state, int seat) { return IsSeat(seat) ? state.Hands[seat][kHandCount] : 0; }
 
 bool IsDrawCard(const Settings& rules, int code) { return code != 0 && CardRank(code) == rules.PenaltyCard; }
 
@@ -81,7 +81,7 @@ void ScoreCardOver(HandScore& score) {
   score.dealer_leads_again = true;
 }
 
-void ScoreDiscardFinish(const Piruk930& state, HandScore& score) {
+void ScoreDiscardFinish(const GameState& state, HandScore& score) {
   const int finisher = score.winner;
   const bool scores = state.settings.FinishMeans == kFinishDiscardOnly;
   if (finisher == 0) Log(score, scores ? 15 : -15, scores ? "捨てあがり" : "捨てあがり失点");
@@ -99,7 +99,7 @@ void ScoreDiscardFinish(const Piruk930& state, HandScore& score) {
   }
 }
 
-void ScoreInitialMatch(const Piruk930& state, HandScore& score) {
+void ScoreInitialMatch(const GameState& state, HandScore& score) {
   const int winner = score.winner;
   if (winner == 0) Log(score, 90, "ｲﾆｼｬﾙあがり");
   else Log(score, -30, "被ｲﾆｼｬﾙ失点");
@@ -118,7 +118,7 @@ void ScoreInitialMatch(const Piruk930& state, HandScore& score) {
 // by their value, the other seats by their count. Only cards that are present
 // count: with an option set to "none" (0) the rank 0 of an empty slot would
 // otherwise match it.
-long long BasePoints(const Piruk930& state, int winner, int loser) {
+long long BasePoints(const GameState& state, int winner, int loser) {
   long long base = 0;
   for (int seat = 0; seat < kSeats; ++seat) {
     if (seat == winner || seat == loser) {
@@ -131,7 +131,7 @@ long long BasePoints(const Piruk930& state, int winner, int loser) {
   return base;
 }
 
-CallFigures CallWorth(const Piruk930& state, int winner, int loser) {
+CallFigures CallWorth(const GameState& state, int winner, int loser) {
   const Settings& rules = state.settings;
   CallFigures f;
   f.base = BasePoints(state, winner, loser);
@@ -166,7 +166,7 @@ CallFigures CallWorth(const Piruk930& state, int winner, int loser) {
   return f;
 }
 
-void ScoreCall(const Piruk930& state, HandScore& score) {
+void ScoreCall(const GameState& state, HandScore& score) {
   const int winner = score.winner;
   const int loser = score.loser;
   score.marked_winner = static_cast<int16_t>(winner);
@@ -185,7 +185,7 @@ void ScoreCall(const Piruk930& state, HandScore& score) {
   else if (loser == 0) Log(score, -f.points, "振込み");
 }
 
-void WriteLog(Piruk930& state, long long points, const char* text) {
+void WriteLog(GameState& state, long long points, const char* text) {
   const int hand = state.HandNumber;
   if (hand < 1 || hand > kMaxHandsPerMatch) return;
   state.HandLogPoints[hand] = SaturateInt16(points);
@@ -194,7 +194,7 @@ void WriteLog(Piruk930& state, long long points, const char* text) {
 
 // --- The texts ----------------------------------------------------------------
 
-void DescribeCardOver(const Piruk930& state, const HandScore& score, HandResultView& view) {
+void DescribeCardOver(const GameState& state, const HandScore& score, HandResultView& view) {
   view.banner = "10 枚を越えました！";
   view.first_heading = "負けた人";
   view.first_name = BracketedName(state.SeatName[score.loser]);
@@ -202,7 +202,7 @@ void DescribeCardOver(const Piruk930& state, const HandScore& score, HandResultV
   view.explanation = {" 各プレーヤーへ20点(計60点)払います."};
 }
 
-void DescribeDiscardFinish(const Piruk930& state, const HandScore& score, HandResultView& view) {
+void DescribeDiscardFinish(const GameState& state, const HandScore& score, HandResultView& view) {
   view.first_heading = "上がった人 ";
   view.first_name = BracketedName(state.SeatName[score.winner]);
   if (state.settings.FinishMeans == kFinishDiscardOnly) {
@@ -212,7 +212,7 @@ void DescribeDiscardFinish(const Piruk930& state, const HandScore& score, HandRe
   }
 }
 
-void DescribeInitialMatch(const Piruk930& state, const HandScore& score, HandResultView& view) {
+void DescribeInitialMatch(const GameState& state, const HandScore& score, HandResultView& view) {
   const int winner = score.winner;
   view.banner = "イニシャルマッチ！";
   view.first_heading = "上がった人 ";
@@ -245,7 +245,7 @@ std::vector<std::string> CallExplanation(const CallFigures& f) {
   return {std::move(line1), std::move(line2), std::move(line3)};
 }
 
-void DescribeCall(const Piruk930& state, const HandScore& score, HandResultView& view) {
+void DescribeCall(const GameState& state, const HandScore& score, HandResultView& view) {
   const int winner = score.winner;
   const int loser = score.loser;
   const CallFigures& f = score.call;
@@ -271,7 +271,7 @@ void DescribeCall(const Piruk930& state, const HandScore& score, HandResultView&
 
 void AddSaturated(int16_t& field, long long delta) { field = SaturateInt16(field + delta); }
 
-std::optional<MemberRef> SeatRecord(const Piruk930& state, int seat) {
+std::optional<MemberRef> SeatRecord(const GameState& state, int seat) {
   MemberRef ref{1, 1};
   if (seat != 0) {
     if (!IsSeat(seat)) return std::nullopt;
@@ -281,12 +281,12 @@ std::optional<MemberRef> SeatRecord(const Piruk930& state, int seat) {
   return ref;
 }
 
-std::array<int16_t, kMemberStats>* SeatStats(Piruk930& state, int seat) {
+std::array<int16_t, kMemberStats>* SeatStats(GameState& state, int seat) {
   const auto ref = SeatRecord(state, seat);
   return ref ? &state.members.MemberStats[ref->group][ref->member] : nullptr;
 }
 
-HandScore ComputeHandScore(const Piruk930& state) {
+HandScore ComputeHandScore(const GameState& state) {
   HandScore score;
   score.winner = state.Winner;
   score.loser = state.CurrentSeat;
@@ -308,7 +308,7 @@ HandScore ComputeHandScore(const Piruk930& state) {
   return score;
 }
 
-void ApplyHandScore(Piruk930& state, const HandScore& score) {
+void ApplyHandScore(GameState& state, const HandScore& score) {
   state.SeatName[0] = state.members.MemberName[1][1];
   for (int i = 0; i < score.stat_change_count; ++i) {
     const StatChange& change = score.stat_changes[i];
@@ -321,7 +321,7 @@ void ApplyHandScore(Piruk930& state, const HandScore& score) {
   if (score.hand_replayed) state.HandNumber = SaturateInt16(state.HandNumber - 1LL);
 }
 
-HandResultView HandResultText(const Piruk930& state, const HandScore& score) {
+HandResultView HandResultText(const GameState& state, const HandScore& score) {
   HandResultView view;
   view.end_code = state.HandEndCode;
   if (state.settings.ExtraCardEnable != 0 && state.HandEndCode == kEndCall) {
@@ -341,12 +341,12 @@ HandResultView HandResultText(const Piruk930& state, const HandScore& score) {
   return view;
 }
 
-HandResultView ScoreHand(Piruk930& state) {
+HandResultView ScoreHand(GameState& state) {
   const HandScore score = ComputeHandScore(state);
   ApplyHandScore(state, score);
   return HandResultText(state, score);
 }
 
-void CloseHandResult(Piruk930& state) { state.Dealer = state.Winner; }
+void CloseHandResult(GameState& state) { state.Dealer = state.Winner; }
 
 }  // namespace winpiruk

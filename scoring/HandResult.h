@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -23,11 +23,11 @@ struct MemberRef {
   int group = 0;
   int member = 0;
 };
-std::optional<MemberRef> SeatRecord(const Piruk930& state, int seat);
+std::optional<MemberRef> SeatRecord(const GameState& state, int seat);
 
 // The statistics of the member sitting in `seat`: seat 0 is always the
 // user's own record; null when the seat has no member record.
-std::array<int16_t, kMemberStats>* SeatStats(Piruk930& state, int seat);
+std::array<int16_t, kMemberStats>* SeatStats(GameState& state, int seat);
 
 // Everything the result window shows. Card codes are 1..52; rows hold only
 // cards that are present.
@@ -106,22 +106,22 @@ struct HandScore {
 
 // Computes what the hand that has just ended is worth (`HandEndCode`,
 // `Winner`, `CurrentSeat`, `CounterCalled`, the hands and the piles).
-HandScore ComputeHandScore(const Piruk930& state);
+HandScore ComputeHandScore(const GameState& state);
 
 // Writes a computed hand into the table: `Score`, `HasWon`, the members'
 // statistics, the hand log, `HandNumber`, `Winner` and `SeatName`(0).
-void ApplyHandScore(Piruk930& state, const HandScore& score);
+void ApplyHandScore(GameState& state, const HandScore& score);
 
 // What the result window shows for a scored hand, read from the table once
 // the score has been applied.
-HandResultView HandResultText(const Piruk930& state, const HandScore& score);
+HandResultView HandResultText(const GameState& state, const HandScore& score);
 
 // The whole end of a hand: computes, applies, and returns what the result
 // window shows.
-HandResultView ScoreHand(Piruk930& state);
+HandResultView ScoreHand(GameState& state);
 
 // Once the result has been shown, however its window closed, the winner
 // leads the next hand.
-void CloseHandResult(Piruk930& state);
+void CloseHandResult(GameState& state);
 
 }  // namespace winpiruk

@@ -286,7 +286,7 @@ std::string DamagedMemberFileMessage(const DamagedMemberFile& file) {
   return text;
 }
 
-void LoadCurrentGroup(Piruk930& state) {
+void LoadCurrentGroup(GameState& state) {
   const int g = InRangeOr(state.CurrentGroup, 1, kGroups, 1);
   for (int m = 1; m <= kMembersPerGroup; ++m) {
     state.GroupMemberName[m] = state.members.MemberName[g][m];
@@ -295,18 +295,18 @@ void LoadCurrentGroup(Piruk930& state) {
   }
 }
 
-int GroupToPlay(const Piruk930& state) {
+int GroupToPlay(const GameState& state) {
   const KeptGroupChoice& kept = state.KeptGroup;
   if (kept.group >= 1 && kept.group <= kGroups && kept.stored_group == state.settings.MemberGroup) return kept.group;
   // A settings file may name any group; the one in use is always 1..5.
   return MemberGroupInUse(state.settings);
 }
 
-std::vector<DamagedMemberFile> ReadMemberFiles(Piruk930& state, const ProgramPaths& paths) {
+std::vector<DamagedMemberFile> ReadMemberFiles(GameState& state, const ProgramPaths& paths) {
   return ReadMemberFiles(state, paths, Today());
 }
 
-std::vector<DamagedMemberFile> ReadMemberFiles(Piruk930& state, const ProgramPaths& paths, const std::string& date) {
+std::vector<DamagedMemberFile> ReadMemberFiles(GameState& state, const ProgramPaths& paths, const std::string& date) {
   std::vector<DamagedMemberFile> damaged;
   for (const auto& [name, limit, apply] : {std::tuple{kMemberNamesFile, kNamesLineBytes, &ApplyNames},
                                            std::tuple{kMemberDataFile, kDataLineBytes, &ApplyData}}) {
@@ -322,7 +322,7 @@ std::vector<DamagedMemberFile> ReadMemberFiles(Piruk930& state, const ProgramPat
   return damaged;
 }
 
-bool WriteMemberFiles(const Piruk930& state, const ProgramPaths& paths) {
+bool WriteMemberFiles(const GameState& state, const ProgramPaths& paths) {
   EnsureDirectory(paths.data_directory);
   // Both files are on disk beside the old ones before either is put in
   // place, so a failed write leaves both as they were. The data file goes in

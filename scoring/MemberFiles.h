@@ -11,7 +11,7 @@
 
 #include "config/ProgramPaths.h"
 #include "state/MemberTable.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -77,25 +77,25 @@ struct DamagedMemberFile {
 std::string DamagedMemberFileMessage(const DamagedMemberFile& file);
 
 // Copies the current group's names and parameters for choosing opponents.
-void LoadCurrentGroup(Piruk930& state);
+void LoadCurrentGroup(GameState& state);
 
 // The group the next game plays: the one the group window kept on a close
 // by its frame, while the stored MemberGroup is still the one it was kept
 // over; otherwise MemberGroup (1..5).
-int GroupToPlay(const Piruk930& state);
+int GroupToPlay(const GameState& state);
 
 // Reads both files from the user's data folder, puts back the names the
 // group window kept, then makes the group to play the current one. A file
 // that is there but not the program's own is moved to
 // "<name>.damaged-<date>" (date as 2026-12-08) and listed in the result.
-std::vector<DamagedMemberFile> ReadMemberFiles(Piruk930& state, const ProgramPaths& paths,
+std::vector<DamagedMemberFile> ReadMemberFiles(GameState& state, const ProgramPaths& paths,
                                                const std::string& date);
 // The same with today's date.
-std::vector<DamagedMemberFile> ReadMemberFiles(Piruk930& state, const ProgramPaths& paths);
+std::vector<DamagedMemberFile> ReadMemberFiles(GameState& state, const ProgramPaths& paths);
 
 // Writes both files (creating the data folder when missing), each through a
 // temporary file renamed over the old one. False when either write failed;
 // when a temporary file could not be written both files keep their content.
-bool WriteMemberFiles(const Piruk930& state, const ProgramPaths& paths);
+bool WriteMemberFiles(const GameState& state, const ProgramPaths& paths);
 
 }  // namespace winpiruk

@@ -15,7 +15,7 @@ constexpr int kWordBelow = 14;
 
 }  // namespace
 
-ReviewChart LayoutReviewChart(const Piruk930& state, int width, int height) {
+ReviewChart LayoutReviewChart(const GameState& state, int width, int height) {
   ReviewChart chart;
   chart.width = width;
   chart.height = height;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -34,6 +34,6 @@ struct ReviewChart {
 
 // Lays the chart out for a drawing area of `width` × `height` pixels from
 // the hand log and `NumberOfGames` (at most ten hands).
-ReviewChart LayoutReviewChart(const Piruk930& state, int width, int height);
+ReviewChart LayoutReviewChart(const GameState& state, int width, int height);
 
 }  // namespace winpiruk

@@ -70,7 +70,7 @@ void SetUma(const std::array<int16_t, kSeats>& a, bool bonus_on, std::array<int1
 }  // namespace
 
 MemberFilesWriter MemberFilesWriterFor(const ProgramPaths& paths) {
-  return [paths](const Piruk930& state) { return WriteMemberFiles(state, paths); };
+  return [paths](const GameState& state) { return WriteMemberFiles(state, paths); };
 }
 
 int32_t ElapsedMatchSeconds(int32_t start, int32_t now) {
@@ -83,7 +83,7 @@ namespace {
 // Uma by place, paid into `Score`. Each seat takes the uma of the first place
 // holding its score, so tied seats share the better place. Returns the rank
 // adjustment for ties by place.
-std::array<int, kSeats> PayUma(Piruk930& state, bool bonus_on, SettlementView& view) {
+std::array<int, kSeats> PayUma(GameState& state, bool bonus_on, SettlementView& view) {
   std::array<int16_t, kSeats> a = state.Score;
   for (int i = 0; i < kSeats - 1; ++i) {
     for (int j = i + 1; j < kSeats; ++j) {
@@ -107,7 +107,7 @@ std::array<int, kSeats> PayUma(Piruk930& state, bool bonus_on, SettlementView& v
 
 // Rows by score after uma, best first (equal rows are never swapped with
 // each other directly); each member counts the game and its rank.
-void RankRows(Piruk930& state, const std::array<int, kSeats>& r, const std::string& user_name,
+void RankRows(GameState& state, const std::array<int, kSeats>& r, const std::string& user_name,
               SettlementView& view) {
   auto& rows = view.rows;
   for (int i = 0; i < kSeats - 1; ++i) {
@@ -126,7 +126,7 @@ void RankRows(Piruk930& state, const std::array<int, kSeats>& r, const std::stri
   }
 }
 
-void SetYakitori(const Piruk930& state, SettlementView& view) {
+void SetYakitori(const GameState& state, SettlementView& view) {
   const int yakitori_mode = YakitoriModeInUse(state.settings);
   if (yakitori_mode == 0) {
     for (auto& row : view.rows) row.yakitori = "なし";
@@ -149,7 +149,7 @@ void SetYakitori(const Piruk930& state, SettlementView& view) {
 
 // The result and the yakitori are summed wide and reach the members' points
 // in one step, so a balance near a limit keeps the whole change.
-void PayMembers(Piruk930& state, SettlementView& view) {
+void PayMembers(GameState& state, SettlementView& view) {
   std::array<long long, kSeats> points_change{};
   for (auto& row : view.rows) {
     const long long total = static_cast<long long>(row.after_uma_value) + row.yakitori_value;
@@ -166,7 +166,7 @@ void PayMembers(Piruk930& state, SettlementView& view) {
 
 }  // namespace
 
-SettlementView SettleMatch(Piruk930& state, int32_t now, const MemberFilesWriter& write_files) {
+SettlementView SettleMatch(GameState& state, int32_t now, const MemberFilesWriter& write_files) {
   SettlementView view;
   const std::string& user_name = state.members.MemberName[1][1];
   view.elapsed_seconds = ElapsedMatchSeconds(state.MatchStartTime, now);
@@ -186,7 +186,7 @@ SettlementView SettleMatch(Piruk930& state, int32_t now, const MemberFilesWriter
   return view;
 }
 
-void StartAnotherMatch(Piruk930& state, int32_t now) {
+void StartAnotherMatch(GameState& state, int32_t now) {
   for (int hand = 1; hand <= kMaxHandsPerMatch; ++hand) {
     state.HandLogPoints[hand] = 0;
     state.HandLogText[hand].clear();
@@ -196,7 +196,7 @@ void StartAnotherMatch(Piruk930& state, int32_t now) {
   state.MatchStartTime = now;
 }
 
-bool LeaveMatchForMemberChange(Piruk930& state) {
+bool LeaveMatchForMemberChange(GameState& state) {
   state.MatchInProgress = 0;
   state.HandNumber = 0;
   for (auto& row : state.Hands) row.fill(0);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "config/ProgramPaths.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 
@@ -39,7 +39,7 @@ struct SettlementView {
 };
 
 // Writes both member files; false when they could not be written.
-using MemberFilesWriter = std::function<bool(const Piruk930&)>;
+using MemberFilesWriter = std::function<bool(const GameState&)>;
 
 // The writer of the program: both files in the user's data folder.
 MemberFilesWriter MemberFilesWriterFor(const ProgramPaths& paths);
@@ -52,16 +52,16 @@ int32_t ElapsedMatchSeconds(int32_t start, int32_t now);
 // result and the yakitori to the members' points, counts the games and
 // ranks, writes the member files through `write_files` (when given) and
 // clears `HasWon`. `now` is the time of day in seconds.
-SettlementView SettleMatch(Piruk930& state, int32_t now, const MemberFilesWriter& write_files);
+SettlementView SettleMatch(GameState& state, int32_t now, const MemberFilesWriter& write_files);
 
 // What the user chose in the settlement window.
 enum class SettlementOutcome { AnotherMatch, ChangeMembers, EndProgram };
 
 // "はい": another match with the same members, starting at `now`.
-void StartAnotherMatch(Piruk930& state, int32_t now);
+void StartAnotherMatch(GameState& state, int32_t now);
 
 // "メンバー変更": the match is over, the hands are emptied and the members
 // are chosen again. Auto-play is turned off; returns whether it was on.
-bool LeaveMatchForMemberChange(Piruk930& state);
+bool LeaveMatchForMemberChange(GameState& state);
 
 }  // namespace winpiruk

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 
 namespace winpiruk {
 

@@ -18,7 +18,7 @@ using test::ScriptedHost;
 struct Fixture {
   test::TempDir root;
   std::string cards = root.File("cards");
-  Piruk930 state;
+  GameState state;
   ScriptedHost host;
 
   Fixture() {
@@ -156,7 +156,7 @@ TEST(RuleSets, AValueThatFitsNoFieldLeavesEverythingAsItWas) {
     f.state.BgmTrack = 1;
     f.state.SettingsBaseName = "before.prk";
     f.state.RuleSetDirectory = "/rules";
-    const Piruk930 before = f.state;
+    const GameState before = f.state;
     f.WriteText("bad.prk", text);
     EXPECT_EQ(ReadRuleSet(f.state, f.root.path(), "bad.prk", f.host), RuleSetReadOutcome::UnreadableValue) << text;
     EXPECT_EQ(EncodeSettingsFile(f.state.settings), EncodeSettingsFile(before.settings)) << text;

@@ -10,7 +10,7 @@ namespace winpiruk {
 namespace {
 
 TEST(RuleSettings, CancelPutsBackEveryRuleAndWhatTheInitialStateResets) {
-  Piruk930 state;
+  GameState state;
   Settings& s = state.settings;
   s.SkipCard = 5;
   s.SoundMode = 1;
@@ -21,7 +21,7 @@ TEST(RuleSettings, CancelPutsBackEveryRuleAndWhatTheInitialStateResets) {
   s.KeyGuideDisplay = 1;
   s.GameSpeed = 2;
   state.AutoPlay = 1;
-  const Piruk930 before = state;
+  const GameState before = state;
   const SavedRules saved = TakeSavedRules(state);
 
   ApplyInitialState(state);
@@ -98,7 +98,7 @@ TEST(RuleSettings, OpeningRepairsTheCountsAndTheGraceTime) {
 }
 
 TEST(RuleSettings, ConfirmKeepsTheSavedValueForAnythingOutOfRange) {
-  Piruk930 state;
+  GameState state;
   Settings& s = state.settings;
   s.SkipCard = 4;
   s.PenaltyLeaves = 3;
@@ -156,7 +156,7 @@ TEST(RuleSettings, EachCardListOutOfRangeFallsBackToItsOwnSavedValue) {
   for (const List& out : lists) {
     for (const int bad : {-1, 14}) {
       SCOPED_TRACE(testing::Message() << out.name << " list at " << bad);
-      Piruk930 state;
+      GameState state;
       Settings& s = state.settings;
       s.SkipCard = 3;
       s.PenaltyCard = 5;
@@ -223,7 +223,7 @@ TEST(RuleSettings, InitialStateSetsEveryRuleFlagAndColour) {
       {"PlayerScore", &Settings::PlayerScore, 65535},     {"Message_1", &Settings::Message_1, 255},
       {"Message_2", &Settings::Message_2, 16777215},
   };
-  Piruk930 state;
+  GameState state;
   Settings& s = state.settings;
   for (const Field& f : fields) s.*f.field = static_cast<int16_t>(f.initial + 3);
   for (const Colour& c : colours) s.*c.field = TextColour{1, 4242};

@@ -20,7 +20,7 @@ using test::ScriptedHost;
 struct Fixture {
   test::TempDir root;
   ProgramPaths paths{root.File("share"), root.File("config"), root.File("data")};
-  Piruk930 state;
+  GameState state;
   ScriptedHost host;
 
   Fixture() {
@@ -43,7 +43,7 @@ TEST(ReadSettings, FirstStartWritesDefaultsAsksForTheDirectoryAndWritesItAgain) 
   EXPECT_NE(f.SettingsText().find("DataFileDirectory =" + f.paths.program_directory + "\r\n"), std::string::npos);
 
   // The next start finds the pictures at once.
-  Piruk930 again;
+  GameState again;
   ASSERT_EQ(ReadSettings(again, f.paths, f.host), ReadSettingsOutcome::Ready);
   EXPECT_EQ(f.host.prompts.size(), 1u);
 }
@@ -226,7 +226,7 @@ TEST(ReadSettings, ARecordWithEveryKeyOffItsDefaultReadsBackEqual) {
   const Settings record = EveryKeyChanged(f.paths.program_directory);
   f.state.settings = record;
   ASSERT_TRUE(WriteSettings(f.state, f.paths, f.host));
-  Piruk930 again;
+  GameState again;
   ASSERT_EQ(ReadSettings(again, f.paths, f.host), ReadSettingsOutcome::Ready);
   EXPECT_TRUE(f.host.prompts.empty());
   EXPECT_EQ(again.settings.WallPaperAutoSize, 1);

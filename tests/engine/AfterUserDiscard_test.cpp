@@ -18,15 +18,15 @@ using namespace winpiruk::testing;
 // Keeps the seats the turn arrow goes to and the table as the hand ended.
 class TurnView final : public QuietTableView {
  public:
-  explicit TurnView(const Piruk930& state) : state_(state) {}
+  explicit TurnView(const GameState& state) : state_(state) {}
   void ShowArrow(int seat) override { arrows.push_back(seat); }
   void ShowHandResult(const HandResultView&) override { at_hand_end = state_; }
 
   std::vector<int> arrows;
-  std::optional<Piruk930> at_hand_end;
+  std::optional<GameState> at_hand_end;
 
  private:
-  const Piruk930& state_;
+  const GameState& state_;
 };
 
 // These cases end before any score matters.
@@ -37,12 +37,12 @@ Scorekeeping Unscored() {
 }
 
 struct Table {
-  explicit Table(Piruk930 table) : s(std::move(table)), view(s), engine(s, view, random, clock, Unscored()) {}
+  explicit Table(GameState table) : s(std::move(table)), view(s), engine(s, view, random, clock, Unscored()) {}
   void Pick(int pick) {
     s.UserPick = static_cast<int16_t>(pick);
     engine.PlayTurn();
   }
-  Piruk930 s;
+  GameState s;
   TurnView view;
   StandardRandom random{7};
   test::StoppedClock clock;
@@ -55,7 +55,7 @@ struct Table {
 TEST(AfterUserDiscard, TheDrawPileAfterAThrowMoreCardPassesTheTurnInTheDirectionOfPlay) {
   for (const int direction : {1, -1}) {
     SCOPED_TRACE(direction > 0 ? "forward" : "reverse");
-    Piruk930 table = BuildTable(TableWith({S(8), D(3), C(4)}, H(8)));
+    GameState table = BuildTable(TableWith({S(8), D(3), C(4)}, H(8)));
     table.settings.MoreDropCardMode = 0;
     table.Direction = static_cast<int16_t>(direction);
     Table t(table);
@@ -74,7 +74,7 @@ TEST(AfterUserDiscard, ADiscardOnlySeatThreeMakesIsCalledBySeatThree) {
     SCOPED_TRACE(direction > 0 ? "forward" : "reverse");
     TableSetup setup = TableWith({S(7), H(2), S(3)}, H(7));
     setup.hands[3] = {C(3), C(4)};
-    Piruk930 table = BuildTable(setup);
+    GameState table = BuildTable(setup);
     table.Direction = static_cast<int16_t>(direction);
     Table t(table);
     t.Pick(1);

@@ -32,18 +32,18 @@ TEST(Calls, MakesByTheRules) {
     Settings rules = DefaultSettings("");
     rules.FinishMeans = static_cast<int16_t>(c.finish_means);
     rules.AceAliasJack = static_cast<int16_t>(c.ace_alias_jack);
-    Piruk930 s;
+    GameState s;
     SetHand(s, 1, c.hand);
     EXPECT_EQ(Makes(rules, s.Hands[1], c.rank), c.makes) << c.rank << " " << c.finish_means;
   }
   // A seat that has neither discarded nor drawn has no call numbers.
-  Piruk930 s;
+  GameState s;
   EXPECT_FALSE(Makes(DefaultSettings(""), s.Hands[2], 1));
 }
 
 TEST(Calls, UserDiscardIsCalledByTheLowestSeatThatMakesIt) {
   for (const int direction : {1, -1}) {
-    Piruk930 s;
+    GameState s;
     s.settings = DefaultSettings("");
     s.Direction = static_cast<int16_t>(direction);
     s.TopDiscard = S(9);
@@ -77,7 +77,7 @@ TEST(Calls, ComputerDiscardGivesTheUserPriority) {
       {1, 0, 1, false, {true}, 0, {}},
   };
   for (const auto& c : cases) {
-    Piruk930 s;
+    GameState s;
     s.settings = DefaultSettings("");
     s.settings.AutoJudgment = static_cast<int16_t>(c.auto_judgment);
     s.settings.PirukConfirm = static_cast<int16_t>(c.confirm);
@@ -111,7 +111,7 @@ TEST(Calls, ComputerDiscardGivesTheUserPriority) {
 }
 
 TEST(Calls, NoCallLowersTheDiscardersCountAfterTheGraceTime) {
-  Piruk930 s;
+  GameState s;
   s.settings = DefaultSettings("");
   s.settings.AutoJudgment = 0;
   s.settings.JudgmentWaitTime = 8;
@@ -148,7 +148,7 @@ TEST(Calls, CounterCallByTheDiscarder) {
       {{H(5), S(6)}, 1, 0, false},
   };
   for (const auto& c : cases) {
-    Piruk930 s;
+    GameState s;
     s.settings = DefaultSettings("");
     s.settings.PirukGaeshi = static_cast<int16_t>(c.gaeshi);
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
@@ -167,7 +167,7 @@ TEST(Calls, CounterCallByTheDiscarder) {
     EXPECT_EQ(view.Has("PlaySound PirukGaeshi"), c.counter);
   }
   // A raised ace counts for the counter-call whatever AceAliasJack says.
-  Piruk930 s;
+  GameState s;
   s.settings = DefaultSettings("");
   s.TopDiscard = D(13);
   s.CurrentSeat = 2;

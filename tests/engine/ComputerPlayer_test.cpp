@@ -15,21 +15,21 @@ using namespace winpiruk::testing;
 // Draws that never make a seat hold back: r2 × 6 > 2 fails.
 const std::vector<float> kNoHold = {0.0F, 0.0F, 0.0F};
 
-Piruk930 Table() {
-  Piruk930 s;
+GameState Table() {
+  GameState s;
   s.settings = DefaultSettings("");
   return s;
 }
 
-ComputerMove Move(const Piruk930& s, RandomSource& random, int seat) {
+ComputerMove Move(const GameState& s, RandomSource& random, int seat) {
   return ChooseComputerMove(s, s.settings, TemperOf(s, seat), random, seat);
 }
 
-ComputerMove Extra(const Piruk930& s, RandomSource& random, int seat) {
+ComputerMove Extra(const GameState& s, RandomSource& random, int seat) {
   return ChooseExtraDiscard(s, s.settings, TemperOf(s, seat), random, seat);
 }
 
-AutoPick Auto(const Piruk930& s, RandomSource& random) {
+AutoPick Auto(const GameState& s, RandomSource& random) {
   return AutoPlayMove(s, s.settings, TemperOf(s, 0), random);
 }
 
@@ -45,7 +45,7 @@ TEST(ComputerPlayer, CandidatesRankHighestFirstThenLowerCode) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "first " << c.first << ", second " << c.second);
-    Piruk930 s = Table();
+    GameState s = Table();
     s.TopDiscard = H(7);
     SetHand(s, 1, c.hand);
     SetHand(s, 0, {H(1), H(3), H(4), H(5)});
@@ -82,7 +82,7 @@ TEST(ComputerPlayer, HoldBackNeedsLowBoldnessAndAUserNearlyOut) {
       {0, 4, 0, 2, 0.4F, true},
   };
   for (const auto& c : cases) {
-    Piruk930 s = Table();
+    GameState s = Table();
     s.TopDiscard = H(7);
     SetHand(s, 1, {S(7), H(2), C(13)});
     s.Hands[0][kHandCount] = static_cast<int16_t>(c.user_cards);
@@ -98,7 +98,7 @@ TEST(ComputerPlayer, HoldBackNeedsLowBoldnessAndAUserNearlyOut) {
 }
 
 TEST(ComputerPlayer, BoldnessFiveLimitsOwnCardsToEight) {
-  Piruk930 s = Table();
+  GameState s = Table();
   s.TopDiscard = H(7);
   s.Boldness[1] = 5;
   s.Hands[0][kHandCount] = 1;
@@ -125,7 +125,7 @@ TEST(ComputerPlayer, LastCardFinishesOnlyWhereTheRulesAllowIt) {
       {2, 25, 0.25F, MoveKind::DiscardFinish}, {2, 25, 0.3F, MoveKind::Draw},
   };
   for (const auto& c : cases) {
-    Piruk930 s = Table();
+    GameState s = Table();
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
     s.Score[2] = static_cast<int16_t>(c.score);
     s.TopDiscard = H(7);
@@ -136,7 +136,7 @@ TEST(ComputerPlayer, LastCardFinishesOnlyWhereTheRulesAllowIt) {
     EXPECT_EQ(random.Taken(), 1U);
   }
   // A last card that does not match is never the finish.
-  Piruk930 s = Table();
+  GameState s = Table();
   s.settings.FinishMeans = 3;
   s.TopDiscard = H(7);
   SetHand(s, 2, {S(5)});
@@ -157,7 +157,7 @@ TEST(ComputerPlayer, PenaltyIsPassedOnWithTheLastPenaltyCardButNeverTheLastCard)
       {{D(5), D(6)}, MoveKind::PenaltyDraw, 0},
   };
   for (const auto& c : cases) {
-    Piruk930 s = Table();
+    GameState s = Table();
     s.TopDiscard = H(2);
     s.PenaltyPending = 2;
     SetHand(s, 3, c.hand);
@@ -186,7 +186,7 @@ TEST(ComputerPlayer, ThrowMoreCardNeedsTwoOtherCardsUnderModeOne) {
       {0, {S(8), D(8), C(4)}, MoveKind::Discard, true},  // one card to follow: the turn ends
   };
   for (const auto& c : cases) {
-    Piruk930 s = Table();
+    GameState s = Table();
     s.settings.MoreDropCardMode = static_cast<int16_t>(c.mode);
     s.TopDiscard = H(8);
     SetHand(s, 1, c.hand);
@@ -215,7 +215,7 @@ TEST(ComputerPlayer, ExtraDiscardTakesTheHighestCardOrKeepsTheFirstOfTwo) {
       {0, 0, {D(3)}, 0.0F, D(3), 0},  // one card: no draw
   };
   for (const auto& c : cases) {
-    Piruk930 s = Table();
+    GameState s = Table();
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
     s.Boldness[2] = static_cast<int16_t>(c.boldness);
     s.TurnOver = 0;
@@ -246,7 +246,7 @@ TEST(ComputerPlayer, DealerKeepsTheLowerCardAndWantsSpecialCards) {
       {H(4), S(9), {0.5F, 0.5F, 0.1F}, DealerPick::Take},        // one time in eight
   };
   for (const auto& c : cases) {
-    Piruk930 s = Table();
+    GameState s = Table();
     SetHand(s, 1, {D(1), D(3), D(4), D(5), c.own});
     s.DrawIndex = 20;
     s.DeckSlots[20] = c.offered;
@@ -258,7 +258,7 @@ TEST(ComputerPlayer, DealerKeepsTheLowerCardAndWantsSpecialCards) {
   // 6 against 6: kept seven times in eight.
   int kept = 0;
   for (int i = 0; i < 8; ++i) {
-    Piruk930 s = Table();
+    GameState s = Table();
     SetHand(s, 1, {D(1), D(3), D(4), D(5), H(6)});
     s.DrawIndex = 20;
     s.DeckSlots[20] = S(6);
@@ -283,7 +283,7 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
       {H(4), S(2), {0.0F, 0.0F, 0.95F, 0.5F}, 39},  // offered penalty card
   };
   for (const auto& c : choices) {
-    Piruk930 s = Table();
+    GameState s = Table();
     s.HandPhase = kHandOpening;
     SetHand(s, 0, {D(1), D(3), D(4), D(5), c.own});
     s.DrawIndex = 20;
@@ -313,7 +313,7 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
       {0, 0, H(8), {S(8), D(3)}, 99, 0},        // only one to follow: draws
   };
   for (const auto& c : moves) {
-    Piruk930 s = Table();
+    GameState s = Table();
     s.HandPhase = kHandInPlay;
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
     s.PenaltyPending = static_cast<int16_t>(c.pending);
@@ -330,7 +330,7 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
 
   // After a throw-more card any card may follow: the best one, or a further
   // throw-more card.
-  Piruk930 s = Table();
+  GameState s = Table();
   s.HandPhase = kHandInPlay;
   s.TurnPhase = kTurnFurtherDiscard;
   s.AutoExtraPending = 1;

@@ -14,8 +14,8 @@ namespace {
 
 using namespace winpiruk::testing;
 
-Piruk930 Table(int dealer) {
-  Piruk930 s;
+GameState Table(int dealer) {
+  GameState s;
   s.settings = DefaultSettings("");
   s.Dealer = static_cast<int16_t>(dealer);
   return s;
@@ -29,7 +29,7 @@ test::StoppedClock ChristmasEve() {
 TEST(Dealing, SeedComesFromTheClockAtEveryDeal) {
   EXPECT_EQ(DealSeed(TimeOfDay{1997, 10, 7, 30}), 307);
   EXPECT_EQ(DealSeed(TimeOfDay{2026, 0, 0, 0}), 26);
-  Piruk930 s = Table(0);
+  GameState s = Table(0);
   RecordingView view;
   ScriptedRandom random;
   StandardRandom real;
@@ -40,8 +40,8 @@ TEST(Dealing, SeedComesFromTheClockAtEveryDeal) {
   EXPECT_EQ(random.seeds, (std::vector<int32_t>{307, 307}));
 
   // The same seed gives the same deck.
-  Piruk930 a = Table(1);
-  Piruk930 b = Table(1);
+  GameState a = Table(1);
+  GameState b = Table(1);
   StandardRandom ra;
   StandardRandom rb(12345);
   ASSERT_TRUE(ShuffleAndDeal(a, view, ra, clock));
@@ -59,7 +59,7 @@ TEST(Dealing, ShuffleSwapsBetweenHalvesWith142Draws) {
     draws.push_back(0.0F);
     draws.push_back(static_cast<float>(k % 26) / 26.0F + 0.001F);
   }
-  Piruk930 s = Table(2);
+  GameState s = Table(2);
   RecordingView view;
   ScriptedRandom random(draws);
   const test::StoppedClock clock = ChristmasEve();
@@ -115,7 +115,7 @@ TEST(Dealing, EachSwapTakesItsFirstDrawForTheFirstHalfAndItsSecondForTheSecond) 
   std::swap(expected[0], expected[51]);
   std::swap(expected[25], expected[26]);
 
-  Piruk930 s = Table(1);
+  GameState s = Table(1);
   RecordingView view;
   ScriptedRandom random(draws);
   ASSERT_TRUE(ShuffleAndDeal(s, view, random, ChristmasEve()));
@@ -126,7 +126,7 @@ TEST(Dealing, EachSwapTakesItsFirstDrawForTheFirstHalfAndItsSecondForTheSecond) 
 }
 
 TEST(Dealing, DealerOutsideTheTableIsAnInternalError) {
-  Piruk930 s = Table(4);
+  GameState s = Table(4);
   RecordingView view;
   ScriptedRandom random;
   const test::StoppedClock clock = ChristmasEve();
@@ -136,8 +136,8 @@ TEST(Dealing, DealerOutsideTheTableIsAnInternalError) {
 }
 
 // Deals, then gives the dealer 3, 4, 5, 6 and a 9 with a 9 on the deck.
-Piruk930 InitialMatchTable(int dealer, int finish_means) {
-  Piruk930 s = Table(dealer);
+GameState InitialMatchTable(int dealer, int finish_means) {
+  GameState s = Table(dealer);
   s.settings.FinishMeans = static_cast<int16_t>(finish_means);
   RecordingView view;
   StandardRandom random(1);
@@ -158,7 +158,7 @@ TEST(Dealing, InitialMatchDependsOnTheDealerAndTheRules) {
       {0, 0, true},  {0, 1, false}, {0, 2, true},  {0, 3, true},  {0, 4, true},
   };
   for (const auto& c : cases) {
-    Piruk930 s = InitialMatchTable(c.dealer, c.finish_means);
+    GameState s = InitialMatchTable(c.dealer, c.finish_means);
     RecordingView view;
     ScriptedRandom random({0.5F, 0.5F, 0.5F});
     ChooseInitialCard(s, view, random);
@@ -180,7 +180,7 @@ TEST(Dealing, ComputerDealerTurnsTheOtherCard) {
   // Own 9 against an offered 4: the dealer takes the lower card, whatever r3.
   const Case cases[] = {{{0.5F, 0.5F, 0.5F}, "B"}, {{0.5F, 0.5F, 0.05F}, "B"}};
   for (const auto& c : cases) {
-    Piruk930 s = InitialMatchTable(2, 0);
+    GameState s = InitialMatchTable(2, 0);
     s.DeckSlots[s.DrawIndex] = S(4);
     const int16_t own = s.Hands[2][5];
     RecordingView view;
@@ -193,7 +193,7 @@ TEST(Dealing, ComputerDealerTurnsTheOtherCard) {
     EXPECT_EQ(s.DrawIndex, 21);
     EXPECT_EQ(s.HandPhase, kHandNotDealt);
   }
-  Piruk930 s = InitialMatchTable(2, 0);
+  GameState s = InitialMatchTable(2, 0);
   s.DeckSlots[s.DrawIndex] = S(12);
   RecordingView view;
   ScriptedRandom random({0.5F, 0.5F, 0.5F});
@@ -216,7 +216,7 @@ TEST(Dealing, UserDealerPicksOneOfTheTwoCards) {
       {39, "A", S(4), H(9), 2},
   };
   for (const auto& c : cases) {
-    Piruk930 s = InitialMatchTable(0, 0);
+    GameState s = InitialMatchTable(0, 0);
     s.DeckSlots[s.DrawIndex] = S(4);
     RecordingView view;
     ScriptedRandom random;
@@ -237,7 +237,7 @@ TEST(Dealing, UserDealerPicksOneOfTheTwoCards) {
 }
 
 TEST(Dealing, StartHandCountsHandsAndStopsAfterTheLast) {
-  Piruk930 s = Table(1);
+  GameState s = Table(1);
   s.settings.NumberOfGames = 2;
   s.settings.KeyGuideDisplay = 1;
   RecordingView view;
@@ -256,7 +256,7 @@ TEST(Dealing, StartHandCountsHandsAndStopsAfterTheLast) {
   EXPECT_EQ(s.HandNumber, 3);
 
   // A count out of range in the settings plays the repaired number of hands.
-  Piruk930 t = Table(1);
+  GameState t = Table(1);
   t.settings.NumberOfGames = 300;
   int dealt = 0;
   while (StartHand(t, view, random, clock)) ++dealt;

@@ -41,7 +41,7 @@ TEST(LegalPicks, EachPickSaysWhatItDoes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Piruk930 s = BuildTable(TableWith(c.hand, c.top));
+    GameState s = BuildTable(TableWith(c.hand, c.top));
     s.TurnPhase = c.turn_phase;
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
     s.settings.MoreDropCardMode = static_cast<int16_t>(c.mode);
@@ -56,7 +56,7 @@ TEST(LegalPicks, EachPickSaysWhatItDoes) {
 }
 
 TEST(LegalPicks, DealerChoiceTakesOnlyTheTwoFaceUpCards) {
-  Piruk930 s = BuildTable(TableWith({S(5), H(3), D(4), C(6), S(9)}, H(7)));
+  GameState s = BuildTable(TableWith({S(5), H(3), D(4), C(6), S(9)}, H(7)));
   s.HandPhase = kHandOpening;
   s.TurnPhase = kTurnNone;
   s.Dealer = 0;

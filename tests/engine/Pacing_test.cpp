@@ -13,7 +13,7 @@ namespace {
 using namespace winpiruk::testing;
 
 struct Table : EngineHarness {
-  explicit Table(Piruk930 table) : EngineHarness(std::move(table), 5) {}
+  explicit Table(GameState table) : EngineHarness(std::move(table), 5) {}
 };
 
 TEST(Pacing, CountdownText) {
@@ -66,7 +66,7 @@ TEST(Pacing, KeysActOnlyWhileTheUserIsAwaited) {
 }
 
 TEST(Pacing, TimeLimitCountsDownThenDraws) {
-  Piruk930 table = BuildTable(TableWith({S(7), D(3)}, H(7)));
+  GameState table = BuildTable(TableWith({S(7), D(3)}, H(7)));
   table.settings.RestrictTime = 2;
   Table t(table);
   t.engine.StartTimeLimit();
@@ -89,7 +89,7 @@ TEST(Pacing, TimeLimitCountsDownThenDraws) {
 }
 
 TEST(Pacing, TimeLimitInTheDealersChoiceKeepsTheOwnCard) {
-  Piruk930 s;
+  GameState s;
   s.settings = DefaultSettings("");
   s.settings.RestrictTime = 1;
   s.settings.GameSpeed = 3;
@@ -114,7 +114,7 @@ TEST(Pacing, TimeLimitInTheDealersChoiceKeepsTheOwnCard) {
 }
 
 TEST(Pacing, FurtherDiscardCountdownKeepsThePrompt) {
-  Piruk930 table = BuildTable(TableWith({S(8), D(3), C(4)}, H(8)));
+  GameState table = BuildTable(TableWith({S(8), D(3), C(4)}, H(8)));
   table.settings.RestrictTime = 2;
   Table t(table);
   t.engine.StartTimeLimit();
@@ -146,7 +146,7 @@ TEST(Pacing, NewGameIsRefusedWhileTheEngineRuns) {
       {0, 0, 0, 0, {}, NewGameStep::OpenMemberDecision, "StopTimer"},
   };
   for (const auto& c : cases) {
-    Piruk930 table = BuildTable(TableWith({S(7)}, H(7)));
+    GameState table = BuildTable(TableWith({S(7)}, H(7)));
     table.AutoPlay = static_cast<int16_t>(c.auto_play);
     table.PickInProgress = static_cast<int16_t>(c.pick_in_progress);
     table.EngineRunning = static_cast<int16_t>(c.engine_running);
@@ -168,7 +168,7 @@ TEST(Pacing, NewGameIsRefusedWhileTheEngineRuns) {
 }
 
 TEST(Pacing, PlayModeMenu) {
-  Piruk930 table = BuildTable(TableWith({S(7)}, H(7)));
+  GameState table = BuildTable(TableWith({S(7)}, H(7)));
   table.HandNumber = 3;
   Table t(table);
   t.engine.GameModeAuto_Click();
@@ -193,13 +193,13 @@ TEST(Pacing, AutoPlayNeverAsksForAPickTheEngineRefusesForever) {
   // A further discard under mode 1 with a penalty pending: the auto-play
   // answers the draw pile, which is refused there.
   {
-    Piruk930 table = BuildTable(TableWith({S(8), D(3)}, H(8)));
+    GameState table = BuildTable(TableWith({S(8), D(3)}, H(8)));
     table.TurnPhase = kTurnFurtherDiscard;
     table.TurnOver = 0;
     table.PenaltyPending = 2;
     table.AutoPlay = 1;
     Table t(table);
-    std::optional<Piruk930> at_seat;
+    std::optional<GameState> at_seat;
     t.view.on_call = [&](const std::string& call) {
       if (!at_seat && call == "ShowArrow 1") at_seat = t.s;
     };
@@ -210,11 +210,11 @@ TEST(Pacing, AutoPlayNeverAsksForAPickTheEngineRefusesForever) {
   // The last card is a penalty card under FinishMeans 0: it cannot go, so
   // the auto-play draws the penalty.
   {
-    Piruk930 table = BuildTable(TableWith({S(2)}, H(2)));
+    GameState table = BuildTable(TableWith({S(2)}, H(2)));
     table.PenaltyPending = 2;
     table.AutoPlay = 1;
     Table t(table);
-    std::optional<Piruk930> at_seat;
+    std::optional<GameState> at_seat;
     t.view.on_call = [&](const std::string& call) {
       if (!at_seat && call == "ShowArrow 1") at_seat = t.s;
     };
@@ -240,7 +240,7 @@ TEST(Pacing, AutoPlayPlaysWholeMatches) {
       {2, {SettlementOutcome::ChangeMembers}, 2, true},
   };
   for (const auto& c : cases) {
-    Piruk930 s;
+    GameState s;
     s.settings = DefaultSettings("");
     s.settings.NumberOfGames = static_cast<int16_t>(c.games);
     s.AutoPlay = 1;
@@ -264,7 +264,7 @@ TEST(Pacing, AutoPlayPlaysWholeMatches) {
 }
 
 TEST(Pacing, HandlersRefuseWhileTheEngineRuns) {
-  Piruk930 s;
+  GameState s;
   s.settings = DefaultSettings("");
   s.settings.NumberOfGames = 1;
   s.AutoPlay = 1;
@@ -291,7 +291,7 @@ TEST(Pacing, HandlersRefuseWhileTheEngineRuns) {
 }
 
 TEST(Pacing, ClaimCountsOnlyWhileTheWindowIsOpen) {
-  Piruk930 table = BuildTable(TableWith({S(7)}, H(7)));
+  GameState table = BuildTable(TableWith({S(7)}, H(7)));
   table.settings.AutoJudgment = 0;
   Table t(table);
   t.engine.ClaimCall();

@@ -18,10 +18,10 @@ class RefusalView : public RecordingView {
 };
 
 struct Table {
-  explicit Table(Piruk930 table) : s(std::move(table)), real(7), engine(s, view, random, clock, files.Keeping()) {
+  explicit Table(GameState table) : s(std::move(table)), real(7), engine(s, view, random, clock, files.Keeping()) {
     random.FallBackTo(&real);
   }
-  Piruk930 s;
+  GameState s;
   RefusalView view;
   ScriptedRandom random;
   StandardRandom real;

@@ -16,8 +16,8 @@ using namespace winpiruk::testing;
 
 // The user draws a tenth card from the pile: the hand ends over ten cards,
 // the last hand of a one-hand match. `Winner` is stale from an earlier hand.
-Piruk930 CardOverTable() {
-  Piruk930 s = BuildTable(TableWith({S(1), S(2), S(3), S(4), S(5), S(6), S(8), S(9), S(10)}, H(7)));
+GameState CardOverTable() {
+  GameState s = BuildTable(TableWith({S(1), S(2), S(3), S(4), S(5), S(6), S(8), S(9), S(10)}, H(7)));
   s.SeatMember = {1, 2, 3, 4};
   s.members.MemberName[1][1] = "わたし";
   s.SeatName = {"", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
@@ -29,7 +29,7 @@ Piruk930 CardOverTable() {
 }
 
 struct Table {
-  explicit Table(Piruk930 table, bool keep_score = true)
+  explicit Table(GameState table, bool keep_score = true)
       : s(std::move(table)), real(7), engine(s, view, random, clock, Keeping(keep_score)) {
     random.FallBackTo(&real);
     view.on_call = [this](const std::string& call) {
@@ -51,15 +51,15 @@ struct Table {
   }
   const MemberTable& Members() const { return s.members; }
 
-  Piruk930 s;
+  GameState s;
   RecordingView view;
   ScriptedRandom random;
   StandardRandom real;
   test::StoppedClock clock{TimeOfDay{}};
   MemberFilesRecord files;
   Engine engine;
-  std::optional<Piruk930> at_result;
-  std::optional<Piruk930> at_settlement;
+  std::optional<GameState> at_result;
+  std::optional<GameState> at_settlement;
   int writes_at_settlement = -1;
 };
 
@@ -124,7 +124,7 @@ TEST(Scorekeeping, TheAnswerToTheSettlementIsApplied) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Piruk930 table = CardOverTable();
+    GameState table = CardOverTable();
     table.AutoPlay = c.member_window ? 1 : 0;
     Table t(table);
     t.view.settlements = {c.answer};

@@ -17,8 +17,8 @@ namespace {
 
 using namespace winpiruk::testing;
 
-Piruk930 DealtTable() {
-  Piruk930 s;
+GameState DealtTable() {
+  GameState s;
   s.settings = DefaultSettings("");
   s.Dealer = 2;
   RecordingView view;
@@ -29,10 +29,10 @@ Piruk930 DealtTable() {
 }
 
 TEST(TableInvariants, FaultsAreFound) {
-  Piruk930 dealt = DealtTable();
+  GameState dealt = DealtTable();
   EXPECT_EQ(CheckTableInvariants(dealt, TableMoment::DuringHand), "");
   // The dealer's choice turned the initial card.
-  Piruk930 turned = dealt;
+  GameState turned = dealt;
   turned.TopDiscard = turned.DeckSlots[20];
   turned.DeckSlots[53] = turned.TopDiscard;
   turned.DrawIndex = 21;
@@ -41,35 +41,35 @@ TEST(TableInvariants, FaultsAreFound) {
 
   struct Case {
     const char* name;
-    std::function<void(Piruk930&)> spoil;
+    std::function<void(GameState&)> spoil;
     const char* finding;  // what the check says, up to its numbers
   };
   const Case cases[] = {
-      {"card twice", [](Piruk930& s) { s.Hands[1][2] = s.Hands[0][1]; }, "card missing"},
-      {"card lost", [](Piruk930& s) { s.DeckSlots[30] = 0; }, "empty slot among the undrawn cards or the pile: 30"},
+      {"card twice", [](GameState& s) { s.Hands[1][2] = s.Hands[0][1]; }, "card missing"},
+      {"card lost", [](GameState& s) { s.DeckSlots[30] = 0; }, "empty slot among the undrawn cards or the pile: 30"},
       {"hand not packed",
-       [](Piruk930& s) {
+       [](GameState& s) {
          s.Hands[3][7] = s.Hands[3][2];
          s.Hands[3][2] = 0;
        },
        "hand not packed 3 3"},
       {"gap inside the count",
-       [](Piruk930& s) {
+       [](GameState& s) {
          s.DeckSlots[s.DiscardIndex++] = s.Hands[2][2];
          s.Hands[2][2] = 0;
        },
        "hand not packed 2 3"},
-      {"count", [](Piruk930& s) { s.Hands[2][kHandCount] = 4; }, "hand count differs from its cards 2 4"},
-      {"slot 52", [](Piruk930& s) { s.DeckSlots[52] = 5; }, "slot 52 written"},
-      {"code out of range", [](Piruk930& s) { s.Hands[0][1] = 64 + s.Hands[0][1]; }, "a card code outside 1..52"},
-      {"draw index", [](Piruk930& s) { s.DrawIndex = 52; }, "draw index left on the empty slot 52"},
-      {"direction", [](Piruk930& s) { s.Direction = 0; }, "direction 0"},
-      {"no empty slot after the pile", [](Piruk930& s) { s.DeckSlots[54] = s.DeckSlots[53]; },
+      {"count", [](GameState& s) { s.Hands[2][kHandCount] = 4; }, "hand count differs from its cards 2 4"},
+      {"slot 52", [](GameState& s) { s.DeckSlots[52] = 5; }, "slot 52 written"},
+      {"code out of range", [](GameState& s) { s.Hands[0][1] = 64 + s.Hands[0][1]; }, "a card code outside 1..52"},
+      {"draw index", [](GameState& s) { s.DrawIndex = 52; }, "draw index left on the empty slot 52"},
+      {"direction", [](GameState& s) { s.Direction = 0; }, "direction 0"},
+      {"no empty slot after the pile", [](GameState& s) { s.DeckSlots[54] = s.DeckSlots[53]; },
        "no empty slot after the discard pile 54"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Piruk930 s = turned;
+    GameState s = turned;
     c.spoil(s);
     EXPECT_EQ(CheckTableInvariants(s, TableMoment::DuringHand).rfind(c.finding, 0), 0u)
         << CheckTableInvariants(s, TableMoment::DuringHand);
@@ -77,7 +77,7 @@ TEST(TableInvariants, FaultsAreFound) {
 }
 
 TEST(TableInvariants, EndOfHandExceptions) {
-  Piruk930 s = DealtTable();
+  GameState s = DealtTable();
   s.TopDiscard = s.DeckSlots[20];
   s.DeckSlots[53] = s.TopDiscard;
   s.DrawIndex = 21;
@@ -98,8 +98,8 @@ TEST(TableInvariants, EndOfHandExceptions) {
 // deck, `pile` on the discard pile, `held` in the hands. With `reused` the
 // pile has been turned over: the deck runs from slot 53 up to an empty slot
 // and the new pile fills slots 1 onwards.
-Piruk930 LaidOut(int undrawn, int pile, std::array<int, 4> held, bool reused) {
-  Piruk930 s;
+GameState LaidOut(int undrawn, int pile, std::array<int, 4> held, bool reused) {
+  GameState s;
   s.settings = DefaultSettings("");
   int next = 0;
   auto card = [&next] { return static_cast<int16_t>(next++ * 7 % 52 + 1); };  // every code once
@@ -123,26 +123,26 @@ Piruk930 LaidOut(int undrawn, int pile, std::array<int, 4> held, bool reused) {
 
 TEST(TableInvariants, FaultsOfAReusedDeckAreNamed) {
   // Undrawn cards in slots 60..77, the new pile in slots 1..14.
-  const Piruk930 reused = LaidOut(18, 14, {9, 3, 6, 2}, true);
+  const GameState reused = LaidOut(18, 14, {9, 3, 6, 2}, true);
   ASSERT_EQ(CheckTableInvariants(reused, TableMoment::DuringHand), "");
   struct Case {
     const char* name;
-    std::function<void(Piruk930&)> spoil;
+    std::function<void(GameState&)> spoil;
     const char* finding;
   };
   const Case cases[] = {
-      {"gap in the new pile", [](Piruk930& s) { s.DeckSlots[5] = 0; },
+      {"gap in the new pile", [](GameState& s) { s.DeckSlots[5] = 0; },
        "empty slot among the undrawn cards or the pile: 5"},
-      {"gap among the undrawn cards", [](Piruk930& s) { s.DeckSlots[65] = 0; },
+      {"gap among the undrawn cards", [](GameState& s) { s.DeckSlots[65] = 0; },
        "card after the end of the reused deck 66"},
-      {"card after the undrawn cards", [](Piruk930& s) { s.DeckSlots[90] = s.DeckSlots[60]; },
+      {"card after the undrawn cards", [](GameState& s) { s.DeckSlots[90] = s.DeckSlots[60]; },
        "card after the end of the reused deck 90"},
-      {"the pile ends early", [](Piruk930& s) { s.DeckSlots[14] = 0; },
+      {"the pile ends early", [](GameState& s) { s.DeckSlots[14] = 0; },
        "empty slot among the undrawn cards or the pile: 14"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Piruk930 s = reused;
+    GameState s = reused;
     c.spoil(s);
     EXPECT_EQ(CheckTableInvariants(s, TableMoment::DuringHand), c.finding);
   }
@@ -151,7 +151,7 @@ TEST(TableInvariants, FaultsOfAReusedDeckAreNamed) {
 // The slots whose every change the check must find: the places that hold a
 // card, the empty slot 52 and the empty slot that ends the pile (in a reused
 // deck, every slot after the undrawn cards).
-std::vector<int> GuardedDeckSlots(const Piruk930& s) {
+std::vector<int> GuardedDeckSlots(const GameState& s) {
   std::vector<int> slots = {52};
   if (s.DrawIndex < 52) {
     for (int i = s.DrawIndex; i < 52; ++i) slots.push_back(i);
@@ -166,7 +166,7 @@ std::vector<int> GuardedDeckSlots(const Piruk930& s) {
 
 // Sound tables of every layout: just dealt, during a hand, with full and
 // empty rows, and with the deck reused.
-std::vector<Piruk930> SoundTables() {
+std::vector<GameState> SoundTables() {
   return {
       DealtTable(),
       LaidOut(31, 1, {5, 5, 5, 5}, false),
@@ -179,21 +179,21 @@ std::vector<Piruk930> SoundTables() {
 
 // Calls `visit` with every single change of a guarded slot, of a hand's
 // cards or count, and of the two indexes of a sound table, and what it changed.
-void ForEachChange(const Piruk930& table,
-                   const std::function<void(const Piruk930&, const char* what, int where, int value)>& visit) {
+void ForEachChange(const GameState& table,
+                   const std::function<void(const GameState&, const char* what, int where, int value)>& visit) {
   std::vector<int> values = {-32768, -64, -1, 32767, 127, 128, 255, 256, 4096};
   for (int v = 0; v <= 70; ++v) values.push_back(v);
   for (const int v : values) {
     for (const int i : GuardedDeckSlots(table)) {
       if (table.DeckSlots[i] == v) continue;
-      Piruk930 s = table;
+      GameState s = table;
       s.DeckSlots[i] = static_cast<int16_t>(v);
       visit(s, "deck slot", i, v);
     }
     for (int seat = 0; seat < kSeats; ++seat) {
       for (int slot = 0; slot <= 10; ++slot) {
         if (table.Hands[seat][slot] == v) continue;
-        Piruk930 s = table;
+        GameState s = table;
         s.Hands[seat][slot] = static_cast<int16_t>(v);
         visit(s, "hand slot", seat * 100 + slot, v);
       }
@@ -205,7 +205,7 @@ void ForEachChange(const Piruk930& table,
   for (int draw = -1; draw <= kDeckSlots + 2; ++draw) {
     for (int discard = -1; discard <= kDeckSlots + 2; ++discard) {
       if (draw == table.DrawIndex && (discard == table.DiscardIndex || !pile_started)) continue;
-      Piruk930 s = table;
+      GameState s = table;
       s.DrawIndex = static_cast<int16_t>(draw);
       s.DiscardIndex = static_cast<int16_t>(discard);
       visit(s, "indexes", draw * 1000 + discard, 0);
@@ -213,16 +213,16 @@ void ForEachChange(const Piruk930& table,
   }
 }
 
-std::string Where(const Piruk930& table) {
+std::string Where(const GameState& table) {
   return "draw index " + std::to_string(table.DrawIndex) + ", discard index " + std::to_string(table.DiscardIndex);
 }
 
 TEST(TableInvariants, EveryChangeToAPlaceOfTheCardsIsFound) {
-  for (const Piruk930& table : SoundTables()) {
+  for (const GameState& table : SoundTables()) {
     SCOPED_TRACE(Where(table));
     ASSERT_EQ(CheckTableInvariants(table, TableMoment::DuringHand), "");
     int missed = 0;
-    ForEachChange(table, [&missed](const Piruk930& s, const char* what, int where, int value) {
+    ForEachChange(table, [&missed](const GameState& s, const char* what, int where, int value) {
       if (TableIsSound(s, TableMoment::DuringHand) && ++missed < 15) {
         ADD_FAILURE() << what << " " << where << " set to " << value << " is not found";
       }
@@ -235,12 +235,12 @@ TEST(TableInvariants, EveryChangeToAPlaceOfTheCardsIsFound) {
 // after each: every change is made behind its back, and what it finds must
 // be what a check without a memo finds.
 TEST(TableInvariants, AMemoFindsWhatACheckWithoutOneFinds) {
-  for (const Piruk930& table : SoundTables()) {
+  for (const GameState& table : SoundTables()) {
     SCOPED_TRACE(Where(table));
     TableCheckMemo memo;
     ASSERT_TRUE(TableIsSound(table, TableMoment::DuringHand, memo));
     int differed = 0;
-    ForEachChange(table, [&](const Piruk930& s, const char* what, int where, int value) {
+    ForEachChange(table, [&](const GameState& s, const char* what, int where, int value) {
       const TableFinding plain = FindTableFault(s, TableMoment::DuringHand);
       const TableFinding remembered = FindTableFault(s, TableMoment::DuringHand, memo);
       const bool same = plain.fault == remembered.fault && plain.a == remembered.a && plain.b == remembered.b;

@@ -32,7 +32,7 @@ TEST(TurnEngine, OnlyMatchingCardsArePlayable) {
       continue;
     }
     ASSERT_TRUE(h.at_first_computer) << c.pick;
-    const Piruk930& t = *h.at_first_computer;
+    const GameState& t = *h.at_first_computer;
     EXPECT_EQ(t.DeckSlots[54], c.pick == 1 ? S(7) : H(2));
     EXPECT_EQ(t.Hands[0][kHandCount], 3);
     EXPECT_EQ(t.Hands[0][4], 0);
@@ -56,7 +56,7 @@ TEST(TurnEngine, PenaltyIsDrawnOrPassedOn) {
   };
   for (const auto& c : cases) {
     TableSetup setup = TableWith(c.hand, H(2));
-    Piruk930 table = BuildTable(setup);
+    GameState table = BuildTable(setup);
     table.PenaltyPending = 4;
     Harness h(table);
     h.Pick(c.pick);
@@ -96,7 +96,7 @@ TEST(TurnEngine, LastCardUnderEachWayOfGoingOut) {
       {2, {true}, true, true}, {3, {true}, true, true},
   };
   for (const auto& c : cases) {
-    Piruk930 table = BuildTable(TableWith({S(7)}, H(7)));
+    GameState table = BuildTable(TableWith({S(7)}, H(7)));
     table.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
     Harness h(table);
     h.view.answers = c.answers;
@@ -122,7 +122,7 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
   // Three cards under mode 0: the prompt, then the draw pile ends the turn
   // without a card.
   {
-    Piruk930 table = BuildTable(TableWith({S(8), D(3), C(4)}, H(8)));
+    GameState table = BuildTable(TableWith({S(8), D(3), C(4)}, H(8)));
     table.settings.MoreDropCardMode = 0;
     Harness h(table);
     h.Pick(1);
@@ -151,7 +151,7 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
   }
   // Two cards: an ordinary card under mode 0, refused under mode 1.
   for (const int mode : {0, 1}) {
-    Piruk930 table = BuildTable(TableWith({S(8), D(3)}, H(8)));
+    GameState table = BuildTable(TableWith({S(8), D(3)}, H(8)));
     table.settings.MoreDropCardMode = static_cast<int16_t>(mode);
     Harness h(table);
     h.Pick(1);
@@ -193,7 +193,7 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
     int first_seat;
   };
   for (const After& c : {After{H(9), 1, true, 3}, After{H(1), 99, false, 1}}) {
-    Piruk930 table = BuildTable(TableWith({S(9), D(3)}, c.top));
+    GameState table = BuildTable(TableWith({S(9), D(3)}, c.top));
     if (c.both) table.settings.SkipCard = 9;
     Harness h(table);
     h.Pick(c.pick);
@@ -204,7 +204,7 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
   for (const int direction : {1, -1}) {
     TableSetup setup = TableWith({D(3), D(4)}, H(1));
     setup.hands[2] = {S(1), C(12), C(13)};
-    Piruk930 table = BuildTable(setup);
+    GameState table = BuildTable(setup);
     table.Direction = static_cast<int16_t>(direction);
     table.CurrentSeat = 2;
     table.AwaitingUser = 0;
@@ -229,7 +229,7 @@ TEST(TurnEngine, ComputerSeatPausesOnceWhenItTakesAPenalty) {
   // further cards of a penalty follow without a pause each.
   TableSetup setup = TableWith({D(3), D(4)}, H(2));
   setup.hands[1] = {C(5), C(6)};
-  Piruk930 table = BuildTable(setup);
+  GameState table = BuildTable(setup);
   table.settings.AutoJudgment = 0;
   table.PenaltyPending = 4;
   table.CurrentSeat = 1;
@@ -248,7 +248,7 @@ TEST(TurnEngine, ComputerSeatPausesOnceWhenItTakesAPenalty) {
 
 TEST(TurnEngine, TheDeckRunsOutAndThePileIsDrawnAgain) {
   TableSetup setup = TableWith({D(3), D(4)}, S(3));
-  Piruk930 table = BuildTable(setup);
+  GameState table = BuildTable(setup);
   // Every undrawn card but the 2 of clover has been played; the last one
   // played is the 5 of hearts.
   std::vector<int16_t> undrawn(table.DeckSlots.begin() + table.DrawIndex, table.DeckSlots.begin() + 52);
@@ -262,13 +262,13 @@ TEST(TurnEngine, TheDeckRunsOutAndThePileIsDrawnAgain) {
   table.TopDiscard = H(5);
   table.settings.ExtraCardEnable = 1;
   Harness h(table);
-  std::optional<Piruk930> after_seat_one;
+  std::optional<GameState> after_seat_one;
   h.view.on_call = [&](const std::string& call) {
     if (!after_seat_one && call == "ShowHand 1") after_seat_one = h.s;
   };
   h.Pick(99);
   ASSERT_TRUE(after_seat_one);
-  const Piruk930& t = *after_seat_one;
+  const GameState& t = *after_seat_one;
   EXPECT_EQ(t.Hands[0][3], C(2));
   EXPECT_EQ(t.Hands[1][3], S(3)) << "seat 1 drew the initial card";
   EXPECT_EQ(t.DrawIndex, 54);
@@ -292,7 +292,7 @@ TEST(TurnEngine, SpeedPauseFollowsSpeedAndJudgment) {
     settings.GameSpeed = static_cast<int16_t>(c.speed);
     settings.AutoJudgment = static_cast<int16_t>(c.judgment);
     EXPECT_EQ(SpeedPauseUnits(settings), c.units) << c.speed << " " << c.judgment;
-    Piruk930 table = BuildTable(TableWith({S(7), D(3)}, H(7)));
+    GameState table = BuildTable(TableWith({S(7), D(3)}, H(7)));
     table.settings = settings;
     table.settings.NumberOfGames = 1;
     Harness h(table);
@@ -305,7 +305,7 @@ TEST(TurnEngine, SpeedPauseFollowsSpeedAndJudgment) {
 }
 
 TEST(TurnEngine, ComputerSeatsThatCannotMoveAreAnInternalError) {
-  Piruk930 table = BuildTable(TableWith({S(7)}, H(7)));
+  GameState table = BuildTable(TableWith({S(7)}, H(7)));
   table.CurrentSeat = 0;
   RecordingView view;
   ScriptedRandom random;
@@ -314,7 +314,7 @@ TEST(TurnEngine, ComputerSeatsThatCannotMoveAreAnInternalError) {
   Engine engine(table, view, random, clock, files.Keeping());
   EXPECT_EQ(engine.RunComputerSeats(), kNotComputerSeat);
 
-  Piruk930 bad;
+  GameState bad;
   bad.settings = DefaultSettings("");
   bad.Dealer = 7;
   Engine dealer_error(bad, view, random, clock, files.Keeping());

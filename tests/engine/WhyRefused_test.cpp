@@ -18,12 +18,12 @@ constexpr MovePhase kEveryPhase[] = {MovePhase::None, MovePhase::DealerChoice, M
                                      MovePhase::FurtherDiscard};
 
 // A table with a random hand, top card, penalty and rules.
-Piruk930 RandomTable(std::mt19937& random) {
+GameState RandomTable(std::mt19937& random) {
   auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
   std::vector<int16_t> deck(52);
   std::iota(deck.begin(), deck.end(), int16_t{1});
   std::shuffle(deck.begin(), deck.end(), random);
-  Piruk930 s = BuildTable(TableWith({}, deck[0]));
+  GameState s = BuildTable(TableWith({}, deck[0]));
   const int count = pick(1, 9);
   auto& row = s.Hands[0];
   row.fill(0);
@@ -43,7 +43,7 @@ TEST(WhyRefused, GivesAReasonExactlyWhenThePickIsRefused) {
   int refused = 0;
   int taken = 0;
   for (int round = 0; round < 4000; ++round) {
-    const Piruk930 s = RandomTable(random);
+    const GameState s = RandomTable(random);
     for (const MovePhase phase : kEveryPhase) {
       for (const int pick : kEveryPick) {
         const bool is_refused = EffectOf(s, s.settings, 0, phase, pick) == PickEffect::Refused;
@@ -83,7 +83,7 @@ TEST(WhyRefused, NamesTheRuleThatRefused) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Piruk930 s = BuildTable(TableWith(c.hand, c.top));
+    GameState s = BuildTable(TableWith(c.hand, c.top));
     s.TurnPhase = c.turn_phase;
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
     s.settings.MoreDropCardMode = static_cast<int16_t>(c.mode);
@@ -93,7 +93,7 @@ TEST(WhyRefused, NamesTheRuleThatRefused) {
 }
 
 TEST(WhyRefused, DealerChoiceTakesOnlyItsTwoCards) {
-  Piruk930 s = BuildTable(TableWith({S(5), H(3), D(4), C(6), S(9)}, H(7)));
+  GameState s = BuildTable(TableWith({S(5), H(3), D(4), C(6), S(9)}, H(7)));
   s.HandPhase = kHandOpening;
   s.TurnPhase = kTurnNone;
   s.Dealer = 0;

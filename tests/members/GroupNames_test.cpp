@@ -26,7 +26,7 @@ TEST(GroupNames, NameColoursByGroupAndPoints) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(test::RowOf(cases, c));
-    Piruk930 state;
+    GameState state;
     state.CurrentGroup = static_cast<int16_t>(c.group);
     state.members.MemberPoints[c.group][c.member] = c.points;
     const NameStyle style = MemberNameStyle(state, c.member);
@@ -36,7 +36,7 @@ TEST(GroupNames, NameColoursByGroupAndPoints) {
 }
 
 TEST(GroupNames, ChoosingAGroupCopiesItsNames) {
-  Piruk930 state;
+  GameState state;
   for (int g = 1; g <= kGroups; ++g) {
     for (int m = 1; m <= kMembersPerGroup; ++m) state.members.MemberName[g][m] = std::to_string(g * 100 + m);
   }
@@ -80,7 +80,7 @@ TEST(GroupNames, CleaningSaysWhatChanged) {
 }
 
 TEST(GroupNames, StoringANameKeepsWhatTheFileCanHold) {
-  Piruk930 state;
+  GameState state;
   ChooseGroup(state, 2);
   EXPECT_EQ(StoreMemberName(state, 2, 3, " 鈴木,一郎😀").name, "鈴木，一郎");
   EXPECT_EQ(state.members.MemberName[2][3], "鈴木，一郎");

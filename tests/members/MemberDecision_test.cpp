@@ -35,8 +35,8 @@ std::vector<float> SwapScript(const std::vector<std::pair<int, int>>& swaps) {
   return values;
 }
 
-Piruk930 StateWithMembers() {
-  Piruk930 state;
+GameState StateWithMembers() {
+  GameState state;
   for (int g = 1; g <= kGroups; ++g) {
     for (int m = 1; m <= kMembersPerGroup; ++m) {
       state.members.MemberName[g][m] = "No." + std::to_string(10 * g + m - 1);
@@ -73,7 +73,7 @@ TEST(MemberDecision, MemberListOffersEveryoneButTheUser) {
   const Case cases[] = {{1, 1, 9, 2}, {2, 2, 10, 1}, {5, 5, 10, 1}, {0, 1, 9, 2}, {7, 1, 9, 2}};
   for (const auto& c : cases) {
     SCOPED_TRACE(test::RowOf(cases, c));
-    Piruk930 state = StateWithMembers();
+    GameState state = StateWithMembers();
     state.settings.MemberGroup = c.setting_group;
     const auto rows = LoadMemberList(state);
     EXPECT_EQ(state.CurrentGroup, c.expected_group) << c.setting_group;
@@ -92,7 +92,7 @@ TEST(MemberDecision, RowTextShowsPointsThenTwoTabsThenTheName) {
 }
 
 TEST(MemberDecision, EligibilityExcludesTheUserAndMembersBelowOnePoint) {
-  Piruk930 state = StateWithMembers();
+  GameState state = StateWithMembers();
   state.members.MemberPoints[2][3] = 0;
   state.members.MemberPoints[2][4] = -20;
   state.members.MemberPoints[2][5] = 1;
@@ -109,7 +109,7 @@ TEST(MemberDecision, EligibilityExcludesTheUserAndMembersBelowOnePoint) {
 }
 
 TEST(MemberDecision, PicksTakeTheFirstThreeEligibleSelectedRows) {
-  Piruk930 state = StateWithMembers();
+  GameState state = StateWithMembers();
   state.members.MemberPoints[1][3] = 0;
   LoadMemberList(state);
   struct Case {
@@ -144,7 +144,7 @@ TEST(MemberDecision, PicksAreSeatedInShuffledOrder) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(test::RowOf(cases, c));
-    Piruk930 state = StateWithMembers();
+    GameState state = StateWithMembers();
     LoadMemberList(state);
     Scripted random(SwapScript(c.swaps));
     const auto order = SeatPicks(state, {4, 7, 9}, random);
@@ -178,7 +178,7 @@ TEST(MemberDecision, RandomChoiceSeatsTheFirstThreeEligibleAndDrawsTheDealer) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(test::RowOf(cases, c));
-    Piruk930 state = StateWithMembers();
+    GameState state = StateWithMembers();
     state.settings.MemberGroup = c.group;
     for (int m : c.zero_points) state.members.MemberPoints[c.group][m] = 0;
     LoadMemberList(state);
@@ -199,7 +199,7 @@ TEST(MemberDecision, RandomChoiceSeatsTheFirstThreeEligibleAndDrawsTheDealer) {
 }
 
 TEST(MemberDecision, RandomChoiceSwapsBetweenTheTwoHalves) {
-  Piruk930 state = StateWithMembers();
+  GameState state = StateWithMembers();
   LoadMemberList(state);
   // Position 0 (member 1) with position 9 (member 10), then 29 swaps that
   // are undone in pairs except the last, which swaps positions 1 and 5.
@@ -217,7 +217,7 @@ TEST(MemberDecision, RandomChoiceSwapsBetweenTheTwoHalves) {
 }
 
 TEST(MemberDecision, RandomChoiceNeedsThreeEligibleMembers) {
-  Piruk930 state = StateWithMembers();
+  GameState state = StateWithMembers();
   state.settings.MemberGroup = 1;
   for (int m = 2; m <= 9; ++m) state.members.MemberPoints[1][m] = 0;
   state.members.MemberPoints[1][1] = 1000;  // the user never counts
@@ -266,7 +266,7 @@ TEST(MemberDecision, DrawPromptHasOneDotPerPositionUpToTheAce) {
 
 TEST(MemberDecision, TheSeatThatDrawsTheAceDeals) {
   for (int ace_drawer = 0; ace_drawer < 4; ++ace_drawer) {
-    Piruk930 state = StateWithMembers();
+    GameState state = StateWithMembers();
     LoadMemberList(state);
     state.SeatName = {"", "Left  ", "Top", "Right "};
     state.DecisionPhase = kUserToDraw;
@@ -297,7 +297,7 @@ TEST(MemberDecision, TheSeatThatDrawsTheAceDeals) {
 }
 
 TEST(MemberDecision, FinalMessageNamesTheDealer) {
-  Piruk930 state = StateWithMembers();
+  GameState state = StateWithMembers();
   state.SeatName = {"", "A", "B", "Carol  "};
   DealerDraw draw;
   draw.DrawCards = {0, 2, 3, 4, 1};
@@ -306,7 +306,7 @@ TEST(MemberDecision, FinalMessageNamesTheDealer) {
 }
 
 TEST(MemberDecision, RevealIgnoresTakenAndOutOfRangePositions) {
-  Piruk930 state = StateWithMembers();
+  GameState state = StateWithMembers();
   state.SeatName = {"", "A", "B", "C"};
   DealerDraw draw;
   draw.DrawCards = {0, 1, 2, 3, 4};
@@ -340,7 +340,7 @@ TEST(MemberDecision, ComputerDrawsAgainWhileThePositionIsTaken) {
 }
 
 TEST(MemberDecision, StartingAMatchClearsTheLog) {
-  Piruk930 state = StateWithMembers();
+  GameState state = StateWithMembers();
   for (int i = 1; i <= 10; ++i) {
     state.HandLogPoints[i] = static_cast<int16_t>(i * 10);
     state.HandLogText[i] = "あがり";

@@ -37,7 +37,7 @@ class FakeSequencer : public Sequencer {
 };
 
 struct Fixture {
-  Piruk930 state;
+  GameState state;
   FakeSequencer sequencer;
   BgmPlayer player{state, sequencer};
 

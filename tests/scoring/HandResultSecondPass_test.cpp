@@ -10,8 +10,8 @@ namespace winpiruk {
 namespace {
 
 // Seat 1 calls the user's ten of hearts with three and seven.
-Piruk930 CalledTable(int draw_index) {
-  Piruk930 state;
+GameState CalledTable(int draw_index) {
+  GameState state;
   state.SeatMember = {2, 3, 4, 5};
   state.HandNumber = 1;
   state.Dealer = 1;
@@ -38,12 +38,12 @@ TEST(HandResultSecondPass, CountsFromTheFirstCardOfTheReusedPile) {
     int draw_index;
     bool second_pass;
   };
-  const Piruk930 first_pass = CalledTable(30);
-  Piruk930 scored = first_pass;
+  const GameState first_pass = CalledTable(30);
+  GameState scored = first_pass;
   const int16_t plain_yaku = ScoreHand(scored).yaku_count;
   for (const Case c : {Case{51, false}, Case{52, false}, Case{53, true}, Case{54, true}}) {
     SCOPED_TRACE("DrawIndex " + std::to_string(c.draw_index));
-    Piruk930 state = CalledTable(c.draw_index);
+    GameState state = CalledTable(c.draw_index);
     const HandResultView view = ScoreHand(state);
     EXPECT_EQ(view.yaku_count, plain_yaku + (c.second_pass ? 1 : 0));
     ASSERT_EQ(view.explanation.size(), 3u);

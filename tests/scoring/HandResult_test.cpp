@@ -15,15 +15,15 @@ constexpr int16_t C(int rank) { return static_cast<int16_t>(39 + rank); }
 
 // Places cards in slots 1.. of a seat; `count` overrides slot 0 (a computer
 // seat that counter-calls still counts its discarded card).
-void Give(Piruk930& state, int seat, std::vector<int16_t> cards, int count = -1) {
+void Give(GameState& state, int seat, std::vector<int16_t> cards, int count = -1) {
   auto& row = state.Hands[seat];
   row.fill(0);
   for (size_t i = 0; i < cards.size(); ++i) row[i + 1] = cards[i];
   row[kHandCount] = static_cast<int16_t>(count < 0 ? static_cast<int>(cards.size()) : count);
 }
 
-Piruk930 TableState() {
-  Piruk930 state;
+GameState TableState() {
+  GameState state;
   state.SeatMember = {2, 3, 4, 5};
   state.members.MemberName[1][1] = "わたし";
   state.SeatName = {"", "ｺﾝﾋﾟｭｰﾀA", "ｺﾝﾋﾟｭｰﾀB", "ｺﾝﾋﾟｭｰﾀC"};
@@ -33,9 +33,9 @@ Piruk930 TableState() {
   return state;
 }
 
-int ScoreSum(const Piruk930& state) { return std::accumulate(state.Score.begin(), state.Score.end(), 0); }
+int ScoreSum(const GameState& state) { return std::accumulate(state.Score.begin(), state.Score.end(), 0); }
 
-int16_t Stat(Piruk930& state, int seat, MemberStat stat) { return (*SeatStats(state, seat))[stat]; }
+int16_t Stat(GameState& state, int seat, MemberStat stat) { return (*SeatStats(state, seat))[stat]; }
 
 struct CallCase {
   const char* name;
@@ -92,7 +92,7 @@ TEST(HandResultCall, ComputesThePointsAndTheExplanation) {
   };
   for (const CallCase& c : cases) {
     SCOPED_TRACE(c.name);
-    Piruk930 state = TableState();
+    GameState state = TableState();
     for (int seat = 0; seat < kSeats; ++seat) Give(state, seat, c.hands[seat], seat == c.winner ? c.winner_count : -1);
     state.HandEndCode = kEndCall;
     state.Winner = static_cast<int16_t>(c.winner);
@@ -141,7 +141,7 @@ TEST(HandResultCall, ComputesThePointsAndTheExplanation) {
 }
 
 TEST(HandResultCall, WorkedExampleShowsTheThreeLinesExactly) {
-  Piruk930 state = TableState();
+  GameState state = TableState();
   Give(state, 0, {C(3), C(4)});
   Give(state, 1, {H(3), H(4), H(5)});
   Give(state, 2, {S(2), S(6)});
@@ -166,7 +166,7 @@ TEST(HandResultCall, WorkedExampleShowsTheThreeLinesExactly) {
   EXPECT_EQ(state.SeatName[0], "わたし");
 
   state.settings.ManyCardBonus = 0;
-  Piruk930 without_bonus = state;
+  GameState without_bonus = state;
   without_bonus.Score.fill(0);
   const HandResultView plain = ScoreHand(without_bonus);
   EXPECT_EQ(plain.explanation[0], " 基礎点=12点  ");
@@ -174,7 +174,7 @@ TEST(HandResultCall, WorkedExampleShowsTheThreeLinesExactly) {
 }
 
 TEST(HandResultCall, ShowsTheExtraNumberAsAHeartCard) {
-  Piruk930 state = TableState();
+  GameState state = TableState();
   Give(state, 0, {C(3)});
   Give(state, 1, {H(3), H(4)});
   Give(state, 2, {S(6)});
@@ -227,7 +227,7 @@ TEST(HandResultFixedPayments, MovePointsAndWriteTheLog) {
   };
   for (const FixedEndingCase& c : cases) {
     SCOPED_TRACE(c.name);
-    Piruk930 state = TableState();
+    GameState state = TableState();
     state.Score = {100, 0, -50, 10};
     const auto before = state.Score;
     for (int seat = 0; seat < kSeats; ++seat) Give(state, seat, {H(1), S(2), D(3), C(4), H(5)});
@@ -265,7 +265,7 @@ TEST(HandResultFixedPayments, MovePointsAndWriteTheLog) {
 }
 
 TEST(HandResultFixedPayments, OverflowShowsTheFirstNineCards) {
-  Piruk930 state = TableState();
+  GameState state = TableState();
   Give(state, 3, {H(1), H(2), H(3), H(4), H(5), H(6), H(7), H(8), H(9), H(10)});
   state.HandEndCode = kEndCardOver;
   state.CurrentSeat = 3;
@@ -279,7 +279,7 @@ TEST(HandResultFixedPayments, OverflowShowsTheFirstNineCards) {
 }
 
 TEST(HandResultFixedPayments, InitialMatchShowsTheFourAndTheTwoCards) {
-  Piruk930 state = TableState();
+  GameState state = TableState();
   Give(state, 0, {H(3), S(4), D(5), C(6), H(9)});
   state.DrawIndex = 21;
   state.DeckSlots[21] = S(9);
@@ -297,7 +297,7 @@ TEST(HandResultFixedPayments, InitialMatchShowsTheFourAndTheTwoCards) {
 }
 
 TEST(HandResultNoGame, CountsTheHandAndPlaysItAgain) {
-  Piruk930 state = TableState();
+  GameState state = TableState();
   state.HandEndCode = kEndNoGame;
   state.Winner = 2;
   const HandResultView view = ScoreHand(state);
@@ -309,7 +309,7 @@ TEST(HandResultNoGame, CountsTheHandAndPlaysItAgain) {
 }
 
 TEST(HandResultLimits, ScoresAndCountersSaturate) {
-  Piruk930 state = TableState();
+  GameState state = TableState();
   Give(state, 0, {H(3), H(4)});
   Give(state, 1, {S(6)});
   Give(state, 2, {C(3)});
@@ -331,7 +331,7 @@ TEST(HandResultLimits, ScoresAndCountersSaturate) {
 // A payment to every seat and the settling seat's difference are one move:
 // a score near a limit must not stop at it half way and lose the rest.
 TEST(HandResultLimits, AFixedPaymentSaturatesOnlyTheNetChange) {
-  Piruk930 overflow = TableState();
+  GameState overflow = TableState();
   Give(overflow, 3, {H(1), H(2)});
   overflow.HandEndCode = kEndCardOver;
   overflow.CurrentSeat = 3;
@@ -339,7 +339,7 @@ TEST(HandResultLimits, AFixedPaymentSaturatesOnlyTheNetChange) {
   ScoreHand(overflow);
   EXPECT_EQ(overflow.Score, (std::array<int16_t, kSeats>{32767, 20, 20, 32700}));
 
-  Piruk930 initial = TableState();
+  GameState initial = TableState();
   Give(initial, 1, {H(3), S(4), D(5), C(6), H(9)});
   initial.HandEndCode = kEndInitialMatch;
   initial.Dealer = 1;
@@ -350,7 +350,7 @@ TEST(HandResultLimits, AFixedPaymentSaturatesOnlyTheNetChange) {
 }
 
 TEST(HandResultLimits, LeavesTheLogAloneOutsideItsEntries) {
-  Piruk930 state = TableState();
+  GameState state = TableState();
   state.HandNumber = 11;
   Give(state, 0, {H(3)});
   state.HandEndCode = kEndCardOver;

@@ -51,7 +51,7 @@ std::string NamesFileWith(std::vector<std::string> names) {
 
 TEST(MemberFiles, FirstWriteWithoutFilesGivesTheDefaultFilesByteForByte) {
   test::TempDir dir;
-  Piruk930 state;
+  GameState state;
   state.settings.MemberGroup = 3;
   ReadMemberFiles(state, PathsIn(dir));
   ASSERT_TRUE(WriteMemberFiles(state, PathsIn(dir)));
@@ -77,7 +77,7 @@ TEST(MemberFiles, FirstWriteWithoutFilesGivesTheDefaultFilesByteForByte) {
 
 TEST(MemberFiles, AGroupOutsideOneToFiveMakesGroupOneCurrent) {
   test::TempDir dir;
-  Piruk930 state;
+  GameState state;
   state.settings.MemberGroup = 9;
   ReadMemberFiles(state, PathsIn(dir));
   EXPECT_EQ(state.CurrentGroup, 1);
@@ -128,7 +128,7 @@ TEST(MemberFiles, NumbersReadBackIncludingBothNegativeForms) {
 
 TEST(MemberFiles, TableRoundTripsThroughBothFiles) {
   test::TempDir dir;
-  Piruk930 state;
+  GameState state;
   ReadMemberFiles(state, PathsIn(dir));
   const std::string long_name = "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほ";  // 30 characters
   const int16_t values[] = {0, 1000, -50, 123, -5, 32767, -32768};
@@ -143,7 +143,7 @@ TEST(MemberFiles, TableRoundTripsThroughBothFiles) {
     }
   }
   ASSERT_TRUE(WriteMemberFiles(state, PathsIn(dir)));
-  Piruk930 again;
+  GameState again;
   ReadMemberFiles(again, PathsIn(dir));
   for (int g = 1; g <= kGroups; ++g) {
     for (int m = 1; m <= kMembersPerGroup; ++m) {
@@ -275,7 +275,7 @@ struct WrittenFiles {
   test::TempDir dir;
   std::string names, data;
   WrittenFiles() {
-    Piruk930 state;
+    GameState state;
     ReadMemberFiles(state, PathsIn(dir));
     state.members.MemberName[1][3] = "花子";
     state.members.MemberPoints[1][3] = 2500;
@@ -312,7 +312,7 @@ TEST(MemberFiles, ADamagedFileIsKeptAsideByteForByteAndNamedOnce) {
     const std::string damaged = c.damage(c.names_file ? files.names : files.data);
     ASSERT_TRUE(WriteFileAtomically(path, damaged));
 
-    Piruk930 state;
+    GameState state;
     std::vector<DamagedMemberFile> found = ReadMemberFiles(state, PathsIn(files.dir), "2026-12-08");
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].path, path);
@@ -356,7 +356,7 @@ TEST(MemberFiles, AFileThatCannotBeReadIsKeptAsideUnreadAndNeverWaitedOn) {
     WrittenFiles files;
     std::filesystem::remove(files.DataFile());
     c.make(files.DataFile());
-    Piruk930 state;
+    GameState state;
     const std::vector<DamagedMemberFile> found = ReadMemberFiles(state, PathsIn(files.dir), "2026-12-08");
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].kept_as, files.DataFile() + ".damaged-2026-12-08");
@@ -376,7 +376,7 @@ TEST(MemberFiles, AFileThatCannotBeMovedAsideIsStillNamed) {
   std::filesystem::permissions(files.dir.File("data"), std::filesystem::perms::owner_read |
                                                            std::filesystem::perms::owner_exec);
   if (::access(files.dir.File("data").c_str(), W_OK) == 0) GTEST_SKIP() << "root writes into any folder";
-  Piruk930 state;
+  GameState state;
   const std::vector<DamagedMemberFile> found = ReadMemberFiles(state, PathsIn(files.dir), "2026-12-08");
   std::filesystem::permissions(files.dir.File("data"), std::filesystem::perms::owner_all);
   ASSERT_EQ(found.size(), 1u);
@@ -406,7 +406,7 @@ TEST(MemberFiles, AnOverlongLineIsCutToTheNameAndTheLinesAfterItAreRead) {
       << Utf8ToCp932(NamesFileWith({std::string(3'000'000, 'n'), kanji, "third"}));
   std::ofstream(dir.File("data/WPirukMd.dat"), std::ios::binary)
       << DataFileWith({" 5 4 000700" + std::string(3'000'000, ' ')});
-  Piruk930 state;
+  GameState state;
   ReadMemberFiles(state, PathsIn(dir));
   const MemberTable& t = state.members;
   EXPECT_EQ(t.MemberName[1][1], std::string(kMemberNameCharacters, 'n'));
@@ -424,7 +424,7 @@ TEST(MemberFiles, AnOverlongLineIsCutToTheNameAndTheLinesAfterItAreRead) {
 TEST(MemberFiles, AFailedWriteIsReported) {
   test::TempDir dir;
   std::ofstream(dir.File("data")) << "a file where the folder should be";
-  Piruk930 state;
+  GameState state;
   ReadMemberFiles(state, PathsIn(dir));
   EXPECT_FALSE(WriteMemberFiles(state, PathsIn(dir)));
 }
@@ -438,7 +438,7 @@ TEST(MemberFiles, WhenEitherFileCannotBeWrittenNeitherChanges) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.failing << (c.folder ? " folder" : " link"));
     test::TempDir dir;
-    Piruk930 state;
+    GameState state;
     ReadMemberFiles(state, PathsIn(dir));
     ASSERT_TRUE(WriteMemberFiles(state, PathsIn(dir)));
     const std::optional<std::string> names = ReadWholeFile(dir.File("data/WPirukMn.dat"));

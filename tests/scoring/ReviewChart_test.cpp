@@ -7,8 +7,8 @@
 namespace winpiruk {
 namespace {
 
-Piruk930 LogState(int hands, std::vector<std::pair<int, const char*>> log) {
-  Piruk930 state;
+GameState LogState(int hands, std::vector<std::pair<int, const char*>> log) {
+  GameState state;
   state.settings.NumberOfGames = static_cast<int16_t>(hands);
   for (size_t i = 0; i < log.size(); ++i) {
     state.HandLogPoints[i + 1] = static_cast<int16_t>(log[i].first);

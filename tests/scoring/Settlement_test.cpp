@@ -14,8 +14,8 @@ namespace {
 
 using Four = std::array<int, kSeats>;
 
-Piruk930 MatchState(Four scores) {
-  Piruk930 state;
+GameState MatchState(Four scores) {
+  GameState state;
   state.SeatMember = {2, 4, 6, 8};
   state.members.MemberName[1][1] = "わたし";
   state.SeatName = {"わたし", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
@@ -29,12 +29,12 @@ Piruk930 MatchState(Four scores) {
   return state;
 }
 
-int16_t Points(const Piruk930& state, int seat) {
+int16_t Points(const GameState& state, int seat) {
   const auto ref = *SeatRecord(state, seat);
   return state.members.MemberPoints[ref.group][ref.member];
 }
 
-int16_t Stat(Piruk930& state, int seat, MemberStat stat) { return (*SeatStats(state, seat))[stat]; }
+int16_t Stat(GameState& state, int seat, MemberStat stat) { return (*SeatStats(state, seat))[stat]; }
 
 struct UmaCase {
   const char* name;
@@ -61,7 +61,7 @@ TEST(Settlement, PaysUmaAndRecordsRanks) {
   };
   for (const UmaCase& c : cases) {
     SCOPED_TRACE(c.name);
-    Piruk930 state = MatchState(c.scores);
+    GameState state = MatchState(c.scores);
     state.settings.BonusSwitch = c.bonus_switch;
     const SettlementView view = SettleMatch(state, 36000, {});
     for (int seat = 0; seat < kSeats; ++seat) {
@@ -84,7 +84,7 @@ TEST(Settlement, PaysUmaAndRecordsRanks) {
 }
 
 TEST(Settlement, FillsTheColumnsWithoutCuttingSigns) {
-  Piruk930 state = MatchState({5, 1234, -1234, -5});
+  GameState state = MatchState({5, 1234, -1234, -5});
   state.Score = {5, 12340, -12340, -5};
   const SettlementView view = SettleMatch(state, 36000, {});
   // Rows: 12340+100, 5+50, -5-50, -12340-100.
@@ -101,7 +101,7 @@ TEST(Settlement, FillsTheColumnsWithoutCuttingSigns) {
   EXPECT_EQ(view.rows[3].uma, "-100");
   EXPECT_EQ(view.rows[3].after_uma, "-12440");
 
-  Piruk930 four_digits = MatchState({-1234, 1000, 200, 34});
+  GameState four_digits = MatchState({-1234, 1000, 200, 34});
   const SettlementView shown = SettleMatch(four_digits, 36000, {});
   EXPECT_EQ(shown.rows[3].score, "-1234");
   EXPECT_EQ(shown.rows[3].after_uma, "-1334");
@@ -126,7 +126,7 @@ TEST(Settlement, ChargesTheYakitori) {
   };
   for (const YakitoriCase& c : cases) {
     SCOPED_TRACE(c.name);
-    Piruk930 state = MatchState({40, 20, 0, -60});
+    GameState state = MatchState({40, 20, 0, -60});
     state.settings.YakitoriMode = c.mode;
     state.HasWon = c.has_won;
     const SettlementView view = SettleMatch(state, 36000, {});
@@ -155,17 +155,17 @@ TEST(Settlement, ShowsTheGameTime) {
   };
   for (const TimeCase& c : cases) {
     SCOPED_TRACE(c.text);
-    Piruk930 state = MatchState({0, 0, 0, 0});
+    GameState state = MatchState({0, 0, 0, 0});
     state.MatchStartTime = c.start;
     EXPECT_EQ(SettleMatch(state, c.now, {}).game_time, c.text);
   }
 }
 
 TEST(Settlement, WritesTheMemberFilesWithTheSettledFigures) {
-  Piruk930 state = MatchState({40, 20, 0, -60});
+  GameState state = MatchState({40, 20, 0, -60});
   int writes = 0;
   int16_t written_points = 0;
-  const SettlementView view = SettleMatch(state, 36000, [&](const Piruk930& settled) {
+  const SettlementView view = SettleMatch(state, 36000, [&](const GameState& settled) {
     ++writes;
     written_points = settled.members.MemberPoints[1][1];
     return false;
@@ -179,9 +179,9 @@ TEST(Settlement, TheProgramWriterPutsBothFilesInTheDataFolder) {
   test::TempDir folder;
   ProgramPaths paths;
   paths.data_directory = folder.path();
-  Piruk930 state = MatchState({40, 20, 0, -60});
+  GameState state = MatchState({40, 20, 0, -60});
   EXPECT_TRUE(SettleMatch(state, 36000, MemberFilesWriterFor(paths)).files_written);
-  Piruk930 reread;
+  GameState reread;
   ReadMemberFiles(reread, paths);
   EXPECT_EQ(reread.members.MemberPoints[1][1], 1140);
   EXPECT_EQ(reread.members.MemberStats[2][8][GamesPlayed], 1);
@@ -189,7 +189,7 @@ TEST(Settlement, TheProgramWriterPutsBothFilesInTheDataFolder) {
 }
 
 TEST(Settlement, MemberPointsSaturate) {
-  Piruk930 state = MatchState({30000, 0, 0, -30000});
+  GameState state = MatchState({30000, 0, 0, -30000});
   state.members.MemberPoints[1][1] = 32000;
   state.members.MemberPoints[2][8] = -32000;
   SettleMatch(state, 36000, {});
@@ -201,7 +201,7 @@ TEST(Settlement, MemberPointsSaturate) {
 // balance near a limit must not stop there with the result and then lose
 // the penalty on top.
 TEST(Settlement, MemberPointsSaturateOnlyTheNetChange) {
-  Piruk930 state = MatchState({40, 20, 0, -60});
+  GameState state = MatchState({40, 20, 0, -60});
   state.settings.YakitoriMode = 1;
   state.HasWon = {0, 1, 1, 1};
   state.members.MemberPoints[1][1] = 32700;  // +140 and -60
@@ -210,7 +210,7 @@ TEST(Settlement, MemberPointsSaturateOnlyTheNetChange) {
   EXPECT_EQ(state.members.MemberPoints[1][1], 32767);
   EXPECT_EQ(state.members.MemberPoints[2][8], -32768);
 
-  Piruk930 near = MatchState({40, 20, 0, -60});
+  GameState near = MatchState({40, 20, 0, -60});
   near.settings.YakitoriMode = 1;
   near.HasWon = {0, 1, 1, 1};
   near.members.MemberPoints[1][1] = 32650;
@@ -219,7 +219,7 @@ TEST(Settlement, MemberPointsSaturateOnlyTheNetChange) {
 }
 
 TEST(Settlement, AnotherMatchAndAMemberChangeStartFromZero) {
-  Piruk930 state = MatchState({140, 70, -50, -160});
+  GameState state = MatchState({140, 70, -50, -160});
   state.HandNumber = 8;
   state.HandLogPoints[4] = 44;
   state.HandLogText[4] = "あがり";
@@ -230,7 +230,7 @@ TEST(Settlement, AnotherMatchAndAMemberChangeStartFromZero) {
   EXPECT_EQ(state.HandLogText[4], "");
   EXPECT_EQ(state.MatchStartTime, 5000);
 
-  Piruk930 changing = MatchState({140, 70, -50, -160});
+  GameState changing = MatchState({140, 70, -50, -160});
   changing.MatchInProgress = 1;
   changing.AutoPlay = 1;
   changing.HandNumber = 8;

@@ -14,7 +14,7 @@
 namespace winpiruk::testing {
 
 struct EngineHarness {
-  explicit EngineHarness(Piruk930 table, int32_t seed = 99)
+  explicit EngineHarness(GameState table, int32_t seed = 99)
       : s(std::move(table)), real(seed), engine(s, view, random, clock, files.Keeping()) {
     random.FallBackTo(&real);
     view.on_call = [this](const std::string& call) {
@@ -26,14 +26,14 @@ struct EngineHarness {
     s.UserPick = static_cast<int16_t>(pick);
     engine.PlayTurn();
   }
-  Piruk930 s;
+  GameState s;
   RecordingView view;
   ScriptedRandom random;
   StandardRandom real;
   test::StoppedClock clock{TimeOfDay{}};
   MemberFilesRecord files;
   Engine engine;
-  std::optional<Piruk930> at_first_computer;
+  std::optional<GameState> at_first_computer;
 };
 
 }  // namespace winpiruk::testing

@@ -222,7 +222,7 @@ struct MemberFilesRecord {
 
   Scorekeeping Keeping() {
     Scorekeeping keeping;
-    keeping.write_member_files = [this](const Piruk930&) {
+    keeping.write_member_files = [this](const GameState&) {
       ++writes;
       return write_result;
     };

@@ -5,7 +5,7 @@
 
 #include "config/ProgramPaths.h"
 #include "config/SafeFile.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 #include "state/Settings.h"
 #include "support/TempDir.h"
 
@@ -14,7 +14,7 @@ namespace winpiruk::test {
 struct RulePlace {
   TempDir root;
   ProgramPaths paths{root.File("share"), root.File("config"), root.File("data")};
-  Piruk930 state;
+  GameState state;
   RulePlace() {
     EnsureDirectory(paths.program_directory);
     std::ofstream(paths.program_directory + "/HeartA.bmp") << "BM";

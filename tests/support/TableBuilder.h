@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "state/Cards.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 #include "state/Settings.h"
 
 namespace winpiruk::testing {
@@ -16,7 +16,7 @@ constexpr int16_t S(int rank) { return static_cast<int16_t>(13 + rank); }
 constexpr int16_t D(int rank) { return static_cast<int16_t>(26 + rank); }
 constexpr int16_t C(int rank) { return static_cast<int16_t>(39 + rank); }
 
-inline void SetHand(Piruk930& s, int seat, std::initializer_list<int16_t> cards) {
+inline void SetHand(GameState& s, int seat, std::initializer_list<int16_t> cards) {
   auto& row = s.Hands[seat];
   row.fill(0);
   int slot = 1;
@@ -35,8 +35,8 @@ struct TableSetup {
   std::vector<int16_t> next_draws;
 };
 
-inline Piruk930 BuildTable(const TableSetup& setup) {
-  Piruk930 s;
+inline GameState BuildTable(const TableSetup& setup) {
+  GameState s;
   s.settings = DefaultSettings("");
   s.settings.NumberOfGames = 1;
   s.settings.GameSpeed = 3;

@@ -13,9 +13,9 @@
 #include <functional>
 #include <memory>
 
-#include "members/windows/Form2.h"
-#include "scoring/windows/Form3.h"
-#include "scoring/windows/Form4.h"
+#include "gui/members/SeatingDialog.h"
+#include "gui/scoring/HandResultDialog.h"
+#include "gui/scoring/MatchEndDialog.h"
 
 namespace winpiruk::test {
 
@@ -120,16 +120,16 @@ class ModalAnswer {
 // and message boxes take their default button. True when `modal` was
 // answered; a message box's text goes to `message`.
 inline bool AnswerAsPlayer(QWidget* modal, QString* message = nullptr) {
-  if (auto* decision = qobject_cast<Form2*>(modal)) {
+  if (auto* decision = qobject_cast<SeatingDialog*>(modal)) {
     if (decision->Command2->isEnabled()) decision->Command2->click();
     if (decision->Command5->isEnabled()) decision->Command5->click();
     return true;
   }
-  if (auto* result = qobject_cast<Form3*>(modal)) {
+  if (auto* result = qobject_cast<HandResultDialog*>(modal)) {
     result->Command1->click();
     return true;
   }
-  if (auto* settlement = qobject_cast<Form4*>(modal)) {
+  if (auto* settlement = qobject_cast<MatchEndDialog*>(modal)) {
     settlement->Command1->click();
     return true;
   }

@@ -14,12 +14,12 @@
 #include "config/SettingsStore.h"
 #include "engine/Clock.h"
 #include "engine/Random.h"
-#include "state/Piruk930.h"
+#include "state/GameState.h"
 #include "state/Settings.h"
 #include "support/ScriptedSettingsHost.h"
 #include "support/StoppedClock.h"
 #include "support/TempDir.h"
-#include "table/Form1.h"
+#include "gui/table/TableWindow.h"
 
 namespace winpiruk::test {
 
@@ -30,17 +30,17 @@ inline std::string ShareDir() {
 
 struct TableFixture {
   TempDir dir;
-  Piruk930 state;
+  GameState state;
   ProgramPaths paths;
   // The table's random source and clock: the program's generator, on the
   // time of day or on a clock that stands still.
   StandardRandom random;
   std::unique_ptr<const Clock> clock;
-  std::unique_ptr<Form1> window;
+  std::unique_ptr<TableWindow> window;
 
   // With `dealt_at`, the table's clock stands still at that time, so the
   // match plays the same cards every run.
-  explicit TableFixture(const std::function<void(Piruk930&)>& prepare = {},
+  explicit TableFixture(const std::function<void(GameState&)>& prepare = {},
                         std::optional<TimeOfDay> dealt_at = std::nullopt) {
     paths = ProgramPaths{ShareDir(), dir.path() + "/config", dir.path() + "/data"};
     state.settings = DefaultSettings(paths.program_directory);
@@ -60,7 +60,7 @@ struct TableFixture {
     } else {
       clock = std::make_unique<SystemClock>();
     }
-    window = std::make_unique<Form1>(state, paths, random, *clock);
+    window = std::make_unique<TableWindow>(state, paths, random, *clock);
   }
 
   std::string SettingsText() const {

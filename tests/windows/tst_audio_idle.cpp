@@ -8,9 +8,9 @@
 
 #include "TableFixture.h"
 #include "TestTune.h"
-#include "ui/AudioDevice.h"
-#include "ui/Music.h"
-#include "ui/Sound.h"
+#include "sound/AudioDevice.h"
+#include "gui/common/Music.h"
+#include "sound/Sound.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;
@@ -29,10 +29,10 @@ class AudioIdleTest : public QObject {
   TempDir dir_;
 
   // A music player over a list of one tune, sound on.
-  Piruk930 MusicState() {
+  GameState MusicState() {
     const QString tune = QString::fromStdString(dir_.File("tune.mid"));
     if (!QFile::exists(tune)) WriteTune(tune);
-    Piruk930 state;
+    GameState state;
     state.settings.SoundMode = 1;
     state.settings.BgmList[1] = tune.toStdString();
     state.settings.BgmCount = 1;
@@ -66,7 +66,7 @@ class AudioIdleTest : public QObject {
   }
 
   void theMusicIsReadInTheBackgroundAndHoldsTheDeviceWhilePlaying() {
-    Piruk930 state = MusicState();
+    GameState state = MusicState();
     Music music(state);
     QSignalSpy ready(&music, &Music::ReadyChanged);
     QSignalSpy ended(&music, &Music::PieceEnded);
@@ -117,7 +117,7 @@ class AudioIdleTest : public QObject {
   }
 
   void anOperationDuringTheReadWaitsForIt() {
-    Piruk930 state = MusicState();
+    GameState state = MusicState();
     Music music(state);
     music.OpenAndPlayInBackground();
     // Stopping at once stops the piece the read was to start.
@@ -132,7 +132,7 @@ class AudioIdleTest : public QObject {
   }
 
   void aPieceThatCannotBeReadLeavesTheMenuGreyAndTheDeviceClosed() {
-    Piruk930 state = MusicState();
+    GameState state = MusicState();
     state.settings.BgmList[1] = dir_.File("gone.mid");
     Music music(state);
     music.OpenAndPlayInBackground();
@@ -149,7 +149,7 @@ class AudioIdleTest : public QObject {
   }
   void theWaitingTableHasNoDeviceOpen() {
     QFETCH(int, sound_mode);
-    TableFixture f([sound_mode](Piruk930& s) { s.settings.SoundMode = static_cast<int16_t>(sound_mode); });
+    TableFixture f([sound_mode](GameState& s) { s.settings.SoundMode = static_cast<int16_t>(sound_mode); });
     f.window->show();
     f.window->music().OpenAndPlayInBackground();
     QVERIFY(!f.window->music().Loading());

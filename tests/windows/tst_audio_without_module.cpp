@@ -12,10 +12,10 @@
 #include "TestTune.h"
 #include "app/Startup.h"
 #include "config/SafeFile.h"
-#include "ui/AudioDevice.h"
-#include "ui/AudioModule.h"
-#include "ui/Music.h"
-#include "ui/Sound.h"
+#include "sound/AudioDevice.h"
+#include "sound/AudioModule.h"
+#include "gui/common/Music.h"
+#include "sound/Sound.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;
@@ -55,7 +55,7 @@ class AudioWithoutModuleTest : public QObject {
   }
 
   void theMusicStaysGreyAndCommandsDoNothing() {
-    Piruk930 state;
+    GameState state;
     state.settings.SoundMode = 1;
     state.settings.BgmList[1] = Tune();
     state.settings.BgmCount = 1;
@@ -78,10 +78,10 @@ class AudioWithoutModuleTest : public QObject {
     EnsureDirectory(paths.config_directory);
     QVERIFY(WriteFileAtomically(paths.SettingsFile(), "DataFileDirectory =" + ShareDir() +
                                                           "\r\nSoundMode = 1\r\nBGM = " + Tune() + "\r\n"));
-    Piruk930 state;
+    GameState state;
     StandardRandom random;
     SystemClock clock;
-    std::unique_ptr<Form1> table = RunStartup(state, paths, random, clock);
+    std::unique_ptr<TableWindow> table = RunStartup(state, paths, random, clock);
     QVERIFY(table != nullptr);
     QVERIFY(table->isVisible());
     QTRY_VERIFY(!table->music().Unplayable().empty());

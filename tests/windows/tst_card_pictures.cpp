@@ -11,7 +11,7 @@
 #include "artwork/Manifest.h"
 #include "artwork/PictureFiles.h"
 #include "support/TempDir.h"
-#include "ui/CardPictures.h"
+#include "gui/common/CardPictures.h"
 
 namespace winpiruk {
 namespace {

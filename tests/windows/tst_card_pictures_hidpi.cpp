@@ -5,9 +5,9 @@
 #include <QtTest>
 
 #include "artwork/CardFaces.h"
-#include "scoring/windows/Form3.h"
-#include "state/Piruk930.h"
-#include "ui/CardPictures.h"
+#include "gui/scoring/HandResultDialog.h"
+#include "state/GameState.h"
+#include "gui/common/CardPictures.h"
 
 namespace winpiruk {
 namespace {
@@ -56,9 +56,9 @@ class HiDpiPicturesTest : public QObject {
 
   // The hand result window's cards too.
   void handResultCardsHaveTwiceThePixels() {
-    Piruk930 state;
+    GameState state;
     state.settings.DataFileDirectory = ShareDir().toStdString();
-    Form3 window(state, HandResultView{}, [](const QString&, const QString&) {});
+    HandResultDialog window(state, HandResultView{}, [](const QString&, const QString&) {});
     const QPixmap picture = window.CardPicture(51);
     QCOMPARE(picture.size(), QSize(2 * kCardWidth, 2 * kCardHeight));
     QCOMPARE(Rgb(picture.toImage()), Rgb(artwork::DrawCardFace(51, 2.0)));

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "config/windows/ChartPainting.h"
+#include "gui/rules/ChartPainting.h"
 
 using namespace winpiruk;
 

@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #include "presentation/PictureNames.h"
-#include "ui/HelpWindow.h"
+#include "gui/common/HelpWindow.h"
 
 namespace winpiruk {
 namespace {

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-#include "ui/CentredDialog.h"
-#include "ui/EnterKey.h"
+#include "gui/common/CentredDialog.h"
+#include "gui/common/EnterKey.h"
 
 using namespace winpiruk;
 

@@ -10,11 +10,11 @@
 #include "app/Startup.h"
 #include "config/SafeFile.h"
 #include "config/SettingsStore.h"
-#include "members/windows/Form2.h"
+#include "gui/members/SeatingDialog.h"
 #include "scoring/MemberFiles.h"
 #include "support/ScriptedSettingsHost.h"
 #include "support/TempDir.h"
-#include "table/Form1.h"
+#include "gui/table/TableWindow.h"
 
 using namespace winpiruk;
 
@@ -27,7 +27,7 @@ class MemberFilesKeptTest : public QObject {
     const ProgramPaths paths{root.File("share"), root.File("config"), root.File("data")};
     EnsureDirectory(paths.program_directory);
     std::ofstream(paths.program_directory + "/DiaA.bmp") << "BM";
-    Piruk930 written;
+    GameState written;
     written.settings.DataFileDirectory = paths.program_directory;
     test::ScriptedHost host;
     QVERIFY(WriteSettings(written, paths, host));
@@ -40,10 +40,10 @@ class MemberFilesKeptTest : public QObject {
     damaged[0] = '[';
     QVERIFY(WriteFileAtomically(names_file, damaged));
 
-    Piruk930 state;
+    GameState state;
     StandardRandom random;
     SystemClock clock;
-    std::unique_ptr<Form1> table;
+    std::unique_ptr<TableWindow> table;
     {
       test::ModalAnswer answer(QMessageBox::Ok);
       table = RunStartup(state, paths, random, clock);
@@ -63,7 +63,7 @@ class MemberFilesKeptTest : public QObject {
 
     // The member window reads the files again and has nothing to tell.
     test::ModalAnswer answer(QMessageBox::Ok);
-    Form2 members(state, paths, random, clock, table.get());
+    SeatingDialog members(state, paths, random, clock, table.get());
     QVERIFY(members.Open(false));
     QCOMPARE(answer.count, 0);
     QVERIFY(members.List1->count() > 0);

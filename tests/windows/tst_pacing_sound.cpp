@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "QueuedInput.h"
-#include "ui/Pacing.h"
-#include "ui/Sound.h"
+#include "gui/common/Pacing.h"
+#include "sound/Sound.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;

@@ -16,12 +16,12 @@
 
 #include "config/SafeFile.h"
 #include "config/SettingsStore.h"
-#include "config/windows/FiguresChart.h"
-#include "config/windows/Form7.h"
-#include "config/windows/RuleAnalyser.h"
+#include "gui/rules/FiguresChart.h"
+#include "gui/rules/RulesDialog.h"
+#include "gui/rules/RuleAnalyser.h"
 #include "TableFixture.h"
 #include "support/RulePlace.h"
-#include "ui/QtSettingsHost.h"
+#include "gui/common/QtSettingsHost.h"
 
 using namespace winpiruk;
 
@@ -102,7 +102,7 @@ class RuleAnalyserTest : public QObject {
  private slots:
   void opensFromTheRuleWindowWithTheRulesOnScreenAndMatchesADirectRun() {
     Place place;
-    Form7 rules_window(place.state, place.paths, RuleWindowHooks{[] { return QSize(541, 359); }, {}});
+    RulesDialog rules_window(place.state, place.paths, RuleWindowHooks{[] { return QSize(541, 359); }, {}});
     rules_window.Combo1->setCurrentIndex(5);  // skip card 5, not yet stored
     rules_window.Combo3->setCurrentIndex(12);
     Settings seen;
@@ -136,7 +136,7 @@ class RuleAnalyserTest : public QObject {
       place.state.Boldness[seat] = static_cast<int16_t>((kSeed + 2U * seat) % 6U);
       place.state.Deduction[seat] = static_cast<int16_t>((kSeed + 3U * seat) % 6U);
     }
-    Piruk930 changed = place.state;
+    GameState changed = place.state;
     changed.settings.SkipCard = 5;
     changed.settings.InverseCard = 12;
     RuleAnalyser window(place.state, changed.settings, place.state.settings);
@@ -160,7 +160,7 @@ class RuleAnalyserTest : public QObject {
   }
 
   void theMenuOpensItForTheSavedRulesAndTheSeatsMembers() {
-    test::TableFixture table([](Piruk930& state) {
+    test::TableFixture table([](GameState& state) {
       state.settings.SkipCard = 6;
       state.Boldness = {0, 5, 1, 3};
       state.Deduction = {0, 2, 4, 0};

@@ -12,8 +12,8 @@
 #include "TestTune.h"
 #include "config/SafeFile.h"
 #include "config/SettingsFile.h"
-#include "config/windows/Form15.h"
-#include "config/windows/Form7.h"
+#include "gui/rules/OpenRuleSetDialog.h"
+#include "gui/rules/RulesDialog.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;
@@ -30,7 +30,7 @@ struct Touched {
   friend bool operator==(const Touched&, const Touched&) = default;
 };
 
-Touched TouchedOf(const Piruk930& s) {
+Touched TouchedOf(const GameState& s) {
   return {EncodeSettingsFile(s.settings), s.CardBackShown, s.BgmTrack, s.SettingsBaseName, s.RuleSetDirectory};
 }
 
@@ -52,7 +52,7 @@ class LoadScript {
 
  private:
   bool Answer(QWidget* modal) {
-    if (auto* rules = qobject_cast<Form7*>(modal)) {
+    if (auto* rules = qobject_cast<RulesDialog*>(modal)) {
       if (!rules_opened_) {
         rules_opened_ = true;
         QTimer::singleShot(0, rules->Command3D2, &QPushButton::click);
@@ -61,7 +61,7 @@ class LoadScript {
       }
       return true;
     }
-    if (auto* open = qobject_cast<Form15*>(modal)) {
+    if (auto* open = qobject_cast<OpenRuleSetDialog*>(modal)) {
       if (messages > 0) {
         open->reject();
         return true;
@@ -138,8 +138,8 @@ class RuleSetLoadTest : public QObject {
   }
 
   void theMusicFollowsARuleSetLoadedDuringAGame() {
-    TableFixture f([](Piruk930& s) { s.settings.SoundMode = 1; });
-    Form1& w = *f.window;
+    TableFixture f([](GameState& s) { s.settings.SoundMode = 1; });
+    TableWindow& w = *f.window;
     QVERIFY(!w.BGMC->menuAction()->isEnabled());  // no music at start-up
     const std::string sets = f.dir.path() + "/sets";
     EnsureDirectory(sets);

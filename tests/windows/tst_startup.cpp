@@ -18,12 +18,12 @@
 #include "config/SafeFile.h"
 #include "engine/Durations.h"
 #include "support/TempDir.h"
-#include "table/Form1.h"
-#include "ui/Captions.h"
-#include "ui/AudioDevice.h"
-#include "ui/Music.h"
-#include "ui/SingleInstance.h"
-#include "ui/Twips.h"
+#include "gui/table/TableWindow.h"
+#include "gui/common/Captions.h"
+#include "sound/AudioDevice.h"
+#include "gui/common/Music.h"
+#include "app/SingleInstance.h"
+#include "gui/common/Twips.h"
 
 using namespace winpiruk;
 
@@ -48,9 +48,9 @@ class StartupTest : public QObject {
  private slots:
   void firstStartAsksForTheDirectoryAndShowsTheTable() {
     Place place;
-    Piruk930 state;
+    GameState state;
     test::AcceptInputWith(QString::fromStdString(place.paths.program_directory));
-    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
     QVERIFY(table != nullptr);
     QVERIFY(table->isVisible());
     QCOMPARE(state.settings.DataFileDirectory, place.paths.program_directory);
@@ -68,8 +68,8 @@ class StartupTest : public QObject {
     test::WriteTune(tune);
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\nSoundMode = 1\r\nBGM = " +
                             tune.toStdString() + "\r\n");
-    Piruk930 state;
-    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
+    GameState state;
+    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
     QVERIFY(table != nullptr);
     // Shown without the music: nothing of it was read yet.
     QVERIFY(!table->music().Loading());
@@ -85,7 +85,7 @@ class StartupTest : public QObject {
 
   void cancellingTheDirectoryQuestionEndsTheProgram() {
     Place place;
-    Piruk930 state;
+    GameState state;
     test::RejectModal();
     QVERIFY(RunStartup(state, place.paths, place.random, place.clock) == nullptr);
   }
@@ -105,8 +105,8 @@ class StartupTest : public QObject {
       place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory +
                               "\r\nMainWindowPosX = 1500\r\nMainWindowPosY = 1500\r\n"
                               "MainWindowWidth = 10500\r\nMainWindowHeight = 7500\r\n" + c.extra);
-      Piruk930 state;
-      std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
+      GameState state;
+      std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
       QVERIFY(table != nullptr);
       QCOMPARE(table->width(), c.width);
       QCOMPARE(state.ResizeGuard, int16_t{0});
@@ -117,8 +117,8 @@ class StartupTest : public QObject {
   void theMenuBarCarriesEveryCaption() {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
-    Piruk930 state;
-    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
+    GameState state;
+    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
     QStringList shown;
     std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
       for (QAction* action : actions) {
@@ -145,8 +145,8 @@ class StartupTest : public QObject {
   void closingByTheFrameIsRefused() {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
-    Piruk930 state;
-    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
+    GameState state;
+    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
     QString message;
     test::ConfirmMessage(&message);
     QVERIFY(!table->close());
@@ -157,8 +157,8 @@ class StartupTest : public QObject {
   void theKeyGuideToggleWritesTheSettingsEachTime() {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
-    Piruk930 state;
-    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
+    GameState state;
+    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
     for (int expected : {1, 0}) {
       table->KeyAssign->trigger();
       QCOMPARE(state.settings.KeyGuideDisplay, int16_t(expected));
@@ -170,8 +170,8 @@ class StartupTest : public QObject {
   void theVersionWindowShowsTheBannerAndTheMachine() {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
-    Piruk930 state;
-    std::unique_ptr<Form1> table = RunStartup(state, place.paths, place.random, place.clock);
+    GameState state;
+    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
     QString title, facts;
     test::WhenModalAppears([&](QWidget* modal) {
       title = modal->windowTitle();

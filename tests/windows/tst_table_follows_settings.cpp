@@ -8,12 +8,12 @@
 
 #include "TableFixture.h"
 #include "config/SafeFile.h"
-#include "config/windows/Form15.h"
-#include "config/windows/Form7.h"
+#include "gui/rules/OpenRuleSetDialog.h"
+#include "gui/rules/RulesDialog.h"
 #include "presentation/PictureNames.h"
-#include "table/QtTableView.h"
-#include "ui/Colours.h"
-#include "ui/Form16.h"
+#include "gui/table/QtTableView.h"
+#include "gui/common/Colours.h"
+#include "gui/appearance/CardBackDialog.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;
@@ -21,7 +21,7 @@ using namespace winpiruk::test;
 namespace {
 
 // A hand in progress: five cards for every seat, the draw pile on the table.
-void DealFixedHands(Piruk930& s) {
+void DealFixedHands(GameState& s) {
   s.MatchInProgress = 1;
   s.HandPhase = 2;
   s.HandNumber = 3;
@@ -32,7 +32,7 @@ void DealFixedHands(Piruk930& s) {
   }
 }
 
-void ShowHandInProgress(Form1& w) {
+void ShowHandInProgress(TableWindow& w) {
   w.show();
   for (int seat = 0; seat < kSeats; ++seat) w.view().ShowHand(seat);
   w.view().ShowDrawPile(true);
@@ -46,7 +46,7 @@ QImage BackFile(int kind, BackOrientation orientation) {
 }
 
 // Every back on the table is design `kind`.
-void VerifyBacks(Form1& w, int kind) {
+void VerifyBacks(TableWindow& w, int kind) {
   QCOMPARE(Picture(w.Picture[kPosDrawPile]->pixmap()), BackFile(kind, BackOrientation::Upright));
   QCOMPARE(Picture(w.Picture[40]->pixmap()), BackFile(kind, BackOrientation::Upright));
   const BackOrientation orientation[] = {BackOrientation::Upright, BackOrientation::Left,
@@ -58,7 +58,7 @@ void VerifyBacks(Form1& w, int kind) {
   }
 }
 
-QColor TableCorner(Form1& w) { return w.table()->grab().toImage().pixelColor(2, 2); }
+QColor TableCorner(TableWindow& w) { return w.table()->grab().toImage().pixelColor(2, 2); }
 
 }  // namespace
 
@@ -80,14 +80,14 @@ class TableFollowsSettingsTest : public QObject {
     picture.fill(Qt::red);
     QVERIFY(picture.save(red));
     f.state.settings.GameWallPaper = red.toStdString();
-    Form1& w = *f.window;
+    TableWindow& w = *f.window;
     QVERIFY(w.LoadPictureSource(red));
     ShowHandInProgress(w);
     VerifyBacks(w, 0);
     QCOMPARE(TableCorner(w), QColor(Qt::red));
 
     ModalDriver open_club([](QWidget* modal) {
-      auto* window = qobject_cast<Form15*>(modal);
+      auto* window = qobject_cast<OpenRuleSetDialog*>(modal);
       if (window == nullptr) return false;
       QAbstractItemModel* files = window->File1->model();
       if (!QTest::qWaitFor([&] { return files->rowCount(window->File1->rootIndex()) == 1; }, 5000)) return false;
@@ -108,7 +108,7 @@ class TableFollowsSettingsTest : public QObject {
   // be read leaves the table plain.
   void backgroundThatCannotBeReadLeavesTheTablePlain() {
     TableFixture f;
-    Form1& w = *f.window;
+    TableWindow& w = *f.window;
     w.show();
     const QString red = QString::fromStdString(f.dir.File("red.png"));
     QImage picture(40, 30, QImage::Format_RGB32);
@@ -136,13 +136,13 @@ class TableFollowsSettingsTest : public QObject {
   void initialStateInTheRuleWindowEndsAutoPlay() {
     QFETCH(bool, confirmed);
     TableFixture f(DealFixedHands);
-    Form1& w = *f.window;
+    TableWindow& w = *f.window;
     ShowHandInProgress(w);
     w.GameModeAuto->trigger();
     QCOMPARE(w.windowTitle(), QStringLiteral("ぴるく  －3回め－  [自動実行モード]"));
 
     ModalDriver reset([confirmed](QWidget* modal) {
-      auto* window = qobject_cast<Form7*>(modal);
+      auto* window = qobject_cast<RulesDialog*>(modal);
       if (window == nullptr) return false;
       window->Command4->click();
       (confirmed ? window->Command1 : window->Command2)->click();
@@ -159,13 +159,13 @@ class TableFollowsSettingsTest : public QObject {
   // for the next game and lies on the table at once, every back alike.
   void backChosenFromTheTopSeatsNameIsWrittenAndShown() {
     TableFixture f(DealFixedHands);
-    Form1& w = *f.window;
+    TableWindow& w = *f.window;
     w.Form_Load();  // the seats' names on the table
     ShowHandInProgress(w);
     QVERIFY(w.Label[NameLabel(2)]->isVisible());
 
     ModalDriver choose([](QWidget* modal) {
-      auto* window = qobject_cast<Form16*>(modal);
+      auto* window = qobject_cast<CardBackDialog*>(modal);
       if (window == nullptr) return false;
       QTest::mouseClick(window->Image[5], Qt::LeftButton);
       window->Command3D1->click();

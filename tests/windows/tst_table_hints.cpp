@@ -10,7 +10,7 @@
 #include "engine/Engine.h"
 #include "presentation/HintTexts.h"
 #include "support/TableBuilder.h"
-#include "table/QtTableView.h"
+#include "gui/table/QtTableView.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;
@@ -18,7 +18,7 @@ using namespace winpiruk::testing;
 
 namespace {
 
-using Tweak = std::function<void(Piruk930&)>;
+using Tweak = std::function<void(GameState&)>;
 
 // Puts a hand of the user's against `top` on the fixture's table, tweaked,
 // and lets the view show it as the engine leaves it for the user's move.
@@ -35,7 +35,7 @@ void PutTable(TableFixture& f, std::vector<int16_t> hand, int16_t top, const Twe
   view.EngineSettled();
 }
 
-QList<int> MarkedHand(const Form1& w) {
+QList<int> MarkedHand(const TableWindow& w) {
   QList<int> marked;
   for (int p = 1; p <= 9; ++p) {
     if (w.Picture[p]->Marked()) marked << p;
@@ -46,7 +46,7 @@ QList<int> MarkedHand(const Form1& w) {
 QLabel* RefusalLabel(TableFixture& f) { return f.window->view().hints().refusal_label(); }
 QLabel* PenaltyLabel(TableFixture& f) { return f.window->view().hints().penalty_label(); }
 
-void DealerChoice(Piruk930& s) {
+void DealerChoice(GameState& s) {
   s.HandPhase = kHandOpening;
   s.TurnPhase = kTurnNone;
   s.Dealer = 0;
@@ -81,18 +81,18 @@ class TableHintsTest : public QObject {
         {"suit and rank", {H(5), C(9), S(7)}, H(7), {}, {1, 3}},
         {"nothing matches", {S(5), C(3)}, H(7), {}, {}},
         {"a penalty waits: only a penalty card answers it", {S(2), H(3), D(5)}, H(2),
-         [](Piruk930& s) { s.PenaltyPending = 2; }, {1}},
+         [](GameState& s) { s.PenaltyPending = 2; }, {1}},
         {"throw-more card with one to follow", {S(8), H(3)}, H(8), {}, {2}},
         {"further discard: any card", {S(5), D(3), C(9)}, H(7),
-         [](Piruk930& s) { s.TurnPhase = kTurnFurtherDiscard; }, {1, 2, 3}},
+         [](GameState& s) { s.TurnPhase = kTurnFurtherDiscard; }, {1, 2, 3}},
         {"further discard: no throw-more of the last two", {S(8), D(3)}, H(7),
-         [](Piruk930& s) { s.TurnPhase = kTurnFurtherDiscard; }, {2}},
+         [](GameState& s) { s.TurnPhase = kTurnFurtherDiscard; }, {2}},
         {"dealer's choice", {S(5), H(3), D(4), C(6), S(9)}, H(7), DealerChoice, {}, true},
-        {"not the user's turn", {H(5), H(3)}, H(7), [](Piruk930& s) { s.AwaitingUser = 0; }, {}},
-        {"the engine is running", {H(5), H(3)}, H(7), [](Piruk930& s) { s.EngineRunning = 1; }, {}},
-        {"auto-play", {H(5), H(3)}, H(7), [](Piruk930& s) { s.AutoPlay = 1; }, {}},
+        {"not the user's turn", {H(5), H(3)}, H(7), [](GameState& s) { s.AwaitingUser = 0; }, {}},
+        {"the engine is running", {H(5), H(3)}, H(7), [](GameState& s) { s.EngineRunning = 1; }, {}},
+        {"auto-play", {H(5), H(3)}, H(7), [](GameState& s) { s.AutoPlay = 1; }, {}},
     };
-    Form1& w = *fixture_->window;
+    TableWindow& w = *fixture_->window;
     for (const Case& c : cases) {
       PutTable(*fixture_, c.hand, c.top, c.tweak);
       QVERIFY2(MarkedHand(w) == c.marked, c.name);
@@ -109,7 +109,7 @@ class TableHintsTest : public QObject {
   }
 
   void theOptionSwitchesTheMarksAtOnce() {
-    Form1& w = *fixture_->window;
+    TableWindow& w = *fixture_->window;
     PutTable(*fixture_, {S(7), C(3), D(7)}, H(7));
     QCOMPARE(MarkedHand(w), (QList<int>{1, 3}));
     w.MarkPlayable->trigger();
@@ -123,7 +123,7 @@ class TableHintsTest : public QObject {
   }
 
   void theMarksFollowThePlay() {
-    Form1& w = *fixture_->window;
+    TableWindow& w = *fixture_->window;
     PutTable(*fixture_, {H(5), C(3), D(9), S(4)}, H(7));
     QCOMPARE(MarkedHand(w), QList<int>{1});
     // While the engine runs nothing is marked, whatever the table shows.
@@ -148,18 +148,18 @@ class TableHintsTest : public QObject {
       std::vector<int16_t> hand;
       int16_t top;
       Tweak tweak;
-      std::function<void(Form1&)> pick;
+      std::function<void(TableWindow&)> pick;
       Refusal why;
     };
-    auto click = [](int n) { return [n](Form1& w) { QTest::mouseClick(w.Picture[n], Qt::LeftButton); }; };
-    auto key = [](char32_t ch) { return [ch](Form1& w) { w.Form_KeyPress(ch); }; };
+    auto click = [](int n) { return [n](TableWindow& w) { QTest::mouseClick(w.Picture[n], Qt::LeftButton); }; };
+    auto key = [](char32_t ch) { return [ch](TableWindow& w) { w.Form_KeyPress(ch); }; };
     const Case cases[] = {
         {"no match", {S(5), H(3)}, H(7), {}, click(1), Refusal::NoMatch},
-        {"a penalty waits", {S(5), H(3)}, H(2), [](Piruk930& s) { s.PenaltyPending = 2; }, click(1),
+        {"a penalty waits", {S(5), H(3)}, H(2), [](GameState& s) { s.PenaltyPending = 2; }, click(1),
          Refusal::PenaltyWaiting},
-        {"no discard finish", {S(7)}, H(7), [](Piruk930& s) { s.settings.FinishMeans = 0; }, click(1),
+        {"no discard finish", {S(7)}, H(7), [](GameState& s) { s.settings.FinishMeans = 0; }, click(1),
          Refusal::NoDiscardFinish},
-        {"throw-more of the last two", {S(8), H(3)}, H(8), [](Piruk930& s) { s.settings.MoreDropCardMode = 1; },
+        {"throw-more of the last two", {S(8), H(3)}, H(8), [](GameState& s) { s.settings.MoreDropCardMode = 1; },
          click(1), Refusal::ThrowMoreOfTwo},
         {"no card there", {S(5), H(3)}, H(7), {}, key(U'E'), Refusal::NoCardThere},
         {"a turn takes no pile card", {S(5), H(3)}, H(7), {}, key(U'K'), Refusal::DiscardOrDraw},
@@ -168,22 +168,22 @@ class TableHintsTest : public QObject {
         {"dealer's choice: a click", {S(5), H(3), D(4), C(6), S(9)}, H(7), DealerChoice, click(2),
          Refusal::DealerChoiceOnly},
         {"must discard again", {S(5), H(3)}, H(7),
-         [](Piruk930& s) {
+         [](GameState& s) {
            s.TurnPhase = kTurnFurtherDiscard;
            s.settings.MoreDropCardMode = 1;
          },
          click(kPosDrawPile), Refusal::MustDiscardAgain},
         {"discard again or stop", {S(5), H(3)}, H(7),
-         [](Piruk930& s) {
+         [](GameState& s) {
            s.TurnPhase = kTurnFurtherDiscard;
            s.settings.MoreDropCardMode = 0;
          },
          key(U'J'), Refusal::DiscardAgainOrStop},
-        {"not the user's turn", {S(5), H(3)}, H(7), [](Piruk930& s) { s.AwaitingUser = 0; }, click(1),
+        {"not the user's turn", {S(5), H(3)}, H(7), [](GameState& s) { s.AwaitingUser = 0; }, click(1),
          Refusal::NotYourTurn},
-        {"not the user's turn: a key", {S(5), H(3)}, H(7), [](Piruk930& s) { s.AwaitingUser = 0; }, key(U'A'),
+        {"not the user's turn: a key", {S(5), H(3)}, H(7), [](GameState& s) { s.AwaitingUser = 0; }, key(U'A'),
          Refusal::NotYourTurn},
-        {"the others are playing: a key", {S(5), H(3)}, H(7), [](Piruk930& s) { s.EngineRunning = 1; }, key(U'B'),
+        {"the others are playing: a key", {S(5), H(3)}, H(7), [](GameState& s) { s.EngineRunning = 1; }, key(U'B'),
          Refusal::NotYourTurn},
     };
     for (const Case& c : cases) {
@@ -204,7 +204,7 @@ class TableHintsTest : public QObject {
   }
 
   void aWaitingPenaltyShowsItsCountAndSeat() {
-    PutTable(*fixture_, {S(5), H(3)}, H(2), [](Piruk930& s) { s.PenaltyPending = 4; });
+    PutTable(*fixture_, {S(5), H(3)}, H(2), [](GameState& s) { s.PenaltyPending = 4; });
     QLabel* penalty = PenaltyLabel(*fixture_);
     QVERIFY(penalty->isVisible());
     QVERIFY(penalty->text().contains(QStringLiteral("+4")));
@@ -238,7 +238,7 @@ class TableHintsTest : public QObject {
   }
 
   void theUserDrawsTheWaitingPenalty() {
-    PutTable(*fixture_, {S(5), H(3)}, H(2), [](Piruk930& s) { s.PenaltyPending = 2; });
+    PutTable(*fixture_, {S(5), H(3)}, H(2), [](GameState& s) { s.PenaltyPending = 2; });
     QVERIFY(PenaltyLabel(*fixture_)->isVisible());
     QTest::mouseClick(fixture_->window->Picture[kPosDrawPile], Qt::LeftButton);
     QTRY_VERIFY(fixture_->state.EngineRunning == 0);

@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "state/Settings.h"
-#include "ui/TableLayout.h"
-#include "ui/Twips.h"
+#include "gui/table/TableLayout.h"
+#include "gui/common/Twips.h"
 
 using namespace winpiruk;
 

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/TableOptions.h"
+#include "gui/table/TableOptions.h"
 
 using namespace winpiruk;
 

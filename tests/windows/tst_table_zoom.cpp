@@ -6,9 +6,9 @@
 #include "DialogAnswers.h"
 #include "TableFixture.h"
 #include "state/Cards.h"
-#include "table/QtTableView.h"
-#include "ui/TableLayout.h"
-#include "ui/Twips.h"
+#include "gui/table/QtTableView.h"
+#include "gui/table/TableLayout.h"
+#include "gui/common/Twips.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;
@@ -23,7 +23,7 @@ constexpr QSize kDesign(541, 359);
 int Pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 QRect UnzoomedPlace(const TwipsRect& r) { return {Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height)}; }
 
-void DealFixedHands(Piruk930& s) {
+void DealFixedHands(GameState& s) {
   s.MatchInProgress = 1;
   s.HandPhase = 2;
   s.settings.KeyGuideDisplay = 1;
@@ -35,7 +35,7 @@ void DealFixedHands(Piruk930& s) {
 }
 
 // A match's table as the view draws it: the four hands, the piles, the arrow.
-void ShowTable(Form1& w, QSize size) {
+void ShowTable(TableWindow& w, QSize size) {
   w.resize(size);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -49,7 +49,7 @@ void ShowTable(Form1& w, QSize size) {
 
 QSize ShownSize(const QLabel* picture) { return picture->pixmap().deviceIndependentSize().toSize(); }
 
-bool UsersTurn(const Piruk930& s) {
+bool UsersTurn(const GameState& s) {
   return s.EngineRunning == 0 && s.AwaitingUser == 1 && s.HandPhase == 2 && s.TurnPhase == 1;
 }
 
@@ -80,7 +80,7 @@ class TableZoomTest : public QObject {
     QFETCH(QSize, size);
     QFETCH(bool, grow);
     TableFixture f(DealFixedHands);
-    Form1& w = *f.window;
+    TableWindow& w = *f.window;
     if (!grow) w.GrowTable->trigger();
     QCOMPARE(w.table_options().grow_with_window, grow);
     ShowTable(w, size);
@@ -108,7 +108,7 @@ class TableZoomTest : public QObject {
     TableFixture design_table(DealFixedHands);
     ShowTable(*design_table.window, kDesign);
     TableFixture f(DealFixedHands);
-    Form1& w = *f.window;
+    TableWindow& w = *f.window;
     ShowTable(w, kMaximised);
     const double zoom = w.Zoom();
     QVERIFY2(zoom >= 2.2, qPrintable(QString::number(zoom)));
@@ -159,11 +159,11 @@ class TableZoomTest : public QObject {
     TableFixture design_table(DealFixedHands);
     ShowTable(*design_table.window, kDesign);
     design_table.window->view().ShowCallBanner();
-    TableFixture f([](Piruk930& s) {
+    TableFixture f([](GameState& s) {
       DealFixedHands(s);
       s.Winner = 2;
     });
-    Form1& w = *f.window;
+    TableWindow& w = *f.window;
     ShowTable(w, kMaximised);
     w.view().ShowCallBanner();
     QLabel* banner = w.BannerPicture;
@@ -187,7 +187,7 @@ class TableZoomTest : public QObject {
   // to the middle a little at each step, never in a jump.
   void growingPastTheDesignSizeIsSmooth() {
     TableFixture f(DealFixedHands);
-    Form1& w = *f.window;
+    TableWindow& w = *f.window;
     ShowTable(w, kDesign);
     QPoint last = w.Picture[1]->pos();
     for (int height = kDesign.height() + 1; height <= kDesign.height() + 60; ++height) {
@@ -204,7 +204,7 @@ class TableZoomTest : public QObject {
   // Switching growing off and on redraws the cards at the size they lie at.
   void growTableSwitchesTheZoom() {
     TableFixture f(DealFixedHands);
-    Form1& w = *f.window;
+    TableWindow& w = *f.window;
     ShowTable(w, kMaximised);
     const QSize grown = w.Picture[1]->size();
     w.GrowTable->trigger();
@@ -232,7 +232,7 @@ class TableZoomTest : public QObject {
     QFETCH(QSize, size);
     unexpected_.reset();
     TableFixture f(
-        [](Piruk930& s) {
+        [](GameState& s) {
           s.settings.NumberOfGames = 5;
           s.settings.SkipCard = 0;
           s.settings.PenaltyCard = 0;
@@ -240,7 +240,7 @@ class TableZoomTest : public QObject {
           s.settings.InverseCard = 0;
         },
         kDealtAt);
-    Form1& w = *f.window;
+    TableWindow& w = *f.window;
     w.resize(size);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -3,14 +3,14 @@
 #include <QtTest>
 
 #include "TableFixture.h"
-#include "table/QtTableView.h"
+#include "gui/table/QtTableView.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;
 
 namespace {
 
-void DealFixedHands(Piruk930& s) {
+void DealFixedHands(GameState& s) {
   s.MatchInProgress = 1;
   s.HandPhase = 2;
   s.settings.CardOpen = 1;  // the side seats' faces lie turned
@@ -22,7 +22,7 @@ void DealFixedHands(Piruk930& s) {
 }
 
 // The pictures a dealt table shows, each with as many pixels as it covers on the screen.
-void VerifyDevicePixels(Form1& w) {
+void VerifyDevicePixels(TableWindow& w) {
   const double ratio = w.devicePixelRatioF();
   QList<QLabel*> shown = {w.ArrowPicture, w.Picture[41]};
   for (int n = 1; n <= 39; ++n) {
@@ -46,7 +46,7 @@ class TableZoomHiDpiTest : public QObject {
  private slots:
   void picturesHaveTheScreensPixels() {
     TableFixture f(DealFixedHands);
-    Form1& w = *f.window;
+    TableWindow& w = *f.window;
     w.resize(541, 359);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ui/AudioDevice.h"
-#include "ui/Sound.h"
+#include "sound/AudioDevice.h"
+#include "sound/Sound.h"
 
 namespace {
 

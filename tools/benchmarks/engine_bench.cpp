@@ -60,7 +60,7 @@ void ReportAllocations(benchmark::State& state, long long before) {
 }
 
 void BM_ShuffleAndDeal(benchmark::State& state) {
-  Piruk930 s;
+  GameState s;
   s.settings = DefaultSettings("");
   s.Dealer = 1;
   NullView view;
@@ -78,7 +78,7 @@ BENCHMARK(BM_ShuffleAndDeal);
 // The runner's check after every move, on a table some way into a hand:
 // the initial card and a few discards on the pile, hands of several sizes.
 void BM_TableIsSound(benchmark::State& state) {
-  Piruk930 s;
+  GameState s;
   s.settings = DefaultSettings("");
   s.Dealer = 1;
   NullView view;
@@ -105,7 +105,7 @@ BENCHMARK(BM_TableIsSound);
 
 // A computer seat with several playable cards on a dealt table.
 void BM_ChooseComputerMove(benchmark::State& state) {
-  Piruk930 s;
+  GameState s;
   s.settings = DefaultSettings("");
   s.TopDiscard = 7;  // 7 of hearts
   const int16_t hand[] = {20, 2, 52, 5, 46, 33, 11};
@@ -128,7 +128,7 @@ BENCHMARK(BM_ChooseComputerMove);
 // The call check after a computer discard that nobody can call, with every
 // seat's numbers up to date: the common case.
 void BM_CheckCallsOnComputerDiscard(benchmark::State& state) {
-  Piruk930 s;
+  GameState s;
   s.settings = DefaultSettings("");
   s.settings.FinishMeans = 4;
   s.settings.AceAliasJack = 1;

@@ -71,7 +71,7 @@ void BM_StartWithGiantMemberName(benchmark::State& state) {
     for (int n = 11; n <= 59; ++n) out << "No." << n << "\r\n";
   }
   for (auto _ : state) {
-    Piruk930 game;
+    GameState game;
     ReadMemberFiles(game, paths);
     benchmark::DoNotOptimize(game.members);
   }

@@ -12,8 +12,8 @@ namespace {
 
 using namespace winpiruk;
 
-Piruk930 PlayedTable() {
-  Piruk930 state;
+GameState PlayedTable() {
+  GameState state;
   DecodeMemberNames(std::nullopt, state.members);
   DecodeMemberData(std::nullopt, state.members);
   for (int g = 1; g <= kGroups; ++g) {
@@ -42,7 +42,7 @@ struct ScratchPaths {
 };
 
 void BM_EncodeMemberFiles(benchmark::State& bench) {
-  const Piruk930 state = PlayedTable();
+  const GameState state = PlayedTable();
   for (auto _ : bench) {
     benchmark::DoNotOptimize(EncodeMemberNames(state.members));
     benchmark::DoNotOptimize(EncodeMemberData(state.members));
@@ -51,7 +51,7 @@ void BM_EncodeMemberFiles(benchmark::State& bench) {
 BENCHMARK(BM_EncodeMemberFiles);
 
 void BM_DecodeMemberFiles(benchmark::State& bench) {
-  const Piruk930 state = PlayedTable();
+  const GameState state = PlayedTable();
   const std::string names = EncodeMemberNames(state.members);
   const std::string data = EncodeMemberData(state.members);
   MemberTable table{};
@@ -64,7 +64,7 @@ void BM_DecodeMemberFiles(benchmark::State& bench) {
 BENCHMARK(BM_DecodeMemberFiles);
 
 void BM_WriteMemberFiles(benchmark::State& bench) {
-  const Piruk930 state = PlayedTable();
+  const GameState state = PlayedTable();
   const ScratchPaths scratch;
   for (auto _ : bench) {
     if (!WriteMemberFiles(state, scratch.paths)) bench.SkipWithError("write failed");
@@ -73,7 +73,7 @@ void BM_WriteMemberFiles(benchmark::State& bench) {
 BENCHMARK(BM_WriteMemberFiles)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadMemberFiles(benchmark::State& bench) {
-  Piruk930 state = PlayedTable();
+  GameState state = PlayedTable();
   const ScratchPaths scratch;
   if (!WriteMemberFiles(state, scratch.paths)) std::abort();
   for (auto _ : bench) {

@@ -14,16 +14,16 @@
 
 #include "engine/Clock.h"
 #include "engine/Random.h"
-#include "state/Piruk930.h"
-#include "table/Form1.h"
-#include "table/QtTableView.h"
+#include "state/GameState.h"
+#include "gui/table/TableWindow.h"
+#include "gui/table/QtTableView.h"
 
 using namespace winpiruk;
 
 namespace {
 
 // Nine cards in every hand, the piles and the arrow: the fullest table.
-void ShowFullTable(Form1& w, Piruk930& state) {
+void ShowFullTable(TableWindow& w, GameState& state) {
   state.MatchInProgress = 1;
   state.HandPhase = 2;
   for (int seat = 0; seat < kSeats; ++seat) {
@@ -50,7 +50,7 @@ long ResidentKilobytes() {
 }
 
 // One step of the drag: the new size laid out, then painted at once.
-double StepMilliseconds(Form1& w, QSize size) {
+double StepMilliseconds(TableWindow& w, QSize size) {
   QElapsedTimer timer;
   timer.start();
   w.resize(size);
@@ -80,12 +80,12 @@ int main(int argc, char** argv) {
   QTemporaryDir scratch;
   ProgramPaths paths{share.toStdString(), scratch.path().toStdString() + "/config",
                      scratch.path().toStdString() + "/data"};
-  Piruk930 state;
+  GameState state;
   state.settings = DefaultSettings(paths.program_directory);
   state.settings.DataFileDirectory = paths.program_directory;
   StandardRandom random;
   SystemClock clock;
-  Form1 w(state, paths, random, clock);
+  TableWindow w(state, paths, random, clock);
   w.resize(1900, 1040);
   w.show();
   for (int i = 0; i < 20; ++i) QApplication::processEvents();

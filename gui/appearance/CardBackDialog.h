@@ -1,0 +1,52 @@
+#pragma once
+// The card settings window: the ten card back designs, the chosen one
+// framed. The choice takes effect at once; Cancel takes it back. A window
+// closed keeping a changed choice (OK or the frame) writes the settings file,
+// since the next new game reads the back from it.
+#include <QDialog>
+#include <array>
+
+#include "config/ProgramPaths.h"
+#include "presentation/PictureNames.h"
+#include "state/GameState.h"
+
+class QLabel;
+class QPushButton;
+
+namespace winpiruk {
+
+class CardBackDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  CardBackDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
+
+  // Image1..Image10 (index 0 unused): design k in Image k+1.
+  std::array<QLabel*, kCardBackKinds + 1> Image{};
+  QPushButton* Command3D1 = nullptr;
+  QPushButton* Command3D2 = nullptr;
+
+  void Image_Click(int number);
+  void reject() override;
+  void done(int result) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void ShowFrames();
+
+  GameState& state_;
+  ProgramPaths paths_;
+  int16_t kind_at_open_ = 0;
+};
+
+// "ｶｰﾄﾞ設定(&D&ﾃ)..." (and a click on the top seat's name): the window,
+// modal. True when CardKind is not what it was before; the main window then
+// brings every back on the table to the new design and, after the menu
+// item, redraws the four hands.
+bool OpenCardSettings(QWidget* parent, GameState& state, const ProgramPaths& paths);
+
+}  // namespace winpiruk

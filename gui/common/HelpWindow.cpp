@@ -1,0 +1,77 @@
+#include "gui/common/HelpWindow.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace winpiruk {
+
+QString HelpContentsPath(const std::string& program_directory) {
+  QString directory = QString::fromStdString(program_directory);
+  while (directory.size() > 1 && directory.endsWith(QLatin1Char('/'))) directory.chop(1);
+  return directory + QStringLiteral("/help/index.html");
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("HelpWindow"));
+  setWindowTitle(QStringLiteral("ぴるく  - ヘルプ -"));
+  // Help stays open beside the table while the user plays.
+  setModal(false);
+  setAttribute(Qt::WA_DeleteOnClose);
+  resize(640, 560);
+
+  Browser = new QTextBrowser(this);
+  Browser->setOpenExternalLinks(false);
+  Contents = new QPushButton(QStringLiteral("目次(&C)"), this);
+  Back = new QPushButton(QStringLiteral("戻る(&B)"), this);
+  CloseButton = new QPushButton(QStringLiteral("閉じる"), this);
+  Back->setEnabled(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(Contents);
+  buttons->addWidget(Back);
+  buttons->addStretch();
+  buttons->addWidget(CloseButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(Browser);
+
+  connect(Contents, &QPushButton::clicked, Browser, &QTextBrowser::home);
+  connect(Back, &QPushButton::clicked, Browser, &QTextBrowser::backward);
+  connect(Browser, &QTextBrowser::backwardAvailable, Back, &QPushButton::setEnabled);
+  connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
+}
+
+bool HelpWindow::OpenContents(const QString& page_path) {
+  const QFileInfo page(page_path);
+  if (!page.isFile() || !page.isReadable()) {
+    Browser->clear();
+    return false;
+  }
+  Browser->setSource(QUrl::fromLocalFile(page.absoluteFilePath()), QTextDocument::HtmlResource);
+  Browser->clearHistory();
+  return true;
+}
+
+void ShowHelpContents(QWidget* parent, const std::string& program_directory) {
+  const QString page = HelpContentsPath(program_directory);
+  HelpWindow* window = parent ? parent->findChild<HelpWindow*>(QStringLiteral("HelpWindow"), Qt::FindDirectChildrenOnly)
+                              : nullptr;
+  const bool opened_now = window == nullptr;
+  if (opened_now) window = new HelpWindow(parent);
+  if (!window->OpenContents(page)) {
+    if (opened_now) window->deleteLater();
+    QMessageBox::critical(parent, QStringLiteral("ぴるく"),
+                          QStringLiteral("「 ") + page + QStringLiteral(" 」というファイルが見つかりません。"));
+    return;
+  }
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,43 @@
+#include "gui/common/Messages.h"
+
+#include <QApplication>
+
+#include "config/StorablePath.h"
+
+namespace winpiruk {
+
+void ShowMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
+  QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+bool AskOkCancel(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
+  QMessageBox box(icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+  box.setDefaultButton(QMessageBox::Cancel);
+  return box.exec() == QMessageBox::Ok;
+}
+
+void ShowWriteFailure(QWidget* parent) {
+  QApplication::beep();
+  ShowMessage(parent, kProgramTitle, QStringLiteral("ファイルに正しく書き込めませんでした"), QMessageBox::Warning);
+}
+
+bool RefuseUnstorablePath(QWidget* parent, const QString& title, const std::string& path) {
+  if (PathIsStorable(path)) return false;
+  ShowMessage(parent, title, QString::fromStdString(UnstorablePathMessage(path)), QMessageBox::Warning);
+  return true;
+}
+
+void ReportDamagedMemberFiles(QWidget* parent, const std::vector<DamagedMemberFile>& files) {
+  for (const DamagedMemberFile& file : files) {
+    ShowMessage(parent, kProgramTitle, QString::fromStdString(DamagedMemberFileMessage(file)), QMessageBox::Warning);
+  }
+}
+
+}  // namespace winpiruk

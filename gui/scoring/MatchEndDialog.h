@@ -1,0 +1,68 @@
+#pragma once
+// The game end window "ぴるく  －ゲーム終了－": shows the final table of the
+// match the engine has just settled (uma, yakitori, the members' points and
+// ranks, the member files). From here the user plays again, changes the
+// members, reviews the match or ends the program.
+#include <cstdint>
+
+#include "scoring/Settlement.h"
+#include "state/GameState.h"
+#include "gui/common/CentredDialog.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace winpiruk {
+
+
+class MatchEndDialog : public CentredDialog {
+  Q_OBJECT
+
+ public:
+  MatchEndDialog(const GameState& state, SettlementView view, QWidget* parent = nullptr);
+
+  const SettlementView& View() const { return view_; }
+  SettlementOutcome Outcome() const { return outcome_; }
+
+  QTableWidget* Grid1 = nullptr;   // the result table
+  QLabel* Label1 = nullptr;        // "もう一度遊びますか？ "
+  QLabel* StatusBar1 = nullptr;    // the game time
+  QPushButton* Command1 = nullptr;    // "はい(&Y)"
+  QPushButton* Command2 = nullptr;    // "終了(&X)"
+  QPushButton* Command3 = nullptr;    // "メンバー変更(&M)..."
+  QPushButton* Command3D1 = nullptr;  // "考察(&R)..."
+  bool SettlementClosing = false;
+
+ signals:
+  // "終了(&X)" and the close box: the program writes what must survive and
+  // ends; when it does not, the window closes.
+  void endChosen();
+
+ public slots:
+  // Esc does not end the program; only the buttons and the close box do.
+  void reject() override {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildGrid();
+  void BuildControls();  // the question, the buttons and the status bar
+  void LayOut();
+  void Form_Load();
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command3D1_Click();
+  void Finish(SettlementOutcome outcome);
+
+  const GameState& state_;
+  SettlementView view_;
+  SettlementOutcome outcome_ = SettlementOutcome::EndProgram;
+  bool write_failure_shown_ = false;
+};
+
+
+}  // namespace winpiruk

@@ -1,0 +1,29 @@
+#include "gui/table/HintPlaces.h"
+
+#include <algorithm>
+
+namespace winpiruk {
+
+namespace {
+constexpr int kGap = 60;          // between a hint and what it stands beside
+constexpr int kPenaltyTall = 480;  // two lines: the count and the seat
+}  // namespace
+
+TwipsRect RefusalPlace(const TableLayout& t) {
+  const TwipsRect& arrow = t.arrow[0];
+  const int left = arrow.right() + kGap;
+  const int right = std::max(left + arrow.width, t.picture[HandPicture(0, 9)].right());
+  const int bottom = t.picture[HandPicture(0, 1)].top - kGap;
+  return {left, arrow.top, right - left, std::max(arrow.height, bottom - arrow.top)};
+}
+
+TwipsRect PenaltyPlace(const TableLayout& t) {
+  const TwipsRect& pile = t.picture[kPosDiscardPile];
+  const TwipsRect& draw_guide = t.label[GuideLabel(kPosDrawPile)];
+  // As wide as stays clear of the draw pile's guide on either side of the pile's middle.
+  const int middle = pile.left + pile.width / 2;
+  const int half = std::max(pile.width / 2, middle - draw_guide.right() - kGap);
+  return {middle - half, pile.bottom() + 30, 2 * half, kPenaltyTall};
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,112 @@
+#pragma once
+// The engine's view of the table, drawn on the main window: card pictures,
+// the deal and draw animations, the banners, the labels, the sounds, the
+// message boxes and the waits.
+#include <QRect>
+#include <QString>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "engine/TableView.h"
+#include "state/GameState.h"
+#include "gui/table/TablePicture.h"
+#include "gui/table/TableHints.h"
+
+class QLabel;
+
+namespace winpiruk {
+
+class TableWindow;
+
+class QtTableView final : public TableView {
+ public:
+  QtTableView(TableWindow& window, GameState& state);
+
+  void ShowCard(int position, int code) override;
+  void HideCard(int position) override;
+  void HideSeatCard(int seat, int position) override;
+  void ShowHand(int seat) override;
+  void DealCardTo(int seat, int pass) override;
+  void ShowDrawPile(bool shown) override;
+  void ShowDrawAnimation() override;
+  void ClearTable() override;
+  void ShowHandKeyGuides(bool shown) override;
+
+  void ShowArrow(int seat) override;
+  void ShowCallBanner() override;
+  void ShowCounterCallBanner() override;
+  void ShowLabel(TableLabel label, LabelWords words) override;
+  void HideLabel(TableLabel label) override;
+  void ShowCountdown(int seconds, bool keep_prompt) override;
+  void ShowHandTitle(int hand_number, bool auto_play) override;
+  void ShowProgramTitle() override;
+  // A label with any text, and the text it holds now (empty when hidden and emptied).
+  void ShowLabel(TableLabel label, std::string_view text);
+  std::string LabelText(TableLabel label) const;
+  void SetTitle(std::string_view title);
+  void ShowScores() override;
+  void ApplyLabelColours() override;
+  void EnablePlayModeMenu(bool enabled) override;
+  void CheckPlayMode(bool auto_play) override;
+
+  void PlaySound(Sound sound) override;
+  void StopMusic() override;
+  void RestartMusic() override;
+
+  bool Ask(Question question) override;
+  void Tell(Notice notice) override;
+  void InternalError(int number) override;
+
+  void Pause(int tenths) override;
+  void SpeedPause(int units) override;
+  void WaitForClaim(int tenths) override;
+  void StartTimer() override;
+  void StopTimer() override;
+
+  void ShowHandResult(const HandResultView& result) override;
+  SettlementOutcome ShowSettlement(const SettlementView& settlement) override;
+  void ShowMemberDecision() override;
+
+  void ShowRefusal(Refusal why) override;
+  void EngineSettled() override;
+
+  // Places what the view shows that moves with the layout (the arrow, the
+  // banner) after a resize.
+  void Relayout();
+  // Every face-down card on the table in the design of CardKind: the back
+  // picture, the draw pile and the computer seats' backs as they lie.
+  void ShowCardBacks();
+  // The key guides beside the piles follow the settings and what is shown.
+  void RefreshPileGuides();
+  // Told after a card face has been drawn at a table position (the window
+  // tests time a click to the discard pile with it).
+  std::function<void(int position)> on_card_shown;
+  // The marks of playable cards, the refusal and the penalty on the table.
+  TableHints& hints() { return hints_; }
+
+
+ private:
+  TablePicture* PositionPicture(int position) const;
+  QLabel* LabelFor(TableLabel label) const;
+  // The calling seat's cards as the banner shows them.
+  using BannerCards = std::array<int, 10>;
+  void ShowBanner(bool counter_call);
+  QPixmap DrawBanner(bool counter_call, int seat, const BannerCards& cards) const;
+  // Where the banner of a seat comes to rest, at its size.
+  QRect BannerEnd(int seat, QSize size) const;
+  // A seat's card back (seat 0: upright) as it lies, at the table's present zoom.
+  TablePicture::Drawing BackDrawing(int card_kind, int seat, const char* routine_number = nullptr) const;
+  void FlyCard(const QRect& from, const QRect& to);
+  void ShowSeatCard(int seat, int position);
+
+  TableWindow& window_;
+  GameState& state_;
+  int arrow_seat_ = -1;
+  int banner_seat_ = -1;
+  bool banner_counter_ = false;
+  std::array<bool, 2> choice_guides_shown_{};  // "J" and "K" of the dealer's choice
+  TableHints hints_;
+};
+
+}  // namespace winpiruk

@@ -1,0 +1,186 @@
+#include "gui/table/TableHints.h"
+
+#include <QLabel>
+#include <algorithm>
+
+#include "engine/Durations.h"
+#include "presentation/HintTexts.h"
+#include "gui/table/TableWindow.h"
+#include "gui/table/HintPlaces.h"
+#include "gui/table/TablePicture.h"
+
+namespace winpiruk {
+namespace {
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Light text on a dark box reads on the green felt, on a picture behind the
+// table and over the edge of a card alike.
+constexpr const char* kRefusalStyle =
+    "QLabel { color: #ffffff; background: rgba(120, 16, 16, 225); border: 1px solid rgba(255, 255, 255, 150);"
+    " border-radius: 5px; padding: 1px 5px; }";
+constexpr const char* kPenaltyStyle =
+    "QLabel { color: #ffe14d; background: rgba(0, 0, 0, 175); border: 1px solid rgba(255, 225, 77, 160);"
+    " border-radius: 5px; padding: 0px 5px; }";
+
+TableText* MakeHintLabel(QWidget* table, const char* name, const char* style) {
+  auto* label = new TableText(table);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setStyleSheet(QString::fromLatin1(style));
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  label->hide();
+  return label;
+}
+
+}  // namespace
+
+bool PlaysTheCard(PickEffect effect) {
+  switch (effect) {
+    case PickEffect::Discard:
+    case PickEffect::DiscardAgain:
+    case PickEffect::DiscardFinish:
+    case PickEffect::KeepOwnCard:
+    case PickEffect::TakeDeckCard:
+      return true;
+    default:
+      return false;
+  }
+}
+
+PlayableMarks MarksFor(const GameState& state, bool marking_on) {
+  PlayableMarks marks;
+  const bool users_move = state.AwaitingUser == 1 && state.EngineRunning == 0 && state.AutoPlay == 0;
+  if (!marking_on || !users_move || UserMovePhase(state) == MovePhase::None) return marks;
+  const LegalPicks legal = LegalUserPicks(state, state.settings);
+  const int count = state.Hands[0][kHandCount];
+  for (int p = 1; p <= 9; ++p) marks.hand[p] = p <= count && PlaysTheCard(legal.hand[p]);
+  marks.discard_pile = PlaysTheCard(legal.discard_pile);
+  marks.second_card = PlaysTheCard(legal.second_card);
+  return marks;
+}
+
+TableHints::TableHints(TableWindow& window, const GameState& state)
+    : window_(window),
+      state_(state),
+      refusal_(MakeHintLabel(window.table(), "RefusalLabel", kRefusalStyle)),
+      penalty_(MakeHintLabel(window.table(), "PenaltyLabel", kPenaltyStyle)) {
+  refusal_->setWordWrap(true);
+  penalty_->setAlignment(Qt::AlignCenter);
+  penalty_->setTextFormat(Qt::RichText);
+  refusal_timer_.setSingleShot(true);
+  refusal_timer_.setInterval(kRefusalShownMs);
+  refusal_timer_.callOnTimeout([this] { HideRefusal(); });
+}
+
+QLabel* TableHints::refusal_label() const { return refusal_; }
+QLabel* TableHints::penalty_label() const { return penalty_; }
+
+void TableHints::RefreshMarks() {
+  const PlayableMarks marks = MarksFor(state_, window_.table_options().mark_playable_cards);
+  const bool marked = marks != PlayableMarks{};
+  if (!marked && !any_marked_) return;
+  for (int p = 1; p <= 9; ++p) window_.Picture[p]->SetMarked(marks.hand[p]);
+  window_.Picture[kPosDiscardPile]->SetMarked(marks.discard_pile);
+  window_.Picture[kPosSecondCard]->SetMarked(marks.second_card);
+  any_marked_ = marked;
+}
+
+void TableHints::FitFont(QLabel* label, int place_height, int lines) const {
+  // The text grows with its place, so a zoomed table keeps it in proportion.
+  QFont font = window_.table()->font();
+  font.setPixelSize(std::max(9, place_height / (lines + 1)));
+  label->setFont(font);
+}
+
+void TableHints::ShowRefusal(Refusal why) {
+  const std::string_view text = RefusalText(why);
+  if (text.empty()) return;
+  refusal_->setText(Text(text));
+  PlaceRefusal();
+  refusal_->show();
+  refusal_->raise();
+  refusal_timer_.start();
+}
+
+void TableHints::ClickNotTaken(int pick) {
+  if (state_.AutoPlay != 0 || state_.HandPhase == kHandNotDealt) return;
+  const bool users_move = state_.AwaitingUser == 1 && state_.EngineRunning == 0;
+  ShowRefusal(users_move ? WhyRefused(state_, state_.settings, 0, UserMovePhase(state_), pick) : Refusal::NotYourTurn);
+}
+
+void TableHints::HideRefusal() {
+  refusal_timer_.stop();
+  refusal_->hide();
+}
+
+void TableHints::TurnPassed(int seat) {
+  penalty_seat_ = seat;
+  if (state_.PenaltyPending > 0) {
+    ShowPenalty();
+  } else {
+    penalty_->hide();
+  }
+}
+
+void TableHints::RefreshPenalty() {
+  // A new penalty waits for the turn to pass before it names its seat.
+  if (state_.PenaltyPending <= 0 || state_.HandPhase == kHandNotDealt) {
+    penalty_->hide();
+  } else if (!penalty_->isHidden()) {
+    ShowPenalty();
+  }
+}
+
+void TableHints::ShowPenalty() {
+  if (penalty_seat_ < 0 || penalty_seat_ >= kSeats) return;
+  penalty_->setProperty("count", Text(PenaltyCountText(state_.PenaltyPending)));
+  PlacePenalty();
+  penalty_->show();
+  penalty_->raise();
+}
+
+void TableHints::Clear() {
+  HideRefusal();
+  penalty_->hide();
+  penalty_seat_ = -1;
+  RefreshMarks();
+}
+
+void TableHints::PlaceRefusal() {
+  // The box hugs its text and sits on the bottom edge of its place.
+  const QRect place = window_.PixelRect(RefusalPlace(window_.table_layout()));
+  FitFont(refusal_, place.height(), 2);
+  // A wrapping label hints at a narrow box; the text's own width is what it needs on one line.
+  const QMargins margins = refusal_->contentsMargins();
+  const int frame = margins.left() + margins.right() + 2 * refusal_->margin() + 12;
+  const int text_width = refusal_->fontMetrics().horizontalAdvance(refusal_->text());
+  // Too long for one line: two lines of even length (half the text and a
+  // character to spare), not a full line and a last character alone.
+  const bool wraps = text_width + frame > place.width();
+  const int needed = wraps ? text_width / 2 + refusal_->fontMetrics().height() : text_width;
+  const int width = std::min(place.width(), needed + frame);
+  const int height = std::min(place.height(), refusal_->heightForWidth(width));
+  refusal_->setGeometry(place.left(), place.bottom() + 1 - height, width, height);
+}
+
+void TableHints::PlacePenalty() {
+  // The count above the seat that takes it, under the middle of the discard pile.
+  const QRect place = window_.PixelRect(PenaltyPlace(window_.table_layout()));
+  FitFont(penalty_, place.height(), 2);
+  const QString seat = penalty_seat_ >= 0 && penalty_seat_ < kSeats
+                           ? QString::fromStdString(state_.SeatName[static_cast<std::size_t>(penalty_seat_)])
+                           : QString();
+  penalty_->setText(QStringLiteral("<span style=\"font-size:%1px; font-weight:bold\">%2</span><br>→ %3")
+                        .arg(std::max(12, place.height() * 9 / 20))
+                        .arg(penalty_->property("count").toString(), seat.toHtmlEscaped()));
+  const int width = std::min(place.width(), penalty_->sizeHint().width());
+  penalty_->setGeometry(place.center().x() - width / 2, place.top(), width, place.height());
+}
+
+void TableHints::Relayout() {
+  PlaceRefusal();
+  PlacePenalty();
+  RefreshMarks();
+}
+
+}  // namespace winpiruk

@@ -1,0 +1,50 @@
+#include "gui/table/TableScale.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "gui/common/Twips.h"
+
+namespace winpiruk {
+namespace {
+
+int Round(double value) { return static_cast<int>(std::lround(value)); }
+
+// The cards of the four seats and the piles: what the eye takes for the table.
+constexpr int kLastCardPicture = 39;
+
+// Just above zoom 1 the table eases into the middle over this much zoom, so
+// that a window dragged past the design size does not see it jump.
+constexpr double kCentringRamp = 0.1;
+
+}  // namespace
+
+double TableZoom(QSize area_pixels) {
+  const double across = TwipsFromPixels(area_pixels.width()) / static_cast<double>(kDesignWidthTwips);
+  const double down = TwipsFromPixels(area_pixels.height()) / static_cast<double>(kDesignHeightTwips);
+  return std::max(1.0, std::min(across, down));
+}
+
+int UnzoomedTwips(int twips, double zoom) { return Round(twips / zoom); }
+
+QRect ScaledRect(const TwipsRect& r, const TableScale& scale) {
+  const double factor = scale.zoom / kTwipsPerPixel;
+  return {scale.offset.x() + Round(r.left * factor), scale.offset.y() + Round(r.top * factor),
+          Round(r.width * factor), Round(r.height * factor)};
+}
+
+int ScaledPixels(int pixels, double zoom) { return std::max(1, Round(pixels * zoom)); }
+
+TableScale CentredScale(const TableLayout& layout, double zoom, QSize area_pixels) {
+  TableScale scale{zoom, {}};
+  if (zoom <= 1.0) return scale;
+  QRect cards;
+  for (int n = 1; n <= kLastCardPicture; ++n) cards |= ScaledRect(layout.picture[n], scale);
+  const QPoint centred((area_pixels.width() - cards.width()) / 2 - cards.left(),
+                       (area_pixels.height() - cards.height()) / 2 - cards.top());
+  const double share = std::min(1.0, (zoom - 1.0) / kCentringRamp);
+  scale.offset = QPoint(Round(centred.x() * share), Round(centred.y() * share));
+  return scale;
+}
+
+}  // namespace winpiruk

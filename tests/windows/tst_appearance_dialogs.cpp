@@ -1,0 +1,660 @@
+// The appearance windows (background, text colours, card backs), the sound
+// window and the background music, played through the dummy audio driver.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <memory>
+#include <QtTest>
+
+#include "TestTune.h"
+#include "config/SettingsStore.h"
+#include "presentation/Appearance.h"
+#include "support/TempDir.h"
+#include "gui/common/FileChooser.h"
+#include "gui/appearance/TextColoursDialog.h"
+#include "gui/appearance/SoundDialog.h"
+#include "gui/appearance/CardBackDialog.h"
+#include "gui/appearance/BackgroundDialog.h"
+#include "gui/common/HelpWindow.h"
+#include "gui/common/Music.h"
+#include "sound/Sound.h"
+#include "gui/table/TablePicture.h"
+#include "windows/DialogAnswers.h"
+
+using namespace winpiruk;
+using winpiruk::test::WriteTune;
+
+namespace {
+
+QString ShareDir() { return qEnvironmentVariable("WINPIRUK_SHARE_DIR"); }
+
+void WritePicture(const QString& path, const QColor& colour, QSize size = {40, 30}) {
+  QImage picture(size, QImage::Format_RGB32);
+  picture.fill(colour);
+  QVERIFY(picture.save(path));
+}
+
+QString SettingsText(const ProgramPaths& paths) {
+  QFile file(QString::fromStdString(paths.SettingsFile()));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromLatin1(file.readAll());
+}
+
+// Selects a file in a file list as a click would.
+void ClickFile(QListView* list, const QString& path) {
+  auto* model = qobject_cast<QFileSystemModel*>(list->model());
+  QVERIFY(model != nullptr);
+  QTRY_VERIFY(model->index(path).isValid());
+  list->setCurrentIndex(model->index(path));
+}
+
+struct Message {
+  QString title;
+  QString text;
+};
+
+// Records the next message box and presses its OK button.
+void RecordMessage(Message* message) {
+  test::WhenModalAppears([message](QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      message->title = box->windowTitle();
+      message->text = box->text();
+      box->accept();
+    }
+  });
+}
+
+}  // namespace
+
+class TestAppearanceWindows : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<test::TempDir> dir_;
+  ProgramPaths paths_;
+  GameState state_;
+
+  QString Path(const QString& name) const { return QString::fromStdString(dir_->File(name.toStdString())); }
+  std::string Music(const char* name) const { return dir_->File(std::string("music/") + name); }
+
+ private slots:
+  void initTestCase() {
+    // No sound device in the tests: the game must run silently.
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    QVERIFY2(!ShareDir().isEmpty(), "WINPIRUK_SHARE_DIR is not set");
+  }
+
+  void init() {
+    dir_ = std::make_unique<test::TempDir>();
+    paths_ = ProgramPaths{ShareDir().toStdString(), dir_->File("config"), dir_->File("data")};
+    state_ = GameState{};
+    state_.settings = DefaultSettings(paths_.program_directory);
+    state_.settings.DataFileDirectory = paths_.program_directory;
+    QDir().mkpath(Path(QStringLiteral("music")));
+    QDir().mkpath(Path(QStringLiteral("pictures")));
+    for (const char* name : {"a.mid", "b.mid", "c.mid"}) WriteTune(QString::fromStdString(Music(name)));
+  }
+
+  // --- Text colours ------------------------------------------------------------
+
+  void textColoursCancelLeavesEverythingAndOkWrites() {
+    const Settings before = state_.settings;
+    auto choose = [](TextColoursDialog& window) {
+      QTest::mouseClick(window.Sample[3], Qt::LeftButton);
+      QCOMPARE(window.SelectedItem(), TextItem::PlayerScore);
+      QVERIFY(window.Option3D[3]->isChecked());
+      QTest::mouseClick(window.Swatch[30], Qt::LeftButton);  // row 4: on white
+      window.Option3D[4]->click();
+      QCOMPARE(window.SelectedItem(), TextItem::Message_1);
+      QTest::mouseClick(window.Swatch[17], Qt::LeftButton);  // row 3: on black
+    };
+    {
+      TextColoursDialog window(state_, paths_);
+      QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  - 盤面文字色設定 -"));
+      choose(window);
+      QCOMPARE(window.Colours()[2].colour, SwatchColour(30));
+      QCOMPARE(window.Colours()[2].background, int16_t{1});
+      QCOMPARE(window.Colours()[3].background, int16_t{0});
+      QTest::mouseClick(window.Command3D2, Qt::LeftButton);
+      QCOMPARE(window.result(), int(QDialog::Rejected));
+    }
+    QCOMPARE(state_.settings.PlayerScore.colour, before.PlayerScore.colour);
+    QCOMPARE(state_.settings.Message_1.colour, before.Message_1.colour);
+    QVERIFY(SettingsText(paths_).isEmpty());
+
+    TextColoursDialog window(state_, paths_);
+    choose(window);
+    QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    QCOMPARE(window.result(), int(QDialog::Accepted));
+    QCOMPARE(state_.settings.PlayerScore.colour, SwatchColour(30));
+    QCOMPARE(state_.settings.PlayerScore.background, int16_t{1});
+    QCOMPARE(state_.settings.Message_1.colour, SwatchColour(17));
+    QVERIFY(SettingsText(paths_).contains(QStringLiteral("PlayerScore = 1  %1\r\n").arg(SwatchColour(30))));
+  }
+
+  void textColoursResetAndTheCardCountsBackground() {
+    state_.settings.PlayerNames = {1, 0};
+    state_.settings.Message_2 = {1, 128};
+    TextColoursDialog window(state_, paths_);
+    // The card counts show on the names' background, whatever row their colour came from.
+    window.SelectItem(TextItem::NumberOfCard);
+    window.Swatch_Click(0);
+    QVERIFY(window.Sample[2]->styleSheet().contains(QStringLiteral("background: #ffffff")));
+    QCOMPARE(window.Colours()[1].colour, SwatchColour(0));
+
+    QTest::mouseClick(window.Command3D3, Qt::LeftButton);
+    const auto defaults = DefaultTextColours();
+    for (int i = 0; i < kTextItems; ++i) {
+      QCOMPARE(window.Colours()[i].colour, defaults[i].colour);
+      QCOMPARE(window.Colours()[i].background, defaults[i].background);
+    }
+    QCOMPARE(ColourFromBgr(16777088), QColor(128, 255, 255));
+    QCOMPARE(BgrFromColour(QColor(128, 255, 255)), 16777088);
+  }
+
+  // --- Card backs --------------------------------------------------------------
+
+  void cardBacksChooseCancelAndCloseByTheFrame() {
+    state_.settings.CardKind = 5;
+    {
+      CardBackDialog window(state_, paths_);
+      QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  - カード設定 -"));
+      QVERIFY(!window.Image[6]->styleSheet().contains(QStringLiteral("transparent")));
+      QVERIFY(window.Image[1]->styleSheet().contains(QStringLiteral("transparent")));
+      QCOMPARE(window.Image[1]->pixmap().size(), QSize(2 * kCardWidth, 2 * kCardHeight));
+      QTest::mouseClick(window.Image[3], Qt::LeftButton);
+      QCOMPARE(state_.settings.CardKind, int16_t{2});
+      QVERIFY(!window.Image[3]->styleSheet().contains(QStringLiteral("transparent")));
+      QVERIFY(window.Image[6]->styleSheet().contains(QStringLiteral("transparent")));
+      QTest::mouseClick(window.Command3D2, Qt::LeftButton);
+    }
+    QCOMPARE(state_.settings.CardKind, int16_t{5});
+    QVERIFY(SettingsText(paths_).isEmpty());  // Cancel writes nothing
+    {
+      // A choice that comes back to the design at opening changes nothing to write.
+      CardBackDialog window(state_, paths_);
+      QTest::mouseClick(window.Image[2], Qt::LeftButton);
+      QTest::mouseClick(window.Image[6], Qt::LeftButton);
+      QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    }
+    QVERIFY(SettingsText(paths_).isEmpty());
+    {
+      CardBackDialog window(state_, paths_);
+      window.show();
+      QTest::mouseClick(window.Image[10], Qt::LeftButton);
+      QTest::keyClick(&window, Qt::Key_Right);  // round to the first
+      QCOMPARE(state_.settings.CardKind, int16_t{0});
+      QTest::keyClick(&window, Qt::Key_Down);
+      QTest::keyClick(&window, Qt::Key_Left);
+      QCOMPARE(state_.settings.CardKind, int16_t{4});
+      QTest::keyClick(&window, Qt::Key_Up);  // from the top row to the bottom one
+      QCOMPARE(state_.settings.CardKind, int16_t{9});
+      window.close();
+      QCOMPARE(window.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(state_.settings.CardKind, int16_t{9});
+    // Closed by the frame with another design: the settings file keeps it for
+    // the next game, which reads the back from there.
+    QVERIFY(SettingsText(paths_).contains(QStringLiteral("\r\nCardKind = 9\r\n")));
+
+    test::WhenModalAppears([](QWidget* modal) {
+      auto* window = qobject_cast<CardBackDialog*>(modal);
+      QTest::mouseClick(window->Image[1], Qt::LeftButton);
+      QTest::mouseClick(window->Command3D1, Qt::LeftButton);
+    });
+    QVERIFY(OpenCardSettings(nullptr, state_, paths_));
+    QCOMPARE(state_.settings.CardKind, int16_t{0});
+    QVERIFY(SettingsText(paths_).contains(QStringLiteral("\r\nCardKind = 0\r\n")));
+    test::WhenModalAppears([](QWidget* modal) {
+      auto* window = qobject_cast<CardBackDialog*>(modal);
+      QTest::mouseClick(window->Image[8], Qt::LeftButton);
+      window->reject();
+    });
+    QVERIFY(!OpenCardSettings(nullptr, state_, paths_));
+    QCOMPARE(state_.settings.CardKind, int16_t{0});
+    QVERIFY(SettingsText(paths_).contains(QStringLiteral("\r\nCardKind = 0\r\n")));
+  }
+
+  void cardBacksWithoutTheirPicturesStillOpen() {
+    state_.settings.DataFileDirectory = dir_->File("nothing-here");
+    CardBackDialog window(state_, paths_);
+    QCOMPARE(window.Image[4]->pixmap().size(), QSize(2 * kCardWidth, 2 * kCardHeight));
+    // F1 opens the help page over the window.
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    QTRY_VERIFY(window.findChild<HelpWindow*>() != nullptr);
+  }
+
+  // --- Background -----------------------------------------------------------------
+
+  void backgroundCancelRestoresPictureSizeAndTable() {
+    const QString a = Path(QStringLiteral("pictures/a.png"));
+    const QString b = Path(QStringLiteral("pictures/b.png"));
+    WritePicture(a, Qt::red);
+    WritePicture(b, Qt::blue);
+    state_.settings.GameWallPaper = a.toStdString();
+    std::vector<std::pair<std::string, int>> drawn;
+    auto draw = [this, &drawn] {
+      drawn.emplace_back(state_.settings.GameWallPaper, state_.settings.WallPaperAutoSize);
+      return true;
+    };
+    BackgroundDialog window(state_, paths_, draw, QSize(541, 359));
+    QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  - 盤面背景設定 -"));
+    QCOMPARE(window.Label1->text(), QStringLiteral("ﾌｧｲﾙ名 : a.png"));
+    QTRY_COMPARE(window.Chooser->SelectedFile(), QStringLiteral("a.png"));
+
+    ClickFile(window.File1, b);
+    QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), b);
+    QCOMPARE(window.Label1->text(), QStringLiteral("ﾌｧｲﾙ名 : b.png"));
+    QCOMPARE(window.Picture1->pixmap().toImage().pixelColor(2, 2), QColor(Qt::blue));
+    window.Check3D1->click();
+    QCOMPARE(state_.settings.WallPaperAutoSize, int16_t{1});
+    QTest::mouseClick(window.Command4, Qt::LeftButton);
+    QCOMPARE(drawn.back(), std::make_pair(b.toStdString(), 1));
+
+    QTest::mouseClick(window.Command3, Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), a);
+    QCOMPARE(state_.settings.WallPaperAutoSize, int16_t{0});
+    QCOMPARE(drawn.back(), std::make_pair(a.toStdString(), 0));
+    QVERIFY(SettingsText(paths_).isEmpty());
+  }
+
+  void backgroundPlainThenOkStoresNoPicture() {
+    const QString a = Path(QStringLiteral("pictures/a.png"));
+    WritePicture(a, Qt::red);
+    state_.settings.GameWallPaper = a.toStdString();
+    int draws = 0;
+    bool drew_plain = false;
+    test::WhenModalAppears([](QWidget* modal) {
+      auto* window = qobject_cast<BackgroundDialog*>(modal);
+      QTest::mouseClick(window->Command2, Qt::LeftButton);
+      QCOMPARE(window->Label1->text(), QStringLiteral("ﾌｧｲﾙ名 : "));
+      QTest::mouseClick(window->Command1, Qt::LeftButton);
+    });
+    QVERIFY(OpenBackgroundSettings(nullptr, state_, paths_, [&] {
+      ++draws;
+      drew_plain = state_.settings.GameWallPaper.empty();
+      return true;
+    }));
+    QVERIFY(state_.settings.GameWallPaper.empty());
+    QVERIFY(drew_plain);
+    QCOMPARE(draws, 2);  // at "無地" and at OK
+    QVERIFY(SettingsText(paths_).contains(QStringLiteral("\r\nGameWallPaper =\r\nWallPaperAutoSize = 0\r\n")));
+  }
+
+  void backgroundThatCannotBeLoadedIsReported() {
+    const QString broken = Path(QStringLiteral("pictures/broken.bmp"));
+    {
+      QFile file(broken);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("not a picture");
+    }
+    BackgroundDialog window(state_, paths_, [] { return false; }, QSize(541, 359));
+    window.Chooser->SetFolder(Path(QStringLiteral("pictures")));
+    window.show();
+    Message message;
+    RecordMessage(&message);
+    ClickFile(window.File1, broken);
+    QCOMPARE(message.title, QStringLiteral("ぴるく  －盤面背景設定－"));
+    QCOMPARE(message.text, QStringLiteral("ファイルが見つかりません。"));
+    QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), broken);
+
+    // OK does not keep a picture the table cannot draw.
+    Message again;
+    RecordMessage(&again);
+    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    QCOMPARE(again.text, QStringLiteral("ファイルが見つかりません。"));
+    QVERIFY(window.isVisible());
+    QVERIFY(SettingsText(paths_).isEmpty());
+  }
+
+  void backgroundPreviewStretchesOrKeepsTheSize() {
+    QImage picture(100, 50, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const QImage stretched = BackgroundPreview(picture, true, {200, 100}, {100, 50});
+    QCOMPARE(stretched.pixelColor(99, 49), QColor(Qt::red));
+    const QImage natural = BackgroundPreview(picture, false, {200, 100}, {100, 50});
+    QCOMPARE(natural.pixelColor(40, 20), QColor(Qt::red));
+    QVERIFY(natural.pixelColor(80, 40) != QColor(Qt::red));
+    QCOMPARE(BackgroundPreview(QImage(), false, {200, 100}, {100, 50}).pixelColor(80, 40),
+             natural.pixelColor(80, 40));
+  }
+
+  // A folder whose name the settings file cannot hold: a background, an
+  // effect or a piece chosen there is refused and the old value kept.
+  void pathsTheSettingsFileCannotHoldAreRefused() {
+    const QString foreign = Path(QStringLiteral("한글😀"));
+    QVERIFY(QDir().mkpath(foreign));
+    WritePicture(foreign + QStringLiteral("/a.png"), Qt::red);
+    QVERIFY(QFile::copy(ShareDir() + QStringLiteral("/WP_PRK.WAV"), foreign + QStringLiteral("/a.wav")));
+    WriteTune(foreign + QStringLiteral("/a.mid"));
+    const QString kept = Path(QStringLiteral("pictures/kept.png"));
+    WritePicture(kept, Qt::blue);
+    state_.settings.GameWallPaper = kept.toStdString();
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmCount = 1;
+    const Settings before = state_.settings;
+    auto refused = [](const Message& message, const QString& title) {
+      QCOMPARE(message.title, title);
+      QVERIFY(message.text.contains(QString::fromUtf8("「한\u00A0U+D55C」 「글\u00A0U+AE00」 「😀\u00A0U+1F600」")));
+      QVERIFY(message.text.contains(QStringLiteral("設定は変更されていません。")));
+    };
+
+    {
+      int draws = 0;
+      BackgroundDialog window(state_, paths_, [&draws] { return ++draws > 0; }, QSize(541, 359));
+      window.show();
+      window.Chooser->SetFolder(foreign);
+      const QString title = window.windowTitle();
+      Message click, double_click, update;
+      RecordMessage(&click);
+      ClickFile(window.File1, foreign + QStringLiteral("/a.png"));
+      refused(click, title);
+      RecordMessage(&double_click);
+      emit window.Chooser->FileDoubleClicked(foreign + QStringLiteral("/a.png"));
+      refused(double_click, title);
+      RecordMessage(&update);
+      QTest::mouseClick(window.Command4, Qt::LeftButton);
+      refused(update, title);
+      QCOMPARE(state_.settings.GameWallPaper, before.GameWallPaper);
+      QCOMPARE(window.Label1->text(), QStringLiteral("ﾌｧｲﾙ名 : kept.png"));
+      QCOMPARE(window.Picture1->pixmap().toImage().pixelColor(2, 2), QColor(Qt::blue));
+      QCOMPARE(draws, 0);
+    }
+
+    SoundDialog window(state_, paths_);
+    window.show();
+    const QString title = window.windowTitle();
+    window.Effects->SetFolder(foreign);
+    window.Pieces->SetFolder(foreign);
+    Message effect, add, double_click;
+    RecordMessage(&effect);
+    ClickFile(window.File1, foreign + QStringLiteral("/a.wav"));
+    refused(effect, title);
+    ClickFile(window.File2, foreign + QStringLiteral("/a.mid"));
+    RecordMessage(&add);
+    QTest::mouseClick(window.Command3D3, Qt::LeftButton);
+    refused(add, title);
+    RecordMessage(&double_click);
+    emit window.Pieces->FileDoubleClicked(foreign + QStringLiteral("/a.mid"));
+    refused(double_click, title);
+    QCOMPARE(window.List2->count(), 1);
+    QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    QCOMPARE(state_.settings.PirukSound, before.PirukSound);
+    QCOMPARE(state_.settings.BgmList, before.BgmList);
+    QCOMPARE(state_.settings.BgmCount, before.BgmCount);
+    QVERIFY(!SettingsText(paths_).isEmpty());
+    QVERIFY(!SettingsText(paths_).contains(u'?'));
+  }
+
+  // --- Sound window -----------------------------------------------------------------
+
+  void soundWindowOpensOnTheFirstEventAndTheList() {
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmList[2] = Music("gone.mid");
+    state_.settings.BgmCount = 2;
+    SoundDialog window(state_, paths_);
+    QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  - サウンド設定 -"));
+    QCOMPARE(window.Frame1->title(), QStringLiteral("効果音 ｲﾍﾞﾝﾄ場面 (*.wav)"));
+    QCOMPARE(window.Frame2->title(), QStringLiteral("BGMﾌｧｲﾙ (*.mid)"));
+    QCOMPARE(window.List1->count(), 7);
+    QCOMPARE(window.List1->item(6)->text(), QStringLiteral("ｶｰﾄﾞ配布/捨て"));
+    QCOMPARE(window.List1->currentRow(), 0);
+    QCOMPARE(window.Effects->SelectedFile(), QStringLiteral("WP_PRK.WAV"));
+    QCOMPARE(window.List2->count(), 2);
+    QCOMPARE(window.List2->item(0)->text(), QStringLiteral("a.mid"));
+    // A piece whose file is gone is marked so.
+    QVERIFY(window.List2->item(1)->toolTip().contains(QStringLiteral("というファイルが見つかりません")));
+
+    window.List1->setCurrentRow(6);
+    QCOMPARE(window.Effects->SelectedFile(), QStringLiteral("WP_CARD.WAV"));
+    ClickFile(window.File1, ShareDir() + QStringLiteral("/WP_GOVER.WAV"));
+    QCOMPARE(QString::fromStdString(state_.settings.CardOperateSound), ShareDir() + QStringLiteral("/WP_GOVER.WAV"));
+    QCOMPARE(state_.settings.PirukSound, paths_.program_directory + "/WP_PRK.WAV");
+
+    // A double click plays the file, even with the sound switched off.
+    emit window.Effects->FileDoubleClicked(ShareDir() + QStringLiteral("/WP_PRK.WAV"));
+    QVERIFY(window.LastPreviewResult() != 0);
+    emit window.Effects->FileDoubleClicked(Path(QStringLiteral("none.wav")));
+    QCOMPARE(window.LastPreviewResult(), 0);
+  }
+
+  void soundWindowCancelPutsBackFilesAndListButNotTheSwitch() {
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmList[2] = Music("b.mid");
+    state_.settings.BgmCount = 2;
+    state_.BgmTrack = 2;
+    const Settings before = state_.settings;
+    SoundDialog window(state_, paths_);
+    window.Check1->click();
+    QCOMPARE(state_.settings.SoundMode, int16_t{1});
+    ClickFile(window.File1, ShareDir() + QStringLiteral("/WP_CARD.WAV"));
+    QCOMPARE(QString::fromStdString(state_.settings.PirukSound), ShareDir() + QStringLiteral("/WP_CARD.WAV"));
+    window.List2->setCurrentRow(0);
+    QTest::mouseClick(window.Command3D4, Qt::LeftButton);
+    ClickFile(window.File2, QString::fromStdString(Music("c.mid")));
+    QTest::mouseClick(window.Command3D3, Qt::LeftButton);
+    QCOMPARE(window.List2->count(), 2);
+    QCOMPARE(window.List2->item(1)->text(), QStringLiteral("c.mid"));
+
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QCOMPARE(window.result(), int(QDialog::Rejected));
+    QCOMPARE(state_.settings.PirukSound, before.PirukSound);
+    QCOMPARE(state_.settings.BgmList, before.BgmList);
+    QCOMPARE(state_.settings.BgmCount, before.BgmCount);
+    QCOMPARE(state_.BgmTrack, int16_t{2});
+    QCOMPARE(state_.settings.SoundMode, int16_t{1});
+    QVERIFY(SettingsText(paths_).isEmpty());
+  }
+
+  void soundWindowOkWritesTheListFromItsFirstPiece() {
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmList[2] = Music("b.mid");
+    state_.settings.BgmCount = 2;
+    state_.BgmTrack = 2;
+    SoundDialog window(state_, paths_);
+    // Double clicks: one removes the first entry, the other adds a piece.
+    emit window.List2->itemDoubleClicked(window.List2->item(0));
+    ClickFile(window.File2, QString::fromStdString(Music("c.mid")));
+    emit window.Pieces->FileDoubleClicked(QString::fromStdString(Music("c.mid")));
+    QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    QCOMPARE(window.result(), int(QDialog::Accepted));
+    QCOMPARE(state_.settings.BgmCount, int16_t{2});
+    QCOMPARE(state_.BgmTrack, int16_t{1});
+    const QString text = SettingsText(paths_);
+    QVERIFY(text.endsWith(QStringLiteral("BGM = %1\r\nBGM = %2\r\n")
+                              .arg(QString::fromStdString(Music("b.mid")), QString::fromStdString(Music("c.mid")))));
+  }
+
+  void soundWindowHoldsTenPiecesAndResetsTheEffects() {
+    for (int slot = 1; slot <= 9; ++slot) state_.settings.BgmList.at(static_cast<size_t>(slot)) = Music("a.mid");
+    state_.settings.BgmCount = 9;
+    for (int i = 0; i < kSoundEvents; ++i) EffectFile(state_.settings, SoundEvent(i)) = "/elsewhere/x.wav";
+    SoundDialog window(state_, paths_);
+    QVERIFY(!window.Command3D3->isEnabled());  // no file chosen yet
+    ClickFile(window.File2, QString::fromStdString(Music("b.mid")));
+    QVERIFY(window.Command3D3->isEnabled());
+    QTest::mouseClick(window.Command3D3, Qt::LeftButton);
+    QCOMPARE(window.BgmEntries(), 10);
+    QVERIFY(!window.Command3D3->isEnabled());
+    emit window.Pieces->FileDoubleClicked(QString::fromStdString(Music("c.mid")));
+    QCOMPARE(window.List2->count(), 10);
+
+    QTest::mouseClick(window.Command3D5, Qt::LeftButton);
+    for (int i = 0; i < kSoundEvents; ++i) {
+      QVERIFY(QString::fromStdString(EffectFile(state_.settings, SoundEvent(i))).startsWith(ShareDir() + "/WP_"));
+    }
+    QCOMPARE(window.Effects->SelectedFile(), QStringLiteral("WP_PRK.WAV"));
+  }
+
+  // --- Music -----------------------------------------------------------------------
+
+  void musicPlaysPausesAndFollowsAnEndedPiece() {
+    state_.settings.SoundMode = 1;
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmList[2] = Music("b.mid");
+    state_.settings.BgmCount = 2;
+    winpiruk::Music music(state_);
+    QSignalSpy ready(&music, &Music::ReadyChanged);
+    music.OpenMusic();
+    QCOMPARE(music.Driver(), std::string("dummy"));
+    QVERIFY(music.BgmAvailable());
+    QCOMPARE(ready.count(), 1);
+    QCOMPARE(music.Mode(), SequencerMode::Stopped);
+    music.PlayMusic();
+    QCOMPARE(music.Mode(), SequencerMode::Playing);
+    music.Pause_Click();
+    QCOMPARE(music.Mode(), SequencerMode::Paused);
+    QCOMPARE(music.BgmPaused(), int16_t{1});
+    music.Pause_Click();
+    QCOMPARE(music.Mode(), SequencerMode::Playing);
+    QCOMPARE(state_.BgmTrack, int16_t{1});
+
+    QSignalSpy ended(&music, &Music::PieceEnded);
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(music.Mode(), SequencerMode::Stopped);
+    // The next piece is read on a worker: the call returns before it plays.
+    music.CheckMusic();
+    QVERIFY(music.Loading());
+    QTRY_VERIFY(!music.Loading());
+    QCOMPARE(state_.BgmTrack, int16_t{2});
+    QCOMPARE(music.Mode(), SequencerMode::Playing);
+    music.StopMusic();
+    QCOMPARE(music.Mode(), SequencerMode::Stopped);
+    QTest::qWait(50);
+    QCOMPARE(ended.count(), 1);  // a stop is not an ending
+  }
+
+  void effectsAndMusicShareTheAudioDevice() {
+    state_.settings.SoundMode = 1;
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmCount = 1;
+    const std::string card = paths_.program_directory + "/WP_CARD.WAV";
+    EffectPlayer effects;
+    QVERIFY(effects.PlayEffect(card, true) != 0);
+    {
+      auto effects_later = std::make_unique<EffectPlayer>();
+      winpiruk::Music music(state_);
+      music.OpenMusic();
+      music.PlayMusic();
+      QVERIFY(effects_later->PlayEffect(card, true) != 0);
+      // One holder letting go leaves the device to the others.
+      effects_later.reset();
+      QCOMPARE(music.Mode(), SequencerMode::Playing);
+    }
+    QVERIFY(effects.PlayEffect(card, true) != 0);
+  }
+
+  void musicPassesOverAMissingPieceWithAMessage() {
+    state_.settings.SoundMode = 1;
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmList[2] = Music("gone.mid");
+    state_.settings.BgmList[3] = Music("c.mid");
+    state_.settings.BgmCount = 3;
+    winpiruk::Music music(state_);
+    music.OpenMusic();
+    music.PlayMusic();
+    Message message;
+    RecordMessage(&message);
+    music.Next_Click(nullptr);
+    QCOMPARE(message.text, QStringLiteral("「 %1 」というBGMファイルを開けません。").arg(QString::fromStdString(Music("gone.mid"))));
+    QCOMPARE(state_.BgmTrack, int16_t{3});
+    QCOMPARE(music.Mode(), SequencerMode::Playing);
+  }
+
+  void musicMenuFollowsTheReadyState() {
+    state_.settings.SoundMode = 1;
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmList[2] = Music("b.mid");
+    state_.settings.BgmList[3] = Music("c.mid");
+    state_.settings.BgmCount = 3;
+    QMainWindow window;
+    QMenu* bgmc = window.menuBar()->addMenu(QStringLiteral("BGM"));
+    QAction* pause = bgmc->addAction(QStringLiteral("Pause"));
+    QAction* next = bgmc->addAction(QStringLiteral("Next"));
+    QAction* back = bgmc->addAction(QStringLiteral("Back"));
+    auto* picture = new TablePicture(&window);
+    winpiruk::Music music(state_);
+    ConnectMusicControls(music, &window, bgmc, pause, next, back);
+    // As the table wires its music picture.
+    QObject::connect(picture, &TablePicture::doubleClicked, &music, [&] { music.Picture41_DblClick(&window); });
+    QVERIFY(!bgmc->menuAction()->isEnabled());
+    music.OpenMusic();
+    QVERIFY(bgmc->menuAction()->isEnabled());
+    music.PlayMusic();
+    back->trigger();
+    QCOMPARE(state_.BgmTrack, int16_t{3});
+    next->trigger();
+    QCOMPARE(state_.BgmTrack, int16_t{1});
+    QTest::mouseDClick(picture, Qt::LeftButton);
+    QCOMPARE(state_.BgmTrack, int16_t{2});
+    pause->trigger();
+    QCOMPARE(music.Mode(), SequencerMode::Paused);
+
+    // No piece left that opens: the menu goes grey.
+    for (int slot = 1; slot <= 3; ++slot) state_.settings.BgmList.at(static_cast<size_t>(slot)) = Music("gone.mid");
+    test::ConfirmMessage(nullptr);
+    next->trigger();
+    QVERIFY(!bgmc->menuAction()->isEnabled());
+  }
+
+  void soundSwitchedOffInTheWindowStopsTheMusic() {
+    state_.settings.SoundMode = 1;
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmCount = 1;
+    winpiruk::Music music(state_);
+    music.OpenMusic();
+    music.PlayMusic();
+    test::WhenModalAppears([](QWidget* modal) {
+      auto* window = qobject_cast<SoundDialog*>(modal);
+      window->Check1->click();
+      QTest::mouseClick(window->Command3D1, Qt::LeftButton);
+    });
+    QVERIFY(OpenSoundSettings(nullptr, state_, paths_, music));
+    QCOMPARE(state_.settings.SoundMode, int16_t{0});
+    QCOMPARE(music.Mode(), SequencerMode::Stopped);
+    QVERIFY(SettingsText(paths_).contains(QStringLiteral("SoundMode = 0\r\n")));
+  }
+
+  void musicMissingAtStartUpPlaysOnceTheListIsFixed() {
+    state_.settings.SoundMode = 1;
+    state_.settings.BgmList[1] = Music("gone.mid");
+    state_.settings.BgmCount = 1;
+    winpiruk::Music music(state_);
+    music.OpenMusic();
+    QVERIFY(!music.BgmAvailable());
+    music.PlayMusic();
+    music.Next_Click(nullptr);  // nothing to do, nothing to say
+    QCOMPARE(music.Mode(), SequencerMode::NotReady);
+
+    test::WhenModalAppears([this](QWidget* modal) {
+      auto* window = qobject_cast<SoundDialog*>(modal);
+      window->List2->setCurrentRow(0);
+      QTest::mouseClick(window->Command3D4, Qt::LeftButton);
+      ClickFile(window->File2, QString::fromStdString(Music("b.mid")));
+      QTest::mouseClick(window->Command3D3, Qt::LeftButton);
+      QTest::mouseClick(window->Command3D1, Qt::LeftButton);
+    });
+    QVERIFY(OpenSoundSettings(nullptr, state_, paths_, music));
+    QVERIFY(music.BgmAvailable());
+    QCOMPARE(music.Mode(), SequencerMode::Playing);
+  }
+};
+
+QTEST_MAIN(TestAppearanceWindows)
+#include "tst_appearance_dialogs.moc"

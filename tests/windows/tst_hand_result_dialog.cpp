@@ -1,0 +1,162 @@
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include "gui/scoring/HandResultDialog.h"
+#include "state/GameState.h"
+#include "support/TempDir.h"
+#include "gui/common/CardPictures.h"
+
+using namespace winpiruk;
+
+namespace {
+
+void Give(GameState& state, int seat, std::vector<int16_t> cards) {
+  auto& row = state.Hands[seat];
+  row.fill(0);
+  for (size_t i = 0; i < cards.size(); ++i) row[i + 1] = cards[i];
+  row[kHandCount] = static_cast<int16_t>(cards.size());
+}
+
+// The worked example: seat 1 calls on seat 2's ten of hearts.
+GameState CallState() {
+  GameState state;
+  state.SeatMember = {1, 2, 3, 4};
+  state.members.MemberName[1][1] = "わたし";
+  state.SeatName = {"", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
+  state.settings.DataFileDirectory = "/nonexistent";
+  state.settings.ManyCardBonus = 1;
+  Give(state, 0, {42, 43});
+  Give(state, 1, {3, 4, 5});
+  Give(state, 2, {15, 19});
+  Give(state, 3, {29, 30, 31});
+  state.HandEndCode = kEndCall;
+  state.Winner = 1;
+  state.CurrentSeat = 2;
+  state.Dealer = 3;
+  state.TopDiscard = 10;
+  state.HandNumber = 1;
+  state.DrawIndex = 30;
+  return state;
+}
+
+void NoMissingPicture(const QString&, const QString&) {}
+
+int VisiblePictures(const HandResultDialog& window, int first, int last) {
+  int shown = 0;
+  for (int i = first; i <= last; ++i) shown += window.Picture[i]->isVisibleTo(&window);
+  return shown;
+}
+
+}  // namespace
+
+class TestForm3 : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void showsTheCallAndItsExplanation() {
+    GameState state = CallState();
+    HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
+    QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  －結果－"));
+    QCOMPARE(window.Label1->text(), QStringLiteral("ぴるく "));
+    QCOMPARE(window.Label2->text(), QStringLiteral("上がった人 "));
+    QCOMPARE(window.Label3->text(), QStringLiteral(" [ ｱｷ ] "));
+    QCOMPARE(window.Label4->text(), QStringLiteral("振り込んだ人 "));
+    QCOMPARE(window.Label5->text(), QStringLiteral(" [ ﾊﾙ ] "));
+    QCOMPARE(window.Label6->text(), QStringLiteral(" 基礎点=12点 + 20点(3枚上がり)  \n  ﾄﾞﾛｰｶｰﾄﾞ1枚\n"
+                                                   "  [  12点 × (役1 +1) + 20点 = 44点 ]"));
+    QCOMPARE(VisiblePictures(window, 1, 10), 3);
+    QCOMPARE(VisiblePictures(window, 11, 20), 2);
+    QCOMPARE(VisiblePictures(window, 21, 22), 1);
+    QCOMPARE(VisiblePictures(window, 23, 23), 0);
+    QCOMPARE(window.Command1->text(), QStringLiteral("OK"));
+    QVERIFY(!window.Timer1->isActive());
+
+    window.show();
+    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.CloseReason(), HandResultClose::Ok);
+  }
+
+  void overflowShowsNineCards() {
+    GameState state = CallState();
+    Give(state, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    state.HandEndCode = kEndCardOver;
+    state.CurrentSeat = 3;
+    HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
+    QCOMPARE(VisiblePictures(window, 1, 10), 9);
+    QCOMPARE(VisiblePictures(window, 11, 23), 0);
+    QVERIFY(!window.Label4->isVisibleTo(&window));
+    QCOMPARE(window.Label1->text(), QStringLiteral("10 枚を越えました！"));
+  }
+
+  void closeBoxClosesTheWindow() {
+    GameState state = CallState();
+    state.HandEndCode = kEndDiscardFinish;
+    state.Winner = 2;
+    HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.close();
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.CloseReason(), HandResultClose::CloseBox);
+  }
+
+  void autoPlayCountsDownAndCloses() {
+    GameState state = CallState();
+    state.AutoPlay = 1;
+    HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
+    QCOMPARE(window.Command1->text(), QStringLiteral("8"));
+    QVERIFY(window.Timer1->isActive());
+    QCOMPARE(window.Timer1->interval(), 1000);
+    QStringList captions;
+    connect(window.Timer1, &QTimer::timeout, &window, [&] { captions << window.Command1->text(); });
+    window.Timer1->setInterval(5);  // the nine seconds, quickly
+    window.show();
+    QTRY_VERIFY(!window.isVisible());
+    QCOMPARE(captions, (QStringList{"7", "6", "5", "4", "3", "2", "1", "0", "0"}));
+    QCOMPARE(window.CloseReason(), HandResultClose::Countdown);
+  }
+
+  void abortAsksTheProgramToEnd() {
+    GameState state = CallState();
+    state.AutoPlay = 1;
+    HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
+    QSignalSpy aborts(&window, &HandResultDialog::abortChosen);
+    window.show();
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QCOMPARE(aborts.count(), 1);
+    QVERIFY(!window.Timer1->isActive());
+    QCOMPARE(window.CloseReason(), HandResultClose::Abort);
+    QVERIFY(!window.isVisible());
+  }
+
+  void loadsCardPicturesFromTheDataDirectory() {
+    test::TempDir folder;
+    QImage face(42, 60, QImage::Format_RGB32);
+    face.fill(QColor(10, 200, 30));
+    QVERIFY(face.save(QString::fromStdString(folder.File("HeartA.bmp")), "BMP"));
+    GameState state = CallState();
+    state.settings.DataFileDirectory = folder.path();
+    Give(state, 1, {1, 4, 5});
+    QStringList missing;
+    HandResultDialog window(state, ScoreHand(state), [&](const QString& path, const QString& number) {
+      missing << MissingPictureText(path, number);
+    });
+    const QImage shown = window.Picture[1]->pixmap().toImage();
+    QCOMPARE(shown.size(), QSize(42, 60));
+    QCOMPARE(shown.pixelColor(20, 30), QColor(10, 200, 30));
+    // A missing face is no drawn stand-in: it goes to the hook, which ends
+    // the program as the table does, with the table's message.
+    QVERIFY(window.Picture[2]->pixmap().isNull());
+    QVERIFY(!missing.isEmpty());
+    const QString heart4 = QString::fromStdString(folder.File("Heart4.bmp"));
+    QCOMPARE(missing.front(), QStringLiteral("「 ") + heart4 + QStringLiteral("(#1) 」というファイルが見つかりません。"));
+  }
+};
+
+QTEST_MAIN(TestForm3)
+#include "tst_hand_result_dialog.moc"
