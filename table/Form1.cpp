@@ -512,8 +512,14 @@ void Form1::PlaceAtDesignSize() {
 
 void Form1::PlaceAtSavedBounds() {
   const Settings& s = state_.settings;
-  move(PixelsFromTwips(s.MainWindowPosX), PixelsFromTwips(s.MainWindowPosY));
-  resize(PixelsFromTwips(s.MainWindowWidth), PixelsFromTwips(s.MainWindowHeight));
+  const QRect saved(PixelsFromTwips(s.MainWindowPosX), PixelsFromTwips(s.MainWindowPosY),
+                    PixelsFromTwips(s.MainWindowWidth), PixelsFromTwips(s.MainWindowHeight));
+  // A damaged or outdated file must not leave the table too small to show
+  // or on a screen that is no longer there; the file keeps what it says.
+  const QSize design(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips));
+  const QRect place = ReachablePlace(saved, design, AvailableScreenAreas());
+  move(place.topLeft());
+  resize(place.size());
 }
 
 bool Form1::LoadPictureSource(const QString& path) {
