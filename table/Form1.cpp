@@ -42,6 +42,7 @@
 #include "ui/Pacing.h"
 #include "ui/QtSettingsHost.h"
 #include "ui/Twips.h"
+#include "ui/WindowLoss.h"
 #include "ui/WindowPlacement.h"
 
 namespace winpiruk {
@@ -173,6 +174,9 @@ Form1::Form1(Piruk930& state, const ProgramPaths& paths, RandomSource& random, c
 void Form1::WireWindows() {
   ConnectMusicControls(music_, this, BGMC, Pause, Next, Back, Picture[41]);
   connect(Label[NameLabel(2)], &TableText::clicked, this, &Form1::Label3_Click);
+  // Without its window the table cannot be played, nor quit from its menu:
+  // the program ends as the quit command ends it, the records written.
+  connect(new WindowLossWatch(*this), &WindowLossWatch::Lost, this, &Form1::EndProgram);
 }
 
 void Form1::OpenMemberDecision(bool member_change) {
