@@ -43,6 +43,7 @@
 #include "gui/common/QtSettingsHost.h"
 #include "gui/common/Twips.h"
 #include "gui/common/WindowPlacement.h"
+#include "gui/common/WindowLoss.h"
 
 namespace winpiruk {
 namespace {
@@ -174,6 +175,9 @@ void TableWindow::WireWindows() {
   ConnectMusicControls(music_, this, BGMC, Pause, Next, Back);
   connect(Picture[41], &TablePicture::doubleClicked, &music_, [this] { music_.Picture41_DblClick(this); });
   connect(Label[NameLabel(2)], &TableText::clicked, this, &TableWindow::Label3_Click);
+  // Without its window the table cannot be played, nor quit from its menu:
+  // the program ends as the quit command ends it, the records written.
+  connect(new WindowLossWatch(*this), &WindowLossWatch::Lost, this, &TableWindow::EndProgram);
 }
 
 void TableWindow::OpenMemberDecision(bool member_change) {
@@ -513,8 +517,14 @@ void TableWindow::PlaceAtDesignSize() {
 
 void TableWindow::PlaceAtSavedBounds() {
   const Settings& s = state_.settings;
-  move(PixelsFromTwips(s.MainWindowPosX), PixelsFromTwips(s.MainWindowPosY));
-  resize(PixelsFromTwips(s.MainWindowWidth), PixelsFromTwips(s.MainWindowHeight));
+  const QRect saved(PixelsFromTwips(s.MainWindowPosX), PixelsFromTwips(s.MainWindowPosY),
+                    PixelsFromTwips(s.MainWindowWidth), PixelsFromTwips(s.MainWindowHeight));
+  // A damaged or outdated file must not leave the table too small to show
+  // or on a screen that is no longer there; the file keeps what it says.
+  const QSize design(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips));
+  const QRect place = ReachablePlace(saved, design, AvailableScreenAreas());
+  move(place.topLeft());
+  resize(place.size());
 }
 
 bool TableWindow::LoadPictureSource(const QString& path) {

@@ -56,7 +56,8 @@ class TableWindow : public QMainWindow {
   ~TableWindow() override;
 
   // Size and place the window as start-up wants it: centred at the design
-  // size, or at the saved bounds.
+  // size, or at the saved bounds, no smaller than the design size and
+  // centred when no screen shows enough of it to take hold of.
   void PlaceAtDesignSize();
   void PlaceAtSavedBounds();
 

@@ -90,27 +90,40 @@ class StartupTest : public QObject {
     QVERIFY(RunStartup(state, place.paths, place.random, place.clock) == nullptr);
   }
 
+  // Damaged bounds open the table where it can be seen and used; the file
+  // keeps them until the settings are next written.
   void savedBoundsAreAppliedUnlessZeroOrTheWallpaperIsMissing() {
     struct Case {
       const char* extra;
-      int width;
+      QSize size;
+      bool centred;
     };
+    const QSize design(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips));
     const Case cases[] = {
-        {"", 700},
-        {"MainWindowHeight = 0\r\n", PixelsFromTwips(kDesignWidthTwips)},
-        {"GameWallPaper =/no/such/picture.bmp\r\n", PixelsFromTwips(kDesignWidthTwips)},
+        {"", QSize(700, 500), false},
+        {"MainWindowHeight = 0\r\n", design, true},
+        {"GameWallPaper =/no/such/picture.bmp\r\n", design, true},
+        {"MainWindowWidth = 8\r\n", QSize(design.width(), 500), false},
+        {"MainWindowWidth = -600\r\nMainWindowHeight = -32768\r\n", design, false},
+        {"MainWindowPosX = 30000\r\n", QSize(700, 500), true},
+        {"MainWindowPosY = -32768\r\nMainWindowWidth = 8\r\nMainWindowHeight = 8\r\n", design, true},
     };
     for (const Case& c : cases) {
       Place place;
-      place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory +
-                              "\r\nMainWindowPosX = 1500\r\nMainWindowPosY = 1500\r\n"
-                              "MainWindowWidth = 10500\r\nMainWindowHeight = 7500\r\n" + c.extra);
+      const std::string text = "DataFileDirectory =" + place.paths.program_directory +
+                               "\r\nMainWindowPosX = 1500\r\nMainWindowPosY = 1500\r\n"
+                               "MainWindowWidth = 10500\r\nMainWindowHeight = 7500\r\n" + c.extra;
+      place.WriteSettingsText(text);
       GameState state;
       std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
       QVERIFY(table != nullptr);
-      QCOMPARE(table->width(), c.width);
+      QCOMPARE(table->size(), c.size);
+      const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+      const QPoint centred = screen.center() - QPoint(c.size.width() / 2, c.size.height() / 2);
+      QCOMPARE(table->frameGeometry().topLeft(), c.centred ? centred : QPoint(100, 100));
       QCOMPARE(state.ResizeGuard, int16_t{0});
       QVERIFY(state.settings.GameWallPaper.empty());
+      QCOMPARE(ReadWholeFile(place.paths.SettingsFile()).value_or(""), text);
     }
   }
 
