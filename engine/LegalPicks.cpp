@@ -118,7 +118,13 @@ PickEffect EffectOf(const TableState& table, const Settings& rules, int seat, Mo
 }
 
 Refusal WhyRefused(const TableState& table, const Settings& rules, int seat, MovePhase phase, int pick) {
-  return Judge(table, rules, seat, phase, pick).why;
+  const Refusal why = Judge(table, rules, seat, phase, pick).why;
+  if (why != Refusal::NoMatch) return why;
+  // Pointing at the one card that does not match would hide that none does.
+  for (int position = 1; position <= 9; ++position) {
+    if (Judge(table, rules, seat, phase, position).effect != PickEffect::Refused) return why;
+  }
+  return Refusal::NothingToPlay;
 }
 
 LegalPicks LegalPicksOf(const TableState& table, const Settings& rules, int seat, MovePhase phase) {

@@ -68,6 +68,7 @@ enum class Refusal : uint8_t {
   NotYourTurn,         // the user has no move now
   NoCardThere,         // the hand has no card at that position
   NoMatch,             // neither the suit nor the rank of the top card
+  NothingToPlay,       // no card of the hand may go: the turn is a draw
   PenaltyWaiting,      // a penalty stands: draw it, or answer it with a penalty card
   NoDiscardFinish,     // the rules do not let the last card go out by discarding
   ThrowMoreOfTwo,      // a throw-more card cannot go when it would leave one card to follow it

@@ -8,6 +8,7 @@ std::string_view RefusalText(Refusal why) {
     case Refusal::NotYourTurn: return "まだあなたの番ではありません";
     case Refusal::NoCardThere: return "そこにｶｰﾄﾞはありません";
     case Refusal::NoMatch: return "場のｶｰﾄﾞと同じﾏｰｸか数字のｶｰﾄﾞを出してください";
+    case Refusal::NothingToPlay: return "出せるｶｰﾄﾞがありません. 山札を引いてください (P, ｽﾍﾟｰｽ, 山札のｸﾘｯｸ)";
     case Refusal::PenaltyWaiting: return "ﾄﾞﾛｰがかかっています. 山札から引くか ﾄﾞﾛｰｶｰﾄﾞを出してください";
     case Refusal::NoDiscardFinish: return "このﾙｰﾙでは最後の1枚を捨てて上がれません";
     case Refusal::ThrowMoreOfTwo: return "残り2枚ではｽﾛｰﾓｱは出せません";

@@ -71,6 +71,9 @@ struct Case {
 TEST(WhyRefused, NamesTheRuleThatRefused) {
   const Case cases[] = {
       {"neither suit nor rank", 1, {S(5), H(3)}, H(7), 0, 1, 0, 1, Refusal::NoMatch},
+      {"no card of the hand matches", 1, {S(5), C(3)}, H(7), 0, 1, 0, 2, Refusal::NothingToPlay},
+      {"the only match is a throw-more card of the last two", 1, {S(8), C(3)}, H(8), 0, 1, 0, 2,
+       Refusal::NothingToPlay},
       {"a penalty stands", 1, {S(5), H(3)}, H(2), 0, 1, 2, 1, Refusal::PenaltyWaiting},
       {"no card at that position", 1, {S(5), H(3)}, H(7), 0, 1, 0, 3, Refusal::NoCardThere},
       {"the last card cannot go out", 1, {S(7)}, H(7), 0, 1, 0, 1, Refusal::NoDiscardFinish},

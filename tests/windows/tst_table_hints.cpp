@@ -155,6 +155,7 @@ class TableHintsTest : public QObject {
     auto key = [](char32_t ch) { return [ch](TableWindow& w) { w.Form_KeyPress(ch); }; };
     const Case cases[] = {
         {"no match", {S(5), H(3)}, H(7), {}, click(1), Refusal::NoMatch},
+        {"nothing to play: draw", {S(5), C(3)}, H(7), {}, click(2), Refusal::NothingToPlay},
         {"a penalty waits", {S(5), H(3)}, H(2), [](GameState& s) { s.PenaltyPending = 2; }, click(1),
          Refusal::PenaltyWaiting},
         {"no discard finish", {S(7)}, H(7), [](GameState& s) { s.settings.FinishMeans = 0; }, click(1),
