@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "config/SoundSettings.h"
+#include "presentation/OwnMusic.h"
 #include "presentation/PictureNames.h"
 #include "state/Settings.h"
 
@@ -49,6 +50,7 @@ std::vector<std::string> ProgramFiles(const ProgramPaths& paths) {
     const std::string& effect = EffectFile(defaults, static_cast<SoundEvent>(event));
     if (!effect.empty()) files.push_back(effect);
   }
+  for (const std::string& piece : OwnPiecePaths(paths.program_directory)) files.push_back(piece);
   files.push_back(paths.program_directory + "/help/index.html");
   return files;
 }

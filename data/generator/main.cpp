@@ -1,4 +1,4 @@
-// Makes the program's own pictures and effect sounds into its share
+// Makes the program's own pictures, effect sounds and music into its share
 // directory, with the list of the pictures' hashes, and optionally contact
 // sheets of the pictures.
 //
@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "ContactSheet.h"
+#include "Pieces.h"
 #include "Sounds.h"
 #include "artwork/Arrows.h"
 #include "artwork/Banners.h"
@@ -104,6 +105,7 @@ bool WritePictures(const QDir& dir, const Groups& groups) {
   for (const auto& effect : winpiruk::datagen::SynthesiseEffects()) {
     ok &= SaveBytes(dir, effect.file_name, winpiruk::datagen::WaveFileBytes(effect.samples));
   }
+  for (const auto& piece : winpiruk::datagen::ComposePieces()) ok &= SaveBytes(dir, piece.file_name, piece.bytes);
   return ok;
 }
 

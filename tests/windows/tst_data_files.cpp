@@ -9,7 +9,9 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
+#include <map>
 
+#include "presentation/OwnMusic.h"
 #include "presentation/PictureNames.h"
 #include "gui/common/HelpWindow.h"
 
@@ -212,6 +214,82 @@ class DataFilesTest : public QObject {
     }
     QVERIFY(peak > 8000);
     QVERIFY(peak < 32767);  // no clipping
+  }
+
+  void pieces_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : kOwnPieceFiles) QTest::newRow(name) << QString::fromLatin1(name);
+  }
+
+  // A Standard MIDI File of several tracks that a synthesizer reads to its
+  // end: every chunk whole, every track closed, notes switched on and off in
+  // pairs, and a length worth listening to.
+  void pieces() {
+    QFETCH(QString, name);
+    QFile file(QDir(ShareDir()).filePath(name));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QByteArray bytes = file.readAll();
+    const auto big = [&bytes](qsizetype at, int count) {
+      uint32_t value = 0;
+      for (int i = 0; i < count; ++i) value = value << 8 | static_cast<uint8_t>(bytes[at + i]);
+      return value;
+    };
+    QCOMPARE(bytes.left(4), QByteArray("MThd"));
+    QCOMPARE(big(4, 4), 6u);
+    QCOMPARE(big(8, 2), 1u);
+    const uint32_t tracks = big(10, 2);
+    const uint32_t ticks_per_beat = big(12, 2);
+    QVERIFY(tracks >= 4);
+    qsizetype at = 14;
+    uint32_t micros_per_beat = 500000;
+    uint32_t last_tick = 0;
+    int notes_on = 0;
+    for (uint32_t t = 0; t < tracks; ++t) {
+      QCOMPARE(bytes.mid(at, 4), QByteArray("MTrk"));
+      const qsizetype end = at + 8 + big(at + 4, 4);
+      QVERIFY(end <= bytes.size());
+      at += 8;
+      uint32_t tick = 0;
+      std::map<int, int> sounding;
+      bool closed = false;
+      while (at < end && !closed) {
+        uint32_t delta = 0;
+        uint8_t byte = 0;
+        do {
+          byte = static_cast<uint8_t>(bytes[at++]);
+          delta = delta << 7 | (byte & 0x7F);
+        } while ((byte & 0x80) != 0);
+        tick += delta;
+        const auto status = static_cast<uint8_t>(bytes[at++]);
+        if (status == 0xFF) {
+          const auto type = static_cast<uint8_t>(bytes[at++]);
+          const auto length = static_cast<uint8_t>(bytes[at++]);
+          if (type == 0x51) micros_per_beat = big(at, 3);
+          closed = type == 0x2F;
+          at += length;
+        } else if ((status & 0xF0) == 0xC0) {
+          at += 1;
+        } else if ((status & 0xF0) == 0x90 || (status & 0xF0) == 0x80 || (status & 0xF0) == 0xB0) {
+          const int key = (status & 0x0F) * 128 + static_cast<uint8_t>(bytes[at]);
+          if ((status & 0xF0) == 0x90) {
+            ++sounding[key];
+            ++notes_on;
+          }
+          if ((status & 0xF0) == 0x80) --sounding[key];
+          at += 2;
+        } else {
+          QFAIL("an event a player would not expect");
+        }
+      }
+      QVERIFY(closed);
+      QCOMPARE(at, end);
+      for (const auto& [key, count] : sounding) QCOMPARE(count, 0);
+      last_tick = std::max(last_tick, tick);
+    }
+    const double seconds = static_cast<double>(last_tick) / ticks_per_beat * micros_per_beat / 1e6;
+    QCOMPARE(at, bytes.size());
+    QVERIFY(notes_on > 100);
+    QVERIFY2(seconds > 20 && seconds < 150, qPrintable(QString::number(seconds)));
   }
 
   // The help window opens the page at its contents.
