@@ -6,6 +6,9 @@
 #include "config/StorablePath.h"
 
 namespace winpiruk {
+
+// The picture whose presence tells a card data directory.
+constexpr const char* kProbePicture = "DiaA.bmp";
 namespace {
 
 bool WriteRecord(const Settings& settings, const std::string& path, SettingsHost& host) {
@@ -52,6 +55,46 @@ std::string DataDirectoryPrompt() {
          kProgramVersion + "\n\nカードの絵とサウンドは、このプログラムと一緒にインストールされています.";
 }
 
+std::vector<std::string> SettingsHost::MissingPictures(const std::string& directory) {
+  Settings probe;
+  probe.DataFileDirectory = directory;
+  if (FileIsReadable(DataFilePath(probe, kProbePicture))) return {};
+  return {kProbePicture};
+}
+
+std::string MissingPicturesLine(const std::string& directory, const std::vector<std::string>& missing) {
+  constexpr size_t kNamed = 3;
+  std::string line = "「" + directory + "」にないファイル: ";
+  for (size_t i = 0; i < missing.size() && i < kNamed; ++i) line += (i == 0 ? "" : ", ") + missing[i];
+  if (missing.size() > kNamed) line += " ほか" + std::to_string(missing.size() - kNamed) + "個";
+  return line;
+}
+
+namespace {
+
+bool HoldsThePictures(SettingsHost& host, const std::string& directory) {
+  return host.MissingPictures(directory).empty();
+}
+
+// The input box until a folder with the pictures is given; each prompt says
+// what the folder checked last lacks, and an answer without the pictures is
+// refused with a message before the box comes back with it.
+std::optional<std::string> AskForPictureFolder(SettingsHost& host, std::string checked, std::string offered) {
+  for (;;) {
+    host.Beep();
+    const std::string prompt = DataDirectoryPrompt() + "\n" + MissingPicturesLine(checked, host.MissingPictures(checked));
+    std::optional<std::string> answer = AskStorableDataDirectory(host, prompt, offered);
+    if (!answer) return std::nullopt;
+    Settings probe;
+    probe.DataFileDirectory = *answer;
+    if (FileIsReadable(DataFilePath(probe, kProbePicture))) return answer;
+    host.ShowRefusedPath("「" + *answer + "」にカードの絵がありません.\n" + MissingPicturesLine(*answer, host.MissingPictures(*answer)));
+    checked = offered = *answer;
+  }
+}
+
+}  // namespace
+
 ReadSettingsOutcome ReadSettings(GameState& state, const ProgramPaths& paths, SettingsHost& host) {
   state.settings = StorableDefaultSettings(paths.program_directory);
   state.AutoPlay = 0;
@@ -71,12 +114,18 @@ ReadSettingsOutcome ReadSettings(GameState& state, const ProgramPaths& paths, Se
     if (result->needs_rewrite) WriteSettings(state, paths, host);
   }
 
-  while (!FileIsReadable(DataFilePath(state.settings, "DiaA.bmp"))) {
-    host.Beep();
-    const std::optional<std::string> answer =
-        AskStorableDataDirectory(host, DataDirectoryPrompt(), paths.program_directory);
-    if (!answer) return ReadSettingsOutcome::Quit;
-    state.settings.DataFileDirectory = *answer;
+  Settings& s = state.settings;
+  if (!FileIsReadable(DataFilePath(s, kProbePicture))) {
+    if (s.DataFileDirectory.empty() && PathIsStorable(paths.program_directory) &&
+        HoldsThePictures(host, paths.program_directory)) {
+      // Nothing to ask: the program's own pictures are all there.
+      s.DataFileDirectory = paths.program_directory;
+    } else {
+      const std::string checked = s.DataFileDirectory.empty() ? paths.program_directory : s.DataFileDirectory;
+      const std::optional<std::string> answer = AskForPictureFolder(host, checked, paths.program_directory);
+      if (!answer) return ReadSettingsOutcome::Quit;
+      s.DataFileDirectory = *answer;
+    }
     WriteSettings(state, paths, host);
   }
   state.DecisionPhase = 0;

@@ -3,6 +3,7 @@
 // files, and the check that the card data directory holds the pictures.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "config/ProgramPaths.h"
 #include "state/GameState.h"
@@ -19,9 +20,13 @@ class SettingsHost {
   // The input box for the card data directory; empty on Cancel.
   virtual std::optional<std::string> AskDataDirectory(const std::string& prompt,
                                                       const std::string& default_answer) = 0;
-  // An answer to that box that the settings file cannot hold was refused
-  // (the message names the characters); the box is then shown again.
+  // An answer to that box that the settings file cannot hold, or a folder
+  // without the pictures, was refused (the message says why); the box is
+  // then shown again.
   virtual void ShowRefusedPath(const std::string& /*message*/) {}
+  // The picture files the table needs that `directory` lacks. By default
+  // only the one picture the directory check probes.
+  virtual std::vector<std::string> MissingPictures(const std::string& directory);
 };
 
 struct WindowBounds {
@@ -46,11 +51,18 @@ int16_t TwipsField(long long twips);
 // The lines of the directory prompt.
 std::string DataDirectoryPrompt();
 
+// The prompt's last line when a folder was checked and found lacking: the
+// folder and the first few files it lacks, with how many more.
+std::string MissingPicturesLine(const std::string& directory, const std::vector<std::string>& missing);
+
 enum class ReadSettingsOutcome { Ready, Quit };
 
 // Defaults, then the file (created when missing, written once more when a
 // value did not fit), then the card data directory check with its prompt.
-// Quit when the user gave no directory. The name and folder of the rule set
+// No directory set yet and the program's own folder holding every picture:
+// that folder is taken without a question and written as an answer would
+// be. An answer without the pictures is refused with a message. Quit when
+// the user gave no directory. The name and folder of the rule set
 // last opened are kept: they last for the run.
 ReadSettingsOutcome ReadSettings(GameState& state, const ProgramPaths& paths, SettingsHost& host);
 

@@ -1,5 +1,8 @@
 #include "presentation/PictureNames.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <array>
 #include <string_view>
 
@@ -65,6 +68,34 @@ PicturePoint BannerCardSpot(bool vertical, int index) {
   constexpr int kRows = kBannerCardSlots / 2;
   constexpr int kTop = (kBannerVHeight - (kRows * kPitchY - 3)) / 2;
   return {kBannerVWidth - 14 - 2 * kBannerCardWidth - 3 + (index % 2) * kPitchX, kTop + (index / 2) * kPitchY};
+}
+
+std::vector<std::string> TablePictureFiles() {
+  std::vector<std::string> names;
+  for (int code = 1; code <= 52; ++code) {
+    names.push_back(CardFaceFile(code));
+    names.push_back(BannerCardFaceFile(code));
+  }
+  for (int kind = 0; kind < kCardBackKinds; ++kind) {
+    for (auto orientation : {BackOrientation::Upright, BackOrientation::UpsideDown, BackOrientation::Left,
+                             BackOrientation::Right}) {
+      names.push_back(CardBackFile(kind, orientation));
+    }
+  }
+  for (int direction : {1, -1}) {
+    for (int seat = 0; seat < 4; ++seat) names.push_back(ArrowFile(seat, direction));
+  }
+  for (bool counter_call : {false, true}) {
+    for (int seat = 0; seat < 4; ++seat) {
+      names.push_back(BannerFile(counter_call, seat, false));
+      names.push_back(BannerFile(counter_call, seat, true));
+    }
+  }
+  std::vector<std::string> once;
+  for (std::string& name : names) {
+    if (std::find(once.begin(), once.end(), name) == once.end()) once.push_back(std::move(name));
+  }
+  return once;
 }
 
 }  // namespace winpiruk

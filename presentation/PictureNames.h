@@ -3,6 +3,7 @@
 // The pictures themselves are made by the data generator at build time; the
 // drawing code and the generator both take their names from here.
 #include <string>
+#include <vector>
 
 namespace winpiruk {
 
@@ -52,6 +53,10 @@ enum class BackOrientation {
 };
 
 // "HeartA.bmp" … "CroverK.bmp" for codes 1..52; empty for any other code.
+// Every picture file the table draws from the card data directory (a name
+// shared by two seats' banners listed once).
+std::vector<std::string> TablePictureFiles();
+
 std::string CardFaceFile(int code);
 
 // The same faces with a leading "@", for the cards inside a call banner.

@@ -13,6 +13,8 @@ class QtSettingsHost : public SettingsHost {
   void ShowWriteFailure() override;
   std::optional<std::string> AskDataDirectory(const std::string& prompt, const std::string& default_answer) override;
   void ShowRefusedPath(const std::string& message) override;
+  // Every picture the table draws, not only the probe.
+  std::vector<std::string> MissingPictures(const std::string& directory) override;
 
  private:
   QWidget* parent_;

@@ -30,17 +30,48 @@ struct Fixture {
   std::string SettingsText() const { return ReadWholeFile(paths.SettingsFile()).value_or(""); }
 };
 
-TEST(ReadSettings, FirstStartWritesDefaultsAsksForTheDirectoryAndWritesItAgain) {
+// A fixture whose program folder lacks the pictures, and a folder that has
+// them: the first start has to ask.
+struct AskingFixture : Fixture {
+  std::string cards = root.File("cards");
+  AskingFixture() {
+    std::filesystem::remove(paths.program_directory + "/DiaA.bmp");
+    EnsureDirectory(cards);
+    std::ofstream(cards + "/DiaA.bmp") << "BM";
+  }
+};
+
+TEST(ReadSettings, FirstStartTakesTheProgramsOwnPicturesWithoutAQuestion) {
   Fixture f;
-  f.host.answers = {f.paths.program_directory};
+  ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+  EXPECT_TRUE(f.host.prompts.empty());
+  EXPECT_EQ(f.host.beeps, 0);
+  EXPECT_EQ(f.state.settings.DataFileDirectory, f.paths.program_directory);
+  // Written as the question's answer would have been.
+  EXPECT_NE(f.SettingsText().find("DataFileDirectory =" + f.paths.program_directory + "\r\n"), std::string::npos);
+
+  // A folder the user chose and lost is asked for again, never swapped silently.
+  Fixture lost;
+  EnsureDirectory(lost.paths.config_directory);
+  ASSERT_TRUE(WriteFileAtomically(lost.paths.SettingsFile(), "DataFileDirectory =" + lost.root.File("gone") + "\r\n"));
+  lost.host.answers = {lost.paths.program_directory};
+  ASSERT_EQ(ReadSettings(lost.state, lost.paths, lost.host), ReadSettingsOutcome::Ready);
+  ASSERT_EQ(lost.host.prompts.size(), 1u);
+  EXPECT_NE(lost.host.prompts[0].find("「" + lost.root.File("gone") + "」にないファイル: DiaA.bmp"), std::string::npos);
+}
+
+TEST(ReadSettings, AFirstStartWithoutThePicturesAsksNamingWhatIsMissingAndWritesTheAnswer) {
+  AskingFixture f;
+  f.host.answers = {f.cards};
   ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
   ASSERT_EQ(f.host.prompts.size(), 1u);
   EXPECT_EQ(f.host.defaults[0], f.paths.program_directory);
   EXPECT_EQ(f.host.beeps, 1);
   EXPECT_NE(f.host.prompts[0].find("カードデータの格納されているパスを入力してください."), std::string::npos);
   EXPECT_NE(f.host.prompts[0].find("Version 5.30.51"), std::string::npos);
-  EXPECT_EQ(f.state.settings.DataFileDirectory, f.paths.program_directory);
-  EXPECT_NE(f.SettingsText().find("DataFileDirectory =" + f.paths.program_directory + "\r\n"), std::string::npos);
+  EXPECT_NE(f.host.prompts[0].find("「" + f.paths.program_directory + "」にないファイル: DiaA.bmp"), std::string::npos);
+  EXPECT_EQ(f.state.settings.DataFileDirectory, f.cards);
+  EXPECT_NE(f.SettingsText().find("DataFileDirectory =" + f.cards + "\r\n"), std::string::npos);
 
   // The next start finds the pictures at once.
   GameState again;
@@ -48,37 +79,48 @@ TEST(ReadSettings, FirstStartWritesDefaultsAsksForTheDirectoryAndWritesItAgain) 
   EXPECT_EQ(f.host.prompts.size(), 1u);
 }
 
-TEST(ReadSettings, TheDirectoryQuestionRepeatsUntilThePicturesAreFoundOrCancelled) {
-  Fixture f;
-  f.host.answers = {f.root.File("nowhere"), f.paths.program_directory + "/"};
+TEST(ReadSettings, AFolderWithoutThePicturesIsRefusedWithAMessageUntilOneHasThemOrCancel) {
+  AskingFixture f;
+  f.host.answers = {f.root.File("nowhere"), f.cards + "/"};
   EXPECT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
   EXPECT_EQ(f.host.prompts.size(), 2u);
+  ASSERT_EQ(f.host.refusals.size(), 1u);
+  EXPECT_NE(f.host.refusals[0].find("「" + f.root.File("nowhere") + "」にカードの絵がありません."), std::string::npos);
+  // The box comes back with what was typed, and says what that folder lacks.
+  EXPECT_EQ(f.host.defaults[1], f.root.File("nowhere"));
+  EXPECT_NE(f.host.prompts[1].find("「" + f.root.File("nowhere") + "」にないファイル"), std::string::npos);
+  EXPECT_EQ(f.state.settings.DataFileDirectory, f.cards + "/");
 
-  Fixture cancelled;
+  AskingFixture cancelled;
   cancelled.host.answers = {std::string()};
   EXPECT_EQ(ReadSettings(cancelled.state, cancelled.paths, cancelled.host), ReadSettingsOutcome::Quit);
-  Fixture closed;  // Cancel
+  AskingFixture closed;  // Cancel
   EXPECT_EQ(ReadSettings(closed.state, closed.paths, closed.host), ReadSettingsOutcome::Quit);
 }
 
+TEST(ReadSettings, MissingPicturesAreNamedAFewAtATime) {
+  EXPECT_EQ(MissingPicturesLine("/c", {"DiaA.bmp"}), "「/c」にないファイル: DiaA.bmp");
+  EXPECT_EQ(MissingPicturesLine("/c", {"A", "B", "C", "D", "E"}), "「/c」にないファイル: A, B, C ほか2個");
+}
+
 TEST(ReadSettings, ADirectoryTheFileCannotHoldIsRefusedAndAskedForAgain) {
-  Fixture f;
+  AskingFixture f;
   // The pictures are there, but the folder's name would be stored as "?".
   const std::string foreign = f.root.File("카드");
   EnsureDirectory(foreign);
   std::ofstream(foreign + "/DiaA.bmp") << "BM";
-  f.host.answers = {foreign, f.paths.program_directory};
+  f.host.answers = {foreign, f.cards};
   ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
   EXPECT_EQ(f.host.prompts.size(), 2U);
   ASSERT_EQ(f.host.refusals.size(), 1U);
   EXPECT_NE(f.host.refusals[0].find("「카\u00A0U+CE74」 「드\u00A0U+B4DC」"), std::string::npos);
-  EXPECT_EQ(f.state.settings.DataFileDirectory, f.paths.program_directory);
+  EXPECT_EQ(f.state.settings.DataFileDirectory, f.cards);
   EXPECT_EQ(f.SettingsText().find('?'), std::string::npos);
   // After the refusal the box holds what was typed, to be corrected.
   EXPECT_EQ(f.host.defaults, (std::vector<std::string>{f.paths.program_directory, foreign}));
 
   // A refusal followed by Cancel still ends the program.
-  Fixture cancelled;
+  AskingFixture cancelled;
   cancelled.host.answers = {foreign, std::nullopt};
   EXPECT_EQ(ReadSettings(cancelled.state, cancelled.paths, cancelled.host), ReadSettingsOutcome::Quit);
   EXPECT_EQ(cancelled.host.refusals.size(), 1U);
