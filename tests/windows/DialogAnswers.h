@@ -130,12 +130,12 @@ inline bool AnswerAsPlayer(QWidget* modal, QString* message = nullptr) {
     click_if_enabled(QStringLiteral("okButton"));
     return true;
   }
-  if (auto* result = qobject_cast<HandResultDialog*>(modal)) {
-    result->Command1->click();
+  if (qobject_cast<HandResultDialog*>(modal) != nullptr) {
+    Control<QPushButton>(*modal, QStringLiteral("okButton"))->click();
     return true;
   }
-  if (auto* settlement = qobject_cast<MatchEndDialog*>(modal)) {
-    settlement->Command1->click();
+  if (qobject_cast<MatchEndDialog*>(modal) != nullptr) {
+    Control<QPushButton>(*modal, QStringLiteral("againButton"))->click();
     return true;
   }
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {
