@@ -27,6 +27,7 @@
 #include "gui/common/EnterKey.h"
 #include "gui/common/HelpWindow.h"
 #include "gui/common/Messages.h"
+#include "gui/common/OkButtonBox.h"
 #include "gui/common/QtSettingsHost.h"
 #include "gui/common/WindowPlacement.h"
 
@@ -119,12 +120,7 @@ QWidget* GroupDialog::BuildGroupButtons() {
 }
 
 QWidget* GroupDialog::BuildButtonBox() {
-  auto* box = new QDialogButtonBox(this);
-  box->setObjectName(QStringLiteral("buttonBox"));
-  okButton = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  okButton->setObjectName(QStringLiteral("okButton"));
-  okButton->setMinimumWidth(96);
-  okButton->setDefault(true);
+  QDialogButtonBox* box = OkButtonBox(this, okButton);
   connect(box, &QDialogButtonBox::accepted, this, &GroupDialog::OnOk);
   return box;
 }

@@ -15,6 +15,7 @@
 #include "scoring/MemberFiles.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/Messages.h"
+#include "gui/common/OkButtonBox.h"
 #include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
@@ -83,11 +84,7 @@ void PlayerParametersDialog::BuildControls() {
   pointsEdit->setObjectName(QStringLiteral("pointsEdit"));
   pointsEdit->setAlignment(Qt::AlignRight);
   OnEnterKey(*pointsEdit, [this] { okButton->setFocus(); });
-  buttonBox = new QDialogButtonBox(this);
-  buttonBox->setObjectName(QStringLiteral("buttonBox"));
-  okButton = buttonBox->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  okButton->setObjectName(QStringLiteral("okButton"));
-  okButton->setMinimumWidth(96);
+  buttonBox = OkButtonBox(this, okButton);
 }
 
 void PlayerParametersDialog::BuildLayout() {

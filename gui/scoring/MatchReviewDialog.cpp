@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "scoring/ReviewChart.h"
+#include "gui/common/OkButtonBox.h"
 #include "gui/scoring/ScoringWindow.h"
 
 namespace winpiruk {
@@ -115,12 +116,7 @@ void ReviewChartArea::paintEvent(QPaintEvent*) {
 MatchReviewDialog::MatchReviewDialog(const GameState& state, QWidget* parent) : CentredDialog(parent) {
   SetUpScoringWindow(*this, QStringLiteral("MatchReviewDialog"), QStringLiteral("ぴるく  - 考察 -"));
   chartArea = new ReviewChartArea(state, this);
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->setObjectName(QStringLiteral("buttonBox"));
-  okButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  okButton->setObjectName(QStringLiteral("okButton"));
-  okButton->setDefault(true);
-  okButton->setMinimumWidth(96);
+  QDialogButtonBox* buttons = OkButtonBox(this, okButton);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 10);
   layout->addWidget(chartArea);

@@ -21,6 +21,7 @@
 #include "scoring/MemberStatsText.h"
 #include "state/RuleLimits.h"
 #include "gui/common/EnterKey.h"
+#include "gui/common/OkButtonBox.h"
 #include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
@@ -171,12 +172,7 @@ void StatisticsDialog::BuildControls() {
 }
 
 QWidget* StatisticsDialog::BuildButtonBox() {
-  auto* box = new QDialogButtonBox(this);
-  box->setObjectName(QStringLiteral("buttonBox"));
-  okButton = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  okButton->setObjectName(QStringLiteral("okButton"));
-  okButton->setMinimumWidth(96);
-  okButton->setDefault(true);
+  QDialogButtonBox* box = OkButtonBox(this, okButton);
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   return box;
 }
