@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
@@ -26,6 +27,7 @@
 #include "gui/common/EnterKey.h"
 #include "gui/common/HelpWindow.h"
 #include "gui/common/Messages.h"
+#include "gui/common/OkButtonBox.h"
 #include "gui/common/QtSettingsHost.h"
 #include "gui/common/WindowPlacement.h"
 
@@ -78,7 +80,7 @@ GroupDialog::GroupDialog(GameState& state, const ProgramPaths& paths, QWidget* p
   ShowGroup();
   ShowEditor(false);
   ShowNotice({});
-  Command1->setFocus();
+  okButton->setFocus();
 
   adjustSize();
   setFixedSize(sizeHint());
@@ -86,41 +88,41 @@ GroupDialog::GroupDialog(GameState& state, const ProgramPaths& paths, QWidget* p
 }
 
 void GroupDialog::BuildControls() {
-  Frame3D1 = new QGroupBox(QStringLiteral("グループ"), this);
-  Frame3D1->setObjectName(QStringLiteral("Frame3D1"));
-  auto* group_row = new QHBoxLayout(Frame3D1);
-  group_row->setContentsMargins(16, 6, 16, 8);
-  auto* exclusive = new QButtonGroup(this);
-  for (int g = 1; g <= kGroups; ++g) {
-    Option[g] = new QRadioButton(QString::number(g), Frame3D1);
-    Option[g]->setObjectName(QStringLiteral("Option%1").arg(g));
-    Option[g]->setToolTip(QStringLiteral("グループ %1 のメンバーと対戦します").arg(g));
-    exclusive->addButton(Option[g], g);
-    if (g > 1) group_row->addStretch(1);
-    group_row->addWidget(Option[g]);
-  }
-  // Arrow keys move the choice as well as clicks do.
-  connect(exclusive, &QButtonGroup::idToggled, this, [this](int group, bool checked) {
-    if (checked) Option_Click(group);
-  });
-
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(18, 14, 18, 14);
   outer->setSpacing(12);
-  outer->addWidget(Frame3D1);
+  outer->addWidget(BuildGroupButtons());
   outer->addWidget(BuildNamePlates());
   outer->addWidget(BuildEditor());
+  // Made last so that Tab reaches OK after the names and the editor.
+  outer->addWidget(BuildButtonBox());
+}
 
-  // Made last so that Tab reaches it after the names and the editor.
-  Command1 = new QPushButton(QStringLiteral("OK"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setMinimumWidth(96);
-  Command1->setDefault(true);
-  connect(Command1, &QPushButton::clicked, this, &GroupDialog::Command1_Click);
-  auto* buttons = new QHBoxLayout();
-  buttons->addStretch(1);
-  buttons->addWidget(Command1);
-  outer->addLayout(buttons);
+QWidget* GroupDialog::BuildGroupButtons() {
+  groupBox = new QGroupBox(QStringLiteral("グループ"), this);
+  groupBox->setObjectName(QStringLiteral("groupBox"));
+  auto* group_row = new QHBoxLayout(groupBox);
+  group_row->setContentsMargins(16, 6, 16, 8);
+  auto* exclusive = new QButtonGroup(this);
+  for (int g = 1; g <= kGroups; ++g) {
+    groupButtons[g] = new QRadioButton(QString::number(g), groupBox);
+    groupButtons[g]->setObjectName(QStringLiteral("groupButton%1").arg(g));
+    groupButtons[g]->setToolTip(QStringLiteral("グループ %1 のメンバーと対戦します").arg(g));
+    exclusive->addButton(groupButtons[g], g);
+    if (g > 1) group_row->addStretch(1);
+    group_row->addWidget(groupButtons[g]);
+  }
+  // Arrow keys move the choice as well as clicks do.
+  connect(exclusive, &QButtonGroup::idToggled, this, [this](int group, bool checked) {
+    if (checked) OnGroupChosen(group);
+  });
+  return groupBox;
+}
+
+QWidget* GroupDialog::BuildButtonBox() {
+  QDialogButtonBox* box = OkButtonBox(this, okButton);
+  connect(box, &QDialogButtonBox::accepted, this, &GroupDialog::OnOk);
+  return box;
 }
 
 QWidget* GroupDialog::BuildNamePlates() {
@@ -146,16 +148,16 @@ QWidget* GroupDialog::BuildNamePlates() {
     number->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("10")));
     grid->addWidget(number, row, column);
 
-    Label[m] = new QLabel(plates);
-    Label[m]->setObjectName(QStringLiteral("Label%1").arg(m));
-    Label[m]->setProperty("plate", true);
-    Label[m]->setTextFormat(Qt::PlainText);
-    Label[m]->setFixedWidth(plate_width);
-    Label[m]->setCursor(Qt::PointingHandCursor);
-    Label[m]->setAttribute(Qt::WA_Hover);
-    Label[m]->setFocusPolicy(Qt::StrongFocus);
-    Label[m]->installEventFilter(this);
-    grid->addWidget(Label[m], row, column + 1);
+    namePlates[m] = new QLabel(plates);
+    namePlates[m]->setObjectName(QStringLiteral("namePlate%1").arg(m));
+    namePlates[m]->setProperty("plate", true);
+    namePlates[m]->setTextFormat(Qt::PlainText);
+    namePlates[m]->setFixedWidth(plate_width);
+    namePlates[m]->setCursor(Qt::PointingHandCursor);
+    namePlates[m]->setAttribute(Qt::WA_Hover);
+    namePlates[m]->setFocusPolicy(Qt::StrongFocus);
+    namePlates[m]->installEventFilter(this);
+    grid->addWidget(namePlates[m], row, column + 1);
   }
   return plates;
 }
@@ -166,29 +168,29 @@ QWidget* GroupDialog::BuildEditorRow() {
   auto* row = new QHBoxLayout(editor_row_);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(8);
-  EditCaption = new QLabel(editor_row_);
-  EditCaption->setObjectName(QStringLiteral("EditCaption"));
-  Text1 = new QLineEdit(editor_row_);
-  Text1->setObjectName(QStringLiteral("Text1"));
+  editCaption = new QLabel(editor_row_);
+  editCaption->setObjectName(QStringLiteral("editCaption"));
+  nameEdit = new QLineEdit(editor_row_);
+  nameEdit->setObjectName(QStringLiteral("nameEdit"));
   // Enter in the editor stores the name and moves on to OK, without
   // pressing OK as well.
-  OnEnterKey(*Text1, [this] { Command3_Click(); });
-  connect(Text1, &QLineEdit::textChanged, this, &GroupDialog::Text1_Change);
-  Command3 = new QPushButton(AccessCaption(QStringLiteral("更新(&A)")), editor_row_);
-  Command3->setObjectName(QStringLiteral("Command3"));
-  Command2 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), editor_row_);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  for (QPushButton* button : {Command3, Command2}) {
+  OnEnterKey(*nameEdit, [this] { OnStore(); });
+  connect(nameEdit, &QLineEdit::textChanged, this, &GroupDialog::OnNameEdited);
+  storeButton = new QPushButton(AccessCaption(QStringLiteral("更新(&A)")), editor_row_);
+  storeButton->setObjectName(QStringLiteral("storeButton"));
+  cancelEditButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), editor_row_);
+  cancelEditButton->setObjectName(QStringLiteral("cancelEditButton"));
+  for (QPushButton* button : {storeButton, cancelEditButton}) {
     button->setAutoDefault(false);
     button->setMinimumWidth(90);
   }
-  connect(Command3, &QPushButton::clicked, this, &GroupDialog::Command3_Click);
-  connect(Command2, &QPushButton::clicked, this, &GroupDialog::Command2_Click);
-  row->addWidget(EditCaption);
-  row->addWidget(Text1, 1);
+  connect(storeButton, &QPushButton::clicked, this, &GroupDialog::OnStore);
+  connect(cancelEditButton, &QPushButton::clicked, this, &GroupDialog::OnCancelEdit);
+  row->addWidget(editCaption);
+  row->addWidget(nameEdit, 1);
   row->addSpacing(4);
-  row->addWidget(Command3);
-  row->addWidget(Command2);
+  row->addWidget(storeButton);
+  row->addWidget(cancelEditButton);
   return editor_row_;
 }
 
@@ -200,42 +202,42 @@ QWidget* GroupDialog::BuildEditor() {
 
   // The hint and the editor take turns in one place.
   editor_place_ = new QStackedWidget(area);
-  Label11 = new QLabel(QStringLiteral("ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。"), editor_place_);
-  Label11->setObjectName(QStringLiteral("Label11"));
-  Label11->setAlignment(Qt::AlignCenter);
-  Label11->setStyleSheet(QStringLiteral("QLabel { color: #3d4a57; }"));
-  editor_place_->addWidget(Label11);
+  hintLabel = new QLabel(QStringLiteral("ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。"), editor_place_);
+  hintLabel->setObjectName(QStringLiteral("hintLabel"));
+  hintLabel->setAlignment(Qt::AlignCenter);
+  hintLabel->setStyleSheet(QStringLiteral("QLabel { color: #3d4a57; }"));
+  editor_place_->addWidget(hintLabel);
 
   editor_place_->addWidget(BuildEditorRow());
 
-  Line1 = EditorLine(area, "Line1");
-  Line2 = EditorLine(area, "Line2");
-  KeepRoomWhenHidden(Line1);
-  KeepRoomWhenHidden(Line2);
+  editorTopLine = EditorLine(area, "editorTopLine");
+  editorBottomLine = EditorLine(area, "editorBottomLine");
+  KeepRoomWhenHidden(editorTopLine);
+  KeepRoomWhenHidden(editorBottomLine);
 
-  Notice = new QLabel(area);
-  Notice->setObjectName(QStringLiteral("Notice"));
-  Notice->setTextFormat(Qt::PlainText);
-  Notice->setWordWrap(true);
-  Notice->setAlignment(Qt::AlignCenter);
-  Notice->setStyleSheet(QStringLiteral("QLabel { color: #9a5b00; }"));
-  Notice->setMinimumHeight(QFontMetrics(font()).lineSpacing() * 2 + 4);
+  noticeLabel = new QLabel(area);
+  noticeLabel->setObjectName(QStringLiteral("noticeLabel"));
+  noticeLabel->setTextFormat(Qt::PlainText);
+  noticeLabel->setWordWrap(true);
+  noticeLabel->setAlignment(Qt::AlignCenter);
+  noticeLabel->setStyleSheet(QStringLiteral("QLabel { color: #9a5b00; }"));
+  noticeLabel->setMinimumHeight(QFontMetrics(font()).lineSpacing() * 2 + 4);
 
-  column->addWidget(Line1);
+  column->addWidget(editorTopLine);
   column->addWidget(editor_place_);
-  column->addWidget(Line2);
-  column->addWidget(Notice);
+  column->addWidget(editorBottomLine);
+  column->addWidget(noticeLabel);
   return area;
 }
 
 void GroupDialog::ShowGroup() {
   {
-    const QSignalBlocker quiet(Option[state_.CurrentGroup]->group());
-    Option[state_.CurrentGroup]->setChecked(true);
+    const QSignalBlocker quiet(groupButtons[state_.CurrentGroup]->group());
+    groupButtons[state_.CurrentGroup]->setChecked(true);
   }
   ChooseGroup(state_, state_.CurrentGroup);
   for (int m = 1; m <= kMembersPerGroup; ++m) {
-    QLabel* label = Label[m];
+    QLabel* label = namePlates[m];
     const NameStyle style = MemberNameStyle(state_, m);
     QFont font = label->font();
     font.setBold(style.bold);
@@ -258,67 +260,67 @@ void GroupDialog::ShowGroup() {
 
 void GroupDialog::ShowEditor(bool shown) {
   editing_ = shown;
-  editor_place_->setCurrentWidget(shown ? editor_row_ : static_cast<QWidget*>(Label11));
-  Line1->setVisible(shown);
-  Line2->setVisible(shown);
+  editor_place_->setCurrentWidget(shown ? editor_row_ : static_cast<QWidget*>(hintLabel));
+  editorTopLine->setVisible(shown);
+  editorBottomLine->setVisible(shown);
 }
 
 void GroupDialog::ShowNotice(const std::string& text) {
-  Notice->setText(text.empty() ? QString() : QStringLiteral("※ ") + FromUtf8(text));
+  noticeLabel->setText(text.empty() ? QString() : QStringLiteral("※ ") + FromUtf8(text));
 }
 
-void GroupDialog::Label_Click(int member) {
+void GroupDialog::EditMember(int member) {
   if (member < 1 || member > kMembersPerGroup) return;
   edited_member_ = member;
   ShowEditor(true);
-  EditCaption->setText(QStringLiteral("メンバー %1 :").arg(member));
-  Text1->setText(FromUtf8(state_.members.MemberName[state_.CurrentGroup][member]));
-  Text1_Change(Text1->text());
+  editCaption->setText(QStringLiteral("メンバー %1 :").arg(member));
+  nameEdit->setText(FromUtf8(state_.members.MemberName[state_.CurrentGroup][member]));
+  OnNameEdited(nameEdit->text());
   ShowGroup();
-  Text1->setFocus();
-  Text1->selectAll();
+  nameEdit->setFocus();
+  nameEdit->selectAll();
 }
 
 void GroupDialog::StoreEdit() {
   const CleanedName stored =
-      StoreMemberName(state_, state_.CurrentGroup, edited_member_, Text1->text().toStdString());
-  Text1->clear();
+      StoreMemberName(state_, state_.CurrentGroup, edited_member_, nameEdit->text().toStdString());
+  nameEdit->clear();
   ShowEditor(false);
   ShowGroup();
   ShowNotice(CleaningNotice(stored, CleaningTense::Did));
-  Command1->setFocus();
+  okButton->setFocus();
 }
 
-void GroupDialog::Command3_Click() {
+void GroupDialog::OnStore() {
   if (!editing_ || edited_member_ == 0) return;
   StoreEdit();
 }
 
-void GroupDialog::Command2_Click() {
-  Text1->clear();
+void GroupDialog::OnCancelEdit() {
+  nameEdit->clear();
   ShowEditor(false);
   ShowNotice({});
   ShowGroup();
-  Command1->setFocus();
+  okButton->setFocus();
 }
 
-void GroupDialog::Text1_Change(const QString& text) {
+void GroupDialog::OnNameEdited(const QString& text) {
   if (!editing_) return;
   ShowNotice(CleaningNotice(CleanMemberName(text.toStdString()), CleaningTense::Will));
 }
 
-void GroupDialog::Option_Click(int group) {
+void GroupDialog::OnGroupChosen(int group) {
   if (group == state_.CurrentGroup) return;
   // The name being edited belongs to the group on screen; it is not carried
   // over to the member of the same number in the next group.
-  if (editing_) Command2_Click();
+  if (editing_) OnCancelEdit();
   ShowNotice({});
   state_.CurrentGroup = static_cast<int16_t>(group);
   ShowGroup();
 }
 
-void GroupDialog::Command1_Click() {
-  if (editing_ && !Text1->text().isEmpty()) StoreEdit();
+void GroupDialog::OnOk() {
+  if (editing_ && !nameEdit->text().isEmpty()) StoreEdit();
   ShowGroup();
   // Kept first, as a close by the frame keeps it, so that a file that cannot
   // be written loses nothing for this run; what is written is then let go.
@@ -351,8 +353,8 @@ bool GroupDialog::eventFilter(QObject* watched, QEvent* event) {
   }
   if (clicked || pressed) {
     for (int m = 1; m <= kMembersPerGroup; ++m) {
-      if (watched == Label[m]) {
-        Label_Click(m);
+      if (watched == namePlates[m]) {
+        EditMember(m);
         return true;
       }
     }
@@ -364,7 +366,7 @@ void GroupDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && editing_) {
     // Esc is the edit's "ｷｬﾝｾﾙ"; with no edit open it closes the window as
     // its frame does.
-    Command2_Click();
+    OnCancelEdit();
     event->accept();
     return;
   }

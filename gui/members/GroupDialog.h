@@ -26,27 +26,6 @@ class GroupDialog : public QDialog {
  public:
   GroupDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
 
-  // Controls, named as the window's design names them. Label and Option are
-  // indexed 1..10 and 1..5.
-  QGroupBox* Frame3D1 = nullptr;  // "グループ"
-  std::array<QRadioButton*, kGroups + 1> Option{};
-  std::array<QLabel*, kMembersPerGroup + 1> Label{};
-  QLabel* Label11 = nullptr;  // the hint
-  QLineEdit* Text1 = nullptr;
-  QFrame* Line1 = nullptr;
-  QFrame* Line2 = nullptr;
-  QPushButton* Command1 = nullptr;  // "OK"
-  QPushButton* Command2 = nullptr;  // "ｷｬﾝｾﾙ" of the edit
-  QPushButton* Command3 = nullptr;  // "更新(&A)"
-  QLabel* EditCaption = nullptr;    // which member is being renamed
-  QLabel* Notice = nullptr;         // what storing did (or will do) to a name
-
-  // The member whose name is being edited, 0 when none.
-  int EditedMember() const { return edited_member_; }
-  bool Editing() const { return editing_; }
-
-  // A click on member label k, 1..10.
-  void Label_Click(int member);
   void done(int result) override;
 
  protected:
@@ -55,26 +34,44 @@ class GroupDialog : public QDialog {
 
  private:
   void BuildControls();
+  QWidget* BuildGroupButtons();
   QWidget* BuildNamePlates();
   QWidget* BuildEditor();
   QWidget* BuildEditorRow();
+  QWidget* BuildButtonBox();
   void ShowGroup();
   void ShowEditor(bool shown);
   void ShowNotice(const std::string& text);
+  void EditMember(int member);
   void StoreEdit();
-  void Option_Click(int group);
-  void Command1_Click();
-  void Command2_Click();
-  void Command3_Click();
-  void Text1_Change(const QString& text);
+  void OnGroupChosen(int group);
+  void OnOk();
+  void OnCancelEdit();
+  void OnStore();
+  void OnNameEdited(const QString& text);
 
   GameState& state_;
   ProgramPaths paths_;
   PerMember<std::string> names_at_open_;
   QStackedWidget* editor_place_ = nullptr;
   QWidget* editor_row_ = nullptr;
-  int edited_member_ = 0;
+  int edited_member_ = 0;  // the member whose name is being edited, 0 when none
   bool editing_ = false;
+
+  QGroupBox* groupBox = nullptr;  // "グループ"
+  // Indexed 1..5 and 1..10 as the groups and members are numbered; the
+  // objectNames carry the number ("groupButton3", "namePlate10").
+  std::array<QRadioButton*, kGroups + 1> groupButtons{};
+  std::array<QLabel*, kMembersPerGroup + 1> namePlates{};
+  QLabel* hintLabel = nullptr;  // in the editor's place while no name is edited
+  QFrame* editorTopLine = nullptr;
+  QFrame* editorBottomLine = nullptr;
+  QLabel* editCaption = nullptr;  // which member is being renamed
+  QLineEdit* nameEdit = nullptr;
+  QPushButton* storeButton = nullptr;       // "更新(&A)"
+  QPushButton* cancelEditButton = nullptr;  // "ｷｬﾝｾﾙ" of the edit
+  QLabel* noticeLabel = nullptr;            // what storing did (or will do) to a name
+  QPushButton* okButton = nullptr;
 };
 
 // The main window's "ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M&ｸ)..." and the member

@@ -1,6 +1,7 @@
 #include "gui/members/PlayerParametersDialog.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "scoring/MemberFiles.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/Messages.h"
+#include "gui/common/OkButtonBox.h"
 #include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
@@ -61,30 +63,28 @@ PlayerParametersDialog::PlayerParametersDialog(GameState& state, const ProgramPa
   ShowStoredValues();
 
   // Connected only now, so that showing the values stores nothing.
-  connect(HScroll1, &QScrollBar::valueChanged, this, &PlayerParametersDialog::HScroll1_Change);
-  connect(HScroll2, &QScrollBar::valueChanged, this, &PlayerParametersDialog::HScroll2_Change);
-  connect(Text1, &QLineEdit::textChanged, this, &PlayerParametersDialog::Text1_Change);
-  connect(Command1, &QPushButton::clicked, this, &PlayerParametersDialog::Command1_Click);
+  connect(boldnessBar, &QScrollBar::valueChanged, this, &PlayerParametersDialog::OnBoldnessChanged);
+  connect(deductionBar, &QScrollBar::valueChanged, this, &PlayerParametersDialog::OnDeductionChanged);
+  connect(pointsEdit, &QLineEdit::textChanged, this, &PlayerParametersDialog::OnPointsEdited);
+  connect(buttonBox, &QDialogButtonBox::accepted, this, &PlayerParametersDialog::OnOk);
 
   adjustSize();
   CentreOnScreen(*this);
 }
 
 void PlayerParametersDialog::BuildControls() {
-  Label3 = Caption(this, "Label3", QStringLiteral("度  胸"));
-  Label2 = Caption(this, "Label2", QStringLiteral("推理力"));
-  Label1 = Caption(this, "Label1", QStringLiteral("持ち点"));
-  Label4 = Figure(this, "Label4");
-  Label5 = Figure(this, "Label5");
-  HScroll1 = Bar(this, "HScroll1");
-  HScroll2 = Bar(this, "HScroll2");
-  Text1 = new QLineEdit(this);
-  Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->setAlignment(Qt::AlignRight);
-  OnEnterKey(*Text1, [this] { Command1->setFocus(); });
-  Command1 = new QPushButton(QStringLiteral("OK"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setMinimumWidth(96);
+  boldnessCaption = Caption(this, "boldnessCaption", QStringLiteral("度  胸"));
+  deductionCaption = Caption(this, "deductionCaption", QStringLiteral("推理力"));
+  pointsCaption = Caption(this, "pointsCaption", QStringLiteral("持ち点"));
+  boldnessFigure = Figure(this, "boldnessFigure");
+  deductionFigure = Figure(this, "deductionFigure");
+  boldnessBar = Bar(this, "boldnessBar");
+  deductionBar = Bar(this, "deductionBar");
+  pointsEdit = new QLineEdit(this);
+  pointsEdit->setObjectName(QStringLiteral("pointsEdit"));
+  pointsEdit->setAlignment(Qt::AlignRight);
+  OnEnterKey(*pointsEdit, [this] { okButton->setFocus(); });
+  buttonBox = OkButtonBox(this, okButton);
 }
 
 void PlayerParametersDialog::BuildLayout() {
@@ -92,47 +92,47 @@ void PlayerParametersDialog::BuildLayout() {
   grid->setContentsMargins(18, 18, 18, 14);
   grid->setHorizontalSpacing(14);
   grid->setVerticalSpacing(12);
-  grid->addWidget(Label3, 0, 0);
-  grid->addWidget(HScroll1, 0, 1);
-  grid->addWidget(Label4, 0, 2);
-  grid->addWidget(Label2, 1, 0);
-  grid->addWidget(HScroll2, 1, 1);
-  grid->addWidget(Label5, 1, 2);
-  grid->addWidget(Label1, 2, 0);
-  grid->addWidget(Text1, 2, 1);
+  grid->addWidget(boldnessCaption, 0, 0);
+  grid->addWidget(boldnessBar, 0, 1);
+  grid->addWidget(boldnessFigure, 0, 2);
+  grid->addWidget(deductionCaption, 1, 0);
+  grid->addWidget(deductionBar, 1, 1);
+  grid->addWidget(deductionFigure, 1, 2);
+  grid->addWidget(pointsCaption, 2, 0);
+  grid->addWidget(pointsEdit, 2, 1);
   grid->setRowMinimumHeight(3, 6);
-  grid->addWidget(Command1, 4, 0, 1, 3, Qt::AlignRight);
+  grid->addWidget(buttonBox, 4, 0, 1, 3);
 }
 
 void PlayerParametersDialog::ShowStoredValues() {
   // The stored values as they are, even outside the bars' range.
   const int16_t boldness = state_.members.MemberBoldness[group_][member_];
   const int16_t deduction = state_.members.MemberDeduction[group_][member_];
-  Text1->setText(Blanked(state_.members.MemberPoints[group_][member_]));
-  Label4->setText(Blanked(boldness));
-  Label5->setText(Blanked(deduction));
-  HScroll1->setValue(boldness);
-  HScroll2->setValue(deduction);
+  pointsEdit->setText(Blanked(state_.members.MemberPoints[group_][member_]));
+  boldnessFigure->setText(Blanked(boldness));
+  deductionFigure->setText(Blanked(deduction));
+  boldnessBar->setValue(boldness);
+  deductionBar->setValue(deduction);
 }
 
-void PlayerParametersDialog::HScroll1_Change(int value) {
+void PlayerParametersDialog::OnBoldnessChanged(int value) {
   state_.members.MemberBoldness[group_][member_] = static_cast<int16_t>(value);
-  Label4->setText(Blanked(value));
+  boldnessFigure->setText(Blanked(value));
 }
 
-void PlayerParametersDialog::HScroll2_Change(int value) {
+void PlayerParametersDialog::OnDeductionChanged(int value) {
   state_.members.MemberDeduction[group_][member_] = static_cast<int16_t>(value);
-  Label5->setText(Blanked(value));
+  deductionFigure->setText(Blanked(value));
 }
 
-void PlayerParametersDialog::Text1_Change(const QString& text) {
+void PlayerParametersDialog::OnPointsEdited(const QString& text) {
   state_.members.MemberPoints[group_][member_] = PointsFromText(text.toStdString());
 }
 
-void PlayerParametersDialog::Command1_Click() {
-  state_.members.MemberPoints[group_][member_] = PointsFromText(Text1->text().toStdString());
-  state_.members.MemberBoldness[group_][member_] = static_cast<int16_t>(HScroll1->value());
-  state_.members.MemberDeduction[group_][member_] = static_cast<int16_t>(HScroll2->value());
+void PlayerParametersDialog::OnOk() {
+  state_.members.MemberPoints[group_][member_] = PointsFromText(pointsEdit->text().toStdString());
+  state_.members.MemberBoldness[group_][member_] = static_cast<int16_t>(boldnessBar->value());
+  state_.members.MemberDeduction[group_][member_] = static_cast<int16_t>(deductionBar->value());
   accept();
 }
 

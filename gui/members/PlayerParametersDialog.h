@@ -7,6 +7,7 @@
 #include "config/ProgramPaths.h"
 #include "state/GameState.h"
 
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,34 +21,33 @@ class PlayerParametersDialog : public QDialog {
  public:
   PlayerParametersDialog(GameState& state, const ProgramPaths& paths, int group, int member, QWidget* parent = nullptr);
 
-  QLabel* Label1 = nullptr;  // "持ち点"
-  QLabel* Label2 = nullptr;  // "推理力"
-  QLabel* Label3 = nullptr;  // "度  胸"
-  QLabel* Label4 = nullptr;  // boldness
-  QLabel* Label5 = nullptr;  // deduction
-  QScrollBar* HScroll1 = nullptr;
-  QScrollBar* HScroll2 = nullptr;
-  QLineEdit* Text1 = nullptr;
-  QPushButton* Command1 = nullptr;
-
   void done(int result) override;
-
- protected:
 
  private:
   void BuildControls();
   void BuildLayout();
   void ShowStoredValues();
-  void HScroll1_Change(int value);
-  void HScroll2_Change(int value);
-  void Text1_Change(const QString& text);
-  void Command1_Click();
+  void OnBoldnessChanged(int value);
+  void OnDeductionChanged(int value);
+  void OnPointsEdited(const QString& text);
+  void OnOk();
 
   GameState& state_;
   ProgramPaths paths_;
   int group_;
   int member_;
   bool written_ = false;
+
+  QLabel* boldnessCaption = nullptr;   // "度  胸"
+  QLabel* deductionCaption = nullptr;  // "推理力"
+  QLabel* pointsCaption = nullptr;     // "持ち点"
+  QScrollBar* boldnessBar = nullptr;
+  QScrollBar* deductionBar = nullptr;
+  QLabel* boldnessFigure = nullptr;
+  QLabel* deductionFigure = nullptr;
+  QLineEdit* pointsEdit = nullptr;
+  QDialogButtonBox* buttonBox = nullptr;
+  QPushButton* okButton = nullptr;
 };
 
 }  // namespace winpiruk

@@ -1,15 +1,12 @@
 #include "gui/members/SeatingDialog.h"
 
 #include <QApplication>
-#include <QFrame>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -17,13 +14,14 @@
 #include "config/SettingsStore.h"
 #include "engine/Durations.h"
 #include "gui/members/DealerDrawCard.h"
+#include "gui/members/DealerDrawPage.h"
 #include "gui/members/GroupDialog.h"
 #include "gui/members/MemberRowDelegate.h"
+#include "gui/members/SeatingPlan.h"
 #include "presentation/PictureNames.h"
 #include "scoring/MemberFiles.h"
 #include "state/RuleLimits.h"
 #include "gui/common/Captions.h"
-#include "gui/common/CardPictures.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/Messages.h"
 #include "gui/common/Pacing.h"
@@ -34,10 +32,8 @@ namespace winpiruk {
 
 namespace {
 
-const QString kFelt = QStringLiteral(
-    "QFrame#Felt { background: qradialgradient(cx:0.5, cy:0.45, radius:0.8, stop:0 #2f8a4e, stop:1 #1b5c33);"
-    " border: 1px solid #12401f; border-radius: 6px; }"
-    "QFrame#Felt QLabel { color: white; }");
+// The stage's pages.
+enum StagePage { kMemberPage, kDrawPage, kSeatingPage };
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -54,8 +50,9 @@ int DrawKeyPosition(const QString& typed) {
   }
 }
 
-QLabel* SeatPlate(QWidget* parent) {
+QLabel* SeatPlate(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
+  label->setObjectName(name);
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   label->setMinimumHeight(24);
   label->setTextFormat(Qt::PlainText);
@@ -63,9 +60,9 @@ QLabel* SeatPlate(QWidget* parent) {
   return label;
 }
 
-QPushButton* Button(QWidget* parent, QPushButton*& target, const char* name, const QString& caption) {
+QPushButton* Button(QWidget* parent, QPushButton*& target, const QString& name, const QString& caption) {
   target = new QPushButton(AccessCaption(caption), parent);
-  target->setObjectName(QString::fromLatin1(name));
+  target->setObjectName(name);
   target->setAutoDefault(false);
   target->setMinimumHeight(28);
   return target;
@@ -83,11 +80,11 @@ SeatingDialog::SeatingDialog(GameState& state, const ProgramPaths& paths, Random
   setObjectName(QStringLiteral("SeatingDialog"));
   setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
   BuildControls();
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setSingleShot(true);
-  Timer1->setInterval(kDealerDrawReseedMs);
-  connect(Timer1, &QTimer::timeout, this, &SeatingDialog::Timer1_Timer);
+  reseedTimer = new QTimer(this);
+  reseedTimer->setObjectName(QStringLiteral("reseedTimer"));
+  reseedTimer->setSingleShot(true);
+  reseedTimer->setInterval(kDealerDrawReseedMs);
+  connect(reseedTimer, &QTimer::timeout, this, &SeatingDialog::OnReseed);
 }
 
 SeatingDialog::~SeatingDialog() = default;
@@ -96,42 +93,45 @@ void SeatingDialog::BuildControls() {
   auto* root = new QVBoxLayout(this);
   root->setContentsMargins(12, 12, 12, 12);
   root->setSpacing(10);
-
-  Label10 = new QLabel(this);
-  Label10->setObjectName(QStringLiteral("Label10"));
-  Label10->setTextFormat(Qt::PlainText);
-  Label10->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Label10->setMinimumHeight(30);
-  Label10->setStyleSheet(QStringLiteral("QLabel { background: #fffbe6; color: #1a1a1a; padding: 4px; font-weight: bold; }"));
-  root->addWidget(Label10);
+  root->addWidget(BuildMessageLabel());
 
   auto* middle = new QHBoxLayout;
   middle->setSpacing(12);
   root->addLayout(middle, 1);
-
-  stage_ = new QStackedWidget(this);
-  List1 = new QListWidget(stage_);
-  List1->setObjectName(QStringLiteral("List1"));
-  List1->setSelectionMode(QAbstractItemView::MultiSelection);
-  List1->setToolTip(QStringLiteral("対戦相手を3人選んでください"));
-  List1->setItemDelegate(new MemberRowDelegate(List1));
-  // Enter in the list moves on to OK rather than pressing it.
-  OnEnterKey(*List1, [this] { Command5->setFocus(); });
-  stage_->addWidget(List1);
-  stage_->addWidget(BuildDrawPage());
-  stage_->addWidget(BuildSeatingPage());
-  stage_->setMinimumSize(380, 250);
-  middle->addWidget(stage_, 1);
-
+  middle->addWidget(BuildStage(), 1);
   middle->addLayout(BuildSidePanel());
   root->addLayout(BuildClosingRow());
+  ConnectControls();
+}
 
-  connect(List1, &QListWidget::itemSelectionChanged, this, &SeatingDialog::List1_SelectionChanged);
-  connect(Command1, &QPushButton::clicked, this, &SeatingDialog::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &SeatingDialog::Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &SeatingDialog::Command3_Click);
-  connect(Command5, &QPushButton::clicked, this, &SeatingDialog::Command5_Click);
-  connect(Command6, &QPushButton::clicked, this, &SeatingDialog::Command6_Click);
+QLabel* SeatingDialog::BuildMessageLabel() {
+  messageLabel = new QLabel(this);
+  messageLabel->setObjectName(QStringLiteral("messageLabel"));
+  messageLabel->setTextFormat(Qt::PlainText);
+  messageLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  messageLabel->setMinimumHeight(30);
+  messageLabel->setStyleSheet(
+      QStringLiteral("QLabel { background: #fffbe6; color: #1a1a1a; padding: 4px; font-weight: bold; }"));
+  return messageLabel;
+}
+
+QWidget* SeatingDialog::BuildStage() {
+  stage = new QStackedWidget(this);
+  stage->setObjectName(QStringLiteral("stage"));
+  memberList = new QListWidget(stage);
+  memberList->setObjectName(QStringLiteral("memberList"));
+  memberList->setSelectionMode(QAbstractItemView::MultiSelection);
+  memberList->setToolTip(QStringLiteral("対戦相手を3人選んでください"));
+  memberList->setItemDelegate(new MemberRowDelegate(memberList));
+  // Enter in the list moves on to OK rather than pressing it.
+  OnEnterKey(*memberList, [this] { okButton->setFocus(); });
+  drawPage = new DealerDrawPage(stage);
+  seatingPlan = new SeatingPlan(stage);
+  stage->insertWidget(kMemberPage, memberList);
+  stage->insertWidget(kDrawPage, drawPage);
+  stage->insertWidget(kSeatingPage, seatingPlan);
+  stage->setMinimumSize(380, 250);
+  return stage;
 }
 
 QLayout* SeatingDialog::BuildSidePanel() {
@@ -139,105 +139,44 @@ QLayout* SeatingDialog::BuildSidePanel() {
   side->setSpacing(8);
   auto* seats = new QGroupBox(QStringLiteral("対戦メンバー"), this);
   auto* seat_layout = new QVBoxLayout(seats);
-  Label2 = SeatPlate(seats);
-  Label3 = SeatPlate(seats);
-  Label4 = SeatPlate(seats);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label4->setObjectName(QStringLiteral("Label4"));
-  for (QLabel* label : {Label2, Label3, Label4}) seat_layout->addWidget(label);
+  for (int j = 0; j < kOpponents; ++j) {
+    opponentLabels[j] = SeatPlate(seats, QStringLiteral("opponentLabel%1").arg(j + 1));
+    seat_layout->addWidget(opponentLabels[j]);
+  }
   seats->setMinimumWidth(170);
   side->addWidget(seats);
 
-  side->addWidget(Button(this, Command2, "Command2", QStringLiteral("ﾗﾝﾀﾞﾑ選択(&A)")));
-  side->addWidget(Button(this, Command1, "Command1", QStringLiteral("決め直し(&R)")));
-  side->addWidget(Button(this, Command6, "Command6", QStringLiteral("ｸﾞﾙｰﾌﾟ変更(&G)...")));
+  side->addWidget(Button(this, randomChoiceButton, QStringLiteral("randomChoiceButton"), QStringLiteral("ﾗﾝﾀﾞﾑ選択(&A)")));
+  side->addWidget(Button(this, chooseAgainButton, QStringLiteral("chooseAgainButton"), QStringLiteral("決め直し(&R)")));
+  side->addWidget(Button(this, changeGroupButton, QStringLiteral("changeGroupButton"), QStringLiteral("ｸﾞﾙｰﾌﾟ変更(&G)...")));
   side->addStretch(1);
-  Command2->setToolTip(QStringLiteral("対戦相手と親をランダムに決めます"));
-  Command1->setToolTip(QStringLiteral("選び直します"));
-  Command6->setToolTip(QStringLiteral("対戦するグループを変えます"));
+  randomChoiceButton->setToolTip(QStringLiteral("対戦相手と親をランダムに決めます"));
+  chooseAgainButton->setToolTip(QStringLiteral("選び直します"));
+  changeGroupButton->setToolTip(QStringLiteral("対戦するグループを変えます"));
   return side;
 }
 
+// Kept as two buttons of its own rather than a button box: a box orders OK
+// and "ｷｬﾝｾﾙ" by the desktop's convention, and this window keeps its order.
 QLayout* SeatingDialog::BuildClosingRow() {
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
-  bottom->addWidget(Button(this, Command5, "Command5", QStringLiteral("OK")));
-  bottom->addWidget(Button(this, Command3, "Command3", QStringLiteral("ｷｬﾝｾﾙ")));
-  Command5->setMinimumWidth(96);
-  Command3->setMinimumWidth(96);
-  Command5->setDefault(true);
+  bottom->addWidget(Button(this, okButton, QStringLiteral("okButton"), QStringLiteral("OK")));
+  bottom->addWidget(Button(this, cancelButton, QStringLiteral("cancelButton"), QStringLiteral("ｷｬﾝｾﾙ")));
+  okButton->setMinimumWidth(96);
+  cancelButton->setMinimumWidth(96);
+  okButton->setDefault(true);
   return bottom;
 }
 
-QWidget* SeatingDialog::BuildDrawPage() {
-  auto* felt = new QFrame(stage_);
-  felt->setObjectName(QStringLiteral("Felt"));
-  felt->setStyleSheet(kFelt);
-  auto* grid = new QGridLayout(felt);
-  grid->setContentsMargins(16, 16, 16, 16);
-  grid->setRowStretch(0, 1);
-  grid->setRowStretch(4, 1);
-  const QString keys[] = {QString(), QStringLiteral("A ﾁ"), QStringLiteral("B ｺ"), QStringLiteral("C ｿ"),
-                          QStringLiteral("D ｼ")};
-  for (int k = 1; k <= kDrawPositions; ++k) {
-    Picture[k] = new DealerDrawCard(felt);
-    Picture[k]->setObjectName(QStringLiteral("Picture%1").arg(k));
-    connect(Picture[k], &DealerDrawCard::clicked, this, [this, k] { ClickCard(k); });
-    grid->addWidget(Picture[k], 1, k - 1, Qt::AlignHCenter);
-
-    KeyGuide[k] = new QLabel(keys[k], felt);
-    KeyGuide[k]->setObjectName(QStringLiteral("KeyGuide%1").arg(k));
-    KeyGuide[k]->setAlignment(Qt::AlignCenter);
-    KeyGuide[k]->setStyleSheet(QStringLiteral("QLabel { color: #ffe680; font-weight: bold; }"));
-    grid->addWidget(KeyGuide[k], 2, k - 1);
-
-    DrawnBy[k] = new QLabel(felt);
-    DrawnBy[k]->setObjectName(QStringLiteral("DrawnBy%1").arg(k));
-    DrawnBy[k]->setAlignment(Qt::AlignCenter);
-    DrawnBy[k]->setTextFormat(Qt::PlainText);
-    DrawnBy[k]->setMinimumWidth(DealerDrawCard::kShownWidth + 16);
-    grid->addWidget(DrawnBy[k], 3, k - 1);
-  }
-  return felt;
-}
-
-QWidget* SeatingDialog::BuildSeatingPage() {
-  // The table seen from above: the user at the bottom, seats 1, 2, 3 at the
-  // left, the top and the right, as the main window seats them.
-  auto* felt = new QFrame(stage_);
-  felt->setObjectName(QStringLiteral("Felt"));
-  felt->setStyleSheet(kFelt + QStringLiteral(" QFrame#Felt QLabel#Dealer { color: #1a1a1a; background: #ffd54a;"
-                                              " border-radius: 9px; padding: 1px 6px; font-weight: bold; }"));
-  auto* grid = new QGridLayout(felt);
-  grid->setContentsMargins(16, 16, 16, 16);
-  const int cell[kSeats][2] = {{2, 1}, {1, 0}, {0, 1}, {1, 2}};
-  for (int seat = 0; seat < kSeats; ++seat) {
-    auto* box = new QVBoxLayout;
-    box->setSpacing(4);
-    seating_name_[seat] = new QLabel(felt);
-    seating_name_[seat]->setTextFormat(Qt::PlainText);
-    seating_name_[seat]->setAlignment(Qt::AlignCenter);
-    QFont font = seating_name_[seat]->font();
-    font.setPointSizeF(font.pointSizeF() * 1.15);
-    font.setBold(true);
-    seating_name_[seat]->setFont(font);
-    seating_dealer_[seat] = new QLabel(QStringLiteral("親"), felt);
-    seating_dealer_[seat]->setObjectName(QStringLiteral("Dealer"));
-    seating_dealer_[seat]->setAlignment(Qt::AlignCenter);
-    box->addWidget(seating_name_[seat], 0, Qt::AlignHCenter);
-    box->addWidget(seating_dealer_[seat], 0, Qt::AlignHCenter);
-    grid->addLayout(box, cell[seat][0], cell[seat][1], Qt::AlignCenter);
-  }
-  auto* table = new QLabel(felt);
-  table->setFixedSize(90, 60);
-  table->setStyleSheet(QStringLiteral("QLabel { border: 2px solid rgba(255,255,255,90); border-radius: 8px; }"));
-  grid->addWidget(table, 1, 1, Qt::AlignCenter);
-  for (int i = 0; i < 3; ++i) {
-    grid->setRowStretch(i, 1);
-    grid->setColumnStretch(i, 1);
-  }
-  return felt;
+void SeatingDialog::ConnectControls() {
+  connect(memberList, &QListWidget::itemSelectionChanged, this, &SeatingDialog::OnSelectionChanged);
+  connect(chooseAgainButton, &QPushButton::clicked, this, &SeatingDialog::OnChooseAgain);
+  connect(randomChoiceButton, &QPushButton::clicked, this, &SeatingDialog::OnRandomChoice);
+  connect(cancelButton, &QPushButton::clicked, this, &SeatingDialog::OnCancel);
+  connect(okButton, &QPushButton::clicked, this, &SeatingDialog::OnOk);
+  connect(changeGroupButton, &QPushButton::clicked, this, &SeatingDialog::OnChangeGroup);
+  connect(drawPage, &DealerDrawPage::cardClicked, this, &SeatingDialog::OnCardClicked);
 }
 
 bool SeatingDialog::Open(bool member_change) {
@@ -251,20 +190,17 @@ bool SeatingDialog::Open(bool member_change) {
   random_.Seed(OpeningSeed(clock_.Now()));
   state_.DecisionPhase = kChoosingMembers;
   draw_ = DealerDraw{};
-  Timer1->start();
+  reseedTimer->start();
   LoadMemberRows();
   if (member_change) {
     ShowSeatLabels({state_.SeatName[1], state_.SeatName[2], state_.SeatName[3]});
   } else {
     ShowSeatLabels({});
   }
-  for (int k = 1; k <= kDrawPositions; ++k) {
-    KeyGuide[k]->setVisible(false);
-    DrawnBy[k]->clear();
-  }
-  stage_->setCurrentIndex(0);
+  drawPage->Clear();
+  stage->setCurrentIndex(kMemberPage);
   UpdateRandomChoiceEnabled();
-  Command5->setFocus();
+  okButton->setFocus();
 
   adjustSize();
   setFixedSize(sizeHint().expandedTo(QSize(600, 380)));
@@ -280,10 +216,10 @@ void SeatingDialog::LoadMemberRows() {
 void SeatingDialog::ShowMemberRows() {
   rows_ = LoadMemberList(state_);
   picks_.clear();
-  const QSignalBlocker quiet(List1);
-  List1->clear();
+  const QSignalBlocker quiet(memberList);
+  memberList->clear();
   for (const MemberRow& row : rows_) {
-    auto* item = new QListWidgetItem(FromUtf8(row.text), List1);
+    auto* item = new QListWidgetItem(FromUtf8(row.text), memberList);
     item->setData(Qt::UserRole, row.member);
     if (!IsEligibleOpponent(state_, state_.CurrentGroup, row.member)) {
       // Listed so the user sees everyone, but a member without points
@@ -296,33 +232,32 @@ void SeatingDialog::ShowMemberRows() {
 }
 
 void SeatingDialog::ShowMessage(const std::string& text) {
-  Label10->setText(FromUtf8(text));
+  messageLabel->setText(FromUtf8(text));
 }
 
 void SeatingDialog::ShowSeatLabels(const std::array<std::string, kOpponents>& names) {
-  Label2->setText(FromUtf8(names[0]));
-  Label3->setText(FromUtf8(names[1]));
-  Label4->setText(FromUtf8(names[2]));
+  for (int j = 0; j < kOpponents; ++j) opponentLabels[j]->setText(FromUtf8(names[j]));
 }
 
 void SeatingDialog::UpdateRandomChoiceEnabled() {
-  Command2->setEnabled(state_.DecisionPhase == kChoosingMembers && picks_.empty());
+  randomChoiceButton->setEnabled(state_.DecisionPhase == kChoosingMembers && picks_.empty());
 }
 
-void SeatingDialog::List1_SelectionChanged() {
+void SeatingDialog::OnSelectionChanged() {
   if (state_.DecisionPhase != kChoosingMembers) return;
   std::vector<int16_t> selected;
-  for (int row = 0; row < List1->count(); ++row) {
-    if (List1->item(row)->isSelected()) selected.push_back(static_cast<int16_t>(List1->item(row)->data(Qt::UserRole).toInt()));
+  for (int row = 0; row < memberList->count(); ++row) {
+    QListWidgetItem* item = memberList->item(row);
+    if (item->isSelected()) selected.push_back(static_cast<int16_t>(item->data(Qt::UserRole).toInt()));
   }
   const std::vector<int16_t> before = picks_;
   picks_ = PicksFromSelection(state_, selected);
 
   // Rows beyond the third pick are not picks; they do not stay highlighted.
   {
-    const QSignalBlocker quiet(List1);
-    for (int row = 0; row < List1->count(); ++row) {
-      QListWidgetItem* item = List1->item(row);
+    const QSignalBlocker quiet(memberList);
+    for (int row = 0; row < memberList->count(); ++row) {
+      QListWidgetItem* item = memberList->item(row);
       const auto member = static_cast<int16_t>(item->data(Qt::UserRole).toInt());
       const bool picked = std::find(picks_.begin(), picks_.end(), member) != picks_.end();
       if (item->isSelected() && !picked) item->setSelected(false);
@@ -336,43 +271,38 @@ void SeatingDialog::List1_SelectionChanged() {
   // that leaves the same three.
   if (picks_.size() == kOpponents && picks_ != before) SeatPicks(state_, {picks_[0], picks_[1], picks_[2]}, random_);
   UpdateRandomChoiceEnabled();
-  if (picks_.size() == kOpponents) Command5->setFocus();
+  if (picks_.size() == kOpponents) okButton->setFocus();
 }
 
-void SeatingDialog::Command1_Click() {
+void SeatingDialog::OnChooseAgain() {
   if (state_.DecisionPhase != kChoosingMembers) return;
   LoadMemberRows();
   ShowSeatLabels({});
   UpdateRandomChoiceEnabled();
 }
 
-void SeatingDialog::Command2_Click() {
+void SeatingDialog::OnRandomChoice() {
   if (state_.DecisionPhase != kChoosingMembers || !picks_.empty()) return;
   if (!ChooseMembersAtRandom(state_, random_, dealer_name_)) return;
   ShowSeatLabels({state_.SeatName[1], state_.SeatName[2], state_.SeatName[3]});
   ShowSeating();
-  stage_->setCurrentIndex(2);
-  List1->hide();
-  Command1->setEnabled(false);
-  Command2->setEnabled(false);
-  Command6->setEnabled(false);
+  stage->setCurrentIndex(kSeatingPage);
+  memberList->hide();
+  chooseAgainButton->setEnabled(false);
+  randomChoiceButton->setEnabled(false);
+  changeGroupButton->setEnabled(false);
   ShowMessage(RandomDealerMessage(dealer_name_));
-  Command5->setFocus();
+  okButton->setFocus();
 }
 
 void SeatingDialog::ShowSeating() {
-  seating_name_[0]->setText(FromUtf8(TrimTrailingBlanks(UserName(state_))));
-  for (int seat = 1; seat < kSeats; ++seat) seating_name_[seat]->setText(FromUtf8(TrimTrailingBlanks(state_.SeatName[seat])));
-  for (int seat = 0; seat < kSeats; ++seat) {
-    // Keep the badge's room so that the names do not move when it shows.
-    QSizePolicy policy = seating_dealer_[seat]->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    seating_dealer_[seat]->setSizePolicy(policy);
-    seating_dealer_[seat]->setVisible(seat == state_.Dealer);
-  }
+  std::array<QString, kSeats> names;
+  names[0] = FromUtf8(TrimTrailingBlanks(UserName(state_)));
+  for (int seat = 1; seat < kSeats; ++seat) names[seat] = FromUtf8(TrimTrailingBlanks(state_.SeatName[seat]));
+  seatingPlan->Show(names, state_.Dealer);
 }
 
-void SeatingDialog::Command3_Click() {
+void SeatingDialog::OnCancel() {
   if (drawing_) return;
   state_.MatchInProgress = 0;
   outcome_ = SeatingDialogOutcome::Cancelled;
@@ -381,22 +311,22 @@ void SeatingDialog::Command3_Click() {
 
 void SeatingDialog::reject() {
   // Esc and the close box act as "ｷｬﾝｾﾙ", and like it wait for the draws.
-  Command3_Click();
+  OnCancel();
 }
 
 void SeatingDialog::done(int result) {
   // Whichever way the window closes, the member table goes to disk.
-  Timer1->stop();
+  reseedTimer->stop();
   if (!WriteMemberFiles(state_, paths_)) winpiruk::ShowWriteFailure(this);
   QDialog::done(result);
 }
 
-void SeatingDialog::Command5_Click() {
+void SeatingDialog::OnOk() {
   if (drawing_) return;
   if (state_.DecisionPhase == kDealerDecided) {
     StartMatch(state_, clock_.Now().SecondsSinceMidnight());
     ShowMessage(" しばらくお待ちください... ");
-    Label10->repaint();
+    messageLabel->repaint();
     outcome_ = SeatingDialogOutcome::Started;
     QDialog::accept();
     return;
@@ -405,7 +335,7 @@ void SeatingDialog::Command5_Click() {
   StartDealerDraw();
 }
 
-void SeatingDialog::Command6_Click() {
+void SeatingDialog::OnChangeGroup() {
   if (state_.DecisionPhase != kChoosingMembers) {
     if (state_.settings.SoundMode != 0) QApplication::beep();
     return;
@@ -416,40 +346,32 @@ void SeatingDialog::Command6_Click() {
   ShowMemberRows();
   ShowSeatLabels({});
   UpdateRandomChoiceEnabled();
-  List1->setFocus();
+  memberList->setFocus();
 }
 
-void SeatingDialog::Timer1_Timer() { random_.Seed(DealSeed(clock_.Now())); }
+void SeatingDialog::OnReseed() { random_.Seed(DealSeed(clock_.Now())); }
 
 void SeatingDialog::StartDealerDraw() {
   setWindowTitle(QStringLiteral("ぴるく  －親決め－"));
-  const std::string back = CardBackFile(CardKindInUse(state_.settings), BackOrientation::Upright);
-  for (int k = 1; k <= kDrawPositions; ++k) {
-    if (!LoadPicture(Picture[k], back)) return;
-    Picture[k]->SetDrawable(true);
-    DrawnBy[k]->clear();
-    DrawnBy[k]->setStyleSheet(QString());
-    KeyGuide[k]->setVisible(state_.settings.KeyGuideDisplay != 0);
-  }
-  stage_->setCurrentIndex(1);
-  List1->setEnabled(false);
-  Command1->setEnabled(false);
-  Command2->setEnabled(false);
-  Command6->setEnabled(false);
+  QPixmap back;
+  if (!LoadPicture(CardBackFile(CardKindInUse(state_.settings), BackOrientation::Upright), back)) return;
+  drawPage->ShowFaceDown(back, state_.settings.KeyGuideDisplay != 0);
+  stage->setCurrentIndex(kDrawPage);
+  memberList->setEnabled(false);
+  chooseAgainButton->setEnabled(false);
+  randomChoiceButton->setEnabled(false);
+  changeGroupButton->setEnabled(false);
   state_.DecisionPhase = kUserToDraw;
   ShuffleDrawCards(draw_, random_);
   ShowMessage(DrawPrompt(draw_));
 }
 
-bool SeatingDialog::LoadPicture(DealerDrawCard* picture, const std::string& file) {
-  const std::string path = DataFilePath(state_.settings, file);
+bool SeatingDialog::LoadPicture(const std::string& file, QPixmap& picture) {
   pictures_.SetScale(static_cast<double>(DealerDrawCard::kShownWidth) / kCardWidth, devicePixelRatioF());
-  const QPixmap& pixmap = pictures_.Picture(file, routine::kCardFace);
-  if (!file.empty() && !pixmap.isNull()) {
-    picture->SetCard(pixmap);
-    return true;
-  }
+  picture = pictures_.Picture(file, routine::kCardFace);
+  if (!file.empty() && !picture.isNull()) return true;
   // Without its pictures the program cannot go on: say which one and end.
+  const std::string path = DataFilePath(state_.settings, file);
   winpiruk::ShowMessage(this, kProgramTitle, MissingPictureText(FromUtf8(path), QString::fromLatin1(routine::kCardFace)),
                         QMessageBox::Critical);
   outcome_ = SeatingDialogOutcome::Quit;
@@ -458,7 +380,7 @@ bool SeatingDialog::LoadPicture(DealerDrawCard* picture, const std::string& file
   return false;
 }
 
-void SeatingDialog::ClickCard(int position) {
+void SeatingDialog::OnCardClicked(int position) {
   if (state_.DecisionPhase != kUserToDraw || drawing_) return;
   UserDraw(position);
 }
@@ -477,9 +399,9 @@ void SeatingDialog::keyPressEvent(QKeyEvent* event) {
 void SeatingDialog::UserDraw(int position) {
   if (position < 1 || position > kDrawPositions || draw_.DrawTaken[position] != 0) return;
   drawing_ = true;
-  Command3->setEnabled(false);
-  Command5->setEnabled(false);
-  for (int k = 1; k <= kDrawPositions; ++k) Picture[k]->SetDrawable(false);
+  cancelButton->setEnabled(false);
+  okButton->setEnabled(false);
+  drawPage->SetDrawable(false);
 
   if (!RevealAt(position)) return;
   Pause(kDealerDrawPauseUnits);
@@ -490,23 +412,20 @@ void SeatingDialog::UserDraw(int position) {
 
   state_.DecisionPhase = kDealerDecided;
   drawing_ = false;
-  Command3->setEnabled(true);
-  Command5->setEnabled(true);
-  Command5->setFocus();
+  cancelButton->setEnabled(true);
+  okButton->setEnabled(true);
+  okButton->setFocus();
 }
 
 bool SeatingDialog::RevealAt(int position) {
   const Reveal reveal = RevealPosition(state_, draw_, position);
   if (!reveal.revealed) return true;
-  if (!LoadPicture(Picture[position], CardFaceFile(reveal.face))) return false;
+  QPixmap face;
+  if (!LoadPicture(CardFaceFile(reveal.face), face)) return false;
   const std::string who = reveal.seat == 0 ? UserName(state_) : state_.SeatName[reveal.seat];
-  DrawnBy[position]->setText(FromUtf8(TrimTrailingBlanks(who)));
-  if (draw_.DrawCount > kDrawPositions && AcePosition(draw_) != 0) {
-    // Everyone has drawn: mark the dealer's card.
-    const int ace = AcePosition(draw_);
-    DrawnBy[ace]->setText(DrawnBy[ace]->text() + QStringLiteral("  [親]"));
-    DrawnBy[ace]->setStyleSheet(QStringLiteral("QLabel { color: #ffd54a; font-weight: bold; }"));
-  }
+  drawPage->Reveal(position, face, FromUtf8(TrimTrailingBlanks(who)));
+  // Everyone has drawn: mark the dealer's card.
+  if (draw_.DrawCount > kDrawPositions && AcePosition(draw_) != 0) drawPage->MarkDealer(AcePosition(draw_));
   ShowMessage(reveal.message);
   return true;
 }

@@ -9,18 +9,21 @@
 #include "engine/Clock.h"
 #include "engine/Random.h"
 #include "members/MemberDecision.h"
-#include "gui/members/DealerDrawCard.h"
 #include "state/GameState.h"
 #include "gui/common/CardPictures.h"
 
 class QLabel;
 class QLayout;
 class QListWidget;
+class QPixmap;
 class QPushButton;
 class QStackedWidget;
 class QTimer;
 
 namespace winpiruk {
+
+class DealerDrawPage;
+class SeatingPlan;
 
 enum class SeatingDialogOutcome {
   Started,    // OK: the seats and the dealer are set and a match is in progress
@@ -49,25 +52,6 @@ class SeatingDialog : public QDialog {
 
   SeatingDialogOutcome Outcome() const { return outcome_; }
 
-  // Click on the four face-down cards, positions 1..4.
-  void ClickCard(int position);
-
-  // Controls, named as the window's design names them.
-  QListWidget* List1 = nullptr;
-  QPushButton* Command1 = nullptr;  // "決め直し(&R)"
-  QPushButton* Command2 = nullptr;  // "ﾗﾝﾀﾞﾑ選択(&A)"
-  QPushButton* Command3 = nullptr;  // "ｷｬﾝｾﾙ"
-  QPushButton* Command5 = nullptr;  // "OK"
-  QPushButton* Command6 = nullptr;  // "ｸﾞﾙｰﾌﾟ変更(&G)..."
-  std::array<DealerDrawCard*, kDrawPositions + 1> Picture{};  // Picture1..Picture4 at 1..4
-  std::array<QLabel*, kDrawPositions + 1> KeyGuide{};
-  std::array<QLabel*, kDrawPositions + 1> DrawnBy{};
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label10 = nullptr;
-  QTimer* Timer1 = nullptr;
-
   // The working state, for the tests.
   const DealerDraw& Draw() const { return draw_; }
   const std::vector<int16_t>& Picks() const { return picks_; }
@@ -78,30 +62,34 @@ class SeatingDialog : public QDialog {
   void reject() override;
 
  private:
+  void BuildControls();
+  QLabel* BuildMessageLabel();
+  QWidget* BuildStage();
   // The seated members and the choosing buttons beside the list.
   QLayout* BuildSidePanel();
   QLayout* BuildClosingRow();
-  void BuildControls();
-  QWidget* BuildDrawPage();
-  QWidget* BuildSeatingPage();
+  void ConnectControls();
   void LoadMemberRows();
   void ShowMemberRows();
   void ShowMessage(const std::string& text);
   void ShowSeatLabels(const std::array<std::string, kOpponents>& names);
   void ShowSeating();
   void UpdateRandomChoiceEnabled();
-  void List1_SelectionChanged();
-  void Command1_Click();
-  void Command2_Click();
-  void Command3_Click();
-  void Command5_Click();
-  void Command6_Click();
-  void Timer1_Timer();
+  void OnSelectionChanged();
+  void OnChooseAgain();
+  void OnRandomChoice();
+  void OnCancel();
+  void OnOk();
+  void OnChangeGroup();
+  void OnReseed();
+  void OnCardClicked(int position);
   void StartDealerDraw();
   void UserDraw(int position);
   bool RevealAt(int position);
   void Pause(int units);
-  bool LoadPicture(DealerDrawCard* picture, const std::string& file);
+  // The picture of `file` at the draw's size; after the message and the
+  // window's close when it cannot be had.
+  bool LoadPicture(const std::string& file, QPixmap& picture);
 
   GameState& state_;
   ProgramPaths paths_;
@@ -114,9 +102,20 @@ class SeatingDialog : public QDialog {
   DealerDraw draw_;
   std::string dealer_name_;
   bool drawing_ = false;  // the draws and their pauses are running
-  QStackedWidget* stage_ = nullptr;
-  std::array<QLabel*, kSeats> seating_name_{};
-  std::array<QLabel*, kSeats> seating_dealer_{};
+
+  QLabel* messageLabel = nullptr;
+  QStackedWidget* stage = nullptr;  // the member list, the draw, the seating plan
+  QListWidget* memberList = nullptr;
+  DealerDrawPage* drawPage = nullptr;
+  SeatingPlan* seatingPlan = nullptr;
+  // The three opponents picked; the objectNames count from 1 ("opponentLabel1").
+  std::array<QLabel*, kOpponents> opponentLabels{};
+  QPushButton* randomChoiceButton = nullptr;  // "ﾗﾝﾀﾞﾑ選択(&A)"
+  QPushButton* chooseAgainButton = nullptr;   // "決め直し(&R)"
+  QPushButton* changeGroupButton = nullptr;   // "ｸﾞﾙｰﾌﾟ変更(&G)..."
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;  // "ｷｬﾝｾﾙ"
+  QTimer* reseedTimer = nullptr;
 };
 
 }  // namespace winpiruk

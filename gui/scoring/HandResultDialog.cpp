@@ -13,19 +13,27 @@
 #include "presentation/PictureNames.h"
 #include "state/Settings.h"
 #include "gui/common/CardPictures.h"
+#include "gui/scoring/ScoringWindow.h"
 
 namespace winpiruk {
 namespace {
 
-constexpr int kRowCapacity = 10;
 constexpr int kCardGap = 4;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-QLabel* NewLabel(QWidget* parent, const char* name) {
+QLabel* NewLabel(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
+  label->setObjectName(name);
   return label;
+}
+
+// A card's place: hidden until a card is shown in it.
+QLabel* CardPlace(QWidget* parent, const QString& name) {
+  QLabel* place = NewLabel(parent, name);
+  place->setFixedSize(kCardWidth, kCardHeight);
+  place->hide();
+  return place;
 }
 
 // The font of the explanation: fixed-width, so that the lines line up by
@@ -55,78 +63,74 @@ HandResultDialog::HandResultDialog(const GameState& state, HandResultView result
       missing_picture_(std::move(missing_picture)),
       pictures_(state.settings, missing_picture_),
       view_(std::move(result)) {
-  setObjectName(QStringLiteral("HandResultDialog"));
-  setWindowTitle(QStringLiteral("ぴるく  －結果－"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setModal(true);
+  SetUpScoringWindow(*this, QStringLiteral("HandResultDialog"), QStringLiteral("ぴるく  －結果－"));
 
   BuildLabels();
   BuildControls();
   LayOut();
 
-  connect(Command1, &QPushButton::clicked, this, &HandResultDialog::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &HandResultDialog::Command2_Click);
-  connect(Timer1, &QTimer::timeout, this, &HandResultDialog::Timer1_Timer);
+  connect(okButton, &QPushButton::clicked, this, &HandResultDialog::OnOk);
+  connect(abortButton, &QPushButton::clicked, this, &HandResultDialog::OnAbort);
+  connect(countdownTimer, &QTimer::timeout, this, &HandResultDialog::OnCountdownTick);
 
-  Form_Load();
+  ShowResult();
 }
 
 void HandResultDialog::BuildLabels() {
-  Label1 = NewLabel(this, "Label1");
+  bannerLabel = NewLabel(this, QStringLiteral("bannerLabel"));
   QFont banner_font = font();
   banner_font.setPointSize(18);
   banner_font.setBold(true);
-  Label1->setFont(banner_font);
-  Label1->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
-  Label2 = NewLabel(this, "Label2");
-  Label3 = NewLabel(this, "Label3");
-  Label4 = NewLabel(this, "Label4");
-  Label5 = NewLabel(this, "Label5");
-  for (QLabel* name : {Label3, Label5}) {
+  bannerLabel->setFont(banner_font);
+  bannerLabel->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
+  firstHeadingLabel = NewLabel(this, QStringLiteral("firstHeadingLabel"));
+  firstNameLabel = NewLabel(this, QStringLiteral("firstNameLabel"));
+  secondHeadingLabel = NewLabel(this, QStringLiteral("secondHeadingLabel"));
+  secondNameLabel = NewLabel(this, QStringLiteral("secondNameLabel"));
+  for (QLabel* name : {firstNameLabel, secondNameLabel}) {
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
   }
-  Label6 = NewLabel(this, "Label6");
-  Label6->setFont(ExplanationFont());
-  Label6->setFrameShape(QFrame::StyledPanel);
-  Label6->setFrameShadow(QFrame::Sunken);
-  Label6->setAutoFillBackground(true);
-  Label6->setBackgroundRole(QPalette::Base);
-  Label6->setMargin(8);
-  Label6->setMinimumHeight(72);
+  explanationLabel = NewLabel(this, QStringLiteral("explanationLabel"));
+  explanationLabel->setFont(ExplanationFont());
+  explanationLabel->setFrameShape(QFrame::StyledPanel);
+  explanationLabel->setFrameShadow(QFrame::Sunken);
+  explanationLabel->setAutoFillBackground(true);
+  explanationLabel->setBackgroundRole(QPalette::Base);
+  explanationLabel->setMargin(8);
+  explanationLabel->setMinimumHeight(72);
   // The panel spans both card columns, so every ending opens at one width.
-  Label6->setMinimumWidth((kRowCapacity + 2) * kCardWidth + (kRowCapacity - 1) * kCardGap + kCardGap + 24);
-  Label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  Label7 = NewLabel(this, "Label7");
-  Label7->setAlignment(Qt::AlignHCenter);
+  explanationLabel->setMinimumWidth((kRowCapacity + 2) * kCardWidth + (kRowCapacity - 1) * kCardGap + kCardGap + 24);
+  explanationLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  extraCaptionLabel = NewLabel(this, QStringLiteral("extraCaptionLabel"));
+  extraCaptionLabel->setAlignment(Qt::AlignHCenter);
 }
 
 void HandResultDialog::BuildControls() {
-  for (int i = 1; i < static_cast<int>(Picture.size()); ++i) {
-    Picture[i] = NewLabel(this, ("Picture" + std::to_string(i)).c_str());
-    Picture[i]->setFixedSize(kCardWidth, kCardHeight);
-    Picture[i]->hide();
-  }
+  for (int i = 0; i < kRowCapacity; ++i) firstRowCards[i] = CardPlace(this, QStringLiteral("firstRowCard%1").arg(i + 1));
+  for (int i = 0; i < kRowCapacity; ++i) secondRowCards[i] = CardPlace(this, QStringLiteral("secondRowCard%1").arg(i + 1));
+  for (int i = 0; i < 2; ++i) keyCards[i] = CardPlace(this, QStringLiteral("keyCard%1").arg(i + 1));
+  extraCard = CardPlace(this, QStringLiteral("extraCard"));
 
-  Command1 = new QPushButton(QStringLiteral("OK"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setDefault(true);
-  Command1->setMinimumWidth(96);
-  Command2 = new QPushButton(QStringLiteral("&Abort"), this);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  Command2->setMinimumWidth(96);
-  Command2->setAutoDefault(false);
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(kResultCountdownTickMs);
+  okButton = new QPushButton(QStringLiteral("OK"), this);
+  okButton->setObjectName(QStringLiteral("okButton"));
+  okButton->setDefault(true);
+  okButton->setMinimumWidth(96);
+  abortButton = new QPushButton(QStringLiteral("&Abort"), this);
+  abortButton->setObjectName(QStringLiteral("abortButton"));
+  abortButton->setMinimumWidth(96);
+  abortButton->setAutoDefault(false);
+  countdownTimer = new QTimer(this);
+  countdownTimer->setObjectName(QStringLiteral("countdownTimer"));
+  countdownTimer->setInterval(kResultCountdownTickMs);
 }
 
 void HandResultDialog::LayOut() {
-  auto card_row = [this](int first) {
+  auto card_row = [](const std::array<QLabel*, kRowCapacity>& cards) {
     auto* row = new QHBoxLayout;
     row->setSpacing(kCardGap);
-    for (int i = first; i < first + kRowCapacity; ++i) row->addWidget(Picture[i]);
+    for (QLabel* card : cards) row->addWidget(card);
     row->addStretch(1);
     return row;
   };
@@ -141,44 +145,46 @@ void HandResultDialog::LayOut() {
 
   auto* key_cards = new QHBoxLayout;
   key_cards->setSpacing(kCardGap);
-  key_cards->addWidget(Picture[21]);
-  key_cards->addWidget(Picture[22]);
+  key_cards->addWidget(keyCards[0]);
+  key_cards->addWidget(keyCards[1]);
   auto* extra = new QVBoxLayout;
   extra->setSpacing(2);
-  extra->addWidget(Picture[23], 0, Qt::AlignHCenter);
-  extra->addWidget(Label7);
+  extra->addWidget(extraCard, 0, Qt::AlignHCenter);
+  extra->addWidget(extraCaptionLabel);
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(24);
   grid->setVerticalSpacing(6);
-  grid->addWidget(Label1, 0, 0, Qt::AlignLeft | Qt::AlignVCenter);
+  grid->addWidget(bannerLabel, 0, 0, Qt::AlignLeft | Qt::AlignVCenter);
   grid->addLayout(extra, 0, 1, 2, 1, Qt::AlignRight | Qt::AlignTop);
-  grid->addLayout(heading_row(Label2, Label3), 1, 0);
-  grid->addLayout(card_row(1), 2, 0);
+  grid->addLayout(heading_row(firstHeadingLabel, firstNameLabel), 1, 0);
+  grid->addLayout(card_row(firstRowCards), 2, 0);
   grid->addLayout(key_cards, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
-  grid->addLayout(heading_row(Label4, Label5), 3, 0);
-  grid->addLayout(card_row(11), 4, 0);
+  grid->addLayout(heading_row(secondHeadingLabel, secondNameLabel), 3, 0);
+  grid->addLayout(card_row(secondRowCards), 4, 0);
   grid->setColumnMinimumWidth(0, kRowCapacity * kCardWidth + (kRowCapacity - 1) * kCardGap);
   grid->setColumnMinimumWidth(1, 2 * kCardWidth + kCardGap);
 
+  // Two buttons of its own rather than a button box, which would order them
+  // by the desktop's convention.
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
+  buttons->addWidget(okButton);
+  buttons->addWidget(abortButton);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(18, 14, 18, 14);
   layout->setSpacing(10);
   layout->addLayout(grid);
-  layout->addWidget(Label6);
+  layout->addWidget(explanationLabel);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void HandResultDialog::ShowCards(int first_picture, const std::vector<int16_t>& cards, int capacity) {
-  for (int i = 0; i < capacity; ++i) {
-    QLabel* picture = Picture[first_picture + i];
-    if (i < static_cast<int>(cards.size())) {
+void HandResultDialog::ShowCards(std::span<QLabel* const> places, const std::vector<int16_t>& cards) {
+  for (size_t i = 0; i < places.size(); ++i) {
+    QLabel* picture = places[i];
+    if (i < cards.size()) {
       picture->setPixmap(CardPicture(cards[i]));
       picture->show();
     } else {
@@ -187,59 +193,59 @@ void HandResultDialog::ShowCards(int first_picture, const std::vector<int16_t>& 
   }
 }
 
-void HandResultDialog::Form_Load() {
-  Label1->setText(Text(view_.banner));
-  Label1->setVisible(!view_.banner.empty());
-  Label2->setText(Text(view_.first_heading));
-  Label3->setText(Text(view_.first_name));
-  Label4->setText(Text(view_.second_heading));
-  Label5->setText(Text(view_.second_name));
-  Label4->setVisible(!view_.second_heading.empty());
-  Label5->setVisible(!view_.second_heading.empty());
-  ShowCards(1, view_.first_cards, kRowCapacity);
-  ShowCards(11, view_.second_cards, kRowCapacity);
-  ShowCards(21, view_.key_cards, 2);
-  ShowCards(23, view_.extra_card != 0 ? std::vector<int16_t>{view_.extra_card} : std::vector<int16_t>{}, 1);
-  Label7->setText(Text(view_.extra_caption));
-  Label7->setVisible(view_.extra_card != 0);
+void HandResultDialog::ShowResult() {
+  bannerLabel->setText(Text(view_.banner));
+  bannerLabel->setVisible(!view_.banner.empty());
+  firstHeadingLabel->setText(Text(view_.first_heading));
+  firstNameLabel->setText(Text(view_.first_name));
+  secondHeadingLabel->setText(Text(view_.second_heading));
+  secondNameLabel->setText(Text(view_.second_name));
+  secondHeadingLabel->setVisible(!view_.second_heading.empty());
+  secondNameLabel->setVisible(!view_.second_heading.empty());
+  ShowCards(firstRowCards, view_.first_cards);
+  ShowCards(secondRowCards, view_.second_cards);
+  ShowCards(keyCards, view_.key_cards);
+  ShowCards({&extraCard, 1}, view_.extra_card != 0 ? std::vector<int16_t>{view_.extra_card} : std::vector<int16_t>{});
+  extraCaptionLabel->setText(Text(view_.extra_caption));
+  extraCaptionLabel->setVisible(view_.extra_card != 0);
 
   QStringList lines;
   for (const std::string& line : view_.explanation) lines << Text(line);
-  Label6->setText(lines.join(QLatin1Char('\n')));
-  Label6->setVisible(!lines.isEmpty());
+  explanationLabel->setText(lines.join(QLatin1Char('\n')));
+  explanationLabel->setVisible(!lines.isEmpty());
 
   if (state_.AutoPlay == 1) {
     ResultCountdown = kResultCountdownSeconds;
-    Command1->setText(QString::number(ResultCountdown));
-    Timer1->start();
+    okButton->setText(QString::number(ResultCountdown));
+    countdownTimer->start();
   }
 }
 
-void HandResultDialog::Command1_Click() {
+void HandResultDialog::OnOk() {
   close_reason_ = HandResultClose::Ok;
   accept();
 }
 
-void HandResultDialog::Command2_Click() {
-  Timer1->stop();
+void HandResultDialog::OnAbort() {
+  countdownTimer->stop();
   close_reason_ = HandResultClose::Abort;
   emit abortChosen();
   reject();
 }
 
-void HandResultDialog::Timer1_Timer() {
+void HandResultDialog::OnCountdownTick() {
   --ResultCountdown;
   if (ResultCountdown < 0) {
-    Timer1->stop();
+    countdownTimer->stop();
     close_reason_ = HandResultClose::Countdown;
     accept();
     return;
   }
-  Command1->setText(QString::number(ResultCountdown));
+  okButton->setText(QString::number(ResultCountdown));
 }
 
 void HandResultDialog::done(int result) {
-  Timer1->stop();
+  countdownTimer->stop();
   QDialog::done(result);
 }
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <span>
+#include <vector>
 
 #include "scoring/HandResult.h"
 #include "state/GameState.h"
@@ -38,21 +40,6 @@ class HandResultDialog : public CentredDialog {
   // picture, after the missing-picture handler, when the file cannot be read.
   QPixmap CardPicture(int code);
 
-  QLabel* Label1 = nullptr;  // the banner
-  QLabel* Label2 = nullptr;  // first heading
-  QLabel* Label3 = nullptr;  // first name
-  QLabel* Label4 = nullptr;  // second heading
-  QLabel* Label5 = nullptr;  // second name
-  QLabel* Label6 = nullptr;  // the explanation
-  QLabel* Label7 = nullptr;  // the extra number's caption
-  // Pictures 1..10 the first row, 11..20 the second, 21 and 22 the cards
-  // the hand was decided on, 23 the extra number.
-  std::array<QLabel*, 24> Picture{};
-  QPushButton* Command1 = nullptr;  // "OK"
-  QPushButton* Command2 = nullptr;  // "&Abort"
-  QTimer* Timer1 = nullptr;         // the auto-play countdown
-  int ResultCountdown = 0;
-
  signals:
   // "&Abort": the program writes what must survive and ends at once; when it
   // does not, the window closes.
@@ -62,20 +49,40 @@ class HandResultDialog : public CentredDialog {
   void done(int result) override;
 
  private:
+  static constexpr int kRowCapacity = 10;
+
   void BuildLabels();
   void BuildControls();  // the card pictures, the buttons and the countdown
   void LayOut();
-  void Form_Load();
-  void Command1_Click();
-  void Command2_Click();
-  void Timer1_Timer();
-  void ShowCards(int first_picture, const std::vector<int16_t>& cards, int capacity);
+  void ShowResult();
+  void OnOk();
+  void OnAbort();
+  void OnCountdownTick();
+  void ShowCards(std::span<QLabel* const> places, const std::vector<int16_t>& cards);
 
   const GameState& state_;
   MissingCardPicture missing_picture_;
   CardPictures pictures_;  // at this window's pixel ratio
   HandResultView view_;
   HandResultClose close_reason_ = HandResultClose::CloseBox;
+  int ResultCountdown = 0;  // seconds left in auto-play
+
+  QLabel* bannerLabel = nullptr;
+  QLabel* firstHeadingLabel = nullptr;
+  QLabel* firstNameLabel = nullptr;
+  QLabel* secondHeadingLabel = nullptr;
+  QLabel* secondNameLabel = nullptr;
+  QLabel* explanationLabel = nullptr;
+  QLabel* extraCaptionLabel = nullptr;  // the extra number's caption
+  // The two rows of cards, the cards the hand was decided on and the extra
+  // number; the objectNames count from 1 ("firstRowCard1", "keyCard2").
+  std::array<QLabel*, kRowCapacity> firstRowCards{};
+  std::array<QLabel*, kRowCapacity> secondRowCards{};
+  std::array<QLabel*, 2> keyCards{};
+  QLabel* extraCard = nullptr;
+  QPushButton* okButton = nullptr;     // "OK", or the seconds left in auto-play
+  QPushButton* abortButton = nullptr;  // "&Abort"
+  QTimer* countdownTimer = nullptr;    // the auto-play countdown
 };
 
 }  // namespace winpiruk

@@ -13,6 +13,7 @@
 
 #include "gui/scoring/MatchReviewDialog.h"
 #include "gui/common/Messages.h"
+#include "gui/scoring/ScoringWindow.h"
 
 namespace winpiruk {
 namespace {
@@ -29,94 +30,91 @@ enum Column { kName, kScore, kUma, kYakitori, kTotal, kColumns };
 
 MatchEndDialog::MatchEndDialog(const GameState& state, SettlementView view, QWidget* parent)
     : CentredDialog(parent), state_(state), view_(std::move(view)) {
-  setObjectName(QStringLiteral("MatchEndDialog"));
-  setWindowTitle(QStringLiteral("ぴるく  －ゲーム終了－"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setModal(true);
+  SetUpScoringWindow(*this, QStringLiteral("MatchEndDialog"), QStringLiteral("ぴるく  －ゲーム終了－"));
 
   BuildGrid();
   BuildControls();
   LayOut();
 
-  connect(Command1, &QPushButton::clicked, this, &MatchEndDialog::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &MatchEndDialog::Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &MatchEndDialog::Command3_Click);
-  connect(Command3D1, &QPushButton::clicked, this, &MatchEndDialog::Command3D1_Click);
+  connect(againButton, &QPushButton::clicked, this, &MatchEndDialog::OnAgain);
+  connect(endButton, &QPushButton::clicked, this, &MatchEndDialog::OnEnd);
+  connect(changeMembersButton, &QPushButton::clicked, this, &MatchEndDialog::OnChangeMembers);
+  connect(reviewButton, &QPushButton::clicked, this, &MatchEndDialog::OnReview);
 
-  Form_Load();
+  ShowSettlement();
 }
 
 void MatchEndDialog::BuildGrid() {
-  Grid1 = new QTableWidget(kSeats, kColumns, this);
-  Grid1->setObjectName(QStringLiteral("Grid1"));
-  Grid1->setHorizontalHeaderLabels({QStringLiteral("プレーヤー"), QStringLiteral("得点"), QStringLiteral("ｳﾏ"),
+  resultTable = new QTableWidget(kSeats, kColumns, this);
+  resultTable->setObjectName(QStringLiteral("resultTable"));
+  resultTable->setHorizontalHeaderLabels({QStringLiteral("プレーヤー"), QStringLiteral("得点"), QStringLiteral("ｳﾏ"),
                                     QStringLiteral("ﾔｷﾄﾘ"), QStringLiteral("ﾄｰﾀﾙ")});
-  Grid1->verticalHeader()->hide();
-  Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Grid1->setSelectionMode(QAbstractItemView::NoSelection);
-  Grid1->setFocusPolicy(Qt::NoFocus);
-  Grid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Grid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Grid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  Grid1->verticalHeader()->setDefaultSectionSize(28);
+  resultTable->verticalHeader()->hide();
+  resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  resultTable->setSelectionMode(QAbstractItemView::NoSelection);
+  resultTable->setFocusPolicy(Qt::NoFocus);
+  resultTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  resultTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  resultTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  resultTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  resultTable->verticalHeader()->setDefaultSectionSize(28);
   const int widths[kColumns] = {170, 72, 60, 72, 80};
-  int table_width = 2 * Grid1->frameWidth();
+  int table_width = 2 * resultTable->frameWidth();
   for (int column = 0; column < kColumns; ++column) {
-    Grid1->setColumnWidth(column, widths[column]);
+    resultTable->setColumnWidth(column, widths[column]);
     table_width += widths[column];
   }
-  Grid1->setFixedSize(table_width,
-                      Grid1->horizontalHeader()->sizeHint().height() + kSeats * 28 + 2 * Grid1->frameWidth());
+  resultTable->setFixedSize(table_width,
+                      resultTable->horizontalHeader()->sizeHint().height() + kSeats * 28 + 2 * resultTable->frameWidth());
 }
 
 void MatchEndDialog::BuildControls() {
-  Label1 = new QLabel(QStringLiteral("もう一度遊びますか？ "), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Command1 = new QPushButton(QStringLiteral("はい(&Y)"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setDefault(true);
-  Command2 = new QPushButton(QStringLiteral("終了(&X)"), this);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  Command3 = new QPushButton(QStringLiteral("メンバー変更(&M)..."), this);
-  Command3->setObjectName(QStringLiteral("Command3"));
-  Command3D1 = new QPushButton(QStringLiteral("考察(&R)..."), this);
-  Command3D1->setObjectName(QStringLiteral("Command3D1"));
-  for (QPushButton* button : {Command1, Command2, Command3, Command3D1}) button->setMinimumWidth(110);
-  for (QPushButton* button : {Command2, Command3, Command3D1}) button->setAutoDefault(false);
+  questionLabel = new QLabel(QStringLiteral("もう一度遊びますか？ "), this);
+  questionLabel->setObjectName(QStringLiteral("questionLabel"));
+  againButton = new QPushButton(QStringLiteral("はい(&Y)"), this);
+  againButton->setObjectName(QStringLiteral("againButton"));
+  againButton->setDefault(true);
+  endButton = new QPushButton(QStringLiteral("終了(&X)"), this);
+  endButton->setObjectName(QStringLiteral("endButton"));
+  changeMembersButton = new QPushButton(QStringLiteral("メンバー変更(&M)..."), this);
+  changeMembersButton->setObjectName(QStringLiteral("changeMembersButton"));
+  reviewButton = new QPushButton(QStringLiteral("考察(&R)..."), this);
+  reviewButton->setObjectName(QStringLiteral("reviewButton"));
+  for (QPushButton* button : {againButton, endButton, changeMembersButton, reviewButton}) button->setMinimumWidth(110);
+  for (QPushButton* button : {endButton, changeMembersButton, reviewButton}) button->setAutoDefault(false);
 
-  StatusBar1 = new QLabel(this);
-  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setFrameShape(QFrame::Panel);
-  StatusBar1->setFrameShadow(QFrame::Sunken);
-  StatusBar1->setMargin(3);
+  gameTimeLabel = new QLabel(this);
+  gameTimeLabel->setObjectName(QStringLiteral("gameTimeLabel"));
+  gameTimeLabel->setFrameShape(QFrame::Panel);
+  gameTimeLabel->setFrameShadow(QFrame::Sunken);
+  gameTimeLabel->setMargin(3);
 }
 
 void MatchEndDialog::LayOut() {
   auto* question = new QHBoxLayout;
-  question->addWidget(Label1);
-  question->addWidget(Command1);
-  question->addWidget(Command2);
+  question->addWidget(questionLabel);
+  question->addWidget(againButton);
+  question->addWidget(endButton);
   question->addStretch(1);
   auto* more = new QHBoxLayout;
   more->addStretch(1);
-  more->addWidget(Command3);
-  more->addWidget(Command3D1);
+  more->addWidget(changeMembersButton);
+  more->addWidget(reviewButton);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(16, 14, 16, 10);
   layout->setSpacing(10);
-  layout->addWidget(Grid1);
+  layout->addWidget(resultTable);
   layout->addLayout(question);
   layout->addLayout(more);
-  layout->addWidget(StatusBar1);
+  layout->addWidget(gameTimeLabel);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void MatchEndDialog::Form_Load() {
+void MatchEndDialog::ShowSettlement() {
   SettlementClosing = false;
 
-  StatusBar1->setText(Text(view_.game_time));
+  gameTimeLabel->setText(Text(view_.game_time));
   for (int row = 0; row < kSeats; ++row) {
     const SettlementRow& result = view_.rows[row];
     const QString cells[kColumns] = {Text(result.name), Text(result.score), Text(result.uma), Text(result.yakitori),
@@ -130,7 +128,7 @@ void MatchEndDialog::Form_Load() {
         font.setBold(true);
         item->setFont(font);
       }
-      Grid1->setItem(row, column, item);
+      resultTable->setItem(row, column, item);
     }
   }
 }
@@ -149,14 +147,14 @@ void MatchEndDialog::Finish(SettlementOutcome outcome) {
   QDialog::done(outcome == SettlementOutcome::EndProgram ? Rejected : Accepted);
 }
 
-void MatchEndDialog::Command1_Click() { Finish(SettlementOutcome::AnotherMatch); }
+void MatchEndDialog::OnAgain() { Finish(SettlementOutcome::AnotherMatch); }
 
-void MatchEndDialog::Command2_Click() {
+void MatchEndDialog::OnEnd() {
   emit endChosen();
   Finish(SettlementOutcome::EndProgram);
 }
 
-void MatchEndDialog::Command3_Click() {
+void MatchEndDialog::OnChangeMembers() {
   if (state_.AutoPlay != 0) {
     ShowMessage(this, QStringLiteral("ぴるく  －自動実行解除－"),
                 QStringLiteral("メンバーを変更する場合は、自動実行モードを一旦解除します。"),
@@ -165,7 +163,7 @@ void MatchEndDialog::Command3_Click() {
   Finish(SettlementOutcome::ChangeMembers);
 }
 
-void MatchEndDialog::Command3D1_Click() { ShowReviewWindow(this, state_); }
+void MatchEndDialog::OnReview() { ShowReviewWindow(this, state_); }
 
 void MatchEndDialog::closeEvent(QCloseEvent* event) {
   if (!SettlementClosing) {

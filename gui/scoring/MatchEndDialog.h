@@ -15,7 +15,6 @@ class QTableWidget;
 
 namespace winpiruk {
 
-
 class MatchEndDialog : public CentredDialog {
   Q_OBJECT
 
@@ -24,15 +23,6 @@ class MatchEndDialog : public CentredDialog {
 
   const SettlementView& View() const { return view_; }
   SettlementOutcome Outcome() const { return outcome_; }
-
-  QTableWidget* Grid1 = nullptr;   // the result table
-  QLabel* Label1 = nullptr;        // "もう一度遊びますか？ "
-  QLabel* StatusBar1 = nullptr;    // the game time
-  QPushButton* Command1 = nullptr;    // "はい(&Y)"
-  QPushButton* Command2 = nullptr;    // "終了(&X)"
-  QPushButton* Command3 = nullptr;    // "メンバー変更(&M)..."
-  QPushButton* Command3D1 = nullptr;  // "考察(&R)..."
-  bool SettlementClosing = false;
 
  signals:
   // "終了(&X)" and the close box: the program writes what must survive and
@@ -51,18 +41,26 @@ class MatchEndDialog : public CentredDialog {
   void BuildGrid();
   void BuildControls();  // the question, the buttons and the status bar
   void LayOut();
-  void Form_Load();
-  void Command1_Click();
-  void Command2_Click();
-  void Command3_Click();
-  void Command3D1_Click();
+  void ShowSettlement();
+  void OnAgain();
+  void OnEnd();
+  void OnChangeMembers();
+  void OnReview();
   void Finish(SettlementOutcome outcome);
 
   const GameState& state_;
   SettlementView view_;
   SettlementOutcome outcome_ = SettlementOutcome::EndProgram;
   bool write_failure_shown_ = false;
-};
+  bool SettlementClosing = false;  // a button or the close box has answered
 
+  QTableWidget* resultTable = nullptr;
+  QLabel* questionLabel = nullptr;  // "もう一度遊びますか？ "
+  QPushButton* againButton = nullptr;          // "はい(&Y)"
+  QPushButton* endButton = nullptr;            // "終了(&X)"
+  QPushButton* changeMembersButton = nullptr;  // "メンバー変更(&M)..."
+  QPushButton* reviewButton = nullptr;         // "考察(&R)..."
+  QLabel* gameTimeLabel = nullptr;             // in the status bar
+};
 
 }  // namespace winpiruk

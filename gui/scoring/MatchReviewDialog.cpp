@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include <QDialogButtonBox>
 #include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include "scoring/ReviewChart.h"
+#include "gui/common/OkButtonBox.h"
+#include "gui/scoring/ScoringWindow.h"
 
 namespace winpiruk {
 namespace {
@@ -45,7 +47,7 @@ QFont ReviewChartArea::ChartFont() {
 }
 
 ReviewChartArea::ReviewChartArea(const GameState& state, QWidget* parent) : QWidget(parent), state_(state) {
-  setObjectName(QStringLiteral("Picture1"));
+  setObjectName(QStringLiteral("chartArea"));
   setFixedSize(kChartWidth, kChartHeight);
   setAutoFillBackground(true);
   QPalette white = palette();
@@ -112,24 +114,15 @@ void ReviewChartArea::paintEvent(QPaintEvent*) {
 }
 
 MatchReviewDialog::MatchReviewDialog(const GameState& state, QWidget* parent) : CentredDialog(parent) {
-  setObjectName(QStringLiteral("MatchReviewDialog"));
-  setWindowTitle(QStringLiteral("ぴるく  - 考察 -"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setModal(true);
-  Picture1 = new ReviewChartArea(state, this);
-  Command3D1 = new QPushButton(QStringLiteral("OK"), this);
-  Command3D1->setObjectName(QStringLiteral("Command3D1"));
-  Command3D1->setDefault(true);
-  Command3D1->setMinimumWidth(96);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(Command3D1);
+  SetUpScoringWindow(*this, QStringLiteral("MatchReviewDialog"), QStringLiteral("ぴるく  - 考察 -"));
+  chartArea = new ReviewChartArea(state, this);
+  QDialogButtonBox* buttons = OkButtonBox(this, okButton);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 10);
-  layout->addWidget(Picture1);
-  layout->addLayout(buttons);
+  layout->addWidget(chartArea);
+  layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  connect(Command3D1, &QPushButton::clicked, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 }
 
 void ShowReviewWindow(QWidget* parent, const GameState& state) {

@@ -35,8 +35,9 @@ class MatchReviewDialog : public CentredDialog {
  public:
   MatchReviewDialog(const GameState& state, QWidget* parent = nullptr);
 
-  ReviewChartArea* Picture1 = nullptr;
-  QPushButton* Command3D1 = nullptr;  // "OK"
+ private:
+  ReviewChartArea* chartArea = nullptr;
+  QPushButton* okButton = nullptr;
 };
 
 // Opens the review window modally over `parent`.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
@@ -20,6 +21,7 @@
 #include "scoring/MemberStatsText.h"
 #include "state/RuleLimits.h"
 #include "gui/common/EnterKey.h"
+#include "gui/common/OkButtonBox.h"
 #include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
@@ -45,10 +47,10 @@ StatisticsDialog::StatisticsDialog(GameState& state, const ProgramPaths& paths, 
   BuildControls();
 
   stats_group_ = InRangeOr(state_.CurrentGroup, 1, kGroups, 1);
-  options_[stats_group_]->setChecked(true);
+  groupButtons[stats_group_]->setChecked(true);
   ShowGroup();
-  List1->setCurrentRow(0);
-  List1->setFocus();
+  memberList->setCurrentRow(0);
+  memberList->setFocus();
 
   adjustSize();
   setFixedSize(size());
@@ -62,18 +64,12 @@ QGroupBox* StatisticsDialog::BuildGroups() {
   group_row->setContentsMargins(10, 6, 10, 8);
   auto* exclusive = new QButtonGroup(this);
   for (int g = 1; g <= kGroups; ++g) {
-    auto* option = new QRadioButton(QString::number(g), groups);
-    option->setObjectName(QStringLiteral("Option%1").arg(g));
-    exclusive->addButton(option, g);
-    group_row->addWidget(option);
-    options_[g] = option;
+    groupButtons[g] = new QRadioButton(QString::number(g), groups);
+    groupButtons[g]->setObjectName(QStringLiteral("groupButton%1").arg(g));
+    exclusive->addButton(groupButtons[g], g);
+    group_row->addWidget(groupButtons[g]);
   }
-  Option1 = options_[1];
-  Option2 = options_[2];
-  Option3 = options_[3];
-  Option4 = options_[4];
-  Option5 = options_[5];
-  connect(exclusive, &QButtonGroup::idClicked, this, &StatisticsDialog::Option_Click);
+  connect(exclusive, &QButtonGroup::idClicked, this, &StatisticsDialog::OnGroupChosen);
   return groups;
 }
 
@@ -92,24 +88,24 @@ QGridLayout* StatisticsDialog::BuildFigures(QWidget* record) {
     figures->addWidget(label, row, column);
     figures->addWidget(figure, row, column + 1);
   };
-  add(HandsPlayedFigure, "HandsPlayedFigure", QStringLiteral("総対戦数"), 0, 0);
-  add(WinsFigure, "WinsFigure", QStringLiteral("上がり回数"), 1, 0);
-  add(WinRateFigure, "WinRateFigure", QStringLiteral("上がり率"), 2, 0);
-  add(WinNumberFigure, "WinNumberFigure", QStringLiteral("平均上がり数字"), 3, 0);
-  add(YakuFigure, "YakuFigure", QStringLiteral("平均役数"), 4, 0);
-  add(PointsWonFigure, "PointsWonFigure", QStringLiteral("平均得点"), 5, 0);
-  add(InitialMatchesFigure, "InitialMatchesFigure", QStringLiteral("ｲﾆｼｬﾙﾏｯﾁ回数"), 6, 0);
-  add(CounterCallsFigure, "CounterCallsFigure", QStringLiteral("ぴるくがえし"), 7, 0);
-  add(DealInsFigure, "DealInsFigure", QStringLiteral("振り込み回数"), 0, 3);
-  add(DealInRateFigure, "DealInRateFigure", QStringLiteral("振り込み率"), 1, 3);
-  add(PointsLostFigure, "PointsLostFigure", QStringLiteral("平均失点"), 2, 3);
-  add(CardOversFigure, "CardOversFigure", QStringLiteral("10枚オーバー"), 3, 3);
-  add(GamesPlayedFigure, "GamesPlayedFigure", QStringLiteral("総ゲーム数"), 4, 3);
-  add(RankFigure, "RankFigure", QStringLiteral("平均順位"), 5, 3);
-  add(PointsFigure, "PointsFigure", QStringLiteral("現在の持ち点"), 7, 3);
-  QFont points_font = PointsFigure->font();
+  add(handsPlayedFigure, "handsPlayedFigure", QStringLiteral("総対戦数"), 0, 0);
+  add(winsFigure, "winsFigure", QStringLiteral("上がり回数"), 1, 0);
+  add(winRateFigure, "winRateFigure", QStringLiteral("上がり率"), 2, 0);
+  add(winNumberFigure, "winNumberFigure", QStringLiteral("平均上がり数字"), 3, 0);
+  add(yakuFigure, "yakuFigure", QStringLiteral("平均役数"), 4, 0);
+  add(pointsWonFigure, "pointsWonFigure", QStringLiteral("平均得点"), 5, 0);
+  add(initialMatchesFigure, "initialMatchesFigure", QStringLiteral("ｲﾆｼｬﾙﾏｯﾁ回数"), 6, 0);
+  add(counterCallsFigure, "counterCallsFigure", QStringLiteral("ぴるくがえし"), 7, 0);
+  add(dealInsFigure, "dealInsFigure", QStringLiteral("振り込み回数"), 0, 3);
+  add(dealInRateFigure, "dealInRateFigure", QStringLiteral("振り込み率"), 1, 3);
+  add(pointsLostFigure, "pointsLostFigure", QStringLiteral("平均失点"), 2, 3);
+  add(cardOversFigure, "cardOversFigure", QStringLiteral("10枚オーバー"), 3, 3);
+  add(gamesPlayedFigure, "gamesPlayedFigure", QStringLiteral("総ゲーム数"), 4, 3);
+  add(rankFigure, "rankFigure", QStringLiteral("平均順位"), 5, 3);
+  add(pointsFigure, "pointsFigure", QStringLiteral("現在の持ち点"), 7, 3);
+  QFont points_font = pointsFigure->font();
   points_font.setBold(true);
-  PointsFigure->setFont(points_font);
+  pointsFigure->setFont(points_font);
   // A gap between the two columns.
   figures->setColumnMinimumWidth(2, 28);
   return figures;
@@ -126,21 +122,21 @@ QFrame* StatisticsDialog::BuildRecord() {
   record_layout->setSpacing(8);
 
   auto* name_row = new QHBoxLayout();
-  PlayerNameCaption = new QLabel(QStringLiteral("プレーヤー名 ："), record);
-  PlayerNameCaption->setObjectName(QStringLiteral("PlayerNameCaption"));
-  PlayerNameCaption->installEventFilter(this);
-  PlayerName = new QLabel(record);
-  PlayerName->setObjectName(QStringLiteral("PlayerName"));
-  QFont name_font = PlayerName->font();
+  playerNameCaption = new QLabel(QStringLiteral("プレーヤー名 ："), record);
+  playerNameCaption->setObjectName(QStringLiteral("playerNameCaption"));
+  playerNameCaption->installEventFilter(this);
+  playerNameLabel = new QLabel(record);
+  playerNameLabel->setObjectName(QStringLiteral("playerNameLabel"));
+  QFont name_font = playerNameLabel->font();
   name_font.setBold(true);
   name_font.setPointSizeF(name_font.pointSizeF() * 1.2);
-  PlayerName->setFont(name_font);
+  playerNameLabel->setFont(name_font);
   // Room for twenty full-width characters; a longer name is cut short with
   // "…" and shown whole in its tooltip.
-  PlayerName->setFixedWidth(QFontMetrics(name_font).horizontalAdvance(QString(20, QChar(0x3042))));
-  PlayerName->installEventFilter(this);
-  name_row->addWidget(PlayerNameCaption);
-  name_row->addWidget(PlayerName, 1);
+  playerNameLabel->setFixedWidth(QFontMetrics(name_font).horizontalAdvance(QString(20, QChar(0x3042))));
+  playerNameLabel->installEventFilter(this);
+  name_row->addWidget(playerNameCaption);
+  name_row->addWidget(playerNameLabel, 1);
   record_layout->addLayout(name_row);
   record_layout->addWidget(Rule(record));
 
@@ -152,59 +148,56 @@ QFrame* StatisticsDialog::BuildRecord() {
 
 void StatisticsDialog::BuildControls() {
   auto* groups = BuildGroups();
-  List1 = new QListWidget(this);
-  List1->setObjectName(QStringLiteral("List1"));
-  List1->setSelectionMode(QAbstractItemView::SingleSelection);
-  List1->setMinimumWidth(190);
-  OnEnterKey(*List1, [this] { Command1->setFocus(); });
-  connect(List1, &QListWidget::currentRowChanged, this, &StatisticsDialog::List1_Click);
+  memberList = new QListWidget(this);
+  memberList->setObjectName(QStringLiteral("memberList"));
+  memberList->setSelectionMode(QAbstractItemView::SingleSelection);
+  memberList->setMinimumWidth(190);
+  OnEnterKey(*memberList, [this] { okButton->setFocus(); });
+  connect(memberList, &QListWidget::currentRowChanged, this, &StatisticsDialog::OnMemberChosen);
 
   auto* record = BuildRecord();
 
-  Command1 = new QPushButton(QStringLiteral("OK"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setMinimumWidth(96);
-  Command1->setDefault(true);
-  connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
-
   auto* left = new QVBoxLayout();
   left->addWidget(groups);
-  left->addWidget(List1, 1);
+  left->addWidget(memberList, 1);
   auto* body = new QHBoxLayout();
   body->setSpacing(14);
   body->addLayout(left);
   body->addWidget(record, 1);
-  auto* buttons = new QHBoxLayout();
-  buttons->addStretch(1);
-  buttons->addWidget(Command1);
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(14, 14, 14, 12);
   outer->setSpacing(12);
   outer->addLayout(body, 1);
-  outer->addLayout(buttons);
+  outer->addWidget(BuildButtonBox());
 }
 
-void StatisticsDialog::Option_Click(int group) {
+QWidget* StatisticsDialog::BuildButtonBox() {
+  QDialogButtonBox* box = OkButtonBox(this, okButton);
+  connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  return box;
+}
+
+void StatisticsDialog::OnGroupChosen(int group) {
   if (group == stats_group_) return;
-  const int row = List1->currentRow();
+  const int row = memberList->currentRow();
   stats_group_ = group;
   ShowGroup();
   // The same place in the new group, so that members can be compared.
-  List1->setCurrentRow(row < 0 ? 0 : row);
+  memberList->setCurrentRow(row < 0 ? 0 : row);
 }
 
 void StatisticsDialog::ShowGroup() {
-  const QSignalBlocker quiet(List1);
-  List1->clear();
+  const QSignalBlocker quiet(memberList);
+  memberList->clear();
   for (int m = 1; m <= kMembersPerGroup; ++m) {
-    List1->addItem(QString::fromStdString(state_.members.MemberName[stats_group_][m]));
+    memberList->addItem(QString::fromStdString(state_.members.MemberName[stats_group_][m]));
   }
   stats_member_ = 0;
   ClearFigures();
 }
 
-void StatisticsDialog::List1_Click() {
-  const int row = List1->currentRow();
+void StatisticsDialog::OnMemberChosen() {
+  const int row = memberList->currentRow();
   if (row < 0) {
     stats_member_ = 0;
     ClearFigures();
@@ -214,11 +207,11 @@ void StatisticsDialog::List1_Click() {
 }
 
 void StatisticsDialog::ClearFigures() {
-  PlayerName->clear();
-  for (QLabel* figure : {HandsPlayedFigure, WinsFigure, WinRateFigure, WinNumberFigure, YakuFigure,
-                         PointsWonFigure, InitialMatchesFigure, CounterCallsFigure, DealInsFigure,
-                         DealInRateFigure, PointsLostFigure, CardOversFigure, GamesPlayedFigure, RankFigure,
-                         PointsFigure}) {
+  playerNameLabel->clear();
+  for (QLabel* figure : {handsPlayedFigure, winsFigure, winRateFigure, winNumberFigure, yakuFigure,
+                         pointsWonFigure, initialMatchesFigure, counterCallsFigure, dealInsFigure,
+                         dealInRateFigure, pointsLostFigure, cardOversFigure, gamesPlayedFigure, rankFigure,
+                         pointsFigure}) {
     figure->clear();
   }
 }
@@ -228,26 +221,26 @@ void StatisticsDialog::ShowMember(int member) {
   const MemberRecordTexts t = MemberRecord(state_.members, stats_group_, member);
   auto show = [](QLabel* label, const std::string& text) { label->setText(QString::fromStdString(text)); };
   const QString name = QString::fromStdString(t.name);
-  PlayerName->setText(QFontMetrics(PlayerName->font()).elidedText(name, Qt::ElideRight, PlayerName->width()));
-  PlayerName->setToolTip(name);
-  show(HandsPlayedFigure, t.hands_played);
-  show(WinsFigure, t.wins);
-  show(WinRateFigure, t.win_rate);
-  show(WinNumberFigure, t.win_number);
-  show(YakuFigure, t.yaku);
-  show(PointsWonFigure, t.points_won);
-  show(InitialMatchesFigure, t.initial_matches);
-  show(CounterCallsFigure, t.counter_calls);
-  show(DealInsFigure, t.deal_ins);
-  show(DealInRateFigure, t.deal_in_rate);
-  show(PointsLostFigure, t.points_lost);
-  show(CardOversFigure, t.card_overs);
-  show(GamesPlayedFigure, t.games_played);
-  show(RankFigure, t.rank);
-  show(PointsFigure, t.points);
-  QPalette palette = PointsFigure->palette();
+  playerNameLabel->setText(QFontMetrics(playerNameLabel->font()).elidedText(name, Qt::ElideRight, playerNameLabel->width()));
+  playerNameLabel->setToolTip(name);
+  show(handsPlayedFigure, t.hands_played);
+  show(winsFigure, t.wins);
+  show(winRateFigure, t.win_rate);
+  show(winNumberFigure, t.win_number);
+  show(yakuFigure, t.yaku);
+  show(pointsWonFigure, t.points_won);
+  show(initialMatchesFigure, t.initial_matches);
+  show(counterCallsFigure, t.counter_calls);
+  show(dealInsFigure, t.deal_ins);
+  show(dealInRateFigure, t.deal_in_rate);
+  show(pointsLostFigure, t.points_lost);
+  show(cardOversFigure, t.card_overs);
+  show(gamesPlayedFigure, t.games_played);
+  show(rankFigure, t.rank);
+  show(pointsFigure, t.points);
+  QPalette palette = pointsFigure->palette();
   palette.setColor(QPalette::WindowText, t.points_negative ? kNegativePoints : kPoints);
-  PointsFigure->setPalette(palette);
+  pointsFigure->setPalette(palette);
 }
 
 void StatisticsDialog::OpenParameters(int member) {
@@ -255,19 +248,19 @@ void StatisticsDialog::OpenParameters(int member) {
   PlayerParametersDialog parameters(state_, paths_, stats_group_, member, this);
   parameters.exec();
   // The list row follows the member; the names themselves do not change.
-  const QSignalBlocker quiet(List1);
-  List1->setCurrentRow(member - 1);
+  const QSignalBlocker quiet(memberList);
+  memberList->setCurrentRow(member - 1);
   ShowMember(member);
 }
 
 bool StatisticsDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (watched == PlayerName && (mouse->modifiers() & Qt::ShiftModifier) && !PlayerName->text().isEmpty()) {
-      OpenParameters(List1->currentRow() + 1);
+    if (watched == playerNameLabel && (mouse->modifiers() & Qt::ShiftModifier) && !playerNameLabel->text().isEmpty()) {
+      OpenParameters(memberList->currentRow() + 1);
       return true;
     }
-    if (watched == PlayerNameCaption) {
+    if (watched == playerNameCaption) {
       OpenParameters(stats_member_);
       return true;
     }

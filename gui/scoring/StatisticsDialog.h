@@ -23,40 +23,9 @@ class StatisticsDialog : public QDialog {
  public:
   StatisticsDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
 
-  QRadioButton* Option1 = nullptr;
-  QRadioButton* Option2 = nullptr;
-  QRadioButton* Option3 = nullptr;
-  QRadioButton* Option4 = nullptr;
-  QRadioButton* Option5 = nullptr;
-  QListWidget* List1 = nullptr;
-  QPushButton* Command1 = nullptr;
-
-  QLabel* PlayerNameCaption = nullptr;  // "プレーヤー名 ："
-  QLabel* PlayerName = nullptr;
-  // The figures, named for what they show.
-  QLabel* HandsPlayedFigure = nullptr;
-  QLabel* WinsFigure = nullptr;
-  QLabel* WinRateFigure = nullptr;
-  QLabel* WinNumberFigure = nullptr;
-  QLabel* YakuFigure = nullptr;
-  QLabel* PointsWonFigure = nullptr;
-  QLabel* InitialMatchesFigure = nullptr;
-  QLabel* CounterCallsFigure = nullptr;
-  QLabel* DealInsFigure = nullptr;
-  QLabel* DealInRateFigure = nullptr;
-  QLabel* PointsLostFigure = nullptr;
-  QLabel* CardOversFigure = nullptr;
-  QLabel* GamesPlayedFigure = nullptr;
-  QLabel* RankFigure = nullptr;
-  QLabel* PointsFigure = nullptr;
-
   int StatsGroup() const { return stats_group_; }
   // The member whose record is shown, 0 when none.
   int StatsMember() const { return stats_member_; }
-
-  // Opens the parameter window for a member of the shown group, then shows
-  // that member's record again.
-  void OpenParameters(int member);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,17 +35,43 @@ class StatisticsDialog : public QDialog {
   QGroupBox* BuildGroups();
   QFrame* BuildRecord();
   QGridLayout* BuildFigures(QWidget* record);
-  void Option_Click(int group);
-  void List1_Click();
+  QWidget* BuildButtonBox();
+  void OnGroupChosen(int group);
+  void OnMemberChosen();
   void ShowGroup();
   void ShowMember(int member);
   void ClearFigures();
+  // Opens the parameter window for a member of the shown group, then shows
+  // that member's record again.
+  void OpenParameters(int member);
 
   GameState& state_;
   ProgramPaths paths_;
-  std::array<QRadioButton*, kGroups + 1> options_{};
   int stats_group_ = 1;
   int stats_member_ = 0;
+
+  // Indexed 1..5; the objectNames carry the group ("groupButton3").
+  std::array<QRadioButton*, kGroups + 1> groupButtons{};
+  QListWidget* memberList = nullptr;
+  QLabel* playerNameCaption = nullptr;  // "プレーヤー名 ："
+  QLabel* playerNameLabel = nullptr;
+  // The figures, named for what they show.
+  QLabel* handsPlayedFigure = nullptr;
+  QLabel* winsFigure = nullptr;
+  QLabel* winRateFigure = nullptr;
+  QLabel* winNumberFigure = nullptr;
+  QLabel* yakuFigure = nullptr;
+  QLabel* pointsWonFigure = nullptr;
+  QLabel* initialMatchesFigure = nullptr;
+  QLabel* counterCallsFigure = nullptr;
+  QLabel* dealInsFigure = nullptr;
+  QLabel* dealInRateFigure = nullptr;
+  QLabel* pointsLostFigure = nullptr;
+  QLabel* cardOversFigure = nullptr;
+  QLabel* gamesPlayedFigure = nullptr;
+  QLabel* rankFigure = nullptr;
+  QLabel* pointsFigure = nullptr;
+  QPushButton* okButton = nullptr;
 };
 
 // The main window's "対戦成績(&R&ｾ)..." item: the window, modal, on the

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "Controls.h"
 #include "gui/members/SeatingDialog.h"
 #include "gui/scoring/HandResultDialog.h"
 #include "gui/scoring/MatchEndDialog.h"
@@ -120,17 +121,21 @@ class ModalAnswer {
 // and message boxes take their default button. True when `modal` was
 // answered; a message box's text goes to `message`.
 inline bool AnswerAsPlayer(QWidget* modal, QString* message = nullptr) {
-  if (auto* decision = qobject_cast<SeatingDialog*>(modal)) {
-    if (decision->Command2->isEnabled()) decision->Command2->click();
-    if (decision->Command5->isEnabled()) decision->Command5->click();
+  auto click_if_enabled = [modal](const QString& name) {
+    auto* button = Control<QPushButton>(*modal, name);
+    if (button->isEnabled()) button->click();
+  };
+  if (qobject_cast<SeatingDialog*>(modal) != nullptr) {
+    click_if_enabled(QStringLiteral("randomChoiceButton"));
+    click_if_enabled(QStringLiteral("okButton"));
     return true;
   }
-  if (auto* result = qobject_cast<HandResultDialog*>(modal)) {
-    result->Command1->click();
+  if (qobject_cast<HandResultDialog*>(modal) != nullptr) {
+    Control<QPushButton>(*modal, QStringLiteral("okButton"))->click();
     return true;
   }
-  if (auto* settlement = qobject_cast<MatchEndDialog*>(modal)) {
-    settlement->Command1->click();
+  if (qobject_cast<MatchEndDialog*>(modal) != nullptr) {
+    Control<QPushButton>(*modal, QStringLiteral("againButton"))->click();
     return true;
   }
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "Controls.h"
 #include "config/SettingsStore.h"
 #include "members/MemberDecision.h"
 #include "members/MemberNames.h"
@@ -37,9 +38,23 @@ const QColor kBlack(0, 0, 0);
 
 QColor NameColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
 
+QPushButton* Button(const QWidget& window, const QString& name) { return test::Control<QPushButton>(window, name); }
+QLabel* Label(const QWidget& window, const QString& name) { return test::Control<QLabel>(window, name); }
+QFrame* Line(const QWidget& window, const QString& name) { return test::Control<QFrame>(window, name); }
+QLineEdit* NameEdit(const QWidget& window) { return test::Control<QLineEdit>(window, QStringLiteral("nameEdit")); }
+QRadioButton* GroupButton(const QWidget& window, int group) {
+  return test::Control<QRadioButton>(window, QStringLiteral("groupButton%1").arg(group));
+}
+QLabel* Plate(const QWidget& window, int member) {
+  return test::Control<QLabel>(window, QStringLiteral("namePlate%1").arg(member));
+}
+// A click on a member's name plate opens the name for editing.
+void ClickPlate(const QWidget& window, int member) { QTest::mouseClick(Plate(window, member), Qt::LeftButton); }
+QString EditCaption(const QWidget& window) { return Label(window, QStringLiteral("editCaption"))->text(); }
+
 }  // namespace
 
-class TestForm6 : public QObject {
+class GroupDialogTest : public QObject {
   Q_OBJECT
 
  private:
@@ -80,28 +95,28 @@ class TestForm6 : public QObject {
     GroupDialog window(state_, paths_);
     window.show();
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  －ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更－"));
-    QVERIFY(window.Option[2]->isChecked());
-    QCOMPARE(window.Label[1]->text(), QStringLiteral("2-1"));
-    QCOMPARE(window.Label[10]->text(), QStringLiteral("2-10"));
-    QVERIFY(window.Label11->isVisible());
-    QVERIFY(!window.Text1->isVisible() && !window.Line1->isVisible() && !window.Command3->isVisible());
+    QVERIFY(GroupButton(window, 2)->isChecked());
+    QCOMPARE(Plate(window, 1)->text(), QStringLiteral("2-1"));
+    QCOMPARE(Plate(window, 10)->text(), QStringLiteral("2-10"));
+    QVERIFY(Label(window, QStringLiteral("hintLabel"))->isVisible());
+    QVERIFY(!NameEdit(window)->isVisible() && !Line(window, QStringLiteral("editorTopLine"))->isVisible() && !Button(window, QStringLiteral("storeButton"))->isVisible());
 
-    QTest::mouseClick(window.Option[3], Qt::LeftButton);
+    QTest::mouseClick(GroupButton(window, 3), Qt::LeftButton);
     QCOMPARE(state_.CurrentGroup, int16_t{3});
     for (int m = 1; m <= kMembersPerGroup; ++m) {
-      QCOMPARE(window.Label[m]->text(), Text("3-" + std::to_string(m)));
+      QCOMPARE(Plate(window, m)->text(), Text("3-" + std::to_string(m)));
       QCOMPARE(state_.GroupMemberName[m], "3-" + std::to_string(m));
     }
-    QCOMPARE(NameColour(window.Label[4]), kDarkRed);  // in debt: dark red, not bold
-    QVERIFY(!window.Label[4]->font().bold());
-    QCOMPARE(NameColour(window.Label[5]), kBlack);
-    QVERIFY(window.Label[5]->font().bold());
+    QCOMPARE(NameColour(Plate(window, 4)), kDarkRed);  // in debt: dark red, not bold
+    QVERIFY(!Plate(window, 4)->font().bold());
+    QCOMPARE(NameColour(Plate(window, 5)), kBlack);
+    QVERIFY(Plate(window, 5)->font().bold());
 
-    window.Option[1]->click();
-    QCOMPARE(window.Label[1]->text(), QStringLiteral("Player"));
-    QCOMPARE(NameColour(window.Label[1]), kDarkCyan);
-    QVERIFY(window.Label[1]->font().bold());
-    QCOMPARE(NameColour(window.Label[2]), kDarkRed);
+    GroupButton(window, 1)->click();
+    QCOMPARE(Plate(window, 1)->text(), QStringLiteral("Player"));
+    QCOMPARE(NameColour(Plate(window, 1)), kDarkCyan);
+    QVERIFY(Plate(window, 1)->font().bold());
+    QCOMPARE(NameColour(Plate(window, 2)), kDarkRed);
     QCOMPARE(state_.CurrentGroup, int16_t{1});
   }
 
@@ -111,66 +126,66 @@ class TestForm6 : public QObject {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    QTest::mouseClick(window.Label[5], Qt::LeftButton);
-    QCOMPARE(window.EditedMember(), 5);
-    QVERIFY(window.Text1->isVisible() && window.Line1->isVisible() && window.Line2->isVisible());
-    QVERIFY(window.Command3->isVisible() && window.Command2->isVisible());
-    QVERIFY(!window.Label11->isVisible());
-    QCOMPARE(window.Text1->text(), QStringLiteral("2-5"));
-    QCOMPARE(QApplication::focusWidget(), window.Text1);
+    ClickPlate(window, 5);
+    QCOMPARE(EditCaption(window), QStringLiteral("メンバー 5 :"));
+    QVERIFY(NameEdit(window)->isVisible() && Line(window, QStringLiteral("editorTopLine"))->isVisible() && Line(window, QStringLiteral("editorBottomLine"))->isVisible());
+    QVERIFY(Button(window, QStringLiteral("storeButton"))->isVisible() && Button(window, QStringLiteral("cancelEditButton"))->isVisible());
+    QVERIFY(!Label(window, QStringLiteral("hintLabel"))->isVisible());
+    QCOMPARE(NameEdit(window)->text(), QStringLiteral("2-5"));
+    QCOMPARE(QApplication::focusWidget(), NameEdit(window));
 
-    window.Text1->setText(QStringLiteral("佐藤"));
-    window.Command3->click();
+    NameEdit(window)->setText(QStringLiteral("佐藤"));
+    Button(window, QStringLiteral("storeButton"))->click();
     QCOMPARE(state_.members.MemberName[2][5], std::string("佐藤"));
-    QCOMPARE(window.Label[5]->text(), QStringLiteral("佐藤"));
-    QVERIFY(window.Text1->text().isEmpty());
-    QVERIFY(!window.Text1->isVisible() && !window.Line1->isVisible() && window.Label11->isVisible());
-    QCOMPARE(QApplication::focusWidget(), window.Command1);
+    QCOMPARE(Plate(window, 5)->text(), QStringLiteral("佐藤"));
+    QVERIFY(NameEdit(window)->text().isEmpty());
+    QVERIFY(!NameEdit(window)->isVisible() && !Line(window, QStringLiteral("editorTopLine"))->isVisible() && Label(window, QStringLiteral("hintLabel"))->isVisible());
+    QCOMPARE(QApplication::focusWidget(), Button(window, QStringLiteral("okButton")));
     QVERIFY(window.isVisible());
 
     // Enter stores the same way and does not press OK.
-    QTest::mouseClick(window.Label[6], Qt::LeftButton);
-    window.Text1->selectAll();
-    QTest::keyClicks(window.Text1, QStringLiteral("Kato"));
-    QTest::keyClick(window.Text1, Qt::Key_Return);
+    ClickPlate(window, 6);
+    NameEdit(window)->selectAll();
+    QTest::keyClicks(NameEdit(window), QStringLiteral("Kato"));
+    QTest::keyClick(NameEdit(window), Qt::Key_Return);
     QCOMPARE(state_.members.MemberName[2][6], std::string("Kato"));
     QVERIFY(window.isVisible());
-    QVERIFY(!window.Text1->isVisible() && window.Label11->isVisible());
-    QCOMPARE(QApplication::focusWidget(), window.Command1);
+    QVERIFY(!NameEdit(window)->isVisible() && Label(window, QStringLiteral("hintLabel"))->isVisible());
+    QCOMPARE(QApplication::focusWidget(), Button(window, QStringLiteral("okButton")));
 
     // The edit's "ｷｬﾝｾﾙ" and Esc leave the name as it was.
-    QTest::mouseClick(window.Label[7], Qt::LeftButton);
-    window.Text1->setText(QStringLiteral("nobody"));
-    window.Command2->click();
+    ClickPlate(window, 7);
+    NameEdit(window)->setText(QStringLiteral("nobody"));
+    Button(window, QStringLiteral("cancelEditButton"))->click();
     QCOMPARE(state_.members.MemberName[2][7], std::string("2-7"));
-    QVERIFY(!window.Text1->isVisible() && window.Text1->text().isEmpty());
-    QTest::mouseClick(window.Label[7], Qt::LeftButton);
-    window.Text1->setText(QStringLiteral("nobody"));
-    QTest::keyClick(window.Text1, Qt::Key_Escape);
+    QVERIFY(!NameEdit(window)->isVisible() && NameEdit(window)->text().isEmpty());
+    ClickPlate(window, 7);
+    NameEdit(window)->setText(QStringLiteral("nobody"));
+    QTest::keyClick(NameEdit(window), Qt::Key_Escape);
     QCOMPARE(state_.members.MemberName[2][7], std::string("2-7"));
     QVERIFY(window.isVisible());
 
     // From the keyboard: Enter on a name opens it for editing, not OK.
-    window.Label[10]->setFocus();
-    QTest::keyClick(window.Label[10], Qt::Key_Return);
+    Plate(window, 10)->setFocus();
+    QTest::keyClick(Plate(window, 10), Qt::Key_Return);
     QVERIFY(window.isVisible());
-    QCOMPARE(window.EditedMember(), 10);
-    QCOMPARE(QApplication::focusWidget(), window.Text1);
-    window.Command2->click();
+    QCOMPARE(EditCaption(window), QStringLiteral("メンバー 10 :"));
+    QCOMPARE(QApplication::focusWidget(), NameEdit(window));
+    Button(window, QStringLiteral("cancelEditButton"))->click();
 
     // An empty name may be stored.
-    QTest::mouseClick(window.Label[8], Qt::LeftButton);
-    window.Text1->clear();
-    window.Command3->click();
+    ClickPlate(window, 8);
+    NameEdit(window)->clear();
+    Button(window, QStringLiteral("storeButton"))->click();
     QCOMPARE(state_.members.MemberName[2][8], std::string());
 
     // A group switch drops an open edit instead of giving its text to the
     // member of the same number in the other group.
-    QTest::mouseClick(window.Label[9], Qt::LeftButton);
-    window.Text1->setText(QStringLiteral("moved"));
-    window.Option[4]->click();
-    QVERIFY(!window.Editing());
-    window.Command1->click();
+    ClickPlate(window, 9);
+    NameEdit(window)->setText(QStringLiteral("moved"));
+    GroupButton(window, 4)->click();
+    QVERIFY(!NameEdit(window)->isVisible());  // the edit was dropped
+    Button(window, QStringLiteral("okButton"))->click();
     QCOMPARE(state_.members.MemberName[4][9], std::string("4-9"));
     QCOMPARE(state_.members.MemberName[2][9], std::string("2-9"));
   }
@@ -191,18 +206,18 @@ class TestForm6 : public QObject {
     Prepare();
     GroupDialog window(state_, paths_);
     window.show();
-    QTest::mouseClick(window.Label[3], Qt::LeftButton);
-    window.Text1->setText(typed);
-    QVERIFY(window.Notice->text().startsWith(QStringLiteral("※ 更新すると")));  // said before storing
-    window.Command3->click();
+    ClickPlate(window, 3);
+    NameEdit(window)->setText(typed);
+    QVERIFY(Label(window, QStringLiteral("noticeLabel"))->text().startsWith(QStringLiteral("※ 更新すると")));  // said before storing
+    Button(window, QStringLiteral("storeButton"))->click();
     QCOMPARE(Text(state_.members.MemberName[2][3]), stored);
     QVERIFY(MemberNameFitsFile(state_.members.MemberName[2][3]));
-    QCOMPARE(window.Label[3]->text(), stored);
-    QVERIFY(window.Notice->text().endsWith(QStringLiteral("ました。")));  // and after
-    QVERIFY(window.Notice->isVisible());
+    QCOMPARE(Plate(window, 3)->text(), stored);
+    QVERIFY(Label(window, QStringLiteral("noticeLabel"))->text().endsWith(QStringLiteral("ました。")));  // and after
+    QVERIFY(Label(window, QStringLiteral("noticeLabel"))->isVisible());
 
     // The file gives back exactly what the window shows.
-    window.Command1->click();
+    Button(window, QStringLiteral("okButton"))->click();
     GameState reread;
     reread.settings.MemberGroup = 2;
     ReadMemberFiles(reread, paths_);
@@ -213,12 +228,12 @@ class TestForm6 : public QObject {
     Prepare();
     GroupDialog window(state_, paths_);
     window.show();
-    QTest::mouseClick(window.Label[2], Qt::LeftButton);
-    window.Text1->setText(QStringLiteral("ﾊﾝｶｸ 名前 "));
-    QVERIFY(window.Notice->text().isEmpty());
-    window.Command3->click();
+    ClickPlate(window, 2);
+    NameEdit(window)->setText(QStringLiteral("ﾊﾝｶｸ 名前 "));
+    QVERIFY(Label(window, QStringLiteral("noticeLabel"))->text().isEmpty());
+    Button(window, QStringLiteral("storeButton"))->click();
     QCOMPARE(state_.members.MemberName[2][2], std::string("ﾊﾝｶｸ 名前 "));
-    QVERIFY(window.Notice->text().isEmpty());
+    QVERIFY(Label(window, QStringLiteral("noticeLabel"))->text().isEmpty());
   }
 
   void okWritesBothFiles() {
@@ -226,14 +241,14 @@ class TestForm6 : public QObject {
     QTimer::singleShot(0, [] {
       auto* window = qobject_cast<GroupDialog*>(QApplication::activeModalWidget());
       QVERIFY(window != nullptr);
-      window->Option[4]->click();
-      QTest::mouseClick(window->Label[2], Qt::LeftButton);
-      window->Text1->setText(QStringLiteral("高橋"));
-      window->Command3->click();
+      GroupButton(*window, 4)->click();
+      ClickPlate(*window, 2);
+      NameEdit(*window)->setText(QStringLiteral("高橋"));
+      Button(*window, QStringLiteral("storeButton"))->click();
       // A second edit left open is stored by OK.
-      QTest::mouseClick(window->Label[3], Qt::LeftButton);
-      window->Text1->setText(QStringLiteral("伊藤"));
-      window->Command1->click();
+      ClickPlate(*window, 3);
+      NameEdit(*window)->setText(QStringLiteral("伊藤"));
+      Button(*window, QStringLiteral("okButton"))->click();
     });
     QVERIFY(OpenGroupWindow(nullptr, state_, paths_));
     QCOMPARE(state_.settings.MemberGroup, int16_t{4});
@@ -256,12 +271,12 @@ class TestForm6 : public QObject {
     {
       GroupDialog window(state_, paths_);
       window.show();
-      window.Option[5]->click();
-      QTest::mouseClick(window.Label[1], Qt::LeftButton);
-      window.Text1->setText(QStringLiteral("中村"));
-      window.Command3->click();
-      QTest::mouseClick(window.Label[2], Qt::LeftButton);
-      window.Text1->setText(QStringLiteral("not stored"));  // an open edit is dropped
+      GroupButton(window, 5)->click();
+      ClickPlate(window, 1);
+      NameEdit(window)->setText(QStringLiteral("中村"));
+      Button(window, QStringLiteral("storeButton"))->click();
+      ClickPlate(window, 2);
+      NameEdit(window)->setText(QStringLiteral("not stored"));  // an open edit is dropped
       window.close();
       QCOMPARE(window.result(), int(QDialog::Rejected));
     }
@@ -277,8 +292,8 @@ class TestForm6 : public QObject {
     // Esc with no edit open closes the same way.
     GroupDialog again(state_, paths_);
     again.show();
-    QVERIFY(again.Option[5]->isChecked());
-    QCOMPARE(again.Label[1]->text(), QStringLiteral("中村"));
+    QVERIFY(GroupButton(again, 5)->isChecked());
+    QCOMPARE(Plate(again, 1)->text(), QStringLiteral("中村"));
     QTest::keyClick(&again, Qt::Key_Escape);
     QVERIFY(!again.isVisible());
     QCOMPARE(again.result(), int(QDialog::Rejected));
@@ -299,10 +314,10 @@ class TestForm6 : public QObject {
     {
       GroupDialog window(state_, paths_);
       window.show();
-      window.Option[5]->click();
-      window.Label_Click(3);
-      window.Text1->setText(QStringLiteral("中村"));
-      window.Command3->click();
+      GroupButton(window, 5)->click();
+      ClickPlate(window, 3);
+      NameEdit(window)->setText(QStringLiteral("中村"));
+      Button(window, QStringLiteral("storeButton"))->click();
       window.close();
     }
     next_game();
@@ -316,11 +331,11 @@ class TestForm6 : public QObject {
     {
       GroupDialog window(state_, paths_);
       window.show();
-      QVERIFY(window.Option[5]->isChecked());
-      window.Option[3]->click();
-      window.Label_Click(1);
-      window.Text1->setText(QStringLiteral("小林"));
-      window.Command3->click();
+      QVERIFY(GroupButton(window, 5)->isChecked());
+      GroupButton(window, 3)->click();
+      ClickPlate(window, 1);
+      NameEdit(window)->setText(QStringLiteral("小林"));
+      Button(window, QStringLiteral("storeButton"))->click();
       window.close();
     }
     next_game();
@@ -331,7 +346,7 @@ class TestForm6 : public QObject {
     // OK stores both and keeps nothing more.
     {
       GroupDialog window(state_, paths_);
-      window.Command1->click();
+      Button(window, QStringLiteral("okButton"))->click();
     }
     QCOMPARE(state_.KeptGroup.group, int16_t{0});
     QVERIFY(!state_.KeptGroup.names[5][3].has_value());
@@ -343,7 +358,7 @@ class TestForm6 : public QObject {
     {
       GroupDialog window(state_, paths_);
       window.show();
-      window.Option[1]->click();
+      GroupButton(window, 1)->click();
       window.close();
     }
     state_.settings.MemberGroup = 4;
@@ -353,5 +368,5 @@ class TestForm6 : public QObject {
   }
 };
 
-QTEST_MAIN(TestForm6)
+QTEST_MAIN(GroupDialogTest)
 #include "tst_group_dialog.moc"

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "Controls.h"
 #include "gui/scoring/HandResultDialog.h"
 #include "state/GameState.h"
 #include "support/TempDir.h"
@@ -45,15 +46,21 @@ GameState CallState() {
 
 void NoMissingPicture(const QString&, const QString&) {}
 
-int VisiblePictures(const HandResultDialog& window, int first, int last) {
+QLabel* Label(const QWidget& window, const QString& name) { return test::Control<QLabel>(window, name); }
+QPushButton* Button(const QWidget& window, const QString& name) { return test::Control<QPushButton>(window, name); }
+QTimer* Countdown(const QWidget& window) { return test::Control<QTimer>(window, QStringLiteral("countdownTimer")); }
+
+// How many of the card places `prefix`1..`count` show a card.
+int VisibleCards(const QWidget& window, const QString& prefix, int count) {
   int shown = 0;
-  for (int i = first; i <= last; ++i) shown += window.Picture[i]->isVisibleTo(&window);
+  for (int i = 1; i <= count; ++i) shown += Label(window, prefix + QString::number(i))->isVisibleTo(&window);
   return shown;
 }
+int VisibleExtraCard(const QWidget& window) { return Label(window, QStringLiteral("extraCard"))->isVisibleTo(&window); }
 
 }  // namespace
 
-class TestForm3 : public QObject {
+class HandResultDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -61,22 +68,22 @@ class TestForm3 : public QObject {
     GameState state = CallState();
     HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  －結果－"));
-    QCOMPARE(window.Label1->text(), QStringLiteral("ぴるく "));
-    QCOMPARE(window.Label2->text(), QStringLiteral("上がった人 "));
-    QCOMPARE(window.Label3->text(), QStringLiteral(" [ ｱｷ ] "));
-    QCOMPARE(window.Label4->text(), QStringLiteral("振り込んだ人 "));
-    QCOMPARE(window.Label5->text(), QStringLiteral(" [ ﾊﾙ ] "));
-    QCOMPARE(window.Label6->text(), QStringLiteral(" 基礎点=12点 + 20点(3枚上がり)  \n  ﾄﾞﾛｰｶｰﾄﾞ1枚\n"
+    QCOMPARE(Label(window, QStringLiteral("bannerLabel"))->text(), QStringLiteral("ぴるく "));
+    QCOMPARE(Label(window, QStringLiteral("firstHeadingLabel"))->text(), QStringLiteral("上がった人 "));
+    QCOMPARE(Label(window, QStringLiteral("firstNameLabel"))->text(), QStringLiteral(" [ ｱｷ ] "));
+    QCOMPARE(Label(window, QStringLiteral("secondHeadingLabel"))->text(), QStringLiteral("振り込んだ人 "));
+    QCOMPARE(Label(window, QStringLiteral("secondNameLabel"))->text(), QStringLiteral(" [ ﾊﾙ ] "));
+    QCOMPARE(Label(window, QStringLiteral("explanationLabel"))->text(), QStringLiteral(" 基礎点=12点 + 20点(3枚上がり)  \n  ﾄﾞﾛｰｶｰﾄﾞ1枚\n"
                                                    "  [  12点 × (役1 +1) + 20点 = 44点 ]"));
-    QCOMPARE(VisiblePictures(window, 1, 10), 3);
-    QCOMPARE(VisiblePictures(window, 11, 20), 2);
-    QCOMPARE(VisiblePictures(window, 21, 22), 1);
-    QCOMPARE(VisiblePictures(window, 23, 23), 0);
-    QCOMPARE(window.Command1->text(), QStringLiteral("OK"));
-    QVERIFY(!window.Timer1->isActive());
+    QCOMPARE(VisibleCards(window, QStringLiteral("firstRowCard"), 10), 3);
+    QCOMPARE(VisibleCards(window, QStringLiteral("secondRowCard"), 10), 2);
+    QCOMPARE(VisibleCards(window, QStringLiteral("keyCard"), 2), 1);
+    QCOMPARE(VisibleExtraCard(window), 0);
+    QCOMPARE(Button(window, QStringLiteral("okButton"))->text(), QStringLiteral("OK"));
+    QVERIFY(!Countdown(window)->isActive());
 
     window.show();
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    QTest::mouseClick(Button(window, QStringLiteral("okButton")), Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QCOMPARE(window.CloseReason(), HandResultClose::Ok);
   }
@@ -87,10 +94,12 @@ class TestForm3 : public QObject {
     state.HandEndCode = kEndCardOver;
     state.CurrentSeat = 3;
     HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
-    QCOMPARE(VisiblePictures(window, 1, 10), 9);
-    QCOMPARE(VisiblePictures(window, 11, 23), 0);
-    QVERIFY(!window.Label4->isVisibleTo(&window));
-    QCOMPARE(window.Label1->text(), QStringLiteral("10 枚を越えました！"));
+    QCOMPARE(VisibleCards(window, QStringLiteral("firstRowCard"), 10), 9);
+    QCOMPARE(VisibleCards(window, QStringLiteral("secondRowCard"), 10) + VisibleCards(window, QStringLiteral("keyCard"), 2) +
+                 VisibleExtraCard(window),
+             0);
+    QVERIFY(!Label(window, QStringLiteral("secondHeadingLabel"))->isVisibleTo(&window));
+    QCOMPARE(Label(window, QStringLiteral("bannerLabel"))->text(), QStringLiteral("10 枚を越えました！"));
   }
 
   void closeBoxClosesTheWindow() {
@@ -109,12 +118,12 @@ class TestForm3 : public QObject {
     GameState state = CallState();
     state.AutoPlay = 1;
     HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
-    QCOMPARE(window.Command1->text(), QStringLiteral("8"));
-    QVERIFY(window.Timer1->isActive());
-    QCOMPARE(window.Timer1->interval(), 1000);
+    QCOMPARE(Button(window, QStringLiteral("okButton"))->text(), QStringLiteral("8"));
+    QVERIFY(Countdown(window)->isActive());
+    QCOMPARE(Countdown(window)->interval(), 1000);
     QStringList captions;
-    connect(window.Timer1, &QTimer::timeout, &window, [&] { captions << window.Command1->text(); });
-    window.Timer1->setInterval(5);  // the nine seconds, quickly
+    connect(Countdown(window), &QTimer::timeout, &window, [&] { captions << Button(window, QStringLiteral("okButton"))->text(); });
+    Countdown(window)->setInterval(5);  // the nine seconds, quickly
     window.show();
     QTRY_VERIFY(!window.isVisible());
     QCOMPARE(captions, (QStringList{"7", "6", "5", "4", "3", "2", "1", "0", "0"}));
@@ -127,9 +136,9 @@ class TestForm3 : public QObject {
     HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
     QSignalSpy aborts(&window, &HandResultDialog::abortChosen);
     window.show();
-    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QTest::mouseClick(Button(window, QStringLiteral("abortButton")), Qt::LeftButton);
     QCOMPARE(aborts.count(), 1);
-    QVERIFY(!window.Timer1->isActive());
+    QVERIFY(!Countdown(window)->isActive());
     QCOMPARE(window.CloseReason(), HandResultClose::Abort);
     QVERIFY(!window.isVisible());
   }
@@ -146,17 +155,17 @@ class TestForm3 : public QObject {
     HandResultDialog window(state, ScoreHand(state), [&](const QString& path, const QString& number) {
       missing << MissingPictureText(path, number);
     });
-    const QImage shown = window.Picture[1]->pixmap().toImage();
+    const QImage shown = Label(window, QStringLiteral("firstRowCard1"))->pixmap().toImage();
     QCOMPARE(shown.size(), QSize(42, 60));
     QCOMPARE(shown.pixelColor(20, 30), QColor(10, 200, 30));
     // A missing face is no drawn stand-in: it goes to the hook, which ends
     // the program as the table does, with the table's message.
-    QVERIFY(window.Picture[2]->pixmap().isNull());
+    QVERIFY(Label(window, QStringLiteral("firstRowCard2"))->pixmap().isNull());
     QVERIFY(!missing.isEmpty());
     const QString heart4 = QString::fromStdString(folder.File("Heart4.bmp"));
     QCOMPARE(missing.front(), QStringLiteral("「 ") + heart4 + QStringLiteral("(#1) 」というファイルが見つかりません。"));
   }
 };
 
-QTEST_MAIN(TestForm3)
+QTEST_MAIN(HandResultDialogTest)
 #include "tst_hand_result_dialog.moc"

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "Controls.h"
 #include "gui/scoring/MatchReviewDialog.h"
 #include "gui/scoring/MatchEndDialog.h"
 #include "state/GameState.h"
@@ -35,6 +36,8 @@ SettlementView Settled(GameState& state, bool files_written = true) {
   return SettleMatch(state, 36000 + 25 * 60 + 10, [files_written](const GameState&) { return files_written; });
 }
 
+QPushButton* Button(const QWidget& window, const QString& name) { return test::Control<QPushButton>(window, name); }
+
 // Clicks the button of the next modal window that has one with `text`, and
 // records the window's title.
 void AnswerNextModal(const QString& text, QString* title = nullptr) {
@@ -53,7 +56,7 @@ void AnswerNextModal(const QString& text, QString* title = nullptr) {
 
 }  // namespace
 
-class TestForm4 : public QObject {
+class MatchEndDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -61,18 +64,19 @@ class TestForm4 : public QObject {
     GameState state = EndOfMatch();
     MatchEndDialog window(state, Settled(state));
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  －ゲーム終了－"));
-    QCOMPARE(window.StatusBar1->text(), QStringLiteral("ゲーム時間 : 25分"));
-    QCOMPARE(window.Label1->text(), QStringLiteral("もう一度遊びますか？ "));
+    QCOMPARE(test::Control<QLabel>(window, QStringLiteral("gameTimeLabel"))->text(), QStringLiteral("ゲーム時間 : 25分"));
+    QCOMPARE(test::Control<QLabel>(window, QStringLiteral("questionLabel"))->text(), QStringLiteral("もう一度遊びますか？ "));
     // 40+100, 20+50, 0-50, -60-100; ﾊﾙ never won.
     const QStringList expected[] = {{"ｱｷ", "  40", " 100", "+20", "  160"},
                                     {"わたし", "  20", "  50", "+20", "   90"},
                                     {"ﾅﾂ", "   0", " -50", "+20", "  -30"},
                                     {"ﾊﾙ", " -60", "-100", "-60", " -220"}};
+    const auto* table = test::Control<QTableWidget>(window, QStringLiteral("resultTable"));
     for (int row = 0; row < kSeats; ++row) {
       for (int column = 0; column < 5; ++column) {
-        QCOMPARE(window.Grid1->item(row, column)->text(), expected[row][column]);
+        QCOMPARE(table->item(row, column)->text(), expected[row][column]);
       }
-      const QColor colour = window.Grid1->item(row, 0)->foreground().color();
+      const QColor colour = table->item(row, 0)->foreground().color();
       QCOMPARE(colour, row == 1 ? QColor(0, 128, 128) : QColor(0, 0, 0));
     }
     QCOMPARE(state.HasWon, (std::array<int16_t, kSeats>{}));
@@ -85,7 +89,7 @@ class TestForm4 : public QObject {
     QSignalSpy ends(&window, &MatchEndDialog::endChosen);
     const GameState shown = state;
     window.show();
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    QTest::mouseClick(Button(window, QStringLiteral("againButton")), Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QCOMPARE(window.Outcome(), SettlementOutcome::AnotherMatch);
     QCOMPARE(state.Score, shown.Score);
@@ -101,7 +105,7 @@ class TestForm4 : public QObject {
       window.show();
       QString title;
       if (auto_play != 0) AnswerNextModal(QStringLiteral("OK"), &title);
-      QTest::mouseClick(window.Command3, Qt::LeftButton);
+      QTest::mouseClick(Button(window, QStringLiteral("changeMembersButton")), Qt::LeftButton);
       QCOMPARE(title, auto_play != 0 ? QStringLiteral("ぴるく  －自動実行解除－") : QString());
       QCOMPARE(window.Outcome(), SettlementOutcome::ChangeMembers);
       QCOMPARE(state.AutoPlay, auto_play);
@@ -116,7 +120,7 @@ class TestForm4 : public QObject {
       QSignalSpy ends(&window, &MatchEndDialog::endChosen);
       window.show();
       QVERIFY(QTest::qWaitForWindowExposed(&window));
-      if (by_button) QTest::mouseClick(window.Command2, Qt::LeftButton);
+      if (by_button) QTest::mouseClick(Button(window, QStringLiteral("endButton")), Qt::LeftButton);
       else window.close();
       QCOMPARE(ends.count(), 1);
       QCOMPARE(window.Outcome(), SettlementOutcome::EndProgram);
@@ -141,7 +145,7 @@ class TestForm4 : public QObject {
     window.show();
     QString title;
     AnswerNextModal(QStringLiteral("OK"), &title);
-    QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    QTest::mouseClick(Button(window, QStringLiteral("reviewButton")), Qt::LeftButton);
     QCOMPARE(title, QStringLiteral("ぴるく  - 考察 -"));
     QVERIFY(window.isVisible());
   }
@@ -161,5 +165,5 @@ class TestForm4 : public QObject {
   }
 };
 
-QTEST_MAIN(TestForm4)
+QTEST_MAIN(MatchEndDialogTest)
 #include "tst_match_end_dialog.moc"

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "Controls.h"
 #include "scoring/ReviewChart.h"
 #include "gui/scoring/MatchReviewDialog.h"
 #include "state/GameState.h"
@@ -27,7 +28,7 @@ bool DarkRed(QColor c) { return c.red() > 60 && c.green() < 60 && c.blue() < 60;
 
 }  // namespace
 
-class TestForm17 : public QObject {
+class MatchReviewDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -42,8 +43,9 @@ class TestForm17 : public QObject {
     }
     MatchReviewDialog window(state);
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  - 考察 -"));
-    const QImage image = window.Picture1->grab().toImage();
-    const ReviewChart chart = LayoutReviewChart(state, window.Picture1->width(), window.Picture1->height());
+    auto* area = test::Control<ReviewChartArea>(window, QStringLiteral("chartArea"));
+    const QImage image = area->grab().toImage();
+    const ReviewChart chart = LayoutReviewChart(state, area->width(), area->height());
     QCOMPARE(chart.hands.size(), size_t{4});
     for (const ReviewHand& hand : chart.hands) {
       QVERIFY2(HasColourNear(image, {hand.x, hand.y}, 2, Reddish), qPrintable(QString::number(hand.number)));
@@ -68,10 +70,10 @@ class TestForm17 : public QObject {
     GameState state;
     MatchReviewDialog window(state);
     window.show();
-    QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(window, QStringLiteral("okButton")), Qt::LeftButton);
     QVERIFY(!window.isVisible());
   }
 };
 
-QTEST_MAIN(TestForm17)
+QTEST_MAIN(MatchReviewDialogTest)
 #include "tst_match_review_dialog.moc"

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <memory>
 
+#include "Controls.h"
 #include "DialogAnswers.h"
 #include "app/Startup.h"
 #include "config/SafeFile.h"
@@ -66,7 +67,7 @@ class MemberFilesKeptTest : public QObject {
     SeatingDialog members(state, paths, random, clock, table.get());
     QVERIFY(members.Open(false));
     QCOMPARE(answer.count, 0);
-    QVERIFY(members.List1->count() > 0);
+    QVERIFY(test::Control<QListWidget>(members, QStringLiteral("memberList"))->count() > 0);
   }
 };
 

@@ -15,6 +15,7 @@
 #include <functional>
 #include <set>
 
+#include "Controls.h"
 #include "DialogAnswers.h"
 #include "config/SettingsStore.h"
 #include "gui/members/SeatingDialog.h"
@@ -37,6 +38,18 @@ void WritePicture(const std::string& path) {
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+QPushButton* Button(const QWidget& window, const QString& name) { return test::Control<QPushButton>(window, name); }
+QLabel* Label(const QWidget& window, const QString& name) { return test::Control<QLabel>(window, name); }
+QListWidget* MemberList(const QWidget& window) { return test::Control<QListWidget>(window, QStringLiteral("memberList")); }
+QRadioButton* GroupButton(const QWidget& window, int group) {
+  return test::Control<QRadioButton>(window, QStringLiteral("groupButton%1").arg(group));
+}
+QLineEdit* NameEdit(const QWidget& window) { return test::Control<QLineEdit>(window, QStringLiteral("nameEdit")); }
+// A click on the plate of member `member` of the group window, to rename it.
+void ClickPlate(const QWidget& window, int member) {
+  QTest::mouseClick(test::Control<QLabel>(window, QStringLiteral("namePlate%1").arg(member)), Qt::LeftButton);
+}
+
 std::string FileText(const std::string& path) {
   QFile file(QString::fromStdString(path));
   return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
@@ -44,7 +57,7 @@ std::string FileText(const std::string& path) {
 
 }  // namespace
 
-class TestForm2 : public QObject {
+class SeatingDialogTest : public QObject {
   Q_OBJECT
 
  private:
@@ -82,7 +95,7 @@ class TestForm2 : public QObject {
   }
 
   static void SelectRows(SeatingDialog& window, std::initializer_list<int> rows) {
-    for (int row : rows) window.List1->item(row)->setSelected(true);
+    for (int row : rows) MemberList(window)->item(row)->setSelected(true);
   }
 
   static void Type(SeatingDialog& window, const QString& text) {
@@ -102,15 +115,15 @@ class TestForm2 : public QObject {
       auto* window = qobject_cast<SeatingDialog*>(modal);
       QVERIFY(window != nullptr);
       QCOMPARE(window->windowTitle(), QStringLiteral("ぴるく  －メンバー決め－"));
-      QVERIFY(window->Command2->isEnabled());
-      QVERIFY(window->Command6->isEnabled());
-      window->Command2->click();
-      QVERIFY(!window->Command6->isEnabled());
-      message = window->Label10->text();
-      QVERIFY(window->List1->isHidden());
-      QVERIFY(!window->Command1->isEnabled());
-      QVERIFY(!window->Command2->isEnabled());
-      window->Command5->click();
+      QVERIFY(Button(*window, QStringLiteral("randomChoiceButton"))->isEnabled());
+      QVERIFY(Button(*window, QStringLiteral("changeGroupButton"))->isEnabled());
+      Button(*window, QStringLiteral("randomChoiceButton"))->click();
+      QVERIFY(!Button(*window, QStringLiteral("changeGroupButton"))->isEnabled());
+      message = Label(*window, QStringLiteral("messageLabel"))->text();
+      QVERIFY(MemberList(*window)->isHidden());
+      QVERIFY(!Button(*window, QStringLiteral("chooseAgainButton"))->isEnabled());
+      QVERIFY(!Button(*window, QStringLiteral("randomChoiceButton"))->isEnabled());
+      Button(*window, QStringLiteral("okButton"))->click();
     });
     QCOMPARE(RunMemberDecision(nullptr, state_, paths_, false, random_, clock_), SeatingDialogOutcome::Started);
 
@@ -144,36 +157,36 @@ class TestForm2 : public QObject {
     SeatingDialog window(state_, paths_, random_, clock_);
     QVERIFY(window.Open(false));
     window.show();
-    QCOMPARE(window.List1->count(), 9);
-    QCOMPARE(window.List1->item(0)->text(), Text(" 1000点\t\t") + Text(state_.members.MemberName[1][2]));
+    QCOMPARE(MemberList(window)->count(), 9);
+    QCOMPARE(MemberList(window)->item(0)->text(), Text(" 1000点\t\t") + Text(state_.members.MemberName[1][2]));
     // Member 3 has no points: listed, never picked.
-    QVERIFY(!(window.List1->item(1)->flags() & Qt::ItemIsSelectable));
+    QVERIFY(!(MemberList(window)->item(1)->flags() & Qt::ItemIsSelectable));
 
     SelectRows(window, {0});
-    QCOMPARE(window.Label2->text(), Text(state_.members.MemberName[1][2]));
-    QVERIFY(window.Label3->text().isEmpty());
-    QVERIFY(!window.Command2->isEnabled());
-    window.List1->setFocus();
-    QTest::keyClick(window.List1, Qt::Key_Return);  // Enter moves on to OK without pressing it
-    QCOMPARE(window.focusWidget(), window.Command5);
-    window.Command5->click();  // fewer than three: OK does nothing
+    QCOMPARE(Label(window, QStringLiteral("opponentLabel1"))->text(), Text(state_.members.MemberName[1][2]));
+    QVERIFY(Label(window, QStringLiteral("opponentLabel2"))->text().isEmpty());
+    QVERIFY(!Button(window, QStringLiteral("randomChoiceButton"))->isEnabled());
+    MemberList(window)->setFocus();
+    QTest::keyClick(MemberList(window), Qt::Key_Return);  // Enter moves on to OK without pressing it
+    QCOMPARE(window.focusWidget(), Button(window, QStringLiteral("okButton")));
+    Button(window, QStringLiteral("okButton"))->click();  // fewer than three: OK does nothing
     QCOMPARE(state_.DecisionPhase, int16_t{kChoosingMembers});
     Type(window, QStringLiteral("a"));  // no draw outside the draw
     QCOMPARE(window.Draw().DrawCount, int16_t{1});
 
     SelectRows(window, {2, 3, 4});
     QCOMPARE(window.Picks(), (std::vector<int16_t>{2, 4, 5}));
-    QVERIFY(!window.List1->item(4)->isSelected());  // a fourth pick is not kept
-    QCOMPARE(window.Label4->text(), Text(state_.members.MemberName[1][5]));
+    QVERIFY(!MemberList(window)->item(4)->isSelected());  // a fourth pick is not kept
+    QCOMPARE(Label(window, QStringLiteral("opponentLabel3"))->text(), Text(state_.members.MemberName[1][5]));
     std::set<int> seated{state_.SeatMember[1], state_.SeatMember[2], state_.SeatMember[3]};
     QCOMPARE(seated, (std::set<int>{2, 4, 5}));
 
-    window.Command1->click();  // start again
+    Button(window, QStringLiteral("chooseAgainButton"))->click();  // start again
     QVERIFY(window.Picks().empty());
-    QVERIFY(window.Label2->text().isEmpty());
-    QVERIFY(window.Command2->isEnabled());
-    QCOMPARE(window.List1->selectedItems().size(), qsizetype{0});
-    window.Command3->click();
+    QVERIFY(Label(window, QStringLiteral("opponentLabel1"))->text().isEmpty());
+    QVERIFY(Button(window, QStringLiteral("randomChoiceButton"))->isEnabled());
+    QCOMPARE(MemberList(window)->selectedItems().size(), qsizetype{0});
+    Button(window, QStringLiteral("cancelButton"))->click();
     QCOMPARE(window.Outcome(), SeatingDialogOutcome::Cancelled);
   }
 
@@ -194,27 +207,27 @@ class TestForm2 : public QObject {
     QVERIFY(window.Open(false));
     window.show();
     SelectRows(window, {0, 2, 3});
-    window.Command5->click();
+    Button(window, QStringLiteral("okButton"))->click();
     QCOMPARE(state_.DecisionPhase, int16_t{kUserToDraw});
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  －親決め－"));
-    QVERIFY(!window.List1->isEnabled());
-    QVERIFY(!window.Command1->isEnabled());
-    QVERIFY(window.KeyGuide[1]->isVisible());
+    QVERIFY(!MemberList(window)->isEnabled());
+    QVERIFY(!Button(window, QStringLiteral("chooseAgainButton"))->isEnabled());
+    QVERIFY(Label(window, QStringLiteral("keyGuide1"))->isVisible());
     const int ace = AcePosition(window.Draw());
-    QCOMPARE(window.Label10->text(), Text(" 親を決めます、カードを選んでください" + std::string(ace, '.')));
+    QCOMPARE(Label(window, QStringLiteral("messageLabel"))->text(), Text(" 親を決めます、カードを選んでください" + std::string(ace, '.')));
 
     Type(window, key);  // the user's draw and the three computer draws with their pauses
     QCOMPARE(window.Draw().DrawTaken, (std::array<int16_t, 5>{0, 1, 1, 1, 1}));
     QCOMPARE(state_.DecisionPhase, int16_t{kDealerDecided});
-    QCOMPARE(window.DrawnBy[position]->text().left(6), QStringLiteral("Player"));
+    QCOMPARE(Label(window, QStringLiteral("drawnByLabel%1").arg(position))->text().left(6), QStringLiteral("Player"));
     if (position == ace) QCOMPARE(state_.Dealer, int16_t{0});
     const std::string dealer = state_.Dealer == 0 ? "Player" : state_.SeatName[state_.Dealer];
-    QCOMPARE(window.Label10->text(), Text(" 親は " + dealer + " に決まりました."));
-    QVERIFY(window.Command5->isEnabled() && window.Command3->isEnabled());
+    QCOMPARE(Label(window, QStringLiteral("messageLabel"))->text(), Text(" 親は " + dealer + " に決まりました."));
+    QVERIFY(Button(window, QStringLiteral("okButton"))->isEnabled() && Button(window, QStringLiteral("cancelButton"))->isEnabled());
     Type(window, QStringLiteral("a"));  // the draw is over
     QCOMPARE(window.Draw().DrawCount, int16_t{5});
 
-    window.Command5->click();
+    Button(window, QStringLiteral("okButton"))->click();
     QCOMPARE(window.Outcome(), SeatingDialogOutcome::Started);
     QCOMPARE(state_.MatchInProgress, 1);
   }
@@ -225,9 +238,9 @@ class TestForm2 : public QObject {
     QVERIFY(window.Open(false));
     window.show();
     SelectRows(window, {0, 2, 3});
-    window.Command5->click();
-    QVERIFY(!window.KeyGuide[1]->isVisible());
-    QTest::mouseClick(window.Picture[3], Qt::LeftButton);
+    Button(window, QStringLiteral("okButton"))->click();
+    QVERIFY(!Label(window, QStringLiteral("keyGuide1"))->isVisible());
+    QTest::mouseClick(test::Control<QWidget>(window, QStringLiteral("drawCard3")), Qt::LeftButton);
     QCOMPARE(window.Draw().DrawCount, int16_t{5});
     QCOMPARE(window.Draw().DrawTaken[3], int16_t{1});
   }
@@ -238,8 +251,8 @@ class TestForm2 : public QObject {
     state_.SeatName = {"", "Aki", "Ben", "Cho"};
     SeatingDialog window(state_, paths_, random_, clock_);
     QVERIFY(window.Open(true));
-    QCOMPARE(window.Label2->text(), QStringLiteral("Aki"));  // changing members keeps the last ones shown
-    QCOMPARE(window.Label4->text(), QStringLiteral("Cho"));
+    QCOMPARE(Label(window, QStringLiteral("opponentLabel1"))->text(), QStringLiteral("Aki"));  // changing members keeps the last ones shown
+    QCOMPARE(Label(window, QStringLiteral("opponentLabel3"))->text(), QStringLiteral("Cho"));
     window.show();
     std::filesystem::remove(paths_.DataFile(kMemberDataFile));
     window.close();
@@ -261,16 +274,16 @@ class TestForm2 : public QObject {
     test::WhenModalAppears([&](QWidget* modal) {
       auto* window = qobject_cast<SeatingDialog*>(modal);
       QVERIFY(window != nullptr);
-      window->List1->item(0)->setSelected(true);
-      window->List1->item(2)->setSelected(true);
-      window->List1->item(3)->setSelected(true);
+      MemberList(*window)->item(0)->setSelected(true);
+      MemberList(*window)->item(2)->setSelected(true);
+      MemberList(*window)->item(3)->setSelected(true);
       test::WhenModalAppears([&](QWidget* box) {
         auto* message = qobject_cast<QMessageBox*>(box);
         QVERIFY(message != nullptr);
         shown = message->text();
         message->accept();
       });
-      window->Command5->click();
+      Button(*window, QStringLiteral("okButton"))->click();
     });
     QCOMPARE(RunMemberDecision(nullptr, state_, paths_, false, random_, clock_), SeatingDialogOutcome::Quit);
     QCOMPARE(shown, Text("「 " + DataFilePath(state_.settings, "Card.bmp") + "(#1) 」というファイルが見つかりません。"));
@@ -289,46 +302,46 @@ class TestForm2 : public QObject {
     test::WhenModalAppears([](QWidget* modal) {
       auto* groups = qobject_cast<GroupDialog*>(modal);
       QVERIFY(groups != nullptr);
-      QVERIFY(groups->Option[1]->isChecked());
-      groups->Option[3]->click();
-      groups->Label_Click(4);
-      groups->Text1->setText(QStringLiteral("Dora"));
-      groups->Command1->click();
+      QVERIFY(GroupButton(*groups, 1)->isChecked());
+      GroupButton(*groups, 3)->click();
+      ClickPlate(*groups, 4);
+      NameEdit(*groups)->setText(QStringLiteral("Dora"));
+      Button(*groups, QStringLiteral("okButton"))->click();
     });
-    window.Command6->click();
+    Button(window, QStringLiteral("changeGroupButton"))->click();
     QCOMPARE(state_.CurrentGroup, int16_t{3});
     QCOMPARE(state_.SeatMember[0], int16_t{3});
-    QCOMPARE(window.List1->count(), 10);  // the user is not in group 3
-    QCOMPARE(window.List1->item(3)->text(), QStringLiteral(" 1000点\t\tDora"));
+    QCOMPARE(MemberList(window)->count(), 10);  // the user is not in group 3
+    QCOMPARE(MemberList(window)->item(3)->text(), QStringLiteral(" 1000点\t\tDora"));
     QVERIFY(window.Picks().empty());
-    QVERIFY(window.Label2->text().isEmpty());
-    QVERIFY(window.Command2->isEnabled());
+    QVERIFY(Label(window, QStringLiteral("opponentLabel1"))->text().isEmpty());
+    QVERIFY(Button(window, QStringLiteral("randomChoiceButton"))->isEnabled());
 
     // Closed by its frame: the choice and the names in memory still make the list.
     test::WhenModalAppears([](QWidget* modal) {
       auto* groups = qobject_cast<GroupDialog*>(modal);
       QVERIFY(groups != nullptr);
-      QVERIFY(groups->Option[3]->isChecked());
-      groups->Option[5]->click();
-      groups->Label_Click(1);
-      groups->Text1->setText(QStringLiteral("Emi"));
-      groups->Command3->click();
+      QVERIFY(GroupButton(*groups, 3)->isChecked());
+      GroupButton(*groups, 5)->click();
+      ClickPlate(*groups, 1);
+      NameEdit(*groups)->setText(QStringLiteral("Emi"));
+      Button(*groups, QStringLiteral("storeButton"))->click();
       groups->close();
     });
-    window.Command6->click();
+    Button(window, QStringLiteral("changeGroupButton"))->click();
     QCOMPARE(state_.CurrentGroup, int16_t{5});
     QCOMPARE(state_.settings.MemberGroup, int16_t{3});  // the settings were not changed
-    QCOMPARE(window.List1->item(0)->text(), QStringLiteral(" 1000点\t\tEmi"));
+    QCOMPARE(MemberList(window)->item(0)->text(), QStringLiteral(" 1000点\t\tEmi"));
     SelectRows(window, {0, 1, 2});
-    window.Command5->click();
+    Button(window, QStringLiteral("okButton"))->click();
     QCOMPARE(state_.DecisionPhase, int16_t{kUserToDraw});
 
     // Past choosing, the button opens nothing.
-    window.Command6->click();
-    QVERIFY(!window.Command6->isEnabled());
+    Button(window, QStringLiteral("changeGroupButton"))->click();
+    QVERIFY(!Button(window, QStringLiteral("changeGroupButton"))->isEnabled());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(state_.CurrentGroup, int16_t{5});
-    window.Command3->click();
+    Button(window, QStringLiteral("cancelButton"))->click();
 
     // The match window's close wrote the table as it was in memory.
     GameState reread;
@@ -343,8 +356,8 @@ class TestForm2 : public QObject {
     QVERIFY(next.Open(false));
     QCOMPARE(state_.settings.MemberGroup, int16_t{3});
     QCOMPARE(state_.CurrentGroup, int16_t{5});
-    QCOMPARE(next.List1->item(0)->text(), QStringLiteral(" 1000点\t\tEmi"));
-    next.Command1->click();
+    QCOMPARE(MemberList(next)->item(0)->text(), QStringLiteral(" 1000点\t\tEmi"));
+    Button(next, QStringLiteral("chooseAgainButton"))->click();
     QCOMPARE(state_.CurrentGroup, int16_t{5});
     QCOMPARE(state_.SeatMember[0], int16_t{5});
   }
@@ -361,10 +374,10 @@ class TestForm2 : public QObject {
     test::WhenModalAppears([](QWidget* modal) {
       auto* groups = qobject_cast<GroupDialog*>(modal);
       QVERIFY(groups != nullptr);
-      groups->Option[4]->click();
-      groups->Label_Click(2);
-      groups->Text1->setText(QStringLiteral("Fumi"));
-      groups->Command3->click();
+      GroupButton(*groups, 4)->click();
+      ClickPlate(*groups, 2);
+      NameEdit(*groups)->setText(QStringLiteral("Fumi"));
+      Button(*groups, QStringLiteral("storeButton"))->click();
       groups->close();
     });
     QVERIFY(!OpenGroupWindow(nullptr, state_, paths_));
@@ -375,12 +388,12 @@ class TestForm2 : public QObject {
     QVERIFY(window.Open(false));
     QCOMPARE(state_.CurrentGroup, int16_t{4});
     QCOMPARE(state_.SeatMember[0], int16_t{4});
-    QCOMPARE(window.List1->item(1)->text(), QStringLiteral(" 1000点\t\tFumi"));
+    QCOMPARE(MemberList(window)->item(1)->text(), QStringLiteral(" 1000点\t\tFumi"));
     SelectRows(window, {1, 2, 3});
     const std::set<std::string> seated{state_.SeatName[1], state_.SeatName[2], state_.SeatName[3]};
     QCOMPARE(seated, (std::set<std::string>{"Fumi", "No.42", "No.43"}));
   }
 };
 
-QTEST_MAIN(TestForm2)
+QTEST_MAIN(SeatingDialogTest)
 #include "tst_seating_dialog.moc"

@@ -9,6 +9,7 @@
 #include <memory>
 #include <QtTest>
 
+#include "Controls.h"
 #include "config/SafeFile.h"
 #include "gui/members/PlayerParametersDialog.h"
 #include "scoring/MemberFiles.h"
@@ -17,7 +18,20 @@
 
 using namespace winpiruk;
 
-class TestForm10 : public QObject {
+namespace {
+
+QLabel* Label(const QWidget& window, const QString& name) { return test::Control<QLabel>(window, name); }
+QScrollBar* Bar(const QWidget& window, const QString& name) { return test::Control<QScrollBar>(window, name); }
+QLineEdit* PointsEdit(const QWidget& window) { return test::Control<QLineEdit>(window, QStringLiteral("pointsEdit")); }
+QPushButton* OkButton(const QWidget& window) { return test::Control<QPushButton>(window, QStringLiteral("okButton")); }
+QListWidget* MemberList(const QWidget& window) { return test::Control<QListWidget>(window, QStringLiteral("memberList")); }
+QRadioButton* GroupButton(const QWidget& window, int group) {
+  return test::Control<QRadioButton>(window, QStringLiteral("groupButton%1").arg(group));
+}
+
+}  // namespace
+
+class StatisticsDialogTest : public QObject {
   Q_OBJECT
 
  private:
@@ -54,76 +68,76 @@ class TestForm10 : public QObject {
 
   void opensOnTheCurrentGroupWithTheFirstMemberShown() {
     StatisticsDialog window(state_, paths_);
-    QVERIFY(window.Option2->isChecked());
+    QVERIFY(GroupButton(window, 2)->isChecked());
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  －対戦成績－"));
-    QCOMPARE(window.List1->count(), 10);
-    QCOMPARE(window.List1->item(0)->text(), QStringLiteral("No.20"));
-    QCOMPARE(window.List1->item(2)->text(), QStringLiteral("山田 花子"));
+    QCOMPARE(MemberList(window)->count(), 10);
+    QCOMPARE(MemberList(window)->item(0)->text(), QStringLiteral("No.20"));
+    QCOMPARE(MemberList(window)->item(2)->text(), QStringLiteral("山田 花子"));
     QCOMPARE(window.StatsMember(), 1);
-    QCOMPARE(Text(window.PlayerName), QStringLiteral("No.20"));
+    QCOMPARE(Text(Label(window, QStringLiteral("playerNameLabel"))), QStringLiteral("No.20"));
 
-    window.Option4->click();
+    GroupButton(window, 4)->click();
     QCOMPARE(window.StatsGroup(), 4);
-    QCOMPARE(window.List1->item(9)->text(), QStringLiteral("No.49"));
-    QCOMPARE(Text(window.PlayerName), QStringLiteral("No.40"));
+    QCOMPARE(MemberList(window)->item(9)->text(), QStringLiteral("No.49"));
+    QCOMPARE(Text(Label(window, QStringLiteral("playerNameLabel"))), QStringLiteral("No.40"));
   }
 
   void aMemberWithNoHandsShowsDashes() {
     StatisticsDialog window(state_, paths_);
-    window.List1->setCurrentRow(5);
-    QCOMPARE(Text(window.PlayerName), QStringLiteral("No.25"));
-    for (QLabel* figure : {window.WinRateFigure, window.DealInRateFigure, window.WinNumberFigure, window.YakuFigure,
-                           window.PointsWonFigure, window.PointsLostFigure, window.RankFigure}) {
+    MemberList(window)->setCurrentRow(5);
+    QCOMPARE(Text(Label(window, QStringLiteral("playerNameLabel"))), QStringLiteral("No.25"));
+    for (QLabel* figure : {Label(window, QStringLiteral("winRateFigure")), Label(window, QStringLiteral("dealInRateFigure")), Label(window, QStringLiteral("winNumberFigure")), Label(window, QStringLiteral("yakuFigure")),
+                           Label(window, QStringLiteral("pointsWonFigure")), Label(window, QStringLiteral("pointsLostFigure")), Label(window, QStringLiteral("rankFigure"))}) {
       QCOMPARE(Text(figure), QStringLiteral(" -"));
     }
-    QCOMPARE(Text(window.HandsPlayedFigure), QStringLiteral("0"));
-    QCOMPARE(Text(window.PointsFigure), QStringLiteral("1000"));
-    QCOMPARE(window.PointsFigure->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    QCOMPARE(Text(Label(window, QStringLiteral("handsPlayedFigure"))), QStringLiteral("0"));
+    QCOMPARE(Text(Label(window, QStringLiteral("pointsFigure"))), QStringLiteral("1000"));
+    QCOMPARE(Label(window, QStringLiteral("pointsFigure"))->palette().color(QPalette::WindowText), QColor(0, 0, 0));
   }
 
   void aMemberWithFiguresShowsEveryRateAndAverage() {
     StatisticsDialog window(state_, paths_);
-    window.List1->setCurrentRow(2);
+    MemberList(window)->setCurrentRow(2);
     const QList<QPair<QLabel*, QString>> expected = {
-        {window.PlayerName, QStringLiteral("山田 花子")},
-        {window.HandsPlayedFigure, QStringLiteral("137")},
-        {window.WinsFigure, QStringLiteral("41")},
-        {window.WinRateFigure, QStringLiteral(" 29.9%")},    // 41 / 137
-        {window.WinNumberFigure, QStringLiteral(" 7.2")},    // 298 / 41
-        {window.YakuFigure, QStringLiteral(" 1.5")},         // 63 / 41
-        {window.PointsWonFigure, QStringLiteral(" 71.9")},   // 2950 / 41
-        {window.InitialMatchesFigure, QStringLiteral("3")},
-        {window.CounterCallsFigure, QStringLiteral("2")},
-        {window.DealInsFigure, QStringLiteral("22")},
-        {window.DealInRateFigure, QStringLiteral(" 16%")},   // 22 / 137 = 16.05...
-        {window.PointsLostFigure, QStringLiteral(" 42.1")},  // 1730 / 41
-        {window.CardOversFigure, QStringLiteral("5")},
-        {window.GamesPlayedFigure, QStringLiteral("27")},
-        {window.RankFigure, QStringLiteral(" 2.3")},         // 64 / 27
-        {window.PointsFigure, QStringLiteral("-350")},
+        {Label(window, QStringLiteral("playerNameLabel")), QStringLiteral("山田 花子")},
+        {Label(window, QStringLiteral("handsPlayedFigure")), QStringLiteral("137")},
+        {Label(window, QStringLiteral("winsFigure")), QStringLiteral("41")},
+        {Label(window, QStringLiteral("winRateFigure")), QStringLiteral(" 29.9%")},    // 41 / 137
+        {Label(window, QStringLiteral("winNumberFigure")), QStringLiteral(" 7.2")},    // 298 / 41
+        {Label(window, QStringLiteral("yakuFigure")), QStringLiteral(" 1.5")},         // 63 / 41
+        {Label(window, QStringLiteral("pointsWonFigure")), QStringLiteral(" 71.9")},   // 2950 / 41
+        {Label(window, QStringLiteral("initialMatchesFigure")), QStringLiteral("3")},
+        {Label(window, QStringLiteral("counterCallsFigure")), QStringLiteral("2")},
+        {Label(window, QStringLiteral("dealInsFigure")), QStringLiteral("22")},
+        {Label(window, QStringLiteral("dealInRateFigure")), QStringLiteral(" 16%")},   // 22 / 137 = 16.05...
+        {Label(window, QStringLiteral("pointsLostFigure")), QStringLiteral(" 42.1")},  // 1730 / 41
+        {Label(window, QStringLiteral("cardOversFigure")), QStringLiteral("5")},
+        {Label(window, QStringLiteral("gamesPlayedFigure")), QStringLiteral("27")},
+        {Label(window, QStringLiteral("rankFigure")), QStringLiteral(" 2.3")},         // 64 / 27
+        {Label(window, QStringLiteral("pointsFigure")), QStringLiteral("-350")},
     };
     for (const auto& [label, text] : expected) QCOMPARE(Text(label), text);
-    QCOMPARE(window.PointsFigure->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    QCOMPARE(Label(window, QStringLiteral("pointsFigure"))->palette().color(QPalette::WindowText), QColor(128, 0, 0));
   }
 
   void shiftDoubleClickOnTheNameEditsBoldnessAndWritesTheFiles() {
     StatisticsDialog window(state_, paths_);
-    window.List1->setCurrentRow(2);
+    MemberList(window)->setCurrentRow(2);
     bool seen = false;
     WhenParametersOpen([&](PlayerParametersDialog& parameters) {
-      QCOMPARE(parameters.Label4->text(), QStringLiteral(" 3"));
-      parameters.HScroll1->setValue(1);
-      parameters.HScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-      parameters.HScroll1->setSliderPosition(4);  // a drag stores every step
-      QCOMPARE(parameters.Label4->text(), QStringLiteral(" 4"));
+      QCOMPARE(Label(parameters, QStringLiteral("boldnessFigure"))->text(), QStringLiteral(" 3"));
+      Bar(parameters, QStringLiteral("boldnessBar"))->setValue(1);
+      Bar(parameters, QStringLiteral("boldnessBar"))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+      Bar(parameters, QStringLiteral("boldnessBar"))->setSliderPosition(4);  // a drag stores every step
+      QCOMPARE(Label(parameters, QStringLiteral("boldnessFigure"))->text(), QStringLiteral(" 4"));
       QCOMPARE(state_.members.MemberBoldness[2][3], 4);
       seen = true;
       parameters.close();  // by the frame: what was stored stays
     });
-    QTest::mouseDClick(window.PlayerName, Qt::LeftButton, Qt::ShiftModifier);
+    QTest::mouseDClick(Label(window, QStringLiteral("playerNameLabel")), Qt::LeftButton, Qt::ShiftModifier);
     QVERIFY(seen);
     QCOMPARE(state_.members.MemberBoldness[2][3], 4);
-    QCOMPARE(Text(window.PlayerName), QStringLiteral("山田 花子"));
+    QCOMPARE(Text(Label(window, QStringLiteral("playerNameLabel"))), QStringLiteral("山田 花子"));
 
     // The change is on disk as soon as the window closed.
     GameState reread;
@@ -135,48 +149,48 @@ class TestForm10 : public QObject {
 
   void aPlainDoubleClickOnTheNameOpensNothing() {
     StatisticsDialog window(state_, paths_);
-    QTest::mouseDClick(window.PlayerName, Qt::LeftButton);
+    QTest::mouseDClick(Label(window, QStringLiteral("playerNameLabel")), Qt::LeftButton);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(!ReadWholeFile(paths_.DataFile(kMemberDataFile)));
   }
 
   void doubleClickOnTheCaptionEditsPointsAndTheFiguresFollow() {
     StatisticsDialog window(state_, paths_);
-    window.List1->setCurrentRow(2);
+    MemberList(window)->setCurrentRow(2);
     WhenParametersOpen([](PlayerParametersDialog& parameters) {
-      parameters.Text1->setFocus();
-      parameters.Text1->clear();
-      QTest::keyClicks(parameters.Text1, QStringLiteral("-1205"));
-      parameters.Text1->insert(QStringLiteral("点"));
-      QTest::keyClick(parameters.Text1, Qt::Key_Return);  // moves to OK, closes nothing
+      PointsEdit(parameters)->setFocus();
+      PointsEdit(parameters)->clear();
+      QTest::keyClicks(PointsEdit(parameters), QStringLiteral("-1205"));
+      PointsEdit(parameters)->insert(QStringLiteral("点"));
+      QTest::keyClick(PointsEdit(parameters), Qt::Key_Return);  // moves to OK, closes nothing
       QVERIFY(parameters.isVisible());
-      QCOMPARE(parameters.focusWidget(), parameters.Command1);
-      parameters.HScroll2->setValue(0);
-      parameters.Command1->click();
+      QCOMPARE(parameters.focusWidget(), OkButton(parameters));
+      Bar(parameters, QStringLiteral("deductionBar"))->setValue(0);
+      OkButton(parameters)->click();
     });
-    QTest::mouseDClick(window.PlayerNameCaption, Qt::LeftButton);
+    QTest::mouseDClick(Label(window, QStringLiteral("playerNameCaption")), Qt::LeftButton);
     QCOMPARE(state_.members.MemberPoints[2][3], -1205);
     QCOMPARE(state_.members.MemberDeduction[2][3], 0);
-    QCOMPARE(Text(window.PointsFigure), QStringLiteral("-1205"));
+    QCOMPARE(Text(Label(window, QStringLiteral("pointsFigure"))), QStringLiteral("-1205"));
   }
 
   void pointsBoxClampsAndStoresAtEveryChange() {
     PlayerParametersDialog parameters(state_, paths_, 2, 5);
-    QCOMPARE(parameters.Text1->text(), QStringLiteral(" 1000"));
+    QCOMPARE(PointsEdit(parameters)->text(), QStringLiteral(" 1000"));
     const QList<QPair<QString, int>> cases = {
         {QStringLiteral("abc"), 0},         {QStringLiteral("-12abc"), -12},
         {QStringLiteral("99999"), 32767},   {QStringLiteral("-99999999999"), -32768},
         {QStringLiteral("2.5"), 2},         {QStringLiteral("１２"), 0},
     };
     for (const auto& [text, points] : cases) {
-      parameters.Text1->setText(text);
+      PointsEdit(parameters)->setText(text);
       QCOMPARE(state_.members.MemberPoints[2][5], points);
     }
-    parameters.HScroll2->setValue(5);
+    Bar(parameters, QStringLiteral("deductionBar"))->setValue(5);
     QCOMPARE(state_.members.MemberDeduction[2][5], 5);
-    QCOMPARE(parameters.Label5->text(), QStringLiteral(" 5"));
+    QCOMPARE(Label(parameters, QStringLiteral("deductionFigure"))->text(), QStringLiteral(" 5"));
   }
 };
 
-QTEST_MAIN(TestForm10)
+QTEST_MAIN(StatisticsDialogTest)
 #include "tst_statistics_dialog.moc"

@@ -295,7 +295,7 @@ class TableWindowPlayTest : public QObject {
         hands << HandOutcome(f.state);
         // Back to manual play, then another match: it stops at the user's turn.
         w.GameModeManual->trigger();
-        end->Command1->click();
+        test::Control<QPushButton>(*end, QStringLiteral("againButton"))->click();
         return true;
       }
       if (qobject_cast<HandResultDialog*>(modal) != nullptr) hands << HandOutcome(f.state);
