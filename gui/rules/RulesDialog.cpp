@@ -47,6 +47,14 @@ int Position(int value, int count) { return value >= 0 && value < count ? value 
 
 int16_t Flag(bool on) { return on ? 1 : 0; }
 
+// The fields the window changes, from one state into another: the rules, the
+// colours, member group and key guide the initial state resets, the flags it
+// clears and the speed.
+void CopyRuleFields(const GameState& from, GameState& to) {
+  RestoreSavedRules(TakeSavedRules(from), to);
+  to.settings.GameSpeed = from.settings.GameSpeed;
+}
+
 // A number box beside its scroll bar.
 QHBoxLayout* NumberRow(QLineEdit* text, QScrollBar* scroll) {
   auto* row = new QHBoxLayout;
@@ -60,7 +68,7 @@ QHBoxLayout* NumberRow(QLineEdit* text, QScrollBar* scroll) {
 }  // namespace
 
 RulesDialog::RulesDialog(GameState& state, const ProgramPaths& paths, RuleWindowHooks hooks, QWidget* parent)
-    : CentredDialog(parent), state_(state), paths_(paths), hooks_(std::move(hooks)) {
+    : CentredDialog(parent), state_(state), draft_(state), paths_(paths), hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("RulesDialog"));
   setWindowTitle(QStringLiteral("ぴるく  －ﾙｰﾙ設定－"));
   setModal(true);
@@ -75,8 +83,7 @@ RulesDialog::RulesDialog(GameState& state, const ProgramPaths& paths, RuleWindow
   LowerPart->setVisible(false);
   RefreshPanels();
 
-  saved_rules_ = TakeSavedRules(state_);
-  RepairOnOpening(state_.settings);
+  RepairOnOpening(draft_.settings);
   ShowRules(true);
   RuleWindowHeight = sizeHint().height();
 }
@@ -104,7 +111,7 @@ void RulesDialog::AddCheck(QCheckBox*& target, const char* name, const QString& 
   target = new QCheckBox(AccessCaption(caption), this);
   target->setObjectName(QString::fromLatin1(name));
   if (!tip.isEmpty()) target->setToolTip(tip);
-  connect(target, &QCheckBox::clicked, this, [this, field](bool on) { state_.settings.*field = Flag(on); });
+  connect(target, &QCheckBox::clicked, this, [this, field](bool on) { draft_.settings.*field = Flag(on); });
 }
 
 void RulesDialog::AddNumber(QLineEdit*& text, const char* text_name, QScrollBar*& scroll, const char* scroll_name,
@@ -216,11 +223,11 @@ void RulesDialog::BuildDetectionControls() {
   detection->addButton(Option4);
   for (QRadioButton* option : {Option3, Option4}) WatchKeys(*option);
   connect(Option3, &QRadioButton::clicked, this, [this] {
-    state_.settings.AutoJudgment = 1;
+    draft_.settings.AutoJudgment = 1;
     ApplyEnablingRules();
   });
   connect(Option4, &QRadioButton::clicked, this, [this] {
-    state_.settings.AutoJudgment = 0;
+    draft_.settings.AutoJudgment = 0;
     ApplyEnablingRules();
   });
   AddCheck(Check3D7, "Check3D7", QStringLiteral("確認(&B)"), &Settings::PirukConfirm,
@@ -414,7 +421,7 @@ QLayout* RulesDialog::BuildLayout() {
 }
 
 void RulesDialog::ShowRules(bool with_speed) {
-  const Settings& s = state_.settings;
+  const Settings& s = draft_.settings;
   showing_ = true;
   const std::pair<QCheckBox*, int16_t> checks[] = {
       {Check3D1, s.DoOtherTasks}, {Check3D2, s.CardOpen},        {Check3D3, s.MoreDropCardMode},
@@ -447,7 +454,7 @@ void RulesDialog::ShowRules(bool with_speed) {
 
 void RulesDialog::ApplyEnablingRules() {
   const RuleControlStates c =
-      RuleControls(Combo2->currentIndex(), Combo4->currentIndex(), Combo6->currentIndex(), state_.settings);
+      RuleControls(Combo2->currentIndex(), Combo4->currentIndex(), Combo6->currentIndex(), draft_.settings);
   for (QWidget* w : std::initializer_list<QWidget*>{Label15, Text5, VScroll6}) w->setEnabled(c.draw_count_enabled);
   Check3D3->setEnabled(c.discard_duty_enabled);
   for (QWidget* w : std::initializer_list<QWidget*>{Check3D5, Check3D6, Check3D8, Combo7, Label1, Check1, Check2}) {
@@ -473,9 +480,9 @@ void RulesDialog::RefreshPanels() {
   }
   Panel3D1->setText(QStringLiteral("  ｹﾞｰﾑ盤面ｻｲｽﾞ = (") + QString::fromStdString(NumberText(table.width())) +
                     QStringLiteral(" x") + QString::fromStdString(NumberText(table.height())) + QStringLiteral(" )"));
-  Panel3D2->setText(state_.SettingsBaseName.empty()
+  Panel3D2->setText(draft_.SettingsBaseName.empty()
                         ? QString()
-                        : QStringLiteral(" 設定ﾍﾞｰｽ : ") + QString::fromStdString(state_.SettingsBaseName));
+                        : QStringLiteral(" 設定ﾍﾞｰｽ : ") + QString::fromStdString(draft_.SettingsBaseName));
 }
 
 ListChoices RulesDialog::ListsShown() const {
@@ -494,27 +501,37 @@ ListChoices RulesDialog::ListsShown() const {
 void RulesDialog::NumberBox_Change(const NumberBox& box, QLineEdit* text, QScrollBar* scroll) {
   if (showing_) return;
   const int16_t value = ScrollValue(box, scroll->value());
-  state_.settings.*(box.field) = value;
+  draft_.settings.*(box.field) = value;
   text->setText(QString::fromStdString(NumberText(value)));
 }
 
 void RulesDialog::Text_Change(const NumberBox& box, QLineEdit* text) {
   if (showing_) return;
-  state_.settings.*(box.field) = TypedNumber(text->text().toStdString());
+  draft_.settings.*(box.field) = TypedNumber(text->text().toStdString());
+}
+
+void RulesDialog::HandBackRules() { CopyRuleFields(draft_, state_); }
+
+// A rule set opened from the window holds at once, whatever button closes
+// the window: the table follows it through the hook.
+void RulesDialog::HandBackLoadedRuleSet() {
+  state_.settings = draft_.settings;
+  state_.CardBackShown = draft_.CardBackShown;
+  state_.BgmTrack = draft_.BgmTrack;
+  state_.SettingsBaseName = draft_.SettingsBaseName;
+  state_.RuleSetDirectory = draft_.RuleSetDirectory;
+  HandBackRules();
+  if (hooks_.rule_set_loaded) hooks_.rule_set_loaded();
 }
 
 void RulesDialog::Command1_Click() {
-  ConfirmRules(ListsShown(), true, saved_rules_, state_.settings);
+  // A list value out of range keeps the one in the live state.
+  ConfirmRules(ListsShown(), true, TakeSavedRules(state_), draft_.settings);
+  HandBackRules();
   QtSettingsHost host(this);
   WriteSettings(state_, paths_, host);
-  saved_rules_ = TakeSavedRules(state_);
   accepted_ = true;
   accept();
-}
-
-void RulesDialog::reject() {
-  RestoreSavedRules(saved_rules_, state_);
-  QDialog::reject();
 }
 
 void RulesDialog::Command3_Click() {
@@ -525,38 +542,35 @@ void RulesDialog::Command3_Click() {
 }
 
 void RulesDialog::Command4_Click() {
-  ApplyInitialState(state_);
+  ApplyInitialState(draft_);
   ShowRules(false);
 }
 
 void RulesDialog::Command3D2_Click() {
-  if (!OpenRuleSetFile(this, state_, hooks_.rule_set_loaded)) return;
+  if (!OpenRuleSetFile(this, draft_, [this] { HandBackLoadedRuleSet(); })) return;
   rule_set_loaded_ = true;
-  saved_rules_ = TakeSavedRules(state_);
   // The controls follow the loaded rules, so that OK stores what the file held.
-  RepairOnOpening(state_.settings);
+  RepairOnOpening(draft_.settings);
   ShowRules(false);
   RefreshPanels();
 }
 
 void RulesDialog::Command3D3_Click() {
-  ConfirmRules(ListsShown(), false, saved_rules_, state_.settings);
+  ConfirmRules(ListsShown(), false, TakeSavedRules(state_), draft_.settings);
   ShowRules(false);
-  SaveRuleSetFile(this, state_);
+  // The rules are known by the file's name from now on, even if the window
+  // is then cancelled.
+  if (SaveRuleSetFile(this, draft_)) state_.SettingsBaseName = draft_.SettingsBaseName;
   RefreshPanels();
 }
 
 Settings RulesDialog::RulesOnScreen() const {
-  Settings rules = state_.settings;
-  ConfirmRules(ListsShown(), false, saved_rules_, rules);
+  Settings rules = draft_.settings;
+  ConfirmRules(ListsShown(), false, TakeSavedRules(state_), rules);
   return rules;
 }
 
-void RulesDialog::Command5_Click() {
-  GameState saved = state_;
-  RestoreSavedRules(saved_rules_, saved);
-  OpenRuleAnalyser(this, state_, RulesOnScreen(), saved.settings);
-}
+void RulesDialog::Command5_Click() { OpenRuleAnalyser(this, state_, RulesOnScreen(), state_.settings); }
 
 RuleWindowResult RulesDialog::Result() const {
   RuleWindowResult result;

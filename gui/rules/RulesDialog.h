@@ -1,6 +1,8 @@
 #pragma once
 // The rule settings window: the rules and the game environment, with the
 // rule-set files and an expander for the system and card position settings.
+// It works on a copy of the shared state and hands the rules back on OK, so
+// Cancel has nothing to undo.
 #include <QSize>
 #include <functional>
 
@@ -50,7 +52,6 @@ class RulesDialog : public CentredDialog {
   RuleWindowResult Result() const;
   // The rules as OK would store them from the controls now, without storing.
   Settings RulesOnScreen() const;
-  const SavedRules& Saved() const { return saved_rules_; }
 
   int RuleWindowHeight = 0;
   int RuleWindowExpanded = 0;
@@ -122,9 +123,6 @@ class RulesDialog : public CentredDialog {
   QLabel* Panel3D1 = nullptr;
   QLabel* Panel3D2 = nullptr;
 
- public slots:
-  void reject() override;
-
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -166,11 +164,15 @@ class RulesDialog : public CentredDialog {
   void NumberBox_Change(const NumberBox& box, QLineEdit* text, QScrollBar* scroll);
   void Text_Change(const NumberBox& box, QLineEdit* text);
 
+  // The rules of the copy into the live state, as they stand.
+  void HandBackRules();
+  void HandBackLoadedRuleSet();
+
   GameState& state_;
+  GameState draft_;  // what the window shows and edits
   ProgramPaths paths_;
   RuleWindowHooks hooks_;
-  SavedRules saved_rules_;
-  bool showing_ = false;  // controls are being set from the record
+  bool showing_ = false;  // controls are being set from the copy
   bool accepted_ = false;
   bool rule_set_loaded_ = false;
 };

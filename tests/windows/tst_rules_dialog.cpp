@@ -53,24 +53,25 @@ class RulesDialogTest : public QObject {
     }
   }
 
+  // The typed text is read as the file is read (see the rule settings'
+  // own tests); here: what the window stores of it, and when.
   void numbersTypedOutOfRangeKeepTheValueHeldAtOpening() {
     struct Case {
       const char* box;
       QString typed;
       int16_t Settings::*field;
       int16_t at_opening;
-      int16_t while_open;
       int16_t after_ok;
       const char* file_line;
     };
     const Case cases[] = {
-        {"Text5", QStringLiteral("9"), &Settings::PenaltyLeaves, 3, 9, 3, "PenaltyLeaves = 3"},
-        {"Text5", QStringLiteral("4"), &Settings::PenaltyLeaves, 3, 4, 4, "PenaltyLeaves = 4"},
-        {"Text6", QStringLiteral("0"), &Settings::NumberOfGames, 5, 0, 5, "NumberOfGames = 5"},
-        {"Text9", QStringLiteral("123456789"), &Settings::JudgmentWaitTime, 20, 32767, 20, "JudgmentWaitTime = 20"},
-        {"Text9", QStringLiteral("-1e99"), &Settings::JudgmentWaitTime, 20, -32768, 20, "JudgmentWaitTime = 20"},
-        {"Text8", QStringLiteral("-12"), &Settings::HorizonCardPos, 0, -12, -12, "HorizonCardPos =-12"},
-        {"Text7", QStringLiteral("abc"), &Settings::VerticalCardPos, 7, 0, 0, "VerticalCardPos = 0"},
+        {"Text5", QStringLiteral("9"), &Settings::PenaltyLeaves, 3, 3, "PenaltyLeaves = 3"},
+        {"Text5", QStringLiteral("4"), &Settings::PenaltyLeaves, 3, 4, "PenaltyLeaves = 4"},
+        {"Text6", QStringLiteral("0"), &Settings::NumberOfGames, 5, 5, "NumberOfGames = 5"},
+        {"Text9", QStringLiteral("123456789"), &Settings::JudgmentWaitTime, 20, 20, "JudgmentWaitTime = 20"},
+        {"Text9", QStringLiteral("-1e99"), &Settings::JudgmentWaitTime, 20, 20, "JudgmentWaitTime = 20"},
+        {"Text8", QStringLiteral("-12"), &Settings::HorizonCardPos, 0, -12, "HorizonCardPos =-12"},
+        {"Text7", QStringLiteral("abc"), &Settings::VerticalCardPos, 7, 0, "VerticalCardPos = 0"},
     };
     for (const Case& c : cases) {
       Place place;
@@ -81,7 +82,10 @@ class RulesDialogTest : public QObject {
       QVERIFY(text != nullptr);
       text->clear();
       QTest::keyClicks(text, c.typed);
-      QCOMPARE(place.state.settings.*c.field, c.while_open);
+      // Nothing reaches the live record before OK; the rules on screen are
+      // what OK will store.
+      QCOMPARE(place.state.settings.*c.field, c.at_opening);
+      QCOMPARE(window->RulesOnScreen().*c.field, c.after_ok);
       window->Command1->click();
       QCOMPARE(window->result(), int(QDialog::Accepted));
       QCOMPARE(place.state.settings.*c.field, c.after_ok);
@@ -93,10 +97,10 @@ class RulesDialogTest : public QObject {
     Place place;
     auto window = place.Open();
     window->VScroll6->setValue(1);
-    QCOMPARE(place.state.settings.PenaltyLeaves, int16_t{5});
+    QCOMPARE(window->RulesOnScreen().PenaltyLeaves, int16_t{5});
     QCOMPARE(window->Text5->text(), QStringLiteral(" 5"));
     window->VScroll2->setValue(12);
-    QCOMPARE(place.state.settings.HorizonCardPos, int16_t{-12});
+    QCOMPARE(window->RulesOnScreen().HorizonCardPos, int16_t{-12});
     QCOMPARE(window->Text8->text(), QStringLiteral("-12"));
     // A typed number does not move the bar.
     window->Text5->setText(QStringLiteral("3"));
@@ -112,8 +116,9 @@ class RulesDialogTest : public QObject {
       window->Check3D4->click();
       window->Check3D6->click();
       window->Option4->click();
-      QCOMPARE(place.state.settings.SoundMode, int16_t{1});
-      QCOMPARE(place.state.settings.AutoJudgment, int16_t{0});
+      QCOMPARE(window->RulesOnScreen().SoundMode, int16_t{1});
+      QCOMPARE(window->RulesOnScreen().AutoJudgment, int16_t{0});
+      QCOMPARE(place.state.settings.SoundMode, int16_t{0});
       switch (how) {
         case Cancel: window->Command2->click(); break;
         case EscInScrollBar: QTest::keyClick(window->VScroll3, Qt::Key_Escape); break;
@@ -230,35 +235,41 @@ class RulesDialogTest : public QObject {
   }
 
   void theInitialStateButtonShowsTheDefaultsAndWritesNothing() {
-    Place place;
-    Settings& s = place.state.settings;
-    s.SkipCard = 5;
-    s.PenaltyLeaves = 4;
-    s.ExtraCardEnable = 0;
-    s.GameSpeed = 2;
-    s.Message_1 = {1, 4242};
-    s.MemberGroup = 3;
-    place.state.AutoPlay = 1;
-    auto window = place.Open();
-    window->Combo8->setCurrentIndex(3);
-    window->Command4->click();
-    QCOMPARE(window->Combo1->currentIndex(), 1);
-    QCOMPARE(window->Text5->text(), QStringLiteral(" 2"));
-    QVERIFY(window->Check3D6->isChecked());
-    QCOMPARE(window->Combo8->currentIndex(), 3);
-    QCOMPARE(s.Message_1.colour, 255);
-    QCOMPARE(s.MemberGroup, int16_t{1});
-    QCOMPARE(place.state.AutoPlay, int16_t{0});
-    QCOMPARE(s.GameSpeed, int16_t{2});
-    QVERIFY(!FileIsReadable(place.paths.SettingsFile()));
+    for (bool confirmed : {false, true}) {
+      Place place;
+      Settings& s = place.state.settings;
+      s.SkipCard = 5;
+      s.PenaltyLeaves = 4;
+      s.ExtraCardEnable = 0;
+      s.GameSpeed = 2;
+      s.Message_1 = {1, 4242};
+      s.MemberGroup = 3;
+      place.state.AutoPlay = 1;
+      auto window = place.Open();
+      window->Combo8->setCurrentIndex(3);
+      window->Command4->click();
+      QCOMPARE(window->Combo1->currentIndex(), 1);
+      QCOMPARE(window->Text5->text(), QStringLiteral(" 2"));
+      QVERIFY(window->Check3D6->isChecked());
+      QCOMPARE(window->Combo8->currentIndex(), 3);
+      const Settings shown = window->RulesOnScreen();
+      QCOMPARE(shown.Message_1.colour, 255);
+      QCOMPARE(shown.MemberGroup, int16_t{1});
+      QCOMPARE(shown.GameSpeed, int16_t{2});
+      QCOMPARE(place.state.AutoPlay, int16_t{1});
+      QVERIFY(!FileIsReadable(place.paths.SettingsFile()));
 
-    // Cancel undoes the button too.
-    window->Command2->click();
-    QCOMPARE(s.SkipCard, int16_t{5});
-    QCOMPARE(s.ExtraCardEnable, int16_t{0});
-    QCOMPARE(s.Message_1.colour, 4242);
-    QCOMPARE(s.MemberGroup, int16_t{3});
-    QCOMPARE(place.state.AutoPlay, int16_t{1});
+      // OK stores the button's defaults with the speed on screen; Cancel
+      // leaves everything as it was.
+      (confirmed ? window->Command1 : window->Command2)->click();
+      QCOMPARE(s.SkipCard, confirmed ? int16_t{1} : int16_t{5});
+      QCOMPARE(s.ExtraCardEnable, confirmed ? int16_t{1} : int16_t{0});
+      QCOMPARE(s.Message_1.colour, confirmed ? 255 : 4242);
+      QCOMPARE(s.MemberGroup, confirmed ? int16_t{1} : int16_t{3});
+      QCOMPARE(s.GameSpeed, confirmed ? int16_t{3} : int16_t{2});
+      QCOMPARE(place.state.AutoPlay, confirmed ? int16_t{0} : int16_t{1});
+      QCOMPARE(FileIsReadable(place.paths.SettingsFile()), confirmed);
+    }
   }
 
   void theExpanderUncoversTheLowerFramesAndReturnsToTheOpeningHeight() {
@@ -286,7 +297,11 @@ class RulesDialogTest : public QObject {
     QVERIFY(WriteFileAtomically(sets + "/club.prk", "SkipCard = 7\r\nPenaltyLeaves = 4\r\nCardKind = 3\r\nGameSpeed = 3\r\n"));
     place.state.RuleSetDirectory = sets;
     int refreshed = 0;
-    RulesDialog window(place.state, place.paths, RuleWindowHooks{{}, [&refreshed] { ++refreshed; }});
+    int16_t skip_card_refreshed = 0;  // the table follows the live state
+    RulesDialog window(place.state, place.paths, RuleWindowHooks{{}, [&] {
+                         ++refreshed;
+                         skip_card_refreshed = place.state.settings.SkipCard;
+                       }});
     test::WhenModalAppears([](QWidget* modal) {
       auto* open = qobject_cast<OpenRuleSetDialog*>(modal);
       if (open == nullptr) return;
@@ -297,6 +312,7 @@ class RulesDialogTest : public QObject {
     });
     window.Command3D2->click();
     QCOMPARE(refreshed, 1);
+    QCOMPARE(skip_card_refreshed, int16_t{7});
     QCOMPARE(window.Combo1->currentIndex(), 7);
     QCOMPARE(window.Text5->text(), QStringLiteral(" 4"));
     QCOMPARE(window.Panel3D2->text(), QStringLiteral(" 設定ﾍﾞｰｽ : club.prk"));
