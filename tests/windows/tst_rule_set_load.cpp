@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "FindControl.h"
 #include "TableFixture.h"
 #include "TestTune.h"
 #include "config/SafeFile.h"
@@ -55,7 +56,7 @@ class LoadScript {
     if (auto* rules = qobject_cast<RulesDialog*>(modal)) {
       if (!rules_opened_) {
         rules_opened_ = true;
-        QTimer::singleShot(0, rules->Command3D2, &QPushButton::click);
+        QTimer::singleShot(0, test::Control<QPushButton>(*rules, "openButton"), &QPushButton::click);
       } else {
         rules->reject();
       }

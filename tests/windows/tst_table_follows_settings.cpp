@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "FindControl.h"
 #include "TableFixture.h"
 #include "config/SafeFile.h"
 #include "gui/rules/OpenRuleSetDialog.h"
@@ -144,8 +145,8 @@ class TableFollowsSettingsTest : public QObject {
     ModalDriver reset([confirmed](QWidget* modal) {
       auto* window = qobject_cast<RulesDialog*>(modal);
       if (window == nullptr) return false;
-      window->Command4->click();
-      (confirmed ? window->Command1 : window->Command2)->click();
+      test::Control<QPushButton>(*window, "initialStateButton")->click();
+      test::Control<QPushButton>(*window, confirmed ? "okButton" : "cancelButton")->click();
       return true;
     });
     w.Setting->trigger();
