@@ -308,10 +308,11 @@ class RulesDialogTest : public QObject {
     test::WhenModalAppears([](QWidget* modal) {
       auto* open = qobject_cast<OpenRuleSetDialog*>(modal);
       if (open == nullptr) return;
-      QAbstractItemModel* files = open->File1->model();
-      QTRY_COMPARE(files->rowCount(open->File1->rootIndex()), 1);
-      open->File1->setCurrentIndex(files->index(0, 0, open->File1->rootIndex()));
-      open->Command3D1->click();
+      QListView* list = test::Control<QListView>(*open, "fileList");
+      QAbstractItemModel* files = list->model();
+      QTRY_COMPARE(files->rowCount(list->rootIndex()), 1);
+      list->setCurrentIndex(files->index(0, 0, list->rootIndex()));
+      test::Control<QPushButton>(*open, "okButton")->click();
     });
     test::Control<QPushButton>(window, "openButton")->click();
     QCOMPARE(refreshed, 1);
