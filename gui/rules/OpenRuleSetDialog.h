@@ -2,20 +2,11 @@
 // The open window: a rule-set file loaded over the current settings.
 #include <functional>
 
-#include "state/GameState.h"
-#include "gui/common/CentredDialog.h"
-
-class QComboBox;
-class QLabel;
-class QListView;
-class QPushButton;
-class QTreeView;
+#include "gui/rules/RuleSetDialog.h"
 
 namespace winpiruk {
 
-class RuleSetBrowser;
-
-class OpenRuleSetDialog : public CentredDialog {
+class OpenRuleSetDialog : public RuleSetDialog {
   Q_OBJECT
 
  public:
@@ -26,19 +17,10 @@ class OpenRuleSetDialog : public CentredDialog {
   // True once a file has been loaded.
   bool Loaded() const { return loaded_; }
 
-  RuleSetBrowser* Lists = nullptr;
-  QComboBox* Drive1 = nullptr;
-  QTreeView* Dir1 = nullptr;
-  QListView* File1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QPushButton* Command3D1 = nullptr;  // OK
-  QPushButton* Command3D2 = nullptr;  // ｷｬﾝｾﾙ
-
  private:
-  void File1_Click(const QString& name);
-  void Command3D1_Click();
+  void OnFileChosen(const QString& name);
+  void OnOk();
 
-  GameState& state_;
   std::function<void()> refresh_presentation_;
   bool loaded_ = false;
 };

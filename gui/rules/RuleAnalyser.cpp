@@ -77,7 +77,7 @@ QLayout* RuleAnalyser::BuildControls() {
   CompareChoice = new QComboBox(this);
   CompareChoice->addItems({QStringLiteral("比較しない"), QStringLiteral("保存されたﾙｰﾙと比較"),
                            QStringLiteral("ﾙｰﾙ設定ﾌｧｲﾙと比較...")});
-  connect(CompareChoice, &QComboBox::activated, this, &RuleAnalyser::CompareChoice_Change);
+  connect(CompareChoice, &QComboBox::activated, this, &RuleAnalyser::OnCompareChosen);
   StartButton = new QPushButton(QStringLiteral("開始(&S)"), this);
   StartButton->setDefault(true);
   CancelButton = new QPushButton(QStringLiteral("中止(&C)"), this);
@@ -125,7 +125,7 @@ void RuleAnalyser::SetComparison(const Settings& rules, const QString& title) {
   compared_title_ = title;
 }
 
-void RuleAnalyser::CompareChoice_Change(int index) {
+void RuleAnalyser::OnCompareChosen(int index) {
   const auto choice = static_cast<CompareWith>(index);
   if (choice == CompareWith::Nothing) compared_.reset();
   if (choice == CompareWith::SavedRules) SetComparison(saved_, QStringLiteral("保存されたﾙｰﾙ"));

@@ -66,7 +66,7 @@ class RuleAnalyser : public CentredDialog {
   QLayout* BuildControls();
   QLabel* Buddy(const QString& caption, QWidget* control);
   void Start();
-  void CompareChoice_Change(int index);
+  void OnCompareChosen(int index);
   void ShowProgress();
   void ShowOutcomes();
   void SetRunning(bool running);

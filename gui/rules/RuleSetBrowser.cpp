@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
@@ -45,63 +46,81 @@ QStringList RealVolumes() {
 }
 
 RuleSetBrowser::RuleSetBrowser(QWidget* window) : QObject(window) {
-  Drive1 = new QComboBox(window);
-  Drive1->setObjectName(QStringLiteral("Drive1"));
+  setObjectName(QStringLiteral("browser"));
+  driveList = new QComboBox(window);
+  driveList->setObjectName(QStringLiteral("driveList"));
   for (const QString& root : RealVolumes()) {
     const QString name = QStorageInfo(root).displayName();
-    Drive1->addItem(name == root || name.isEmpty() ? root : root + QStringLiteral("  [") + name + u']', root);
+    driveList->addItem(name == root || name.isEmpty() ? root : root + QStringLiteral("  [") + name + u']', root);
   }
 
   folders_ = new QFileSystemModel(this);
   folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
   folders_->setReadOnly(true);
-  Dir1 = new QTreeView(window);
-  Dir1->setObjectName(QStringLiteral("Dir1"));
-  Dir1->setModel(folders_);
-  for (int column = 1; column < folders_->columnCount(); ++column) Dir1->hideColumn(column);
-  Dir1->setHeaderHidden(true);
-  Dir1->setUniformRowHeights(true);
-  Dir1->setAnimated(true);
+  folderTree = new QTreeView(window);
+  folderTree->setObjectName(QStringLiteral("folderTree"));
+  folderTree->setModel(folders_);
+  for (int column = 1; column < folders_->columnCount(); ++column) folderTree->hideColumn(column);
+  folderTree->setHeaderHidden(true);
+  folderTree->setUniformRowHeights(true);
+  folderTree->setAnimated(true);
 
   files_ = new QFileSystemModel(this);
   files_->setFilter(QDir::Files);
   files_->setNameFilters({QStringLiteral("*.prk"), QStringLiteral("*.PRK")});
   files_->setNameFilterDisables(false);
   files_->setReadOnly(true);
-  File1 = new QListView(window);
-  File1->setObjectName(QStringLiteral("File1"));
-  File1->setModel(files_);
-  File1->setUniformItemSizes(true);
+  fileList = new QListView(window);
+  fileList->setObjectName(QStringLiteral("fileList"));
+  fileList->setModel(files_);
+  fileList->setUniformItemSizes(true);
 
-  DirectoryLabel = new QLabel(window);
-  DirectoryLabel->setObjectName(QStringLiteral("DirectoryLabel"));
-  DirectoryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  DirectoryLabel->setMinimumWidth(1);
+  folderLabel = new QLabel(window);
+  folderLabel->setObjectName(QStringLiteral("folderLabel"));
+  folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  folderLabel->setMinimumWidth(1);
 
   // The folder tree fills in as the folders are read; the chosen folder is
   // opened and shown once its parents have arrived.
   connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
     if (directory_ == loaded || directory_.startsWith(loaded.endsWith(u'/') ? loaded : loaded + u'/')) RevealDirectory();
   });
-  connect(Drive1, &QComboBox::activated, this, &RuleSetBrowser::Drive1_Change);
-  connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { Dir1_Change(); });
-  connect(File1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
+  connect(driveList, &QComboBox::activated, this, &RuleSetBrowser::OnDriveChosen);
+  connect(folderTree->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { OnFolderChosen(); });
+  connect(fileList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
     emit FileClicked(index.isValid() ? files_->fileName(index) : QString());
   });
-  connect(File1, &QListView::doubleClicked, this,
+  connect(fileList, &QListView::doubleClicked, this,
           [this](const QModelIndex& index) { emit FileActivated(files_->fileName(index)); });
 }
 
+void RuleSetBrowser::FocusFileList() { fileList->setFocus(); }
+
+void RuleSetBrowser::LayOut(QGridLayout& grid, int first_file_row) const {
+  QWidget* window = fileList->parentWidget();
+  auto* folder_caption = new QLabel(QStringLiteral("ﾌｫﾙﾀﾞ :"), window);
+  auto* drive_caption = new QLabel(QStringLiteral("ﾄﾞﾗｲﾌﾞ :"), window);
+  fileList->setMinimumSize(190, 220);
+  folderTree->setMinimumSize(240, 220);
+  folderLabel->setMaximumWidth(320);
+  grid.addWidget(folder_caption, 0, 1);
+  grid.addWidget(folderLabel, 1, 1);
+  grid.addWidget(fileList, first_file_row, 0, 5 - first_file_row, 1);
+  grid.addWidget(folderTree, 2, 1);
+  grid.addWidget(drive_caption, 3, 1);
+  grid.addWidget(driveList, 4, 1);
+}
+
 QString RuleSetBrowser::SelectedFile() const {
-  const QModelIndex index = File1->currentIndex();
-  return index.isValid() && File1->selectionModel()->isSelected(index) ? files_->fileName(index) : QString();
+  const QModelIndex index = fileList->currentIndex();
+  return index.isValid() && fileList->selectionModel()->isSelected(index) ? files_->fileName(index) : QString();
 }
 
 void RuleSetBrowser::ShowDrive(const QString& root) {
-  Dir1->setRootIndex(folders_->setRootPath(root));
-  const int index = Drive1->findData(root);
-  if (index >= 0) Drive1->setCurrentIndex(index);
-  drive_index_ = Drive1->currentIndex();
+  folderTree->setRootIndex(folders_->setRootPath(root));
+  const int index = driveList->findData(root);
+  if (index >= 0) driveList->setCurrentIndex(index);
+  drive_index_ = driveList->currentIndex();
 }
 
 bool RuleSetBrowser::SetDirectory(const QString& path) {
@@ -111,8 +130,8 @@ bool RuleSetBrowser::SetDirectory(const QString& path) {
 
   // The volume is the longest offered mount point the folder lies under.
   QString root = QStringLiteral("/");
-  for (int i = 0; i < Drive1->count(); ++i) {
-    const QString candidate = Drive1->itemData(i).toString();
+  for (int i = 0; i < driveList->count(); ++i) {
+    const QString candidate = driveList->itemData(i).toString();
     const bool under = folder == candidate || folder.startsWith(candidate.endsWith(u'/') ? candidate : candidate + u'/');
     if (under && candidate.size() > root.size()) root = candidate;
   }
@@ -125,33 +144,33 @@ bool RuleSetBrowser::SetDirectory(const QString& path) {
 
 void RuleSetBrowser::RevealDirectory() {
   const QModelIndex index = folders_->index(directory_);
-  if (!index.isValid() || index == Dir1->rootIndex()) {
-    Dir1->selectionModel()->clearCurrentIndex();
-    Dir1->clearSelection();
+  if (!index.isValid() || index == folderTree->rootIndex()) {
+    folderTree->selectionModel()->clearCurrentIndex();
+    folderTree->clearSelection();
     return;
   }
-  for (QModelIndex up = index.parent(); up.isValid() && up != Dir1->rootIndex(); up = up.parent()) Dir1->expand(up);
-  Dir1->setCurrentIndex(index);
-  Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+  for (QModelIndex up = index.parent(); up.isValid() && up != folderTree->rootIndex(); up = up.parent()) folderTree->expand(up);
+  folderTree->setCurrentIndex(index);
+  folderTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void RuleSetBrowser::ShowFolder(const QString& folder) {
   directory_ = folder;
-  File1->setRootIndex(files_->setRootPath(folder));
-  File1->setCurrentIndex(QModelIndex());
-  DirectoryLabel->setText(folder);
-  DirectoryLabel->setToolTip(folder);
+  fileList->setRootIndex(files_->setRootPath(folder));
+  fileList->setCurrentIndex(QModelIndex());
+  folderLabel->setText(folder);
+  folderLabel->setToolTip(folder);
   emit DirectoryChanged(folder);
 }
 
-void RuleSetBrowser::Drive1_Change(int index) {
-  const QString root = Drive1->itemData(index).toString();
+void RuleSetBrowser::OnDriveChosen(int index) {
+  const QString root = driveList->itemData(index).toString();
   // A volume that cannot be read leaves the lists where they were.
-  if (!SetDirectory(root)) Drive1->setCurrentIndex(drive_index_);
+  if (!SetDirectory(root)) driveList->setCurrentIndex(drive_index_);
 }
 
-void RuleSetBrowser::Dir1_Change() {
-  const QModelIndex index = Dir1->currentIndex();
+void RuleSetBrowser::OnFolderChosen() {
+  const QModelIndex index = folderTree->currentIndex();
   if (!index.isValid()) return;
   const QString folder = folders_->filePath(index);
   if (folder == directory_) return;

@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QFileSystemModel;
+class QGridLayout;
 class QLabel;
 class QListView;
 class QTreeView;
@@ -19,8 +20,8 @@ namespace winpiruk {
 // systems (proc, sysfs, cgroups, ...) and the system's own mounts are left out.
 QStringList RealVolumes();
 
-// Owns no window of its own: the controls are children of the window that
-// lays them out.
+// Owns no window of its own: the controls are children of the window it is
+// made for, which finds it by the name "browser".
 class RuleSetBrowser : public QObject {
   Q_OBJECT
 
@@ -33,11 +34,11 @@ class RuleSetBrowser : public QObject {
   QString Directory() const { return directory_; }
   // The name of the file clicked in the file list, empty when none.
   QString SelectedFile() const;
+  void FocusFileList();
 
-  QComboBox* Drive1 = nullptr;
-  QTreeView* Dir1 = nullptr;
-  QListView* File1 = nullptr;
-  QLabel* DirectoryLabel = nullptr;  // the chosen folder's full path
+  // Puts the file list in column 0 from `first_file_row` down to row 4 and
+  // the folder and drive lists with their captions in column 1.
+  void LayOut(QGridLayout& grid, int first_file_row) const;
 
  signals:
   void DirectoryChanged(const QString& path);
@@ -45,11 +46,16 @@ class RuleSetBrowser : public QObject {
   void FileActivated(const QString& name);
 
  private:
-  void Drive1_Change(int index);
-  void Dir1_Change();
+  void OnDriveChosen(int index);
+  void OnFolderChosen();
   void ShowDrive(const QString& root);
   void ShowFolder(const QString& folder);
   void RevealDirectory();
+
+  QComboBox* driveList = nullptr;
+  QTreeView* folderTree = nullptr;
+  QListView* fileList = nullptr;
+  QLabel* folderLabel = nullptr;  // the chosen folder's full path
 
   QFileSystemModel* folders_ = nullptr;
   QFileSystemModel* files_ = nullptr;

@@ -1,22 +1,11 @@
 #pragma once
 // The save window: the current rules written to a rule-set file the user
 // names.
-
-#include "state/GameState.h"
-#include "gui/common/CentredDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QPushButton;
-class QTreeView;
+#include "gui/rules/RuleSetDialog.h"
 
 namespace winpiruk {
 
-class RuleSetBrowser;
-
-class SaveRuleSetDialog : public CentredDialog {
+class SaveRuleSetDialog : public RuleSetDialog {
   Q_OBJECT
 
  public:
@@ -25,21 +14,11 @@ class SaveRuleSetDialog : public CentredDialog {
   // True once the file has been written.
   bool Saved() const { return saved_; }
 
-  RuleSetBrowser* Lists = nullptr;
-  QComboBox* Drive1 = nullptr;
-  QTreeView* Dir1 = nullptr;
-  QListView* File1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLineEdit* Text1 = nullptr;
-  QPushButton* Command3D1 = nullptr;  // OK
-  QPushButton* Command3D2 = nullptr;  // ｷｬﾝｾﾙ
-
  private:
-  void Text1_Change();
-  void File1_Click(const QString& name);
-  void Command3D1_Click();
+  void OnNameTyped();
+  void OnFileChosen(const QString& name);
+  void OnOk();
 
-  GameState& state_;
   bool saved_ = false;
 };
 

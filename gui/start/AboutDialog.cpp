@@ -1,6 +1,5 @@
 #include "gui/start/AboutDialog.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -8,7 +7,7 @@
 #include <QStyle>
 
 #include "config/MachineFacts.h"
-#include "gui/start/SplashWindow.h"
+#include "gui/start/Banner.h"
 
 namespace winpiruk {
 
@@ -19,11 +18,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   layout->setContentsMargins(20, 16, 20, 16);
   layout->setHorizontalSpacing(16);
 
-  Picture2 = new QLabel(this);
-  Picture2->setObjectName(QStringLiteral("Picture2"));
-  Picture2->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(40, 40));
-  Label1 = new QLabel(ProgramBanner(), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
+  QLabel* pictureLabel = AddPictureLabel(*this, style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(40, 40));
+  QLabel* bannerLabel = AddBannerLabel(*this);
 
   auto line = [this] {
     auto* separator = new QFrame(this);
@@ -31,23 +27,23 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     separator->setFrameShadow(QFrame::Sunken);
     return separator;
   };
-  Label2 = new QLabel(QStringLiteral("Processor Type :\nNumber of Processors :\nTotal Memory :"), this);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
-  Label3 = new QLabel(QString::fromStdString(MachineFactsText(ReadMachineFacts())).trimmed(), this);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Command1 = new QPushButton(QStringLiteral("OK"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setDefault(true);
-  connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+  auto* factCaptionsLabel = new QLabel(QStringLiteral("Processor Type :\nNumber of Processors :\nTotal Memory :"), this);
+  factCaptionsLabel->setObjectName(QStringLiteral("factCaptionsLabel"));
+  factCaptionsLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  auto* machineFactsLabel = new QLabel(QString::fromStdString(MachineFactsText(ReadMachineFacts())).trimmed(), this);
+  machineFactsLabel->setObjectName(QStringLiteral("machineFactsLabel"));
+  auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+  okButton->setObjectName(QStringLiteral("okButton"));
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-  layout->addWidget(Picture2, 0, 0, Qt::AlignTop);
-  layout->addWidget(Label1, 0, 1, 1, 2);
+  layout->addWidget(pictureLabel, 0, 0, Qt::AlignTop);
+  layout->addWidget(bannerLabel, 0, 1, 1, 2);
   layout->addWidget(line(), 1, 0, 1, 3);
-  layout->addWidget(Label2, 2, 0, 1, 2);
-  layout->addWidget(Label3, 2, 2);
+  layout->addWidget(factCaptionsLabel, 2, 0, 1, 2);
+  layout->addWidget(machineFactsLabel, 2, 2);
   layout->addWidget(line(), 3, 0, 1, 3);
-  layout->addWidget(Command1, 4, 2, Qt::AlignRight);
+  layout->addWidget(okButton, 4, 2, Qt::AlignRight);
   setFixedSize(sizeHint());
 }
 

@@ -2,9 +2,6 @@
 // The version window: name, version and three facts about the machine.
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-
 namespace winpiruk {
 
 class AboutDialog : public QDialog {
@@ -12,12 +9,6 @@ class AboutDialog : public QDialog {
 
  public:
   explicit AboutDialog(QWidget* parent = nullptr);
-
-  QLabel* Picture2 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;  // captions of the machine facts
-  QLabel* Label3 = nullptr;  // the machine facts
-  QPushButton* Command1 = nullptr;
 };
 
 }  // namespace winpiruk

@@ -3,9 +3,6 @@
 // and members load.
 #include <QWidget>
 
-class QLabel;
-class QFrame;
-
 namespace winpiruk {
 
 class SplashWindow : public QWidget {
@@ -13,16 +10,6 @@ class SplashWindow : public QWidget {
 
  public:
   explicit SplashWindow(QWidget* parent = nullptr);
-
-  QLabel* Picture1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QFrame* Line1 = nullptr;
 };
-
-// "ぴるく for Windows95/NT" and the version with the two notice lines; the
-// version window shows the same text.
-QString ProgramBanner();
 
 }  // namespace winpiruk

@@ -19,6 +19,7 @@
 #include "gui/rules/FiguresChart.h"
 #include "gui/rules/RulesDialog.h"
 #include "gui/rules/RuleAnalyser.h"
+#include "FindControl.h"
 #include "TableFixture.h"
 #include "support/RulePlace.h"
 #include "gui/common/QtSettingsHost.h"
@@ -103,8 +104,8 @@ class RuleAnalyserTest : public QObject {
   void opensFromTheRuleWindowWithTheRulesOnScreenAndMatchesADirectRun() {
     Place place;
     RulesDialog rules_window(place.state, place.paths, RuleWindowHooks{[] { return QSize(541, 359); }, {}});
-    rules_window.Combo1->setCurrentIndex(5);  // skip card 5, not yet stored
-    rules_window.Combo3->setCurrentIndex(12);
+    test::Control<QComboBox>(rules_window, "skipCardList")->setCurrentIndex(5);  // skip card 5, not yet stored
+    test::Control<QComboBox>(rules_window, "reverseCardList")->setCurrentIndex(12);
     Settings seen;
     analysis::Request request;
     analysis::Figures shown;
@@ -117,7 +118,7 @@ class RuleAnalyserTest : public QObject {
       shown = window->Charts[0]->Shown();
       window->reject();
     });
-    rules_window.Command5->click();
+    test::Control<QPushButton>(rules_window, "analyseButton")->click();
     QCOMPARE(seen.SkipCard, 5);
     QCOMPARE(seen.InverseCard, 12);
     QCOMPARE(place.state.settings.SkipCard, DefaultSettings("").SkipCard);  // nothing stored

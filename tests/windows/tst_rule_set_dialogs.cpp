@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "DialogAnswers.h"
+#include "FindControl.h"
 #include "config/SafeFile.h"
 #include "config/SettingsFile.h"
 #include "gui/rules/SaveRuleSetDialog.h"
@@ -59,11 +60,11 @@ class RuleSetWindowsTest : public QObject {
       Place place;
       place.state.settings.SkipCard = 12;
       SaveRuleSetDialog window(place.state);
-      QCOMPARE(window.Lists->Directory(), QString::fromStdString(place.sets));
-      QVERIFY(!window.Command3D1->isEnabled());
-      QTest::keyClicks(window.Text1, c.typed);
-      QVERIFY(window.Command3D1->isEnabled());
-      window.Command3D1->click();
+      QCOMPARE(test::Control<RuleSetBrowser>(window, "browser")->Directory(), QString::fromStdString(place.sets));
+      QVERIFY(!test::Control<QPushButton>(window, "okButton")->isEnabled());
+      QTest::keyClicks(test::Control<QLineEdit>(window, "nameBox"), c.typed);
+      QVERIFY(test::Control<QPushButton>(window, "okButton")->isEnabled());
+      test::Control<QPushButton>(window, "okButton")->click();
       QVERIFY(window.Saved());
       QCOMPARE(window.result(), int(QDialog::Accepted));
       QCOMPARE(place.state.SettingsBaseName, c.file);
@@ -76,9 +77,9 @@ class RuleSetWindowsTest : public QObject {
       Place place;
       QVERIFY(WriteFileAtomically(place.Set("house.prk"), "old"));
       SaveRuleSetDialog window(place.state);
-      QVERIFY(WaitForFiles(window.File1, 1));
-      SelectFile(window.File1, QStringLiteral("house.prk"));
-      QCOMPARE(window.Text1->text(), QStringLiteral("house.prk"));
+      QVERIFY(WaitForFiles(test::Control<QListView>(window, "fileList"), 1));
+      SelectFile(test::Control<QListView>(window, "fileList"), QStringLiteral("house.prk"));
+      QCOMPARE(test::Control<QLineEdit>(window, "nameBox")->text(), QStringLiteral("house.prk"));
       QString title, text;
       bool cancel_is_default = false;
       test::WhenModalAppears([&](QWidget* modal) {
@@ -89,7 +90,7 @@ class RuleSetWindowsTest : public QObject {
         cancel_is_default = box->defaultButton() == box->button(QMessageBox::Cancel);
         box->button(overwrite ? QMessageBox::Ok : QMessageBox::Cancel)->click();
       });
-      window.Command3D1->click();
+      test::Control<QPushButton>(window, "okButton")->click();
       QCOMPARE(title, QStringLiteral("ぴるく  - 設定保存確認 -"));
       QVERIFY(text.startsWith(QString::fromStdString(place.Set("house.prk")) + u'\n'));
       QVERIFY(text.endsWith(QStringLiteral("このファイルはすでに存在します。\n\n上書きしますか?")));
@@ -106,10 +107,10 @@ class RuleSetWindowsTest : public QObject {
     place.state.SettingsBaseName = "before.prk";
     QVERIFY(WriteFileAtomically(place.Set("plain"), "not a folder"));
     SaveRuleSetDialog window(place.state);
-    window.Text1->setText(QStringLiteral("plain/inside"));
+    test::Control<QLineEdit>(window, "nameBox")->setText(QStringLiteral("plain/inside"));
     QString message;
     test::ConfirmMessage(&message);
-    window.Command3D1->click();
+    test::Control<QPushButton>(window, "okButton")->click();
     QCOMPARE(message, QStringLiteral("ファイルに正しく書き込めませんでした"));
     QVERIFY(!window.Saved());
     QVERIFY(!window.isVisible());
@@ -123,13 +124,13 @@ class RuleSetWindowsTest : public QObject {
     place.state.settings.GameSpeed = 1;
     int refreshed = 0;
     OpenRuleSetDialog window(place.state, [&refreshed] { ++refreshed; });
-    QVERIFY(window.Drive1->findData(QStringLiteral("/")) >= 0);
-    QVERIFY(WaitForFiles(window.File1, 1));
-    QVERIFY(!window.Command3D1->isEnabled());
-    SelectFile(window.File1, QStringLiteral("club.prk"));
-    QCOMPARE(window.Label1->text(), QStringLiteral("ﾌｧｲﾙ名 : club.prk"));
-    QVERIFY(window.Command3D1->isEnabled());
-    window.Command3D1->click();
+    QVERIFY(test::Control<QComboBox>(window, "driveList")->findData(QStringLiteral("/")) >= 0);
+    QVERIFY(WaitForFiles(test::Control<QListView>(window, "fileList"), 1));
+    QVERIFY(!test::Control<QPushButton>(window, "okButton")->isEnabled());
+    SelectFile(test::Control<QListView>(window, "fileList"), QStringLiteral("club.prk"));
+    QCOMPARE(test::Control<QLabel>(window, "nameLabel")->text(), QStringLiteral("ﾌｧｲﾙ名 : club.prk"));
+    QVERIFY(test::Control<QPushButton>(window, "okButton")->isEnabled());
+    test::Control<QPushButton>(window, "okButton")->click();
     QVERIFY(window.Loaded());
     QCOMPARE(refreshed, 1);
     QCOMPARE(place.state.settings.SkipCard, int16_t{7});
@@ -145,12 +146,12 @@ class RuleSetWindowsTest : public QObject {
     const std::string before = EncodeSettingsFile(place.state.settings);
     OpenRuleSetDialog window(place.state, {});
     window.show();
-    QVERIFY(WaitForFiles(window.File1, 1));
-    SelectFile(window.File1, QStringLiteral("gone.prk"));
+    QVERIFY(WaitForFiles(test::Control<QListView>(window, "fileList"), 1));
+    SelectFile(test::Control<QListView>(window, "fileList"), QStringLiteral("gone.prk"));
     QVERIFY(std::remove(place.Set("gone.prk").c_str()) == 0);
     QString message;
     test::ConfirmMessage(&message);
-    window.Command3D1->click();
+    test::Control<QPushButton>(window, "okButton")->click();
     QVERIFY(message.contains(QStringLiteral("このファイルを読み込めませんでした。")));
     QVERIFY(message.contains(QString::fromStdString(place.Set("gone.prk"))));
     QVERIFY(!window.Loaded());
@@ -165,15 +166,16 @@ class RuleSetWindowsTest : public QObject {
     QVERIFY(WriteFileAtomically(place.Set("inner/deep.prk"), "SkipCard = 4\r\n"));
     OpenRuleSetDialog window(place.state, {});
     window.show();
-    QVERIFY(WaitForFiles(window.File1, 0));
-    QVERIFY(window.Lists->SetDirectory(QString::fromStdString(place.Set("inner"))));
-    QCOMPARE(window.Lists->DirectoryLabel->text(), QString::fromStdString(place.Set("inner")));
-    QVERIFY(WaitForFiles(window.File1, 1));
-    QVERIFY(!window.Lists->SetDirectory(QString::fromStdString(place.Set("missing"))));
-    QCOMPARE(window.Lists->Directory(), QString::fromStdString(place.Set("inner")));
-    const QModelIndex file = window.File1->model()->index(0, 0, window.File1->rootIndex());
-    window.File1->setCurrentIndex(file);
-    emit window.File1->doubleClicked(file);
+    QVERIFY(WaitForFiles(test::Control<QListView>(window, "fileList"), 0));
+    QVERIFY(test::Control<RuleSetBrowser>(window, "browser")->SetDirectory(QString::fromStdString(place.Set("inner"))));
+    QCOMPARE(test::Control<QLabel>(window, "folderLabel")->text(), QString::fromStdString(place.Set("inner")));
+    QVERIFY(WaitForFiles(test::Control<QListView>(window, "fileList"), 1));
+    QVERIFY(!test::Control<RuleSetBrowser>(window, "browser")->SetDirectory(QString::fromStdString(place.Set("missing"))));
+    QCOMPARE(test::Control<RuleSetBrowser>(window, "browser")->Directory(), QString::fromStdString(place.Set("inner")));
+    QListView* files = test::Control<QListView>(window, "fileList");
+    const QModelIndex file = files->model()->index(0, 0, files->rootIndex());
+    files->setCurrentIndex(file);
+    emit files->doubleClicked(file);
     QVERIFY(window.Loaded());
     QCOMPARE(place.state.settings.SkipCard, int16_t{4});
     QCOMPARE(place.state.RuleSetDirectory, place.Set("inner"));

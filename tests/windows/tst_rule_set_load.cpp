@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "FindControl.h"
 #include "TableFixture.h"
 #include "TestTune.h"
 #include "config/SafeFile.h"
@@ -55,7 +56,7 @@ class LoadScript {
     if (auto* rules = qobject_cast<RulesDialog*>(modal)) {
       if (!rules_opened_) {
         rules_opened_ = true;
-        QTimer::singleShot(0, rules->Command3D2, &QPushButton::click);
+        QTimer::singleShot(0, test::Control<QPushButton>(*rules, "openButton"), &QPushButton::click);
       } else {
         rules->reject();
       }
@@ -67,13 +68,14 @@ class LoadScript {
         return true;
       }
       if (file_clicked_) return false;
-      QAbstractItemModel* files = open->File1->model();
-      for (int row = 0; row < files->rowCount(open->File1->rootIndex()); ++row) {
-        const QModelIndex index = files->index(row, 0, open->File1->rootIndex());
+      QListView* list = test::Control<QListView>(*open, "fileList");
+      QAbstractItemModel* files = list->model();
+      for (int row = 0; row < files->rowCount(list->rootIndex()); ++row) {
+        const QModelIndex index = files->index(row, 0, list->rootIndex());
         if (index.data().toString() != file_) continue;
-        open->File1->setCurrentIndex(index);
+        list->setCurrentIndex(index);
         file_clicked_ = true;
-        QTimer::singleShot(0, open->Command3D1, &QPushButton::click);
+        QTimer::singleShot(0, test::Control<QPushButton>(*open, "okButton"), &QPushButton::click);
         return true;
       }
       return false;  // the list is still being filled

@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "DialogAnswers.h"
+#include "FindControl.h"
 #include "config/RuleSets.h"
 #include "config/SafeFile.h"
 #include "gui/rules/OpenRuleSetDialog.h"
@@ -42,10 +43,10 @@ class RulesDialogTest : public QObject {
       bool enabled;
     };
     const Case cases[] = {
-        {window->Combo2, 0, {window->Text5, window->VScroll6, window->Label15}, false},
-        {window->Combo2, 5, {window->Text5, window->VScroll6, window->Label15}, true},
-        {window->Combo4, 0, {window->Check3D3}, false},
-        {window->Combo4, 8, {window->Check3D3}, true},
+        {test::Control<QComboBox>(*window, "drawCardList"), 0, {test::Control<QLineEdit>(*window, "drawCountBox"), test::Control<QScrollBar>(*window, "drawCountBar"), test::Control<QLabel>(*window, "drawCountLabel")}, false},
+        {test::Control<QComboBox>(*window, "drawCardList"), 5, {test::Control<QLineEdit>(*window, "drawCountBox"), test::Control<QScrollBar>(*window, "drawCountBar"), test::Control<QLabel>(*window, "drawCountLabel")}, true},
+        {test::Control<QComboBox>(*window, "throwMoreCardList"), 0, {test::Control<QCheckBox>(*window, "discardDutyCheck")}, false},
+        {test::Control<QComboBox>(*window, "throwMoreCardList"), 8, {test::Control<QCheckBox>(*window, "discardDutyCheck")}, true},
     };
     for (const Case& c : cases) {
       c.list->setCurrentIndex(c.choice);
@@ -53,24 +54,25 @@ class RulesDialogTest : public QObject {
     }
   }
 
+  // The typed text is read as the file is read (see the rule settings'
+  // own tests); here: what the window stores of it, and when.
   void numbersTypedOutOfRangeKeepTheValueHeldAtOpening() {
     struct Case {
       const char* box;
       QString typed;
       int16_t Settings::*field;
       int16_t at_opening;
-      int16_t while_open;
       int16_t after_ok;
       const char* file_line;
     };
     const Case cases[] = {
-        {"Text5", QStringLiteral("9"), &Settings::PenaltyLeaves, 3, 9, 3, "PenaltyLeaves = 3"},
-        {"Text5", QStringLiteral("4"), &Settings::PenaltyLeaves, 3, 4, 4, "PenaltyLeaves = 4"},
-        {"Text6", QStringLiteral("0"), &Settings::NumberOfGames, 5, 0, 5, "NumberOfGames = 5"},
-        {"Text9", QStringLiteral("123456789"), &Settings::JudgmentWaitTime, 20, 32767, 20, "JudgmentWaitTime = 20"},
-        {"Text9", QStringLiteral("-1e99"), &Settings::JudgmentWaitTime, 20, -32768, 20, "JudgmentWaitTime = 20"},
-        {"Text8", QStringLiteral("-12"), &Settings::HorizonCardPos, 0, -12, -12, "HorizonCardPos =-12"},
-        {"Text7", QStringLiteral("abc"), &Settings::VerticalCardPos, 7, 0, 0, "VerticalCardPos = 0"},
+        {"drawCountBox", QStringLiteral("9"), &Settings::PenaltyLeaves, 3, 3, "PenaltyLeaves = 3"},
+        {"drawCountBox", QStringLiteral("4"), &Settings::PenaltyLeaves, 3, 4, "PenaltyLeaves = 4"},
+        {"handCountBox", QStringLiteral("0"), &Settings::NumberOfGames, 5, 5, "NumberOfGames = 5"},
+        {"graceTimeBox", QStringLiteral("123456789"), &Settings::JudgmentWaitTime, 20, 20, "JudgmentWaitTime = 20"},
+        {"graceTimeBox", QStringLiteral("-1e99"), &Settings::JudgmentWaitTime, 20, 20, "JudgmentWaitTime = 20"},
+        {"horizontalBox", QStringLiteral("-12"), &Settings::HorizonCardPos, 0, -12, "HorizonCardPos =-12"},
+        {"verticalBox", QStringLiteral("abc"), &Settings::VerticalCardPos, 7, 0, "VerticalCardPos = 0"},
     };
     for (const Case& c : cases) {
       Place place;
@@ -81,8 +83,11 @@ class RulesDialogTest : public QObject {
       QVERIFY(text != nullptr);
       text->clear();
       QTest::keyClicks(text, c.typed);
-      QCOMPARE(place.state.settings.*c.field, c.while_open);
-      window->Command1->click();
+      // Nothing reaches the live record before OK; the rules on screen are
+      // what OK will store.
+      QCOMPARE(place.state.settings.*c.field, c.at_opening);
+      QCOMPARE(window->RulesOnScreen().*c.field, c.after_ok);
+      test::Control<QPushButton>(*window, "okButton")->click();
       QCOMPARE(window->result(), int(QDialog::Accepted));
       QCOMPARE(place.state.settings.*c.field, c.after_ok);
       QVERIFY2(place.SettingsText().find(std::string(c.file_line) + "\r\n") != std::string::npos, c.file_line);
@@ -92,15 +97,15 @@ class RulesDialogTest : public QObject {
   void scrollBarsStoreTheirValueAndWriteItIntoTheBox() {
     Place place;
     auto window = place.Open();
-    window->VScroll6->setValue(1);
-    QCOMPARE(place.state.settings.PenaltyLeaves, int16_t{5});
-    QCOMPARE(window->Text5->text(), QStringLiteral(" 5"));
-    window->VScroll2->setValue(12);
-    QCOMPARE(place.state.settings.HorizonCardPos, int16_t{-12});
-    QCOMPARE(window->Text8->text(), QStringLiteral("-12"));
+    test::Control<QScrollBar>(*window, "drawCountBar")->setValue(1);
+    QCOMPARE(window->RulesOnScreen().PenaltyLeaves, int16_t{5});
+    QCOMPARE(test::Control<QLineEdit>(*window, "drawCountBox")->text(), QStringLiteral(" 5"));
+    test::Control<QScrollBar>(*window, "horizontalBar")->setValue(12);
+    QCOMPARE(window->RulesOnScreen().HorizonCardPos, int16_t{-12});
+    QCOMPARE(test::Control<QLineEdit>(*window, "horizontalBox")->text(), QStringLiteral("-12"));
     // A typed number does not move the bar.
-    window->Text5->setText(QStringLiteral("3"));
-    QCOMPARE(window->VScroll6->value(), 1);
+    test::Control<QLineEdit>(*window, "drawCountBox")->setText(QStringLiteral("3"));
+    QCOMPARE(test::Control<QScrollBar>(*window, "drawCountBar")->value(), 1);
   }
 
   void cancelEscAndClosingPutTheRulesBack() {
@@ -109,15 +114,16 @@ class RulesDialogTest : public QObject {
       Place place;
       auto window = place.Open();
       window->show();
-      window->Check3D4->click();
-      window->Check3D6->click();
-      window->Option4->click();
-      QCOMPARE(place.state.settings.SoundMode, int16_t{1});
-      QCOMPARE(place.state.settings.AutoJudgment, int16_t{0});
+      test::Control<QCheckBox>(*window, "soundCheck")->click();
+      test::Control<QCheckBox>(*window, "extraNumberCheck")->click();
+      test::Control<QRadioButton>(*window, "detectOffOption")->click();
+      QCOMPARE(window->RulesOnScreen().SoundMode, int16_t{1});
+      QCOMPARE(window->RulesOnScreen().AutoJudgment, int16_t{0});
+      QCOMPARE(place.state.settings.SoundMode, int16_t{0});
       switch (how) {
-        case Cancel: window->Command2->click(); break;
-        case EscInScrollBar: QTest::keyClick(window->VScroll3, Qt::Key_Escape); break;
-        case EscInList: QTest::keyClick(window->Combo1, Qt::Key_Escape); break;
+        case Cancel: test::Control<QPushButton>(*window, "cancelButton")->click(); break;
+        case EscInScrollBar: QTest::keyClick(test::Control<QScrollBar>(*window, "graceTimeBar"), Qt::Key_Escape); break;
+        case EscInList: QTest::keyClick(test::Control<QComboBox>(*window, "skipCardList"), Qt::Key_Escape); break;
         case CloseByFrame: window->close(); break;
       }
       QVERIFY(!window->isVisible());
@@ -135,9 +141,9 @@ class RulesDialogTest : public QObject {
     window->show();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    window->Text5->setFocus();
-    QTest::keyClick(window->Text5, Qt::Key_Return);
-    QVERIFY(window->Command1->hasFocus());
+    test::Control<QLineEdit>(*window, "drawCountBox")->setFocus();
+    QTest::keyClick(test::Control<QLineEdit>(*window, "drawCountBox"), Qt::Key_Return);
+    QVERIFY(test::Control<QPushButton>(*window, "okButton")->hasFocus());
     QVERIFY(window->isVisible());
   }
 
@@ -147,8 +153,8 @@ class RulesDialogTest : public QObject {
       place.state.settings.CardOpenSwitchVisible = visible;
       auto window = place.Open();
       window->show();
-      QCOMPARE(window->Check3D2->isVisible(), visible == 1);
-      QCOMPARE(window->Frame3D5->isVisible(), visible == 1);
+      QCOMPARE(test::Control<QCheckBox>(*window, "cardOpenCheck")->isVisible(), visible == 1);
+      QCOMPARE(test::Control<QGroupBox>(*window, "principlesFrame")->isVisible(), visible == 1);
     }
   }
 
@@ -157,24 +163,24 @@ class RulesDialogTest : public QObject {
       Place place;
       place.state.settings.AutoJudgment = automatic;
       auto window = place.Open();
-      window->Combo6->setCurrentIndex(3);
-      for (QWidget* off : std::initializer_list<QWidget*>{window->Option3, window->Option4, window->Text9,
-                                                         window->VScroll3, window->Label3, window->Check3D7,
-                                                         window->Check3D5, window->Check3D6, window->Check3D8,
-                                                         window->Combo7, window->Label1, window->Check1, window->Check2}) {
+      test::Control<QComboBox>(*window, "finishList")->setCurrentIndex(3);
+      for (QWidget* off : std::initializer_list<QWidget*>{test::Control<QRadioButton>(*window, "detectOnOption"), test::Control<QRadioButton>(*window, "detectOffOption"), test::Control<QLineEdit>(*window, "graceTimeBox"),
+                                                         test::Control<QScrollBar>(*window, "graceTimeBar"), test::Control<QLabel>(*window, "graceTimeLabel"), test::Control<QCheckBox>(*window, "confirmCheck"),
+                                                         test::Control<QCheckBox>(*window, "closingBonusCheck"), test::Control<QCheckBox>(*window, "extraNumberCheck"), test::Control<QCheckBox>(*window, "pirukGaeshiCheck"),
+                                                         test::Control<QComboBox>(*window, "yakitoriList"), test::Control<QLabel>(*window, "yakitoriLabel"), test::Control<QCheckBox>(*window, "manyCardBonusCheck"), test::Control<QCheckBox>(*window, "aceAsElevenCheck")}) {
         QVERIFY2(!off->isEnabled(), qPrintable(off->objectName()));
       }
-      window->Combo6->setCurrentIndex(2);
-      for (QWidget* on : std::initializer_list<QWidget*>{window->Option3, window->Option4, window->Check3D5,
-                                                        window->Check3D6, window->Check3D8, window->Combo7,
-                                                        window->Check1, window->Check2}) {
+      test::Control<QComboBox>(*window, "finishList")->setCurrentIndex(2);
+      for (QWidget* on : std::initializer_list<QWidget*>{test::Control<QRadioButton>(*window, "detectOnOption"), test::Control<QRadioButton>(*window, "detectOffOption"), test::Control<QCheckBox>(*window, "closingBonusCheck"),
+                                                        test::Control<QCheckBox>(*window, "extraNumberCheck"), test::Control<QCheckBox>(*window, "pirukGaeshiCheck"), test::Control<QComboBox>(*window, "yakitoriList"),
+                                                        test::Control<QCheckBox>(*window, "manyCardBonusCheck"), test::Control<QCheckBox>(*window, "aceAsElevenCheck")}) {
         QVERIFY2(on->isEnabled(), qPrintable(on->objectName()));
       }
-      QCOMPARE(window->Option3->isChecked(), automatic == 1);
-      QCOMPARE(window->Option4->isChecked(), automatic == 0);
-      QCOMPARE(window->Text9->isEnabled(), automatic == 0);
-      QCOMPARE(window->VScroll3->isEnabled(), automatic == 0);
-      QCOMPARE(window->Check3D7->isEnabled(), automatic == 1);
+      QCOMPARE(test::Control<QRadioButton>(*window, "detectOnOption")->isChecked(), automatic == 1);
+      QCOMPARE(test::Control<QRadioButton>(*window, "detectOffOption")->isChecked(), automatic == 0);
+      QCOMPARE(test::Control<QLineEdit>(*window, "graceTimeBox")->isEnabled(), automatic == 0);
+      QCOMPARE(test::Control<QScrollBar>(*window, "graceTimeBar")->isEnabled(), automatic == 0);
+      QCOMPARE(test::Control<QCheckBox>(*window, "confirmCheck")->isEnabled(), automatic == 1);
     }
   }
 
@@ -188,17 +194,17 @@ class RulesDialogTest : public QObject {
     s.GameSpeed = 3;
     s.RestrictTime = 7;
     auto window = place.Open();
-    QCOMPARE(window->Text9->text(), QStringLiteral(" 10"));
-    QCOMPARE(window->VScroll3->value(), -10);
-    QCOMPARE(window->Text5->text(), QStringLiteral(" 2"));
-    QCOMPARE(window->Combo1->currentIndex(), -1);
-    QCOMPARE(window->Combo6->currentText(), QStringLiteral("'捨て上がり'有"));
-    QCOMPARE(window->Combo8->currentText(), QStringLiteral("高速"));
-    QCOMPARE(window->Combo5->currentIndex(), -1);
-    QCOMPARE(window->Panel3D1->text(), QStringLiteral("  ｹﾞｰﾑ盤面ｻｲｽﾞ = ( 541 x 359 )"));
-    QCOMPARE(window->Panel3D2->text(), QString());
+    QCOMPARE(test::Control<QLineEdit>(*window, "graceTimeBox")->text(), QStringLiteral(" 10"));
+    QCOMPARE(test::Control<QScrollBar>(*window, "graceTimeBar")->value(), -10);
+    QCOMPARE(test::Control<QLineEdit>(*window, "drawCountBox")->text(), QStringLiteral(" 2"));
+    QCOMPARE(test::Control<QComboBox>(*window, "skipCardList")->currentIndex(), -1);
+    QCOMPARE(test::Control<QComboBox>(*window, "finishList")->currentText(), QStringLiteral("'捨て上がり'有"));
+    QCOMPARE(test::Control<QComboBox>(*window, "speedList")->currentText(), QStringLiteral("高速"));
+    QCOMPARE(test::Control<QComboBox>(*window, "timeLimitList")->currentIndex(), -1);
+    QCOMPARE(test::Control<QLabel>(*window, "tableSizePanel")->text(), QStringLiteral("  ｹﾞｰﾑ盤面ｻｲｽﾞ = ( 541 x 359 )"));
+    QCOMPARE(test::Control<QLabel>(*window, "ruleSetPanel")->text(), QString());
     // OK keeps what could not be shown.
-    window->Command1->click();
+    test::Control<QPushButton>(*window, "okButton")->click();
     QCOMPARE(s.JudgmentWaitTime, int16_t{10});
     QCOMPARE(s.SkipCard, int16_t{20});
     QCOMPARE(s.RestrictTime, int16_t{7});
@@ -209,12 +215,12 @@ class RulesDialogTest : public QObject {
     Place place;
     place.state.SettingsBaseName = "house.prk";
     auto window = place.Open();
-    QCOMPARE(window->Panel3D2->text(), QStringLiteral(" 設定ﾍﾞｰｽ : house.prk"));
-    window->Combo1->setCurrentIndex(11);
-    window->Combo5->setCurrentIndex(2);
-    window->Combo7->setCurrentIndex(4);
-    window->Combo8->setCurrentIndex(1);
-    window->Command1->click();
+    QCOMPARE(test::Control<QLabel>(*window, "ruleSetPanel")->text(), QStringLiteral(" 設定ﾍﾞｰｽ : house.prk"));
+    test::Control<QComboBox>(*window, "skipCardList")->setCurrentIndex(11);
+    test::Control<QComboBox>(*window, "timeLimitList")->setCurrentIndex(2);
+    test::Control<QComboBox>(*window, "yakitoriList")->setCurrentIndex(4);
+    test::Control<QComboBox>(*window, "speedList")->setCurrentIndex(1);
+    test::Control<QPushButton>(*window, "okButton")->click();
     const RuleWindowResult result = window->Result();
     QVERIFY(result.accepted);
     QVERIFY(result.restrict_time_set);
@@ -230,35 +236,41 @@ class RulesDialogTest : public QObject {
   }
 
   void theInitialStateButtonShowsTheDefaultsAndWritesNothing() {
-    Place place;
-    Settings& s = place.state.settings;
-    s.SkipCard = 5;
-    s.PenaltyLeaves = 4;
-    s.ExtraCardEnable = 0;
-    s.GameSpeed = 2;
-    s.Message_1 = {1, 4242};
-    s.MemberGroup = 3;
-    place.state.AutoPlay = 1;
-    auto window = place.Open();
-    window->Combo8->setCurrentIndex(3);
-    window->Command4->click();
-    QCOMPARE(window->Combo1->currentIndex(), 1);
-    QCOMPARE(window->Text5->text(), QStringLiteral(" 2"));
-    QVERIFY(window->Check3D6->isChecked());
-    QCOMPARE(window->Combo8->currentIndex(), 3);
-    QCOMPARE(s.Message_1.colour, 255);
-    QCOMPARE(s.MemberGroup, int16_t{1});
-    QCOMPARE(place.state.AutoPlay, int16_t{0});
-    QCOMPARE(s.GameSpeed, int16_t{2});
-    QVERIFY(!FileIsReadable(place.paths.SettingsFile()));
+    for (bool confirmed : {false, true}) {
+      Place place;
+      Settings& s = place.state.settings;
+      s.SkipCard = 5;
+      s.PenaltyLeaves = 4;
+      s.ExtraCardEnable = 0;
+      s.GameSpeed = 2;
+      s.Message_1 = {1, 4242};
+      s.MemberGroup = 3;
+      place.state.AutoPlay = 1;
+      auto window = place.Open();
+      test::Control<QComboBox>(*window, "speedList")->setCurrentIndex(3);
+      test::Control<QPushButton>(*window, "initialStateButton")->click();
+      QCOMPARE(test::Control<QComboBox>(*window, "skipCardList")->currentIndex(), 1);
+      QCOMPARE(test::Control<QLineEdit>(*window, "drawCountBox")->text(), QStringLiteral(" 2"));
+      QVERIFY(test::Control<QCheckBox>(*window, "extraNumberCheck")->isChecked());
+      QCOMPARE(test::Control<QComboBox>(*window, "speedList")->currentIndex(), 3);
+      const Settings shown = window->RulesOnScreen();
+      QCOMPARE(shown.Message_1.colour, 255);
+      QCOMPARE(shown.MemberGroup, int16_t{1});
+      QCOMPARE(shown.GameSpeed, int16_t{2});
+      QCOMPARE(place.state.AutoPlay, int16_t{1});
+      QVERIFY(!FileIsReadable(place.paths.SettingsFile()));
 
-    // Cancel undoes the button too.
-    window->Command2->click();
-    QCOMPARE(s.SkipCard, int16_t{5});
-    QCOMPARE(s.ExtraCardEnable, int16_t{0});
-    QCOMPARE(s.Message_1.colour, 4242);
-    QCOMPARE(s.MemberGroup, int16_t{3});
-    QCOMPARE(place.state.AutoPlay, int16_t{1});
+      // OK stores the button's defaults with the speed on screen; Cancel
+      // leaves everything as it was.
+      (confirmed ? test::Control<QPushButton>(*window, "okButton") : test::Control<QPushButton>(*window, "cancelButton"))->click();
+      QCOMPARE(s.SkipCard, confirmed ? int16_t{1} : int16_t{5});
+      QCOMPARE(s.ExtraCardEnable, confirmed ? int16_t{1} : int16_t{0});
+      QCOMPARE(s.Message_1.colour, confirmed ? 255 : 4242);
+      QCOMPARE(s.MemberGroup, confirmed ? int16_t{1} : int16_t{3});
+      QCOMPARE(s.GameSpeed, confirmed ? int16_t{3} : int16_t{2});
+      QCOMPARE(place.state.AutoPlay, confirmed ? int16_t{0} : int16_t{1});
+      QCOMPARE(FileIsReadable(place.paths.SettingsFile()), confirmed);
+    }
   }
 
   void theExpanderUncoversTheLowerFramesAndReturnsToTheOpeningHeight() {
@@ -266,17 +278,19 @@ class RulesDialogTest : public QObject {
     auto window = place.Open();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QCOMPARE(window->height(), window->RuleWindowHeight);
-    QVERIFY(!window->Frame3D2->isVisible());
-    window->Command3->click();
-    QCOMPARE(window->RuleWindowExpanded, 1);
-    QCOMPARE(window->Command3->text(), QStringLiteral("<< その他の設定(&S)"));
-    QTRY_VERIFY(window->height() > window->RuleWindowHeight);
-    QVERIFY(window->Frame3D2->isVisible());
-    QVERIFY(window->Frame3D4->isVisible());
-    window->Command3->click();
-    QCOMPARE(window->Command3->text(), QStringLiteral("その他の設定(&S) >>"));
-    QTRY_COMPARE(window->height(), window->RuleWindowHeight);
+    const int opening_height = window->height();
+    QCOMPARE(opening_height, window->sizeHint().height());
+    QVERIFY(!test::Control<QGroupBox>(*window, "cardPositionFrame")->isVisible());
+    auto* more = test::Control<QPushButton>(*window, "moreButton");
+    more->click();
+    QVERIFY(test::Control<QWidget>(*window, "lowerPart")->isVisible());
+    QCOMPARE(more->text(), QStringLiteral("<< その他の設定(&S)"));
+    QTRY_VERIFY(window->height() > opening_height);
+    QVERIFY(test::Control<QGroupBox>(*window, "cardPositionFrame")->isVisible());
+    QVERIFY(test::Control<QGroupBox>(*window, "systemFrame")->isVisible());
+    more->click();
+    QCOMPARE(more->text(), QStringLiteral("その他の設定(&S) >>"));
+    QTRY_COMPARE(window->height(), opening_height);
   }
 
   void aRuleSetOpenedFromTheWindowIsShownAndKeptOnCancel() {
@@ -286,21 +300,27 @@ class RulesDialogTest : public QObject {
     QVERIFY(WriteFileAtomically(sets + "/club.prk", "SkipCard = 7\r\nPenaltyLeaves = 4\r\nCardKind = 3\r\nGameSpeed = 3\r\n"));
     place.state.RuleSetDirectory = sets;
     int refreshed = 0;
-    RulesDialog window(place.state, place.paths, RuleWindowHooks{{}, [&refreshed] { ++refreshed; }});
+    int16_t skip_card_refreshed = 0;  // the table follows the live state
+    RulesDialog window(place.state, place.paths, RuleWindowHooks{{}, [&] {
+                         ++refreshed;
+                         skip_card_refreshed = place.state.settings.SkipCard;
+                       }});
     test::WhenModalAppears([](QWidget* modal) {
       auto* open = qobject_cast<OpenRuleSetDialog*>(modal);
       if (open == nullptr) return;
-      QAbstractItemModel* files = open->File1->model();
-      QTRY_COMPARE(files->rowCount(open->File1->rootIndex()), 1);
-      open->File1->setCurrentIndex(files->index(0, 0, open->File1->rootIndex()));
-      open->Command3D1->click();
+      QListView* list = test::Control<QListView>(*open, "fileList");
+      QAbstractItemModel* files = list->model();
+      QTRY_COMPARE(files->rowCount(list->rootIndex()), 1);
+      list->setCurrentIndex(files->index(0, 0, list->rootIndex()));
+      test::Control<QPushButton>(*open, "okButton")->click();
     });
-    window.Command3D2->click();
+    test::Control<QPushButton>(window, "openButton")->click();
     QCOMPARE(refreshed, 1);
-    QCOMPARE(window.Combo1->currentIndex(), 7);
-    QCOMPARE(window.Text5->text(), QStringLiteral(" 4"));
-    QCOMPARE(window.Panel3D2->text(), QStringLiteral(" 設定ﾍﾞｰｽ : club.prk"));
-    window.Command2->click();
+    QCOMPARE(skip_card_refreshed, int16_t{7});
+    QCOMPARE(test::Control<QComboBox>(window, "skipCardList")->currentIndex(), 7);
+    QCOMPARE(test::Control<QLineEdit>(window, "drawCountBox")->text(), QStringLiteral(" 4"));
+    QCOMPARE(test::Control<QLabel>(window, "ruleSetPanel")->text(), QStringLiteral(" 設定ﾍﾞｰｽ : club.prk"));
+    test::Control<QPushButton>(window, "cancelButton")->click();
     QCOMPARE(place.state.settings.SkipCard, int16_t{7});
     QCOMPARE(place.state.settings.GameSpeed, int16_t{0});
     const RuleWindowResult result = window.Result();

@@ -188,7 +188,7 @@ class StartupTest : public QObject {
     QString title, facts;
     test::WhenModalAppears([&](QWidget* modal) {
       title = modal->windowTitle();
-      facts = modal->findChild<QLabel*>(QStringLiteral("Label3"))->text();
+      facts = modal->findChild<QLabel*>(QStringLiteral("machineFactsLabel"))->text();
       qobject_cast<QDialog*>(modal)->accept();
     });
     table->About->trigger();

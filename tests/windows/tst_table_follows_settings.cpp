@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "FindControl.h"
 #include "TableFixture.h"
 #include "config/SafeFile.h"
 #include "gui/rules/OpenRuleSetDialog.h"
@@ -89,10 +90,11 @@ class TableFollowsSettingsTest : public QObject {
     ModalDriver open_club([](QWidget* modal) {
       auto* window = qobject_cast<OpenRuleSetDialog*>(modal);
       if (window == nullptr) return false;
-      QAbstractItemModel* files = window->File1->model();
-      if (!QTest::qWaitFor([&] { return files->rowCount(window->File1->rootIndex()) == 1; }, 5000)) return false;
-      window->File1->setCurrentIndex(files->index(0, 0, window->File1->rootIndex()));
-      window->Command3D1->click();
+      QListView* list = test::Control<QListView>(*window, "fileList");
+      QAbstractItemModel* files = list->model();
+      if (!QTest::qWaitFor([&] { return files->rowCount(list->rootIndex()) == 1; }, 5000)) return false;
+      list->setCurrentIndex(files->index(0, 0, list->rootIndex()));
+      test::Control<QPushButton>(*window, "okButton")->click();
       return true;
     });
     w.SetLoad->trigger();
@@ -144,8 +146,8 @@ class TableFollowsSettingsTest : public QObject {
     ModalDriver reset([confirmed](QWidget* modal) {
       auto* window = qobject_cast<RulesDialog*>(modal);
       if (window == nullptr) return false;
-      window->Command4->click();
-      (confirmed ? window->Command1 : window->Command2)->click();
+      test::Control<QPushButton>(*window, "initialStateButton")->click();
+      test::Control<QPushButton>(*window, confirmed ? "okButton" : "cancelButton")->click();
       return true;
     });
     w.Setting->trigger();
