@@ -19,7 +19,7 @@
 #include "gui/rules/FiguresChart.h"
 #include "gui/rules/RulesDialog.h"
 #include "gui/rules/RuleAnalyser.h"
-#include "FindControl.h"
+#include "Controls.h"
 #include "TableFixture.h"
 #include "support/RulePlace.h"
 #include "gui/common/QtSettingsHost.h"

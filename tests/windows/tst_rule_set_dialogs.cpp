@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "DialogAnswers.h"
-#include "FindControl.h"
+#include "Controls.h"
 #include "config/SafeFile.h"
 #include "config/SettingsFile.h"
 #include "gui/rules/SaveRuleSetDialog.h"

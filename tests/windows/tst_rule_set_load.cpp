@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "FindControl.h"
+#include "Controls.h"
 #include "TableFixture.h"
 #include "TestTune.h"
 #include "config/SafeFile.h"

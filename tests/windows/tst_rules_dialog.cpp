@@ -13,7 +13,7 @@
 #include <fstream>
 
 #include "DialogAnswers.h"
-#include "FindControl.h"
+#include "Controls.h"
 #include "config/RuleSets.h"
 #include "config/SafeFile.h"
 #include "gui/rules/OpenRuleSetDialog.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "FindControl.h"
+#include "Controls.h"
 #include "TableFixture.h"
 #include "config/SafeFile.h"
 #include "gui/rules/OpenRuleSetDialog.h"
