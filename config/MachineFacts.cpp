@@ -45,13 +45,13 @@ std::string Cpuinfo() {
   return text.str();
 }
 
+}  // namespace
+
 std::string PlatformName() {
   struct utsname names {};
   if (::uname(&names) != 0 || names.sysname[0] == '\0') return "Linux";
   return names.sysname;
 }
-
-}  // namespace
 
 MachineFacts ReadMachineFacts() {
   MachineFacts facts;

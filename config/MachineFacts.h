@@ -17,6 +17,9 @@ struct MachineFacts {
 
 MachineFacts ReadMachineFacts();
 
+// The system's own name for itself ("Linux"), for the program's banner.
+std::string PlatformName();
+
 // The "model name" of the first processor in /proc/cpuinfo text, its runs of
 // blanks folded; empty when there is none.
 std::string CpuModelName(std::string_view cpuinfo);

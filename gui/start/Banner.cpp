@@ -3,13 +3,16 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "config/MachineFacts.h"
 #include "state/Settings.h"
 
 namespace winpiruk {
 
 QString ProgramBanner() {
-  return QStringLiteral("ぴるく for Windows95/NT\n Version ") + QString::fromLatin1(kProgramVersion) +
-         QStringLiteral("\n\nLinux デスクトップ版\n札も音も、このプログラムが自分で描いています.");
+  // The system it runs on, as the system names itself.
+  return QStringLiteral("ぴるく for ") + QString::fromStdString(PlatformName()) + QStringLiteral("\n Version ") +
+         QString::fromLatin1(kProgramVersion) +
+         QStringLiteral("\n\nデスクトップ版\n札も音も、このプログラムが自分で描いています.");
 }
 
 QLabel* AddPictureLabel(QWidget& window, const QPixmap& picture) {

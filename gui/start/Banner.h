@@ -9,7 +9,7 @@ class QWidget;
 
 namespace winpiruk {
 
-// "ぴるく for Windows95/NT" and the version with the two notice lines.
+// "ぴるく for " and the system's name, the version and the two notice lines.
 QString ProgramBanner();
 
 // The picture, named "pictureLabel", and the banner text, named "bannerLabel".

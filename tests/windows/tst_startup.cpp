@@ -185,14 +185,17 @@ class StartupTest : public QObject {
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
     std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
-    QString title, facts;
+    QString title, facts, banner;
     test::WhenModalAppears([&](QWidget* modal) {
       title = modal->windowTitle();
+      banner = modal->findChild<QLabel*>(QStringLiteral("bannerLabel"))->text();
       facts = modal->findChild<QLabel*>(QStringLiteral("machineFactsLabel"))->text();
       qobject_cast<QDialog*>(modal)->accept();
     });
     table->About->trigger();
     QCOMPARE(title, QStringLiteral("ぴるく のﾊﾞｰｼﾞｮﾝ情報"));
+    // The system it runs on, not another's.
+    QVERIFY2(banner.startsWith(QStringLiteral("ぴるく for Linux\n Version 5.30.51")), qPrintable(banner));
     // The memory as a person reads it, the last of three lines.
     QVERIFY2(facts.endsWith(QStringLiteral(" MB")) || facts.endsWith(QStringLiteral(" GB")), qPrintable(facts));
     QCOMPARE(facts.count(u'\n'), 2);
