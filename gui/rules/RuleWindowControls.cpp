@@ -159,6 +159,7 @@ void MakeDetection(QWidget& window, const Maker& make, RuleWindowControls& c) {
   c.graceTimeLabel = make.Label("graceTimeLabel", QStringLiteral("確認時間(&J)"));
   c.graceTime = make.Number("graceTime", c.graceTimeLabel, kJudgmentWaitTimeBox,
                             QStringLiteral("上がるときの、ダブルクリック猶予時間の指定です"));
+  c.graceTimeUnit = make.Label("graceTimeUnit", QString());
 }
 
 void MakeSystem(const Maker& make, RuleWindowControls& c) {

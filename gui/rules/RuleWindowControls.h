@@ -76,6 +76,7 @@ struct RuleWindowControls {
   QCheckBox* confirmCheck = nullptr;
   QLabel* graceTimeLabel = nullptr;
   RuleNumberControl graceTime;  // graceTimeBox, graceTimeBar
+  QLabel* graceTimeUnit = nullptr;  // the box's unit and the seconds it makes
 
   // システム, カード位置微調整
   QCheckBox* otherTasksCheck = nullptr;

@@ -92,7 +92,9 @@ void LayOutDetection(QWidget& window, RuleWindowControls& c) {
   grid->addWidget(c.confirmCheck, 1, 0, 1, 2);
   grid->addWidget(c.graceTimeLabel, 2, 0);
   grid->addLayout(NumberRow(c.graceTime), 2, 1);
-  grid->setRowStretch(3, 1);
+  // The unit under the box: the column is too narrow to hold it beside.
+  grid->addWidget(c.graceTimeUnit, 3, 1);
+  grid->setRowStretch(4, 1);
 }
 
 void LayOutSystem(QWidget& window, RuleWindowControls& c) {

@@ -116,6 +116,18 @@ void RulesDialog::ShowRules(bool with_speed) {
   if (with_speed) c.speedList->setCurrentIndex(Position(s.GameSpeed, c.speedList->count()));
   showing_ = false;
   ApplyEnablingRules();
+  ShowGraceSeconds();
+}
+
+QString GraceTimeUnitText(int tenths) {
+  const QString unit = QStringLiteral("×0.1秒");
+  if (tenths < 0) return unit;
+  return unit + QStringLiteral(" (%1.%2秒)").arg(tenths / 10).arg(tenths % 10);
+}
+
+void RulesDialog::ShowGraceSeconds() {
+  // What OK would store: a number out of range shows the time kept.
+  controls_.graceTimeUnit->setText(GraceTimeUnitText(RulesOnScreen().JudgmentWaitTime));
 }
 
 void RulesDialog::ApplyEnablingRules() {
@@ -136,7 +148,7 @@ void RulesDialog::ApplyEnablingRules() {
   c.detectOnOption->setChecked(on.auto_detection_on);
   c.detectOffOption->setChecked(!on.auto_detection_on);
   // A disabled label is drawn grey, an enabled one black.
-  for (QWidget* w : std::initializer_list<QWidget*>{c.graceTime.text, c.graceTime.bar, c.graceTimeLabel}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{c.graceTime.text, c.graceTime.bar, c.graceTimeLabel, c.graceTimeUnit}) {
     w->setEnabled(on.wait_time_enabled);
   }
   c.confirmCheck->setEnabled(on.confirm_enabled);
@@ -201,11 +213,13 @@ void RulesDialog::OnScrolled(const RuleNumberControl& number) {
   const int16_t value = ScrollValue(*number.box, number.bar->value());
   draft_.settings.*(number.box->field) = value;
   number.text->setText(Number(value));
+  ShowGraceSeconds();
 }
 
 void RulesDialog::OnNumberTyped(const RuleNumberControl& number) {
   if (showing_) return;
   draft_.settings.*(number.box->field) = TypedNumber(number.text->text().toStdString());
+  ShowGraceSeconds();
 }
 
 void RulesDialog::OnDetectionChosen(int16_t automatic) {

@@ -32,6 +32,9 @@ struct RuleWindowResult {
   bool rule_set_loaded = false;    // a rule-set file was opened from the window
 };
 
+// "×0.1秒" and the seconds `tenths` make: the grace time box's unit.
+QString GraceTimeUnitText(int tenths);
+
 class RulesDialog : public CentredDialog {
   Q_OBJECT
 
@@ -53,6 +56,7 @@ class RulesDialog : public CentredDialog {
   void WatchKeys(QWidget& field);
   void ShowRules(bool with_speed);
   void ApplyEnablingRules();
+  void ShowGraceSeconds();
   void RefreshPanels();
   ListChoices ListsShown() const;
   // The lists' choices into the copy; a value out of range keeps the live one.

@@ -94,6 +94,28 @@ class RulesDialogTest : public QObject {
     }
   }
 
+  void theGraceTimeBoxShowsItsUnitAndTheSecondsItMakes() {
+    QCOMPARE(GraceTimeUnitText(8), QStringLiteral("×0.1秒 (0.8秒)"));
+    QCOMPARE(GraceTimeUnitText(25), QStringLiteral("×0.1秒 (2.5秒)"));
+    Place place;
+    place.state.settings.AutoJudgment = 0;
+    place.state.settings.JudgmentWaitTime = 8;
+    auto window = place.Open();
+    auto* unit = test::Control<QLabel>(*window, "graceTimeUnit");
+    QCOMPARE(unit->text(), QStringLiteral("×0.1秒 (0.8秒)"));
+    QVERIFY(unit->isEnabled());
+    auto* box = test::Control<QLineEdit>(*window, "graceTimeBox");
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("15"));
+    QCOMPARE(unit->text(), QStringLiteral("×0.1秒 (1.5秒)"));
+    // Out of range: what OK would keep.
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("999"));
+    QCOMPARE(unit->text(), QStringLiteral("×0.1秒 (0.8秒)"));
+    test::Control<QScrollBar>(*window, "graceTimeBar")->setValue(-12);
+    QCOMPARE(unit->text(), QStringLiteral("×0.1秒 (1.2秒)"));
+  }
+
   void scrollBarsStoreTheirValueAndWriteItIntoTheBox() {
     Place place;
     auto window = place.Open();
