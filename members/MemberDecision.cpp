@@ -125,6 +125,17 @@ std::string RandomDealerMessage(const std::string& dealer_name) {
   return " 親は " + TrimTrailingBlanks(dealer_name) + " です.";
 }
 
+std::string PicksMissingMessage(int still_to_pick) {
+  return " 対戦メンバーをあと " + std::to_string(still_to_pick) + " 人選んでください.";
+}
+
+std::string PickReplacedMessage(const std::string& picked, const std::string& dropped) {
+  return " " + TrimTrailingBlanks(picked) + " を選んだので " + TrimTrailingBlanks(dropped) +
+         " を外しました (対戦メンバーは3人まで).";
+}
+
+std::string TooManyPicksMessage() { return " 対戦メンバーは3人までです. 入れ替えるときは先に誰かを外してください."; }
+
 void ShuffleDrawCards(DealerDraw& draw, RandomSource& random) {
   for (int k = 1; k <= kDrawPositions; ++k) {
     draw.DrawCards[k] = static_cast<int16_t>(k);

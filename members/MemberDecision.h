@@ -80,6 +80,14 @@ bool ChooseMembersAtRandom(GameState& state, RandomSource& random, std::string& 
 // " 親は name です.": the random choice's announcement.
 std::string RandomDealerMessage(const std::string& dealer_name);
 
+// What the message line says while members are picked: how many are still
+// to pick when OK is pressed too early; that a new pick took the place of
+// one (picks are read in list order, three at most); that a pick beyond the
+// third was not taken.
+std::string PicksMissingMessage(int still_to_pick);
+std::string PickReplacedMessage(const std::string& picked, const std::string& dropped);
+std::string TooManyPicksMessage();
+
 // The four face-down hearts of the dealer draw.
 struct DealerDraw {
   std::array<int16_t, kDrawPositions + 1> DrawCards{};  // face 1..4 at positions 1..4

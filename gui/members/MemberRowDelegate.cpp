@@ -25,6 +25,8 @@ void MemberRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
   const QVariant foreground = index.data(Qt::ForegroundRole);
   if (foreground.canConvert<QBrush>() && !(opt.state & QStyle::State_Selected)) colour = foreground.value<QBrush>().color();
   painter->setPen(colour);
+  // A row's own font: the opponents of the last match stand out in bold.
+  painter->setFont(opt.font);
   painter->drawText(QRect(area.left(), area.top(), column, area.height()), Qt::AlignRight | Qt::AlignVCenter, points);
   painter->drawText(area.adjusted(column + 24, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, name);
   painter->restore();

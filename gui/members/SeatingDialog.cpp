@@ -192,6 +192,7 @@ bool SeatingDialog::Open(bool member_change) {
   draw_ = DealerDraw{};
   reseedTimer->start();
   LoadMemberRows();
+  MarkLastOpponents();
   if (member_change) {
     ShowSeatLabels({state_.SeatName[1], state_.SeatName[2], state_.SeatName[3]});
   } else {
@@ -243,6 +244,40 @@ void SeatingDialog::UpdateRandomChoiceEnabled() {
   randomChoiceButton->setEnabled(state_.DecisionPhase == kChoosingMembers && picks_.empty());
 }
 
+void SeatingDialog::TellAboutPickChange(const std::vector<int16_t>& before, const std::vector<int16_t>& selected) {
+  auto absent = [](const std::vector<int16_t>& from, const std::vector<int16_t>& in) {
+    for (const int16_t member : from) {
+      if (std::find(in.begin(), in.end(), member) == in.end()) return member;
+    }
+    return int16_t{0};
+  };
+  const int16_t added = absent(picks_, before);
+  const int16_t dropped = absent(before, picks_);
+  const bool deselected = dropped != 0 && std::find(selected.begin(), selected.end(), dropped) == selected.end();
+  if (added != 0 && dropped != 0 && !deselected) {
+    ShowMessage(PickReplacedMessage(state_.GroupMemberName[added], state_.GroupMemberName[dropped]));
+  } else if (before.size() == kOpponents && picks_ == before && selected.size() > kOpponents) {
+    ShowMessage(TooManyPicksMessage());
+  }
+}
+
+// The opponents of the last match are marked, so the user sees at once
+// who sat at the table.
+void SeatingDialog::MarkLastOpponents() {
+  if (state_.SeatMember[0] != state_.CurrentGroup) return;
+  for (int row = 0; row < memberList->count(); ++row) {
+    QListWidgetItem* item = memberList->item(row);
+    const auto member = static_cast<int16_t>(item->data(Qt::UserRole).toInt());
+    for (int seat = 1; seat < kSeats; ++seat) {
+      if (member == 0 || state_.SeatMember[seat] != member) continue;
+      QFont bold = item->font();
+      bold.setBold(true);
+      item->setFont(bold);
+      item->setToolTip(QStringLiteral("前回の対戦メンバー"));
+    }
+  }
+}
+
 void SeatingDialog::OnSelectionChanged() {
   if (state_.DecisionPhase != kChoosingMembers) return;
   std::vector<int16_t> selected;
@@ -252,6 +287,7 @@ void SeatingDialog::OnSelectionChanged() {
   }
   const std::vector<int16_t> before = picks_;
   picks_ = PicksFromSelection(state_, selected);
+  TellAboutPickChange(before, selected);
 
   // Rows beyond the third pick are not picks; they do not stay highlighted.
   {
@@ -331,7 +367,11 @@ void SeatingDialog::OnOk() {
     QDialog::accept();
     return;
   }
-  if (state_.DecisionPhase == kComputersDrawing || picks_.size() != kOpponents) return;
+  if (state_.DecisionPhase == kComputersDrawing) return;
+  if (picks_.size() != kOpponents) {
+    ShowMessage(PicksMissingMessage(kOpponents - static_cast<int>(picks_.size())));
+    return;
+  }
   StartDealerDraw();
 }
 

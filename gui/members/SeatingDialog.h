@@ -76,6 +76,8 @@ class SeatingDialog : public QDialog {
   void ShowSeating();
   void UpdateRandomChoiceEnabled();
   void OnSelectionChanged();
+  void TellAboutPickChange(const std::vector<int16_t>& before, const std::vector<int16_t>& selected);
+  void MarkLastOpponents();
   void OnChooseAgain();
   void OnRandomChoice();
   void OnCancel();

@@ -169,17 +169,28 @@ class SeatingDialogTest : public QObject {
     MemberList(window)->setFocus();
     QTest::keyClick(MemberList(window), Qt::Key_Return);  // Enter moves on to OK without pressing it
     QCOMPARE(window.focusWidget(), Button(window, QStringLiteral("okButton")));
-    Button(window, QStringLiteral("okButton"))->click();  // fewer than three: OK does nothing
+    Button(window, QStringLiteral("okButton"))->click();  // fewer than three: OK says how many are missing
     QCOMPARE(state_.DecisionPhase, int16_t{kChoosingMembers});
+    QCOMPARE(Label(window, QStringLiteral("messageLabel"))->text(), Text(PicksMissingMessage(2)));
     Type(window, QStringLiteral("a"));  // no draw outside the draw
     QCOMPARE(window.Draw().DrawCount, int16_t{1});
 
     SelectRows(window, {2, 3, 4});
     QCOMPARE(window.Picks(), (std::vector<int16_t>{2, 4, 5}));
-    QVERIFY(!MemberList(window)->item(4)->isSelected());  // a fourth pick is not kept
+    QVERIFY(!MemberList(window)->item(4)->isSelected());  // a fourth pick is not kept, and the user hears why
+    QCOMPARE(Label(window, QStringLiteral("messageLabel"))->text(), Text(TooManyPicksMessage()));
     QCOMPARE(Label(window, QStringLiteral("opponentLabel3"))->text(), Text(state_.members.MemberName[1][5]));
     std::set<int> seated{state_.SeatMember[1], state_.SeatMember[2], state_.SeatMember[3]};
     QCOMPARE(seated, (std::set<int>{2, 4, 5}));
+
+    // A pick higher in the list than the third takes its place, and says so.
+    MemberList(window)->item(0)->setSelected(false);
+    SelectRows(window, {4});
+    QCOMPARE(window.Picks(), (std::vector<int16_t>{4, 5, 6}));
+    SelectRows(window, {0});
+    QCOMPARE(window.Picks(), (std::vector<int16_t>{2, 4, 5}));
+    QCOMPARE(Label(window, QStringLiteral("messageLabel"))->text(),
+             Text(PickReplacedMessage(state_.members.MemberName[1][2], state_.members.MemberName[1][6])));
 
     Button(window, QStringLiteral("chooseAgainButton"))->click();  // start again
     QVERIFY(window.Picks().empty());
@@ -188,6 +199,20 @@ class SeatingDialogTest : public QObject {
     QCOMPARE(MemberList(window)->selectedItems().size(), qsizetype{0});
     Button(window, QStringLiteral("cancelButton"))->click();
     QCOMPARE(window.Outcome(), SeatingDialogOutcome::Cancelled);
+  }
+
+  void theLastMatchsOpponentsAreMarkedWhenTheWindowOpens() {
+    Prepare(0);
+    state_.SeatMember = {1, 6, 2, 5};
+    SeatingDialog window(state_, paths_, random_, clock_);
+    QVERIFY(window.Open(false));
+    for (int row = 0; row < MemberList(window)->count(); ++row) {
+      const QListWidgetItem* item = MemberList(window)->item(row);
+      const int member = item->data(Qt::UserRole).toInt();
+      QCOMPARE(item->font().bold(), member == 2 || member == 5 || member == 6);
+    }
+    // Nothing is picked for the user: the marks only show who sat there.
+    QVERIFY(window.Picks().empty());
   }
 
   void dealerDrawWithKeys_data() {
