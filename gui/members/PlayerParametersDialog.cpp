@@ -8,7 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
+#include <QHBoxLayout>
+#include <QSlider>
 
 #include "config/NumberText.h"
 #include "members/PointsText.h"
@@ -40,13 +41,32 @@ QLabel* Figure(QWidget* parent, const char* name) {
   return label;
 }
 
-QScrollBar* Bar(QWidget* parent, const char* name) {
-  auto* scroll = new QScrollBar(Qt::Horizontal, parent);
-  scroll->setObjectName(QString::fromLatin1(name));
-  scroll->setRange(0, kParameterMax);
-  scroll->setPageStep(1);
-  scroll->setMinimumWidth(180);
-  return scroll;
+// A bar with a mark at every value, so the user sees where it stands
+// between 0 and the most.
+QSlider* Bar(QWidget* parent, const char* name) {
+  auto* bar = new QSlider(Qt::Horizontal, parent);
+  bar->setObjectName(QString::fromLatin1(name));
+  bar->setRange(0, kParameterMax);
+  bar->setPageStep(1);
+  bar->setTickPosition(QSlider::TicksBelow);
+  bar->setTickInterval(1);
+  bar->setMinimumWidth(180);
+  return bar;
+}
+
+// The numbers under a bar's marks.
+QLayout* Scale(QWidget* parent) {
+  auto* row = new QHBoxLayout;
+  row->setContentsMargins(0, 0, 0, 0);
+  for (int value = 0; value <= kParameterMax; ++value) {
+    if (value > 0) row->addStretch(1);
+    auto* number = new QLabel(QString::number(value), parent);
+    QFont small = number->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    number->setFont(small);
+    row->addWidget(number);
+  }
+  return row;
 }
 
 }  // namespace
@@ -63,10 +83,11 @@ PlayerParametersDialog::PlayerParametersDialog(GameState& state, const ProgramPa
   ShowStoredValues();
 
   // Connected only now, so that showing the values stores nothing.
-  connect(boldnessBar, &QScrollBar::valueChanged, this, &PlayerParametersDialog::OnBoldnessChanged);
-  connect(deductionBar, &QScrollBar::valueChanged, this, &PlayerParametersDialog::OnDeductionChanged);
+  connect(boldnessBar, &QSlider::valueChanged, this, &PlayerParametersDialog::OnBoldnessChanged);
+  connect(deductionBar, &QSlider::valueChanged, this, &PlayerParametersDialog::OnDeductionChanged);
   connect(pointsEdit, &QLineEdit::textChanged, this, &PlayerParametersDialog::OnPointsEdited);
   connect(buttonBox, &QDialogButtonBox::accepted, this, &PlayerParametersDialog::OnOk);
+  connect(buttonBox, &QDialogButtonBox::rejected, this, &PlayerParametersDialog::reject);
 
   adjustSize();
   CentreOnScreen(*this);
@@ -85,6 +106,8 @@ void PlayerParametersDialog::BuildControls() {
   pointsEdit->setAlignment(Qt::AlignRight);
   OnEnterKey(*pointsEdit, [this] { okButton->setFocus(); });
   buttonBox = OkButtonBox(this, okButton);
+  cancelButton = buttonBox->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+  cancelButton->setObjectName(QStringLiteral("cancelButton"));
 }
 
 void PlayerParametersDialog::BuildLayout() {
@@ -95,19 +118,24 @@ void PlayerParametersDialog::BuildLayout() {
   grid->addWidget(boldnessCaption, 0, 0);
   grid->addWidget(boldnessBar, 0, 1);
   grid->addWidget(boldnessFigure, 0, 2);
-  grid->addWidget(deductionCaption, 1, 0);
-  grid->addWidget(deductionBar, 1, 1);
-  grid->addWidget(deductionFigure, 1, 2);
-  grid->addWidget(pointsCaption, 2, 0);
-  grid->addWidget(pointsEdit, 2, 1);
-  grid->setRowMinimumHeight(3, 6);
-  grid->addWidget(buttonBox, 4, 0, 1, 3);
+  grid->addLayout(Scale(this), 1, 1);
+  grid->addWidget(deductionCaption, 2, 0);
+  grid->addWidget(deductionBar, 2, 1);
+  grid->addWidget(deductionFigure, 2, 2);
+  grid->addLayout(Scale(this), 3, 1);
+  grid->addWidget(pointsCaption, 4, 0);
+  grid->addWidget(pointsEdit, 4, 1);
+  grid->setRowMinimumHeight(5, 6);
+  grid->addWidget(buttonBox, 6, 0, 1, 3);
 }
 
 void PlayerParametersDialog::ShowStoredValues() {
   // The stored values as they are, even outside the bars' range.
   const int16_t boldness = state_.members.MemberBoldness[group_][member_];
   const int16_t deduction = state_.members.MemberDeduction[group_][member_];
+  opening_boldness_ = boldness;
+  opening_deduction_ = deduction;
+  opening_points_ = state_.members.MemberPoints[group_][member_];
   pointsEdit->setText(Blanked(state_.members.MemberPoints[group_][member_]));
   boldnessFigure->setText(Blanked(boldness));
   deductionFigure->setText(Blanked(deduction));
@@ -134,6 +162,25 @@ void PlayerParametersDialog::OnOk() {
   state_.members.MemberBoldness[group_][member_] = static_cast<int16_t>(boldnessBar->value());
   state_.members.MemberDeduction[group_][member_] = static_cast<int16_t>(deductionBar->value());
   accept();
+}
+
+void PlayerParametersDialog::PutBackOpeningValues() {
+  state_.members.MemberBoldness[group_][member_] = opening_boldness_;
+  state_.members.MemberDeduction[group_][member_] = opening_deduction_;
+  state_.members.MemberPoints[group_][member_] = opening_points_;
+}
+
+void PlayerParametersDialog::reject() {
+  if (!closing_by_frame_) PutBackOpeningValues();
+  QDialog::reject();
+}
+
+void PlayerParametersDialog::closeEvent(QCloseEvent* event) {
+  // The frame keeps what was changed, as it always has; only Cancel and Esc
+  // take it back.
+  closing_by_frame_ = true;
+  QDialog::closeEvent(event);
+  closing_by_frame_ = false;
 }
 
 void PlayerParametersDialog::done(int result) {

@@ -1,6 +1,7 @@
 #pragma once
 // The computer player parameter window: one member's boldness, deduction
-// and points. Every change is stored at once; there is no cancel, and the
+// and points. Every change is stored at once; Cancel (and Esc) puts back the
+// values the window opened with, a close by the frame keeps them. The
 // member files are written when the window closes, however it closes.
 #include <QDialog>
 
@@ -11,7 +12,7 @@ class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QScrollBar;
+class QSlider;
 
 namespace winpiruk {
 
@@ -22,6 +23,10 @@ class PlayerParametersDialog : public QDialog {
   PlayerParametersDialog(GameState& state, const ProgramPaths& paths, int group, int member, QWidget* parent = nullptr);
 
   void done(int result) override;
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildControls();
@@ -31,23 +36,29 @@ class PlayerParametersDialog : public QDialog {
   void OnDeductionChanged(int value);
   void OnPointsEdited(const QString& text);
   void OnOk();
+  void PutBackOpeningValues();
 
   GameState& state_;
   ProgramPaths paths_;
   int group_;
   int member_;
   bool written_ = false;
+  bool closing_by_frame_ = false;
+  int16_t opening_boldness_ = 0;
+  int16_t opening_deduction_ = 0;
+  int16_t opening_points_ = 0;
 
   QLabel* boldnessCaption = nullptr;   // "度  胸"
   QLabel* deductionCaption = nullptr;  // "推理力"
   QLabel* pointsCaption = nullptr;     // "持ち点"
-  QScrollBar* boldnessBar = nullptr;
-  QScrollBar* deductionBar = nullptr;
+  QSlider* boldnessBar = nullptr;
+  QSlider* deductionBar = nullptr;
   QLabel* boldnessFigure = nullptr;
   QLabel* deductionFigure = nullptr;
   QLineEdit* pointsEdit = nullptr;
   QDialogButtonBox* buttonBox = nullptr;
   QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
 };
 
 }  // namespace winpiruk

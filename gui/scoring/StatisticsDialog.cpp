@@ -174,6 +174,12 @@ void StatisticsDialog::BuildControls() {
 QWidget* StatisticsDialog::BuildButtonBox() {
   QDialogButtonBox* box = OkButtonBox(this, okButton);
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  // The visible way to a member's parameters, beside the double click on
+  // the name.
+  parametersButton = box->addButton(QStringLiteral("ﾊﾟﾗﾒｰﾀ(&P)..."), QDialogButtonBox::ActionRole);
+  parametersButton->setObjectName(QStringLiteral("parametersButton"));
+  parametersButton->setToolTip(QStringLiteral("選んだメンバーの度胸・推理力・持ち点を変えます"));
+  connect(parametersButton, &QPushButton::clicked, this, [this] { OpenParameters(memberList->currentRow() + 1); });
   return box;
 }
 

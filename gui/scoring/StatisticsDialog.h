@@ -72,6 +72,7 @@ class StatisticsDialog : public QDialog {
   QLabel* rankFigure = nullptr;
   QLabel* pointsFigure = nullptr;
   QPushButton* okButton = nullptr;
+  QPushButton* parametersButton = nullptr;
 };
 
 // The main window's "対戦成績(&R&ｾ)..." item: the window, modal, on the

@@ -21,7 +21,7 @@ using namespace winpiruk;
 namespace {
 
 QLabel* Label(const QWidget& window, const QString& name) { return test::Control<QLabel>(window, name); }
-QScrollBar* Bar(const QWidget& window, const QString& name) { return test::Control<QScrollBar>(window, name); }
+QAbstractSlider* Bar(const QWidget& window, const QString& name) { return test::Control<QAbstractSlider>(window, name); }
 QLineEdit* PointsEdit(const QWidget& window) { return test::Control<QLineEdit>(window, QStringLiteral("pointsEdit")); }
 QPushButton* OkButton(const QWidget& window) { return test::Control<QPushButton>(window, QStringLiteral("okButton")); }
 QListWidget* MemberList(const QWidget& window) { return test::Control<QListWidget>(window, QStringLiteral("memberList")); }
@@ -172,6 +172,35 @@ class StatisticsDialogTest : public QObject {
     QCOMPARE(state_.members.MemberPoints[2][3], -1205);
     QCOMPARE(state_.members.MemberDeduction[2][3], 0);
     QCOMPARE(Text(Label(window, QStringLiteral("pointsFigure"))), QStringLiteral("-1205"));
+  }
+
+  void theParametersButtonOpensTheSelectedMemberAndCancelTakesTheChangesBack() {
+    StatisticsDialog window(state_, paths_);
+    MemberList(window)->setCurrentRow(2);
+    const int16_t boldness = state_.members.MemberBoldness[2][3];
+    const int16_t points = state_.members.MemberPoints[2][3];
+    const int16_t deduction = state_.members.MemberDeduction[2][3];
+    bool seen = false;
+    WhenParametersOpen([&](PlayerParametersDialog& parameters) {
+      QVERIFY(parameters.windowTitle().contains(QStringLiteral("山田 花子")));
+      Bar(parameters, QStringLiteral("boldnessBar"))->setValue(5);
+      PointsEdit(parameters)->setText(QStringLiteral("7"));
+      QCOMPARE(state_.members.MemberBoldness[2][3], 5);  // stored at once, as always
+      seen = true;
+      test::Control<QPushButton>(parameters, QStringLiteral("cancelButton"))->click();
+    });
+    test::Control<QPushButton>(window, QStringLiteral("parametersButton"))->click();
+    QVERIFY(seen);
+    QCOMPARE(state_.members.MemberBoldness[2][3], boldness);
+    QCOMPARE(state_.members.MemberPoints[2][3], points);
+
+    // Esc is Cancel too; the frame keeps what was changed (tested above).
+    WhenParametersOpen([&](PlayerParametersDialog& parameters) {
+      Bar(parameters, QStringLiteral("deductionBar"))->setValue(0);
+      QTest::keyClick(&parameters, Qt::Key_Escape);
+    });
+    test::Control<QPushButton>(window, QStringLiteral("parametersButton"))->click();
+    QCOMPARE(state_.members.MemberDeduction[2][3], deduction);
   }
 
   void pointsBoxClampsAndStoresAtEveryChange() {
