@@ -12,12 +12,10 @@
 #include "state/GameState.h"
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListView;
 class QPushButton;
-class QTreeView;
 
 namespace winpiruk {
 
@@ -42,22 +40,7 @@ class BackgroundDialog : public QDialog {
   BackgroundDialog(GameState& state, const ProgramPaths& paths, DrawBackground draw, const QSize& table,
         QWidget* parent = nullptr);
 
-  FileChooser* Chooser = nullptr;
-  QComboBox* Drive1 = nullptr;
-  QTreeView* Dir1 = nullptr;
-  QListView* File1 = nullptr;
-  QLabel* Label1 = nullptr;  // "ﾌｧｲﾙ名 : " and the chosen name
-  QGroupBox* PreviewFrame = nullptr;  // "プレビュー"
-  QLabel* Picture1 = nullptr;         // the preview
-  QCheckBox* Check3D1 = nullptr;
-  QPushButton* Command4 = nullptr;
-  QPushButton* Command2 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command3 = nullptr;
-
   void reject() override;
-
- protected:
 
  private:
   void BuildControls();
@@ -66,16 +49,27 @@ class BackgroundDialog : public QDialog {
   void ConnectControls();
   // Chooses a file: the setting and the preview. False (after the message)
   // when the picture cannot be loaded.
-  bool File1_Click(const QString& path);
-  void File1_DblClick(const QString& path);
-  void Check3D1_Click(bool checked);
-  void Command4_Click();
-  void Command2_Click();
-  void Command1_Click();
+  bool ChooseFile(const QString& path);
+  void ChooseAndDrawFile(const QString& path);
+  void OnAutoSizeToggled(bool checked);
+  void OnApply();
+  void OnPlain();
+  void OnOk();
   void ShowPreview();
   void ShowFileName();
   bool DrawTable();
   void TellMissing();
+
+  FileChooser* pictureChooser = nullptr;
+  QListView* pictureFileList = nullptr;
+  QLabel* fileNameLabel = nullptr;  // "ﾌｧｲﾙ名 : " and the chosen name
+  QGroupBox* previewFrame = nullptr;  // "プレビュー"
+  QLabel* previewPicture = nullptr;
+  QCheckBox* autoSizeCheck = nullptr;
+  QPushButton* applyButton = nullptr;  // "更新(&A)": the choice drawn on the table now
+  QPushButton* plainButton = nullptr;  // "無地(&N)"
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
 
   GameState& state_;
   ProgramPaths paths_;

@@ -21,22 +21,23 @@ class CardBackDialog : public QDialog {
  public:
   CardBackDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
 
-  // Image1..Image10 (index 0 unused): design k in Image k+1.
-  std::array<QLabel*, kCardBackKinds + 1> Image{};
-  QPushButton* Command3D1 = nullptr;
-  QPushButton* Command3D2 = nullptr;
-
-  void Image_Click(int number);
   void reject() override;
   void done(int result) override;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // The designs on the table's cloth, two rows of five.
+  QWidget* BuildDesigns();
+  void ChooseDesign(int16_t kind);
   void ShowFrames();
+
+  // By design (CardKind); objectNames backImage0..backImage9.
+  std::array<QLabel*, kCardBackKinds> backImages{};
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
 
   GameState& state_;
   ProgramPaths paths_;

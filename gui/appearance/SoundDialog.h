@@ -10,14 +10,11 @@
 #include "state/GameState.h"
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
-class QListView;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
-class QTreeView;
 
 namespace winpiruk {
 
@@ -32,28 +29,6 @@ class SoundDialog : public QDialog {
   SoundDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
   ~SoundDialog() override;
 
-  QCheckBox* Check1 = nullptr;
-  QGroupBox* Frame1 = nullptr;  // "効果音 ｲﾍﾞﾝﾄ場面 (*.wav)"
-  QListWidget* List1 = nullptr;
-  QComboBox* Drive1 = nullptr;
-  QTreeView* Dir1 = nullptr;
-  QListView* File1 = nullptr;
-  QLabel* PathLabel = nullptr;  // the chosen event's file, in full
-  QPushButton* Command3D5 = nullptr;
-  QGroupBox* Frame2 = nullptr;  // "BGMﾌｧｲﾙ (*.mid)"
-  QComboBox* Drive2 = nullptr;
-  QTreeView* Dir2 = nullptr;
-  QListView* File2 = nullptr;
-  QListWidget* List2 = nullptr;
-  QPushButton* Command3D3 = nullptr;
-  QPushButton* Command3D4 = nullptr;
-  QPushButton* Command3D1 = nullptr;
-  QPushButton* Command3D2 = nullptr;
-  FileChooser* Effects = nullptr;
-  FileChooser* Pieces = nullptr;
-
-  // The list's entries (slots 1..BgmEntries of the music list).
-  int BgmEntries() const { return entries_; }
   // What the last double click on an effect file asked to play (the result
   // of the play request: nonzero when it plays).
   int LastPreviewResult() const { return last_preview_; }
@@ -72,17 +47,31 @@ class SoundDialog : public QDialog {
   SoundEvent SelectedEvent() const;
   void ShowEventFile();
   void ShowBgmList();
-  void Check1_Click(bool checked);
-  void List1_Click();
-  void File1_Click(const QString& path);
-  void File1_DblClick(const QString& path);
-  void File2_DblClick();
-  void List2_DblClick(QListWidgetItem* item);
-  void Command3D3_Click();
-  void Command3D4_Click();
-  void Command3D5_Click();
-  void Command3D1_Click();
+  void OnSoundSwitched(bool checked);
+  // The chooser moves to the chosen event's file.
+  void ShowEventChoice();
+  void ChooseEffectFile(const QString& path);
+  void PlayEffectPreview(const QString& path);
+  void RemovePieceAt(QListWidgetItem* item);
+  void AddPiece();
+  void RemovePiece();
+  void ResetEffects();
+  void OnOk();
   void UpdateButtons();
+
+  QCheckBox* soundCheck = nullptr;
+  QGroupBox* effectsFrame = nullptr;  // "効果音 ｲﾍﾞﾝﾄ場面 (*.wav)"
+  QListWidget* eventList = nullptr;
+  FileChooser* effectChooser = nullptr;
+  QLabel* effectFileLabel = nullptr;  // the chosen event's file, in full
+  QPushButton* resetEffectsButton = nullptr;
+  QGroupBox* musicFrame = nullptr;  // "BGMﾌｧｲﾙ (*.mid)"
+  QListWidget* pieceList = nullptr;
+  QPushButton* addPieceButton = nullptr;
+  QPushButton* removePieceButton = nullptr;
+  FileChooser* pieceChooser = nullptr;
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
 
   GameState& state_;
   ProgramPaths paths_;
