@@ -71,6 +71,8 @@ BackgroundDialog::BackgroundDialog(GameState& state, const ProgramPaths& paths, 
       paths_(paths),
       draw_(std::move(draw)),
       table_(table.isEmpty() ? DesignTable() : table),
+      wallpaper_(state.settings.GameWallPaper),
+      auto_size_(state.settings.WallPaperAutoSize),
       wallpaper_at_open_(state.settings.GameWallPaper),
       auto_size_at_open_(state.settings.WallPaperAutoSize) {
   setObjectName(QStringLiteral("BackgroundDialog"));
@@ -131,8 +133,8 @@ void BackgroundDialog::BuildLayout() {
 
 void BackgroundDialog::ShowOpeningChoices() {
   // The window as it opens: the folder of the picture in use, and the picture.
-  autoSizeCheck->setChecked(state_.settings.WallPaperAutoSize == 1);
-  const QString wallpaper = Text(state_.settings.GameWallPaper);
+  autoSizeCheck->setChecked(auto_size_ == 1);
+  const QString wallpaper = Text(wallpaper_);
   if (wallpaper.isEmpty()) {
     pictureChooser->SetFolder(PictureFolder());
   } else {
@@ -155,13 +157,13 @@ void BackgroundDialog::ConnectControls() {
 }
 
 void BackgroundDialog::ShowFileName() {
-  fileNameLabel->setText(QStringLiteral("ﾌｧｲﾙ名 : ") + QFileInfo(Text(state_.settings.GameWallPaper)).fileName());
-  fileNameLabel->setToolTip(Text(state_.settings.GameWallPaper));
+  fileNameLabel->setText(QStringLiteral("ﾌｧｲﾙ名 : ") + QFileInfo(Text(wallpaper_)).fileName());
+  fileNameLabel->setToolTip(Text(wallpaper_));
 }
 
 void BackgroundDialog::ShowPreview() {
-  const bool shown = !state_.settings.GameWallPaper.empty();
-  const QImage preview = BackgroundPreview(shown ? picture_ : QImage(), state_.settings.WallPaperAutoSize == 1, table_,
+  const bool shown = !wallpaper_.empty();
+  const QImage preview = BackgroundPreview(shown ? picture_ : QImage(), auto_size_ == 1, table_,
                                            previewPicture->contentsRect().size());
   previewPicture->setPixmap(QPixmap::fromImage(preview));
 }
@@ -171,15 +173,23 @@ void BackgroundDialog::TellMissing() {
               QMessageBox::Warning);
 }
 
-bool BackgroundDialog::DrawTable() { return !draw_ || draw_(); }
+bool BackgroundDialog::DrawTable(const std::string& wallpaper, int16_t auto_size) {
+  // The table paints its background from the settings, so a picture shown on
+  // it stands there until OK keeps it or Cancel puts the opening one back.
+  state_.settings.GameWallPaper = wallpaper;
+  state_.settings.WallPaperAutoSize = auto_size;
+  return !draw_ || draw_();
+}
+
+bool BackgroundDialog::DrawChoice() { return DrawTable(wallpaper_, auto_size_); }
 
 bool BackgroundDialog::ChooseFile(const QString& path) {
   const std::string chosen = path.toStdString();
   const std::string wallpaper = JoinFolderFile(FolderOf(chosen), FileNameOf(chosen));
   // The picture in use stays, shown and drawn as it was.
   if (RefuseUnstorablePath(this, windowTitle(), wallpaper)) return false;
-  state_.settings.GameWallPaper = wallpaper;
-  const bool loaded = picture_.load(Text(state_.settings.GameWallPaper));
+  wallpaper_ = wallpaper;
+  const bool loaded = picture_.load(Text(wallpaper_));
   if (!loaded) picture_ = QImage();
   ShowFileName();
   ShowPreview();
@@ -188,11 +198,11 @@ bool BackgroundDialog::ChooseFile(const QString& path) {
 }
 
 void BackgroundDialog::ChooseAndDrawFile(const QString& path) {
-  if (ChooseFile(path) && !DrawTable()) TellMissing();
+  if (ChooseFile(path) && !DrawChoice()) TellMissing();
 }
 
 void BackgroundDialog::OnAutoSizeToggled(bool checked) {
-  state_.settings.WallPaperAutoSize = checked ? 1 : 0;
+  auto_size_ = checked ? 1 : 0;
   ShowPreview();
 }
 
@@ -200,25 +210,25 @@ void BackgroundDialog::OnApply() {
   const QString path = pictureChooser->SelectedPath();
   if (path.isEmpty()) {
     // Nothing chosen in the list: the picture in use, as it now stands.
-    if (!DrawTable()) TellMissing();
+    if (!DrawChoice()) TellMissing();
     return;
   }
   ChooseAndDrawFile(path);
 }
 
 void BackgroundDialog::OnPlain() {
-  state_.settings.GameWallPaper.clear();
+  wallpaper_.clear();
   picture_ = QImage();
   pictureFileList->clearSelection();
   ShowFileName();
   ShowPreview();
-  DrawTable();
+  DrawChoice();
 }
 
 void BackgroundDialog::OnOk() {
   // A picture that cannot be drawn is not kept: the user chooses another
   // one or none.
-  if (!DrawTable()) {
+  if (!DrawChoice()) {
     TellMissing();
     return;
   }
@@ -228,9 +238,7 @@ void BackgroundDialog::OnOk() {
 }
 
 void BackgroundDialog::reject() {
-  state_.settings.GameWallPaper = wallpaper_at_open_;
-  state_.settings.WallPaperAutoSize = auto_size_at_open_;
-  DrawTable();
+  DrawTable(wallpaper_at_open_, auto_size_at_open_);
   QDialog::reject();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The table background window: a picture file for the table, drawn at its
-// own size or stretched over the table, or none. OK writes the settings
-// file; Cancel puts back the picture and the size switch of the opening.
+// own size or stretched over the table, or none. The window works on its own
+// copy of the choice; the table shows it when asked to (更新, a double click,
+// 無地). OK keeps it and writes the settings file; Cancel shows the opening
+// one again.
 #include <QDialog>
 #include <QImage>
 #include <QSize>
@@ -57,7 +59,10 @@ class BackgroundDialog : public QDialog {
   void OnOk();
   void ShowPreview();
   void ShowFileName();
-  bool DrawTable();
+  // The table's background drawn from `wallpaper` and `auto_size`; false when
+  // the picture cannot be loaded.
+  bool DrawTable(const std::string& wallpaper, int16_t auto_size);
+  bool DrawChoice();
   void TellMissing();
 
   FileChooser* pictureChooser = nullptr;
@@ -75,6 +80,9 @@ class BackgroundDialog : public QDialog {
   ProgramPaths paths_;
   DrawBackground draw_;
   QSize table_;
+  // The choice the window shows; OK keeps it.
+  std::string wallpaper_;
+  int16_t auto_size_ = 0;
   std::string wallpaper_at_open_;
   int16_t auto_size_at_open_ = 0;
   QImage picture_;

@@ -67,7 +67,7 @@ int DesignAfterKey(int key, int kind) {
 }  // namespace
 
 CardBackDialog::CardBackDialog(GameState& state, const ProgramPaths& paths, QWidget* parent)
-    : QDialog(parent), state_(state), paths_(paths), kind_at_open_(state.settings.CardKind) {
+    : QDialog(parent), state_(state), paths_(paths), kind_(state.settings.CardKind), kind_at_open_(state.settings.CardKind) {
   setObjectName(QStringLiteral("CardBackDialog"));
   setWindowTitle(QStringLiteral("ぴるく  - カード設定 -"));
 
@@ -119,7 +119,7 @@ QWidget* CardBackDialog::BuildDesigns() {
 }
 
 void CardBackDialog::ShowFrames() {
-  const int chosen = state_.settings.CardKind;
+  const int chosen = kind_;
   const QString highlight = kChosenFrame.name();
   for (int kind = 0; kind < kCardBackKinds; ++kind) {
     backImages.at(static_cast<size_t>(kind))
@@ -131,20 +131,18 @@ void CardBackDialog::ShowFrames() {
 }
 
 void CardBackDialog::ChooseDesign(int16_t kind) {
-  state_.settings.CardKind = kind;
+  kind_ = kind;
   ShowFrames();
 }
 
-void CardBackDialog::reject() {
-  state_.settings.CardKind = kind_at_open_;
-  QDialog::reject();
-}
-
 void CardBackDialog::done(int result) {
-  if (result == QDialog::Accepted && state_.settings.CardKind != kind_at_open_) {
+  // Kept (OK or the frame): the choice goes to the settings, and to the file
+  // when it changed, since the next new game reads the back from there.
+  if (result == QDialog::Accepted && kind_ != kind_at_open_) {
+    state_.settings.CardKind = kind_;
     QtSettingsHost host(this);
     WriteSettings(state_, paths_, host);
-    kind_at_open_ = state_.settings.CardKind;
+    kind_at_open_ = kind_;
   }
   QDialog::done(result);
 }
@@ -156,7 +154,7 @@ void CardBackDialog::closeEvent(QCloseEvent* event) {
 }
 
 void CardBackDialog::keyPressEvent(QKeyEvent* event) {
-  const int kind = DesignAfterKey(event->key(), state_.settings.CardKind);
+  const int kind = DesignAfterKey(event->key(), kind_);
   if (kind < 0) {
     QDialog::keyPressEvent(event);
     return;

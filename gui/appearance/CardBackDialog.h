@@ -1,8 +1,8 @@
 #pragma once
 // The card settings window: the ten card back designs, the chosen one
-// framed. The choice takes effect at once; Cancel takes it back. A window
-// closed keeping a changed choice (OK or the frame) writes the settings file,
-// since the next new game reads the back from it.
+// framed. OK and closing by the frame keep the choice; a changed one is
+// written to the settings file, since the next new game reads the back from
+// it. Cancel leaves CardKind as it was.
 #include <QDialog>
 #include <array>
 
@@ -21,7 +21,6 @@ class CardBackDialog : public QDialog {
  public:
   CardBackDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
 
-  void reject() override;
   void done(int result) override;
 
  protected:
@@ -41,7 +40,8 @@ class CardBackDialog : public QDialog {
 
   GameState& state_;
   ProgramPaths paths_;
-  int16_t kind_at_open_ = 0;
+  int16_t kind_ = 0;          // the design framed
+  int16_t kind_at_open_ = 0;  // what the settings hold
 };
 
 // "ｶｰﾄﾞ設定(&D&ﾃ)..." (and a click on the top seat's name): the window,

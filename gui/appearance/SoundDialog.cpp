@@ -36,7 +36,7 @@ QString MusicFolder() {
 }  // namespace
 
 SoundDialog::SoundDialog(GameState& state, const ProgramPaths& paths, QWidget* parent)
-    : QDialog(parent), state_(state), paths_(paths), at_open_(TakeSoundChoices(state.settings)) {
+    : QDialog(parent), state_(state), paths_(paths), settings_(state.settings) {
   setObjectName(QStringLiteral("SoundDialog"));
   setWindowTitle(QStringLiteral("ぴるく  - サウンド設定 -"));
 
@@ -122,10 +122,10 @@ void SoundDialog::BuildClosingRow() {
 
 void SoundDialog::ShowOpeningChoices() {
   // The window as it opens: the sound switch, the first event's file and the list.
-  soundCheck->setChecked(state_.settings.SoundMode != 0);
-  entries_ = winpiruk::BgmEntries(state_.settings);
+  soundCheck->setChecked(settings_.SoundMode != 0);
+  entries_ = winpiruk::BgmEntries(settings_);
   ShowBgmList();
-  const std::string& first_piece = state_.settings.BgmList.at(1);
+  const std::string& first_piece = settings_.BgmList.at(1);
   pieceChooser->SetFolder(entries_ > 0 && !first_piece.empty() ? Text(FolderOf(first_piece)) : MusicFolder());
   eventList->setCurrentRow(0);
   ShowEventChoice();
@@ -157,7 +157,7 @@ SoundDialog::~SoundDialog() = default;
 SoundEvent SoundDialog::SelectedEvent() const { return SoundEvent(std::clamp(eventList->currentRow(), 0, kSoundEvents - 1)); }
 
 void SoundDialog::ShowEventFile() {
-  const QString path = Text(EffectFile(state_.settings, SelectedEvent()));
+  const QString path = Text(EffectFile(settings_, SelectedEvent()));
   const bool missing = !path.isEmpty() && !QFileInfo(path).isFile();
   const QString shown = path.isEmpty() ? QStringLiteral("ﾌｧｲﾙ名 : ") : QStringLiteral("ﾌｧｲﾙ名 : ") + path;
   effectFileLabel->setText(effectFileLabel->fontMetrics().elidedText(shown, Qt::ElideMiddle, std::max(effectFileLabel->contentsRect().width(), 200)));
@@ -170,7 +170,7 @@ void SoundDialog::ShowEventFile() {
 void SoundDialog::ShowBgmList() {
   pieceList->clear();
   for (int slot = 1; slot <= entries_; ++slot) {
-    const QString path = Text(state_.settings.BgmList.at(static_cast<size_t>(slot)));
+    const QString path = Text(settings_.BgmList.at(static_cast<size_t>(slot)));
     auto* item = new QListWidgetItem(QFileInfo(path).fileName(), pieceList);
     if (QFileInfo(path).isFile()) {
       item->setToolTip(path);
@@ -187,10 +187,15 @@ void SoundDialog::UpdateButtons() {
   removePieceButton->setEnabled(pieceList->currentRow() >= 0 && pieceList->currentRow() < entries_);
 }
 
-void SoundDialog::OnSoundSwitched(bool checked) { state_.settings.SoundMode = checked ? 1 : 0; }
+void SoundDialog::OnSoundSwitched(bool checked) {
+  // The switch acts at once, on the music and the table's effects alike, and
+  // Cancel keeps it: it goes to the settings straight away.
+  settings_.SoundMode = checked ? 1 : 0;
+  state_.settings.SoundMode = settings_.SoundMode;
+}
 
 void SoundDialog::ShowEventChoice() {
-  const QString path = Text(EffectFile(state_.settings, SelectedEvent()));
+  const QString path = Text(EffectFile(settings_, SelectedEvent()));
   if (path.isEmpty() || !QFileInfo(path).isFile()) {
     effectChooser->SetFolder(path.isEmpty() ? Text(paths_.program_directory) : QFileInfo(path).path());
   } else {
@@ -203,7 +208,7 @@ void SoundDialog::ChooseEffectFile(const QString& path) {
   const std::string chosen = path.toStdString();
   const std::string effect = JoinFolderFile(FolderOf(chosen), FileNameOf(chosen));
   if (RefuseUnstorablePath(this, windowTitle(), effect)) return;
-  EffectFile(state_.settings, SelectedEvent()) = effect;
+  EffectFile(settings_, SelectedEvent()) = effect;
   ShowEventFile();
 }
 
@@ -223,7 +228,7 @@ void SoundDialog::AddPiece() {
   if (chosen.empty()) return;
   const std::string piece = JoinFolderFile(FolderOf(chosen), FileNameOf(chosen));
   if (RefuseUnstorablePath(this, windowTitle(), piece)) return;
-  if (!AddBgm(state_.settings, entries_, piece)) return;
+  if (!AddBgm(settings_, entries_, piece)) return;
   ShowBgmList();
   pieceList->setCurrentRow(entries_ - 1);
   UpdateButtons();
@@ -231,30 +236,24 @@ void SoundDialog::AddPiece() {
 
 void SoundDialog::RemovePiece() {
   const int row = pieceList->currentRow();
-  if (!RemoveBgm(state_.settings, entries_, row + 1)) return;
+  if (!RemoveBgm(settings_, entries_, row + 1)) return;
   ShowBgmList();
   if (entries_ > 0) pieceList->setCurrentRow(std::min(row, entries_ - 1));
   UpdateButtons();
 }
 
 void SoundDialog::ResetEffects() {
-  ResetEffectFiles(state_.settings, paths_.program_directory);
+  ResetEffectFiles(settings_, paths_.program_directory);
   ShowEventChoice();
 }
 
 void SoundDialog::OnOk() {
-  Settings& s = state_.settings;
-  s.BgmCount = ConfirmedBgmCount(s, entries_);
+  settings_.BgmCount = ConfirmedBgmCount(settings_, entries_);
+  KeepSoundChoices(settings_, state_.settings);
   state_.BgmTrack = 1;
   QtSettingsHost host(this);
   WriteSettings(state_, paths_, host);
   accept();
-}
-
-void SoundDialog::reject() {
-  // The sound switch keeps what the box shows.
-  RestoreSoundChoices(state_.settings, at_open_);
-  QDialog::reject();
 }
 
 bool SoundDialog::eventFilter(QObject* watched, QEvent* event) {

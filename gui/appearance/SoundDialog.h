@@ -1,7 +1,8 @@
 #pragma once
 // The sound settings window: sound on or off, the effect file of each
-// event, and the music list. Cancel puts the files and the list back as
-// they were when the window opened; OK writes the settings file.
+// event, and the music list. The switch acts at once; the files and the list
+// are edited on a copy that OK keeps and writes to the settings file, and
+// Cancel leaves them as they were.
 #include <QDialog>
 #include <memory>
 
@@ -32,8 +33,6 @@ class SoundDialog : public QDialog {
   // What the last double click on an effect file asked to play (the result
   // of the play request: nonzero when it plays).
   int LastPreviewResult() const { return last_preview_; }
-
-  void reject() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,7 +74,8 @@ class SoundDialog : public QDialog {
 
   GameState& state_;
   ProgramPaths paths_;
-  SoundChoices at_open_;
+  // The window's copy of the settings; OK keeps its effect files and music list.
+  Settings settings_;
   int entries_ = 0;
   int last_preview_ = 0;
   std::unique_ptr<EffectPlayer> preview_;

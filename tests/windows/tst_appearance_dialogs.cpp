@@ -83,6 +83,13 @@ QLabel* Swatch(const QWidget& window, int index) { return Control<QLabel>(window
 QLabel* BackImage(const QWidget& window, int kind) {
   return Control<QLabel>(window, QStringLiteral("backImage%1").arg(kind));
 }
+// The design the card window frames; -1 for none.
+int FramedDesign(const QWidget& window) {
+  for (int kind = 0; kind < kCardBackKinds; ++kind) {
+    if (!BackImage(window, kind)->styleSheet().contains(QStringLiteral("transparent"))) return kind;
+  }
+  return -1;
+}
 
 FileChooser* Chooser(const QWidget& window, const char* role) {
   return Control<FileChooser>(window, QLatin1String(role) + QStringLiteral("Chooser"));
@@ -207,9 +214,9 @@ class TestAppearanceWindows : public QObject {
       QVERIFY(BackImage(window, 0)->styleSheet().contains(QStringLiteral("transparent")));
       QCOMPARE(BackImage(window, 0)->pixmap().size(), QSize(2 * kCardWidth, 2 * kCardHeight));
       QTest::mouseClick(BackImage(window, 2), Qt::LeftButton);
-      QCOMPARE(state_.settings.CardKind, int16_t{2});
-      QVERIFY(!BackImage(window, 2)->styleSheet().contains(QStringLiteral("transparent")));
-      QVERIFY(BackImage(window, 5)->styleSheet().contains(QStringLiteral("transparent")));
+      QCOMPARE(FramedDesign(window), 2);
+      // The settings keep the design until the window closes keeping it.
+      QCOMPARE(state_.settings.CardKind, int16_t{5});
       QTest::mouseClick(Button(window, "cancelButton"), Qt::LeftButton);
     }
     QCOMPARE(state_.settings.CardKind, int16_t{5});
@@ -227,12 +234,12 @@ class TestAppearanceWindows : public QObject {
       window.show();
       QTest::mouseClick(BackImage(window, 9), Qt::LeftButton);
       QTest::keyClick(&window, Qt::Key_Right);  // round to the first
-      QCOMPARE(state_.settings.CardKind, int16_t{0});
+      QCOMPARE(FramedDesign(window), 0);
       QTest::keyClick(&window, Qt::Key_Down);
       QTest::keyClick(&window, Qt::Key_Left);
-      QCOMPARE(state_.settings.CardKind, int16_t{4});
+      QCOMPARE(FramedDesign(window), 4);
       QTest::keyClick(&window, Qt::Key_Up);  // from the top row to the bottom one
-      QCOMPARE(state_.settings.CardKind, int16_t{9});
+      QCOMPARE(FramedDesign(window), 9);
       window.close();
       QCOMPARE(window.result(), int(QDialog::Accepted));
     }
@@ -290,13 +297,18 @@ class TestAppearanceWindows : public QObject {
     QTRY_COMPARE(Chooser(window, "picture")->SelectedFile(), QStringLiteral("a.png"));
 
     ClickFile(FileList(window, "picture"), b);
-    QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), b);
+    // The settings keep the picture in use until the choice is drawn on the table.
+    QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), a);
+    QVERIFY(drawn.empty());
     QCOMPARE(Control<QLabel>(window, QStringLiteral("fileNameLabel"))->text(), QStringLiteral("ﾌｧｲﾙ名 : b.png"));
     QCOMPARE(Control<QLabel>(window, QStringLiteral("previewPicture"))->pixmap().toImage().pixelColor(2, 2), QColor(Qt::blue));
     Control<QCheckBox>(window, QStringLiteral("autoSizeCheck"))->click();
-    QCOMPARE(state_.settings.WallPaperAutoSize, int16_t{1});
+    QCOMPARE(state_.settings.WallPaperAutoSize, int16_t{0});
     QTest::mouseClick(Button(window, "applyButton"), Qt::LeftButton);
     QCOMPARE(drawn.back(), std::make_pair(b.toStdString(), 1));
+    // Drawn on the table, the choice stands in the settings the table paints from.
+    QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), b);
+    QCOMPARE(state_.settings.WallPaperAutoSize, int16_t{1});
 
     QTest::mouseClick(Button(window, "cancelButton"), Qt::LeftButton);
     QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), a);
@@ -343,7 +355,8 @@ class TestAppearanceWindows : public QObject {
     ClickFile(FileList(window, "picture"), broken);
     QCOMPARE(message.title, QStringLiteral("ぴるく  －盤面背景設定－"));
     QCOMPARE(message.text, QStringLiteral("ファイルが見つかりません。"));
-    QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), broken);
+    QCOMPARE(Control<QLabel>(window, QStringLiteral("fileNameLabel"))->text(), QStringLiteral("ﾌｧｲﾙ名 : broken.bmp"));
+    QVERIFY(state_.settings.GameWallPaper.empty());
 
     // OK does not keep a picture the table cannot draw.
     Message again;
@@ -455,7 +468,8 @@ class TestAppearanceWindows : public QObject {
     EventList(window)->setCurrentRow(6);
     QCOMPARE(Chooser(window, "effect")->SelectedFile(), QStringLiteral("WP_CARD.WAV"));
     ClickFile(FileList(window, "effect"), ShareDir() + QStringLiteral("/WP_GOVER.WAV"));
-    QCOMPARE(QString::fromStdString(state_.settings.CardOperateSound), ShareDir() + QStringLiteral("/WP_GOVER.WAV"));
+    QCOMPARE(Control<QLabel>(window, QStringLiteral("effectFileLabel"))->toolTip(), ShareDir() + QStringLiteral("/WP_GOVER.WAV"));
+    QCOMPARE(state_.settings.CardOperateSound, paths_.program_directory + "/WP_CARD.WAV");
     QCOMPARE(state_.settings.PirukSound, paths_.program_directory + "/WP_PRK.WAV");
 
     // A double click plays the file, even with the sound switched off.
@@ -475,7 +489,8 @@ class TestAppearanceWindows : public QObject {
     Control<QCheckBox>(window, QStringLiteral("soundCheck"))->click();
     QCOMPARE(state_.settings.SoundMode, int16_t{1});
     ClickFile(FileList(window, "effect"), ShareDir() + QStringLiteral("/WP_CARD.WAV"));
-    QCOMPARE(QString::fromStdString(state_.settings.PirukSound), ShareDir() + QStringLiteral("/WP_CARD.WAV"));
+    QCOMPARE(Control<QLabel>(window, QStringLiteral("effectFileLabel"))->toolTip(), ShareDir() + QStringLiteral("/WP_CARD.WAV"));
+    QCOMPARE(state_.settings.PirukSound, before.PirukSound);
     PieceList(window)->setCurrentRow(0);
     QTest::mouseClick(Button(window, "removePieceButton"), Qt::LeftButton);
     ClickFile(FileList(window, "piece"), QString::fromStdString(Music("c.mid")));
@@ -527,10 +542,14 @@ class TestAppearanceWindows : public QObject {
     QCOMPARE(PieceList(window)->count(), 10);
 
     QTest::mouseClick(Button(window, "resetEffectsButton"), Qt::LeftButton);
+    QCOMPARE(Chooser(window, "effect")->SelectedFile(), QStringLiteral("WP_PRK.WAV"));
+    QCOMPARE(state_.settings.PirukSound, std::string("/elsewhere/x.wav"));
+    // OK keeps the program's own sounds and the ten pieces.
+    QTest::mouseClick(Button(window, "okButton"), Qt::LeftButton);
     for (int i = 0; i < kSoundEvents; ++i) {
       QVERIFY(QString::fromStdString(EffectFile(state_.settings, SoundEvent(i))).startsWith(ShareDir() + "/WP_"));
     }
-    QCOMPARE(Chooser(window, "effect")->SelectedFile(), QStringLiteral("WP_PRK.WAV"));
+    QCOMPARE(state_.settings.BgmCount, int16_t{10});
   }
 
   // --- Music -----------------------------------------------------------------------
