@@ -48,22 +48,10 @@ void ResetEffectFiles(Settings& settings, const std::string& program_directory) 
   }
 }
 
-SoundChoices TakeSoundChoices(const Settings& settings) {
-  SoundChoices choices;
-  for (int i = 0; i < kSoundEvents; ++i) {
-    choices.effects.at(static_cast<size_t>(i)) = EffectFile(settings, SoundEvent(i));
-  }
-  choices.BgmList = settings.BgmList;
-  choices.BgmCount = settings.BgmCount;
-  return choices;
-}
-
-void RestoreSoundChoices(Settings& settings, const SoundChoices& choices) {
-  for (int i = 0; i < kSoundEvents; ++i) {
-    EffectFile(settings, SoundEvent(i)) = choices.effects.at(static_cast<size_t>(i));
-  }
-  settings.BgmList = choices.BgmList;
-  settings.BgmCount = choices.BgmCount;
+void KeepSoundChoices(const Settings& chosen, Settings& settings) {
+  for (int i = 0; i < kSoundEvents; ++i) EffectFile(settings, SoundEvent(i)) = EffectFile(chosen, SoundEvent(i));
+  settings.BgmList = chosen.BgmList;
+  settings.BgmCount = chosen.BgmCount;
 }
 
 int BgmEntries(const Settings& settings) { return std::clamp<int>(settings.BgmCount, 0, kMaxBgm); }

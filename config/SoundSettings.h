@@ -1,6 +1,6 @@
 #pragma once
 // The sound settings as the sound window edits them: the seven effect files
-// by event, the music list, and what Cancel puts back.
+// by event, the music list, and what OK keeps.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -28,14 +28,9 @@ Settings StorableDefaultSettings(const std::string& program_directory);
 // settings file can hold their paths.
 void ResetEffectFiles(Settings& settings, const std::string& program_directory);
 
-// What the sound window can take back on Cancel.
-struct SoundChoices {
-  std::array<std::string, kSoundEvents> effects;
-  std::array<std::string, kMaxBgm + 1> BgmList{};
-  int16_t BgmCount = 0;
-};
-SoundChoices TakeSoundChoices(const Settings& settings);
-void RestoreSoundChoices(Settings& settings, const SoundChoices& choices);
+// The sound window's choices kept on OK: the effect files and the music
+// list of `chosen` go to `settings`, nothing else does.
+void KeepSoundChoices(const Settings& chosen, Settings& settings);
 
 // The music list as the window shows it: `entries` names in slots
 // 1..entries of BgmList.

@@ -1,38 +1,35 @@
 #include "gui/appearance/BackgroundDialog.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMainWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "config/SettingsStore.h"
 #include "presentation/Appearance.h"
+#include "gui/appearance/SettingsWindowParts.h"
 #include "gui/common/Colours.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/FileChooser.h"
-#include "gui/common/HelpKey.h"
 #include "gui/common/Messages.h"
 #include "gui/common/QtSettingsHost.h"
 #include "gui/common/Twips.h"
-#include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
 
 constexpr int kPreviewWidth = 264;
+constexpr int kButtonWidth = 96;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -42,13 +39,6 @@ QString PictureFolder() {
 }
 
 QSize DesignTable() { return {PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips)}; }
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setMinimumWidth(96);
-  return button;
-}
 
 }  // namespace
 
@@ -81,6 +71,8 @@ BackgroundDialog::BackgroundDialog(GameState& state, const ProgramPaths& paths, 
       paths_(paths),
       draw_(std::move(draw)),
       table_(table.isEmpty() ? DesignTable() : table),
+      wallpaper_(state.settings.GameWallPaper),
+      auto_size_(state.settings.WallPaperAutoSize),
       wallpaper_at_open_(state.settings.GameWallPaper),
       auto_size_at_open_(state.settings.WallPaperAutoSize) {
   setObjectName(QStringLiteral("BackgroundDialog"));
@@ -89,46 +81,35 @@ BackgroundDialog::BackgroundDialog(GameState& state, const ProgramPaths& paths, 
   BuildLayout();
   ShowOpeningChoices();
   ConnectControls();
-  AddHelpKey(*this, paths_.program_directory);
-
-  resize(720, 430);
-  adjustSize();
-  CentreOnScreen(*this);
-  resize(720, 430);
+  FinishSettingsWindow(*this, paths_.program_directory, QSize(720, 430));
 }
 
 void BackgroundDialog::BuildControls() {
-  Chooser = new FileChooser(BackgroundPictureFilters(), this);
-  Drive1 = Chooser->Drive;
-  Dir1 = Chooser->Dir;
-  File1 = Chooser->File;
-  Drive1->setObjectName(QStringLiteral("Drive1"));
-  Dir1->setObjectName(QStringLiteral("Dir1"));
-  File1->setObjectName(QStringLiteral("File1"));
-  Label1 = new QLabel(this);
-  Label1->setObjectName(QStringLiteral("Label1"));
+  pictureChooser = new FileChooser(BackgroundPictureFilters(), this);
+  NameChooserParts(*pictureChooser, QStringLiteral("picture"));
+  pictureFileList = pictureChooser->File;
+  fileNameLabel = new QLabel(this);
+  fileNameLabel->setObjectName(QStringLiteral("fileNameLabel"));
 
-  PreviewFrame = new QGroupBox(QStringLiteral("プレビュー"), this);
-  PreviewFrame->setObjectName(QStringLiteral("PreviewFrame"));
-  Picture1 = new QLabel(PreviewFrame);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
+  previewFrame = new QGroupBox(QStringLiteral("プレビュー"), this);
+  previewFrame->setObjectName(QStringLiteral("previewFrame"));
+  previewPicture = new QLabel(previewFrame);
+  previewPicture->setObjectName(QStringLiteral("previewPicture"));
   const int preview_height = kPreviewWidth * table_.height() / table_.width();
-  Picture1->setFixedSize(kPreviewWidth, std::clamp(preview_height, 60, 2 * kPreviewWidth));
-  Picture1->setFrameShape(QFrame::Panel);
-  Picture1->setFrameShadow(QFrame::Sunken);
-  Picture1->setLineWidth(1);
-  {
-    auto* box = new QVBoxLayout(PreviewFrame);
-    box->addWidget(Picture1, 0, Qt::AlignCenter);
-  }
-  Check3D1 = new QCheckBox(QStringLiteral("自動サイズ調整"), this);
-  Check3D1->setObjectName(QStringLiteral("Check3D1"));
+  previewPicture->setFixedSize(kPreviewWidth, std::clamp(preview_height, 60, 2 * kPreviewWidth));
+  previewPicture->setFrameShape(QFrame::Panel);
+  previewPicture->setFrameShadow(QFrame::Sunken);
+  previewPicture->setLineWidth(1);
+  auto* preview_box = new QVBoxLayout(previewFrame);
+  preview_box->addWidget(previewPicture, 0, Qt::AlignCenter);
+  autoSizeCheck = new QCheckBox(QStringLiteral("自動サイズ調整"), this);
+  autoSizeCheck->setObjectName(QStringLiteral("autoSizeCheck"));
 
-  Command4 = Button(this, "Command4", QStringLiteral("更新(&A)"));
-  Command2 = Button(this, "Command2", QStringLiteral("無地(&N)"));
-  Command1 = Button(this, "Command1", QStringLiteral("OK"));
-  Command3 = Button(this, "Command3", QStringLiteral("ｷｬﾝｾﾙ"));
-  Command1->setDefault(true);
+  applyButton = NamedButton(this, QStringLiteral("applyButton"), QStringLiteral("更新(&A)"), kButtonWidth);
+  plainButton = NamedButton(this, QStringLiteral("plainButton"), QStringLiteral("無地(&N)"), kButtonWidth);
+  const ClosingButtons closing = MakeClosingButtons(this);
+  okButton = closing.ok;
+  cancelButton = closing.cancel;
 }
 
 void BackgroundDialog::BuildLayout() {
@@ -136,36 +117,28 @@ void BackgroundDialog::BuildLayout() {
   grid->setContentsMargins(16, 14, 16, 14);
   grid->setHorizontalSpacing(16);
   grid->setVerticalSpacing(10);
-  grid->addWidget(Chooser, 0, 0, 3, 1);
-  grid->addWidget(PreviewFrame, 0, 1);
-  grid->addWidget(Check3D1, 1, 1);
-  {
-    auto* row = new QHBoxLayout;
-    row->addWidget(Command4);
-    row->addWidget(Command2);
-    row->addStretch(1);
-    grid->addLayout(row, 2, 1, Qt::AlignTop);
-  }
-  grid->addWidget(Label1, 3, 0);
-  {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(Command1);
-    row->addWidget(Command3);
-    grid->addLayout(row, 3, 1);
-  }
+  grid->addWidget(pictureChooser, 0, 0, 3, 1);
+  grid->addWidget(previewFrame, 0, 1);
+  grid->addWidget(autoSizeCheck, 1, 1);
+  auto* table_buttons = new QHBoxLayout;
+  table_buttons->addWidget(applyButton);
+  table_buttons->addWidget(plainButton);
+  table_buttons->addStretch(1);
+  grid->addLayout(table_buttons, 2, 1, Qt::AlignTop);
+  grid->addWidget(fileNameLabel, 3, 0);
+  grid->addLayout(ClosingRow({okButton, cancelButton}), 3, 1);
   grid->setColumnStretch(0, 1);
   grid->setRowStretch(2, 1);
 }
 
 void BackgroundDialog::ShowOpeningChoices() {
   // The window as it opens: the folder of the picture in use, and the picture.
-  Check3D1->setChecked(state_.settings.WallPaperAutoSize == 1);
-  const QString wallpaper = Text(state_.settings.GameWallPaper);
+  autoSizeCheck->setChecked(auto_size_ == 1);
+  const QString wallpaper = Text(wallpaper_);
   if (wallpaper.isEmpty()) {
-    Chooser->SetFolder(PictureFolder());
+    pictureChooser->SetFolder(PictureFolder());
   } else {
-    Chooser->SelectFile(wallpaper);
+    pictureChooser->SelectFile(wallpaper);
     picture_.load(wallpaper);
   }
   ShowFileName();
@@ -173,26 +146,26 @@ void BackgroundDialog::ShowOpeningChoices() {
 }
 
 void BackgroundDialog::ConnectControls() {
-  connect(Chooser, &FileChooser::FileClicked, this, [this](const QString& path) { File1_Click(path); });
-  connect(Chooser, &FileChooser::FileDoubleClicked, this, &BackgroundDialog::File1_DblClick);
-  connect(Check3D1, &QCheckBox::toggled, this, &BackgroundDialog::Check3D1_Click);
-  connect(Command4, &QPushButton::clicked, this, &BackgroundDialog::Command4_Click);
-  connect(Command2, &QPushButton::clicked, this, &BackgroundDialog::Command2_Click);
-  connect(Command1, &QPushButton::clicked, this, &BackgroundDialog::Command1_Click);
-  connect(Command3, &QPushButton::clicked, this, &BackgroundDialog::reject);
-  EnterMovesFocusTo(*File1, *Command1);
+  connect(pictureChooser, &FileChooser::FileClicked, this, [this](const QString& path) { ChooseFile(path); });
+  connect(pictureChooser, &FileChooser::FileDoubleClicked, this, &BackgroundDialog::ChooseAndDrawFile);
+  connect(autoSizeCheck, &QCheckBox::toggled, this, &BackgroundDialog::OnAutoSizeToggled);
+  connect(applyButton, &QPushButton::clicked, this, &BackgroundDialog::OnApply);
+  connect(plainButton, &QPushButton::clicked, this, &BackgroundDialog::OnPlain);
+  connect(okButton, &QPushButton::clicked, this, &BackgroundDialog::OnOk);
+  connect(cancelButton, &QPushButton::clicked, this, &BackgroundDialog::reject);
+  EnterMovesFocusTo(*pictureFileList, *okButton);
 }
 
 void BackgroundDialog::ShowFileName() {
-  Label1->setText(QStringLiteral("ﾌｧｲﾙ名 : ") + QFileInfo(Text(state_.settings.GameWallPaper)).fileName());
-  Label1->setToolTip(Text(state_.settings.GameWallPaper));
+  fileNameLabel->setText(QStringLiteral("ﾌｧｲﾙ名 : ") + QFileInfo(Text(wallpaper_)).fileName());
+  fileNameLabel->setToolTip(Text(wallpaper_));
 }
 
 void BackgroundDialog::ShowPreview() {
-  const bool shown = !state_.settings.GameWallPaper.empty();
-  const QImage preview = BackgroundPreview(shown ? picture_ : QImage(), state_.settings.WallPaperAutoSize == 1, table_,
-                                           Picture1->contentsRect().size());
-  Picture1->setPixmap(QPixmap::fromImage(preview));
+  const bool shown = !wallpaper_.empty();
+  const QImage preview = BackgroundPreview(shown ? picture_ : QImage(), auto_size_ == 1, table_,
+                                           previewPicture->contentsRect().size());
+  previewPicture->setPixmap(QPixmap::fromImage(preview));
 }
 
 void BackgroundDialog::TellMissing() {
@@ -200,15 +173,23 @@ void BackgroundDialog::TellMissing() {
               QMessageBox::Warning);
 }
 
-bool BackgroundDialog::DrawTable() { return !draw_ || draw_(); }
+bool BackgroundDialog::DrawTable(const std::string& wallpaper, int16_t auto_size) {
+  // The table paints its background from the settings, so a picture shown on
+  // it stands there until OK keeps it or Cancel puts the opening one back.
+  state_.settings.GameWallPaper = wallpaper;
+  state_.settings.WallPaperAutoSize = auto_size;
+  return !draw_ || draw_();
+}
 
-bool BackgroundDialog::File1_Click(const QString& path) {
+bool BackgroundDialog::DrawChoice() { return DrawTable(wallpaper_, auto_size_); }
+
+bool BackgroundDialog::ChooseFile(const QString& path) {
   const std::string chosen = path.toStdString();
   const std::string wallpaper = JoinFolderFile(FolderOf(chosen), FileNameOf(chosen));
   // The picture in use stays, shown and drawn as it was.
   if (RefuseUnstorablePath(this, windowTitle(), wallpaper)) return false;
-  state_.settings.GameWallPaper = wallpaper;
-  const bool loaded = picture_.load(Text(state_.settings.GameWallPaper));
+  wallpaper_ = wallpaper;
+  const bool loaded = picture_.load(Text(wallpaper_));
   if (!loaded) picture_ = QImage();
   ShowFileName();
   ShowPreview();
@@ -216,38 +197,38 @@ bool BackgroundDialog::File1_Click(const QString& path) {
   return loaded;
 }
 
-void BackgroundDialog::File1_DblClick(const QString& path) {
-  if (File1_Click(path) && !DrawTable()) TellMissing();
+void BackgroundDialog::ChooseAndDrawFile(const QString& path) {
+  if (ChooseFile(path) && !DrawChoice()) TellMissing();
 }
 
-void BackgroundDialog::Check3D1_Click(bool checked) {
-  state_.settings.WallPaperAutoSize = checked ? 1 : 0;
+void BackgroundDialog::OnAutoSizeToggled(bool checked) {
+  auto_size_ = checked ? 1 : 0;
   ShowPreview();
 }
 
-void BackgroundDialog::Command4_Click() {
-  const QString path = Chooser->SelectedPath();
+void BackgroundDialog::OnApply() {
+  const QString path = pictureChooser->SelectedPath();
   if (path.isEmpty()) {
     // Nothing chosen in the list: the picture in use, as it now stands.
-    if (!DrawTable()) TellMissing();
+    if (!DrawChoice()) TellMissing();
     return;
   }
-  File1_DblClick(path);
+  ChooseAndDrawFile(path);
 }
 
-void BackgroundDialog::Command2_Click() {
-  state_.settings.GameWallPaper.clear();
+void BackgroundDialog::OnPlain() {
+  wallpaper_.clear();
   picture_ = QImage();
-  File1->clearSelection();
+  pictureFileList->clearSelection();
   ShowFileName();
   ShowPreview();
-  DrawTable();
+  DrawChoice();
 }
 
-void BackgroundDialog::Command1_Click() {
+void BackgroundDialog::OnOk() {
   // A picture that cannot be drawn is not kept: the user chooses another
   // one or none.
-  if (!DrawTable()) {
+  if (!DrawChoice()) {
     TellMissing();
     return;
   }
@@ -257,9 +238,7 @@ void BackgroundDialog::Command1_Click() {
 }
 
 void BackgroundDialog::reject() {
-  state_.settings.GameWallPaper = wallpaper_at_open_;
-  state_.settings.WallPaperAutoSize = auto_size_at_open_;
-  DrawTable();
+  DrawTable(wallpaper_at_open_, auto_size_at_open_);
   QDialog::reject();
 }
 

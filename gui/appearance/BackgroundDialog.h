@@ -1,7 +1,9 @@
 #pragma once
 // The table background window: a picture file for the table, drawn at its
-// own size or stretched over the table, or none. OK writes the settings
-// file; Cancel puts back the picture and the size switch of the opening.
+// own size or stretched over the table, or none. The window works on its own
+// copy of the choice; the table shows it when asked to (更新, a double click,
+// 無地). OK keeps it and writes the settings file; Cancel shows the opening
+// one again.
 #include <QDialog>
 #include <QImage>
 #include <QSize>
@@ -12,12 +14,10 @@
 #include "state/GameState.h"
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListView;
 class QPushButton;
-class QTreeView;
 
 namespace winpiruk {
 
@@ -42,22 +42,7 @@ class BackgroundDialog : public QDialog {
   BackgroundDialog(GameState& state, const ProgramPaths& paths, DrawBackground draw, const QSize& table,
         QWidget* parent = nullptr);
 
-  FileChooser* Chooser = nullptr;
-  QComboBox* Drive1 = nullptr;
-  QTreeView* Dir1 = nullptr;
-  QListView* File1 = nullptr;
-  QLabel* Label1 = nullptr;  // "ﾌｧｲﾙ名 : " and the chosen name
-  QGroupBox* PreviewFrame = nullptr;  // "プレビュー"
-  QLabel* Picture1 = nullptr;         // the preview
-  QCheckBox* Check3D1 = nullptr;
-  QPushButton* Command4 = nullptr;
-  QPushButton* Command2 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command3 = nullptr;
-
   void reject() override;
-
- protected:
 
  private:
   void BuildControls();
@@ -66,21 +51,38 @@ class BackgroundDialog : public QDialog {
   void ConnectControls();
   // Chooses a file: the setting and the preview. False (after the message)
   // when the picture cannot be loaded.
-  bool File1_Click(const QString& path);
-  void File1_DblClick(const QString& path);
-  void Check3D1_Click(bool checked);
-  void Command4_Click();
-  void Command2_Click();
-  void Command1_Click();
+  bool ChooseFile(const QString& path);
+  void ChooseAndDrawFile(const QString& path);
+  void OnAutoSizeToggled(bool checked);
+  void OnApply();
+  void OnPlain();
+  void OnOk();
   void ShowPreview();
   void ShowFileName();
-  bool DrawTable();
+  // The table's background drawn from `wallpaper` and `auto_size`; false when
+  // the picture cannot be loaded.
+  bool DrawTable(const std::string& wallpaper, int16_t auto_size);
+  bool DrawChoice();
   void TellMissing();
+
+  FileChooser* pictureChooser = nullptr;
+  QListView* pictureFileList = nullptr;
+  QLabel* fileNameLabel = nullptr;  // "ﾌｧｲﾙ名 : " and the chosen name
+  QGroupBox* previewFrame = nullptr;  // "プレビュー"
+  QLabel* previewPicture = nullptr;
+  QCheckBox* autoSizeCheck = nullptr;
+  QPushButton* applyButton = nullptr;  // "更新(&A)": the choice drawn on the table now
+  QPushButton* plainButton = nullptr;  // "無地(&N)"
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
 
   GameState& state_;
   ProgramPaths paths_;
   DrawBackground draw_;
   QSize table_;
+  // The choice the window shows; OK keeps it.
+  std::string wallpaper_;
+  int16_t auto_size_ = 0;
   std::string wallpaper_at_open_;
   int16_t auto_size_at_open_ = 0;
   QImage picture_;

@@ -2,22 +2,19 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "config/SettingsStore.h"
 #include "presentation/Appearance.h"
+#include "gui/appearance/SettingsWindowParts.h"
 #include "gui/common/CardPictures.h"
 #include "gui/common/Colours.h"
-#include "gui/common/HelpKey.h"
 #include "gui/common/QtSettingsHost.h"
-#include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -25,6 +22,7 @@ namespace {
 // The designs are shown twice their size on the table.
 constexpr int kScale = 2;
 constexpr int kFrame = 4;
+constexpr int kColumns = 5;
 // The frame that stands out on the table's felt.
 const QColor kChosenFrame(255, 215, 0);
 
@@ -51,93 +49,100 @@ QPixmap BackPicture(CardPictures& pictures, int kind) {
   return picture.isNull() ? MissingBack() : picture;
 }
 
+// The design the arrow key `key` moves the frame to, round the two rows of
+// five; -1 for any other key.
+int DesignAfterKey(int key, int kind) {
+  int image = ImageOfCardKind(kind);
+  if (image == 0) image = 1;
+  switch (key) {
+    case Qt::Key_Left: image = image == 1 ? kCardBackKinds : image - 1; break;
+    case Qt::Key_Right: image = image == kCardBackKinds ? 1 : image + 1; break;
+    case Qt::Key_Up:
+    case Qt::Key_Down: image = image > kColumns ? image - kColumns : image + kColumns; break;
+    default: return -1;
+  }
+  return CardKindOfImage(image);
+}
+
 }  // namespace
 
 CardBackDialog::CardBackDialog(GameState& state, const ProgramPaths& paths, QWidget* parent)
-    : QDialog(parent), state_(state), paths_(paths), kind_at_open_(state.settings.CardKind) {
+    : QDialog(parent), state_(state), paths_(paths), kind_(state.settings.CardKind), kind_at_open_(state.settings.CardKind) {
   setObjectName(QStringLiteral("CardBackDialog"));
   setWindowTitle(QStringLiteral("ぴるく  - カード設定 -"));
 
+  QWidget* designs = BuildDesigns();
+  const ClosingButtons closing = MakeClosingButtons(this);
+  okButton = closing.ok;
+  cancelButton = closing.cancel;
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(16, 16, 16, 14);
+  layout->setSpacing(14);
+  layout->addWidget(designs);
+  layout->addLayout(ClosingRow(closing));
+
+  connect(okButton, &QPushButton::clicked, this, &CardBackDialog::accept);
+  connect(cancelButton, &QPushButton::clicked, this, &CardBackDialog::reject);
+
+  ShowFrames();
+  FinishSettingsWindow(*this, paths_.program_directory);
+}
+
+QWidget* CardBackDialog::BuildDesigns() {
   // The designs lie on the table's cloth, as they will in the game.
   auto* cloth = new QFrame(this);
-  cloth->setObjectName(QStringLiteral("Cloth"));
+  cloth->setObjectName(QStringLiteral("cloth"));
   cloth->setAutoFillBackground(true);
   QPalette green = cloth->palette();
   green.setColor(QPalette::Window, TableFeltColour());
   cloth->setPalette(green);
   cloth->setFrameShape(QFrame::StyledPanel);
-  auto* designs = new QGridLayout(cloth);
-  designs->setContentsMargins(12, 12, 12, 12);
-  designs->setSpacing(8);
+  auto* grid = new QGridLayout(cloth);
+  grid->setContentsMargins(12, 12, 12, 12);
+  grid->setSpacing(8);
   // A missing design shows as an empty card, not as an error.
   CardPictures pictures(state_.settings, nullptr, QString::fromStdString(paths_.program_directory));
   pictures.SetScale(kScale, devicePixelRatioF());
-  for (int n = 1; n <= kCardBackKinds; ++n) {
+  for (int kind = 0; kind < kCardBackKinds; ++kind) {
     auto* image = new QLabel(cloth);
-    image->setObjectName(QStringLiteral("Image%1").arg(n));
-    image->setPixmap(BackPicture(pictures, CardKindOfImage(n)));
+    image->setObjectName(QStringLiteral("backImage%1").arg(kind));
+    image->setPixmap(BackPicture(pictures, kind));
     image->setAlignment(Qt::AlignCenter);
     image->setFixedSize(kCardWidth * kScale + 2 * (kFrame + 3), kCardHeight * kScale + 2 * (kFrame + 3));
     image->setCursor(Qt::PointingHandCursor);
-    image->installEventFilter(this);
-    designs->addWidget(image, (n - 1) / 5, (n - 1) % 5);
-    Image.at(static_cast<size_t>(n)) = image;
+    OnLeftPress(*image, [this, kind] { ChooseDesign(static_cast<int16_t>(kind)); });
+    grid->addWidget(image, kind / kColumns, kind % kColumns);
+    backImages.at(static_cast<size_t>(kind)) = image;
   }
-
-  Command3D1 = new QPushButton(QStringLiteral("OK"), this);
-  Command3D1->setObjectName(QStringLiteral("Command3D1"));
-  Command3D2 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-  Command3D2->setObjectName(QStringLiteral("Command3D2"));
-  for (QPushButton* button : {Command3D1, Command3D2}) button->setMinimumWidth(96);
-  Command3D1->setDefault(true);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(16, 16, 16, 14);
-  layout->setSpacing(14);
-  layout->addWidget(cloth);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(Command3D1);
-  buttons->addWidget(Command3D2);
-  layout->addLayout(buttons);
-
-  connect(Command3D1, &QPushButton::clicked, this, &CardBackDialog::accept);
-  AddHelpKey(*this, paths.program_directory);
-  connect(Command3D2, &QPushButton::clicked, this, &CardBackDialog::reject);
-
-  ShowFrames();
-  adjustSize();
-  CentreOnScreen(*this);
+  return cloth;
 }
 
 void CardBackDialog::ShowFrames() {
-  const int chosen = ImageOfCardKind(state_.settings.CardKind);
+  const int chosen = kind_;
   const QString highlight = kChosenFrame.name();
-  for (int n = 1; n <= kCardBackKinds; ++n) {
-    Image.at(static_cast<size_t>(n))
-        ->setStyleSheet(n == chosen ? QStringLiteral("QLabel { border: %1px solid %2; border-radius: 6px; }")
-                                          .arg(kFrame)
-                                          .arg(highlight)
-                                    : QStringLiteral("QLabel { border: %1px solid transparent; }").arg(kFrame));
+  for (int kind = 0; kind < kCardBackKinds; ++kind) {
+    backImages.at(static_cast<size_t>(kind))
+        ->setStyleSheet(kind == chosen ? QStringLiteral("QLabel { border: %1px solid %2; border-radius: 6px; }")
+                                             .arg(kFrame)
+                                             .arg(highlight)
+                                       : QStringLiteral("QLabel { border: %1px solid transparent; }").arg(kFrame));
   }
 }
 
-void CardBackDialog::Image_Click(int number) {
-  if (number < 1 || number > kCardBackKinds) return;
-  state_.settings.CardKind = CardKindOfImage(number);
+void CardBackDialog::ChooseDesign(int16_t kind) {
+  kind_ = kind;
   ShowFrames();
 }
 
-void CardBackDialog::reject() {
-  state_.settings.CardKind = kind_at_open_;
-  QDialog::reject();
-}
-
 void CardBackDialog::done(int result) {
-  if (result == QDialog::Accepted && state_.settings.CardKind != kind_at_open_) {
+  // Kept (OK or the frame): the choice goes to the settings, and to the file
+  // when it changed, since the next new game reads the back from there.
+  if (result == QDialog::Accepted && kind_ != kind_at_open_) {
+    state_.settings.CardKind = kind_;
     QtSettingsHost host(this);
     WriteSettings(state_, paths_, host);
-    kind_at_open_ = state_.settings.CardKind;
+    kind_at_open_ = kind_;
   }
   QDialog::done(result);
 }
@@ -149,31 +154,12 @@ void CardBackDialog::closeEvent(QCloseEvent* event) {
 }
 
 void CardBackDialog::keyPressEvent(QKeyEvent* event) {
-  // The arrow keys move the frame over the two rows of five.
-  constexpr int kColumns = 5;
-  int image = ImageOfCardKind(state_.settings.CardKind);
-  if (image == 0) image = 1;
-  switch (event->key()) {
-    case Qt::Key_Left: image = image == 1 ? kCardBackKinds : image - 1; break;
-    case Qt::Key_Right: image = image == kCardBackKinds ? 1 : image + 1; break;
-    case Qt::Key_Up:
-    case Qt::Key_Down: image = image > kColumns ? image - kColumns : image + kColumns; break;
-    default: QDialog::keyPressEvent(event); return;
+  const int kind = DesignAfterKey(event->key(), kind_);
+  if (kind < 0) {
+    QDialog::keyPressEvent(event);
+    return;
   }
-  Image_Click(image);
-}
-
-bool CardBackDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    for (int n = 1; n <= kCardBackKinds; ++n) {
-      if (watched == Image.at(static_cast<size_t>(n))) {
-        Image_Click(n);
-        return true;
-      }
-    }
-  }
-  return QDialog::eventFilter(watched, event);
+  ChooseDesign(static_cast<int16_t>(kind));
 }
 
 bool OpenCardSettings(QWidget* parent, GameState& state, const ProgramPaths& paths) {

@@ -1,8 +1,8 @@
 #pragma once
 // The card settings window: the ten card back designs, the chosen one
-// framed. The choice takes effect at once; Cancel takes it back. A window
-// closed keeping a changed choice (OK or the frame) writes the settings file,
-// since the next new game reads the back from it.
+// framed. OK and closing by the frame keep the choice; a changed one is
+// written to the settings file, since the next new game reads the back from
+// it. Cancel leaves CardKind as it was.
 #include <QDialog>
 #include <array>
 
@@ -21,26 +21,27 @@ class CardBackDialog : public QDialog {
  public:
   CardBackDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
 
-  // Image1..Image10 (index 0 unused): design k in Image k+1.
-  std::array<QLabel*, kCardBackKinds + 1> Image{};
-  QPushButton* Command3D1 = nullptr;
-  QPushButton* Command3D2 = nullptr;
-
-  void Image_Click(int number);
-  void reject() override;
   void done(int result) override;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // The designs on the table's cloth, two rows of five.
+  QWidget* BuildDesigns();
+  void ChooseDesign(int16_t kind);
   void ShowFrames();
+
+  // By design (CardKind); objectNames backImage0..backImage9.
+  std::array<QLabel*, kCardBackKinds> backImages{};
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
 
   GameState& state_;
   ProgramPaths paths_;
-  int16_t kind_at_open_ = 0;
+  int16_t kind_ = 0;          // the design framed
+  int16_t kind_at_open_ = 0;  // what the settings hold
 };
 
 // "ｶｰﾄﾞ設定(&D&ﾃ)..." (and a click on the top seat's name): the window,

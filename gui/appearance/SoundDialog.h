@@ -1,7 +1,8 @@
 #pragma once
 // The sound settings window: sound on or off, the effect file of each
-// event, and the music list. Cancel puts the files and the list back as
-// they were when the window opened; OK writes the settings file.
+// event, and the music list. The switch acts at once; the files and the list
+// are edited on a copy that OK keeps and writes to the settings file, and
+// Cancel leaves them as they were.
 #include <QDialog>
 #include <memory>
 
@@ -10,14 +11,11 @@
 #include "state/GameState.h"
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
-class QListView;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
-class QTreeView;
 
 namespace winpiruk {
 
@@ -32,33 +30,9 @@ class SoundDialog : public QDialog {
   SoundDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
   ~SoundDialog() override;
 
-  QCheckBox* Check1 = nullptr;
-  QGroupBox* Frame1 = nullptr;  // "効果音 ｲﾍﾞﾝﾄ場面 (*.wav)"
-  QListWidget* List1 = nullptr;
-  QComboBox* Drive1 = nullptr;
-  QTreeView* Dir1 = nullptr;
-  QListView* File1 = nullptr;
-  QLabel* PathLabel = nullptr;  // the chosen event's file, in full
-  QPushButton* Command3D5 = nullptr;
-  QGroupBox* Frame2 = nullptr;  // "BGMﾌｧｲﾙ (*.mid)"
-  QComboBox* Drive2 = nullptr;
-  QTreeView* Dir2 = nullptr;
-  QListView* File2 = nullptr;
-  QListWidget* List2 = nullptr;
-  QPushButton* Command3D3 = nullptr;
-  QPushButton* Command3D4 = nullptr;
-  QPushButton* Command3D1 = nullptr;
-  QPushButton* Command3D2 = nullptr;
-  FileChooser* Effects = nullptr;
-  FileChooser* Pieces = nullptr;
-
-  // The list's entries (slots 1..BgmEntries of the music list).
-  int BgmEntries() const { return entries_; }
   // What the last double click on an effect file asked to play (the result
   // of the play request: nonzero when it plays).
   int LastPreviewResult() const { return last_preview_; }
-
-  void reject() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,21 +46,36 @@ class SoundDialog : public QDialog {
   SoundEvent SelectedEvent() const;
   void ShowEventFile();
   void ShowBgmList();
-  void Check1_Click(bool checked);
-  void List1_Click();
-  void File1_Click(const QString& path);
-  void File1_DblClick(const QString& path);
-  void File2_DblClick();
-  void List2_DblClick(QListWidgetItem* item);
-  void Command3D3_Click();
-  void Command3D4_Click();
-  void Command3D5_Click();
-  void Command3D1_Click();
+  void OnSoundSwitched(bool checked);
+  // The chooser moves to the chosen event's file.
+  void ShowEventChoice();
+  void ChooseEffectFile(const QString& path);
+  void PlayEffectPreview(const QString& path);
+  void RemovePieceAt(QListWidgetItem* item);
+  void AddPiece();
+  void RemovePiece();
+  void ResetEffects();
+  void OnOk();
   void UpdateButtons();
+
+  QCheckBox* soundCheck = nullptr;
+  QGroupBox* effectsFrame = nullptr;  // "効果音 ｲﾍﾞﾝﾄ場面 (*.wav)"
+  QListWidget* eventList = nullptr;
+  FileChooser* effectChooser = nullptr;
+  QLabel* effectFileLabel = nullptr;  // the chosen event's file, in full
+  QPushButton* resetEffectsButton = nullptr;
+  QGroupBox* musicFrame = nullptr;  // "BGMﾌｧｲﾙ (*.mid)"
+  QListWidget* pieceList = nullptr;
+  QPushButton* addPieceButton = nullptr;
+  QPushButton* removePieceButton = nullptr;
+  FileChooser* pieceChooser = nullptr;
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
 
   GameState& state_;
   ProgramPaths paths_;
-  SoundChoices at_open_;
+  // The window's copy of the settings; OK keeps its effect files and music list.
+  Settings settings_;
   int entries_ = 0;
   int last_preview_ = 0;
   std::unique_ptr<EffectPlayer> preview_;

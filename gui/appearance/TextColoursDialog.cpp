@@ -6,15 +6,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "config/SettingsStore.h"
-#include "gui/common/HelpKey.h"
+#include "gui/appearance/SettingsWindowParts.h"
 #include "gui/common/QtSettingsHost.h"
-#include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
 namespace {
@@ -34,15 +32,10 @@ TextColoursDialog::TextColoursDialog(GameState& state, const ProgramPaths& paths
 
   QGroupBox* items = BuildItems();
   QFrame* palette = BuildPalette();
-
-  Command3D3 = new QPushButton(QStringLiteral("初期状態の配色(&R)"), this);
-  Command3D3->setObjectName(QStringLiteral("Command3D3"));
-  Command3D1 = new QPushButton(QStringLiteral("OK"), this);
-  Command3D1->setObjectName(QStringLiteral("Command3D1"));
-  Command3D2 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-  Command3D2->setObjectName(QStringLiteral("Command3D2"));
-  for (QPushButton* button : {Command3D1, Command3D2}) button->setMinimumWidth(96);
-  Command3D1->setDefault(true);
+  resetButton = NamedButton(this, QStringLiteral("resetButton"), QStringLiteral("初期状態の配色(&R)"));
+  const ClosingButtons closing = MakeClosingButtons(this);
+  okButton = closing.ok;
+  cancelButton = closing.cancel;
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(16, 14, 16, 14);
@@ -52,25 +45,17 @@ TextColoursDialog::TextColoursDialog(GameState& state, const ProgramPaths& paths
   top->addWidget(items);
   top->addWidget(palette, 0, Qt::AlignVCenter);
   layout->addLayout(top);
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(Command3D3);
-  bottom->addStretch(1);
-  bottom->addWidget(Command3D1);
-  bottom->addWidget(Command3D2);
-  layout->addLayout(bottom);
+  layout->addLayout(ClosingRow(closing, resetButton));
 
-  connect(Command3D3, &QPushButton::clicked, this, &TextColoursDialog::Command3D3_Click);
-  connect(Command3D1, &QPushButton::clicked, this, &TextColoursDialog::Command3D1_Click);
-  connect(Command3D2, &QPushButton::clicked, this, &TextColoursDialog::reject);
-  AddHelpKey(*this, paths_.program_directory);
+  connect(resetButton, &QPushButton::clicked, this, &TextColoursDialog::ResetColours);
+  connect(okButton, &QPushButton::clicked, this, &TextColoursDialog::OnOk);
+  connect(cancelButton, &QPushButton::clicked, this, &TextColoursDialog::reject);
 
   SelectItem(TextItem::PlayerNames);
-  adjustSize();
-  CentreOnScreen(*this);
+  FinishSettingsWindow(*this, paths_.program_directory);
 }
 
 QGroupBox* TextColoursDialog::BuildItems() {
-  // The five items: an option button and a sample each.
   auto* items = new QGroupBox(this);
   auto* item_grid = new QGridLayout(items);
   item_grid->setHorizontalSpacing(10);
@@ -78,37 +63,36 @@ QGroupBox* TextColoursDialog::BuildItems() {
   auto* options = new QButtonGroup(this);
   QFont sample_font = font();
   sample_font.setPixelSize(15);
-  for (int n = 1; n <= kTextItems; ++n) {
+  for (int i = 0; i < kTextItems; ++i) {
+    const TextItem item = TextItem(i);
     auto* option = new QRadioButton(items);
-    option->setObjectName(QStringLiteral("Option3D%1").arg(n));
-    options->addButton(option, n);
-    auto* sample = new QLabel(QString::fromUtf8(TextItemCaption(TextItem(n - 1))), items);
-    sample->setObjectName(QStringLiteral("Label%1").arg(n));
+    option->setObjectName(QStringLiteral("itemButton%1").arg(i));
+    options->addButton(option, i);
+    auto* sample = new QLabel(QString::fromUtf8(TextItemCaption(item)), items);
+    sample->setObjectName(QStringLiteral("sampleLabel%1").arg(i));
     sample->setFont(sample_font);
     sample->setAlignment(Qt::AlignCenter);
     sample->setMinimumSize(150, 30);
     sample->setCursor(Qt::PointingHandCursor);
-    sample->installEventFilter(this);
-    item_grid->addWidget(option, n - 1, 0);
-    item_grid->addWidget(sample, n - 1, 1);
-    Option3D.at(static_cast<size_t>(n)) = option;
-    Sample.at(static_cast<size_t>(n)) = sample;
+    OnLeftPress(*sample, [this, item] { SelectItem(item); });
+    item_grid->addWidget(option, i, 0);
+    item_grid->addWidget(sample, i, 1);
+    itemButtons.at(static_cast<size_t>(i)) = option;
+    sampleLabels.at(static_cast<size_t>(i)) = sample;
   }
-  connect(options, &QButtonGroup::idClicked, this, [this](int id) { SelectItem(TextItem(id - 1)); });
+  connect(options, &QButtonGroup::idClicked, this, [this](int id) { SelectItem(TextItem(id)); });
   return items;
 }
 
 QFrame* TextColoursDialog::BuildPalette() {
-  // The palette: the light rows on black, the dark rows on white, as the
-  // samples will show them.
+  // The light rows on black, the dark rows on white, as the samples will
+  // show them.
   auto* palette = new QFrame(this);
-  palette->setObjectName(QStringLiteral("Palette"));
+  palette->setObjectName(QStringLiteral("palette"));
   auto* swatch_grid = new QGridLayout(palette);
   swatch_grid->setContentsMargins(0, 0, 0, 0);
   swatch_grid->setSpacing(0);
   for (int i = 0; i < kSwatches; ++i) {
-    const int row = i / kSwatchColumns;
-    const int column = i % kSwatchColumns;
     auto* cell = new QFrame(palette);
     cell->setAutoFillBackground(true);
     QPalette backdrop = cell->palette();
@@ -117,26 +101,25 @@ QFrame* TextColoursDialog::BuildPalette() {
     auto* cell_layout = new QHBoxLayout(cell);
     cell_layout->setContentsMargins(5, 5, 5, 5);
     auto* swatch = new QLabel(cell);
-    swatch->setObjectName(QStringLiteral("Label%1").arg(6 + i));
+    swatch->setObjectName(QStringLiteral("swatch%1").arg(i));
     swatch->setFixedSize(kSwatchSize, kSwatchSize);
     swatch->setCursor(Qt::PointingHandCursor);
     swatch->setToolTip(Css(ColourFromBgr(SwatchColour(i))).toUpper());
-    swatch->installEventFilter(this);
+    OnLeftPress(*swatch, [this, i] { ChooseSwatch(i); });
     cell_layout->addWidget(swatch);
-    swatch_grid->addWidget(cell, row, column);
-    Swatch.at(static_cast<size_t>(i)) = swatch;
+    swatch_grid->addWidget(cell, i / kSwatchColumns, i % kSwatchColumns);
+    swatches.at(static_cast<size_t>(i)) = swatch;
   }
   return palette;
 }
 
 void TextColoursDialog::SelectItem(TextItem item) {
   selected_ = item;
-  Option3D.at(static_cast<size_t>(item) + 1)->setChecked(true);
+  itemButtons.at(static_cast<size_t>(item))->setChecked(true);
   ShowSamples();
 }
 
-void TextColoursDialog::Swatch_Click(int index) {
-  if (index < 0 || index >= kSwatches) return;
+void TextColoursDialog::ChooseSwatch(int index) {
   TextColour& colour = colours_.at(static_cast<size_t>(selected_));
   colour.colour = SwatchColour(index);
   colour.background = SwatchBackground(index);
@@ -144,11 +127,11 @@ void TextColoursDialog::Swatch_Click(int index) {
 }
 
 void TextColoursDialog::ShowSamples() {
-  for (int n = 1; n <= kTextItems; ++n) {
-    const TextItem item = TextItem(n - 1);
-    const TextColour& colour = colours_.at(static_cast<size_t>(n - 1));
+  for (int i = 0; i < kTextItems; ++i) {
+    const TextItem item = TextItem(i);
+    const TextColour& colour = colours_.at(static_cast<size_t>(i));
     const bool selected = item == selected_;
-    Sample.at(static_cast<size_t>(n))
+    sampleLabels.at(static_cast<size_t>(i))
         ->setStyleSheet(QStringLiteral("QLabel { color: %1; background: %2; border: %3 solid %4; padding: 2px 10px; }")
                             .arg(Css(ColourFromBgr(colour.colour)), Css(Backdrop(ShownBackground(colours_, item))),
                                  selected ? QStringLiteral("2px") : QStringLiteral("1px"),
@@ -158,7 +141,7 @@ void TextColoursDialog::ShowSamples() {
   const int chosen = SwatchOf(colours_.at(static_cast<size_t>(selected_)).colour);
   for (int i = 0; i < kSwatches; ++i) {
     const QColor mark = SwatchBackground(i) == 0 ? QColor(Qt::white) : QColor(Qt::black);
-    Swatch.at(static_cast<size_t>(i))
+    swatches.at(static_cast<size_t>(i))
         ->setStyleSheet(QStringLiteral("QLabel { background: %1; border: %2; }")
                             .arg(Css(ColourFromBgr(SwatchColour(i))),
                                  i == chosen ? QStringLiteral("3px solid ") + Css(mark)
@@ -166,35 +149,16 @@ void TextColoursDialog::ShowSamples() {
   }
 }
 
-void TextColoursDialog::Command3D3_Click() {
+void TextColoursDialog::ResetColours() {
   colours_ = DefaultTextColours();
   ShowSamples();
 }
 
-void TextColoursDialog::Command3D1_Click() {
+void TextColoursDialog::OnOk() {
   SetTextColours(state_.settings, colours_);
   QtSettingsHost host(this);
   WriteSettings(state_, paths_, host);
   accept();
-}
-
-bool TextColoursDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    for (int n = 1; n <= kTextItems; ++n) {
-      if (watched == Sample.at(static_cast<size_t>(n))) {
-        SelectItem(TextItem(n - 1));
-        return true;
-      }
-    }
-    for (int i = 0; i < kSwatches; ++i) {
-      if (watched == Swatch.at(static_cast<size_t>(i))) {
-        Swatch_Click(i);
-        return true;
-      }
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 bool OpenTextColourSettings(QWidget* parent, GameState& state, const ProgramPaths& paths) {

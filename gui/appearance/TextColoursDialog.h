@@ -24,33 +24,28 @@ class TextColoursDialog : public QDialog {
  public:
   TextColoursDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
 
-  // Option3D1..Option3D5 and the five samples (index 0 unused).
-  std::array<QRadioButton*, kTextItems + 1> Option3D{};
-  std::array<QLabel*, kTextItems + 1> Sample{};
-  // The palette, Label6..Label53 (index 0..47).
-  std::array<QLabel*, kSwatches> Swatch{};
-  QPushButton* Command3D3 = nullptr;
-  QPushButton* Command3D1 = nullptr;
-  QPushButton* Command3D2 = nullptr;
-
-  // The samples as they stand.
+  // The samples as they stand, by TextItem.
   const std::array<TextColour, kTextItems>& Colours() const { return colours_; }
-  TextItem SelectedItem() const { return selected_; }
-
-  void SelectItem(TextItem item);
-  void Swatch_Click(int index);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // The five items, an option button and a sample each.
   QGroupBox* BuildItems();
   // The colours to choose from.
   QFrame* BuildPalette();
-  void Command3D3_Click();
-  void Command3D1_Click();
+  void SelectItem(TextItem item);
+  void ChooseSwatch(int index);
+  void ResetColours();
+  void OnOk();
   void ShowSamples();
+
+  // By TextItem; objectNames itemButton0.., sampleLabel0...
+  std::array<QRadioButton*, kTextItems> itemButtons{};
+  std::array<QLabel*, kTextItems> sampleLabels{};
+  // Row by row, six rows of kSwatchColumns; objectNames swatch0..swatch47.
+  std::array<QLabel*, kSwatches> swatches{};
+  QPushButton* resetButton = nullptr;
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
 
   GameState& state_;
   ProgramPaths paths_;

@@ -20,25 +20,32 @@ TEST(SoundSettings, EventsNameTheirFilesInListOrder) {
   }
 }
 
-TEST(SoundSettings, ResetAndCancelPutTheFilesBack) {
+TEST(SoundSettings, ResetAndOkKeepTheFilesAndTheListOnly) {
   Settings s = DefaultSettings("/opt/piruk");
   s.BgmList[1] = "/m/a.mid";
   s.BgmCount = 1;
-  const SoundChoices at_open = TakeSoundChoices(s);
-  for (int i = 0; i < kSoundEvents; ++i) EffectFile(s, SoundEvent(i)) = "/elsewhere/x.wav";
-  int entries = BgmEntries(s);
-  ASSERT_TRUE(AddBgm(s, entries, "/m/b.mid"));
-  s.BgmCount = ConfirmedBgmCount(s, entries);
+  Settings chosen = s;
+  for (int i = 0; i < kSoundEvents; ++i) EffectFile(chosen, SoundEvent(i)) = "/elsewhere/x.wav";
+  int entries = BgmEntries(chosen);
+  ASSERT_TRUE(AddBgm(chosen, entries, "/m/b.mid"));
+  chosen.BgmCount = ConfirmedBgmCount(chosen, entries);
 
-  ResetEffectFiles(s, "/usr/share/winpiruk");
-  EXPECT_EQ(s.PirukSound, "/usr/share/winpiruk/WP_PRK.WAV");
-  EXPECT_EQ(s.CardOperateSound, "/usr/share/winpiruk/WP_CARD.WAV");
-
-  RestoreSoundChoices(s, at_open);
+  ResetEffectFiles(chosen, "/usr/share/winpiruk");
+  EXPECT_EQ(chosen.PirukSound, "/usr/share/winpiruk/WP_PRK.WAV");
+  EXPECT_EQ(chosen.CardOperateSound, "/usr/share/winpiruk/WP_CARD.WAV");
+  // The copy being edited leaves the settings as they were.
   EXPECT_EQ(s.PirukSound, "/opt/piruk/WP_PRK.WAV");
   EXPECT_EQ(s.GameOverSound, "/opt/piruk/WP_GOVER.WAV");
   EXPECT_EQ(s.BgmCount, 1);
   EXPECT_EQ(s.BgmList[2], "");
+
+  chosen.CardKind = 7;
+  KeepSoundChoices(chosen, s);
+  EXPECT_EQ(s.PirukSound, "/usr/share/winpiruk/WP_PRK.WAV");
+  EXPECT_EQ(s.GameOverSound, "/usr/share/winpiruk/WP_GOVER.WAV");
+  EXPECT_EQ(s.BgmCount, 2);
+  EXPECT_EQ(s.BgmList[2], "/m/b.mid");
+  EXPECT_NE(s.CardKind, 7);
 }
 
 TEST(SoundSettings, MusicListAddsAfterTheLastAndRemovesByShifting) {

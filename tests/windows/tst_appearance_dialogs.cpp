@@ -61,6 +61,45 @@ void ClickFile(QListView* list, const QString& path) {
   list->setCurrentIndex(model->index(path));
 }
 
+// A control of `window` by its objectName; the test stops when there is none.
+template <typename T>
+T* Control(const QWidget& window, const QString& name) {
+  auto* control = window.findChild<T*>(name);
+  if (control == nullptr) qFatal("no control named %s", qPrintable(name));
+  return control;
+}
+
+QPushButton* Button(const QWidget& window, const char* name) {
+  return Control<QPushButton>(window, QString::fromLatin1(name));
+}
+
+QLabel* SampleLabel(const QWidget& window, TextItem item) {
+  return Control<QLabel>(window, QStringLiteral("sampleLabel%1").arg(static_cast<int>(item)));
+}
+QRadioButton* ItemButton(const QWidget& window, TextItem item) {
+  return Control<QRadioButton>(window, QStringLiteral("itemButton%1").arg(static_cast<int>(item)));
+}
+QLabel* Swatch(const QWidget& window, int index) { return Control<QLabel>(window, QStringLiteral("swatch%1").arg(index)); }
+QLabel* BackImage(const QWidget& window, int kind) {
+  return Control<QLabel>(window, QStringLiteral("backImage%1").arg(kind));
+}
+// The design the card window frames; -1 for none.
+int FramedDesign(const QWidget& window) {
+  for (int kind = 0; kind < kCardBackKinds; ++kind) {
+    if (!BackImage(window, kind)->styleSheet().contains(QStringLiteral("transparent"))) return kind;
+  }
+  return -1;
+}
+
+FileChooser* Chooser(const QWidget& window, const char* role) {
+  return Control<FileChooser>(window, QLatin1String(role) + QStringLiteral("Chooser"));
+}
+QListView* FileList(const QWidget& window, const char* role) {
+  return Control<QListView>(window, QLatin1String(role) + QStringLiteral("FileList"));
+}
+QListWidget* EventList(const QWidget& window) { return Control<QListWidget>(window, QStringLiteral("eventList")); }
+QListWidget* PieceList(const QWidget& window) { return Control<QListWidget>(window, QStringLiteral("pieceList")); }
+
 struct Message {
   QString title;
   QString text;
@@ -113,13 +152,12 @@ class TestAppearanceWindows : public QObject {
   void textColoursCancelLeavesEverythingAndOkWrites() {
     const Settings before = state_.settings;
     auto choose = [](TextColoursDialog& window) {
-      QTest::mouseClick(window.Sample[3], Qt::LeftButton);
-      QCOMPARE(window.SelectedItem(), TextItem::PlayerScore);
-      QVERIFY(window.Option3D[3]->isChecked());
-      QTest::mouseClick(window.Swatch[30], Qt::LeftButton);  // row 4: on white
-      window.Option3D[4]->click();
-      QCOMPARE(window.SelectedItem(), TextItem::Message_1);
-      QTest::mouseClick(window.Swatch[17], Qt::LeftButton);  // row 3: on black
+      QTest::mouseClick(SampleLabel(window, TextItem::PlayerScore), Qt::LeftButton);
+      QVERIFY(ItemButton(window, TextItem::PlayerScore)->isChecked());
+      QTest::mouseClick(Swatch(window, 30), Qt::LeftButton);  // row 4: on white
+      ItemButton(window, TextItem::Message_1)->click();
+      QVERIFY(!ItemButton(window, TextItem::PlayerScore)->isChecked());
+      QTest::mouseClick(Swatch(window, 17), Qt::LeftButton);  // row 3: on black
     };
     {
       TextColoursDialog window(state_, paths_);
@@ -128,7 +166,7 @@ class TestAppearanceWindows : public QObject {
       QCOMPARE(window.Colours()[2].colour, SwatchColour(30));
       QCOMPARE(window.Colours()[2].background, int16_t{1});
       QCOMPARE(window.Colours()[3].background, int16_t{0});
-      QTest::mouseClick(window.Command3D2, Qt::LeftButton);
+      QTest::mouseClick(Button(window, "cancelButton"), Qt::LeftButton);
       QCOMPARE(window.result(), int(QDialog::Rejected));
     }
     QCOMPARE(state_.settings.PlayerScore.colour, before.PlayerScore.colour);
@@ -137,7 +175,7 @@ class TestAppearanceWindows : public QObject {
 
     TextColoursDialog window(state_, paths_);
     choose(window);
-    QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    QTest::mouseClick(Button(window, "okButton"), Qt::LeftButton);
     QCOMPARE(window.result(), int(QDialog::Accepted));
     QCOMPARE(state_.settings.PlayerScore.colour, SwatchColour(30));
     QCOMPARE(state_.settings.PlayerScore.background, int16_t{1});
@@ -150,12 +188,12 @@ class TestAppearanceWindows : public QObject {
     state_.settings.Message_2 = {1, 128};
     TextColoursDialog window(state_, paths_);
     // The card counts show on the names' background, whatever row their colour came from.
-    window.SelectItem(TextItem::NumberOfCard);
-    window.Swatch_Click(0);
-    QVERIFY(window.Sample[2]->styleSheet().contains(QStringLiteral("background: #ffffff")));
+    QTest::mouseClick(SampleLabel(window, TextItem::NumberOfCard), Qt::LeftButton);
+    QTest::mouseClick(Swatch(window, 0), Qt::LeftButton);
+    QVERIFY(SampleLabel(window, TextItem::NumberOfCard)->styleSheet().contains(QStringLiteral("background: #ffffff")));
     QCOMPARE(window.Colours()[1].colour, SwatchColour(0));
 
-    QTest::mouseClick(window.Command3D3, Qt::LeftButton);
+    QTest::mouseClick(Button(window, "resetButton"), Qt::LeftButton);
     const auto defaults = DefaultTextColours();
     for (int i = 0; i < kTextItems; ++i) {
       QCOMPARE(window.Colours()[i].colour, defaults[i].colour);
@@ -172,36 +210,36 @@ class TestAppearanceWindows : public QObject {
     {
       CardBackDialog window(state_, paths_);
       QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  - カード設定 -"));
-      QVERIFY(!window.Image[6]->styleSheet().contains(QStringLiteral("transparent")));
-      QVERIFY(window.Image[1]->styleSheet().contains(QStringLiteral("transparent")));
-      QCOMPARE(window.Image[1]->pixmap().size(), QSize(2 * kCardWidth, 2 * kCardHeight));
-      QTest::mouseClick(window.Image[3], Qt::LeftButton);
-      QCOMPARE(state_.settings.CardKind, int16_t{2});
-      QVERIFY(!window.Image[3]->styleSheet().contains(QStringLiteral("transparent")));
-      QVERIFY(window.Image[6]->styleSheet().contains(QStringLiteral("transparent")));
-      QTest::mouseClick(window.Command3D2, Qt::LeftButton);
+      QVERIFY(!BackImage(window, 5)->styleSheet().contains(QStringLiteral("transparent")));
+      QVERIFY(BackImage(window, 0)->styleSheet().contains(QStringLiteral("transparent")));
+      QCOMPARE(BackImage(window, 0)->pixmap().size(), QSize(2 * kCardWidth, 2 * kCardHeight));
+      QTest::mouseClick(BackImage(window, 2), Qt::LeftButton);
+      QCOMPARE(FramedDesign(window), 2);
+      // The settings keep the design until the window closes keeping it.
+      QCOMPARE(state_.settings.CardKind, int16_t{5});
+      QTest::mouseClick(Button(window, "cancelButton"), Qt::LeftButton);
     }
     QCOMPARE(state_.settings.CardKind, int16_t{5});
     QVERIFY(SettingsText(paths_).isEmpty());  // Cancel writes nothing
     {
       // A choice that comes back to the design at opening changes nothing to write.
       CardBackDialog window(state_, paths_);
-      QTest::mouseClick(window.Image[2], Qt::LeftButton);
-      QTest::mouseClick(window.Image[6], Qt::LeftButton);
-      QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+      QTest::mouseClick(BackImage(window, 1), Qt::LeftButton);
+      QTest::mouseClick(BackImage(window, 5), Qt::LeftButton);
+      QTest::mouseClick(Button(window, "okButton"), Qt::LeftButton);
     }
     QVERIFY(SettingsText(paths_).isEmpty());
     {
       CardBackDialog window(state_, paths_);
       window.show();
-      QTest::mouseClick(window.Image[10], Qt::LeftButton);
+      QTest::mouseClick(BackImage(window, 9), Qt::LeftButton);
       QTest::keyClick(&window, Qt::Key_Right);  // round to the first
-      QCOMPARE(state_.settings.CardKind, int16_t{0});
+      QCOMPARE(FramedDesign(window), 0);
       QTest::keyClick(&window, Qt::Key_Down);
       QTest::keyClick(&window, Qt::Key_Left);
-      QCOMPARE(state_.settings.CardKind, int16_t{4});
+      QCOMPARE(FramedDesign(window), 4);
       QTest::keyClick(&window, Qt::Key_Up);  // from the top row to the bottom one
-      QCOMPARE(state_.settings.CardKind, int16_t{9});
+      QCOMPARE(FramedDesign(window), 9);
       window.close();
       QCOMPARE(window.result(), int(QDialog::Accepted));
     }
@@ -212,15 +250,15 @@ class TestAppearanceWindows : public QObject {
 
     test::WhenModalAppears([](QWidget* modal) {
       auto* window = qobject_cast<CardBackDialog*>(modal);
-      QTest::mouseClick(window->Image[1], Qt::LeftButton);
-      QTest::mouseClick(window->Command3D1, Qt::LeftButton);
+      QTest::mouseClick(BackImage(*window, 0), Qt::LeftButton);
+      QTest::mouseClick(Button(*window, "okButton"), Qt::LeftButton);
     });
     QVERIFY(OpenCardSettings(nullptr, state_, paths_));
     QCOMPARE(state_.settings.CardKind, int16_t{0});
     QVERIFY(SettingsText(paths_).contains(QStringLiteral("\r\nCardKind = 0\r\n")));
     test::WhenModalAppears([](QWidget* modal) {
       auto* window = qobject_cast<CardBackDialog*>(modal);
-      QTest::mouseClick(window->Image[8], Qt::LeftButton);
+      QTest::mouseClick(BackImage(*window, 7), Qt::LeftButton);
       window->reject();
     });
     QVERIFY(!OpenCardSettings(nullptr, state_, paths_));
@@ -231,7 +269,7 @@ class TestAppearanceWindows : public QObject {
   void cardBacksWithoutTheirPicturesStillOpen() {
     state_.settings.DataFileDirectory = dir_->File("nothing-here");
     CardBackDialog window(state_, paths_);
-    QCOMPARE(window.Image[4]->pixmap().size(), QSize(2 * kCardWidth, 2 * kCardHeight));
+    QCOMPARE(BackImage(window, 3)->pixmap().size(), QSize(2 * kCardWidth, 2 * kCardHeight));
     // F1 opens the help page over the window.
     window.show();
     window.activateWindow();
@@ -255,19 +293,24 @@ class TestAppearanceWindows : public QObject {
     };
     BackgroundDialog window(state_, paths_, draw, QSize(541, 359));
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  - 盤面背景設定 -"));
-    QCOMPARE(window.Label1->text(), QStringLiteral("ﾌｧｲﾙ名 : a.png"));
-    QTRY_COMPARE(window.Chooser->SelectedFile(), QStringLiteral("a.png"));
+    QCOMPARE(Control<QLabel>(window, QStringLiteral("fileNameLabel"))->text(), QStringLiteral("ﾌｧｲﾙ名 : a.png"));
+    QTRY_COMPARE(Chooser(window, "picture")->SelectedFile(), QStringLiteral("a.png"));
 
-    ClickFile(window.File1, b);
-    QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), b);
-    QCOMPARE(window.Label1->text(), QStringLiteral("ﾌｧｲﾙ名 : b.png"));
-    QCOMPARE(window.Picture1->pixmap().toImage().pixelColor(2, 2), QColor(Qt::blue));
-    window.Check3D1->click();
-    QCOMPARE(state_.settings.WallPaperAutoSize, int16_t{1});
-    QTest::mouseClick(window.Command4, Qt::LeftButton);
+    ClickFile(FileList(window, "picture"), b);
+    // The settings keep the picture in use until the choice is drawn on the table.
+    QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), a);
+    QVERIFY(drawn.empty());
+    QCOMPARE(Control<QLabel>(window, QStringLiteral("fileNameLabel"))->text(), QStringLiteral("ﾌｧｲﾙ名 : b.png"));
+    QCOMPARE(Control<QLabel>(window, QStringLiteral("previewPicture"))->pixmap().toImage().pixelColor(2, 2), QColor(Qt::blue));
+    Control<QCheckBox>(window, QStringLiteral("autoSizeCheck"))->click();
+    QCOMPARE(state_.settings.WallPaperAutoSize, int16_t{0});
+    QTest::mouseClick(Button(window, "applyButton"), Qt::LeftButton);
     QCOMPARE(drawn.back(), std::make_pair(b.toStdString(), 1));
+    // Drawn on the table, the choice stands in the settings the table paints from.
+    QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), b);
+    QCOMPARE(state_.settings.WallPaperAutoSize, int16_t{1});
 
-    QTest::mouseClick(window.Command3, Qt::LeftButton);
+    QTest::mouseClick(Button(window, "cancelButton"), Qt::LeftButton);
     QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), a);
     QCOMPARE(state_.settings.WallPaperAutoSize, int16_t{0});
     QCOMPARE(drawn.back(), std::make_pair(a.toStdString(), 0));
@@ -282,9 +325,9 @@ class TestAppearanceWindows : public QObject {
     bool drew_plain = false;
     test::WhenModalAppears([](QWidget* modal) {
       auto* window = qobject_cast<BackgroundDialog*>(modal);
-      QTest::mouseClick(window->Command2, Qt::LeftButton);
-      QCOMPARE(window->Label1->text(), QStringLiteral("ﾌｧｲﾙ名 : "));
-      QTest::mouseClick(window->Command1, Qt::LeftButton);
+      QTest::mouseClick(Button(*window, "plainButton"), Qt::LeftButton);
+      QCOMPARE(Control<QLabel>(*window, QStringLiteral("fileNameLabel"))->text(), QStringLiteral("ﾌｧｲﾙ名 : "));
+      QTest::mouseClick(Button(*window, "okButton"), Qt::LeftButton);
     });
     QVERIFY(OpenBackgroundSettings(nullptr, state_, paths_, [&] {
       ++draws;
@@ -305,19 +348,20 @@ class TestAppearanceWindows : public QObject {
       file.write("not a picture");
     }
     BackgroundDialog window(state_, paths_, [] { return false; }, QSize(541, 359));
-    window.Chooser->SetFolder(Path(QStringLiteral("pictures")));
+    Chooser(window, "picture")->SetFolder(Path(QStringLiteral("pictures")));
     window.show();
     Message message;
     RecordMessage(&message);
-    ClickFile(window.File1, broken);
+    ClickFile(FileList(window, "picture"), broken);
     QCOMPARE(message.title, QStringLiteral("ぴるく  －盤面背景設定－"));
     QCOMPARE(message.text, QStringLiteral("ファイルが見つかりません。"));
-    QCOMPARE(QString::fromStdString(state_.settings.GameWallPaper), broken);
+    QCOMPARE(Control<QLabel>(window, QStringLiteral("fileNameLabel"))->text(), QStringLiteral("ﾌｧｲﾙ名 : broken.bmp"));
+    QVERIFY(state_.settings.GameWallPaper.empty());
 
     // OK does not keep a picture the table cannot draw.
     Message again;
     RecordMessage(&again);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    QTest::mouseClick(Button(window, "okButton"), Qt::LeftButton);
     QCOMPARE(again.text, QStringLiteral("ファイルが見つかりません。"));
     QVERIFY(window.isVisible());
     QVERIFY(SettingsText(paths_).isEmpty());
@@ -359,42 +403,42 @@ class TestAppearanceWindows : public QObject {
       int draws = 0;
       BackgroundDialog window(state_, paths_, [&draws] { return ++draws > 0; }, QSize(541, 359));
       window.show();
-      window.Chooser->SetFolder(foreign);
+      Chooser(window, "picture")->SetFolder(foreign);
       const QString title = window.windowTitle();
       Message click, double_click, update;
       RecordMessage(&click);
-      ClickFile(window.File1, foreign + QStringLiteral("/a.png"));
+      ClickFile(FileList(window, "picture"), foreign + QStringLiteral("/a.png"));
       refused(click, title);
       RecordMessage(&double_click);
-      emit window.Chooser->FileDoubleClicked(foreign + QStringLiteral("/a.png"));
+      emit Chooser(window, "picture")->FileDoubleClicked(foreign + QStringLiteral("/a.png"));
       refused(double_click, title);
       RecordMessage(&update);
-      QTest::mouseClick(window.Command4, Qt::LeftButton);
+      QTest::mouseClick(Button(window, "applyButton"), Qt::LeftButton);
       refused(update, title);
       QCOMPARE(state_.settings.GameWallPaper, before.GameWallPaper);
-      QCOMPARE(window.Label1->text(), QStringLiteral("ﾌｧｲﾙ名 : kept.png"));
-      QCOMPARE(window.Picture1->pixmap().toImage().pixelColor(2, 2), QColor(Qt::blue));
+      QCOMPARE(Control<QLabel>(window, QStringLiteral("fileNameLabel"))->text(), QStringLiteral("ﾌｧｲﾙ名 : kept.png"));
+      QCOMPARE(Control<QLabel>(window, QStringLiteral("previewPicture"))->pixmap().toImage().pixelColor(2, 2), QColor(Qt::blue));
       QCOMPARE(draws, 0);
     }
 
     SoundDialog window(state_, paths_);
     window.show();
     const QString title = window.windowTitle();
-    window.Effects->SetFolder(foreign);
-    window.Pieces->SetFolder(foreign);
+    Chooser(window, "effect")->SetFolder(foreign);
+    Chooser(window, "piece")->SetFolder(foreign);
     Message effect, add, double_click;
     RecordMessage(&effect);
-    ClickFile(window.File1, foreign + QStringLiteral("/a.wav"));
+    ClickFile(FileList(window, "effect"), foreign + QStringLiteral("/a.wav"));
     refused(effect, title);
-    ClickFile(window.File2, foreign + QStringLiteral("/a.mid"));
+    ClickFile(FileList(window, "piece"), foreign + QStringLiteral("/a.mid"));
     RecordMessage(&add);
-    QTest::mouseClick(window.Command3D3, Qt::LeftButton);
+    QTest::mouseClick(Button(window, "addPieceButton"), Qt::LeftButton);
     refused(add, title);
     RecordMessage(&double_click);
-    emit window.Pieces->FileDoubleClicked(foreign + QStringLiteral("/a.mid"));
+    emit Chooser(window, "piece")->FileDoubleClicked(foreign + QStringLiteral("/a.mid"));
     refused(double_click, title);
-    QCOMPARE(window.List2->count(), 1);
-    QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    QCOMPARE(PieceList(window)->count(), 1);
+    QTest::mouseClick(Button(window, "okButton"), Qt::LeftButton);
     QCOMPARE(state_.settings.PirukSound, before.PirukSound);
     QCOMPARE(state_.settings.BgmList, before.BgmList);
     QCOMPARE(state_.settings.BgmCount, before.BgmCount);
@@ -410,27 +454,28 @@ class TestAppearanceWindows : public QObject {
     state_.settings.BgmCount = 2;
     SoundDialog window(state_, paths_);
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  - サウンド設定 -"));
-    QCOMPARE(window.Frame1->title(), QStringLiteral("効果音 ｲﾍﾞﾝﾄ場面 (*.wav)"));
-    QCOMPARE(window.Frame2->title(), QStringLiteral("BGMﾌｧｲﾙ (*.mid)"));
-    QCOMPARE(window.List1->count(), 7);
-    QCOMPARE(window.List1->item(6)->text(), QStringLiteral("ｶｰﾄﾞ配布/捨て"));
-    QCOMPARE(window.List1->currentRow(), 0);
-    QCOMPARE(window.Effects->SelectedFile(), QStringLiteral("WP_PRK.WAV"));
-    QCOMPARE(window.List2->count(), 2);
-    QCOMPARE(window.List2->item(0)->text(), QStringLiteral("a.mid"));
+    QCOMPARE(Control<QGroupBox>(window, QStringLiteral("effectsFrame"))->title(), QStringLiteral("効果音 ｲﾍﾞﾝﾄ場面 (*.wav)"));
+    QCOMPARE(Control<QGroupBox>(window, QStringLiteral("musicFrame"))->title(), QStringLiteral("BGMﾌｧｲﾙ (*.mid)"));
+    QCOMPARE(EventList(window)->count(), 7);
+    QCOMPARE(EventList(window)->item(6)->text(), QStringLiteral("ｶｰﾄﾞ配布/捨て"));
+    QCOMPARE(EventList(window)->currentRow(), 0);
+    QCOMPARE(Chooser(window, "effect")->SelectedFile(), QStringLiteral("WP_PRK.WAV"));
+    QCOMPARE(PieceList(window)->count(), 2);
+    QCOMPARE(PieceList(window)->item(0)->text(), QStringLiteral("a.mid"));
     // A piece whose file is gone is marked so.
-    QVERIFY(window.List2->item(1)->toolTip().contains(QStringLiteral("というファイルが見つかりません")));
+    QVERIFY(PieceList(window)->item(1)->toolTip().contains(QStringLiteral("というファイルが見つかりません")));
 
-    window.List1->setCurrentRow(6);
-    QCOMPARE(window.Effects->SelectedFile(), QStringLiteral("WP_CARD.WAV"));
-    ClickFile(window.File1, ShareDir() + QStringLiteral("/WP_GOVER.WAV"));
-    QCOMPARE(QString::fromStdString(state_.settings.CardOperateSound), ShareDir() + QStringLiteral("/WP_GOVER.WAV"));
+    EventList(window)->setCurrentRow(6);
+    QCOMPARE(Chooser(window, "effect")->SelectedFile(), QStringLiteral("WP_CARD.WAV"));
+    ClickFile(FileList(window, "effect"), ShareDir() + QStringLiteral("/WP_GOVER.WAV"));
+    QCOMPARE(Control<QLabel>(window, QStringLiteral("effectFileLabel"))->toolTip(), ShareDir() + QStringLiteral("/WP_GOVER.WAV"));
+    QCOMPARE(state_.settings.CardOperateSound, paths_.program_directory + "/WP_CARD.WAV");
     QCOMPARE(state_.settings.PirukSound, paths_.program_directory + "/WP_PRK.WAV");
 
     // A double click plays the file, even with the sound switched off.
-    emit window.Effects->FileDoubleClicked(ShareDir() + QStringLiteral("/WP_PRK.WAV"));
+    emit Chooser(window, "effect")->FileDoubleClicked(ShareDir() + QStringLiteral("/WP_PRK.WAV"));
     QVERIFY(window.LastPreviewResult() != 0);
-    emit window.Effects->FileDoubleClicked(Path(QStringLiteral("none.wav")));
+    emit Chooser(window, "effect")->FileDoubleClicked(Path(QStringLiteral("none.wav")));
     QCOMPARE(window.LastPreviewResult(), 0);
   }
 
@@ -441,16 +486,17 @@ class TestAppearanceWindows : public QObject {
     state_.BgmTrack = 2;
     const Settings before = state_.settings;
     SoundDialog window(state_, paths_);
-    window.Check1->click();
+    Control<QCheckBox>(window, QStringLiteral("soundCheck"))->click();
     QCOMPARE(state_.settings.SoundMode, int16_t{1});
-    ClickFile(window.File1, ShareDir() + QStringLiteral("/WP_CARD.WAV"));
-    QCOMPARE(QString::fromStdString(state_.settings.PirukSound), ShareDir() + QStringLiteral("/WP_CARD.WAV"));
-    window.List2->setCurrentRow(0);
-    QTest::mouseClick(window.Command3D4, Qt::LeftButton);
-    ClickFile(window.File2, QString::fromStdString(Music("c.mid")));
-    QTest::mouseClick(window.Command3D3, Qt::LeftButton);
-    QCOMPARE(window.List2->count(), 2);
-    QCOMPARE(window.List2->item(1)->text(), QStringLiteral("c.mid"));
+    ClickFile(FileList(window, "effect"), ShareDir() + QStringLiteral("/WP_CARD.WAV"));
+    QCOMPARE(Control<QLabel>(window, QStringLiteral("effectFileLabel"))->toolTip(), ShareDir() + QStringLiteral("/WP_CARD.WAV"));
+    QCOMPARE(state_.settings.PirukSound, before.PirukSound);
+    PieceList(window)->setCurrentRow(0);
+    QTest::mouseClick(Button(window, "removePieceButton"), Qt::LeftButton);
+    ClickFile(FileList(window, "piece"), QString::fromStdString(Music("c.mid")));
+    QTest::mouseClick(Button(window, "addPieceButton"), Qt::LeftButton);
+    QCOMPARE(PieceList(window)->count(), 2);
+    QCOMPARE(PieceList(window)->item(1)->text(), QStringLiteral("c.mid"));
 
     QTest::keyClick(&window, Qt::Key_Escape);
     QCOMPARE(window.result(), int(QDialog::Rejected));
@@ -469,10 +515,10 @@ class TestAppearanceWindows : public QObject {
     state_.BgmTrack = 2;
     SoundDialog window(state_, paths_);
     // Double clicks: one removes the first entry, the other adds a piece.
-    emit window.List2->itemDoubleClicked(window.List2->item(0));
-    ClickFile(window.File2, QString::fromStdString(Music("c.mid")));
-    emit window.Pieces->FileDoubleClicked(QString::fromStdString(Music("c.mid")));
-    QTest::mouseClick(window.Command3D1, Qt::LeftButton);
+    emit PieceList(window)->itemDoubleClicked(PieceList(window)->item(0));
+    ClickFile(FileList(window, "piece"), QString::fromStdString(Music("c.mid")));
+    emit Chooser(window, "piece")->FileDoubleClicked(QString::fromStdString(Music("c.mid")));
+    QTest::mouseClick(Button(window, "okButton"), Qt::LeftButton);
     QCOMPARE(window.result(), int(QDialog::Accepted));
     QCOMPARE(state_.settings.BgmCount, int16_t{2});
     QCOMPARE(state_.BgmTrack, int16_t{1});
@@ -486,20 +532,24 @@ class TestAppearanceWindows : public QObject {
     state_.settings.BgmCount = 9;
     for (int i = 0; i < kSoundEvents; ++i) EffectFile(state_.settings, SoundEvent(i)) = "/elsewhere/x.wav";
     SoundDialog window(state_, paths_);
-    QVERIFY(!window.Command3D3->isEnabled());  // no file chosen yet
-    ClickFile(window.File2, QString::fromStdString(Music("b.mid")));
-    QVERIFY(window.Command3D3->isEnabled());
-    QTest::mouseClick(window.Command3D3, Qt::LeftButton);
-    QCOMPARE(window.BgmEntries(), 10);
-    QVERIFY(!window.Command3D3->isEnabled());
-    emit window.Pieces->FileDoubleClicked(QString::fromStdString(Music("c.mid")));
-    QCOMPARE(window.List2->count(), 10);
+    QVERIFY(!Button(window, "addPieceButton")->isEnabled());  // no file chosen yet
+    ClickFile(FileList(window, "piece"), QString::fromStdString(Music("b.mid")));
+    QVERIFY(Button(window, "addPieceButton")->isEnabled());
+    QTest::mouseClick(Button(window, "addPieceButton"), Qt::LeftButton);
+    QCOMPARE(PieceList(window)->count(), 10);
+    QVERIFY(!Button(window, "addPieceButton")->isEnabled());
+    emit Chooser(window, "piece")->FileDoubleClicked(QString::fromStdString(Music("c.mid")));
+    QCOMPARE(PieceList(window)->count(), 10);
 
-    QTest::mouseClick(window.Command3D5, Qt::LeftButton);
+    QTest::mouseClick(Button(window, "resetEffectsButton"), Qt::LeftButton);
+    QCOMPARE(Chooser(window, "effect")->SelectedFile(), QStringLiteral("WP_PRK.WAV"));
+    QCOMPARE(state_.settings.PirukSound, std::string("/elsewhere/x.wav"));
+    // OK keeps the program's own sounds and the ten pieces.
+    QTest::mouseClick(Button(window, "okButton"), Qt::LeftButton);
     for (int i = 0; i < kSoundEvents; ++i) {
       QVERIFY(QString::fromStdString(EffectFile(state_.settings, SoundEvent(i))).startsWith(ShareDir() + "/WP_"));
     }
-    QCOMPARE(window.Effects->SelectedFile(), QStringLiteral("WP_PRK.WAV"));
+    QCOMPARE(state_.settings.BgmCount, int16_t{10});
   }
 
   // --- Music -----------------------------------------------------------------------
@@ -622,8 +672,8 @@ class TestAppearanceWindows : public QObject {
     music.PlayMusic();
     test::WhenModalAppears([](QWidget* modal) {
       auto* window = qobject_cast<SoundDialog*>(modal);
-      window->Check1->click();
-      QTest::mouseClick(window->Command3D1, Qt::LeftButton);
+      Control<QCheckBox>(*window, QStringLiteral("soundCheck"))->click();
+      QTest::mouseClick(Button(*window, "okButton"), Qt::LeftButton);
     });
     QVERIFY(OpenSoundSettings(nullptr, state_, paths_, music));
     QCOMPARE(state_.settings.SoundMode, int16_t{0});
@@ -644,11 +694,11 @@ class TestAppearanceWindows : public QObject {
 
     test::WhenModalAppears([this](QWidget* modal) {
       auto* window = qobject_cast<SoundDialog*>(modal);
-      window->List2->setCurrentRow(0);
-      QTest::mouseClick(window->Command3D4, Qt::LeftButton);
-      ClickFile(window->File2, QString::fromStdString(Music("b.mid")));
-      QTest::mouseClick(window->Command3D3, Qt::LeftButton);
-      QTest::mouseClick(window->Command3D1, Qt::LeftButton);
+      PieceList(*window)->setCurrentRow(0);
+      QTest::mouseClick(Button(*window, "removePieceButton"), Qt::LeftButton);
+      ClickFile(FileList(*window, "piece"), QString::fromStdString(Music("b.mid")));
+      QTest::mouseClick(Button(*window, "addPieceButton"), Qt::LeftButton);
+      QTest::mouseClick(Button(*window, "okButton"), Qt::LeftButton);
     });
     QVERIFY(OpenSoundSettings(nullptr, state_, paths_, music));
     QVERIFY(music.BgmAvailable());

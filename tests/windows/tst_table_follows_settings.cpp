@@ -1,6 +1,7 @@
 // The table after a settings window or a rule-set load: the card backs, the
 // background picture, the play mode in the title and the menu, and the back
 // chosen from the top seat's name.
+#include <QLabel>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
@@ -169,8 +170,8 @@ class TableFollowsSettingsTest : public QObject {
     ModalDriver choose([](QWidget* modal) {
       auto* window = qobject_cast<CardBackDialog*>(modal);
       if (window == nullptr) return false;
-      QTest::mouseClick(window->Image[5], Qt::LeftButton);
-      window->Command3D1->click();
+      QTest::mouseClick(window->findChild<QLabel*>(QStringLiteral("backImage4")), Qt::LeftButton);
+      window->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
       return true;
     });
     QTest::mouseClick(w.Label[NameLabel(2)], Qt::LeftButton);
