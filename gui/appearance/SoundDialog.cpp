@@ -1,5 +1,7 @@
 #include "gui/appearance/SoundDialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
@@ -14,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include "config/SettingsStore.h"
+#include "config/StorablePath.h"
+#include "presentation/OwnMusic.h"
 #include "presentation/Appearance.h"
 #include "gui/appearance/SettingsWindowParts.h"
 #include "gui/common/EnterKey.h"
@@ -90,6 +94,8 @@ void SoundDialog::BuildMusicFrame() {
   pieceList->setMinimumWidth(180);
   addPieceButton = NamedButton(musicFrame, QStringLiteral("addPieceButton"), QStringLiteral("<-追加"));
   removePieceButton = NamedButton(musicFrame, QStringLiteral("removePieceButton"), QStringLiteral("解除->"));
+  ownPiecesButton = NamedButton(musicFrame, QStringLiteral("ownPiecesButton"), QStringLiteral("付属の曲(&B)"));
+  ownPiecesButton->setToolTip(QStringLiteral("このプログラムに付いている曲を一覧に加えます"));
   pieceChooser = new FileChooser({QStringLiteral("*.mid")}, musicFrame);
   NameChooserParts(*pieceChooser, QStringLiteral("piece"));
   {
@@ -100,6 +106,8 @@ void SoundDialog::BuildMusicFrame() {
     buttons->addStretch(1);
     buttons->addWidget(addPieceButton);
     buttons->addWidget(removePieceButton);
+    buttons->addSpacing(12);
+    buttons->addWidget(ownPiecesButton);
     buttons->addStretch(1);
     row->addLayout(buttons);
     row->addWidget(pieceChooser, 2);
@@ -142,6 +150,7 @@ void SoundDialog::ConnectControls() {
   connect(pieceList, &QListWidget::currentRowChanged, this, [this] { UpdateButtons(); });
   connect(addPieceButton, &QPushButton::clicked, this, &SoundDialog::AddPiece);
   connect(removePieceButton, &QPushButton::clicked, this, &SoundDialog::RemovePiece);
+  connect(ownPiecesButton, &QPushButton::clicked, this, &SoundDialog::AddOwnPieces);
   connect(resetEffectsButton, &QPushButton::clicked, this, &SoundDialog::ResetEffects);
   connect(okButton, &QPushButton::clicked, this, &SoundDialog::OnOk);
   connect(cancelButton, &QPushButton::clicked, this, &SoundDialog::reject);
@@ -231,6 +240,20 @@ void SoundDialog::AddPiece() {
   if (!AddBgm(settings_, entries_, piece)) return;
   ShowBgmList();
   pieceList->setCurrentRow(entries_ - 1);
+  UpdateButtons();
+}
+
+void SoundDialog::AddOwnPieces() {
+  // The pieces that come with the program, those not listed yet, as far as
+  // the list has room.
+  for (const std::string& piece : OwnPiecePaths(paths_.program_directory)) {
+    const auto listed = settings_.BgmList.begin() + 1;
+    if (std::find(listed, listed + entries_, piece) != listed + entries_) continue;
+    if (!QFileInfo(Text(piece)).isFile() || !PathIsStorable(piece)) continue;
+    if (!AddBgm(settings_, entries_, piece)) break;
+  }
+  ShowBgmList();
+  if (entries_ > 0) pieceList->setCurrentRow(entries_ - 1);
   UpdateButtons();
 }
 

@@ -53,6 +53,7 @@ class SoundDialog : public QDialog {
   void PlayEffectPreview(const QString& path);
   void RemovePieceAt(QListWidgetItem* item);
   void AddPiece();
+  void AddOwnPieces();
   void RemovePiece();
   void ResetEffects();
   void OnOk();
@@ -68,6 +69,7 @@ class SoundDialog : public QDialog {
   QListWidget* pieceList = nullptr;
   QPushButton* addPieceButton = nullptr;
   QPushButton* removePieceButton = nullptr;
+  QPushButton* ownPiecesButton = nullptr;
   FileChooser* pieceChooser = nullptr;
   QPushButton* okButton = nullptr;
   QPushButton* cancelButton = nullptr;

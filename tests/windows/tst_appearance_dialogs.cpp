@@ -21,6 +21,7 @@
 
 #include "TestTune.h"
 #include "config/SettingsStore.h"
+#include "presentation/OwnMusic.h"
 #include "presentation/Appearance.h"
 #include "support/TempDir.h"
 #include "gui/common/FileChooser.h"
@@ -525,6 +526,21 @@ class TestAppearanceWindows : public QObject {
     const QString text = SettingsText(paths_);
     QVERIFY(text.endsWith(QStringLiteral("BGM = %1\r\nBGM = %2\r\n")
                               .arg(QString::fromStdString(Music("b.mid")), QString::fromStdString(Music("c.mid")))));
+  }
+
+  void theProgramsOwnPiecesFillTheMusicListOnce() {
+    state_.settings.BgmList[1] = Music("a.mid");
+    state_.settings.BgmCount = 1;
+    SoundDialog window(state_, paths_);
+    QTest::mouseClick(Button(window, "ownPiecesButton"), Qt::LeftButton);
+    QCOMPARE(PieceList(window)->count(), 1 + static_cast<int>(kOwnPieceFiles.size()));
+    QCOMPARE(PieceList(window)->item(1)->text(), QString::fromLatin1(kOwnPieceFiles[0]));
+    // A second press adds nothing twice.
+    QTest::mouseClick(Button(window, "ownPiecesButton"), Qt::LeftButton);
+    QCOMPARE(PieceList(window)->count(), 1 + static_cast<int>(kOwnPieceFiles.size()));
+    QTest::mouseClick(Button(window, "okButton"), Qt::LeftButton);
+    QCOMPARE(state_.settings.BgmCount, int16_t{1 + kOwnPieceFiles.size()});
+    QCOMPARE(state_.settings.BgmList[2], paths_.program_directory + "/" + kOwnPieceFiles[0]);
   }
 
   void soundWindowHoldsTenPiecesAndResetsTheEffects() {
