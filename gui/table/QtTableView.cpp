@@ -15,6 +15,7 @@
 #include "gui/scoring/MatchEndDialog.h"
 #include "gui/common/CardPictures.h"
 #include "gui/common/Music.h"
+#include "gui/table/TableBanner.h"
 #include "gui/table/TableOptions.h"
 #include "sound/Sound.h"
 #include "gui/common/Messages.h"
@@ -51,7 +52,6 @@ const char* SeatBackRoutine(int seat) {
     default: return routine::kTopBacks;
   }
 }
-
 
 // Without "タスク譲渡" the window keeps painting in a wait; input waits its turn.
 InputDuringWait QtTableViewInput(const GameState& state) {
@@ -223,35 +223,12 @@ void QtTableView::ShowDrawAnimation() {
 }
 
 void QtTableView::ClearTable() {
-  for (const auto& seat : widgets_.handCards) {
-    for (int p = 1; p <= kHandPositions; ++p) seat[p]->hide();
-  }
-  for (TablePicture* pile : {widgets_.drawPile, widgets_.discardPile, widgets_.secondCard}) pile->hide();
-  widgets_.turnArrow->hide();
-  widgets_.banner->hide();
-  widgets_.movingCard->hide();
+  // Without a match the seats have no one to name.
+  ClearTableWidgets(widgets_, state_.MatchInProgress == 0);
   arrow_seat_ = -1;
   banner_seat_ = -1;
-  for (TableText* label : {widgets_.dealerChoiceLabel, widgets_.reuseLabel, widgets_.promptLabel,
-                           widgets_.extraNumberLabel}) {
-    label->hide();
-  }
-  for (TableText* guide : {widgets_.drawPileGuide, widgets_.discardPileGuide, widgets_.secondCardGuide}) {
-    guide->clear();
-    guide->hide();
-  }
-  for (int p = 1; p <= kHandPositions; ++p) {
-    widgets_.handKeyGuides[p]->clear();
-    widgets_.handKeyGuides[p]->hide();
-  }
   choice_guides_shown_ = {false, false};
   hints_.Clear();
-  // Without a match the seats have no one to name.
-  if (state_.MatchInProgress == 0) {
-    for (const SeatLabels& seat : widgets_.seatLabels) {
-      for (TableText* label : {seat.name, seat.count, seat.score}) label->hide();
-    }
-  }
 }
 
 void QtTableView::ShowHandKeyGuides(bool shown) {
@@ -299,58 +276,13 @@ void QtTableView::ShowArrow(int seat) {
   surface_.music.CheckMusic();
 }
 
-QPixmap QtTableView::DrawBanner(bool counter_call, int seat, const BannerCards& cards) const {
-  CardPictures& pictures = surface_.pictures;
-  QPixmap banner = pictures.Banner(counter_call, seat);
-  if (banner.isNull()) return banner;
-  // The calling seat's cards, in the banner's small faces, on its tray; the
-  // tray's places are the file's, so they grow with the zoom.
-  {
-    QPainter painter(&banner);
-    const double zoom = surface_.scale.zoom;
-    const bool vertical = seat == 1 || seat == 3;
-    int slot = 0;
-    for (int code : cards) {
-      if (code == 0 || slot >= kBannerCardSlots) continue;
-      const PicturePoint spot = BannerCardSpot(vertical, slot++);
-      painter.drawPixmap(QPointF(spot.x * zoom, spot.y * zoom), pictures.BannerFace(code));
-    }
-  }
-  // On a small table it is drawn smaller so that it stays whole.
-  const QSize room = surface_.area.size() * 9 / 10;
-  const QSize size = banner.deviceIndependentSize().toSize();
-  if (size.width() > room.width() || size.height() > room.height()) {
-    const qreal device_pixel_ratio = banner.devicePixelRatio();
-    banner = banner.scaled(room * device_pixel_ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    banner.setDevicePixelRatio(device_pixel_ratio);
-  }
-  return banner;
-}
-
-QRect QtTableView::BannerEnd(int seat, QSize size) const {
-  // The banner comes to rest over the caller's row, a little inside the table's edge.
-  const QRect area = surface_.area.rect();
-  const TableLayout& layout = surface_.layout;
-  const QRect row = PixelRect(layout.hand[seat][1]).united(PixelRect(layout.hand[seat][9]));
-  QRect end(QPoint(0, 0), size);
-  if (seat == 0 || seat == 2) {
-    end.moveCenter(row.center());
-  } else {
-    end.moveCenter(QPoint(row.center().x(), area.center().y()));
-  }
-  constexpr int kMargin = 4;
-  end.moveLeft(std::clamp(end.left(), kMargin, std::max(kMargin, area.width() - end.width() - kMargin)));
-  end.moveTop(std::clamp(end.top(), kMargin, std::max(kMargin, area.height() - end.height() - kMargin)));
-  return end;
-}
-
 void QtTableView::ShowBanner(bool counter_call) {
   const int seat = std::clamp<int>(state_.Winner, 0, 3);
   banner_seat_ = -1;  // on its way: a resize keeps it inside the table only
   BannerCards cards{};
   for (std::size_t p = 1; p <= cards.size(); ++p) cards[p - 1] = state_.Hands[static_cast<std::size_t>(seat)][p];
   TablePicture* picture = widgets_.banner;
-  picture->ShowDrawn([this, counter_call, seat, cards] { return DrawBanner(counter_call, seat, cards); });
+  picture->ShowDrawn([this, counter_call, seat, cards] { return DrawBanner(surface_.pictures, surface_.scale.zoom, surface_.area.size(), counter_call, seat, cards); });
   // The engine plays the call's sound with the banner.
 
   // The banner slides from the middle of the table toward the caller's row.
@@ -358,7 +290,7 @@ void QtTableView::ShowBanner(bool counter_call) {
   picture->resize(size);
   QRect start(QPoint(0, 0), size);
   start.moveCenter(surface_.area.rect().center());
-  const QRect end = BannerEnd(seat, size);
+  const QRect end = BannerEnd(surface_.layout, surface_.scale, surface_.area.rect(), seat, size);
   const Motion motion = kBannerMotion;
   for (int step = 0; step <= motion.steps; ++step) {
     picture->move(start.topLeft() + (end.topLeft() - start.topLeft()) * step / motion.steps);
@@ -527,7 +459,8 @@ void QtTableView::Relayout() {
     const QRect area = surface_.area.rect();
     QRect place = banner->geometry();
     if (banner_seat_ >= 0) {
-      place = BannerEnd(banner_seat_, banner->pixmap().deviceIndependentSize().toSize());
+      place = BannerEnd(surface_.layout, surface_.scale, area, banner_seat_,
+                        banner->pixmap().deviceIndependentSize().toSize());
     } else {
       place.moveLeft(std::clamp(place.left(), 0, std::max(0, area.width() - place.width())));
       place.moveTop(std::clamp(place.top(), 0, std::max(0, area.height() - place.height())));

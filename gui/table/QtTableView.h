@@ -97,12 +97,7 @@ class QtTableView final : public TableView {
  private:
   TableText* LabelFor(TableLabel label) const;
   QRect PixelRect(const TwipsRect& r) const;
-  // The calling seat's cards as the banner shows them.
-  using BannerCards = std::array<int, 10>;
   void ShowBanner(bool counter_call);
-  QPixmap DrawBanner(bool counter_call, int seat, const BannerCards& cards) const;
-  // Where the banner of a seat comes to rest, at its size.
-  QRect BannerEnd(int seat, QSize size) const;
   // A seat's card back (seat 0: upright) as it lies, at the table's present zoom.
   TablePicture::Drawing BackDrawing(int card_kind, int seat, const char* routine_number = nullptr) const;
   void FlyCard(const QRect& from, const QRect& to);

@@ -205,6 +205,25 @@ void PlaceTableWidgets(const TableWidgets& w, const TableLayout& layout, const T
   w.movingCard->raise();
 }
 
+void ClearTableWidgets(const TableWidgets& w, bool seat_labels) {
+  for (const auto& seat : w.handCards) {
+    for (int p = 1; p <= kHandPositions; ++p) seat[p]->hide();
+  }
+  for (TablePicture* picture : {w.drawPile, w.discardPile, w.secondCard, w.turnArrow, w.banner, w.movingCard}) {
+    picture->hide();
+  }
+  for (TableText* label : {w.dealerChoiceLabel, w.reuseLabel, w.promptLabel, w.extraNumberLabel}) label->hide();
+  for (int position : {kPosDrawPile, kPosDiscardPile, kPosSecondCard, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
+    TableText* guide = PositionGuide(w, position);
+    guide->clear();
+    guide->hide();
+  }
+  if (!seat_labels) return;
+  for (const SeatLabels& seat : w.seatLabels) {
+    for (TableText* label : {seat.name, seat.count, seat.score}) label->hide();
+  }
+}
+
 void ColourTableLabels(const TableWidgets& w, const Settings& s) {
   for (const SeatLabels& seat : w.seatLabels) {
     Colour(seat.name, s.PlayerNames, s.PlayerNames.background);

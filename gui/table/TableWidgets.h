@@ -60,6 +60,10 @@ void ForEachLabel(const TableWidgets& w, const std::function<void(TableText*)>& 
 // cards of each row over the earlier ones.
 void PlaceTableWidgets(const TableWidgets& w, const TableLayout& layout, const TableScale& scale);
 
+// An empty table: no card, arrow, banner, message or key guide; with
+// `seat_labels`, no seat's name, count or score either.
+void ClearTableWidgets(const TableWidgets& w, bool seat_labels);
+
 // The labels' colours from the settings.
 void ColourTableLabels(const TableWidgets& w, const Settings& settings);
 
