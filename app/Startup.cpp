@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/ProgramEnd.h"
 #include "config/SettingsStore.h"
 #include "gui/start/SplashWindow.h"
 #include "engine/Durations.h"
@@ -43,8 +44,8 @@ std::unique_ptr<TableWindow> RunStartup(GameState& state, const ProgramPaths& pa
   state.SpeedCount = kDefaultSpeedUnitMs;
 
   auto main_window = std::make_unique<TableWindow>(state, paths, random, clock);
-  main_window->GameModeAuto->setChecked(state.AutoPlay != 0);
-  main_window->GameModeManual->setChecked(state.AutoPlay == 0);
+  main_window->SetProgramEnding(TableProgramEnding(*main_window, state, paths));
+  main_window->CheckPlayModeMenu(state.AutoPlay != 0);
   state.MainWindowBaseWidth = static_cast<int16_t>(TwipsFromPixels(main_window->width()));
   state.MainWindowBaseHeight = static_cast<int16_t>(TwipsFromPixels(main_window->height()));
 

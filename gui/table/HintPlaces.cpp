@@ -12,14 +12,14 @@ constexpr int kPenaltyTall = 480;  // two lines: the count and the seat
 TwipsRect RefusalPlace(const TableLayout& t) {
   const TwipsRect& arrow = t.arrow[0];
   const int left = arrow.right() + kGap;
-  const int right = std::max(left + arrow.width, t.picture[HandPicture(0, 9)].right());
-  const int bottom = t.picture[HandPicture(0, 1)].top - kGap;
+  const int right = std::max(left + arrow.width, t.hand[0][9].right());
+  const int bottom = t.hand[0][1].top - kGap;
   return {left, arrow.top, right - left, std::max(arrow.height, bottom - arrow.top)};
 }
 
 TwipsRect PenaltyPlace(const TableLayout& t) {
-  const TwipsRect& pile = t.picture[kPosDiscardPile];
-  const TwipsRect& draw_guide = t.label[GuideLabel(kPosDrawPile)];
+  const TwipsRect& pile = t.discard_pile;
+  const TwipsRect& draw_guide = t.draw_guide;
   // As wide as stays clear of the draw pile's guide on either side of the pile's middle.
   const int middle = pile.left + pile.width / 2;
   const int half = std::max(pile.width / 2, middle - draw_guide.right() - kGap);

@@ -13,7 +13,11 @@
 #include "presentation/GameTexts.h"
 #include "gui/scoring/HandResultDialog.h"
 #include "gui/scoring/MatchEndDialog.h"
-#include "gui/table/TableWindow.h"
+#include "gui/common/CardPictures.h"
+#include "gui/common/Music.h"
+#include "gui/table/TableBanner.h"
+#include "gui/table/TableOptions.h"
+#include "sound/Sound.h"
 #include "gui/common/Messages.h"
 #include "gui/common/Pacing.h"
 
@@ -49,7 +53,6 @@ const char* SeatBackRoutine(int seat) {
   }
 }
 
-
 // Without "タスク譲渡" the window keeps painting in a wait; input waits its turn.
 InputDuringWait QtTableViewInput(const GameState& state) {
   return state.settings.DoOtherTasks != 0 ? InputDuringWait::Processed : InputDuringWait::Kept;
@@ -57,33 +60,46 @@ InputDuringWait QtTableViewInput(const GameState& state) {
 
 }  // namespace
 
-QtTableView::QtTableView(TableWindow& window, GameState& state) : window_(window), state_(state), hints_(window, state) {}
+QtTableView::QtTableView(const TableSurface& surface, GameState& state, TableViewHost& host)
+    : surface_(surface),
+      state_(state),
+      host_(host),
+      widgets_(MakeTableWidgets(&surface.area, surface.scale)),
+      hints_(surface_, widgets_, state) {}
+
+QRect QtTableView::PixelRect(const TwipsRect& r) const { return ScaledRect(r, surface_.scale); }
+
+void QtTableView::PlaceWidgets() { PlaceTableWidgets(widgets_, surface_.layout, surface_.scale); }
+
+void QtTableView::RedrawPictures() {
+  ForEachCardPicture(widgets_, [](TablePicture* picture) { picture->Redraw(); });
+  for (TablePicture* picture : {widgets_.turnArrow, widgets_.banner, widgets_.movingCard}) picture->Redraw();
+}
+
+void QtTableView::ShowSeatLabels() { winpiruk::ShowSeatLabels(widgets_, state_); }
+
+void QtTableView::FatalMissingPicture(const QString& path, const QString& routine_number) {
+  ShowMessage(&surface_.window, kProgramTitle, MissingPictureText(path, routine_number), QMessageBox::Critical);
+  host_.EndAfterFatalError();
+}
 
 TablePicture::Drawing QtTableView::BackDrawing(int card_kind, int seat, const char* routine_number) const {
   const char* number = routine_number != nullptr ? routine_number : SeatBackRoutine(seat);
   return [this, card_kind, seat, number] {
-    return window_.pictures().Back(card_kind, SeatOrientation(seat), number);
+    return surface_.pictures.Back(card_kind, SeatOrientation(seat), number);
   };
-}
-
-TablePicture* QtTableView::PositionPicture(int position) const {
-  if (position >= 1 && position <= 9) return window_.Picture[position];
-  if (position == kPosDrawPile || position == kPosDiscardPile || position == kPosSecondCard) {
-    return window_.Picture[position];
-  }
-  return nullptr;
 }
 
 void QtTableView::ShowCard(int position, int code) {
   if (state_.settings.DoOtherTasks != 0) WaitFor(0, InputDuringWait::Processed);
   if (code == 0) {
     const MessageText text = InternalErrorText(2);
-    ShowMessage(&window_, Text(text.title), Text(text.text), BoxIcon(text.icon));
+    ShowMessage(&surface_.window, Text(text.title), Text(text.text), BoxIcon(text.icon));
     return;
   }
-  TablePicture* picture = PositionPicture(position);
+  TablePicture* picture = PositionPicture(widgets_, position);
   if (picture == nullptr) return;
-  picture->ShowDrawn([this, code] { return window_.pictures().Face(code); });
+  picture->ShowDrawn([this, code] { return surface_.pictures.Face(code); });
   picture->show();
   picture->raise();
   if (position == kPosDiscardPile || position == kPosSecondCard) RefreshPileGuides();
@@ -96,25 +112,25 @@ void QtTableView::HideCard(int position) {
     ShowDrawPile(false);
     return;
   }
-  if (TablePicture* picture = PositionPicture(position)) picture->hide();
+  if (TablePicture* picture = PositionPicture(widgets_, position)) picture->hide();
   RefreshPileGuides();
   hints_.RefreshMarks();
 }
 
 void QtTableView::HideSeatCard(int seat, int position) {
   if (seat < 0 || seat > 3 || position < 1 || position > 9) return;
-  window_.Picture[HandPicture(seat, position)]->hide();
+  widgets_.handCards[seat][position]->hide();
 }
 
 void QtTableView::ShowSeatCard(int seat, int position) {
-  TablePicture* picture = window_.Picture[HandPicture(seat, position)];
+  TablePicture* picture = widgets_.handCards[seat][position];
   const int code = state_.Hands[seat][position];
   if (seat == 0) {
     if (code == 0) return;
-    picture->ShowDrawn([this, code] { return window_.pictures().Face(code); });
+    picture->ShowDrawn([this, code] { return surface_.pictures.Face(code); });
   } else if (state_.settings.CardOpen == 1 && code != 0) {
     picture->ShowDrawn([this, seat, code] {
-      const QPixmap& face = window_.pictures().Face(code, seat == 2 ? routine::kTopFaces : routine::kCardFace);
+      const QPixmap& face = surface_.pictures.Face(code, seat == 2 ? routine::kTopFaces : routine::kCardFace);
       // Open cards of the side seats lie turned like their backs.
       return seat == 2 ? face : face.transformed(QTransform().rotate(seat == 1 ? 90 : -90));
     });
@@ -132,22 +148,22 @@ void QtTableView::ShowHand(int seat) {
     if (p <= count && state_.Hands[seat][p] != 0) {
       ShowSeatCard(seat, p);
     } else {
-      window_.Picture[HandPicture(seat, p)]->hide();
+      widgets_.handCards[seat][p]->hide();
     }
   }
   // Later cards of a row lie over the earlier ones.
-  for (int p = 1; p <= 9; ++p) window_.Picture[HandPicture(seat, p)]->raise();
+  for (int p = 1; p <= 9; ++p) widgets_.handCards[seat][p]->raise();
   if (seat == 0) ShowHandKeyGuides(true);
   if (count >= 1) {
-    window_.SetLabelText(CountLabel(seat), QString::fromStdString(NumberText(count)) + QStringLiteral("枚 "));
-    window_.Label[CountLabel(seat)]->show();
+    widgets_.seatLabels[seat].count->ShowText(QString::fromStdString(NumberText(count)) + QStringLiteral("枚 "));
+    widgets_.seatLabels[seat].count->show();
   }
   hints_.RefreshPenalty();
   if (seat == 0) hints_.RefreshMarks();
 }
 
 void QtTableView::FlyCard(const QRect& from, const QRect& to) {
-  TablePicture* card = window_.MovingCard;
+  TablePicture* card = widgets_.movingCard;
   card->ShowDrawn(BackDrawing(state_.settings.CardKind, 0, routine::kDeal));
   card->resize(from.size());
   card->raise();
@@ -163,21 +179,21 @@ void QtTableView::FlyCard(const QRect& from, const QRect& to) {
 
 void QtTableView::DealCardTo(int seat, int pass) {
   if (seat < 0 || seat > 3 || pass < 1 || pass > 9) return;
-  const QRect target = window_.PixelRect(window_.table_layout().picture[HandPicture(seat, pass)]);
-  FlyCard(window_.PixelRect(window_.table_layout().picture[kPosDrawPile]), target);
+  const QRect target = PixelRect(surface_.layout.hand[seat][pass]);
+  FlyCard(PixelRect(surface_.layout.draw_pile), target);
   ShowSeatCard(seat, pass);
-  window_.Picture[HandPicture(seat, pass)]->raise();
+  widgets_.handCards[seat][pass]->raise();
 }
 
 void QtTableView::ShowDrawPile(bool shown) {
   if (shown) {
     const TablePicture::Drawing back = BackDrawing(state_.settings.CardKind, 0, routine::kDeal);
-    window_.Picture[kPosDrawPile]->ShowDrawn(back);
-    window_.Picture[40]->ShowDrawn(back);
+    widgets_.drawPile->ShowDrawn(back);
+    widgets_.cardBack->ShowDrawn(back);
     state_.CardBackShown = state_.settings.CardKind;
-    window_.Picture[kPosDrawPile]->show();
+    widgets_.drawPile->show();
   } else {
-    window_.Picture[kPosDrawPile]->hide();
+    widgets_.drawPile->hide();
   }
   RefreshPileGuides();
 }
@@ -185,15 +201,15 @@ void QtTableView::ShowDrawPile(bool shown) {
 void QtTableView::ShowCardBacks() {
   const Settings& s = state_.settings;
   const TablePicture::Drawing upright = BackDrawing(s.CardKind, 0, routine::kDeal);
-  window_.Picture[40]->ShowDrawn(upright);
-  window_.Picture[kPosDrawPile]->ShowDrawn(upright);
+  widgets_.cardBack->ShowDrawn(upright);
+  widgets_.drawPile->ShowDrawn(upright);
   state_.CardBackShown = s.CardKind;
   // Only the pictures: what is shown or hidden stays as the game left it.
   for (int seat = 1; seat < kSeats; ++seat) {
     for (int p = 1; p <= 9; ++p) {
-      TablePicture* picture = window_.Picture[HandPicture(seat, p)];
+      TablePicture* picture = widgets_.handCards[seat][p];
       const bool face_up = s.CardOpen == 1 && state_.Hands[seat][p] != 0;
-      if (!picture->isVisibleTo(window_.table()) || face_up) continue;
+      if (!picture->isVisibleTo(&surface_.area) || face_up) continue;
       picture->ShowDrawn(BackDrawing(s.CardKind, seat));
     }
   }
@@ -202,41 +218,28 @@ void QtTableView::ShowCardBacks() {
 void QtTableView::ShowDrawAnimation() {
   const int seat = std::clamp<int>(state_.CurrentSeat, 0, 3);
   const int position = std::clamp<int>(state_.Hands[seat][kHandCount], 1, 9);
-  const QRect target = window_.PixelRect(window_.table_layout().picture[HandPicture(seat, position)]);
-  FlyCard(window_.PixelRect(window_.table_layout().picture[kPosDrawPile]), target);
+  const QRect target = PixelRect(surface_.layout.hand[seat][position]);
+  FlyCard(PixelRect(surface_.layout.draw_pile), target);
 }
 
 void QtTableView::ClearTable() {
-  for (int n = 1; n <= 39; ++n) window_.Picture[n]->hide();
-  window_.ArrowPicture->hide();
-  window_.BannerPicture->hide();
-  window_.MovingCard->hide();
+  // Without a match the seats have no one to name.
+  ClearTableWidgets(widgets_, state_.MatchInProgress == 0);
   arrow_seat_ = -1;
   banner_seat_ = -1;
-  for (int n : {kDealerChoiceLabel, kReuseLabel, kPromptLabel, kExtraNumberLabel}) window_.Label[n]->hide();
-  for (int position : kGuidedPositions) {
-    window_.Label[GuideLabel(position)]->clear();
-    window_.Label[GuideLabel(position)]->hide();
-  }
   choice_guides_shown_ = {false, false};
   hints_.Clear();
-  // Without a match the seats have no one to name.
-  if (state_.MatchInProgress == 0) {
-    for (int seat = 0; seat < kSeats; ++seat) {
-      for (int n : {NameLabel(seat), CountLabel(seat), ScoreLabel(seat)}) window_.Label[n]->hide();
-    }
-  }
 }
 
 void QtTableView::ShowHandKeyGuides(bool shown) {
   const bool guides_on = state_.settings.KeyGuideDisplay == 1;
   const int count = state_.Hands[0][kHandCount];
   for (int p = 1; p <= 9; ++p) {
-    QLabel* guide = window_.Label[GuideLabel(p)];
-    const bool occupied = shown && p <= count && state_.Hands[0][p] != 0 && window_.Picture[p]->isVisible();
+    TableText* guide = widgets_.handKeyGuides[p];
+    const bool occupied = shown && p <= count && state_.Hands[0][p] != 0 && widgets_.handCards[0][p]->isVisible();
     // The box is fitted to the letter: a guide first filled here would
     // otherwise keep the empty box it was laid out with.
-    window_.SetLabelText(guide, occupied ? QString(QChar(u'A' + (p - 1))) : QString());
+    guide->ShowText(occupied ? QString(QChar(u'A' + (p - 1))) : QString());
     guide->setVisible(guides_on && occupied);
   }
   RefreshPileGuides();
@@ -244,16 +247,16 @@ void QtTableView::ShowHandKeyGuides(bool shown) {
 
 void QtTableView::RefreshPileGuides() {
   const bool guides_on = state_.settings.KeyGuideDisplay == 1;
-  QLabel* draw_guide = window_.Label[GuideLabel(kPosDrawPile)];
-  if (draw_guide->text() != QStringLiteral("P")) window_.SetLabelText(draw_guide, QStringLiteral("P"));
-  draw_guide->setVisible(guides_on && window_.Picture[kPosDrawPile]->isVisibleTo(window_.table()));
+  TableText* draw_guide = widgets_.drawPileGuide;
+  if (draw_guide->text() != QStringLiteral("P")) draw_guide->ShowText(QStringLiteral("P"));
+  draw_guide->setVisible(guides_on && widgets_.drawPile->isVisibleTo(&surface_.area));
   // "J" and "K" belong to the dealer's choice: shown while it lasts, also
   // when the guides are switched on in the middle of it.
   for (int i = 0; i < 2; ++i) {
-    QLabel* guide = window_.Label[GuideLabel(i == 0 ? kPosDiscardPile : kPosSecondCard)];
+    TableText* guide = i == 0 ? widgets_.discardPileGuide : widgets_.secondCardGuide;
     const QString letter = i == 0 ? QStringLiteral("J") : QStringLiteral("K");
     const bool shown = guides_on && choice_guides_shown_[static_cast<std::size_t>(i)];
-    if (shown && guide->text() != letter) window_.SetLabelText(guide, letter);
+    if (shown && guide->text() != letter) guide->ShowText(letter);
     guide->setVisible(shown);
   }
 }
@@ -261,62 +264,16 @@ void QtTableView::RefreshPileGuides() {
 void QtTableView::ShowArrow(int seat) {
   if (seat < 0 || seat > 3) return;
   const int direction = state_.Direction;
-  window_.ArrowPicture->ShowDrawn([this, seat, direction] { return window_.pictures().Arrow(seat, direction); });
-  window_.ArrowPicture->setGeometry(window_.PixelRect(window_.table_layout().arrow[seat]));
-  window_.ArrowPicture->show();
+  widgets_.turnArrow->ShowDrawn([this, seat, direction] { return surface_.pictures.Arrow(seat, direction); });
+  widgets_.turnArrow->setGeometry(PixelRect(surface_.layout.arrow[seat]));
+  widgets_.turnArrow->show();
   arrow_seat_ = seat;
   // The table has moved on: an old refusal no longer applies.
   hints_.HideRefusal();
   hints_.TurnPassed(seat);
   hints_.RefreshMarks();
   // A piece that has ended is followed by the next at a change of turn.
-  window_.music().CheckMusic();
-}
-
-QPixmap QtTableView::DrawBanner(bool counter_call, int seat, const BannerCards& cards) const {
-  CardPictures& pictures = window_.pictures();
-  QPixmap banner = pictures.Banner(counter_call, seat);
-  if (banner.isNull()) return banner;
-  // The calling seat's cards, in the banner's small faces, on its tray; the
-  // tray's places are the file's, so they grow with the zoom.
-  {
-    QPainter painter(&banner);
-    const double zoom = window_.Zoom();
-    const bool vertical = seat == 1 || seat == 3;
-    int slot = 0;
-    for (int code : cards) {
-      if (code == 0 || slot >= kBannerCardSlots) continue;
-      const PicturePoint spot = BannerCardSpot(vertical, slot++);
-      painter.drawPixmap(QPointF(spot.x * zoom, spot.y * zoom), pictures.BannerFace(code));
-    }
-  }
-  // On a small table it is drawn smaller so that it stays whole.
-  const QSize room = window_.table()->size() * 9 / 10;
-  const QSize size = banner.deviceIndependentSize().toSize();
-  if (size.width() > room.width() || size.height() > room.height()) {
-    const qreal device_pixel_ratio = banner.devicePixelRatio();
-    banner = banner.scaled(room * device_pixel_ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    banner.setDevicePixelRatio(device_pixel_ratio);
-  }
-  return banner;
-}
-
-QRect QtTableView::BannerEnd(int seat, QSize size) const {
-  // The banner comes to rest over the caller's row, a little inside the table's edge.
-  const QRect area = window_.table()->rect();
-  const TableLayout& layout = window_.table_layout();
-  const QRect row = window_.PixelRect(layout.picture[HandPicture(seat, 1)])
-                        .united(window_.PixelRect(layout.picture[HandPicture(seat, 9)]));
-  QRect end(QPoint(0, 0), size);
-  if (seat == 0 || seat == 2) {
-    end.moveCenter(row.center());
-  } else {
-    end.moveCenter(QPoint(row.center().x(), area.center().y()));
-  }
-  constexpr int kMargin = 4;
-  end.moveLeft(std::clamp(end.left(), kMargin, std::max(kMargin, area.width() - end.width() - kMargin)));
-  end.moveTop(std::clamp(end.top(), kMargin, std::max(kMargin, area.height() - end.height() - kMargin)));
-  return end;
+  surface_.music.CheckMusic();
 }
 
 void QtTableView::ShowBanner(bool counter_call) {
@@ -324,16 +281,16 @@ void QtTableView::ShowBanner(bool counter_call) {
   banner_seat_ = -1;  // on its way: a resize keeps it inside the table only
   BannerCards cards{};
   for (std::size_t p = 1; p <= cards.size(); ++p) cards[p - 1] = state_.Hands[static_cast<std::size_t>(seat)][p];
-  TablePicture* picture = window_.BannerPicture;
-  picture->ShowDrawn([this, counter_call, seat, cards] { return DrawBanner(counter_call, seat, cards); });
+  TablePicture* picture = widgets_.banner;
+  picture->ShowDrawn([this, counter_call, seat, cards] { return DrawBanner(surface_.pictures, surface_.scale.zoom, surface_.area.size(), counter_call, seat, cards); });
   // The engine plays the call's sound with the banner.
 
   // The banner slides from the middle of the table toward the caller's row.
   const QSize size = picture->pixmap().deviceIndependentSize().toSize();
   picture->resize(size);
   QRect start(QPoint(0, 0), size);
-  start.moveCenter(window_.table()->rect().center());
-  const QRect end = BannerEnd(seat, size);
+  start.moveCenter(surface_.area.rect().center());
+  const QRect end = BannerEnd(surface_.layout, surface_.scale, surface_.area.rect(), seat, size);
   const Motion motion = kBannerMotion;
   for (int step = 0; step <= motion.steps; ++step) {
     picture->move(start.topLeft() + (end.topLeft() - start.topLeft()) * step / motion.steps);
@@ -348,26 +305,26 @@ void QtTableView::ShowBanner(bool counter_call) {
 void QtTableView::ShowCallBanner() { ShowBanner(false); }
 void QtTableView::ShowCounterCallBanner() { ShowBanner(true); }
 
-QLabel* QtTableView::LabelFor(TableLabel label) const {
+TableText* QtTableView::LabelFor(TableLabel label) const {
   switch (label) {
-    case TableLabel::DealerChoicePrompt: return window_.Label[kDealerChoiceLabel];
-    case TableLabel::ReuseMessage: return window_.Label[kReuseLabel];
-    case TableLabel::Countdown: return window_.Label[kPromptLabel];
-    case TableLabel::ExtraNumberTitle: return window_.Label[kExtraNumberLabel];
-    case TableLabel::KeyGuideJ: return window_.Label[GuideLabel(kPosDiscardPile)];
-    case TableLabel::KeyGuideK: return window_.Label[GuideLabel(kPosSecondCard)];
+    case TableLabel::DealerChoicePrompt: return widgets_.dealerChoiceLabel;
+    case TableLabel::ReuseMessage: return widgets_.reuseLabel;
+    case TableLabel::Countdown: return widgets_.promptLabel;
+    case TableLabel::ExtraNumberTitle: return widgets_.extraNumberLabel;
+    case TableLabel::KeyGuideJ: return widgets_.discardPileGuide;
+    case TableLabel::KeyGuideK: return widgets_.secondCardGuide;
   }
   return nullptr;
 }
 
 void QtTableView::ShowLabel(TableLabel label, std::string_view text) {
-  QLabel* shown = LabelFor(label);
+  TableText* shown = LabelFor(label);
   if (shown == nullptr) return;
-  window_.SetLabelText(shown, Text(text));
+  shown->ShowText(Text(text));
   if (label == TableLabel::KeyGuideJ || label == TableLabel::KeyGuideK) {
     // The letters stand under the two cards of the dealer's choice; without
     // those cards on the table an empty text only clears them.
-    const bool choice_on_table = window_.Picture[kPosSecondCard]->isVisibleTo(window_.table());
+    const bool choice_on_table = widgets_.secondCard->isVisibleTo(&surface_.area);
     choice_guides_shown_[label == TableLabel::KeyGuideJ ? 0 : 1] = !text.empty() || choice_on_table;
     RefreshPileGuides();
     return;
@@ -390,7 +347,7 @@ void QtTableView::HideLabel(TableLabel label) {
   if (label == TableLabel::KeyGuideJ || label == TableLabel::KeyGuideK) {
     choice_guides_shown_[label == TableLabel::KeyGuideJ ? 0 : 1] = false;
   }
-  if (QLabel* hidden = LabelFor(label)) hidden->hide();
+  if (TableText* hidden = LabelFor(label)) hidden->hide();
 }
 
 std::string QtTableView::LabelText(TableLabel label) const {
@@ -398,20 +355,18 @@ std::string QtTableView::LabelText(TableLabel label) const {
   return shown == nullptr ? std::string() : shown->text().toStdString();
 }
 
-void QtTableView::SetTitle(std::string_view title) { window_.setWindowTitle(Text(title)); }
+void QtTableView::SetTitle(std::string_view title) { surface_.window.setWindowTitle(Text(title)); }
 
-void QtTableView::ShowScores() { window_.ShowSeatLabels(); }
+void QtTableView::ShowScores() { ShowSeatLabels(); }
 
-void QtTableView::ApplyLabelColours() { window_.ApplyLabelColours(); }
+void QtTableView::ApplyLabelColours() { ColourTableLabels(widgets_, state_.settings); }
 
 void QtTableView::EnablePlayModeMenu(bool enabled) {
-  window_.GameModeManual->setEnabled(enabled);
-  window_.GameModeAuto->setEnabled(enabled);
+  host_.EnablePlayModeMenu(enabled);
 }
 
 void QtTableView::CheckPlayMode(bool auto_play) {
-  window_.GameModeManual->setChecked(!auto_play);
-  window_.GameModeAuto->setChecked(auto_play);
+  host_.CheckPlayModeMenu(auto_play);
   hints_.RefreshMarks();
 }
 
@@ -427,31 +382,31 @@ void QtTableView::PlaySound(Sound sound) {
     case Sound::GameOver: path = &s.GameOverSound; break;
     case Sound::CardOperate: path = &s.CardOperateSound; break;
   }
-  if (path != nullptr) window_.effects().PlayEffect(*path, s.SoundMode != 0);
+  if (path != nullptr) surface_.effects.PlayEffect(*path, s.SoundMode != 0);
 }
 
-void QtTableView::StopMusic() { window_.music().StopMusic(); }
+void QtTableView::StopMusic() { surface_.music.StopMusic(); }
 
-void QtTableView::RestartMusic() { window_.music().PlayMusic(); }
+void QtTableView::RestartMusic() { surface_.music.PlayMusic(); }
 
 bool QtTableView::Ask(Question question) {
   const MessageText text = TextOf(question);
   QMessageBox box(QMessageBox::Question, Text(text.title), Text(text.text), QMessageBox::Yes | QMessageBox::No,
-                  &window_);
+                  &surface_.window);
   box.setDefaultButton(question == Question::DiscardMatch ? QMessageBox::No : QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
 }
 
 void QtTableView::Tell(Notice notice) {
   const MessageText text = TextOf(notice);
-  ShowMessage(&window_, Text(text.title), Text(text.text), BoxIcon(text.icon));
+  ShowMessage(&surface_.window, Text(text.title), Text(text.text), BoxIcon(text.icon));
 }
 
 void QtTableView::InternalError(int number) {
   StopMusic();
   const MessageText text = InternalErrorText(number);
-  ShowMessage(&window_, Text(text.title), Text(text.text), BoxIcon(text.icon));
-  window_.EndAfterFatalError();
+  ShowMessage(&surface_.window, Text(text.title), Text(text.text), BoxIcon(text.icon));
+  host_.EndAfterFatalError();
 }
 
 void QtTableView::Pause(int tenths) { WaitFor(tenths * kMillisecondsPerTenth, QtTableViewInput(state_)); }
@@ -465,24 +420,24 @@ void QtTableView::SpeedPause(int units) {
 
 void QtTableView::WaitForClaim(int tenths) { WaitFor(tenths * kMillisecondsPerTenth, InputDuringWait::Processed); }
 
-void QtTableView::StartTimer() { window_.Timer1->start(); }
+void QtTableView::StartTimer() { host_.StartTimeLimit(); }
 
-void QtTableView::StopTimer() { window_.Timer1->stop(); }
+void QtTableView::StopTimer() { host_.StopTimeLimit(); }
 
 void QtTableView::ShowHandResult(const HandResultView& result) {
   hints_.Clear();
   HandResultDialog dialog(
-      state_, result, [this](const QString& path, const QString& number) { window_.FatalMissingPicture(path, number); },
-      &window_);
-  QObject::connect(&dialog, &HandResultDialog::abortChosen, &window_, &TableWindow::EndProgram);
+      state_, result, [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); },
+      &surface_.window);
+  QObject::connect(&dialog, &HandResultDialog::abortChosen, &surface_.window, [this] { host_.EndProgram(); });
   dialog.exec();
   // The call banner has told its story; the settlement opens over a table without it.
-  window_.BannerPicture->hide();
+  widgets_.banner->hide();
 }
 
 SettlementOutcome QtTableView::ShowSettlement(const SettlementView& settlement) {
-  MatchEndDialog dialog(state_, settlement, &window_);
-  QObject::connect(&dialog, &MatchEndDialog::endChosen, &window_, &TableWindow::EndProgram);
+  MatchEndDialog dialog(state_, settlement, &surface_.window);
+  QObject::connect(&dialog, &MatchEndDialog::endChosen, &surface_.window, [this] { host_.EndProgram(); });
   dialog.exec();
   return dialog.Outcome();
 }
@@ -490,21 +445,22 @@ SettlementOutcome QtTableView::ShowSettlement(const SettlementView& settlement) 
 void QtTableView::ShowMemberDecision() {
   // The match is over: an empty table under the program's title.
   ClearTable();
-  window_.setWindowTitle(kProgramTitle);
+  surface_.window.setWindowTitle(kProgramTitle);
   CheckPlayMode(state_.AutoPlay != 0);
-  window_.OpenMemberDecision(true);
+  host_.OpenMemberDecision(true);
 }
 
 void QtTableView::Relayout() {
-  if (arrow_seat_ >= 0) window_.ArrowPicture->setGeometry(window_.PixelRect(window_.table_layout().arrow[arrow_seat_]));
+  if (arrow_seat_ >= 0) widgets_.turnArrow->setGeometry(PixelRect(surface_.layout.arrow[arrow_seat_]));
   // A banner on show stays whole inside a smaller table; at rest it follows
   // its seat's row and the zoom.
-  TablePicture* banner = window_.BannerPicture;
+  TablePicture* banner = widgets_.banner;
   if (banner->isVisible()) {
-    const QRect area = window_.table()->rect();
+    const QRect area = surface_.area.rect();
     QRect place = banner->geometry();
     if (banner_seat_ >= 0) {
-      place = BannerEnd(banner_seat_, banner->pixmap().deviceIndependentSize().toSize());
+      place = BannerEnd(surface_.layout, surface_.scale, area, banner_seat_,
+                        banner->pixmap().deviceIndependentSize().toSize());
     } else {
       place.moveLeft(std::clamp(place.left(), 0, std::max(0, area.width() - place.width())));
       place.moveTop(std::clamp(place.top(), 0, std::max(0, area.height() - place.height())));

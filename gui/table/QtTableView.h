@@ -1,7 +1,7 @@
 #pragma once
-// The engine's view of the table, drawn on the main window: card pictures,
-// the deal and draw animations, the banners, the labels, the sounds, the
-// message boxes and the waits.
+// The engine's view of the table, drawn on the main window's table area: it
+// owns the card pictures and labels, and shows the deal and draw animations,
+// the banners, the sounds, the message boxes and the waits.
 #include <QRect>
 #include <QString>
 #include <array>
@@ -12,16 +12,14 @@
 #include "state/GameState.h"
 #include "gui/table/TablePicture.h"
 #include "gui/table/TableHints.h"
-
-class QLabel;
+#include "gui/table/TableViewHost.h"
+#include "gui/table/TableWidgets.h"
 
 namespace winpiruk {
 
-class TableWindow;
-
 class QtTableView final : public TableView {
  public:
-  QtTableView(TableWindow& window, GameState& state);
+  QtTableView(const TableSurface& surface, GameState& state, TableViewHost& host);
 
   void ShowCard(int position, int code) override;
   void HideCard(int position) override;
@@ -84,24 +82,31 @@ class QtTableView final : public TableView {
   std::function<void(int position)> on_card_shown;
   // The marks of playable cards, the refusal and the penalty on the table.
   TableHints& hints() { return hints_; }
+  // The pictures and labels as they are drawn now.
+  const TableWidgets& widgets() const { return widgets_; }
+  // Places the pictures and labels for the present layout and scale.
+  void PlaceWidgets();
+  // Every picture drawn again, after the zoom or the screen's pixel ratio changed.
+  void RedrawPictures();
+  // Redraws the table's labels of names and scores from the state.
+  void ShowSeatLabels();
+  // A picture file is missing: the message, then the end of the program.
+  [[noreturn]] void FatalMissingPicture(const QString& path, const QString& routine_number);
 
 
  private:
-  TablePicture* PositionPicture(int position) const;
-  QLabel* LabelFor(TableLabel label) const;
-  // The calling seat's cards as the banner shows them.
-  using BannerCards = std::array<int, 10>;
+  TableText* LabelFor(TableLabel label) const;
+  QRect PixelRect(const TwipsRect& r) const;
   void ShowBanner(bool counter_call);
-  QPixmap DrawBanner(bool counter_call, int seat, const BannerCards& cards) const;
-  // Where the banner of a seat comes to rest, at its size.
-  QRect BannerEnd(int seat, QSize size) const;
   // A seat's card back (seat 0: upright) as it lies, at the table's present zoom.
   TablePicture::Drawing BackDrawing(int card_kind, int seat, const char* routine_number = nullptr) const;
   void FlyCard(const QRect& from, const QRect& to);
   void ShowSeatCard(int seat, int position);
 
-  TableWindow& window_;
+  TableSurface surface_;
   GameState& state_;
+  TableViewHost& host_;
+  TableWidgets widgets_;
   int arrow_seat_ = -1;
   int banner_seat_ = -1;
   bool banner_counter_ = false;

@@ -5,7 +5,9 @@
 
 #include "engine/Durations.h"
 #include "presentation/HintTexts.h"
-#include "gui/table/TableWindow.h"
+#include "gui/table/TableOptions.h"
+#include "gui/table/TableScale.h"
+#include "gui/table/TableWidgets.h"
 #include "gui/table/HintPlaces.h"
 #include "gui/table/TablePicture.h"
 
@@ -59,11 +61,12 @@ PlayableMarks MarksFor(const GameState& state, bool marking_on) {
   return marks;
 }
 
-TableHints::TableHints(TableWindow& window, const GameState& state)
-    : window_(window),
+TableHints::TableHints(const TableSurface& surface, const TableWidgets& widgets, const GameState& state)
+    : surface_(surface),
+      widgets_(widgets),
       state_(state),
-      refusal_(MakeHintLabel(window.table(), "RefusalLabel", kRefusalStyle)),
-      penalty_(MakeHintLabel(window.table(), "PenaltyLabel", kPenaltyStyle)) {
+      refusal_(MakeHintLabel(&surface.area, "refusalLabel", kRefusalStyle)),
+      penalty_(MakeHintLabel(&surface.area, "penaltyLabel", kPenaltyStyle)) {
   refusal_->setWordWrap(true);
   penalty_->setAlignment(Qt::AlignCenter);
   penalty_->setTextFormat(Qt::RichText);
@@ -76,18 +79,18 @@ QLabel* TableHints::refusal_label() const { return refusal_; }
 QLabel* TableHints::penalty_label() const { return penalty_; }
 
 void TableHints::RefreshMarks() {
-  const PlayableMarks marks = MarksFor(state_, window_.table_options().mark_playable_cards);
+  const PlayableMarks marks = MarksFor(state_, surface_.options.mark_playable_cards);
   const bool marked = marks != PlayableMarks{};
   if (!marked && !any_marked_) return;
-  for (int p = 1; p <= 9; ++p) window_.Picture[p]->SetMarked(marks.hand[p]);
-  window_.Picture[kPosDiscardPile]->SetMarked(marks.discard_pile);
-  window_.Picture[kPosSecondCard]->SetMarked(marks.second_card);
+  for (int p = 1; p <= kHandPositions; ++p) widgets_.handCards[0][p]->SetMarked(marks.hand[p]);
+  widgets_.discardPile->SetMarked(marks.discard_pile);
+  widgets_.secondCard->SetMarked(marks.second_card);
   any_marked_ = marked;
 }
 
 void TableHints::FitFont(QLabel* label, int place_height, int lines) const {
   // The text grows with its place, so a zoomed table keeps it in proportion.
-  QFont font = window_.table()->font();
+  QFont font = surface_.area.font();
   font.setPixelSize(std::max(9, place_height / (lines + 1)));
   label->setFont(font);
 }
@@ -148,7 +151,7 @@ void TableHints::Clear() {
 
 void TableHints::PlaceRefusal() {
   // The box hugs its text and sits on the bottom edge of its place.
-  const QRect place = window_.PixelRect(RefusalPlace(window_.table_layout()));
+  const QRect place = ScaledRect(RefusalPlace(surface_.layout), surface_.scale);
   FitFont(refusal_, place.height(), 2);
   // A wrapping label hints at a narrow box; the text's own width is what it needs on one line.
   const QMargins margins = refusal_->contentsMargins();
@@ -165,7 +168,7 @@ void TableHints::PlaceRefusal() {
 
 void TableHints::PlacePenalty() {
   // The count above the seat that takes it, under the middle of the discard pile.
-  const QRect place = window_.PixelRect(PenaltyPlace(window_.table_layout()));
+  const QRect place = ScaledRect(PenaltyPlace(surface_.layout), surface_.scale);
   FitFont(penalty_, place.height(), 2);
   const QString seat = penalty_seat_ >= 0 && penalty_seat_ < kSeats
                            ? QString::fromStdString(state_.SeatName[static_cast<std::size_t>(penalty_seat_)])

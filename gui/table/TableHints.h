@@ -6,14 +6,15 @@
 #include <array>
 
 #include "engine/LegalPicks.h"
+#include "gui/table/TableViewHost.h"
 #include "state/GameState.h"
 
 class QLabel;
 
 namespace winpiruk {
 
-class TableWindow;
 class TableText;
+struct TableWidgets;
 
 // The user's pictures that are marked.
 struct PlayableMarks {
@@ -33,7 +34,8 @@ PlayableMarks MarksFor(const GameState& state, bool marking_on);
 
 class TableHints {
  public:
-  TableHints(TableWindow& window, const GameState& state);
+  // The hints lie on the surface's table area beside the widgets they speak about.
+  TableHints(const TableSurface& surface, const TableWidgets& widgets, const GameState& state);
 
   // The marks follow the table and the option.
   void RefreshMarks();
@@ -61,7 +63,8 @@ class TableHints {
   void PlacePenalty();
   void FitFont(QLabel* label, int place_height, int lines) const;
 
-  TableWindow& window_;
+  const TableSurface& surface_;
+  const TableWidgets& widgets_;
   const GameState& state_;
   TableText* refusal_ = nullptr;
   TableText* penalty_ = nullptr;

@@ -27,13 +27,12 @@ int Whole(double twips) { return static_cast<int>(std::lround(twips)); }
 
 }  // namespace
 
-int HandPicture(int seat, int position) {
-  switch (seat) {
-    case 0: return position;
-    case 1: return 29 + position;
-    case 2: return 20 + position;
-    case 3: return 21 - position;
-    default: return 0;
+TwipsRect PositionPlace(const TableLayout& t, int position) {
+  switch (position) {
+    case kPosDrawPile: return t.draw_pile;
+    case kPosDiscardPile: return t.discard_pile;
+    case kPosSecondCard: return t.second_card;
+    default: return position >= 1 && position <= kHandPositions ? t.hand[0][position] : TwipsRect{};
   }
 }
 
@@ -42,9 +41,9 @@ namespace {
 // The user's row and the key guides under it.
 void PlaceUserRow(TableLayout& t, int user_left, int user_top) {
   for (int p = 1; p <= 9; ++p) {
-    t.picture[HandPicture(0, p)] = {user_left + (p - 1) * t.user_card_step, user_top, kCardW, kCardH};
-    const TwipsRect& card = t.picture[HandPicture(0, p)];
-    t.label[GuideLabel(p)] = {card.left + (kCardW - kGuideW) / 2, card.bottom() + 15, kGuideW, kLabelH};
+    t.hand[0][p] = {user_left + (p - 1) * t.user_card_step, user_top, kCardW, kCardH};
+    const TwipsRect& card = t.hand[0][p];
+    t.hand_guide[p] = {card.left + (kCardW - kGuideW) / 2, card.bottom() + 15, kGuideW, kLabelH};
   }
 }
 
@@ -53,9 +52,9 @@ void PlaceSideSeats(TableLayout& t, int eh, int right_shift, const Settings& set
   const int side_top = kSideTop + Whole(eh / 50.8) + settings.VerticalCardPos;
   const int side_step = kSideStep + Whole(eh / 200.0);
   for (int p = 1; p <= 9; ++p) {
-    t.picture[HandPicture(1, p)] = {kLeftColumnLeft, side_top + (p - 1) * side_step, kCardH, kCardW};
+    t.hand[1][p] = {kLeftColumnLeft, side_top + (p - 1) * side_step, kCardH, kCardW};
     // Seen from the right seat its first card lies nearest to the user.
-    t.picture[HandPicture(3, p)] = {kRightColumnLeft + right_shift, side_top + (9 - p) * side_step, kCardH, kCardW};
+    t.hand[3][p] = {kRightColumnLeft + right_shift, side_top + (9 - p) * side_step, kCardH, kCardW};
   }
 }
 
@@ -64,26 +63,27 @@ int PlaceTopRow(TableLayout& t, int ew, const Settings& settings) {
   const int top_step = kTopRowStep + Whole(ew / 128.0);
   const int top_left = kTopRowLeft + Whole(ew / 101.6) + settings.HorizonCardPos;
   for (int p = 1; p <= 9; ++p) {
-    t.picture[HandPicture(2, p)] = {top_left + (p - 1) * top_step, kTopRowTop, kCardW, kCardH};
+    t.hand[2][p] = {top_left + (p - 1) * top_step, kTopRowTop, kCardW, kCardH};
   }
-  return t.picture[HandPicture(2, 9)].right();
+  return t.hand[2][9].right();
 }
 
 // The piles, their key guides and the messages about them.
 void PlacePiles(TableLayout& t, int pile_dx, int pile_dy) {
   const int piles_top = kPilesTop + pile_dy;
-  t.picture[10] = {kDrawLeft + pile_dx, piles_top, kCardW, kCardH};
-  t.picture[11] = {kDiscardLeft + pile_dx, piles_top, kCardW, kCardH};
-  t.picture[39] = {kSecondLeft + pile_dx, piles_top, kCardW, kCardH};
-  t.picture[40] = t.picture[10];
-  t.picture[41] = {2100 + pile_dx, 1890 + pile_dy, kArrow, kArrow};
-  const int guide_top = t.picture[10].bottom() + 30;
-  for (int pile : {kPosDrawPile, kPosDiscardPile, kPosSecondCard}) {
-    t.label[GuideLabel(pile)] = {t.picture[pile].left + (kCardW - kGuideW) / 2, guide_top, kGuideW, kLabelH};
-  }
-  t.label[kExtraNumberLabel] = {t.picture[39].left - 150, t.picture[39].top - kLabelH - 15, kCardW + 300, kLabelH};
-  t.label[kDealerChoiceLabel] = {2250 + pile_dx, 2850 + pile_dy, 3600, kLabelH + 30};
-  t.label[kReuseLabel] = t.label[kDealerChoiceLabel];
+  t.draw_pile = {kDrawLeft + pile_dx, piles_top, kCardW, kCardH};
+  t.discard_pile = {kDiscardLeft + pile_dx, piles_top, kCardW, kCardH};
+  t.second_card = {kSecondLeft + pile_dx, piles_top, kCardW, kCardH};
+  t.music = {2100 + pile_dx, 1890 + pile_dy, kArrow, kArrow};
+  const int guide_top = t.draw_pile.bottom() + 30;
+  const auto guide_under = [&](const TwipsRect& pile) {
+    return TwipsRect{pile.left + (kCardW - kGuideW) / 2, guide_top, kGuideW, kLabelH};
+  };
+  t.draw_guide = guide_under(t.draw_pile);
+  t.discard_guide = guide_under(t.discard_pile);
+  t.second_guide = guide_under(t.second_card);
+  t.extra_number = {t.second_card.left - 150, t.second_card.top - kLabelH - 15, kCardW + 300, kLabelH};
+  t.dealer_choice = {2250 + pile_dx, 2850 + pile_dy, 3600, kLabelH + 30};
 }
 
 // Each seat's name, card count and score, one under the other.
@@ -95,11 +95,12 @@ void PlaceSeatLabels(TableLayout& t, int top_row_right, int right_shift, int bot
       {7050 + right_shift, 3870 + bottom_shift, 1020, kLabelH},  // right seat, bottom right
   }};
   for (int seat = 0; seat < 4; ++seat) {
-    TwipsRect r = name_blocks[seat];
-    for (int label : {NameLabel(seat), CountLabel(seat), ScoreLabel(seat)}) {
-      t.label[label] = r;
-      r.top += kLabelH;
-    }
+    const TwipsRect name = name_blocks[seat];
+    TwipsRect count = name;
+    count.top += kLabelH;
+    TwipsRect score = count;
+    score.top += kLabelH;
+    t.seat_labels[seat] = {name, count, score};
   }
 }
 
@@ -129,7 +130,7 @@ TableLayout LayoutTable(int table_width, int table_height, const Settings& setti
   PlacePiles(t, pile_dx, pile_dy);
 
   // The countdown and the further-discard prompts start at the user's row's left edge.
-  t.label[kPromptLabel] = {user_left, user_top - kLabelH - 120, 2400, kLabelH};
+  t.prompt = {user_left, user_top - kLabelH - 120, 2400, kLabelH};
   PlaceSeatLabels(t, top_row_right, right_shift, bottom_shift);
 
   // The turn arrow beside the seat to move.

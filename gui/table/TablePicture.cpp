@@ -73,6 +73,30 @@ void TablePicture::paintEvent(QPaintEvent* event) {
 
 TableText::TableText(QWidget* parent) : QLabel(parent) {}
 
+void TableText::SetPlace(const QRect& place) {
+  place_ = place;
+  placed_ = true;
+}
+
+void TableText::ShowText(const QString& text) {
+  if (!placed_) {
+    setText(text);
+    return;
+  }
+  if (elided_) {
+    const QString shown = fontMetrics().elidedText(text, Qt::ElideRight, place_.width() - 4);
+    full_text_ = text;
+    setText(shown);
+    setToolTip(shown == text ? QString() : text);
+  } else {
+    setText(text);
+  }
+  const int width = std::min(place_.width(), sizeHint().width() + 4);
+  QRect box(place_.left(), place_.top(), width, place_.height());
+  if ((alignment() & Qt::AlignHCenter) != 0) box.moveLeft(place_.center().x() - width / 2);
+  setGeometry(box);
+}
+
 void TableText::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit clicked();
   QLabel::mousePressEvent(event);

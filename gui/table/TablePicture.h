@@ -3,6 +3,8 @@
 // shown through its drawing is drawn again when the table changes its zoom.
 #include <QLabel>
 #include <QPixmap>
+#include <QRect>
+#include <QString>
 #include <functional>
 
 namespace winpiruk {
@@ -44,18 +46,38 @@ class TablePicture : public QLabel {
   bool marked_ = false;
 };
 
-// A label of the table: a text that reports clicks.
+// A label of the table: a text that reports clicks. A label with a place
+// on the table shows its text in a box that hugs it, the place being the
+// most it may take.
 class TableText : public QLabel {
   Q_OBJECT
 
  public:
   explicit TableText(QWidget* parent = nullptr);
 
+  // The most room the text may take, in pixels of the table area.
+  void SetPlace(const QRect& place);
+  // A name longer than its place ends in an ellipsis rather than being cut
+  // off mid-character; the tooltip holds the whole name.
+  void SetElided(bool elided) { elided_ = elided; }
+  // Shows the text and fits the box to it within the place.
+  void ShowText(const QString& text);
+  // The whole text, also of a name shown shortened.
+  QString FullText() const { return elided_ ? full_text_ : text(); }
+  // Fits the box again after the place or the font changed.
+  void Refit() { ShowText(FullText()); }
+
  signals:
   void clicked();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QRect place_;
+  bool placed_ = false;
+  bool elided_ = false;
+  QString full_text_;
 };
 
 }  // namespace winpiruk

@@ -10,9 +10,6 @@ namespace {
 
 int Round(double value) { return static_cast<int>(std::lround(value)); }
 
-// The cards of the four seats and the piles: what the eye takes for the table.
-constexpr int kLastCardPicture = 39;
-
 // Just above zoom 1 the table eases into the middle over this much zoom, so
 // that a window dragged past the design size does not see it jump.
 constexpr double kCentringRamp = 0.1;
@@ -39,7 +36,13 @@ TableScale CentredScale(const TableLayout& layout, double zoom, QSize area_pixel
   TableScale scale{zoom, {}};
   if (zoom <= 1.0) return scale;
   QRect cards;
-  for (int n = 1; n <= kLastCardPicture; ++n) cards |= ScaledRect(layout.picture[n], scale);
+  // The cards of the four seats and the piles: what the eye takes for the table.
+  for (const HandPlaces& hand : layout.hand) {
+    for (int p = 1; p <= kHandPositions; ++p) cards |= ScaledRect(hand[p], scale);
+  }
+  for (const TwipsRect& pile : {layout.draw_pile, layout.discard_pile, layout.second_card}) {
+    cards |= ScaledRect(pile, scale);
+  }
   const QPoint centred((area_pixels.width() - cards.width()) / 2 - cards.left(),
                        (area_pixels.height() - cards.height()) / 2 - cards.top());
   const double share = std::min(1.0, (zoom - 1.0) / kCentringRamp);

@@ -9,8 +9,12 @@
 #include <memory>
 #include <optional>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <vector>
 
 #include "DialogAnswers.h"
+#include "TableControls.h"
 #include "config/SettingsStore.h"
 #include "engine/Clock.h"
 #include "engine/Random.h"
@@ -19,6 +23,8 @@
 #include "support/ScriptedSettingsHost.h"
 #include "support/StoppedClock.h"
 #include "support/TempDir.h"
+#include "gui/table/QtTableView.h"
+#include "gui/table/TableWidgets.h"
 #include "gui/table/TableWindow.h"
 
 namespace winpiruk::test {
@@ -69,5 +75,52 @@ struct TableFixture {
     return file.readAll().toStdString();
   }
 };
+
+// A widget of the table and the place the layout gives it.
+struct Placed {
+  QLabel* widget;
+  TwipsRect place;
+};
+
+// The cards of the four seats and the piles, with their places.
+inline std::vector<Placed> PlacedCards(TableWindow& w, const TableLayout& t) {
+  const TableWidgets& widgets = w.view().widgets();
+  std::vector<Placed> placed;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    for (int p = 1; p <= kHandPositions; ++p) placed.push_back({widgets.handCards[seat][p], t.hand[seat][p]});
+  }
+  placed.push_back({widgets.drawPile, t.draw_pile});
+  placed.push_back({widgets.discardPile, t.discard_pile});
+  placed.push_back({widgets.secondCard, t.second_card});
+  return placed;
+}
+
+// Every picture the layout places: the cards, the back design and the music.
+inline std::vector<Placed> PlacedPictures(TableWindow& w, const TableLayout& t) {
+  std::vector<Placed> placed = PlacedCards(w, t);
+  placed.push_back({w.view().widgets().cardBack, t.draw_pile});
+  placed.push_back({w.view().widgets().musicPicture, t.music});
+  return placed;
+}
+
+// Every label of the table with its place.
+inline std::vector<Placed> PlacedLabels(TableWindow& w, const TableLayout& t) {
+  const TableWidgets& widgets = w.view().widgets();
+  std::vector<Placed> placed;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    placed.push_back({widgets.seatLabels[seat].name, t.seat_labels[seat].name});
+    placed.push_back({widgets.seatLabels[seat].count, t.seat_labels[seat].count});
+    placed.push_back({widgets.seatLabels[seat].score, t.seat_labels[seat].score});
+  }
+  placed.push_back({widgets.dealerChoiceLabel, t.dealer_choice});
+  placed.push_back({widgets.reuseLabel, t.dealer_choice});
+  placed.push_back({widgets.promptLabel, t.prompt});
+  placed.push_back({widgets.extraNumberLabel, t.extra_number});
+  for (int p = 1; p <= kHandPositions; ++p) placed.push_back({widgets.handKeyGuides[p], t.hand_guide[p]});
+  placed.push_back({widgets.drawPileGuide, t.draw_guide});
+  placed.push_back({widgets.discardPileGuide, t.discard_guide});
+  placed.push_back({widgets.secondCardGuide, t.second_guide});
+  return placed;
+}
 
 }  // namespace winpiruk::test

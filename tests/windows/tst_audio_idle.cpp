@@ -153,7 +153,7 @@ class AudioIdleTest : public QObject {
     f.window->show();
     f.window->music().OpenAndPlayInBackground();
     QVERIFY(!f.window->music().Loading());
-    QVERIFY(!f.window->BGMC->menuAction()->isEnabled());
+    QVERIFY(!Menu(*f.window, "musicMenu")->menuAction()->isEnabled());
     QVERIFY(!AudioDevice::DeviceOpen());
   }
 };

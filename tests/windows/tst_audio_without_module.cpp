@@ -85,7 +85,7 @@ class AudioWithoutModuleTest : public QObject {
     QVERIFY(table != nullptr);
     QVERIFY(table->isVisible());
     QTRY_VERIFY(!table->music().Unplayable().empty());
-    QVERIFY(!table->BGMC->menuAction()->isEnabled());
+    QVERIFY(!Menu(*table, "musicMenu")->menuAction()->isEnabled());
     QCOMPARE(state.settings.SoundMode, int16_t{1});
   }
 };

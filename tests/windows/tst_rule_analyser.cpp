@@ -175,7 +175,7 @@ class RuleAnalyserTest : public QObject {
       request = window->RequestFor(seen);
       window->reject();
     });
-    table.window->Analyser->trigger();
+    test::Action(*table.window, "analyserAction")->trigger();
     QCOMPARE(seen.SkipCard, 6);
     QVERIFY(request.members_given);
     QCOMPARE(request.boldness, table.state.Boldness);

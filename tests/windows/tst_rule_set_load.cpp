@@ -126,7 +126,7 @@ class RuleSetLoadTest : public QObject {
       QVERIFY(!file_before.empty());
 
       LoadScript script(QStringLiteral("bad.prk"));
-      (from_rule_window ? f.window->Setting : f.window->SetLoad)->trigger();
+      (from_rule_window ? Action(*f.window, "rulesAction") : Action(*f.window, "openRuleSetAction"))->trigger();
 
       QCOMPARE(script.messages, 1);
       QCOMPARE(script.others, 0);
@@ -142,7 +142,7 @@ class RuleSetLoadTest : public QObject {
   void theMusicFollowsARuleSetLoadedDuringAGame() {
     TableFixture f([](GameState& s) { s.settings.SoundMode = 1; });
     TableWindow& w = *f.window;
-    QVERIFY(!w.BGMC->menuAction()->isEnabled());  // no music at start-up
+    QVERIFY(!Menu(w, "musicMenu")->menuAction()->isEnabled());  // no music at start-up
     const std::string sets = f.dir.path() + "/sets";
     EnsureDirectory(sets);
     WriteTune(QString::fromStdString(sets + "/tune.mid"));
@@ -154,23 +154,23 @@ class RuleSetLoadTest : public QObject {
 
     {
       LoadScript script(QStringLiteral("music.prk"));
-      w.SetLoad->trigger();
+      Action(w, "openRuleSetAction")->trigger();
       QCOMPARE(script.messages, 0);
     }
     QCOMPARE(f.state.settings.SkipCard, int16_t{5});
     QCOMPARE(f.state.BgmTrack, int16_t{1});
     QCOMPARE(w.music().Mode(), SequencerMode::Playing);
-    QVERIFY(w.BGMC->menuAction()->isEnabled());
+    QVERIFY(Menu(w, "musicMenu")->menuAction()->isEnabled());
 
     // A rule set without music stops it, and the menu goes grey.
     {
       LoadScript script(QStringLiteral("quiet.prk"));
-      w.SetLoad->trigger();
+      Action(w, "openRuleSetAction")->trigger();
       QCOMPARE(script.messages, 0);
     }
     QCOMPARE(f.state.settings.SkipCard, int16_t{6});
     QVERIFY(w.music().Mode() != SequencerMode::Playing);
-    QVERIFY(!w.BGMC->menuAction()->isEnabled());
+    QVERIFY(!Menu(w, "musicMenu")->menuAction()->isEnabled());
   }
 };
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "DialogAnswers.h"
+#include "TableControls.h"
 #include "TestTune.h"
 #include "app/Startup.h"
 #include "config/SafeFile.h"
@@ -26,6 +27,8 @@
 #include "gui/common/Twips.h"
 
 using namespace winpiruk;
+using winpiruk::test::Action;
+using winpiruk::test::Menu;
 
 class StartupTest : public QObject {
   Q_OBJECT
@@ -74,11 +77,11 @@ class StartupTest : public QObject {
     // Shown without the music: nothing of it was read yet.
     QVERIFY(!table->music().Loading());
     QVERIFY(!table->music().Ready());
-    QVERIFY(!table->BGMC->menuAction()->isEnabled());
+    QVERIFY(!Menu(*table, "musicMenu")->menuAction()->isEnabled());
     QVERIFY(!AudioDevice::DeviceOpen());
     QTRY_VERIFY_WITH_TIMEOUT(table->music().BgmAvailable() || !table->music().Unplayable().empty(), 10000);
     if (!table->music().BgmAvailable()) QSKIP("no sound font to play MIDI with");
-    QVERIFY(table->BGMC->menuAction()->isEnabled());
+    QVERIFY(Menu(*table, "musicMenu")->menuAction()->isEnabled());
     QCOMPARE(table->music().Mode(), SequencerMode::Playing);
     table->music().StopMusic();
   }
@@ -173,7 +176,7 @@ class StartupTest : public QObject {
     GameState state;
     std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
     for (int expected : {1, 0}) {
-      table->KeyAssign->trigger();
+      Action(*table, "keyGuidesAction")->trigger();
       QCOMPARE(state.settings.KeyGuideDisplay, int16_t(expected));
       const std::string text = ReadWholeFile(place.paths.SettingsFile()).value_or("");
       QVERIFY(text.find("KeyGuideDisplay = " + std::to_string(expected) + "\r\n") != std::string::npos);
@@ -192,7 +195,7 @@ class StartupTest : public QObject {
       facts = modal->findChild<QLabel*>(QStringLiteral("machineFactsLabel"))->text();
       qobject_cast<QDialog*>(modal)->accept();
     });
-    table->About->trigger();
+    Action(*table, "aboutAction")->trigger();
     QCOMPARE(title, QStringLiteral("ぴるく のﾊﾞｰｼﾞｮﾝ情報"));
     // The system it runs on, not another's.
     QVERIFY2(banner.startsWith(QStringLiteral("ぴるく for Linux\n Version 5.30.51")), qPrintable(banner));

@@ -49,13 +49,13 @@ QImage BackFile(int kind, BackOrientation orientation) {
 
 // Every back on the table is design `kind`.
 void VerifyBacks(TableWindow& w, int kind) {
-  QCOMPARE(Picture(w.Picture[kPosDrawPile]->pixmap()), BackFile(kind, BackOrientation::Upright));
-  QCOMPARE(Picture(w.Picture[40]->pixmap()), BackFile(kind, BackOrientation::Upright));
+  QCOMPARE(Picture(PositionPicture(w.view().widgets(), kPosDrawPile)->pixmap()), BackFile(kind, BackOrientation::Upright));
+  QCOMPARE(Picture(w.view().widgets().cardBack->pixmap()), BackFile(kind, BackOrientation::Upright));
   const BackOrientation orientation[] = {BackOrientation::Upright, BackOrientation::Left,
                                          BackOrientation::UpsideDown, BackOrientation::Right};
   for (int seat = 1; seat < kSeats; ++seat) {
     for (int p = 1; p <= 5; ++p) {
-      QCOMPARE(Picture(w.Picture[HandPicture(seat, p)]->pixmap()), BackFile(kind, orientation[seat]));
+      QCOMPARE(Picture(w.view().widgets().handCards[seat][p]->pixmap()), BackFile(kind, orientation[seat]));
     }
   }
 }
@@ -98,7 +98,7 @@ class TableFollowsSettingsTest : public QObject {
       test::Control<QPushButton>(*window, "okButton")->click();
       return true;
     });
-    w.SetLoad->trigger();
+    Action(w, "openRuleSetAction")->trigger();
     QCOMPARE(f.state.settings.CardKind, int16_t{3});
     QCOMPARE(f.state.CardBackShown, int16_t{3});
     VerifyBacks(w, 3);
@@ -141,7 +141,7 @@ class TableFollowsSettingsTest : public QObject {
     TableFixture f(DealFixedHands);
     TableWindow& w = *f.window;
     ShowHandInProgress(w);
-    w.GameModeAuto->trigger();
+    Action(w, "autoPlayAction")->trigger();
     QCOMPARE(w.windowTitle(), QStringLiteral("ぴるく  －3回め－  [自動実行モード]"));
 
     ModalDriver reset([confirmed](QWidget* modal) {
@@ -151,11 +151,11 @@ class TableFollowsSettingsTest : public QObject {
       test::Control<QPushButton>(*window, confirmed ? "okButton" : "cancelButton")->click();
       return true;
     });
-    w.Setting->trigger();
+    Action(w, "rulesAction")->trigger();
     QCOMPARE(f.state.AutoPlay != 0, !confirmed);
     QCOMPARE(w.windowTitle(), confirmed ? QStringLiteral("ぴるく  －3回め－") : QStringLiteral("ぴるく  －3回め－  [自動実行モード]"));
-    QCOMPARE(w.GameModeManual->isChecked(), confirmed);
-    QCOMPARE(w.GameModeAuto->isChecked(), !confirmed);
+    QCOMPARE(Action(w, "manualPlayAction")->isChecked(), confirmed);
+    QCOMPARE(Action(w, "autoPlayAction")->isChecked(), !confirmed);
   }
 
   // The top seat's name opens the card settings: the chosen back is written
@@ -163,9 +163,9 @@ class TableFollowsSettingsTest : public QObject {
   void backChosenFromTheTopSeatsNameIsWrittenAndShown() {
     TableFixture f(DealFixedHands);
     TableWindow& w = *f.window;
-    w.Form_Load();  // the seats' names on the table
+    w.PrepareMatch();  // the seats' names on the table
     ShowHandInProgress(w);
-    QVERIFY(w.Label[NameLabel(2)]->isVisible());
+    QVERIFY(w.view().widgets().seatLabels[2].name->isVisible());
 
     ModalDriver choose([](QWidget* modal) {
       auto* window = qobject_cast<CardBackDialog*>(modal);
@@ -174,7 +174,7 @@ class TableFollowsSettingsTest : public QObject {
       window->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
       return true;
     });
-    QTest::mouseClick(w.Label[NameLabel(2)], Qt::LeftButton);
+    QTest::mouseClick(w.view().widgets().seatLabels[2].name, Qt::LeftButton);
     QCOMPARE(f.state.settings.CardKind, int16_t{4});
     QVERIFY(f.SettingsText().find("\r\nCardKind = 4\r\n") != std::string::npos);
     VerifyBacks(w, 4);

@@ -35,10 +35,10 @@ void PutTable(TableFixture& f, std::vector<int16_t> hand, int16_t top, const Twe
   view.EngineSettled();
 }
 
-QList<int> MarkedHand(const TableWindow& w) {
+QList<int> MarkedHand(TableWindow& w) {
   QList<int> marked;
   for (int p = 1; p <= 9; ++p) {
-    if (w.Picture[p]->Marked()) marked << p;
+    if (PositionPicture(w.view().widgets(), p)->Marked()) marked << p;
   }
   return marked;
 }
@@ -96,14 +96,14 @@ class TableHintsTest : public QObject {
     for (const Case& c : cases) {
       PutTable(*fixture_, c.hand, c.top, c.tweak);
       QVERIFY2(MarkedHand(w) == c.marked, c.name);
-      QVERIFY2(w.Picture[kPosDiscardPile]->Marked() == c.piles, c.name);
-      QVERIFY2(w.Picture[kPosSecondCard]->Marked() == c.piles, c.name);
+      QVERIFY2(PositionPicture(w.view().widgets(), kPosDiscardPile)->Marked() == c.piles, c.name);
+      QVERIFY2(PositionPicture(w.view().widgets(), kPosSecondCard)->Marked() == c.piles, c.name);
       // The marks are the engine's own picks that play the card.
       const LegalPicks legal = LegalUserPicks(fixture_->state, fixture_->state.settings);
       for (int p = 1; p <= static_cast<int>(c.hand.size()); ++p) {
         const bool engine_plays = PlaysTheCard(legal.hand[p]) && fixture_->state.AutoPlay == 0 &&
                                   fixture_->state.EngineRunning == 0 && fixture_->state.AwaitingUser == 1;
-        QVERIFY2(w.Picture[p]->Marked() == engine_plays, c.name);
+        QVERIFY2(PositionPicture(w.view().widgets(), p)->Marked() == engine_plays, c.name);
       }
     }
   }
@@ -112,13 +112,13 @@ class TableHintsTest : public QObject {
     TableWindow& w = *fixture_->window;
     PutTable(*fixture_, {S(7), C(3), D(7)}, H(7));
     QCOMPARE(MarkedHand(w), (QList<int>{1, 3}));
-    w.MarkPlayable->trigger();
+    Action(w, "markPlayableAction")->trigger();
     QVERIFY(!w.table_options().mark_playable_cards);
     QCOMPARE(MarkedHand(w), QList<int>{});
     // A table laid out again keeps them off.
     w.LayOutTable();
     QCOMPARE(MarkedHand(w), QList<int>{});
-    w.MarkPlayable->trigger();
+    Action(w, "markPlayableAction")->trigger();
     QCOMPARE(MarkedHand(w), (QList<int>{1, 3}));
   }
 
@@ -131,11 +131,11 @@ class TableHintsTest : public QObject {
     w.view().on_card_shown = [&](int) {
       if (fixture_->state.EngineRunning != 0 && !MarkedHand(w).isEmpty()) marked_while_running = true;
     };
-    QTest::mouseClick(w.Picture[1], Qt::LeftButton);
+    QTest::mouseClick(PositionPicture(w.view().widgets(), 1), Qt::LeftButton);
     QTRY_VERIFY(fixture_->state.EngineRunning == 0);
     QVERIFY(!marked_while_running);
     const PlayableMarks expected = MarksFor(fixture_->state, true);
-    for (int p = 1; p <= 9; ++p) QCOMPARE(w.Picture[p]->Marked(), expected.hand[p]);
+    for (int p = 1; p <= 9; ++p) QCOMPARE(PositionPicture(w.view().widgets(), p)->Marked(), expected.hand[p]);
     // Auto-play on: no marks.
     fixture_->state.AutoPlay = 1;
     fixture_->window->view().CheckPlayMode(true);
@@ -151,8 +151,8 @@ class TableHintsTest : public QObject {
       std::function<void(TableWindow&)> pick;
       Refusal why;
     };
-    auto click = [](int n) { return [n](TableWindow& w) { QTest::mouseClick(w.Picture[n], Qt::LeftButton); }; };
-    auto key = [](char32_t ch) { return [ch](TableWindow& w) { w.Form_KeyPress(ch); }; };
+    auto click = [](int n) { return [n](TableWindow& w) { QTest::mouseClick(PositionPicture(w.view().widgets(), n), Qt::LeftButton); }; };
+    auto key = [](char32_t ch) { return [ch](TableWindow& w) { w.TypeKey(ch); }; };
     const Case cases[] = {
         {"no match", {S(5), H(3)}, H(7), {}, click(1), Refusal::NoMatch},
         {"nothing to play: draw", {S(5), C(3)}, H(7), {}, click(2), Refusal::NothingToPlay},
@@ -197,7 +197,7 @@ class TableHintsTest : public QObject {
       const QRect box = RefusalLabel(*fixture_)->geometry();
       QVERIFY2(fixture_->window->table()->rect().contains(box), c.name);
       for (int p = 1; p <= 9; ++p) {
-        QVERIFY2(!box.intersects(fixture_->window->Picture[p]->geometry()), c.name);
+        QVERIFY2(!box.intersects(PositionPicture(fixture_->window->view().widgets(), p)->geometry()), c.name);
       }
       QTest::qWait(kRefusalShownMs + 200);
       QVERIFY2(RefusalLabel(*fixture_)->isHidden(), c.name);
@@ -211,11 +211,11 @@ class TableHintsTest : public QObject {
     QVERIFY(penalty->text().contains(QStringLiteral("+4")));
     QVERIFY(penalty->text().contains(QStringLiteral("あなた")));
     // Beside the discard pile, clear of the cards.
-    const QRect pile = fixture_->window->Picture[kPosDiscardPile]->geometry();
+    const QRect pile = PositionPicture(fixture_->window->view().widgets(), kPosDiscardPile)->geometry();
     QVERIFY(!penalty->geometry().intersects(pile));
     QVERIFY(penalty->geometry().top() - pile.bottom() < pile.height() / 2);
     for (int n : {kPosDrawPile, kPosSecondCard, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
-      QVERIFY(!penalty->geometry().intersects(fixture_->window->Picture[n]->geometry()));
+      QVERIFY(!penalty->geometry().intersects(PositionPicture(fixture_->window->view().widgets(), n)->geometry()));
     }
     // Passed on: the next seat takes more.
     QtTableView& view = fixture_->window->view();
@@ -241,7 +241,7 @@ class TableHintsTest : public QObject {
   void theUserDrawsTheWaitingPenalty() {
     PutTable(*fixture_, {S(5), H(3)}, H(2), [](GameState& s) { s.PenaltyPending = 2; });
     QVERIFY(PenaltyLabel(*fixture_)->isVisible());
-    QTest::mouseClick(fixture_->window->Picture[kPosDrawPile], Qt::LeftButton);
+    QTest::mouseClick(PositionPicture(fixture_->window->view().widgets(), kPosDrawPile), Qt::LeftButton);
     QTRY_VERIFY(fixture_->state.EngineRunning == 0);
     // The user took it; whatever the computers did since is shown as it stands.
     if (fixture_->state.PenaltyPending == 0) QVERIFY(PenaltyLabel(*fixture_)->isHidden());

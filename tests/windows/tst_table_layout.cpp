@@ -14,10 +14,45 @@ bool Overlaps(const TwipsRect& a, const TwipsRect& b) {
   return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
+using Named = QPair<QString, TwipsRect>;
+
 // The pictures that never overlap one another: every seat's row against the
 // other rows and the piles. Cards of one row may overlap each other.
-QList<QPair<int, int>> GroupsOf() {
-  return {{1, 9}, {12, 20}, {21, 29}, {30, 38}, {10, 11}, {39, 39}};
+QList<QList<Named>> GroupsOf(const TableLayout& t) {
+  QList<QList<Named>> groups;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    QList<Named> row;
+    for (int p = 1; p <= kHandPositions; ++p) row << Named(QStringLiteral("seat %1 card %2").arg(seat).arg(p), t.hand[seat][p]);
+    groups << row;
+  }
+  groups << QList<Named>{{QStringLiteral("draw pile"), t.draw_pile}, {QStringLiteral("discard pile"), t.discard_pile}};
+  groups << QList<Named>{{QStringLiteral("second card"), t.second_card}};
+  return groups;
+}
+
+QList<Named> CardsOf(const TableLayout& t) {
+  QList<Named> cards;
+  for (const QList<Named>& group : GroupsOf(t)) cards << group;
+  return cards;
+}
+
+// The seats' names, counts and scores, then the other labels.
+QList<Named> SeatLabelsOf(const TableLayout& t) {
+  QList<Named> labels;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    labels << Named(QStringLiteral("name %1").arg(seat), t.seat_labels[seat].name)
+           << Named(QStringLiteral("count %1").arg(seat), t.seat_labels[seat].count)
+           << Named(QStringLiteral("score %1").arg(seat), t.seat_labels[seat].score);
+  }
+  return labels;
+}
+
+QList<Named> OtherLabelsOf(const TableLayout& t) {
+  QList<Named> labels{{QStringLiteral("dealer choice"), t.dealer_choice}, {QStringLiteral("prompt"), t.prompt},
+                      {QStringLiteral("extra number"), t.extra_number}, {QStringLiteral("draw guide"), t.draw_guide},
+                      {QStringLiteral("discard guide"), t.discard_guide}, {QStringLiteral("second guide"), t.second_guide}};
+  for (int p = 1; p <= kHandPositions; ++p) labels << Named(QStringLiteral("guide %1").arg(p), t.hand_guide[p]);
+  return labels;
 }
 
 }  // namespace
@@ -30,8 +65,7 @@ class TableLayoutTest : public QObject {
     const Settings s;
     const TableLayout design = LayoutTable(kDesignWidthTwips, kDesignHeightTwips, s);
     const TableLayout smaller = LayoutTable(4000, 3000, s);
-    for (int n = 1; n <= kPictureCount; ++n) QCOMPARE(smaller.picture[n], design.picture[n]);
-    for (int n = 1; n <= kLabelCount; ++n) QCOMPARE(smaller.label[n], design.label[n]);
+    QVERIFY(smaller == design);
     QCOMPARE(design.user_card_step, 649);  // 630 × 1.03 to a whole twip
   }
 
@@ -52,9 +86,9 @@ class TableLayoutTest : public QObject {
     const int ew = width - kDesignWidthTwips;
     const int eh = height - kDesignHeightTwips;
     QCOMPARE(t.user_card_step, static_cast<int>(std::lround(630 * 1.03 + ew / 128.0)));
-    QCOMPARE(t.picture[1].left, design.picture[1].left + static_cast<int>(std::lround(ew / 101.6)));
-    QCOMPARE(t.picture[1].top, design.picture[1].top + static_cast<int>(std::lround(eh / 12.7)));
-    for (int p = 2; p <= 9; ++p) QCOMPARE(t.picture[p].left - t.picture[p - 1].left, t.user_card_step);
+    QCOMPARE(t.hand[0][1].left, design.hand[0][1].left + static_cast<int>(std::lround(ew / 101.6)));
+    QCOMPARE(t.hand[0][1].top, design.hand[0][1].top + static_cast<int>(std::lround(eh / 12.7)));
+    for (int p = 2; p <= 9; ++p) QCOMPARE(t.hand[0][p].left - t.hand[0][p - 1].left, t.user_card_step);
   }
 
   void cardPositionSettingsMoveOnlyTheirRows() {
@@ -64,14 +98,14 @@ class TableLayoutTest : public QObject {
     const TableLayout base = LayoutTable(kDesignWidthTwips, kDesignHeightTwips, Settings{});
     const TableLayout t = LayoutTable(kDesignWidthTwips, kDesignHeightTwips, moved);
     for (int p = 1; p <= 9; ++p) {
-      QCOMPARE(t.picture[HandPicture(0, p)].left, base.picture[HandPicture(0, p)].left + 120);
-      QCOMPARE(t.picture[HandPicture(2, p)].left, base.picture[HandPicture(2, p)].left + 120);
-      QCOMPARE(t.picture[HandPicture(1, p)].top, base.picture[HandPicture(1, p)].top - 90);
-      QCOMPARE(t.picture[HandPicture(3, p)].top, base.picture[HandPicture(3, p)].top - 90);
-      QCOMPARE(t.picture[HandPicture(1, p)].left, base.picture[HandPicture(1, p)].left);
-      QCOMPARE(t.picture[HandPicture(0, p)].top, base.picture[HandPicture(0, p)].top);
+      QCOMPARE(t.hand[0][p].left, base.hand[0][p].left + 120);
+      QCOMPARE(t.hand[2][p].left, base.hand[2][p].left + 120);
+      QCOMPARE(t.hand[1][p].top, base.hand[1][p].top - 90);
+      QCOMPARE(t.hand[3][p].top, base.hand[3][p].top - 90);
+      QCOMPARE(t.hand[1][p].left, base.hand[1][p].left);
+      QCOMPARE(t.hand[0][p].top, base.hand[0][p].top);
     }
-    QCOMPARE(t.picture[11], base.picture[11]);
+    QCOMPARE(t.discard_pile, base.discard_pile);
   }
 
   void keyGuidesRaiseTheUserRowAndSitUnderIt() {
@@ -80,15 +114,15 @@ class TableLayoutTest : public QObject {
     const TableLayout base = LayoutTable(kDesignWidthTwips, kDesignHeightTwips, Settings{});
     const TableLayout t = LayoutTable(kDesignWidthTwips, kDesignHeightTwips, guides);
     for (int p = 1; p <= 9; ++p) {
-      QCOMPARE(t.picture[p].top, base.picture[p].top - 12);
-      const TwipsRect& guide = t.label[15 + p];
-      QVERIFY(guide.top >= t.picture[p].bottom());
-      QVERIFY(guide.left >= t.picture[p].left && guide.right() <= t.picture[p].right());
+      QCOMPARE(t.hand[0][p].top, base.hand[0][p].top - 12);
+      const TwipsRect& guide = t.hand_guide[p];
+      QVERIFY(guide.top >= t.hand[0][p].bottom());
+      QVERIFY(guide.left >= t.hand[0][p].left && guide.right() <= t.hand[0][p].right());
     }
     // "J", "K" and "P" sit under the discard pile, the second card and the draw pile.
-    QVERIFY(t.label[26].top >= t.picture[11].bottom() && t.label[26].left >= t.picture[11].left);
-    QVERIFY(t.label[27].top >= t.picture[39].bottom() && t.label[27].left >= t.picture[39].left);
-    QVERIFY(t.label[28].top >= t.picture[10].bottom() && t.label[28].left >= t.picture[10].left);
+    QVERIFY(t.discard_guide.top >= t.discard_pile.bottom() && t.discard_guide.left >= t.discard_pile.left);
+    QVERIFY(t.second_guide.top >= t.second_card.bottom() && t.second_guide.left >= t.second_card.left);
+    QVERIFY(t.draw_guide.top >= t.draw_pile.bottom() && t.draw_guide.left >= t.draw_pile.left);
   }
 
   // Rows, piles and labels stay apart, and inside the table, at the design
@@ -112,49 +146,50 @@ class TableLayoutTest : public QObject {
     const TableLayout t = LayoutTable(width, height, s);
     // The table area is the window less its menu bar (at most 30 pixels).
     const int area_height = height - 30 * kTwipsPerPixel;
-    const auto groups = GroupsOf();
+    const auto groups = GroupsOf(t);
     for (int g = 0; g < groups.size(); ++g) {
       for (int h = g + 1; h < groups.size(); ++h) {
-        for (int a = groups[g].first; a <= groups[g].second; ++a) {
-          for (int b = groups[h].first; b <= groups[h].second; ++b) {
-            QVERIFY2(!Overlaps(t.picture[a], t.picture[b]),
-                     qPrintable(QStringLiteral("Picture%1 overlaps Picture%2").arg(a).arg(b)));
+        for (const Named& a : groups[g]) {
+          for (const Named& b : groups[h]) {
+            QVERIFY2(!Overlaps(a.second, b.second), qPrintable(a.first + QStringLiteral(" overlaps ") + b.first));
           }
         }
       }
     }
-    for (int n = 1; n <= 39; ++n) {
-      QVERIFY2(t.picture[n].left >= 0 && t.picture[n].right() <= width && t.picture[n].top >= 0 &&
-                   t.picture[n].bottom() <= area_height,
-               qPrintable(QStringLiteral("Picture%1 leaves the table").arg(n)));
+    const QList<Named> cards = CardsOf(t);
+    for (const Named& card : cards) {
+      const TwipsRect& r = card.second;
+      QVERIFY2(r.left >= 0 && r.right() <= width && r.top >= 0 && r.bottom() <= area_height,
+               qPrintable(card.first + QStringLiteral(" leaves the table")));
     }
-    for (int n = 1; n <= kLabelCount; ++n) {
-      if (n == 25) continue;
-      QVERIFY2(t.label[n].right() <= width && t.label[n].bottom() <= area_height,
-               qPrintable(QStringLiteral("Label%1 leaves the table").arg(n)));
-      // Names, counts and scores never lie on a card.
-      if (n <= 12) {
-        for (int p = 1; p <= 39; ++p) {
-          QVERIFY2(!Overlaps(t.label[n], t.picture[p]),
-                   qPrintable(QStringLiteral("Label%1 overlaps Picture%2").arg(n).arg(p)));
-        }
+    const QList<Named> seat_labels = SeatLabelsOf(t);
+    for (const Named& label : seat_labels + OtherLabelsOf(t)) {
+      QVERIFY2(label.second.right() <= width && label.second.bottom() <= area_height,
+               qPrintable(label.first + QStringLiteral(" leaves the table")));
+    }
+    // Names, counts and scores never lie on a card.
+    for (const Named& label : seat_labels) {
+      for (const Named& card : cards) {
+        QVERIFY2(!Overlaps(label.second, card.second), qPrintable(label.first + QStringLiteral(" overlaps ") + card.first));
       }
     }
     for (int seat = 0; seat < 4; ++seat) {
-      for (int p = 1; p <= 39; ++p) {
-        QVERIFY2(!Overlaps(t.arrow[seat], t.picture[p]),
-                 qPrintable(QStringLiteral("arrow %1 overlaps Picture%2").arg(seat).arg(p)));
+      for (const Named& card : cards) {
+        QVERIFY2(!Overlaps(t.arrow[seat], card.second),
+                 qPrintable(QStringLiteral("arrow %1 overlaps ").arg(seat) + card.first));
       }
     }
   }
 
-  void handPicturesFollowTheSeats() {
-    QCOMPARE(HandPicture(0, 1), 1);
-    QCOMPARE(HandPicture(1, 1), 30);
-    QCOMPARE(HandPicture(1, 9), 38);
-    QCOMPARE(HandPicture(2, 1), 21);
-    QCOMPARE(HandPicture(3, 1), 20);
-    QCOMPARE(HandPicture(3, 9), 12);
+  // The side seats' columns run down from their first card, the right seat's
+  // from its last: seen from the right seat its first card lies nearest to the user.
+  void sideColumnsRunAsTheSeatsSeeThem() {
+    const TableLayout t = LayoutTable(kDesignWidthTwips, kDesignHeightTwips, Settings{});
+    for (int p = 2; p <= kHandPositions; ++p) {
+      QVERIFY(t.hand[1][p].top > t.hand[1][p - 1].top);
+      QVERIFY(t.hand[3][p].top < t.hand[3][p - 1].top);
+      QVERIFY(t.hand[2][p].left > t.hand[2][p - 1].left);
+    }
   }
 };
 

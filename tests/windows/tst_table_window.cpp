@@ -53,36 +53,41 @@ class TableWindowTest : public QObject {
   void picturesAndLabelsCarryTheirRoles() {
     TableFixture f;
     TableWindow& w = *f.window;
-    for (int n = 1; n <= kPictureCount; ++n) {
-      QVERIFY(w.findChild<TablePicture*>(QStringLiteral("Picture%1").arg(n)) == w.Picture[n]);
-    }
-    for (int n = 1; n <= kLabelCount; ++n) {
-      QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label%1").arg(n)), IsTableLabel(n) ? w.Label[n] : nullptr);
-    }
-    QCOMPARE(w.Picture[10]->toolTip(), QStringLiteral("ここをクリックすると、１枚引けます"));
-    QCOMPARE(w.Picture[41]->toolTip(), QStringLiteral("ここをダブルクリックすれば、BGMを１曲進めることができます"));
-    QCOMPARE(w.Label[kDealerChoiceLabel]->text(), QStringLiteral("好きな方を取ってください ."));
-    QCOMPARE(w.Label[kReuseLabel]->text(), QStringLiteral("場札を再度使います."));
-    QCOMPARE(w.Label[kExtraNumberLabel]->text(), QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
-    QCOMPARE(w.Timer1->interval(), 1000);
-    QVERIFY(!w.Timer1->isActive());
+    // Every picture and label is found by a name of its own.
+    QSet<QString> names;
+    const auto found_by_name = [&](QLabel* widget) {
+      QVERIFY2(!names.contains(widget->objectName()), qPrintable(widget->objectName()));
+      names.insert(widget->objectName());
+      QCOMPARE(w.findChild<QLabel*>(widget->objectName()), widget);
+    };
+    ForEachCardPicture(w.view().widgets(), found_by_name);
+    ForEachLabel(w.view().widgets(), found_by_name);
+    QCOMPARE(names.size(), 41 + 28);
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("handCard3_1")), w.view().widgets().handCards[3][1]);
+    QCOMPARE(w.view().widgets().drawPile->toolTip(), QStringLiteral("ここをクリックすると、１枚引けます"));
+    QCOMPARE(w.view().widgets().musicPicture->toolTip(), QStringLiteral("ここをダブルクリックすれば、BGMを１曲進めることができます"));
+    QCOMPARE(w.view().widgets().dealerChoiceLabel->text(), QStringLiteral("好きな方を取ってください ."));
+    QCOMPARE(w.view().widgets().reuseLabel->text(), QStringLiteral("場札を再度使います."));
+    QCOMPARE(w.view().widgets().extraNumberLabel->text(), QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
+    QCOMPARE(TimeLimit(w)->interval(), 1000);
+    QVERIFY(!TimeLimit(w)->isActive());
     QCOMPARE(w.windowTitle(), QStringLiteral("ぴるく"));
   }
 
   void tableOptionsAreKeptBesideTheSettingsFile() {
     TableFixture f;
     const std::string settings_before = f.SettingsText();
-    QVERIFY(f.window->GrowTable->isChecked());
-    QVERIFY(f.window->MarkPlayable->isChecked());
-    f.window->GrowTable->trigger();
-    f.window->MarkPlayable->trigger();
+    QVERIFY(Action(*f.window, "growTableAction")->isChecked());
+    QVERIFY(Action(*f.window, "markPlayableAction")->isChecked());
+    Action(*f.window, "growTableAction")->trigger();
+    Action(*f.window, "markPlayableAction")->trigger();
     QVERIFY(!f.window->table_options().grow_with_window);
     QVERIFY(!f.window->table_options().mark_playable_cards);
     // The settings file keeps its lines; the options have their own file.
     QCOMPARE(f.SettingsText(), settings_before);
     TableWindow again(f.state, f.paths, f.random, *f.clock);
-    QVERIFY(!again.GrowTable->isChecked());
-    QVERIFY(!again.MarkPlayable->isChecked());
+    QVERIFY(!Action(again, "growTableAction")->isChecked());
+    QVERIFY(!Action(again, "markPlayableAction")->isChecked());
   }
 
   void menuCaptionsAndSeparators() {
@@ -107,14 +112,14 @@ class TableWindowTest : public QObject {
                          ">>設定の保存(&S)...|>-|>ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M ｸ)...|>-|>BGMｺﾝﾄﾛｰﾙ(&B ﾋ)|>>一時停止/解除(&P ﾎ)|"
                          ">>1曲進む(&N ﾂ)|>>1曲戻す(&B ﾓ)|>-|>対応ｷｰ表示(&K ｷ)|>-|>ｳｨﾝﾄﾞｳに合わせて拡大(&Z ｶ)|>出せるｶｰﾄﾞの表示(&P ﾀ)|>-|>ﾙｰﾙ分析(&Y ﾌ)...|ﾍﾙﾌﾟ(&H ﾙ)|>目次(&C ﾓ)|>-|>ﾊﾞｰｼﾞｮﾝ情報(&A ﾊ)..."));
     // Every command has its window; the music menu waits for music.
-    QVERIFY(w.Owari->isEnabled());
-    QVERIFY(w.KeyAssign->isEnabled());
-    QVERIFY(w.GameModeAuto->isEnabled());
-    for (QAction* ready : {w.NewGame, w.GameResult, w.Rules, w.About, w.Setting, w.SetLoad, w.SetSave, w.Member,
-                           w.SettingC, w.SettingB, w.SeetingA, w.SettingK}) {
+    QVERIFY(Action(w, "quitAction")->isEnabled());
+    QVERIFY(Action(w, "keyGuidesAction")->isEnabled());
+    QVERIFY(Action(w, "autoPlayAction")->isEnabled());
+    for (QAction* ready : {Action(w, "newGameAction"), Action(w, "gameResultAction"), Action(w, "helpContentsAction"), Action(w, "aboutAction"), Action(w, "rulesAction"), Action(w, "openRuleSetAction"), Action(w, "saveRuleSetAction"), Action(w, "membersAction"),
+                           Action(w, "textColoursAction"), Action(w, "backgroundAction"), Action(w, "soundAction"), Action(w, "cardsAction")}) {
       QVERIFY(ready->isEnabled());
     }
-    QVERIFY(!w.BGMC->menuAction()->isEnabled());
+    QVERIFY(!Menu(w, "musicMenu")->menuAction()->isEnabled());
   }
 
   void closeBoxIsRefused() {
@@ -144,38 +149,38 @@ class TableWindowTest : public QObject {
     TableWindow& w = *f.window;
     w.show();
     w.view().ShowHand(0);
-    const int row_top = w.Picture[1]->y();
-    w.KeyAssign->trigger();
+    const int row_top = PositionPicture(w.view().widgets(), 1)->y();
+    Action(w, "keyGuidesAction")->trigger();
     QCOMPARE(f.state.settings.KeyGuideDisplay, int16_t{1});
-    QVERIFY(w.KeyAssign->isChecked());
+    QVERIFY(Action(w, "keyGuidesAction")->isChecked());
     QVERIFY(f.SettingsText().find("KeyGuideDisplay = 1") != std::string::npos);
     for (int p = 1; p <= 5; ++p) {
-      QVERIFY(w.Label[GuideLabel(p)]->isVisible());
-      QCOMPARE(w.Label[GuideLabel(p)]->text(), QString(QChar(u'A' + p - 1)));
+      QVERIFY(PositionGuide(w.view().widgets(), p)->isVisible());
+      QCOMPARE(PositionGuide(w.view().widgets(), p)->text(), QString(QChar(u'A' + p - 1)));
     }
-    QVERIFY(!w.Label[GuideLabel(6)]->isVisible());  // position 6 holds no card
-    QVERIFY(w.Picture[1]->y() <= row_top);
+    QVERIFY(!PositionGuide(w.view().widgets(), 6)->isVisible());  // position 6 holds no card
+    QVERIFY(PositionPicture(w.view().widgets(), 1)->y() <= row_top);
     // "J" and "K" come and go with the dealer's choice only.
     w.view().ShowCard(kPosDiscardPile, 20);
     w.view().ShowCard(kPosSecondCard, 30);
     w.view().ShowLabel(TableLabel::KeyGuideJ, "J");
     w.view().ShowLabel(TableLabel::KeyGuideK, "K");
-    QVERIFY(w.Label[GuideLabel(kPosDiscardPile)]->isVisible() && w.Label[GuideLabel(kPosSecondCard)]->isVisible());
-    QCOMPARE(w.Label[GuideLabel(kPosDiscardPile)]->text(), QStringLiteral("J"));
+    QVERIFY(PositionGuide(w.view().widgets(), kPosDiscardPile)->isVisible() && PositionGuide(w.view().widgets(), kPosSecondCard)->isVisible());
+    QCOMPARE(PositionGuide(w.view().widgets(), kPosDiscardPile)->text(), QStringLiteral("J"));
     SaveShot(w, QStringLiteral("keyguides"));
     w.view().HideLabel(TableLabel::KeyGuideJ);
     w.view().HideLabel(TableLabel::KeyGuideK);
     w.view().HideCard(kPosSecondCard);
     w.view().ShowCard(kPosDiscardPile, 21);
-    QVERIFY(!w.Label[GuideLabel(kPosDiscardPile)]->isVisible() && !w.Label[GuideLabel(kPosSecondCard)]->isVisible());
+    QVERIFY(!PositionGuide(w.view().widgets(), kPosDiscardPile)->isVisible() && !PositionGuide(w.view().widgets(), kPosSecondCard)->isVisible());
     const QFileInfo first(QString::fromStdString(f.paths.SettingsFile()));
     const QDateTime first_write = first.lastModified();
     QTest::qWait(20);
-    w.KeyAssign->trigger();
+    Action(w, "keyGuidesAction")->trigger();
     QCOMPARE(f.state.settings.KeyGuideDisplay, int16_t{0});
-    QVERIFY(!w.KeyAssign->isChecked());
-    for (int p = 1; p <= 9; ++p) QVERIFY(!w.Label[GuideLabel(p)]->isVisible());
-    QCOMPARE(w.Picture[1]->y(), row_top);
+    QVERIFY(!Action(w, "keyGuidesAction")->isChecked());
+    for (int p = 1; p <= 9; ++p) QVERIFY(!PositionGuide(w.view().widgets(), p)->isVisible());
+    QCOMPARE(PositionPicture(w.view().widgets(), 1)->y(), row_top);
     QVERIFY(f.SettingsText().find("KeyGuideDisplay = 0") != std::string::npos);
     QVERIFY(QFileInfo(QString::fromStdString(f.paths.SettingsFile())).lastModified() >= first_write);
   }
@@ -196,31 +201,31 @@ class TableWindowTest : public QObject {
     w.view().ShowCard(kPosSecondCard, 30);
     w.view().ShowLabel(TableLabel::KeyGuideJ, "");
     w.view().ShowLabel(TableLabel::KeyGuideK, "");
-    QVERIFY(!w.Label[GuideLabel(kPosDiscardPile)]->isVisible() && !w.Label[GuideLabel(kPosSecondCard)]->isVisible());
-    w.KeyAssign->trigger();
-    QVERIFY(w.Label[GuideLabel(kPosDiscardPile)]->isVisible() && w.Label[GuideLabel(kPosSecondCard)]->isVisible());
-    QCOMPARE(w.Label[GuideLabel(kPosDiscardPile)]->text(), QStringLiteral("J"));
-    QCOMPARE(w.Label[GuideLabel(kPosSecondCard)]->text(), QStringLiteral("K"));
+    QVERIFY(!PositionGuide(w.view().widgets(), kPosDiscardPile)->isVisible() && !PositionGuide(w.view().widgets(), kPosSecondCard)->isVisible());
+    Action(w, "keyGuidesAction")->trigger();
+    QVERIFY(PositionGuide(w.view().widgets(), kPosDiscardPile)->isVisible() && PositionGuide(w.view().widgets(), kPosSecondCard)->isVisible());
+    QCOMPARE(PositionGuide(w.view().widgets(), kPosDiscardPile)->text(), QStringLiteral("J"));
+    QCOMPARE(PositionGuide(w.view().widgets(), kPosSecondCard)->text(), QStringLiteral("K"));
     w.view().HideLabel(TableLabel::KeyGuideJ);
     w.view().HideLabel(TableLabel::KeyGuideK);
     w.view().HideCard(kPosSecondCard);
-    QVERIFY(!w.Label[GuideLabel(kPosDiscardPile)]->isVisible() && !w.Label[GuideLabel(kPosSecondCard)]->isVisible());
+    QVERIFY(!PositionGuide(w.view().widgets(), kPosDiscardPile)->isVisible() && !PositionGuide(w.view().widgets(), kPosSecondCard)->isVisible());
 
     f.state.Hands[0][6] = 40;
     f.state.Hands[0][kHandCount] = 6;
     w.view().ShowHand(0);
-    QLabel* sixth = w.Label[GuideLabel(6)];
+    QLabel* sixth = PositionGuide(w.view().widgets(), 6);
     QVERIFY(sixth->isVisible());
     QCOMPARE(sixth->text(), QStringLiteral("F"));
     QVERIFY(sixth->width() >= sixth->sizeHint().width());
-    QVERIFY(w.Label[GuideLabel(kPosDrawPile)]->width() >= w.Label[GuideLabel(kPosDrawPile)]->sizeHint().width());
+    QVERIFY(PositionGuide(w.view().widgets(), kPosDrawPile)->width() >= PositionGuide(w.view().widgets(), kPosDrawPile)->sizeHint().width());
 
     w.resize(800, 600);
     QTRY_COMPARE(w.TableWidth, 800 * kTwipsPerPixel);
     const QObjectList& order = w.table()->children();
     for (int seat = 0; seat < kSeats; ++seat) {
       for (int p = 1; p < 5; ++p) {
-        QVERIFY2(order.indexOf(w.Picture[HandPicture(seat, p)]) < order.indexOf(w.Picture[HandPicture(seat, p + 1)]),
+        QVERIFY2(order.indexOf(w.view().widgets().handCards[seat][p]) < order.indexOf(w.view().widgets().handCards[seat][p + 1]),
                  qPrintable(QStringLiteral("seat %1 position %2").arg(seat).arg(p)));
       }
     }
@@ -245,25 +250,25 @@ class TableWindowTest : public QObject {
         if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
         return true;
       });
-      w.Setting->trigger();
+      Action(w, "rulesAction")->trigger();
     }
-    QVERIFY(w.Label[kPromptLabel]->isVisible());
-    QCOMPARE(w.Label[kPromptLabel]->text(), QStringLiteral("もう一枚捨てて"));
+    QVERIFY(w.view().widgets().promptLabel->isVisible());
+    QCOMPARE(w.view().widgets().promptLabel->text(), QStringLiteral("もう一枚捨てて"));
 
     f.state.settings.RestrictTime = 1;
     w.view().ShowLabel(TableLabel::Countdown, "さらに捨てる？ 2");
-    w.Timer1->start();
+    TimeLimit(w)->start();
     {
       ModalDriver limit_off([&f](QWidget* modal) {
         f.state.settings.RestrictTime = 0;
         if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->accept();
         return true;
       });
-      w.Setting->trigger();
+      Action(w, "rulesAction")->trigger();
     }
-    QVERIFY(!w.Timer1->isActive());
-    QVERIFY(w.Label[kPromptLabel]->isVisible());
-    QCOMPARE(w.Label[kPromptLabel]->text(), QStringLiteral("さらに捨てる？"));
+    QVERIFY(!TimeLimit(w)->isActive());
+    QVERIFY(w.view().widgets().promptLabel->isVisible());
+    QCOMPARE(w.view().widgets().promptLabel->text(), QStringLiteral("さらに捨てる？"));
   }
 
   // A name too long for its place ends in an ellipsis, the whole name in its
@@ -277,20 +282,20 @@ class TableWindowTest : public QObject {
     });
     TableWindow& w = *f.window;
     w.show();
-    w.Form_Load();
+    w.PrepareMatch();
     for (int seat : {0, 3}) {
-      QLabel* name = w.Label[NameLabel(seat)];
+      QLabel* name = w.view().widgets().seatLabels[seat].name;
       QVERIFY2(name->text().endsWith(QChar(0x2026)), qPrintable(name->text()));
       QCOMPARE(name->toolTip(), long_name);
       QVERIFY(name->sizeHint().width() <= name->width());
     }
-    QCOMPARE(w.Label[NameLabel(1)]->text(), QStringLiteral("ｺﾝﾋﾟｭｰﾀ1"));
-    QVERIFY(w.Label[NameLabel(1)]->toolTip().isEmpty());
+    QCOMPARE(w.view().widgets().seatLabels[1].name->text(), QStringLiteral("ｺﾝﾋﾟｭｰﾀ1"));
+    QVERIFY(w.view().widgets().seatLabels[1].name->toolTip().isEmpty());
     SaveShot(w, QStringLiteral("longnames"));
     w.resize(700, 500);
     QTRY_COMPARE(w.TableWidth, 700 * kTwipsPerPixel);
-    QCOMPARE(w.Label[NameLabel(0)]->toolTip(), long_name);
-    QVERIFY(w.Label[NameLabel(0)]->text().startsWith(QStringLiteral("ぴるく")));
+    QCOMPARE(w.view().widgets().seatLabels[0].name->toolTip(), long_name);
+    QVERIFY(w.view().widgets().seatLabels[0].name->text().startsWith(QStringLiteral("ぴるく")));
   }
 
   void resizeLaysOutAndKeepsTheBounds() {
@@ -298,20 +303,20 @@ class TableWindowTest : public QObject {
     TableWindow& w = *f.window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QPoint design_card = w.Picture[1]->pos();
+    const QPoint design_card = PositionPicture(w.view().widgets(), 1)->pos();
     w.resize(1000, 760);
     QTRY_COMPARE(w.TableWidth, 15000);
     QCOMPARE(w.TableHeight, 760 * kTwipsPerPixel);
     QCOMPARE(f.state.settings.MainWindowWidth, int16_t{15000});
     QCOMPARE(f.state.settings.MainWindowHeight, int16_t{760 * kTwipsPerPixel});
-    QVERIFY(w.Picture[1]->x() > design_card.x());
-    QVERIFY(w.Picture[1]->y() > design_card.y());
+    QVERIFY(PositionPicture(w.view().widgets(), 1)->x() > design_card.x());
+    QVERIFY(PositionPicture(w.view().widgets(), 1)->y() > design_card.y());
     // A size beyond what the settings file holds is stored at its limit.
     w.resize(2400, 1000);
     QTRY_COMPARE(f.state.settings.MainWindowWidth, int16_t{32767});
     // Smaller than designed: the designed places.
     w.resize(400, 300);
-    QTRY_COMPARE(w.Picture[1]->pos(), design_card);
+    QTRY_COMPARE(PositionPicture(w.view().widgets(), 1)->pos(), design_card);
   }
 
   void labelColoursFollowTheSettings() {
@@ -321,12 +326,12 @@ class TableWindowTest : public QObject {
       s.settings.Message_2 = {0, 0xFF0000};     // blue
     });
     TableWindow& w = *f.window;
-    QCOMPARE(w.Label[NameLabel(0)]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QCOMPARE(w.Label[NameLabel(0)]->palette().color(QPalette::Window), QColor(Qt::white));
-    QCOMPARE(w.Label[ScoreLabel(1)]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    QCOMPARE(w.Label[ScoreLabel(1)]->palette().color(QPalette::Window), QColor(Qt::black));
-    QCOMPARE(w.Label[kDealerChoiceLabel]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QCOMPARE(w.Label[GuideLabel(5)]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(w.view().widgets().seatLabels[0].name->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(w.view().widgets().seatLabels[0].name->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(w.view().widgets().seatLabels[1].score->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    QCOMPARE(w.view().widgets().seatLabels[1].score->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(w.view().widgets().dealerChoiceLabel->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(PositionGuide(w.view().widgets(), 5)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
   }
 
   // The rows drawn from the hands: faces for the user, backs (or faces with
@@ -344,27 +349,27 @@ class TableWindowTest : public QObject {
       s.MatchInProgress = 1;
     });
     TableWindow& w = *f.window;
-    w.Form_Load();
+    w.PrepareMatch();
     w.show();
     for (int seat = 0; seat < kSeats; ++seat) w.view().ShowHand(seat);
     const QImage back = QImage(QString::fromStdString(ShareDir() + "/CardL.bmp")).convertToFormat(QImage::Format_RGB32);
     for (int seat = 0; seat < kSeats; ++seat) {
-      for (int p = 1; p <= 9; ++p) QCOMPARE(w.Picture[HandPicture(seat, p)]->isVisible(), p <= 5);
-      QCOMPARE(w.Label[CountLabel(seat)]->text(), QStringLiteral(" 5枚 "));
+      for (int p = 1; p <= 9; ++p) QCOMPARE(w.view().widgets().handCards[seat][p]->isVisible(), p <= 5);
+      QCOMPARE(w.view().widgets().seatLabels[seat].count->text(), QStringLiteral(" 5枚 "));
     }
-    const QImage left = w.Picture[HandPicture(1, 1)]->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage left = w.view().widgets().handCards[1][1]->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(left == back, card_open == 0);
-    QCOMPARE(w.Label[NameLabel(0)]->text(), QStringLiteral("あなた"));
-    QCOMPARE(w.Label[ScoreLabel(0)]->text(), QStringLiteral("[ 0点 ]"));
+    QCOMPARE(w.view().widgets().seatLabels[0].name->text(), QStringLiteral("あなた"));
+    QCOMPARE(w.view().widgets().seatLabels[0].score->text(), QStringLiteral("[ 0点 ]"));
     SaveShot(w, card_open ? QStringLiteral("cardopen") : QStringLiteral("backs"));
 
     // A computer seat's discard leaves a gap in its face-down row.
     w.view().HideSeatCard(3, 2);
-    QVERIFY(!w.Picture[HandPicture(3, 2)]->isVisible());
-    QVERIFY(w.Picture[HandPicture(3, 1)]->isVisible());
+    QVERIFY(!w.view().widgets().handCards[3][2]->isVisible());
+    QVERIFY(w.view().widgets().handCards[3][1]->isVisible());
     w.view().ClearTable();
-    for (int n = 1; n <= 39; ++n) QVERIFY(!w.Picture[n]->isVisible());
-    QVERIFY(w.Label[NameLabel(0)]->isVisible());  // the match goes on: names stay
+    for (const Placed& card : PlacedCards(w, w.table_layout())) QVERIFY(!card.widget->isVisible());
+    QVERIFY(w.view().widgets().seatLabels[0].name->isVisible());  // the match goes on: names stay
   }
 
   void bannerSlidesTowardTheCaller_data() {
@@ -384,14 +389,14 @@ class TableWindowTest : public QObject {
       s.MatchInProgress = 1;
     });
     TableWindow& w = *f.window;
-    w.Form_Load();
+    w.PrepareMatch();
     w.show();
     for (int s = 0; s < kSeats; ++s) w.view().ShowHand(s);
     w.view().ShowCard(kPosDiscardPile, 7);
     QList<QPoint> path;
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&] {
-      if (w.BannerPicture->isVisible()) path << w.BannerPicture->pos();
+      if (w.view().widgets().banner->isVisible()) path << w.view().widgets().banner->pos();
     });
     probe.start(5);
     if (counter) {
@@ -400,10 +405,10 @@ class TableWindowTest : public QObject {
       w.view().ShowCallBanner();
     }
     probe.stop();
-    QVERIFY(w.BannerPicture->isVisible());
+    QVERIFY(w.view().widgets().banner->isVisible());
     QVERIFY(path.size() >= 3);
     const QRect table = w.table()->rect();
-    const QPoint end = w.BannerPicture->geometry().center();
+    const QPoint end = w.view().widgets().banner->geometry().center();
     const QPoint centre = table.center();
     switch (seat) {
       case 0: QVERIFY(end.y() > centre.y()); break;
@@ -412,9 +417,9 @@ class TableWindowTest : public QObject {
       case 3: QVERIFY(end.x() > centre.x()); break;
       default: break;
     }
-    QVERIFY(table.contains(w.BannerPicture->geometry()));
+    QVERIFY(table.contains(w.view().widgets().banner->geometry()));
     // The banner lets the table show through outside its mask.
-    const QImage banner = w.BannerPicture->pixmap().toImage();
+    const QImage banner = w.view().widgets().banner->pixmap().toImage();
     int least_alpha = 255;
     for (int x = 0; x < banner.width(); ++x) least_alpha = std::min(least_alpha, qAlpha(banner.pixel(x, 0)));
     QCOMPARE(least_alpha, 0);

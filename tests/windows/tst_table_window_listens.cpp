@@ -34,7 +34,7 @@ bool StartMatch(TableFixture& f) {
   TableWindow& w = *f.window;
   w.show();
   ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
-  w.NewGame->trigger();
+  Action(w, "newGameAction")->trigger();
   if (!QTest::qWaitFor([&] { return UsersTurn(f.state); }, 30000)) return false;
   // Shortcuts reach only the active window.
   w.activateWindow();
@@ -80,9 +80,9 @@ class TableWindowListensTest : public QObject {
     QVERIFY(StartMatch(f));
     {
       ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
-      w.GameModeAuto->trigger();  // its notice: the first move is still the user's
+      Action(w, "autoPlayAction")->trigger();  // its notice: the first move is still the user's
     }
-    QVERIFY(w.GameModeAuto->isChecked());
+    QVERIFY(Action(w, "autoPlayAction")->isChecked());
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
 
@@ -106,14 +106,14 @@ class TableWindowListensTest : public QObject {
                           taken_while_engine_ran = f.state.EngineRunning == 1;
                         });
     ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
-    QTimer::singleShot(0, &w, [&] { QTest::mouseClick(w.Picture[kPosDrawPile], Qt::LeftButton); });
+    QTimer::singleShot(0, &w, [&] { QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton); });
     // Keys that were lost would leave the auto-player running match after
     // match inside the click: stop it from here so the test fails instead.
     bool keys_lost = false;
     QTimer::singleShot(30000, &w, [&] {
       if (f.state.AutoPlay == 0) return;
       keys_lost = true;
-      w.GameModeManual->trigger();
+      Action(w, "manualPlayAction")->trigger();
     });
 
     QTRY_VERIFY_WITH_TIMEOUT(f.state.AutoPlay == 0 && WaitingForTheUser(f.state), 60000);
@@ -121,7 +121,7 @@ class TableWindowListensTest : public QObject {
     QVERIFY(typed_inside_pause);
     QVERIFY(taken_while_engine_ran);
     qInfo("manual play chosen by keys took effect after %lld ms", taken_after_ms);
-    QVERIFY(w.GameModeManual->isChecked());
+    QVERIFY(Action(w, "manualPlayAction")->isChecked());
     QVERIFY(!w.windowTitle().contains(QStringLiteral("[自動実行モード]")));
     // The next move is the user's: the table waits for it.
     const auto hands = f.state.Hands;
@@ -162,13 +162,13 @@ class TableWindowListensTest : public QObject {
       ++clicks_seen;
       if (f.state.EngineRunning == 1) ++clicks_while_running;
     });
-    w.Picture[1]->installEventFilter(&counter);
+    PositionPicture(w.view().widgets(), 1)->installEventFilter(&counter);
 
     // The user draws; during the card's flight (a pause that holds input
     // back) the first card of the hand is clicked.
     WhenInside clicking([&] { return f.state.EngineRunning == 1 && WaitDepth() > 0; },
-                        [&] { QueueClick(w.Picture[1]); });
-    QTest::mouseClick(w.Picture[kPosDrawPile], Qt::LeftButton);
+                        [&] { QueueClick(PositionPicture(w.view().widgets(), 1)); });
+    QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state), 30000);
 
     QCOMPARE(clicks_seen, 1);
@@ -189,7 +189,7 @@ class TableWindowListensTest : public QObject {
         kDealtAt);
     TableWindow& w = *f.window;
     QVERIFY(StartMatch(f));
-    QVERIFY(w.Timer1->isActive());
+    QVERIFY(TimeLimit(w)->isActive());
     const auto hands = f.state.Hands;
     const int16_t drawn = f.state.DrawIndex;
     const int16_t seconds_left = f.state.SecondsLeft;
@@ -207,13 +207,13 @@ class TableWindowListensTest : public QObject {
         asked.start();
         question = box->text();
       }
-      timer_ran_while_asked |= w.Timer1->isActive();
+      timer_ran_while_asked |= TimeLimit(w)->isActive();
       table_moved_while_asked |= f.state.DrawIndex != drawn || f.state.Hands != hands;
       if (asked.elapsed() < 4500) return false;
       box->button(QMessageBox::No)->click();
       return true;
     });
-    w.NewGame->trigger();
+    Action(w, "newGameAction")->trigger();
 
     QCOMPARE(question, QStringLiteral("現在進行中のゲームを破棄しますか？"));
     QVERIFY(!timer_ran_while_asked);
@@ -222,7 +222,7 @@ class TableWindowListensTest : public QObject {
     QCOMPARE(f.state.Hands, hands);
     QVERIFY(UsersTurn(f.state));
     // The count goes on from where it stood.
-    QVERIFY(w.Timer1->isActive());
+    QVERIFY(TimeLimit(w)->isActive());
     QCOMPARE(f.state.SecondsLeft, seconds_left);
   }
 };

@@ -98,7 +98,7 @@ class TableWindowPlayTest : public QObject {
     TableWindow& w = *f.window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(w.NewGame->isEnabled());
+    QVERIFY(Action(w, "newGameAction")->isEnabled());
 
     int computer_moves_checked = 0;
     int keys_taken_while_busy = 0;
@@ -107,7 +107,7 @@ class TableWindowPlayTest : public QObject {
     QList<qint64> click_to_discard_us;
     int expected_discard = 0;
     bool awaiting_paint = false;
-    PaintWatch watch(w.Picture[kPosDiscardPile], [&] {
+    PaintWatch watch(PositionPicture(w.view().widgets(), kPosDiscardPile), [&] {
       if (!awaiting_paint) return;
       awaiting_paint = false;
       click_to_discard_us << since_click.nsecsElapsed() / 1000;
@@ -123,14 +123,14 @@ class TableWindowPlayTest : public QObject {
         const auto hand = f.state.Hands[0];
         QTest::keyClick(&w, 'a');
         QTest::keyClick(&w, ' ');
-        if (w.Form_KeyPress(U'b')) ++keys_taken_while_busy;
+        if (w.TypeKey(U'b')) ++keys_taken_while_busy;
         if (f.state.Hands[0] != hand) ++keys_taken_while_busy;
         ++computer_moves_checked;
       }
     };
 
     ModalDriver driver(StandardAnswers);
-    w.NewGame->trigger();
+    Action(w, "newGameAction")->trigger();
     QCOMPARE(f.state.MatchInProgress, int16_t{1});
     QCOMPARE(f.state.SeatName[0].empty(), false);
 
@@ -153,7 +153,7 @@ class TableWindowPlayTest : public QObject {
       if (!unplayable.isEmpty() && f.state.PenaltyPending == 0) {
         const auto before = f.state.Hands;
         const int top = f.state.TopDiscard;
-        QTest::mouseClick(w.Picture[unplayable.first()], Qt::LeftButton);
+        QTest::mouseClick(PositionPicture(w.view().widgets(), unplayable.first()), Qt::LeftButton);
         QCOMPARE(f.state.Hands, before);
         QCOMPARE(f.state.TopDiscard, top);
         QVERIFY(UsersTurn(f.state));
@@ -161,7 +161,7 @@ class TableWindowPlayTest : public QObject {
       }
       const int n = f.state.Hands[0][kHandCount];
       if (playable.isEmpty() || f.state.PenaltyPending != 0 || n < 2) {
-        QTest::mouseClick(w.Picture[kPosDrawPile], Qt::LeftButton);  // draw instead
+        QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);  // draw instead
         continue;
       }
       const int position = playable.first();
@@ -169,13 +169,13 @@ class TableWindowPlayTest : public QObject {
       const int rank = DecodeCard(code).rank;
       // Cards with an effect of their own are left for other tests.
       if (rank == f.state.settings.MoreDropCard) {
-        QTest::mouseClick(w.Picture[kPosDrawPile], Qt::LeftButton);
+        QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);
         continue;
       }
       expected_discard = code;
       since_click.start();
       if (!clicked) {
-        QTest::mouseClick(w.Picture[position], Qt::LeftButton);
+        QTest::mouseClick(PositionPicture(w.view().widgets(), position), Qt::LeftButton);
         clicked = true;
       } else {
         // The half-width kana of the key table pick as the letters do.
@@ -202,7 +202,7 @@ class TableWindowPlayTest : public QObject {
     TableWindow& w = *f.window;
     w.show();
     ModalDriver driver(StandardAnswers);
-    w.NewGame->trigger();
+    Action(w, "newGameAction")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.HandPhase == 1 && f.state.AwaitingUser == 1), 20000);
 
     // While the engine runs (here: while a computer seat's card is drawn).
@@ -210,7 +210,7 @@ class TableWindowPlayTest : public QObject {
     w.view().on_card_shown = [&](int position) {
       if (position != kPosDiscardPile || f.state.AwaitingUser != 0 || !busy_message.isEmpty()) return;
       last_message.clear();
-      w.NewGame->trigger();
+      Action(w, "newGameAction")->trigger();
       busy_message = last_message;
     };
     for (int turn = 0; turn < 10 && busy_message.isEmpty(); ++turn) {
@@ -218,7 +218,7 @@ class TableWindowPlayTest : public QObject {
       if (f.state.HandPhase == 1) {
         QTest::keyClick(&w, 'j');
       } else {
-        QTest::mouseClick(w.Picture[kPosDrawPile], Qt::LeftButton);
+        QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);
       }
     }
     w.view().on_card_shown = nullptr;
@@ -230,7 +230,7 @@ class TableWindowPlayTest : public QObject {
     f.state.AutoPlay = 1;
     const int hand = f.state.HandNumber;
     last_message.clear();
-    w.NewGame->trigger();
+    Action(w, "newGameAction")->trigger();
     QCOMPARE(last_message, QStringLiteral("自動実行モードを解除してから、新規ゲームを選択してください."));
     QCOMPARE(f.state.MatchInProgress, int16_t{1});
     QCOMPARE(f.state.HandNumber, hand);
@@ -249,14 +249,14 @@ class TableWindowPlayTest : public QObject {
     TableWindow& w = *f.window;
     w.show();
     ModalDriver driver(StandardAnswers);
-    w.NewGame->trigger();
+    Action(w, "newGameAction")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state), 30000);
     QCOMPARE(f.state.HandNumber, int16_t{1});
-    QVERIFY(w.Timer1->isActive());
+    QVERIFY(TimeLimit(w)->isActive());
     QStringList seen;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-      const QString text = w.Label[kPromptLabel]->isVisible() ? w.Label[kPromptLabel]->text() : QString();
+      const QString text = w.view().widgets().promptLabel->isVisible() ? w.view().widgets().promptLabel->text() : QString();
       if (!text.isEmpty() && (seen.isEmpty() || seen.last() != text)) seen << text;
     });
     watch.start(20);
@@ -268,8 +268,8 @@ class TableWindowPlayTest : public QObject {
         return true;
       });
       const int16_t left = f.state.SecondsLeft;
-      w.About->trigger();
-      QVERIFY(w.Timer1->isActive());
+      Action(w, "aboutAction")->trigger();
+      QVERIFY(TimeLimit(w)->isActive());
       QCOMPARE(f.state.SecondsLeft, left);
     }
     const int cards = f.state.Hands[0][kHandCount];
@@ -294,27 +294,27 @@ class TableWindowPlayTest : public QObject {
         ++settlements;
         hands << HandOutcome(f.state);
         // Back to manual play, then another match: it stops at the user's turn.
-        w.GameModeManual->trigger();
+        Action(w, "manualPlayAction")->trigger();
         test::Control<QPushButton>(*end, QStringLiteral("againButton"))->click();
         return true;
       }
       if (qobject_cast<HandResultDialog*>(modal) != nullptr) hands << HandOutcome(f.state);
       return StandardAnswers(modal);
     });
-    w.NewGame->trigger();
+    Action(w, "newGameAction")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(f.state.AwaitingUser == 1 && f.state.EngineRunning == 0, 20000);
 
     // Auto-play from the user's turn: the message, then the first move is the user's.
     last_message.clear();
-    w.GameModeAuto->trigger();
+    Action(w, "autoPlayAction")->trigger();
     QCOMPARE(last_message, QStringLiteral("自動実行モードに入りますが、最初の一手だけは手動にてお願いします。"));
-    QVERIFY(w.GameModeAuto->isChecked());
-    QVERIFY(!w.GameModeManual->isChecked());
+    QVERIFY(Action(w, "autoPlayAction")->isChecked());
+    QVERIFY(!Action(w, "manualPlayAction")->isChecked());
     QVERIFY(w.windowTitle().endsWith(QStringLiteral("  [自動実行モード]")));
     if (f.state.HandPhase == 1) {
       QTest::keyClick(&w, 'j');
     } else {
-      QTest::mouseClick(w.Picture[kPosDrawPile], Qt::LeftButton);
+      QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);
     }
     QTRY_VERIFY_WITH_TIMEOUT(settlements == 1, 30000);
     // The seeded source on the stopped clock: the same seats, hands and

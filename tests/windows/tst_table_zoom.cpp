@@ -39,7 +39,7 @@ void ShowTable(TableWindow& w, QSize size) {
   w.resize(size);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
-  w.Form_Load();
+  w.PrepareMatch();
   for (int seat = 0; seat < kSeats; ++seat) w.view().ShowHand(seat);
   w.view().ShowDrawPile(true);
   w.view().ShowCard(kPosDiscardPile, 27);
@@ -81,25 +81,25 @@ class TableZoomTest : public QObject {
     QFETCH(bool, grow);
     TableFixture f(DealFixedHands);
     TableWindow& w = *f.window;
-    if (!grow) w.GrowTable->trigger();
+    if (!grow) Action(w, "growTableAction")->trigger();
     QCOMPARE(w.table_options().grow_with_window, grow);
     ShowTable(w, size);
     QCOMPARE(w.Zoom(), 1.0);
     const TableLayout layout = LayoutTable(size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel, f.state.settings);
-    for (int n = 1; n <= kPictureCount; ++n) {
-      QCOMPARE(w.Picture[n]->geometry(), UnzoomedPlace(layout.picture[n]));
+    for (const Placed& picture : PlacedPictures(w, layout)) {
+      QCOMPARE(picture.widget->geometry(), UnzoomedPlace(picture.place));
     }
-    QCOMPARE(w.ArrowPicture->geometry(), UnzoomedPlace(layout.arrow[0]));
-    for (int n : kTableLabels) {
-      const QRect place = UnzoomedPlace(layout.label[n]);
-      QCOMPARE(w.Label[n]->y(), place.y());
-      QCOMPARE(w.Label[n]->height(), place.height());
+    QCOMPARE(w.view().widgets().turnArrow->geometry(), UnzoomedPlace(layout.arrow[0]));
+    for (const Placed& label : PlacedLabels(w, layout)) {
+      const QRect place = UnzoomedPlace(label.place);
+      QCOMPARE(label.widget->y(), place.y());
+      QCOMPARE(label.widget->height(), place.height());
       // A centred label may stand a pixel off its place (QRect's centre rounds down).
-      QVERIFY2(place.adjusted(-1, 0, 1, 0).contains(w.Label[n]->geometry()), qPrintable(w.Label[n]->objectName()));
+      QVERIFY2(place.adjusted(-1, 0, 1, 0).contains(label.widget->geometry()), qPrintable(label.widget->objectName()));
     }
-    QCOMPARE(w.Label[NameLabel(0)]->x(), UnzoomedPlace(layout.label[NameLabel(0)]).x());
+    QCOMPARE(w.view().widgets().seatLabels[0].name->x(), UnzoomedPlace(layout.seat_labels[0].name).x());
     QCOMPARE(w.table()->font().pixelSize(), 12);
-    QCOMPARE(ShownSize(w.Picture[1]), QSize(42, 60));
+    QCOMPARE(ShownSize(PositionPicture(w.view().widgets(), 1)), QSize(42, 60));
   }
 
   // Maximised on a 1920 × 1080 screen: the cards at least 2.2 times their
@@ -114,13 +114,15 @@ class TableZoomTest : public QObject {
     QVERIFY2(zoom >= 2.2, qPrintable(QString::number(zoom)));
 
     QRect cards;
-    for (int n = 1; n <= 39; ++n) {
-      const QLabel* card = w.Picture[n];
-      const QLabel* small = design_table.window->Picture[n];
+    const std::vector<Placed> grown_cards = PlacedCards(w, w.table_layout());
+    const std::vector<Placed> small_cards = PlacedCards(*design_table.window, design_table.window->table_layout());
+    for (std::size_t i = 0; i < grown_cards.size(); ++i) {
+      const QLabel* card = grown_cards[i].widget;
+      const QLabel* small = small_cards[i].widget;
       cards |= card->geometry();
       if (!card->isVisible()) continue;
       QVERIFY2(card->width() >= 2.2 * small->width() && card->height() >= 2.2 * small->height(),
-               qPrintable(QStringLiteral("Picture%1").arg(n)));
+               qPrintable(card->objectName()));
       QCOMPARE(ShownSize(card), card->size());
     }
     const QRect area = w.table()->rect();
@@ -130,14 +132,16 @@ class TableZoomTest : public QObject {
 
     // Every label inside the table, its font and its line grown as the cards.
     QCOMPARE(w.table()->font().pixelSize(), static_cast<int>(std::lround(12 * zoom)));
-    for (int n : kTableLabels) {
-      QLabel* label = w.Label[n];
+    const std::vector<Placed> grown_labels = PlacedLabels(w, w.table_layout());
+    const std::vector<Placed> small_labels = PlacedLabels(*design_table.window, design_table.window->table_layout());
+    for (std::size_t i = 0; i < grown_labels.size(); ++i) {
+      QLabel* label = grown_labels[i].widget;
       QVERIFY2(area.contains(label->geometry()), qPrintable(label->objectName()));
       QCOMPARE(label->font().pixelSize(), w.table()->font().pixelSize());
-      QVERIFY(std::abs(label->height() - design_table.window->Label[n]->height() * zoom) <= 1);
+      QVERIFY(std::abs(label->height() - small_labels[i].widget->height() * zoom) <= 1);
       if (label->isVisible()) QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
     }
-    for (QLabel* picture : {w.ArrowPicture, w.Picture[41]}) {
+    for (QLabel* picture : {w.view().widgets().turnArrow, w.view().widgets().musicPicture}) {
       QVERIFY(std::abs(picture->width() - 32 * zoom) <= 1);
       QCOMPARE(ShownSize(picture), picture->size());
     }
@@ -145,12 +149,16 @@ class TableZoomTest : public QObject {
     // Back to the design size: everything as on the table that never grew.
     w.resize(kDesign);
     QTRY_COMPARE(w.Zoom(), 1.0);
-    for (int n = 1; n <= kPictureCount; ++n) {
-      QCOMPARE(w.Picture[n]->geometry(), design_table.window->Picture[n]->geometry());
+    const std::vector<Placed> pictures = PlacedPictures(w, w.table_layout());
+    const std::vector<Placed> design_pictures = PlacedPictures(*design_table.window, design_table.window->table_layout());
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+      QCOMPARE(pictures[i].widget->geometry(), design_pictures[i].widget->geometry());
     }
-    for (int n : kTableLabels) QCOMPARE(w.Label[n]->geometry(), design_table.window->Label[n]->geometry());
-    QCOMPARE(ShownSize(w.Picture[1]), QSize(42, 60));
-    QCOMPARE(ShownSize(w.ArrowPicture), QSize(32, 32));
+    const std::vector<Placed> labels = PlacedLabels(w, w.table_layout());
+    const std::vector<Placed> design_labels = PlacedLabels(*design_table.window, design_table.window->table_layout());
+    for (std::size_t i = 0; i < labels.size(); ++i) QCOMPARE(labels[i].widget->geometry(), design_labels[i].widget->geometry());
+    QCOMPARE(ShownSize(PositionPicture(w.view().widgets(), 1)), QSize(42, 60));
+    QCOMPARE(ShownSize(w.view().widgets().turnArrow), QSize(32, 32));
   }
 
   // The call banner grows with the table, its small cards on its tray with
@@ -166,10 +174,10 @@ class TableZoomTest : public QObject {
     TableWindow& w = *f.window;
     ShowTable(w, kMaximised);
     w.view().ShowCallBanner();
-    QLabel* banner = w.BannerPicture;
+    QLabel* banner = w.view().widgets().banner;
     QVERIFY(banner->isVisible());
     QCOMPARE(ShownSize(banner), banner->size());
-    const QSize small = design_table.window->BannerPicture->size();
+    const QSize small = design_table.window->view().widgets().banner->size();
     const QSize room = w.table()->size() * 9 / 10;
     QVERIFY(banner->width() >= std::min(2.2 * small.width(), room.width() - 1.0));
     QVERIFY(w.table()->rect().contains(banner->geometry()));
@@ -189,14 +197,14 @@ class TableZoomTest : public QObject {
     TableFixture f(DealFixedHands);
     TableWindow& w = *f.window;
     ShowTable(w, kDesign);
-    QPoint last = w.Picture[1]->pos();
+    QPoint last = PositionPicture(w.view().widgets(), 1)->pos();
     for (int height = kDesign.height() + 1; height <= kDesign.height() + 60; ++height) {
       w.resize(kDesign.width() + 30, height);
       QTRY_COMPARE(w.height(), height);
-      const QPoint step = w.Picture[1]->pos() - last;
+      const QPoint step = PositionPicture(w.view().widgets(), 1)->pos() - last;
       QVERIFY2(std::abs(step.x()) <= 3 && std::abs(step.y()) <= 3,
                qPrintable(QStringLiteral("height %1: moved %2,%3").arg(height).arg(step.x()).arg(step.y())));
-      last = w.Picture[1]->pos();
+      last = PositionPicture(w.view().widgets(), 1)->pos();
     }
     QVERIFY(w.Zoom() > 1.0);
   }
@@ -206,18 +214,20 @@ class TableZoomTest : public QObject {
     TableFixture f(DealFixedHands);
     TableWindow& w = *f.window;
     ShowTable(w, kMaximised);
-    const QSize grown = w.Picture[1]->size();
-    w.GrowTable->trigger();
+    const QSize grown = PositionPicture(w.view().widgets(), 1)->size();
+    Action(w, "growTableAction")->trigger();
     QCOMPARE(w.Zoom(), 1.0);
-    QCOMPARE(w.Picture[1]->size(), QSize(42, 60));
-    QCOMPARE(ShownSize(w.Picture[1]), QSize(42, 60));
-    QCOMPARE(ShownSize(w.Picture[kPosDrawPile]), QSize(42, 60));
+    QCOMPARE(PositionPicture(w.view().widgets(), 1)->size(), QSize(42, 60));
+    QCOMPARE(ShownSize(PositionPicture(w.view().widgets(), 1)), QSize(42, 60));
+    QCOMPARE(ShownSize(PositionPicture(w.view().widgets(), kPosDrawPile)), QSize(42, 60));
     // A card shown while the table is small is redrawn too when it grows.
     w.view().ShowCard(kPosDiscardPile, 40);
-    w.GrowTable->trigger();
-    QCOMPARE(w.Picture[1]->size(), grown);
-    for (int n : {1, kPosDiscardPile, kPosDrawPile, HandPicture(1, 3), HandPicture(2, 3)}) {
-      QCOMPARE(ShownSize(w.Picture[n]), w.Picture[n]->size());
+    Action(w, "growTableAction")->trigger();
+    QCOMPARE(PositionPicture(w.view().widgets(), 1)->size(), grown);
+    const TableWidgets& widgets = w.view().widgets();
+    for (const QLabel* card : {widgets.handCards[0][1], widgets.discardPile, widgets.drawPile, widgets.handCards[1][3],
+                               widgets.handCards[2][3]}) {
+      QCOMPARE(ShownSize(card), card->size());
     }
   }
 
@@ -249,7 +259,7 @@ class TableZoomTest : public QObject {
     w.view().on_card_shown = [&](int position) {
       if (position == kPosDiscardPile) discards << f.state.TopDiscard;
     };
-    w.NewGame->trigger();
+    Action(w, "newGameAction")->trigger();
     int played = 0;
     for (int turn = 0; turn < 40 && played == 0; ++turn) {
       QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.HandPhase == 1 && f.state.AwaitingUser == 1), 20000);
@@ -266,12 +276,12 @@ class TableZoomTest : public QObject {
       }
       QWindow* window = w.windowHandle();
       if (position == 0 || count < 2) {
-        QTest::mouseClick(window, Qt::LeftButton, {}, w.Picture[kPosDrawPile]->mapTo(&w, QPoint(20, 30)));
+        QTest::mouseClick(window, Qt::LeftButton, {}, PositionPicture(w.view().widgets(), kPosDrawPile)->mapTo(&w, QPoint(20, 30)));
         continue;
       }
       played = f.state.Hands[0][position];
       // The middle of the card's visible part: the next card lies over its right side.
-      QLabel* card = w.Picture[position];
+      QLabel* card = PositionPicture(w.view().widgets(), position);
       const QPoint at = card->mapTo(&w, QPoint(card->width() / 4, card->height() / 2));
       QTest::mouseClick(window, Qt::LeftButton, {}, at);
       QTRY_VERIFY_WITH_TIMEOUT(discards.contains(played), 20000);

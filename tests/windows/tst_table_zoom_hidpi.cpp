@@ -24,9 +24,9 @@ void DealFixedHands(GameState& s) {
 // The pictures a dealt table shows, each with as many pixels as it covers on the screen.
 void VerifyDevicePixels(TableWindow& w) {
   const double ratio = w.devicePixelRatioF();
-  QList<QLabel*> shown = {w.ArrowPicture, w.Picture[41]};
-  for (int n = 1; n <= 39; ++n) {
-    if (w.Picture[n]->isVisible()) shown << w.Picture[n];
+  QList<QLabel*> shown = {w.view().widgets().turnArrow, w.view().widgets().musicPicture};
+  for (const Placed& card : PlacedCards(w, w.table_layout())) {
+    if (card.widget->isVisible()) shown << card.widget;
   }
   QVERIFY(shown.size() > 30);
   for (QLabel* picture : shown) {
@@ -51,12 +51,12 @@ class TableZoomHiDpiTest : public QObject {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.devicePixelRatioF(), 2.0);
-    w.Form_Load();
+    w.PrepareMatch();
     for (int seat = 0; seat < kSeats; ++seat) w.view().ShowHand(seat);
     w.view().ShowDrawPile(true);
     w.view().ShowArrow(0);
     QCOMPARE(w.Zoom(), 1.0);
-    QCOMPARE(w.Picture[1]->pixmap().size(), QSize(84, 120));
+    QCOMPARE(PositionPicture(w.view().widgets(), 1)->pixmap().size(), QSize(84, 120));
     VerifyDevicePixels(w);
     // Larger: the zoom and the density together.
     w.resize(950, 520);

@@ -32,7 +32,7 @@ void ShowFullTable(TableWindow& w, GameState& state) {
     state.Hands[seat][kHandCount] = 9;
     for (int p = 1; p <= 9; ++p) state.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
   }
-  w.Form_Load();
+  w.PrepareMatch();
   for (int seat = 0; seat < kSeats; ++seat) w.view().ShowHand(seat);
   w.view().ShowDrawPile(true);
   w.view().ShowCard(kPosDiscardPile, 27);

@@ -1,0 +1,324 @@
+#include "gui/table/TableCommands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+
+#include "config/SettingsStore.h"
+#include "engine/Durations.h"
+#include "engine/Engine.h"
+#include "gui/appearance/BackgroundDialog.h"
+#include "gui/appearance/CardBackDialog.h"
+#include "gui/appearance/SoundDialog.h"
+#include "gui/appearance/TextColoursDialog.h"
+#include "gui/common/Captions.h"
+#include "gui/common/HelpWindow.h"
+#include "gui/common/Messages.h"
+#include "gui/common/QtSettingsHost.h"
+#include "gui/members/GroupDialog.h"
+#include "gui/members/SeatingDialog.h"
+#include "gui/rules/OpenRuleSetDialog.h"
+#include "gui/rules/RuleAnalyser.h"
+#include "gui/rules/RulesDialog.h"
+#include "gui/rules/SaveRuleSetDialog.h"
+#include "gui/scoring/StatisticsDialog.h"
+#include "gui/start/AboutDialog.h"
+#include "gui/table/QtTableView.h"
+#include "gui/table/TableWindow.h"
+#include "presentation/GameTexts.h"
+
+namespace winpiruk {
+namespace {
+
+// The further-discard prompts ("もう一枚捨てて", "さらに捨てる？") are this long;
+// a running count is written after them.
+constexpr qsizetype kPromptLength = 7;
+
+}  // namespace
+
+TableCommands::TableCommands(TableWindow& window, GameState& state, const ProgramPaths& paths, Engine& engine,
+                             QtTableView& view, RandomSource& random, const Clock& clock)
+    : window_(window),
+      state_(state),
+      paths_(paths),
+      engine_(engine),
+      view_(view),
+      random_(random),
+      clock_(clock),
+      time_limit_(new QTimer(&window)) {
+  time_limit_->setObjectName(QStringLiteral("timeLimitTimer"));
+  time_limit_->setInterval(kTimeLimitTickMs);
+  QObject::connect(time_limit_, &QTimer::timeout, &window, [this] { engine_.TimerTick(); });
+}
+
+// The timer is the window's child so that it can be found by name; it goes
+// with the commands it calls.
+TableCommands::~TableCommands() { delete time_limit_; }
+
+void TableCommands::OnNewGame() {
+  if (engine_.NewGame() != NewGameStep::OpenMemberDecision) return;
+  view_.ClearTable();
+  if (state_.MatchInProgress == 0) window_.setWindowTitle(kProgramTitle);
+  OpenMemberDecision(false);
+}
+
+void TableCommands::OpenMemberDecision(bool member_change) {
+  time_limit_->stop();
+  switch (RunMemberDecision(&window_, state_, paths_, member_change, random_, clock_)) {
+    case SeatingDialogOutcome::Started:
+      window_.activateWindow();
+      PrepareMatch();
+      break;
+    case SeatingDialogOutcome::Cancelled:
+      break;
+    case SeatingDialogOutcome::Quit:
+      window_.EndProgram();
+      break;
+  }
+}
+
+void TableCommands::PrepareMatch() {
+  window_.CheckPlayModeMenu(state_.AutoPlay != 0);
+  window_.menus().keyGuidesAction->setChecked(state_.settings.KeyGuideDisplay == 1);
+  view_.ClearTable();
+  view_.ApplyLabelColours();
+  view_.ShowSeatLabels();
+  if (state_.MatchInProgress == 0) return;
+  // The first hand is dealt once the window is on screen and whatever
+  // opened the match has returned.
+  QTimer::singleShot(0, &window_, [this] {
+    if (state_.MatchInProgress == 0 || state_.EngineRunning != 0 || state_.HandPhase != 0) return;
+    engine_.PlayTurn();
+  });
+}
+
+void TableCommands::OnGameResult() {
+  OpenGameResult(&window_, state_, paths_);
+  QApplication::processEvents();
+}
+
+void TableCommands::OnAutoPlay() {
+  engine_.GameModeAuto_Click();
+  view_.CheckPlayMode(state_.AutoPlay != 0);
+}
+
+void TableCommands::OnManualPlay() {
+  engine_.GameModeManual_Click();
+  view_.CheckPlayMode(state_.AutoPlay != 0);
+}
+
+void TableCommands::OnQuit() { window_.EndProgram(); }
+
+void TableCommands::OnRules() {
+  const bool users_turn = state_.AwaitingUser == 1 && state_.HandPhase != 0;
+  const int16_t restrict_before = state_.settings.RestrictTime;
+  const bool counting = time_limit_->isActive();
+  time_limit_->stop();
+  RuleWindowHooks hooks;
+  hooks.table_size = [this] { return window_.table()->size(); };
+  hooks.rule_set_loaded = [this] { RuleSetLoaded(); };
+  const RuleWindowResult result = OpenRuleSettings(&window_, state_, paths_, hooks);
+  FollowSettings();
+  if (result.restrict_time_set) {
+    // A limit switched on during the user's turn starts in full; one that
+    // was running goes on from where it stood.
+    if (counting) {
+      time_limit_->start();
+    } else if (users_turn && restrict_before == 0 && state_.EngineRunning == 0) {
+      engine_.StartTimeLimit();
+    }
+  } else if (counting) {
+    DropCountdown();
+  }
+  QApplication::processEvents();
+}
+
+void TableCommands::DropCountdown() {
+  TableText* prompt = view_.widgets().promptLabel;
+  const QString shown = prompt->text();
+  if (shown.size() >= kPromptLength) {
+    prompt->ShowText(shown.left(kPromptLength));
+  } else {
+    view_.HideLabel(TableLabel::Countdown);
+  }
+}
+
+void TableCommands::OnTextColours() {
+  if (OpenTextColourSettings(&window_, state_, paths_)) view_.ApplyLabelColours();
+  QApplication::processEvents();
+}
+
+void TableCommands::OnBackground() {
+  OpenBackgroundSettings(&window_, state_, paths_, [this] {
+    if (state_.settings.GameWallPaper.empty()) {
+      window_.ClearPictureSource();
+      return true;
+    }
+    return window_.LoadPictureSource(QString::fromStdString(state_.settings.GameWallPaper));
+  });
+  QApplication::processEvents();
+}
+
+void TableCommands::OnSound() {
+  OpenSoundSettings(&window_, state_, paths_, window_.music());
+  QApplication::processEvents();
+}
+
+void TableCommands::OnCards() {
+  if (OpenCardSettings(&window_, state_, paths_) && state_.HandPhase != 0) {
+    for (int seat = 0; seat < kSeats; ++seat) view_.ShowHand(seat);
+  }
+  LoadCardBacks();
+  QApplication::processEvents();
+}
+
+void TableCommands::OnTopSeatName() {
+  // The card settings without redrawing the hands; the backs still change,
+  // so that no old back lies beside new ones.
+  OpenCardSettings(&window_, state_, paths_);
+  LoadCardBacks();
+}
+
+void TableCommands::OnOpenRuleSet() {
+  if (OpenRuleSetFile(&window_, state_, [this] { RuleSetLoaded(); })) {
+    QtSettingsHost host(&window_);
+    WriteSettingsWithBounds(state_, paths_, host, window_.LiveBounds());
+    if (state_.MatchInProgress != 0) FollowSettings();
+  }
+  QApplication::processEvents();
+}
+
+void TableCommands::OnSaveRuleSet() {
+  SaveRuleSetFile(&window_, state_);
+  QApplication::processEvents();
+}
+
+void TableCommands::OnMembers() {
+  OpenGroupWindow(&window_, state_, paths_);
+  QApplication::processEvents();
+}
+
+void TableCommands::OnKeyGuides() {
+  state_.settings.KeyGuideDisplay = static_cast<int16_t>(1 - state_.settings.KeyGuideDisplay);
+  window_.menus().keyGuidesAction->setChecked(state_.settings.KeyGuideDisplay == 1);
+  // The user's row moves with the guides; the letters follow the hand.
+  window_.LayOutTable();
+  // Between hands the table is empty and stays so.
+  if (state_.HandPhase != 0) view_.ShowHand(0);
+  view_.RefreshPileGuides();
+  QtSettingsHost host(&window_);
+  WriteSettings(state_, paths_, host);
+}
+
+void TableCommands::OnGrowTable() {
+  TableOptions& options = window_.table_options();
+  options.grow_with_window = !options.grow_with_window;
+  window_.menus().growTableAction->setChecked(options.grow_with_window);
+  window_.LayOutTable();
+  StoreTableOptions();
+}
+
+void TableCommands::OnMarkPlayable() {
+  TableOptions& options = window_.table_options();
+  options.mark_playable_cards = !options.mark_playable_cards;
+  window_.menus().markPlayableAction->setChecked(options.mark_playable_cards);
+  view_.hints().RefreshMarks();
+  StoreTableOptions();
+}
+
+void TableCommands::OnAnalyser() {
+  // The user's time limit waits while the analyser is open.
+  const bool counting = time_limit_->isActive();
+  time_limit_->stop();
+  OpenRuleAnalyser(&window_, state_, state_.settings, state_.settings);
+  if (counting) time_limit_->start();
+}
+
+void TableCommands::OnHelpContents() { ShowHelpContents(&window_, paths_.program_directory); }
+
+void TableCommands::OnAbout() {
+  AboutDialog about(&window_);
+  about.exec();
+  QApplication::processEvents();
+}
+
+void TableCommands::StoreTableOptions() {
+  // A file that cannot be written keeps the choice for this run only.
+  if (!SaveTableOptions(TableOptionsFile(QString::fromStdString(paths_.config_directory)), window_.table_options())) {
+    ShowWriteFailure(&window_);
+  }
+}
+
+void TableCommands::OnPositionClicked(int position) {
+  bool taken = true;
+  if (position >= 1 && position <= 9) {
+    taken = engine_.ClickHandCard(position);
+  } else if (position == kPosDrawPile) {
+    taken = engine_.ClickDrawPile();
+  } else if (position == kPosDiscardPile) {
+    // Outside a pick this click claims a call: it is never explained.
+    engine_.ClickDiscardPile();
+  } else if (position == kPosSecondCard) {
+    taken = engine_.ClickSecondCard();
+  }
+  if (!taken) view_.hints().ClickNotTaken(position == kPosDrawPile ? int{kPickDrawPile} : position);
+}
+
+bool TableCommands::TypeKey(char32_t ch) {
+  if (engine_.TypeKey(ch)) return true;
+  // A pick key the table could not take says why, as a click does.
+  if (const int16_t pick = KeyPick(ch); pick != kPickNone) view_.hints().ClickNotTaken(pick);
+  return false;
+}
+
+void TableCommands::FollowSettings() {
+  window_.menus().keyGuidesAction->setChecked(state_.settings.KeyGuideDisplay == 1);
+  ShowPlayMode();
+  view_.ApplyLabelColours();
+  window_.LayOutTable();
+  // The rows follow the card positions and the open-card rule at once.
+  if (state_.HandPhase != 0) {
+    for (int seat = 0; seat < kSeats; ++seat) view_.ShowHand(seat);
+  }
+  // A rule set may name another background; the one on show is not read again.
+  const QString wallpaper = QString::fromStdString(state_.settings.GameWallPaper);
+  if (!wallpaper.isEmpty() && wallpaper != window_.PictureSourcePath()) window_.LoadPictureSource(wallpaper);
+  window_.table()->update();
+  LoadCardBacks();
+}
+
+void TableCommands::ShowPlayMode() {
+  // The rule window's initial state, for one, ends auto-play.
+  const bool auto_play = state_.AutoPlay != 0;
+  view_.CheckPlayMode(auto_play);
+  window_.setWindowTitle(QString::fromStdString(TitleForPlayMode(window_.windowTitle().toStdString(), auto_play)));
+}
+
+void TableCommands::RuleSetLoaded() {
+  FollowSettings();
+  window_.music().FollowRuleSet(&window_);
+}
+
+void TableCommands::LoadCardBacks() {
+  if (state_.CardBackShown != state_.settings.CardKind) view_.ShowCardBacks();
+}
+
+void TableCommands::StartTimeLimit() { time_limit_->start(); }
+
+void TableCommands::StopTimeLimit() { time_limit_->stop(); }
+
+void TableCommands::HoldTimeLimit() {
+  if (!time_limit_->isActive()) return;
+  time_limit_->stop();
+  time_limit_held_ = true;
+}
+
+void TableCommands::ResumeTimeLimit() {
+  // Only a count that was running goes on: restarted during the computer
+  // seats' moves it would count down on their turn.
+  if (!time_limit_held_) return;
+  time_limit_held_ = false;
+  if (state_.settings.RestrictTime != 0 && state_.AwaitingUser == 1) time_limit_->start();
+}
+
+}  // namespace winpiruk
