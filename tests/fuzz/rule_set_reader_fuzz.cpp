@@ -128,7 +128,10 @@ void CheckSavedRulesRoundTrip(const Scratch& scratch, const Piruk930& loaded) {
   const std::optional<std::string> written = ReadWholeFile(scratch.path() + "/saved.prk");
   Check(written.has_value());
 
-  // Every value but the pace and the directory in use differs from the first table.
+  // Another table: a value it kept instead of the file's would show in the
+  // second save. The pace is never taken from a rule set and the directory in
+  // use stands in for one without the pictures, so those two are the first
+  // table's.
   Piruk930 other;
   other.settings = DefaultSettings("/elsewhere");
   other.settings.SkipCard = 13;
