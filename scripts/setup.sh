@@ -51,8 +51,9 @@ case "$mode" in
     (cd build && ctest --output-on-failure -j "$jobs")
     scripts/package-check.sh build
     build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINPIRUK_SANITIZE=ON -DWINPIRUK_BENCHMARKS=OFF
-    # Leaks inside the system's D-Bus library, which it has when there is no
-    # session bus, are not the program's: tests/lsan.supp ignores them.
+    # Leaks inside system libraries (D-Bus without a session bus, fontconfig
+    # loaded by two threads at once) are not the program's: tests/lsan.supp
+    # ignores them.
     suppressions=$PWD/tests/lsan.supp
     (cd build-sanitize && UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions=$suppressions \
       ctest --output-on-failure -j "$jobs" -LE slow)
