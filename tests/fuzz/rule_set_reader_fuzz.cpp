@@ -69,8 +69,8 @@ class SilentHost : public SettingsHost {
   }
 };
 
-Piruk930 TableBeforeTheLoad(const std::string& cards) {
-  Piruk930 state;
+GameState TableBeforeTheLoad(const std::string& cards) {
+  GameState state;
   Settings& s = state.settings;
   s = DefaultSettings("/usr/share/winpiruk");
   s.DataFileDirectory = cards;
@@ -106,7 +106,7 @@ struct Expected {
   bool asks_for_directory = false;
 };
 
-Expected ExpectedLoad(const Piruk930& before, std::string_view bytes) {
+Expected ExpectedLoad(const GameState& before, std::string_view bytes) {
   Expected e{before.settings, {}, false};
   e.settings.MainWindowWidth = before.MainWindowBaseWidth;
   e.settings.MainWindowHeight = before.MainWindowBaseHeight;
@@ -121,8 +121,8 @@ Expected ExpectedLoad(const Piruk930& before, std::string_view bytes) {
 
 // The rules of a loaded table saved, opened over another table and saved
 // again: the same bytes both times.
-void CheckSavedRulesRoundTrip(const Scratch& scratch, const Piruk930& loaded) {
-  Piruk930 first = loaded;
+void CheckSavedRulesRoundTrip(const Scratch& scratch, const GameState& loaded) {
+  GameState first = loaded;
   SilentHost host;
   Check(SaveRuleSet(first, {scratch.path() + "/saved.prk", "saved.prk"}, host));
   const std::optional<std::string> written = ReadWholeFile(scratch.path() + "/saved.prk");
@@ -132,7 +132,7 @@ void CheckSavedRulesRoundTrip(const Scratch& scratch, const Piruk930& loaded) {
   // second save. The pace is never taken from a rule set and the directory in
   // use stands in for one without the pictures, so those two are the first
   // table's.
-  Piruk930 other;
+  GameState other;
   other.settings = DefaultSettings("/elsewhere");
   other.settings.SkipCard = 13;
   other.settings.WallPaperAutoSize = 1;
@@ -152,9 +152,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   WriteBytes(scratch.path() + "/fuzzed.prk", bytes);
 
-  const Piruk930 before = TableBeforeTheLoad(scratch.Cards());
+  const GameState before = TableBeforeTheLoad(scratch.Cards());
   const Expected expected = ExpectedLoad(before, bytes);
-  Piruk930 state = before;
+  GameState state = before;
   SilentHost host;
   const RuleSetReadOutcome outcome = ReadRuleSet(state, scratch.path(), "fuzzed.prk", host);
 
