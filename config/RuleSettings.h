@@ -88,8 +88,8 @@ struct RuleControlStates {
   bool discard_duty_enabled = true;    // "捨てる義務(&Z)"
   bool supplements_enabled = true;     // what a discard-finish-only game does without
   bool detection_enabled = true;       // the two detection option buttons
-  bool auto_detection_on = true;       // Option3 selected
-  bool wait_time_enabled = false;      // Text9, VScroll3 and the "確認時間(&J)" label
+  bool auto_detection_on = true;       // "する(&W)" of the automatic detection selected
+  bool wait_time_enabled = false;      // the grace time box, its bar and its label
   bool confirm_enabled = true;         // "確認(&B)"
   bool card_open_visible = true;       // "カードオープン(&Q)" and the "ルール原則" frame
 };

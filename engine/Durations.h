@@ -27,7 +27,7 @@ constexpr int kDefaultSpeedUnitMs = 100;
 // --- The user's time limit ----------------------------------------------------
 // Each step of `RestrictTime` gives the user three seconds.
 constexpr int kSecondsPerRestrictStep = 3;
-// Timer1 counts the time limit down once a second (milliseconds).
+// The time limit counts down once a second (milliseconds).
 constexpr int kTimeLimitTickMs = 1000;
 
 // --- The hand result in auto-play -----------------------------------------------

@@ -1,20 +1,16 @@
 #include "engine/Engine.h"
 
-#include <cstdlib>
-
 #include "engine/Calls.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/Dealing.h"
 #include "engine/Durations.h"
+#include "engine/HandRows.h"
 #include "engine/LegalPicks.h"
 #include "state/Cards.h"
 #include "state/RuleLimits.h"
 
 namespace winpiruk {
-
 namespace {
-
-constexpr int kDeckEnd = 52;          // DrawIndex when the deck has run out
 
 // Marks the engine as running for the life of a step; nested steps keep the
 // mark of the outermost one.
@@ -32,47 +28,7 @@ class RunningMark {
   bool outer_;
 };
 
-// Takes the card at `slot` out of a row and closes the gap.
-void RemoveFromRow(HandRow& row, int slot) {
-  // Over all nine slots, so that the shift stays a few instructions in line.
-  for (int k = 1; k < 10; ++k) row[k] = k < slot ? row[k] : row[k + 1];
-  row[10] = 0;
-}
-
-int FirstSlotHolding(const HandRow& row, int code) {
-  for (int slot = 1; slot <= 10; ++slot) {
-    if (row[slot] == code) return slot;
-  }
-  return 0;
-}
-
-// Tenths of the pause after a computer seat decided to draw: |1 − AutoJudgment|
-// + 0.5 rounded half to even.
-int DrawPauseTenths(int auto_judgment) {
-  const int twice = 2 * std::abs(1 - auto_judgment) + 1;  // the value doubled, odd
-  const int down = twice / 2;
-  return down % 2 == 0 ? down : down + 1;
-}
-
 }  // namespace
-
-int16_t KeyPick(char32_t ch) {
-  switch (ch) {
-    case U'A': case U'a': case U'\uFF81': return 1;
-    case U'B': case U'b': case U'\uFF7A': return 2;
-    case U'C': case U'c': case U'\uFF7F': return 3;
-    case U'D': case U'd': case U'\uFF7C': return 4;
-    case U'E': case U'e': case U'\uFF72': return 5;
-    case U'F': case U'f': case U'\uFF8A': return 6;
-    case U'G': case U'g': case U'\uFF77': return 7;
-    case U'H': case U'h': case U'\uFF78': return 8;
-    case U'I': case U'i': case U'\uFF86': return 9;
-    case U'P': case U'p': case U' ': case U'\uFF7E': return kPickDrawPile;
-    case U'J': case U'j': case U'\uFF8F': return kPickDiscardPile;
-    case U'K': case U'k': case U'\uFF89': return kPickSecondCard;
-    default: return kPickNone;
-  }
-}
 
 int SpeedPauseUnits(const Settings& settings) {
   if (settings.AutoJudgment == 0) return 0;
@@ -412,118 +368,6 @@ void Engine::AddPenaltyFor(int16_t card) {
   s_.PenaltyPending = static_cast<int16_t>(s_.PenaltyPending + PenaltyLeavesInUse(s_.settings));
 }
 
-bool Engine::ComputerDiscard(int seat, int16_t card) {
-  HandRow& row = s_.Hands[seat];
-  const int slot = FirstSlotHolding(row, card);
-  const int picture = DiscardPicturePosition(random_, slot, row[kHandCount]);
-  if (picture >= 1 && picture <= 9) view_.HideSeatCard(seat, picture);
-  if (slot != 0) RemoveFromRow(row, slot);
-  s_.TopDiscard = card;
-  view_.ShowCard(kPosDiscardPile, card);
-  view_.PlaySound(Sound::CardOperate);
-  PushDiscard(card);
-  s_.SpecialDone = 0;
-  return CheckCallsOnComputerDiscard(s_, view_);
-}
-
-bool Engine::ComputerDraw(int seat) {
-  DrawCard(seat);
-  if (s_.DrawIndex == kDeckEnd) ReusePile();
-  return !DrawSlotEmpty();
-}
-
-// --- The computer seats ---------------------------------------------------------
-
-int16_t Engine::RunComputerSeats() {
-  view_.StopTimer();
-  view_.ShowLabel(TableLabel::Countdown, LabelWords::Blank);
-  view_.HideLabel(TableLabel::Countdown);
-  const int first = s_.CurrentSeat;
-  if (first >= 0 && first < kSeats) {
-    RecomputeCallNumbers(s_.Hands[first]);
-    if (s_.Hands[first][kHandCount] > 9) return kEndCardOver;
-  }
-  if (first < 1 || first > 3) return kNotComputerSeat;
-
-  const int units = SpeedPauseUnits(s_.settings);
-  int seat = first;
-  for (;;) {
-    view_.ShowArrow(seat);
-    if (units > 0) view_.SpeedPause(units);
-    s_.CurrentSeat = static_cast<int16_t>(seat);
-    const int16_t result = PlayComputerTurn(seat);
-    if (result != kPlayGoesOn) return result;
-
-    if (s_.DrawIndex == kDeckEnd) ReusePile();
-    if (DrawSlotEmpty()) return kEndNoGame;
-    int16_t next = 0;
-    ApplyTopCardEffect(seat, next);
-    if (next == 0) {
-      s_.HandPhase = kHandInPlay;
-      s_.TurnPhase = kTurnFirstAction;
-      s_.CurrentSeat = 0;
-      view_.ShowArrow(0);
-      if (units > 0) view_.SpeedPause(units);
-      return kUserTurn;
-    }
-    seat = next;
-  }
-}
-
-int16_t Engine::PlayComputerTurn(int seat) {
-  const Temper temper = TemperOf(s_, seat);
-  const ComputerMove move = ChooseComputerMove(s_, s_.settings, temper, random_, seat);
-  int16_t result = CarryOut(seat, move, true);
-  if (result != kPlayGoesOn) return result;
-  view_.ShowHand(seat);
-  while (s_.TurnOver == 0) {
-    result = CarryOut(seat, ChooseExtraDiscard(s_, s_.settings, temper, random_, seat), true);
-    if (result != kPlayGoesOn) return result;
-    view_.ShowHand(seat);
-  }
-  // The further cards of a penalty come without the pause of a decision.
-  const bool drawing_penalty = move.kind == MoveKind::PenaltyDraw;
-  while (drawing_penalty && s_.PenaltyPending > 0) {
-    result = CarryOut(seat, ComputerMove{MoveKind::PenaltyDraw, 0, true}, false);
-    if (result != kPlayGoesOn) return result;
-    view_.ShowHand(seat);
-  }
-  return kPlayGoesOn;
-}
-
-int16_t Engine::CarryOut(int seat, const ComputerMove& move, bool decided) {
-  HandRow& row = s_.Hands[seat];
-  s_.TurnOver = move.ends_turn ? 1 : 0;
-  switch (move.kind) {
-    case MoveKind::Discard:
-      AddPenaltyFor(move.card);
-      if (ComputerDiscard(seat, move.card)) return kEndCall;
-      break;
-    case MoveKind::DiscardFinish:
-      view_.HideSeatCard(seat, 1);
-      view_.ShowCard(kPosDiscardPile, row[1]);
-      view_.PlaySound(Sound::CardOperate);
-      row[kHandCount] = 0;
-      s_.Winner = static_cast<int16_t>(seat);
-      return kEndDiscardFinish;
-    case MoveKind::PenaltyDraw:
-    case MoveKind::Draw: {
-      if (move.kind == MoveKind::PenaltyDraw) --s_.PenaltyPending;
-      if (!ComputerDraw(seat)) return kEndNoGame;
-      const int pause = DrawPauseTenths(s_.settings.AutoJudgment);
-      if (decided && pause > 0) view_.Pause(pause);
-      // Drawing ends the seat's discarding.
-      s_.TurnOver = 1;
-      break;
-    }
-  }
-  RecomputeCallNumbers(row);
-  if (row[kHandCount] > 9) return kEndCardOver;
-  return kPlayGoesOn;
-}
-
-// --- End of a hand ----------------------------------------------------------------
-
 Engine::Step Engine::EndOfHand(int16_t result) {
   if (result == kUserTurn) return UserTurnBegins();
   if (result == kNotComputerSeat) return Fail(2);
@@ -585,132 +429,5 @@ bool Engine::SettleAndShowMatch() {
 }
 
 // --- Input from the table -------------------------------------------------------------
-
-bool Engine::ClickHandCard(int position) {
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase != kHandInPlay) return false;
-  if (position < 1 || position > 9) return false;
-  s_.UserPick = static_cast<int16_t>(position);
-  s_.PickInProgress = static_cast<int16_t>(position);
-  PlayTurn();
-  s_.PickInProgress = 0;
-  return true;
-}
-
-bool Engine::ClickDrawPile() {
-  if (s_.EngineRunning != 0 || s_.DrewThisTurn != 0 || s_.AwaitingUser != 1 || s_.HandPhase != kHandInPlay) return false;
-  s_.UserPick = kPickDrawPile;
-  s_.DrewThisTurn = 1;
-  s_.PickInProgress = kPickDrawPile;
-  PlayTurn();
-  s_.PickInProgress = 0;
-  return true;
-}
-
-bool Engine::ClickDiscardPile() {
-  ClaimCall();
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == kHandNotDealt || s_.TurnPhase == kTurnFirstAction) return false;
-  s_.UserPick = kPickDiscardPile;
-  s_.PickInProgress = kPickDiscardPile;
-  PlayTurn();
-  s_.PickInProgress = 0;
-  return true;
-}
-
-bool Engine::ClickSecondCard() {
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == kHandNotDealt || s_.TurnPhase == kTurnFirstAction) return false;
-  s_.UserPick = kPickSecondCard;
-  s_.PickInProgress = kPickSecondCard;
-  PlayTurn();
-  s_.PickInProgress = 0;
-  return true;
-}
-
-void Engine::ClaimCall() {
-  if (s_.settings.AutoJudgment == 0 && s_.TurnPhase > kTurnNone && s_.CallWindowOpen == 1) s_.UserClaimedCall = 1;
-}
-
-bool Engine::TypeKey(char32_t ch) {
-  const int16_t pick = KeyPick(ch);
-  if (pick == kPickNone || s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.UserPick != 0) return false;
-  int16_t in_progress = 0;
-  if (s_.HandPhase != kHandNotDealt && s_.TurnPhase != kTurnFirstAction) {
-    in_progress = pick;
-  } else if (s_.HandPhase == kHandInPlay && s_.TurnPhase == kTurnFirstAction) {
-    in_progress = kPickDrawPile;
-  } else {
-    return false;
-  }
-  s_.UserPick = pick;
-  s_.PickInProgress = in_progress;
-  PlayTurn();
-  s_.PickInProgress = 0;
-  return true;
-}
-
-void Engine::TimerTick() {
-  if (s_.SecondsLeft < 1) {
-    view_.StopTimer();
-    view_.HideLabel(TableLabel::Countdown);
-    // "J" keeps a dealer's own card; the space that follows would only have
-    // reached the table after that move, so it counts only when "J" did not.
-    const long long before = accepted_picks_;
-    quiet_refusals_ = true;
-    TypeKey(U'J');
-    quiet_refusals_ = false;
-    if (accepted_picks_ == before) TypeKey(U' ');
-    return;
-  }
-  --s_.SecondsLeft;
-  view_.ShowCountdown(s_.SecondsLeft, true);
-}
-
-// --- Menu commands -----------------------------------------------------------------------
-
-NewGameStep Engine::NewGame() {
-  if (s_.AutoPlay != 0) {
-    view_.Tell(Notice::NewGameInAutoPlay);
-    return NewGameStep::Refused;
-  }
-  if (s_.PickInProgress != 0 || s_.EngineRunning != 0) {
-    view_.Tell(Notice::NewGameWhileBusy);
-    return NewGameStep::Refused;
-  }
-  const bool discarding = s_.MatchInProgress != 0;
-  if (discarding && !view_.Ask(Question::DiscardMatch)) return NewGameStep::Kept;
-  s_.MatchInProgress = 0;
-  view_.StopTimer();
-  s_.HandNumber = 0;
-  s_.Score.fill(0);
-  s_.HasWon.fill(0);
-  // No hand is in progress any more: a stale click must not act on the table.
-  s_.HandPhase = kHandNotDealt;
-  s_.TurnPhase = kTurnNone;
-  s_.AwaitingUser = 0;
-  s_.UserPick = 0;
-  if (discarding) {
-    view_.StopMusic();
-    view_.ClearTable();
-    view_.ShowLabel(TableLabel::KeyGuideJ, LabelWords::Blank);
-    view_.ShowLabel(TableLabel::KeyGuideK, LabelWords::Blank);
-    view_.HideLabel(TableLabel::ExtraNumberTitle);
-    view_.ShowProgramTitle();
-  }
-  return NewGameStep::OpenMemberDecision;
-}
-
-void Engine::GameModeAuto_Click() {
-  if (s_.AutoPlay != 0) return;
-  s_.AutoPlay = 1;
-  view_.CheckPlayMode(true);
-  view_.ShowHandTitle(s_.HandNumber, true);
-  const bool users_turn = s_.AwaitingUser == 1 && s_.HandPhase != kHandNotDealt;
-  if (users_turn) view_.Tell(Notice::AutoPlayFirstMove);
-}
-
-void Engine::GameModeManual_Click() {
-  s_.AutoPlay = 0;
-  view_.CheckPlayMode(false);
-  view_.ShowHandTitle(s_.HandNumber, false);
-}
 
 }  // namespace winpiruk

@@ -6,7 +6,7 @@
 // The main window owns one Engine built on the shared state, its table view,
 // the random source and clock that start-up hands it, and the scorekeeping
 // that writes the member files. Its load calls PlayTurn (which
-// deals when no hand is in progress); clicks, keys, Timer1 and the menu
+// deals when no hand is in progress); clicks, keys, the time limit and the menu
 // commands go through the methods below, which refuse while the engine is
 // already running (`EngineRunning`), so a handler that runs during a pause
 // never rebuilds the table under a move in progress.
@@ -65,12 +65,12 @@ class Engine {
 
   // Input from the table. Each returns true when the input was taken (and
   // the turn handler has run for it).
-  bool ClickHandCard(int position);  // Picture1..Picture9
-  bool ClickDrawPile();              // Picture10
-  bool ClickDiscardPile();           // Picture11; also claims a call
-  bool ClickSecondCard();            // Picture39
+  bool ClickHandCard(int position);  // the user's cards, positions 1..9
+  bool ClickDrawPile();              // the draw pile
+  bool ClickDiscardPile();           // the discard pile; also claims a call
+  bool ClickSecondCard();            // the second face-up card
   bool TypeKey(char32_t ch);         // a typed character
-  // Timer1's tick: counts the time limit down and, at its end, types "J"
+  // The time limit's one-second tick: counts the time limit down and, at its end, types "J"
   // then " " through TypeKey.
   void TimerTick();
 
@@ -80,8 +80,8 @@ class Engine {
   // The new-game menu command.
   NewGameStep NewGame();
   // The play-mode menu items.
-  void GameModeAuto_Click();
-  void GameModeManual_Click();
+  void ChooseAutoPlay();
+  void ChooseManualPlay();
 
   // A claim of the call by the user (a click on the discard pile while the
   // claim window is open).

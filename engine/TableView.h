@@ -133,7 +133,7 @@ class TableView {
   // The claim window: waits `tenths` tenths of a second letting every event
   // run, so that a click on the discard pile reaches ClaimCall.
   virtual void WaitForClaim(int tenths) = 0;
-  // Timer1, the one-second tick of the user's time limit.
+  // The one-second tick of the user's time limit.
   virtual void StartTimer() = 0;
   virtual void StopTimer() = 0;
 

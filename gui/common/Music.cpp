@@ -297,20 +297,20 @@ void Music::RetryOpenMusic() {
   AfterOperation();
 }
 
-void Music::Pause_Click() {
+void Music::PauseOrResume() {
   FinishLoading();
   player_->TogglePause();
   AfterOperation();
 }
 
-void Music::Next_Click(QWidget* parent) {
+void Music::NextPiece(QWidget* parent) {
   FinishLoading();
   player_->NextPiece();
   AfterOperation();
   TellUnplayable(parent);
 }
 
-void Music::Back_Click(QWidget* parent) {
+void Music::PreviousPiece(QWidget* parent) {
   FinishLoading();
   player_->PreviousPiece();
   AfterOperation();
@@ -333,9 +333,9 @@ QString UnplayableMusicText(const std::vector<std::string>& paths) {
 void ConnectMusicControls(Music& music, QWidget* window, QMenu* BGMC, QAction* Pause, QAction* Next, QAction* Back) {
   BGMC->menuAction()->setEnabled(music.Ready());
   QObject::connect(&music, &Music::ReadyChanged, BGMC->menuAction(), &QAction::setEnabled);
-  QObject::connect(Pause, &QAction::triggered, &music, [&music] { music.Pause_Click(); });
-  QObject::connect(Next, &QAction::triggered, &music, [&music, window] { music.Next_Click(window); });
-  QObject::connect(Back, &QAction::triggered, &music, [&music, window] { music.Back_Click(window); });
+  QObject::connect(Pause, &QAction::triggered, &music, [&music] { music.PauseOrResume(); });
+  QObject::connect(Next, &QAction::triggered, &music, [&music, window] { music.NextPiece(window); });
+  QObject::connect(Back, &QAction::triggered, &music, [&music, window] { music.PreviousPiece(window); });
 }
 
 }  // namespace winpiruk

@@ -64,10 +64,9 @@ class Music : public QObject {
   // "一時停止/解除(&P&ﾎ)", "1曲進む(&N&ﾂ)", "1曲戻す(&B&ﾓ)" and a double
   // click on the music picture. A piece that cannot be opened is passed
   // over; `parent` is told which files could not be opened.
-  void Pause_Click();
-  void Next_Click(QWidget* parent);
-  void Back_Click(QWidget* parent);
-  void Picture41_DblClick(QWidget* parent) { Next_Click(parent); }
+  void PauseOrResume();
+  void NextPiece(QWidget* parent);
+  void PreviousPiece(QWidget* parent);
 
   bool BgmAvailable() const { return player_->BgmAvailable(); }
   int16_t BgmPaused() const { return player_->BgmPaused(); }

@@ -98,12 +98,12 @@ void TableCommands::OnGameResult() {
 }
 
 void TableCommands::OnAutoPlay() {
-  engine_.GameModeAuto_Click();
+  engine_.ChooseAutoPlay();
   view_.CheckPlayMode(state_.AutoPlay != 0);
 }
 
 void TableCommands::OnManualPlay() {
-  engine_.GameModeManual_Click();
+  engine_.ChooseManualPlay();
   view_.CheckPlayMode(state_.AutoPlay != 0);
 }
 

@@ -113,7 +113,7 @@ void TableWindow::WireWindows() {
   ConnectMusicControls(music_, this, menus_.musicMenu, menus_.pauseMusicAction, menus_.nextPieceAction,
                        menus_.previousPieceAction);
   connect(view_->widgets().musicPicture, &TablePicture::doubleClicked, &music_,
-          [this] { music_.Picture41_DblClick(this); });
+          [this] { music_.NextPiece(this); });
   // Without its window the table cannot be played, nor quit from its menu:
   // the program ends as the quit command ends it, the records written.
   connect(new WindowLossWatch(*this), &WindowLossWatch::Lost, this, &TableWindow::EndProgram);

@@ -171,21 +171,21 @@ TEST(Pacing, PlayModeMenu) {
   GameState table = BuildTable(TableWith({S(7)}, H(7)));
   table.HandNumber = 3;
   Table t(table);
-  t.engine.GameModeAuto_Click();
+  t.engine.ChooseAutoPlay();
   EXPECT_EQ(t.s.AutoPlay, 1);
   EXPECT_TRUE(t.view.Has("CheckPlayMode 1"));
   EXPECT_TRUE(t.view.Has("SetTitle ぴるく  －3回め－  [自動実行モード]"));
   EXPECT_TRUE(t.view.Has("Tell AutoPlayFirstMove"));
   // The move pending is still the user's: nothing moved.
   EXPECT_EQ(t.s.Hands[0][kHandCount], 1);
-  t.engine.GameModeManual_Click();
+  t.engine.ChooseManualPlay();
   EXPECT_EQ(t.s.AutoPlay, 0);
   EXPECT_TRUE(t.view.Has("SetTitle ぴるく  －3回め－"));
 
   // Outside the user's turn there is no message.
   Table quiet(BuildTable(TableWith({S(7)}, H(7))));
   quiet.s.AwaitingUser = 0;
-  quiet.engine.GameModeAuto_Click();
+  quiet.engine.ChooseAutoPlay();
   EXPECT_FALSE(quiet.view.Has("Tell AutoPlayFirstMove"));
 }
 

@@ -584,10 +584,10 @@ class TestAppearanceWindows : public QObject {
     QCOMPARE(music.Mode(), SequencerMode::Stopped);
     music.PlayMusic();
     QCOMPARE(music.Mode(), SequencerMode::Playing);
-    music.Pause_Click();
+    music.PauseOrResume();
     QCOMPARE(music.Mode(), SequencerMode::Paused);
     QCOMPARE(music.BgmPaused(), int16_t{1});
-    music.Pause_Click();
+    music.PauseOrResume();
     QCOMPARE(music.Mode(), SequencerMode::Playing);
     QCOMPARE(state_.BgmTrack, int16_t{1});
 
@@ -637,7 +637,7 @@ class TestAppearanceWindows : public QObject {
     music.PlayMusic();
     Message message;
     RecordMessage(&message);
-    music.Next_Click(nullptr);
+    music.NextPiece(nullptr);
     QCOMPARE(message.text, QStringLiteral("「 %1 」というBGMファイルを開けません。").arg(QString::fromStdString(Music("gone.mid"))));
     QCOMPARE(state_.BgmTrack, int16_t{3});
     QCOMPARE(music.Mode(), SequencerMode::Playing);
@@ -658,7 +658,7 @@ class TestAppearanceWindows : public QObject {
     winpiruk::Music music(state_);
     ConnectMusicControls(music, &window, bgmc, pause, next, back);
     // As the table wires its music picture.
-    QObject::connect(picture, &TablePicture::doubleClicked, &music, [&] { music.Picture41_DblClick(&window); });
+    QObject::connect(picture, &TablePicture::doubleClicked, &music, [&] { music.NextPiece(&window); });
     QVERIFY(!bgmc->menuAction()->isEnabled());
     music.OpenMusic();
     QVERIFY(bgmc->menuAction()->isEnabled());
@@ -705,7 +705,7 @@ class TestAppearanceWindows : public QObject {
     music.OpenMusic();
     QVERIFY(!music.BgmAvailable());
     music.PlayMusic();
-    music.Next_Click(nullptr);  // nothing to do, nothing to say
+    music.NextPiece(nullptr);  // nothing to do, nothing to say
     QCOMPARE(music.Mode(), SequencerMode::NotReady);
 
     test::WhenModalAppears([this](QWidget* modal) {

@@ -80,10 +80,10 @@ class AudioIdleTest : public QObject {
     QVERIFY(music.HoldsDevice());
     QVERIFY(AudioDevice::DeviceOpen());
     // Paused, the piece keeps its place and the device.
-    music.Pause_Click();
+    music.PauseOrResume();
     QCOMPARE(music.Mode(), SequencerMode::Paused);
     QVERIFY(AudioDevice::DeviceOpen());
-    music.Pause_Click();
+    music.PauseOrResume();
     QCOMPARE(music.Mode(), SequencerMode::Playing);
     // Played to its end, the piece lets the device go.
     QTRY_VERIFY_WITH_TIMEOUT(ended.count() == 1, kEndsWithin);
@@ -108,8 +108,8 @@ class AudioIdleTest : public QObject {
     QVERIFY(AudioDevice::DeviceOpen());
     // The pause menu item on a piece stopped and let go reads it at once.
     music.StopMusic();
-    music.Pause_Click();
-    music.Pause_Click();
+    music.PauseOrResume();
+    music.PauseOrResume();
     QCOMPARE(music.Mode(), SequencerMode::Playing);
     music.StopMusic();
     QVERIFY(!AudioDevice::DeviceOpen());

@@ -65,7 +65,7 @@ class AudioWithoutModuleTest : public QObject {
     QVERIFY(!music.Ready());
     QVERIFY(!music.BgmAvailable());
     QVERIFY(!music.HoldsDevice());
-    music.Pause_Click();
+    music.PauseOrResume();
     music.PlayMusic();
     music.CheckMusic();
     music.StopMusic();
