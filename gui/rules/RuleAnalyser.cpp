@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 #include <random>
 
 #include "config/SettingsStore.h"
@@ -47,15 +48,17 @@ RuleAnalyser::RuleAnalyser(const GameState& state, const Settings& rules, const 
   progress_timer_->setInterval(100);
   connect(progress_timer_, &QTimer::timeout, this, &RuleAnalyser::ShowProgress);
   connect(worker_, &AnalysisWorker::Finished, this, &RuleAnalyser::ShowOutcomes);
-  auto* charts = new QHBoxLayout;
-  for (FiguresChart*& chart : Charts) {
+  auto* chartRow = new QHBoxLayout;
+  for (FiguresChart*& chart : charts) {
     chart = new FiguresChart(this);
-    charts->addWidget(chart);
+    chartRow->addWidget(chart);
   }
-  Charts[1]->hide();
+  charts[0]->setObjectName(QStringLiteral("rulesChart"));
+  charts[1]->setObjectName(QStringLiteral("comparedChart"));
+  charts[1]->hide();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(BuildControls());
-  layout->addLayout(charts, 1);
+  layout->addLayout(chartRow, 1);
   SetRunning(false);
   resize(1000, 780);
 }
@@ -67,39 +70,46 @@ QLabel* RuleAnalyser::Buddy(const QString& caption, QWidget* control) {
 }
 
 QLayout* RuleAnalyser::BuildControls() {
-  SizeChoice = new QComboBox(this);
-  for (const AnalysisSize& size : kAnalysisSizes) SizeChoice->addItem(SizeCaption(size));
-  SizeChoice->setCurrentIndex(1);
-  SeedText = new QLineEdit(QString::number(FreshSeed()), this);
-  SeedText->setValidator(new QIntValidator(0, 2147483647, SeedText));
-  NewSeed = new QPushButton(QStringLiteral("新しいｼｰﾄﾞ(&N)"), this);
-  connect(NewSeed, &QPushButton::clicked, this, [this] { SeedText->setText(QString::number(FreshSeed())); });
-  CompareChoice = new QComboBox(this);
-  CompareChoice->addItems({QStringLiteral("比較しない"), QStringLiteral("保存されたﾙｰﾙと比較"),
+  sizeList = new QComboBox(this);
+  for (const AnalysisSize& size : kAnalysisSizes) sizeList->addItem(SizeCaption(size));
+  sizeList->setCurrentIndex(1);
+  seedBox = new QLineEdit(QString::number(FreshSeed()), this);
+  seedBox->setValidator(new QIntValidator(0, 2147483647, seedBox));
+  newSeedButton = new QPushButton(QStringLiteral("新しいｼｰﾄﾞ(&N)"), this);
+  connect(newSeedButton, &QPushButton::clicked, this, [this] { seedBox->setText(QString::number(FreshSeed())); });
+  compareList = new QComboBox(this);
+  compareList->addItems({QStringLiteral("比較しない"), QStringLiteral("保存されたﾙｰﾙと比較"),
                            QStringLiteral("ﾙｰﾙ設定ﾌｧｲﾙと比較...")});
-  connect(CompareChoice, &QComboBox::activated, this, &RuleAnalyser::OnCompareChosen);
-  StartButton = new QPushButton(QStringLiteral("開始(&S)"), this);
-  StartButton->setDefault(true);
-  CancelButton = new QPushButton(QStringLiteral("中止(&C)"), this);
-  CloseButton = new QPushButton(QStringLiteral("閉じる"), this);
-  connect(StartButton, &QPushButton::clicked, this, &RuleAnalyser::Start);
-  connect(CancelButton, &QPushButton::clicked, worker_, &AnalysisWorker::Cancel);
-  connect(CloseButton, &QPushButton::clicked, this, &RuleAnalyser::reject);
-  Progress = new QProgressBar(this);
-  Progress->setTextVisible(false);
-  ProgressText = new QLabel(this);
-  ProgressText->setMinimumWidth(220);
+  connect(compareList, &QComboBox::activated, this, &RuleAnalyser::OnCompareChosen);
+  startButton = new QPushButton(QStringLiteral("開始(&S)"), this);
+  startButton->setDefault(true);
+  cancelButton = new QPushButton(QStringLiteral("中止(&C)"), this);
+  closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+  connect(startButton, &QPushButton::clicked, this, &RuleAnalyser::Start);
+  connect(cancelButton, &QPushButton::clicked, worker_, &AnalysisWorker::Cancel);
+  connect(closeButton, &QPushButton::clicked, this, &RuleAnalyser::reject);
+  progressBar = new QProgressBar(this);
+  progressBar->setTextVisible(false);
+  progressLabel = new QLabel(this);
+  progressLabel->setMinimumWidth(220);
+  // Each control's objectName is its member's name, for the window's tests.
+  const std::pair<QWidget*, const char*> names[] = {
+      {sizeList, "sizeList"},         {seedBox, "seedBox"},         {newSeedButton, "newSeedButton"},
+      {compareList, "compareList"},   {startButton, "startButton"}, {cancelButton, "cancelButton"},
+      {closeButton, "closeButton"},   {progressBar, "progressBar"}, {progressLabel, "progressLabel"},
+  };
+  for (const auto& [control, name] : names) control->setObjectName(QString::fromLatin1(name));
   auto* choices = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{Buddy(QStringLiteral("回数(&A)"), SizeChoice), SizeChoice,
-                                                    Buddy(QStringLiteral("ｼｰﾄﾞ(&E)"), SeedText), SeedText, NewSeed,
-                                                    Buddy(QStringLiteral("比較(&K)"), CompareChoice), CompareChoice}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{Buddy(QStringLiteral("回数(&A)"), sizeList), sizeList,
+                                                    Buddy(QStringLiteral("ｼｰﾄﾞ(&E)"), seedBox), seedBox, newSeedButton,
+                                                    Buddy(QStringLiteral("比較(&K)"), compareList), compareList}) {
     choices->addWidget(w);
   }
   choices->addStretch(1);
-  for (QWidget* w : std::initializer_list<QWidget*>{StartButton, CancelButton, CloseButton}) choices->addWidget(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{startButton, cancelButton, closeButton}) choices->addWidget(w);
   auto* progress = new QHBoxLayout;
-  progress->addWidget(Progress, 1);
-  progress->addWidget(ProgressText);
+  progress->addWidget(progressBar, 1);
+  progress->addWidget(progressLabel);
   auto* rows = new QVBoxLayout;
   rows->addLayout(choices);
   rows->addLayout(progress);
@@ -109,10 +119,10 @@ QLayout* RuleAnalyser::BuildControls() {
 analysis::Request RuleAnalyser::RequestFor(const Settings& rules) const {
   analysis::Request request;
   request.rules = rules;
-  const AnalysisSize size = kAnalysisSizes[static_cast<std::size_t>(std::max(0, SizeChoice->currentIndex()))];
+  const AnalysisSize size = kAnalysisSizes[static_cast<std::size_t>(std::max(0, sizeList->currentIndex()))];
   request.whole_matches = size.whole_matches;
   request.count = size.count;
-  request.seed = SeedText->text().toUInt();
+  request.seed = seedBox->text().toUInt();
   request.threads = 0;
   request.members_given = true;
   request.boldness = state_.Boldness;
@@ -139,7 +149,7 @@ void RuleAnalyser::OnCompareChosen(int index) {
     return;
   }
   compared_.reset();
-  CompareChoice->setCurrentIndex(static_cast<int>(CompareWith::Nothing));
+  compareList->setCurrentIndex(static_cast<int>(CompareWith::Nothing));
 }
 
 void RuleAnalyser::Start() {
@@ -147,10 +157,10 @@ void RuleAnalyser::Start() {
   if (compared_) requests.push_back(RequestFor(*compared_));
   if (!worker_->Start(std::move(requests))) return;
   last_cancelled_ = false;
-  for (FiguresChart* chart : Charts) chart->Clear();
-  Charts[1]->setVisible(compared_.has_value());
-  Progress->setRange(0, 1000);
-  Progress->setValue(0);
+  for (FiguresChart* chart : charts) chart->Clear();
+  charts[1]->setVisible(compared_.has_value());
+  progressBar->setRange(0, 1000);
+  progressBar->setValue(0);
   clock_.start();
   SetRunning(true);
   ShowProgress();
@@ -159,9 +169,9 @@ void RuleAnalyser::Start() {
 void RuleAnalyser::ShowProgress() {
   const long long total = std::max(1LL, worker_->Total());
   const long long done = std::min(worker_->Done(), total);
-  Progress->setValue(static_cast<int>(done * 1000 / total));
-  const bool matches = kAnalysisSizes[static_cast<std::size_t>(std::max(0, SizeChoice->currentIndex()))].whole_matches;
-  ProgressText->setText(
+  progressBar->setValue(static_cast<int>(done * 1000 / total));
+  const bool matches = kAnalysisSizes[static_cast<std::size_t>(std::max(0, sizeList->currentIndex()))].whole_matches;
+  progressLabel->setText(
       ProgressCaption(done, total, matches ? QStringLiteral(" 試合") : QStringLiteral(" 局"), clock_.elapsed()));
 }
 
@@ -171,10 +181,10 @@ void RuleAnalyser::ShowOutcomes() {
   last_cancelled_ = false;
   for (const analysis::Outcome& outcome : outcomes) last_cancelled_ = last_cancelled_ || outcome.cancelled;
   const std::array<QString, kSeats> seats = SeatNames();
-  if (!outcomes.empty()) Charts[0]->Show(QStringLiteral("画面のﾙｰﾙ"), rules_, outcomes[0].figures, seats);
-  if (outcomes.size() > 1) Charts[1]->Show(compared_title_, *compared_, outcomes[1].figures, seats);
+  if (!outcomes.empty()) charts[0]->Show(QStringLiteral("画面のﾙｰﾙ"), rules_, outcomes[0].figures, seats);
+  if (outcomes.size() > 1) charts[1]->Show(compared_title_, *compared_, outcomes[1].figures, seats);
   ShowProgress();
-  if (last_cancelled_) ProgressText->setText(ProgressText->text() + QStringLiteral("   中止しました"));
+  if (last_cancelled_) progressLabel->setText(progressLabel->text() + QStringLiteral("   中止しました"));
 }
 
 void RuleAnalyser::SetRunning(bool running) {
@@ -183,12 +193,12 @@ void RuleAnalyser::SetRunning(bool running) {
   } else {
     progress_timer_->stop();
   }
-  StartButton->setEnabled(!running);
-  CancelButton->setEnabled(running);
-  SizeChoice->setEnabled(!running);
-  SeedText->setEnabled(!running);
-  NewSeed->setEnabled(!running);
-  CompareChoice->setEnabled(!running);
+  startButton->setEnabled(!running);
+  cancelButton->setEnabled(running);
+  sizeList->setEnabled(!running);
+  seedBox->setEnabled(!running);
+  newSeedButton->setEnabled(!running);
+  compareList->setEnabled(!running);
 }
 
 std::array<QString, kSeats> RuleAnalyser::SeatNames() const {

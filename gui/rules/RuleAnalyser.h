@@ -48,17 +48,6 @@ class RuleAnalyser : public CentredDialog {
   const AnalysisWorker& Worker() const { return *worker_; }
   bool LastRunCancelled() const { return last_cancelled_; }
 
-  QComboBox* SizeChoice = nullptr;
-  QLineEdit* SeedText = nullptr;
-  QPushButton* NewSeed = nullptr;
-  QComboBox* CompareChoice = nullptr;
-  QPushButton* StartButton = nullptr;
-  QPushButton* CancelButton = nullptr;
-  QPushButton* CloseButton = nullptr;
-  QProgressBar* Progress = nullptr;
-  QLabel* ProgressText = nullptr;
-  std::array<FiguresChart*, 2> Charts{};
-
  public slots:
   void done(int result) override;
 
@@ -71,6 +60,17 @@ class RuleAnalyser : public CentredDialog {
   void ShowOutcomes();
   void SetRunning(bool running);
   std::array<QString, kSeats> SeatNames() const;
+
+  QComboBox* sizeList = nullptr;
+  QLineEdit* seedBox = nullptr;
+  QPushButton* newSeedButton = nullptr;
+  QComboBox* compareList = nullptr;
+  QPushButton* startButton = nullptr;
+  QPushButton* cancelButton = nullptr;
+  QPushButton* closeButton = nullptr;
+  QProgressBar* progressBar = nullptr;
+  QLabel* progressLabel = nullptr;
+  std::array<FiguresChart*, 2> charts{};  // "rulesChart", "comparedChart"
 
   const GameState& state_;
   Settings rules_;

@@ -68,10 +68,10 @@ RuleAnalyser* OpenAnalyser() {
 }
 
 void RunToTheEnd(RuleAnalyser& window, int size, const QString& seed) {
-  window.SizeChoice->setCurrentIndex(size);
-  window.SeedText->setText(seed);
-  window.StartButton->click();
-  QTRY_VERIFY_WITH_TIMEOUT(!window.Worker().Running() && window.StartButton->isEnabled(), 120000);
+  test::Control<QComboBox>(window, "sizeList")->setCurrentIndex(size);
+  test::Control<QLineEdit>(window, "seedBox")->setText(seed);
+  test::Control<QPushButton>(window, "startButton")->click();
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Worker().Running() && test::Control<QPushButton>(window, "startButton")->isEnabled(), 120000);
 }
 
 template <std::size_t N>
@@ -115,7 +115,7 @@ class RuleAnalyserTest : public QObject {
       seen = window->Rules();
       RunToTheEnd(*window, 0, QStringLiteral("4242"));
       request = window->RequestFor(window->Rules());
-      shown = window->Charts[0]->Shown();
+      shown = test::Control<FiguresChart>(window, "rulesChart")->Shown();
       window->reject();
     });
     test::Control<QPushButton>(rules_window, "analyseButton")->click();
@@ -154,9 +154,9 @@ class RuleAnalyserTest : public QObject {
     QVERIFY(runner.waitForFinished(120000));
     if (runner.exitCode() != 0) QSKIP("this runner reports no figures");
     const QJsonObject report = QJsonDocument::fromJson(runner.readAllStandardOutput()).object();
-    QCOMPARE(report["hands"].toInteger(), window.Charts[0]->Shown().hands);
+    QCOMPARE(report["hands"].toInteger(), test::Control<FiguresChart>(window, "rulesChart")->Shown().hands);
     const QJsonObject figures = report["figures"].toObject();
-    const QJsonObject expected = RunnerFigures(window.Charts[0]->Shown());
+    const QJsonObject expected = RunnerFigures(test::Control<FiguresChart>(window, "rulesChart")->Shown());
     for (const QString& key : expected.keys()) QCOMPARE(figures[key], expected[key]);
   }
 
@@ -190,16 +190,16 @@ class RuleAnalyserTest : public QObject {
       Place place;
       RuleAnalyser window(place.state, place.state.settings, place.state.settings, run);
       window.show();
-      window.SizeChoice->setCurrentIndex(2);
+      test::Control<QComboBox>(window, "sizeList")->setCurrentIndex(2);
       QCOMPARE(window.RequestFor(window.Rules()).count, 100000LL);
-      window.StartButton->click();
-      QVERIFY(!window.StartButton->isEnabled());
+      test::Control<QPushButton>(window, "startButton")->click();
+      QVERIFY(!test::Control<QPushButton>(window, "startButton")->isEnabled());
       if (wait_for_progress) QTRY_VERIFY(window.Worker().Done() > 0);
-      window.CancelButton->click();
-      QTRY_VERIFY_WITH_TIMEOUT(window.StartButton->isEnabled(), 60000);
+      test::Control<QPushButton>(window, "cancelButton")->click();
+      QTRY_VERIFY_WITH_TIMEOUT(test::Control<QPushButton>(window, "startButton")->isEnabled(), 60000);
       QVERIFY(window.LastRunCancelled());
       QVERIFY(window.Worker().Done() < 100000);
-      QVERIFY(window.ProgressText->text().contains(QStringLiteral("中止")));
+      QVERIFY(test::Control<QLabel>(window, "progressLabel")->text().contains(QStringLiteral("中止")));
     }
   }
 
@@ -208,8 +208,8 @@ class RuleAnalyserTest : public QObject {
     FakeRun fake;
     RuleAnalyser window(place.state, place.state.settings, place.state.settings, fake);
     window.show();
-    window.SizeChoice->setCurrentIndex(2);
-    window.StartButton->click();
+    test::Control<QComboBox>(window, "sizeList")->setCurrentIndex(2);
+    test::Control<QPushButton>(window, "startButton")->click();
     QTRY_VERIFY(window.Worker().Done() > 0);
     window.close();
     QVERIFY(*fake.returned);
@@ -224,18 +224,18 @@ class RuleAnalyserTest : public QObject {
     RuleAnalyser window(place.state, changed, place.state.settings, fake);
     window.show();
     RunToTheEnd(window, 1, QStringLiteral("99"));
-    QVERIFY(window.Charts[1]->isHidden());
-    window.CompareChoice->setCurrentIndex(static_cast<int>(CompareWith::SavedRules));
-    emit window.CompareChoice->activated(static_cast<int>(CompareWith::SavedRules));
+    QVERIFY(test::Control<FiguresChart>(window, "comparedChart")->isHidden());
+    test::Control<QComboBox>(window, "compareList")->setCurrentIndex(static_cast<int>(CompareWith::SavedRules));
+    emit test::Control<QComboBox>(window, "compareList")->activated(static_cast<int>(CompareWith::SavedRules));
     RunToTheEnd(window, 1, QStringLiteral("99"));
-    QVERIFY(window.Charts[1]->isVisible());
+    QVERIFY(test::Control<FiguresChart>(window, "comparedChart")->isVisible());
     QCOMPARE(*fake.seeds, (std::vector<uint32_t>{99, 99, 99}));
-    const analysis::Figures& left = window.Charts[0]->Shown();
-    const analysis::Figures& right = window.Charts[1]->Shown();
+    const analysis::Figures& left = test::Control<FiguresChart>(window, "rulesChart")->Shown();
+    const analysis::Figures& right = test::Control<FiguresChart>(window, "comparedChart")->Shown();
     QCOMPARE(left.hands, 10000LL);
     QCOMPARE(right.hands, 10000LL);
     QVERIFY(left.endings != right.endings);  // the skip card changes the fake's endings
-    QVERIFY(window.Charts[0]->Title() != window.Charts[1]->Title());
+    QVERIFY(test::Control<FiguresChart>(window, "rulesChart")->Title() != test::Control<FiguresChart>(window, "comparedChart")->Title());
     QVERIFY(!window.LastRunCancelled());
   }
 
