@@ -87,7 +87,7 @@ BackgroundDialog::BackgroundDialog(GameState& state, const ProgramPaths& paths, 
 void BackgroundDialog::BuildControls() {
   pictureChooser = new FileChooser(BackgroundPictureFilters(), this);
   NameChooserParts(*pictureChooser, QStringLiteral("picture"));
-  pictureFileList = pictureChooser->File;
+  pictureFileList = pictureChooser->FileList();
   fileNameLabel = new QLabel(this);
   fileNameLabel->setObjectName(QStringLiteral("fileNameLabel"));
 

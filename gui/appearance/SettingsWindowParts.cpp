@@ -65,12 +65,7 @@ QHBoxLayout* ClosingRow(const ClosingButtons& buttons, QWidget* leading) {
 
 void OnLeftPress(QWidget& widget, std::function<void()> action) { new LeftPressFilter(widget, std::move(action)); }
 
-void NameChooserParts(FileChooser& chooser, const QString& role) {
-  chooser.setObjectName(role + QStringLiteral("Chooser"));
-  chooser.Drive->setObjectName(role + QStringLiteral("VolumeBox"));
-  chooser.Dir->setObjectName(role + QStringLiteral("FolderTree"));
-  chooser.File->setObjectName(role + QStringLiteral("FileList"));
-}
+void NameChooserParts(FileChooser& chooser, const QString& role) { chooser.NameParts(role); }
 
 void FinishSettingsWindow(QDialog& window, const std::string& program_directory, QSize size) {
   AddHelpKey(window, program_directory);

@@ -145,7 +145,7 @@ void SoundDialog::ConnectControls() {
   connect(effectChooser, &FileChooser::FileClicked, this, &SoundDialog::ChooseEffectFile);
   connect(effectChooser, &FileChooser::FileDoubleClicked, this, &SoundDialog::PlayEffectPreview);
   connect(pieceChooser, &FileChooser::FileDoubleClicked, this, &SoundDialog::AddPiece);
-  connect(pieceChooser->File->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { UpdateButtons(); });
+  connect(pieceChooser->FileList()->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { UpdateButtons(); });
   connect(pieceList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { RemovePieceAt(item); });
   connect(pieceList, &QListWidget::currentRowChanged, this, [this] { UpdateButtons(); });
   connect(addPieceButton, &QPushButton::clicked, this, &SoundDialog::AddPiece);
@@ -155,8 +155,8 @@ void SoundDialog::ConnectControls() {
   connect(okButton, &QPushButton::clicked, this, &SoundDialog::OnOk);
   connect(cancelButton, &QPushButton::clicked, this, &SoundDialog::reject);
   // Enter in a list moves on to OK.
-  for (QWidget* list : {static_cast<QWidget*>(eventList), static_cast<QWidget*>(pieceList), static_cast<QWidget*>(effectChooser->File),
-                        static_cast<QWidget*>(pieceChooser->File)}) {
+  for (QWidget* list : {static_cast<QWidget*>(eventList), static_cast<QWidget*>(pieceList), static_cast<QWidget*>(effectChooser->FileList()),
+                        static_cast<QWidget*>(pieceChooser->FileList())}) {
     EnterMovesFocusTo(*list, *okButton);
   }
 }

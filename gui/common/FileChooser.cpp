@@ -59,22 +59,22 @@ QStringList ChoosableVolumes() {
 }
 
 FileChooser::FileChooser(const QStringList& name_filters, QWidget* parent) : QWidget(parent) {
-  Drive = new QComboBox(this);
+  volumeBox_ = new QComboBox(this);
   for (const QString& root : ChoosableVolumes()) {
     const QString text = root == QDir::homePath() ? root + QStringLiteral("  (ﾎｰﾑ)") : root;
-    Drive->addItem(text, root);
+    volumeBox_->addItem(text, root);
   }
 
   folders_ = new QFileSystemModel(this);
   folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
   folders_->setReadOnly(true);
-  Dir = new QTreeView(this);
-  Dir->setModel(folders_);
-  Dir->setHeaderHidden(true);
-  for (int column = 1; column < folders_->columnCount(); ++column) Dir->hideColumn(column);
-  Dir->setUniformRowHeights(true);
-  Dir->setAnimated(false);
-  Dir->setIndentation(14);
+  folderTree_ = new QTreeView(this);
+  folderTree_->setModel(folders_);
+  folderTree_->setHeaderHidden(true);
+  for (int column = 1; column < folders_->columnCount(); ++column) folderTree_->hideColumn(column);
+  folderTree_->setUniformRowHeights(true);
+  folderTree_->setAnimated(false);
+  folderTree_->setIndentation(14);
 
   files_ = new QFileSystemModel(this);
   files_->setFilter(QDir::Files | QDir::NoDotAndDotDot);
@@ -82,17 +82,17 @@ FileChooser::FileChooser(const QStringList& name_filters, QWidget* parent) : QWi
   // Files that do not match are left out rather than greyed.
   files_->setNameFilterDisables(false);
   files_->setReadOnly(true);
-  File = new QListView(this);
-  File->setModel(files_);
-  File->setUniformItemSizes(true);
+  fileList_ = new QListView(this);
+  fileList_->setModel(files_);
+  fileList_->setUniformItemSizes(true);
 
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setHorizontalSpacing(8);
   grid->setVerticalSpacing(6);
-  grid->addWidget(Drive, 0, 0, 1, 2);
-  grid->addWidget(Dir, 1, 0);
-  grid->addWidget(File, 1, 1);
+  grid->addWidget(volumeBox_, 0, 0, 1, 2);
+  grid->addWidget(folderTree_, 1, 0);
+  grid->addWidget(fileList_, 1, 1);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
 
@@ -101,12 +101,12 @@ FileChooser::FileChooser(const QStringList& name_filters, QWidget* parent) : QWi
 }
 
 void FileChooser::ConnectViews() {
-  connect(Drive, &QComboBox::activated, this, &FileChooser::Drive_Activated);
-  connect(Dir->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& current) { Dir_Changed(current); });
-  connect(File->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& current) { File_Changed(current); });
-  connect(File, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+  connect(volumeBox_, &QComboBox::activated, this, &FileChooser::OnVolumeChosen);
+  connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) { OnFolderChanged(current); });
+  connect(fileList_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) { OnFileChanged(current); });
+  connect(fileList_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
     if (index.isValid()) emit FileDoubleClicked(files_->filePath(index));
   });
   // Rows arrive, and are sorted, after the folder is set: keep the chosen
@@ -114,8 +114,8 @@ void FileChooser::ConnectViews() {
   auto keep_in_view = [this] {
     QTimer::singleShot(0, this, [this] {
       const QModelIndex folder = folders_->index(folder_);
-      if (folder.isValid()) Dir->scrollTo(folder, QAbstractItemView::PositionAtCenter);
-      if (File->currentIndex().isValid()) File->scrollTo(File->currentIndex());
+      if (folder.isValid()) folderTree_->scrollTo(folder, QAbstractItemView::PositionAtCenter);
+      if (fileList_->currentIndex().isValid()) fileList_->scrollTo(fileList_->currentIndex());
     });
   };
   for (QFileSystemModel* model : {folders_, files_}) {
@@ -128,37 +128,37 @@ void FileChooser::ShowVolume(const QString& root) {
   if (root == volume_) return;
   volume_ = root;
   {
-    const QSignalBlocker blocker(Drive);
-    const int entry = Drive->findData(root);
-    if (entry >= 0) Drive->setCurrentIndex(entry);
+    const QSignalBlocker blocker(volumeBox_);
+    const int entry = volumeBox_->findData(root);
+    if (entry >= 0) volumeBox_->setCurrentIndex(entry);
   }
   // The tree holds the volume's folders; the volume itself is the combo's.
   folders_->setRootPath(root);
-  Dir->setRootIndex(folders_->index(root));
+  folderTree_->setRootIndex(folders_->index(root));
 }
 
 void FileChooser::SetFolder(const QString& folder) {
   const QString shown = ExistingFolder(folder);
   // The volume: the longest root that holds the folder.
   QString root = QDir::rootPath();
-  for (int i = 0; i < Drive->count(); ++i) {
-    const QString candidate = Drive->itemData(i).toString();
+  for (int i = 0; i < volumeBox_->count(); ++i) {
+    const QString candidate = volumeBox_->itemData(i).toString();
     if (Holds(candidate, shown) && candidate.size() > root.size()) root = candidate;
   }
   ShowVolume(root);
   folder_ = shown;
   const QModelIndex index = folders_->index(shown);
   {
-    const QSignalBlocker blocker(Dir->selectionModel());
-    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) Dir->expand(up);
-    Dir->setCurrentIndex(index);
+    const QSignalBlocker blocker(folderTree_->selectionModel());
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) folderTree_->expand(up);
+    folderTree_->setCurrentIndex(index);
   }
-  Dir->scrollTo(index);
+  folderTree_->scrollTo(index);
   {
-    const QSignalBlocker blocker(File->selectionModel());
-    File->setRootIndex(files_->setRootPath(shown));
-    File->clearSelection();
-    File->setCurrentIndex(QModelIndex());
+    const QSignalBlocker blocker(fileList_->selectionModel());
+    fileList_->setRootIndex(files_->setRootPath(shown));
+    fileList_->clearSelection();
+    fileList_->setCurrentIndex(QModelIndex());
   }
 }
 
@@ -169,44 +169,51 @@ void FileChooser::SelectFile(const QString& path) {
   if (!info.isFile() || QFileInfo(info.path()).absoluteFilePath() != folder_) return;
   const QModelIndex index = files_->index(info.absoluteFilePath());
   if (!index.isValid()) return;
-  const QSignalBlocker blocker(File->selectionModel());
-  File->setCurrentIndex(index);
-  File->scrollTo(index);
+  const QSignalBlocker blocker(fileList_->selectionModel());
+  fileList_->setCurrentIndex(index);
+  fileList_->scrollTo(index);
 }
 
 QString FileChooser::SelectedFile() const {
-  const QModelIndex current = File->currentIndex();
+  const QModelIndex current = fileList_->currentIndex();
   return current.isValid() ? files_->fileName(current) : QString();
 }
 
 QString FileChooser::SelectedPath() const {
-  const QModelIndex current = File->currentIndex();
+  const QModelIndex current = fileList_->currentIndex();
   return current.isValid() ? files_->filePath(current) : QString();
 }
 
-void FileChooser::Drive_Activated(int index) {
-  const QString root = Drive->itemData(index).toString();
+void FileChooser::OnVolumeChosen(int index) {
+  const QString root = volumeBox_->itemData(index).toString();
   if (!QFileInfo(root).isDir()) {
     // The volume went away: back to the folder shown.
-    const QSignalBlocker blocker(Drive);
-    Drive->setCurrentIndex(Drive->findData(volume_));
+    const QSignalBlocker blocker(volumeBox_);
+    volumeBox_->setCurrentIndex(volumeBox_->findData(volume_));
     return;
   }
   SetFolder(root);
 }
 
-void FileChooser::Dir_Changed(const QModelIndex& current) {
+void FileChooser::OnFolderChanged(const QModelIndex& current) {
   if (!current.isValid()) return;
   const QString folder = folders_->filePath(current);
   if (folder == folder_) return;
   folder_ = folder;
-  const QSignalBlocker blocker(File->selectionModel());
-  File->setRootIndex(files_->setRootPath(folder));
-  File->setCurrentIndex(QModelIndex());
+  const QSignalBlocker blocker(fileList_->selectionModel());
+  fileList_->setRootIndex(files_->setRootPath(folder));
+  fileList_->setCurrentIndex(QModelIndex());
 }
 
-void FileChooser::File_Changed(const QModelIndex& current) {
+void FileChooser::OnFileChanged(const QModelIndex& current) {
   if (current.isValid()) emit FileClicked(files_->filePath(current));
+}
+
+void FileChooser::NameParts(const QString& role) {
+  setObjectName(role + QStringLiteral("Chooser"));
+  volumeBox_->setObjectName(role + QStringLiteral("VolumeBox"));
+  folderTree_->setObjectName(role + QStringLiteral("FolderTree"));
+  fileList_->setObjectName(role + QStringLiteral("FileList"));
 }
 
 }  // namespace winpiruk

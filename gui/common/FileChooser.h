@@ -24,9 +24,11 @@ class FileChooser : public QWidget {
  public:
   FileChooser(const QStringList& name_filters, QWidget* parent = nullptr);
 
-  QComboBox* Drive = nullptr;
-  QTreeView* Dir = nullptr;
-  QListView* File = nullptr;
+  // Names the chooser and its three parts for a window that holds more
+  // than one: "<role>Chooser", "<role>VolumeBox", "<role>FolderTree",
+  // "<role>FileList".
+  void NameParts(const QString& role);
+  QListView* FileList() const { return fileList_; }
 
   // Shows a folder: the volume that holds it, the tree opened down to it and
   // its files. A folder that does not exist shows its nearest existing parent.
@@ -46,9 +48,13 @@ class FileChooser : public QWidget {
  private:
   void ConnectViews();
   void ShowVolume(const QString& root);
-  void Drive_Activated(int index);
-  void Dir_Changed(const QModelIndex& current);
-  void File_Changed(const QModelIndex& current);
+  void OnVolumeChosen(int index);
+  void OnFolderChanged(const QModelIndex& current);
+  void OnFileChanged(const QModelIndex& current);
+
+  QComboBox* volumeBox_ = nullptr;
+  QTreeView* folderTree_ = nullptr;
+  QListView* fileList_ = nullptr;
 
   QFileSystemModel* folders_ = nullptr;
   QFileSystemModel* files_ = nullptr;
