@@ -68,7 +68,7 @@ void OnLeftPress(QWidget& widget, std::function<void()> action) { new LeftPressF
 void NameChooserParts(FileChooser& chooser, const QString& role) { chooser.NameParts(role); }
 
 void FinishSettingsWindow(QDialog& window, const std::string& program_directory, QSize size) {
-  AddHelpKey(window, program_directory);
+  AddHelpKey(window, program_directory, kHelpRules);
   // A window with an opening size of its own is centred as laid out, then
   // takes that size.
   if (size.isValid()) window.resize(size);

@@ -1,5 +1,6 @@
 #pragma once
-// F1 in a settings window opens the program's help page over it.
+// F1 in a window opens the program's help page over it, at the window's
+// own section.
 #include <QKeySequence>
 #include <QShortcut>
 #include <QWidget>
@@ -9,10 +10,12 @@
 
 namespace winpiruk {
 
-inline void AddHelpKey(QWidget& window, const std::string& program_directory) {
+inline void AddHelpKey(QWidget& window, const std::string& program_directory,
+                       const QString& section = kHelpContents) {
   auto* key = new QShortcut(QKeySequence::HelpContents, &window);
-  QObject::connect(key, &QShortcut::activated, &window,
-                   [&window, program_directory] { ShowHelpContents(&window, program_directory); });
+  QObject::connect(key, &QShortcut::activated, &window, [&window, program_directory, section] {
+    ShowHelpSection(&window, program_directory, section);
+  });
 }
 
 }  // namespace winpiruk

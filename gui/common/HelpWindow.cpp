@@ -40,30 +40,38 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
   layout->addWidget(Browser);
 
-  connect(Contents, &QPushButton::clicked, Browser, &QTextBrowser::home);
+  connect(Contents, &QPushButton::clicked, Browser, [this] { Browser->scrollToAnchor(kHelpContents); });
   connect(Back, &QPushButton::clicked, Browser, &QTextBrowser::backward);
   connect(Browser, &QTextBrowser::backwardAvailable, Back, &QPushButton::setEnabled);
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
-bool HelpWindow::OpenContents(const QString& page_path) {
+bool HelpWindow::OpenContents(const QString& page_path) { return OpenSection(page_path, kHelpContents); }
+
+bool HelpWindow::OpenSection(const QString& page_path, const QString& section) {
   const QFileInfo page(page_path);
   if (!page.isFile() || !page.isReadable()) {
     Browser->clear();
     return false;
   }
-  Browser->setSource(QUrl::fromLocalFile(page.absoluteFilePath()), QTextDocument::HtmlResource);
+  QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
+  url.setFragment(section);
+  Browser->setSource(url, QTextDocument::HtmlResource);
   Browser->clearHistory();
   return true;
 }
 
 void ShowHelpContents(QWidget* parent, const std::string& program_directory) {
+  ShowHelpSection(parent, program_directory, kHelpContents);
+}
+
+void ShowHelpSection(QWidget* parent, const std::string& program_directory, const QString& section) {
   const QString page = HelpContentsPath(program_directory);
   HelpWindow* window = parent ? parent->findChild<HelpWindow*>(QStringLiteral("HelpWindow"), Qt::FindDirectChildrenOnly)
                               : nullptr;
   const bool opened_now = window == nullptr;
   if (opened_now) window = new HelpWindow(parent);
-  if (!window->OpenContents(page)) {
+  if (!window->OpenSection(page, section)) {
     if (opened_now) window->deleteLater();
     QMessageBox::critical(parent, QStringLiteral("ぴるく"),
                           QStringLiteral("「 ") + page + QStringLiteral(" 」というファイルが見つかりません。"));

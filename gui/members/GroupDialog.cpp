@@ -371,7 +371,7 @@ void GroupDialog::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (event->key() == Qt::Key_F1) {
-    ShowHelpContents(this, paths_.program_directory);
+    ShowHelpSection(this, paths_.program_directory, kHelpMembers);
     event->accept();
     return;
   }

@@ -15,6 +15,7 @@
 #include "members/PointsText.h"
 #include "scoring/MemberFiles.h"
 #include "gui/common/EnterKey.h"
+#include "gui/common/HelpKey.h"
 #include "gui/common/Messages.h"
 #include "gui/common/OkButtonBox.h"
 #include "gui/common/WindowPlacement.h"
@@ -89,6 +90,7 @@ PlayerParametersDialog::PlayerParametersDialog(GameState& state, const ProgramPa
   connect(buttonBox, &QDialogButtonBox::accepted, this, &PlayerParametersDialog::OnOk);
   connect(buttonBox, &QDialogButtonBox::rejected, this, &PlayerParametersDialog::reject);
 
+  AddHelpKey(*this, paths_.program_directory, kHelpMembers);
   adjustSize();
   CentreOnScreen(*this);
 }

@@ -97,7 +97,8 @@ void RulesDialog::ConnectButtons() {
   connect(c.openButton, &QPushButton::clicked, this, &RulesDialog::OnOpenRuleSet);
   connect(c.saveButton, &QPushButton::clicked, this, &RulesDialog::OnSaveRuleSet);
   connect(c.analyseButton, &QPushButton::clicked, this, &RulesDialog::OnAnalyse);
-  auto show_help = [this] { ShowHelpContents(this, paths_.program_directory); };
+  // The rule window's help is the page's section on the rules.
+  auto show_help = [this] { ShowHelpSection(this, paths_.program_directory, kHelpRules); };
   connect(c.helpButton, &QPushButton::clicked, this, show_help);
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, show_help);
 }

@@ -21,6 +21,7 @@
 #include "scoring/MemberStatsText.h"
 #include "state/RuleLimits.h"
 #include "gui/common/EnterKey.h"
+#include "gui/common/HelpKey.h"
 #include "gui/common/OkButtonBox.h"
 #include "gui/common/WindowPlacement.h"
 
@@ -51,6 +52,7 @@ StatisticsDialog::StatisticsDialog(GameState& state, const ProgramPaths& paths, 
   ShowGroup();
   memberList->setCurrentRow(0);
   memberList->setFocus();
+  AddHelpKey(*this, paths_.program_directory, kHelpMembers);
 
   adjustSize();
   setFixedSize(size());

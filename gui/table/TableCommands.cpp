@@ -12,6 +12,7 @@
 #include "gui/appearance/SoundDialog.h"
 #include "gui/appearance/TextColoursDialog.h"
 #include "gui/common/Captions.h"
+#include "gui/common/HelpKey.h"
 #include "gui/common/HelpWindow.h"
 #include "gui/common/Messages.h"
 #include "gui/common/QtSettingsHost.h"
@@ -49,6 +50,8 @@ TableCommands::TableCommands(TableWindow& window, GameState& state, const Progra
   time_limit_->setObjectName(QStringLiteral("timeLimitTimer"));
   time_limit_->setInterval(kTimeLimitTickMs);
   QObject::connect(time_limit_, &QTimer::timeout, &window, [this] { engine_.TimerTick(); });
+  // F1 at the table opens the help at its contents, as the help menu does.
+  AddHelpKey(window, paths_.program_directory);
 }
 
 // The timer is the window's child so that it can be found by name; it goes

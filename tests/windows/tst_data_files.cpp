@@ -311,6 +311,24 @@ class DataFilesTest : public QObject {
     help->close();
   }
 
+  // Every section a window opens its help at is on the page, and the help
+  // window shows it.
+  void helpSections() {
+    const std::string program_directory = QDir(ShareDir()).absolutePath().toStdString();
+    QFile page(HelpContentsPath(program_directory));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    for (const QString& section : {kHelpContents, kHelpRules, kHelpMembers}) {
+      QVERIFY2(html.contains(QStringLiteral("name=\"%1\"").arg(section)), qPrintable(section));
+      QWidget window;
+      ShowHelpSection(&window, program_directory, section);
+      auto* help = window.findChild<HelpWindow*>();
+      QVERIFY(help != nullptr);
+      QCOMPARE(help->Browser->source().fragment(), section);
+      help->close();
+    }
+  }
+
   // A missing page is reported with its path and opens no window.
   void helpMissing() {
     QWidget table;

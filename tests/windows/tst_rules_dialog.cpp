@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QtTest>
 #include <fstream>
 
@@ -17,6 +18,7 @@
 #include "config/RuleSets.h"
 #include "config/SafeFile.h"
 #include "gui/rules/OpenRuleSetDialog.h"
+#include "gui/common/HelpWindow.h"
 #include "gui/rules/RulesDialog.h"
 #include "support/RulePlace.h"
 
@@ -92,6 +94,20 @@ class RulesDialogTest : public QObject {
       QCOMPARE(place.state.settings.*c.field, c.after_ok);
       QVERIFY2(place.SettingsText().find(std::string(c.file_line) + "\r\n") != std::string::npos, c.file_line);
     }
+  }
+
+  void theHelpButtonOpensTheRulesSection() {
+    Place place;
+    // A help page of its own in the program's folder.
+    EnsureDirectory(place.paths.program_directory + "/help");
+    std::ofstream(place.paths.program_directory + "/help/index.html")
+        << "<html><body><a name=\"contents\"></a>x<a name=\"options\"></a>y</body></html>";
+    auto window = place.Open();
+    test::Control<QPushButton>(*window, "helpButton")->click();
+    auto* help = window->findChild<HelpWindow*>();
+    QVERIFY(help != nullptr);
+    QCOMPARE(help->Browser->source().fragment(), kHelpRules);
+    help->close();
   }
 
   void theGraceTimeBoxShowsItsUnitAndTheSecondsItMakes() {

@@ -1,6 +1,7 @@
 // The table window: its pictures and labels, menus, close refusal, key
 // guides, bounds and the drawing of the table from the state.
 #include <QMenuBar>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "TableFixture.h"
@@ -8,6 +9,7 @@
 #include "scoring/MemberFiles.h"
 #include "gui/table/QtTableView.h"
 #include "gui/common/CardPictures.h"
+#include "gui/common/HelpWindow.h"
 #include "gui/common/Twips.h"
 
 using namespace winpiruk;
@@ -72,6 +74,20 @@ class TableWindowTest : public QObject {
     QCOMPARE(TimeLimit(w)->interval(), 1000);
     QVERIFY(!TimeLimit(w)->isActive());
     QCOMPARE(w.windowTitle(), QStringLiteral("ぴるく"));
+  }
+
+  void f1AtTheTableOpensTheHelp() {
+    TableFixture f;
+    TableWindow& w = *f.window;
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_F1);
+    auto* help = w.findChild<HelpWindow*>();
+    QVERIFY(help != nullptr);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->Browser->source().fragment(), kHelpContents);
+    help->close();
   }
 
   void tableOptionsAreKeptBesideTheSettingsFile() {
