@@ -55,10 +55,18 @@ std::string DataDirectoryPrompt() {
          kProgramVersion + "\n\nカードの絵とサウンドは、このプログラムと一緒にインストールされています.";
 }
 
-std::vector<std::string> SettingsHost::MissingPictures(const std::string& directory) {
+namespace {
+
+bool HoldsProbePicture(const std::string& directory) {
   Settings probe;
   probe.DataFileDirectory = directory;
-  if (FileIsReadable(DataFilePath(probe, kProbePicture))) return {};
+  return FileIsReadable(DataFilePath(probe, kProbePicture));
+}
+
+}  // namespace
+
+std::vector<std::string> SettingsHost::MissingPictures(const std::string& directory) {
+  if (HoldsProbePicture(directory)) return {};
   return {kProbePicture};
 }
 
@@ -80,16 +88,18 @@ bool HoldsThePictures(SettingsHost& host, const std::string& directory) {
 // what the folder checked last lacks, and an answer without the pictures is
 // refused with a message before the box comes back with it.
 std::optional<std::string> AskForPictureFolder(SettingsHost& host, std::string checked, std::string offered) {
+  // The folder checked last is looked through once, for the refusal and the
+  // next prompt alike.
+  std::vector<std::string> missing = host.MissingPictures(checked);
   for (;;) {
     host.Beep();
-    const std::string prompt = DataDirectoryPrompt() + "\n" + MissingPicturesLine(checked, host.MissingPictures(checked));
+    const std::string prompt = DataDirectoryPrompt() + "\n" + MissingPicturesLine(checked, missing);
     std::optional<std::string> answer = AskStorableDataDirectory(host, prompt, offered);
     if (!answer) return std::nullopt;
-    Settings probe;
-    probe.DataFileDirectory = *answer;
-    if (FileIsReadable(DataFilePath(probe, kProbePicture))) return answer;
-    host.ShowRefusedPath("「" + *answer + "」にカードの絵がありません.\n" + MissingPicturesLine(*answer, host.MissingPictures(*answer)));
+    if (HoldsProbePicture(*answer)) return answer;
     checked = offered = *answer;
+    missing = host.MissingPictures(checked);
+    host.ShowRefusedPath("「" + checked + "」にカードの絵がありません.\n" + MissingPicturesLine(checked, missing));
   }
 }
 
