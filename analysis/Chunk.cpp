@@ -18,16 +18,16 @@ constexpr std::size_t kNotesKept = 21;
 
 void SeatTheTable(GameState& state, const Request& request, uint32_t seed) {
   // Nobody waits for anyone.
-  state.AutoPlay = 1;
-  state.MatchInProgress = 1;
-  state.Dealer = static_cast<int16_t>(seed % 4U);
+  state.table.AutoPlay = true;
+  state.match.MatchInProgress = true;
+  state.table.Dealer = static_cast<int16_t>(seed % 4U);
   for (int seat = 1; seat < kSeats; ++seat) {
     if (request.members_given) {
-      state.Boldness[seat] = request.boldness[seat];
-      state.Deduction[seat] = request.deduction[seat];
+      state.match.Boldness[seat] = request.boldness[seat];
+      state.match.Deduction[seat] = request.deduction[seat];
     } else {
-      state.Boldness[seat] = static_cast<int16_t>((request.seed + 2U * seat) % 6U);
-      state.Deduction[seat] = static_cast<int16_t>((request.seed + 3U * seat) % 6U);
+      state.match.Boldness[seat] = static_cast<int16_t>((request.seed + 2U * seat) % 6U);
+      state.match.Deduction[seat] = static_cast<int16_t>((request.seed + 3U * seat) % 6U);
     }
   }
 }
@@ -63,7 +63,7 @@ class ChunkTable {
     // players, so scoring them would play other hands.
     scorekeeping.on = whole_matches_;
     // Every match lasts twenty minutes.
-    scorekeeping.time_of_day = [this] { return (state_.MatchStartTime + 20 * 60) % kSecondsPerDay; };
+    scorekeeping.time_of_day = [this] { return (state_.match.MatchStartTime + 20 * 60) % kSecondsPerDay; };
     if (whole_matches_) ScoreMatches(scorekeeping, count, done);
     engine_ = std::make_unique<Engine>(state_, view_, random_, clock_, std::move(scorekeeping));
   }
@@ -110,7 +110,7 @@ bool ChunkTable::PlayOn() {
   const long long before = view_.hands;
   engine_->PlayTurn();
   if (engine_->Failed()) return false;
-  if (state_.AwaitingUser == 1) {
+  if (state_.table.AwaitingUser) {
     // The auto-play gave the move back to the user: nobody is there.
     NoteStall();
     return false;
@@ -125,10 +125,10 @@ bool ChunkTable::PlayOn() {
 void ChunkTable::NoteStall() {
   ++stalls_;
   char note[200];
-  const auto& row = state_.Hands[0];
+  const auto& row = state_.table.Hands[0];
   std::snprintf(note, sizeof note,
                 "auto-play stalled in hand %lld: phases %d/%d, top %d, penalty %d, hand %d %d %d %d %d %d %d %d %d %d",
-                view_.hands + 1, state_.HandPhase, state_.TurnPhase, state_.TopDiscard, state_.PenaltyPending, row[1],
+                view_.hands + 1, state_.table.HandPhase, state_.table.TurnPhase, state_.table.TopDiscard, state_.table.PenaltyPending, row[1],
                 row[2], row[3], row[4], row[5], row[6], row[7], row[8], row[9], row[10]);
   view_.failure_notes.emplace_back(note);
 }

@@ -33,9 +33,9 @@ Expected ExpectedChange(const GameState& table, const HandResultView& view) {
   const GameState& before = table;
   Expected e;
   for (auto& seat : e.stats) seat[HandsPlayed] = 1;
-  const int winner = before.Winner;
-  const int current = before.CurrentSeat;
-  switch (before.HandEndCode) {
+  const int winner = before.table.Winner;
+  const int current = before.table.CurrentSeat;
+  switch (before.table.HandEndCode) {
     case kEndCall: {
       const long long p = view.points;
       if (p <= 0 || p != view.base_points * (view.yaku_count + 1LL) + view.three_card_bonus) {
@@ -44,10 +44,10 @@ Expected ExpectedChange(const GameState& table, const HandResultView& view) {
       e.score[winner] = p;
       e.score[current] = -p;
       e.stats[winner][Wins] = 1;
-      e.stats[winner][WinNumberTotal] = CardRank(before.TopDiscard);
+      e.stats[winner][WinNumberTotal] = CardRank(before.table.TopDiscard);
       e.stats[winner][YakuTotal] = view.yaku_count;
       e.stats[winner][PointsWon] = p;
-      e.stats[winner][CounterCalls] = before.CounterCalled == 1;
+      e.stats[winner][CounterCalls] = before.table.CounterCalled;
       e.stats[current][DealIns] = 1;
       e.stats[current][PointsLost] = p;
       e.has_won = winner;
@@ -73,17 +73,17 @@ Expected ExpectedChange(const GameState& table, const HandResultView& view) {
     }
     case kEndInitialMatch:
       for (int seat = 0; seat < kSeats; ++seat) {
-        const bool dealer = seat == before.Dealer;
+        const bool dealer = seat == before.table.Dealer;
         e.score[seat] = dealer ? 90 : -30;
         e.stats[seat][dealer ? PointsWon : PointsLost] = dealer ? 90 : 30;
       }
-      e.stats[before.Dealer][InitialMatches] = 1;
-      e.has_won = before.Dealer;
+      e.stats[before.table.Dealer][InitialMatches] = 1;
+      e.has_won = before.table.Dealer;
       break;
     case kEndNoGame:
       break;
     default:
-      e.fault = "unknown ending " + std::to_string(before.HandEndCode);
+      e.fault = "unknown ending " + std::to_string(before.table.HandEndCode);
   }
   return e;
 }
@@ -110,9 +110,9 @@ ScratchFolder::~ScratchFolder() {
 MatchScoring::MatchScoring(GameState& state) : state_(state) {
   DecodeMemberNames(std::nullopt, state_.members);
   DecodeMemberData(std::nullopt, state_.members);
-  state_.SeatMember = {1, 2, 3, 4};
+  state_.match.SeatMember = {1, 2, 3, 4};
   for (int seat = 0; seat < kSeats; ++seat) {
-    state_.SeatName[seat] = state_.members.MemberName[1][seat + 1];
+    state_.match.SeatName[seat] = state_.members.MemberName[1][seat + 1];
   }
   last_ = Take();
 }
@@ -125,8 +125,8 @@ MemberFilesWriter MatchScoring::WriterInto(const std::string& scratch_folder) {
 
 MatchScoring::Record MatchScoring::Take() const {
   Record r;
-  r.score = state_.Score;
-  r.has_won = state_.HasWon;
+  r.score = state_.match.Score;
+  r.has_won = state_.match.HasWon;
   for (int seat = 0; seat < kSeats; ++seat) {
     const MemberRef ref = *SeatRecord(state_, seat);
     r.stats[seat] = state_.members.MemberStats[ref.group][ref.member];
@@ -154,7 +154,7 @@ void MatchScoring::HandEnded(const HandResultView& view) {
   const int moved = std::accumulate(after.score.begin(), after.score.end(), 0) -
                     std::accumulate(before.score.begin(), before.score.end(), 0);
   if (moved != 0) Fail("points are not zero-sum: " + std::to_string(moved));
-  const std::string ending = " after ending " + std::to_string(state_.HandEndCode);
+  const std::string ending = " after ending " + std::to_string(state_.table.HandEndCode);
   for (int seat = 0; seat < kSeats; ++seat) {
     if (after.score[seat] != SaturateInt16(before.score[seat] + expected.score[seat])) {
       Fail("seat " + std::to_string(seat) + " scored " + std::to_string(after.score[seat] - before.score[seat]) +
@@ -172,8 +172,8 @@ void MatchScoring::HandEnded(const HandResultView& view) {
     }
   }
   // A hand without a game is played again under the same number.
-  if (state_.HandEndCode == kEndNoGame) ++no_games_;
-  if (state_.HandNumber != hands_ - no_games_) Fail("hand number " + std::to_string(state_.HandNumber));
+  if (state_.table.HandEndCode == kEndNoGame) ++no_games_;
+  if (state_.table.HandNumber != hands_ - no_games_) Fail("hand number " + std::to_string(state_.table.HandNumber));
 }
 
 bool MatchScoring::MatchEnded(const SettlementView& view, long long matches_wanted) {
@@ -181,10 +181,10 @@ bool MatchScoring::MatchEnded(const SettlementView& view, long long matches_want
   ++checks;
 
   if (!view.files_written) Fail("member files not written");
-  if (state_.HasWon != std::array<int16_t, kSeats>{}) Fail("winner marks not cleared");
+  if (state_.match.HasWon != std::array<bool, kSeats>{}) Fail("winner marks not cleared");
   const auto& a = view.sorted_scores;
   const bool uneven_ties = (a[0] == a[1] && a[2] == a[3]);  // two pairs, or all four: paid as the table says
-  const int uma_paid = std::accumulate(state_.Score.begin(), state_.Score.end(), 0) -
+  const int uma_paid = std::accumulate(state_.match.Score.begin(), state_.match.Score.end(), 0) -
                        std::accumulate(before.score.begin(), before.score.end(), 0);
   if (uma_paid != 0 && !uneven_ties && state_.settings.BonusSwitch != 0) Fail("uma not zero-sum");
   int yakitori = 0;
@@ -204,7 +204,7 @@ bool MatchScoring::MatchEnded(const SettlementView& view, long long matches_want
       Fail("seat " + std::to_string(seat) + " match counters wrong");
     }
     const int16_t expected_points =
-        SaturateInt16(SaturateInt16(before.points[seat] + static_cast<long long>(state_.Score[seat])) +
+        SaturateInt16(SaturateInt16(before.points[seat] + static_cast<long long>(state_.match.Score[seat])) +
                       static_cast<long long>(row.yakitori_value));
     if (after.points[seat] != expected_points) Fail("seat " + std::to_string(seat) + " member points wrong");
     points_by_seat[seat] += row.total_value;

@@ -53,7 +53,7 @@ class MatchScoring {
   // nothing else changes it in between.
   struct Record {
     std::array<int16_t, kSeats> score{};
-    std::array<int16_t, kSeats> has_won{};
+    std::array<bool, kSeats> has_won{};
     std::array<std::array<int16_t, kMemberStats>, kSeats> stats{};
     std::array<int16_t, kSeats> points{};
   };

@@ -19,9 +19,9 @@ bool AskedBefore(int seat, int winner, int discarder) {
 }
 
 Ending EndingOf(const GameState& state) {
-  switch (state.HandEndCode) {
+  switch (state.table.HandEndCode) {
     // The flag keeps its value from an earlier call until the next one.
-    case kEndCall: return state.CounterCalled != 0 ? Ending::CounterCall : Ending::Call;
+    case kEndCall: return state.table.CounterCalled ? Ending::CounterCall : Ending::Call;
     case kEndDiscardFinish: return Ending::DiscardFinish;
     case kEndCardOver: return Ending::CardOver;
     case kEndNoGame: return Ending::NoGame;
@@ -34,16 +34,16 @@ Ending EndingOf(const GameState& state) {
 
 bool SilentView::AnyRowMakesTopDiscard() const {
   if (state_.settings.FinishMeans == kFinishDiscardOnly) return false;  // no calls at all
-  const int rank = CardRank(state_.TopDiscard);
+  const int rank = CardRank(state_.table.TopDiscard);
   bool any = false;
-  for (const HandRow& row : state_.Hands) any = any | Makes(state_.settings, row, rank);
+  for (const HandRow& row : state_.table.Hands) any = any | Makes(state_.settings, row, rank);
   return any;
 }
 
 void SilentView::CheckCallOffered(int seat) {
-  const int rank = CardRank(state_.TopDiscard);
+  const int rank = CardRank(state_.table.TopDiscard);
   for (int other = 0; other < kSeats; ++other) {
-    if (AskedBefore(other, -1, seat) && Makes(state_.settings, state_.Hands[other], rank)) {
+    if (AskedBefore(other, -1, seat) && Makes(state_.settings, state_.table.Hands[other], rank)) {
       Fail("seat " + std::to_string(other) + " makes " + std::to_string(rank) + " discarded by seat " +
            std::to_string(seat) + " and was not offered the call");
     }
@@ -51,15 +51,15 @@ void SilentView::CheckCallOffered(int seat) {
 }
 
 void SilentView::CheckCall() {
-  if (state_.HandEndCode != kEndCall || state_.CounterCalled != 0) return;
-  const int winner = state_.Winner;
-  const int discarder = state_.CurrentSeat;
-  const int rank = CardRank(state_.TopDiscard);
-  if (winner == discarder || !Makes(state_.settings, state_.Hands[winner], rank)) {
+  if (state_.table.HandEndCode != kEndCall || state_.table.CounterCalled) return;
+  const int winner = state_.table.Winner;
+  const int discarder = state_.table.CurrentSeat;
+  const int rank = CardRank(state_.table.TopDiscard);
+  if (winner == discarder || !Makes(state_.settings, state_.table.Hands[winner], rank)) {
     Fail("seat " + std::to_string(winner) + " called " + std::to_string(rank) + " without making it");
   }
   for (int other = 0; other < kSeats; ++other) {
-    if (AskedBefore(other, winner, discarder) && Makes(state_.settings, state_.Hands[other], rank)) {
+    if (AskedBefore(other, winner, discarder) && Makes(state_.settings, state_.table.Hands[other], rank)) {
       Fail("seat " + std::to_string(other) + " makes " + std::to_string(rank) + " before the caller, seat " +
            std::to_string(winner));
     }
@@ -96,7 +96,7 @@ void SilentView::ShowHandResult(const HandResultView& result) {
   if (cancel && cancel->load(std::memory_order_relaxed)) cancelled = true;
   // Enough hands: make this the last hand of the match so the settlement
   // that follows ends the run.
-  if (hands >= hands_wanted_ || cancelled) state_.HandNumber = static_cast<int16_t>(NumberOfGamesInUse(state_.settings));
+  if (hands >= hands_wanted_ || cancelled) state_.table.HandNumber = static_cast<int16_t>(NumberOfGamesInUse(state_.settings));
 }
 
 void SilentView::ReportUnsound(TableMoment moment) { Fail(CheckTableInvariants(state_, moment)); }

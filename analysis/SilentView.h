@@ -45,11 +45,11 @@ class SilentView final : public QuietTableView {
 
   void ShowHand(int seat) override {
     // The deal shows the four rows one after another: check once it is complete.
-    if (seat != 3 && state_.DeckSlots[53] == 0 && state_.DrawIndex == 20) return;
+    if (seat != 3 && state_.table.DeckSlots[53] == 0 && state_.table.DrawIndex == 20) return;
     Check(false);
     // A discard moves the pile's end one slot on since the check before.
-    const bool discarded = state_.DiscardIndex == last_discard_index_ + 1;
-    last_discard_index_ = state_.DiscardIndex;
+    const bool discarded = state_.table.DiscardIndex == last_discard_index_ + 1;
+    last_discard_index_ = state_.table.DiscardIndex;
     // Nearly always no row makes the card: one test of them all first.
     if (discarded && AnyRowMakesTopDiscard()) CheckCallOffered(seat);
   }

@@ -17,7 +17,7 @@ void KeepRecords(QWidget* parent, const GameState& state, const ProgramPaths& pa
 }
 
 bool InMainLoop(const GameState& state) {
-  return state.EngineRunning == 0 && WaitDepth() == 0 && QThread::currentThread()->loopLevel() <= 1;
+  return !state.table.EngineRunning && WaitDepth() == 0 && QThread::currentThread()->loopLevel() <= 1;
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ namespace winpiruk {
 std::unique_ptr<TableWindow> RunStartup(GameState& state, const ProgramPaths& paths, RandomSource& random,
                                   const Clock& clock) {
   state.settings.CardKind = 0;
-  state.CardBackShown = 0;
-  state.MainWindowBaseWidth = 0;
-  state.MainWindowBaseHeight = 0;
+  state.window.CardBackShown = 0;
+  state.window.MainWindowBaseWidth = 0;
+  state.window.MainWindowBaseHeight = 0;
   // The rule set last opened is known for the run only: every new game
   // reads the settings again but keeps it.
   state.SettingsBaseName.clear();
@@ -41,13 +41,13 @@ std::unique_ptr<TableWindow> RunStartup(GameState& state, const ProgramPaths& pa
   ReportDamagedMemberFiles(&splash, ReadMemberFiles(state, paths));
 
   // The speed unit is a fixed span of real time: nothing to measure.
-  state.SpeedCount = kDefaultSpeedUnitMs;
+  state.window.SpeedCount = kDefaultSpeedUnitMs;
 
   auto main_window = std::make_unique<TableWindow>(state, paths, random, clock);
   main_window->SetProgramEnding(TableProgramEnding(*main_window, state, paths));
-  main_window->CheckPlayModeMenu(state.AutoPlay != 0);
-  state.MainWindowBaseWidth = static_cast<int16_t>(TwipsFromPixels(main_window->width()));
-  state.MainWindowBaseHeight = static_cast<int16_t>(TwipsFromPixels(main_window->height()));
+  main_window->CheckPlayModeMenu(state.table.AutoPlay);
+  state.window.MainWindowBaseWidth = static_cast<int16_t>(TwipsFromPixels(main_window->width()));
+  state.window.MainWindowBaseHeight = static_cast<int16_t>(TwipsFromPixels(main_window->height()));
 
   bool apply_saved_bounds = true;
   if (!state.settings.GameWallPaper.empty() &&

@@ -19,15 +19,15 @@ struct LoadRollback {
 
   explicit LoadRollback(const GameState& state)
       : settings(state.settings),
-        CardBackShown(state.CardBackShown),
-        BgmTrack(state.BgmTrack),
+        CardBackShown(state.window.CardBackShown),
+        BgmTrack(state.window.BgmTrack),
         SettingsBaseName(state.SettingsBaseName),
         RuleSetDirectory(state.RuleSetDirectory) {}
 
   void Restore(GameState& state) const {
     state.settings = settings;
-    state.CardBackShown = CardBackShown;
-    state.BgmTrack = BgmTrack;
+    state.window.CardBackShown = CardBackShown;
+    state.window.BgmTrack = BgmTrack;
     state.SettingsBaseName = SettingsBaseName;
     state.RuleSetDirectory = RuleSetDirectory;
   }
@@ -78,9 +78,9 @@ RuleSetReadOutcome ReadRuleSet(GameState& state, const std::string& directory, c
   const LoadRollback before(state);
   Settings& s = state.settings;
   state.SettingsBaseName = file_name;
-  state.CardBackShown = s.CardKind;
-  s.MainWindowWidth = state.MainWindowBaseWidth;
-  s.MainWindowHeight = state.MainWindowBaseHeight;
+  state.window.CardBackShown = s.CardKind;
+  s.MainWindowWidth = state.window.MainWindowBaseWidth;
+  s.MainWindowHeight = state.window.MainWindowBaseHeight;
   const std::string directory_in_use = s.DataFileDirectory;
   const int16_t speed = s.GameSpeed;  // a rule set never changes the pace
 
@@ -96,7 +96,7 @@ RuleSetReadOutcome ReadRuleSet(GameState& state, const std::string& directory, c
     return RuleSetReadOutcome::UnreadableValue;
   }
   s.GameSpeed = speed;
-  if (result->bgm_read) state.BgmTrack = 1;
+  if (result->bgm_read) state.window.BgmTrack = 1;
 
   while (!FileIsReadable(DataFilePath(s, "HeartA.bmp"))) {
     host.Beep();

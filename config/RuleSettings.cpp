@@ -65,18 +65,18 @@ SavedRules TakeSavedRules(const GameState& state) {
   SavedRules saved;
   for (const RuleField& f : kRuleFields) saved.*f.saved = state.settings.*f.settings;
   for (const ColourField& f : kColourFields) saved.*f.saved = state.settings.*f.settings;
-  saved.AutoPlay = state.AutoPlay;
-  saved.CallWindowOpen = state.CallWindowOpen;
-  saved.UserClaimedCall = state.UserClaimedCall;
+  saved.AutoPlay = state.table.AutoPlay;
+  saved.CallWindowOpen = state.table.CallWindowOpen;
+  saved.UserClaimedCall = state.table.UserClaimedCall;
   return saved;
 }
 
 void RestoreSavedRules(const SavedRules& saved, GameState& state) {
   for (const RuleField& f : kRuleFields) state.settings.*f.settings = saved.*f.saved;
   for (const ColourField& f : kColourFields) state.settings.*f.settings = saved.*f.saved;
-  state.AutoPlay = saved.AutoPlay;
-  state.CallWindowOpen = saved.CallWindowOpen;
-  state.UserClaimedCall = saved.UserClaimedCall;
+  state.table.AutoPlay = saved.AutoPlay;
+  state.table.CallWindowOpen = saved.CallWindowOpen;
+  state.table.UserClaimedCall = saved.UserClaimedCall;
 }
 
 int ScrollPosition(const NumberBox& box, int value) {
@@ -126,11 +126,11 @@ void ApplyInitialState(GameState& state) {
   s.SoundMode = 0;
   s.VerticalCardPos = 0;
   s.HorizonCardPos = 0;
-  state.AutoPlay = 0;
+  state.table.AutoPlay = false;
   s.MemberGroup = 1;
   s.KeyGuideDisplay = 0;
-  state.CallWindowOpen = 0;
-  state.UserClaimedCall = 0;
+  state.table.CallWindowOpen = false;
+  state.table.UserClaimedCall = false;
   s.AutoJudgment = 1;
   s.MoreDropCardMode = 1;
   s.BonusSwitch = 1;

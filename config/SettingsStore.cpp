@@ -20,8 +20,8 @@ bool WriteRecord(const Settings& settings, const std::string& path, SettingsHost
 }
 
 void ApplyReadResult(const SettingsReadResult& result, GameState& state) {
-  if (result.card_kind_read) state.CardBackShown = state.settings.CardKind;
-  if (result.bgm_read) state.BgmTrack = 1;
+  if (result.card_kind_read) state.window.CardBackShown = state.settings.CardKind;
+  if (result.bgm_read) state.window.BgmTrack = 1;
 }
 
 }  // namespace
@@ -107,10 +107,10 @@ std::optional<std::string> AskForPictureFolder(SettingsHost& host, std::string c
 
 ReadSettingsOutcome ReadSettings(GameState& state, const ProgramPaths& paths, SettingsHost& host) {
   state.settings = StorableDefaultSettings(paths.program_directory);
-  state.AutoPlay = 0;
-  state.CallWindowOpen = 0;
-  state.UserClaimedCall = 0;
-  state.ResizeGuard = 0;
+  state.table.AutoPlay = false;
+  state.table.CallWindowOpen = false;
+  state.table.UserClaimedCall = false;
+  state.window.ResizeGuard = false;
 
   // A missing file is created from the defaults and then read; when it can
   // be neither read nor created the message is shown once and the program
@@ -138,8 +138,8 @@ ReadSettingsOutcome ReadSettings(GameState& state, const ProgramPaths& paths, Se
     }
     WriteSettings(state, paths, host);
   }
-  state.DecisionPhase = 0;
-  state.CurrentGroup = 1;
+  state.seating.Phase = kChoosingMembers;
+  state.seating.CurrentGroup = 1;
   return ReadSettingsOutcome::Ready;
 }
 

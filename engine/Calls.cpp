@@ -13,10 +13,10 @@ bool Makes(const Settings& rules, const HandRow& row, int rank) {
 
 bool CheckCallsOnUserDiscard(GameState& s) {
   if (s.settings.FinishMeans == kFinishDiscardOnly) return false;
-  const int rank = CardRank(s.TopDiscard);
+  const int rank = CardRank(s.table.TopDiscard);
   for (int seat = 1; seat <= 3; ++seat) {
-    if (Makes(s.settings, s.Hands[seat], rank)) {
-      s.Winner = static_cast<int16_t>(seat);
+    if (Makes(s.settings, s.table.Hands[seat], rank)) {
+      s.table.Winner = static_cast<int16_t>(seat);
       return true;
     }
   }
@@ -25,41 +25,41 @@ bool CheckCallsOnUserDiscard(GameState& s) {
 
 bool CheckCallsOnComputerDiscard(GameState& s, TableView& view) {
   const Settings& rules = s.settings;
-  const int discarder = s.CurrentSeat;
-  const int rank = CardRank(s.TopDiscard);
-  const bool user_judges = rules.AutoJudgment == 0 && s.AutoPlay == 0;
+  const int discarder = s.table.CurrentSeat;
+  const int rank = CardRank(s.table.TopDiscard);
+  const bool user_judges = rules.AutoJudgment == 0 && !s.table.AutoPlay;
   auto claim_window = [&s, &view](int tenths) {
-    s.CallWindowOpen = 1;
+    s.table.CallWindowOpen = true;
     view.WaitForClaim(tenths);
-    s.CallWindowOpen = 0;
+    s.table.CallWindowOpen = false;
   };
 
-  s.UserClaimedCall = 0;
+  s.table.UserClaimedCall = false;
   if (user_judges) claim_window(JudgmentWaitTimeInUse(rules));
   for (int seat = 0; seat < kSeats; ++seat) {
     if (seat == discarder) continue;
-    if (rules.FinishMeans == kFinishDiscardOnly || !Makes(rules, s.Hands[seat], rank)) continue;
+    if (rules.FinishMeans == kFinishDiscardOnly || !Makes(rules, s.table.Hands[seat], rank)) continue;
     if (seat == 0) {
       if (user_judges) claim_window(kSecondClaimTenths);
-      if (s.UserClaimedCall != 1 && rules.AutoJudgment != 1 && s.AutoPlay != 1) continue;
-      if (rules.PirukConfirm == 1 && s.AutoPlay == 0 && !view.Ask(Question::ConfirmCall)) continue;
+      if (!s.table.UserClaimedCall && rules.AutoJudgment != 1 && !s.table.AutoPlay) continue;
+      if (rules.PirukConfirm == 1 && !s.table.AutoPlay && !view.Ask(Question::ConfirmCall)) continue;
     }
-    s.Winner = static_cast<int16_t>(seat);
+    s.table.Winner = static_cast<int16_t>(seat);
     return true;
   }
-  s.Hands[discarder][kHandCount] = static_cast<int16_t>(s.Hands[discarder][kHandCount] - 1);
+  s.table.Hands[discarder][kHandCount] = static_cast<int16_t>(s.table.Hands[discarder][kHandCount] - 1);
   return false;
 }
 
 void CheckCounterCall(GameState& s, TableView& view) {
   view.ShowCallBanner();
   view.PlaySound(Sound::Piruk);
-  s.CounterCalled = 0;
-  s.TurnOver = 0;
+  s.table.CounterCalled = false;
+  s.table.TurnOver = false;
 
-  HandRow& row = s.Hands[s.CurrentSeat];
+  HandRow& row = s.table.Hands[s.table.CurrentSeat];
   for (int slot = 1; slot <= 9; ++slot) {
-    if (row[slot] == s.TopDiscard) row[slot] = 0;
+    if (row[slot] == s.table.TopDiscard) row[slot] = 0;
   }
   int sum = 0;
   int product = 1;
@@ -77,11 +77,11 @@ void CheckCounterCall(GameState& s, TableView& view) {
   }
   if (!multiplied) product = -1;
 
-  const int called = CardRank(s.TopDiscard);
+  const int called = CardRank(s.table.TopDiscard);
   if (s.settings.PirukGaeshi != 0 && (sum + ace == called || sum == called || product == called)) {
-    s.TurnOver = 1;
-    s.CounterCalled = 1;
-    std::swap(s.CurrentSeat, s.Winner);
+    s.table.TurnOver = true;
+    s.table.CounterCalled = true;
+    std::swap(s.table.CurrentSeat, s.table.Winner);
     view.ShowCounterCallBanner();
     view.PlaySound(Sound::PirukGaeshi);
   }

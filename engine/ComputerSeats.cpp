@@ -23,22 +23,22 @@ int DrawPauseTenths(int auto_judgment) {
 }  // namespace
 
 bool Engine::ComputerDiscard(int seat, int16_t card) {
-  HandRow& row = s_.Hands[seat];
+  HandRow& row = s_.table.Hands[seat];
   const int slot = FirstSlotHolding(row, card);
   const int picture = DiscardPicturePosition(random_, slot, row[kHandCount]);
   if (picture >= 1 && picture <= 9) view_.HideSeatCard(seat, picture);
   if (slot != 0) RemoveFromRow(row, slot);
-  s_.TopDiscard = card;
+  s_.table.TopDiscard = card;
   view_.ShowCard(kPosDiscardPile, card);
   view_.PlaySound(Sound::CardOperate);
   PushDiscard(card);
-  s_.SpecialDone = 0;
+  s_.table.SpecialDone = false;
   return CheckCallsOnComputerDiscard(s_, view_);
 }
 
 bool Engine::ComputerDraw(int seat) {
   DrawCard(seat);
-  if (s_.DrawIndex == kDeckEnd) ReusePile();
+  if (s_.table.DrawIndex == kDeckEnd) ReusePile();
   return !DrawSlotEmpty();
 }
 
@@ -48,10 +48,10 @@ int16_t Engine::RunComputerSeats() {
   view_.StopTimer();
   view_.ShowLabel(TableLabel::Countdown, LabelWords::Blank);
   view_.HideLabel(TableLabel::Countdown);
-  const int first = s_.CurrentSeat;
+  const int first = s_.table.CurrentSeat;
   if (first >= 0 && first < kSeats) {
-    RecomputeCallNumbers(s_.Hands[first]);
-    if (s_.Hands[first][kHandCount] > 9) return kEndCardOver;
+    RecomputeCallNumbers(s_.table.Hands[first]);
+    if (s_.table.Hands[first][kHandCount] > 9) return kEndCardOver;
   }
   if (first < 1 || first > 3) return kNotComputerSeat;
 
@@ -60,18 +60,18 @@ int16_t Engine::RunComputerSeats() {
   for (;;) {
     view_.ShowArrow(seat);
     if (units > 0) view_.SpeedPause(units);
-    s_.CurrentSeat = static_cast<int16_t>(seat);
+    s_.table.CurrentSeat = static_cast<int16_t>(seat);
     const int16_t result = PlayComputerTurn(seat);
     if (result != kPlayGoesOn) return result;
 
-    if (s_.DrawIndex == kDeckEnd) ReusePile();
+    if (s_.table.DrawIndex == kDeckEnd) ReusePile();
     if (DrawSlotEmpty()) return kEndNoGame;
     int16_t next = 0;
     ApplyTopCardEffect(seat, next);
     if (next == 0) {
-      s_.HandPhase = kHandInPlay;
-      s_.TurnPhase = kTurnFirstAction;
-      s_.CurrentSeat = 0;
+      s_.table.HandPhase = kHandInPlay;
+      s_.table.TurnPhase = kTurnFirstAction;
+      s_.table.CurrentSeat = 0;
       view_.ShowArrow(0);
       if (units > 0) view_.SpeedPause(units);
       return kUserTurn;
@@ -81,19 +81,19 @@ int16_t Engine::RunComputerSeats() {
 }
 
 int16_t Engine::PlayComputerTurn(int seat) {
-  const Temper temper = TemperOf(s_, seat);
-  const ComputerMove move = ChooseComputerMove(s_, s_.settings, temper, random_, seat);
+  const Temper temper = TemperOf(s_.match, seat);
+  const ComputerMove move = ChooseComputerMove(s_.table, s_.settings, temper, random_, seat);
   int16_t result = CarryOut(seat, move, true);
   if (result != kPlayGoesOn) return result;
   view_.ShowHand(seat);
-  while (s_.TurnOver == 0) {
-    result = CarryOut(seat, ChooseExtraDiscard(s_, s_.settings, temper, random_, seat), true);
+  while (!s_.table.TurnOver) {
+    result = CarryOut(seat, ChooseExtraDiscard(s_.table, s_.settings, temper, random_, seat), true);
     if (result != kPlayGoesOn) return result;
     view_.ShowHand(seat);
   }
   // The further cards of a penalty come without the pause of a decision.
   const bool drawing_penalty = move.kind == MoveKind::PenaltyDraw;
-  while (drawing_penalty && s_.PenaltyPending > 0) {
+  while (drawing_penalty && s_.table.PenaltyPending > 0) {
     result = CarryOut(seat, ComputerMove{MoveKind::PenaltyDraw, 0, true}, false);
     if (result != kPlayGoesOn) return result;
     view_.ShowHand(seat);
@@ -102,8 +102,8 @@ int16_t Engine::PlayComputerTurn(int seat) {
 }
 
 int16_t Engine::CarryOut(int seat, const ComputerMove& move, bool decided) {
-  HandRow& row = s_.Hands[seat];
-  s_.TurnOver = move.ends_turn ? 1 : 0;
+  HandRow& row = s_.table.Hands[seat];
+  s_.table.TurnOver = move.ends_turn ? 1 : 0;
   switch (move.kind) {
     case MoveKind::Discard:
       AddPenaltyFor(move.card);
@@ -114,16 +114,16 @@ int16_t Engine::CarryOut(int seat, const ComputerMove& move, bool decided) {
       view_.ShowCard(kPosDiscardPile, row[1]);
       view_.PlaySound(Sound::CardOperate);
       row[kHandCount] = 0;
-      s_.Winner = static_cast<int16_t>(seat);
+      s_.table.Winner = static_cast<int16_t>(seat);
       return kEndDiscardFinish;
     case MoveKind::PenaltyDraw:
     case MoveKind::Draw: {
-      if (move.kind == MoveKind::PenaltyDraw) --s_.PenaltyPending;
+      if (move.kind == MoveKind::PenaltyDraw) --s_.table.PenaltyPending;
       if (!ComputerDraw(seat)) return kEndNoGame;
       const int pause = DrawPauseTenths(s_.settings.AutoJudgment);
       if (decided && pause > 0) view_.Pause(pause);
       // Drawing ends the seat's discarding.
-      s_.TurnOver = 1;
+      s_.table.TurnOver = true;
       break;
     }
   }

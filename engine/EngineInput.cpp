@@ -24,68 +24,63 @@ int16_t KeyPick(char32_t ch) {
 }
 
 bool Engine::ClickHandCard(int position) {
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase != kHandInPlay) return false;
+  if (s_.table.EngineRunning || !s_.table.AwaitingUser || s_.table.HandPhase != kHandInPlay) return false;
   if (position < 1 || position > 9) return false;
-  s_.UserPick = static_cast<int16_t>(position);
-  s_.PickInProgress = static_cast<int16_t>(position);
+  s_.table.UserPick = static_cast<int16_t>(position);
+  s_.table.PickInProgress = true;
   PlayTurn();
-  s_.PickInProgress = 0;
+  s_.table.PickInProgress = false;
   return true;
 }
 
 bool Engine::ClickDrawPile() {
-  if (s_.EngineRunning != 0 || s_.DrewThisTurn != 0 || s_.AwaitingUser != 1 || s_.HandPhase != kHandInPlay) return false;
-  s_.UserPick = kPickDrawPile;
-  s_.DrewThisTurn = 1;
-  s_.PickInProgress = kPickDrawPile;
+  if (s_.table.EngineRunning || s_.table.DrewThisTurn || !s_.table.AwaitingUser || s_.table.HandPhase != kHandInPlay) return false;
+  s_.table.UserPick = kPickDrawPile;
+  s_.table.DrewThisTurn = true;
+  s_.table.PickInProgress = true;
   PlayTurn();
-  s_.PickInProgress = 0;
+  s_.table.PickInProgress = false;
   return true;
 }
 
 bool Engine::ClickDiscardPile() {
   ClaimCall();
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == kHandNotDealt || s_.TurnPhase == kTurnFirstAction) return false;
-  s_.UserPick = kPickDiscardPile;
-  s_.PickInProgress = kPickDiscardPile;
+  if (s_.table.EngineRunning || !s_.table.AwaitingUser || s_.table.HandPhase == kHandNotDealt || s_.table.TurnPhase == kTurnFirstAction) return false;
+  s_.table.UserPick = kPickDiscardPile;
+  s_.table.PickInProgress = true;
   PlayTurn();
-  s_.PickInProgress = 0;
+  s_.table.PickInProgress = false;
   return true;
 }
 
 bool Engine::ClickSecondCard() {
-  if (s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.HandPhase == kHandNotDealt || s_.TurnPhase == kTurnFirstAction) return false;
-  s_.UserPick = kPickSecondCard;
-  s_.PickInProgress = kPickSecondCard;
+  if (s_.table.EngineRunning || !s_.table.AwaitingUser || s_.table.HandPhase == kHandNotDealt || s_.table.TurnPhase == kTurnFirstAction) return false;
+  s_.table.UserPick = kPickSecondCard;
+  s_.table.PickInProgress = true;
   PlayTurn();
-  s_.PickInProgress = 0;
+  s_.table.PickInProgress = false;
   return true;
 }
 
 void Engine::ClaimCall() {
-  if (s_.settings.AutoJudgment == 0 && s_.TurnPhase > kTurnNone && s_.CallWindowOpen == 1) s_.UserClaimedCall = 1;
+  if (s_.settings.AutoJudgment == 0 && s_.table.TurnPhase > kTurnNone && s_.table.CallWindowOpen) s_.table.UserClaimedCall = true;
 }
 
 bool Engine::TypeKey(char32_t ch) {
   const int16_t pick = KeyPick(ch);
-  if (pick == kPickNone || s_.EngineRunning != 0 || s_.AwaitingUser != 1 || s_.UserPick != 0) return false;
-  int16_t in_progress = 0;
-  if (s_.HandPhase != kHandNotDealt && s_.TurnPhase != kTurnFirstAction) {
-    in_progress = pick;
-  } else if (s_.HandPhase == kHandInPlay && s_.TurnPhase == kTurnFirstAction) {
-    in_progress = kPickDrawPile;
-  } else {
-    return false;
-  }
-  s_.UserPick = pick;
-  s_.PickInProgress = in_progress;
+  if (pick == kPickNone || s_.table.EngineRunning || !s_.table.AwaitingUser || s_.table.UserPick != 0) return false;
+  const bool pile_or_further_discard = s_.table.HandPhase != kHandNotDealt && s_.table.TurnPhase != kTurnFirstAction;
+  const bool first_action = s_.table.HandPhase == kHandInPlay && s_.table.TurnPhase == kTurnFirstAction;
+  if (!pile_or_further_discard && !first_action) return false;
+  s_.table.UserPick = pick;
+  s_.table.PickInProgress = true;
   PlayTurn();
-  s_.PickInProgress = 0;
+  s_.table.PickInProgress = false;
   return true;
 }
 
 void Engine::TimerTick() {
-  if (s_.SecondsLeft < 1) {
+  if (s_.table.SecondsLeft < 1) {
     view_.StopTimer();
     view_.HideLabel(TableLabel::Countdown);
     // "J" keeps a dealer's own card; the space that follows would only have
@@ -97,33 +92,33 @@ void Engine::TimerTick() {
     if (accepted_picks_ == before) TypeKey(U' ');
     return;
   }
-  --s_.SecondsLeft;
-  view_.ShowCountdown(s_.SecondsLeft, true);
+  --s_.table.SecondsLeft;
+  view_.ShowCountdown(s_.table.SecondsLeft, true);
 }
 
 // --- Menu commands -----------------------------------------------------------------------
 
 NewGameStep Engine::NewGame() {
-  if (s_.AutoPlay != 0) {
+  if (s_.table.AutoPlay) {
     view_.Tell(Notice::NewGameInAutoPlay);
     return NewGameStep::Refused;
   }
-  if (s_.PickInProgress != 0 || s_.EngineRunning != 0) {
+  if (s_.table.PickInProgress || s_.table.EngineRunning) {
     view_.Tell(Notice::NewGameWhileBusy);
     return NewGameStep::Refused;
   }
-  const bool discarding = s_.MatchInProgress != 0;
+  const bool discarding = s_.match.MatchInProgress;
   if (discarding && !view_.Ask(Question::DiscardMatch)) return NewGameStep::Kept;
-  s_.MatchInProgress = 0;
+  s_.match.MatchInProgress = false;
   view_.StopTimer();
-  s_.HandNumber = 0;
-  s_.Score.fill(0);
-  s_.HasWon.fill(0);
+  s_.table.HandNumber = 0;
+  s_.match.Score.fill(0);
+  s_.match.HasWon.fill(0);
   // No hand is in progress any more: a stale click must not act on the table.
-  s_.HandPhase = kHandNotDealt;
-  s_.TurnPhase = kTurnNone;
-  s_.AwaitingUser = 0;
-  s_.UserPick = 0;
+  s_.table.HandPhase = kHandNotDealt;
+  s_.table.TurnPhase = kTurnNone;
+  s_.table.AwaitingUser = false;
+  s_.table.UserPick = 0;
   if (discarding) {
     view_.StopMusic();
     view_.ClearTable();
@@ -136,18 +131,18 @@ NewGameStep Engine::NewGame() {
 }
 
 void Engine::ChooseAutoPlay() {
-  if (s_.AutoPlay != 0) return;
-  s_.AutoPlay = 1;
+  if (s_.table.AutoPlay) return;
+  s_.table.AutoPlay = true;
   view_.CheckPlayMode(true);
-  view_.ShowHandTitle(s_.HandNumber, true);
-  const bool users_turn = s_.AwaitingUser == 1 && s_.HandPhase != kHandNotDealt;
+  view_.ShowHandTitle(s_.table.HandNumber, true);
+  const bool users_turn = s_.table.AwaitingUser && s_.table.HandPhase != kHandNotDealt;
   if (users_turn) view_.Tell(Notice::AutoPlayFirstMove);
 }
 
 void Engine::ChooseManualPlay() {
-  s_.AutoPlay = 0;
+  s_.table.AutoPlay = false;
   view_.CheckPlayMode(false);
-  view_.ShowHandTitle(s_.HandNumber, false);
+  view_.ShowHandTitle(s_.table.HandNumber, false);
 }
 
 }  // namespace winpiruk

@@ -211,11 +211,11 @@ const char* FaultText(Fault fault) {
 // rows, the codes and the count of places.
 TableFinding SeeCards(const GameState& s, TableMoment moment, TableCheckMemo& memo) {
   CardTally tally;
-  if (const TableFinding found = SeeDeck(s, tally, memo); found.fault != Fault::None) return found;
-  if (const TableFinding found = SeeHands(s, moment, tally, memo); found.fault != Fault::None) return found;
+  if (const TableFinding found = SeeDeck(s.table, tally, memo); found.fault != Fault::None) return found;
+  if (const TableFinding found = SeeHands(s.table, moment, tally, memo); found.fault != Fault::None) return found;
   const TableFinding verdict = tally.Verdict();
   if (verdict.fault != Fault::CardMissing && verdict.fault != Fault::PlaceCount) return verdict;
-  const TableFinding gap = RowWithAGap(s, moment);
+  const TableFinding gap = RowWithAGap(s.table, moment);
   return gap.fault != Fault::None ? gap : verdict;
 }
 
@@ -317,10 +317,10 @@ TableFinding FindTableFault(const GameState& s, TableMoment moment) {
 }
 
 TableFinding FindTableFault(const GameState& s, TableMoment moment, TableCheckMemo& memo) {
-  if (const TableFinding found = CheckIndexes(s, moment); found.fault != Fault::None) return found;
+  if (const TableFinding found = CheckIndexes(s.table, moment); found.fault != Fault::None) return found;
   const TableFinding found = SeeCards(s, moment, memo);
   if (found.fault == Fault::None) return found;
-  const int empty = FirstEmptyPlace(s);
+  const int empty = FirstEmptyPlace(s.table);
   return empty >= 0 ? Found(Fault::EmptyCardSlot, empty) : found;
 }
 

@@ -25,7 +25,7 @@ std::string ReplaceCommas(std::string_view text) {
 }  // namespace
 
 NameStyle MemberNameStyle(const GameState& state, int member) {
-  const int group = InRangeOr(state.CurrentGroup, 1, kGroups, 1);
+  const int group = InRangeOr(state.seating.CurrentGroup, 1, kGroups, 1);
   if (group == kUserGroup && member == kUserMember) return {kNameDarkCyan, true};
   if (member >= 1 && member <= kMembersPerGroup && state.members.MemberPoints[group][member] < 0) {
     return {kNameDarkRed, member == 1};
@@ -34,15 +34,15 @@ NameStyle MemberNameStyle(const GameState& state, int member) {
 }
 
 void ChooseGroup(GameState& state, int group) {
-  state.CurrentGroup = static_cast<int16_t>(InRangeOr(group, 1, kGroups, 1));
+  state.seating.CurrentGroup = static_cast<int16_t>(InRangeOr(group, 1, kGroups, 1));
   for (int m = 1; m <= kMembersPerGroup; ++m) {
-    state.GroupMemberName[m] = state.members.MemberName[state.CurrentGroup][m];
+    state.seating.GroupMemberName[m] = state.members.MemberName[state.seating.CurrentGroup][m];
   }
 }
 
 void KeepGroupChoice(GameState& state, const PerMember<std::string>& names_at_open) {
-  KeptGroupChoice& kept = state.KeptGroup;
-  kept.group = static_cast<int16_t>(InRangeOr(state.CurrentGroup, 1, kGroups, 1));
+  KeptGroupChoice& kept = state.seating.KeptGroup;
+  kept.group = static_cast<int16_t>(InRangeOr(state.seating.CurrentGroup, 1, kGroups, 1));
   kept.stored_group = state.settings.MemberGroup;
   for (int g = 1; g <= kGroups; ++g) {
     for (int m = 1; m <= kMembersPerGroup; ++m) {
@@ -53,7 +53,7 @@ void KeepGroupChoice(GameState& state, const PerMember<std::string>& names_at_op
 }
 
 void ForgetKeptGroupChoice(GameState& state, bool names_written, bool group_written) {
-  KeptGroupChoice& kept = state.KeptGroup;
+  KeptGroupChoice& kept = state.seating.KeptGroup;
   if (names_written) {
     for (auto& group : kept.names) group.fill(std::nullopt);
   }
@@ -98,7 +98,7 @@ CleanedName StoreMemberName(GameState& state, int group, int member, std::string
   CleanedName cleaned = CleanMemberName(typed);
   if (group < 1 || group > kGroups || member < 1 || member > kMembersPerGroup) return cleaned;
   state.members.MemberName[group][member] = cleaned.name;
-  if (group == state.CurrentGroup) state.GroupMemberName[member] = cleaned.name;
+  if (group == state.seating.CurrentGroup) state.seating.GroupMemberName[member] = cleaned.name;
   return cleaned;
 }
 

@@ -21,11 +21,11 @@ bool ValidMember(int group, int member) {
 }
 
 int GroupInUse(const GameState& state) {
-  return InRangeOr(state.CurrentGroup, 1, kGroups, 1);
+  return InRangeOr(state.seating.CurrentGroup, 1, kGroups, 1);
 }
 
 std::string SeatNameForMessage(const GameState& state, int seat) {
-  return TrimTrailingBlanks(state.SeatName[static_cast<size_t>(seat)]);
+  return TrimTrailingBlanks(state.match.SeatName[static_cast<size_t>(seat)]);
 }
 
 }  // namespace
@@ -35,17 +35,17 @@ std::string MemberRowText(int16_t points, const std::string& name) {
 }
 
 std::vector<MemberRow> LoadMemberList(GameState& state) {
-  state.CurrentGroup = static_cast<int16_t>(GroupToPlay(state));
-  state.SeatMember[0] = state.CurrentGroup;
-  const int group = state.CurrentGroup;
+  state.seating.CurrentGroup = static_cast<int16_t>(GroupToPlay(state));
+  state.match.SeatMember[0] = state.seating.CurrentGroup;
+  const int group = state.seating.CurrentGroup;
   std::vector<MemberRow> rows;
   for (int m = 1; m <= kMembersPerGroup; ++m) {
-    state.GroupMemberName[m] = state.members.MemberName[group][m];
-    state.GroupMemberBoldness[m] = state.members.MemberBoldness[group][m];
-    state.GroupMemberDeduction[m] = state.members.MemberDeduction[group][m];
+    state.seating.GroupMemberName[m] = state.members.MemberName[group][m];
+    state.seating.GroupMemberBoldness[m] = state.members.MemberBoldness[group][m];
+    state.seating.GroupMemberDeduction[m] = state.members.MemberDeduction[group][m];
     if (group == kUserGroup && m == kUserMember) continue;
     rows.push_back(
-        MemberRow{static_cast<int16_t>(m), MemberRowText(state.members.MemberPoints[group][m], state.GroupMemberName[m])});
+        MemberRow{static_cast<int16_t>(m), MemberRowText(state.members.MemberPoints[group][m], state.seating.GroupMemberName[m])});
   }
   return rows;
 }
@@ -79,10 +79,10 @@ std::array<int16_t, kOpponents + 1> ShuffledSeatOrder(RandomSource& random) {
 void SeatOpponent(GameState& state, int seat, int16_t member) {
   if (seat < 1 || seat > kOpponents || member < 1 || member > kMembersPerGroup) return;
   const auto s = static_cast<size_t>(seat);
-  state.SeatMember[s] = member;
-  state.SeatName[s] = state.GroupMemberName[member];
-  state.Boldness[s] = state.GroupMemberBoldness[member];
-  state.Deduction[s] = state.GroupMemberDeduction[member];
+  state.match.SeatMember[s] = member;
+  state.match.SeatName[s] = state.seating.GroupMemberName[member];
+  state.match.Boldness[s] = state.seating.GroupMemberBoldness[member];
+  state.match.Deduction[s] = state.seating.GroupMemberDeduction[member];
 }
 
 std::array<int16_t, kOpponents + 1> SeatPicks(GameState& state, const std::array<int16_t, kOpponents>& picks,
@@ -115,9 +115,9 @@ bool ChooseMembersAtRandom(GameState& state, RandomSource& random, std::string& 
   if (chosen.size() < kOpponents) return false;
 
   for (int seat = 1; seat <= kOpponents; ++seat) SeatOpponent(state, seat, chosen[seat - 1]);
-  state.Dealer = static_cast<int16_t>(RandomBelow(random, kSeats));
-  dealer_name = state.Dealer == 0 ? UserName(state) : state.SeatName[static_cast<size_t>(state.Dealer)];
-  state.DecisionPhase = kDealerDecided;
+  state.table.Dealer = static_cast<int16_t>(RandomBelow(random, kSeats));
+  dealer_name = state.table.Dealer == 0 ? UserName(state) : state.match.SeatName[static_cast<size_t>(state.table.Dealer)];
+  state.seating.Phase = kDealerDecided;
   return true;
 }
 
@@ -171,10 +171,10 @@ Reveal RevealPosition(GameState& state, DealerDraw& draw, int position) {
   draw.DrawCount = static_cast<int16_t>(draw.DrawCount + 1);
 
   if (reveal.face == 1) {
-    state.Dealer = static_cast<int16_t>(reveal.seat);
-    draw.DealerName = reveal.seat == 0 ? UserName(state) : state.SeatName[static_cast<size_t>(reveal.seat)];
+    state.table.Dealer = static_cast<int16_t>(reveal.seat);
+    draw.DealerName = reveal.seat == 0 ? UserName(state) : state.match.SeatName[static_cast<size_t>(reveal.seat)];
   }
-  if (reveal.seat == 0) state.DecisionPhase = kComputersDrawing;
+  if (reveal.seat == 0) state.seating.Phase = kComputersDrawing;
   if (reveal.seat < kOpponents) {
     reveal.message = " " + SeatNameForMessage(state, reveal.seat + 1) + " が引きます.";
   } else {
@@ -201,13 +201,13 @@ int ComputerDrawPosition(const DealerDraw& draw, RandomSource& random) {
 }
 
 void StartMatch(GameState& state, int32_t seconds_since_midnight) {
-  state.MatchInProgress = 1;
+  state.match.MatchInProgress = true;
   for (int i = 1; i <= kMaxHandsPerMatch; ++i) {
-    state.HandLogPoints[i] = 0;
-    state.HandLogText[i].clear();
+    state.match.HandLogPoints[i] = 0;
+    state.match.HandLogText[i].clear();
   }
-  state.SeatName[0] = UserName(state);
-  state.MatchStartTime = seconds_since_midnight;
+  state.match.SeatName[0] = UserName(state);
+  state.match.MatchStartTime = seconds_since_midnight;
 }
 
 }  // namespace winpiruk

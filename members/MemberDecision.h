@@ -19,14 +19,6 @@ namespace winpiruk {
 // A random integer 0..k-1 from the next uniform value.
 inline int RandomBelow(RandomSource& random, int k) { return RandomInt(random.Next(), k); }
 
-// Phases of the decision window.
-enum DecisionPhaseValue : int16_t {
-  kChoosingMembers = 0,
-  kUserToDraw = 1,
-  kComputersDrawing = 2,
-  kDealerDecided = 3,
-};
-
 constexpr int kOpponents = 3;
 constexpr int kDrawPositions = 4;
 

@@ -19,7 +19,7 @@ bool BgmPlayer::LoadTrack(int slot, int step) {
   const int count = Count(state_.settings);
   unplayable_.clear();
   if (count < 1) return false;
-  state_.BgmTrack = static_cast<int16_t>(std::clamp(slot, 1, count));
+  state_.window.BgmTrack = static_cast<int16_t>(std::clamp(slot, 1, count));
   for (const std::string& path : TrackOrder(slot, step)) {
     if (sequencer_.Open(path)) {
       // A new piece starts playing, so the next pause press pauses it.
@@ -28,8 +28,8 @@ bool BgmPlayer::LoadTrack(int slot, int step) {
       return true;
     }
     unplayable_.push_back(path);
-    state_.BgmTrack = static_cast<int16_t>(step > 0 ? NextTrack(state_.BgmTrack, count)
-                                                    : PreviousTrack(state_.BgmTrack, count));
+    state_.window.BgmTrack = static_cast<int16_t>(step > 0 ? NextTrack(state_.window.BgmTrack, count)
+                                                    : PreviousTrack(state_.window.BgmTrack, count));
   }
   return false;
 }
@@ -54,7 +54,7 @@ void BgmPlayer::OpenMusic() {
   for (const std::string& path : OpeningOrder()) {
     ++slot;
     if (!path.empty() && sequencer_.Open(path)) {
-      state_.BgmTrack = static_cast<int16_t>(slot);
+      state_.window.BgmTrack = static_cast<int16_t>(slot);
       available_ = sequencer_.Mode() != SequencerMode::NotReady;
       return;
     }
@@ -86,8 +86,8 @@ void BgmPlayer::FollowRuleSet() {
   unplayable_.clear();
   const std::string& first = state_.settings.BgmList.at(1);
   if (IsBlank(first)) StopMusic();
-  if (state_.settings.SoundMode == 0 || state_.MatchInProgress == 0) return;
-  state_.BgmTrack = 1;
+  if (state_.settings.SoundMode == 0 || !state_.match.MatchInProgress) return;
+  state_.window.BgmTrack = 1;
   // The new list may bring music where none could be opened at start-up.
   if (!sequencer_.Open(first)) {
     if (!IsBlank(first)) unplayable_.push_back(first);
@@ -101,12 +101,12 @@ void BgmPlayer::FollowRuleSet() {
 void BgmPlayer::CheckMusic() {
   unplayable_.clear();
   if (!PieceEnded()) return;
-  LoadTrack(NextTrack(state_.BgmTrack, Count(state_.settings)), +1);
+  LoadTrack(NextTrack(state_.window.BgmTrack, Count(state_.settings)), +1);
 }
 
 std::vector<std::string> BgmPlayer::FollowingOrder() const {
   if (!PieceEnded()) return {};
-  return TrackOrder(NextTrack(state_.BgmTrack, Count(state_.settings)), +1);
+  return TrackOrder(NextTrack(state_.window.BgmTrack, Count(state_.settings)), +1);
 }
 
 bool BgmPlayer::PieceEnded() const {
@@ -127,13 +127,13 @@ void BgmPlayer::TogglePause() {
 void BgmPlayer::NextPiece() {
   unplayable_.clear();
   if (!Usable()) return;
-  LoadTrack(NextTrack(state_.BgmTrack, Count(state_.settings)), +1);
+  LoadTrack(NextTrack(state_.window.BgmTrack, Count(state_.settings)), +1);
 }
 
 void BgmPlayer::PreviousPiece() {
   unplayable_.clear();
   if (!Usable()) return;
-  LoadTrack(PreviousTrack(state_.BgmTrack, Count(state_.settings)), -1);
+  LoadTrack(PreviousTrack(state_.window.BgmTrack, Count(state_.settings)), -1);
 }
 
 }  // namespace winpiruk

@@ -25,7 +25,7 @@ class RowCards {
   RowCards(const GameState& state, int seat, int last) {
     if (!IsSeat(seat)) return;
     for (int slot = 1; slot <= last && slot <= 10; ++slot) {
-      const int16_t code = state.Hands[seat][slot];
+      const int16_t code = state.table.Hands[seat][slot];
       if (code != 0) codes_[count_++] = code;
     }
   }
@@ -38,7 +38,7 @@ class RowCards {
   std::size_t count_ = 0;
 };
 
-int HeldCount(const GameState& state, int seat) { return IsSeat(seat) ? state.Hands[seat][kHandCount] : 0; }
+int HeldCount(const GameState& state, int seat) { return IsSeat(seat) ? state.table.Hands[seat][kHandCount] : 0; }
 
 bool IsDrawCard(const Settings& rules, int code) { return code != 0 && CardRank(code) == rules.PenaltyCard; }
 
@@ -105,7 +105,7 @@ void ScoreInitialMatch(const GameState& state, HandScore& score) {
   else Log(score, -30, "被ｲﾆｼｬﾙ失点");
   score.marked_winner = static_cast<int16_t>(winner);
   AddStat(score, winner, InitialMatches, 1);
-  const int dealer = state.Dealer;
+  const int dealer = state.table.Dealer;
   PayAll(score, -30, dealer, 120);
   for (int seat = 0; seat < kSeats; ++seat) {
     if (seat == dealer) AddStat(score, seat, PointsWon, 90);
@@ -124,10 +124,10 @@ long long BasePoints(const GameState& state, int winner, int loser) {
     if (seat == winner || seat == loser) {
       for (const int16_t code : RowCards(state, seat, 9)) base += BaseValue(state.settings, code);
     } else {
-      base += state.Hands[seat][kHandCount];
+      base += state.table.Hands[seat][kHandCount];
     }
   }
-  if (state.TopDiscard != 0) base += BaseValue(state.settings, state.TopDiscard);
+  if (state.table.TopDiscard != 0) base += BaseValue(state.settings, state.table.TopDiscard);
   return base;
 }
 
@@ -135,19 +135,19 @@ CallFigures CallWorth(const GameState& state, int winner, int loser) {
   const Settings& rules = state.settings;
   CallFigures f;
   f.base = BasePoints(state, winner, loser);
-  f.draw_cards = IsDrawCard(rules, state.TopDiscard) ? 1 : 0;
+  f.draw_cards = IsDrawCard(rules, state.table.TopDiscard) ? 1 : 0;
   for (const int seat : {winner, loser}) {
     for (const int16_t code : RowCards(state, seat, 9)) f.draw_cards += IsDrawCard(rules, code);
   }
   long long yaku = f.draw_cards;
 
   // A computer seat that counter-calls still counts the card it discarded.
-  const int adjustment = state.CounterCalled == 1 && winner >= 1 && winner <= 3 ? 1 : 0;
+  const int adjustment = state.table.CounterCalled && winner >= 1 && winner <= 3 ? 1 : 0;
   f.cards_won = HeldCount(state, winner) - adjustment;
   const bool many_card_bonus = rules.ManyCardBonus != 0;
   f.bonus = f.cards_won == 3 && many_card_bonus ? 20 : 0;
 
-  const int extra_rank = CardRank(state.ExtraNumber);
+  const int extra_rank = CardRank(state.table.ExtraNumber);
   for (const int seat : {winner, loser}) {
     for (const int16_t code : RowCards(state, seat, HeldCount(state, seat))) {
       f.extra_cards += CardRank(code) == extra_rank;
@@ -155,9 +155,9 @@ CallFigures CallWorth(const GameState& state, int winner, int loser) {
   }
   f.extra_counts = f.extra_cards > 0 && rules.ExtraCardEnable != 0;
   if (f.extra_counts) ++yaku;
-  f.second_pass = state.DrawIndex > 52;
+  f.second_pass = state.table.DrawIndex > 52;
   if (f.second_pass) ++yaku;
-  f.counter_called = state.CounterCalled == 1;
+  f.counter_called = state.table.CounterCalled;
   if (f.counter_called) yaku += 2;
   f.many_cards = f.cards_won > 3 && many_card_bonus;
   if (f.many_cards) yaku += f.cards_won - 3;
@@ -174,7 +174,7 @@ void ScoreCall(const GameState& state, HandScore& score) {
   score.call = f;
   AddStat(score, winner, Wins, 1);
   AddStat(score, loser, DealIns, 1);
-  AddStat(score, winner, WinNumberTotal, CardRank(state.TopDiscard));
+  AddStat(score, winner, WinNumberTotal, CardRank(state.table.TopDiscard));
   if (f.counter_called) AddStat(score, winner, CounterCalls, 1);
   score.score_change[winner] += f.points;
   score.score_change[loser] -= f.points;
@@ -186,10 +186,10 @@ void ScoreCall(const GameState& state, HandScore& score) {
 }
 
 void WriteLog(GameState& state, long long points, const char* text) {
-  const int hand = state.HandNumber;
+  const int hand = state.table.HandNumber;
   if (hand < 1 || hand > kMaxHandsPerMatch) return;
-  state.HandLogPoints[hand] = SaturateInt16(points);
-  state.HandLogText[hand] = text;
+  state.match.HandLogPoints[hand] = SaturateInt16(points);
+  state.match.HandLogText[hand] = text;
 }
 
 // --- The texts ----------------------------------------------------------------
@@ -197,14 +197,14 @@ void WriteLog(GameState& state, long long points, const char* text) {
 void DescribeCardOver(const GameState& state, const HandScore& score, HandResultView& view) {
   view.banner = "10 枚を越えました！";
   view.first_heading = "負けた人";
-  view.first_name = BracketedName(state.SeatName[score.loser]);
+  view.first_name = BracketedName(state.match.SeatName[score.loser]);
   view.first_cards = RowCards(state, score.loser, 9).ToVector();
   view.explanation = {" 各プレーヤーへ20点(計60点)払います."};
 }
 
 void DescribeDiscardFinish(const GameState& state, const HandScore& score, HandResultView& view) {
   view.first_heading = "上がった人 ";
-  view.first_name = BracketedName(state.SeatName[score.winner]);
+  view.first_name = BracketedName(state.match.SeatName[score.winner]);
   if (state.settings.FinishMeans == kFinishDiscardOnly) {
     view.explanation = {" 各プレーヤーから５点(計15点)づつもらいます."};
   } else {
@@ -216,11 +216,11 @@ void DescribeInitialMatch(const GameState& state, const HandScore& score, HandRe
   const int winner = score.winner;
   view.banner = "イニシャルマッチ！";
   view.first_heading = "上がった人 ";
-  view.first_name = BracketedName(state.SeatName[winner]);
+  view.first_name = BracketedName(state.match.SeatName[winner]);
   view.first_cards = RowCards(state, winner, 4).ToVector();
-  if (const int16_t fifth = state.Hands[winner][5]; fifth != 0) view.key_cards.push_back(fifth);
-  if (state.DrawIndex >= 0 && state.DrawIndex < kDeckSlots && state.DeckSlots[state.DrawIndex] != 0) {
-    view.key_cards.push_back(state.DeckSlots[state.DrawIndex]);
+  if (const int16_t fifth = state.table.Hands[winner][5]; fifth != 0) view.key_cards.push_back(fifth);
+  if (state.table.DrawIndex >= 0 && state.table.DrawIndex < kDeckSlots && state.table.DeckSlots[state.table.DrawIndex] != 0) {
+    view.key_cards.push_back(state.table.DeckSlots[state.table.DrawIndex]);
   }
   view.explanation = {" イニシャルマッチ！", " 各プレーヤーから30点貰います(計90点). "};
 }
@@ -251,12 +251,12 @@ void DescribeCall(const GameState& state, const HandScore& score, HandResultView
   const CallFigures& f = score.call;
   view.banner = "ぴるく ";
   view.first_heading = "上がった人 ";
-  view.first_name = BracketedName(state.SeatName[winner]);
+  view.first_name = BracketedName(state.match.SeatName[winner]);
   view.first_cards = RowCards(state, winner, HeldCount(state, winner)).ToVector();
   view.second_heading = "振り込んだ人 ";
-  view.second_name = BracketedName(state.SeatName[loser]);
+  view.second_name = BracketedName(state.match.SeatName[loser]);
   view.second_cards = RowCards(state, loser, HeldCount(state, loser)).ToVector();
-  if (state.TopDiscard != 0) view.key_cards.push_back(state.TopDiscard);
+  if (state.table.TopDiscard != 0) view.key_cards.push_back(state.table.TopDiscard);
   view.explanation = CallExplanation(f);
   view.base_points = SaturateInt16(f.base);
   view.yaku_count = SaturateInt16(f.yaku);
@@ -275,7 +275,7 @@ std::optional<MemberRef> SeatRecord(const GameState& state, int seat) {
   MemberRef ref{1, 1};
   if (seat != 0) {
     if (!IsSeat(seat)) return std::nullopt;
-    ref = {state.SeatMember[0], state.SeatMember[seat]};
+    ref = {state.match.SeatMember[0], state.match.SeatMember[seat]};
   }
   if (ref.group < 1 || ref.group > kGroups || ref.member < 1 || ref.member > kMembersPerGroup) return std::nullopt;
   return ref;
@@ -288,13 +288,13 @@ std::array<int16_t, kMemberStats>* SeatStats(GameState& state, int seat) {
 
 HandScore ComputeHandScore(const GameState& state) {
   HandScore score;
-  score.winner = state.Winner;
-  score.loser = state.CurrentSeat;
+  score.winner = state.table.Winner;
+  score.loser = state.table.CurrentSeat;
   for (int seat = 0; seat < kSeats; ++seat) AddStat(score, seat, HandsPlayed, 1);
   // The seats named by the ending must be real seats; anything else is left
   // unscored rather than written outside the table.
-  const bool seats_valid = IsSeat(state.Winner) && IsSeat(state.CurrentSeat) && IsSeat(state.Dealer);
-  score.ending = seats_valid ? state.HandEndCode : static_cast<int16_t>(kEndNoGame);
+  const bool seats_valid = IsSeat(state.table.Winner) && IsSeat(state.table.CurrentSeat) && IsSeat(state.table.Dealer);
+  score.ending = seats_valid ? state.table.HandEndCode : static_cast<int16_t>(kEndNoGame);
   switch (score.ending) {
     case kEndCardOver: ScoreCardOver(score); break;
     case kEndDiscardFinish: ScoreDiscardFinish(state, score); break;
@@ -309,23 +309,23 @@ HandScore ComputeHandScore(const GameState& state) {
 }
 
 void ApplyHandScore(GameState& state, const HandScore& score) {
-  state.SeatName[0] = state.members.MemberName[1][1];
+  state.match.SeatName[0] = state.members.MemberName[1][1];
   for (int i = 0; i < score.stat_change_count; ++i) {
     const StatChange& change = score.stat_changes[i];
     if (auto* stats = SeatStats(state, change.seat)) AddSaturated((*stats)[change.stat], change.delta);
   }
-  for (int seat = 0; seat < kSeats; ++seat) AddSaturated(state.Score[seat], score.score_change[seat]);
+  for (int seat = 0; seat < kSeats; ++seat) AddSaturated(state.match.Score[seat], score.score_change[seat]);
   if (score.log_text != nullptr) WriteLog(state, score.log_points, score.log_text);
-  if (score.marked_winner >= 0) state.HasWon[score.marked_winner] = 1;
-  if (score.dealer_leads_again) state.Winner = state.Dealer;
-  if (score.hand_replayed) state.HandNumber = SaturateInt16(state.HandNumber - 1LL);
+  if (score.marked_winner >= 0) state.match.HasWon[score.marked_winner] = true;
+  if (score.dealer_leads_again) state.table.Winner = state.table.Dealer;
+  if (score.hand_replayed) state.table.HandNumber = SaturateInt16(state.table.HandNumber - 1LL);
 }
 
 HandResultView HandResultText(const GameState& state, const HandScore& score) {
   HandResultView view;
-  view.end_code = state.HandEndCode;
-  if (state.settings.ExtraCardEnable != 0 && state.HandEndCode == kEndCall) {
-    const int rank = CardRank(state.ExtraNumber);
+  view.end_code = state.table.HandEndCode;
+  if (state.settings.ExtraCardEnable != 0 && state.table.HandEndCode == kEndCall) {
+    const int rank = CardRank(state.table.ExtraNumber);
     if (rank >= 1 && rank <= 13) {
       view.extra_card = static_cast<int16_t>(rank);  // hearts are codes 1..13
       view.extra_caption = "ｴｸｽﾄﾗ ﾅﾝﾊﾞｰ";
@@ -347,6 +347,6 @@ HandResultView ScoreHand(GameState& state) {
   return HandResultText(state, score);
 }
 
-void CloseHandResult(GameState& state) { state.Dealer = state.Winner; }
+void CloseHandResult(GameState& state) { state.table.Dealer = state.table.Winner; }
 
 }  // namespace winpiruk

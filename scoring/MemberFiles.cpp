@@ -287,16 +287,16 @@ std::string DamagedMemberFileMessage(const DamagedMemberFile& file) {
 }
 
 void LoadCurrentGroup(GameState& state) {
-  const int g = InRangeOr(state.CurrentGroup, 1, kGroups, 1);
+  const int g = InRangeOr(state.seating.CurrentGroup, 1, kGroups, 1);
   for (int m = 1; m <= kMembersPerGroup; ++m) {
-    state.GroupMemberName[m] = state.members.MemberName[g][m];
-    state.GroupMemberBoldness[m] = state.members.MemberBoldness[g][m];
-    state.GroupMemberDeduction[m] = state.members.MemberDeduction[g][m];
+    state.seating.GroupMemberName[m] = state.members.MemberName[g][m];
+    state.seating.GroupMemberBoldness[m] = state.members.MemberBoldness[g][m];
+    state.seating.GroupMemberDeduction[m] = state.members.MemberDeduction[g][m];
   }
 }
 
 int GroupToPlay(const GameState& state) {
-  const KeptGroupChoice& kept = state.KeptGroup;
+  const KeptGroupChoice& kept = state.seating.KeptGroup;
   if (kept.group >= 1 && kept.group <= kGroups && kept.stored_group == state.settings.MemberGroup) return kept.group;
   // A settings file may name any group; the one in use is always 1..5.
   return MemberGroupInUse(state.settings);
@@ -314,10 +314,10 @@ std::vector<DamagedMemberFile> ReadMemberFiles(GameState& state, const ProgramPa
   }
   // Names changed in this run and not yet written are newer than the file.
   ForEachRecord([&](int, int g, int m) {
-    if (const std::optional<std::string>& kept = state.KeptGroup.names[g][m]) state.members.MemberName[g][m] = *kept;
+    if (const std::optional<std::string>& kept = state.seating.KeptGroup.names[g][m]) state.members.MemberName[g][m] = *kept;
   });
-  state.CurrentGroup = static_cast<int16_t>(GroupToPlay(state));
-  state.SeatMember[0] = state.CurrentGroup;
+  state.seating.CurrentGroup = static_cast<int16_t>(GroupToPlay(state));
+  state.match.SeatMember[0] = state.seating.CurrentGroup;
   LoadCurrentGroup(state);
   return damaged;
 }

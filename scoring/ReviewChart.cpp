@@ -28,7 +28,7 @@ ReviewChart LayoutReviewChart(const GameState& state, int width, int height) {
   int highest = 0;
   int lowest = 0;
   for (int i = 1; i <= hands; ++i) {
-    total += state.HandLogPoints[i];
+    total += state.match.HandLogPoints[i];
     totals.push_back(total);
     highest = std::max(highest, total);
     lowest = std::min(lowest, total);
@@ -42,8 +42,8 @@ ReviewChart LayoutReviewChart(const GameState& state, int width, int height) {
     hand.x = chart.step * i + kHandOffset;
     hand.total = totals[i - 1];
     hand.y = static_cast<int>(std::lround(chart.zero_y - hand.total * chart.scale));
-    hand.points = state.HandLogPoints[i];
-    hand.word = state.HandLogText[i];
+    hand.points = state.match.HandLogPoints[i];
+    hand.word = state.match.HandLogText[i];
     hand.word_y = hand.total >= 0 ? hand.y - kWordAbove : hand.y + kWordBelow;
     hand.loss = hand.points < 0;
     hand.points_text = hand.points > 0 ? "+" + std::to_string(hand.points)

@@ -84,7 +84,7 @@ namespace {
 // holding its score, so tied seats share the better place. Returns the rank
 // adjustment for ties by place.
 std::array<int, kSeats> PayUma(GameState& state, bool bonus_on, SettlementView& view) {
-  std::array<int16_t, kSeats> a = state.Score;
+  std::array<int16_t, kSeats> a = state.match.Score;
   for (int i = 0; i < kSeats - 1; ++i) {
     for (int j = i + 1; j < kSeats; ++j) {
       if (a[i] < a[j]) std::swap(a[i], a[j]);
@@ -96,11 +96,11 @@ std::array<int, kSeats> PayUma(GameState& state, bool bonus_on, SettlementView& 
   SetUma(a, bonus_on, u, r);
   view.uma = u;
   for (int seat = 0; seat < kSeats; ++seat) {
-    const int place = static_cast<int>(std::find(a.begin(), a.end(), state.Score[seat]) - a.begin());
+    const int place = static_cast<int>(std::find(a.begin(), a.end(), state.match.Score[seat]) - a.begin());
     view.rows[seat].uma = bonus_on ? Column(u[place], 4) : "なし";
-    AddSaturated(state.Score[seat], u[place]);
-    view.rows[seat].after_uma_value = state.Score[seat];
-    view.rows[seat].after_uma = Column(state.Score[seat], 5);
+    AddSaturated(state.match.Score[seat], u[place]);
+    view.rows[seat].after_uma_value = state.match.Score[seat];
+    view.rows[seat].after_uma = Column(state.match.Score[seat], 5);
   }
   return r;
 }
@@ -134,9 +134,9 @@ void SetYakitori(const GameState& state, SettlementView& view) {
   }
   const YakitoriTexts& texts = kYakitori[yakitori_mode - 1];
   int without_win = 0;
-  for (const auto& row : view.rows) without_win += state.HasWon[row.seat] == 0;
+  for (const auto& row : view.rows) without_win += !state.match.HasWon[row.seat];
   for (auto& row : view.rows) {
-    if (state.HasWon[row.seat] == 0) {
+    if (!state.match.HasWon[row.seat]) {
       row.yakitori_value = static_cast<int16_t>(texts.penalty);
     } else if (without_win >= 1 && without_win <= 3) {
       row.yakitori_value = static_cast<int16_t>(texts.received[without_win - 1]);
@@ -169,40 +169,40 @@ void PayMembers(GameState& state, SettlementView& view) {
 SettlementView SettleMatch(GameState& state, int32_t now, const MemberFilesWriter& write_files) {
   SettlementView view;
   const std::string& user_name = state.members.MemberName[1][1];
-  view.elapsed_seconds = ElapsedMatchSeconds(state.MatchStartTime, now);
+  view.elapsed_seconds = ElapsedMatchSeconds(state.match.MatchStartTime, now);
   view.game_time = "ゲーム時間 :" + NumberText(view.elapsed_seconds / 60) + "分";
   for (int seat = 0; seat < kSeats; ++seat) {
     SettlementRow& row = view.rows[seat];
     row.seat = static_cast<int16_t>(seat);
-    row.name = seat == 0 ? user_name : state.SeatName[seat];
-    row.score = Column(state.Score[seat], 4);
+    row.name = seat == 0 ? user_name : state.match.SeatName[seat];
+    row.score = Column(state.match.Score[seat], 4);
   }
   const std::array<int, kSeats> r = PayUma(state, state.settings.BonusSwitch != 0, view);
   RankRows(state, r, user_name, view);
   SetYakitori(state, view);
   PayMembers(state, view);
   if (write_files) view.files_written = write_files(state);
-  state.HasWon.fill(0);
+  state.match.HasWon.fill(0);
   return view;
 }
 
 void StartAnotherMatch(GameState& state, int32_t now) {
   for (int hand = 1; hand <= kMaxHandsPerMatch; ++hand) {
-    state.HandLogPoints[hand] = 0;
-    state.HandLogText[hand].clear();
+    state.match.HandLogPoints[hand] = 0;
+    state.match.HandLogText[hand].clear();
   }
-  state.HandNumber = 0;
-  state.Score.fill(0);
-  state.MatchStartTime = now;
+  state.table.HandNumber = 0;
+  state.match.Score.fill(0);
+  state.match.MatchStartTime = now;
 }
 
 bool LeaveMatchForMemberChange(GameState& state) {
-  state.MatchInProgress = 0;
-  state.HandNumber = 0;
-  for (auto& row : state.Hands) row.fill(0);
-  state.Score.fill(0);
-  const bool was_auto = state.AutoPlay != 0;
-  state.AutoPlay = 0;
+  state.match.MatchInProgress = false;
+  state.table.HandNumber = 0;
+  for (auto& row : state.table.Hands) row.fill(0);
+  state.match.Score.fill(0);
+  const bool was_auto = state.table.AutoPlay;
+  state.table.AutoPlay = false;
   return was_auto;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// The one shared state of the program, in parts: the settings record, the
-// table, the match and its seats, the members and the fields only the windows
-// use. The program holds a single instance; a core function takes the part
-// it needs (or the whole when it needs several), so a test builds its own.
+// The one shared state of the program, in named parts: the settings record,
+// the table, the match and its seats, the members, the seating and the fields
+// only the windows use. The program holds a single instance; a core function
+// takes the part it needs (or the whole when it needs several), so a test
+// builds its own.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -76,53 +77,60 @@ struct TableState {
   int16_t CurrentSeat = 0;
   int16_t Winner = 0;
   int16_t Direction = 1;
-  int16_t SpecialDone = 0;
+  bool SpecialDone = false;  // the top discard's skip or reverse has acted
   int16_t PenaltyPending = 0;
-  int16_t TurnOver = 0;
-  int16_t HandEndCode = 0;
-  int16_t CounterCalled = 0;
+  bool TurnOver = false;
+  int16_t HandEndCode = 0;  // a HandEnd once the hand is over
+  bool CounterCalled = false;
   int16_t HandNumber = 0;
   int16_t ExtraNumber = 0;
   std::string DealerChoice;
-  int16_t HandPhase = 0;
-  int16_t TurnPhase = 0;
-  int16_t UserPick = 0;
-  int16_t AwaitingUser = 0;
-  int16_t PickInProgress = 0;
-  int16_t DrewThisTurn = 0;
-  int16_t AutoPlay = 0;
+  HandPhaseCode HandPhase = kHandNotDealt;
+  TurnPhaseCode TurnPhase = kTurnNone;
+  int16_t UserPick = 0;  // a position 1..9 or a Pick
+  bool AwaitingUser = false;
+  bool PickInProgress = false;
+  bool DrewThisTurn = false;
+  bool AutoPlay = false;
   int16_t SecondsLeft = 0;
-  int16_t CallWindowOpen = 0;
-  int16_t UserClaimedCall = 0;
+  bool CallWindowOpen = false;
+  bool UserClaimedCall = false;
   double CallWindowStart = 0;  // seconds on the monotonic clock
-  int16_t AutoExtraPending = 0;  // the auto-play has just discarded a throw-more card
+  bool AutoExtraPending = false;  // the auto-play has just discarded a throw-more card
   // Set while the engine carries out a step; handlers that would change the
   // table (a new game, a pick) refuse while it is set.
-  int16_t EngineRunning = 0;
+  bool EngineRunning = false;
 };
 
 // The match in progress and who sits at the table.
 struct MatchState {
   std::array<int16_t, kSeats> Score{};
-  std::array<int16_t, kSeats> HasWon{};
+  std::array<bool, kSeats> HasWon{};
   std::array<int16_t, kSeats> SeatMember{};
   std::array<std::string, kSeats> SeatName{};
   std::array<int16_t, kSeats> Boldness{};
   std::array<int16_t, kSeats> Deduction{};
   std::array<int16_t, kMaxHandsPerMatch + 1> HandLogPoints{};
   std::array<std::string, kMaxHandsPerMatch + 1> HandLogText{};
-  int16_t MatchInProgress = 0;
+  bool MatchInProgress = false;
   int32_t MatchStartTime = 0;  // seconds since midnight
 };
 
-// The member table and the group the member window shows.
-struct MemberState {
-  MemberTable members;
+// Phases of the member and dealer window.
+enum DecisionPhase : int16_t {
+  kChoosingMembers = 0,
+  kUserToDraw = 1,
+  kComputersDrawing = 2,
+  kDealerDecided = 3,
+};
+
+// The group the member window shows and where its decision stands.
+struct SeatingState {
   int16_t CurrentGroup = 1;
   std::array<std::string, kMembersPerGroup + 1> GroupMemberName{};
   std::array<int16_t, kMembersPerGroup + 1> GroupMemberBoldness{};
   std::array<int16_t, kMembersPerGroup + 1> GroupMemberDeduction{};
-  int16_t DecisionPhase = 0;
+  DecisionPhase Phase = kChoosingMembers;
   KeptGroupChoice KeptGroup;
 };
 
@@ -131,13 +139,21 @@ struct WindowState {
   int16_t SpeedCount = 0;
   int16_t MainWindowBaseWidth = 0;
   int16_t MainWindowBaseHeight = 0;
-  int16_t ResizeGuard = 0;
+  bool ResizeGuard = false;
   int16_t CardBackShown = 0;  // the back design the table shows now
   int16_t BgmTrack = 0;
 };
 
-struct GameState : TableState, MatchState, MemberState, WindowState {
+// Each part is changed where its name says: the engine changes the table,
+// the scoring the match, the member windows the members and the seating,
+// the settings windows the settings, the table window its own fields.
+struct GameState {
   Settings settings;
+  TableState table;
+  MatchState match;
+  MemberTable members;
+  SeatingState seating;
+  WindowState window;
 
   // Texts kept beside the record and not written to the file.
   std::string SettingsBaseName;

@@ -273,7 +273,7 @@ void SoundDialog::ResetEffects() {
 void SoundDialog::OnOk() {
   settings_.BgmCount = ConfirmedBgmCount(settings_, entries_);
   KeepSoundChoices(settings_, state_.settings);
-  state_.BgmTrack = 1;
+  state_.window.BgmTrack = 1;
   QtSettingsHost host(this);
   WriteSettings(state_, paths_, host);
   accept();

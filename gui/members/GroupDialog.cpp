@@ -76,7 +76,7 @@ GroupDialog::GroupDialog(GameState& state, const ProgramPaths& paths, QWidget* p
   setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
   BuildControls();
 
-  state_.CurrentGroup = static_cast<int16_t>(InRangeOr(state_.CurrentGroup, 1, kGroups, 1));
+  state_.seating.CurrentGroup = static_cast<int16_t>(InRangeOr(state_.seating.CurrentGroup, 1, kGroups, 1));
   ShowGroup();
   ShowEditor(false);
   ShowNotice({});
@@ -232,10 +232,10 @@ QWidget* GroupDialog::BuildEditor() {
 
 void GroupDialog::ShowGroup() {
   {
-    const QSignalBlocker quiet(groupButtons[state_.CurrentGroup]->group());
-    groupButtons[state_.CurrentGroup]->setChecked(true);
+    const QSignalBlocker quiet(groupButtons[state_.seating.CurrentGroup]->group());
+    groupButtons[state_.seating.CurrentGroup]->setChecked(true);
   }
-  ChooseGroup(state_, state_.CurrentGroup);
+  ChooseGroup(state_, state_.seating.CurrentGroup);
   for (int m = 1; m <= kMembersPerGroup; ++m) {
     QLabel* label = namePlates[m];
     const NameStyle style = MemberNameStyle(state_, m);
@@ -245,11 +245,11 @@ void GroupDialog::ShowGroup() {
     // The plates' style sheet draws the tone in its palette colour.
     label->setProperty("tone", static_cast<int>(style.colour));
 
-    const QString name = FromUtf8(state_.GroupMemberName[m]);
+    const QString name = FromUtf8(state_.seating.GroupMemberName[m]);
     const QString shown = QFontMetrics(font).elidedText(name, Qt::ElideRight, label->width() - 18);
     label->setText(shown);
     QString tip = shown != name ? name + QStringLiteral("\n") : QString();
-    tip += QStringLiteral("持ち点 %1点").arg(state_.members.MemberPoints[state_.CurrentGroup][m]);
+    tip += QStringLiteral("持ち点 %1点").arg(state_.members.MemberPoints[state_.seating.CurrentGroup][m]);
     tip += QStringLiteral("\nクリックすると名前を変更できます");
     label->setToolTip(tip);
     label->setProperty("edited", editing_ && m == edited_member_);
@@ -274,7 +274,7 @@ void GroupDialog::EditMember(int member) {
   edited_member_ = member;
   ShowEditor(true);
   editCaption->setText(QStringLiteral("メンバー %1 :").arg(member));
-  nameEdit->setText(FromUtf8(state_.members.MemberName[state_.CurrentGroup][member]));
+  nameEdit->setText(FromUtf8(state_.members.MemberName[state_.seating.CurrentGroup][member]));
   OnNameEdited(nameEdit->text());
   ShowGroup();
   nameEdit->setFocus();
@@ -283,7 +283,7 @@ void GroupDialog::EditMember(int member) {
 
 void GroupDialog::StoreEdit() {
   const CleanedName stored =
-      StoreMemberName(state_, state_.CurrentGroup, edited_member_, nameEdit->text().toStdString());
+      StoreMemberName(state_, state_.seating.CurrentGroup, edited_member_, nameEdit->text().toStdString());
   nameEdit->clear();
   ShowEditor(false);
   ShowGroup();
@@ -310,12 +310,12 @@ void GroupDialog::OnNameEdited(const QString& text) {
 }
 
 void GroupDialog::OnGroupChosen(int group) {
-  if (group == state_.CurrentGroup) return;
+  if (group == state_.seating.CurrentGroup) return;
   // The name being edited belongs to the group on screen; it is not carried
   // over to the member of the same number in the next group.
   if (editing_) OnCancelEdit();
   ShowNotice({});
-  state_.CurrentGroup = static_cast<int16_t>(group);
+  state_.seating.CurrentGroup = static_cast<int16_t>(group);
   ShowGroup();
 }
 
@@ -327,7 +327,7 @@ void GroupDialog::OnOk() {
   KeepGroupChoice(state_, names_at_open_);
   const bool names_written = WriteMemberFiles(state_, paths_);
   if (!names_written) winpiruk::ShowWriteFailure(this);
-  state_.settings.MemberGroup = state_.CurrentGroup;
+  state_.settings.MemberGroup = state_.seating.CurrentGroup;
   QtSettingsHost host(this);
   const bool group_written = WriteSettings(state_, paths_, host);
   ForgetKeptGroupChoice(state_, names_written, group_written);

@@ -188,13 +188,13 @@ bool SeatingDialog::Open(bool member_change) {
   setWindowTitle(QStringLiteral("ぴるく  －メンバー決め－"));
   ShowMessage(" 対戦メンバーを決めてください.");
   random_.Seed(OpeningSeed(clock_.Now()));
-  state_.DecisionPhase = kChoosingMembers;
+  state_.seating.Phase = kChoosingMembers;
   draw_ = DealerDraw{};
   reseedTimer->start();
   LoadMemberRows();
   MarkLastOpponents();
   if (member_change) {
-    ShowSeatLabels({state_.SeatName[1], state_.SeatName[2], state_.SeatName[3]});
+    ShowSeatLabels({state_.match.SeatName[1], state_.match.SeatName[2], state_.match.SeatName[3]});
   } else {
     ShowSeatLabels({});
   }
@@ -222,7 +222,7 @@ void SeatingDialog::ShowMemberRows() {
   for (const MemberRow& row : rows_) {
     auto* item = new QListWidgetItem(FromUtf8(row.text), memberList);
     item->setData(Qt::UserRole, row.member);
-    if (!IsEligibleOpponent(state_, state_.CurrentGroup, row.member)) {
+    if (!IsEligibleOpponent(state_, state_.seating.CurrentGroup, row.member)) {
       // Listed so the user sees everyone, but a member without points
       // cannot sit at the table.
       item->setFlags(item->flags() & ~Qt::ItemIsSelectable);
@@ -241,7 +241,7 @@ void SeatingDialog::ShowSeatLabels(const std::array<std::string, kOpponents>& na
 }
 
 void SeatingDialog::UpdateRandomChoiceEnabled() {
-  randomChoiceButton->setEnabled(state_.DecisionPhase == kChoosingMembers && picks_.empty());
+  randomChoiceButton->setEnabled(state_.seating.Phase == kChoosingMembers && picks_.empty());
 }
 
 void SeatingDialog::TellAboutPickChange(const std::vector<int16_t>& before, const std::vector<int16_t>& selected) {
@@ -255,7 +255,7 @@ void SeatingDialog::TellAboutPickChange(const std::vector<int16_t>& before, cons
   const int16_t dropped = absent(before, picks_);
   const bool deselected = dropped != 0 && std::find(selected.begin(), selected.end(), dropped) == selected.end();
   if (added != 0 && dropped != 0 && !deselected) {
-    ShowMessage(PickReplacedMessage(state_.GroupMemberName[added], state_.GroupMemberName[dropped]));
+    ShowMessage(PickReplacedMessage(state_.seating.GroupMemberName[added], state_.seating.GroupMemberName[dropped]));
   } else if (before.size() == kOpponents && picks_ == before && selected.size() > kOpponents) {
     ShowMessage(TooManyPicksMessage());
   }
@@ -264,12 +264,12 @@ void SeatingDialog::TellAboutPickChange(const std::vector<int16_t>& before, cons
 // The opponents of the last match are marked, so the user sees at once
 // who sat at the table.
 void SeatingDialog::MarkLastOpponents() {
-  if (state_.SeatMember[0] != state_.CurrentGroup) return;
+  if (state_.match.SeatMember[0] != state_.seating.CurrentGroup) return;
   for (int row = 0; row < memberList->count(); ++row) {
     QListWidgetItem* item = memberList->item(row);
     const auto member = static_cast<int16_t>(item->data(Qt::UserRole).toInt());
     for (int seat = 1; seat < kSeats; ++seat) {
-      if (member == 0 || state_.SeatMember[seat] != member) continue;
+      if (member == 0 || state_.match.SeatMember[seat] != member) continue;
       QFont bold = item->font();
       bold.setBold(true);
       item->setFont(bold);
@@ -279,7 +279,7 @@ void SeatingDialog::MarkLastOpponents() {
 }
 
 void SeatingDialog::OnSelectionChanged() {
-  if (state_.DecisionPhase != kChoosingMembers) return;
+  if (state_.seating.Phase != kChoosingMembers) return;
   std::vector<int16_t> selected;
   for (int row = 0; row < memberList->count(); ++row) {
     QListWidgetItem* item = memberList->item(row);
@@ -301,7 +301,7 @@ void SeatingDialog::OnSelectionChanged() {
   }
 
   std::array<std::string, kOpponents> names;
-  for (size_t j = 0; j < picks_.size(); ++j) names[j] = state_.GroupMemberName[picks_[j]];
+  for (size_t j = 0; j < picks_.size(); ++j) names[j] = state_.seating.GroupMemberName[picks_[j]];
   ShowSeatLabels(names);
   // Seats are drawn when the third member is picked, not again for a click
   // that leaves the same three.
@@ -311,16 +311,16 @@ void SeatingDialog::OnSelectionChanged() {
 }
 
 void SeatingDialog::OnChooseAgain() {
-  if (state_.DecisionPhase != kChoosingMembers) return;
+  if (state_.seating.Phase != kChoosingMembers) return;
   LoadMemberRows();
   ShowSeatLabels({});
   UpdateRandomChoiceEnabled();
 }
 
 void SeatingDialog::OnRandomChoice() {
-  if (state_.DecisionPhase != kChoosingMembers || !picks_.empty()) return;
+  if (state_.seating.Phase != kChoosingMembers || !picks_.empty()) return;
   if (!ChooseMembersAtRandom(state_, random_, dealer_name_)) return;
-  ShowSeatLabels({state_.SeatName[1], state_.SeatName[2], state_.SeatName[3]});
+  ShowSeatLabels({state_.match.SeatName[1], state_.match.SeatName[2], state_.match.SeatName[3]});
   ShowSeating();
   stage->setCurrentIndex(kSeatingPage);
   memberList->hide();
@@ -334,13 +334,13 @@ void SeatingDialog::OnRandomChoice() {
 void SeatingDialog::ShowSeating() {
   std::array<QString, kSeats> names;
   names[0] = FromUtf8(TrimTrailingBlanks(UserName(state_)));
-  for (int seat = 1; seat < kSeats; ++seat) names[seat] = FromUtf8(TrimTrailingBlanks(state_.SeatName[seat]));
-  seatingPlan->Show(names, state_.Dealer);
+  for (int seat = 1; seat < kSeats; ++seat) names[seat] = FromUtf8(TrimTrailingBlanks(state_.match.SeatName[seat]));
+  seatingPlan->Show(names, state_.table.Dealer);
 }
 
 void SeatingDialog::OnCancel() {
   if (drawing_) return;
-  state_.MatchInProgress = 0;
+  state_.match.MatchInProgress = false;
   outcome_ = SeatingDialogOutcome::Cancelled;
   QDialog::reject();
 }
@@ -359,7 +359,7 @@ void SeatingDialog::done(int result) {
 
 void SeatingDialog::OnOk() {
   if (drawing_) return;
-  if (state_.DecisionPhase == kDealerDecided) {
+  if (state_.seating.Phase == kDealerDecided) {
     StartMatch(state_, clock_.Now().SecondsSinceMidnight());
     ShowMessage(" しばらくお待ちください... ");
     messageLabel->repaint();
@@ -367,7 +367,7 @@ void SeatingDialog::OnOk() {
     QDialog::accept();
     return;
   }
-  if (state_.DecisionPhase == kComputersDrawing) return;
+  if (state_.seating.Phase == kComputersDrawing) return;
   if (picks_.size() != kOpponents) {
     ShowMessage(PicksMissingMessage(kOpponents - static_cast<int>(picks_.size())));
     return;
@@ -376,7 +376,7 @@ void SeatingDialog::OnOk() {
 }
 
 void SeatingDialog::OnChangeGroup() {
-  if (state_.DecisionPhase != kChoosingMembers) {
+  if (state_.seating.Phase != kChoosingMembers) {
     if (state_.settings.SoundMode != 0) QApplication::beep();
     return;
   }
@@ -401,7 +401,7 @@ void SeatingDialog::StartDealerDraw() {
   chooseAgainButton->setEnabled(false);
   randomChoiceButton->setEnabled(false);
   changeGroupButton->setEnabled(false);
-  state_.DecisionPhase = kUserToDraw;
+  state_.seating.Phase = kUserToDraw;
   ShuffleDrawCards(draw_, random_);
   ShowMessage(DrawPrompt(draw_));
 }
@@ -421,14 +421,14 @@ bool SeatingDialog::LoadPicture(const std::string& file, QPixmap& picture) {
 }
 
 void SeatingDialog::OnCardClicked(int position) {
-  if (state_.DecisionPhase != kUserToDraw || drawing_) return;
+  if (state_.seating.Phase != kUserToDraw || drawing_) return;
   UserDraw(position);
 }
 
 void SeatingDialog::keyPressEvent(QKeyEvent* event) {
   const int position = DrawKeyPosition(event->text());
   if (position != 0) {
-    if (state_.DecisionPhase == kUserToDraw && !drawing_) UserDraw(position);
+    if (state_.seating.Phase == kUserToDraw && !drawing_) UserDraw(position);
     event->accept();
     return;
   }
@@ -450,7 +450,7 @@ void SeatingDialog::UserDraw(int position) {
     Pause(kDealerDrawPauseUnits);
   }
 
-  state_.DecisionPhase = kDealerDecided;
+  state_.seating.Phase = kDealerDecided;
   drawing_ = false;
   cancelButton->setEnabled(true);
   okButton->setEnabled(true);
@@ -462,7 +462,7 @@ bool SeatingDialog::RevealAt(int position) {
   if (!reveal.revealed) return true;
   QPixmap face;
   if (!LoadPicture(CardFaceFile(reveal.face), face)) return false;
-  const std::string who = reveal.seat == 0 ? UserName(state_) : state_.SeatName[reveal.seat];
+  const std::string who = reveal.seat == 0 ? UserName(state_) : state_.match.SeatName[reveal.seat];
   drawPage->Reveal(position, face, FromUtf8(TrimTrailingBlanks(who)));
   // Everyone has drawn: mark the dealer's card.
   if (draw_.DrawCount > kDrawPositions && AcePosition(draw_) != 0) drawPage->MarkDealer(AcePosition(draw_));
@@ -473,7 +473,7 @@ bool SeatingDialog::RevealAt(int position) {
 void SeatingDialog::Pause(int units) {
   // The shared wait keeps the window painting and answering, and counts in
   // the wait depth.
-  const int unit_ms = state_.SpeedCount > 0 ? state_.SpeedCount : kDefaultSpeedUnitMs;
+  const int unit_ms = state_.window.SpeedCount > 0 ? state_.window.SpeedCount : kDefaultSpeedUnitMs;
   WaitFor(unit_ms * units, InputDuringWait::Processed);
 }
 

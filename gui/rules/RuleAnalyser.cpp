@@ -125,8 +125,8 @@ analysis::Request RuleAnalyser::RequestFor(const Settings& rules) const {
   request.seed = seedBox->text().toUInt();
   request.threads = 0;
   request.members_given = true;
-  request.boldness = state_.Boldness;
-  request.deduction = state_.Deduction;
+  request.boldness = state_.match.Boldness;
+  request.deduction = state_.match.Deduction;
   return request;
 }
 
@@ -204,7 +204,7 @@ void RuleAnalyser::SetRunning(bool running) {
 std::array<QString, kSeats> RuleAnalyser::SeatNames() const {
   std::array<QString, kSeats> names;
   for (int seat = 0; seat < kSeats; ++seat) {
-    names[seat] = QString::fromStdString(state_.SeatName[seat]);
+    names[seat] = QString::fromStdString(state_.match.SeatName[seat]);
     if (names[seat].isEmpty()) names[seat] = QStringLiteral("席%1").arg(seat + 1);
   }
   names[0] += QStringLiteral("(自動)");

@@ -201,8 +201,8 @@ void RulesDialog::HandBackRules() { CopyRuleFields(draft_, state_); }
 // the window: the table follows it through the hook.
 void RulesDialog::HandBackLoadedRuleSet() {
   state_.settings = draft_.settings;
-  state_.CardBackShown = draft_.CardBackShown;
-  state_.BgmTrack = draft_.BgmTrack;
+  state_.window.CardBackShown = draft_.window.CardBackShown;
+  state_.window.BgmTrack = draft_.window.BgmTrack;
   state_.SettingsBaseName = draft_.SettingsBaseName;
   state_.RuleSetDirectory = draft_.RuleSetDirectory;
   HandBackRules();
@@ -272,7 +272,7 @@ void RulesDialog::OnAnalyse() { OpenRuleAnalyser(this, state_, RulesOnScreen(), 
 RuleWindowResult RulesDialog::Result() const {
   RuleWindowResult result;
   result.accepted = accepted_;
-  result.card_kind_changed = state_.settings.CardKind != state_.CardBackShown;
+  result.card_kind_changed = state_.settings.CardKind != state_.window.CardBackShown;
   result.restrict_time_set = state_.settings.RestrictTime != 0;
   result.rule_set_loaded = rule_set_loaded_;
   return result;

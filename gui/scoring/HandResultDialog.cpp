@@ -214,7 +214,7 @@ void HandResultDialog::ShowResult() {
   explanationLabel->setText(lines.join(QLatin1Char('\n')));
   explanationLabel->setVisible(!lines.isEmpty());
 
-  if (state_.AutoPlay == 1) {
+  if (state_.table.AutoPlay) {
     ResultCountdown = kResultCountdownSeconds;
     okButton->setText(QString::number(ResultCountdown));
     countdownTimer->start();

@@ -155,7 +155,7 @@ void MatchEndDialog::OnEnd() {
 }
 
 void MatchEndDialog::OnChangeMembers() {
-  if (state_.AutoPlay != 0) {
+  if (state_.table.AutoPlay) {
     ShowMessage(this, QStringLiteral("ぴるく  －自動実行解除－"),
                 QStringLiteral("メンバーを変更する場合は、自動実行モードを一旦解除します。"),
                 QMessageBox::Information);

@@ -47,7 +47,7 @@ StatisticsDialog::StatisticsDialog(GameState& state, const ProgramPaths& paths, 
   setWindowTitle(QStringLiteral("ぴるく  －対戦成績－"));
   BuildControls();
 
-  stats_group_ = InRangeOr(state_.CurrentGroup, 1, kGroups, 1);
+  stats_group_ = InRangeOr(state_.seating.CurrentGroup, 1, kGroups, 1);
   groupButtons[stats_group_]->setChecked(true);
   ShowGroup();
   memberList->setCurrentRow(0);

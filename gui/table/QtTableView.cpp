@@ -124,7 +124,7 @@ void QtTableView::HideSeatCard(int seat, int position) {
 
 void QtTableView::ShowSeatCard(int seat, int position) {
   TablePicture* picture = widgets_.handCards[seat][position];
-  const int code = state_.Hands[seat][position];
+  const int code = state_.table.Hands[seat][position];
   if (seat == 0) {
     if (code == 0) return;
     picture->ShowDrawn([this, code] { return surface_.pictures.Face(code); });
@@ -143,9 +143,9 @@ void QtTableView::ShowSeatCard(int seat, int position) {
 void QtTableView::ShowHand(int seat) {
   if (seat < 0 || seat > 3) return;
   if (state_.settings.DoOtherTasks != 0) WaitFor(0, InputDuringWait::Processed);
-  const int count = state_.Hands[seat][kHandCount];
+  const int count = state_.table.Hands[seat][kHandCount];
   for (int p = 1; p <= 9; ++p) {
-    if (p <= count && state_.Hands[seat][p] != 0) {
+    if (p <= count && state_.table.Hands[seat][p] != 0) {
       ShowSeatCard(seat, p);
     } else {
       widgets_.handCards[seat][p]->hide();
@@ -190,7 +190,7 @@ void QtTableView::ShowDrawPile(bool shown) {
     const TablePicture::Drawing back = BackDrawing(state_.settings.CardKind, 0, routine::kDeal);
     widgets_.drawPile->ShowDrawn(back);
     widgets_.cardBack->ShowDrawn(back);
-    state_.CardBackShown = state_.settings.CardKind;
+    state_.window.CardBackShown = state_.settings.CardKind;
     widgets_.drawPile->show();
   } else {
     widgets_.drawPile->hide();
@@ -203,12 +203,12 @@ void QtTableView::ShowCardBacks() {
   const TablePicture::Drawing upright = BackDrawing(s.CardKind, 0, routine::kDeal);
   widgets_.cardBack->ShowDrawn(upright);
   widgets_.drawPile->ShowDrawn(upright);
-  state_.CardBackShown = s.CardKind;
+  state_.window.CardBackShown = s.CardKind;
   // Only the pictures: what is shown or hidden stays as the game left it.
   for (int seat = 1; seat < kSeats; ++seat) {
     for (int p = 1; p <= 9; ++p) {
       TablePicture* picture = widgets_.handCards[seat][p];
-      const bool face_up = s.CardOpen == 1 && state_.Hands[seat][p] != 0;
+      const bool face_up = s.CardOpen == 1 && state_.table.Hands[seat][p] != 0;
       if (!picture->isVisibleTo(&surface_.area) || face_up) continue;
       picture->ShowDrawn(BackDrawing(s.CardKind, seat));
     }
@@ -216,15 +216,15 @@ void QtTableView::ShowCardBacks() {
 }
 
 void QtTableView::ShowDrawAnimation() {
-  const int seat = std::clamp<int>(state_.CurrentSeat, 0, 3);
-  const int position = std::clamp<int>(state_.Hands[seat][kHandCount], 1, 9);
+  const int seat = std::clamp<int>(state_.table.CurrentSeat, 0, 3);
+  const int position = std::clamp<int>(state_.table.Hands[seat][kHandCount], 1, 9);
   const QRect target = PixelRect(surface_.layout.hand[seat][position]);
   FlyCard(PixelRect(surface_.layout.draw_pile), target);
 }
 
 void QtTableView::ClearTable() {
   // Without a match the seats have no one to name.
-  ClearTableWidgets(widgets_, state_.MatchInProgress == 0);
+  ClearTableWidgets(widgets_, !state_.match.MatchInProgress);
   arrow_seat_ = -1;
   banner_seat_ = -1;
   choice_guides_shown_ = {false, false};
@@ -233,10 +233,10 @@ void QtTableView::ClearTable() {
 
 void QtTableView::ShowHandKeyGuides(bool shown) {
   const bool guides_on = state_.settings.KeyGuideDisplay == 1;
-  const int count = state_.Hands[0][kHandCount];
+  const int count = state_.table.Hands[0][kHandCount];
   for (int p = 1; p <= 9; ++p) {
     TableText* guide = widgets_.handKeyGuides[p];
-    const bool occupied = shown && p <= count && state_.Hands[0][p] != 0 && widgets_.handCards[0][p]->isVisible();
+    const bool occupied = shown && p <= count && state_.table.Hands[0][p] != 0 && widgets_.handCards[0][p]->isVisible();
     // The box is fitted to the letter: a guide first filled here would
     // otherwise keep the empty box it was laid out with.
     guide->ShowText(occupied ? QString(QChar(u'A' + (p - 1))) : QString());
@@ -263,7 +263,7 @@ void QtTableView::RefreshPileGuides() {
 
 void QtTableView::ShowArrow(int seat) {
   if (seat < 0 || seat > 3) return;
-  const int direction = state_.Direction;
+  const int direction = state_.table.Direction;
   widgets_.turnArrow->ShowDrawn([this, seat, direction] { return surface_.pictures.Arrow(seat, direction); });
   widgets_.turnArrow->setGeometry(PixelRect(surface_.layout.arrow[seat]));
   widgets_.turnArrow->show();
@@ -277,10 +277,10 @@ void QtTableView::ShowArrow(int seat) {
 }
 
 void QtTableView::ShowBanner(bool counter_call) {
-  const int seat = std::clamp<int>(state_.Winner, 0, 3);
+  const int seat = std::clamp<int>(state_.table.Winner, 0, 3);
   banner_seat_ = -1;  // on its way: a resize keeps it inside the table only
   BannerCards cards{};
-  for (std::size_t p = 1; p <= cards.size(); ++p) cards[p - 1] = state_.Hands[static_cast<std::size_t>(seat)][p];
+  for (std::size_t p = 1; p <= cards.size(); ++p) cards[p - 1] = state_.table.Hands[static_cast<std::size_t>(seat)][p];
   TablePicture* picture = widgets_.banner;
   picture->ShowDrawn([this, counter_call, seat, cards] { return DrawBanner(surface_.pictures, surface_.scale.zoom, surface_.area.size(), counter_call, seat, cards); });
   // The engine plays the call's sound with the banner.
@@ -413,7 +413,7 @@ void QtTableView::Pause(int tenths) { WaitFor(tenths * kMillisecondsPerTenth, Qt
 
 void QtTableView::SpeedPause(int units) {
   if (units <= 0) return;
-  const int unit_ms = state_.SpeedCount > 0 ? state_.SpeedCount : kDefaultSpeedUnitMs;
+  const int unit_ms = state_.window.SpeedCount > 0 ? state_.window.SpeedCount : kDefaultSpeedUnitMs;
   // The speed pause always lets the window's events run.
   WaitFor(units * unit_ms, InputDuringWait::Processed);
 }
@@ -446,7 +446,7 @@ void QtTableView::ShowMemberDecision() {
   // The match is over: an empty table under the program's title.
   ClearTable();
   surface_.window.setWindowTitle(kProgramTitle);
-  CheckPlayMode(state_.AutoPlay != 0);
+  CheckPlayMode(state_.table.AutoPlay);
   host_.OpenMemberDecision(true);
 }
 

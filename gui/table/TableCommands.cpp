@@ -61,7 +61,7 @@ TableCommands::~TableCommands() { delete time_limit_; }
 void TableCommands::OnNewGame() {
   if (engine_.NewGame() != NewGameStep::OpenMemberDecision) return;
   view_.ClearTable();
-  if (state_.MatchInProgress == 0) window_.setWindowTitle(kProgramTitle);
+  if (!state_.match.MatchInProgress) window_.setWindowTitle(kProgramTitle);
   OpenMemberDecision(false);
 }
 
@@ -81,16 +81,16 @@ void TableCommands::OpenMemberDecision(bool member_change) {
 }
 
 void TableCommands::PrepareMatch() {
-  window_.CheckPlayModeMenu(state_.AutoPlay != 0);
+  window_.CheckPlayModeMenu(state_.table.AutoPlay);
   window_.menus().keyGuidesAction->setChecked(state_.settings.KeyGuideDisplay == 1);
   view_.ClearTable();
   view_.ApplyLabelColours();
   view_.ShowSeatLabels();
-  if (state_.MatchInProgress == 0) return;
+  if (!state_.match.MatchInProgress) return;
   // The first hand is dealt once the window is on screen and whatever
   // opened the match has returned.
   QTimer::singleShot(0, &window_, [this] {
-    if (state_.MatchInProgress == 0 || state_.EngineRunning != 0 || state_.HandPhase != 0) return;
+    if (!state_.match.MatchInProgress || state_.table.EngineRunning || state_.table.HandPhase != 0) return;
     engine_.PlayTurn();
   });
 }
@@ -102,18 +102,18 @@ void TableCommands::OnGameResult() {
 
 void TableCommands::OnAutoPlay() {
   engine_.ChooseAutoPlay();
-  view_.CheckPlayMode(state_.AutoPlay != 0);
+  view_.CheckPlayMode(state_.table.AutoPlay);
 }
 
 void TableCommands::OnManualPlay() {
   engine_.ChooseManualPlay();
-  view_.CheckPlayMode(state_.AutoPlay != 0);
+  view_.CheckPlayMode(state_.table.AutoPlay);
 }
 
 void TableCommands::OnQuit() { window_.EndProgram(); }
 
 void TableCommands::OnRules() {
-  const bool users_turn = state_.AwaitingUser == 1 && state_.HandPhase != 0;
+  const bool users_turn = state_.table.AwaitingUser && state_.table.HandPhase != 0;
   const int16_t restrict_before = state_.settings.RestrictTime;
   const bool counting = time_limit_->isActive();
   time_limit_->stop();
@@ -127,7 +127,7 @@ void TableCommands::OnRules() {
     // was running goes on from where it stood.
     if (counting) {
       time_limit_->start();
-    } else if (users_turn && restrict_before == 0 && state_.EngineRunning == 0) {
+    } else if (users_turn && restrict_before == 0 && !state_.table.EngineRunning) {
       engine_.StartTimeLimit();
     }
   } else if (counting) {
@@ -168,7 +168,7 @@ void TableCommands::OnSound() {
 }
 
 void TableCommands::OnCards() {
-  if (OpenCardSettings(&window_, state_, paths_) && state_.HandPhase != 0) {
+  if (OpenCardSettings(&window_, state_, paths_) && state_.table.HandPhase != 0) {
     for (int seat = 0; seat < kSeats; ++seat) view_.ShowHand(seat);
   }
   LoadCardBacks();
@@ -186,7 +186,7 @@ void TableCommands::OnOpenRuleSet() {
   if (OpenRuleSetFile(&window_, state_, [this] { RuleSetLoaded(); })) {
     QtSettingsHost host(&window_);
     WriteSettingsWithBounds(state_, paths_, host, window_.LiveBounds());
-    if (state_.MatchInProgress != 0) FollowSettings();
+    if (state_.match.MatchInProgress) FollowSettings();
   }
   QApplication::processEvents();
 }
@@ -207,7 +207,7 @@ void TableCommands::OnKeyGuides() {
   // The user's row moves with the guides; the letters follow the hand.
   window_.LayOutTable();
   // Between hands the table is empty and stays so.
-  if (state_.HandPhase != 0) view_.ShowHand(0);
+  if (state_.table.HandPhase != 0) view_.ShowHand(0);
   view_.RefreshPileGuides();
   QtSettingsHost host(&window_);
   WriteSettings(state_, paths_, host);
@@ -280,7 +280,7 @@ void TableCommands::FollowSettings() {
   view_.ApplyLabelColours();
   window_.LayOutTable();
   // The rows follow the card positions and the open-card rule at once.
-  if (state_.HandPhase != 0) {
+  if (state_.table.HandPhase != 0) {
     for (int seat = 0; seat < kSeats; ++seat) view_.ShowHand(seat);
   }
   // A rule set may name another background; the one on show is not read again.
@@ -292,7 +292,7 @@ void TableCommands::FollowSettings() {
 
 void TableCommands::ShowPlayMode() {
   // The rule window's initial state, for one, ends auto-play.
-  const bool auto_play = state_.AutoPlay != 0;
+  const bool auto_play = state_.table.AutoPlay;
   view_.CheckPlayMode(auto_play);
   window_.setWindowTitle(QString::fromStdString(TitleForPlayMode(window_.windowTitle().toStdString(), auto_play)));
 }
@@ -303,7 +303,7 @@ void TableCommands::RuleSetLoaded() {
 }
 
 void TableCommands::LoadCardBacks() {
-  if (state_.CardBackShown != state_.settings.CardKind) view_.ShowCardBacks();
+  if (state_.window.CardBackShown != state_.settings.CardKind) view_.ShowCardBacks();
 }
 
 void TableCommands::StartTimeLimit() { time_limit_->start(); }
@@ -321,7 +321,7 @@ void TableCommands::ResumeTimeLimit() {
   // seats' moves it would count down on their turn.
   if (!time_limit_held_) return;
   time_limit_held_ = false;
-  if (state_.settings.RestrictTime != 0 && state_.AwaitingUser == 1) time_limit_->start();
+  if (state_.settings.RestrictTime != 0 && state_.table.AwaitingUser) time_limit_->start();
 }
 
 }  // namespace winpiruk

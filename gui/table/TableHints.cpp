@@ -51,10 +51,10 @@ bool PlaysTheCard(PickEffect effect) {
 
 PlayableMarks MarksFor(const GameState& state, bool marking_on) {
   PlayableMarks marks;
-  const bool users_move = state.AwaitingUser == 1 && state.EngineRunning == 0 && state.AutoPlay == 0;
-  if (!marking_on || !users_move || UserMovePhase(state) == MovePhase::None) return marks;
-  const LegalPicks legal = LegalUserPicks(state, state.settings);
-  const int count = state.Hands[0][kHandCount];
+  const bool users_move = state.table.AwaitingUser && !state.table.EngineRunning && !state.table.AutoPlay;
+  if (!marking_on || !users_move || UserMovePhase(state.table) == MovePhase::None) return marks;
+  const LegalPicks legal = LegalUserPicks(state.table, state.settings);
+  const int count = state.table.Hands[0][kHandCount];
   for (int p = 1; p <= 9; ++p) marks.hand[p] = p <= count && PlaysTheCard(legal.hand[p]);
   marks.discard_pile = PlaysTheCard(legal.discard_pile);
   marks.second_card = PlaysTheCard(legal.second_card);
@@ -106,9 +106,9 @@ void TableHints::ShowRefusal(Refusal why) {
 }
 
 void TableHints::ClickNotTaken(int pick) {
-  if (state_.AutoPlay != 0 || state_.HandPhase == kHandNotDealt) return;
-  const bool users_move = state_.AwaitingUser == 1 && state_.EngineRunning == 0;
-  ShowRefusal(users_move ? WhyRefused(state_, state_.settings, 0, UserMovePhase(state_), pick) : Refusal::NotYourTurn);
+  if (state_.table.AutoPlay || state_.table.HandPhase == kHandNotDealt) return;
+  const bool users_move = state_.table.AwaitingUser && !state_.table.EngineRunning;
+  ShowRefusal(users_move ? WhyRefused(state_.table, state_.settings, 0, UserMovePhase(state_.table), pick) : Refusal::NotYourTurn);
 }
 
 void TableHints::HideRefusal() {
@@ -118,7 +118,7 @@ void TableHints::HideRefusal() {
 
 void TableHints::TurnPassed(int seat) {
   penalty_seat_ = seat;
-  if (state_.PenaltyPending > 0) {
+  if (state_.table.PenaltyPending > 0) {
     ShowPenalty();
   } else {
     penalty_->hide();
@@ -127,7 +127,7 @@ void TableHints::TurnPassed(int seat) {
 
 void TableHints::RefreshPenalty() {
   // A new penalty waits for the turn to pass before it names its seat.
-  if (state_.PenaltyPending <= 0 || state_.HandPhase == kHandNotDealt) {
+  if (state_.table.PenaltyPending <= 0 || state_.table.HandPhase == kHandNotDealt) {
     penalty_->hide();
   } else if (!penalty_->isHidden()) {
     ShowPenalty();
@@ -136,7 +136,7 @@ void TableHints::RefreshPenalty() {
 
 void TableHints::ShowPenalty() {
   if (penalty_seat_ < 0 || penalty_seat_ >= kSeats) return;
-  penalty_->setProperty("count", Text(PenaltyCountText(state_.PenaltyPending)));
+  penalty_->setProperty("count", Text(PenaltyCountText(state_.table.PenaltyPending)));
   PlacePenalty();
   penalty_->show();
   penalty_->raise();
@@ -171,7 +171,7 @@ void TableHints::PlacePenalty() {
   const QRect place = ScaledRect(PenaltyPlace(surface_.layout), surface_.scale);
   FitFont(penalty_, place.height(), 2);
   const QString seat = penalty_seat_ >= 0 && penalty_seat_ < kSeats
-                           ? QString::fromStdString(state_.SeatName[static_cast<std::size_t>(penalty_seat_)])
+                           ? QString::fromStdString(state_.match.SeatName[static_cast<std::size_t>(penalty_seat_)])
                            : QString();
   penalty_->setText(QStringLiteral("<span style=\"font-size:%1px; font-weight:bold\">%2</span><br>→ %3")
                         .arg(std::max(12, place.height() * 9 / 20))

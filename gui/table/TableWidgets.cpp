@@ -240,11 +240,11 @@ void ColourTableLabels(const TableWidgets& w, const Settings& s) {
 }
 
 void ShowSeatLabels(const TableWidgets& w, const GameState& state) {
-  const bool shown = state.MatchInProgress != 0;
+  const bool shown = state.match.MatchInProgress;
   for (int seat = 0; seat < kSeats; ++seat) {
     const SeatLabels& labels = w.seatLabels[seat];
-    labels.name->ShowText(QString::fromStdString(state.SeatName[seat]));
-    labels.score->ShowText(QStringLiteral("[") + QString::fromStdString(NumberText(state.Score[seat])) +
+    labels.name->ShowText(QString::fromStdString(state.match.SeatName[seat]));
+    labels.score->ShowText(QStringLiteral("[") + QString::fromStdString(NumberText(state.match.Score[seat])) +
                            QStringLiteral("点 ]"));
     labels.name->setVisible(shown);
     labels.score->setVisible(shown);

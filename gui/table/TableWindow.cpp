@@ -86,7 +86,7 @@ TableWindow::~TableWindow() = default;
 
 void TableWindow::BuildMenus() {
   menus_ = BuildTableMenus(menuBar(), [this](TableCommand command) { (commands_.get()->*command)(); });
-  CheckPlayModeMenu(state_.AutoPlay != 0);
+  CheckPlayModeMenu(state_.table.AutoPlay);
   menus_.keyGuidesAction->setChecked(state_.settings.KeyGuideDisplay == 1);
   menus_.growTableAction->setChecked(table_options_.grow_with_window);
   menus_.markPlayableAction->setChecked(table_options_.mark_playable_cards);
@@ -169,7 +169,7 @@ void TableWindow::ScalePictures() {
 
 void TableWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  if (laying_out_ || state_.ResizeGuard != 0 || isMinimized()) return;
+  if (laying_out_ || state_.window.ResizeGuard || isMinimized()) return;
   TableWidth = static_cast<int>(TwipsFromPixels(width()));
   TableHeight = static_cast<int>(TwipsFromPixels(height()));
   StoreBounds();
@@ -181,7 +181,7 @@ void TableWindow::resizeEvent(QResizeEvent* event) {
 
 void TableWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  if (state_.ResizeGuard != 0 || isMinimized() || !isVisible()) return;
+  if (state_.window.ResizeGuard || isMinimized() || !isVisible()) return;
   StoreBounds();
 }
 

@@ -26,8 +26,8 @@ struct Fixture {
     std::ofstream(cards + "/HeartA.bmp") << "BM";
     state.settings = DefaultSettings(root.File("share"));
     state.settings.DataFileDirectory = cards;
-    state.MainWindowBaseWidth = 8115;
-    state.MainWindowBaseHeight = 5385;
+    state.window.MainWindowBaseWidth = 8115;
+    state.window.MainWindowBaseHeight = 5385;
   }
   void WriteText(const std::string& name, const std::string& text) const {
     ASSERT_TRUE(WriteFileAtomically(root.File(name), text));
@@ -97,15 +97,15 @@ TEST(RuleSets, SavedAndLoadedAgainReproducesEverythingButThePace) {
   s = DefaultSettings("/elsewhere");
   s.DataFileDirectory = f.cards;
   s.GameSpeed = 0;
-  f.state.CardBackShown = 0;
+  f.state.window.CardBackShown = 0;
   f.state.SettingsBaseName.clear();
   ASSERT_EQ(ReadRuleSet(f.state, f.root.path(), "all.prk", f.host), RuleSetReadOutcome::Loaded);
   Settings expected = written;
   expected.GameSpeed = 0;
   EXPECT_EQ(EncodeSettingsFile(s), EncodeSettingsFile(expected));
   EXPECT_EQ(f.state.SettingsBaseName, "all.prk");
-  EXPECT_EQ(f.state.CardBackShown, 0) << "the table still shows the old back, so it redraws";
-  EXPECT_EQ(f.state.BgmTrack, 1);
+  EXPECT_EQ(f.state.window.CardBackShown, 0) << "the table still shows the old back, so it redraws";
+  EXPECT_EQ(f.state.window.BgmTrack, 1);
   EXPECT_TRUE(f.host.prompts.empty());
 }
 
@@ -152,8 +152,8 @@ TEST(RuleSets, AValueThatFitsNoFieldLeavesEverythingAsItWas) {
     f.state.settings.SkipCard = 3;
     f.state.settings.BgmList[1] = "/m/a.mid";
     f.state.settings.BgmCount = 1;
-    f.state.CardBackShown = 2;
-    f.state.BgmTrack = 1;
+    f.state.window.CardBackShown = 2;
+    f.state.window.BgmTrack = 1;
     f.state.SettingsBaseName = "before.prk";
     f.state.RuleSetDirectory = "/rules";
     const GameState before = f.state;
@@ -161,8 +161,8 @@ TEST(RuleSets, AValueThatFitsNoFieldLeavesEverythingAsItWas) {
     EXPECT_EQ(ReadRuleSet(f.state, f.root.path(), "bad.prk", f.host), RuleSetReadOutcome::UnreadableValue) << text;
     EXPECT_EQ(EncodeSettingsFile(f.state.settings), EncodeSettingsFile(before.settings)) << text;
     EXPECT_EQ(f.state.settings.BgmList, before.settings.BgmList);
-    EXPECT_EQ(f.state.CardBackShown, 2);
-    EXPECT_EQ(f.state.BgmTrack, 1);
+    EXPECT_EQ(f.state.window.CardBackShown, 2);
+    EXPECT_EQ(f.state.window.BgmTrack, 1);
     EXPECT_EQ(f.state.SettingsBaseName, "before.prk");
     EXPECT_EQ(f.state.RuleSetDirectory, "/rules");
     EXPECT_TRUE(f.host.prompts.empty()) << "no directory question for a file that was not taken";

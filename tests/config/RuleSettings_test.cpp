@@ -20,7 +20,7 @@ TEST(RuleSettings, CancelPutsBackEveryRuleAndWhatTheInitialStateResets) {
   s.MemberGroup = 4;
   s.KeyGuideDisplay = 1;
   s.GameSpeed = 2;
-  state.AutoPlay = 1;
+  state.table.AutoPlay = true;
   const GameState before = state;
   const SavedRules saved = TakeSavedRules(state);
 
@@ -31,7 +31,7 @@ TEST(RuleSettings, CancelPutsBackEveryRuleAndWhatTheInitialStateResets) {
   EXPECT_EQ(s.ExtraCardEnable, 1);
   EXPECT_EQ(s.PlayerScore.colour, 65535);
   EXPECT_EQ(s.MemberGroup, 1);
-  EXPECT_EQ(state.AutoPlay, 0);
+  EXPECT_FALSE(state.table.AutoPlay);
   EXPECT_EQ(s.GameSpeed, 2) << "the initial state keeps the pace";
 
   RestoreSavedRules(saved, state);
@@ -45,7 +45,7 @@ TEST(RuleSettings, CancelPutsBackEveryRuleAndWhatTheInitialStateResets) {
   EXPECT_EQ(s.PlayerScore.colour, 123);
   EXPECT_EQ(s.MemberGroup, 4);
   EXPECT_EQ(s.KeyGuideDisplay, 1);
-  EXPECT_EQ(state.AutoPlay, 1);
+  EXPECT_TRUE(state.table.AutoPlay);
 }
 
 TEST(RuleSettings, ScrollBarsRaiseTheNumberUpwardsAndStayInTheirRange) {
@@ -229,9 +229,9 @@ TEST(RuleSettings, InitialStateSetsEveryRuleFlagAndColour) {
   for (const Colour& c : colours) s.*c.field = TextColour{1, 4242};
   s.GameSpeed = 2;
   s.CardOpenSwitchVisible = 0;
-  state.AutoPlay = 1;
-  state.CallWindowOpen = 1;
-  state.UserClaimedCall = 1;
+  state.table.AutoPlay = true;
+  state.table.CallWindowOpen = true;
+  state.table.UserClaimedCall = true;
 
   ApplyInitialState(state);
   for (const Field& f : fields) EXPECT_EQ(s.*f.field, f.initial) << f.name;
@@ -242,9 +242,9 @@ TEST(RuleSettings, InitialStateSetsEveryRuleFlagAndColour) {
       EXPECT_EQ((s.*c.field).background, 0) << c.name;
     }
   }
-  EXPECT_EQ(state.AutoPlay, 0);
-  EXPECT_EQ(state.CallWindowOpen, 0);
-  EXPECT_EQ(state.UserClaimedCall, 0);
+  EXPECT_FALSE(state.table.AutoPlay);
+  EXPECT_FALSE(state.table.CallWindowOpen);
+  EXPECT_FALSE(state.table.UserClaimedCall);
   EXPECT_EQ(s.GameSpeed, 2) << "the initial state keeps the pace";
   EXPECT_EQ(s.CardOpenSwitchVisible, 0) << "only shown by its rule";
 }

@@ -174,12 +174,12 @@ TEST(ReadSettings, ReadingAgainKeepsTheRuleSetLastOpened) {
   ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
   f.state.SettingsBaseName = "club.prk";
   f.state.RuleSetDirectory = "/home/u/rules";
-  f.state.AutoPlay = 1;
+  f.state.table.AutoPlay = true;
   // Every new game reads the settings again.
   ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
   EXPECT_EQ(f.state.SettingsBaseName, "club.prk");
   EXPECT_EQ(f.state.RuleSetDirectory, "/home/u/rules");
-  EXPECT_EQ(f.state.AutoPlay, 0);
+  EXPECT_FALSE(f.state.table.AutoPlay);
 }
 
 TEST(ReadSettings, ABadValueIsSkippedAndTheFileRewrittenOnceWithEveryOtherKeyKept) {
@@ -194,8 +194,8 @@ TEST(ReadSettings, ABadValueIsSkippedAndTheFileRewrittenOnceWithEveryOtherKeyKep
   EXPECT_EQ(f.state.settings.PenaltyCard, 2);
   EXPECT_EQ(f.state.settings.InverseCard, 3);
   EXPECT_EQ(f.state.settings.GameSpeed, 2);
-  EXPECT_EQ(f.state.CardBackShown, 7);
-  EXPECT_EQ(f.state.BgmTrack, 1);
+  EXPECT_EQ(f.state.window.CardBackShown, 7);
+  EXPECT_EQ(f.state.window.BgmTrack, 1);
   EXPECT_EQ(f.SettingsText(), EncodeSettingsFile(f.state.settings));
   EXPECT_EQ(f.host.write_failures, 0);
 }

@@ -39,7 +39,7 @@ Scorekeeping Unscored() {
 struct Table {
   explicit Table(GameState table) : s(std::move(table)), view(s), engine(s, view, random, clock, Unscored()) {}
   void Pick(int pick) {
-    s.UserPick = static_cast<int16_t>(pick);
+    s.table.UserPick = static_cast<int16_t>(pick);
     engine.PlayTurn();
   }
   GameState s;
@@ -57,10 +57,10 @@ TEST(AfterUserDiscard, TheDrawPileAfterAThrowMoreCardPassesTheTurnInTheDirection
     SCOPED_TRACE(direction > 0 ? "forward" : "reverse");
     GameState table = BuildTable(TableWith({S(8), D(3), C(4)}, H(8)));
     table.settings.MoreDropCardMode = 0;
-    table.Direction = static_cast<int16_t>(direction);
+    table.table.Direction = static_cast<int16_t>(direction);
     Table t(table);
     t.Pick(1);
-    ASSERT_EQ(t.s.TurnPhase, kTurnFurtherDiscard);
+    ASSERT_EQ(t.s.table.TurnPhase, kTurnFurtherDiscard);
     ASSERT_TRUE(t.view.arrows.empty());
     t.Pick(kPickDrawPile);
     ASSERT_FALSE(t.view.arrows.empty());
@@ -75,14 +75,14 @@ TEST(AfterUserDiscard, ADiscardOnlySeatThreeMakesIsCalledBySeatThree) {
     TableSetup setup = TableWith({S(7), H(2), S(3)}, H(7));
     setup.hands[3] = {C(3), C(4)};
     GameState table = BuildTable(setup);
-    table.Direction = static_cast<int16_t>(direction);
+    table.table.Direction = static_cast<int16_t>(direction);
     Table t(table);
     t.Pick(1);
     ASSERT_TRUE(t.view.at_hand_end);
-    EXPECT_EQ(t.view.at_hand_end->HandEndCode, kEndCall);
-    EXPECT_EQ(t.view.at_hand_end->Winner, 3);
-    EXPECT_EQ(t.view.at_hand_end->CounterCalled, 0);
-    EXPECT_EQ(t.view.at_hand_end->TopDiscard, S(7));
+    EXPECT_EQ(t.view.at_hand_end->table.HandEndCode, kEndCall);
+    EXPECT_EQ(t.view.at_hand_end->table.Winner, 3);
+    EXPECT_FALSE(t.view.at_hand_end->table.CounterCalled);
+    EXPECT_EQ(t.view.at_hand_end->table.TopDiscard, S(7));
   }
 }
 

@@ -34,28 +34,28 @@ TEST(Calls, MakesByTheRules) {
     rules.AceAliasJack = static_cast<int16_t>(c.ace_alias_jack);
     GameState s;
     SetHand(s, 1, c.hand);
-    EXPECT_EQ(Makes(rules, s.Hands[1], c.rank), c.makes) << c.rank << " " << c.finish_means;
+    EXPECT_EQ(Makes(rules, s.table.Hands[1], c.rank), c.makes) << c.rank << " " << c.finish_means;
   }
   // A seat that has neither discarded nor drawn has no call numbers.
   GameState s;
-  EXPECT_FALSE(Makes(DefaultSettings(""), s.Hands[2], 1));
+  EXPECT_FALSE(Makes(DefaultSettings(""), s.table.Hands[2], 1));
 }
 
 TEST(Calls, UserDiscardIsCalledByTheLowestSeatThatMakesIt) {
   for (const int direction : {1, -1}) {
     GameState s;
     s.settings = DefaultSettings("");
-    s.Direction = static_cast<int16_t>(direction);
-    s.TopDiscard = S(9);
+    s.table.Direction = static_cast<int16_t>(direction);
+    s.table.TopDiscard = S(9);
     SetHand(s, 1, {H(4), D(5)});
     SetHand(s, 2, {H(2), D(5)});
     SetHand(s, 3, {C(4), S(5)});
     EXPECT_TRUE(CheckCallsOnUserDiscard(s));
-    EXPECT_EQ(s.Winner, 1);
+    EXPECT_EQ(s.table.Winner, 1);
     s.settings.FinishMeans = 3;
-    s.Winner = 0;
+    s.table.Winner = 0;
     EXPECT_FALSE(CheckCallsOnUserDiscard(s));
-    EXPECT_EQ(s.Winner, 0);
+    EXPECT_EQ(s.table.Winner, 0);
   }
 }
 
@@ -82,31 +82,31 @@ TEST(Calls, ComputerDiscardGivesTheUserPriority) {
     s.settings.AutoJudgment = static_cast<int16_t>(c.auto_judgment);
     s.settings.PirukConfirm = static_cast<int16_t>(c.confirm);
     s.settings.JudgmentWaitTime = 8;
-    s.AutoPlay = static_cast<int16_t>(c.auto_play);
-    s.TurnPhase = kTurnFirstAction;
-    s.CurrentSeat = 2;
-    s.TopDiscard = S(9);
+    s.table.AutoPlay = c.auto_play != 0;
+    s.table.TurnPhase = kTurnFirstAction;
+    s.table.CurrentSeat = 2;
+    s.table.TopDiscard = S(9);
     SetHand(s, 0, {H(4), D(5)});
     SetHand(s, 3, {C(4), S(5)});
     SetHand(s, 2, {H(1), H(2), H(3)});
-    s.Hands[2][kHandCount] = 4;  // still counts the discarded card
+    s.table.Hands[2][kHandCount] = 4;  // still counts the discarded card
     RecordingView view;
     view.answers = c.answers;
     view.during_claim_wait = [&s, &c]() {
       // What a click on the discard pile does while the window is open.
-      if (c.user_clicks && s.settings.AutoJudgment == 0 && s.TurnPhase > 0 && s.CallWindowOpen == 1) {
-        s.UserClaimedCall = 1;
+      if (c.user_clicks && s.settings.AutoJudgment == 0 && s.table.TurnPhase > 0 && s.table.CallWindowOpen) {
+        s.table.UserClaimedCall = true;
       }
     };
     EXPECT_TRUE(CheckCallsOnComputerDiscard(s, view));
-    EXPECT_EQ(s.Winner, c.winner) << c.auto_judgment << c.auto_play << c.confirm << c.user_clicks;
-    EXPECT_EQ(s.Hands[2][kHandCount], 4) << "a called discard stays counted";
+    EXPECT_EQ(s.table.Winner, c.winner) << c.auto_judgment << c.auto_play << c.confirm << c.user_clicks;
+    EXPECT_EQ(s.table.Hands[2][kHandCount], 4) << "a called discard stays counted";
     std::vector<std::string> waits;
     for (const auto& call : view.calls) {
       if (call.rfind("WaitForClaim", 0) == 0) waits.push_back(call);
     }
     EXPECT_EQ(waits, c.waits);
-    EXPECT_EQ(s.CallWindowOpen, 0);
+    EXPECT_FALSE(s.table.CallWindowOpen);
   }
 }
 
@@ -115,21 +115,21 @@ TEST(Calls, NoCallLowersTheDiscardersCountAfterTheGraceTime) {
   s.settings = DefaultSettings("");
   s.settings.AutoJudgment = 0;
   s.settings.JudgmentWaitTime = 8;
-  s.CurrentSeat = 1;
-  s.TopDiscard = S(9);
+  s.table.CurrentSeat = 1;
+  s.table.TopDiscard = S(9);
   SetHand(s, 0, {H(4), D(6)});
   SetHand(s, 1, {H(1), H(2)});
-  s.Hands[1][kHandCount] = 3;
+  s.table.Hands[1][kHandCount] = 3;
   RecordingView view;
   EXPECT_FALSE(CheckCallsOnComputerDiscard(s, view));
-  EXPECT_EQ(s.Hands[1][kHandCount], 2);
+  EXPECT_EQ(s.table.Hands[1][kHandCount], 2);
   EXPECT_EQ(view.calls, std::vector<std::string>{"WaitForClaim 8"});
 
   // Under discard-finish only, nobody calls whatever the hands make.
   s.settings.FinishMeans = 3;
   s.settings.AutoJudgment = 1;
   SetHand(s, 0, {H(4), D(5)});
-  s.Hands[1][kHandCount] = 3;
+  s.table.Hands[1][kHandCount] = 3;
   EXPECT_FALSE(CheckCallsOnComputerDiscard(s, view));
 }
 
@@ -152,15 +152,15 @@ TEST(Calls, CounterCallByTheDiscarder) {
     s.settings = DefaultSettings("");
     s.settings.PirukGaeshi = static_cast<int16_t>(c.gaeshi);
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
-    s.TopDiscard = D(8);
-    s.CurrentSeat = 0;
-    s.Winner = 1;
+    s.table.TopDiscard = D(8);
+    s.table.CurrentSeat = 0;
+    s.table.Winner = 1;
     SetHand(s, 0, c.discarder_hand);
     RecordingView view;
     CheckCounterCall(s, view);
-    EXPECT_EQ(s.CounterCalled, c.counter ? 1 : 0);
-    EXPECT_EQ(s.Winner, c.counter ? 0 : 1);
-    EXPECT_EQ(s.CurrentSeat, c.counter ? 1 : 0);
+    EXPECT_EQ(s.table.CounterCalled, c.counter);
+    EXPECT_EQ(s.table.Winner, c.counter ? 0 : 1);
+    EXPECT_EQ(s.table.CurrentSeat, c.counter);
     EXPECT_EQ(view.calls[0], "ShowCallBanner");
     EXPECT_EQ(view.calls[1], "PlaySound Piruk");
     EXPECT_EQ(view.Has("ShowCounterCallBanner"), c.counter);
@@ -169,13 +169,13 @@ TEST(Calls, CounterCallByTheDiscarder) {
   // A raised ace counts for the counter-call whatever AceAliasJack says.
   GameState s;
   s.settings = DefaultSettings("");
-  s.TopDiscard = D(13);
-  s.CurrentSeat = 2;
-  s.Winner = 3;
+  s.table.TopDiscard = D(13);
+  s.table.CurrentSeat = 2;
+  s.table.Winner = 3;
   SetHand(s, 2, {H(1), S(2)});
   RecordingView view;
   CheckCounterCall(s, view);
-  EXPECT_EQ(s.CounterCalled, 1);
+  EXPECT_TRUE(s.table.CounterCalled);
 }
 
 }  // namespace

@@ -22,15 +22,15 @@ GameState Table() {
 }
 
 ComputerMove Move(const GameState& s, RandomSource& random, int seat) {
-  return ChooseComputerMove(s, s.settings, TemperOf(s, seat), random, seat);
+  return ChooseComputerMove(s.table, s.settings, TemperOf(s.match, seat), random, seat);
 }
 
 ComputerMove Extra(const GameState& s, RandomSource& random, int seat) {
-  return ChooseExtraDiscard(s, s.settings, TemperOf(s, seat), random, seat);
+  return ChooseExtraDiscard(s.table, s.settings, TemperOf(s.match, seat), random, seat);
 }
 
 AutoPick Auto(const GameState& s, RandomSource& random) {
-  return AutoPlayMove(s, s.settings, TemperOf(s, 0), random);
+  return AutoPlayMove(s.table, s.settings, TemperOf(s.match, 0), random);
 }
 
 TEST(ComputerPlayer, CandidatesRankHighestFirstThenLowerCode) {
@@ -46,7 +46,7 @@ TEST(ComputerPlayer, CandidatesRankHighestFirstThenLowerCode) {
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "first " << c.first << ", second " << c.second);
     GameState s = Table();
-    s.TopDiscard = H(7);
+    s.table.TopDiscard = H(7);
     SetHand(s, 1, c.hand);
     SetHand(s, 0, {H(1), H(3), H(4), H(5)});
     ScriptedRandom random(kNoHold);
@@ -58,10 +58,10 @@ TEST(ComputerPlayer, CandidatesRankHighestFirstThenLowerCode) {
     Candidates list{};
     int i = 0;
     for (const int16_t code : c.hand) {
-      if (Matches(code, s.TopDiscard)) list[i++] = code;
+      if (Matches(code, s.table.TopDiscard)) list[i++] = code;
     }
     random.Script(kNoHold);
-    RankCandidates(list, s, s.settings, TemperOf(s, 1), random, 1, false);
+    RankCandidates(list, s.table, s.settings, TemperOf(s.match, 1), random, 1, false);
     EXPECT_EQ(list[0], c.first);
     EXPECT_EQ(list[1], c.second);
   }
@@ -83,12 +83,12 @@ TEST(ComputerPlayer, HoldBackNeedsLowBoldnessAndAUserNearlyOut) {
   };
   for (const auto& c : cases) {
     GameState s = Table();
-    s.TopDiscard = H(7);
+    s.table.TopDiscard = H(7);
     SetHand(s, 1, {S(7), H(2), C(13)});
-    s.Hands[0][kHandCount] = static_cast<int16_t>(c.user_cards);
-    s.Boldness[1] = static_cast<int16_t>(c.boldness);
-    s.Deduction[1] = static_cast<int16_t>(c.deduction);
-    s.Score[1] = static_cast<int16_t>(c.score);
+    s.table.Hands[0][kHandCount] = static_cast<int16_t>(c.user_cards);
+    s.match.Boldness[1] = static_cast<int16_t>(c.boldness);
+    s.match.Deduction[1] = static_cast<int16_t>(c.deduction);
+    s.match.Score[1] = static_cast<int16_t>(c.score);
     ScriptedRandom random({c.r1, 0.9F, 0.999F});
     SCOPED_TRACE(::testing::Message() << "boldness " << c.boldness << ", deduction " << c.deduction << ", score "
                                       << c.score << ", user cards " << c.user_cards << ", r1 " << c.r1);
@@ -99,9 +99,9 @@ TEST(ComputerPlayer, HoldBackNeedsLowBoldnessAndAUserNearlyOut) {
 
 TEST(ComputerPlayer, BoldnessFiveLimitsOwnCardsToEight) {
   GameState s = Table();
-  s.TopDiscard = H(7);
-  s.Boldness[1] = 5;
-  s.Hands[0][kHandCount] = 1;
+  s.table.TopDiscard = H(7);
+  s.match.Boldness[1] = 5;
+  s.table.Hands[0][kHandCount] = 1;
   SetHand(s, 1, {S(7), H(2), C(13)});
   for (const float r3 : {0.0F, 0.5F, 0.999F}) {
     SCOPED_TRACE(::testing::Message() << "r3 " << r3);
@@ -127,8 +127,8 @@ TEST(ComputerPlayer, LastCardFinishesOnlyWhereTheRulesAllowIt) {
   for (const auto& c : cases) {
     GameState s = Table();
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
-    s.Score[2] = static_cast<int16_t>(c.score);
-    s.TopDiscard = H(7);
+    s.match.Score[2] = static_cast<int16_t>(c.score);
+    s.table.TopDiscard = H(7);
     SetHand(s, 2, {S(7)});
     SCOPED_TRACE(::testing::Message() << "finish means " << c.finish_means << ", score " << c.score << ", r " << c.r);
     ScriptedRandom random({c.r});
@@ -138,7 +138,7 @@ TEST(ComputerPlayer, LastCardFinishesOnlyWhereTheRulesAllowIt) {
   // A last card that does not match is never the finish.
   GameState s = Table();
   s.settings.FinishMeans = 3;
-  s.TopDiscard = H(7);
+  s.table.TopDiscard = H(7);
   SetHand(s, 2, {S(5)});
   ScriptedRandom random({0.0F});
   EXPECT_EQ(Move(s, random, 2).kind, MoveKind::Draw);
@@ -158,8 +158,8 @@ TEST(ComputerPlayer, PenaltyIsPassedOnWithTheLastPenaltyCardButNeverTheLastCard)
   };
   for (const auto& c : cases) {
     GameState s = Table();
-    s.TopDiscard = H(2);
-    s.PenaltyPending = 2;
+    s.table.TopDiscard = H(2);
+    s.table.PenaltyPending = 2;
     SetHand(s, 3, c.hand);
     SCOPED_TRACE(::testing::Message() << "card " << c.card);
     ScriptedRandom random;
@@ -188,7 +188,7 @@ TEST(ComputerPlayer, ThrowMoreCardNeedsTwoOtherCardsUnderModeOne) {
   for (const auto& c : cases) {
     GameState s = Table();
     s.settings.MoreDropCardMode = static_cast<int16_t>(c.mode);
-    s.TopDiscard = H(8);
+    s.table.TopDiscard = H(8);
     SetHand(s, 1, c.hand);
     SCOPED_TRACE(::testing::Message() << "mode " << c.mode << ", cards " << c.hand.size() << ", move "
                                       << static_cast<int>(c.move));
@@ -217,8 +217,8 @@ TEST(ComputerPlayer, ExtraDiscardTakesTheHighestCardOrKeepsTheFirstOfTwo) {
   for (const auto& c : cases) {
     GameState s = Table();
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
-    s.Boldness[2] = static_cast<int16_t>(c.boldness);
-    s.TurnOver = 0;
+    s.match.Boldness[2] = static_cast<int16_t>(c.boldness);
+    s.table.TurnOver = false;
     SetHand(s, 2, c.hand);
     SCOPED_TRACE(::testing::Message() << "boldness " << c.boldness << ", finish means " << c.finish_means
                                       << ", chosen " << c.chosen);
@@ -248,11 +248,11 @@ TEST(ComputerPlayer, DealerKeepsTheLowerCardAndWantsSpecialCards) {
   for (const auto& c : cases) {
     GameState s = Table();
     SetHand(s, 1, {D(1), D(3), D(4), D(5), c.own});
-    s.DrawIndex = 20;
-    s.DeckSlots[20] = c.offered;
+    s.table.DrawIndex = 20;
+    s.table.DeckSlots[20] = c.offered;
     SCOPED_TRACE(::testing::Message() << "own " << c.own << ", offered " << c.offered);
     ScriptedRandom random(c.draws);
-    EXPECT_EQ(ComputerDealerChoice(s, s.settings, random, 1), c.pick);
+    EXPECT_EQ(ComputerDealerChoice(s.table, s.settings, random, 1), c.pick);
     EXPECT_EQ(random.Left(), 0U);
   }
   // 6 against 6: kept seven times in eight.
@@ -260,10 +260,10 @@ TEST(ComputerPlayer, DealerKeepsTheLowerCardAndWantsSpecialCards) {
   for (int i = 0; i < 8; ++i) {
     GameState s = Table();
     SetHand(s, 1, {D(1), D(3), D(4), D(5), H(6)});
-    s.DrawIndex = 20;
-    s.DeckSlots[20] = S(6);
+    s.table.DrawIndex = 20;
+    s.table.DeckSlots[20] = S(6);
     ScriptedRandom random({0.5F, 0.5F, (static_cast<float>(i) + 0.5F) / 8.0F});
-    kept += ComputerDealerChoice(s, s.settings, random, 1) == DealerPick::Keep ? 1 : 0;
+    kept += ComputerDealerChoice(s.table, s.settings, random, 1) == DealerPick::Keep ? 1 : 0;
   }
   EXPECT_EQ(kept, 7);
 }
@@ -284,10 +284,10 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
   };
   for (const auto& c : choices) {
     GameState s = Table();
-    s.HandPhase = kHandOpening;
+    s.table.HandPhase = kHandOpening;
     SetHand(s, 0, {D(1), D(3), D(4), D(5), c.own});
-    s.DrawIndex = 20;
-    s.DeckSlots[20] = c.offered;
+    s.table.DrawIndex = 20;
+    s.table.DeckSlots[20] = c.offered;
     SCOPED_TRACE(::testing::Message() << "own " << c.own << ", offered " << c.offered);
     ScriptedRandom random(c.draws);
     EXPECT_EQ(Auto(s, random).pick, c.pick);
@@ -314,14 +314,14 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
   };
   for (const auto& c : moves) {
     GameState s = Table();
-    s.HandPhase = kHandInPlay;
+    s.table.HandPhase = kHandInPlay;
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
-    s.PenaltyPending = static_cast<int16_t>(c.pending);
-    s.TopDiscard = c.top;
+    s.table.PenaltyPending = static_cast<int16_t>(c.pending);
+    s.table.TopDiscard = c.top;
     SetHand(s, 0, c.hand);
     SCOPED_TRACE(::testing::Message() << "finish means " << c.finish_means << ", top " << c.top << ", pending "
                                       << c.pending << ", cards " << c.hand.size());
-    s.TurnPhase = kTurnFirstAction;
+    s.table.TurnPhase = kTurnFirstAction;
     ScriptedRandom random(kNoHold);
     const AutoPick pick = Auto(s, random);
     EXPECT_EQ(pick.pick, c.pick);
@@ -331,9 +331,9 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
   // After a throw-more card any card may follow: the best one, or a further
   // throw-more card.
   GameState s = Table();
-  s.HandPhase = kHandInPlay;
-  s.TurnPhase = kTurnFurtherDiscard;
-  s.AutoExtraPending = 1;
+  s.table.HandPhase = kHandInPlay;
+  s.table.TurnPhase = kTurnFurtherDiscard;
+  s.table.AutoExtraPending = true;
   SetHand(s, 0, {D(3), C(4)});
   ScriptedRandom random(kNoHold);
   AutoPick pick = Auto(s, random);
@@ -351,8 +351,8 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
 
   // A flag left from a throw-more card that was called: the next turn is an
   // ordinary first action, so an unmatched throw-more card is not picked.
-  s.TurnPhase = kTurnFirstAction;
-  s.TopDiscard = H(7);
+  s.table.TurnPhase = kTurnFirstAction;
+  s.table.TopDiscard = H(7);
   SetHand(s, 0, {S(8), H(3), D(5)});
   random.Script(kNoHold);
   pick = Auto(s, random);

@@ -17,7 +17,7 @@ using namespace winpiruk::testing;
 GameState Table(int dealer) {
   GameState s;
   s.settings = DefaultSettings("");
-  s.Dealer = static_cast<int16_t>(dealer);
+  s.table.Dealer = static_cast<int16_t>(dealer);
   return s;
 }
 
@@ -46,8 +46,8 @@ TEST(Dealing, SeedComesFromTheClockAtEveryDeal) {
   StandardRandom rb(12345);
   ASSERT_TRUE(ShuffleAndDeal(a, view, ra, clock));
   ASSERT_TRUE(ShuffleAndDeal(b, view, rb, clock));
-  EXPECT_EQ(a.DeckSlots, b.DeckSlots);
-  EXPECT_EQ(a.Hands, b.Hands);
+  EXPECT_EQ(a.table.DeckSlots, b.table.DeckSlots);
+  EXPECT_EQ(a.table.Hands, b.table.Hands);
 }
 
 TEST(Dealing, ShuffleSwapsBetweenHalvesWith142Draws) {
@@ -68,7 +68,7 @@ TEST(Dealing, ShuffleSwapsBetweenHalvesWith142Draws) {
   EXPECT_EQ(random.Left(), 0U);
 
   // Rebuild the deck from the hands and the undrawn slots.
-  std::vector<int16_t> deck(s.DeckSlots.begin(), s.DeckSlots.begin() + 52);
+  std::vector<int16_t> deck(s.table.DeckSlots.begin(), s.table.DeckSlots.begin() + 52);
   std::vector<int16_t> sorted = deck;
   std::sort(sorted.begin(), sorted.end());
   for (int i = 0; i < 52; ++i) EXPECT_EQ(sorted[i], i + 1);
@@ -77,14 +77,14 @@ TEST(Dealing, ShuffleSwapsBetweenHalvesWith142Draws) {
 
   // Block deal: seat s holds slots 5s..5s+4; seat 2 slots 10..14.
   for (int seat = 0; seat < 4; ++seat) {
-    EXPECT_EQ(s.Hands[seat][kHandCount], 5);
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(s.Hands[seat][k], deck[5 * seat + k - 1]);
+    EXPECT_EQ(s.table.Hands[seat][kHandCount], 5);
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(s.table.Hands[seat][k], deck[5 * seat + k - 1]);
   }
-  EXPECT_EQ(s.DrawIndex, 20);
-  EXPECT_EQ(s.ExtraNumber, deck[51]);
-  for (int i = 52; i < kDeckSlots; ++i) EXPECT_EQ(s.DeckSlots[i], 0);
-  EXPECT_EQ(s.Direction, 1);
-  EXPECT_EQ(s.SpecialDone, 1);
+  EXPECT_EQ(s.table.DrawIndex, 20);
+  EXPECT_EQ(s.table.ExtraNumber, deck[51]);
+  for (int i = 52; i < kDeckSlots; ++i) EXPECT_EQ(s.table.DeckSlots[i], 0);
+  EXPECT_EQ(s.table.Direction, 1);
+  EXPECT_TRUE(s.table.SpecialDone);
 
   // The deal is shown card by card from the seat after the dealer, five passes.
   std::vector<std::string> dealt;
@@ -98,8 +98,8 @@ TEST(Dealing, ShuffleSwapsBetweenHalvesWith142Draws) {
   EXPECT_EQ(view.Count("PlaySound CardOperate"), 20);
   EXPECT_EQ(view.calls.front(), "EnablePlayModeMenu 0");
   EXPECT_EQ(view.calls.back(), "EnablePlayModeMenu 1");
-  EXPECT_TRUE(view.Has("ShowCard 11 " + std::to_string(s.Hands[2][5])));
-  EXPECT_TRUE(view.Has("ShowCard 39 " + std::to_string(s.DeckSlots[20])));
+  EXPECT_TRUE(view.Has("ShowCard 11 " + std::to_string(s.table.Hands[2][5])));
+  EXPECT_TRUE(view.Has("ShowCard 39 " + std::to_string(s.table.DeckSlots[20])));
 }
 
 TEST(Dealing, EachSwapTakesItsFirstDrawForTheFirstHalfAndItsSecondForTheSecond) {
@@ -120,9 +120,9 @@ TEST(Dealing, EachSwapTakesItsFirstDrawForTheFirstHalfAndItsSecondForTheSecond) 
   ScriptedRandom random(draws);
   ASSERT_TRUE(ShuffleAndDeal(s, view, random, ChristmasEve()));
   EXPECT_EQ(random.Left(), 0U);
-  for (int i = 0; i < 52; ++i) EXPECT_EQ(s.DeckSlots[i], expected[i]) << "slot " << i;
-  EXPECT_EQ(s.Hands[0][1], expected[0]);
-  EXPECT_EQ(s.ExtraNumber, expected[51]);
+  for (int i = 0; i < 52; ++i) EXPECT_EQ(s.table.DeckSlots[i], expected[i]) << "slot " << i;
+  EXPECT_EQ(s.table.Hands[0][1], expected[0]);
+  EXPECT_EQ(s.table.ExtraNumber, expected[51]);
 }
 
 TEST(Dealing, DealerOutsideTheTableIsAnInternalError) {
@@ -144,7 +144,7 @@ GameState InitialMatchTable(int dealer, int finish_means) {
   const test::StoppedClock clock = ChristmasEve();
   EXPECT_TRUE(ShuffleAndDeal(s, view, random, clock));
   SetHand(s, dealer, {H(3), S(4), D(5), C(6), H(9)});
-  s.DeckSlots[s.DrawIndex] = S(9);
+  s.table.DeckSlots[s.table.DrawIndex] = S(9);
   return s;
 }
 
@@ -162,11 +162,11 @@ TEST(Dealing, InitialMatchDependsOnTheDealerAndTheRules) {
     RecordingView view;
     ScriptedRandom random({0.5F, 0.5F, 0.5F});
     ChooseInitialCard(s, view, random);
-    EXPECT_EQ(s.DealerChoice == "E", c.match) << c.dealer << " " << c.finish_means;
-    EXPECT_EQ(s.DiscardIndex, 54);
-    EXPECT_EQ(s.TurnOver, 1);
+    EXPECT_EQ(s.table.DealerChoice == "E", c.match) << c.dealer << " " << c.finish_means;
+    EXPECT_EQ(s.table.DiscardIndex, 54);
+    EXPECT_TRUE(s.table.TurnOver);
     if (c.match) {
-      EXPECT_EQ(s.DrawIndex, 20) << "no card is turned";
+      EXPECT_EQ(s.table.DrawIndex, 20) << "no card is turned";
       EXPECT_EQ(view.Has("Pause 10"), c.dealer == 0);
     }
   }
@@ -181,26 +181,26 @@ TEST(Dealing, ComputerDealerTurnsTheOtherCard) {
   const Case cases[] = {{{0.5F, 0.5F, 0.5F}, "B"}, {{0.5F, 0.5F, 0.05F}, "B"}};
   for (const auto& c : cases) {
     GameState s = InitialMatchTable(2, 0);
-    s.DeckSlots[s.DrawIndex] = S(4);
-    const int16_t own = s.Hands[2][5];
+    s.table.DeckSlots[s.table.DrawIndex] = S(4);
+    const int16_t own = s.table.Hands[2][5];
     RecordingView view;
     ScriptedRandom random(c.draws);
     ChooseInitialCard(s, view, random);
-    EXPECT_EQ(s.DealerChoice, c.choice);
-    EXPECT_EQ(s.Hands[2][5], S(4)) << "the deck card was taken";
-    EXPECT_EQ(s.TopDiscard, own);
-    EXPECT_EQ(s.DeckSlots[53], own);
-    EXPECT_EQ(s.DrawIndex, 21);
-    EXPECT_EQ(s.HandPhase, kHandNotDealt);
+    EXPECT_EQ(s.table.DealerChoice, c.choice);
+    EXPECT_EQ(s.table.Hands[2][5], S(4)) << "the deck card was taken";
+    EXPECT_EQ(s.table.TopDiscard, own);
+    EXPECT_EQ(s.table.DeckSlots[53], own);
+    EXPECT_EQ(s.table.DrawIndex, 21);
+    EXPECT_EQ(s.table.HandPhase, kHandNotDealt);
   }
   GameState s = InitialMatchTable(2, 0);
-  s.DeckSlots[s.DrawIndex] = S(12);
+  s.table.DeckSlots[s.table.DrawIndex] = S(12);
   RecordingView view;
   ScriptedRandom random({0.5F, 0.5F, 0.5F});
   ChooseInitialCard(s, view, random);
-  EXPECT_EQ(s.DealerChoice, "A");
-  EXPECT_EQ(s.TopDiscard, S(12));
-  EXPECT_EQ(s.Hands[2][5], H(9));
+  EXPECT_EQ(s.table.DealerChoice, "A");
+  EXPECT_EQ(s.table.TopDiscard, S(12));
+  EXPECT_EQ(s.table.Hands[2][5], H(9));
 }
 
 TEST(Dealing, UserDealerPicksOneOfTheTwoCards) {
@@ -217,19 +217,19 @@ TEST(Dealing, UserDealerPicksOneOfTheTwoCards) {
   };
   for (const auto& c : cases) {
     GameState s = InitialMatchTable(0, 0);
-    s.DeckSlots[s.DrawIndex] = S(4);
+    s.table.DeckSlots[s.table.DrawIndex] = S(4);
     RecordingView view;
     ScriptedRandom random;
     ChooseInitialCard(s, view, random);
-    ASSERT_EQ(s.HandPhase, kHandOpening);
-    ASSERT_TRUE(s.DealerChoice.empty());
-    s.UserPick = static_cast<int16_t>(c.pick);
+    ASSERT_EQ(s.table.HandPhase, kHandOpening);
+    ASSERT_TRUE(s.table.DealerChoice.empty());
+    s.table.UserPick = static_cast<int16_t>(c.pick);
     ChooseInitialCard(s, view, random, c.pick);
-    EXPECT_EQ(s.DealerChoice, c.choice);
-    EXPECT_EQ(s.Hands[0][5], c.kept);
-    EXPECT_EQ(s.TopDiscard, c.turned);
-    EXPECT_EQ(s.HandPhase, c.phase);
-    EXPECT_EQ(s.DrawIndex, c.turned == 0 ? 20 : 21);
+    EXPECT_EQ(s.table.DealerChoice, c.choice);
+    EXPECT_EQ(s.table.Hands[0][5], c.kept);
+    EXPECT_EQ(s.table.TopDiscard, c.turned);
+    EXPECT_EQ(s.table.HandPhase, c.phase);
+    EXPECT_EQ(s.table.DrawIndex, c.turned == 0 ? 20 : 21);
     if (c.turned != 0) {
       EXPECT_TRUE(view.Has("ShowCard 5 " + std::to_string(c.kept)));
     }
@@ -244,16 +244,16 @@ TEST(Dealing, StartHandCountsHandsAndStopsAfterTheLast) {
   StandardRandom random;
   const test::StoppedClock clock = ChristmasEve();
   EXPECT_TRUE(StartHand(s, view, random, clock));
-  EXPECT_EQ(s.HandNumber, 1);
+  EXPECT_EQ(s.table.HandNumber, 1);
   EXPECT_TRUE(view.Has("SetTitle ぴるく  －1回め－"));
   EXPECT_TRUE(view.Has("ShowHandKeyGuides 1"));
   EXPECT_TRUE(view.Has("ShowLabel KeyGuideJ J"));
-  s.AutoPlay = 1;
+  s.table.AutoPlay = true;
   EXPECT_TRUE(StartHand(s, view, random, clock));
   EXPECT_TRUE(view.Has("SetTitle ぴるく  －2回め－  [自動実行モード]"));
   EXPECT_FALSE(StartHand(s, view, random, clock));
   EXPECT_FALSE(StartHand(s, view, random, clock));
-  EXPECT_EQ(s.HandNumber, 3);
+  EXPECT_EQ(s.table.HandNumber, 3);
 
   // A count out of range in the settings plays the repaired number of hands.
   GameState t = Table(1);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "config/NumberText.h"
 #include "engine/Engine.h"
 #include "presentation/GameTexts.h"
@@ -46,23 +48,23 @@ TEST(Pacing, KeysBecomePicks) {
 
 TEST(Pacing, KeysActOnlyWhileTheUserIsAwaited) {
   Table t(BuildTable(TableWith({S(7), D(3)}, H(7))));
-  t.s.AwaitingUser = 0;
+  t.s.table.AwaitingUser = false;
   EXPECT_FALSE(t.engine.TypeKey(U'a'));
-  t.s.AwaitingUser = 1;
-  t.s.HandPhase = kHandNotDealt;
-  t.s.TurnPhase = kTurnNone;
+  t.s.table.AwaitingUser = true;
+  t.s.table.HandPhase = kHandNotDealt;
+  t.s.table.TurnPhase = kTurnNone;
   EXPECT_FALSE(t.engine.TypeKey(U'a'));
-  t.s.HandPhase = kHandInPlay;
-  t.s.TurnPhase = kTurnFirstAction;
+  t.s.table.HandPhase = kHandInPlay;
+  t.s.table.TurnPhase = kTurnFirstAction;
   EXPECT_FALSE(t.engine.TypeKey(U'x'));
-  int in_progress = -1;
+  std::optional<bool> in_progress;
   t.view.on_call = [&](const std::string& call) {
-    if (in_progress < 0 && call == "HideCard 1") in_progress = t.s.PickInProgress;
+    if (!in_progress && call == "HideCard 1") in_progress = t.s.table.PickInProgress;
   };
   EXPECT_TRUE(t.engine.TypeKey(U'a'));
-  EXPECT_EQ(in_progress, 99);
-  EXPECT_EQ(t.s.PickInProgress, 0);
-  EXPECT_EQ(t.s.DeckSlots[54], S(7));
+  EXPECT_EQ(in_progress, true);
+  EXPECT_FALSE(t.s.table.PickInProgress);
+  EXPECT_EQ(t.s.table.DeckSlots[54], S(7));
 }
 
 TEST(Pacing, TimeLimitCountsDownThenDraws) {
@@ -70,20 +72,20 @@ TEST(Pacing, TimeLimitCountsDownThenDraws) {
   table.settings.RestrictTime = 2;
   Table t(table);
   t.engine.StartTimeLimit();
-  EXPECT_EQ(t.s.SecondsLeft, 6);
+  EXPECT_EQ(t.s.table.SecondsLeft, 6);
   EXPECT_EQ(t.view.LabelText(TableLabel::Countdown), "あと 6秒");
   EXPECT_TRUE(t.view.Has("StartTimer"));
   for (int left = 5; left >= 0; --left) {
     t.engine.TimerTick();
     EXPECT_EQ(t.view.LabelText(TableLabel::Countdown), "あと" + NumberText(left) + "秒");
   }
-  const int draw_index = t.s.DrawIndex;
+  const int draw_index = t.s.table.DrawIndex;
   std::optional<int> cards;
   t.view.on_call = [&](const std::string& call) {
-    if (!cards && call == "ShowArrow 1") cards = t.s.Hands[0][kHandCount];
+    if (!cards && call == "ShowArrow 1") cards = t.s.table.Hands[0][kHandCount];
   };
   t.engine.TimerTick();
-  EXPECT_GT(t.s.DrawIndex, draw_index);
+  EXPECT_GT(t.s.table.DrawIndex, draw_index);
   ASSERT_TRUE(cards);
   EXPECT_EQ(*cards, 3) << "the space drew one card";
 }
@@ -94,23 +96,23 @@ TEST(Pacing, TimeLimitInTheDealersChoiceKeepsTheOwnCard) {
   s.settings.RestrictTime = 1;
   s.settings.GameSpeed = 3;
   s.settings.NumberOfGames = 1;
-  s.Dealer = 0;
+  s.table.Dealer = 0;
   Table t(s);
   t.engine.PlayTurn();
-  if (t.s.DealerChoice == "E") GTEST_SKIP() << "this deal is an initial match";
-  ASSERT_EQ(t.s.HandPhase, kHandOpening);
+  if (t.s.table.DealerChoice == "E") GTEST_SKIP() << "this deal is an initial match";
+  ASSERT_EQ(t.s.table.HandPhase, kHandOpening);
   EXPECT_EQ(t.view.LabelText(TableLabel::Countdown), "あと 3秒");
-  const int16_t own = t.s.Hands[0][5];
+  const int16_t own = t.s.table.Hands[0][5];
   // A hand card and the draw pile do nothing during the choice.
   EXPECT_FALSE(t.engine.ClickHandCard(1));
   EXPECT_FALSE(t.engine.ClickDrawPile());
-  t.s.UserPick = 99;
+  t.s.table.UserPick = 99;
   t.engine.PlayTurn();
-  EXPECT_EQ(t.s.HandPhase, kHandOpening);
+  EXPECT_EQ(t.s.table.HandPhase, kHandOpening);
   for (int i = 0; i < 4; ++i) t.engine.TimerTick();
-  EXPECT_EQ(t.s.DealerChoice, "B");
-  EXPECT_EQ(t.s.DeckSlots[53], t.s.DeckSlots[20]) << "the deck card was turned";
-  EXPECT_NE(t.s.DeckSlots[53], own);
+  EXPECT_EQ(t.s.table.DealerChoice, "B");
+  EXPECT_EQ(t.s.table.DeckSlots[53], t.s.table.DeckSlots[20]) << "the deck card was turned";
+  EXPECT_NE(t.s.table.DeckSlots[53], own);
 }
 
 TEST(Pacing, FurtherDiscardCountdownKeepsThePrompt) {
@@ -118,16 +120,16 @@ TEST(Pacing, FurtherDiscardCountdownKeepsThePrompt) {
   table.settings.RestrictTime = 2;
   Table t(table);
   t.engine.StartTimeLimit();
-  t.s.UserPick = 1;
+  t.s.table.UserPick = 1;
   t.engine.PlayTurn();
-  ASSERT_EQ(t.s.TurnPhase, kTurnFurtherDiscard);
+  ASSERT_EQ(t.s.table.TurnPhase, kTurnFurtherDiscard);
   t.engine.TimerTick();
   EXPECT_EQ(t.view.LabelText(TableLabel::Countdown), "もう一枚捨てて 5");
   // At the end "J" and the space are refused under mode 1: the user must
   // still discard.
   for (int i = 0; i < 6; ++i) t.engine.TimerTick();
-  EXPECT_EQ(t.s.TurnPhase, kTurnFurtherDiscard);
-  EXPECT_EQ(t.s.Hands[0][kHandCount], 2);
+  EXPECT_EQ(t.s.table.TurnPhase, kTurnFurtherDiscard);
+  EXPECT_EQ(t.s.table.Hands[0][kHandCount], 2);
 }
 
 TEST(Pacing, NewGameIsRefusedWhileTheEngineRuns) {
@@ -147,44 +149,44 @@ TEST(Pacing, NewGameIsRefusedWhileTheEngineRuns) {
   };
   for (const auto& c : cases) {
     GameState table = BuildTable(TableWith({S(7)}, H(7)));
-    table.AutoPlay = static_cast<int16_t>(c.auto_play);
-    table.PickInProgress = static_cast<int16_t>(c.pick_in_progress);
-    table.EngineRunning = static_cast<int16_t>(c.engine_running);
-    table.MatchInProgress = static_cast<int16_t>(c.match);
-    table.HandNumber = 4;
-    table.Score = {10, -5, 3, -8};
+    table.table.AutoPlay = c.auto_play != 0;
+    table.table.PickInProgress = c.pick_in_progress != 0;
+    table.table.EngineRunning = c.engine_running != 0;
+    table.match.MatchInProgress = c.match != 0;
+    table.table.HandNumber = 4;
+    table.match.Score = {10, -5, 3, -8};
     Table t(table);
     t.view.answers = c.answers;
     EXPECT_EQ(t.engine.NewGame(), c.step);
     EXPECT_TRUE(t.view.Has(c.shown)) << c.shown;
     const bool reset = c.step == NewGameStep::OpenMemberDecision;
-    EXPECT_EQ(t.s.HandNumber, reset ? 0 : 4);
-    EXPECT_EQ(t.s.Score[1], reset ? 0 : -5);
-    EXPECT_EQ(t.s.MatchInProgress, reset ? 0 : c.match);
+    EXPECT_EQ(t.s.table.HandNumber, reset ? 0 : 4);
+    EXPECT_EQ(t.s.match.Score[1], reset ? 0 : -5);
+    EXPECT_EQ(t.s.match.MatchInProgress, !reset && c.match != 0);
     if (reset) {
-      EXPECT_EQ(t.s.AwaitingUser, 0) << "no stale pick acts on the old table";
+      EXPECT_FALSE(t.s.table.AwaitingUser) << "no stale pick acts on the old table";
     }
   }
 }
 
 TEST(Pacing, PlayModeMenu) {
   GameState table = BuildTable(TableWith({S(7)}, H(7)));
-  table.HandNumber = 3;
+  table.table.HandNumber = 3;
   Table t(table);
   t.engine.ChooseAutoPlay();
-  EXPECT_EQ(t.s.AutoPlay, 1);
+  EXPECT_TRUE(t.s.table.AutoPlay);
   EXPECT_TRUE(t.view.Has("CheckPlayMode 1"));
   EXPECT_TRUE(t.view.Has("SetTitle ぴるく  －3回め－  [自動実行モード]"));
   EXPECT_TRUE(t.view.Has("Tell AutoPlayFirstMove"));
   // The move pending is still the user's: nothing moved.
-  EXPECT_EQ(t.s.Hands[0][kHandCount], 1);
+  EXPECT_EQ(t.s.table.Hands[0][kHandCount], 1);
   t.engine.ChooseManualPlay();
-  EXPECT_EQ(t.s.AutoPlay, 0);
+  EXPECT_FALSE(t.s.table.AutoPlay);
   EXPECT_TRUE(t.view.Has("SetTitle ぴるく  －3回め－"));
 
   // Outside the user's turn there is no message.
   Table quiet(BuildTable(TableWith({S(7)}, H(7))));
-  quiet.s.AwaitingUser = 0;
+  quiet.s.table.AwaitingUser = false;
   quiet.engine.ChooseAutoPlay();
   EXPECT_FALSE(quiet.view.Has("Tell AutoPlayFirstMove"));
 }
@@ -194,10 +196,10 @@ TEST(Pacing, AutoPlayNeverAsksForAPickTheEngineRefusesForever) {
   // answers the draw pile, which is refused there.
   {
     GameState table = BuildTable(TableWith({S(8), D(3)}, H(8)));
-    table.TurnPhase = kTurnFurtherDiscard;
-    table.TurnOver = 0;
-    table.PenaltyPending = 2;
-    table.AutoPlay = 1;
+    table.table.TurnPhase = kTurnFurtherDiscard;
+    table.table.TurnOver = false;
+    table.table.PenaltyPending = 2;
+    table.table.AutoPlay = true;
     Table t(table);
     std::optional<GameState> at_seat;
     t.view.on_call = [&](const std::string& call) {
@@ -205,14 +207,14 @@ TEST(Pacing, AutoPlayNeverAsksForAPickTheEngineRefusesForever) {
     };
     t.engine.PlayTurn();
     ASSERT_TRUE(at_seat);
-    EXPECT_EQ(at_seat->DeckSlots[54], D(3));
+    EXPECT_EQ(at_seat->table.DeckSlots[54], D(3));
   }
   // The last card is a penalty card under FinishMeans 0: it cannot go, so
   // the auto-play draws the penalty.
   {
     GameState table = BuildTable(TableWith({S(2)}, H(2)));
-    table.PenaltyPending = 2;
-    table.AutoPlay = 1;
+    table.table.PenaltyPending = 2;
+    table.table.AutoPlay = true;
     Table t(table);
     std::optional<GameState> at_seat;
     t.view.on_call = [&](const std::string& call) {
@@ -220,8 +222,8 @@ TEST(Pacing, AutoPlayNeverAsksForAPickTheEngineRefusesForever) {
     };
     t.engine.PlayTurn();
     ASSERT_TRUE(at_seat);
-    EXPECT_EQ(at_seat->Hands[0][kHandCount], 3);
-    EXPECT_EQ(at_seat->PenaltyPending, 0);
+    EXPECT_EQ(at_seat->table.Hands[0][kHandCount], 3);
+    EXPECT_EQ(at_seat->table.PenaltyPending, 0);
   }
 }
 
@@ -243,15 +245,15 @@ TEST(Pacing, AutoPlayPlaysWholeMatches) {
     GameState s;
     s.settings = DefaultSettings("");
     s.settings.NumberOfGames = static_cast<int16_t>(c.games);
-    s.AutoPlay = 1;
-    s.Dealer = 2;
+    s.table.AutoPlay = true;
+    s.table.Dealer = 2;
     Table t(s);
     t.clock.Set(TimeOfDay{2026, 9, 15, 0});
     t.view.settlements = c.outcomes;
     t.engine.PlayTurn();
     EXPECT_EQ(t.view.hand_results, c.hands) << c.games;
     EXPECT_EQ(t.view.Has("ShowMemberDecision"), c.member_window);
-    EXPECT_EQ(t.s.EngineRunning, 0);
+    EXPECT_FALSE(t.s.table.EngineRunning);
     EXPECT_FALSE(t.engine.Failed());
     // The window asks once more (its load, a stray click): nothing is dealt.
     const int calls = static_cast<int>(t.view.calls.size());
@@ -267,8 +269,8 @@ TEST(Pacing, HandlersRefuseWhileTheEngineRuns) {
   GameState s;
   s.settings = DefaultSettings("");
   s.settings.NumberOfGames = 1;
-  s.AutoPlay = 1;
-  s.Dealer = 1;
+  s.table.AutoPlay = true;
+  s.table.Dealer = 1;
   Table t(s);
   int refused = 0;
   bool checked = false;
@@ -276,9 +278,9 @@ TEST(Pacing, HandlersRefuseWhileTheEngineRuns) {
     if (checked) return;
     checked = true;
     // A menu command and clicks arriving during a pause.
-    t.s.AutoPlay = 0;
+    t.s.table.AutoPlay = false;
     refused += t.engine.NewGame() == NewGameStep::Refused ? 1 : 0;
-    t.s.AutoPlay = 1;
+    t.s.table.AutoPlay = true;
     refused += t.engine.ClickHandCard(1) ? 0 : 1;
     refused += t.engine.ClickDrawPile() ? 0 : 1;
     refused += t.engine.TypeKey(U'p') ? 0 : 1;
@@ -295,14 +297,14 @@ TEST(Pacing, ClaimCountsOnlyWhileTheWindowIsOpen) {
   table.settings.AutoJudgment = 0;
   Table t(table);
   t.engine.ClaimCall();
-  EXPECT_EQ(t.s.UserClaimedCall, 0);
-  t.s.CallWindowOpen = 1;
+  EXPECT_FALSE(t.s.table.UserClaimedCall);
+  t.s.table.CallWindowOpen = true;
   t.engine.ClaimCall();
-  EXPECT_EQ(t.s.UserClaimedCall, 1);
-  t.s.UserClaimedCall = 0;
+  EXPECT_TRUE(t.s.table.UserClaimedCall);
+  t.s.table.UserClaimedCall = false;
   t.s.settings.AutoJudgment = 1;
   t.engine.ClaimCall();
-  EXPECT_EQ(t.s.UserClaimedCall, 0);
+  EXPECT_FALSE(t.s.table.UserClaimedCall);
 }
 
 }  // namespace

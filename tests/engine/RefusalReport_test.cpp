@@ -34,8 +34,8 @@ TEST(RefusalReport, ARefusedClickSaysWhyOnce) {
   Table t(BuildTable(TableWith({S(5), H(3)}, H(7))));
   EXPECT_TRUE(t.engine.ClickHandCard(1));
   EXPECT_EQ(t.view.refusals, std::vector<Refusal>{Refusal::NoMatch});
-  EXPECT_EQ(t.s.AwaitingUser, 1);
-  EXPECT_EQ(t.s.Hands[0][kHandCount], 2);
+  EXPECT_TRUE(t.s.table.AwaitingUser);
+  EXPECT_EQ(t.s.table.Hands[0][kHandCount], 2);
 }
 
 TEST(RefusalReport, ATakenPickOrNoPickSaysNothing) {
@@ -50,15 +50,15 @@ TEST(RefusalReport, TheTimeLimitsOwnKeyIsRefusedSilently) {
   // At the end of the time limit "J" is refused in an ordinary turn and the
   // space draws: the user pressed neither.
   Table t(BuildTable(TableWith({S(5), H(3)}, H(7))));
-  t.s.SecondsLeft = 0;
+  t.s.table.SecondsLeft = 0;
   t.engine.TimerTick();
   EXPECT_TRUE(t.view.refusals.empty());
-  EXPECT_EQ(t.s.Hands[0][kHandCount], 3);
+  EXPECT_EQ(t.s.table.Hands[0][kHandCount], 3);
   // The same key typed by the user is explained.
-  t.s.AwaitingUser = 1;
-  t.s.HandPhase = kHandInPlay;
-  t.s.TurnPhase = kTurnFirstAction;
-  t.s.UserPick = 0;
+  t.s.table.AwaitingUser = true;
+  t.s.table.HandPhase = kHandInPlay;
+  t.s.table.TurnPhase = kTurnFirstAction;
+  t.s.table.UserPick = 0;
   EXPECT_TRUE(t.engine.TypeKey(U'J'));
   EXPECT_EQ(t.view.refusals, std::vector<Refusal>{Refusal::DiscardOrDraw});
 }

@@ -18,12 +18,12 @@ using namespace winpiruk::testing;
 // the last hand of a one-hand match. `Winner` is stale from an earlier hand.
 GameState CardOverTable() {
   GameState s = BuildTable(TableWith({S(1), S(2), S(3), S(4), S(5), S(6), S(8), S(9), S(10)}, H(7)));
-  s.SeatMember = {1, 2, 3, 4};
+  s.match.SeatMember = {1, 2, 3, 4};
   s.members.MemberName[1][1] = "わたし";
-  s.SeatName = {"", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
-  s.Dealer = 2;
-  s.Winner = 1;
-  s.MatchStartTime = 36000;
+  s.match.SeatName = {"", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
+  s.table.Dealer = 2;
+  s.table.Winner = 1;
+  s.match.MatchStartTime = 36000;
   s.settings.BonusSwitch = 1;
   return s;
 }
@@ -46,7 +46,7 @@ struct Table {
     return keeping;
   }
   void DrawTheTenthCard() {
-    s.UserPick = kPickDrawPile;
+    s.table.UserPick = kPickDrawPile;
     engine.PlayTurn();
   }
   const MemberTable& Members() const { return s.members; }
@@ -74,9 +74,9 @@ TEST(Scorekeeping, TheHandIsScoredBeforeItIsShown) {
   EXPECT_EQ(shown.banner, "10 枚を越えました！");
   EXPECT_EQ(shown.first_name, " [ わたし ] ");
   ASSERT_TRUE(t.at_result);
-  EXPECT_EQ(t.at_result->Score, (std::array<int16_t, kSeats>{-60, 20, 20, 20}));
-  EXPECT_EQ(t.at_result->HandLogPoints[1], -60);
-  EXPECT_EQ(t.at_result->HandLogText[1], "10ｵｰﾊﾞｰ失点");
+  EXPECT_EQ(t.at_result->match.Score, (std::array<int16_t, kSeats>{-60, 20, 20, 20}));
+  EXPECT_EQ(t.at_result->match.HandLogPoints[1], -60);
+  EXPECT_EQ(t.at_result->match.HandLogText[1], "10ｵｰﾊﾞｰ失点");
   const auto& user = t.at_result->members.MemberStats[1][1];
   EXPECT_EQ(user[HandsPlayed], 1);
   EXPECT_EQ(user[CardOvers], 1);
@@ -84,8 +84,8 @@ TEST(Scorekeeping, TheHandIsScoredBeforeItIsShown) {
   EXPECT_EQ(t.at_result->members.MemberStats[1][3][PointsWon], 20);
   // Over ten cards the dealer deals again, whoever won before.
   ASSERT_TRUE(t.at_settlement);
-  EXPECT_EQ(t.at_settlement->Winner, 2);
-  EXPECT_EQ(t.at_settlement->Dealer, 2);
+  EXPECT_EQ(t.at_settlement->table.Winner, 2);
+  EXPECT_EQ(t.at_settlement->table.Dealer, 2);
 }
 
 TEST(Scorekeeping, TheMatchIsSettledAndWrittenBeforeItIsShown) {
@@ -103,11 +103,11 @@ TEST(Scorekeeping, TheMatchIsSettledAndWrittenBeforeItIsShown) {
   EXPECT_TRUE(shown.files_written);
   EXPECT_EQ(shown.game_time, "ゲーム時間 :" + std::string(" 0") + "分");
   // Three seats tie on 20 ahead of the user: 33 each, the user pays 99.
-  EXPECT_EQ(t.s.Score, (std::array<int16_t, kSeats>{-159, 53, 53, 53}));
+  EXPECT_EQ(t.s.match.Score, (std::array<int16_t, kSeats>{-159, 53, 53, 53}));
   EXPECT_EQ(shown.rows[3].seat, 0);
   EXPECT_EQ(shown.rows[3].total_value, t.Members().MemberPoints[1][1]);
   EXPECT_EQ(t.Members().MemberStats[1][1][GamesPlayed], 1);
-  EXPECT_EQ(t.s.HasWon, (std::array<int16_t, kSeats>{}));
+  EXPECT_EQ(t.s.match.HasWon, (std::array<bool, kSeats>{}));
 }
 
 TEST(Scorekeeping, TheAnswerToTheSettlementIsApplied) {
@@ -125,21 +125,21 @@ TEST(Scorekeeping, TheAnswerToTheSettlementIsApplied) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     GameState table = CardOverTable();
-    table.AutoPlay = c.member_window ? 1 : 0;
+    table.table.AutoPlay = c.member_window ? 1 : 0;
     Table t(table);
     t.view.settlements = {c.answer};
     t.files.time_of_day = 40000;
     t.DrawTheTenthCard();
     const bool scores_kept = !c.new_match && !c.member_window;
-    EXPECT_EQ(t.s.Score == t.at_settlement->Score, scores_kept);
-    EXPECT_EQ(t.s.Score == (std::array<int16_t, kSeats>{}), !scores_kept);
-    EXPECT_EQ(t.s.MatchStartTime, c.new_match ? 40000 : 36000);
-    EXPECT_EQ(t.s.HandLogText[1].empty(), c.new_match);
-    EXPECT_EQ(t.s.MatchInProgress, c.member_window ? 0 : 1);
-    EXPECT_EQ(t.s.AutoPlay, 0);
+    EXPECT_EQ(t.s.match.Score == t.at_settlement->match.Score, scores_kept);
+    EXPECT_EQ(t.s.match.Score == (std::array<int16_t, kSeats>{}), !scores_kept);
+    EXPECT_EQ(t.s.match.MatchStartTime, c.new_match ? 40000 : 36000);
+    EXPECT_EQ(t.s.match.HandLogText[1].empty(), c.new_match);
+    EXPECT_EQ(t.s.match.MatchInProgress, !c.member_window);
+    EXPECT_FALSE(t.s.table.AutoPlay);
     EXPECT_EQ(t.view.Has("ShowMemberDecision"), c.member_window);
     // Another match deals its first hand at once; leaving the match empties it.
-    EXPECT_EQ(t.s.HandNumber, c.member_window ? 0 : 1);
+    EXPECT_EQ(t.s.table.HandNumber, !c.member_window);
   }
 }
 
@@ -151,7 +151,7 @@ TEST(Scorekeeping, CountedHandsArePlayedUnscored) {
   ASSERT_EQ(t.view.results.size(), 1u);
   EXPECT_EQ(t.view.results[0].end_code, kEndCardOver);
   EXPECT_TRUE(t.view.results[0].banner.empty());
-  EXPECT_EQ(t.s.Score, (std::array<int16_t, kSeats>{}));
+  EXPECT_EQ(t.s.match.Score, (std::array<int16_t, kSeats>{}));
   EXPECT_EQ(t.Members().MemberStats[1][1][HandsPlayed], 0);
   EXPECT_EQ(t.files.writes, 0);
   ASSERT_EQ(t.view.settled.size(), 1u);

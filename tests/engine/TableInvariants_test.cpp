@@ -20,7 +20,7 @@ using namespace winpiruk::testing;
 GameState DealtTable() {
   GameState s;
   s.settings = DefaultSettings("");
-  s.Dealer = 2;
+  s.table.Dealer = 2;
   RecordingView view;
   StandardRandom random;
   test::StoppedClock clock{TimeOfDay{}};
@@ -33,10 +33,10 @@ TEST(TableInvariants, FaultsAreFound) {
   EXPECT_EQ(CheckTableInvariants(dealt, TableMoment::DuringHand), "");
   // The dealer's choice turned the initial card.
   GameState turned = dealt;
-  turned.TopDiscard = turned.DeckSlots[20];
-  turned.DeckSlots[53] = turned.TopDiscard;
-  turned.DrawIndex = 21;
-  turned.DiscardIndex = 54;
+  turned.table.TopDiscard = turned.table.DeckSlots[20];
+  turned.table.DeckSlots[53] = turned.table.TopDiscard;
+  turned.table.DrawIndex = 21;
+  turned.table.DiscardIndex = 54;
   ASSERT_EQ(CheckTableInvariants(turned, TableMoment::DuringHand), "");
 
   struct Case {
@@ -45,26 +45,26 @@ TEST(TableInvariants, FaultsAreFound) {
     const char* finding;  // what the check says, up to its numbers
   };
   const Case cases[] = {
-      {"card twice", [](GameState& s) { s.Hands[1][2] = s.Hands[0][1]; }, "card missing"},
-      {"card lost", [](GameState& s) { s.DeckSlots[30] = 0; }, "empty slot among the undrawn cards or the pile: 30"},
+      {"card twice", [](GameState& s) { s.table.Hands[1][2] = s.table.Hands[0][1]; }, "card missing"},
+      {"card lost", [](GameState& s) { s.table.DeckSlots[30] = 0; }, "empty slot among the undrawn cards or the pile: 30"},
       {"hand not packed",
        [](GameState& s) {
-         s.Hands[3][7] = s.Hands[3][2];
-         s.Hands[3][2] = 0;
+         s.table.Hands[3][7] = s.table.Hands[3][2];
+         s.table.Hands[3][2] = 0;
        },
        "hand not packed 3 3"},
       {"gap inside the count",
        [](GameState& s) {
-         s.DeckSlots[s.DiscardIndex++] = s.Hands[2][2];
-         s.Hands[2][2] = 0;
+         s.table.DeckSlots[s.table.DiscardIndex++] = s.table.Hands[2][2];
+         s.table.Hands[2][2] = 0;
        },
        "hand not packed 2 3"},
-      {"count", [](GameState& s) { s.Hands[2][kHandCount] = 4; }, "hand count differs from its cards 2 4"},
-      {"slot 52", [](GameState& s) { s.DeckSlots[52] = 5; }, "slot 52 written"},
-      {"code out of range", [](GameState& s) { s.Hands[0][1] = 64 + s.Hands[0][1]; }, "a card code outside 1..52"},
-      {"draw index", [](GameState& s) { s.DrawIndex = 52; }, "draw index left on the empty slot 52"},
-      {"direction", [](GameState& s) { s.Direction = 0; }, "direction 0"},
-      {"no empty slot after the pile", [](GameState& s) { s.DeckSlots[54] = s.DeckSlots[53]; },
+      {"count", [](GameState& s) { s.table.Hands[2][kHandCount] = 4; }, "hand count differs from its cards 2 4"},
+      {"slot 52", [](GameState& s) { s.table.DeckSlots[52] = 5; }, "slot 52 written"},
+      {"code out of range", [](GameState& s) { s.table.Hands[0][1] = 64 + s.table.Hands[0][1]; }, "a card code outside 1..52"},
+      {"draw index", [](GameState& s) { s.table.DrawIndex = 52; }, "draw index left on the empty slot 52"},
+      {"direction", [](GameState& s) { s.table.Direction = 0; }, "direction 0"},
+      {"no empty slot after the pile", [](GameState& s) { s.table.DeckSlots[54] = s.table.DeckSlots[53]; },
        "no empty slot after the discard pile 54"},
   };
   for (const auto& c : cases) {
@@ -78,19 +78,19 @@ TEST(TableInvariants, FaultsAreFound) {
 
 TEST(TableInvariants, EndOfHandExceptions) {
   GameState s = DealtTable();
-  s.TopDiscard = s.DeckSlots[20];
-  s.DeckSlots[53] = s.TopDiscard;
-  s.DrawIndex = 21;
-  s.DiscardIndex = 54;
+  s.table.TopDiscard = s.table.DeckSlots[20];
+  s.table.DeckSlots[53] = s.table.TopDiscard;
+  s.table.DrawIndex = 21;
+  s.table.DiscardIndex = 54;
   // Seat 1 discarded its fifth card and was called: it still counts it.
-  s.DeckSlots[s.DiscardIndex++] = s.Hands[1][5];
-  s.Hands[1][5] = 0;
-  s.HandEndCode = kEndCall;
-  s.CurrentSeat = 1;
-  s.Winner = 3;
+  s.table.DeckSlots[s.table.DiscardIndex++] = s.table.Hands[1][5];
+  s.table.Hands[1][5] = 0;
+  s.table.HandEndCode = kEndCall;
+  s.table.CurrentSeat = 1;
+  s.table.Winner = 3;
   EXPECT_EQ(CheckTableInvariants(s, TableMoment::HandOver), "");
   EXPECT_NE(CheckTableInvariants(s, TableMoment::DuringHand), "");
-  s.HandEndCode = 42;
+  s.table.HandEndCode = 42;
   EXPECT_NE(CheckTableInvariants(s, TableMoment::HandOver), "");
 }
 
@@ -104,19 +104,19 @@ GameState LaidOut(int undrawn, int pile, std::array<int, 4> held, bool reused) {
   int next = 0;
   auto card = [&next] { return static_cast<int16_t>(next++ * 7 % 52 + 1); };  // every code once
   for (int seat = 0; seat < 4; ++seat) {
-    for (int slot = 1; slot <= held[seat]; ++slot) s.Hands[seat][slot] = card();
-    s.Hands[seat][kHandCount] = static_cast<int16_t>(held[seat]);
+    for (int slot = 1; slot <= held[seat]; ++slot) s.table.Hands[seat][slot] = card();
+    s.table.Hands[seat][kHandCount] = static_cast<int16_t>(held[seat]);
   }
   if (!reused) {
-    s.DrawIndex = static_cast<int16_t>(52 - undrawn);
-    for (int i = s.DrawIndex; i < 52; ++i) s.DeckSlots[i] = card();
-    for (int i = 53; i < 53 + pile; ++i) s.DeckSlots[i] = card();
-    s.DiscardIndex = static_cast<int16_t>(53 + pile);
+    s.table.DrawIndex = static_cast<int16_t>(52 - undrawn);
+    for (int i = s.table.DrawIndex; i < 52; ++i) s.table.DeckSlots[i] = card();
+    for (int i = 53; i < 53 + pile; ++i) s.table.DeckSlots[i] = card();
+    s.table.DiscardIndex = static_cast<int16_t>(53 + pile);
   } else {
-    s.DrawIndex = 60;
-    for (int i = 60; i < 60 + undrawn; ++i) s.DeckSlots[i] = card();
-    for (int i = 1; i <= pile; ++i) s.DeckSlots[i] = card();
-    s.DiscardIndex = static_cast<int16_t>(1 + pile);
+    s.table.DrawIndex = 60;
+    for (int i = 60; i < 60 + undrawn; ++i) s.table.DeckSlots[i] = card();
+    for (int i = 1; i <= pile; ++i) s.table.DeckSlots[i] = card();
+    s.table.DiscardIndex = static_cast<int16_t>(1 + pile);
   }
   return s;
 }
@@ -131,13 +131,13 @@ TEST(TableInvariants, FaultsOfAReusedDeckAreNamed) {
     const char* finding;
   };
   const Case cases[] = {
-      {"gap in the new pile", [](GameState& s) { s.DeckSlots[5] = 0; },
+      {"gap in the new pile", [](GameState& s) { s.table.DeckSlots[5] = 0; },
        "empty slot among the undrawn cards or the pile: 5"},
-      {"gap among the undrawn cards", [](GameState& s) { s.DeckSlots[65] = 0; },
+      {"gap among the undrawn cards", [](GameState& s) { s.table.DeckSlots[65] = 0; },
        "card after the end of the reused deck 66"},
-      {"card after the undrawn cards", [](GameState& s) { s.DeckSlots[90] = s.DeckSlots[60]; },
+      {"card after the undrawn cards", [](GameState& s) { s.table.DeckSlots[90] = s.table.DeckSlots[60]; },
        "card after the end of the reused deck 90"},
-      {"the pile ends early", [](GameState& s) { s.DeckSlots[14] = 0; },
+      {"the pile ends early", [](GameState& s) { s.table.DeckSlots[14] = 0; },
        "empty slot among the undrawn cards or the pile: 14"},
   };
   for (const auto& c : cases) {
@@ -153,13 +153,13 @@ TEST(TableInvariants, FaultsOfAReusedDeckAreNamed) {
 // deck, every slot after the undrawn cards).
 std::vector<int> GuardedDeckSlots(const GameState& s) {
   std::vector<int> slots = {52};
-  if (s.DrawIndex < 52) {
-    for (int i = s.DrawIndex; i < 52; ++i) slots.push_back(i);
-    const int end = s.DeckSlots[53] != 0 ? s.DiscardIndex : 53;
+  if (s.table.DrawIndex < 52) {
+    for (int i = s.table.DrawIndex; i < 52; ++i) slots.push_back(i);
+    const int end = s.table.DeckSlots[53] != 0 ? s.table.DiscardIndex : 53;
     for (int i = 53; i <= end && i < kDeckSlots; ++i) slots.push_back(i);
   } else {
-    for (int i = s.DrawIndex; i < kDeckSlots; ++i) slots.push_back(i);
-    for (int i = 1; i < s.DiscardIndex; ++i) slots.push_back(i);
+    for (int i = s.table.DrawIndex; i < kDeckSlots; ++i) slots.push_back(i);
+    for (int i = 1; i < s.table.DiscardIndex; ++i) slots.push_back(i);
   }
   return slots;
 }
@@ -185,36 +185,36 @@ void ForEachChange(const GameState& table,
   for (int v = 0; v <= 70; ++v) values.push_back(v);
   for (const int v : values) {
     for (const int i : GuardedDeckSlots(table)) {
-      if (table.DeckSlots[i] == v) continue;
+      if (table.table.DeckSlots[i] == v) continue;
       GameState s = table;
-      s.DeckSlots[i] = static_cast<int16_t>(v);
+      s.table.DeckSlots[i] = static_cast<int16_t>(v);
       visit(s, "deck slot", i, v);
     }
     for (int seat = 0; seat < kSeats; ++seat) {
       for (int slot = 0; slot <= 10; ++slot) {
-        if (table.Hands[seat][slot] == v) continue;
+        if (table.table.Hands[seat][slot] == v) continue;
         GameState s = table;
-        s.Hands[seat][slot] = static_cast<int16_t>(v);
+        s.table.Hands[seat][slot] = static_cast<int16_t>(v);
         visit(s, "hand slot", seat * 100 + slot, v);
       }
     }
   }
   // Before the initial card is turned the discard index is left over from
   // the hand before and means nothing.
-  const bool pile_started = table.DeckSlots[53] != 0;
+  const bool pile_started = table.table.DeckSlots[53] != 0;
   for (int draw = -1; draw <= kDeckSlots + 2; ++draw) {
     for (int discard = -1; discard <= kDeckSlots + 2; ++discard) {
-      if (draw == table.DrawIndex && (discard == table.DiscardIndex || !pile_started)) continue;
+      if (draw == table.table.DrawIndex && (discard == table.table.DiscardIndex || !pile_started)) continue;
       GameState s = table;
-      s.DrawIndex = static_cast<int16_t>(draw);
-      s.DiscardIndex = static_cast<int16_t>(discard);
+      s.table.DrawIndex = static_cast<int16_t>(draw);
+      s.table.DiscardIndex = static_cast<int16_t>(discard);
       visit(s, "indexes", draw * 1000 + discard, 0);
     }
   }
 }
 
 std::string Where(const GameState& table) {
-  return "draw index " + std::to_string(table.DrawIndex) + ", discard index " + std::to_string(table.DiscardIndex);
+  return "draw index " + std::to_string(table.table.DrawIndex) + ", discard index " + std::to_string(table.table.DiscardIndex);
 }
 
 TEST(TableInvariants, EveryChangeToAPlaceOfTheCardsIsFound) {

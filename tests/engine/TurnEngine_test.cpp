@@ -24,19 +24,19 @@ TEST(TurnEngine, OnlyMatchingCardsArePlayable) {
     Harness h(BuildTable(TableWith({S(7), H(2), S(8), C(13)}, H(7))));
     h.Pick(c.pick);
     if (!c.taken) {
-      EXPECT_EQ(h.s.UserPick, 0);
-      EXPECT_EQ(h.s.AwaitingUser, 1);
-      EXPECT_EQ(h.s.Hands[0][kHandCount], 4);
-      EXPECT_EQ(h.s.DiscardIndex, 54);
+      EXPECT_EQ(h.s.table.UserPick, 0);
+      EXPECT_TRUE(h.s.table.AwaitingUser);
+      EXPECT_EQ(h.s.table.Hands[0][kHandCount], 4);
+      EXPECT_EQ(h.s.table.DiscardIndex, 54);
       EXPECT_FALSE(h.at_first_computer);
       continue;
     }
     ASSERT_TRUE(h.at_first_computer) << c.pick;
     const GameState& t = *h.at_first_computer;
-    EXPECT_EQ(t.DeckSlots[54], c.pick == 1 ? S(7) : H(2));
-    EXPECT_EQ(t.Hands[0][kHandCount], 3);
-    EXPECT_EQ(t.Hands[0][4], 0);
-    EXPECT_EQ(t.PenaltyPending, c.pick == 2 ? 2 : 0);
+    EXPECT_EQ(t.table.DeckSlots[54], c.pick == 1 ? S(7) : H(2));
+    EXPECT_EQ(t.table.Hands[0][kHandCount], 3);
+    EXPECT_EQ(t.table.Hands[0][4], 0);
+    EXPECT_EQ(t.table.PenaltyPending, c.pick == 2 ? 2 : 0);
     EXPECT_TRUE(h.view.Has("HideCard " + std::to_string(c.pick)));
   }
 }
@@ -57,30 +57,30 @@ TEST(TurnEngine, PenaltyIsDrawnOrPassedOn) {
   for (const auto& c : cases) {
     TableSetup setup = TableWith(c.hand, H(2));
     GameState table = BuildTable(setup);
-    table.PenaltyPending = 4;
+    table.table.PenaltyPending = 4;
     Harness h(table);
     h.Pick(c.pick);
     if (c.overflow) {
-      EXPECT_EQ(h.s.HandEndCode, kEndCardOver);
-      EXPECT_EQ(h.s.CurrentSeat, 0);
-      EXPECT_EQ(h.s.Hands[0][kHandCount], 10);
-      EXPECT_EQ(h.s.PenaltyPending, c.pending_after);
+      EXPECT_EQ(h.s.table.HandEndCode, kEndCardOver);
+      EXPECT_EQ(h.s.table.CurrentSeat, 0);
+      EXPECT_EQ(h.s.table.Hands[0][kHandCount], 10);
+      EXPECT_EQ(h.s.table.PenaltyPending, c.pending_after);
       EXPECT_TRUE(h.view.Has("PlaySound CardOver"));
       EXPECT_EQ(h.view.hand_results, 1);
       continue;
     }
     ASSERT_TRUE(h.at_first_computer);
-    EXPECT_EQ(h.at_first_computer->Hands[0][kHandCount], c.count_after);
-    EXPECT_EQ(h.at_first_computer->PenaltyPending, c.pending_after);
+    EXPECT_EQ(h.at_first_computer->table.Hands[0][kHandCount], c.count_after);
+    EXPECT_EQ(h.at_first_computer->table.PenaltyPending, c.pending_after);
   }
 }
 
 TEST(TurnEngine, DrawingTheTenthCardEndsTheHand) {
   Harness h(BuildTable(TableWith({S(1), S(2), S(3), S(4), S(5), S(6), S(8), S(9), S(10)}, H(7))));
   h.Pick(99);
-  EXPECT_EQ(h.s.HandEndCode, kEndCardOver);
-  EXPECT_EQ(h.s.CurrentSeat, 0);
-  EXPECT_EQ(h.s.DrewThisTurn, 0);
+  EXPECT_EQ(h.s.table.HandEndCode, kEndCardOver);
+  EXPECT_EQ(h.s.table.CurrentSeat, 0);
+  EXPECT_FALSE(h.s.table.DrewThisTurn);
   EXPECT_FALSE(h.at_first_computer);
 }
 
@@ -103,17 +103,17 @@ TEST(TurnEngine, LastCardUnderEachWayOfGoingOut) {
     h.Pick(1);
     EXPECT_EQ(h.view.Has("Ask DiscardFinish yes") || h.view.Has("Ask DiscardFinish no"), c.asked) << c.finish_means;
     if (c.finished) {
-      EXPECT_EQ(h.s.HandEndCode, kEndDiscardFinish);
-      EXPECT_EQ(h.s.Winner, 0);
-      EXPECT_EQ(h.s.Hands[0][kHandCount], 0);
-      EXPECT_EQ(h.s.Hands[0][1], S(7));
-      EXPECT_EQ(h.s.DiscardIndex, 54);
+      EXPECT_EQ(h.s.table.HandEndCode, kEndDiscardFinish);
+      EXPECT_EQ(h.s.table.Winner, 0);
+      EXPECT_EQ(h.s.table.Hands[0][kHandCount], 0);
+      EXPECT_EQ(h.s.table.Hands[0][1], S(7));
+      EXPECT_EQ(h.s.table.DiscardIndex, 54);
       EXPECT_TRUE(h.view.Has("PlaySound NoGame"));
     } else {
-      EXPECT_EQ(h.s.Hands[0][kHandCount], 1);
-      EXPECT_EQ(h.s.AwaitingUser, 1);
-      EXPECT_EQ(h.s.UserPick, 0);
-      EXPECT_EQ(h.s.HandEndCode, 0);
+      EXPECT_EQ(h.s.table.Hands[0][kHandCount], 1);
+      EXPECT_TRUE(h.s.table.AwaitingUser);
+      EXPECT_EQ(h.s.table.UserPick, 0);
+      EXPECT_EQ(h.s.table.HandEndCode, 0);
     }
   }
 }
@@ -126,15 +126,15 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
     table.settings.MoreDropCardMode = 0;
     Harness h(table);
     h.Pick(1);
-    EXPECT_EQ(h.s.TurnPhase, kTurnFurtherDiscard);
+    EXPECT_EQ(h.s.table.TurnPhase, kTurnFurtherDiscard);
     EXPECT_EQ(h.view.LabelText(TableLabel::Countdown), "さらに捨てる？");
     EXPECT_FALSE(h.at_first_computer);
-    const int draw_index = h.s.DrawIndex;
+    const int draw_index = h.s.table.DrawIndex;
     h.Pick(99);
     ASSERT_TRUE(h.at_first_computer);
-    EXPECT_EQ(h.at_first_computer->Hands[0][kHandCount], 2);
-    EXPECT_EQ(h.at_first_computer->DrawIndex, draw_index);
-    EXPECT_EQ(h.at_first_computer->DrewThisTurn, 0);
+    EXPECT_EQ(h.at_first_computer->table.Hands[0][kHandCount], 2);
+    EXPECT_EQ(h.at_first_computer->table.DrawIndex, draw_index);
+    EXPECT_FALSE(h.at_first_computer->table.DrewThisTurn);
   }
   // Under mode 1 the draw pile is refused and any card may follow.
   {
@@ -142,12 +142,12 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
     h.Pick(1);
     EXPECT_EQ(h.view.LabelText(TableLabel::Countdown), "もう一枚捨てて");
     h.Pick(99);
-    EXPECT_EQ(h.s.TurnPhase, kTurnFurtherDiscard);
+    EXPECT_EQ(h.s.table.TurnPhase, kTurnFurtherDiscard);
     EXPECT_FALSE(h.at_first_computer);
     h.Pick(2);  // the 4 of clover matches nothing
     ASSERT_TRUE(h.at_first_computer);
-    EXPECT_EQ(h.at_first_computer->DeckSlots[55], C(4));
-    EXPECT_EQ(h.at_first_computer->Hands[0][kHandCount], 1);
+    EXPECT_EQ(h.at_first_computer->table.DeckSlots[55], C(4));
+    EXPECT_EQ(h.at_first_computer->table.Hands[0][kHandCount], 1);
   }
   // Two cards: an ordinary card under mode 0, refused under mode 1.
   for (const int mode : {0, 1}) {
@@ -157,11 +157,11 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
     h.Pick(1);
     if (mode == 0) {
       ASSERT_TRUE(h.at_first_computer);
-      EXPECT_EQ(h.at_first_computer->DeckSlots[54], S(8));
-      EXPECT_EQ(h.at_first_computer->TurnPhase, kTurnFirstAction);
+      EXPECT_EQ(h.at_first_computer->table.DeckSlots[54], S(8));
+      EXPECT_EQ(h.at_first_computer->table.TurnPhase, kTurnFirstAction);
     } else {
       EXPECT_FALSE(h.at_first_computer);
-      EXPECT_EQ(h.s.Hands[0][kHandCount], 2);
+      EXPECT_EQ(h.s.table.Hands[0][kHandCount], 2);
     }
   }
 }
@@ -172,8 +172,8 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
     Harness h(BuildTable(TableWith({S(9), D(3)}, H(9))));
     h.Pick(1);
     ASSERT_TRUE(h.at_first_computer);
-    EXPECT_EQ(h.at_first_computer->CurrentSeat, 3);
-    EXPECT_EQ(h.at_first_computer->Direction, -1);
+    EXPECT_EQ(h.at_first_computer->table.CurrentSeat, 3);
+    EXPECT_EQ(h.at_first_computer->table.Direction, -1);
   }
   // Skip by the user: seat 2, never seat 0.
   {
@@ -198,27 +198,27 @@ TEST(TurnEngine, SpecialCardsMoveTheTurn) {
     Harness h(table);
     h.Pick(c.pick);
     ASSERT_TRUE(h.at_first_computer) << c.top;
-    EXPECT_EQ(h.at_first_computer->CurrentSeat, c.first_seat) << c.top;
+    EXPECT_EQ(h.at_first_computer->table.CurrentSeat, c.first_seat) << c.top;
   }
   // Skip by seat 2 lands on the user in both directions.
   for (const int direction : {1, -1}) {
     TableSetup setup = TableWith({D(3), D(4)}, H(1));
     setup.hands[2] = {S(1), C(12), C(13)};
     GameState table = BuildTable(setup);
-    table.Direction = static_cast<int16_t>(direction);
-    table.CurrentSeat = 2;
-    table.AwaitingUser = 0;
+    table.table.Direction = static_cast<int16_t>(direction);
+    table.table.CurrentSeat = 2;
+    table.table.AwaitingUser = false;
     RecordingView view;
     ScriptedRandom random({0.0F, 0.0F, 0.0F});
     test::StoppedClock clock{TimeOfDay{}};
     MemberFilesRecord files;
     Engine engine(table, view, random, clock, files.Keeping());
     EXPECT_EQ(engine.RunComputerSeats(), kUserTurn);
-    EXPECT_EQ(table.CurrentSeat, 0);
-    EXPECT_EQ(table.HandPhase, kHandInPlay);
-    EXPECT_EQ(table.TurnPhase, kTurnFirstAction);
-    EXPECT_EQ(table.DeckSlots[54], S(1));
-    EXPECT_EQ(table.Hands[2][kHandCount], 2);
+    EXPECT_EQ(table.table.CurrentSeat, 0);
+    EXPECT_EQ(table.table.HandPhase, kHandInPlay);
+    EXPECT_EQ(table.table.TurnPhase, kTurnFirstAction);
+    EXPECT_EQ(table.table.DeckSlots[54], S(1));
+    EXPECT_EQ(table.table.Hands[2][kHandCount], 2);
     EXPECT_EQ(random.Left(), 0U);
     EXPECT_EQ(view.calls.back(), "ShowArrow 0");
   }
@@ -231,9 +231,9 @@ TEST(TurnEngine, ComputerSeatPausesOnceWhenItTakesAPenalty) {
   setup.hands[1] = {C(5), C(6)};
   GameState table = BuildTable(setup);
   table.settings.AutoJudgment = 0;
-  table.PenaltyPending = 4;
-  table.CurrentSeat = 1;
-  table.AwaitingUser = 0;
+  table.table.PenaltyPending = 4;
+  table.table.CurrentSeat = 1;
+  table.table.AwaitingUser = false;
   Harness h(table);
   std::vector<std::string> seat_one;
   bool in_seat_one = false;
@@ -251,15 +251,15 @@ TEST(TurnEngine, TheDeckRunsOutAndThePileIsDrawnAgain) {
   GameState table = BuildTable(setup);
   // Every undrawn card but the 2 of clover has been played; the last one
   // played is the 5 of hearts.
-  std::vector<int16_t> undrawn(table.DeckSlots.begin() + table.DrawIndex, table.DeckSlots.begin() + 52);
+  std::vector<int16_t> undrawn(table.table.DeckSlots.begin() + table.table.DrawIndex, table.table.DeckSlots.begin() + 52);
   undrawn.erase(std::remove(undrawn.begin(), undrawn.end(), C(2)), undrawn.end());
   undrawn.erase(std::remove(undrawn.begin(), undrawn.end(), H(5)), undrawn.end());
   undrawn.push_back(H(5));
-  for (int i = 0; i < 52; ++i) table.DeckSlots[i] = 0;
-  for (const int16_t code : undrawn) table.DeckSlots[table.DiscardIndex++] = code;
-  table.DeckSlots[51] = C(2);
-  table.DrawIndex = 51;
-  table.TopDiscard = H(5);
+  for (int i = 0; i < 52; ++i) table.table.DeckSlots[i] = 0;
+  for (const int16_t code : undrawn) table.table.DeckSlots[table.table.DiscardIndex++] = code;
+  table.table.DeckSlots[51] = C(2);
+  table.table.DrawIndex = 51;
+  table.table.TopDiscard = H(5);
   table.settings.ExtraCardEnable = 1;
   Harness h(table);
   std::optional<GameState> after_seat_one;
@@ -269,11 +269,11 @@ TEST(TurnEngine, TheDeckRunsOutAndThePileIsDrawnAgain) {
   h.Pick(99);
   ASSERT_TRUE(after_seat_one);
   const GameState& t = *after_seat_one;
-  EXPECT_EQ(t.Hands[0][3], C(2));
-  EXPECT_EQ(t.Hands[1][3], S(3)) << "seat 1 drew the initial card";
-  EXPECT_EQ(t.DrawIndex, 54);
-  EXPECT_EQ(t.DiscardIndex, 1);
-  EXPECT_EQ(t.ExtraNumber, 5);
+  EXPECT_EQ(t.table.Hands[0][3], C(2));
+  EXPECT_EQ(t.table.Hands[1][3], S(3)) << "seat 1 drew the initial card";
+  EXPECT_EQ(t.table.DrawIndex, 54);
+  EXPECT_EQ(t.table.DiscardIndex, 1);
+  EXPECT_EQ(t.table.ExtraNumber, 5);
   const int message = h.view.IndexOf("ShowLabel ReuseMessage 場札を再度使います.");
   ASSERT_GE(message, 0);
   EXPECT_EQ(h.view.calls[message + 1], "Pause 30");
@@ -306,7 +306,7 @@ TEST(TurnEngine, SpeedPauseFollowsSpeedAndJudgment) {
 
 TEST(TurnEngine, ComputerSeatsThatCannotMoveAreAnInternalError) {
   GameState table = BuildTable(TableWith({S(7)}, H(7)));
-  table.CurrentSeat = 0;
+  table.table.CurrentSeat = 0;
   RecordingView view;
   ScriptedRandom random;
   test::StoppedClock clock{TimeOfDay{}};
@@ -316,12 +316,12 @@ TEST(TurnEngine, ComputerSeatsThatCannotMoveAreAnInternalError) {
 
   GameState bad;
   bad.settings = DefaultSettings("");
-  bad.Dealer = 7;
+  bad.table.Dealer = 7;
   Engine dealer_error(bad, view, random, clock, files.Keeping());
   dealer_error.PlayTurn();
   EXPECT_TRUE(view.Has("InternalError 3"));
   EXPECT_TRUE(dealer_error.Failed());
-  EXPECT_EQ(bad.EngineRunning, 0);
+  EXPECT_FALSE(bad.table.EngineRunning);
 }
 
 }  // namespace

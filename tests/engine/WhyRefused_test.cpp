@@ -25,11 +25,11 @@ GameState RandomTable(std::mt19937& random) {
   std::shuffle(deck.begin(), deck.end(), random);
   GameState s = BuildTable(TableWith({}, deck[0]));
   const int count = pick(1, 9);
-  auto& row = s.Hands[0];
+  auto& row = s.table.Hands[0];
   row.fill(0);
   for (int slot = 1; slot <= count; ++slot) row[slot] = deck[slot];
   row[kHandCount] = static_cast<int16_t>(count);
-  s.PenaltyPending = static_cast<int16_t>(pick(0, 1) * pick(1, 6));
+  s.table.PenaltyPending = static_cast<int16_t>(pick(0, 1) * pick(1, 6));
   s.settings.FinishMeans = static_cast<int16_t>(pick(0, 4));
   s.settings.MoreDropCardMode = static_cast<int16_t>(pick(0, 1));
   // Small ranks make the special cards turn up often in the hands.
@@ -46,8 +46,8 @@ TEST(WhyRefused, GivesAReasonExactlyWhenThePickIsRefused) {
     const GameState s = RandomTable(random);
     for (const MovePhase phase : kEveryPhase) {
       for (const int pick : kEveryPick) {
-        const bool is_refused = EffectOf(s, s.settings, 0, phase, pick) == PickEffect::Refused;
-        ASSERT_EQ(WhyRefused(s, s.settings, 0, phase, pick) != Refusal::None, is_refused)
+        const bool is_refused = EffectOf(s.table, s.settings, 0, phase, pick) == PickEffect::Refused;
+        ASSERT_EQ(WhyRefused(s.table, s.settings, 0, phase, pick) != Refusal::None, is_refused)
             << "round " << round << " phase " << static_cast<int>(phase) << " pick " << pick;
         ++(is_refused ? refused : taken);
       }
@@ -60,7 +60,7 @@ TEST(WhyRefused, GivesAReasonExactlyWhenThePickIsRefused) {
 
 struct Case {
   const char* name;
-  int16_t turn_phase;
+  TurnPhaseCode turn_phase;
   std::initializer_list<int16_t> hand;
   int16_t top;
   int finish_means, mode, pending;
@@ -70,39 +70,39 @@ struct Case {
 
 TEST(WhyRefused, NamesTheRuleThatRefused) {
   const Case cases[] = {
-      {"neither suit nor rank", 1, {S(5), H(3)}, H(7), 0, 1, 0, 1, Refusal::NoMatch},
-      {"no card of the hand matches", 1, {S(5), C(3)}, H(7), 0, 1, 0, 2, Refusal::NothingToPlay},
-      {"the only match is a throw-more card of the last two", 1, {S(8), C(3)}, H(8), 0, 1, 0, 2,
+      {"neither suit nor rank", kTurnFirstAction, {S(5), H(3)}, H(7), 0, 1, 0, 1, Refusal::NoMatch},
+      {"no card of the hand matches", kTurnFirstAction, {S(5), C(3)}, H(7), 0, 1, 0, 2, Refusal::NothingToPlay},
+      {"the only match is a throw-more card of the last two", kTurnFirstAction, {S(8), C(3)}, H(8), 0, 1, 0, 2,
        Refusal::NothingToPlay},
-      {"a penalty stands", 1, {S(5), H(3)}, H(2), 0, 1, 2, 1, Refusal::PenaltyWaiting},
-      {"no card at that position", 1, {S(5), H(3)}, H(7), 0, 1, 0, 3, Refusal::NoCardThere},
-      {"the last card cannot go out", 1, {S(7)}, H(7), 0, 1, 0, 1, Refusal::NoDiscardFinish},
-      {"throw-more card of the last two", 1, {S(8), H(3)}, H(8), 0, 1, 0, 1, Refusal::ThrowMoreOfTwo},
-      {"a turn takes no pile card", 1, {S(5), H(3)}, H(7), 0, 1, 0, kPickSecondCard, Refusal::DiscardOrDraw},
-      {"further: throw-more of the last two", 2, {S(8), D(3)}, H(7), 0, 1, 0, 1, Refusal::ThrowMoreOfTwo},
-      {"further: must discard", 2, {S(5), D(3)}, H(7), 0, 1, 0, kPickDrawPile, Refusal::MustDiscardAgain},
-      {"further: discard or stop", 2, {S(5), D(3)}, H(7), 0, 0, 0, kPickDiscardPile, Refusal::DiscardAgainOrStop},
-      {"not the user's turn", 0, {S(5), D(3)}, H(7), 0, 1, 0, 1, Refusal::NotYourTurn},
+      {"a penalty stands", kTurnFirstAction, {S(5), H(3)}, H(2), 0, 1, 2, 1, Refusal::PenaltyWaiting},
+      {"no card at that position", kTurnFirstAction, {S(5), H(3)}, H(7), 0, 1, 0, 3, Refusal::NoCardThere},
+      {"the last card cannot go out", kTurnFirstAction, {S(7)}, H(7), 0, 1, 0, 1, Refusal::NoDiscardFinish},
+      {"throw-more card of the last two", kTurnFirstAction, {S(8), H(3)}, H(8), 0, 1, 0, 1, Refusal::ThrowMoreOfTwo},
+      {"a turn takes no pile card", kTurnFirstAction, {S(5), H(3)}, H(7), 0, 1, 0, kPickSecondCard, Refusal::DiscardOrDraw},
+      {"further: throw-more of the last two", kTurnFurtherDiscard, {S(8), D(3)}, H(7), 0, 1, 0, 1, Refusal::ThrowMoreOfTwo},
+      {"further: must discard", kTurnFurtherDiscard, {S(5), D(3)}, H(7), 0, 1, 0, kPickDrawPile, Refusal::MustDiscardAgain},
+      {"further: discard or stop", kTurnFurtherDiscard, {S(5), D(3)}, H(7), 0, 0, 0, kPickDiscardPile, Refusal::DiscardAgainOrStop},
+      {"not the user's turn", kTurnNone, {S(5), D(3)}, H(7), 0, 1, 0, 1, Refusal::NotYourTurn},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     GameState s = BuildTable(TableWith(c.hand, c.top));
-    s.TurnPhase = c.turn_phase;
+    s.table.TurnPhase = c.turn_phase;
     s.settings.FinishMeans = static_cast<int16_t>(c.finish_means);
     s.settings.MoreDropCardMode = static_cast<int16_t>(c.mode);
-    s.PenaltyPending = static_cast<int16_t>(c.pending);
-    EXPECT_EQ(WhyRefused(s, s.settings, 0, UserMovePhase(s), c.pick), c.why);
+    s.table.PenaltyPending = static_cast<int16_t>(c.pending);
+    EXPECT_EQ(WhyRefused(s.table, s.settings, 0, UserMovePhase(s.table), c.pick), c.why);
   }
 }
 
 TEST(WhyRefused, DealerChoiceTakesOnlyItsTwoCards) {
   GameState s = BuildTable(TableWith({S(5), H(3), D(4), C(6), S(9)}, H(7)));
-  s.HandPhase = kHandOpening;
-  s.TurnPhase = kTurnNone;
-  s.Dealer = 0;
-  s.DealerChoice.clear();
+  s.table.HandPhase = kHandOpening;
+  s.table.TurnPhase = kTurnNone;
+  s.table.Dealer = 0;
+  s.table.DealerChoice.clear();
   for (const int pick : {1, 5, int{kPickDrawPile}}) {
-    EXPECT_EQ(WhyRefused(s, s.settings, 0, UserMovePhase(s), pick), Refusal::DealerChoiceOnly) << pick;
+    EXPECT_EQ(WhyRefused(s.table, s.settings, 0, UserMovePhase(s.table), pick), Refusal::DealerChoiceOnly) << pick;
   }
 }
 

@@ -84,10 +84,10 @@ GameState TableBeforeTheLoad(const std::string& cards) {
   s.Message_1 = {1, 4242};
   s.BgmList[1] = "/music/before.mid";
   s.BgmCount = 1;
-  state.MainWindowBaseWidth = 8115;
-  state.MainWindowBaseHeight = 5385;
-  state.CardBackShown = s.CardKind;
-  state.BgmTrack = 4;
+  state.window.MainWindowBaseWidth = 8115;
+  state.window.MainWindowBaseHeight = 5385;
+  state.window.CardBackShown = s.CardKind;
+  state.window.BgmTrack = 4;
   state.SettingsBaseName = "before.prk";
   state.RuleSetDirectory = "/rules";
   return state;
@@ -108,8 +108,8 @@ struct Expected {
 
 Expected ExpectedLoad(const GameState& before, std::string_view bytes) {
   Expected e{before.settings, {}, false};
-  e.settings.MainWindowWidth = before.MainWindowBaseWidth;
-  e.settings.MainWindowHeight = before.MainWindowBaseHeight;
+  e.settings.MainWindowWidth = before.window.MainWindowBaseWidth;
+  e.settings.MainWindowHeight = before.window.MainWindowBaseHeight;
   e.read = ApplySettingsText(bytes, e.settings);
   e.settings.GameSpeed = before.settings.GameSpeed;
   if (!FileIsReadable(DataFilePath(e.settings, "HeartA.bmp"))) {
@@ -161,8 +161,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (expected.read.needs_rewrite) {
     Check(outcome == RuleSetReadOutcome::UnreadableValue);
     Check(state.settings == before.settings);
-    Check(state.CardBackShown == before.CardBackShown);
-    Check(state.BgmTrack == before.BgmTrack);
+    Check(state.window.CardBackShown == before.window.CardBackShown);
+    Check(state.window.BgmTrack == before.window.BgmTrack);
     Check(state.SettingsBaseName == before.SettingsBaseName);
     Check(state.RuleSetDirectory == before.RuleSetDirectory);
     Check(host.questions == 0);
@@ -170,8 +170,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   Check(outcome == RuleSetReadOutcome::Loaded);
   Check(state.settings == expected.settings);
-  Check(state.CardBackShown == before.CardBackShown);
-  Check(state.BgmTrack == (expected.read.bgm_read ? 1 : before.BgmTrack));
+  Check(state.window.CardBackShown == before.window.CardBackShown);
+  Check(state.window.BgmTrack == (expected.read.bgm_read ? 1 : before.window.BgmTrack));
   Check(state.SettingsBaseName == "fuzzed.prk");
   Check(state.RuleSetDirectory == before.RuleSetDirectory);
   Check(host.questions == (expected.asks_for_directory ? 1 : 0));

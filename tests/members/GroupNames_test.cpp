@@ -27,7 +27,7 @@ TEST(GroupNames, NameColoursByGroupAndPoints) {
   for (const Case& c : cases) {
     SCOPED_TRACE(test::RowOf(cases, c));
     GameState state;
-    state.CurrentGroup = static_cast<int16_t>(c.group);
+    state.seating.CurrentGroup = static_cast<int16_t>(c.group);
     state.members.MemberPoints[c.group][c.member] = c.points;
     const NameStyle style = MemberNameStyle(state, c.member);
     EXPECT_EQ(style.colour, c.colour) << c.group << "/" << c.member << " " << c.points;
@@ -41,12 +41,12 @@ TEST(GroupNames, ChoosingAGroupCopiesItsNames) {
     for (int m = 1; m <= kMembersPerGroup; ++m) state.members.MemberName[g][m] = std::to_string(g * 100 + m);
   }
   ChooseGroup(state, 4);
-  EXPECT_EQ(state.CurrentGroup, 4);
-  EXPECT_EQ(state.GroupMemberName[1], "401");
-  EXPECT_EQ(state.GroupMemberName[10], "410");
+  EXPECT_EQ(state.seating.CurrentGroup, 4);
+  EXPECT_EQ(state.seating.GroupMemberName[1], "401");
+  EXPECT_EQ(state.seating.GroupMemberName[10], "410");
   ChooseGroup(state, 9);  // out of range counts as group 1
-  EXPECT_EQ(state.CurrentGroup, 1);
-  EXPECT_EQ(state.GroupMemberName[7], "107");
+  EXPECT_EQ(state.seating.CurrentGroup, 1);
+  EXPECT_EQ(state.seating.GroupMemberName[7], "107");
 }
 
 TEST(GroupNames, CleaningSaysWhatChanged) {
@@ -84,12 +84,12 @@ TEST(GroupNames, StoringANameKeepsWhatTheFileCanHold) {
   ChooseGroup(state, 2);
   EXPECT_EQ(StoreMemberName(state, 2, 3, " 鈴木,一郎😀").name, "鈴木，一郎");
   EXPECT_EQ(state.members.MemberName[2][3], "鈴木，一郎");
-  EXPECT_EQ(state.GroupMemberName[3], "鈴木，一郎");
+  EXPECT_EQ(state.seating.GroupMemberName[3], "鈴木，一郎");
   EXPECT_TRUE(MemberNameFitsFile(state.members.MemberName[2][3]));
 
   StoreMemberName(state, 4, 3, "Other");  // another group: the shown names stay
   EXPECT_EQ(state.members.MemberName[4][3], "Other");
-  EXPECT_EQ(state.GroupMemberName[3], "鈴木，一郎");
+  EXPECT_EQ(state.seating.GroupMemberName[3], "鈴木，一郎");
 
   StoreMemberName(state, 2, 5, "");  // an empty name may be stored
   EXPECT_EQ(state.members.MemberName[2][5], "");

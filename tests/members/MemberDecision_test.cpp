@@ -76,12 +76,12 @@ TEST(MemberDecision, MemberListOffersEveryoneButTheUser) {
     GameState state = StateWithMembers();
     state.settings.MemberGroup = c.setting_group;
     const auto rows = LoadMemberList(state);
-    EXPECT_EQ(state.CurrentGroup, c.expected_group) << c.setting_group;
-    EXPECT_EQ(state.SeatMember[0], c.expected_group);
+    EXPECT_EQ(state.seating.CurrentGroup, c.expected_group) << c.setting_group;
+    EXPECT_EQ(state.match.SeatMember[0], c.expected_group);
     ASSERT_EQ(rows.size(), c.rows) << c.setting_group;
     EXPECT_EQ(rows.front().member, c.first_member);
     EXPECT_EQ(rows.back().member, 10);
-    EXPECT_EQ(state.GroupMemberName[4], state.members.MemberName[c.expected_group][4]);
+    EXPECT_EQ(state.seating.GroupMemberName[4], state.members.MemberName[c.expected_group][4]);
   }
 }
 
@@ -152,10 +152,10 @@ TEST(MemberDecision, PicksAreSeatedInShuffledOrder) {
     const int16_t picks[] = {4, 7, 9};
     for (int j = 1; j <= 3; ++j) {
       const auto seat = static_cast<size_t>(c.order[j]);
-      EXPECT_EQ(state.SeatMember[seat], picks[j - 1]);
-      EXPECT_EQ(state.SeatName[seat], state.members.MemberName[1][picks[j - 1]]);
-      EXPECT_EQ(state.Boldness[seat], state.members.MemberBoldness[1][picks[j - 1]]);
-      EXPECT_EQ(state.Deduction[seat], state.members.MemberDeduction[1][picks[j - 1]]);
+      EXPECT_EQ(state.match.SeatMember[seat], picks[j - 1]);
+      EXPECT_EQ(state.match.SeatName[seat], state.members.MemberName[1][picks[j - 1]]);
+      EXPECT_EQ(state.match.Boldness[seat], state.members.MemberBoldness[1][picks[j - 1]]);
+      EXPECT_EQ(state.match.Deduction[seat], state.members.MemberDeduction[1][picks[j - 1]]);
     }
   }
 }
@@ -189,12 +189,12 @@ TEST(MemberDecision, RandomChoiceSeatsTheFirstThreeEligibleAndDrawsTheDealer) {
     Scripted random(script);
     ASSERT_TRUE(ChooseMembersAtRandom(state, random, dealer_name));
     for (int seat = 1; seat <= 3; ++seat) {
-      EXPECT_EQ(state.SeatMember[seat], c.seated[seat - 1]) << "group " << c.group << " seat " << seat;
-      EXPECT_EQ(state.SeatName[seat], state.members.MemberName[c.group][c.seated[seat - 1]]);
+      EXPECT_EQ(state.match.SeatMember[seat], c.seated[seat - 1]) << "group " << c.group << " seat " << seat;
+      EXPECT_EQ(state.match.SeatName[seat], state.members.MemberName[c.group][c.seated[seat - 1]]);
     }
-    EXPECT_EQ(state.Dealer, c.dealer);
-    EXPECT_EQ(state.DecisionPhase, kDealerDecided);
-    EXPECT_EQ(dealer_name, c.dealer == 0 ? "Player" : state.SeatName[c.dealer]);
+    EXPECT_EQ(state.table.Dealer, c.dealer);
+    EXPECT_EQ(state.seating.Phase, kDealerDecided);
+    EXPECT_EQ(dealer_name, c.dealer == 0 ? "Player" : state.match.SeatName[c.dealer]);
   }
 }
 
@@ -211,9 +211,9 @@ TEST(MemberDecision, RandomChoiceSwapsBetweenTheTwoHalves) {
   Scripted random(script);
   ASSERT_TRUE(ChooseMembersAtRandom(state, random, dealer_name));
   // List: 10, 6, 3, 4, 5, 2, 7, 8, 9, 1.
-  EXPECT_EQ(state.SeatMember[1], 10);
-  EXPECT_EQ(state.SeatMember[2], 6);
-  EXPECT_EQ(state.SeatMember[3], 3);
+  EXPECT_EQ(state.match.SeatMember[1], 10);
+  EXPECT_EQ(state.match.SeatMember[2], 6);
+  EXPECT_EQ(state.match.SeatMember[3], 3);
 }
 
 TEST(MemberDecision, RandomChoiceNeedsThreeEligibleMembers) {
@@ -222,14 +222,14 @@ TEST(MemberDecision, RandomChoiceNeedsThreeEligibleMembers) {
   for (int m = 2; m <= 9; ++m) state.members.MemberPoints[1][m] = 0;
   state.members.MemberPoints[1][1] = 1000;  // the user never counts
   LoadMemberList(state);
-  state.SeatMember = {1, 5, 6, 7};
-  state.Dealer = 2;
+  state.match.SeatMember = {1, 5, 6, 7};
+  state.table.Dealer = 2;
   std::string dealer_name = "unchanged";
   Scripted random({0.5F});
   EXPECT_FALSE(ChooseMembersAtRandom(state, random, dealer_name));
-  EXPECT_EQ(state.SeatMember, (std::array<int16_t, 4>{1, 5, 6, 7}));
-  EXPECT_EQ(state.Dealer, 2);
-  EXPECT_EQ(state.DecisionPhase, kChoosingMembers);
+  EXPECT_EQ(state.match.SeatMember, (std::array<int16_t, 4>{1, 5, 6, 7}));
+  EXPECT_EQ(state.table.Dealer, 2);
+  EXPECT_EQ(state.seating.Phase, kChoosingMembers);
   EXPECT_EQ(dealer_name, "unchanged");
 }
 
@@ -268,9 +268,9 @@ TEST(MemberDecision, TheSeatThatDrawsTheAceDeals) {
   for (int ace_drawer = 0; ace_drawer < 4; ++ace_drawer) {
     GameState state = StateWithMembers();
     LoadMemberList(state);
-    state.SeatName = {"", "Left  ", "Top", "Right "};
-    state.DecisionPhase = kUserToDraw;
-    state.Dealer = 9;
+    state.match.SeatName = {"", "Left  ", "Top", "Right "};
+    state.seating.Phase = kUserToDraw;
+    state.table.Dealer = 9;
     DealerDraw draw;
     // The seats draw positions 1, 2, 3, 4 in turn; the ace lies where
     // `ace_drawer` will draw.
@@ -284,13 +284,13 @@ TEST(MemberDecision, TheSeatThatDrawsTheAceDeals) {
       EXPECT_EQ(reveal.seat, seat);
       EXPECT_EQ(reveal.face, draw.DrawCards[seat + 1]);
       EXPECT_EQ(draw.DrawCount, seat + 2);
-      EXPECT_EQ(state.DecisionPhase, kComputersDrawing);
+      EXPECT_EQ(state.seating.Phase, kComputersDrawing);
       if (seat < 3) {
         EXPECT_EQ(reveal.message, expected_messages[seat]);
       }
     }
     const std::string names[] = {"Player", "Left", "Top", "Right"};
-    EXPECT_EQ(state.Dealer, ace_drawer);
+    EXPECT_EQ(state.table.Dealer, ace_drawer);
     EXPECT_EQ(TrimTrailingBlanks(draw.DealerName), names[ace_drawer]);
     EXPECT_EQ(RevealPosition(state, draw, 1).revealed, false);
   }
@@ -298,7 +298,7 @@ TEST(MemberDecision, TheSeatThatDrawsTheAceDeals) {
 
 TEST(MemberDecision, FinalMessageNamesTheDealer) {
   GameState state = StateWithMembers();
-  state.SeatName = {"", "A", "B", "Carol  "};
+  state.match.SeatName = {"", "A", "B", "Carol  "};
   DealerDraw draw;
   draw.DrawCards = {0, 2, 3, 4, 1};
   for (int k = 1; k <= 3; ++k) RevealPosition(state, draw, k);
@@ -307,7 +307,7 @@ TEST(MemberDecision, FinalMessageNamesTheDealer) {
 
 TEST(MemberDecision, RevealIgnoresTakenAndOutOfRangePositions) {
   GameState state = StateWithMembers();
-  state.SeatName = {"", "A", "B", "C"};
+  state.match.SeatName = {"", "A", "B", "C"};
   DealerDraw draw;
   draw.DrawCards = {0, 1, 2, 3, 4};
   for (int bad : {0, 5, -1}) EXPECT_FALSE(RevealPosition(state, draw, bad).revealed);
@@ -342,16 +342,16 @@ TEST(MemberDecision, ComputerDrawsAgainWhileThePositionIsTaken) {
 TEST(MemberDecision, StartingAMatchClearsTheLog) {
   GameState state = StateWithMembers();
   for (int i = 1; i <= 10; ++i) {
-    state.HandLogPoints[i] = static_cast<int16_t>(i * 10);
-    state.HandLogText[i] = "あがり";
+    state.match.HandLogPoints[i] = static_cast<int16_t>(i * 10);
+    state.match.HandLogText[i] = "あがり";
   }
   StartMatch(state, 45296);
-  EXPECT_EQ(state.MatchInProgress, 1);
-  EXPECT_EQ(state.MatchStartTime, 45296);
-  EXPECT_EQ(state.SeatName[0], "Player");
+  EXPECT_TRUE(state.match.MatchInProgress);
+  EXPECT_EQ(state.match.MatchStartTime, 45296);
+  EXPECT_EQ(state.match.SeatName[0], "Player");
   for (int i = 1; i <= 10; ++i) {
-    EXPECT_EQ(state.HandLogPoints[i], 0);
-    EXPECT_TRUE(state.HandLogText[i].empty());
+    EXPECT_EQ(state.match.HandLogPoints[i], 0);
+    EXPECT_TRUE(state.match.HandLogText[i].empty());
   }
 }
 

@@ -46,7 +46,7 @@ struct Fixture {
     for (const char* piece : pieces) state.settings.BgmList.at(static_cast<size_t>(++slot)) = piece;
     state.settings.BgmCount = static_cast<int16_t>(slot);
     state.settings.SoundMode = 1;
-    state.BgmTrack = 1;
+    state.window.BgmTrack = 1;
     sequencer.existing = existing.empty() ? std::set<std::string>(pieces.begin(), pieces.end()) : existing;
   }
   void StartUp() {
@@ -64,7 +64,7 @@ TEST(BgmPlayer, StartUpOpensTheFirstPieceAndPlaysIt) {
   EXPECT_EQ(f.sequencer.mode, SequencerMode::Stopped);
   f.player.PlayMusic();
   EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"open /m/a.mid", "play"}));
-  EXPECT_EQ(f.state.BgmTrack, 1);
+  EXPECT_EQ(f.state.window.BgmTrack, 1);
 }
 
 TEST(BgmPlayer, NothingToOpenLeavesEveryOperationIdle) {
@@ -103,13 +103,13 @@ TEST(BgmPlayer, SoundOffLeavesTheMusicAlone) {
 TEST(BgmPlayer, StepsWrapRoundTheList) {
   Fixture f({"/m/1.mid", "/m/2.mid", "/m/3.mid"});
   f.StartUp();
-  f.state.BgmTrack = 3;
+  f.state.window.BgmTrack = 3;
   f.player.NextPiece();
-  EXPECT_EQ(f.state.BgmTrack, 1);
+  EXPECT_EQ(f.state.window.BgmTrack, 1);
   EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"open /m/1.mid", "play"}));
   f.sequencer.log.clear();
   f.player.PreviousPiece();
-  EXPECT_EQ(f.state.BgmTrack, 3);
+  EXPECT_EQ(f.state.window.BgmTrack, 3);
   EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"open /m/3.mid", "play"}));
 }
 
@@ -123,7 +123,7 @@ TEST(BgmPlayer, TwoPausePressesPauseAndResumeTheSamePiece) {
   EXPECT_EQ(f.player.BgmPaused(), 0);
   EXPECT_EQ(f.sequencer.mode, SequencerMode::Playing);
   EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"pause", "play"}));
-  EXPECT_EQ(f.state.BgmTrack, 1);
+  EXPECT_EQ(f.state.window.BgmTrack, 1);
 
   // A new piece plays unpaused, so the next press pauses it.
   f.player.TogglePause();
@@ -144,10 +144,10 @@ TEST(BgmPlayer, AnEndedPieceIsFollowedAtTheNextTurn) {
 
   f.sequencer.mode = SequencerMode::Stopped;
   f.player.CheckMusic();
-  EXPECT_EQ(f.state.BgmTrack, 2);
+  EXPECT_EQ(f.state.window.BgmTrack, 2);
   f.sequencer.mode = SequencerMode::Stopped;
   f.player.CheckMusic();
-  EXPECT_EQ(f.state.BgmTrack, 1);
+  EXPECT_EQ(f.state.window.BgmTrack, 1);
   EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"open /m/2.mid", "play", "open /m/1.mid", "play"}));
 
   // A list emptied since start-up plays nothing more.
@@ -162,18 +162,18 @@ TEST(BgmPlayer, PiecesThatCannotBeOpenedArePassedOver) {
   Fixture f({"/m/1.mid", "/m/gone.mid", "/m/3.mid"}, {"/m/1.mid", "/m/3.mid"});
   f.StartUp();
   f.player.NextPiece();
-  EXPECT_EQ(f.state.BgmTrack, 3);
+  EXPECT_EQ(f.state.window.BgmTrack, 3);
   EXPECT_EQ(f.player.Unplayable(), (std::vector<std::string>{"/m/gone.mid"}));
   EXPECT_EQ(f.sequencer.mode, SequencerMode::Playing);
   f.player.PreviousPiece();
-  EXPECT_EQ(f.state.BgmTrack, 1);  // back over the missing one
+  EXPECT_EQ(f.state.window.BgmTrack, 1);  // back over the missing one
   EXPECT_EQ(f.player.Unplayable().size(), 1U);
 
   // At start-up too: the first piece that opens is the one loaded.
   Fixture later({"/m/gone.mid", "/m/2.mid"}, {"/m/2.mid"});
   later.player.OpenMusic();
   EXPECT_TRUE(later.player.BgmAvailable());
-  EXPECT_EQ(later.state.BgmTrack, 2);
+  EXPECT_EQ(later.state.window.BgmTrack, 2);
   EXPECT_EQ(later.player.Unplayable(), (std::vector<std::string>{"/m/gone.mid"}));
 
   // When none opens any more the music is no longer ready.
@@ -196,7 +196,7 @@ TEST(BgmPlayer, FollowingOrderIsWhatTheTurnTries) {
   EXPECT_EQ(f.player.FollowingOrder(), (std::vector<std::string>{"/m/gone.mid", "/m/3.mid", "/m/1.mid"}));
   f.player.CheckMusic();
   EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"open /m/gone.mid", "open /m/3.mid", "play"}));
-  EXPECT_EQ(f.state.BgmTrack, 3);
+  EXPECT_EQ(f.state.window.BgmTrack, 3);
   f.sequencer.mode = SequencerMode::Stopped;
   EXPECT_EQ(f.player.FollowingOrder(), (std::vector<std::string>{"/m/1.mid", "/m/gone.mid", "/m/3.mid"}));
   // Sound off: nothing to read.
@@ -246,10 +246,10 @@ TEST(BgmPlayer, ALoadedRuleSetStopsOrRestartsTheMusicFromItsFirstPiece) {
     f.state.settings.BgmList[1] = c.first;
     f.state.settings.BgmCount = 1;
     f.state.settings.SoundMode = c.sound;
-    f.state.MatchInProgress = c.match;
+    f.state.match.MatchInProgress = c.match;
     f.player.FollowRuleSet();
     EXPECT_EQ(f.sequencer.log, c.log) << c.first << c.sound << c.match;
-    EXPECT_EQ(f.state.BgmTrack, c.track) << c.first << c.sound << c.match;
+    EXPECT_EQ(f.state.window.BgmTrack, c.track) << c.first << c.sound << c.match;
     EXPECT_EQ(f.sequencer.mode, c.mode) << c.first << c.sound << c.match;
     EXPECT_EQ(f.player.Unplayable(), c.unplayable) << c.first;
   }

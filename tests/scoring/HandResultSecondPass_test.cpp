@@ -12,11 +12,11 @@ namespace {
 // Seat 1 calls the user's ten of hearts with three and seven.
 GameState CalledTable(int draw_index) {
   GameState state;
-  state.SeatMember = {2, 3, 4, 5};
-  state.HandNumber = 1;
-  state.Dealer = 1;
+  state.match.SeatMember = {2, 3, 4, 5};
+  state.table.HandNumber = 1;
+  state.table.Dealer = 1;
   auto give = [&state](int seat, std::initializer_list<int16_t> cards) {
-    auto& row = state.Hands[seat];
+    auto& row = state.table.Hands[seat];
     int slot = 0;
     for (const int16_t code : cards) row[++slot] = code;
     row[kHandCount] = static_cast<int16_t>(slot);
@@ -25,11 +25,11 @@ GameState CalledTable(int draw_index) {
   give(1, {3, 7});    // 3 and 7 of hearts
   give(2, {19});      // 6 of spades
   give(3, {29});      // 3 of diamonds
-  state.HandEndCode = kEndCall;
-  state.Winner = 1;
-  state.CurrentSeat = 0;
-  state.TopDiscard = 10;
-  state.DrawIndex = static_cast<int16_t>(draw_index);
+  state.table.HandEndCode = kEndCall;
+  state.table.Winner = 1;
+  state.table.CurrentSeat = 0;
+  state.table.TopDiscard = 10;
+  state.table.DrawIndex = static_cast<int16_t>(draw_index);
   return state;
 }
 

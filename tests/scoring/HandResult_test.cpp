@@ -16,7 +16,7 @@ constexpr int16_t C(int rank) { return static_cast<int16_t>(39 + rank); }
 // Places cards in slots 1.. of a seat; `count` overrides slot 0 (a computer
 // seat that counter-calls still counts its discarded card).
 void Give(GameState& state, int seat, std::vector<int16_t> cards, int count = -1) {
-  auto& row = state.Hands[seat];
+  auto& row = state.table.Hands[seat];
   row.fill(0);
   for (size_t i = 0; i < cards.size(); ++i) row[i + 1] = cards[i];
   row[kHandCount] = static_cast<int16_t>(count < 0 ? static_cast<int>(cards.size()) : count);
@@ -24,16 +24,16 @@ void Give(GameState& state, int seat, std::vector<int16_t> cards, int count = -1
 
 GameState TableState() {
   GameState state;
-  state.SeatMember = {2, 3, 4, 5};
+  state.match.SeatMember = {2, 3, 4, 5};
   state.members.MemberName[1][1] = "わたし";
-  state.SeatName = {"", "ｺﾝﾋﾟｭｰﾀA", "ｺﾝﾋﾟｭｰﾀB", "ｺﾝﾋﾟｭｰﾀC"};
-  state.HandNumber = 3;
-  state.DrawIndex = 30;
-  state.Dealer = 1;
+  state.match.SeatName = {"", "ｺﾝﾋﾟｭｰﾀA", "ｺﾝﾋﾟｭｰﾀB", "ｺﾝﾋﾟｭｰﾀC"};
+  state.table.HandNumber = 3;
+  state.table.DrawIndex = 30;
+  state.table.Dealer = 1;
   return state;
 }
 
-int ScoreSum(const GameState& state) { return std::accumulate(state.Score.begin(), state.Score.end(), 0); }
+int ScoreSum(const GameState& state) { return std::accumulate(state.match.Score.begin(), state.match.Score.end(), 0); }
 
 int16_t Stat(GameState& state, int seat, MemberStat stat) { return (*SeatStats(state, seat))[stat]; }
 
@@ -94,16 +94,16 @@ TEST(HandResultCall, ComputesThePointsAndTheExplanation) {
     SCOPED_TRACE(c.name);
     GameState state = TableState();
     for (int seat = 0; seat < kSeats; ++seat) Give(state, seat, c.hands[seat], seat == c.winner ? c.winner_count : -1);
-    state.HandEndCode = kEndCall;
-    state.Winner = static_cast<int16_t>(c.winner);
-    state.CurrentSeat = static_cast<int16_t>(c.loser);
-    state.TopDiscard = c.top;
-    state.CounterCalled = c.counter_called;
+    state.table.HandEndCode = kEndCall;
+    state.table.Winner = static_cast<int16_t>(c.winner);
+    state.table.CurrentSeat = static_cast<int16_t>(c.loser);
+    state.table.TopDiscard = c.top;
+    state.table.CounterCalled = c.counter_called;
     state.settings.ManyCardBonus = c.many_card_bonus;
     state.settings.ExtraCardEnable = c.extra_enable;
-    state.ExtraNumber = c.extra_number;
+    state.table.ExtraNumber = c.extra_number;
     state.settings.PenaltyCard = c.penalty_card;
-    state.DrawIndex = c.draw_index;
+    state.table.DrawIndex = c.draw_index;
 
     const HandResultView view = ScoreHand(state);
     EXPECT_EQ(view.base_points, c.base);
@@ -115,10 +115,10 @@ TEST(HandResultCall, ComputesThePointsAndTheExplanation) {
     EXPECT_EQ(view.points, c.points);
     ASSERT_EQ(view.explanation.size(), 3u);
     EXPECT_EQ(view.explanation[1], c.line2);
-    EXPECT_EQ(state.Score[c.winner], c.points);
-    EXPECT_EQ(state.Score[c.loser], -c.points);
+    EXPECT_EQ(state.match.Score[c.winner], c.points);
+    EXPECT_EQ(state.match.Score[c.loser], -c.points);
     EXPECT_EQ(ScoreSum(state), 0);
-    EXPECT_EQ(state.HasWon[c.winner], 1);
+    EXPECT_TRUE(state.match.HasWon[c.winner]);
     EXPECT_EQ(Stat(state, c.winner, Wins), 1);
     EXPECT_EQ(Stat(state, c.winner, YakuTotal), c.yaku);
     EXPECT_EQ(Stat(state, c.winner, PointsWon), c.points);
@@ -128,13 +128,13 @@ TEST(HandResultCall, ComputesThePointsAndTheExplanation) {
     EXPECT_EQ(Stat(state, c.loser, PointsLost), c.points);
     for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(Stat(state, seat, HandsPlayed), 1);
     if (c.winner == 0) {
-      EXPECT_EQ(state.HandLogPoints[3], c.points);
-      EXPECT_EQ(state.HandLogText[3], "あがり");
+      EXPECT_EQ(state.match.HandLogPoints[3], c.points);
+      EXPECT_EQ(state.match.HandLogText[3], "あがり");
     } else if (c.loser == 0) {
-      EXPECT_EQ(state.HandLogPoints[3], -c.points);
-      EXPECT_EQ(state.HandLogText[3], "振込み");
+      EXPECT_EQ(state.match.HandLogPoints[3], -c.points);
+      EXPECT_EQ(state.match.HandLogText[3], "振込み");
     } else {
-      EXPECT_EQ(state.HandLogText[3], "");
+      EXPECT_EQ(state.match.HandLogText[3], "");
     }
     EXPECT_EQ(view.key_cards, std::vector<int16_t>{c.top});
   }
@@ -146,10 +146,10 @@ TEST(HandResultCall, WorkedExampleShowsTheThreeLinesExactly) {
   Give(state, 1, {H(3), H(4), H(5)});
   Give(state, 2, {S(2), S(6)});
   Give(state, 3, {D(3), D(4), D(5)});
-  state.HandEndCode = kEndCall;
-  state.Winner = 1;
-  state.CurrentSeat = 2;
-  state.TopDiscard = H(10);
+  state.table.HandEndCode = kEndCall;
+  state.table.Winner = 1;
+  state.table.CurrentSeat = 2;
+  state.table.TopDiscard = H(10);
   state.settings.ManyCardBonus = 1;
 
   const HandResultView view = ScoreHand(state);
@@ -163,11 +163,11 @@ TEST(HandResultCall, WorkedExampleShowsTheThreeLinesExactly) {
   EXPECT_EQ(view.first_cards, (std::vector<int16_t>{H(3), H(4), H(5)}));
   EXPECT_EQ(view.second_cards, (std::vector<int16_t>{S(2), S(6)}));
   EXPECT_EQ(view.extra_card, 0);
-  EXPECT_EQ(state.SeatName[0], "わたし");
+  EXPECT_EQ(state.match.SeatName[0], "わたし");
 
   state.settings.ManyCardBonus = 0;
   GameState without_bonus = state;
-  without_bonus.Score.fill(0);
+  without_bonus.match.Score.fill(0);
   const HandResultView plain = ScoreHand(without_bonus);
   EXPECT_EQ(plain.explanation[0], " 基礎点=12点  ");
   EXPECT_EQ(plain.explanation[2], "  [  12点 × (役1 +1) = 24点 ]");
@@ -179,12 +179,12 @@ TEST(HandResultCall, ShowsTheExtraNumberAsAHeartCard) {
   Give(state, 1, {H(3), H(4)});
   Give(state, 2, {S(6)});
   Give(state, 3, {D(3)});
-  state.HandEndCode = kEndCall;
-  state.Winner = 1;
-  state.CurrentSeat = 2;
-  state.TopDiscard = H(7);
+  state.table.HandEndCode = kEndCall;
+  state.table.Winner = 1;
+  state.table.CurrentSeat = 2;
+  state.table.TopDiscard = H(7);
   state.settings.ExtraCardEnable = 1;
-  state.ExtraNumber = C(11);
+  state.table.ExtraNumber = C(11);
   const HandResultView view = ScoreHand(state);
   EXPECT_EQ(view.extra_card, H(11));
   EXPECT_EQ(view.extra_caption, "ｴｸｽﾄﾗ ﾅﾝﾊﾞｰ");
@@ -201,7 +201,7 @@ struct FixedEndingCase {
   int16_t log_points;
   const char* log_text;
   int16_t next_dealer;
-  std::array<int16_t, kSeats> has_won{};
+  std::array<bool, kSeats> has_won{};
 };
 
 TEST(HandResultFixedPayments, MovePointsAndWriteTheLog) {
@@ -228,23 +228,23 @@ TEST(HandResultFixedPayments, MovePointsAndWriteTheLog) {
   for (const FixedEndingCase& c : cases) {
     SCOPED_TRACE(c.name);
     GameState state = TableState();
-    state.Score = {100, 0, -50, 10};
-    const auto before = state.Score;
+    state.match.Score = {100, 0, -50, 10};
+    const auto before = state.match.Score;
     for (int seat = 0; seat < kSeats; ++seat) Give(state, seat, {H(1), S(2), D(3), C(4), H(5)});
-    state.HandEndCode = c.end_code;
+    state.table.HandEndCode = c.end_code;
     state.settings.FinishMeans = c.finish_means;
-    state.Winner = c.winner;
-    state.CurrentSeat = c.current;
-    state.HandLogPoints[3] = 0;
+    state.table.Winner = c.winner;
+    state.table.CurrentSeat = c.current;
+    state.match.HandLogPoints[3] = 0;
 
     const HandResultView view = ScoreHand(state);
-    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(state.Score[seat] - before[seat], c.score_change[seat]);
-    EXPECT_EQ(state.HandLogPoints[3], c.log_points);
-    EXPECT_EQ(state.HandLogText[3], c.log_text);
+    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(state.match.Score[seat] - before[seat], c.score_change[seat]);
+    EXPECT_EQ(state.match.HandLogPoints[3], c.log_points);
+    EXPECT_EQ(state.match.HandLogText[3], c.log_text);
     CloseHandResult(state);
-    EXPECT_EQ(state.Dealer, c.next_dealer);
-    EXPECT_EQ(state.HasWon, c.has_won);
-    EXPECT_EQ(state.HandNumber, 3);
+    EXPECT_EQ(state.table.Dealer, c.next_dealer);
+    EXPECT_EQ(state.match.HasWon, c.has_won);
+    EXPECT_EQ(state.table.HandNumber, 3);
     for (int seat = 0; seat < kSeats; ++seat) {
       const int change = c.score_change[seat];
       const int gained = Stat(state, seat, PointsWon);
@@ -267,45 +267,45 @@ TEST(HandResultFixedPayments, MovePointsAndWriteTheLog) {
 TEST(HandResultFixedPayments, OverflowShowsTheFirstNineCards) {
   GameState state = TableState();
   Give(state, 3, {H(1), H(2), H(3), H(4), H(5), H(6), H(7), H(8), H(9), H(10)});
-  state.HandEndCode = kEndCardOver;
-  state.CurrentSeat = 3;
+  state.table.HandEndCode = kEndCardOver;
+  state.table.CurrentSeat = 3;
   const HandResultView view = ScoreHand(state);
   EXPECT_EQ(view.banner, "10 枚を越えました！");
   EXPECT_EQ(view.first_heading, "負けた人");
   EXPECT_EQ(view.first_name, " [ ｺﾝﾋﾟｭｰﾀC ] ");
   EXPECT_EQ(view.first_cards, (std::vector<int16_t>{H(1), H(2), H(3), H(4), H(5), H(6), H(7), H(8), H(9)}));
   EXPECT_EQ(view.explanation, std::vector<std::string>{" 各プレーヤーへ20点(計60点)払います."});
-  EXPECT_EQ(state.Winner, state.Dealer);
+  EXPECT_EQ(state.table.Winner, state.table.Dealer);
 }
 
 TEST(HandResultFixedPayments, InitialMatchShowsTheFourAndTheTwoCards) {
   GameState state = TableState();
   Give(state, 0, {H(3), S(4), D(5), C(6), H(9)});
-  state.DrawIndex = 21;
-  state.DeckSlots[21] = S(9);
-  state.HandEndCode = kEndInitialMatch;
-  state.Dealer = 0;
-  state.Winner = 0;
+  state.table.DrawIndex = 21;
+  state.table.DeckSlots[21] = S(9);
+  state.table.HandEndCode = kEndInitialMatch;
+  state.table.Dealer = 0;
+  state.table.Winner = 0;
   const HandResultView view = ScoreHand(state);
   EXPECT_EQ(view.first_cards, (std::vector<int16_t>{H(3), S(4), D(5), C(6)}));
   EXPECT_EQ(view.key_cards, (std::vector<int16_t>{H(9), S(9)}));
   EXPECT_EQ(view.explanation,
             (std::vector<std::string>{" イニシャルマッチ！", " 各プレーヤーから30点貰います(計90点). "}));
-  EXPECT_EQ(state.HandLogPoints[3], 90);
-  EXPECT_EQ(state.HandLogText[3], "ｲﾆｼｬﾙあがり");
-  EXPECT_EQ(state.Score, (std::array<int16_t, kSeats>{90, -30, -30, -30}));
+  EXPECT_EQ(state.match.HandLogPoints[3], 90);
+  EXPECT_EQ(state.match.HandLogText[3], "ｲﾆｼｬﾙあがり");
+  EXPECT_EQ(state.match.Score, (std::array<int16_t, kSeats>{90, -30, -30, -30}));
 }
 
 TEST(HandResultNoGame, CountsTheHandAndPlaysItAgain) {
   GameState state = TableState();
-  state.HandEndCode = kEndNoGame;
-  state.Winner = 2;
+  state.table.HandEndCode = kEndNoGame;
+  state.table.Winner = 2;
   const HandResultView view = ScoreHand(state);
   EXPECT_EQ(view.banner, "ゲームはお流れです...");
-  EXPECT_EQ(state.HandNumber, 2);
-  EXPECT_EQ(state.Score, (std::array<int16_t, kSeats>{}));
+  EXPECT_EQ(state.table.HandNumber, 2);
+  EXPECT_EQ(state.match.Score, (std::array<int16_t, kSeats>{}));
   for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(Stat(state, seat, HandsPlayed), 1);
-  EXPECT_EQ(state.HandLogText[3], "");
+  EXPECT_EQ(state.match.HandLogText[3], "");
 }
 
 TEST(HandResultLimits, ScoresAndCountersSaturate) {
@@ -314,16 +314,16 @@ TEST(HandResultLimits, ScoresAndCountersSaturate) {
   Give(state, 1, {S(6)});
   Give(state, 2, {C(3)});
   Give(state, 3, {D(3)});
-  state.HandEndCode = kEndCall;
-  state.Winner = 0;
-  state.CurrentSeat = 1;
-  state.TopDiscard = H(7);
-  state.Score = {32765, -32765, 0, 0};  // the call is worth 6
+  state.table.HandEndCode = kEndCall;
+  state.table.Winner = 0;
+  state.table.CurrentSeat = 1;
+  state.table.TopDiscard = H(7);
+  state.match.Score = {32765, -32765, 0, 0};  // the call is worth 6
   (*SeatStats(state, 0))[PointsWon] = 32767;
   (*SeatStats(state, 1))[PointsLost] = 32767;
   ScoreHand(state);
-  EXPECT_EQ(state.Score[0], 32767);
-  EXPECT_EQ(state.Score[1], -32768);
+  EXPECT_EQ(state.match.Score[0], 32767);
+  EXPECT_EQ(state.match.Score[1], -32768);
   EXPECT_EQ(Stat(state, 0, PointsWon), 32767);
   EXPECT_EQ(Stat(state, 1, PointsLost), 32767);
 }
@@ -333,30 +333,30 @@ TEST(HandResultLimits, ScoresAndCountersSaturate) {
 TEST(HandResultLimits, AFixedPaymentSaturatesOnlyTheNetChange) {
   GameState overflow = TableState();
   Give(overflow, 3, {H(1), H(2)});
-  overflow.HandEndCode = kEndCardOver;
-  overflow.CurrentSeat = 3;
-  overflow.Score = {32760, 0, 0, 32760};
+  overflow.table.HandEndCode = kEndCardOver;
+  overflow.table.CurrentSeat = 3;
+  overflow.match.Score = {32760, 0, 0, 32760};
   ScoreHand(overflow);
-  EXPECT_EQ(overflow.Score, (std::array<int16_t, kSeats>{32767, 20, 20, 32700}));
+  EXPECT_EQ(overflow.match.Score, (std::array<int16_t, kSeats>{32767, 20, 20, 32700}));
 
   GameState initial = TableState();
   Give(initial, 1, {H(3), S(4), D(5), C(6), H(9)});
-  initial.HandEndCode = kEndInitialMatch;
-  initial.Dealer = 1;
-  initial.Winner = 1;
-  initial.Score = {0, -32760, 0, 0};
+  initial.table.HandEndCode = kEndInitialMatch;
+  initial.table.Dealer = 1;
+  initial.table.Winner = 1;
+  initial.match.Score = {0, -32760, 0, 0};
   ScoreHand(initial);
-  EXPECT_EQ(initial.Score, (std::array<int16_t, kSeats>{-30, -32670, -30, -30}));
+  EXPECT_EQ(initial.match.Score, (std::array<int16_t, kSeats>{-30, -32670, -30, -30}));
 }
 
 TEST(HandResultLimits, LeavesTheLogAloneOutsideItsEntries) {
   GameState state = TableState();
-  state.HandNumber = 11;
+  state.table.HandNumber = 11;
   Give(state, 0, {H(3)});
-  state.HandEndCode = kEndCardOver;
-  state.CurrentSeat = 0;
+  state.table.HandEndCode = kEndCardOver;
+  state.table.CurrentSeat = 0;
   ScoreHand(state);
-  for (const auto& text : state.HandLogText) EXPECT_EQ(text, "");
+  for (const auto& text : state.match.HandLogText) EXPECT_EQ(text, "");
 }
 
 }  // namespace

@@ -68,11 +68,11 @@ TEST(MemberFiles, FirstWriteWithoutFilesGivesTheDefaultFilesByteForByte) {
 
   EXPECT_EQ(state.members.MemberName[3][4], "No.33");
   EXPECT_EQ(state.members.MemberPoints[3][4], 1000);
-  EXPECT_EQ(state.CurrentGroup, 3);
-  EXPECT_EQ(state.SeatMember[0], 3);
-  EXPECT_EQ(state.GroupMemberName[4], "No.33");
-  EXPECT_EQ(state.GroupMemberBoldness[4], 3);
-  EXPECT_EQ(state.GroupMemberDeduction[4], 3);
+  EXPECT_EQ(state.seating.CurrentGroup, 3);
+  EXPECT_EQ(state.match.SeatMember[0], 3);
+  EXPECT_EQ(state.seating.GroupMemberName[4], "No.33");
+  EXPECT_EQ(state.seating.GroupMemberBoldness[4], 3);
+  EXPECT_EQ(state.seating.GroupMemberDeduction[4], 3);
 }
 
 TEST(MemberFiles, AGroupOutsideOneToFiveMakesGroupOneCurrent) {
@@ -80,8 +80,8 @@ TEST(MemberFiles, AGroupOutsideOneToFiveMakesGroupOneCurrent) {
   GameState state;
   state.settings.MemberGroup = 9;
   ReadMemberFiles(state, PathsIn(dir));
-  EXPECT_EQ(state.CurrentGroup, 1);
-  EXPECT_EQ(state.GroupMemberName[1], "No.10");
+  EXPECT_EQ(state.seating.CurrentGroup, 1);
+  EXPECT_EQ(state.seating.GroupMemberName[1], "No.10");
 }
 
 TEST(MemberFiles, DataLineColumns) {

@@ -11,8 +11,8 @@ GameState LogState(int hands, std::vector<std::pair<int, const char*>> log) {
   GameState state;
   state.settings.NumberOfGames = static_cast<int16_t>(hands);
   for (size_t i = 0; i < log.size(); ++i) {
-    state.HandLogPoints[i + 1] = static_cast<int16_t>(log[i].first);
-    state.HandLogText[i + 1] = log[i].second;
+    state.match.HandLogPoints[i + 1] = static_cast<int16_t>(log[i].first);
+    state.match.HandLogText[i + 1] = log[i].second;
   }
   return state;
 }

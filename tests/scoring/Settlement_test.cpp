@@ -16,16 +16,16 @@ using Four = std::array<int, kSeats>;
 
 GameState MatchState(Four scores) {
   GameState state;
-  state.SeatMember = {2, 4, 6, 8};
+  state.match.SeatMember = {2, 4, 6, 8};
   state.members.MemberName[1][1] = "わたし";
-  state.SeatName = {"わたし", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
+  state.match.SeatName = {"わたし", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
   for (int seat = 0; seat < kSeats; ++seat) {
-    state.Score[seat] = static_cast<int16_t>(scores[seat]);
+    state.match.Score[seat] = static_cast<int16_t>(scores[seat]);
     const auto ref = *SeatRecord(state, seat);
     state.members.MemberPoints[ref.group][ref.member] = 1000;
   }
-  state.HasWon = {1, 1, 1, 1};
-  state.MatchStartTime = 36000;
+  state.match.HasWon = {true, true, true, true};
+  state.match.MatchStartTime = 36000;
   return state;
 }
 
@@ -65,7 +65,7 @@ TEST(Settlement, PaysUmaAndRecordsRanks) {
     state.settings.BonusSwitch = c.bonus_switch;
     const SettlementView view = SettleMatch(state, 36000, {});
     for (int seat = 0; seat < kSeats; ++seat) {
-      EXPECT_EQ(state.Score[seat], c.after[seat]) << "seat " << seat;
+      EXPECT_EQ(state.match.Score[seat], c.after[seat]) << "seat " << seat;
       EXPECT_EQ(Stat(state, seat, RankTotal), c.rank[seat]) << "seat " << seat;
       EXPECT_EQ(Stat(state, seat, GamesPlayed), 1);
       EXPECT_EQ(Points(state, seat), 1000 + c.after[seat]);
@@ -85,7 +85,7 @@ TEST(Settlement, PaysUmaAndRecordsRanks) {
 
 TEST(Settlement, FillsTheColumnsWithoutCuttingSigns) {
   GameState state = MatchState({5, 1234, -1234, -5});
-  state.Score = {5, 12340, -12340, -5};
+  state.match.Score = {5, 12340, -12340, -5};
   const SettlementView view = SettleMatch(state, 36000, {});
   // Rows: 12340+100, 5+50, -5-50, -12340-100.
   EXPECT_EQ(view.rows[0].score, " 12340");
@@ -110,7 +110,7 @@ TEST(Settlement, FillsTheColumnsWithoutCuttingSigns) {
 struct YakitoriCase {
   const char* name;
   int16_t mode;
-  std::array<int16_t, kSeats> has_won;
+  std::array<bool, kSeats> has_won;
   std::array<const char*, kSeats> text;  // by seat
 };
 
@@ -128,7 +128,7 @@ TEST(Settlement, ChargesTheYakitori) {
     SCOPED_TRACE(c.name);
     GameState state = MatchState({40, 20, 0, -60});
     state.settings.YakitoriMode = c.mode;
-    state.HasWon = c.has_won;
+    state.match.HasWon = c.has_won;
     const SettlementView view = SettleMatch(state, 36000, {});
     const Four after = {140, 70, -50, -160};
     for (const SettlementRow& row : view.rows) {
@@ -136,9 +136,9 @@ TEST(Settlement, ChargesTheYakitori) {
       const int value = std::atoi(c.text[row.seat]);
       EXPECT_EQ(row.total_value, after[row.seat] + value);
       EXPECT_EQ(Points(state, row.seat), 1000 + after[row.seat] + value);
-      EXPECT_EQ(state.Score[row.seat], after[row.seat]);  // the score itself holds no yakitori
+      EXPECT_EQ(state.match.Score[row.seat], after[row.seat]);  // the score itself holds no yakitori
     }
-    EXPECT_EQ(state.HasWon, (std::array<int16_t, kSeats>{}));
+    EXPECT_EQ(state.match.HasWon, (std::array<bool, kSeats>{}));
   }
 }
 
@@ -156,7 +156,7 @@ TEST(Settlement, ShowsTheGameTime) {
   for (const TimeCase& c : cases) {
     SCOPED_TRACE(c.text);
     GameState state = MatchState({0, 0, 0, 0});
-    state.MatchStartTime = c.start;
+    state.match.MatchStartTime = c.start;
     EXPECT_EQ(SettleMatch(state, c.now, {}).game_time, c.text);
   }
 }
@@ -203,7 +203,7 @@ TEST(Settlement, MemberPointsSaturate) {
 TEST(Settlement, MemberPointsSaturateOnlyTheNetChange) {
   GameState state = MatchState({40, 20, 0, -60});
   state.settings.YakitoriMode = 1;
-  state.HasWon = {0, 1, 1, 1};
+  state.match.HasWon = {false, true, true, true};
   state.members.MemberPoints[1][1] = 32700;  // +140 and -60
   state.members.MemberPoints[2][8] = -32700;  // -160 and +20
   SettleMatch(state, 36000, {});
@@ -212,7 +212,7 @@ TEST(Settlement, MemberPointsSaturateOnlyTheNetChange) {
 
   GameState near = MatchState({40, 20, 0, -60});
   near.settings.YakitoriMode = 1;
-  near.HasWon = {0, 1, 1, 1};
+  near.match.HasWon = {0, 1, 1, 1};
   near.members.MemberPoints[1][1] = 32650;
   SettleMatch(near, 36000, {});
   EXPECT_EQ(near.members.MemberPoints[1][1], 32730);
@@ -220,29 +220,29 @@ TEST(Settlement, MemberPointsSaturateOnlyTheNetChange) {
 
 TEST(Settlement, AnotherMatchAndAMemberChangeStartFromZero) {
   GameState state = MatchState({140, 70, -50, -160});
-  state.HandNumber = 8;
-  state.HandLogPoints[4] = 44;
-  state.HandLogText[4] = "あがり";
+  state.table.HandNumber = 8;
+  state.match.HandLogPoints[4] = 44;
+  state.match.HandLogText[4] = "あがり";
   StartAnotherMatch(state, 5000);
-  EXPECT_EQ(state.Score, (std::array<int16_t, kSeats>{}));
-  EXPECT_EQ(state.HandNumber, 0);
-  EXPECT_EQ(state.HandLogPoints[4], 0);
-  EXPECT_EQ(state.HandLogText[4], "");
-  EXPECT_EQ(state.MatchStartTime, 5000);
+  EXPECT_EQ(state.match.Score, (std::array<int16_t, kSeats>{}));
+  EXPECT_EQ(state.table.HandNumber, 0);
+  EXPECT_EQ(state.match.HandLogPoints[4], 0);
+  EXPECT_EQ(state.match.HandLogText[4], "");
+  EXPECT_EQ(state.match.MatchStartTime, 5000);
 
   GameState changing = MatchState({140, 70, -50, -160});
-  changing.MatchInProgress = 1;
-  changing.AutoPlay = 1;
-  changing.HandNumber = 8;
-  changing.Hands[2][1] = 14;
-  changing.Hands[2][kHandCount] = 1;
+  changing.match.MatchInProgress = true;
+  changing.table.AutoPlay = true;
+  changing.table.HandNumber = 8;
+  changing.table.Hands[2][1] = 14;
+  changing.table.Hands[2][kHandCount] = 1;
   EXPECT_TRUE(LeaveMatchForMemberChange(changing));
-  EXPECT_EQ(changing.MatchInProgress, 0);
-  EXPECT_EQ(changing.AutoPlay, 0);
-  EXPECT_EQ(changing.HandNumber, 0);
-  EXPECT_EQ(changing.Score, (std::array<int16_t, kSeats>{}));
-  EXPECT_EQ(changing.Hands[2][1], 0);
-  EXPECT_EQ(changing.Hands[2][kHandCount], 0);
+  EXPECT_FALSE(changing.match.MatchInProgress);
+  EXPECT_FALSE(changing.table.AutoPlay);
+  EXPECT_EQ(changing.table.HandNumber, 0);
+  EXPECT_EQ(changing.match.Score, (std::array<int16_t, kSeats>{}));
+  EXPECT_EQ(changing.table.Hands[2][1], 0);
+  EXPECT_EQ(changing.table.Hands[2][kHandCount], 0);
   EXPECT_FALSE(LeaveMatchForMemberChange(changing));
 }
 

@@ -23,7 +23,7 @@ struct EngineHarness {
   }
   // A pick through the turn handler.
   void Pick(int pick) {
-    s.UserPick = static_cast<int16_t>(pick);
+    s.table.UserPick = static_cast<int16_t>(pick);
     engine.PlayTurn();
   }
   GameState s;

@@ -17,7 +17,7 @@ constexpr int16_t D(int rank) { return static_cast<int16_t>(26 + rank); }
 constexpr int16_t C(int rank) { return static_cast<int16_t>(39 + rank); }
 
 inline void SetHand(GameState& s, int seat, std::initializer_list<int16_t> cards) {
-  auto& row = s.Hands[seat];
+  auto& row = s.table.Hands[seat];
   row.fill(0);
   int slot = 1;
   for (const int16_t code : cards) row[slot++] = code;
@@ -40,11 +40,11 @@ inline GameState BuildTable(const TableSetup& setup) {
   s.settings = DefaultSettings("");
   s.settings.NumberOfGames = 1;
   s.settings.GameSpeed = 3;
-  s.HandNumber = 1;
-  s.MatchInProgress = 1;
+  s.table.HandNumber = 1;
+  s.match.MatchInProgress = true;
   std::vector<bool> used(53, false);
   for (int seat = 0; seat < 4; ++seat) {
-    auto& row = s.Hands[seat];
+    auto& row = s.table.Hands[seat];
     row.fill(0);
     int slot = 1;
     for (const int16_t code : setup.hands[seat]) {
@@ -55,29 +55,29 @@ inline GameState BuildTable(const TableSetup& setup) {
     RecomputeCallNumbers(row);
   }
   used[setup.top] = true;
-  s.DeckSlots.fill(0);
-  s.DeckSlots[53] = setup.top;
-  s.TopDiscard = setup.top;
+  s.table.DeckSlots.fill(0);
+  s.table.DeckSlots[53] = setup.top;
+  s.table.TopDiscard = setup.top;
   // Undrawn cards fill the deck's end: slots 52 − count .. 51.
   std::vector<int16_t> rest(setup.next_draws.begin(), setup.next_draws.end());
   for (const int16_t code : setup.next_draws) used[code] = true;
   for (int code = 1; code <= 52; ++code) {
     if (!used[code]) rest.push_back(static_cast<int16_t>(code));
   }
-  s.DrawIndex = static_cast<int16_t>(52 - rest.size());
-  for (std::size_t i = 0; i < rest.size(); ++i) s.DeckSlots[s.DrawIndex + i] = rest[i];
+  s.table.DrawIndex = static_cast<int16_t>(52 - rest.size());
+  for (std::size_t i = 0; i < rest.size(); ++i) s.table.DeckSlots[s.table.DrawIndex + i] = rest[i];
   // The dealt cards that are no longer in play sit below DrawIndex.
-  for (int i = 0; i < s.DrawIndex; ++i) s.DeckSlots[i] = 0;
-  s.DiscardIndex = 54;
-  s.Direction = 1;
-  s.SpecialDone = 1;
-  s.Dealer = 3;
-  s.CurrentSeat = 0;
-  s.HandPhase = 2;
-  s.TurnPhase = 1;
-  s.TurnOver = 1;
-  s.AwaitingUser = 1;
-  s.DealerChoice = "A";
+  for (int i = 0; i < s.table.DrawIndex; ++i) s.table.DeckSlots[i] = 0;
+  s.table.DiscardIndex = 54;
+  s.table.Direction = 1;
+  s.table.SpecialDone = true;
+  s.table.Dealer = 3;
+  s.table.CurrentSeat = 0;
+  s.table.HandPhase = kHandInPlay;
+  s.table.TurnPhase = kTurnFirstAction;
+  s.table.TurnOver = true;
+  s.table.AwaitingUser = true;
+  s.table.DealerChoice = "A";
   return s;
 }
 

@@ -52,10 +52,10 @@ struct TableFixture {
     state.settings = DefaultSettings(paths.program_directory);
     state.settings.DataFileDirectory = ShareDir();
     state.settings.GameSpeed = 3;
-    state.SpeedCount = 10;
+    state.window.SpeedCount = 10;
     for (int seat = 0; seat < kSeats; ++seat) {
       static const char* const kNames[] = {"あなた", "ｺﾝﾋﾟｭｰﾀ1", "ｺﾝﾋﾟｭｰﾀ2", "ｺﾝﾋﾟｭｰﾀ3"};
-      state.SeatName[seat] = kNames[seat];
+      state.match.SeatName[seat] = kNames[seat];
     }
     if (prepare) prepare(state);
     // The member and dealer window reads the settings again: give it ours.

@@ -484,7 +484,7 @@ class TestAppearanceWindows : public QObject {
     state_.settings.BgmList[1] = Music("a.mid");
     state_.settings.BgmList[2] = Music("b.mid");
     state_.settings.BgmCount = 2;
-    state_.BgmTrack = 2;
+    state_.window.BgmTrack = 2;
     const Settings before = state_.settings;
     SoundDialog window(state_, paths_);
     Control<QCheckBox>(window, QStringLiteral("soundCheck"))->click();
@@ -504,7 +504,7 @@ class TestAppearanceWindows : public QObject {
     QCOMPARE(state_.settings.PirukSound, before.PirukSound);
     QCOMPARE(state_.settings.BgmList, before.BgmList);
     QCOMPARE(state_.settings.BgmCount, before.BgmCount);
-    QCOMPARE(state_.BgmTrack, int16_t{2});
+    QCOMPARE(state_.window.BgmTrack, int16_t{2});
     QCOMPARE(state_.settings.SoundMode, int16_t{1});
     QVERIFY(SettingsText(paths_).isEmpty());
   }
@@ -513,7 +513,7 @@ class TestAppearanceWindows : public QObject {
     state_.settings.BgmList[1] = Music("a.mid");
     state_.settings.BgmList[2] = Music("b.mid");
     state_.settings.BgmCount = 2;
-    state_.BgmTrack = 2;
+    state_.window.BgmTrack = 2;
     SoundDialog window(state_, paths_);
     // Double clicks: one removes the first entry, the other adds a piece.
     emit PieceList(window)->itemDoubleClicked(PieceList(window)->item(0));
@@ -522,7 +522,7 @@ class TestAppearanceWindows : public QObject {
     QTest::mouseClick(Button(window, "okButton"), Qt::LeftButton);
     QCOMPARE(window.result(), int(QDialog::Accepted));
     QCOMPARE(state_.settings.BgmCount, int16_t{2});
-    QCOMPARE(state_.BgmTrack, int16_t{1});
+    QCOMPARE(state_.window.BgmTrack, int16_t{1});
     const QString text = SettingsText(paths_);
     QVERIFY(text.endsWith(QStringLiteral("BGM = %1\r\nBGM = %2\r\n")
                               .arg(QString::fromStdString(Music("b.mid")), QString::fromStdString(Music("c.mid")))));
@@ -589,7 +589,7 @@ class TestAppearanceWindows : public QObject {
     QCOMPARE(music.BgmPaused(), int16_t{1});
     music.PauseOrResume();
     QCOMPARE(music.Mode(), SequencerMode::Playing);
-    QCOMPARE(state_.BgmTrack, int16_t{1});
+    QCOMPARE(state_.window.BgmTrack, int16_t{1});
 
     QSignalSpy ended(&music, &Music::PieceEnded);
     QVERIFY(ended.wait(10000));
@@ -598,7 +598,7 @@ class TestAppearanceWindows : public QObject {
     music.CheckMusic();
     QVERIFY(music.Loading());
     QTRY_VERIFY(!music.Loading());
-    QCOMPARE(state_.BgmTrack, int16_t{2});
+    QCOMPARE(state_.window.BgmTrack, int16_t{2});
     QCOMPARE(music.Mode(), SequencerMode::Playing);
     music.StopMusic();
     QCOMPARE(music.Mode(), SequencerMode::Stopped);
@@ -639,7 +639,7 @@ class TestAppearanceWindows : public QObject {
     RecordMessage(&message);
     music.NextPiece(nullptr);
     QCOMPARE(message.text, QStringLiteral("「 %1 」というBGMファイルを開けません。").arg(QString::fromStdString(Music("gone.mid"))));
-    QCOMPARE(state_.BgmTrack, int16_t{3});
+    QCOMPARE(state_.window.BgmTrack, int16_t{3});
     QCOMPARE(music.Mode(), SequencerMode::Playing);
   }
 
@@ -664,11 +664,11 @@ class TestAppearanceWindows : public QObject {
     QVERIFY(bgmc->menuAction()->isEnabled());
     music.PlayMusic();
     back->trigger();
-    QCOMPARE(state_.BgmTrack, int16_t{3});
+    QCOMPARE(state_.window.BgmTrack, int16_t{3});
     next->trigger();
-    QCOMPARE(state_.BgmTrack, int16_t{1});
+    QCOMPARE(state_.window.BgmTrack, int16_t{1});
     QTest::mouseDClick(picture, Qt::LeftButton);
-    QCOMPARE(state_.BgmTrack, int16_t{2});
+    QCOMPARE(state_.window.BgmTrack, int16_t{2});
     pause->trigger();
     QCOMPARE(music.Mode(), SequencerMode::Paused);
 

@@ -86,7 +86,7 @@ class GroupDialogTest : public QObject {
     state_.members.MemberPoints[1][2] = -1;
     QVERIFY(WriteMemberFiles(state_, paths_));
     ReadMemberFiles(state_, paths_);
-    QCOMPARE(state_.CurrentGroup, int16_t{2});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{2});
   }
 
  private slots:
@@ -102,10 +102,10 @@ class GroupDialogTest : public QObject {
     QVERIFY(!NameEdit(window)->isVisible() && !Line(window, QStringLiteral("editorTopLine"))->isVisible() && !Button(window, QStringLiteral("storeButton"))->isVisible());
 
     QTest::mouseClick(GroupButton(window, 3), Qt::LeftButton);
-    QCOMPARE(state_.CurrentGroup, int16_t{3});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{3});
     for (int m = 1; m <= kMembersPerGroup; ++m) {
       QCOMPARE(Plate(window, m)->text(), Text("3-" + std::to_string(m)));
-      QCOMPARE(state_.GroupMemberName[m], "3-" + std::to_string(m));
+      QCOMPARE(state_.seating.GroupMemberName[m], "3-" + std::to_string(m));
     }
     QCOMPARE(NameColour(Plate(window, 4)), kDarkRed);  // in debt: dark red, not bold
     QVERIFY(!Plate(window, 4)->font().bold());
@@ -117,7 +117,7 @@ class GroupDialogTest : public QObject {
     QCOMPARE(NameColour(Plate(window, 1)), kDarkCyan);
     QVERIFY(Plate(window, 1)->font().bold());
     QCOMPARE(NameColour(Plate(window, 2)), kDarkRed);
-    QCOMPARE(state_.CurrentGroup, int16_t{1});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{1});
   }
 
   void editingAndStoringAName() {
@@ -260,7 +260,7 @@ class GroupDialogTest : public QObject {
     ReadMemberFiles(reread, paths_);
     QCOMPARE(reread.members.MemberName[4][2], std::string("高橋"));
     QCOMPARE(reread.members.MemberName[4][3], std::string("伊藤"));
-    QCOMPARE(reread.CurrentGroup, int16_t{4});
+    QCOMPARE(reread.seating.CurrentGroup, int16_t{4});
   }
 
   void closingByTheFrameWritesNothing() {
@@ -284,7 +284,7 @@ class GroupDialogTest : public QObject {
     QCOMPARE(FileBytes(paths_.DataFile(kMemberDataFile)), data);
     QCOMPARE(FileBytes(paths_.SettingsFile()), settings);
     // In memory the choice and the name stay for this run.
-    QCOMPARE(state_.CurrentGroup, int16_t{5});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{5});
     QCOMPARE(state_.members.MemberName[5][1], std::string("中村"));
     QCOMPARE(state_.members.MemberName[5][2], std::string("5-2"));
     QCOMPARE(state_.settings.MemberGroup, int16_t{2});
@@ -322,9 +322,9 @@ class GroupDialogTest : public QObject {
     }
     next_game();
     QCOMPARE(state_.settings.MemberGroup, int16_t{2});
-    QCOMPARE(state_.CurrentGroup, int16_t{5});
-    QCOMPARE(state_.SeatMember[0], int16_t{5});
-    QCOMPARE(state_.GroupMemberName[3], std::string("中村"));
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{5});
+    QCOMPARE(state_.match.SeatMember[0], int16_t{5});
+    QCOMPARE(state_.seating.GroupMemberName[3], std::string("中村"));
     QCOMPARE(state_.members.MemberName[5][3], std::string("中村"));
 
     // A second close by the frame adds to the first.
@@ -339,7 +339,7 @@ class GroupDialogTest : public QObject {
       window.close();
     }
     next_game();
-    QCOMPARE(state_.CurrentGroup, int16_t{3});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{3});
     QCOMPARE(state_.members.MemberName[5][3], std::string("中村"));
     QCOMPARE(state_.members.MemberName[3][1], std::string("小林"));
 
@@ -348,10 +348,10 @@ class GroupDialogTest : public QObject {
       GroupDialog window(state_, paths_);
       Button(window, QStringLiteral("okButton"))->click();
     }
-    QCOMPARE(state_.KeptGroup.group, int16_t{0});
-    QVERIFY(!state_.KeptGroup.names[5][3].has_value());
+    QCOMPARE(state_.seating.KeptGroup.group, int16_t{0});
+    QVERIFY(!state_.seating.KeptGroup.names[5][3].has_value());
     next_game();
-    QCOMPARE(state_.CurrentGroup, int16_t{3});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{3});
     QCOMPARE(state_.members.MemberName[5][3], std::string("中村"));
 
     // Kept over group 3, then group 4 is stored (a rule set, say): 4 plays.
@@ -364,7 +364,7 @@ class GroupDialogTest : public QObject {
     state_.settings.MemberGroup = 4;
     QVERIFY(WriteSettings(state_, paths_, host));
     next_game();
-    QCOMPARE(state_.CurrentGroup, int16_t{4});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{4});
   }
 };
 

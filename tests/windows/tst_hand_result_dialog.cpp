@@ -16,7 +16,7 @@ using namespace winpiruk;
 namespace {
 
 void Give(GameState& state, int seat, std::vector<int16_t> cards) {
-  auto& row = state.Hands[seat];
+  auto& row = state.table.Hands[seat];
   row.fill(0);
   for (size_t i = 0; i < cards.size(); ++i) row[i + 1] = cards[i];
   row[kHandCount] = static_cast<int16_t>(cards.size());
@@ -25,22 +25,22 @@ void Give(GameState& state, int seat, std::vector<int16_t> cards) {
 // The worked example: seat 1 calls on seat 2's ten of hearts.
 GameState CallState() {
   GameState state;
-  state.SeatMember = {1, 2, 3, 4};
+  state.match.SeatMember = {1, 2, 3, 4};
   state.members.MemberName[1][1] = "わたし";
-  state.SeatName = {"", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
+  state.match.SeatName = {"", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
   state.settings.DataFileDirectory = "/nonexistent";
   state.settings.ManyCardBonus = 1;
   Give(state, 0, {42, 43});
   Give(state, 1, {3, 4, 5});
   Give(state, 2, {15, 19});
   Give(state, 3, {29, 30, 31});
-  state.HandEndCode = kEndCall;
-  state.Winner = 1;
-  state.CurrentSeat = 2;
-  state.Dealer = 3;
-  state.TopDiscard = 10;
-  state.HandNumber = 1;
-  state.DrawIndex = 30;
+  state.table.HandEndCode = kEndCall;
+  state.table.Winner = 1;
+  state.table.CurrentSeat = 2;
+  state.table.Dealer = 3;
+  state.table.TopDiscard = 10;
+  state.table.HandNumber = 1;
+  state.table.DrawIndex = 30;
   return state;
 }
 
@@ -91,8 +91,8 @@ class HandResultDialogTest : public QObject {
   void overflowShowsNineCards() {
     GameState state = CallState();
     Give(state, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-    state.HandEndCode = kEndCardOver;
-    state.CurrentSeat = 3;
+    state.table.HandEndCode = kEndCardOver;
+    state.table.CurrentSeat = 3;
     HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
     QCOMPARE(VisibleCards(window, QStringLiteral("firstRowCard"), 10), 9);
     QCOMPARE(VisibleCards(window, QStringLiteral("secondRowCard"), 10) + VisibleCards(window, QStringLiteral("keyCard"), 2) +
@@ -104,8 +104,8 @@ class HandResultDialogTest : public QObject {
 
   void closeBoxClosesTheWindow() {
     GameState state = CallState();
-    state.HandEndCode = kEndDiscardFinish;
-    state.Winner = 2;
+    state.table.HandEndCode = kEndDiscardFinish;
+    state.table.Winner = 2;
     HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -116,7 +116,7 @@ class HandResultDialogTest : public QObject {
 
   void autoPlayCountsDownAndCloses() {
     GameState state = CallState();
-    state.AutoPlay = 1;
+    state.table.AutoPlay = true;
     HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
     QCOMPARE(Button(window, QStringLiteral("okButton"))->text(), QStringLiteral("8"));
     QVERIFY(Countdown(window)->isActive());
@@ -132,7 +132,7 @@ class HandResultDialogTest : public QObject {
 
   void abortAsksTheProgramToEnd() {
     GameState state = CallState();
-    state.AutoPlay = 1;
+    state.table.AutoPlay = true;
     HandResultDialog window(state, ScoreHand(state), NoMissingPicture);
     QSignalSpy aborts(&window, &HandResultDialog::abortChosen);
     window.show();

@@ -17,17 +17,17 @@ namespace {
 
 GameState EndOfMatch() {
   GameState state;
-  state.SeatMember = {1, 2, 3, 4};
+  state.match.SeatMember = {1, 2, 3, 4};
   state.members.MemberName[1][1] = "わたし";
-  state.SeatName = {"わたし", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
-  state.Score = {20, 40, -60, 0};
-  state.HasWon = {1, 1, 0, 1};
+  state.match.SeatName = {"わたし", "ｱｷ", "ﾊﾙ", "ﾅﾂ"};
+  state.match.Score = {20, 40, -60, 0};
+  state.match.HasWon = {true, true, false, true};
   state.settings.YakitoriMode = 1;
-  state.MatchStartTime = 36000;
-  state.MatchInProgress = 1;
-  state.HandNumber = 8;
-  state.HandLogPoints[2] = 44;
-  state.HandLogText[2] = "あがり";
+  state.match.MatchStartTime = 36000;
+  state.match.MatchInProgress = true;
+  state.table.HandNumber = 8;
+  state.match.HandLogPoints[2] = 44;
+  state.match.HandLogText[2] = "あがり";
   return state;
 }
 
@@ -79,7 +79,7 @@ class MatchEndDialogTest : public QObject {
       const QColor colour = table->item(row, 0)->foreground().color();
       QCOMPARE(colour, row == 1 ? QColor(0, 128, 128) : QColor(0, 0, 0));
     }
-    QCOMPARE(state.HasWon, (std::array<int16_t, kSeats>{}));
+    QCOMPARE(state.match.HasWon, (std::array<bool, kSeats>{}));
   }
 
   // The window only answers: the engine applies the answer.
@@ -92,15 +92,15 @@ class MatchEndDialogTest : public QObject {
     QTest::mouseClick(Button(window, QStringLiteral("againButton")), Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QCOMPARE(window.Outcome(), SettlementOutcome::AnotherMatch);
-    QCOMPARE(state.Score, shown.Score);
-    QCOMPARE(state.HandNumber, shown.HandNumber);
+    QCOMPARE(state.match.Score, shown.match.Score);
+    QCOMPARE(state.table.HandNumber, shown.table.HandNumber);
     QCOMPARE(ends.count(), 0);
   }
 
   void memberChangeInAutoPlaySaysItLeavesAutoPlay() {
     for (const int16_t auto_play : {int16_t{1}, int16_t{0}}) {
       GameState state = EndOfMatch();
-      state.AutoPlay = auto_play;
+      state.table.AutoPlay = auto_play;
       MatchEndDialog window(state, Settled(state));
       window.show();
       QString title;
@@ -108,7 +108,7 @@ class MatchEndDialogTest : public QObject {
       QTest::mouseClick(Button(window, QStringLiteral("changeMembersButton")), Qt::LeftButton);
       QCOMPARE(title, auto_play != 0 ? QStringLiteral("ぴるく  －自動実行解除－") : QString());
       QCOMPARE(window.Outcome(), SettlementOutcome::ChangeMembers);
-      QCOMPARE(state.AutoPlay, auto_play);
+      QCOMPARE(state.table.AutoPlay, auto_play);
       QVERIFY(!window.isVisible());
     }
   }

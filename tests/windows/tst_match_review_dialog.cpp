@@ -38,8 +38,8 @@ class MatchReviewDialogTest : public QObject {
     const int points[] = {0, 44, -100, 20, 0};
     const char* words[] = {"", "あがり", "振込み", "10ｵｰﾊﾞｰ分", ""};
     for (int i = 1; i <= 4; ++i) {
-      state.HandLogPoints[i] = static_cast<int16_t>(points[i]);
-      state.HandLogText[i] = words[i];
+      state.match.HandLogPoints[i] = static_cast<int16_t>(points[i]);
+      state.match.HandLogText[i] = words[i];
     }
     MatchReviewDialog window(state);
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  - 考察 -"));

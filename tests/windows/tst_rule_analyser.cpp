@@ -134,8 +134,8 @@ class RuleAnalyserTest : public QObject {
     constexpr uint32_t kSeed = 4242;
     // The members the runner makes from its seed.
     for (int seat = 1; seat < kSeats; ++seat) {
-      place.state.Boldness[seat] = static_cast<int16_t>((kSeed + 2U * seat) % 6U);
-      place.state.Deduction[seat] = static_cast<int16_t>((kSeed + 3U * seat) % 6U);
+      place.state.match.Boldness[seat] = static_cast<int16_t>((kSeed + 2U * seat) % 6U);
+      place.state.match.Deduction[seat] = static_cast<int16_t>((kSeed + 3U * seat) % 6U);
     }
     GameState changed = place.state;
     changed.settings.SkipCard = 5;
@@ -163,8 +163,8 @@ class RuleAnalyserTest : public QObject {
   void theMenuOpensItForTheSavedRulesAndTheSeatsMembers() {
     test::TableFixture table([](GameState& state) {
       state.settings.SkipCard = 6;
-      state.Boldness = {0, 5, 1, 3};
-      state.Deduction = {0, 2, 4, 0};
+      state.match.Boldness = {0, 5, 1, 3};
+      state.match.Deduction = {0, 2, 4, 0};
     });
     Settings seen;
     analysis::Request request;
@@ -178,8 +178,8 @@ class RuleAnalyserTest : public QObject {
     test::Action(*table.window, "analyserAction")->trigger();
     QCOMPARE(seen.SkipCard, 6);
     QVERIFY(request.members_given);
-    QCOMPARE(request.boldness, table.state.Boldness);
-    QCOMPARE(request.deduction, table.state.Deduction);
+    QCOMPARE(request.boldness, table.state.match.Boldness);
+    QCOMPARE(request.deduction, table.state.match.Deduction);
   }
 
   void cancellingALongRunEndsItMarkedCancelled() {

@@ -32,7 +32,7 @@ struct Touched {
 };
 
 Touched TouchedOf(const GameState& s) {
-  return {EncodeSettingsFile(s.settings), s.CardBackShown, s.BgmTrack, s.SettingsBaseName, s.RuleSetDirectory};
+  return {EncodeSettingsFile(s.settings), s.window.CardBackShown, s.window.BgmTrack, s.SettingsBaseName, s.RuleSetDirectory};
 }
 
 // Answers the windows of one load: the rule settings window (when it is the
@@ -120,7 +120,7 @@ class RuleSetLoadTest : public QObject {
                                   "DataFileDirectory =/gone\r\n"));
       f.state.RuleSetDirectory = sets;
       f.state.SettingsBaseName = "before.prk";
-      f.state.BgmTrack = 1;
+      f.state.window.BgmTrack = 1;
       const Touched before = TouchedOf(f.state);
       const std::string file_before = f.SettingsText();
       QVERIFY(!file_before.empty());
@@ -149,8 +149,8 @@ class RuleSetLoadTest : public QObject {
     QVERIFY(WriteFileAtomically(sets + "/music.prk", "SkipCard = 5\r\nBGM = " + sets + "/tune.mid\r\n"));
     QVERIFY(WriteFileAtomically(sets + "/quiet.prk", "SkipCard = 6\r\n"));
     f.state.RuleSetDirectory = sets;
-    f.state.MatchInProgress = 1;
-    f.state.BgmTrack = 3;
+    f.state.match.MatchInProgress = true;
+    f.state.window.BgmTrack = 3;
 
     {
       LoadScript script(QStringLiteral("music.prk"));
@@ -158,7 +158,7 @@ class RuleSetLoadTest : public QObject {
       QCOMPARE(script.messages, 0);
     }
     QCOMPARE(f.state.settings.SkipCard, int16_t{5});
-    QCOMPARE(f.state.BgmTrack, int16_t{1});
+    QCOMPARE(f.state.window.BgmTrack, int16_t{1});
     QCOMPARE(w.music().Mode(), SequencerMode::Playing);
     QVERIFY(Menu(w, "musicMenu")->menuAction()->isEnabled());
 

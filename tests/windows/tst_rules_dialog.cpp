@@ -283,7 +283,7 @@ class RulesDialogTest : public QObject {
       s.GameSpeed = 2;
       s.Message_1 = {1, 4242};
       s.MemberGroup = 3;
-      place.state.AutoPlay = 1;
+      place.state.table.AutoPlay = true;
       auto window = place.Open();
       test::Control<QComboBox>(*window, "speedList")->setCurrentIndex(3);
       test::Control<QPushButton>(*window, "initialStateButton")->click();
@@ -295,7 +295,7 @@ class RulesDialogTest : public QObject {
       QCOMPARE(shown.Message_1.colour, 255);
       QCOMPARE(shown.MemberGroup, int16_t{1});
       QCOMPARE(shown.GameSpeed, int16_t{2});
-      QCOMPARE(place.state.AutoPlay, int16_t{1});
+      QVERIFY(place.state.table.AutoPlay);
       QVERIFY(!FileIsReadable(place.paths.SettingsFile()));
 
       // OK stores the button's defaults with the speed on screen; Cancel
@@ -306,7 +306,7 @@ class RulesDialogTest : public QObject {
       QCOMPARE(s.Message_1.colour, confirmed ? 255 : 4242);
       QCOMPARE(s.MemberGroup, confirmed ? int16_t{1} : int16_t{3});
       QCOMPARE(s.GameSpeed, confirmed ? int16_t{3} : int16_t{2});
-      QCOMPARE(place.state.AutoPlay, confirmed ? int16_t{0} : int16_t{1});
+      QCOMPARE(place.state.table.AutoPlay, !confirmed);
       QCOMPARE(FileIsReadable(place.paths.SettingsFile()), confirmed);
     }
   }

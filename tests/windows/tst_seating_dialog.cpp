@@ -81,7 +81,7 @@ class SeatingDialogTest : public QObject {
     for (const auto& name : pictures) WritePicture(dir_->File("cards/" + name));
 
     state_ = GameState{};
-    state_.SpeedCount = 1;
+    state_.window.SpeedCount = 1;
     state_.settings.DataFileDirectory = dir_->File("cards");
     state_.settings.KeyGuideDisplay = key_guides;
     test::ScriptedHost host;
@@ -106,9 +106,9 @@ class SeatingDialogTest : public QObject {
  private slots:
   void randomChoiceStartsTheMatch() {
     Prepare(0);
-    for (int i = 1; i <= 10; ++i) state_.HandLogPoints[i] = 5;
-    state_.HandLogText[3] = "あがり";
-    state_.AutoPlay = 1;
+    for (int i = 1; i <= 10; ++i) state_.match.HandLogPoints[i] = 5;
+    state_.match.HandLogText[3] = "あがり";
+    state_.table.AutoPlay = true;
 
     QString message;
     test::WhenModalAppears([&](QWidget* modal) {
@@ -127,28 +127,28 @@ class SeatingDialogTest : public QObject {
     });
     QCOMPARE(RunMemberDecision(nullptr, state_, paths_, false, random_, clock_), SeatingDialogOutcome::Started);
 
-    QCOMPARE(state_.AutoPlay, 0);  // the settings were read again
-    QCOMPARE(state_.MatchInProgress, 1);
-    QCOMPARE(state_.SeatMember[0], 1);
+    QVERIFY(!state_.table.AutoPlay);  // the settings were read again
+    QVERIFY(state_.match.MatchInProgress);
+    QCOMPARE(state_.match.SeatMember[0], 1);
     std::set<int> seated;
     for (int seat = 1; seat <= 3; ++seat) {
-      const int member = state_.SeatMember[seat];
+      const int member = state_.match.SeatMember[seat];
       QVERIFY(member >= 2 && member <= 10 && member != 3);
       seated.insert(member);
-      QCOMPARE(state_.SeatName[seat], state_.members.MemberName[1][member]);
-      QCOMPARE(state_.Boldness[seat], state_.members.MemberBoldness[1][member]);
-      QCOMPARE(state_.Deduction[seat], state_.members.MemberDeduction[1][member]);
+      QCOMPARE(state_.match.SeatName[seat], state_.members.MemberName[1][member]);
+      QCOMPARE(state_.match.Boldness[seat], state_.members.MemberBoldness[1][member]);
+      QCOMPARE(state_.match.Deduction[seat], state_.members.MemberDeduction[1][member]);
     }
     QCOMPARE(seated.size(), size_t{3});
-    QVERIFY(state_.Dealer >= 0 && state_.Dealer <= 3);
-    const std::string dealer = state_.Dealer == 0 ? "Player" : state_.SeatName[state_.Dealer];
+    QVERIFY(state_.table.Dealer >= 0 && state_.table.Dealer <= 3);
+    const std::string dealer = state_.table.Dealer == 0 ? "Player" : state_.match.SeatName[state_.table.Dealer];
     QCOMPARE(message, Text(" 親は " + dealer + " です."));
-    QCOMPARE(state_.SeatName[0], std::string("Player"));
+    QCOMPARE(state_.match.SeatName[0], std::string("Player"));
     for (int i = 1; i <= 10; ++i) {
-      QCOMPARE(state_.HandLogPoints[i], 0);
-      QVERIFY(state_.HandLogText[i].empty());
+      QCOMPARE(state_.match.HandLogPoints[i], 0);
+      QVERIFY(state_.match.HandLogText[i].empty());
     }
-    QCOMPARE(state_.MatchStartTime, 13 * 3600 + 45 * 60 + 30);
+    QCOMPARE(state_.match.MatchStartTime, 13 * 3600 + 45 * 60 + 30);
     QVERIFY(std::filesystem::exists(paths_.DataFile(kMemberDataFile)));
   }
 
@@ -170,7 +170,7 @@ class SeatingDialogTest : public QObject {
     QTest::keyClick(MemberList(window), Qt::Key_Return);  // Enter moves on to OK without pressing it
     QCOMPARE(window.focusWidget(), Button(window, QStringLiteral("okButton")));
     Button(window, QStringLiteral("okButton"))->click();  // fewer than three: OK says how many are missing
-    QCOMPARE(state_.DecisionPhase, int16_t{kChoosingMembers});
+    QCOMPARE(state_.seating.Phase, int16_t{kChoosingMembers});
     QCOMPARE(Label(window, QStringLiteral("messageLabel"))->text(), Text(PicksMissingMessage(2)));
     Type(window, QStringLiteral("a"));  // no draw outside the draw
     QCOMPARE(window.Draw().DrawCount, int16_t{1});
@@ -180,7 +180,7 @@ class SeatingDialogTest : public QObject {
     QVERIFY(!MemberList(window)->item(4)->isSelected());  // a fourth pick is not kept, and the user hears why
     QCOMPARE(Label(window, QStringLiteral("messageLabel"))->text(), Text(TooManyPicksMessage()));
     QCOMPARE(Label(window, QStringLiteral("opponentLabel3"))->text(), Text(state_.members.MemberName[1][5]));
-    std::set<int> seated{state_.SeatMember[1], state_.SeatMember[2], state_.SeatMember[3]};
+    std::set<int> seated{state_.match.SeatMember[1], state_.match.SeatMember[2], state_.match.SeatMember[3]};
     QCOMPARE(seated, (std::set<int>{2, 4, 5}));
 
     // A pick higher in the list than the third takes its place, and says so.
@@ -203,7 +203,7 @@ class SeatingDialogTest : public QObject {
 
   void theLastMatchsOpponentsAreMarkedWhenTheWindowOpens() {
     Prepare(0);
-    state_.SeatMember = {1, 6, 2, 5};
+    state_.match.SeatMember = {1, 6, 2, 5};
     SeatingDialog window(state_, paths_, random_, clock_);
     QVERIFY(window.Open(false));
     for (int row = 0; row < MemberList(window)->count(); ++row) {
@@ -233,7 +233,7 @@ class SeatingDialogTest : public QObject {
     window.show();
     SelectRows(window, {0, 2, 3});
     Button(window, QStringLiteral("okButton"))->click();
-    QCOMPARE(state_.DecisionPhase, int16_t{kUserToDraw});
+    QCOMPARE(state_.seating.Phase, int16_t{kUserToDraw});
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  －親決め－"));
     QVERIFY(!MemberList(window)->isEnabled());
     QVERIFY(!Button(window, QStringLiteral("chooseAgainButton"))->isEnabled());
@@ -243,10 +243,10 @@ class SeatingDialogTest : public QObject {
 
     Type(window, key);  // the user's draw and the three computer draws with their pauses
     QCOMPARE(window.Draw().DrawTaken, (std::array<int16_t, 5>{0, 1, 1, 1, 1}));
-    QCOMPARE(state_.DecisionPhase, int16_t{kDealerDecided});
+    QCOMPARE(state_.seating.Phase, int16_t{kDealerDecided});
     QCOMPARE(Label(window, QStringLiteral("drawnByLabel%1").arg(position))->text().left(6), QStringLiteral("Player"));
-    if (position == ace) QCOMPARE(state_.Dealer, int16_t{0});
-    const std::string dealer = state_.Dealer == 0 ? "Player" : state_.SeatName[state_.Dealer];
+    if (position == ace) QCOMPARE(state_.table.Dealer, int16_t{0});
+    const std::string dealer = state_.table.Dealer == 0 ? "Player" : state_.match.SeatName[state_.table.Dealer];
     QCOMPARE(Label(window, QStringLiteral("messageLabel"))->text(), Text(" 親は " + dealer + " に決まりました."));
     QVERIFY(Button(window, QStringLiteral("okButton"))->isEnabled() && Button(window, QStringLiteral("cancelButton"))->isEnabled());
     Type(window, QStringLiteral("a"));  // the draw is over
@@ -254,7 +254,7 @@ class SeatingDialogTest : public QObject {
 
     Button(window, QStringLiteral("okButton"))->click();
     QCOMPARE(window.Outcome(), SeatingDialogOutcome::Started);
-    QCOMPARE(state_.MatchInProgress, 1);
+    QVERIFY(state_.match.MatchInProgress);
   }
 
   void clickOnACardDraws() {
@@ -272,8 +272,8 @@ class SeatingDialogTest : public QObject {
 
   void cancelAndTheCloseBoxEndWithoutAMatch() {
     Prepare(0);
-    state_.MatchInProgress = 1;
-    state_.SeatName = {"", "Aki", "Ben", "Cho"};
+    state_.match.MatchInProgress = true;
+    state_.match.SeatName = {"", "Aki", "Ben", "Cho"};
     SeatingDialog window(state_, paths_, random_, clock_);
     QVERIFY(window.Open(true));
     QCOMPARE(Label(window, QStringLiteral("opponentLabel1"))->text(), QStringLiteral("Aki"));  // changing members keeps the last ones shown
@@ -282,7 +282,7 @@ class SeatingDialogTest : public QObject {
     std::filesystem::remove(paths_.DataFile(kMemberDataFile));
     window.close();
     QCOMPARE(window.Outcome(), SeatingDialogOutcome::Cancelled);
-    QCOMPARE(state_.MatchInProgress, 0);
+    QVERIFY(!state_.match.MatchInProgress);
     QVERIFY(std::filesystem::exists(paths_.DataFile(kMemberDataFile)));
   }
 
@@ -312,7 +312,7 @@ class SeatingDialogTest : public QObject {
     });
     QCOMPARE(RunMemberDecision(nullptr, state_, paths_, false, random_, clock_), SeatingDialogOutcome::Quit);
     QCOMPARE(shown, Text("「 " + DataFilePath(state_.settings, "Card.bmp") + "(#1) 」というファイルが見つかりません。"));
-    QCOMPARE(state_.MatchInProgress, 0);
+    QVERIFY(!state_.match.MatchInProgress);
   }
 
   void groupButtonChangesTheGroupWhileChoosing() {
@@ -334,8 +334,8 @@ class SeatingDialogTest : public QObject {
       Button(*groups, QStringLiteral("okButton"))->click();
     });
     Button(window, QStringLiteral("changeGroupButton"))->click();
-    QCOMPARE(state_.CurrentGroup, int16_t{3});
-    QCOMPARE(state_.SeatMember[0], int16_t{3});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{3});
+    QCOMPARE(state_.match.SeatMember[0], int16_t{3});
     QCOMPARE(MemberList(window)->count(), 10);  // the user is not in group 3
     QCOMPARE(MemberList(window)->item(3)->text(), QStringLiteral(" 1000点\t\tDora"));
     QVERIFY(window.Picks().empty());
@@ -354,18 +354,18 @@ class SeatingDialogTest : public QObject {
       groups->close();
     });
     Button(window, QStringLiteral("changeGroupButton"))->click();
-    QCOMPARE(state_.CurrentGroup, int16_t{5});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{5});
     QCOMPARE(state_.settings.MemberGroup, int16_t{3});  // the settings were not changed
     QCOMPARE(MemberList(window)->item(0)->text(), QStringLiteral(" 1000点\t\tEmi"));
     SelectRows(window, {0, 1, 2});
     Button(window, QStringLiteral("okButton"))->click();
-    QCOMPARE(state_.DecisionPhase, int16_t{kUserToDraw});
+    QCOMPARE(state_.seating.Phase, int16_t{kUserToDraw});
 
     // Past choosing, the button opens nothing.
     Button(window, QStringLiteral("changeGroupButton"))->click();
     QVERIFY(!Button(window, QStringLiteral("changeGroupButton"))->isEnabled());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
-    QCOMPARE(state_.CurrentGroup, int16_t{5});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{5});
     Button(window, QStringLiteral("cancelButton"))->click();
 
     // The match window's close wrote the table as it was in memory.
@@ -380,11 +380,11 @@ class SeatingDialogTest : public QObject {
     SeatingDialog next(state_, paths_, random_, clock_);
     QVERIFY(next.Open(false));
     QCOMPARE(state_.settings.MemberGroup, int16_t{3});
-    QCOMPARE(state_.CurrentGroup, int16_t{5});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{5});
     QCOMPARE(MemberList(next)->item(0)->text(), QStringLiteral(" 1000点\t\tEmi"));
     Button(next, QStringLiteral("chooseAgainButton"))->click();
-    QCOMPARE(state_.CurrentGroup, int16_t{5});
-    QCOMPARE(state_.SeatMember[0], int16_t{5});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{5});
+    QCOMPARE(state_.match.SeatMember[0], int16_t{5});
   }
 
   // The group window from the main menu, closed by its frame: nothing is
@@ -411,11 +411,11 @@ class SeatingDialogTest : public QObject {
 
     SeatingDialog window(state_, paths_, random_, clock_);
     QVERIFY(window.Open(false));
-    QCOMPARE(state_.CurrentGroup, int16_t{4});
-    QCOMPARE(state_.SeatMember[0], int16_t{4});
+    QCOMPARE(state_.seating.CurrentGroup, int16_t{4});
+    QCOMPARE(state_.match.SeatMember[0], int16_t{4});
     QCOMPARE(MemberList(window)->item(1)->text(), QStringLiteral(" 1000点\t\tFumi"));
     SelectRows(window, {1, 2, 3});
-    const std::set<std::string> seated{state_.SeatName[1], state_.SeatName[2], state_.SeatName[3]};
+    const std::set<std::string> seated{state_.match.SeatName[1], state_.match.SeatName[2], state_.match.SeatName[3]};
     QCOMPARE(seated, (std::set<std::string>{"Fumi", "No.42", "No.43"}));
   }
 };

@@ -60,7 +60,7 @@ class StartupTest : public QObject {
     const std::string text = ReadWholeFile(place.paths.SettingsFile()).value_or("");
     QVERIFY(text.find("DataFileDirectory =" + place.paths.program_directory + "\r\n") != std::string::npos);
     // The speed unit is set, not measured by a wait.
-    QCOMPARE(state.SpeedCount, int16_t{kDefaultSpeedUnitMs});
+    QCOMPARE(state.window.SpeedCount, int16_t{kDefaultSpeedUnitMs});
     QCOMPARE(table->width(), PixelsFromTwips(kDesignWidthTwips));
   }
 
@@ -124,7 +124,7 @@ class StartupTest : public QObject {
       const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
       const QPoint centred = screen.center() - QPoint(c.size.width() / 2, c.size.height() / 2);
       QCOMPARE(table->frameGeometry().topLeft(), c.centred ? centred : QPoint(100, 100));
-      QCOMPARE(state.ResizeGuard, int16_t{0});
+      QCOMPARE(state.window.ResizeGuard, int16_t{0});
       QVERIFY(state.settings.GameWallPaper.empty());
       QCOMPARE(ReadWholeFile(place.paths.SettingsFile()).value_or(""), text);
     }

@@ -24,13 +24,13 @@ namespace {
 
 // A hand in progress: five cards for every seat, the draw pile on the table.
 void DealFixedHands(GameState& s) {
-  s.MatchInProgress = 1;
-  s.HandPhase = 2;
-  s.HandNumber = 3;
+  s.match.MatchInProgress = true;
+  s.table.HandPhase = kHandInPlay;
+  s.table.HandNumber = 3;
   for (int seat = 0; seat < kSeats; ++seat) {
-    s.Hands[seat] = {};
-    s.Hands[seat][kHandCount] = 5;
-    for (int p = 1; p <= 5; ++p) s.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
+    s.table.Hands[seat] = {};
+    s.table.Hands[seat][kHandCount] = 5;
+    for (int p = 1; p <= 5; ++p) s.table.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
   }
 }
 
@@ -100,7 +100,7 @@ class TableFollowsSettingsTest : public QObject {
     });
     Action(w, "openRuleSetAction")->trigger();
     QCOMPARE(f.state.settings.CardKind, int16_t{3});
-    QCOMPARE(f.state.CardBackShown, int16_t{3});
+    QCOMPARE(f.state.window.CardBackShown, int16_t{3});
     VerifyBacks(w, 3);
     QVERIFY(w.PictureSource().isNull());
     QCOMPARE(TableCorner(w), TableFeltColour());
@@ -152,7 +152,7 @@ class TableFollowsSettingsTest : public QObject {
       return true;
     });
     Action(w, "rulesAction")->trigger();
-    QCOMPARE(f.state.AutoPlay != 0, !confirmed);
+    QCOMPARE(f.state.table.AutoPlay, !confirmed);
     QCOMPARE(w.windowTitle(), confirmed ? QStringLiteral("ぴるく  －3回め－") : QStringLiteral("ぴるく  －3回め－  [自動実行モード]"));
     QCOMPARE(Action(w, "manualPlayAction")->isChecked(), confirmed);
     QCOMPARE(Action(w, "autoPlayAction")->isChecked(), !confirmed);

@@ -26,10 +26,10 @@ void PutTable(TableFixture& f, std::vector<int16_t> hand, int16_t top, const Twe
   const Settings settings = f.state.settings;
   f.state = BuildTable(TableWith(std::move(hand), top));
   f.state.settings = settings;
-  f.state.SeatName = {"あなた", "ｺﾝﾋﾟｭｰﾀ1", "ｺﾝﾋﾟｭｰﾀ2", "ｺﾝﾋﾟｭｰﾀ3"};
+  f.state.match.SeatName = {"あなた", "ｺﾝﾋﾟｭｰﾀ1", "ｺﾝﾋﾟｭｰﾀ2", "ｺﾝﾋﾟｭｰﾀ3"};
   if (tweak) tweak(f.state);
   QtTableView& view = f.window->view();
-  view.ShowCard(kPosDiscardPile, f.state.TopDiscard);
+  view.ShowCard(kPosDiscardPile, f.state.table.TopDiscard);
   view.ShowHand(0);
   view.ShowArrow(0);
   view.EngineSettled();
@@ -47,10 +47,10 @@ QLabel* RefusalLabel(TableFixture& f) { return f.window->view().hints().refusal_
 QLabel* PenaltyLabel(TableFixture& f) { return f.window->view().hints().penalty_label(); }
 
 void DealerChoice(GameState& s) {
-  s.HandPhase = kHandOpening;
-  s.TurnPhase = kTurnNone;
-  s.Dealer = 0;
-  s.DealerChoice.clear();
+  s.table.HandPhase = kHandOpening;
+  s.table.TurnPhase = kTurnNone;
+  s.table.Dealer = 0;
+  s.table.DealerChoice.clear();
 }
 
 }  // namespace
@@ -81,16 +81,16 @@ class TableHintsTest : public QObject {
         {"suit and rank", {H(5), C(9), S(7)}, H(7), {}, {1, 3}},
         {"nothing matches", {S(5), C(3)}, H(7), {}, {}},
         {"a penalty waits: only a penalty card answers it", {S(2), H(3), D(5)}, H(2),
-         [](GameState& s) { s.PenaltyPending = 2; }, {1}},
+         [](GameState& s) { s.table.PenaltyPending = 2; }, {1}},
         {"throw-more card with one to follow", {S(8), H(3)}, H(8), {}, {2}},
         {"further discard: any card", {S(5), D(3), C(9)}, H(7),
-         [](GameState& s) { s.TurnPhase = kTurnFurtherDiscard; }, {1, 2, 3}},
+         [](GameState& s) { s.table.TurnPhase = kTurnFurtherDiscard; }, {1, 2, 3}},
         {"further discard: no throw-more of the last two", {S(8), D(3)}, H(7),
-         [](GameState& s) { s.TurnPhase = kTurnFurtherDiscard; }, {2}},
+         [](GameState& s) { s.table.TurnPhase = kTurnFurtherDiscard; }, {2}},
         {"dealer's choice", {S(5), H(3), D(4), C(6), S(9)}, H(7), DealerChoice, {}, true},
-        {"not the user's turn", {H(5), H(3)}, H(7), [](GameState& s) { s.AwaitingUser = 0; }, {}},
-        {"the engine is running", {H(5), H(3)}, H(7), [](GameState& s) { s.EngineRunning = 1; }, {}},
-        {"auto-play", {H(5), H(3)}, H(7), [](GameState& s) { s.AutoPlay = 1; }, {}},
+        {"not the user's turn", {H(5), H(3)}, H(7), [](GameState& s) { s.table.AwaitingUser = false; }, {}},
+        {"the engine is running", {H(5), H(3)}, H(7), [](GameState& s) { s.table.EngineRunning = true; }, {}},
+        {"auto-play", {H(5), H(3)}, H(7), [](GameState& s) { s.table.AutoPlay = true; }, {}},
     };
     TableWindow& w = *fixture_->window;
     for (const Case& c : cases) {
@@ -99,10 +99,10 @@ class TableHintsTest : public QObject {
       QVERIFY2(PositionPicture(w.view().widgets(), kPosDiscardPile)->Marked() == c.piles, c.name);
       QVERIFY2(PositionPicture(w.view().widgets(), kPosSecondCard)->Marked() == c.piles, c.name);
       // The marks are the engine's own picks that play the card.
-      const LegalPicks legal = LegalUserPicks(fixture_->state, fixture_->state.settings);
+      const LegalPicks legal = LegalUserPicks(fixture_->state.table, fixture_->state.settings);
       for (int p = 1; p <= static_cast<int>(c.hand.size()); ++p) {
-        const bool engine_plays = PlaysTheCard(legal.hand[p]) && fixture_->state.AutoPlay == 0 &&
-                                  fixture_->state.EngineRunning == 0 && fixture_->state.AwaitingUser == 1;
+        const bool engine_plays = PlaysTheCard(legal.hand[p]) && !fixture_->state.table.AutoPlay &&
+                                  !fixture_->state.table.EngineRunning && fixture_->state.table.AwaitingUser;
         QVERIFY2(PositionPicture(w.view().widgets(), p)->Marked() == engine_plays, c.name);
       }
     }
@@ -129,15 +129,15 @@ class TableHintsTest : public QObject {
     // While the engine runs nothing is marked, whatever the table shows.
     bool marked_while_running = false;
     w.view().on_card_shown = [&](int) {
-      if (fixture_->state.EngineRunning != 0 && !MarkedHand(w).isEmpty()) marked_while_running = true;
+      if (fixture_->state.table.EngineRunning && !MarkedHand(w).isEmpty()) marked_while_running = true;
     };
     QTest::mouseClick(PositionPicture(w.view().widgets(), 1), Qt::LeftButton);
-    QTRY_VERIFY(fixture_->state.EngineRunning == 0);
+    QTRY_VERIFY(!fixture_->state.table.EngineRunning);
     QVERIFY(!marked_while_running);
     const PlayableMarks expected = MarksFor(fixture_->state, true);
     for (int p = 1; p <= 9; ++p) QCOMPARE(PositionPicture(w.view().widgets(), p)->Marked(), expected.hand[p]);
     // Auto-play on: no marks.
-    fixture_->state.AutoPlay = 1;
+    fixture_->state.table.AutoPlay = true;
     fixture_->window->view().CheckPlayMode(true);
     QCOMPARE(MarkedHand(w), QList<int>{});
   }
@@ -156,7 +156,7 @@ class TableHintsTest : public QObject {
     const Case cases[] = {
         {"no match", {S(5), H(3)}, H(7), {}, click(1), Refusal::NoMatch},
         {"nothing to play: draw", {S(5), C(3)}, H(7), {}, click(2), Refusal::NothingToPlay},
-        {"a penalty waits", {S(5), H(3)}, H(2), [](GameState& s) { s.PenaltyPending = 2; }, click(1),
+        {"a penalty waits", {S(5), H(3)}, H(2), [](GameState& s) { s.table.PenaltyPending = 2; }, click(1),
          Refusal::PenaltyWaiting},
         {"no discard finish", {S(7)}, H(7), [](GameState& s) { s.settings.FinishMeans = 0; }, click(1),
          Refusal::NoDiscardFinish},
@@ -170,21 +170,21 @@ class TableHintsTest : public QObject {
          Refusal::DealerChoiceOnly},
         {"must discard again", {S(5), H(3)}, H(7),
          [](GameState& s) {
-           s.TurnPhase = kTurnFurtherDiscard;
+           s.table.TurnPhase = kTurnFurtherDiscard;
            s.settings.MoreDropCardMode = 1;
          },
          click(kPosDrawPile), Refusal::MustDiscardAgain},
         {"discard again or stop", {S(5), H(3)}, H(7),
          [](GameState& s) {
-           s.TurnPhase = kTurnFurtherDiscard;
+           s.table.TurnPhase = kTurnFurtherDiscard;
            s.settings.MoreDropCardMode = 0;
          },
          key(U'J'), Refusal::DiscardAgainOrStop},
-        {"not the user's turn", {S(5), H(3)}, H(7), [](GameState& s) { s.AwaitingUser = 0; }, click(1),
+        {"not the user's turn", {S(5), H(3)}, H(7), [](GameState& s) { s.table.AwaitingUser = false; }, click(1),
          Refusal::NotYourTurn},
-        {"not the user's turn: a key", {S(5), H(3)}, H(7), [](GameState& s) { s.AwaitingUser = 0; }, key(U'A'),
+        {"not the user's turn: a key", {S(5), H(3)}, H(7), [](GameState& s) { s.table.AwaitingUser = false; }, key(U'A'),
          Refusal::NotYourTurn},
-        {"the others are playing: a key", {S(5), H(3)}, H(7), [](GameState& s) { s.EngineRunning = 1; }, key(U'B'),
+        {"the others are playing: a key", {S(5), H(3)}, H(7), [](GameState& s) { s.table.EngineRunning = true; }, key(U'B'),
          Refusal::NotYourTurn},
     };
     for (const Case& c : cases) {
@@ -205,7 +205,7 @@ class TableHintsTest : public QObject {
   }
 
   void aWaitingPenaltyShowsItsCountAndSeat() {
-    PutTable(*fixture_, {S(5), H(3)}, H(2), [](GameState& s) { s.PenaltyPending = 4; });
+    PutTable(*fixture_, {S(5), H(3)}, H(2), [](GameState& s) { s.table.PenaltyPending = 4; });
     QLabel* penalty = PenaltyLabel(*fixture_);
     QVERIFY(penalty->isVisible());
     QVERIFY(penalty->text().contains(QStringLiteral("+4")));
@@ -219,19 +219,19 @@ class TableHintsTest : public QObject {
     }
     // Passed on: the next seat takes more.
     QtTableView& view = fixture_->window->view();
-    fixture_->state.PenaltyPending = 6;
+    fixture_->state.table.PenaltyPending = 6;
     view.ShowArrow(1);
     QVERIFY(penalty->text().contains(QStringLiteral("+6")));
     QVERIFY(penalty->text().contains(QStringLiteral("ｺﾝﾋﾟｭｰﾀ1")));
     // Taken card by card, then gone.
-    fixture_->state.PenaltyPending = 1;
+    fixture_->state.table.PenaltyPending = 1;
     view.ShowHand(1);
     QVERIFY(penalty->text().contains(QStringLiteral("+1")));
-    fixture_->state.PenaltyPending = 0;
+    fixture_->state.table.PenaltyPending = 0;
     view.ShowHand(1);
     QVERIFY(penalty->isHidden());
     // The end of a hand takes it away too.
-    fixture_->state.PenaltyPending = 2;
+    fixture_->state.table.PenaltyPending = 2;
     view.ShowArrow(2);
     QVERIFY(penalty->isVisible());
     view.ClearTable();
@@ -239,13 +239,13 @@ class TableHintsTest : public QObject {
   }
 
   void theUserDrawsTheWaitingPenalty() {
-    PutTable(*fixture_, {S(5), H(3)}, H(2), [](GameState& s) { s.PenaltyPending = 2; });
+    PutTable(*fixture_, {S(5), H(3)}, H(2), [](GameState& s) { s.table.PenaltyPending = 2; });
     QVERIFY(PenaltyLabel(*fixture_)->isVisible());
     QTest::mouseClick(PositionPicture(fixture_->window->view().widgets(), kPosDrawPile), Qt::LeftButton);
-    QTRY_VERIFY(fixture_->state.EngineRunning == 0);
+    QTRY_VERIFY(!fixture_->state.table.EngineRunning);
     // The user took it; whatever the computers did since is shown as it stands.
-    if (fixture_->state.PenaltyPending == 0) QVERIFY(PenaltyLabel(*fixture_)->isHidden());
-    QVERIFY(fixture_->state.Hands[0][kHandCount] >= 4 || fixture_->state.HandPhase != kHandInPlay);
+    if (fixture_->state.table.PenaltyPending == 0) QVERIFY(PenaltyLabel(*fixture_)->isHidden());
+    QVERIFY(fixture_->state.table.Hands[0][kHandCount] >= 4 || fixture_->state.table.HandPhase != kHandInPlay);
   }
 
  private:

@@ -19,11 +19,11 @@ namespace {
 
 // A hand in progress, five cards for every seat: the user holds Heart A..5.
 void DealFixedHands(GameState& s) {
-  s.HandPhase = 2;
+  s.table.HandPhase = kHandInPlay;
   for (int seat = 0; seat < kSeats; ++seat) {
-    s.Hands[seat] = {};
-    s.Hands[seat][kHandCount] = 5;
-    for (int p = 1; p <= 5; ++p) s.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
+    s.table.Hands[seat] = {};
+    s.table.Hands[seat][kHandCount] = 5;
+    for (int p = 1; p <= 5; ++p) s.table.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
   }
 }
 
@@ -208,7 +208,7 @@ class TableWindowTest : public QObject {
   void keyGuidesAndRowsFollowTheTableAsItChanges() {
     TableFixture f([](GameState& s) {
       DealFixedHands(s);
-      s.MatchInProgress = 1;
+      s.match.MatchInProgress = true;
     });
     TableWindow& w = *f.window;
     w.show();
@@ -227,8 +227,8 @@ class TableWindowTest : public QObject {
     w.view().HideCard(kPosSecondCard);
     QVERIFY(!PositionGuide(w.view().widgets(), kPosDiscardPile)->isVisible() && !PositionGuide(w.view().widgets(), kPosSecondCard)->isVisible());
 
-    f.state.Hands[0][6] = 40;
-    f.state.Hands[0][kHandCount] = 6;
+    f.state.table.Hands[0][6] = 40;
+    f.state.table.Hands[0][kHandCount] = 6;
     w.view().ShowHand(0);
     QLabel* sixth = PositionGuide(w.view().widgets(), 6);
     QVERIFY(sixth->isVisible());
@@ -254,9 +254,9 @@ class TableWindowTest : public QObject {
     unexpected_.reset();  // the rule window is answered here
     TableFixture f([](GameState& s) {
       DealFixedHands(s);
-      s.MatchInProgress = 1;
-      s.AwaitingUser = 1;
-      s.TurnPhase = 2;
+      s.match.MatchInProgress = true;
+      s.table.AwaitingUser = true;
+      s.table.TurnPhase = kTurnFurtherDiscard;
     });
     TableWindow& w = *f.window;
     w.show();
@@ -292,9 +292,9 @@ class TableWindowTest : public QObject {
   void longNamesEndInAnEllipsis() {
     const QString long_name = QStringLiteral("ぴるく名人のやまだ");
     TableFixture f([&long_name](GameState& s) {
-      s.SeatName[0] = long_name.toStdString();
-      s.SeatName[3] = long_name.toStdString();
-      s.MatchInProgress = 1;
+      s.match.SeatName[0] = long_name.toStdString();
+      s.match.SeatName[3] = long_name.toStdString();
+      s.match.MatchInProgress = true;
     });
     TableWindow& w = *f.window;
     w.show();
@@ -362,7 +362,7 @@ class TableWindowTest : public QObject {
     TableFixture f([card_open](GameState& s) {
       DealFixedHands(s);
       s.settings.CardOpen = static_cast<int16_t>(card_open);
-      s.MatchInProgress = 1;
+      s.match.MatchInProgress = true;
     });
     TableWindow& w = *f.window;
     w.PrepareMatch();
@@ -401,8 +401,8 @@ class TableWindowTest : public QObject {
     QFETCH(bool, counter);
     TableFixture f([seat](GameState& s) {
       DealFixedHands(s);
-      s.Winner = static_cast<int16_t>(seat);
-      s.MatchInProgress = 1;
+      s.table.Winner = static_cast<int16_t>(seat);
+      s.match.MatchInProgress = true;
     });
     TableWindow& w = *f.window;
     w.PrepareMatch();

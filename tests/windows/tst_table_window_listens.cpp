@@ -22,11 +22,11 @@ namespace {
 const TimeOfDay kDealtAt{2000, 10, 17, 23};
 
 bool UsersTurn(const GameState& s) {
-  return s.EngineRunning == 0 && s.AwaitingUser == 1 && s.HandPhase == 2 && s.TurnPhase == 1;
+  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase == 2 && s.table.TurnPhase == 1;
 }
 
 bool WaitingForTheUser(const GameState& s) {
-  return s.EngineRunning == 0 && s.AwaitingUser == 1 && s.HandPhase != 0;
+  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase != 0;
 }
 
 // Shows the table and plays into the first hand up to the user's turn.
@@ -73,7 +73,7 @@ class TableWindowListensTest : public QObject {
           s.settings.GameSpeed = 0;
           s.settings.DoOtherTasks = 0;
           s.settings.NumberOfGames = 10;
-          s.SpeedCount = 100;  // a speed unit as start-up measures it
+          s.window.SpeedCount = 100;  // a speed unit as start-up measures it
         },
         kDealtAt);
     TableWindow& w = *f.window;
@@ -90,9 +90,9 @@ class TableWindowListensTest : public QObject {
     // decision, a pause that holds input back.
     QElapsedTimer since_typed;
     bool typed_inside_pause = false;
-    WhenInside typing([&] { return f.state.AutoPlay == 1 && f.state.AwaitingUser == 1 && WaitDepth() > 0; },
+    WhenInside typing([&] { return f.state.table.AutoPlay && f.state.table.AwaitingUser && WaitDepth() > 0; },
                       [&] {
-                        typed_inside_pause = f.state.EngineRunning == 1;
+                        typed_inside_pause = f.state.table.EngineRunning;
                         QueueKey(&w, Qt::Key_G, Qt::AltModifier);
                         QueueKey(&w, Qt::Key_M, Qt::NoModifier, QStringLiteral("m"));
                         QueueKey(&w, Qt::Key_M, Qt::NoModifier, QStringLiteral("m"));
@@ -100,10 +100,10 @@ class TableWindowListensTest : public QObject {
                       });
     qint64 taken_after_ms = -1;
     bool taken_while_engine_ran = false;
-    WhenInside watching([&] { return since_typed.isValid() && f.state.AutoPlay == 0; },
+    WhenInside watching([&] { return since_typed.isValid() && !f.state.table.AutoPlay; },
                         [&] {
                           taken_after_ms = since_typed.elapsed();
-                          taken_while_engine_ran = f.state.EngineRunning == 1;
+                          taken_while_engine_ran = f.state.table.EngineRunning;
                         });
     ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
     QTimer::singleShot(0, &w, [&] { QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton); });
@@ -111,12 +111,12 @@ class TableWindowListensTest : public QObject {
     // match inside the click: stop it from here so the test fails instead.
     bool keys_lost = false;
     QTimer::singleShot(30000, &w, [&] {
-      if (f.state.AutoPlay == 0) return;
+      if (!f.state.table.AutoPlay) return;
       keys_lost = true;
       Action(w, "manualPlayAction")->trigger();
     });
 
-    QTRY_VERIFY_WITH_TIMEOUT(f.state.AutoPlay == 0 && WaitingForTheUser(f.state), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.state.table.AutoPlay && WaitingForTheUser(f.state), 60000);
     QVERIFY(!keys_lost);
     QVERIFY(typed_inside_pause);
     QVERIFY(taken_while_engine_ran);
@@ -124,10 +124,10 @@ class TableWindowListensTest : public QObject {
     QVERIFY(Action(w, "manualPlayAction")->isChecked());
     QVERIFY(!w.windowTitle().contains(QStringLiteral("[自動実行モード]")));
     // The next move is the user's: the table waits for it.
-    const auto hands = f.state.Hands;
+    const auto hands = f.state.table.Hands;
     QTest::qWait(1500);
     QVERIFY(WaitingForTheUser(f.state));
-    QCOMPARE(f.state.Hands, hands);
+    QCOMPARE(f.state.table.Hands, hands);
   }
 
   void clickQueuedDuringAPauseNeverPlaysACardOutOfTurn() {
@@ -139,9 +139,9 @@ class TableWindowListensTest : public QObject {
         kDealtAt);
     TableWindow& w = *f.window;
     QVERIFY(StartMatch(f));
-    const auto before = f.state.Hands[0];
+    const auto before = f.state.table.Hands[0];
     const int count = before[kHandCount];
-    const int hand = f.state.HandNumber;
+    const int hand = f.state.table.HandNumber;
 
     // Clicks on the first card reach it only while the engine runs.
     int clicks_seen = 0;
@@ -160,22 +160,22 @@ class TableWindowListensTest : public QObject {
       std::function<void()> seen_;
     } counter([&] {
       ++clicks_seen;
-      if (f.state.EngineRunning == 1) ++clicks_while_running;
+      if (f.state.table.EngineRunning) ++clicks_while_running;
     });
     PositionPicture(w.view().widgets(), 1)->installEventFilter(&counter);
 
     // The user draws; during the card's flight (a pause that holds input
     // back) the first card of the hand is clicked.
-    WhenInside clicking([&] { return f.state.EngineRunning == 1 && WaitDepth() > 0; },
+    WhenInside clicking([&] { return f.state.table.EngineRunning && WaitDepth() > 0; },
                         [&] { QueueClick(PositionPicture(w.view().widgets(), 1)); });
     QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state), 30000);
 
     QCOMPARE(clicks_seen, 1);
     QCOMPARE(clicks_while_running, 1);
-    QCOMPARE(f.state.HandNumber, hand);
+    QCOMPARE(f.state.table.HandNumber, hand);
     // Every card the user held is still there, with the one drawn.
-    const auto& after = f.state.Hands[0];
+    const auto& after = f.state.table.Hands[0];
     QCOMPARE(int(after[kHandCount]), count + 1);
     for (int p = 1; p <= count; ++p) QCOMPARE(after[p], before[p]);
   }
@@ -190,9 +190,9 @@ class TableWindowListensTest : public QObject {
     TableWindow& w = *f.window;
     QVERIFY(StartMatch(f));
     QVERIFY(TimeLimit(w)->isActive());
-    const auto hands = f.state.Hands;
-    const int16_t drawn = f.state.DrawIndex;
-    const int16_t seconds_left = f.state.SecondsLeft;
+    const auto hands = f.state.table.Hands;
+    const int16_t drawn = f.state.table.DrawIndex;
+    const int16_t seconds_left = f.state.table.SecondsLeft;
 
     // "新規ゲーム" asks whether to give up the match; the user thinks it over
     // for longer than the whole limit, then keeps the match.
@@ -208,7 +208,7 @@ class TableWindowListensTest : public QObject {
         question = box->text();
       }
       timer_ran_while_asked |= TimeLimit(w)->isActive();
-      table_moved_while_asked |= f.state.DrawIndex != drawn || f.state.Hands != hands;
+      table_moved_while_asked |= f.state.table.DrawIndex != drawn || f.state.table.Hands != hands;
       if (asked.elapsed() < 4500) return false;
       box->button(QMessageBox::No)->click();
       return true;
@@ -218,12 +218,12 @@ class TableWindowListensTest : public QObject {
     QCOMPARE(question, QStringLiteral("現在進行中のゲームを破棄しますか？"));
     QVERIFY(!timer_ran_while_asked);
     QVERIFY(!table_moved_while_asked);
-    QCOMPARE(f.state.DrawIndex, drawn);
-    QCOMPARE(f.state.Hands, hands);
+    QCOMPARE(f.state.table.DrawIndex, drawn);
+    QCOMPARE(f.state.table.Hands, hands);
     QVERIFY(UsersTurn(f.state));
     // The count goes on from where it stood.
     QVERIFY(TimeLimit(w)->isActive());
-    QCOMPARE(f.state.SecondsLeft, seconds_left);
+    QCOMPARE(f.state.table.SecondsLeft, seconds_left);
   }
 };
 

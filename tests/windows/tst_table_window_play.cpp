@@ -24,7 +24,7 @@ bool Matches(int code, int top) {
 }
 
 bool UsersTurn(const GameState& s) {
-  return s.EngineRunning == 0 && s.AwaitingUser == 1 && s.HandPhase == 2 && s.TurnPhase == 1;
+  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase == 2 && s.table.TurnPhase == 1;
 }
 
 // The message box answered last.
@@ -40,9 +40,9 @@ bool StandardAnswers(QWidget* modal) { return AnswerAsPlayer(modal, &last_messag
 // The card positions of the user's hand that match the top of the pile, and
 // those that do not.
 void SplitHand(const GameState& s, QList<int>& playable, QList<int>& unplayable) {
-  const int n = s.Hands[0][kHandCount];
+  const int n = s.table.Hands[0][kHandCount];
   for (int p = 1; p <= n && p <= 9; ++p) {
-    (Matches(s.Hands[0][p], s.TopDiscard) ? playable : unplayable) << p;
+    (Matches(s.table.Hands[0][p], s.table.TopDiscard) ? playable : unplayable) << p;
   }
 }
 
@@ -50,14 +50,14 @@ void SplitHand(const GameState& s, QList<int>& playable, QList<int>& unplayable)
 QString HandOutcome(const GameState& s) {
   QStringList scores;
   for (int seat = 0; seat < kSeats; ++seat) {
-    scores << QString::fromStdString(s.SeatName[seat]) + u'=' + QString::number(s.Score[seat]);
+    scores << QString::fromStdString(s.match.SeatName[seat]) + u'=' + QString::number(s.match.Score[seat]);
   }
   return QStringLiteral("hand %1 dealer %2 end %3 winner %4 counter %5: %6")
-      .arg(s.HandNumber)
-      .arg(s.Dealer)
-      .arg(s.HandEndCode)
-      .arg(s.Winner)
-      .arg(s.CounterCalled)
+      .arg(s.table.HandNumber)
+      .arg(s.table.Dealer)
+      .arg(s.table.HandEndCode)
+      .arg(s.table.Winner)
+      .arg(s.table.CounterCalled)
       .arg(scores.join(u' '));
 }
 
@@ -114,25 +114,25 @@ class TableWindowPlayTest : public QObject {
     });
     w.view().on_card_shown = [&](int position) {
       if (position != kPosDiscardPile) return;
-      if (expected_discard != 0 && f.state.TopDiscard == expected_discard && !awaiting_paint) {
+      if (expected_discard != 0 && f.state.table.TopDiscard == expected_discard && !awaiting_paint) {
         expected_discard = 0;
         awaiting_paint = true;
       }
       // A computer seat is moving: keys and picks must change nothing.
-      if (f.state.AwaitingUser == 0 && f.state.CurrentSeat != 0) {
-        const auto hand = f.state.Hands[0];
+      if (!f.state.table.AwaitingUser && f.state.table.CurrentSeat != 0) {
+        const auto hand = f.state.table.Hands[0];
         QTest::keyClick(&w, 'a');
         QTest::keyClick(&w, ' ');
         if (w.TypeKey(U'b')) ++keys_taken_while_busy;
-        if (f.state.Hands[0] != hand) ++keys_taken_while_busy;
+        if (f.state.table.Hands[0] != hand) ++keys_taken_while_busy;
         ++computer_moves_checked;
       }
     };
 
     ModalDriver driver(StandardAnswers);
     Action(w, "newGameAction")->trigger();
-    QCOMPARE(f.state.MatchInProgress, int16_t{1});
-    QCOMPARE(f.state.SeatName[0].empty(), false);
+    QVERIFY(f.state.match.MatchInProgress);
+    QCOMPARE(f.state.match.SeatName[0].empty(), false);
 
     // Play until the user has discarded by click, by key and been refused.
     bool refused_checked = false;
@@ -140,8 +140,8 @@ class TableWindowPlayTest : public QObject {
     bool typed = false;
     // The same hands every run: a bound on the user's turns, not on time.
     for (int turn = 0; turn < 100 && !(refused_checked && clicked && typed); ++turn) {
-      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.HandPhase == 1 && f.state.AwaitingUser == 1), 20000);
-      if (f.state.HandPhase == 1) {
+      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == 1 && f.state.table.AwaitingUser), 20000);
+      if (f.state.table.HandPhase == 1) {
         // The user deals: "J" keeps the own card.
         QTest::keyClick(&w, 'j');
         continue;
@@ -150,22 +150,22 @@ class TableWindowPlayTest : public QObject {
       QList<int> playable;
       QList<int> unplayable;
       SplitHand(f.state, playable, unplayable);
-      if (!unplayable.isEmpty() && f.state.PenaltyPending == 0) {
-        const auto before = f.state.Hands;
-        const int top = f.state.TopDiscard;
+      if (!unplayable.isEmpty() && f.state.table.PenaltyPending == 0) {
+        const auto before = f.state.table.Hands;
+        const int top = f.state.table.TopDiscard;
         QTest::mouseClick(PositionPicture(w.view().widgets(), unplayable.first()), Qt::LeftButton);
-        QCOMPARE(f.state.Hands, before);
-        QCOMPARE(f.state.TopDiscard, top);
+        QCOMPARE(f.state.table.Hands, before);
+        QCOMPARE(f.state.table.TopDiscard, top);
         QVERIFY(UsersTurn(f.state));
         refused_checked = true;
       }
-      const int n = f.state.Hands[0][kHandCount];
-      if (playable.isEmpty() || f.state.PenaltyPending != 0 || n < 2) {
+      const int n = f.state.table.Hands[0][kHandCount];
+      if (playable.isEmpty() || f.state.table.PenaltyPending != 0 || n < 2) {
         QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);  // draw instead
         continue;
       }
       const int position = playable.first();
-      const int code = f.state.Hands[0][position];
+      const int code = f.state.table.Hands[0][position];
       const int rank = DecodeCard(code).rank;
       // Cards with an effect of their own are left for other tests.
       if (rank == f.state.settings.MoreDropCard) {
@@ -203,19 +203,19 @@ class TableWindowPlayTest : public QObject {
     w.show();
     ModalDriver driver(StandardAnswers);
     Action(w, "newGameAction")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.HandPhase == 1 && f.state.AwaitingUser == 1), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == 1 && f.state.table.AwaitingUser), 20000);
 
     // While the engine runs (here: while a computer seat's card is drawn).
     QString busy_message;
     w.view().on_card_shown = [&](int position) {
-      if (position != kPosDiscardPile || f.state.AwaitingUser != 0 || !busy_message.isEmpty()) return;
+      if (position != kPosDiscardPile || f.state.table.AwaitingUser || !busy_message.isEmpty()) return;
       last_message.clear();
       Action(w, "newGameAction")->trigger();
       busy_message = last_message;
     };
     for (int turn = 0; turn < 10 && busy_message.isEmpty(); ++turn) {
-      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.HandPhase == 1 && f.state.AwaitingUser == 1), 20000);
-      if (f.state.HandPhase == 1) {
+      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == 1 && f.state.table.AwaitingUser), 20000);
+      if (f.state.table.HandPhase == 1) {
         QTest::keyClick(&w, 'j');
       } else {
         QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);
@@ -223,18 +223,18 @@ class TableWindowPlayTest : public QObject {
     }
     w.view().on_card_shown = nullptr;
     QCOMPARE(busy_message, QStringLiteral("自分の番がきたときに、新規ゲームを選択してください."));
-    QCOMPARE(f.state.MatchInProgress, int16_t{1});
+    QVERIFY(f.state.match.MatchInProgress);
 
     // In auto-play.
-    QTRY_VERIFY_WITH_TIMEOUT(f.state.EngineRunning == 0, 20000);
-    f.state.AutoPlay = 1;
-    const int hand = f.state.HandNumber;
+    QTRY_VERIFY_WITH_TIMEOUT(!f.state.table.EngineRunning, 20000);
+    f.state.table.AutoPlay = true;
+    const int hand = f.state.table.HandNumber;
     last_message.clear();
     Action(w, "newGameAction")->trigger();
     QCOMPARE(last_message, QStringLiteral("自動実行モードを解除してから、新規ゲームを選択してください."));
-    QCOMPARE(f.state.MatchInProgress, int16_t{1});
-    QCOMPARE(f.state.HandNumber, hand);
-    f.state.AutoPlay = 0;
+    QVERIFY(f.state.match.MatchInProgress);
+    QCOMPARE(f.state.table.HandNumber, hand);
+    f.state.table.AutoPlay = false;
   }
 
   void timeLimitCountsDownAndDrawsForTheUser() {
@@ -251,7 +251,7 @@ class TableWindowPlayTest : public QObject {
     ModalDriver driver(StandardAnswers);
     Action(w, "newGameAction")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state), 30000);
-    QCOMPARE(f.state.HandNumber, int16_t{1});
+    QCOMPARE(f.state.table.HandNumber, int16_t{1});
     QVERIFY(TimeLimit(w)->isActive());
     QStringList seen;
     QTimer watch;
@@ -267,18 +267,18 @@ class TableWindowPlayTest : public QObject {
         qobject_cast<QDialog*>(modal)->reject();
         return true;
       });
-      const int16_t left = f.state.SecondsLeft;
+      const int16_t left = f.state.table.SecondsLeft;
       Action(w, "aboutAction")->trigger();
       QVERIFY(TimeLimit(w)->isActive());
-      QCOMPARE(f.state.SecondsLeft, left);
+      QCOMPARE(f.state.table.SecondsLeft, left);
     }
-    const int cards = f.state.Hands[0][kHandCount];
-    const int drawn = f.state.DrawIndex;
+    const int cards = f.state.table.Hands[0][kHandCount];
+    const int drawn = f.state.table.DrawIndex;
     // Nobody touches the table: after 3 s and one more tick the user draws.
-    QTRY_VERIFY_WITH_TIMEOUT(f.state.DrawIndex != drawn, 8000);
+    QTRY_VERIFY_WITH_TIMEOUT(f.state.table.DrawIndex != drawn, 8000);
     watch.stop();
-    QCOMPARE(f.state.HandNumber, int16_t{1});
-    QCOMPARE(int(f.state.Hands[0][kHandCount]), cards + 1);
+    QCOMPARE(f.state.table.HandNumber, int16_t{1});
+    QCOMPARE(int(f.state.table.Hands[0][kHandCount]), cards + 1);
     QVERIFY2(seen.startsWith(QStringLiteral("あと 3秒")), qPrintable(seen.join(u',')));
     QVERIFY2(seen.contains(QStringLiteral("あと 0秒")), qPrintable(seen.join(u',')));
   }
@@ -302,7 +302,7 @@ class TableWindowPlayTest : public QObject {
       return StandardAnswers(modal);
     });
     Action(w, "newGameAction")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(f.state.AwaitingUser == 1 && f.state.EngineRunning == 0, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(f.state.table.AwaitingUser && !f.state.table.EngineRunning, 20000);
 
     // Auto-play from the user's turn: the message, then the first move is the user's.
     last_message.clear();
@@ -311,7 +311,7 @@ class TableWindowPlayTest : public QObject {
     QVERIFY(Action(w, "autoPlayAction")->isChecked());
     QVERIFY(!Action(w, "manualPlayAction")->isChecked());
     QVERIFY(w.windowTitle().endsWith(QStringLiteral("  [自動実行モード]")));
-    if (f.state.HandPhase == 1) {
+    if (f.state.table.HandPhase == 1) {
       QTest::keyClick(&w, 'j');
     } else {
       QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);
@@ -325,9 +325,9 @@ class TableWindowPlayTest : public QObject {
                         QStringLiteral("hand 2 dealer 3 end 7 winner 3 counter 0: No.10=0 No.17=-80 No.16=0 No.18=80"),
                         QStringLiteral("hand 2 dealer 3 end 7 winner 3 counter 0: No.10=0 No.17=-180 No.16=0 No.18=180"),
                     }));
-    QCOMPARE(f.state.AutoPlay, int16_t{0});
-    QTRY_VERIFY_WITH_TIMEOUT(f.state.AwaitingUser == 1 && f.state.EngineRunning == 0, 20000);
-    QCOMPARE(f.state.HandNumber, int16_t{1});
+    QCOMPARE(f.state.table.AutoPlay, int16_t{0});
+    QTRY_VERIFY_WITH_TIMEOUT(f.state.table.AwaitingUser && !f.state.table.EngineRunning, 20000);
+    QCOMPARE(f.state.table.HandNumber, int16_t{1});
     QVERIFY(w.windowTitle() == QStringLiteral("ぴるく  －1回め－"));
   }
 };

@@ -24,13 +24,13 @@ int Pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 QRect UnzoomedPlace(const TwipsRect& r) { return {Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height)}; }
 
 void DealFixedHands(GameState& s) {
-  s.MatchInProgress = 1;
-  s.HandPhase = 2;
+  s.match.MatchInProgress = true;
+  s.table.HandPhase = kHandInPlay;
   s.settings.KeyGuideDisplay = 1;
   for (int seat = 0; seat < kSeats; ++seat) {
-    s.Hands[seat] = {};
-    s.Hands[seat][kHandCount] = 9;
-    for (int p = 1; p <= 9; ++p) s.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
+    s.table.Hands[seat] = {};
+    s.table.Hands[seat][kHandCount] = 9;
+    for (int p = 1; p <= 9; ++p) s.table.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
   }
 }
 
@@ -50,7 +50,7 @@ void ShowTable(TableWindow& w, QSize size) {
 QSize ShownSize(const QLabel* picture) { return picture->pixmap().deviceIndependentSize().toSize(); }
 
 bool UsersTurn(const GameState& s) {
-  return s.EngineRunning == 0 && s.AwaitingUser == 1 && s.HandPhase == 2 && s.TurnPhase == 1;
+  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase == 2 && s.table.TurnPhase == 1;
 }
 
 const TimeOfDay kDealtAt{2000, 10, 17, 23};
@@ -169,7 +169,7 @@ class TableZoomTest : public QObject {
     design_table.window->view().ShowCallBanner();
     TableFixture f([](GameState& s) {
       DealFixedHands(s);
-      s.Winner = 2;
+      s.table.Winner = 2;
     });
     TableWindow& w = *f.window;
     ShowTable(w, kMaximised);
@@ -257,21 +257,21 @@ class TableZoomTest : public QObject {
     ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
     QList<int> discards;
     w.view().on_card_shown = [&](int position) {
-      if (position == kPosDiscardPile) discards << f.state.TopDiscard;
+      if (position == kPosDiscardPile) discards << f.state.table.TopDiscard;
     };
     Action(w, "newGameAction")->trigger();
     int played = 0;
     for (int turn = 0; turn < 40 && played == 0; ++turn) {
-      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.HandPhase == 1 && f.state.AwaitingUser == 1), 20000);
-      if (f.state.HandPhase == 1) {
+      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == 1 && f.state.table.AwaitingUser), 20000);
+      if (f.state.table.HandPhase == 1) {
         QTest::keyClick(&w, 'j');
         continue;
       }
-      const int count = f.state.Hands[0][kHandCount];
+      const int count = f.state.table.Hands[0][kHandCount];
       int position = 0;
       for (int p = 1; p <= count && p <= 9 && position == 0; ++p) {
-        const DecodedCard card = DecodeCard(f.state.Hands[0][p]);
-        const DecodedCard top = DecodeCard(f.state.TopDiscard);
+        const DecodedCard card = DecodeCard(f.state.table.Hands[0][p]);
+        const DecodedCard top = DecodeCard(f.state.table.TopDiscard);
         if (card.rank == top.rank || card.suit == top.suit) position = p;
       }
       QWindow* window = w.windowHandle();
@@ -279,7 +279,7 @@ class TableZoomTest : public QObject {
         QTest::mouseClick(window, Qt::LeftButton, {}, PositionPicture(w.view().widgets(), kPosDrawPile)->mapTo(&w, QPoint(20, 30)));
         continue;
       }
-      played = f.state.Hands[0][position];
+      played = f.state.table.Hands[0][position];
       // The middle of the card's visible part: the next card lies over its right side.
       QLabel* card = PositionPicture(w.view().widgets(), position);
       const QPoint at = card->mapTo(&w, QPoint(card->width() / 4, card->height() / 2));

@@ -11,13 +11,13 @@ using namespace winpiruk::test;
 namespace {
 
 void DealFixedHands(GameState& s) {
-  s.MatchInProgress = 1;
-  s.HandPhase = 2;
+  s.match.MatchInProgress = true;
+  s.table.HandPhase = kHandInPlay;
   s.settings.CardOpen = 1;  // the side seats' faces lie turned
   for (int seat = 0; seat < kSeats; ++seat) {
-    s.Hands[seat] = {};
-    s.Hands[seat][kHandCount] = 9;
-    for (int p = 1; p <= 9; ++p) s.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
+    s.table.Hands[seat] = {};
+    s.table.Hands[seat][kHandCount] = 9;
+    for (int p = 1; p <= 9; ++p) s.table.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
   }
 }
 

@@ -62,14 +62,14 @@ void ReportAllocations(benchmark::State& state, long long before) {
 void BM_ShuffleAndDeal(benchmark::State& state) {
   GameState s;
   s.settings = DefaultSettings("");
-  s.Dealer = 1;
+  s.table.Dealer = 1;
   NullView view;
   StandardRandom random;
   TickingClock clock;
   const long long before = g_allocations.load();
   for (auto _ : state) {
     ShuffleAndDeal(s, view, random, clock);
-    benchmark::DoNotOptimize(s.DeckSlots.data());
+    benchmark::DoNotOptimize(s.table.DeckSlots.data());
   }
   ReportAllocations(state, before);
 }
@@ -80,17 +80,17 @@ BENCHMARK(BM_ShuffleAndDeal);
 void BM_TableIsSound(benchmark::State& state) {
   GameState s;
   s.settings = DefaultSettings("");
-  s.Dealer = 1;
+  s.table.Dealer = 1;
   NullView view;
   StandardRandom random;
   TickingClock clock;
   ShuffleAndDeal(s, view, random, clock);
-  s.DeckSlots[53] = s.DeckSlots[s.DrawIndex++];
-  s.DiscardIndex = 54;
+  s.table.DeckSlots[53] = s.table.DeckSlots[s.table.DrawIndex++];
+  s.table.DiscardIndex = 54;
   for (int seat = 0; seat < kSeats; ++seat) {
-    HandRow& row = s.Hands[seat];
-    for (int extra = 0; extra < seat; ++extra) row[++row[kHandCount]] = s.DeckSlots[s.DrawIndex++];
-    s.DeckSlots[s.DiscardIndex++] = row[row[kHandCount]];
+    HandRow& row = s.table.Hands[seat];
+    for (int extra = 0; extra < seat; ++extra) row[++row[kHandCount]] = s.table.DeckSlots[s.table.DrawIndex++];
+    s.table.DeckSlots[s.table.DiscardIndex++] = row[row[kHandCount]];
     row[row[kHandCount]--] = 0;
   }
   if (!TableIsSound(s, TableMoment::DuringHand)) state.SkipWithError("the table is not sound");
@@ -107,19 +107,19 @@ BENCHMARK(BM_TableIsSound);
 void BM_ChooseComputerMove(benchmark::State& state) {
   GameState s;
   s.settings = DefaultSettings("");
-  s.TopDiscard = 7;  // 7 of hearts
+  s.table.TopDiscard = 7;  // 7 of hearts
   const int16_t hand[] = {20, 2, 52, 5, 46, 33, 11};
-  for (int k = 0; k < 7; ++k) s.Hands[1][k + 1] = hand[k];
-  s.Hands[1][kHandCount] = 7;
-  s.Hands[0][kHandCount] = 4;
-  s.Boldness[1] = 2;
-  s.Deduction[1] = 3;
+  for (int k = 0; k < 7; ++k) s.table.Hands[1][k + 1] = hand[k];
+  s.table.Hands[1][kHandCount] = 7;
+  s.table.Hands[0][kHandCount] = 4;
+  s.match.Boldness[1] = 2;
+  s.match.Deduction[1] = 3;
   StandardRandom random(11);
   const long long before = g_allocations.load();
   for (auto _ : state) {
-    s.PenaltyPending = 0;
-    s.TurnOver = 1;
-    benchmark::DoNotOptimize(ChooseComputerMove(s, s.settings, TemperOf(s, 1), random, 1));
+    s.table.PenaltyPending = 0;
+    s.table.TurnOver = true;
+    benchmark::DoNotOptimize(ChooseComputerMove(s.table, s.settings, TemperOf(s.match, 1), random, 1));
   }
   ReportAllocations(state, before);
 }
@@ -134,16 +134,16 @@ void BM_CheckCallsOnComputerDiscard(benchmark::State& state) {
   s.settings.AceAliasJack = 1;
   const int16_t hands[4][5] = {{1, 15, 30, 44, 9}, {3, 4, 5, 6, 7}, {12, 13, 25, 26, 38}, {2, 10, 22, 35, 48}};
   for (int seat = 0; seat < 4; ++seat) {
-    for (int k = 0; k < 5; ++k) s.Hands[seat][k + 1] = hands[seat][k];
-    s.Hands[seat][kHandCount] = 5;
-    RecomputeCallNumbers(s.Hands[seat]);
+    for (int k = 0; k < 5; ++k) s.table.Hands[seat][k + 1] = hands[seat][k];
+    s.table.Hands[seat][kHandCount] = 5;
+    RecomputeCallNumbers(s.table.Hands[seat]);
   }
-  s.CurrentSeat = 1;
-  s.TopDiscard = 50;  // Q of clover: 12
+  s.table.CurrentSeat = 1;
+  s.table.TopDiscard = 50;  // Q of clover: 12
   NullView view;
   const long long before = g_allocations.load();
   for (auto _ : state) {
-    s.Hands[1][kHandCount] = 5;
+    s.table.Hands[1][kHandCount] = 5;
     benchmark::DoNotOptimize(CheckCallsOnComputerDiscard(s, view));
   }
   ReportAllocations(state, before);

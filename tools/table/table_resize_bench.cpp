@@ -24,13 +24,13 @@ namespace {
 
 // Nine cards in every hand, the piles and the arrow: the fullest table.
 void ShowFullTable(TableWindow& w, GameState& state) {
-  state.MatchInProgress = 1;
-  state.HandPhase = 2;
+  state.match.MatchInProgress = true;
+  state.table.HandPhase = kHandInPlay;
   for (int seat = 0; seat < kSeats; ++seat) {
-    state.SeatName[seat] = "No." + std::to_string(seat + 10);
-    state.Hands[seat] = {};
-    state.Hands[seat][kHandCount] = 9;
-    for (int p = 1; p <= 9; ++p) state.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
+    state.match.SeatName[seat] = "No." + std::to_string(seat + 10);
+    state.table.Hands[seat] = {};
+    state.table.Hands[seat][kHandCount] = 9;
+    for (int p = 1; p <= 9; ++p) state.table.Hands[seat][p] = static_cast<int16_t>(seat * 13 + p);
   }
   w.PrepareMatch();
   for (int seat = 0; seat < kSeats; ++seat) w.view().ShowHand(seat);
