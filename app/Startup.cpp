@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/PlayingTable.h"
 #include "app/ProgramEnd.h"
 #include "config/SettingsStore.h"
 #include "gui/start/SplashWindow.h"
@@ -17,7 +18,7 @@
 #include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
-std::unique_ptr<TableWindow> RunStartup(GameState& state, const ProgramPaths& paths, RandomSource& random,
+std::unique_ptr<PlayingTable> RunStartup(GameState& state, const ProgramPaths& paths, RandomSource& random,
                                   const Clock& clock) {
   state.settings.CardKind = 0;
   state.window.CardBackShown = 0;
@@ -43,7 +44,8 @@ std::unique_ptr<TableWindow> RunStartup(GameState& state, const ProgramPaths& pa
   // The speed unit is a fixed span of real time: nothing to measure.
   state.window.SpeedCount = kDefaultSpeedUnitMs;
 
-  auto main_window = std::make_unique<TableWindow>(state, paths, random, clock);
+  auto table = std::make_unique<PlayingTable>(state, paths, random, clock);
+  TableWindow* main_window = &table->window();
   main_window->SetProgramEnding(TableProgramEnding(*main_window, state, paths));
   main_window->CheckPlayModeMenu(state.table.AutoPlay);
   state.window.MainWindowBaseWidth = static_cast<int16_t>(TwipsFromPixels(main_window->width()));
@@ -66,11 +68,11 @@ std::unique_ptr<TableWindow> RunStartup(GameState& state, const ProgramPaths& pa
   // The sound system's libraries and the music's files and sound font take
   // a while to load: the table is on screen first. With sound off the sound
   // system waits until a sound is wanted.
-  AfterFirstPaint(main_window.get(), [window = main_window.get(), &state] {
+  AfterFirstPaint(main_window, [window = main_window, &state] {
     if (state.settings.SoundMode != 0) Audio();
     window->music().OpenAndPlayInBackground();
   });
-  return main_window;
+  return table;
 }
 
 }  // namespace winpiruk

@@ -10,12 +10,12 @@
 
 namespace winpiruk {
 
-class TableWindow;
+class PlayingTable;
 
-// Runs the sequence once. Returns the main window, shown, or nullptr when
-// the user gave no card data directory and the program must end. The table
-// deals with `random` on `clock`, which must outlive it.
-std::unique_ptr<TableWindow> RunStartup(GameState& state, const ProgramPaths& paths, RandomSource& random,
+// Runs the sequence once. Returns the table, its window shown, or nullptr
+// when the user gave no card data directory and the program must end. The
+// table deals with `random` on `clock`, which must outlive it.
+std::unique_ptr<PlayingTable> RunStartup(GameState& state, const ProgramPaths& paths, RandomSource& random,
                                   const Clock& clock);
 
 }  // namespace winpiruk

@@ -11,6 +11,7 @@
 
 #include "artwork/AppIcon.h"
 #include "app/FontWarmUp.h"
+#include "app/PlayingTable.h"
 #include "app/ProgramFiles.h"
 #include "app/Startup.h"
 #include "config/ProgramPaths.h"
@@ -83,12 +84,13 @@ int main(int argc, char* argv[]) {
   // The deals' random source and the time of day they are seeded from.
   winpiruk::StandardRandom random;
   const winpiruk::SystemClock clock;
-  std::unique_ptr<winpiruk::TableWindow> table = winpiruk::RunStartup(state, paths, random, clock);
+  std::unique_ptr<winpiruk::PlayingTable> table = winpiruk::RunStartup(state, paths, random, clock);
   if (!table) return 0;
-  QObject::connect(&instance, &winpiruk::SingleInstance::RaiseRequested, table.get(), [&table] {
-    table->showNormal();
-    table->raise();
-    table->activateWindow();
+  winpiruk::TableWindow& window = table->window();
+  QObject::connect(&instance, &winpiruk::SingleInstance::RaiseRequested, &window, [&window] {
+    window.showNormal();
+    window.raise();
+    window.activateWindow();
   });
   return QApplication::exec();
 }

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QSessionManager>
 
-#include "engine/Engine.h"
 #include "gui/common/Captions.h"
 #include "gui/common/Colours.h"
 #include "gui/common/Messages.h"
@@ -48,44 +47,46 @@ void TableArea::paintEvent(QPaintEvent* /*event*/) {
   }
 }
 
-TableWindow::TableWindow(GameState& state, const ProgramPaths& paths, RandomSource& random, const Clock& clock,
-                         QWidget* parent)
+TableWindow::TableWindow(GameState& state, const ProgramPaths& paths, Music& music, QWidget* parent)
     : QMainWindow(parent),
       state_(state),
       paths_(paths),
       table_options_(LoadTableOptions(TableOptionsFile(QString::fromStdString(paths.config_directory)))),
       pictures_(state.settings,
-                [this](const QString& path, const QString& number) { view_->FatalMissingPicture(path, number); }),
-      music_(state),
-      random_(random),
-      clock_(clock) {
+                [this](const QString& path, const QString& number) {
+                  if (view_ != nullptr) view_->FatalMissingPicture(path, number);
+                }),
+      music_(music) {
   setObjectName(QStringLiteral("tableWindow"));
   setFocusPolicy(Qt::StrongFocus);
   BuildMenus();
   BuildTable();
-  view_ = std::make_unique<QtTableView>(
-      TableSurface{*this, *table_, pictures_, effects_, music_, layout_, scale_, table_options_}, state_, *this);
-  Scorekeeping scorekeeping;
-  scorekeeping.write_member_files = MemberFilesWriterFor(paths_);
-  // The same clock as the match's start, so its length is measured on one clock.
-  scorekeeping.time_of_day = [this] { return clock_.Now().SecondsSinceMidnight(); };
-  engine_ = std::make_unique<Engine>(state_, *view_, random_, clock_, std::move(scorekeeping));
-  commands_ = std::make_unique<TableCommands>(*this, state_, paths_, *engine_, *view_, random_, clock_);
   setWindowTitle(kProgramTitle);
   TableWidth = kDesignWidthTwips;
   TableHeight = kDesignHeightTwips;
   resize(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips));
-  view_->ApplyLabelColours();
-  LayOutTable();
   connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { SessionEnding(); });
-  WireTable();
-  WireWindows();
 }
 
 TableWindow::~TableWindow() = default;
 
+TableSurface TableWindow::Surface(EffectPlayer& effects) {
+  return TableSurface{*this, *table_, pictures_, effects, music_, layout_, scale_, table_options_};
+}
+
+void TableWindow::Attach(QtTableView& view, TableCommands& commands) {
+  view_ = &view;
+  commands_ = &commands;
+  view_->ApplyLabelColours();
+  LayOutTable();
+  WireTable();
+  WireWindows();
+}
+
 void TableWindow::BuildMenus() {
-  menus_ = BuildTableMenus(menuBar(), [this](TableCommand command) { (commands_.get()->*command)(); });
+  menus_ = BuildTableMenus(menuBar(), [this](TableCommand command) {
+    if (commands_ != nullptr) (commands_->*command)();
+  });
   CheckPlayModeMenu(state_.table.AutoPlay);
   menus_.keyGuidesAction->setChecked(state_.settings.KeyGuideDisplay == 1);
   menus_.growTableAction->setChecked(table_options_.grow_with_window);
@@ -121,7 +122,7 @@ void TableWindow::WireWindows() {
 
 void TableWindow::PrepareMatch() { commands_->PrepareMatch(); }
 
-bool TableWindow::TypeKey(char32_t ch) { return commands_->TypeKey(ch); }
+bool TableWindow::TypeKey(char32_t ch) { return commands_ != nullptr && commands_->TypeKey(ch); }
 
 void TableWindow::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
@@ -138,6 +139,7 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TableWindow::LayOutTable() {
+  if (view_ == nullptr) return;
   laying_out_ = true;
   const QSize area = table_->size();
   const double zoom = table_options_.grow_with_window ? TableZoom(area) : 1.0;
@@ -283,7 +285,7 @@ void TableWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  view_->Tell(Notice::CloseRefused);
+  if (view_ != nullptr) view_->Tell(Notice::CloseRefused);
 }
 
 }  // namespace winpiruk

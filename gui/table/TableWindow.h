@@ -1,7 +1,8 @@
 #pragma once
 // The card table: the main window with its menu bar and the table area, on
-// which the view draws the seats and the piles. The commands of the menus,
-// the clicks and the keys are the table's commands'.
+// which the view draws the seats and the piles. The start-up builds the
+// view, the engine and the commands on it and attaches them; the commands of
+// the menus, the clicks and the keys are the table's commands'.
 #include <QMainWindow>
 #include <QPixmap>
 #include <functional>
@@ -9,8 +10,6 @@
 
 #include "config/ProgramPaths.h"
 #include "config/SettingsStore.h"
-#include "engine/Clock.h"
-#include "engine/Random.h"
 #include "gui/common/CardPictures.h"
 #include "gui/common/Music.h"
 #include "gui/table/TableLayout.h"
@@ -23,7 +22,6 @@
 
 namespace winpiruk {
 
-class Engine;
 class QtTableView;
 class TableCommands;
 
@@ -53,12 +51,16 @@ class TableWindow : public QMainWindow, public TableViewHost {
   Q_OBJECT
 
  public:
-  // The random source and the clock seed every deal and the member window's
-  // draws; they outlive the window. A seeded source and a clock that stands
-  // still play the same hands every run.
-  TableWindow(GameState& state, const ProgramPaths& paths, RandomSource& random, const Clock& clock,
-              QWidget* parent = nullptr);
+  // The music outlives the window.
+  TableWindow(GameState& state, const ProgramPaths& paths, Music& music, QWidget* parent = nullptr);
   ~TableWindow() override;
+
+  // What the view draws on, and with: the table area, its pictures, layout
+  // and scale, and the sounds it plays.
+  TableSurface Surface(EffectPlayer& effects);
+  // The view and the commands built on this window, which outlive it; until
+  // they are attached the table shows nothing and takes no command.
+  void Attach(QtTableView& view, TableCommands& commands);
 
   void SetProgramEnding(ProgramEnding ending) { ending_ = std::move(ending); }
   // The next close goes through.
@@ -99,10 +101,8 @@ class TableWindow : public QMainWindow, public TableViewHost {
   void OpenMemberDecision(bool member_change) override;
   void EndProgram() override;
 
-  Engine& engine() { return *engine_; }
   QtTableView& view() { return *view_; }
   CardPictures& pictures() { return pictures_; }
-  EffectPlayer& effects() { return effects_; }
   Music& music() { return music_; }
   TableArea* table() { return table_; }
   const TableMenus& menus() const { return menus_; }
@@ -160,13 +160,9 @@ class TableWindow : public QMainWindow, public TableViewHost {
   };
   LaidOutSize laid_out_for_;
   CardPictures pictures_;
-  EffectPlayer effects_;
-  Music music_;
-  RandomSource& random_;
-  const Clock& clock_;
-  std::unique_ptr<QtTableView> view_;
-  std::unique_ptr<Engine> engine_;
-  std::unique_ptr<TableCommands> commands_;
+  Music& music_;
+  QtTableView* view_ = nullptr;
+  TableCommands* commands_ = nullptr;
 };
 
 }  // namespace winpiruk

@@ -16,6 +16,7 @@
 #include "DialogAnswers.h"
 #include "TableControls.h"
 #include "config/SettingsStore.h"
+#include "app/PlayingTable.h"
 #include "engine/Clock.h"
 #include "engine/Random.h"
 #include "state/GameState.h"
@@ -42,7 +43,8 @@ struct TableFixture {
   // time of day or on a clock that stands still.
   StandardRandom random;
   std::unique_ptr<const Clock> clock;
-  std::unique_ptr<TableWindow> window;
+  std::unique_ptr<PlayingTable> table;
+  TableWindow* window = nullptr;
 
   // With `dealt_at`, the table's clock stands still at that time, so the
   // match plays the same cards every run.
@@ -66,7 +68,8 @@ struct TableFixture {
     } else {
       clock = std::make_unique<SystemClock>();
     }
-    window = std::make_unique<TableWindow>(state, paths, random, *clock);
+    table = std::make_unique<PlayingTable>(state, paths, random, *clock);
+    window = &table->window();
   }
 
   std::string SettingsText() const {

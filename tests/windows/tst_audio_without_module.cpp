@@ -10,6 +10,7 @@
 #include "DialogAnswers.h"
 #include "TableFixture.h"
 #include "TestTune.h"
+#include "app/PlayingTable.h"
 #include "app/Startup.h"
 #include "config/SafeFile.h"
 #include "sound/AudioDevice.h"
@@ -81,7 +82,8 @@ class AudioWithoutModuleTest : public QObject {
     GameState state;
     StandardRandom random;
     SystemClock clock;
-    std::unique_ptr<TableWindow> table = RunStartup(state, paths, random, clock);
+    std::unique_ptr<PlayingTable> playing = RunStartup(state, paths, random, clock);
+    TableWindow* table = playing ? &playing->window() : nullptr;
     QVERIFY(table != nullptr);
     QVERIFY(table->isVisible());
     QTRY_VERIFY(!table->music().Unplayable().empty());

@@ -8,6 +8,7 @@
 
 #include "Controls.h"
 #include "DialogAnswers.h"
+#include "app/PlayingTable.h"
 #include "app/Startup.h"
 #include "config/SafeFile.h"
 #include "config/SettingsStore.h"
@@ -44,7 +45,7 @@ class MemberFilesKeptTest : public QObject {
     GameState state;
     StandardRandom random;
     SystemClock clock;
-    std::unique_ptr<TableWindow> table;
+    std::unique_ptr<PlayingTable> table;
     {
       test::ModalAnswer answer(QMessageBox::Ok);
       table = RunStartup(state, paths, random, clock);
@@ -64,7 +65,7 @@ class MemberFilesKeptTest : public QObject {
 
     // The member window reads the files again and has nothing to tell.
     test::ModalAnswer answer(QMessageBox::Ok);
-    SeatingDialog members(state, paths, random, clock, table.get());
+    SeatingDialog members(state, paths, random, clock, &table->window());
     QVERIFY(members.Open(false));
     QCOMPARE(answer.count, 0);
     QVERIFY(test::Control<QListWidget>(members, QStringLiteral("memberList"))->count() > 0);

@@ -15,6 +15,7 @@
 #include "DialogAnswers.h"
 #include "TableControls.h"
 #include "TestTune.h"
+#include "app/PlayingTable.h"
 #include "app/Startup.h"
 #include "config/SafeFile.h"
 #include "engine/Durations.h"
@@ -53,7 +54,8 @@ class StartupTest : public QObject {
     Place place;
     GameState state;
     test::AcceptInputWith(QString::fromStdString(place.paths.program_directory));
-    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    TableWindow* table = playing ? &playing->window() : nullptr;
     QVERIFY(table != nullptr);
     QVERIFY(table->isVisible());
     QCOMPARE(state.settings.DataFileDirectory, place.paths.program_directory);
@@ -72,7 +74,8 @@ class StartupTest : public QObject {
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\nSoundMode = 1\r\nBGM = " +
                             tune.toStdString() + "\r\n");
     GameState state;
-    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    TableWindow* table = playing ? &playing->window() : nullptr;
     QVERIFY(table != nullptr);
     // Shown without the music: nothing of it was read yet.
     QVERIFY(!table->music().Loading());
@@ -118,7 +121,8 @@ class StartupTest : public QObject {
                                "MainWindowWidth = 10500\r\nMainWindowHeight = 7500\r\n" + c.extra;
       place.WriteSettingsText(text);
       GameState state;
-      std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
+      std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    TableWindow* table = playing ? &playing->window() : nullptr;
       QVERIFY(table != nullptr);
       QCOMPARE(table->size(), c.size);
       const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -134,7 +138,8 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    TableWindow* table = playing ? &playing->window() : nullptr;
     QStringList shown;
     std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
       for (QAction* action : actions) {
@@ -162,7 +167,8 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    TableWindow* table = playing ? &playing->window() : nullptr;
     QString message;
     test::ConfirmMessage(&message);
     QVERIFY(!table->close());
@@ -174,7 +180,8 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    TableWindow* table = playing ? &playing->window() : nullptr;
     for (int expected : {1, 0}) {
       Action(*table, "keyGuidesAction")->trigger();
       QCOMPARE(state.settings.KeyGuideDisplay, int16_t(expected));
@@ -187,7 +194,8 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<TableWindow> table = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    TableWindow* table = playing ? &playing->window() : nullptr;
     QString title, facts, banner;
     test::WhenModalAppears([&](QWidget* modal) {
       title = modal->windowTitle();

@@ -62,7 +62,7 @@ class TableHintsTest : public QObject {
   void init() {
     fixture_ = std::make_unique<TableFixture>();
     fixture_->window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(fixture_->window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(fixture_->window));
   }
   void cleanup() { fixture_.reset(); }
 

@@ -101,9 +101,9 @@ class TableWindowTest : public QObject {
     QVERIFY(!f.window->table_options().mark_playable_cards);
     // The settings file keeps its lines; the options have their own file.
     QCOMPARE(f.SettingsText(), settings_before);
-    TableWindow again(f.state, f.paths, f.random, *f.clock);
-    QVERIFY(!Action(again, "growTableAction")->isChecked());
-    QVERIFY(!Action(again, "markPlayableAction")->isChecked());
+    PlayingTable again(f.state, f.paths, f.random, *f.clock);
+    QVERIFY(!Action(again.window(), "growTableAction")->isChecked());
+    QVERIFY(!Action(again.window(), "markPlayableAction")->isChecked());
   }
 
   void menuCaptionsAndSeparators() {

@@ -12,11 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "app/PlayingTable.h"
 #include "engine/Clock.h"
 #include "engine/Random.h"
-#include "state/GameState.h"
-#include "gui/table/TableWindow.h"
 #include "gui/table/QtTableView.h"
+#include "gui/table/TableWindow.h"
+#include "state/GameState.h"
 
 using namespace winpiruk;
 
@@ -85,7 +86,8 @@ int main(int argc, char** argv) {
   state.settings.DataFileDirectory = paths.program_directory;
   StandardRandom random;
   SystemClock clock;
-  TableWindow w(state, paths, random, clock);
+  PlayingTable table(state, paths, random, clock);
+  TableWindow& w = table.window();
   w.resize(1900, 1040);
   w.show();
   for (int i = 0; i < 20; ++i) QApplication::processEvents();
