@@ -1,6 +1,7 @@
 #include "app/PlayingTable.h"
 
 #include "engine/Engine.h"
+#include "gui/common/SuspendableRun.h"
 #include "gui/table/QtTableView.h"
 #include "gui/table/TableCommands.h"
 #include "gui/table/TableWindow.h"
@@ -21,6 +22,8 @@ PlayingTable::PlayingTable(GameState& state, const ProgramPaths& paths, RandomSo
   window_->Attach(*view_, *commands_);
 }
 
-PlayingTable::~PlayingTable() = default;
+// Whatever waits in the middle of a step or a command refers to the table:
+// it is unwound first.
+PlayingTable::~PlayingTable() { SuspendableRun::StopAll(); }
 
 }  // namespace winpiruk

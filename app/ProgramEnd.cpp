@@ -1,12 +1,9 @@
 #include "app/ProgramEnd.h"
 
 #include <QApplication>
-#include <QThread>
-#include <cstdio>
-#include <cstdlib>
 
+#include "gui/common/Awaiting.h"
 #include "gui/common/Messages.h"
-#include "gui/common/Pacing.h"
 #include "scoring/MemberFiles.h"
 
 namespace winpiruk {
@@ -16,29 +13,22 @@ void KeepRecords(QWidget* parent, const GameState& state, const ProgramPaths& pa
   if (!WriteMemberFiles(state, paths)) ShowWriteFailure(parent);
 }
 
-bool InMainLoop(const GameState& state) {
-  return !state.table.EngineRunning && WaitDepth() == 0 && QThread::currentThread()->loopLevel() <= 1;
-}
-
 }  // namespace
 
+// Every ending goes through the event loop: once it is back, main unwinds
+// whatever waits in the middle of a step and takes the table down in order.
 ProgramEnding TableProgramEnding(TableWindow& window, const GameState& state, const ProgramPaths& paths) {
   ProgramEnding ending;
-  ending.quit = [&window, &state, paths] {
-    KeepRecords(&window, state, paths);
-    window.AllowClose();
-    if (InMainLoop(state)) {
-      QApplication::exit(0);
-      return;
-    }
-    std::fflush(nullptr);
-    std::_Exit(0);
+  // A message that the records could not be written is read before the end.
+  auto end_with = [&window, &state, paths](int status) {
+    RunAwaiting([&window, &state, paths, status] {
+      KeepRecords(&window, state, paths);
+      window.AllowClose();
+      QApplication::exit(status);
+    });
   };
-  ending.fail = [&window, &state, paths] {
-    KeepRecords(&window, state, paths);
-    std::fflush(nullptr);
-    std::_Exit(1);
-  };
+  ending.quit = [end_with] { end_with(0); };
+  ending.fail = [end_with] { end_with(1); };
   return ending;
 }
 

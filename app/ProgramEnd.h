@@ -8,10 +8,9 @@
 namespace winpiruk {
 
 // The endings of the table's process: the member files are written, then the
-// process ends. From the main loop it ends in order with status 0; from
-// inside a game step or a wait, which cannot unwind, it ends at once, its
-// files written. After a fatal error it ends at once with status 1. The
-// window, the state and the paths outlive the table.
+// event loop ends with status 0, or 1 after a fatal error; main then unwinds
+// any step that was waiting and takes the table down. The window, the state
+// and the paths outlive the table.
 ProgramEnding TableProgramEnding(TableWindow& window, const GameState& state, const ProgramPaths& paths);
 
 }  // namespace winpiruk

@@ -70,6 +70,8 @@ class Engine {
   bool ClickDiscardPile();           // the discard pile; also claims a call
   bool ClickSecondCard();            // the second face-up card
   bool TypeKey(char32_t ch);         // a typed character
+  // Whether TypeKey would take the character now.
+  bool TakesKey(char32_t ch) const;
   // The time limit's one-second tick: counts the time limit down and, at its end, types "J"
   // then " " through TypeKey.
   void TimerTick();

@@ -66,13 +66,17 @@ void Engine::ClaimCall() {
   if (s_.settings.AutoJudgment == 0 && s_.table.TurnPhase > kTurnNone && s_.table.CallWindowOpen) s_.table.UserClaimedCall = true;
 }
 
-bool Engine::TypeKey(char32_t ch) {
+bool Engine::TakesKey(char32_t ch) const {
   const int16_t pick = KeyPick(ch);
   if (pick == kPickNone || s_.table.EngineRunning || !s_.table.AwaitingUser || s_.table.UserPick != 0) return false;
   const bool pile_or_further_discard = s_.table.HandPhase != kHandNotDealt && s_.table.TurnPhase != kTurnFirstAction;
   const bool first_action = s_.table.HandPhase == kHandInPlay && s_.table.TurnPhase == kTurnFirstAction;
-  if (!pile_or_further_discard && !first_action) return false;
-  s_.table.UserPick = pick;
+  return pile_or_further_discard || first_action;
+}
+
+bool Engine::TypeKey(char32_t ch) {
+  if (!TakesKey(ch)) return false;
+  s_.table.UserPick = KeyPick(ch);
   s_.table.PickInProgress = true;
   PlayTurn();
   s_.table.PickInProgress = false;

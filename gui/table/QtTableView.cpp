@@ -19,7 +19,7 @@
 #include "gui/table/TableOptions.h"
 #include "sound/Sound.h"
 #include "gui/common/Messages.h"
-#include "gui/common/Pacing.h"
+#include "gui/common/SuspendableRun.h"
 
 namespace winpiruk {
 namespace {
@@ -54,8 +54,8 @@ const char* SeatBackRoutine(int seat) {
 }
 
 // Without "タスク譲渡" the window keeps painting in a wait; input waits its turn.
-InputDuringWait QtTableViewInput(const GameState& state) {
-  return state.settings.DoOtherTasks != 0 ? InputDuringWait::Processed : InputDuringWait::Kept;
+InputDuringWait PauseInput(const GameState& state) {
+  return state.settings.DoOtherTasks != 0 ? InputDuringWait::Taken : InputDuringWait::Held;
 }
 
 }  // namespace
@@ -79,8 +79,27 @@ void QtTableView::RedrawPictures() {
 void QtTableView::ShowSeatLabels() { winpiruk::ShowSeatLabels(widgets_, state_); }
 
 void QtTableView::FatalMissingPicture(const QString& path, const QString& routine_number) {
-  ShowMessage(&surface_.window, kProgramTitle, MissingPictureText(path, routine_number), QMessageBox::Critical);
-  host_.EndAfterFatalError();
+  // The first missing picture ends the program; the drawing that follows
+  // until then finds the others missing too and says nothing more.
+  if (ending_) return;
+  ending_ = true;
+  ShowBox(QMessageBox::Critical, kProgramTitle, MissingPictureText(path, routine_number),
+          [this] { host_.EndAfterFatalError(); });
+}
+
+void QtTableView::ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                          const std::function<void()>& then) {
+  auto* box = new QMessageBox(icon, title, text, QMessageBox::Ok, &surface_.window);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  // Inside the engine's steps the step goes on once the box is closed; any
+  // other caller goes on at once and the box follows.
+  if (SuspendableRun::Current() != nullptr) {
+    waits_.ForWindow(*box, WindowShown::OverTheTable);
+    if (then) then();
+    return;
+  }
+  if (then) QObject::connect(box, &QDialog::finished, &surface_.window, then);
+  box->open();
 }
 
 TablePicture::Drawing QtTableView::BackDrawing(int card_kind, int seat, const char* routine_number) const {
@@ -91,10 +110,10 @@ TablePicture::Drawing QtTableView::BackDrawing(int card_kind, int seat, const ch
 }
 
 void QtTableView::ShowCard(int position, int code) {
-  if (state_.settings.DoOtherTasks != 0) WaitFor(0, InputDuringWait::Processed);
+  if (state_.settings.DoOtherTasks != 0) waits_.For(0, InputDuringWait::Taken);
   if (code == 0) {
     const MessageText text = InternalErrorText(2);
-    ShowMessage(&surface_.window, Text(text.title), Text(text.text), BoxIcon(text.icon));
+    ShowBox(BoxIcon(text.icon), Text(text.title), Text(text.text));
     return;
   }
   TablePicture* picture = PositionPicture(widgets_, position);
@@ -142,7 +161,7 @@ void QtTableView::ShowSeatCard(int seat, int position) {
 
 void QtTableView::ShowHand(int seat) {
   if (seat < 0 || seat > 3) return;
-  if (state_.settings.DoOtherTasks != 0) WaitFor(0, InputDuringWait::Processed);
+  if (state_.settings.DoOtherTasks != 0) waits_.For(0, InputDuringWait::Taken);
   const int count = state_.table.Hands[seat][kHandCount];
   for (int p = 1; p <= 9; ++p) {
     if (p <= count && state_.table.Hands[seat][p] != 0) {
@@ -172,7 +191,7 @@ void QtTableView::FlyCard(const QRect& from, const QRect& to) {
     const QPoint at = from.topLeft() + (to.topLeft() - from.topLeft()) * step / motion.steps;
     card->move(at);
     card->show();
-    WaitFor(motion.step_ms, QtTableViewInput(state_));
+    waits_.For(motion.step_ms, PauseInput(state_));
   }
   card->hide();
 }
@@ -296,7 +315,7 @@ void QtTableView::ShowBanner(bool counter_call) {
     picture->move(start.topLeft() + (end.topLeft() - start.topLeft()) * step / motion.steps);
     picture->show();
     picture->raise();
-    WaitFor(motion.step_ms, QtTableViewInput(state_));
+    waits_.For(motion.step_ms, PauseInput(state_));
   }
   banner_seat_ = seat;
   banner_counter_ = counter_call;
@@ -394,31 +413,34 @@ bool QtTableView::Ask(Question question) {
   QMessageBox box(QMessageBox::Question, Text(text.title), Text(text.text), QMessageBox::Yes | QMessageBox::No,
                   &surface_.window);
   box.setDefaultButton(question == Question::DiscardMatch ? QMessageBox::No : QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+  // A button's result is its standard button.
+  return waits_.ForWindow(box, WindowShown::OverTheTable) == QMessageBox::Yes;
 }
 
 void QtTableView::Tell(Notice notice) {
   const MessageText text = TextOf(notice);
-  ShowMessage(&surface_.window, Text(text.title), Text(text.text), BoxIcon(text.icon));
+  ShowBox(BoxIcon(text.icon), Text(text.title), Text(text.text));
 }
 
 void QtTableView::InternalError(int number) {
   StopMusic();
+  ending_ = true;
   const MessageText text = InternalErrorText(number);
-  ShowMessage(&surface_.window, Text(text.title), Text(text.text), BoxIcon(text.icon));
-  host_.EndAfterFatalError();
+  ShowBox(BoxIcon(text.icon), Text(text.title), Text(text.text), [this] { host_.EndAfterFatalError(); });
 }
 
-void QtTableView::Pause(int tenths) { WaitFor(tenths * kMillisecondsPerTenth, QtTableViewInput(state_)); }
+void QtTableView::Pause(int tenths) { waits_.For(tenths * kMillisecondsPerTenth, PauseInput(state_)); }
 
 void QtTableView::SpeedPause(int units) {
   if (units <= 0) return;
   const int unit_ms = state_.window.SpeedCount > 0 ? state_.window.SpeedCount : kDefaultSpeedUnitMs;
   // The speed pause always lets the window's events run.
-  WaitFor(units * unit_ms, InputDuringWait::Processed);
+  waits_.For(units * unit_ms, InputDuringWait::Taken);
 }
 
-void QtTableView::WaitForClaim(int tenths) { WaitFor(tenths * kMillisecondsPerTenth, InputDuringWait::Processed); }
+void QtTableView::WaitForClaim(int tenths) {
+  waits_.For(tenths * kMillisecondsPerTenth, InputDuringWait::Taken);
+}
 
 void QtTableView::StartTimer() { host_.StartTimeLimit(); }
 
@@ -430,7 +452,9 @@ void QtTableView::ShowHandResult(const HandResultView& result) {
       state_, result, [this](const QString& path, const QString& number) { FatalMissingPicture(path, number); },
       &surface_.window);
   QObject::connect(&dialog, &HandResultDialog::abortChosen, &surface_.window, [this] { host_.EndProgram(); });
-  dialog.exec();
+  // In auto-play the result comes and goes by itself: the table keeps the
+  // keyboard, so that its menus and keys work while the window counts down.
+  waits_.ForWindow(dialog, state_.table.AutoPlay ? WindowShown::BesideTheTable : WindowShown::OverTheTable);
   // The call banner has told its story; the settlement opens over a table without it.
   widgets_.banner->hide();
 }
@@ -438,7 +462,7 @@ void QtTableView::ShowHandResult(const HandResultView& result) {
 SettlementOutcome QtTableView::ShowSettlement(const SettlementView& settlement) {
   MatchEndDialog dialog(state_, settlement, &surface_.window);
   QObject::connect(&dialog, &MatchEndDialog::endChosen, &surface_.window, [this] { host_.EndProgram(); });
-  dialog.exec();
+  waits_.ForWindow(dialog, WindowShown::OverTheTable);
   return dialog.Outcome();
 }
 

@@ -2,6 +2,7 @@
 // The engine's view of the table, drawn on the main window's table area: it
 // owns the card pictures and labels, and shows the deal and draw animations,
 // the banners, the sounds, the message boxes and the waits.
+#include <QMessageBox>
 #include <QRect>
 #include <QString>
 #include <array>
@@ -13,6 +14,7 @@
 #include "gui/table/TablePicture.h"
 #include "gui/table/TableHints.h"
 #include "gui/table/TableViewHost.h"
+#include "gui/table/TableWaits.h"
 #include "gui/table/TableWidgets.h"
 
 namespace winpiruk {
@@ -91,7 +93,9 @@ class QtTableView final : public TableView {
   // Redraws the table's labels of names and scores from the state.
   void ShowSeatLabels();
   // A picture file is missing: the message, then the end of the program.
-  [[noreturn]] void FatalMissingPicture(const QString& path, const QString& routine_number);
+  void FatalMissingPicture(const QString& path, const QString& routine_number);
+  // How the table waits; the window tells it when a window blocks the table.
+  TableWaits& waits() { return waits_; }
 
 
  private:
@@ -102,6 +106,9 @@ class QtTableView final : public TableView {
   TablePicture::Drawing BackDrawing(int card_kind, int seat, const char* routine_number = nullptr) const;
   void FlyCard(const QRect& from, const QRect& to);
   void ShowSeatCard(int seat, int position);
+  // A message box over the table; `then` follows once it is closed.
+  void ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+               const std::function<void()>& then = {});
 
   TableSurface surface_;
   GameState& state_;
@@ -112,6 +119,8 @@ class QtTableView final : public TableView {
   bool banner_counter_ = false;
   std::array<bool, 2> choice_guides_shown_{};  // "J" and "K" of the dealer's choice
   TableHints hints_;
+  TableWaits waits_;
+  bool ending_ = false;  // a fatal error has been told: the program ends
 };
 
 }  // namespace winpiruk

@@ -11,6 +11,7 @@
 #include "gui/appearance/CardBackDialog.h"
 #include "gui/appearance/SoundDialog.h"
 #include "gui/appearance/TextColoursDialog.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/Captions.h"
 #include "gui/common/HelpKey.h"
 #include "gui/common/HelpWindow.h"
@@ -49,7 +50,8 @@ TableCommands::TableCommands(TableWindow& window, GameState& state, const Progra
       time_limit_(new QTimer(&window)) {
   time_limit_->setObjectName(QStringLiteral("timeLimitTimer"));
   time_limit_->setInterval(kTimeLimitTickMs);
-  QObject::connect(time_limit_, &QTimer::timeout, &window, [this] { engine_.TimerTick(); });
+  // At the end of the time the limit types the pick for the user: a step that may wait.
+  QObject::connect(time_limit_, &QTimer::timeout, &window, [this] { RunAwaiting([this] { engine_.TimerTick(); }); });
   // F1 at the table opens the help at its contents, as the help menu does.
   AddHelpKey(window, paths_.program_directory);
 }
@@ -59,10 +61,12 @@ TableCommands::TableCommands(TableWindow& window, GameState& state, const Progra
 TableCommands::~TableCommands() { delete time_limit_; }
 
 void TableCommands::OnNewGame() {
-  if (engine_.NewGame() != NewGameStep::OpenMemberDecision) return;
-  view_.ClearTable();
-  if (!state_.match.MatchInProgress) window_.setWindowTitle(kProgramTitle);
-  OpenMemberDecision(false);
+  RunAwaiting([this] {
+    if (engine_.NewGame() != NewGameStep::OpenMemberDecision) return;
+    view_.ClearTable();
+    if (!state_.match.MatchInProgress) window_.setWindowTitle(kProgramTitle);
+    OpenMemberDecision(false);
+  });
 }
 
 void TableCommands::OpenMemberDecision(bool member_change) {
@@ -91,7 +95,7 @@ void TableCommands::PrepareMatch() {
   // opened the match has returned.
   QTimer::singleShot(0, &window_, [this] {
     if (!state_.match.MatchInProgress || state_.table.EngineRunning || state_.table.HandPhase != 0) return;
-    engine_.PlayTurn();
+    RunAwaiting([this] { engine_.PlayTurn(); });
   });
 }
 
@@ -253,6 +257,11 @@ void TableCommands::StoreTableOptions() {
 }
 
 void TableCommands::OnPositionClicked(int position) {
+  if (view_.waits().HoldInput([this, position] { OnPositionClicked(position); })) return;
+  RunAwaiting([this, position] { PickPosition(position); });
+}
+
+void TableCommands::PickPosition(int position) {
   bool taken = true;
   if (position >= 1 && position <= 9) {
     taken = engine_.ClickHandCard(position);
@@ -268,7 +277,11 @@ void TableCommands::OnPositionClicked(int position) {
 }
 
 bool TableCommands::TypeKey(char32_t ch) {
-  if (engine_.TypeKey(ch)) return true;
+  if (view_.waits().HoldInput([this, ch] { TypeKey(ch); })) return false;
+  if (engine_.TakesKey(ch)) {
+    RunAwaiting([this, ch] { engine_.TypeKey(ch); });
+    return true;
+  }
   // A pick key the table could not take says why, as a click does.
   if (const int16_t pick = KeyPick(ch); pick != kPickNone) view_.hints().ClickNotTaken(pick);
   return false;

@@ -81,6 +81,8 @@ class TableCommands {
   void ShowPlayMode();
   // Keeps the table options and lets the table follow them.
   void StoreTableOptions();
+  // The pick a click stands for, taken by the engine or refused with a hint.
+  void PickPosition(int position);
   // The count stops; a further-discard prompt stays on the table without it.
   void DropCountdown();
 

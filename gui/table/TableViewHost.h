@@ -38,11 +38,9 @@ class TableViewHost {
   virtual void OpenMemberDecision(bool member_change) = 0;
   // The records written, the program ends.
   virtual void EndProgram() = 0;
-  // The records written, the program ends at once with an error.
-  [[noreturn]] void EndAfterFatalError() {
-    FailProgram();
-    std::abort();  // an ending that returned leaves nothing sound to go on with
-  }
+  // The records written, the program ends with an error as soon as the
+  // event loop is back.
+  void EndAfterFatalError() { FailProgram(); }
 
  protected:
   ~TableViewHost() = default;

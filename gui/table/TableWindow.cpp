@@ -272,8 +272,13 @@ void TableWindow::SessionEnding() {
 bool TableWindow::event(QEvent* event) {
   // A question or a window opened over the table must not cost the user the
   // move: while it waits for an answer, the countdown waits too.
-  if (commands_ != nullptr && event->type() == QEvent::WindowBlocked) commands_->HoldTimeLimit();
-  if (commands_ != nullptr && event->type() == QEvent::WindowUnblocked) commands_->ResumeTimeLimit();
+  // The game's own waits hold still under such a window too, as they
+  // always have.
+  if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked) {
+    const bool blocked = event->type() == QEvent::WindowBlocked;
+    if (view_ != nullptr) view_->waits().SetTableBlocked(blocked);
+    if (commands_ != nullptr) blocked ? commands_->HoldTimeLimit() : commands_->ResumeTimeLimit();
+  }
   // On a screen of another pixel density the pictures are drawn for it.
   if (event->type() == QEvent::ScreenChangeInternal && view_ != nullptr && !laying_out_) LayOutTable();
   return QMainWindow::event(event);

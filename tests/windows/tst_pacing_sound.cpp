@@ -1,26 +1,26 @@
-// Waits without busy waiting, taking the user's input or keeping it, and the
-// effect sounds with no sound device.
+// The table's waits, which give the event loop back instead of nesting one,
+// taking the user's input or keeping it for after, and the effect sounds
+// with no sound device.
+#include <QDialog>
 #include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QWidget>
 #include <QtTest>
+#include <string>
+#include <vector>
 
-#include "QueuedInput.h"
-#include "gui/common/Pacing.h"
+#include "gui/common/Awaiting.h"
+#include "gui/table/TableWaits.h"
 #include "sound/Sound.h"
 
 using namespace winpiruk;
-using namespace winpiruk::test;
 
 namespace {
 
 class Probe : public QWidget {
  public:
-  int keys = 0;
   int paints = 0;
 
  protected:
-  void keyPressEvent(QKeyEvent* /*event*/) override { ++keys; }
   void paintEvent(QPaintEvent* /*event*/) override { ++paints; }
 };
 
@@ -35,40 +35,73 @@ class PacingSoundTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void inputRunsOrWaitsItsTurnButPaintingGoesOn_data() {
-    QTest::addColumn<bool>("let_input_through");
+  void waitsLetTheWindowPaintAndHoldInputOnlyWhenTold_data() {
+    QTest::addColumn<bool>("input_taken");
     QTest::newRow("other tasks") << true;
     QTest::newRow("no other tasks") << false;
   }
-  void inputRunsOrWaitsItsTurnButPaintingGoesOn() {
-    QFETCH(bool, let_input_through);
+  void waitsLetTheWindowPaintAndHoldInputOnlyWhenTold() {
+    QFETCH(bool, input_taken);
     Probe probe;
     probe.resize(50, 50);
     probe.show();
-    probe.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&probe));
-    // A key typed before the wait is handled as the wait begins, whatever
-    // the wait does with later input.
-    QueueKey(&probe, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    const int paints_before = probe.paints;
-    int keys_in_wait = -1;
+    QVERIFY(QTest::qWaitForWindowExposed(&probe));
+    TableWaits waits;
+    std::vector<std::string> order;
     QTimer::singleShot(10, &probe, [&] {
-      keys_in_wait = probe.keys;
-      QueueKey(&probe, Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
+      // A click arriving in the wait: taken at once, or after the wait.
+      if (!waits.HoldInput([&] { order.push_back("held input"); })) order.push_back("input");
       probe.update();
     });
+    const int paints_before = probe.paints;
     QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(WaitDepth(), 0);
-    WaitFor(80, let_input_through ? InputDuringWait::Processed : InputDuringWait::Kept);
+    bool waited = false;
+    RunAwaiting([&] {
+      clock.start();
+      waits.For(80, input_taken ? InputDuringWait::Taken : InputDuringWait::Held);
+      order.push_back("wait over");
+      waited = true;
+    });
+    QVERIFY(!waited);  // the wait gave the loop back at once
+    QTRY_VERIFY(waited);
     QVERIFY(clock.elapsed() >= 75);
-    QCOMPARE(WaitDepth(), 0);
-    QCOMPARE(keys_in_wait, 1);
-    QCOMPARE(probe.keys, let_input_through ? 2 : 1);
     QVERIFY(probe.paints > paints_before);
-    // A key held back by the wait is not lost: the next wait takes it first.
-    WaitFor(0, InputDuringWait::Kept);
-    QCOMPARE(probe.keys, 2);
+    QTRY_COMPARE(order.size(), size_t{2});
+    const std::vector<std::string> expected =
+        input_taken ? std::vector<std::string>{"input", "wait over"} : std::vector<std::string>{"wait over", "held input"};
+    QCOMPARE(order, expected);
+  }
+
+  void aWindowOverTheTableHoldsTheWaitUntilItCloses() {
+    TableWaits waits;
+    bool waited = false;
+    RunAwaiting([&] {
+      waits.SetTableBlocked(true);
+      waits.For(20, InputDuringWait::Taken);
+      waited = true;
+    });
+    QTest::qWait(100);
+    QVERIFY(!waited);
+    waits.SetTableBlocked(false);
+    QTRY_VERIFY(waited);
+  }
+
+  void aWindowWaitedForFinishesTheWait() {
+    QWidget table;
+    table.show();
+    TableWaits waits;
+    int result = -1;
+    RunAwaiting([&] {
+      QDialog beside(&table);
+      result = waits.ForWindow(beside, WindowShown::BesideTheTable);
+    });
+    auto* beside = table.findChild<QDialog*>();
+    QVERIFY(beside != nullptr);
+    QTRY_VERIFY(beside->isVisible());
+    QCOMPARE(beside->windowModality(), Qt::NonModal);
+    QVERIFY(beside->testAttribute(Qt::WA_ShowWithoutActivating));
+    beside->done(7);
+    QTRY_COMPARE(result, 7);
   }
 
   void effectsPlayOnlyWhenSoundIsOnAndTheFileExists() {

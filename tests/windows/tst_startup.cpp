@@ -172,7 +172,7 @@ class StartupTest : public QObject {
     QString message;
     test::ConfirmMessage(&message);
     QVERIFY(!table->close());
-    QCOMPARE(message, QStringLiteral("メニューから'ぴるく の終了'を選択してください."));
+    QTRY_COMPARE(message, QStringLiteral("メニューから'ぴるく の終了'を選択してください."));
     QVERIFY(table->isVisible());
   }
 

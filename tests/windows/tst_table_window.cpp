@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "TableFixture.h"
+#include "gui/common/Awaiting.h"
 #include "presentation/PictureNames.h"
 #include "scoring/MemberFiles.h"
 #include "gui/table/QtTableView.h"
@@ -146,7 +147,7 @@ class TableWindowTest : public QObject {
     const QString data_file = QString::fromStdString(f.paths.DataFile(kMemberDataFile));
     ModalAnswer answer(QMessageBox::Ok);
     QVERIFY(!f.window->close());
-    QCOMPARE(answer.count, 1);
+    QTRY_COMPARE(answer.count, 1);
     QCOMPARE(answer.text, QStringLiteral("メニューから'ぴるく の終了'を選択してください."));
     QCOMPARE(answer.title, QStringLiteral("ぴるく"));
     QVERIFY(f.window->isVisible());
@@ -415,11 +416,17 @@ class TableWindowTest : public QObject {
       if (w.view().widgets().banner->isVisible()) path << w.view().widgets().banner->pos();
     });
     probe.start(5);
-    if (counter) {
-      w.view().ShowCounterCallBanner();
-    } else {
-      w.view().ShowCallBanner();
-    }
+    // The banner slides as the engine's steps show it: in a run that waits.
+    bool shown = false;
+    RunAwaiting([&] {
+      if (counter) {
+        w.view().ShowCounterCallBanner();
+      } else {
+        w.view().ShowCallBanner();
+      }
+      shown = true;
+    });
+    QTRY_VERIFY(shown);
     probe.stop();
     QVERIFY(w.view().widgets().banner->isVisible());
     QVERIFY(path.size() >= 3);

@@ -9,7 +9,7 @@
 #include "QueuedInput.h"
 #include "TableFixture.h"
 #include "engine/Engine.h"
-#include "gui/common/Pacing.h"
+#include "gui/common/SuspendableRun.h"
 
 using namespace winpiruk;
 using namespace winpiruk::test;
@@ -81,6 +81,7 @@ class TableWindowListensTest : public QObject {
     {
       ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
       Action(w, "autoPlayAction")->trigger();  // its notice: the first move is still the user's
+      QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
     }
     QVERIFY(Action(w, "autoPlayAction")->isChecked());
     w.activateWindow();
@@ -90,7 +91,7 @@ class TableWindowListensTest : public QObject {
     // decision, a pause that holds input back.
     QElapsedTimer since_typed;
     bool typed_inside_pause = false;
-    WhenInside typing([&] { return f.state.table.AutoPlay && f.state.table.AwaitingUser && WaitDepth() > 0; },
+    WhenInside typing([&] { return f.state.table.AutoPlay && f.state.table.AwaitingUser && SuspendableRun::SuspendedCount() > 0; },
                       [&] {
                         typed_inside_pause = f.state.table.EngineRunning;
                         QueueKey(&w, Qt::Key_G, Qt::AltModifier);
@@ -166,7 +167,7 @@ class TableWindowListensTest : public QObject {
 
     // The user draws; during the card's flight (a pause that holds input
     // back) the first card of the hand is clicked.
-    WhenInside clicking([&] { return f.state.table.EngineRunning && WaitDepth() > 0; },
+    WhenInside clicking([&] { return f.state.table.EngineRunning && SuspendableRun::SuspendedCount() > 0; },
                         [&] { QueueClick(PositionPicture(w.view().widgets(), 1)); });
     QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state), 30000);
@@ -214,6 +215,8 @@ class TableWindowListensTest : public QObject {
       return true;
     });
     Action(w, "newGameAction")->trigger();
+    // The question does not hold the loop: it is answered from it.
+    QTRY_VERIFY_WITH_TIMEOUT(asked.isValid() && QApplication::activeModalWidget() == nullptr, 10000);
 
     QCOMPARE(question, QStringLiteral("現在進行中のゲームを破棄しますか？"));
     QVERIFY(!timer_ran_while_asked);
