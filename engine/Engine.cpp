@@ -49,7 +49,10 @@ void Engine::PlayTurn() {
       if (step == Step::Continue) continue;
       if (step == Step::Stop || failed_) break;
       // Waiting for the user: in auto-play the computer player answers.
-      if (!s_.table.AutoPlay) break;
+      if (!s_.table.AutoPlay) {
+        KeepMoment(false);
+        break;
+      }
       view_.Pause(kAutoPlayPauseTenths);
       const AutoPick pick = AutoPlayMove(s_.table, s_.settings, TemperOf(s_.match, 0), random_);
       s_.table.AutoExtraPending = pick.extra_pending;
@@ -67,6 +70,7 @@ void Engine::PlayTurn() {
 Engine::Step Engine::Dispatch() {
   if (s_.table.TurnPhase == kTurnFurtherDiscard) return FurtherDiscard();
   if (s_.table.HandPhase == kHandNotDealt) {
+    KeepMoment(false);
     if (!StartHand(s_, view_, random_, clock_)) {
       // Either the match has no hand left, or the deal met a dealer outside
       // the table (the view has shown the internal error).
@@ -84,6 +88,24 @@ Engine::Step Engine::Dispatch() {
   if (s_.table.HandPhase == kHandOpening && s_.table.Dealer == 0 && s_.table.DealerChoice.empty()) return DealerChoiceStep();
   if (s_.table.TurnPhase == kTurnFirstAction) return UserFirstAction();
   return Ignore();
+}
+
+void Engine::KeepMoment(bool between_hands) {
+  if (!scorekeeping_.keep_moment) return;
+  TableState table = s_.table;
+  // Taken up again, the table waits: nothing is running or half picked.
+  table.EngineRunning = false;
+  table.PickInProgress = false;
+  table.CallWindowOpen = false;
+  if (between_hands) {
+    // As the end of the hand leaves it for the next deal.
+    table.Dealer = table.Winner;
+    table.HandPhase = kHandNotDealt;
+    table.TurnPhase = kTurnNone;
+    table.AwaitingUser = false;
+    table.UserPick = 0;
+  }
+  scorekeeping_.keep_moment(table, s_.match);
 }
 
 Engine::Step Engine::Ignore() {
@@ -404,6 +426,8 @@ void Engine::ScoreAndShowHand() {
   HandResultView result;
   result.end_code = s_.table.HandEndCode;
   if (scorekeeping_.on) result = ScoreHand(s_);
+  // Quitting while the result is on screen must not score the hand twice.
+  KeepMoment(true);
   view_.ShowHandResult(result);
   CloseHandResult(s_);
 }

@@ -47,6 +47,11 @@ struct Scorekeeping {
   // The time of day in seconds since midnight: the end of a match and the
   // start of the next.
   std::function<int32_t()> time_of_day;
+  // Told of every moment a match can be taken up again from, with the table
+  // and the match as they stand then: when the engine waits for the user's
+  // move, and between hands (the next one not dealt yet, every hand before
+  // it scored). Unset for runs that keep nothing.
+  std::function<void(const TableState&, const MatchState&)> keep_moment;
 };
 
 // The pick a typed character stands for (0: none).
@@ -118,6 +123,9 @@ class Engine {
   // Settles the match, shows it and applies the user's answer; false when
   // the match and the run of hands stop here.
   bool SettleAndShowMatch();
+  // Tells the scorekeeping the moment to keep: the table as it stands, or
+  // (between_hands) as the next hand will find it.
+  void KeepMoment(bool between_hands);
   Step Ignore();
   // Ignore() for a pick that was refused: the view hears why.
   Step Refuse();
