@@ -69,6 +69,7 @@ bool ShuffleAndDeal(GameState& s, TableView& view, RandomSource& random, const C
     std::swap(s.table.DeckSlots[a], s.table.DeckSlots[b]);
   }
   s.table.ExtraNumber = s.table.DeckSlots[kDeckSize - 1];
+  s.table.ExtraNumberCard = 0;
 
   for (auto& row : s.table.Hands) row.fill(0);
   for (int i = kDeckSize; i < kDeckSlots; ++i) s.table.DeckSlots[i] = 0;

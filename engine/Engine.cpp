@@ -379,6 +379,7 @@ void Engine::ReusePile() {
     const int16_t last = s_.table.DeckSlots[s_.table.DiscardIndex - 1];
     view_.ShowLabel(TableLabel::ExtraNumberTitle, LabelWords::Own);
     view_.ShowCard(kPosSecondCard, last);
+    s_.table.ExtraNumberCard = last;
     s_.table.ExtraNumber = static_cast<int16_t>(CardRank(last));
   }
   s_.table.DiscardIndex = 1;

@@ -84,6 +84,7 @@ struct TableState {
   bool CounterCalled = false;
   int16_t HandNumber = 0;
   int16_t ExtraNumber = 0;
+  int16_t ExtraNumberCard = 0;  // the card shown for the extra number; 0 while none is
   std::string DealerChoice;
   HandPhaseCode HandPhase = kHandNotDealt;
   TurnPhaseCode TurnPhase = kTurnNone;

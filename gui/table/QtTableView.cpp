@@ -26,16 +26,6 @@ namespace {
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QMessageBox::Icon BoxIcon(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-  }
-  return QMessageBox::NoIcon;
-}
-
 BackOrientation SeatOrientation(int seat) {
   switch (seat) {
     case 1: return BackOrientation::Left;
@@ -78,30 +68,6 @@ void QtTableView::RedrawPictures() {
 
 void QtTableView::ShowSeatLabels() { winpiruk::ShowSeatLabels(widgets_, state_); }
 
-void QtTableView::FatalMissingPicture(const QString& path, const QString& routine_number) {
-  // The first missing picture ends the program; the drawing that follows
-  // until then finds the others missing too and says nothing more.
-  if (ending_) return;
-  ending_ = true;
-  ShowBox(QMessageBox::Critical, kProgramTitle, MissingPictureText(path, routine_number),
-          [this] { host_.EndAfterFatalError(); });
-}
-
-void QtTableView::ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text,
-                          const std::function<void()>& then) {
-  auto* box = new QMessageBox(icon, title, text, QMessageBox::Ok, &surface_.window);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  // Inside the engine's steps the step goes on once the box is closed; any
-  // other caller goes on at once and the box follows.
-  if (SuspendableRun::Current() != nullptr) {
-    waits_.ForWindow(*box, WindowShown::OverTheTable);
-    if (then) then();
-    return;
-  }
-  if (then) QObject::connect(box, &QDialog::finished, &surface_.window, then);
-  box->open();
-}
-
 TablePicture::Drawing QtTableView::BackDrawing(int card_kind, int seat, const char* routine_number) const {
   const char* number = routine_number != nullptr ? routine_number : SeatBackRoutine(seat);
   return [this, card_kind, seat, number] {
@@ -112,8 +78,7 @@ TablePicture::Drawing QtTableView::BackDrawing(int card_kind, int seat, const ch
 void QtTableView::ShowCard(int position, int code) {
   if (state_.settings.DoOtherTasks != 0) waits_.For(0, InputDuringWait::Taken);
   if (code == 0) {
-    const MessageText text = InternalErrorText(2);
-    ShowBox(BoxIcon(text.icon), Text(text.title), Text(text.text));
+    TellInternalError(2, {});
     return;
   }
   TablePicture* picture = PositionPicture(widgets_, position);
@@ -407,27 +372,6 @@ void QtTableView::PlaySound(Sound sound) {
 void QtTableView::StopMusic() { surface_.music.StopMusic(); }
 
 void QtTableView::RestartMusic() { surface_.music.PlayMusic(); }
-
-bool QtTableView::Ask(Question question) {
-  const MessageText text = TextOf(question);
-  QMessageBox box(QMessageBox::Question, Text(text.title), Text(text.text), QMessageBox::Yes | QMessageBox::No,
-                  &surface_.window);
-  box.setDefaultButton(question == Question::DiscardMatch ? QMessageBox::No : QMessageBox::Yes);
-  // A button's result is its standard button.
-  return waits_.ForWindow(box, WindowShown::OverTheTable) == QMessageBox::Yes;
-}
-
-void QtTableView::Tell(Notice notice) {
-  const MessageText text = TextOf(notice);
-  ShowBox(BoxIcon(text.icon), Text(text.title), Text(text.text));
-}
-
-void QtTableView::InternalError(int number) {
-  StopMusic();
-  ending_ = true;
-  const MessageText text = InternalErrorText(number);
-  ShowBox(BoxIcon(text.icon), Text(text.title), Text(text.text), [this] { host_.EndAfterFatalError(); });
-}
 
 void QtTableView::Pause(int tenths) { waits_.For(tenths * kMillisecondsPerTenth, PauseInput(state_)); }
 

@@ -106,6 +106,8 @@ class QtTableView final : public TableView {
   TablePicture::Drawing BackDrawing(int card_kind, int seat, const char* routine_number = nullptr) const;
   void FlyCard(const QRect& from, const QRect& to);
   void ShowSeatCard(int seat, int position);
+  // "Internal Error(#0n)."; `then` follows once it is closed.
+  void TellInternalError(int number, const std::function<void()>& then);
   // A message box over the table; `then` follows once it is closed.
   void ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                const std::function<void()>& then = {});
