@@ -21,8 +21,9 @@ namespace winpiruk {
 
 inline constexpr std::string_view kKeptMatchHeader = "WinPirukKeptMatch";
 inline constexpr int kKeptMatchVersion = 1;
-// Room for the longest member names (four seats, each named twice) with
-// every byte of them escaped; a larger file is not read.
+// Room for the longest member names (32767 characters, four seats each
+// named twice) at the three bytes a character takes at most as written; a
+// larger file is not read.
 inline constexpr std::size_t kKeptMatchFileBytes = std::size_t{1} << 20;
 
 // The settings that change how a match is played or scored. A kept match

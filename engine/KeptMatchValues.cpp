@@ -8,7 +8,7 @@
 namespace winpiruk::kept {
 namespace {
 
-constexpr int kHexDigits = 16;
+constexpr std::size_t kHexDigits = 16;
 constexpr std::string_view kHexUpper = "0123456789ABCDEF";
 
 // Bytes that would end the line, split a list or the name from its value,
@@ -66,9 +66,10 @@ std::string ValueText(int32_t value) { return IntegerText(value); }
 std::string ValueText(bool value) { return value ? "1" : "0"; }
 
 std::string ValueText(uint64_t value) {
-  std::string text(kHexDigits, '0');
-  for (int i = kHexDigits - 1; i >= 0; --i, value >>= 4U) text[static_cast<std::size_t>(i)] = "0123456789abcdef"[value & 15U];
-  return text;
+  std::array<char, kHexDigits> buffer{};
+  char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, 16).ptr;
+  const std::string digits(buffer.data(), end);
+  return std::string(kHexDigits - digits.size(), '0') + digits;
 }
 
 std::string ValueText(double value) {
@@ -94,8 +95,13 @@ std::string ValueText(const std::string& value) {
   return text;
 }
 
-bool ReadValue(std::string_view text, int16_t& value) { return TakeIfCanonical(text, WholeNumber<int16_t>(text), value); }
-bool ReadValue(std::string_view text, int32_t& value) { return TakeIfCanonical(text, WholeNumber<int32_t>(text), value); }
+bool ReadValue(std::string_view text, int16_t& value) {
+  return TakeIfCanonical(text, WholeNumber<int16_t>(text), value);
+}
+
+bool ReadValue(std::string_view text, int32_t& value) {
+  return TakeIfCanonical(text, WholeNumber<int32_t>(text), value);
+}
 
 bool ReadValue(std::string_view text, bool& value) {
   if (text != "0" && text != "1") return false;

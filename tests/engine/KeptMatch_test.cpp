@@ -236,7 +236,8 @@ KeptMatch EveryFieldSet() {
   m.MatchStartTime = 86399;
   k.seats = {SeatedMember{1, 1, "わたし"}, {5, 10, "x=y"}, {5, 1, "%41"}, {5, 9, "名前"}};
   k.random_state = 0xfedcba9876543210ULL;
-  for (const MatchRuleField& rule : kMatchRuleFields) k.rules.*rule.kept = static_cast<int16_t>(-7 - (&rule - kMatchRuleFields));
+  int16_t rule_value = -7;
+  for (const MatchRuleField& rule : kMatchRuleFields) k.rules.*rule.kept = rule_value--;
   return k;
 }
 
@@ -271,7 +272,8 @@ TEST(KeptMatchText, EveryFieldReadsBackFromItsOwnLine) {
     const std::string field = blank.substr(line, blank.find('\n', line) - line);
     const std::size_t eq = field.find('=');
     SCOPED_TRACE(field);
-    const KeptMatchReading changed = kept::ParseKeptMatchText(WithField(text, field.substr(0, eq), field.substr(eq + 1)));
+    const std::string edited = WithField(text, field.substr(0, eq), field.substr(eq + 1));
+    const KeptMatchReading changed = kept::ParseKeptMatchText(edited);
     ASSERT_TRUE(changed.kept) << changed.fault.detail;
     EXPECT_NE(*changed.kept, every);
   }
@@ -292,7 +294,8 @@ std::string ValueOf(const std::string& text, std::string_view name) {
   return text.substr(at, text.find('\n', at) - at);
 }
 
-// The user's hand with its first card also in the deck.
+// The user's first card replaced by the next card to draw: that card in
+// two places, the other nowhere.
 std::string DuplicatedCard(const std::string& text) {
   std::string row = ValueOf(text, "table.Hands.0");
   const std::string deck = ValueOf(text, "table.DeckSlots");
