@@ -8,10 +8,12 @@ namespace winpiruk {
 
 struct ProgramPaths {
   std::string program_directory;  // card pictures, sounds, help
-  std::string config_directory;   // "WinPiruk.ini"
+  std::string config_directory;   // "WinPiruk.ini", "WinPirukMatch.ini"
   std::string data_directory;     // member files
 
   std::string SettingsFile() const { return config_directory + "/WinPiruk.ini"; }
+  // The match the program was ended in, kept to be continued.
+  std::string KeptMatchFile() const { return config_directory + "/WinPirukMatch.ini"; }
   std::string DataFile(const std::string& name) const { return data_directory + "/" + name; }
 };
 

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -130,6 +131,10 @@ std::optional<StagedFile> StagedFile::Stage(const std::string& path, std::string
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
+  return ReadFileUpTo(path, std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<std::string> ReadFileUpTo(const std::string& path, std::size_t max_bytes) {
   // A pipe must not hold the open; a folder opens like a file here but holds
   // no file's bytes, and a device may never end.
   Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -144,8 +149,16 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
       if (errno == EINTR) continue;
       return std::nullopt;
     }
+    // The file may grow while it is read: the bytes read decide, not its size.
+    if (static_cast<size_t>(n) > max_bytes - bytes.size()) return std::nullopt;
     bytes.append(buffer, static_cast<size_t>(n));
   }
+}
+
+bool RemoveFile(const std::string& path) {
+  if (::unlink(path.c_str()) != 0) return errno == ENOENT;
+  SyncFolderOf(path);
+  return true;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {

@@ -60,6 +60,11 @@ class StandardRandom final : public RandomSource {
     for (; i < out.size(); ++i) out[i] = StandardRandom::Next();
   }
 
+  // The generator's whole state: Restore(State()) gives the same values from
+  // there on, so a match kept in a file goes on with the draws it would have had.
+  uint64_t State() const { return state_; }
+  void Restore(uint64_t state) { state_ = state; }
+
   void Seed(int32_t seed) override {
     state_ = 0;
     Next();

@@ -101,6 +101,8 @@ struct TableState {
   // Set while the engine carries out a step; handlers that would change the
   // table (a new game, a pick) refuse while it is set.
   bool EngineRunning = false;
+
+  bool operator==(const TableState&) const = default;
 };
 
 // The match in progress and who sits at the table.
@@ -115,6 +117,8 @@ struct MatchState {
   std::array<std::string, kMaxHandsPerMatch + 1> HandLogText{};
   bool MatchInProgress = false;
   int32_t MatchStartTime = 0;  // seconds since midnight
+
+  bool operator==(const MatchState&) const = default;
 };
 
 // Phases of the member and dealer window.
