@@ -68,6 +68,7 @@ std::optional<std::string> TableRangeFault(const TableState& t, int hands_in_mat
       {"table.HandEndCode", IsHandEndOrNone(t.HandEndCode)},
       {"table.HandNumber", Within(t.HandNumber, 1, hands_in_match)},
       {"table.ExtraNumber", IsCardOrEmpty(t.ExtraNumber)},
+      {"table.ExtraNumberCard", IsCardOrEmpty(t.ExtraNumberCard)},
       {"table.DealerChoice", t.DealerChoice.empty() || t.DealerChoice == "A" || t.DealerChoice == "B" ||
                                  t.DealerChoice == "E"},
       {"table.HandPhase", Within(t.HandPhase, kHandNotDealt, kHandInPlay)},

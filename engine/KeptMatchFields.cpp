@@ -46,6 +46,7 @@ void AddTable(std::vector<KeptField>& fields) {
   fields.push_back(TableField("CounterCalled", &TableState::CounterCalled));
   fields.push_back(TableField("HandNumber", &TableState::HandNumber));
   fields.push_back(TableField("ExtraNumber", &TableState::ExtraNumber));
+  fields.push_back(TableField("ExtraNumberCard", &TableState::ExtraNumberCard));
   fields.push_back(TableField("DealerChoice", &TableState::DealerChoice));
   fields.push_back(TableField("HandPhase", &TableState::HandPhase));
   fields.push_back(TableField("TurnPhase", &TableState::TurnPhase));

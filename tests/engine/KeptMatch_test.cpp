@@ -213,6 +213,7 @@ KeptMatch EveryFieldSet() {
   t.CounterCalled = true;
   t.HandNumber = 9;
   t.ExtraNumber = 13;
+  t.ExtraNumberCard = 26;
   t.DealerChoice = "B";
   t.HandPhase = kHandInPlay;
   t.TurnPhase = kTurnFurtherDiscard;
