@@ -9,14 +9,15 @@
 
 namespace winpiruk {
 
-PlayingTable::PlayingTable(GameState& state, const ProgramPaths& paths, RandomSource& random, const Clock& clock)
-    : music_(state) {
+PlayingTable::PlayingTable(GameState& state, const ProgramPaths& paths, StandardRandom& random, const Clock& clock)
+    : keeper_(state, paths, random), music_(state) {
   window_ = std::make_unique<TableWindow>(state, paths, music_);
   view_ = std::make_unique<QtTableView>(window_->Surface(effects_), state, *window_);
   Scorekeeping scorekeeping;
   scorekeeping.write_member_files = MemberFilesWriterFor(paths);
   // The same clock as the match's start, so its length is measured on one clock.
   scorekeeping.time_of_day = [&clock] { return clock.Now().SecondsSinceMidnight(); };
+  scorekeeping.keep_moment = [this](const TableState& table, const MatchState& match) { keeper_.Keep(table, match); };
   engine_ = std::make_unique<Engine>(state, *view_, random, clock, std::move(scorekeeping));
   commands_ = std::make_unique<TableCommands>(*window_, state, paths, *engine_, *view_, random, clock);
   window_->Attach(*view_, *commands_);

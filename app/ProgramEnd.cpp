@@ -17,18 +17,27 @@ void KeepRecords(QWidget* parent, const GameState& state, const ProgramPaths& pa
 
 // Every ending goes through the event loop: once it is back, main unwinds
 // whatever waits in the middle of a step and takes the table down in order.
-ProgramEnding TableProgramEnding(TableWindow& window, const GameState& state, const ProgramPaths& paths) {
+ProgramEnding TableProgramEnding(TableWindow& window, const GameState& state, const ProgramPaths& paths,
+                                 MatchKeeper& keeper) {
   ProgramEnding ending;
+  ending.keep = [&window, &state, paths, &keeper] {
+    if (!keeper.KeepAtEnd()) ShowWriteFailure(&window);
+    KeepRecords(&window, state, paths);
+  };
   // A message that the records could not be written is read before the end.
-  auto end_with = [&window, &state, paths](int status) {
-    RunAwaiting([&window, &state, paths, status] {
-      KeepRecords(&window, state, paths);
+  auto end_with = [&window, &state, paths](int status, std::function<void()> keep) {
+    RunAwaiting([&window, &state, paths, status, keep] {
+      if (keep) {
+        keep();
+      } else {
+        KeepRecords(&window, state, paths);
+      }
       window.AllowClose();
       QApplication::exit(status);
     });
   };
-  ending.quit = [end_with] { end_with(0); };
-  ending.fail = [end_with] { end_with(1); };
+  ending.quit = [end_with, keep = ending.keep] { end_with(0, keep); };
+  ending.fail = [end_with] { end_with(1, {}); };
   return ending;
 }
 

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
+#include "app/KeptMatchOffer.h"
 #include "app/PlayingTable.h"
 #include "app/ProgramEnd.h"
 #include "config/SettingsStore.h"
@@ -11,6 +13,7 @@
 #include "scoring/MemberFiles.h"
 #include "gui/table/TableWindow.h"
 #include "sound/AudioModule.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/FirstPaint.h"
 #include "gui/common/Messages.h"
 #include "gui/common/QtSettingsHost.h"
@@ -18,7 +21,7 @@
 #include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
-std::unique_ptr<PlayingTable> RunStartup(GameState& state, const ProgramPaths& paths, RandomSource& random,
+std::unique_ptr<PlayingTable> RunStartup(GameState& state, const ProgramPaths& paths, StandardRandom& random,
                                   const Clock& clock) {
   state.settings.CardKind = 0;
   state.window.CardBackShown = 0;
@@ -46,7 +49,7 @@ std::unique_ptr<PlayingTable> RunStartup(GameState& state, const ProgramPaths& p
 
   auto table = std::make_unique<PlayingTable>(state, paths, random, clock);
   TableWindow* main_window = &table->window();
-  main_window->SetProgramEnding(TableProgramEnding(*main_window, state, paths));
+  main_window->SetProgramEnding(TableProgramEnding(*main_window, state, paths, table->keeper()));
   main_window->CheckPlayModeMenu(state.table.AutoPlay);
   state.window.MainWindowBaseWidth = static_cast<int16_t>(TwipsFromPixels(main_window->width()));
   state.window.MainWindowBaseHeight = static_cast<int16_t>(TwipsFromPixels(main_window->height()));
@@ -71,6 +74,10 @@ std::unique_ptr<PlayingTable> RunStartup(GameState& state, const ProgramPaths& p
   AfterFirstPaint(main_window, [window = main_window, &state] {
     if (state.settings.SoundMode != 0) Audio();
     window->music().OpenAndPlayInBackground();
+  });
+  // A match the program was ended in is offered once the table is there.
+  QTimer::singleShot(0, main_window, [playing = table.get(), &state, paths, &random] {
+    RunAwaiting([playing, &state, paths, &random] { OfferKeptMatch(*playing, state, paths, random); });
   });
   return table;
 }

@@ -15,7 +15,7 @@ class PlayingTable;
 // Runs the sequence once. Returns the table, its window shown, or nullptr
 // when the user gave no card data directory and the program must end. The
 // table deals with `random` on `clock`, which must outlive it.
-std::unique_ptr<PlayingTable> RunStartup(GameState& state, const ProgramPaths& paths, RandomSource& random,
+std::unique_ptr<PlayingTable> RunStartup(GameState& state, const ProgramPaths& paths, StandardRandom& random,
                                   const Clock& clock);
 
 }  // namespace winpiruk

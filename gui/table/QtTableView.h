@@ -90,6 +90,9 @@ class QtTableView final : public TableView {
   void PlaceWidgets();
   // Every picture drawn again, after the zoom or the screen's pixel ratio changed.
   void RedrawPictures();
+  // The hand in progress drawn whole from the state, as a match taken up
+  // again finds it.
+  void ShowTableAsItStands();
   // Redraws the table's labels of names and scores from the state.
   void ShowSeatLabels();
   // A picture file is missing: the message, then the end of the program.

@@ -99,6 +99,21 @@ void TableCommands::PrepareMatch() {
   });
 }
 
+void TableCommands::ResumeMatch() {
+  if (state_.table.HandPhase == kHandNotDealt) {
+    PrepareMatch();
+    return;
+  }
+  window_.CheckPlayModeMenu(state_.table.AutoPlay);
+  window_.menus().keyGuidesAction->setChecked(state_.settings.KeyGuideDisplay == 1);
+  view_.ClearTable();
+  view_.ApplyLabelColours();
+  view_.ShowSeatLabels();
+  view_.ShowTableAsItStands();
+  // Kept while the user was to move: the move is the user's again, in full time.
+  if (state_.table.AwaitingUser && !state_.table.AutoPlay) engine_.StartTimeLimit();
+}
+
 void TableCommands::OnGameResult() {
   OpenGameResult(&window_, state_, paths_);
   QApplication::processEvents();

@@ -57,6 +57,9 @@ class TableCommands {
   // Prepares the table for the match the seat fields describe and, when a
   // match is in progress, runs the turn handler, which deals the first hand.
   void PrepareMatch();
+  // The match the state holds, taken up again where it was kept: the hand
+  // as it stood, or the next one dealt.
+  void ResumeMatch();
   // Opens the member and dealer window: for a new match, or (member_change)
   // after a settlement that changes the members.
   void OpenMemberDecision(bool member_change);

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QSessionManager>
+#include <functional>
 
 #include "gui/common/Captions.h"
 #include "gui/common/Colours.h"
@@ -84,15 +85,18 @@ void TableWindow::Attach(QtTableView& view, TableCommands& commands) {
 }
 
 void TableWindow::BuildMenus() {
-  menus_ = BuildTableMenus(menuBar(), [this](TableCommand command) {
-    if (commands_ != nullptr) (commands_->*command)();
-  });
+  menus_ = BuildTableMenus(menuBar(), [this](TableCommand command) { RunCommand(command); });
   CheckPlayModeMenu(state_.table.AutoPlay);
   menus_.keyGuidesAction->setChecked(state_.settings.KeyGuideDisplay == 1);
   menus_.growTableAction->setChecked(table_options_.grow_with_window);
   menus_.markPlayableAction->setChecked(table_options_.mark_playable_cards);
   // The music menu follows the music's ready state.
   menus_.musicMenu->menuAction()->setEnabled(false);
+}
+
+void TableWindow::RunCommand(TableCommand command) {
+  // Until the commands are attached the menus do nothing.
+  if (commands_ != nullptr) std::invoke(command, *commands_);
 }
 
 void TableWindow::BuildTable() {
@@ -121,6 +125,8 @@ void TableWindow::WireWindows() {
 }
 
 void TableWindow::PrepareMatch() { commands_->PrepareMatch(); }
+
+void TableWindow::ResumeMatch() { commands_->ResumeMatch(); }
 
 bool TableWindow::TypeKey(char32_t ch) { return commands_ != nullptr && commands_->TypeKey(ch); }
 
@@ -265,7 +271,11 @@ void TableWindow::KeepRecords() {
 
 void TableWindow::SessionEnding() {
   // The desktop session is ending: keep the records and let the window go.
-  KeepRecords();
+  if (ending_.keep) {
+    ending_.keep();
+  } else {
+    KeepRecords();
+  }
   close_allowed_ = true;
 }
 

@@ -41,10 +41,12 @@ class TableArea : public QWidget {
 };
 
 // How the program ends from the table: the start-up, which owns the
-// process, sets both. `fail` never returns.
+// process, sets them. `keep` writes what must outlive the program (the
+// match in progress, the members' records), as the desktop session ends.
 struct ProgramEnding {
   std::function<void()> quit;
   std::function<void()> fail;
+  std::function<void()> keep;
 };
 
 class TableWindow : public QMainWindow, public TableViewHost {
@@ -86,6 +88,8 @@ class TableWindow : public QMainWindow, public TableViewHost {
   // Prepares the table for the match the seat fields describe and deals its
   // first hand when a match is in progress.
   void PrepareMatch();
+  // The match the state holds, taken up again where it was kept.
+  void ResumeMatch();
   // A typed character, as the keyboard and the time limit type it.
   bool TypeKey(char32_t ch);
 
@@ -128,6 +132,7 @@ class TableWindow : public QMainWindow, public TableViewHost {
  private:
   void BuildMenus();
   void BuildTable();
+  void RunCommand(TableCommand command);
   void WireTable();
   void WireWindows();
   // The font of the table's labels at the zoom.

@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
   const SystemClock clock;
   PlayingTable playing(state, paths, random, clock);
   TableWindow& table = playing.window();
-  table.SetProgramEnding(TableProgramEnding(table, state, paths));
+  table.SetProgramEnding(TableProgramEnding(table, state, paths, playing.keeper()));
   table.show();
   table.activateWindow();
   table.PrepareMatch();
