@@ -27,9 +27,13 @@ void MatchKeeper::Keep(const TableState& table, const MatchState& match) {
 bool MatchKeeper::KeepAtEnd() {
   if (!kept_ || !state_.match.MatchInProgress) return RemoveKeptMatch(paths_);
   if (!WriteKeptMatch(paths_, *kept_)) return false;
-  state_.members.MemberStats = stats_;
-  state_.members.MemberPoints = points_;
+  RollBack(state_.members);
   return true;
+}
+
+void MatchKeeper::RollBack(MemberTable& members) const {
+  members.MemberStats = stats_;
+  members.MemberPoints = points_;
 }
 
 }  // namespace winpiruk

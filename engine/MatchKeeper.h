@@ -27,6 +27,12 @@ class MatchKeeper {
   // could not be written (the records then stay as they are).
   bool KeepAtEnd();
 
+  // The match as it stood at the last moment kept; nothing when no match
+  // is in progress to be kept.
+  const std::optional<KeptMatch>& kept() const { return kept_; }
+  // The members' records as they stood at that moment.
+  void RollBack(MemberTable& members) const;
+
  private:
   GameState& state_;
   const ProgramPaths& paths_;
