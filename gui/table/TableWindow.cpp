@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QSessionManager>
 
+#include "gui/common/Awaiting.h"
 #include "gui/common/Captions.h"
 #include "gui/common/Colours.h"
 #include "gui/common/Messages.h"
@@ -107,7 +108,9 @@ void TableWindow::WireTable() {
     connect(PositionPicture(widgets, position), &TablePicture::clicked, this,
             [this, position] { commands_->OnPositionClicked(position); });
   }
-  connect(widgets.seatLabels[2].name, &TableText::clicked, this, [this] { commands_->OnTopSeatName(); });
+  // The card window it opens is waited for in a run of its own.
+  connect(widgets.seatLabels[2].name, &TableText::clicked, this,
+          [this] { RunAwaiting([this] { commands_->OnTopSeatName(); }); });
 }
 
 void TableWindow::WireWindows() {

@@ -20,6 +20,7 @@
 #include "gui/rules/RulesDialog.h"
 #include "gui/rules/RuleAnalyser.h"
 #include "Controls.h"
+#include "RunToEnd.h"
 #include "TableFixture.h"
 #include "support/RulePlace.h"
 #include "gui/common/QtSettingsHost.h"
@@ -119,6 +120,7 @@ class RuleAnalyserTest : public QObject {
       window->reject();
     });
     test::Control<QPushButton>(rules_window, "analyseButton")->click();
+    QVERIFY(test::NothingWaits(150000));
     QCOMPARE(seen.SkipCard, 5);
     QCOMPARE(seen.InverseCard, 12);
     QCOMPARE(place.state.settings.SkipCard, DefaultSettings("").SkipCard);  // nothing stored
@@ -176,6 +178,7 @@ class RuleAnalyserTest : public QObject {
       window->reject();
     });
     test::Action(*table.window, "analyserAction")->trigger();
+    QVERIFY(test::NothingWaits());
     QCOMPARE(seen.SkipCard, 6);
     QVERIFY(request.members_given);
     QCOMPARE(request.boldness, table.state.match.Boldness);

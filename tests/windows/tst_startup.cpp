@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "DialogAnswers.h"
+#include "RunToEnd.h"
 #include "TableControls.h"
 #include "TestTune.h"
 #include "app/PlayingTable.h"
@@ -22,6 +23,7 @@
 #include "support/TempDir.h"
 #include "gui/table/TableWindow.h"
 #include "gui/common/Captions.h"
+#include "gui/common/SuspendableRun.h"
 #include "sound/AudioDevice.h"
 #include "gui/common/Music.h"
 #include "app/SingleInstance.h"
@@ -47,14 +49,24 @@ class StartupTest : public QObject {
       EnsureDirectory(paths.config_directory);
       QVERIFY(WriteFileAtomically(paths.SettingsFile(), text));
     }
+    // The start-up as the program runs it: inside a run, the loop going on
+    // until it has ended.
+    std::unique_ptr<PlayingTable> StartUp(GameState& state) {
+      std::unique_ptr<PlayingTable> table;
+      if (!test::RunToEnd([&] { table = RunStartup(state, paths, random, clock); })) return nullptr;
+      return table;
+    }
   };
 
  private slots:
+  // Nothing is left waiting for a window of a test that has ended.
+  void cleanup() { SuspendableRun::StopAll(); }
+
   void firstStartAsksForTheDirectoryAndShowsTheTable() {
     Place place;
     GameState state;
     test::AcceptInputWith(QString::fromStdString(place.paths.program_directory));
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     QVERIFY(table != nullptr);
     QVERIFY(table->isVisible());
@@ -74,7 +86,7 @@ class StartupTest : public QObject {
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\nSoundMode = 1\r\nBGM = " +
                             tune.toStdString() + "\r\n");
     GameState state;
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     QVERIFY(table != nullptr);
     // Shown without the music: nothing of it was read yet.
@@ -93,7 +105,12 @@ class StartupTest : public QObject {
     Place place;
     GameState state;
     test::RejectModal();
-    QVERIFY(RunStartup(state, place.paths, place.random, place.clock) == nullptr);
+    bool ended = false;
+    QVERIFY(test::RunToEnd([&] {
+      QVERIFY(RunStartup(state, place.paths, place.random, place.clock) == nullptr);
+      ended = true;
+    }));
+    QVERIFY(ended);
   }
 
   // Damaged bounds open the table where it can be seen and used; the file
@@ -121,7 +138,7 @@ class StartupTest : public QObject {
                                "MainWindowWidth = 10500\r\nMainWindowHeight = 7500\r\n" + c.extra;
       place.WriteSettingsText(text);
       GameState state;
-      std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+      std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
       QVERIFY(table != nullptr);
       QCOMPARE(table->size(), c.size);
@@ -138,7 +155,7 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     QStringList shown;
     std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
@@ -167,12 +184,12 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     QString message;
     test::ConfirmMessage(&message);
     QVERIFY(!table->close());
-    QCOMPARE(message, QStringLiteral("メニューから'ぴるく の終了'を選択してください."));
+    QTRY_COMPARE(message, QStringLiteral("メニューから'ぴるく の終了'を選択してください."));
     QVERIFY(table->isVisible());
   }
 
@@ -180,7 +197,7 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     for (int expected : {1, 0}) {
       Action(*table, "keyGuidesAction")->trigger();
@@ -194,7 +211,7 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     QString title, facts, banner;
     test::WhenModalAppears([&](QWidget* modal) {
@@ -204,6 +221,7 @@ class StartupTest : public QObject {
       qobject_cast<QDialog*>(modal)->accept();
     });
     Action(*table, "aboutAction")->trigger();
+    QVERIFY(test::NothingWaits());
     QCOMPARE(title, QStringLiteral("ぴるく のﾊﾞｰｼﾞｮﾝ情報"));
     // The system it runs on, not another's.
     QVERIFY2(banner.startsWith(QStringLiteral("ぴるく for Linux\n Version 5.30.51")), qPrintable(banner));

@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include "RunToEnd.h"
 #include "TableFixture.h"
 #include "presentation/PictureNames.h"
 #include "scoring/MemberFiles.h"
@@ -146,7 +147,7 @@ class TableWindowTest : public QObject {
     const QString data_file = QString::fromStdString(f.paths.DataFile(kMemberDataFile));
     ModalAnswer answer(QMessageBox::Ok);
     QVERIFY(!f.window->close());
-    QCOMPARE(answer.count, 1);
+    QTRY_COMPARE(answer.count, 1);
     QCOMPARE(answer.text, QStringLiteral("メニューから'ぴるく の終了'を選択してください."));
     QCOMPARE(answer.title, QStringLiteral("ぴるく"));
     QVERIFY(f.window->isVisible());
@@ -267,6 +268,7 @@ class TableWindowTest : public QObject {
         return true;
       });
       Action(w, "rulesAction")->trigger();
+      QVERIFY(NothingWaits());
     }
     QVERIFY(w.view().widgets().promptLabel->isVisible());
     QCOMPARE(w.view().widgets().promptLabel->text(), QStringLiteral("もう一枚捨てて"));
@@ -281,6 +283,7 @@ class TableWindowTest : public QObject {
         return true;
       });
       Action(w, "rulesAction")->trigger();
+      QVERIFY(NothingWaits());
     }
     QVERIFY(!TimeLimit(w)->isActive());
     QVERIFY(w.view().widgets().promptLabel->isVisible());

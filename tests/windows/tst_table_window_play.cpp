@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "DialogAnswers.h"
+#include "RunToEnd.h"
 #include "TableFixture.h"
 #include "engine/Engine.h"
 #include "gui/members/SeatingDialog.h"
@@ -131,7 +132,8 @@ class TableWindowPlayTest : public QObject {
 
     ModalDriver driver(StandardAnswers);
     Action(w, "newGameAction")->trigger();
-    QVERIFY(f.state.match.MatchInProgress);
+    // The member window is answered while the loop goes on.
+    QTRY_VERIFY(f.state.match.MatchInProgress);
     QCOMPARE(f.state.match.SeatName[0].empty(), false);
 
     // Play until the user has discarded by click, by key and been refused.
@@ -206,14 +208,15 @@ class TableWindowPlayTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == 1 && f.state.table.AwaitingUser), 20000);
 
     // While the engine runs (here: while a computer seat's card is drawn).
-    QString busy_message;
+    // The message is answered while the loop goes on.
+    bool asked_while_busy = false;
     w.view().on_card_shown = [&](int position) {
-      if (position != kPosDiscardPile || f.state.table.AwaitingUser || !busy_message.isEmpty()) return;
+      if (position != kPosDiscardPile || f.state.table.AwaitingUser || asked_while_busy) return;
       last_message.clear();
       Action(w, "newGameAction")->trigger();
-      busy_message = last_message;
+      asked_while_busy = true;
     };
-    for (int turn = 0; turn < 10 && busy_message.isEmpty(); ++turn) {
+    for (int turn = 0; turn < 10 && !asked_while_busy; ++turn) {
       QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == 1 && f.state.table.AwaitingUser), 20000);
       if (f.state.table.HandPhase == 1) {
         QTest::keyClick(&w, 'j');
@@ -222,7 +225,7 @@ class TableWindowPlayTest : public QObject {
       }
     }
     w.view().on_card_shown = nullptr;
-    QCOMPARE(busy_message, QStringLiteral("自分の番がきたときに、新規ゲームを選択してください."));
+    QTRY_COMPARE(last_message, QStringLiteral("自分の番がきたときに、新規ゲームを選択してください."));
     QVERIFY(f.state.match.MatchInProgress);
 
     // In auto-play.
@@ -231,7 +234,7 @@ class TableWindowPlayTest : public QObject {
     const int hand = f.state.table.HandNumber;
     last_message.clear();
     Action(w, "newGameAction")->trigger();
-    QCOMPARE(last_message, QStringLiteral("自動実行モードを解除してから、新規ゲームを選択してください."));
+    QTRY_COMPARE(last_message, QStringLiteral("自動実行モードを解除してから、新規ゲームを選択してください."));
     QVERIFY(f.state.match.MatchInProgress);
     QCOMPARE(f.state.table.HandNumber, hand);
     f.state.table.AutoPlay = false;
@@ -269,6 +272,7 @@ class TableWindowPlayTest : public QObject {
       });
       const int16_t left = f.state.table.SecondsLeft;
       Action(w, "aboutAction")->trigger();
+      QVERIFY(NothingWaits());
       QVERIFY(TimeLimit(w)->isActive());
       QCOMPARE(f.state.table.SecondsLeft, left);
     }
@@ -307,7 +311,7 @@ class TableWindowPlayTest : public QObject {
     // Auto-play from the user's turn: the message, then the first move is the user's.
     last_message.clear();
     Action(w, "autoPlayAction")->trigger();
-    QCOMPARE(last_message, QStringLiteral("自動実行モードに入りますが、最初の一手だけは手動にてお願いします。"));
+    QTRY_COMPARE(last_message, QStringLiteral("自動実行モードに入りますが、最初の一手だけは手動にてお願いします。"));
     QVERIFY(Action(w, "autoPlayAction")->isChecked());
     QVERIFY(!Action(w, "manualPlayAction")->isChecked());
     QVERIFY(w.windowTitle().endsWith(QStringLiteral("  [自動実行モード]")));
