@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -277,6 +278,39 @@ class SeatingDialogTest : public QObject {
     QVERIFY(test::NothingWaits());
     QCOMPARE(window.Draw().DrawCount, int16_t{5});
     QCOMPARE(window.Draw().DrawTaken[3], int16_t{1});
+  }
+
+  // The window goes in the middle of the draws, as when the run that opened
+  // it is stopped at the program's end: the draws stop with it, and the
+  // pause they were in finds nothing to go on with.
+  void aWindowGoneInTheMiddleOfTheDrawStopsTheDraw() {
+    Prepare(0);
+    state_.window.SpeedCount = 50;  // pauses of 300 ms
+    bool returned = false;
+    const SuspendableRun::Id opener = SuspendableRun::Start([&] {
+      RunMemberDecision(nullptr, state_, paths_, false, random_, clock_);
+      returned = true;
+    });
+    QTRY_VERIFY(qobject_cast<SeatingDialog*>(QApplication::activeModalWidget()) != nullptr);
+    QPointer<SeatingDialog> window = qobject_cast<SeatingDialog*>(QApplication::activeModalWidget());
+    SelectRows(*window, {0, 2, 3});
+    Button(*window, QStringLiteral("okButton"))->click();
+    QCOMPARE(state_.seating.Phase, int16_t{kUserToDraw});
+    Type(*window, QStringLiteral("a"));
+    // The user's card is turned; the computers' draws wait for the pause.
+    QCOMPARE(window->Draw().DrawTaken[1], int16_t{1});
+    QCOMPARE(window->Draw().DrawCount, int16_t{2});
+    QCOMPARE(SuspendableRun::SuspendedCount(), 2);
+    const int16_t phase = state_.seating.Phase;
+
+    SuspendableRun::Stop(opener);
+    QVERIFY(window.isNull());
+    QCOMPARE(SuspendableRun::SuspendedCount(), 0);
+    QVERIFY(!returned);
+    QTest::qWait(600);  // the pause's end comes and goes
+    QCOMPARE(state_.seating.Phase, phase);
+    QVERIFY(phase != kDealerDecided);
+    QCOMPARE(SuspendableRun::SuspendedCount(), 0);
   }
 
   void cancelAndTheCloseBoxEndWithoutAMatch() {

@@ -1,6 +1,7 @@
 // Start-up: the settings file, the card directory question, the placement of
 // the main window, its menu bar and the refusal to close by the frame.
 #include <QAction>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -22,8 +23,10 @@
 #include "engine/Durations.h"
 #include "support/TempDir.h"
 #include "gui/table/TableWindow.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/Captions.h"
 #include "gui/common/SuspendableRun.h"
+#include "gui/start/SplashWindow.h"
 #include "sound/AudioDevice.h"
 #include "gui/common/Music.h"
 #include "app/SingleInstance.h"
@@ -111,6 +114,42 @@ class StartupTest : public QObject {
       ended = true;
     }));
     QVERIFY(ended);
+  }
+
+  // The start-up waits for its question inside the one event loop: the
+  // banner stands painted under the question, the loop goes on (a timer
+  // fires), and the start-up goes on once the question is answered.
+  void theDirectoryQuestionIsAnsweredWhileTheLoopGoesOn() {
+    Place place;
+    GameState state;
+    std::unique_ptr<PlayingTable> playing;
+    bool ended = false;
+    RunAwaiting([&] {
+      playing = RunStartup(state, place.paths, place.random, place.clock);
+      ended = true;
+    });
+    QVERIFY(!ended);  // the banner is painted before anything is read
+    QPointer<QInputDialog> question;
+    QTRY_VERIFY((question = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) != nullptr);
+    QCOMPARE(question->windowModality(), Qt::WindowModal);
+    QPointer<SplashWindow> banner = qobject_cast<SplashWindow*>(question->parentWidget());
+    QVERIFY(banner != nullptr);
+    QVERIFY(banner->isVisible());
+    bool ticked = false;
+    QTimer::singleShot(50, [&ticked] { ticked = true; });
+    QTRY_VERIFY(ticked);
+    QVERIFY(!ended);
+    QCOMPARE(SuspendableRun::SuspendedCount(), 1);
+
+    question->setTextValue(QString::fromStdString(place.paths.program_directory));
+    question->accept();
+    QVERIFY(!ended);  // it goes on once the loop takes it up again
+    QTRY_VERIFY(ended);
+    QVERIFY(playing != nullptr);
+    QVERIFY(playing->window().isVisible());
+    QVERIFY(banner.isNull());
+    QCOMPARE(state.settings.DataFileDirectory, place.paths.program_directory);
+    QCOMPARE(SuspendableRun::SuspendedCount(), 0);
   }
 
   // Damaged bounds open the table where it can be seen and used; the file

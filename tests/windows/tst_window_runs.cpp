@@ -1,13 +1,17 @@
-// The runs a window keeps for its buttons' waits, and a dialog that is
-// waited for inside a run and opens on its own outside every run.
+// The runs a window keeps for its buttons' waits, and the message boxes that
+// wait inside a run and open on their own outside every run.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QtTest>
 #include <memory>
 
 #include "RunToEnd.h"
 #include "gui/common/Awaiting.h"
+#include "gui/common/Messages.h"
 #include "gui/common/SuspendableRun.h"
 #include "gui/common/WindowRuns.h"
 
@@ -20,6 +24,8 @@ struct Unwound {
   int& count;
   ~Unwound() { ++count; }
 };
+
+QMessageBox* OpenBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
 
 }  // namespace
 
@@ -50,6 +56,97 @@ class WindowRunsTest : public QObject {
     }
     QCOMPARE(unwound, 1);
     QVERIFY(!went_on);
+    QCOMPARE(SuspendableRun::SuspendedCount(), 0);
+  }
+
+  void aMessageWaitsForItsAnswerInsideARun() {
+    QWidget parent;
+    parent.show();
+    bool answered = false;
+    RunAwaiting([&] {
+      ShowMessage(&parent, QStringLiteral("ぴるく  - topic -"), QStringLiteral("text"), QMessageBox::Warning);
+      answered = true;
+    });
+    QVERIFY(!answered);
+    QMessageBox* box = OpenBox();
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->parentWidget(), &parent);
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    QCOMPARE(box->windowTitle(), QStringLiteral("ぴるく  - topic -"));
+    QCOMPARE(box->text(), QStringLiteral("text"));
+    QCOMPARE(box->icon(), QMessageBox::Warning);
+    QPointer<QMessageBox> gone(box);
+    box->button(QMessageBox::Ok)->click();
+    QTRY_VERIFY(answered);
+    QVERIFY(gone.isNull());
+  }
+
+  void questionsAnswerWithTheButtonPressed() {
+    QWidget parent;
+    parent.show();
+    struct Case {
+      bool ok_cancel;
+      QMessageBox::StandardButton pressed;  // NoButton: closed by Esc
+      bool answer;
+    };
+    const Case cases[] = {{false, QMessageBox::Yes, true},  {false, QMessageBox::No, false},
+                          {false, QMessageBox::NoButton, false}, {true, QMessageBox::Ok, true},
+                          {true, QMessageBox::Cancel, false}, {true, QMessageBox::NoButton, false}};
+    for (const Case& c : cases) {
+      bool answer = !c.answer;
+      bool ended = false;
+      RunAwaiting([&] {
+        answer = c.ok_cancel ? AskOkCancel(&parent, QStringLiteral("t"), QStringLiteral("q"), QMessageBox::Warning)
+                             : AskYesNo(&parent, QStringLiteral("t"), QStringLiteral("q"));
+        ended = true;
+      });
+      QMessageBox* box = OpenBox();
+      QVERIFY(box != nullptr);
+      QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()),
+               box->button(c.ok_cancel ? QMessageBox::Cancel : QMessageBox::Yes));
+      if (c.pressed == QMessageBox::NoButton) {
+        QTest::keyClick(box, Qt::Key_Escape);
+      } else {
+        box->button(c.pressed)->click();
+      }
+      QTRY_VERIFY(ended);
+      QCOMPARE(answer, c.answer);
+    }
+  }
+
+  void outsideEveryRunAMessageOpensOnItsOwnAndAQuestionIsNotAsked() {
+    QWidget parent;
+    parent.show();
+    ShowMessage(&parent, QStringLiteral("t"), QStringLiteral("told"), QMessageBox::Information);
+    QPointer<QMessageBox> box = OpenBox();
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->text(), QStringLiteral("told"));
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    box->button(QMessageBox::Ok)->click();
+    QTRY_VERIFY(box.isNull());  // deleted once answered
+
+    QVERIFY(!AskYesNo(&parent, QStringLiteral("t"), QStringLiteral("q")));
+    QVERIFY(!AskOkCancel(&parent, QStringLiteral("t"), QStringLiteral("q"), QMessageBox::Warning));
+    QVERIFY(OpenBox() == nullptr);
+  }
+
+  // A window that goes while a box over it is awaited takes the box along;
+  // the run that waited is unwound later without touching it again.
+  void aBoxWhoseParentWentIsNotDeletedTwice() {
+    auto parent = std::make_unique<QWidget>();
+    parent->show();
+    bool answered = false;
+    RunAwaiting([&] {
+      ShowMessage(parent.get(), QStringLiteral("t"), QStringLiteral("text"), QMessageBox::Warning);
+      answered = true;
+    });
+    QPointer<QMessageBox> box = OpenBox();
+    QVERIFY(box != nullptr);
+    parent.reset();
+    QVERIFY(box.isNull());
+    QCOMPARE(SuspendableRun::SuspendedCount(), 1);
+    SuspendableRun::StopAll();
+    QVERIFY(!answered);
     QCOMPARE(SuspendableRun::SuspendedCount(), 0);
   }
 
