@@ -1,6 +1,5 @@
 #include "app/Startup.h"
 
-#include <QApplication>
 #include <QScreen>
 #include <QTimer>
 
@@ -38,7 +37,9 @@ std::unique_ptr<PlayingTable> RunStartup(GameState& state, const ProgramPaths& p
   CentreOnScreen(splash);
   splash.show();
   splash.repaint();
-  QApplication::processEvents();
+  // The loop runs once, so that the banner is on screen before the settings
+  // are read and their questions asked.
+  AwaitTimeout(0);
 
   QtSettingsHost host(&splash);
   if (ReadSettings(state, paths, host) == ReadSettingsOutcome::Quit) return nullptr;

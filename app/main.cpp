@@ -14,6 +14,8 @@
 #include "app/PlayingTable.h"
 #include "app/ProgramFiles.h"
 #include "app/Startup.h"
+#include "gui/common/Awaiting.h"
+#include "gui/common/SuspendableRun.h"
 #include "config/ProgramPaths.h"
 #include "config/TemporaryFile.h"
 #include "scoring/MemberFiles.h"
@@ -73,7 +75,8 @@ int main(int argc, char* argv[]) {
   // Saves cut short by a crash leave their temporary files; while this copy
   // is the user's only one, none of them is a save in progress.
   if (instance.HoldsName()) {
-    for (const std::string& file : {paths.SettingsFile(), paths.DataFile(winpiruk::kMemberNamesFile),
+    for (const std::string& file : {paths.SettingsFile(), paths.KeptMatchFile(),
+                                    paths.DataFile(winpiruk::kMemberNamesFile),
                                     paths.DataFile(winpiruk::kMemberDataFile)}) {
       winpiruk::RemoveLeftoverTemporaries(file);
     }
@@ -84,13 +87,26 @@ int main(int argc, char* argv[]) {
   // The deals' random source and the time of day they are seeded from.
   winpiruk::StandardRandom random;
   const winpiruk::SystemClock clock;
-  std::unique_ptr<winpiruk::PlayingTable> table = winpiruk::RunStartup(state, paths, random, clock);
-  if (!table) return 0;
-  winpiruk::TableWindow& window = table->window();
-  QObject::connect(&instance, &winpiruk::SingleInstance::RaiseRequested, &window, [&window] {
-    window.showNormal();
-    window.raise();
-    window.activateWindow();
+  // The start-up runs inside the one event loop: it waits there for its
+  // banner to be painted and for the answers to its questions.
+  std::unique_ptr<winpiruk::PlayingTable> table;
+  winpiruk::RunAwaiting([&] {
+    table = winpiruk::RunStartup(state, paths, random, clock);
+    if (!table) {
+      // No card folder given: the program ends once the loop runs, which
+      // may not have started yet.
+      QMetaObject::invokeMethod(qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+      return;
+    }
+    winpiruk::TableWindow& window = table->window();
+    QObject::connect(&instance, &winpiruk::SingleInstance::RaiseRequested, &window, [&window] {
+      window.showNormal();
+      window.raise();
+      window.activateWindow();
+    });
   });
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // Whatever still waits is unwound while the table it refers to stands.
+  winpiruk::SuspendableRun::StopAll();
+  return status;
 }

@@ -18,6 +18,7 @@
 #include "config/SettingsStore.h"
 #include "presentation/Appearance.h"
 #include "gui/appearance/SettingsWindowParts.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/Colours.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/FileChooser.h"
@@ -84,6 +85,8 @@ BackgroundDialog::BackgroundDialog(GameState& state, const ProgramPaths& paths, 
   FinishSettingsWindow(*this, paths_.program_directory, QSize(720, 430));
 }
 
+BackgroundDialog::~BackgroundDialog() { runs_.StopAll(); }
+
 void BackgroundDialog::BuildControls() {
   pictureChooser = new FileChooser(BackgroundPictureFilters(), this);
   NameChooserParts(*pictureChooser, QStringLiteral("picture"));
@@ -146,12 +149,15 @@ void BackgroundDialog::ShowOpeningChoices() {
 }
 
 void BackgroundDialog::ConnectControls() {
-  connect(pictureChooser, &FileChooser::FileClicked, this, [this](const QString& path) { ChooseFile(path); });
-  connect(pictureChooser, &FileChooser::FileDoubleClicked, this, &BackgroundDialog::ChooseAndDrawFile);
+  // What may tell the user something waits for the message in a run of the window's own.
+  connect(pictureChooser, &FileChooser::FileClicked, this,
+          [this](const QString& path) { runs_.Start([this, path] { ChooseFile(path); }); });
+  connect(pictureChooser, &FileChooser::FileDoubleClicked, this,
+          [this](const QString& path) { runs_.Start([this, path] { ChooseAndDrawFile(path); }); });
   connect(autoSizeCheck, &QCheckBox::toggled, this, &BackgroundDialog::OnAutoSizeToggled);
-  connect(applyButton, &QPushButton::clicked, this, &BackgroundDialog::OnApply);
+  connect(applyButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnApply(); }); });
   connect(plainButton, &QPushButton::clicked, this, &BackgroundDialog::OnPlain);
-  connect(okButton, &QPushButton::clicked, this, &BackgroundDialog::OnOk);
+  connect(okButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnOk(); }); });
   connect(cancelButton, &QPushButton::clicked, this, &BackgroundDialog::reject);
   EnterMovesFocusTo(*pictureFileList, *okButton);
 }
@@ -250,7 +256,7 @@ bool OpenBackgroundSettings(QWidget* parent, GameState& state, const ProgramPath
     table = parent->size();
   }
   BackgroundDialog window(state, paths, draw, table, parent);
-  return window.exec() == QDialog::Accepted;
+  return AwaitDialog(window) == QDialog::Accepted;
 }
 
 }  // namespace winpiruk

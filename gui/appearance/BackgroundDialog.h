@@ -11,6 +11,7 @@
 #include <string>
 
 #include "config/ProgramPaths.h"
+#include "gui/common/WindowRuns.h"
 #include "state/GameState.h"
 
 class QCheckBox;
@@ -41,6 +42,7 @@ class BackgroundDialog : public QDialog {
   // `table` is the size of the table the background is drawn on.
   BackgroundDialog(GameState& state, const ProgramPaths& paths, DrawBackground draw, const QSize& table,
         QWidget* parent = nullptr);
+  ~BackgroundDialog() override;
 
   void reject() override;
 
@@ -86,12 +88,14 @@ class BackgroundDialog : public QDialog {
   std::string wallpaper_at_open_;
   int16_t auto_size_at_open_ = 0;
   QImage picture_;
+  WindowRuns runs_;  // the buttons' and the lists' waits for a message
 };
 
-// "盤面背景設定(&W&ｶ)...": the window, modal, over `parent`; the preview
-// takes the size of `parent`'s table (its central widget when it is a main
-// window). `draw` draws the table background as the settings now say.
-// True when confirmed with OK.
+// "盤面背景設定(&W&ｶ)...": the window, window-modal over `parent`, waited
+// for inside a run (see Awaiting.h); the preview takes the size of
+// `parent`'s table (its central widget when it is a main window). `draw`
+// draws the table background as the settings now say. True when confirmed
+// with OK.
 bool OpenBackgroundSettings(QWidget* parent, GameState& state, const ProgramPaths& paths, const DrawBackground& draw);
 
 }  // namespace winpiruk

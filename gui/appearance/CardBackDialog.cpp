@@ -12,6 +12,7 @@
 #include "config/SettingsStore.h"
 #include "presentation/Appearance.h"
 #include "gui/appearance/SettingsWindowParts.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/CardPictures.h"
 #include "gui/common/Colours.h"
 #include "gui/common/QtSettingsHost.h"
@@ -89,6 +90,8 @@ CardBackDialog::CardBackDialog(GameState& state, const ProgramPaths& paths, QWid
   FinishSettingsWindow(*this, paths_.program_directory);
 }
 
+CardBackDialog::~CardBackDialog() { runs_.StopAll(); }
+
 QWidget* CardBackDialog::BuildDesigns() {
   // The designs lie on the table's cloth, as they will in the game.
   auto* cloth = new QFrame(this);
@@ -136,21 +139,27 @@ void CardBackDialog::ChooseDesign(int16_t kind) {
 }
 
 void CardBackDialog::done(int result) {
+  if (result != QDialog::Accepted || kind_ == kind_at_open_) {
+    QDialog::done(result);
+    return;
+  }
   // Kept (OK or the frame): the choice goes to the settings, and to the file
-  // when it changed, since the next new game reads the back from there.
-  if (result == QDialog::Accepted && kind_ != kind_at_open_) {
-    state_.settings.CardKind = kind_;
+  // when it changed, since the next new game reads the back from there. A
+  // file that cannot be written is told before the window closes.
+  state_.settings.CardKind = kind_;
+  kind_at_open_ = kind_;
+  runs_.Start([this, result] {
     QtSettingsHost host(this);
     WriteSettings(state_, paths_, host);
-    kind_at_open_ = kind_;
-  }
-  QDialog::done(result);
+    QDialog::done(result);
+  });
 }
 
 void CardBackDialog::closeEvent(QCloseEvent* event) {
-  // Closing by the frame keeps the choice, as OK does.
-  event->accept();
+  // Closing by the frame keeps the choice, as OK does; the window stays
+  // while a failed write is being told.
   done(QDialog::Accepted);
+  event->setAccepted(!isVisible());
 }
 
 void CardBackDialog::keyPressEvent(QKeyEvent* event) {
@@ -165,7 +174,7 @@ void CardBackDialog::keyPressEvent(QKeyEvent* event) {
 bool OpenCardSettings(QWidget* parent, GameState& state, const ProgramPaths& paths) {
   const int16_t before = state.settings.CardKind;
   CardBackDialog window(state, paths, parent);
-  window.exec();
+  AwaitDialog(window);
   return state.settings.CardKind != before;
 }
 

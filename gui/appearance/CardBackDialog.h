@@ -7,6 +7,7 @@
 #include <array>
 
 #include "config/ProgramPaths.h"
+#include "gui/common/WindowRuns.h"
 #include "presentation/PictureNames.h"
 #include "state/GameState.h"
 
@@ -20,6 +21,7 @@ class CardBackDialog : public QDialog {
 
  public:
   CardBackDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
+  ~CardBackDialog() override;
 
   void done(int result) override;
 
@@ -42,10 +44,12 @@ class CardBackDialog : public QDialog {
   ProgramPaths paths_;
   int16_t kind_ = 0;          // the design framed
   int16_t kind_at_open_ = 0;  // what the settings hold
+  WindowRuns runs_;           // the closing's wait for a message
 };
 
 // "ｶｰﾄﾞ設定(&D&ﾃ)..." (and a click on the top seat's name): the window,
-// modal. True when CardKind is not what it was before; the main window then
+// window-modal over `parent` and waited for inside a run (see Awaiting.h).
+// True when CardKind is not what it was before; the main window then
 // brings every back on the table to the new design and, after the menu
 // item, redraws the four hands.
 bool OpenCardSettings(QWidget* parent, GameState& state, const ProgramPaths& paths);

@@ -20,6 +20,7 @@
 #include "presentation/OwnMusic.h"
 #include "presentation/Appearance.h"
 #include "gui/appearance/SettingsWindowParts.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/FileChooser.h"
 #include "gui/common/Messages.h"
@@ -142,17 +143,19 @@ void SoundDialog::ShowOpeningChoices() {
 void SoundDialog::ConnectControls() {
   connect(soundCheck, &QCheckBox::toggled, this, &SoundDialog::OnSoundSwitched);
   connect(eventList, &QListWidget::currentRowChanged, this, [this] { ShowEventChoice(); });
-  connect(effectChooser, &FileChooser::FileClicked, this, &SoundDialog::ChooseEffectFile);
+  // What may tell the user something waits for the message in a run of the window's own.
+  connect(effectChooser, &FileChooser::FileClicked, this,
+          [this](const QString& path) { runs_.Start([this, path] { ChooseEffectFile(path); }); });
   connect(effectChooser, &FileChooser::FileDoubleClicked, this, &SoundDialog::PlayEffectPreview);
-  connect(pieceChooser, &FileChooser::FileDoubleClicked, this, &SoundDialog::AddPiece);
+  connect(pieceChooser, &FileChooser::FileDoubleClicked, this, [this] { runs_.Start([this] { AddPiece(); }); });
   connect(pieceChooser->FileList()->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { UpdateButtons(); });
   connect(pieceList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { RemovePieceAt(item); });
   connect(pieceList, &QListWidget::currentRowChanged, this, [this] { UpdateButtons(); });
-  connect(addPieceButton, &QPushButton::clicked, this, &SoundDialog::AddPiece);
+  connect(addPieceButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { AddPiece(); }); });
   connect(removePieceButton, &QPushButton::clicked, this, &SoundDialog::RemovePiece);
   connect(ownPiecesButton, &QPushButton::clicked, this, &SoundDialog::AddOwnPieces);
   connect(resetEffectsButton, &QPushButton::clicked, this, &SoundDialog::ResetEffects);
-  connect(okButton, &QPushButton::clicked, this, &SoundDialog::OnOk);
+  connect(okButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnOk(); }); });
   connect(cancelButton, &QPushButton::clicked, this, &SoundDialog::reject);
   // Enter in a list moves on to OK.
   for (QWidget* list : {static_cast<QWidget*>(eventList), static_cast<QWidget*>(pieceList), static_cast<QWidget*>(effectChooser->FileList()),
@@ -161,7 +164,7 @@ void SoundDialog::ConnectControls() {
   }
 }
 
-SoundDialog::~SoundDialog() = default;
+SoundDialog::~SoundDialog() { runs_.StopAll(); }
 
 SoundEvent SoundDialog::SelectedEvent() const { return SoundEvent(std::clamp(eventList->currentRow(), 0, kSoundEvents - 1)); }
 
@@ -290,7 +293,7 @@ bool SoundDialog::eventFilter(QObject* watched, QEvent* event) {
 bool OpenSoundSettings(QWidget* parent, GameState& state, const ProgramPaths& paths, Music& music) {
   const bool sound_was_on = state.settings.SoundMode != 0;
   SoundDialog window(state, paths, parent);
-  const bool confirmed = window.exec() == QDialog::Accepted;
+  const bool confirmed = AwaitDialog(window) == QDialog::Accepted;
   if (state.settings.SoundMode == 0) {
     music.StopMusic();
     return confirmed;

@@ -8,6 +8,7 @@
 
 #include "config/ProgramPaths.h"
 #include "config/SoundSettings.h"
+#include "gui/common/WindowRuns.h"
 #include "state/GameState.h"
 
 class QCheckBox;
@@ -81,9 +82,11 @@ class SoundDialog : public QDialog {
   int entries_ = 0;
   int last_preview_ = 0;
   std::unique_ptr<EffectPlayer> preview_;
+  WindowRuns runs_;  // the lists' and buttons' waits for a message
 };
 
-// "ｻｳﾝﾄﾞ設定(&M&ｵ)...": the window, modal. Afterwards the music stops when
+// "ｻｳﾝﾄﾞ設定(&M&ｵ)...": the window, window-modal over `parent` and waited
+// for inside a run (see Awaiting.h). Afterwards the music stops when
 // the sound is off, starts when the sound was switched on, and music that
 // could not be opened is tried again with the confirmed list (a message
 // names the files that cannot be opened). True when confirmed with OK.

@@ -12,6 +12,7 @@
 
 #include "config/SettingsStore.h"
 #include "gui/appearance/SettingsWindowParts.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/QtSettingsHost.h"
 
 namespace winpiruk {
@@ -48,12 +49,15 @@ TextColoursDialog::TextColoursDialog(GameState& state, const ProgramPaths& paths
   layout->addLayout(ClosingRow(closing, resetButton));
 
   connect(resetButton, &QPushButton::clicked, this, &TextColoursDialog::ResetColours);
-  connect(okButton, &QPushButton::clicked, this, &TextColoursDialog::OnOk);
+  // OK waits in a run of the window's own for a failed write to be told.
+  connect(okButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnOk(); }); });
   connect(cancelButton, &QPushButton::clicked, this, &TextColoursDialog::reject);
 
   SelectItem(TextItem::PlayerNames);
   FinishSettingsWindow(*this, paths_.program_directory);
 }
+
+TextColoursDialog::~TextColoursDialog() { runs_.StopAll(); }
 
 QGroupBox* TextColoursDialog::BuildItems() {
   auto* items = new QGroupBox(this);
@@ -163,7 +167,7 @@ void TextColoursDialog::OnOk() {
 
 bool OpenTextColourSettings(QWidget* parent, GameState& state, const ProgramPaths& paths) {
   TextColoursDialog window(state, paths, parent);
-  return window.exec() == QDialog::Accepted;
+  return AwaitDialog(window) == QDialog::Accepted;
 }
 
 }  // namespace winpiruk

@@ -9,6 +9,7 @@
 #include "presentation/Appearance.h"
 #include "state/GameState.h"
 #include "gui/common/Colours.h"
+#include "gui/common/WindowRuns.h"
 
 class QFrame;
 class QGroupBox;
@@ -23,6 +24,7 @@ class TextColoursDialog : public QDialog {
 
  public:
   TextColoursDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
+  ~TextColoursDialog() override;
 
   // The samples as they stand, by TextItem.
   const std::array<TextColour, kTextItems>& Colours() const { return colours_; }
@@ -51,10 +53,12 @@ class TextColoursDialog : public QDialog {
   ProgramPaths paths_;
   std::array<TextColour, kTextItems> colours_{};
   TextItem selected_ = TextItem::PlayerNames;
+  WindowRuns runs_;  // OK's wait for a message
 };
 
-// "文字色設定(&C&ﾓ)...": the window, modal. True when confirmed with OK;
-// the main window then recolours its labels.
+// "文字色設定(&C&ﾓ)...": the window, window-modal over `parent` and waited
+// for inside a run (see Awaiting.h). True when confirmed with OK; the main
+// window then recolours its labels.
 bool OpenTextColourSettings(QWidget* parent, GameState& state, const ProgramPaths& paths);
 
 }  // namespace winpiruk

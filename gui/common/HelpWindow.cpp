@@ -2,11 +2,12 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "gui/common/Messages.h"
 
 namespace winpiruk {
 
@@ -73,8 +74,8 @@ void ShowHelpSection(QWidget* parent, const std::string& program_directory, cons
   if (opened_now) window = new HelpWindow(parent);
   if (!window->OpenSection(page, section)) {
     if (opened_now) window->deleteLater();
-    QMessageBox::critical(parent, QStringLiteral("ぴるく"),
-                          QStringLiteral("「 ") + page + QStringLiteral(" 」というファイルが見つかりません。"));
+    ShowMessage(parent, kProgramTitle, QStringLiteral("「 ") + page + QStringLiteral(" 」というファイルが見つかりません。"),
+                QMessageBox::Critical);
     return;
   }
   window->show();

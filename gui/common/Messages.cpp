@@ -3,24 +3,33 @@
 #include <QApplication>
 
 #include "config/StorablePath.h"
+#include "gui/common/Awaiting.h"
+#include "gui/common/WindowRuns.h"
 
 namespace winpiruk {
+namespace {
+
+// The button that answered `box`; NoButton when it was closed otherwise.
+QMessageBox::StandardButton Answer(const QMessageBox& box) { return box.standardButton(box.clickedButton()); }
+
+}  // namespace
 
 void ShowMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
-  QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
-  box.exec();
+  AwaitOrLeaveOpen(new QMessageBox(icon, title, text, QMessageBox::Ok, parent));
 }
 
 bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
   box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+  AwaitDialog(box);
+  return Answer(box) == QMessageBox::Yes;
 }
 
 bool AskOkCancel(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
   QMessageBox box(icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
   box.setDefaultButton(QMessageBox::Cancel);
-  return box.exec() == QMessageBox::Ok;
+  AwaitDialog(box);
+  return Answer(box) == QMessageBox::Ok;
 }
 
 void ShowWriteFailure(QWidget* parent) {

@@ -1,6 +1,10 @@
 #pragma once
 // The program's message boxes: the title "ぴるく" or "ぴるく  - topic -",
-// centred over the main window, Japanese standard buttons.
+// centred over the main window, Japanese standard buttons. Each is
+// window-modal over its parent and waits for its answer inside a suspendable
+// run (see Awaiting.h). Outside every run nothing can wait: a message then
+// opens on its own and the caller goes on, and a question is not asked and
+// answered No / Cancel.
 #include <QMessageBox>
 #include <QString>
 #include <string>

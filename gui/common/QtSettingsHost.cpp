@@ -8,6 +8,7 @@
 #include "config/SafeFile.h"
 #include "presentation/PictureNames.h"
 
+#include "gui/common/Awaiting.h"
 #include "gui/common/Messages.h"
 
 namespace winpiruk {
@@ -44,7 +45,7 @@ std::optional<std::string> QtSettingsHost::AskDataDirectory(const std::string& p
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.resize(460, dialog.sizeHint().height());
   PlaceBeside(dialog, parent_);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (AwaitDialog(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.textValue().toStdString();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
-// The settings layer's questions and messages, asked with real dialogs.
+// The settings layer's questions and messages, asked with real dialogs,
+// window-modal over the parent; they wait for their answers inside a
+// suspendable run (see Awaiting.h): outside every run a question is not
+// asked and has no answer.
 #include <QWidget>
 
 #include "config/SettingsStore.h"

@@ -23,6 +23,7 @@
 #include "members/GroupNames.h"
 #include "scoring/MemberFiles.h"
 #include "state/RuleLimits.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/Captions.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/HelpWindow.h"
@@ -87,6 +88,8 @@ GroupDialog::GroupDialog(GameState& state, const ProgramPaths& paths, QWidget* p
   CentreOnScreen(*this);
 }
 
+GroupDialog::~GroupDialog() { runs_.StopAll(); }
+
 void GroupDialog::BuildControls() {
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(18, 14, 18, 14);
@@ -121,7 +124,8 @@ QWidget* GroupDialog::BuildGroupButtons() {
 
 QWidget* GroupDialog::BuildButtonBox() {
   QDialogButtonBox* box = OkButtonBox(this, okButton);
-  connect(box, &QDialogButtonBox::accepted, this, &GroupDialog::OnOk);
+  // OK waits in a run of the window's own for a failed write to be told.
+  connect(box, &QDialogButtonBox::accepted, this, [this] { runs_.Start([this] { OnOk(); }); });
   return box;
 }
 
@@ -380,7 +384,7 @@ void GroupDialog::keyPressEvent(QKeyEvent* event) {
 
 bool OpenGroupWindow(QWidget* parent, GameState& state, const ProgramPaths& paths) {
   GroupDialog window(state, paths, parent);
-  return window.exec() == QDialog::Accepted;
+  return AwaitDialog(window) == QDialog::Accepted;
 }
 
 }  // namespace winpiruk

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "config/ProgramPaths.h"
+#include "gui/common/WindowRuns.h"
 #include "state/GameState.h"
 
 class QFrame;
@@ -25,6 +26,7 @@ class GroupDialog : public QDialog {
 
  public:
   GroupDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
+  ~GroupDialog() override;
 
   void done(int result) override;
 
@@ -72,11 +74,13 @@ class GroupDialog : public QDialog {
   QPushButton* cancelEditButton = nullptr;  // "ｷｬﾝｾﾙ" of the edit
   QLabel* noticeLabel = nullptr;            // what storing did (or will do) to a name
   QPushButton* okButton = nullptr;
+  WindowRuns runs_;  // OK's wait for a message
 };
 
 // The main window's "ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M&ｸ)..." and the member
-// decision window's "ｸﾞﾙｰﾌﾟ変更(&G)...": the window, modal. True when it
-// was confirmed with OK (the files have then been written).
+// decision window's "ｸﾞﾙｰﾌﾟ変更(&G)...": the window, window-modal over
+// `parent` and waited for inside a run (see Awaiting.h). True when it was
+// confirmed with OK (the files have then been written).
 bool OpenGroupWindow(QWidget* parent, GameState& state, const ProgramPaths& paths);
 
 }  // namespace winpiruk

@@ -95,6 +95,8 @@ PlayerParametersDialog::PlayerParametersDialog(GameState& state, const ProgramPa
   CentreOnScreen(*this);
 }
 
+PlayerParametersDialog::~PlayerParametersDialog() { runs_.StopAll(); }
+
 void PlayerParametersDialog::BuildControls() {
   boldnessCaption = Caption(this, "boldnessCaption", QStringLiteral("度  胸"));
   deductionCaption = Caption(this, "deductionCaption", QStringLiteral("推理力"));
@@ -186,13 +188,17 @@ void PlayerParametersDialog::closeEvent(QCloseEvent* event) {
 }
 
 void PlayerParametersDialog::done(int result) {
-  // The next match re-reads the files, so what was changed here is kept
-  // only once it is written.
-  if (!written_) {
-    written_ = true;
-    if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
+  if (written_) {
+    QDialog::done(result);
+    return;
   }
-  QDialog::done(result);
+  // The next match re-reads the files, so what was changed here is kept
+  // only once it is written; a failure is told before the window closes.
+  written_ = true;
+  runs_.Start([this, result] {
+    if (!WriteMemberFiles(state_, paths_)) ShowWriteFailure(this);
+    QDialog::done(result);
+  });
 }
 
 }  // namespace winpiruk

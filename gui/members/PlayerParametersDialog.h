@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "config/ProgramPaths.h"
+#include "gui/common/WindowRuns.h"
 #include "state/GameState.h"
 
 class QDialogButtonBox;
@@ -21,6 +22,7 @@ class PlayerParametersDialog : public QDialog {
 
  public:
   PlayerParametersDialog(GameState& state, const ProgramPaths& paths, int group, int member, QWidget* parent = nullptr);
+  ~PlayerParametersDialog() override;
 
   void done(int result) override;
   void reject() override;
@@ -59,6 +61,7 @@ class PlayerParametersDialog : public QDialog {
   QDialogButtonBox* buttonBox = nullptr;
   QPushButton* okButton = nullptr;
   QPushButton* cancelButton = nullptr;
+  WindowRuns runs_;  // the closing's wait for a message
 };
 
 }  // namespace winpiruk

@@ -21,10 +21,10 @@
 #include "presentation/PictureNames.h"
 #include "scoring/MemberFiles.h"
 #include "state/RuleLimits.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/Captions.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/Messages.h"
-#include "gui/common/Pacing.h"
 #include "gui/common/QtSettingsHost.h"
 #include "gui/common/WindowPlacement.h"
 
@@ -87,7 +87,9 @@ SeatingDialog::SeatingDialog(GameState& state, const ProgramPaths& paths, Random
   connect(reseedTimer, &QTimer::timeout, this, &SeatingDialog::OnReseed);
 }
 
-SeatingDialog::~SeatingDialog() = default;
+// A window closed in the middle of the draws, or of a message, stops them
+// where they wait.
+SeatingDialog::~SeatingDialog() { runs_.StopAll(); }
 
 void SeatingDialog::BuildControls() {
   auto* root = new QVBoxLayout(this);
@@ -170,13 +172,16 @@ QLayout* SeatingDialog::BuildClosingRow() {
 }
 
 void SeatingDialog::ConnectControls() {
+  // What waits (for a message, the group window or the draws' pauses) runs
+  // in a run of the window's own.
   connect(memberList, &QListWidget::itemSelectionChanged, this, &SeatingDialog::OnSelectionChanged);
-  connect(chooseAgainButton, &QPushButton::clicked, this, &SeatingDialog::OnChooseAgain);
+  connect(chooseAgainButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnChooseAgain(); }); });
   connect(randomChoiceButton, &QPushButton::clicked, this, &SeatingDialog::OnRandomChoice);
   connect(cancelButton, &QPushButton::clicked, this, &SeatingDialog::OnCancel);
-  connect(okButton, &QPushButton::clicked, this, &SeatingDialog::OnOk);
-  connect(changeGroupButton, &QPushButton::clicked, this, &SeatingDialog::OnChangeGroup);
-  connect(drawPage, &DealerDrawPage::cardClicked, this, &SeatingDialog::OnCardClicked);
+  connect(okButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnOk(); }); });
+  connect(changeGroupButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnChangeGroup(); }); });
+  connect(drawPage, &DealerDrawPage::cardClicked, this,
+          [this](int position) { runs_.Start([this, position] { OnCardClicked(position); }); });
 }
 
 bool SeatingDialog::Open(bool member_change) {
@@ -351,10 +356,13 @@ void SeatingDialog::reject() {
 }
 
 void SeatingDialog::done(int result) {
-  // Whichever way the window closes, the member table goes to disk.
+  // Whichever way the window closes, the member table goes to disk; a
+  // failure is told before the window closes.
   reseedTimer->stop();
-  if (!WriteMemberFiles(state_, paths_)) winpiruk::ShowWriteFailure(this);
-  QDialog::done(result);
+  runs_.Start([this, result] {
+    if (!WriteMemberFiles(state_, paths_)) winpiruk::ShowWriteFailure(this);
+    QDialog::done(result);
+  });
 }
 
 void SeatingDialog::OnOk() {
@@ -428,7 +436,7 @@ void SeatingDialog::OnCardClicked(int position) {
 void SeatingDialog::keyPressEvent(QKeyEvent* event) {
   const int position = DrawKeyPosition(event->text());
   if (position != 0) {
-    if (state_.seating.Phase == kUserToDraw && !drawing_) UserDraw(position);
+    if (state_.seating.Phase == kUserToDraw && !drawing_) runs_.Start([this, position] { UserDraw(position); });
     event->accept();
     return;
   }
@@ -471,17 +479,16 @@ bool SeatingDialog::RevealAt(int position) {
 }
 
 void SeatingDialog::Pause(int units) {
-  // The shared wait keeps the window painting and answering, and counts in
-  // the wait depth.
+  // The draw's run waits; the window paints and answers meanwhile.
   const int unit_ms = state_.window.SpeedCount > 0 ? state_.window.SpeedCount : kDefaultSpeedUnitMs;
-  WaitFor(unit_ms * units, InputDuringWait::Processed);
+  AwaitTimeout(unit_ms * units);
 }
 
 SeatingDialogOutcome RunMemberDecision(QWidget* parent, GameState& state, const ProgramPaths& paths, bool member_change,
                                RandomSource& random, const Clock& clock) {
   SeatingDialog window(state, paths, random, clock, parent);
   if (!window.Open(member_change)) return window.Outcome();
-  window.exec();
+  AwaitDialog(window);
   return window.Outcome();
 }
 

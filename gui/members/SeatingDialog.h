@@ -11,6 +11,7 @@
 #include "members/MemberDecision.h"
 #include "state/GameState.h"
 #include "gui/common/CardPictures.h"
+#include "gui/common/WindowRuns.h"
 
 class QLabel;
 class QLayout;
@@ -31,8 +32,9 @@ enum class SeatingDialogOutcome {
   Quit,       // no card data directory, or a picture is missing: the program must end
 };
 
-// Opens the window modally over `parent` and returns how it closed. The
-// member files have been written by then, whichever way it closed.
+// Opens the window, window-modal over `parent`, waits for it inside a run
+// (see Awaiting.h) and returns how it closed. The member files have been
+// written by then, whichever way it closed.
 // `member_change`: opened to change the members after a match, so the
 // previous opponents stay in the seat labels.
 SeatingDialogOutcome RunMemberDecision(QWidget* parent, GameState& state, const ProgramPaths& paths, bool member_change,
@@ -118,6 +120,9 @@ class SeatingDialog : public QDialog {
   QPushButton* okButton = nullptr;
   QPushButton* cancelButton = nullptr;  // "ｷｬﾝｾﾙ"
   QTimer* reseedTimer = nullptr;
+  // The buttons', the keys' and the cards' runs: the draws with their
+  // pauses, messages and the group window.
+  WindowRuns runs_;
 };
 
 }  // namespace winpiruk

@@ -6,6 +6,7 @@
 #include "config/RuleSets.h"
 #include "gui/rules/RuleSetBrowser.h"
 #include "gui/rules/WaitCursor.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/Messages.h"
 #include "gui/common/QtSettingsHost.h"
 
@@ -22,14 +23,17 @@ OpenRuleSetDialog::OpenRuleSetDialog(GameState& state, std::function<void()> ref
   // The chosen name may be longer than the window is wide.
   nameLabel->setMinimumWidth(1);
   connect(browser_, &RuleSetBrowser::FileClicked, this, &OpenRuleSetDialog::OnFileChosen);
+  // OK waits for a message in a run of the window's own.
   connect(browser_, &RuleSetBrowser::FileActivated, this, [this](const QString& name) {
     OnFileChosen(name);
-    OnOk();
+    runs_.Start([this] { OnOk(); });
   });
-  connect(okButton, &QPushButton::clicked, this, &OpenRuleSetDialog::OnOk);
+  connect(okButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnOk(); }); });
   ShowStartingFolder();
   browser_->FocusFileList();
 }
+
+OpenRuleSetDialog::~OpenRuleSetDialog() { runs_.StopAll(); }
 
 void OpenRuleSetDialog::OnFileChosen(const QString& name) {
   nameLabel->setText(name.isEmpty() ? kFileLabel : kFileLabel + u' ' + name);
@@ -67,7 +71,7 @@ void OpenRuleSetDialog::OnOk() {
 
 bool OpenRuleSetFile(QWidget* parent, GameState& state, std::function<void()> refresh_presentation) {
   OpenRuleSetDialog window(state, std::move(refresh_presentation), parent);
-  window.exec();
+  AwaitDialog(window);
   return window.Loaded();
 }
 

@@ -13,6 +13,7 @@ class OpenRuleSetDialog : public RuleSetDialog {
   // `refresh_presentation` runs once a file has been loaded: the main window
   // applies the text colours and the music and redraws the table.
   OpenRuleSetDialog(GameState& state, std::function<void()> refresh_presentation, QWidget* parent = nullptr);
+  ~OpenRuleSetDialog() override;
 
   // True once a file has been loaded.
   bool Loaded() const { return loaded_; }

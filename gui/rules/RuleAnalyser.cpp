@@ -14,6 +14,7 @@
 #include <random>
 
 #include "config/SettingsStore.h"
+#include "gui/common/Awaiting.h"
 #include "gui/rules/FiguresChart.h"
 
 namespace winpiruk {
@@ -63,6 +64,8 @@ RuleAnalyser::RuleAnalyser(const GameState& state, const Settings& rules, const 
   resize(1000, 780);
 }
 
+RuleAnalyser::~RuleAnalyser() { runs_.StopAll(); }
+
 QLabel* RuleAnalyser::Buddy(const QString& caption, QWidget* control) {
   auto* label = new QLabel(caption, this);
   label->setBuddy(control);
@@ -80,7 +83,9 @@ QLayout* RuleAnalyser::BuildControls() {
   compareList = new QComboBox(this);
   compareList->addItems({QStringLiteral("比較しない"), QStringLiteral("保存されたﾙｰﾙと比較"),
                            QStringLiteral("ﾙｰﾙ設定ﾌｧｲﾙと比較...")});
-  connect(compareList, &QComboBox::activated, this, &RuleAnalyser::OnCompareChosen);
+  // A rule-set file to compare with is chosen in a window waited for in a run of the analyser's own.
+  connect(compareList, &QComboBox::activated, this,
+          [this](int index) { runs_.Start([this, index] { OnCompareChosen(index); }); });
   startButton = new QPushButton(QStringLiteral("開始(&S)"), this);
   startButton->setDefault(true);
   cancelButton = new QPushButton(QStringLiteral("中止(&C)"), this);
@@ -140,9 +145,13 @@ void RuleAnalyser::OnCompareChosen(int index) {
   if (choice == CompareWith::Nothing) compared_.reset();
   if (choice == CompareWith::SavedRules) SetComparison(saved_, QStringLiteral("保存されたﾙｰﾙ"));
   if (choice != CompareWith::RuleSetFile) return;
-  const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("ﾙｰﾙ設定ﾌｧｲﾙを開く"),
-                                                    QString::fromStdString(state_.RuleSetDirectory),
-                                                    QStringLiteral("ﾙｰﾙ設定ﾌｧｲﾙ (*.prk);;すべてのﾌｧｲﾙ (*)"));
+  QFileDialog chooser(this, QStringLiteral("ﾙｰﾙ設定ﾌｧｲﾙを開く"), QString::fromStdString(state_.RuleSetDirectory),
+                      QStringLiteral("ﾙｰﾙ設定ﾌｧｲﾙ (*.prk);;すべてのﾌｧｲﾙ (*)"));
+  chooser.setObjectName(QStringLiteral("compareFileChooser"));
+  chooser.setAcceptMode(QFileDialog::AcceptOpen);
+  chooser.setFileMode(QFileDialog::ExistingFile);
+  const bool chosen = AwaitDialog(chooser) == QDialog::Accepted && !chooser.selectedFiles().isEmpty();
+  const QString path = chosen ? chooser.selectedFiles().constFirst() : QString();
   Settings loaded = rules_;
   if (!path.isEmpty() && LoadSettingsFile(path.toStdString(), loaded)) {
     SetComparison(loaded, QFileInfo(path).fileName());
@@ -220,7 +229,7 @@ void RuleAnalyser::done(int result) {
 
 void OpenRuleAnalyser(QWidget* parent, const GameState& state, const Settings& rules, const Settings& saved) {
   RuleAnalyser window(state, rules, saved, analysis::Run, parent);
-  window.exec();
+  AwaitDialog(window);
 }
 
 }  // namespace winpiruk

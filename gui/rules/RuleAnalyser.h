@@ -9,6 +9,7 @@
 #include "gui/rules/AnalysisWorker.h"
 #include "state/GameState.h"
 #include "gui/common/CentredDialog.h"
+#include "gui/common/WindowRuns.h"
 
 class QComboBox;
 class QLabel;
@@ -39,6 +40,7 @@ class RuleAnalyser : public CentredDialog {
   // `rules` are analysed; `saved` is what "the saved rules" compares with.
   RuleAnalyser(const GameState& state, const Settings& rules, const Settings& saved,
                AnalysisRunFunction run = analysis::Run, QWidget* parent = nullptr);
+  ~RuleAnalyser() override;
 
   const Settings& Rules() const { return rules_; }
   // The request the Start button makes for `rules`.
@@ -81,9 +83,11 @@ class RuleAnalyser : public CentredDialog {
   QTimer* progress_timer_ = nullptr;
   QElapsedTimer clock_;
   bool last_cancelled_ = false;
+  WindowRuns runs_;  // the comparison's wait for its file window
 };
 
-// Opens the analyser modally over `parent`.
+// Opens the analyser, window-modal over `parent`, and waits for it inside a
+// run (see Awaiting.h).
 void OpenRuleAnalyser(QWidget* parent, const GameState& state, const Settings& rules, const Settings& saved);
 
 }  // namespace winpiruk

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gui/common/CentredDialog.h"
+#include "gui/common/WindowRuns.h"
 #include "state/GameState.h"
 
 class QLabel;
@@ -43,6 +44,9 @@ class RuleSetDialog : public CentredDialog {
   // nothing would still throw away the music list and the window size.
   QPushButton* okButton = nullptr;
   QPushButton* cancelButton = nullptr;
+  // OK's wait for a question or a message; each window stops it first
+  // thing in its destructor.
+  WindowRuns runs_;
 
  private:
   void LayOut();

@@ -14,6 +14,7 @@
 
 #include "config/NumberText.h"
 #include "config/SettingsStore.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/Captions.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/HelpWindow.h"
@@ -66,6 +67,8 @@ RulesDialog::RulesDialog(GameState& state, const ProgramPaths& paths, RuleWindow
   ShowRules(true);
 }
 
+RulesDialog::~RulesDialog() { runs_.StopAll(); }
+
 void RulesDialog::ConnectControls() {
   const RuleWindowControls& c = controls_;
   for (const auto& [list, field] : c.RuleLists()) WatchKeys(*list);
@@ -90,13 +93,14 @@ void RulesDialog::ConnectControls() {
 
 void RulesDialog::ConnectButtons() {
   const RuleWindowControls& c = controls_;
-  connect(c.okButton, &QPushButton::clicked, this, &RulesDialog::OnOk);
+  // What waits for another window or a message runs in a run of the window's own.
+  connect(c.okButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnOk(); }); });
   connect(c.cancelButton, &QPushButton::clicked, this, &RulesDialog::reject);
   connect(c.moreButton, &QPushButton::clicked, this, &RulesDialog::OnMore);
   connect(c.initialStateButton, &QPushButton::clicked, this, &RulesDialog::OnInitialState);
-  connect(c.openButton, &QPushButton::clicked, this, &RulesDialog::OnOpenRuleSet);
-  connect(c.saveButton, &QPushButton::clicked, this, &RulesDialog::OnSaveRuleSet);
-  connect(c.analyseButton, &QPushButton::clicked, this, &RulesDialog::OnAnalyse);
+  connect(c.openButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnOpenRuleSet(); }); });
+  connect(c.saveButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnSaveRuleSet(); }); });
+  connect(c.analyseButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnAnalyse(); }); });
   // The rule window's help is the page's section on the rules.
   auto show_help = [this] { ShowHelpSection(this, paths_.program_directory, kHelpRules); };
   connect(c.helpButton, &QPushButton::clicked, this, show_help);
@@ -299,7 +303,7 @@ bool RulesDialog::eventFilter(QObject* watched, QEvent* event) {
 
 RuleWindowResult OpenRuleSettings(QWidget* parent, GameState& state, const ProgramPaths& paths, RuleWindowHooks hooks) {
   RulesDialog window(state, paths, std::move(hooks), parent);
-  window.exec();
+  AwaitDialog(window);
   return window.Result();
 }
 

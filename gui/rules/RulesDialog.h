@@ -9,6 +9,7 @@
 #include "config/ProgramPaths.h"
 #include "config/RuleSettings.h"
 #include "gui/common/CentredDialog.h"
+#include "gui/common/WindowRuns.h"
 #include "gui/rules/RuleWindowControls.h"
 #include "state/GameState.h"
 
@@ -40,6 +41,7 @@ class RulesDialog : public CentredDialog {
 
  public:
   RulesDialog(GameState& state, const ProgramPaths& paths, RuleWindowHooks hooks = {}, QWidget* parent = nullptr);
+  ~RulesDialog() override;
 
   RuleWindowResult Result() const;
   // The rules as OK would store them from the controls now, without storing.
@@ -84,10 +86,12 @@ class RulesDialog : public CentredDialog {
   bool showing_ = false;  // controls are being set from the copy
   bool accepted_ = false;
   bool rule_set_loaded_ = false;
+  WindowRuns runs_;  // the buttons' waits for the windows they open and for messages
 };
 
-// "ﾙｰﾙ設定(&R&ﾙ)...": opens the rule settings window modally and tells the
-// main window what it has to follow up.
+// "ﾙｰﾙ設定(&R&ﾙ)...": opens the rule settings window, window-modal over
+// `parent`, waits for it inside a run (see Awaiting.h) and tells the main
+// window what it has to follow up.
 RuleWindowResult OpenRuleSettings(QWidget* parent, GameState& state, const ProgramPaths& paths,
                                   RuleWindowHooks hooks = {});
 

@@ -7,6 +7,7 @@
 #include "config/SafeFile.h"
 #include "gui/rules/RuleSetBrowser.h"
 #include "gui/rules/WaitCursor.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/Messages.h"
 #include "gui/common/QtSettingsHost.h"
 
@@ -19,10 +20,13 @@ SaveRuleSetDialog::SaveRuleSetDialog(GameState& state, QWidget* parent)
                     parent) {
   connect(nameBox, &QLineEdit::textChanged, this, &SaveRuleSetDialog::OnNameTyped);
   connect(browser_, &RuleSetBrowser::FileClicked, this, &SaveRuleSetDialog::OnFileChosen);
-  connect(okButton, &QPushButton::clicked, this, &SaveRuleSetDialog::OnOk);
+  // OK waits for the question in a run of the window's own.
+  connect(okButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnOk(); }); });
   ShowStartingFolder();
   nameBox->setFocus();
 }
+
+SaveRuleSetDialog::~SaveRuleSetDialog() { runs_.StopAll(); }
 
 void SaveRuleSetDialog::OnNameTyped() {
   okButton->setEnabled(RuleSetSaveTargetFor(browser_->Directory().toStdString(), nameBox->text().toStdString()).has_value());
@@ -55,7 +59,7 @@ void SaveRuleSetDialog::OnOk() {
 
 bool SaveRuleSetFile(QWidget* parent, GameState& state) {
   SaveRuleSetDialog window(state, parent);
-  window.exec();
+  AwaitDialog(window);
   return window.Saved();
 }
 

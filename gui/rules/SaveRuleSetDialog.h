@@ -10,6 +10,7 @@ class SaveRuleSetDialog : public RuleSetDialog {
 
  public:
   explicit SaveRuleSetDialog(GameState& state, QWidget* parent = nullptr);
+  ~SaveRuleSetDialog() override;
 
   // True once the file has been written.
   bool Saved() const { return saved_; }

@@ -38,11 +38,14 @@ MatchEndDialog::MatchEndDialog(const GameState& state, SettlementView view, QWid
 
   connect(againButton, &QPushButton::clicked, this, &MatchEndDialog::OnAgain);
   connect(endButton, &QPushButton::clicked, this, &MatchEndDialog::OnEnd);
-  connect(changeMembersButton, &QPushButton::clicked, this, &MatchEndDialog::OnChangeMembers);
-  connect(reviewButton, &QPushButton::clicked, this, &MatchEndDialog::OnReview);
+  // The buttons that wait for a message or the review window run on their own.
+  connect(changeMembersButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnChangeMembers(); }); });
+  connect(reviewButton, &QPushButton::clicked, this, [this] { runs_.Start([this] { OnReview(); }); });
 
   ShowSettlement();
 }
+
+MatchEndDialog::~MatchEndDialog() { runs_.StopAll(); }
 
 void MatchEndDialog::BuildGrid() {
   resultTable = new QTableWidget(kSeats, kColumns, this);
@@ -137,7 +140,7 @@ void MatchEndDialog::showEvent(QShowEvent* event) {
   CentredDialog::showEvent(event);
   if (!view_.files_written && !write_failure_shown_) {
     write_failure_shown_ = true;
-    QTimer::singleShot(0, this, [this] { ShowWriteFailure(this); });
+    QTimer::singleShot(0, this, [this] { runs_.Start([this] { ShowWriteFailure(this); }); });
   }
 }
 

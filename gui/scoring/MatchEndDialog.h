@@ -8,6 +8,7 @@
 #include "scoring/Settlement.h"
 #include "state/GameState.h"
 #include "gui/common/CentredDialog.h"
+#include "gui/common/WindowRuns.h"
 
 class QLabel;
 class QPushButton;
@@ -20,6 +21,7 @@ class MatchEndDialog : public CentredDialog {
 
  public:
   MatchEndDialog(const GameState& state, SettlementView view, QWidget* parent = nullptr);
+  ~MatchEndDialog() override;
 
   const SettlementView& View() const { return view_; }
   SettlementOutcome Outcome() const { return outcome_; }
@@ -61,6 +63,7 @@ class MatchEndDialog : public CentredDialog {
   QPushButton* changeMembersButton = nullptr;  // "メンバー変更(&M)..."
   QPushButton* reviewButton = nullptr;         // "考察(&R)..."
   QLabel* gameTimeLabel = nullptr;             // in the status bar
+  WindowRuns runs_;  // the waits for a message and the review window
 };
 
 }  // namespace winpiruk

@@ -12,6 +12,7 @@
 
 #include "scoring/ReviewChart.h"
 #include "gui/common/OkButtonBox.h"
+#include "gui/common/WindowRuns.h"
 #include "gui/scoring/ScoringWindow.h"
 
 namespace winpiruk {
@@ -126,8 +127,7 @@ MatchReviewDialog::MatchReviewDialog(const GameState& state, QWidget* parent) : 
 }
 
 void ShowReviewWindow(QWidget* parent, const GameState& state) {
-  MatchReviewDialog window(state, parent);
-  window.exec();
+  AwaitOrLeaveOpen(new MatchReviewDialog(state, parent));
 }
 
 }  // namespace winpiruk

@@ -40,7 +40,9 @@ class MatchReviewDialog : public CentredDialog {
   QPushButton* okButton = nullptr;
 };
 
-// Opens the review window modally over `parent`.
+// Opens the review window, window-modal over `parent`: inside a run it waits
+// for the window (see Awaiting.h); outside every run the window stays open
+// on its own and the call returns at once.
 void ShowReviewWindow(QWidget* parent, const GameState& state);
 
 }  // namespace winpiruk

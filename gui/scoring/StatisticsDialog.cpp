@@ -20,6 +20,7 @@
 #include "gui/members/PlayerParametersDialog.h"
 #include "scoring/MemberStatsText.h"
 #include "state/RuleLimits.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/HelpKey.h"
 #include "gui/common/OkButtonBox.h"
@@ -58,6 +59,8 @@ StatisticsDialog::StatisticsDialog(GameState& state, const ProgramPaths& paths, 
   setFixedSize(size());
   CentreOnScreen(*this);
 }
+
+StatisticsDialog::~StatisticsDialog() { runs_.StopAll(); }
 
 QGroupBox* StatisticsDialog::BuildGroups() {
   // Groups, in a row above the list.
@@ -181,7 +184,8 @@ QWidget* StatisticsDialog::BuildButtonBox() {
   parametersButton = box->addButton(QStringLiteral("ﾊﾟﾗﾒｰﾀ(&P)..."), QDialogButtonBox::ActionRole);
   parametersButton->setObjectName(QStringLiteral("parametersButton"));
   parametersButton->setToolTip(QStringLiteral("選んだメンバーの度胸・推理力・持ち点を変えます"));
-  connect(parametersButton, &QPushButton::clicked, this, [this] { OpenParameters(memberList->currentRow() + 1); });
+  connect(parametersButton, &QPushButton::clicked, this,
+          [this] { runs_.Start([this] { OpenParameters(memberList->currentRow() + 1); }); });
   return box;
 }
 
@@ -254,7 +258,7 @@ void StatisticsDialog::ShowMember(int member) {
 void StatisticsDialog::OpenParameters(int member) {
   if (member < 1 || member > kMembersPerGroup) return;
   PlayerParametersDialog parameters(state_, paths_, stats_group_, member, this);
-  parameters.exec();
+  AwaitDialog(parameters);
   // The list row follows the member; the names themselves do not change.
   const QSignalBlocker quiet(memberList);
   memberList->setCurrentRow(member - 1);
@@ -265,11 +269,11 @@ bool StatisticsDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (watched == playerNameLabel && (mouse->modifiers() & Qt::ShiftModifier) && !playerNameLabel->text().isEmpty()) {
-      OpenParameters(memberList->currentRow() + 1);
+      runs_.Start([this] { OpenParameters(memberList->currentRow() + 1); });
       return true;
     }
     if (watched == playerNameCaption) {
-      OpenParameters(stats_member_);
+      runs_.Start([this] { OpenParameters(stats_member_); });
       return true;
     }
   }
@@ -278,7 +282,7 @@ bool StatisticsDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void OpenGameResult(QWidget* parent, GameState& state, const ProgramPaths& paths) {
   StatisticsDialog window(state, paths, parent);
-  window.exec();
+  AwaitDialog(window);
 }
 
 }  // namespace winpiruk

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "config/ProgramPaths.h"
+#include "gui/common/WindowRuns.h"
 #include "state/GameState.h"
 
 class QFrame;
@@ -22,6 +23,7 @@ class StatisticsDialog : public QDialog {
 
  public:
   StatisticsDialog(GameState& state, const ProgramPaths& paths, QWidget* parent = nullptr);
+  ~StatisticsDialog() override;
 
   int StatsGroup() const { return stats_group_; }
   // The member whose record is shown, 0 when none.
@@ -73,10 +75,12 @@ class StatisticsDialog : public QDialog {
   QLabel* pointsFigure = nullptr;
   QPushButton* okButton = nullptr;
   QPushButton* parametersButton = nullptr;
+  WindowRuns runs_;  // the waits for the parameter window
 };
 
-// The main window's "対戦成績(&R&ｾ)..." item: the window, modal, on the
-// current group with the first member's record shown.
+// The main window's "対戦成績(&R&ｾ)..." item: the window, window-modal over
+// `parent` and waited for inside a run (see Awaiting.h), on the current
+// group with the first member's record shown.
 void OpenGameResult(QWidget* parent, GameState& state, const ProgramPaths& paths);
 
 }  // namespace winpiruk

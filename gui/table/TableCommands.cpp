@@ -1,7 +1,6 @@
 #include "gui/table/TableCommands.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QTimer>
 
 #include "config/SettingsStore.h"
@@ -57,8 +56,12 @@ TableCommands::TableCommands(TableWindow& window, GameState& state, const Progra
 }
 
 // The timer is the window's child so that it can be found by name; it goes
-// with the commands it calls.
-TableCommands::~TableCommands() { delete time_limit_; }
+// with the commands it calls. A command still waiting for its window is
+// stopped first, while the window stands.
+TableCommands::~TableCommands() {
+  runs_.StopAll();
+  delete time_limit_;
+}
 
 void TableCommands::OnNewGame() {
   RunAwaiting([this] {
@@ -70,6 +73,11 @@ void TableCommands::OnNewGame() {
 }
 
 void TableCommands::OpenMemberDecision(bool member_change) {
+  // The window is waited for inside a run: the caller's, or one of its own.
+  if (SuspendableRun::Current() == nullptr) {
+    runs_.Start([this, member_change] { OpenMemberDecision(member_change); });
+    return;
+  }
   time_limit_->stop();
   switch (RunMemberDecision(&window_, state_, paths_, member_change, random_, clock_)) {
     case SeatingDialogOutcome::Started:
@@ -115,8 +123,7 @@ void TableCommands::ResumeMatch() {
 }
 
 void TableCommands::OnGameResult() {
-  OpenGameResult(&window_, state_, paths_);
-  QApplication::processEvents();
+  runs_.Start([this] { OpenGameResult(&window_, state_, paths_); });
 }
 
 void TableCommands::OnAutoPlay() {
@@ -129,9 +136,16 @@ void TableCommands::OnManualPlay() {
   view_.CheckPlayMode(state_.table.AutoPlay);
 }
 
-void TableCommands::OnQuit() { window_.EndProgram(); }
+// The records are written first: a failure is told before the program ends.
+void TableCommands::OnQuit() {
+  runs_.Start([this] { window_.EndProgram(); });
+}
 
 void TableCommands::OnRules() {
+  runs_.Start([this] { RunRules(); });
+}
+
+void TableCommands::RunRules() {
   const bool users_turn = state_.table.AwaitingUser && state_.table.HandPhase != 0;
   const int16_t restrict_before = state_.settings.RestrictTime;
   const bool counting = time_limit_->isActive();
@@ -152,7 +166,6 @@ void TableCommands::OnRules() {
   } else if (counting) {
     DropCountdown();
   }
-  QApplication::processEvents();
 }
 
 void TableCommands::DropCountdown() {
@@ -166,32 +179,34 @@ void TableCommands::DropCountdown() {
 }
 
 void TableCommands::OnTextColours() {
-  if (OpenTextColourSettings(&window_, state_, paths_)) view_.ApplyLabelColours();
-  QApplication::processEvents();
+  runs_.Start([this] {
+    if (OpenTextColourSettings(&window_, state_, paths_)) view_.ApplyLabelColours();
+  });
 }
 
 void TableCommands::OnBackground() {
-  OpenBackgroundSettings(&window_, state_, paths_, [this] {
-    if (state_.settings.GameWallPaper.empty()) {
-      window_.ClearPictureSource();
-      return true;
-    }
-    return window_.LoadPictureSource(QString::fromStdString(state_.settings.GameWallPaper));
+  runs_.Start([this] {
+    OpenBackgroundSettings(&window_, state_, paths_, [this] {
+      if (state_.settings.GameWallPaper.empty()) {
+        window_.ClearPictureSource();
+        return true;
+      }
+      return window_.LoadPictureSource(QString::fromStdString(state_.settings.GameWallPaper));
+    });
   });
-  QApplication::processEvents();
 }
 
 void TableCommands::OnSound() {
-  OpenSoundSettings(&window_, state_, paths_, window_.music());
-  QApplication::processEvents();
+  runs_.Start([this] { OpenSoundSettings(&window_, state_, paths_, window_.music()); });
 }
 
 void TableCommands::OnCards() {
-  if (OpenCardSettings(&window_, state_, paths_) && state_.table.HandPhase != 0) {
-    for (int seat = 0; seat < kSeats; ++seat) view_.ShowHand(seat);
-  }
-  LoadCardBacks();
-  QApplication::processEvents();
+  runs_.Start([this] {
+    if (OpenCardSettings(&window_, state_, paths_) && state_.table.HandPhase != 0) {
+      for (int seat = 0; seat < kSeats; ++seat) view_.ShowHand(seat);
+    }
+    LoadCardBacks();
+  });
 }
 
 void TableCommands::OnTopSeatName() {
@@ -202,25 +217,29 @@ void TableCommands::OnTopSeatName() {
 }
 
 void TableCommands::OnOpenRuleSet() {
-  if (OpenRuleSetFile(&window_, state_, [this] { RuleSetLoaded(); })) {
+  runs_.Start([this] {
+    if (!OpenRuleSetFile(&window_, state_, [this] { RuleSetLoaded(); })) return;
     QtSettingsHost host(&window_);
     WriteSettingsWithBounds(state_, paths_, host, window_.LiveBounds());
     if (state_.match.MatchInProgress) FollowSettings();
-  }
-  QApplication::processEvents();
+  });
 }
 
 void TableCommands::OnSaveRuleSet() {
-  SaveRuleSetFile(&window_, state_);
-  QApplication::processEvents();
+  runs_.Start([this] { SaveRuleSetFile(&window_, state_); });
 }
 
 void TableCommands::OnMembers() {
-  OpenGroupWindow(&window_, state_, paths_);
-  QApplication::processEvents();
+  runs_.Start([this] { OpenGroupWindow(&window_, state_, paths_); });
 }
 
+// The switches below write their choice at once; a failed write is told in
+// a run of its own.
 void TableCommands::OnKeyGuides() {
+  runs_.Start([this] { SwitchKeyGuides(); });
+}
+
+void TableCommands::SwitchKeyGuides() {
   state_.settings.KeyGuideDisplay = static_cast<int16_t>(1 - state_.settings.KeyGuideDisplay);
   window_.menus().keyGuidesAction->setChecked(state_.settings.KeyGuideDisplay == 1);
   // The user's row moves with the guides; the letters follow the hand.
@@ -233,6 +252,10 @@ void TableCommands::OnKeyGuides() {
 }
 
 void TableCommands::OnGrowTable() {
+  runs_.Start([this] { SwitchGrowTable(); });
+}
+
+void TableCommands::SwitchGrowTable() {
   TableOptions& options = window_.table_options();
   options.grow_with_window = !options.grow_with_window;
   window_.menus().growTableAction->setChecked(options.grow_with_window);
@@ -241,6 +264,10 @@ void TableCommands::OnGrowTable() {
 }
 
 void TableCommands::OnMarkPlayable() {
+  runs_.Start([this] { SwitchMarkPlayable(); });
+}
+
+void TableCommands::SwitchMarkPlayable() {
   TableOptions& options = window_.table_options();
   options.mark_playable_cards = !options.mark_playable_cards;
   window_.menus().markPlayableAction->setChecked(options.mark_playable_cards);
@@ -249,19 +276,24 @@ void TableCommands::OnMarkPlayable() {
 }
 
 void TableCommands::OnAnalyser() {
-  // The user's time limit waits while the analyser is open.
-  const bool counting = time_limit_->isActive();
-  time_limit_->stop();
-  OpenRuleAnalyser(&window_, state_, state_.settings, state_.settings);
-  if (counting) time_limit_->start();
+  runs_.Start([this] {
+    // The user's time limit waits while the analyser is open.
+    const bool counting = time_limit_->isActive();
+    time_limit_->stop();
+    OpenRuleAnalyser(&window_, state_, state_.settings, state_.settings);
+    if (counting) time_limit_->start();
+  });
 }
 
-void TableCommands::OnHelpContents() { ShowHelpContents(&window_, paths_.program_directory); }
+void TableCommands::OnHelpContents() {
+  runs_.Start([this] { ShowHelpContents(&window_, paths_.program_directory); });
+}
 
 void TableCommands::OnAbout() {
-  AboutDialog about(&window_);
-  about.exec();
-  QApplication::processEvents();
+  runs_.Start([this] {
+    AboutDialog about(&window_);
+    AwaitDialog(about);
+  });
 }
 
 void TableCommands::StoreTableOptions() {

@@ -5,6 +5,7 @@
 #include "config/ProgramPaths.h"
 #include "engine/Clock.h"
 #include "engine/Random.h"
+#include "gui/common/WindowRuns.h"
 #include "state/GameState.h"
 
 class QTimer;
@@ -25,7 +26,9 @@ class TableCommands {
   TableCommands(const TableCommands&) = delete;
   TableCommands& operator=(const TableCommands&) = delete;
 
-  // The menu commands.
+  // The menu commands. Those that open a window or may tell of a failed
+  // write wait for it in a run of their own (see Awaiting.h) and return when
+  // it first waits.
   void OnNewGame();
   void OnGameResult();
   void OnManualPlay();
@@ -61,7 +64,8 @@ class TableCommands {
   // as it stood, or the next one dealt.
   void ResumeMatch();
   // Opens the member and dealer window: for a new match, or (member_change)
-  // after a settlement that changes the members.
+  // after a settlement that changes the members. Waits for it inside the
+  // caller's run; outside every run, in a run of its own.
   void OpenMemberDecision(bool member_change);
 
   // The user's time limit counts down one tick a second.
@@ -73,6 +77,11 @@ class TableCommands {
   void ResumeTimeLimit();
 
  private:
+  // The commands' bodies that run in runs of their own.
+  void RunRules();
+  void SwitchKeyGuides();
+  void SwitchGrowTable();
+  void SwitchMarkPlayable();
   // The table follows changed settings: colours, places, open cards, picture,
   // card backs and the play mode.
   void FollowSettings();
@@ -98,6 +107,7 @@ class TableCommands {
   const Clock& clock_;
   QTimer* time_limit_ = nullptr;
   bool time_limit_held_ = false;
+  WindowRuns runs_;  // the commands waiting for their windows
 };
 
 }  // namespace winpiruk

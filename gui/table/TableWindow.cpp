@@ -8,6 +8,7 @@
 #include <QSessionManager>
 #include <functional>
 
+#include "gui/common/Awaiting.h"
 #include "gui/common/Captions.h"
 #include "gui/common/Colours.h"
 #include "gui/common/Messages.h"
@@ -111,7 +112,9 @@ void TableWindow::WireTable() {
     connect(PositionPicture(widgets, position), &TablePicture::clicked, this,
             [this, position] { commands_->OnPositionClicked(position); });
   }
-  connect(widgets.seatLabels[2].name, &TableText::clicked, this, [this] { commands_->OnTopSeatName(); });
+  // The card window it opens is waited for in a run of its own.
+  connect(widgets.seatLabels[2].name, &TableText::clicked, this,
+          [this] { RunAwaiting([this] { commands_->OnTopSeatName(); }); });
 }
 
 void TableWindow::WireWindows() {

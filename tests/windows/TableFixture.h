@@ -27,6 +27,7 @@
 #include "gui/table/QtTableView.h"
 #include "gui/table/TableWidgets.h"
 #include "gui/table/TableWindow.h"
+#include "gui/common/SuspendableRun.h"
 
 namespace winpiruk::test {
 
@@ -71,6 +72,12 @@ struct TableFixture {
     table = std::make_unique<PlayingTable>(state, paths, random, *clock);
     window = &table->window();
   }
+
+  // A command still waiting for a window over the table is stopped while
+  // the table stands.
+  ~TableFixture() { SuspendableRun::StopAll(); }
+  TableFixture(const TableFixture&) = delete;
+  TableFixture& operator=(const TableFixture&) = delete;
 
   std::string SettingsText() const {
     QFile file(QString::fromStdString(paths.SettingsFile()));

@@ -34,6 +34,7 @@
 #include "sound/Sound.h"
 #include "gui/table/TablePicture.h"
 #include "windows/DialogAnswers.h"
+#include "windows/RunToEnd.h"
 
 using namespace winpiruk;
 using winpiruk::test::WriteTune;
@@ -131,6 +132,9 @@ class TestAppearanceWindows : public QObject {
   std::string Music(const char* name) const { return dir_->File(std::string("music/") + name); }
 
  private slots:
+  // Nothing is left waiting for a window of a test that has ended.
+  void cleanup() { SuspendableRun::StopAll(); }
+
   void initTestCase() {
     // No sound device in the tests: the game must run silently.
     qputenv("SDL_AUDIODRIVER", "dummy");
@@ -254,7 +258,9 @@ class TestAppearanceWindows : public QObject {
       QTest::mouseClick(BackImage(*window, 0), Qt::LeftButton);
       QTest::mouseClick(Button(*window, "okButton"), Qt::LeftButton);
     });
-    QVERIFY(OpenCardSettings(nullptr, state_, paths_));
+    bool changed = false;
+    QVERIFY(test::RunToEnd([&] { changed = OpenCardSettings(nullptr, state_, paths_); }));
+    QVERIFY(changed);
     QCOMPARE(state_.settings.CardKind, int16_t{0});
     QVERIFY(SettingsText(paths_).contains(QStringLiteral("\r\nCardKind = 0\r\n")));
     test::WhenModalAppears([](QWidget* modal) {
@@ -262,7 +268,8 @@ class TestAppearanceWindows : public QObject {
       QTest::mouseClick(BackImage(*window, 7), Qt::LeftButton);
       window->reject();
     });
-    QVERIFY(!OpenCardSettings(nullptr, state_, paths_));
+    QVERIFY(test::RunToEnd([&] { changed = OpenCardSettings(nullptr, state_, paths_); }));
+    QVERIFY(!changed);
     QCOMPARE(state_.settings.CardKind, int16_t{0});
     QVERIFY(SettingsText(paths_).contains(QStringLiteral("\r\nCardKind = 0\r\n")));
   }
@@ -330,11 +337,15 @@ class TestAppearanceWindows : public QObject {
       QCOMPARE(Control<QLabel>(*window, QStringLiteral("fileNameLabel"))->text(), QStringLiteral("ﾌｧｲﾙ名 : "));
       QTest::mouseClick(Button(*window, "okButton"), Qt::LeftButton);
     });
-    QVERIFY(OpenBackgroundSettings(nullptr, state_, paths_, [&] {
-      ++draws;
-      drew_plain = state_.settings.GameWallPaper.empty();
-      return true;
+    bool confirmed = false;
+    QVERIFY(test::RunToEnd([&] {
+      confirmed = OpenBackgroundSettings(nullptr, state_, paths_, [&] {
+        ++draws;
+        drew_plain = state_.settings.GameWallPaper.empty();
+        return true;
+      });
     }));
+    QVERIFY(confirmed);
     QVERIFY(state_.settings.GameWallPaper.empty());
     QVERIFY(drew_plain);
     QCOMPARE(draws, 2);  // at "無地" and at OK
@@ -354,7 +365,7 @@ class TestAppearanceWindows : public QObject {
     Message message;
     RecordMessage(&message);
     ClickFile(FileList(window, "picture"), broken);
-    QCOMPARE(message.title, QStringLiteral("ぴるく  －盤面背景設定－"));
+    QTRY_COMPARE(message.title, QStringLiteral("ぴるく  －盤面背景設定－"));
     QCOMPARE(message.text, QStringLiteral("ファイルが見つかりません。"));
     QCOMPARE(Control<QLabel>(window, QStringLiteral("fileNameLabel"))->text(), QStringLiteral("ﾌｧｲﾙ名 : broken.bmp"));
     QVERIFY(state_.settings.GameWallPaper.empty());
@@ -363,7 +374,7 @@ class TestAppearanceWindows : public QObject {
     Message again;
     RecordMessage(&again);
     QTest::mouseClick(Button(window, "okButton"), Qt::LeftButton);
-    QCOMPARE(again.text, QStringLiteral("ファイルが見つかりません。"));
+    QTRY_COMPARE(again.text, QStringLiteral("ファイルが見つかりません。"));
     QVERIFY(window.isVisible());
     QVERIFY(SettingsText(paths_).isEmpty());
   }
@@ -395,7 +406,7 @@ class TestAppearanceWindows : public QObject {
     state_.settings.BgmCount = 1;
     const Settings before = state_.settings;
     auto refused = [](const Message& message, const QString& title) {
-      QCOMPARE(message.title, title);
+      QTRY_COMPARE(message.title, title);
       QVERIFY(message.text.contains(QString::fromUtf8("「한\u00A0U+D55C」 「글\u00A0U+AE00」 「😀\u00A0U+1F600」")));
       QVERIFY(message.text.contains(QStringLiteral("設定は変更されていません。")));
     };
@@ -638,7 +649,7 @@ class TestAppearanceWindows : public QObject {
     Message message;
     RecordMessage(&message);
     music.NextPiece(nullptr);
-    QCOMPARE(message.text, QStringLiteral("「 %1 」というBGMファイルを開けません。").arg(QString::fromStdString(Music("gone.mid"))));
+    QTRY_COMPARE(message.text, QStringLiteral("「 %1 」というBGMファイルを開けません。").arg(QString::fromStdString(Music("gone.mid"))));
     QCOMPARE(state_.window.BgmTrack, int16_t{3});
     QCOMPARE(music.Mode(), SequencerMode::Playing);
   }
@@ -677,6 +688,7 @@ class TestAppearanceWindows : public QObject {
     test::ConfirmMessage(nullptr);
     next->trigger();
     QVERIFY(!bgmc->menuAction()->isEnabled());
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
   }
 
   void soundSwitchedOffInTheWindowStopsTheMusic() {
@@ -691,7 +703,9 @@ class TestAppearanceWindows : public QObject {
       Control<QCheckBox>(*window, QStringLiteral("soundCheck"))->click();
       QTest::mouseClick(Button(*window, "okButton"), Qt::LeftButton);
     });
-    QVERIFY(OpenSoundSettings(nullptr, state_, paths_, music));
+    bool confirmed = false;
+    QVERIFY(test::RunToEnd([&] { confirmed = OpenSoundSettings(nullptr, state_, paths_, music); }));
+    QVERIFY(confirmed);
     QCOMPARE(state_.settings.SoundMode, int16_t{0});
     QCOMPARE(music.Mode(), SequencerMode::Stopped);
     QVERIFY(SettingsText(paths_).contains(QStringLiteral("SoundMode = 0\r\n")));
@@ -716,7 +730,9 @@ class TestAppearanceWindows : public QObject {
       QTest::mouseClick(Button(*window, "addPieceButton"), Qt::LeftButton);
       QTest::mouseClick(Button(*window, "okButton"), Qt::LeftButton);
     });
-    QVERIFY(OpenSoundSettings(nullptr, state_, paths_, music));
+    bool confirmed = false;
+    QVERIFY(test::RunToEnd([&] { confirmed = OpenSoundSettings(nullptr, state_, paths_, music); }));
+    QVERIFY(confirmed);
     QVERIFY(music.BgmAvailable());
     QCOMPARE(music.Mode(), SequencerMode::Playing);
   }

@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <map>
 
+#include "RunToEnd.h"
 #include "presentation/OwnMusic.h"
 #include "presentation/PictureNames.h"
 #include "gui/common/HelpWindow.h"
@@ -339,7 +340,7 @@ class DataFilesTest : public QObject {
         box->accept();
       }
     });
-    ShowHelpContents(&table, "/nonexistent/winpiruk");
+    QVERIFY(test::RunToEnd([&] { ShowHelpContents(&table, "/nonexistent/winpiruk"); }));
     QCOMPARE(shown, QStringLiteral("「 /nonexistent/winpiruk/help/index.html 」というファイルが見つかりません。"));
     QCoreApplication::processEvents();
     QVERIFY(table.findChildren<HelpWindow*>().isEmpty() ||

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "Controls.h"
+#include "RunToEnd.h"
 #include "config/SettingsStore.h"
 #include "members/MemberDecision.h"
 #include "members/MemberNames.h"
@@ -250,7 +251,9 @@ class GroupDialogTest : public QObject {
       NameEdit(*window)->setText(QStringLiteral("伊藤"));
       Button(*window, QStringLiteral("okButton"))->click();
     });
-    QVERIFY(OpenGroupWindow(nullptr, state_, paths_));
+    bool confirmed = false;
+    QVERIFY(test::RunToEnd([&] { confirmed = OpenGroupWindow(nullptr, state_, paths_); }));
+    QVERIFY(confirmed);
     QCOMPARE(state_.settings.MemberGroup, int16_t{4});
 
     GameState reread;

@@ -106,10 +106,11 @@ class MatchEndDialogTest : public QObject {
       QString title;
       if (auto_play != 0) AnswerNextModal(QStringLiteral("OK"), &title);
       QTest::mouseClick(Button(window, QStringLiteral("changeMembersButton")), Qt::LeftButton);
-      QCOMPARE(title, auto_play != 0 ? QStringLiteral("ぴるく  －自動実行解除－") : QString());
+      // The message is waited for before the window closes.
+      QTRY_COMPARE(title, auto_play != 0 ? QStringLiteral("ぴるく  －自動実行解除－") : QString());
+      QTRY_VERIFY(!window.isVisible());
       QCOMPARE(window.Outcome(), SettlementOutcome::ChangeMembers);
       QCOMPARE(state.table.AutoPlay, auto_play);
-      QVERIFY(!window.isVisible());
     }
   }
 
@@ -146,8 +147,9 @@ class MatchEndDialogTest : public QObject {
     QString title;
     AnswerNextModal(QStringLiteral("OK"), &title);
     QTest::mouseClick(Button(window, QStringLiteral("reviewButton")), Qt::LeftButton);
-    QCOMPARE(title, QStringLiteral("ぴるく  - 考察 -"));
+    QTRY_COMPARE(title, QStringLiteral("ぴるく  - 考察 -"));
     QVERIFY(window.isVisible());
+    QTRY_VERIFY(window.findChild<MatchReviewDialog*>() == nullptr);
   }
 
   void reportsAFailedWrite() {

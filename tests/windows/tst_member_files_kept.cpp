@@ -8,6 +8,7 @@
 
 #include "Controls.h"
 #include "DialogAnswers.h"
+#include "RunToEnd.h"
 #include "app/PlayingTable.h"
 #include "app/Startup.h"
 #include "config/SafeFile.h"
@@ -48,7 +49,7 @@ class MemberFilesKeptTest : public QObject {
     std::unique_ptr<PlayingTable> table;
     {
       test::ModalAnswer answer(QMessageBox::Ok);
-      table = RunStartup(state, paths, random, clock);
+      QVERIFY(test::RunToEnd([&] { table = RunStartup(state, paths, random, clock); }));
       QVERIFY(table != nullptr);
       QCOMPARE(answer.count, 1);
       QVERIFY2(answer.text.contains(QString::fromStdString(names_file) + QStringLiteral(".damaged-")),
@@ -66,7 +67,9 @@ class MemberFilesKeptTest : public QObject {
     // The member window reads the files again and has nothing to tell.
     test::ModalAnswer answer(QMessageBox::Ok);
     SeatingDialog members(state, paths, random, clock, &table->window());
-    QVERIFY(members.Open(false));
+    bool opened = false;
+    QVERIFY(test::RunToEnd([&] { opened = members.Open(false); }));
+    QVERIFY(opened);
     QCOMPARE(answer.count, 0);
     QVERIFY(test::Control<QListWidget>(members, QStringLiteral("memberList"))->count() > 0);
   }

@@ -2,6 +2,7 @@
 // a run against a direct analysis, cancelling, closing while it runs, the
 // comparison's second column and the marks of the special ranks.
 #include <QComboBox>
+#include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,6 +21,7 @@
 #include "gui/rules/RulesDialog.h"
 #include "gui/rules/RuleAnalyser.h"
 #include "Controls.h"
+#include "RunToEnd.h"
 #include "TableFixture.h"
 #include "support/RulePlace.h"
 #include "gui/common/QtSettingsHost.h"
@@ -119,6 +121,7 @@ class RuleAnalyserTest : public QObject {
       window->reject();
     });
     test::Control<QPushButton>(rules_window, "analyseButton")->click();
+    QVERIFY(test::NothingWaits(150000));
     QCOMPARE(seen.SkipCard, 5);
     QCOMPARE(seen.InverseCard, 12);
     QCOMPARE(place.state.settings.SkipCard, DefaultSettings("").SkipCard);  // nothing stored
@@ -176,6 +179,7 @@ class RuleAnalyserTest : public QObject {
       window->reject();
     });
     test::Action(*table.window, "analyserAction")->trigger();
+    QVERIFY(test::NothingWaits());
     QCOMPARE(seen.SkipCard, 6);
     QVERIFY(request.members_given);
     QCOMPARE(request.boldness, table.state.match.Boldness);
@@ -237,6 +241,45 @@ class RuleAnalyserTest : public QObject {
     QVERIFY(left.endings != right.endings);  // the skip card changes the fake's endings
     QVERIFY(test::Control<FiguresChart>(window, "rulesChart")->Title() != test::Control<FiguresChart>(window, "comparedChart")->Title());
     QVERIFY(!window.LastRunCancelled());
+  }
+
+  // A rule-set file to compare with is chosen in a file window over the
+  // analyser; a cancelled choice compares with nothing.
+  void aRuleSetFileToCompareWithIsChosenOverTheAnalyser() {
+    Place place;
+    FakeRun fake;
+    const std::string file = place.root.File("other.prk");
+    QVERIFY(WriteFileAtomically(file, "SkipCard = 3\r\n"));
+    place.state.RuleSetDirectory = place.root.path();
+    RuleAnalyser window(place.state, place.state.settings, place.state.settings, fake);
+    window.show();
+    auto* compare = test::Control<QComboBox>(window, "compareList");
+    for (const bool chosen : {false, true}) {
+      QString title;
+      QWidget* over = nullptr;
+      test::WhenModalAppears([&](QWidget* modal) {
+        auto* chooser = qobject_cast<QFileDialog*>(modal);
+        if (chooser == nullptr) return;
+        title = chooser->windowTitle();
+        over = chooser->parentWidget();
+        if (chosen) {
+          // The name typed, then the open button.
+          test::Control<QLineEdit>(*chooser, "fileNameEdit")->setText(QString::fromStdString(file));
+          static_cast<QDialog*>(chooser)->accept();
+        } else {
+          chooser->reject();
+        }
+      });
+      compare->setCurrentIndex(static_cast<int>(CompareWith::RuleSetFile));
+      emit compare->activated(static_cast<int>(CompareWith::RuleSetFile));
+      QVERIFY(test::NothingWaits());
+      QCOMPARE(title, QStringLiteral("ﾙｰﾙ設定ﾌｧｲﾙを開く"));
+      QCOMPARE(over, &window);
+      QCOMPARE(compare->currentIndex(), static_cast<int>(chosen ? CompareWith::RuleSetFile : CompareWith::Nothing));
+    }
+    RunToTheEnd(window, 1, QStringLiteral("7"));
+    QVERIFY(test::Control<FiguresChart>(window, "comparedChart")->isVisible());
+    QCOMPARE(test::Control<FiguresChart>(window, "comparedChart")->Title(), QStringLiteral("other.prk"));
   }
 
   void theSpecialRanksAreMarked() {

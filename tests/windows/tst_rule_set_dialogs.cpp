@@ -10,6 +10,7 @@
 
 #include "DialogAnswers.h"
 #include "Controls.h"
+#include "RunToEnd.h"
 #include "config/SafeFile.h"
 #include "config/SettingsFile.h"
 #include "gui/rules/SaveRuleSetDialog.h"
@@ -91,6 +92,7 @@ class RuleSetWindowsTest : public QObject {
         box->button(overwrite ? QMessageBox::Ok : QMessageBox::Cancel)->click();
       });
       test::Control<QPushButton>(window, "okButton")->click();
+      QVERIFY(test::NothingWaits());
       QCOMPARE(title, QStringLiteral("ぴるく  - 設定保存確認 -"));
       QVERIFY(text.startsWith(QString::fromStdString(place.Set("house.prk")) + u'\n'));
       QVERIFY(text.endsWith(QStringLiteral("このファイルはすでに存在します。\n\n上書きしますか?")));
@@ -111,6 +113,7 @@ class RuleSetWindowsTest : public QObject {
     QString message;
     test::ConfirmMessage(&message);
     test::Control<QPushButton>(window, "okButton")->click();
+    QVERIFY(test::NothingWaits());
     QCOMPARE(message, QStringLiteral("ファイルに正しく書き込めませんでした"));
     QVERIFY(!window.Saved());
     QVERIFY(!window.isVisible());
@@ -152,6 +155,7 @@ class RuleSetWindowsTest : public QObject {
     QString message;
     test::ConfirmMessage(&message);
     test::Control<QPushButton>(window, "okButton")->click();
+    QVERIFY(test::NothingWaits());
     QVERIFY(message.contains(QStringLiteral("このファイルを読み込めませんでした。")));
     QVERIFY(message.contains(QString::fromStdString(place.Set("gone.prk"))));
     QVERIFY(!window.Loaded());

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "Controls.h"
+#include "RunToEnd.h"
 #include "TableFixture.h"
 #include "TestTune.h"
 #include "config/SafeFile.h"
@@ -127,6 +128,7 @@ class RuleSetLoadTest : public QObject {
 
       LoadScript script(QStringLiteral("bad.prk"));
       (from_rule_window ? Action(*f.window, "rulesAction") : Action(*f.window, "openRuleSetAction"))->trigger();
+      QVERIFY(NothingWaits());
 
       QCOMPARE(script.messages, 1);
       QCOMPARE(script.others, 0);
@@ -155,6 +157,7 @@ class RuleSetLoadTest : public QObject {
     {
       LoadScript script(QStringLiteral("music.prk"));
       Action(w, "openRuleSetAction")->trigger();
+      QVERIFY(NothingWaits());
       QCOMPARE(script.messages, 0);
     }
     QCOMPARE(f.state.settings.SkipCard, int16_t{5});
@@ -166,6 +169,7 @@ class RuleSetLoadTest : public QObject {
     {
       LoadScript script(QStringLiteral("quiet.prk"));
       Action(w, "openRuleSetAction")->trigger();
+      QVERIFY(NothingWaits());
       QCOMPARE(script.messages, 0);
     }
     QCOMPARE(f.state.settings.SkipCard, int16_t{6});

@@ -15,6 +15,7 @@
 
 #include "DialogAnswers.h"
 #include "Controls.h"
+#include "RunToEnd.h"
 #include "config/RuleSets.h"
 #include "config/SafeFile.h"
 #include "gui/rules/OpenRuleSetDialog.h"
@@ -353,6 +354,7 @@ class RulesDialogTest : public QObject {
       test::Control<QPushButton>(*open, "okButton")->click();
     });
     test::Control<QPushButton>(window, "openButton")->click();
+    QVERIFY(test::NothingWaits());
     QCOMPARE(refreshed, 1);
     QCOMPARE(skip_card_refreshed, int16_t{7});
     QCOMPARE(test::Control<QComboBox>(window, "skipCardList")->currentIndex(), 7);

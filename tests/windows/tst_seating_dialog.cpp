@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -17,9 +18,11 @@
 
 #include "Controls.h"
 #include "DialogAnswers.h"
+#include "RunToEnd.h"
 #include "config/SettingsStore.h"
 #include "gui/members/SeatingDialog.h"
 #include "gui/members/GroupDialog.h"
+#include "gui/common/SuspendableRun.h"
 #include "presentation/PictureNames.h"
 #include "scoring/MemberFiles.h"
 #include "support/ScriptedSettingsHost.h"
@@ -104,6 +107,9 @@ class SeatingDialogTest : public QObject {
   }
 
  private slots:
+  // Nothing is left waiting for a window of a test that has ended.
+  void cleanup() { SuspendableRun::StopAll(); }
+
   void randomChoiceStartsTheMatch() {
     Prepare(0);
     for (int i = 1; i <= 10; ++i) state_.match.HandLogPoints[i] = 5;
@@ -125,7 +131,9 @@ class SeatingDialogTest : public QObject {
       QVERIFY(!Button(*window, QStringLiteral("randomChoiceButton"))->isEnabled());
       Button(*window, QStringLiteral("okButton"))->click();
     });
-    QCOMPARE(RunMemberDecision(nullptr, state_, paths_, false, random_, clock_), SeatingDialogOutcome::Started);
+    SeatingDialogOutcome outcome = SeatingDialogOutcome::Cancelled;
+    QVERIFY(test::RunToEnd([&] { outcome = RunMemberDecision(nullptr, state_, paths_, false, random_, clock_); }));
+    QCOMPARE(outcome, SeatingDialogOutcome::Started);
 
     QVERIFY(!state_.table.AutoPlay);  // the settings were read again
     QVERIFY(state_.match.MatchInProgress);
@@ -242,6 +250,7 @@ class SeatingDialogTest : public QObject {
     QCOMPARE(Label(window, QStringLiteral("messageLabel"))->text(), Text(" 親を決めます、カードを選んでください" + std::string(ace, '.')));
 
     Type(window, key);  // the user's draw and the three computer draws with their pauses
+    QVERIFY(test::NothingWaits());
     QCOMPARE(window.Draw().DrawTaken, (std::array<int16_t, 5>{0, 1, 1, 1, 1}));
     QCOMPARE(state_.seating.Phase, int16_t{kDealerDecided});
     QCOMPARE(Label(window, QStringLiteral("drawnByLabel%1").arg(position))->text().left(6), QStringLiteral("Player"));
@@ -266,8 +275,42 @@ class SeatingDialogTest : public QObject {
     Button(window, QStringLiteral("okButton"))->click();
     QVERIFY(!Label(window, QStringLiteral("keyGuide1"))->isVisible());
     QTest::mouseClick(test::Control<QWidget>(window, QStringLiteral("drawCard3")), Qt::LeftButton);
+    QVERIFY(test::NothingWaits());
     QCOMPARE(window.Draw().DrawCount, int16_t{5});
     QCOMPARE(window.Draw().DrawTaken[3], int16_t{1});
+  }
+
+  // The window goes in the middle of the draws, as when the run that opened
+  // it is stopped at the program's end: the draws stop with it, and the
+  // pause they were in finds nothing to go on with.
+  void aWindowGoneInTheMiddleOfTheDrawStopsTheDraw() {
+    Prepare(0);
+    state_.window.SpeedCount = 50;  // pauses of 300 ms
+    bool returned = false;
+    const SuspendableRun::Id opener = SuspendableRun::Start([&] {
+      RunMemberDecision(nullptr, state_, paths_, false, random_, clock_);
+      returned = true;
+    });
+    QTRY_VERIFY(qobject_cast<SeatingDialog*>(QApplication::activeModalWidget()) != nullptr);
+    QPointer<SeatingDialog> window = qobject_cast<SeatingDialog*>(QApplication::activeModalWidget());
+    SelectRows(*window, {0, 2, 3});
+    Button(*window, QStringLiteral("okButton"))->click();
+    QCOMPARE(state_.seating.Phase, int16_t{kUserToDraw});
+    Type(*window, QStringLiteral("a"));
+    // The user's card is turned; the computers' draws wait for the pause.
+    QCOMPARE(window->Draw().DrawTaken[1], int16_t{1});
+    QCOMPARE(window->Draw().DrawCount, int16_t{2});
+    QCOMPARE(SuspendableRun::SuspendedCount(), 2);
+    const int16_t phase = state_.seating.Phase;
+
+    SuspendableRun::Stop(opener);
+    QVERIFY(window.isNull());
+    QCOMPARE(SuspendableRun::SuspendedCount(), 0);
+    QVERIFY(!returned);
+    QTest::qWait(600);  // the pause's end comes and goes
+    QCOMPARE(state_.seating.Phase, phase);
+    QVERIFY(phase != kDealerDecided);
+    QCOMPARE(SuspendableRun::SuspendedCount(), 0);
   }
 
   void cancelAndTheCloseBoxEndWithoutAMatch() {
@@ -290,7 +333,9 @@ class SeatingDialogTest : public QObject {
     Prepare(0);
     std::filesystem::remove(dir_->File("cards/DiaA.bmp"));
     test::WhenModalAppears([](QWidget* prompt) { qobject_cast<QDialog*>(prompt)->reject(); });
-    QCOMPARE(RunMemberDecision(nullptr, state_, paths_, false, random_, clock_), SeatingDialogOutcome::Quit);
+    SeatingDialogOutcome outcome = SeatingDialogOutcome::Cancelled;
+    QVERIFY(test::RunToEnd([&] { outcome = RunMemberDecision(nullptr, state_, paths_, false, random_, clock_); }));
+    QCOMPARE(outcome, SeatingDialogOutcome::Quit);
   }
 
   void missingCardBackEndsTheProgram() {
@@ -310,7 +355,9 @@ class SeatingDialogTest : public QObject {
       });
       Button(*window, QStringLiteral("okButton"))->click();
     });
-    QCOMPARE(RunMemberDecision(nullptr, state_, paths_, false, random_, clock_), SeatingDialogOutcome::Quit);
+    SeatingDialogOutcome outcome = SeatingDialogOutcome::Cancelled;
+    QVERIFY(test::RunToEnd([&] { outcome = RunMemberDecision(nullptr, state_, paths_, false, random_, clock_); }));
+    QCOMPARE(outcome, SeatingDialogOutcome::Quit);
     QCOMPARE(shown, Text("「 " + DataFilePath(state_.settings, "Card.bmp") + "(#1) 」というファイルが見つかりません。"));
     QVERIFY(!state_.match.MatchInProgress);
   }
@@ -334,6 +381,7 @@ class SeatingDialogTest : public QObject {
       Button(*groups, QStringLiteral("okButton"))->click();
     });
     Button(window, QStringLiteral("changeGroupButton"))->click();
+    QVERIFY(test::NothingWaits());
     QCOMPARE(state_.seating.CurrentGroup, int16_t{3});
     QCOMPARE(state_.match.SeatMember[0], int16_t{3});
     QCOMPARE(MemberList(window)->count(), 10);  // the user is not in group 3
@@ -354,6 +402,7 @@ class SeatingDialogTest : public QObject {
       groups->close();
     });
     Button(window, QStringLiteral("changeGroupButton"))->click();
+    QVERIFY(test::NothingWaits());
     QCOMPARE(state_.seating.CurrentGroup, int16_t{5});
     QCOMPARE(state_.settings.MemberGroup, int16_t{3});  // the settings were not changed
     QCOMPARE(MemberList(window)->item(0)->text(), QStringLiteral(" 1000点\t\tEmi"));
@@ -405,7 +454,9 @@ class SeatingDialogTest : public QObject {
       Button(*groups, QStringLiteral("storeButton"))->click();
       groups->close();
     });
-    QVERIFY(!OpenGroupWindow(nullptr, state_, paths_));
+    bool confirmed = true;
+    QVERIFY(test::RunToEnd([&] { confirmed = OpenGroupWindow(nullptr, state_, paths_); }));
+    QVERIFY(!confirmed);
     QCOMPARE(FileText(paths_.SettingsFile()), settings);
     QCOMPARE(FileText(paths_.DataFile(kMemberNamesFile)), names);
 

@@ -1,6 +1,7 @@
 // Start-up: the settings file, the card directory question, the placement of
 // the main window, its menu bar and the refusal to close by the frame.
 #include <QAction>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "DialogAnswers.h"
+#include "RunToEnd.h"
 #include "TableControls.h"
 #include "TestTune.h"
 #include "app/PlayingTable.h"
@@ -21,7 +23,10 @@
 #include "engine/Durations.h"
 #include "support/TempDir.h"
 #include "gui/table/TableWindow.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/Captions.h"
+#include "gui/common/SuspendableRun.h"
+#include "gui/start/SplashWindow.h"
 #include "sound/AudioDevice.h"
 #include "gui/common/Music.h"
 #include "app/SingleInstance.h"
@@ -47,14 +52,24 @@ class StartupTest : public QObject {
       EnsureDirectory(paths.config_directory);
       QVERIFY(WriteFileAtomically(paths.SettingsFile(), text));
     }
+    // The start-up as the program runs it: inside a run, the loop going on
+    // until it has ended.
+    std::unique_ptr<PlayingTable> StartUp(GameState& state) {
+      std::unique_ptr<PlayingTable> table;
+      if (!test::RunToEnd([&] { table = RunStartup(state, paths, random, clock); })) return nullptr;
+      return table;
+    }
   };
 
  private slots:
+  // Nothing is left waiting for a window of a test that has ended.
+  void cleanup() { SuspendableRun::StopAll(); }
+
   void firstStartAsksForTheDirectoryAndShowsTheTable() {
     Place place;
     GameState state;
     test::AcceptInputWith(QString::fromStdString(place.paths.program_directory));
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     QVERIFY(table != nullptr);
     QVERIFY(table->isVisible());
@@ -74,7 +89,7 @@ class StartupTest : public QObject {
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\nSoundMode = 1\r\nBGM = " +
                             tune.toStdString() + "\r\n");
     GameState state;
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     QVERIFY(table != nullptr);
     // Shown without the music: nothing of it was read yet.
@@ -93,7 +108,48 @@ class StartupTest : public QObject {
     Place place;
     GameState state;
     test::RejectModal();
-    QVERIFY(RunStartup(state, place.paths, place.random, place.clock) == nullptr);
+    bool ended = false;
+    QVERIFY(test::RunToEnd([&] {
+      QVERIFY(RunStartup(state, place.paths, place.random, place.clock) == nullptr);
+      ended = true;
+    }));
+    QVERIFY(ended);
+  }
+
+  // The start-up waits for its question inside the one event loop: the
+  // banner stands painted under the question, the loop goes on (a timer
+  // fires), and the start-up goes on once the question is answered.
+  void theDirectoryQuestionIsAnsweredWhileTheLoopGoesOn() {
+    Place place;
+    GameState state;
+    std::unique_ptr<PlayingTable> playing;
+    bool ended = false;
+    RunAwaiting([&] {
+      playing = RunStartup(state, place.paths, place.random, place.clock);
+      ended = true;
+    });
+    QVERIFY(!ended);  // the banner is painted before anything is read
+    QPointer<QInputDialog> question;
+    QTRY_VERIFY((question = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) != nullptr);
+    QCOMPARE(question->windowModality(), Qt::WindowModal);
+    QPointer<SplashWindow> banner = qobject_cast<SplashWindow*>(question->parentWidget());
+    QVERIFY(banner != nullptr);
+    QVERIFY(banner->isVisible());
+    bool ticked = false;
+    QTimer::singleShot(50, [&ticked] { ticked = true; });
+    QTRY_VERIFY(ticked);
+    QVERIFY(!ended);
+    QCOMPARE(SuspendableRun::SuspendedCount(), 1);
+
+    question->setTextValue(QString::fromStdString(place.paths.program_directory));
+    question->accept();
+    QVERIFY(!ended);  // it goes on once the loop takes it up again
+    QTRY_VERIFY(ended);
+    QVERIFY(playing != nullptr);
+    QVERIFY(playing->window().isVisible());
+    QVERIFY(banner.isNull());
+    QCOMPARE(state.settings.DataFileDirectory, place.paths.program_directory);
+    QCOMPARE(SuspendableRun::SuspendedCount(), 0);
   }
 
   // Damaged bounds open the table where it can be seen and used; the file
@@ -121,7 +177,7 @@ class StartupTest : public QObject {
                                "MainWindowWidth = 10500\r\nMainWindowHeight = 7500\r\n" + c.extra;
       place.WriteSettingsText(text);
       GameState state;
-      std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+      std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
       QVERIFY(table != nullptr);
       QCOMPARE(table->size(), c.size);
@@ -138,7 +194,7 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     QStringList shown;
     std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
@@ -167,7 +223,7 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     QString message;
     test::ConfirmMessage(&message);
@@ -180,7 +236,7 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     for (int expected : {1, 0}) {
       Action(*table, "keyGuidesAction")->trigger();
@@ -194,7 +250,7 @@ class StartupTest : public QObject {
     Place place;
     place.WriteSettingsText("DataFileDirectory =" + place.paths.program_directory + "\r\n");
     GameState state;
-    std::unique_ptr<PlayingTable> playing = RunStartup(state, place.paths, place.random, place.clock);
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
     TableWindow* table = playing ? &playing->window() : nullptr;
     QString title, facts, banner;
     test::WhenModalAppears([&](QWidget* modal) {
@@ -204,6 +260,7 @@ class StartupTest : public QObject {
       qobject_cast<QDialog*>(modal)->accept();
     });
     Action(*table, "aboutAction")->trigger();
+    QVERIFY(test::NothingWaits());
     QCOMPARE(title, QStringLiteral("ぴるく のﾊﾞｰｼﾞｮﾝ情報"));
     // The system it runs on, not another's.
     QVERIFY2(banner.startsWith(QStringLiteral("ぴるく for Linux\n Version 5.30.51")), qPrintable(banner));

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "Controls.h"
+#include "RunToEnd.h"
 #include "config/SafeFile.h"
 #include "gui/members/PlayerParametersDialog.h"
 #include "scoring/MemberFiles.h"
@@ -39,9 +40,9 @@ class StatisticsDialogTest : public QObject {
   ProgramPaths paths_;
   GameState state_;
 
-  // Runs `step` on the parameter window once it is up, while the caller
-  // waits in its modal loop; the window is closed afterwards even when a
-  // check in the step failed.
+  // Runs `step` on the parameter window once it is up, while the statistics
+  // window waits for it; the window is closed afterwards even when a check
+  // in the step failed.
   void WhenParametersOpen(std::function<void(PlayerParametersDialog&)> step) {
     QTimer::singleShot(0, this, [step] {
       auto* parameters = qobject_cast<PlayerParametersDialog*>(QApplication::activeModalWidget());
@@ -135,6 +136,7 @@ class StatisticsDialogTest : public QObject {
       parameters.close();  // by the frame: what was stored stays
     });
     QTest::mouseDClick(Label(window, QStringLiteral("playerNameLabel")), Qt::LeftButton, Qt::ShiftModifier);
+    QVERIFY(test::NothingWaits());
     QVERIFY(seen);
     QCOMPARE(state_.members.MemberBoldness[2][3], 4);
     QCOMPARE(Text(Label(window, QStringLiteral("playerNameLabel"))), QStringLiteral("山田 花子"));
@@ -169,6 +171,7 @@ class StatisticsDialogTest : public QObject {
       OkButton(parameters)->click();
     });
     QTest::mouseDClick(Label(window, QStringLiteral("playerNameCaption")), Qt::LeftButton);
+    QVERIFY(test::NothingWaits());
     QCOMPARE(state_.members.MemberPoints[2][3], -1205);
     QCOMPARE(state_.members.MemberDeduction[2][3], 0);
     QCOMPARE(Text(Label(window, QStringLiteral("pointsFigure"))), QStringLiteral("-1205"));
@@ -190,6 +193,7 @@ class StatisticsDialogTest : public QObject {
       test::Control<QPushButton>(parameters, QStringLiteral("cancelButton"))->click();
     });
     test::Control<QPushButton>(window, QStringLiteral("parametersButton"))->click();
+    QVERIFY(test::NothingWaits());
     QVERIFY(seen);
     QCOMPARE(state_.members.MemberBoldness[2][3], boldness);
     QCOMPARE(state_.members.MemberPoints[2][3], points);
@@ -200,6 +204,7 @@ class StatisticsDialogTest : public QObject {
       QTest::keyClick(&parameters, Qt::Key_Escape);
     });
     test::Control<QPushButton>(window, QStringLiteral("parametersButton"))->click();
+    QVERIFY(test::NothingWaits());
     QCOMPARE(state_.members.MemberDeduction[2][3], deduction);
   }
 

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "Controls.h"
+#include "RunToEnd.h"
 #include "TableFixture.h"
 #include "config/SafeFile.h"
 #include "gui/rules/OpenRuleSetDialog.h"
@@ -99,6 +100,7 @@ class TableFollowsSettingsTest : public QObject {
       return true;
     });
     Action(w, "openRuleSetAction")->trigger();
+    QVERIFY(NothingWaits());
     QCOMPARE(f.state.settings.CardKind, int16_t{3});
     QCOMPARE(f.state.window.CardBackShown, int16_t{3});
     VerifyBacks(w, 3);
@@ -152,6 +154,7 @@ class TableFollowsSettingsTest : public QObject {
       return true;
     });
     Action(w, "rulesAction")->trigger();
+    QVERIFY(NothingWaits());
     QCOMPARE(f.state.table.AutoPlay, !confirmed);
     QCOMPARE(w.windowTitle(), confirmed ? QStringLiteral("ぴるく  －3回め－") : QStringLiteral("ぴるく  －3回め－  [自動実行モード]"));
     QCOMPARE(Action(w, "manualPlayAction")->isChecked(), confirmed);
@@ -175,6 +178,7 @@ class TableFollowsSettingsTest : public QObject {
       return true;
     });
     QTest::mouseClick(w.view().widgets().seatLabels[2].name, Qt::LeftButton);
+    QVERIFY(NothingWaits());
     QCOMPARE(f.state.settings.CardKind, int16_t{4});
     QVERIFY(f.SettingsText().find("\r\nCardKind = 4\r\n") != std::string::npos);
     VerifyBacks(w, 4);

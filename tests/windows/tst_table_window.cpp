@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include "RunToEnd.h"
 #include "TableFixture.h"
 #include "gui/common/Awaiting.h"
 #include "presentation/PictureNames.h"
@@ -268,6 +269,7 @@ class TableWindowTest : public QObject {
         return true;
       });
       Action(w, "rulesAction")->trigger();
+      QVERIFY(NothingWaits());
     }
     QVERIFY(w.view().widgets().promptLabel->isVisible());
     QCOMPARE(w.view().widgets().promptLabel->text(), QStringLiteral("もう一枚捨てて"));
@@ -282,6 +284,7 @@ class TableWindowTest : public QObject {
         return true;
       });
       Action(w, "rulesAction")->trigger();
+      QVERIFY(NothingWaits());
     }
     QVERIFY(!TimeLimit(w)->isActive());
     QVERIFY(w.view().widgets().promptLabel->isVisible());

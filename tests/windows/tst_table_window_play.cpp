@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "DialogAnswers.h"
+#include "RunToEnd.h"
 #include "TableFixture.h"
 #include "engine/Engine.h"
 #include "gui/members/SeatingDialog.h"
@@ -132,7 +133,8 @@ class TableWindowPlayTest : public QObject {
 
     ModalDriver driver(StandardAnswers);
     Action(w, "newGameAction")->trigger();
-    QVERIFY(f.state.match.MatchInProgress);
+    // The member window is answered while the loop goes on.
+    QTRY_VERIFY(f.state.match.MatchInProgress);
     QCOMPARE(f.state.match.SeatName[0].empty(), false);
 
     // Play until the user has discarded by click, by key and been refused.
@@ -270,6 +272,7 @@ class TableWindowPlayTest : public QObject {
       });
       const int16_t left = f.state.table.SecondsLeft;
       Action(w, "aboutAction")->trigger();
+      QVERIFY(NothingWaits());
       QVERIFY(TimeLimit(w)->isActive());
       QCOMPARE(f.state.table.SecondsLeft, left);
     }
