@@ -1,7 +1,7 @@
 #pragma once
 // The turn engine: the one entry point of the window's handlers into the
-// game. It runs on the caller's thread, re-enters the event loop only
-// through the view, and returns when it waits for the user.
+// game. It runs on the caller's thread, waits only through the view, and
+// returns when it waits for the user.
 //
 // The main window owns one Engine built on the shared state, its table view,
 // the random source and clock that start-up hands it, and the scorekeeping

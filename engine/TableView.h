@@ -1,10 +1,12 @@
 #pragma once
 // What the engine needs from the screen. The main window implements it; the
 // tests and the headless runner implement it with views that draw nothing.
-// The engine calls these from inside its own steps; a view may run the
-// window system's events in the waits (Pause, SpeedPause, WaitForClaim and
-// the modal steps), during which handlers that would change the table must
-// refuse while `EngineRunning` is set.
+// The engine calls these from inside its own steps, and returns from a wait
+// (Pause, SpeedPause, WaitForClaim, a question, a result window) once it is
+// over. The table's view lets the window's events run meanwhile by
+// suspending the step (the step runs as a run of its own); handlers that
+// would change the table refuse while `EngineRunning` is set. Quiet views
+// return at once.
 #include <cstdint>
 #include <string>
 #include <string_view>
