@@ -5,8 +5,11 @@
 // game menu opened.
 //
 //   menu_keys_probe [SHARE_DIR]        -> one line per press, then "12 of 12 opened"
-//   menu_keys_probe SHARE_DIR quit     -> "ぴるく の終了" in the middle of a hand (no
-//                                         xdotool needed); the exit status is the program's
+//   menu_keys_probe SHARE_DIR quit [HOME] -> "ぴるく の終了" in the middle of a hand
+//                                         played by hand (no xdotool needed); the exit
+//                                         status is the program's. With HOME the files
+//                                         go where the program run with that HOME finds
+//                                         them, so that it offers the match kept.
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,6 +25,8 @@
 #include "config/SettingsStore.h"
 #include "engine/Clock.h"
 #include "engine/Random.h"
+#include "members/MemberDecision.h"
+#include "scoring/MemberFiles.h"
 #include "gui/common/QtSettingsHost.h"
 #include "gui/scoring/HandResultDialog.h"
 #include "gui/table/TableWindow.h"
@@ -82,30 +87,39 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QString share = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                  : QCoreApplication::applicationDirPath() + QStringLiteral("/../share/winpiruk");
+  const bool quit_mode = argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("quit");
   QTemporaryDir scratch;
-  const ProgramPaths paths{share.toStdString(), scratch.path().toStdString() + "/config",
-                           scratch.path().toStdString() + "/data"};
+  const std::string home = argc > 3 ? argv[3] : scratch.path().toStdString();
+  const ProgramPaths paths{share.toStdString(), home + "/.config/winpiruk", home + "/.local/share/winpiruk"};
+  StandardRandom random(7);
+  const SystemClock clock;
   GameState state;
   state.settings = DefaultSettings(paths.program_directory);
   state.settings.DataFileDirectory = paths.program_directory;
   state.settings.GameSpeed = 2;  // 速い
   state.settings.NumberOfGames = 10;
   state.window.SpeedCount = 100;
-  for (int seat = 0; seat < kSeats; ++seat) state.match.SeatName[seat] = "No." + std::to_string(seat + 10);
   QtSettingsHost host(nullptr);
   WriteSettings(state, paths, host);
-  state.table.AutoPlay = true;
+  ReadMemberFiles(state, paths);
+  // The user and three members of the first group, as the member window seats them.
+  state.match.SeatMember = {1, 3, 5, 7};
+  for (int seat = 0; seat < kSeats; ++seat) {
+    state.match.SeatName[seat] = state.members.MemberName[1][state.match.SeatMember[seat]];
+  }
+  StartMatch(state, clock.Now().SecondsSinceMidnight());
+  state.table.Dealer = 1;
+  // Played by hand when quitting: the match is kept at the user's turn.
+  state.table.AutoPlay = !quit_mode;
   state.match.MatchInProgress = true;
 
-  StandardRandom random(7);
-  const SystemClock clock;
   PlayingTable playing(state, paths, random, clock);
   TableWindow& table = playing.window();
   table.SetProgramEnding(TableProgramEnding(table, state, paths, playing.keeper()));
   table.show();
   table.activateWindow();
   table.PrepareMatch();
-  if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("quit")) {
+  if (quit_mode) {
     QElapsedTimer since_quit;
     QTimer::singleShot(2500, &table, [&] {
       std::printf("quit chosen with the game %s\n", state.table.EngineRunning ? "in the middle of a step" : "waiting");
