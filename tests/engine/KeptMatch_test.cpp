@@ -22,6 +22,7 @@
 #include "support/RecordingView.h"
 #include "support/Rows.h"
 #include "support/StoppedClock.h"
+#include "support/TableUserMove.h"
 #include "support/TempDir.h"
 
 namespace winpiruk {
@@ -64,17 +65,6 @@ std::optional<Moment> MomentOf(const GameState& s) {
   return std::nullopt;
 }
 
-// The user's move, chosen among the legal ones from the table alone, so
-// that a continued match is given the same moves as the original.
-int16_t UserMove(const GameState& s) {
-  const LegalPicks legal = LegalUserPicks(s.table, s.settings);
-  std::vector<int16_t> allowed;
-  for (const int16_t pick : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 39, 99}) {
-    if (legal.Allows(pick)) allowed.push_back(pick);
-  }
-  if (allowed.empty()) return kPickNone;
-  return allowed[static_cast<std::size_t>(s.table.DrawIndex + s.table.DiscardIndex) % allowed.size()];
-}
 
 // The table seen at a wait for the user, or at the end of the match, with
 // where the random source stands: its values decide the computer seats'
@@ -124,7 +114,7 @@ void PlayOn(GameState& s, Player& player, bool user_to_move, std::vector<Seen>& 
       seen.push_back({s.table, s.match, player.random.State()});
     }
     user_to_move = false;
-    s.table.UserPick = UserMove(s);
+    s.table.UserPick = testing::TableUserMove(s);
     player.engine.PlayTurn();
   }
   seen.push_back({s.table, s.match, player.random.State()});

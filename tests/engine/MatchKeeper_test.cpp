@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "engine/Engine.h"
-#include "engine/LegalPicks.h"
 #include "engine/QuietTableView.h"
 #include "members/MemberDecision.h"
 #include "scoring/MemberFiles.h"
 #include "support/RecordingView.h"
 #include "support/StoppedClock.h"
+#include "support/TableUserMove.h"
 #include "support/TempDir.h"
 
 namespace winpiruk {
@@ -41,16 +41,6 @@ GameState NewMatch() {
   return s;
 }
 
-// The user's move, from the table alone: the same in a match taken up again.
-int16_t UserMove(const GameState& s) {
-  const LegalPicks legal = LegalUserPicks(s.table, s.settings);
-  std::vector<int16_t> allowed;
-  for (const int16_t pick : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 39, 99}) {
-    if (legal.Allows(pick)) allowed.push_back(pick);
-  }
-  if (allowed.empty()) return kPickNone;
-  return allowed[static_cast<std::size_t>(s.table.DrawIndex + s.table.DiscardIndex) % allowed.size()];
-}
 
 class ResultView : public QuietTableView {
  public:
@@ -122,7 +112,7 @@ struct Table {
       ++where.waits;
       ++where.waits_this_hand;
       take(true);
-      s.table.UserPick = UserMove(s);
+      s.table.UserPick = testing::TableUserMove(s);
       engine.PlayTurn();
     }
     return quit;
@@ -188,7 +178,7 @@ TEST(MatchKeeper, KeepsNothingBeforeTheFirstDealOrOnceTheLastHandIsScored) {
   EXPECT_FALSE(table.keeper.kept());
   table.engine.PlayTurn();
   for (int moves = 0; table.s.table.AwaitingUser && moves < 2000; ++moves) {
-    table.s.table.UserPick = UserMove(table.s);
+    table.s.table.UserPick = testing::TableUserMove(table.s);
     table.engine.PlayTurn();
   }
   EXPECT_EQ(kept_at_results, (std::vector<bool>{true, true, false}));

@@ -33,6 +33,16 @@ void EndProgramHere(TableFixture& f) {
 }
 
 // The next start: a fresh table over the files the first one left.
+// A new match played to the user's first turn, and the program ended there.
+bool QuitAtTheUsersFirstTurn(TableFixture& f) {
+  f.window->show();
+  ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
+  Action(*f.window, "newGameAction")->trigger();
+  if (!QTest::qWaitFor([&] { return UsersTurn(f.state); }, 30000)) return false;
+  EndProgramHere(f);
+  return true;
+}
+
 void CopyFilesLeftBy(const TableFixture& from, const TableFixture& to) {
   namespace fs = std::filesystem;
   fs::create_directories(to.paths.data_directory);
@@ -78,13 +88,7 @@ class KeptMatchTest : public QObject {
 
   void aMatchQuitAtTheUsersTurnGoesOnWhereItStood() {
     TableFixture first(Prepare, kDealtAt);
-    first.window->show();
-    {
-      ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
-      Action(*first.window, "newGameAction")->trigger();
-      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(first.state), 30000);
-    }
-    EndProgramHere(first);
+    QVERIFY(QuitAtTheUsersFirstTurn(first));
     QVERIFY(QFile::exists(QString::fromStdString(first.paths.KeptMatchFile())));
 
     TableFixture next(Prepare, kDealtAt);
@@ -146,13 +150,7 @@ class KeptMatchTest : public QObject {
 
   void aMatchGivenUpIsGoneAndADamagedOneIsNamed() {
     TableFixture first(Prepare, kDealtAt);
-    first.window->show();
-    {
-      ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
-      Action(*first.window, "newGameAction")->trigger();
-      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(first.state), 30000);
-    }
-    EndProgramHere(first);
+    QVERIFY(QuitAtTheUsersFirstTurn(first));
 
     TableFixture given_up(Prepare, kDealtAt);
     CopyFilesLeftBy(first, given_up);
