@@ -24,20 +24,41 @@ class During {
   T before_;
 };
 
+class PreciseTimer final : public WaitClock::Timer {
+ public:
+  PreciseTimer(int milliseconds, std::function<void()> elapsed) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer_, &QTimer::timeout, std::move(elapsed));
+    timer_.start(std::max(0, milliseconds));
+  }
+
+ private:
+  QTimer timer_;
+};
+
+class PreciseClock final : public WaitClock {
+ public:
+  std::unique_ptr<Timer> After(int milliseconds, std::function<void()> elapsed) override {
+    return std::make_unique<PreciseTimer>(milliseconds, std::move(elapsed));
+  }
+};
+
 }  // namespace
+
+WaitClock& PreciseWaitClock() {
+  static PreciseClock clock;
+  return clock;
+}
 
 void TableWaits::For(int milliseconds, InputDuringWait input) {
   bool elapsed = false;
   {
     During<bool> holding(holding_input_, input == InputDuringWait::Held);
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer, &QTimer::timeout, &timer, [this, &elapsed] {
+    const std::unique_ptr<WaitClock::Timer> timer = clock_->After(milliseconds, [this, &elapsed] {
       elapsed = true;
       ResumeLater();
     });
-    timer.start(std::max(0, milliseconds));
     Until(elapsed);
   }
   ReleaseHeldInput();

@@ -10,6 +10,7 @@
 // are taken then, in order, by whatever the engine waits for at that moment.
 #include <QObject>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QDialog;
@@ -26,6 +27,23 @@ enum class WindowShown {
   BesideTheTable,  // the table keeps the keyboard and its menus work
 };
 
+// What times the waits: a precise timer in the program; the tests move a
+// clock of their own by hand.
+class WaitClock {
+ public:
+  // A wait's timer; dropping it before it has elapsed cancels it.
+  class Timer {
+   public:
+    virtual ~Timer() = default;
+  };
+  virtual ~WaitClock() = default;
+  // Calls `elapsed` once, `milliseconds` from now.
+  virtual std::unique_ptr<Timer> After(int milliseconds, std::function<void()> elapsed) = 0;
+};
+
+// The program's clock: a precise QTimer.
+WaitClock& PreciseWaitClock();
+
 class TableWaits {
  public:
   TableWaits() = default;
@@ -36,6 +54,9 @@ class TableWaits {
   void For(int milliseconds, InputDuringWait input);
   // Shows `dialog` and waits until it has finished; returns its result.
   int ForWindow(QDialog& dialog, WindowShown shown);
+
+  // The clock that times the waits from now on; it outlives them.
+  void UseClock(WaitClock& clock) { clock_ = &clock; }
 
   // A window over the table blocks it, or has gone.
   void SetTableBlocked(bool blocked);
@@ -53,6 +74,7 @@ class TableWaits {
 
   // Receives the queued calls: they go with the waits.
   QObject context_;
+  WaitClock* clock_ = &PreciseWaitClock();
   SuspendableRun* waiting_ = nullptr;
   bool blocked_ = false;
   bool holding_input_ = false;

@@ -1,0 +1,155 @@
+// Each of the game's waits at the table, timed by a clock the test moves:
+// a pause holds the game until its time is up and the user's input for
+// after it, the claim window takes a click inside it and not after it, and
+// a question, a hand's result and the settlement hold it until answered.
+#include <QPushButton>
+#include <QtTest>
+
+#include "FakeWaitClock.h"
+#include "TableFixture.h"
+#include "engine/Engine.h"
+#include "gui/common/Awaiting.h"
+#include "gui/common/SuspendableRun.h"
+#include "gui/scoring/HandResultDialog.h"
+#include "gui/scoring/MatchEndDialog.h"
+
+using namespace winpiruk;
+using namespace winpiruk::test;
+
+namespace {
+
+// The user's turn, and the user's five cards on the table.
+void UsersTurn(GameState& s) {
+  s.match.MatchInProgress = true;
+  s.table.HandNumber = 1;
+  s.table.HandPhase = kHandInPlay;
+  s.table.TurnPhase = kTurnFirstAction;
+  s.table.AwaitingUser = true;
+  s.table.DrawIndex = 20;
+  s.table.DiscardIndex = 54;
+  for (int slot = 20; slot < 52; ++slot) s.table.DeckSlots[slot] = static_cast<int16_t>(slot + 1);
+  for (int seat = 0; seat < kSeats; ++seat) {
+    s.table.Hands[seat] = {};
+    s.table.Hands[seat][kHandCount] = 5;
+    for (int p = 1; p <= 5; ++p) s.table.Hands[seat][p] = static_cast<int16_t>(seat * 5 + p);
+  }
+  s.table.TopDiscard = 1;  // the ace of spades matches the user's first card
+  s.settings.DoOtherTasks = 0;
+}
+
+struct Waiting {
+  bool over = false;
+};
+
+// Runs `wait` as the engine's steps do, in a run of their own.
+void Start(const std::function<void()>& wait, Waiting& waiting) {
+  RunAwaiting([&wait, &waiting] {
+    wait();
+    waiting.over = true;
+  });
+}
+
+}  // namespace
+
+class TableWaitsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { SuspendableRun::StopAll(); }
+
+  void aPauseHoldsTheGameAndTheUsersClickUntilItsTime() {
+    TableFixture f(UsersTurn);
+    FakeWaitClock clock;
+    f.window->view().waits().UseClock(clock);
+    f.window->show();
+    f.window->PrepareMatch();
+    f.window->view().ShowHand(0);
+    Waiting pause;
+    Start([&] { f.window->view().Pause(5); }, pause);
+    const auto hand = f.state.table.Hands[0];
+    QTest::mouseClick(f.window->view().widgets().handCards[0][1], Qt::LeftButton);
+    FakeWaitClock::Settle();
+    QVERIFY(!pause.over);
+    QCOMPARE(f.state.table.Hands[0], hand);  // held, not taken
+    clock.Advance(499);
+    QVERIFY(!pause.over);
+    QCOMPARE(f.state.table.Hands[0], hand);
+    clock.Advance(1);
+    QVERIFY(pause.over);
+    // Once the pause is over the click is the user's pick.
+    QTRY_VERIFY(f.state.table.Hands[0] != hand);
+  }
+
+  void theClaimWindowTakesAClickInsideItAndNotAfter() {
+    TableFixture f(UsersTurn);
+    FakeWaitClock clock;
+    f.window->view().waits().UseClock(clock);
+    f.window->show();
+    f.window->PrepareMatch();
+    f.state.settings.AutoJudgment = 0;  // the user claims calls
+    f.state.table.AwaitingUser = false;  // a computer seat has discarded
+    f.state.table.CallWindowOpen = true;
+    Waiting window;
+    Start([&] { f.window->view().WaitForClaim(8); }, window);
+    QWidget* discard_pile = f.window->view().widgets().discardPile;
+    f.window->view().ShowCard(kPosDiscardPile, 1);
+    QTest::mouseClick(discard_pile, Qt::LeftButton);
+    FakeWaitClock::Settle();
+    QVERIFY(f.state.table.UserClaimedCall);
+    QVERIFY(!window.over);
+    clock.Advance(800);
+    QVERIFY(window.over);
+    // After the window the engine closes it: a click claims nothing.
+    f.state.table.CallWindowOpen = false;
+    f.state.table.UserClaimedCall = false;
+    QTest::mouseClick(discard_pile, Qt::LeftButton);
+    FakeWaitClock::Settle();
+    QVERIFY(!f.state.table.UserClaimedCall);
+  }
+
+  void aQuestionAResultAndTheSettlementHoldTheGameUntilAnswered() {
+    TableFixture f(UsersTurn);
+    FakeWaitClock clock;
+    f.window->view().waits().UseClock(clock);
+    f.window->show();
+    f.window->PrepareMatch();
+    QtTableView& view = f.window->view();
+
+    bool yes = false;
+    Waiting question;
+    Start([&] { yes = view.Ask(Question::DiscardFinish); }, question);
+    clock.Advance(60000);
+    QVERIFY(!question.over);
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    box->button(QMessageBox::Yes)->click();
+    QTRY_VERIFY(question.over);
+    QVERIFY(yes);
+
+    Waiting result;
+    HandResultView hand;
+    hand.end_code = kEndNoGame;
+    Start([&] { view.ShowHandResult(hand); }, result);
+    clock.Advance(60000);
+    QVERIFY(!result.over);
+    auto* shown = qobject_cast<HandResultDialog*>(QApplication::activeModalWidget());
+    QVERIFY(shown != nullptr);
+    Control<QPushButton>(*shown, QStringLiteral("okButton"))->click();
+    QTRY_VERIFY(result.over);
+
+    SettlementOutcome outcome = SettlementOutcome::EndProgram;
+    Waiting settlement;
+    Start([&] { outcome = view.ShowSettlement(SettlementView{}); }, settlement);
+    clock.Advance(60000);
+    QVERIFY(!settlement.over);
+    auto* end = qobject_cast<MatchEndDialog*>(QApplication::activeModalWidget());
+    QVERIFY(end != nullptr);
+    Control<QPushButton>(*end, QStringLiteral("againButton"))->click();
+    QTRY_VERIFY(settlement.over);
+    QCOMPARE(outcome, SettlementOutcome::AnotherMatch);
+  }
+};
+
+QTEST_MAIN(TableWaitsTest)
+#include "tst_table_waits.moc"
