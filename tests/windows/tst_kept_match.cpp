@@ -148,6 +148,25 @@ class KeptMatchTest : public QObject {
     QCOMPARE(next.state.match.Score, scores_after_hand);
   }
 
+  void quittingInTheMiddleOfAStepUnwindsItAndKeepsTheMatch() {
+    {
+      TableFixture f(Prepare, kDealtAt);
+      f.window->SetProgramEnding(TableProgramEnding(*f.window, f.state, f.paths, f.table->keeper()));
+      f.window->show();
+      ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
+      Action(*f.window, "newGameAction")->trigger();
+      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state), 30000);
+      // The user draws; while the computer seats move, the program is ended.
+      QTest::mouseClick(PositionPicture(f.window->view().widgets(), kPosDrawPile), Qt::LeftButton);
+      QTRY_VERIFY(f.state.table.EngineRunning && SuspendableRun::SuspendedCount() > 0);
+      Action(*f.window, "quitAction")->trigger();
+      QTRY_VERIFY(f.window->close());
+      QVERIFY(QFile::exists(QString::fromStdString(f.paths.KeptMatchFile())));
+    }
+    // The table is gone, and with it the step that was waiting.
+    QCOMPARE(SuspendableRun::SuspendedCount(), 0);
+  }
+
   void aMatchGivenUpIsGoneAndADamagedOneIsNamed() {
     TableFixture first(Prepare, kDealtAt);
     QVERIFY(QuitAtTheUsersFirstTurn(first));
