@@ -399,6 +399,8 @@ void QtTableView::ShowHandResult(const HandResultView& result) {
   // In auto-play the result comes and goes by itself: the table keeps the
   // keyboard, so that its menus and keys work while the window counts down.
   waits_.ForWindow(dialog, state_.table.AutoPlay ? WindowShown::BesideTheTable : WindowShown::OverTheTable);
+  // "&Abort" ends the program where it stands: the game's step goes no further.
+  if (dialog.CloseReason() == HandResultClose::Abort) throw RunStopped{};
   // The call banner has told its story; the settlement opens over a table without it.
   widgets_.banner->hide();
 }

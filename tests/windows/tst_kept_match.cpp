@@ -167,6 +167,26 @@ class KeptMatchTest : public QObject {
     QCOMPARE(SuspendableRun::SuspendedCount(), 0);
   }
 
+  void abortOnAnAutoPlayedResultEndsTheProgramThere() {
+    TableFixture f(Prepare, kDealtAt);
+    int ended = 0;
+    f.window->SetProgramEnding({[&] { ++ended; }, [] {}, {}});
+    f.window->show();
+    ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
+    Action(*f.window, "newGameAction")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state), 30000);
+    f.state.table.AutoPlay = true;
+    QTest::mouseClick(PositionPicture(f.window->view().widgets(), kPosDrawPile), Qt::LeftButton);
+    HandResultDialog* result = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((result = f.window->findChild<HandResultDialog*>()) != nullptr && result->isVisible(), 60000);
+    const int16_t hand = f.state.table.HandNumber;
+    QTest::mouseClick(Control<QPushButton>(*result, QStringLiteral("abortButton")), Qt::LeftButton);
+    QCOMPARE(ended, 1);
+    // Ended, not gone on: no further hand is dealt while the program ends.
+    QTest::qWait(300);
+    QCOMPARE(f.state.table.HandNumber, hand);
+  }
+
   void aMatchGivenUpIsGoneAndADamagedOneIsNamed() {
     TableFixture first(Prepare, kDealtAt);
     QVERIFY(QuitAtTheUsersFirstTurn(first));
