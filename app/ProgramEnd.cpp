@@ -21,6 +21,8 @@ ProgramEnding TableProgramEnding(TableWindow& window, const GameState& state, co
                                  MatchKeeper& keeper) {
   ProgramEnding ending;
   ending.keep = [&window, &state, paths, &keeper] {
+    // The place is a convenience: a file that cannot take it costs nothing else.
+    window.KeepPlace();
     if (!keeper.KeepAtEnd()) ShowWriteFailure(&window);
     KeepRecords(&window, state, paths);
   };

@@ -20,6 +20,21 @@
 #include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
+namespace {
+
+// Where the table opens: where it was left at the last quit, else at the
+// bounds the settings file holds, else at the design size; at the design
+// size too when its background picture could not be read.
+void PlaceTable(TableWindow& window, const Settings& settings, bool apply_saved_bounds) {
+  if (apply_saved_bounds && window.PlaceAtLastPlace()) return;
+  if (apply_saved_bounds && settings.MainWindowWidth != 0 && settings.MainWindowHeight != 0) {
+    window.PlaceAtSavedBounds();
+    return;
+  }
+  window.PlaceAtDesignSize();
+}
+
+}  // namespace
 std::unique_ptr<PlayingTable> RunStartup(GameState& state, const ProgramPaths& paths, StandardRandom& random,
                                   const Clock& clock) {
   state.settings.CardKind = 0;
@@ -62,11 +77,7 @@ std::unique_ptr<PlayingTable> RunStartup(GameState& state, const ProgramPaths& p
     state.settings.GameWallPaper.clear();
     apply_saved_bounds = false;
   }
-  if (apply_saved_bounds && state.settings.MainWindowWidth != 0 && state.settings.MainWindowHeight != 0) {
-    main_window->PlaceAtSavedBounds();
-  } else {
-    main_window->PlaceAtDesignSize();
-  }
+  PlaceTable(*main_window, state.settings, apply_saved_bounds);
   splash.hide();
   main_window->show();
   // The sound system's libraries and the music's files and sound font take

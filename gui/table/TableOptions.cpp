@@ -10,6 +10,7 @@ namespace {
 
 const QString kGrowKey = QStringLiteral("Table/GrowWithWindow");
 const QString kMarkKey = QStringLiteral("Table/MarkPlayableCards");
+const QString kPlaceKey = QStringLiteral("Window/LastPlace");
 
 bool ReadFlag(const QSettings& file, const QString& key, bool fallback) {
   const QString text = file.value(key).toString().trimmed().toLower();
@@ -30,6 +31,8 @@ TableOptions LoadTableOptions(const QString& path) {
   TableOptions options;
   options.grow_with_window = ReadFlag(file, kGrowKey, defaults.grow_with_window);
   options.mark_playable_cards = ReadFlag(file, kMarkKey, defaults.mark_playable_cards);
+  const QRect place = file.value(kPlaceKey).toRect();
+  if (place.isValid() && !place.isEmpty()) options.last_place = place;
   return options;
 }
 
@@ -39,6 +42,11 @@ bool SaveTableOptions(const QString& path, const TableOptions& options) {
   QSettings file(path, QSettings::IniFormat);
   file.setValue(kGrowKey, options.grow_with_window);
   file.setValue(kMarkKey, options.mark_playable_cards);
+  if (options.last_place) {
+    file.setValue(kPlaceKey, *options.last_place);
+  } else {
+    file.remove(kPlaceKey);
+  }
   file.sync();
   // A file that could not be parsed shows as a FormatError, yet it has just
   // been written over; only an AccessError says the write failed.

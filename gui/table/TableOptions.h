@@ -1,20 +1,26 @@
 #pragma once
 // The table's options that the settings file has no line for. They live in
 // a file of their own beside it, so "WinPiruk.ini" keeps its lines exactly.
+#include <QRect>
 #include <QString>
+#include <optional>
 
 namespace winpiruk {
 
 struct TableOptions {
   bool grow_with_window = true;     // the table zooms to fill a larger window
   bool mark_playable_cards = true;  // the user's playable cards are marked on their turn
+  // Where the window stood at the last quit, in pixels: the frame's top left
+  // and the window's own size. The next start puts it back there.
+  std::optional<QRect> last_place;
   bool operator==(const TableOptions&) const = default;
 };
 
 // "WinPirukOptions.ini" in the folder of the settings file.
 QString TableOptionsFile(const QString& config_directory);
 
-// A missing file, or a value that is not "true" or "false", gives the default.
+// A missing file, or a value that is not "true" or "false", gives the
+// default; a place that is no rectangle of some size gives none.
 TableOptions LoadTableOptions(const QString& path);
 
 // False when the file could not be written; the old file is then left whole.

@@ -213,8 +213,22 @@ void TableWindow::PlaceAtDesignSize() {
 
 void TableWindow::PlaceAtSavedBounds() {
   const Settings& s = state_.settings;
-  const QRect saved(PixelsFromTwips(s.MainWindowPosX), PixelsFromTwips(s.MainWindowPosY),
-                    PixelsFromTwips(s.MainWindowWidth), PixelsFromTwips(s.MainWindowHeight));
+  PlaceAt(QRect(PixelsFromTwips(s.MainWindowPosX), PixelsFromTwips(s.MainWindowPosY),
+                PixelsFromTwips(s.MainWindowWidth), PixelsFromTwips(s.MainWindowHeight)));
+}
+
+bool TableWindow::PlaceAtLastPlace() {
+  if (!table_options_.last_place) return false;
+  PlaceAt(*table_options_.last_place);
+  return true;
+}
+
+bool TableWindow::KeepPlace() {
+  table_options_.last_place = QRect(frameGeometry().topLeft(), size());
+  return SaveTableOptions(TableOptionsFile(QString::fromStdString(paths_.config_directory)), table_options_);
+}
+
+void TableWindow::PlaceAt(const QRect& saved) {
   // A damaged or outdated file must not leave the table too small to show
   // or on a screen that is no longer there; the file keeps what it says.
   const QSize design(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips));

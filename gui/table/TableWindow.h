@@ -73,6 +73,12 @@ class TableWindow : public QMainWindow, public TableViewHost {
   // centred when no screen shows enough of it to take hold of.
   void PlaceAtDesignSize();
   void PlaceAtSavedBounds();
+  // Where the window stood at the last quit, kept in the options file; false
+  // when none is kept.
+  bool PlaceAtLastPlace();
+  // Keeps the window's place for the next start; false when the options
+  // file could not be written.
+  bool KeepPlace();
 
   // The table background picture; false when the file cannot be loaded.
   bool LoadPictureSource(const QString& path);
@@ -141,6 +147,8 @@ class TableWindow : public QMainWindow, public TableViewHost {
   // either changed, every picture on the table is drawn again at them.
   void ScalePictures();
   void StoreBounds();
+  // A kept place, kept within reach of the screens and no smaller than the design size.
+  void PlaceAt(const QRect& saved);
   // Writes the member files before the session ends.
   void KeepRecords();
 

@@ -151,7 +151,13 @@ class KeptMatchTest : public QObject {
   void quittingInTheMiddleOfAStepUnwindsItAndKeepsTheMatch() {
     {
       TableFixture f(Prepare, kDealtAt);
-      f.window->SetProgramEnding(TableProgramEnding(*f.window, f.state, f.paths, f.table->keeper()));
+      // The quit as the program's, but for ending the test's own loop.
+      const ProgramEnding ending = TableProgramEnding(*f.window, f.state, f.paths, f.table->keeper());
+      f.window->SetProgramEnding({[&] {
+                                    ending.keep();
+                                    f.window->AllowClose();
+                                  },
+                                  [] {}, ending.keep});
       f.window->show();
       ModalDriver driver([](QWidget* modal) { return AnswerAsPlayer(modal); });
       Action(*f.window, "newGameAction")->trigger();

@@ -18,6 +18,7 @@
 #include "TableControls.h"
 #include "TestTune.h"
 #include "app/PlayingTable.h"
+#include "app/ProgramEnd.h"
 #include "app/Startup.h"
 #include "config/SafeFile.h"
 #include "engine/Durations.h"
@@ -188,6 +189,30 @@ class StartupTest : public QObject {
       QVERIFY(state.settings.GameWallPaper.empty());
       QCOMPARE(ReadWholeFile(place.paths.SettingsFile()).value_or(""), text);
     }
+  }
+
+  void theWindowComesBackWhereItWasLeftAtTheQuit() {
+    Place place;
+    const std::string settings = "DataFileDirectory =" + place.paths.program_directory + "\r\n";
+    place.WriteSettingsText(settings);
+    const QRect left_at(QPoint(60, 70), QSize(800, 560));
+    {
+      GameState state;
+      std::unique_ptr<PlayingTable> playing = place.StartUp(state);
+      QVERIFY(playing != nullptr);
+      TableWindow& table = playing->window();
+      table.move(left_at.topLeft());
+      table.resize(left_at.size());
+      QTRY_COMPARE(QRect(table.frameGeometry().topLeft(), table.size()), left_at);
+      // What the quit keeps (the quit itself would end the test's loop too).
+      TableProgramEnding(table, state, place.paths, playing->keeper()).keep();
+    }
+    GameState state;
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
+    QVERIFY(playing != nullptr);
+    QCOMPARE(QRect(playing->window().frameGeometry().topLeft(), playing->window().size()), left_at);
+    // The settings file keeps its lines: the place lives beside it.
+    QCOMPARE(ReadWholeFile(place.paths.SettingsFile()).value_or(""), settings);
   }
 
   void theMenuBarCarriesEveryCaption() {

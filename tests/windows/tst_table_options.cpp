@@ -57,7 +57,7 @@ class TableOptionsTest : public QObject {
   void whatIsSavedIsReadBack() {
     QTemporaryDir dir;
     const QString path = TableOptionsFile(dir.path());
-    const TableOptions changed{false, false};
+    const TableOptions changed{false, false, QRect(-20, 35, 900, 640)};
     QVERIFY(SaveTableOptions(path, changed));
     QCOMPARE(LoadTableOptions(path), changed);
     QVERIFY(SaveTableOptions(path, TableOptions{}));
@@ -74,7 +74,7 @@ class TableOptionsTest : public QObject {
     QTemporaryDir dir;
     const QString path = TableOptionsFile(dir.path());
     WriteText(path, text);
-    const TableOptions changed{false, false};
+    const TableOptions changed{false, false, std::nullopt};
     QVERIFY(SaveTableOptions(path, changed));
     QCOMPARE(LoadTableOptions(path), changed);
   }
@@ -105,7 +105,7 @@ class TableOptionsTest : public QObject {
     // Its folder is a file: nothing can be written there, even by root.
     QTemporaryDir dir;
     WriteText(dir.filePath(QStringLiteral("config")), "not a folder");
-    QVERIFY(!SaveTableOptions(TableOptionsFile(dir.filePath(QStringLiteral("config"))), TableOptions{false, true}));
+    QVERIFY(!SaveTableOptions(TableOptionsFile(dir.filePath(QStringLiteral("config"))), TableOptions{false, true, std::nullopt}));
   }
 };
 
