@@ -40,11 +40,11 @@ records=$XDG_DATA_HOME/winpiruk
 "$program" >"$work/output" 2>&1 &
 player=$!
 
-# The table: the program's shown window of at least the design size (the
+# The table: this program's shown window of at least the design size (the
 # start-up window, shown first, is smaller).
 table_window() {
   local id WIDTH HEIGHT
-  for id in $(xdotool search --onlyvisible --class winpiruk 2>/dev/null || true); do
+  for id in $(xdotool search --onlyvisible --pid "$player" 2>/dev/null || true); do
     WIDTH=0 HEIGHT=0
     eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | grep -E '^(WIDTH|HEIGHT)=[0-9]+$' || true)"
     if [ "$WIDTH" -ge 541 ] && [ "$HEIGHT" -ge 359 ]; then
