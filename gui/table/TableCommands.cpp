@@ -102,7 +102,7 @@ void TableCommands::PrepareMatch() {
   // The first hand is dealt once the window is on screen and whatever
   // opened the match has returned.
   QTimer::singleShot(0, &window_, [this] {
-    if (!state_.match.MatchInProgress || state_.table.EngineRunning || state_.table.HandPhase != 0) return;
+    if (!state_.match.MatchInProgress || state_.table.EngineRunning || state_.table.HandPhase != kHandNotDealt) return;
     RunAwaiting([this] { engine_.PlayTurn(); });
   });
 }
@@ -146,7 +146,7 @@ void TableCommands::OnRules() {
 }
 
 void TableCommands::RunRules() {
-  const bool users_turn = state_.table.AwaitingUser && state_.table.HandPhase != 0;
+  const bool users_turn = state_.table.AwaitingUser && state_.table.HandPhase != kHandNotDealt;
   const int16_t restrict_before = state_.settings.RestrictTime;
   const bool counting = time_limit_->isActive();
   time_limit_->stop();
@@ -202,7 +202,7 @@ void TableCommands::OnSound() {
 
 void TableCommands::OnCards() {
   runs_.Start([this] {
-    if (OpenCardSettings(&window_, state_, paths_) && state_.table.HandPhase != 0) {
+    if (OpenCardSettings(&window_, state_, paths_) && state_.table.HandPhase != kHandNotDealt) {
       for (int seat = 0; seat < kSeats; ++seat) view_.ShowHand(seat);
     }
     LoadCardBacks();
@@ -245,7 +245,7 @@ void TableCommands::SwitchKeyGuides() {
   // The user's row moves with the guides; the letters follow the hand.
   window_.LayOutTable();
   // Between hands the table is empty and stays so.
-  if (state_.table.HandPhase != 0) view_.ShowHand(0);
+  if (state_.table.HandPhase != kHandNotDealt) view_.ShowHand(0);
   view_.RefreshPileGuides();
   QtSettingsHost host(&window_);
   WriteSettings(state_, paths_, host);
@@ -340,7 +340,7 @@ void TableCommands::FollowSettings() {
   view_.ApplyLabelColours();
   window_.LayOutTable();
   // The rows follow the card positions and the open-card rule at once.
-  if (state_.table.HandPhase != 0) {
+  if (state_.table.HandPhase != kHandNotDealt) {
     for (int seat = 0; seat < kSeats; ++seat) view_.ShowHand(seat);
   }
   // A rule set may name another background; the one on show is not read again.

@@ -58,8 +58,8 @@ class TableWaitsTest : public QObject {
   void cleanup() { SuspendableRun::StopAll(); }
 
   void aPauseHoldsTheGameAndTheUsersClickUntilItsTime() {
+    FakeWaitClock clock;  // outlives the table and whatever waits on it
     TableFixture f(UsersTurn);
-    FakeWaitClock clock;
     f.window->view().waits().UseClock(clock);
     f.window->show();
     f.window->PrepareMatch();
@@ -81,8 +81,8 @@ class TableWaitsTest : public QObject {
   }
 
   void theClaimWindowTakesAClickInsideItAndNotAfter() {
+    FakeWaitClock clock;  // outlives the table and whatever waits on it
     TableFixture f(UsersTurn);
-    FakeWaitClock clock;
     f.window->view().waits().UseClock(clock);
     f.window->show();
     f.window->PrepareMatch();
@@ -108,8 +108,8 @@ class TableWaitsTest : public QObject {
   }
 
   void aQuestionAResultAndTheSettlementHoldTheGameUntilAnswered() {
+    FakeWaitClock clock;  // outlives the table and whatever waits on it
     TableFixture f(UsersTurn);
-    FakeWaitClock clock;
     f.window->view().waits().UseClock(clock);
     f.window->show();
     f.window->PrepareMatch();

@@ -22,11 +22,11 @@ namespace {
 const TimeOfDay kDealtAt{2000, 10, 17, 23};
 
 bool UsersTurn(const GameState& s) {
-  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase == 2 && s.table.TurnPhase == 1;
+  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase == kHandInPlay && s.table.TurnPhase == kTurnFirstAction;
 }
 
 bool WaitingForTheUser(const GameState& s) {
-  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase != 0;
+  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase != kHandNotDealt;
 }
 
 // Shows the table and plays into the first hand up to the user's turn.

@@ -26,7 +26,7 @@ bool Matches(int code, int top) {
 }
 
 bool UsersTurn(const GameState& s) {
-  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase == 2 && s.table.TurnPhase == 1;
+  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase == kHandInPlay && s.table.TurnPhase == kTurnFirstAction;
 }
 
 // The message box answered last.
@@ -143,8 +143,8 @@ class TableWindowPlayTest : public QObject {
     bool typed = false;
     // The same hands every run: a bound on the user's turns, not on time.
     for (int turn = 0; turn < 100 && !(refused_checked && clicked && typed); ++turn) {
-      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == 1 && f.state.table.AwaitingUser), 20000);
-      if (f.state.table.HandPhase == 1) {
+      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == kHandOpening && f.state.table.AwaitingUser), 20000);
+      if (f.state.table.HandPhase == kHandOpening) {
         // The user deals: "J" keeps the own card.
         QTest::keyClick(&w, 'j');
         continue;
@@ -206,7 +206,7 @@ class TableWindowPlayTest : public QObject {
     w.show();
     ModalDriver driver(StandardAnswers);
     Action(w, "newGameAction")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == 1 && f.state.table.AwaitingUser), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == kHandOpening && f.state.table.AwaitingUser), 20000);
 
     // While the engine runs (here: while a computer seat's card is drawn).
     bool chosen_while_busy = false;
@@ -217,8 +217,8 @@ class TableWindowPlayTest : public QObject {
       Action(w, "newGameAction")->trigger();
     };
     for (int turn = 0; turn < 10 && !chosen_while_busy; ++turn) {
-      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == 1 && f.state.table.AwaitingUser), 20000);
-      if (f.state.table.HandPhase == 1) {
+      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == kHandOpening && f.state.table.AwaitingUser), 20000);
+      if (f.state.table.HandPhase == kHandOpening) {
         QTest::keyClick(&w, 'j');
       } else {
         QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);
@@ -332,7 +332,7 @@ class TableWindowPlayTest : public QObject {
     QVERIFY(Action(w, "autoPlayAction")->isChecked());
     QVERIFY(!Action(w, "manualPlayAction")->isChecked());
     QVERIFY(w.windowTitle().endsWith(QStringLiteral("  [自動実行モード]")));
-    if (f.state.table.HandPhase == 1) {
+    if (f.state.table.HandPhase == kHandOpening) {
       QTest::keyClick(&w, 'j');
     } else {
       QTest::mouseClick(PositionPicture(w.view().widgets(), kPosDrawPile), Qt::LeftButton);

@@ -50,7 +50,7 @@ void ShowTable(TableWindow& w, QSize size) {
 QSize ShownSize(const QLabel* picture) { return picture->pixmap().deviceIndependentSize().toSize(); }
 
 bool UsersTurn(const GameState& s) {
-  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase == 2 && s.table.TurnPhase == 1;
+  return !s.table.EngineRunning && s.table.AwaitingUser && s.table.HandPhase == kHandInPlay && s.table.TurnPhase == kTurnFirstAction;
 }
 
 const TimeOfDay kDealtAt{2000, 10, 17, 23};
@@ -262,8 +262,8 @@ class TableZoomTest : public QObject {
     Action(w, "newGameAction")->trigger();
     int played = 0;
     for (int turn = 0; turn < 40 && played == 0; ++turn) {
-      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == 1 && f.state.table.AwaitingUser), 20000);
-      if (f.state.table.HandPhase == 1) {
+      QTRY_VERIFY_WITH_TIMEOUT(UsersTurn(f.state) || (f.state.table.HandPhase == kHandOpening && f.state.table.AwaitingUser), 20000);
+      if (f.state.table.HandPhase == kHandOpening) {
         QTest::keyClick(&w, 'j');
         continue;
       }
