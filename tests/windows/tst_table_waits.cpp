@@ -49,6 +49,18 @@ void Start(const std::function<void()>& wait, Waiting& waiting) {
   });
 }
 
+// The table at the user's turn, its waits timed by a clock the test moves;
+// the clock outlives the table and whatever waits on it.
+struct ClockedTable {
+  ClockedTable() {
+    fixture.window->view().waits().UseClock(clock);
+    fixture.window->show();
+    fixture.window->PrepareMatch();
+  }
+  FakeWaitClock clock;
+  TableFixture fixture{UsersTurn};
+};
+
 }  // namespace
 
 class TableWaitsTest : public QObject {
@@ -58,11 +70,9 @@ class TableWaitsTest : public QObject {
   void cleanup() { SuspendableRun::StopAll(); }
 
   void aPauseHoldsTheGameAndTheUsersClickUntilItsTime() {
-    FakeWaitClock clock;  // outlives the table and whatever waits on it
-    TableFixture f(UsersTurn);
-    f.window->view().waits().UseClock(clock);
-    f.window->show();
-    f.window->PrepareMatch();
+    ClockedTable table;
+    FakeWaitClock& clock = table.clock;
+    TableFixture& f = table.fixture;
     f.window->view().ShowHand(0);
     Waiting pause;
     Start([&] { f.window->view().Pause(5); }, pause);
@@ -81,11 +91,9 @@ class TableWaitsTest : public QObject {
   }
 
   void theClaimWindowTakesAClickInsideItAndNotAfter() {
-    FakeWaitClock clock;  // outlives the table and whatever waits on it
-    TableFixture f(UsersTurn);
-    f.window->view().waits().UseClock(clock);
-    f.window->show();
-    f.window->PrepareMatch();
+    ClockedTable table;
+    FakeWaitClock& clock = table.clock;
+    TableFixture& f = table.fixture;
     f.state.settings.AutoJudgment = 0;  // the user claims calls
     f.state.table.AwaitingUser = false;  // a computer seat has discarded
     f.state.table.CallWindowOpen = true;
@@ -108,11 +116,9 @@ class TableWaitsTest : public QObject {
   }
 
   void aQuestionAResultAndTheSettlementHoldTheGameUntilAnswered() {
-    FakeWaitClock clock;  // outlives the table and whatever waits on it
-    TableFixture f(UsersTurn);
-    f.window->view().waits().UseClock(clock);
-    f.window->show();
-    f.window->PrepareMatch();
+    ClockedTable table;
+    FakeWaitClock& clock = table.clock;
+    TableFixture& f = table.fixture;
     QtTableView& view = f.window->view();
 
     bool yes = false;
