@@ -27,19 +27,17 @@ ProgramEnding TableProgramEnding(TableWindow& window, const GameState& state, co
     KeepRecords(&window, state, paths);
   };
   // A message that the records could not be written is read before the end.
-  auto end_with = [&window, &state, paths](int status, std::function<void()> keep) {
-    RunAwaiting([&window, &state, paths, status, keep] {
-      if (keep) {
-        keep();
-      } else {
-        KeepRecords(&window, state, paths);
-      }
+  auto end_with = [&window](int status, std::function<void()> write) {
+    RunAwaiting([&window, status, write] {
+      write();
       window.AllowClose();
       QApplication::exit(status);
     });
   };
   ending.quit = [end_with, keep = ending.keep] { end_with(0, keep); };
-  ending.fail = [end_with] { end_with(1, {}); };
+  ending.fail = [end_with, &window, &state, paths] {
+    end_with(1, [&window, &state, paths] { KeepRecords(&window, state, paths); });
+  };
   return ending;
 }
 

@@ -1,6 +1,7 @@
 #include <QMessageBox>
 
 #include "gui/common/CardPictures.h"
+#include "gui/common/Awaiting.h"
 #include "gui/common/Messages.h"
 #include "gui/common/SuspendableRun.h"
 #include "gui/table/QtTableView.h"
@@ -36,17 +37,18 @@ void QtTableView::FatalMissingPicture(const QString& path, const QString& routin
 
 void QtTableView::ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                           const std::function<void()>& then) {
-  auto* box = new QMessageBox(icon, title, text, QMessageBox::Ok, &surface_.window);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  // Inside the engine's steps the step goes on once the box is closed; any
-  // other caller goes on at once and the box follows.
-  if (SuspendableRun::Current() != nullptr) {
-    waits_.ForWindow(*box, WindowShown::OverTheTable);
+  auto show = [this, icon, title, text, then] {
+    QMessageBox box(icon, title, text, QMessageBox::Ok, &surface_.window);
+    waits_.ForWindow(box, WindowShown::OverTheTable);
     if (then) then();
-    return;
+  };
+  // Inside the engine's steps the step goes on once the box is closed; any
+  // other caller goes on at once, the box waited for in a run of its own.
+  if (SuspendableRun::Current() != nullptr) {
+    show();
+  } else {
+    RunAwaiting(show);
   }
-  if (then) QObject::connect(box, &QDialog::finished, &surface_.window, then);
-  box->open();
 }
 
 bool QtTableView::Ask(Question question) {
