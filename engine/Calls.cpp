@@ -28,19 +28,19 @@ bool CheckCallsOnComputerDiscard(GameState& s, TableView& view) {
   const int discarder = s.table.CurrentSeat;
   const int rank = CardRank(s.table.TopDiscard);
   const bool user_judges = rules.AutoJudgment == 0 && !s.table.AutoPlay;
-  auto claim_window = [&s, &view](int tenths) {
+  auto claim_window = [&s, &view](int tenths, ClaimWindow window) {
     s.table.CallWindowOpen = true;
-    view.WaitForClaim(tenths);
+    view.WaitForClaim(tenths, window);
     s.table.CallWindowOpen = false;
   };
 
   s.table.UserClaimedCall = false;
-  if (user_judges) claim_window(JudgmentWaitTimeInUse(rules));
+  if (user_judges) claim_window(JudgmentWaitTimeInUse(rules), ClaimWindow::AfterEveryDiscard);
   for (int seat = 0; seat < kSeats; ++seat) {
     if (seat == discarder) continue;
     if (rules.FinishMeans == kFinishDiscardOnly || !Makes(rules, s.table.Hands[seat], rank)) continue;
     if (seat == 0) {
-      if (user_judges) claim_window(kSecondClaimTenths);
+      if (user_judges) claim_window(kSecondClaimTenths, ClaimWindow::HandMakesIt);
       if (!s.table.UserClaimedCall && rules.AutoJudgment != 1 && !s.table.AutoPlay) continue;
       if (rules.PirukConfirm == 1 && !s.table.AutoPlay && !view.Ask(Question::ConfirmCall)) continue;
     }

@@ -90,9 +90,9 @@ class Engine {
   void ChooseAutoPlay();
   void ChooseManualPlay();
 
-  // A claim of the call by the user (a click on the discard pile while the
-  // claim window is open).
-  void ClaimCall();
+  // A claim of the call by the user (a click on the discard pile or its key):
+  // true when the claim window was open and took it.
+  bool ClaimCall();
 
   // An internal error ended the run; the view was told.
   bool Failed() const { return failed_; }

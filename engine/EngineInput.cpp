@@ -62,8 +62,10 @@ bool Engine::ClickSecondCard() {
   return true;
 }
 
-void Engine::ClaimCall() {
-  if (s_.settings.AutoJudgment == 0 && s_.table.TurnPhase > kTurnNone && s_.table.CallWindowOpen) s_.table.UserClaimedCall = true;
+bool Engine::ClaimCall() {
+  if (s_.settings.AutoJudgment != 0 || s_.table.TurnPhase <= kTurnNone || !s_.table.CallWindowOpen) return false;
+  s_.table.UserClaimedCall = true;
+  return true;
 }
 
 bool Engine::TakesKey(char32_t ch) const {

@@ -76,6 +76,7 @@ enum class Refusal : uint8_t {
   DiscardOrDraw,       // a turn begins with a discard or a draw
   MustDiscardAgain,    // after a throw-more card another card must go
   DiscardAgainOrStop,  // after a throw-more card: another card, or the draw pile to stop
+  ClaimTooLate,        // a call claimed after the claim window of a computer's discard had closed
 };
 
 // The effect of every pick in one phase.

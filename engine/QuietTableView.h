@@ -38,7 +38,7 @@ class QuietTableView : public TableView {
   void InternalError(int) override {}
   void Pause(int) override {}
   void SpeedPause(int) override {}
-  void WaitForClaim(int) override {}
+  void WaitForClaim(int, ClaimWindow) override {}
   void StartTimer() override {}
   void StopTimer() override {}
   void ShowHandResult(const HandResultView&) override {}

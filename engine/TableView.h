@@ -43,6 +43,16 @@ enum class LabelWords {
   MayDiscardAgain,   // the countdown label while a further discard may follow
 };
 
+// The two claim windows after a computer's discard.
+enum class ClaimWindow {
+  // The grace time, spent after every computer discard whether or not the
+  // user's hand makes the number: the table may show it, it gives nothing away.
+  AfterEveryDiscard,
+  // The short wait added only when the user's hand makes the number: shown,
+  // it would tell the user so.
+  HandMakesIt,
+};
+
 enum class MessageIcon { Information, Exclamation, Question, Critical };
 
 // A message box as the program shows it. The texts live in GameTexts.
@@ -133,8 +143,8 @@ class TableView {
   // The pause between computer moves, in speed units (already 0 when skipped).
   virtual void SpeedPause(int units) = 0;
   // The claim window: waits `tenths` tenths of a second letting every event
-  // run, so that a click on the discard pile reaches ClaimCall.
-  virtual void WaitForClaim(int tenths) = 0;
+  // run, so that a click on the discard pile or its key reaches ClaimCall.
+  virtual void WaitForClaim(int tenths, ClaimWindow window) = 0;
   // The one-second tick of the user's time limit.
   virtual void StartTimer() = 0;
   virtual void StopTimer() = 0;

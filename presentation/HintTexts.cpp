@@ -15,6 +15,7 @@ std::string_view RefusalText(Refusal why) {
     case Refusal::DealerChoiceOnly: return "場の2枚から好きな方を取ってください";
     case Refusal::DiscardOrDraw: return "手札から出すか 山札を引いてください";
     case Refusal::MustDiscardAgain: return "手札からもう一枚捨ててください";
+    case Refusal::ClaimTooLate: return "間に合いませんでした. ぴるくは場札が出てから確認時間のうちに宣言します (J, 場札のｸﾘｯｸ)";
     case Refusal::DiscardAgainOrStop: return "もう一枚捨てるか 山札をｸﾘｯｸして終えてください";
   }
   return {};

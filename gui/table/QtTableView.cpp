@@ -55,7 +55,8 @@ QtTableView::QtTableView(const TableSurface& surface, GameState& state, TableVie
       state_(state),
       host_(host),
       widgets_(MakeTableWidgets(&surface.area, surface.scale)),
-      hints_(surface_, widgets_, state) {}
+      hints_(surface_, widgets_, state),
+      claim_bar_(&surface.area) {}
 
 QRect QtTableView::PixelRect(const TwipsRect& r) const { return ScaledRect(r, surface_.scale); }
 
@@ -213,6 +214,8 @@ void QtTableView::ClearTable() {
   banner_seat_ = -1;
   choice_guides_shown_ = {false, false};
   hints_.Clear();
+  claim_bar_.Stop();
+  missed_claim_card_ = 0;
 }
 
 void QtTableView::ShowHandKeyGuides(bool shown) {
@@ -382,8 +385,23 @@ void QtTableView::SpeedPause(int units) {
   waits_.For(units * unit_ms, InputDuringWait::Taken);
 }
 
-void QtTableView::WaitForClaim(int tenths) {
-  waits_.For(tenths * kMillisecondsPerTenth, InputDuringWait::Taken);
+void QtTableView::WaitForClaim(int tenths, ClaimWindow window) {
+  const int milliseconds = tenths * kMillisecondsPerTenth;
+  if (window == ClaimWindow::HandMakesIt) {
+    waits_.For(milliseconds, InputDuringWait::Taken);
+    return;
+  }
+  missed_claim_card_ = 0;
+  claim_bar_.PlaceOn(widgets_.discardPile->geometry());
+  claim_bar_.Run(milliseconds);
+  waits_.For(milliseconds, InputDuringWait::Taken);
+  claim_bar_.Stop();
+  if (!state_.table.UserClaimedCall) missed_claim_card_ = state_.table.TopDiscard;
+}
+
+bool QtTableView::ClaimCameLate() const {
+  return missed_claim_card_ != 0 && missed_claim_card_ == state_.table.TopDiscard && !state_.table.CallWindowOpen &&
+         state_.table.HandPhase != kHandNotDealt;
 }
 
 void QtTableView::StartTimer() { host_.StartTimeLimit(); }
@@ -439,6 +457,7 @@ void QtTableView::Relayout() {
   }
   RefreshPileGuides();
   hints_.Relayout();
+  claim_bar_.PlaceOn(widgets_.discardPile->geometry());
 }
 
 void QtTableView::ShowRefusal(Refusal why) { hints_.ShowRefusal(why); }

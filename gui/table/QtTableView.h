@@ -11,6 +11,7 @@
 
 #include "engine/TableView.h"
 #include "state/GameState.h"
+#include "gui/table/ClaimBar.h"
 #include "gui/table/TablePicture.h"
 #include "gui/table/TableHints.h"
 #include "gui/table/TableViewHost.h"
@@ -60,7 +61,7 @@ class QtTableView final : public TableView {
 
   void Pause(int tenths) override;
   void SpeedPause(int units) override;
-  void WaitForClaim(int tenths) override;
+  void WaitForClaim(int tenths, ClaimWindow window) override;
   void StartTimer() override;
   void StopTimer() override;
 
@@ -99,6 +100,12 @@ class QtTableView final : public TableView {
   void FatalMissingPicture(const QString& path, const QString& routine_number);
   // How the table waits; the window tells it when a window blocks the table.
   TableWaits& waits() { return waits_; }
+  // The user claimed the call within the claim window: the bar shows it took.
+  void CallClaimed() { claim_bar_.Claimed(); }
+  // A claim now comes too late: the claim window of the card on the discard
+  // pile has closed without one.
+  bool ClaimCameLate() const;
+  const ClaimBar& claim_bar() const { return claim_bar_; }
 
 
  private:
@@ -125,6 +132,9 @@ class QtTableView final : public TableView {
   std::array<bool, 2> choice_guides_shown_{};  // "J" and "K" of the dealer's choice
   TableHints hints_;
   TableWaits waits_;
+  ClaimBar claim_bar_;
+  // The discard whose claim window closed unclaimed (0: none).
+  int missed_claim_card_ = 0;
   bool ending_ = false;  // a fatal error has been told: the program ends
 };
 

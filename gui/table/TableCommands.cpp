@@ -315,8 +315,9 @@ void TableCommands::PickPosition(int position) {
   } else if (position == kPosDrawPile) {
     taken = engine_.ClickDrawPile();
   } else if (position == kPosDiscardPile) {
-    // Outside a pick this click claims a call: it is never explained.
-    engine_.ClickDiscardPile();
+    if (ClaimCall()) return;
+    // Outside a pick a click on the pile is explained only as a late claim.
+    if (!engine_.ClickDiscardPile() && view_.ClaimCameLate()) view_.hints().ShowRefusal(Refusal::ClaimTooLate);
   } else if (position == kPosSecondCard) {
     taken = engine_.ClickSecondCard();
   }
@@ -325,13 +326,26 @@ void TableCommands::PickPosition(int position) {
 
 bool TableCommands::TypeKey(char32_t ch) {
   if (view_.waits().HoldInput([this, ch] { TypeKey(ch); })) return false;
+  const int16_t pick = KeyPick(ch);
+  // The discard pile's key claims the call as a click on the pile does.
+  if (pick == kPickDiscardPile && ClaimCall()) return true;
   if (engine_.TakesKey(ch)) {
     RunAwaiting([this, ch] { engine_.TypeKey(ch); });
     return true;
   }
   // A pick key the table could not take says why, as a click does.
-  if (const int16_t pick = KeyPick(ch); pick != kPickNone) view_.hints().ClickNotTaken(pick);
+  if (pick == kPickDiscardPile && view_.ClaimCameLate()) {
+    view_.hints().ShowRefusal(Refusal::ClaimTooLate);
+  } else if (pick != kPickNone) {
+    view_.hints().ClickNotTaken(pick);
+  }
   return false;
+}
+
+bool TableCommands::ClaimCall() {
+  if (!engine_.ClaimCall()) return false;
+  view_.CallClaimed();
+  return true;
 }
 
 void TableCommands::FollowSettings() {

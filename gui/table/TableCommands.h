@@ -95,6 +95,8 @@ class TableCommands {
   void StoreTableOptions();
   // The pick a click stands for, taken by the engine or refused with a hint.
   void PickPosition(int position);
+  // A claim of the call within the claim window; true when it was taken.
+  bool ClaimCall();
   // The count stops; a further-discard prompt stays on the table without it.
   void DropCountdown();
 

@@ -85,7 +85,7 @@ class RecordingView : public TableView {
     if (during_pause) during_pause(tenths);
   }
   void SpeedPause(int units) override { Log("SpeedPause " + N(units)); }
-  void WaitForClaim(int tenths) override {
+  void WaitForClaim(int tenths, ClaimWindow) override {
     Log("WaitForClaim " + N(tenths));
     if (during_claim_wait) during_claim_wait();
   }

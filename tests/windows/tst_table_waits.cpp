@@ -1,6 +1,7 @@
 // Each of the game's waits at the table, timed by a clock the test moves:
 // a pause holds the game until its time is up and the user's input for
-// after it, the claim window takes a click inside it and not after it, and
+// after it, the claim window shows its time, takes a click or key inside it
+// and tells one after it that it came late, and
 // a question, a hand's result and the settlement hold it until answered.
 #include <QPushButton>
 #include <QtTest>
@@ -90,29 +91,84 @@ class TableWaitsTest : public QObject {
     QTRY_VERIFY(f.state.table.Hands[0] != hand);
   }
 
-  void theClaimWindowTakesAClickInsideItAndNotAfter() {
+  void theClaimWindowTakesAClaimInsideItAndSaysWhenItCameLate_data() {
+    QTest::addColumn<QString>("claim");
+    QTest::newRow("a click on the discard pile") << QString();
+    QTest::newRow("its key") << QStringLiteral("J");
+    QTest::newRow("its key in lower case") << QStringLiteral("j");
+    QTest::newRow("its key on a kana keyboard") << QStringLiteral("\uFF8F");
+  }
+
+  void theClaimWindowTakesAClaimInsideItAndSaysWhenItCameLate() {
+    QFETCH(QString, claim);
     ClockedTable table;
     FakeWaitClock& clock = table.clock;
     TableFixture& f = table.fixture;
+    QtTableView& view = f.window->view();
     f.state.settings.AutoJudgment = 0;  // the user claims calls
     f.state.table.AwaitingUser = false;  // a computer seat has discarded
     f.state.table.CallWindowOpen = true;
+    QWidget* discard_pile = view.widgets().discardPile;
+    view.ShowCard(kPosDiscardPile, 1);
+    auto make_claim = [&] {
+      if (claim.isEmpty()) {
+        QTest::mouseClick(discard_pile, Qt::LeftButton);
+      } else {
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_J, Qt::NoModifier, claim);
+        QApplication::sendEvent(f.window, &typed);
+      }
+      FakeWaitClock::Settle();
+    };
     Waiting window;
-    Start([&] { f.window->view().WaitForClaim(8); }, window);
-    QWidget* discard_pile = f.window->view().widgets().discardPile;
-    f.window->view().ShowCard(kPosDiscardPile, 1);
-    QTest::mouseClick(discard_pile, Qt::LeftButton);
-    FakeWaitClock::Settle();
+    Start([&] { view.WaitForClaim(8, ClaimWindow::AfterEveryDiscard); }, window);
+    // The bar lies over the pile, full, until the claim stops it.
+    const ClaimBar& bar = view.claim_bar();
+    QVERIFY(bar.isVisible());
+    QCOMPARE(bar.geometry().left(), discard_pile->geometry().left() + 1);
+    QVERIFY(bar.geometry().bottom() < discard_pile->geometry().top());
+    QVERIFY(bar.Remaining() > 0.5);
+    QVERIFY(!bar.IsClaimed());
+    make_claim();
     QVERIFY(f.state.table.UserClaimedCall);
+    QVERIFY(bar.IsClaimed());
+    QVERIFY(view.hints().refusal_label()->isHidden());
     QVERIFY(!window.over);
     clock.Advance(800);
     QVERIFY(window.over);
-    // After the window the engine closes it: a click claims nothing.
-    f.state.table.CallWindowOpen = false;
+    QVERIFY(bar.isHidden());
+
+    // A window that closes unclaimed: a claim after it is told it came late.
     f.state.table.UserClaimedCall = false;
-    QTest::mouseClick(discard_pile, Qt::LeftButton);
-    FakeWaitClock::Settle();
+    Waiting missed;
+    Start([&] { view.WaitForClaim(8, ClaimWindow::AfterEveryDiscard); }, missed);
+    clock.Advance(800);
+    QVERIFY(missed.over);
+    f.state.table.CallWindowOpen = false;
+    make_claim();
     QVERIFY(!f.state.table.UserClaimedCall);
+    QVERIFY(view.hints().refusal_label()->isVisible());
+    QVERIFY(view.hints().refusal_label()->text().startsWith(QStringLiteral("間に合いませんでした")));
+
+    // The next discard is a new card: the claim is no longer late, only early.
+    view.hints().HideRefusal();
+    f.state.table.TopDiscard = 2;
+    make_claim();
+    QVERIFY(!view.hints().refusal_label()->text().startsWith(QStringLiteral("間に合いませんでした")) ||
+            view.hints().refusal_label()->isHidden());
+  }
+
+  void theWaitAddedWhenTheHandMakesTheNumberShowsNothing() {
+    ClockedTable table;
+    TableFixture& f = table.fixture;
+    QtTableView& view = f.window->view();
+    f.state.settings.AutoJudgment = 0;
+    f.state.table.AwaitingUser = false;
+    f.state.table.CallWindowOpen = true;
+    Waiting window;
+    Start([&] { view.WaitForClaim(6, ClaimWindow::HandMakesIt); }, window);
+    QVERIFY(view.claim_bar().isHidden());
+    table.clock.Advance(600);
+    QVERIFY(window.over);
   }
 
   void aQuestionAResultAndTheSettlementHoldTheGameUntilAnswered() {
