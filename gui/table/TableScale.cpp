@@ -16,13 +16,36 @@ constexpr double kCentringRamp = 0.1;
 
 }  // namespace
 
-double TableZoom(QSize area_pixels) {
+QSize DesignArea(WindowChrome chrome) {
+  return QSize(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips)) - chrome.pixels;
+}
+
+double TableZoom(QSize area_pixels, WindowChrome chrome, bool grow) {
+  const QSize design_area = DesignArea(chrome);
+  const double shrink = std::min(area_pixels.width() / static_cast<double>(design_area.width()),
+                                 area_pixels.height() / static_cast<double>(design_area.height()));
+  if (shrink < 1.0) return std::max(kLeastZoom, shrink);
+  if (!grow) return 1.0;
   const double across = TwipsFromPixels(area_pixels.width()) / static_cast<double>(kDesignWidthTwips);
   const double down = TwipsFromPixels(area_pixels.height()) / static_cast<double>(kDesignHeightTwips);
   return std::max(1.0, std::min(across, down));
 }
 
+QSize LeastWindowSize(WindowChrome chrome) {
+  const QSize design_area = DesignArea(chrome);
+  return QSize(static_cast<int>(std::ceil(design_area.width() * kLeastZoom)),
+               static_cast<int>(std::ceil(design_area.height() * kLeastZoom))) +
+         chrome.pixels;
+}
+
 int UnzoomedTwips(int twips, double zoom) { return Round(twips / zoom); }
+
+QSize UnzoomedWindowTwips(QSize window_twips, QSize area_pixels, WindowChrome chrome, double zoom) {
+  if (zoom >= 1.0) return {UnzoomedTwips(window_twips.width(), zoom), UnzoomedTwips(window_twips.height(), zoom)};
+  const QSize pixels(Round(area_pixels.width() / zoom) + chrome.pixels.width(),
+                     Round(area_pixels.height() / zoom) + chrome.pixels.height());
+  return {static_cast<int>(TwipsFromPixels(pixels.width())), static_cast<int>(TwipsFromPixels(pixels.height()))};
+}
 
 QRect ScaledRect(const TwipsRect& r, const TableScale& scale) {
   const double factor = scale.zoom / kTwipsPerPixel;

@@ -151,9 +151,14 @@ void TableWindow::LayOutTable() {
   if (view_ == nullptr) return;
   laying_out_ = true;
   const QSize area = table_->size();
-  const double zoom = table_options_.grow_with_window ? TableZoom(area) : 1.0;
+  const WindowChrome chrome = Chrome();
+  setMinimumSize(LeastWindowSize(chrome));
+  const double fitting = TableZoom(area, chrome, table_options_.grow_with_window);
+  // Until it is shown the area has no size of its own to shrink the table to.
+  const double zoom = fitting < 1.0 && !isVisible() ? 1.0 : fitting;
   // The layout's own rules share out a window of the size the zoom leaves.
-  layout_ = LayoutTable(UnzoomedTwips(TableWidth, zoom), UnzoomedTwips(TableHeight, zoom), state_.settings);
+  const QSize unzoomed = UnzoomedWindowTwips(QSize(TableWidth, TableHeight), area, chrome, zoom);
+  layout_ = LayoutTable(unzoomed.width(), unzoomed.height(), state_.settings);
   scale_ = CentredScale(layout_, zoom, area);
   laid_out_for_ = {QSize(TableWidth, TableHeight), area};
   ScaleTableFont();
@@ -161,6 +166,12 @@ void TableWindow::LayOutTable() {
   ScalePictures();
   view_->Relayout();
   laying_out_ = false;
+}
+
+WindowChrome TableWindow::Chrome() const {
+  // Before the first show the menu bar has no height yet: its hint does.
+  const int menu_height = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+  return WindowChrome{QSize(0, menu_height)};
 }
 
 void TableWindow::ScaleTableFont() {
@@ -214,12 +225,14 @@ void TableWindow::PlaceAtDesignSize() {
 void TableWindow::PlaceAtSavedBounds() {
   const Settings& s = state_.settings;
   PlaceAt(QRect(PixelsFromTwips(s.MainWindowPosX), PixelsFromTwips(s.MainWindowPosY),
-                PixelsFromTwips(s.MainWindowWidth), PixelsFromTwips(s.MainWindowHeight)));
+                PixelsFromTwips(s.MainWindowWidth), PixelsFromTwips(s.MainWindowHeight)),
+          QSize(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips)));
 }
 
 bool TableWindow::PlaceAtLastPlace() {
   if (!table_options_.last_place) return false;
-  PlaceAt(*table_options_.last_place);
+  // The user may have left the table smaller than designed: it comes back so.
+  PlaceAt(*table_options_.last_place, LeastWindowSize(Chrome()));
   return true;
 }
 
@@ -228,11 +241,10 @@ bool TableWindow::KeepPlace() {
   return SaveTableOptions(TableOptionsFile(QString::fromStdString(paths_.config_directory)), table_options_);
 }
 
-void TableWindow::PlaceAt(const QRect& saved) {
+void TableWindow::PlaceAt(const QRect& saved, const QSize& least) {
   // A damaged or outdated file must not leave the table too small to show
   // or on a screen that is no longer there; the file keeps what it says.
-  const QSize design(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips));
-  const QRect place = ReachablePlace(saved, design, AvailableScreenAreas());
+  const QRect place = ReachablePlace(saved, least, AvailableScreenAreas());
   move(place.topLeft());
   resize(place.size());
 }

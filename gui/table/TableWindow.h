@@ -142,13 +142,16 @@ class TableWindow : public QMainWindow, public TableViewHost {
   void WireTable();
   void WireWindows();
   // The font of the table's labels at the zoom.
+  // What the window spends around the table area.
+  WindowChrome Chrome() const;
   void ScaleTableFont();
   // The pictures handed out at the zoom and the screen's pixel ratio; when
   // either changed, every picture on the table is drawn again at them.
   void ScalePictures();
   void StoreBounds();
   // A kept place, kept within reach of the screens and no smaller than the design size.
-  void PlaceAt(const QRect& saved);
+  // At `saved`, grown to `least` where it is smaller.
+  void PlaceAt(const QRect& saved, const QSize& least);
   // Writes the member files before the session ends.
   void KeepRecords();
 

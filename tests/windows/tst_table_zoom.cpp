@@ -1,6 +1,8 @@
 // The table grows with the window: one zoom for cards, labels, fonts and
 // arrows, centred in the table area; the design size and a table that does
-// not grow keep the designed places; a click on a zoomed card plays it.
+// not grow keep the designed places; a window smaller than designed draws
+// the whole table smaller, down to a least size; a click on a zoomed card
+// plays it.
 #include <QtTest>
 
 #include "DialogAnswers.h"
@@ -100,6 +102,54 @@ class TableZoomTest : public QObject {
     QCOMPARE(w.view().widgets().seatLabels[0].name->x(), UnzoomedPlace(layout.seat_labels[0].name).x());
     QCOMPARE(w.table()->font().pixelSize(), 12);
     QCOMPARE(ShownSize(PositionPicture(w.view().widgets(), 1)), QSize(42, 60));
+  }
+
+  // Smaller than designed, growing or not: the table drawn smaller, nothing
+  // cut off, down to the least size the window can be given.
+  void smallWindowsShowTheWholeTable_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("grow");
+    QTest::newRow("400 x 280") << QSize(400, 280) << true;
+    QTest::newRow("400 x 280, not growing") << QSize(400, 280) << false;
+    QTest::newRow("narrow") << QSize(360, 359) << true;
+    QTest::newRow("low") << QSize(541, 250) << true;
+    QTest::newRow("below the least size") << QSize(200, 120) << true;
+  }
+  void smallWindowsShowTheWholeTable() {
+    QFETCH(QSize, size);
+    QFETCH(bool, grow);
+    TableFixture f(DealFixedHands);
+    TableWindow& w = *f.window;
+    if (!grow) Action(w, "growTableAction")->trigger();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QSize least = w.minimumSize();
+    QVERIFY(least.width() < 400 && least.height() < 280);
+    w.resize(size);
+    const QSize expected = size.expandedTo(least);
+    QTRY_COMPARE(w.size(), expected);
+    ShowTable(w, expected);
+    QVERIFY2(w.Zoom() < 1.0 && w.Zoom() >= 0.6, qPrintable(QString::number(w.Zoom())));
+    const QRect area = w.table()->rect();
+    for (const Placed& card : PlacedCards(w, w.table_layout())) {
+      if (card.widget->isVisible()) QVERIFY2(area.contains(card.widget->geometry()), qPrintable(card.widget->objectName()));
+    }
+    for (const Placed& label : PlacedLabels(w, w.table_layout())) {
+      if (label.widget->isVisible()) QVERIFY2(area.contains(label.widget->geometry()), qPrintable(label.widget->objectName()));
+    }
+    // The user's last card and the right seat's row, the first to go when the table was cut off.
+    QVERIFY(area.contains(PositionPicture(w.view().widgets(), 9)->geometry()));
+    QVERIFY(area.contains(w.view().widgets().handCards[3][9]->geometry()));
+    QVERIFY(area.contains(w.view().widgets().turnArrow->geometry()));
+    // The cards are drawn at their shown size, not squeezed.
+    const QLabel* card = PositionPicture(w.view().widgets(), 1);
+    QCOMPARE(ShownSize(card), card->size());
+    QVERIFY(w.table()->font().pixelSize() >= 7);
+
+    // Back at the design size nothing has moved.
+    w.resize(kDesign);
+    QTRY_COMPARE(w.Zoom(), 1.0);
+    QCOMPARE(PositionPicture(w.view().widgets(), 1)->size(), QSize(42, 60));
   }
 
   // Maximised on a 1920 × 1080 screen: the cards at least 2.2 times their
