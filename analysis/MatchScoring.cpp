@@ -203,9 +203,11 @@ bool MatchScoring::MatchEnded(const SettlementView& view, long long matches_want
         new_stats[RankTotal] != SaturateInt16(old_stats[RankTotal] + static_cast<long long>(row.rank))) {
       Fail("seat " + std::to_string(seat) + " match counters wrong");
     }
-    const int16_t expected_points =
-        SaturateInt16(SaturateInt16(before.points[seat] + static_cast<long long>(state_.match.Score[seat])) +
-                      static_cast<long long>(row.yakitori_value));
+    // The result and the yakitori reach the member's points as one change:
+    // a balance near a limit keeps the net change, not the result capped and
+    // the penalty taken off after.
+    const int16_t expected_points = SaturateInt16(static_cast<long long>(before.points[seat]) +
+                                                  state_.match.Score[seat] + row.yakitori_value);
     if (after.points[seat] != expected_points) Fail("seat " + std::to_string(seat) + " member points wrong");
     points_by_seat[seat] += row.total_value;
   }
