@@ -122,6 +122,21 @@ TEST(Analysis, OneChunkPlaysWhatTheRunnerPlayed) {
   }
 }
 
+TEST(Analysis, AMatchPlaysItsNumberOfHands) {
+  // Hands without a game are played again and not counted.
+  struct Case {
+    int16_t games;
+    long long scored;
+  };
+  for (const Case c : {Case{10, 10}, Case{1, 1}, Case{11, 8}, Case{0, 8}}) {
+    Request request = Small(true, 3, 0);
+    request.rules.NumberOfGames = c.games;
+    const Outcome out = Play(request);
+    ExpectConsistent(out, request);
+    EXPECT_EQ(out.figures.hands - Ended(out.figures, Ending::NoGame), 3 * c.scored) << c.games;
+  }
+}
+
 TEST(Analysis, CancelStopsABigRunEarly) {
   struct Case {
     bool whole_matches;
