@@ -209,6 +209,11 @@ bool MatchScoring::MatchEnded(const SettlementView& view, long long matches_want
     const int16_t expected_points = SaturateInt16(static_cast<long long>(before.points[seat]) +
                                                   state_.match.Score[seat] + row.yakitori_value);
     if (after.points[seat] != expected_points) Fail("seat " + std::to_string(seat) + " member points wrong");
+    // The table's total, which the figures gather, is the result with the yakitori.
+    if (row.after_uma_value != state_.match.Score[seat] ||
+        row.total_value != SaturateInt16(static_cast<long long>(row.after_uma_value) + row.yakitori_value)) {
+      Fail("seat " + std::to_string(seat) + " total wrong");
+    }
     points_by_seat[seat] += row.total_value;
   }
   if (yakitori != 0 && without_win < kSeats) Fail("yakitori not zero-sum: " + std::to_string(yakitori));
