@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <numeric>
 #include <string>
 #include <thread>
@@ -26,6 +28,17 @@ Request Small(bool whole_matches, long long count, long long chunk_size) {
   r.seed = 9;
   r.chunk_size = chunk_size;
   return r;
+}
+
+// Polls `done` until it holds or a minute has passed: a run that cannot
+// play fails the test instead of keeping it waiting.
+bool WaitUntil(const std::function<bool()>& done) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
 }
 
 Outcome Play(const Request& request) {
@@ -272,11 +285,19 @@ TEST(Analysis, CancelStopsABigRunEarly) {
     std::atomic<bool> cancel{false};
     Progress progress;
     Outcome out;
+    bool reached = false;
     {
-      std::jthread run([&] { out = analysis::Run(request, cancel, &progress); });
-      while (progress.done.load() < c.played_first) std::this_thread::yield();
+      std::atomic<bool> returned{false};
+      std::jthread run([&] {
+        out = analysis::Run(request, cancel, &progress);
+        returned = true;
+      });
+      reached = WaitUntil([&] { return progress.done.load() >= c.played_first || returned.load(); });
+      reached = reached && progress.done.load() >= c.played_first;
       cancel = true;
     }
+    ASSERT_TRUE(reached) << "played " << progress.done.load() << " of " << c.played_first
+                         << (out.failure_notes.empty() ? "" : ": " + out.failure_notes.front());
     EXPECT_TRUE(out.cancelled);
     EXPECT_FALSE(out.ok());
     // Each worker stops within its first chunk, not at its end; a match cut
