@@ -203,10 +203,17 @@ bool MatchScoring::MatchEnded(const SettlementView& view, long long matches_want
         new_stats[RankTotal] != SaturateInt16(old_stats[RankTotal] + static_cast<long long>(row.rank))) {
       Fail("seat " + std::to_string(seat) + " match counters wrong");
     }
-    const int16_t expected_points =
-        SaturateInt16(SaturateInt16(before.points[seat] + static_cast<long long>(state_.match.Score[seat])) +
-                      static_cast<long long>(row.yakitori_value));
+    // The result and the yakitori reach the member's points as one change:
+    // a balance near a limit keeps the net change, not the result capped and
+    // the penalty taken off after.
+    const int16_t expected_points = SaturateInt16(static_cast<long long>(before.points[seat]) +
+                                                  state_.match.Score[seat] + row.yakitori_value);
     if (after.points[seat] != expected_points) Fail("seat " + std::to_string(seat) + " member points wrong");
+    // The table's total, which the figures gather, is the result with the yakitori.
+    if (row.after_uma_value != state_.match.Score[seat] ||
+        row.total_value != SaturateInt16(static_cast<long long>(row.after_uma_value) + row.yakitori_value)) {
+      Fail("seat " + std::to_string(seat) + " total wrong");
+    }
     points_by_seat[seat] += row.total_value;
   }
   if (yakitori != 0 && without_win < kSeats) Fail("yakitori not zero-sum: " + std::to_string(yakitori));

@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <functional>
 #include <numeric>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "config/SettingsStore.h"
+#include "state/RuleLimits.h"
 
 namespace winpiruk::analysis {
 namespace {
@@ -21,6 +28,17 @@ Request Small(bool whole_matches, long long count, long long chunk_size) {
   r.seed = 9;
   r.chunk_size = chunk_size;
   return r;
+}
+
+// Polls `done` until it holds or a minute has passed: a run that cannot
+// play fails the test instead of keeping it waiting.
+bool WaitUntil(const std::function<bool()>& done) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
 }
 
 Outcome Play(const Request& request) {
@@ -122,6 +140,139 @@ TEST(Analysis, OneChunkPlaysWhatTheRunnerPlayed) {
   }
 }
 
+// The runner's rule files, by name.
+std::vector<std::string> RuleFiles() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(WINPIRUK_RUNNER_RULES)) {
+    if (entry.path().extension() == ".prk") names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+Request Under(const std::string& rules_file, bool whole_matches, long long count, uint32_t seed) {
+  Request request = Small(whole_matches, count, 0);
+  request.seed = seed;
+  request.threads = 1;
+  if (!rules_file.empty()) {
+    EXPECT_TRUE(LoadSettingsFile(std::string(WINPIRUK_RUNNER_RULES) + "/" + rules_file, request.rules)) << rules_file;
+  }
+  return request;
+}
+
+// Figures recorded from 300 hands from seed 5 and 10 matches from seed 3 under
+// every rule file of the runner's (and the defaults): a change to how a rule
+// plays or how the analysis counts shows here. Endings in the order of
+// Ending: call, counter-call, discard finish, card over, no game, initial
+// match, other.
+TEST(Analysis, FiguresArePinnedForEveryRuleFile) {
+  struct Pinned {
+    std::string rules;
+    std::array<long long, kEndings> hand_endings;
+    long long turns;
+    std::array<long long, kSeats> hand_points;
+    long long hand_checks;
+    long long match_hands;
+    std::array<long long, kEndings> match_endings;
+    std::array<long long, kSeats> final_points;
+    std::array<long long, kSeats> match_wins;
+    long long match_checks;
+  };
+  const Pinned pins[] = {
+      {"", {262, 18, 0, 14, 1, 5, 0}, 9531, {476, 243, -143, -576}, 11056,
+       80, {73, 1, 0, 5, 0, 1, 0}, {909, -402, -601, 94}, {6, 1, 1, 2}, 2774},
+      {"extra_number.prk", {173, 3, 0, 117, 0, 7, 0}, 5823, {1227, 158, 49, -1434}, 7682,
+       30, {15, 0, 0, 15, 0, 0, 0}, {136, 82, -362, 144}, {2, 2, 3, 4}, 650},
+      {"finish0_default.prk", {262, 18, 0, 14, 1, 5, 0}, 9531, {476, 243, -143, -576}, 11056,
+       80, {73, 1, 0, 5, 0, 1, 0}, {909, -402, -601, 94}, {6, 1, 1, 2}, 2774},
+      {"finish1_no_initial.prk", {267, 18, 0, 14, 1, 0, 0}, 9651, {248, 289, -73, -464}, 11189,
+       80, {74, 1, 0, 5, 0, 0, 0}, {703, -130, -680, 107}, {6, 2, 0, 2}, 2819},
+      {"finish2_discard_finish.prk", {188, 17, 12, 81, 0, 2, 0}, 7173, {705, -89, 619, -1235}, 9029,
+       80, {51, 4, 4, 18, 0, 3, 0}, {700, -204, -477, -19}, {4, 2, 1, 3}, 1914},
+      {"finish3_discard_finish_only.prk", {0, 0, 282, 17, 1, 0, 0}, 10713, {170, -330, -170, 330}, 12395,
+       81, {0, 0, 77, 3, 1, 0, 0}, {-438, -3, 114, 427}, {1, 4, 4, 4}, 3947},
+      {"finish4_product_ace_jack.prk", {264, 21, 0, 11, 0, 4, 0}, 7444, {903, 243, -202, -944}, 8804,
+       80, {76, 1, 0, 3, 0, 0, 0}, {348, -90, -377, 119}, {5, 1, 2, 2}, 2089},
+      {"out_of_range.prk", {246, 10, 21, 20, 1, 2, 0}, 9823, {-603, 201, 561, -159}, 11359,
+       80, {64, 4, 4, 5, 0, 3, 0}, {-552, -61, 434, 179}, {1, 1, 4, 4}, 2063},
+      {"plain_cards.prk", {290, 0, 0, 1, 2, 7, 0}, 9741, {449, -65, -526, 142}, 10341,
+       80, {77, 0, 0, 0, 0, 3, 0}, {-26, 264, -469, 231}, {4, 2, 2, 2}, 2744},
+  };
+  // A rule file without a row fails, so that a new one is pinned too.
+  std::vector<std::string> pinned_files;
+  for (const Pinned& pin : pins) pinned_files.push_back(pin.rules);
+  for (const std::string& file : RuleFiles()) {
+    EXPECT_NE(std::find(pinned_files.begin(), pinned_files.end(), file), pinned_files.end()) << file << " is not pinned";
+  }
+  for (const Pinned& pin : pins) {
+    SCOPED_TRACE(pin.rules);
+    const Request hands = Under(pin.rules, false, 300, 5);
+    const Outcome h = Play(hands);
+    ExpectConsistent(h, hands);
+    EXPECT_EQ(h.figures.endings, pin.hand_endings);
+    EXPECT_EQ(h.figures.turns, pin.turns);
+    EXPECT_EQ(h.figures.points_by_seat, pin.hand_points);
+    EXPECT_EQ(h.checks, pin.hand_checks);
+    // Discard finishes are counted exactly where the rules allow them.
+    EXPECT_EQ(Ended(h.figures, Ending::DiscardFinish) > 0, DiscardFinishAllowed(hands.rules));
+
+    const Request matches = Under(pin.rules, true, 10, 3);
+    const Outcome m = Play(matches);
+    ExpectConsistent(m, matches);
+    EXPECT_EQ(m.figures.hands, pin.match_hands);
+    EXPECT_EQ(m.figures.endings, pin.match_endings);
+    EXPECT_EQ(m.figures.final_points_sum, pin.final_points);
+    EXPECT_EQ(m.figures.match_wins, pin.match_wins);
+    EXPECT_EQ(m.checks, pin.match_checks);
+  }
+}
+
+// The yakitori moves no card and no hand's points: the same matches are
+// played under every size, and the final points differ from those without
+// it by the yakitori paid, which scales with the size (60, 120, 150, 300).
+TEST(Analysis, FinalPointsIncludeTheYakitoriOfEverySize) {
+  constexpr std::array<long long, 5> kTimesHalfOfSizeOne = {0, 2, 4, 5, 10};
+  for (const std::string& file : RuleFiles()) {
+    SCOPED_TRACE(file);
+    std::array<Outcome, 5> by_size;
+    for (int size = 0; size <= 4; ++size) {
+      Request request = Under(file, true, 10, 3);
+      request.rules.YakitoriMode = static_cast<int16_t>(size);
+      by_size[size] = Play(request);
+      ExpectConsistent(by_size[size], request);
+    }
+    const Figures& none = by_size[0].figures;
+    std::array<long long, kSeats> size_one{};
+    for (int seat = 0; seat < kSeats; ++seat) size_one[seat] = by_size[1].figures.final_points_sum[seat] - none.final_points_sum[seat];
+    EXPECT_NE(size_one, (std::array<long long, kSeats>{})) << "no yakitori in ten matches";
+    for (int size = 1; size <= 4; ++size) {
+      const Figures& f = by_size[size].figures;
+      EXPECT_EQ(f.endings, none.endings) << size;
+      EXPECT_EQ(f.points_by_seat, none.points_by_seat) << size;
+      EXPECT_EQ(by_size[size].checks, by_size[0].checks) << size;
+      for (int seat = 0; seat < kSeats; ++seat) {
+        EXPECT_EQ(2 * (f.final_points_sum[seat] - none.final_points_sum[seat]), kTimesHalfOfSizeOne[size] * size_one[seat])
+            << "size " << size << ", seat " << seat;
+      }
+    }
+  }
+}
+
+TEST(Analysis, AMatchPlaysItsNumberOfHands) {
+  // Hands without a game are played again and not counted.
+  struct Case {
+    int16_t games;
+    long long scored;
+  };
+  for (const Case c : {Case{10, 10}, Case{1, 1}, Case{11, 8}, Case{0, 8}}) {
+    Request request = Small(true, 3, 0);
+    request.rules.NumberOfGames = c.games;
+    const Outcome out = Play(request);
+    ExpectConsistent(out, request);
+    EXPECT_EQ(out.figures.hands - Ended(out.figures, Ending::NoGame), 3 * c.scored) << c.games;
+  }
+}
+
 TEST(Analysis, CancelStopsABigRunEarly) {
   struct Case {
     bool whole_matches;
@@ -134,11 +285,19 @@ TEST(Analysis, CancelStopsABigRunEarly) {
     std::atomic<bool> cancel{false};
     Progress progress;
     Outcome out;
+    bool reached = false;
     {
-      std::jthread run([&] { out = analysis::Run(request, cancel, &progress); });
-      while (progress.done.load() < c.played_first) std::this_thread::yield();
+      std::atomic<bool> returned{false};
+      std::jthread run([&] {
+        out = analysis::Run(request, cancel, &progress);
+        returned = true;
+      });
+      reached = WaitUntil([&] { return progress.done.load() >= c.played_first || returned.load(); });
+      reached = reached && progress.done.load() >= c.played_first;
       cancel = true;
     }
+    ASSERT_TRUE(reached) << "played " << progress.done.load() << " of " << c.played_first
+                         << (out.failure_notes.empty() ? "" : ": " + out.failure_notes.front());
     EXPECT_TRUE(out.cancelled);
     EXPECT_FALSE(out.ok());
     // Each worker stops within its first chunk, not at its end; a match cut

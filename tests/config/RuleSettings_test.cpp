@@ -83,7 +83,8 @@ TEST(RuleSettings, OpeningRepairsTheCountsAndTheGraceTime) {
     int16_t leaves, games, wait;
     int16_t want_leaves, want_games, want_wait;
   };
-  const Case cases[] = {{3, 5, 20, 3, 5, 20}, {0, 11, 3, 2, 8, 10}, {6, 0, 51, 2, 8, 10}, {-1, -1, -1, 2, 8, 10}};
+  const Case cases[] = {{3, 5, 20, 3, 5, 20},    {0, 11, 3, 2, 8, 10},  {6, 0, 51, 2, 8, 10},
+                        {-1, -1, -1, 2, 8, 10}, {5, 10, 50, 5, 10, 50}, {1, 1, 5, 1, 1, 5}};
   for (const Case& c : cases) {
     SCOPED_TRACE(test::RowOf(cases, c));
     Settings s;
@@ -139,6 +140,30 @@ TEST(RuleSettings, ConfirmKeepsTheSavedValueForAnythingOutOfRange) {
   EXPECT_EQ(s.GameSpeed, 1) << "the save button leaves the speed list alone";
   ConfirmRules(lists, true, saved, s);
   EXPECT_EQ(s.GameSpeed, 3);
+}
+
+TEST(RuleSettings, ConfirmTakesTheEndsOfEachRange) {
+  struct Case {
+    int16_t leaves, games, wait;
+  };
+  const Case cases[] = {{5, 10, 50}, {1, 1, 5}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
+    GameState state;
+    Settings& s = state.settings;
+    s.PenaltyLeaves = 3;
+    s.NumberOfGames = 6;
+    s.JudgmentWaitTime = 12;
+    const SavedRules saved = TakeSavedRules(state);
+    s.PenaltyLeaves = c.leaves;
+    s.NumberOfGames = c.games;
+    s.JudgmentWaitTime = c.wait;
+    ListChoices lists;
+    ConfirmRules(lists, true, saved, s);
+    EXPECT_EQ(s.PenaltyLeaves, c.leaves);
+    EXPECT_EQ(s.NumberOfGames, c.games);
+    EXPECT_EQ(s.JudgmentWaitTime, c.wait);
+  }
 }
 
 TEST(RuleSettings, EachCardListOutOfRangeFallsBackToItsOwnSavedValue) {

@@ -168,5 +168,20 @@ TEST(ShiftJis, BackslashAndTildeStayAsciiAndBadBytesAreReplaced) {
   EXPECT_FALSE(FitsCp932("😀"));
 }
 
+TEST(ShiftJis, ACharacterMissingFromCp932IsOneQuestionMarkAndNamedWhole) {
+  // Two, three and four bytes long, with lead bytes at the ends of each
+  // length's range; the kanji beside them stays as it is.
+  const char* const missing[] = {"¡", "é", "߀", "ก", "€", "한", "ﬀ", "😀", "𠀋", "\U0010FFFD"};
+  for (const char* character : missing) {
+    SCOPED_TRACE(character);
+    const std::string c = character;
+    EXPECT_EQ(Utf8ToCp932("<" + c + "漢>"), "<?\x8A\xBF>");
+    EXPECT_EQ(Utf8ToCp932(c + c), "??");
+    EXPECT_EQ(CharactersLostInCp932("名" + c + "x" + c + "ｱ"), std::vector<std::string>{c});
+    EXPECT_FALSE(FitsCp932("a" + c));
+  }
+  EXPECT_EQ(CharactersLostInCp932("é漢😀ก¥"), (std::vector<std::string>{"é", "😀", "ก", "¥"}));
+}
+
 }  // namespace
 }  // namespace winpiruk

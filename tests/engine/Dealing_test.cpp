@@ -255,12 +255,22 @@ TEST(Dealing, StartHandCountsHandsAndStopsAfterTheLast) {
   EXPECT_FALSE(StartHand(s, view, random, clock));
   EXPECT_EQ(s.table.HandNumber, 3);
 
-  // A count out of range in the settings plays the repaired number of hands.
-  GameState t = Table(1);
-  t.settings.NumberOfGames = 300;
-  int dealt = 0;
-  while (StartHand(t, view, random, clock)) ++dealt;
-  EXPECT_EQ(dealt, 8);
+  // The ends of the range play as they stand; a count out of range in the
+  // settings plays the repaired number of hands.
+  struct Case {
+    int16_t games;
+    int dealt;
+  };
+  const Case cases[] = {{10, 10}, {1, 1}, {9, 9}, {11, 8}, {300, 8}, {0, 8}, {-1, 8}};
+  for (const Case& c : cases) {
+    GameState t = Table(1);
+    t.settings.NumberOfGames = c.games;
+    int dealt = 0;
+    // Bounded, so that a match that never ends fails instead of hanging.
+    while (dealt <= kMaxHandsPerMatch && StartHand(t, view, random, clock)) ++dealt;
+    EXPECT_EQ(dealt, c.dealt) << c.games;
+    EXPECT_EQ(t.settings.NumberOfGames, c.games) << "the record keeps what was read";
+  }
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
+#include "config/SettingsStore.h"
 #include "engine/Engine.h"
 #include "support/EngineHarness.h"
+#include "support/Rows.h"
 #include "support/StoppedClock.h"
 #include "support/TableBuilder.h"
+#include "support/TempDir.h"
 
 namespace winpiruk {
 namespace {
@@ -163,6 +167,69 @@ TEST(TurnEngine, ThrowMoreCardAndTheFurtherDiscard) {
       EXPECT_FALSE(h.at_first_computer);
       EXPECT_EQ(h.s.table.Hands[0][kHandCount], 2);
     }
+  }
+}
+
+TEST(TurnEngine, ARankThatIsPenaltyAndThrowMoreActsAsThePenaltyCard) {
+  // The two of spades is both: it passes the penalty on and ends the turn,
+  // with no prompt and no further discard, even with two cards in hand
+  // where a throw-more card alone would be refused.
+  struct Case {
+    std::vector<int16_t> hand;
+    int mode;
+    int pending_before;
+  };
+  const Case cases[] = {
+      {{S(2), D(3), C(4)}, 0, 0}, {{S(2), D(3), C(4)}, 1, 0}, {{S(2), D(3), C(4)}, 1, 4},
+      {{S(2), D(3)}, 1, 0},       {{S(2), S(3), H(2)}, 1, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(test::RowOf(cases, c));
+    GameState table = BuildTable(TableWith(c.hand, H(2)));
+    table.settings.MoreDropCard = table.settings.PenaltyCard;
+    table.settings.MoreDropCardMode = static_cast<int16_t>(c.mode);
+    table.table.PenaltyPending = static_cast<int16_t>(c.pending_before);
+    Harness h(table);
+    h.Pick(1);
+    ASSERT_TRUE(h.at_first_computer);
+    const TableState& t = h.at_first_computer->table;
+    EXPECT_EQ(t.PenaltyPending, c.pending_before + 2);
+    EXPECT_TRUE(t.TurnOver);
+    EXPECT_EQ(t.TurnPhase, kTurnFirstAction);
+    EXPECT_EQ(t.CurrentSeat, 1);
+    EXPECT_EQ(t.DeckSlots[54], S(2));
+    EXPECT_EQ(t.DeckSlots[55], 0) << "nothing discarded after it";
+    EXPECT_EQ(t.Hands[0][kHandCount], static_cast<int>(c.hand.size()) - 1);
+    EXPECT_FALSE(h.view.Has("ShowLabel Countdown さらに捨てる？"));
+    EXPECT_FALSE(h.view.Has("ShowLabel Countdown もう一枚捨てて"));
+  }
+}
+
+TEST(TurnEngine, APenaltyCountOutOfRangeInARuleFilePlaysAsRepaired) {
+  // The user passes a penalty to seat 1, which holds no penalty card and
+  // draws exactly the count in use.
+  struct Case {
+    const char* line;
+    int drawn;
+  };
+  const Case cases[] = {{"PenaltyLeaves = 9", 2}, {"PenaltyLeaves = 6", 2}, {"PenaltyLeaves = 0", 2},
+                        {"PenaltyLeaves = -3", 2}, {"PenaltyLeaves = 5", 5}, {"PenaltyLeaves = 1", 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    test::TempDir dir;
+    const std::string rules = dir.File("rules.prk");
+    std::ofstream(rules, std::ios::binary) << "[WinPiruk]\r\n" << c.line << "\r\n";
+    GameState table = BuildTable(TableWith({S(2), D(3), C(4)}, H(2)));
+    ASSERT_TRUE(LoadSettingsFile(rules, table.settings));
+    Harness h(table);
+    std::optional<GameState> at_seat_two;
+    h.view.on_call = [&](const std::string& call) {
+      if (!at_seat_two && call == "ShowArrow 2") at_seat_two = h.s;
+    };
+    h.Pick(1);
+    ASSERT_TRUE(at_seat_two);
+    EXPECT_EQ(at_seat_two->table.Hands[1][kHandCount], 2 + c.drawn);
+    EXPECT_EQ(at_seat_two->table.PenaltyPending, 0);
   }
 }
 

@@ -64,6 +64,7 @@ TEST(GroupNames, CleaningSaysWhatChanged) {
       {" 😀,a", "，a", true, true, true, "「,」を「，」に置き換え、先頭の空白と保存できない文字を取り除きました。"},
       {"😀 a", "a", false, true, true, "先頭の空白と保存できない文字を取り除きました。"},
       {"a\tb", "ab", false, false, true, "保存できない文字を取り除きました。"},
+      {"a\x7F" "b", "ab", false, false, true, "保存できない文字を取り除きました。"},
       {"a b ", "a b ", false, false, false, ""},  // inner and trailing blanks are kept
   };
   for (const Case& c : cases) {

@@ -131,6 +131,37 @@ TEST(BgmPlayer, TwoPausePressesPauseAndResumeTheSamePiece) {
   EXPECT_EQ(f.player.BgmPaused(), 0);
 }
 
+TEST(BgmPlayer, APieceThatComesWhilePausedIsPausedByOnePress) {
+  // The music is paused when a new piece starts: by a rule set loaded during
+  // a game, or by a step through the list. One press pauses the new piece.
+  enum class Way { RuleSet, Next, Previous };
+  for (const Way way : {Way::RuleSet, Way::Next, Way::Previous}) {
+    SCOPED_TRACE(static_cast<int>(way));
+    Fixture f({"/m/1.mid", "/m/2.mid"}, {"/m/1.mid", "/m/2.mid", "/r/x.mid"});
+    f.state.match.MatchInProgress = true;
+    f.StartUp();
+    f.player.TogglePause();
+    ASSERT_EQ(f.sequencer.mode, SequencerMode::Paused);
+    if (way == Way::RuleSet) {
+      f.state.settings.BgmList = {};
+      f.state.settings.BgmList[1] = "/r/x.mid";
+      f.state.settings.BgmCount = 1;
+      f.player.FollowRuleSet();
+    } else if (way == Way::Next) {
+      f.player.NextPiece();
+    } else {
+      f.player.PreviousPiece();
+    }
+    EXPECT_EQ(f.sequencer.mode, SequencerMode::Playing);
+    EXPECT_EQ(f.player.BgmPaused(), 0);
+    f.sequencer.log.clear();
+    f.player.TogglePause();
+    EXPECT_EQ(f.sequencer.mode, SequencerMode::Paused);
+    EXPECT_EQ(f.player.BgmPaused(), 1);
+    EXPECT_EQ(f.sequencer.log, std::vector<std::string>{"pause"});
+  }
+}
+
 TEST(BgmPlayer, AnEndedPieceIsFollowedAtTheNextTurn) {
   Fixture f({"/m/1.mid", "/m/2.mid"});
   f.StartUp();

@@ -20,13 +20,15 @@ class FakeWaitClock final : public WaitClock {
   }
 
   // Moves the clock on: the waits that fall due end, earliest first, and
-  // what they queued runs.
+  // what they queued runs. A wait that keeps starting another due at once
+  // would never let the clock stop: that ends the test.
   void Advance(int milliseconds) {
     now_ += milliseconds;
-    for (;;) {
+    for (int ended = 0;; ++ended) {
       auto due = std::min_element(pending_.begin(), pending_.end(),
                                   [](const Pending* a, const Pending* b) { return a->due < b->due; });
       if (due == pending_.end() || (*due)->due > now_) break;
+      if (ended == kMostWaitsPerAdvance) qFatal("more than %d waits fell due in one advance of the clock", ended);
       Pending* timer = *due;
       pending_.erase(due);
       timer->elapsed();
@@ -58,6 +60,7 @@ class FakeWaitClock final : public WaitClock {
     std::function<void()> elapsed;
   };
 
+  static constexpr int kMostWaitsPerAdvance = 100000;
   int now_ = 0;
   std::vector<Pending*> pending_;
 };

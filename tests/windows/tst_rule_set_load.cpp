@@ -176,6 +176,34 @@ class RuleSetLoadTest : public QObject {
     QVERIFY(w.music().Mode() != SequencerMode::Playing);
     QVERIFY(!Menu(w, "musicMenu")->menuAction()->isEnabled());
   }
+
+  void aPieceLoadedWhileTheMusicIsPausedIsPausedByOnePress() {
+    TableFixture f([](GameState& s) { s.settings.SoundMode = 1; });
+    TableWindow& w = *f.window;
+    const std::string sets = f.dir.path() + "/sets";
+    EnsureDirectory(sets);
+    WriteTune(QString::fromStdString(sets + "/first.mid"));
+    WriteTune(QString::fromStdString(sets + "/second.mid"));
+    QVERIFY(WriteFileAtomically(sets + "/first.prk", "BGM = " + sets + "/first.mid\r\n"));
+    QVERIFY(WriteFileAtomically(sets + "/second.prk", "BGM = " + sets + "/second.mid\r\n"));
+    f.state.RuleSetDirectory = sets;
+    f.state.match.MatchInProgress = true;
+    for (const char* file : {"first.prk", "second.prk"}) {
+      LoadScript script(QString::fromLatin1(file));
+      Action(w, "openRuleSetAction")->trigger();
+      QVERIFY(NothingWaits());
+      QCOMPARE(script.messages, 0);
+      QCOMPARE(w.music().Mode(), SequencerMode::Playing);
+      if (std::string_view(file) == "first.prk") {
+        Action(w, "pauseMusicAction")->trigger();
+        QCOMPARE(w.music().Mode(), SequencerMode::Paused);
+      }
+    }
+    QCOMPARE(f.state.settings.BgmList[1], sets + "/second.mid");
+    Action(w, "pauseMusicAction")->trigger();
+    QCOMPARE(w.music().Mode(), SequencerMode::Paused);
+    QCOMPARE(w.music().BgmPaused(), int16_t{1});
+  }
 };
 
 QTEST_MAIN(RuleSetLoadTest)

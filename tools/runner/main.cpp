@@ -2,7 +2,8 @@
 // computer player (seat 0 through the auto-play), checking the table after
 // every move.
 //
-//   winpiruk-runner [--hands N | --matches N] [--seed S] [--rules FILE] [--threads N] [--figures] [--json]
+//   winpiruk-runner [--hands N | --matches N] [--seed S] [--rules FILE] [--yakitori N] [--threads N] [--figures]
+//                   [--json]
 //
 // With --matches the engine scores every hand and settles every match (member
 // files in a scratch folder), and the runner checks that the points move as a
@@ -32,6 +33,7 @@ struct Options {
   long long matches = 0;  // whole matches instead of hands when above 0
   uint32_t seed = 1;
   std::string rules;
+  int yakitori = -1;  // -1: as the rules say
   long long threads = 0;  // 0: every core
   bool figures = false;
   bool json = false;
@@ -53,8 +55,9 @@ bool ParseCount(const char* text, long long& out) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: winpiruk-runner [--hands N | --matches N] [--seed S] [--rules FILE] [--threads N] [--figures] "
-               "[--json]\n"
+               "usage: winpiruk-runner [--hands N | --matches N] [--seed S] [--rules FILE] [--yakitori N] [--threads N] "
+               "[--figures] [--json]\n"
+               "  --yakitori N the yakitori size 0..4 in place of the rules' own\n"
                "  --threads N  threads to play on (default and 0: every core)\n"
                "  --figures    add the figures of the run (JSON key \"figures\")\n"
                "  hands_per_second: on one thread, hands per second of the process's processor time;\n"
@@ -70,6 +73,7 @@ int Run(const Options& options) {
     std::fprintf(stderr, "winpiruk-runner: cannot read rules file %s\n", options.rules.c_str());
     return 2;
   }
+  if (options.yakitori >= 0) request.rules.YakitoriMode = static_cast<int16_t>(options.yakitori);
   request.whole_matches = options.matches > 0;
   request.count = request.whole_matches ? options.matches : options.hands;
   request.seed = options.seed;
@@ -117,6 +121,10 @@ int main(int argc, char** argv) {
       long long seed = 0;
       if (!winpiruk::runner::ParseCount(argv[++i], seed)) return winpiruk::runner::Usage();
       options.seed = static_cast<uint32_t>(seed);
+    } else if (arg == "--yakitori" && has_value) {
+      long long size = 0;
+      if (!winpiruk::runner::ParseCount(argv[++i], size) || size > 4) return winpiruk::runner::Usage();
+      options.yakitori = static_cast<int>(size);
     } else if (arg == "--figures") {
       options.figures = true;
     } else if (arg == "--threads" && has_value) {
