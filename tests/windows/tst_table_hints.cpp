@@ -217,8 +217,20 @@ class TableHintsTest : public QObject {
     for (int n : {kPosDrawPile, kPosSecondCard, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
       QVERIFY(!penalty->geometry().intersects(PositionPicture(fixture_->window->view().widgets(), n)->geometry()));
     }
-    // Passed on: the next seat takes more.
+    // Apart from the messages under the piles, at any size, and whole.
     QtTableView& view = fixture_->window->view();
+    view.ShowLabel(TableLabel::ReuseMessage, LabelWords::Own);
+    for (const QSize size : {QSize(541, 359), QSize(400, 280), QSize(1200, 800)}) {
+      fixture_->window->resize(size);
+      QTRY_COMPARE(fixture_->window->size(), size);
+      const QLabel* message = view.widgets().reuseLabel;
+      QVERIFY(message->isVisible());
+      QVERIFY2(!penalty->geometry().intersects(message->geometry()), qPrintable(QString::number(size.width())));
+      QVERIFY(penalty->width() >= penalty->sizeHint().width());
+      QVERIFY(penalty->height() >= penalty->fontMetrics().height());
+    }
+    view.HideLabel(TableLabel::ReuseMessage);
+    // Passed on: the next seat takes more.
     fixture_->state.table.PenaltyPending = 6;
     view.ShowArrow(1);
     QVERIFY(penalty->text().contains(QStringLiteral("+6")));
