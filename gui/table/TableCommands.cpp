@@ -123,7 +123,11 @@ void TableCommands::ResumeMatch() {
 }
 
 void TableCommands::OnGameResult() {
-  runs_.Start([this] { OpenGameResult(&window_, state_, paths_); });
+  runs_.Start([this] { OpenGameResult(&window_, state_, paths_, GameResultOpening::Record); });
+}
+
+void TableCommands::OnPlayerParameters() {
+  runs_.Start([this] { OpenGameResult(&window_, state_, paths_, GameResultOpening::Parameters); });
 }
 
 void TableCommands::OnAutoPlay() {

@@ -31,6 +31,8 @@ class TableCommands {
   // it first waits.
   void OnNewGame();
   void OnGameResult();
+  // The statistics window with the parameter window of its first member over it.
+  void OnPlayerParameters();
   void OnManualPlay();
   void OnAutoPlay();
   void OnQuit();

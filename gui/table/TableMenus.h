@@ -16,6 +16,7 @@ struct TableMenus {
   QMenu* gameMenu = nullptr;
   QAction* newGameAction = nullptr;
   QAction* gameResultAction = nullptr;
+  QAction* playerParametersAction = nullptr;
   QMenu* playModeMenu = nullptr;
   QAction* manualPlayAction = nullptr;
   QAction* autoPlayAction = nullptr;

@@ -124,7 +124,7 @@ class TableWindowTest : public QObject {
     }
     const QString joined = shown.join(u'|');
     QCOMPARE(joined, QStringLiteral(
-                         "ｹﾞｰﾑ(&G ｹ)|>新規ゲーム(&N ﾆ)...|>-|>対戦成績(&R ｾ)...|>実行モード(&M ﾓ)|>>手動(&M ｼ)|>>自動(&A ｵ)|>-|"
+                         "ｹﾞｰﾑ(&G ｹ)|>新規ゲーム(&N ﾆ)...|>-|>対戦成績(&R ｾ)...|>ﾌﾟﾚｲﾔｰﾊﾟﾗﾒｰﾀ(&P ﾊ)...|>実行モード(&M ﾓ)|>>手動(&M ｼ)|>>自動(&A ｵ)|>-|"
                          ">ぴるく の終了(&X ｼ)|ｵﾌﾟｼｮﾝ(&O ｵ)|>設定(&S ｾ)|>>ﾙｰﾙ設定(&R ﾙ)...|>>文字色設定(&C ﾓ)...|"
                          ">>盤面背景設定(&W ｶ)...|>>ｻｳﾝﾄﾞ設定(&M ｵ)...|>>ｶｰﾄﾞ設定(&D ﾃ)...|>>-|>>設定ﾌｧｲﾙを開く(&L)...|"
                          ">>設定の保存(&S)...|>-|>ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M ｸ)...|>-|>BGMｺﾝﾄﾛｰﾙ(&B ﾋ)|>>一時停止/解除(&P ﾎ)|"
@@ -133,7 +133,7 @@ class TableWindowTest : public QObject {
     QVERIFY(Action(w, "quitAction")->isEnabled());
     QVERIFY(Action(w, "keyGuidesAction")->isEnabled());
     QVERIFY(Action(w, "autoPlayAction")->isEnabled());
-    for (QAction* ready : {Action(w, "newGameAction"), Action(w, "gameResultAction"), Action(w, "helpContentsAction"), Action(w, "aboutAction"), Action(w, "rulesAction"), Action(w, "openRuleSetAction"), Action(w, "saveRuleSetAction"), Action(w, "membersAction"),
+    for (QAction* ready : {Action(w, "newGameAction"), Action(w, "gameResultAction"), Action(w, "playerParametersAction"), Action(w, "helpContentsAction"), Action(w, "aboutAction"), Action(w, "rulesAction"), Action(w, "openRuleSetAction"), Action(w, "saveRuleSetAction"), Action(w, "membersAction"),
                            Action(w, "textColoursAction"), Action(w, "backgroundAction"), Action(w, "soundAction"), Action(w, "cardsAction")}) {
       QVERIFY(ready->isEnabled());
     }
