@@ -6,6 +6,7 @@
 
 #include "engine/Durations.h"
 #include "presentation/HintTexts.h"
+#include "gui/table/TableAccessibility.h"
 #include "gui/table/TableOptions.h"
 #include "gui/table/TableScale.h"
 #include "gui/table/TableWidgets.h"
@@ -83,6 +84,8 @@ QLabel* TableHints::refusal_label() const { return refusal_; }
 QLabel* TableHints::penalty_label() const { return penalty_; }
 
 void TableHints::RefreshMarks() {
+  // Assistive technology hears what may be played whether or not it is marked.
+  SpeakPlayable(widgets_, MarksFor(state_, true));
   const PlayableMarks marks = MarksFor(state_, surface_.options.mark_playable_cards);
   const bool marked = marks != PlayableMarks{};
   if (!marked && !any_marked_) return;
@@ -125,17 +128,23 @@ void TableHints::TurnPassed(int seat) {
   if (state_.table.PenaltyPending > 0) {
     ShowPenalty();
   } else {
-    penalty_->hide();
+    HidePenalty();
   }
 }
 
 void TableHints::RefreshPenalty() {
   // A new penalty waits for the turn to pass before it names its seat.
   if (state_.table.PenaltyPending <= 0 || state_.table.HandPhase == kHandNotDealt) {
-    penalty_->hide();
+    HidePenalty();
   } else if (!penalty_->isHidden()) {
     ShowPenalty();
   }
+}
+
+void TableHints::HidePenalty() {
+  penalty_->hide();
+  // The same count coming again later is news again.
+  penalty_->setAccessibleName(QString());
 }
 
 void TableHints::ShowPenalty() {
@@ -148,7 +157,7 @@ void TableHints::ShowPenalty() {
 
 void TableHints::Clear() {
   HideRefusal();
-  penalty_->hide();
+  HidePenalty();
   penalty_seat_ = -1;
   RefreshMarks();
 }
@@ -183,6 +192,7 @@ void TableHints::PlacePenalty() {
                            ? QString::fromStdString(state_.match.SeatName[static_cast<std::size_t>(penalty_seat_)])
                            : QString();
   penalty_->setText(QStringLiteral("<b>%1</b> → %2").arg(penalty_->property("count").toString(), seat.toHtmlEscaped()));
+  AnnouncePenalty(penalty_, penalty_->property("count").toString(), seat);
   const int width = std::min(place.width(), penalty_->sizeHint().width());
   const int height = std::max(place.height(), penalty_->fontMetrics().height() + 2);
   penalty_->setGeometry(place.center().x() - width / 2, place.top(), width, height);
