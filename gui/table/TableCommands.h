@@ -47,6 +47,7 @@ class TableCommands {
   void OnKeyGuides();
   void OnGrowTable();
   void OnMarkPlayable();
+  void OnFourColourDeck();
   void OnAnalyser();
   void OnHelpContents();
   void OnAbout();
@@ -84,6 +85,7 @@ class TableCommands {
   void SwitchKeyGuides();
   void SwitchGrowTable();
   void SwitchMarkPlayable();
+  void SwitchFourColourDeck();
   // The table follows changed settings: colours, places, open cards, picture,
   // card backs and the play mode.
   void FollowSettings();

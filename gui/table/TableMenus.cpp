@@ -92,6 +92,7 @@ std::vector<MenuRow> Rows() {
       Line(),
       Check("growTableAction", "ｳｨﾝﾄﾞｳに合わせて拡大(&Z&ｶ)", nullptr, &C::OnGrowTable, &T::growTableAction),
       Check("markPlayableAction", "出せるｶｰﾄﾞの表示(&P&ﾀ)", nullptr, &C::OnMarkPlayable, &T::markPlayableAction),
+      Check("fourColourDeckAction", "4色ﾃﾞｯｷ(&F&ﾖ)", nullptr, &C::OnFourColourDeck, &T::fourColourDeckAction),
       Line(),
       Item("analyserAction", "ﾙｰﾙ分析(&Y&ﾌ)...", nullptr, &C::OnAnalyser, &T::analyserAction),
 
