@@ -1,0 +1,21 @@
+#pragma once
+// Names for assistive technology. A field, list or picture has no caption of
+// its own: a screen reader finds it by the label that stands for it, or by
+// the name given here when that label cannot be its buddy.
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace winpiruk {
+
+// `caption` as read aloud: without its access key's & and a closing colon.
+QString SpokenCaption(const QString& caption);
+
+// `control` is read as `caption`, spoken as above.
+void NameAfter(QWidget& control, const QString& caption);
+
+// `control` is read as the text `label` shows beside it.
+void NameAfterLabel(QWidget& control, const QLabel& label);
+
+}  // namespace winpiruk
