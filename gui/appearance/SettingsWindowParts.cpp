@@ -11,6 +11,7 @@
 
 #include "gui/common/FileChooser.h"
 #include "gui/common/HelpKey.h"
+#include "gui/common/SpokenNames.h"
 #include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
@@ -106,6 +107,7 @@ void NameChooserParts(FileChooser& chooser, const QString& role) { chooser.NameP
 
 void FinishSettingsWindow(QDialog& window, const std::string& program_directory, QSize size) {
   AddHelpKey(window, program_directory, kHelpRules);
+  NameControlsForReaders(window);
   // A window with an opening size of its own is centred as laid out, then
   // takes that size.
   if (size.isValid()) window.resize(size);

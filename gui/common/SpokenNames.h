@@ -18,4 +18,9 @@ void NameAfter(QWidget& control, const QString& caption);
 // `control` is read as the text `label` shows beside it.
 void NameAfterLabel(QWidget& control, const QLabel& label);
 
+// Every control of `window` that has no spoken name or description yet
+// takes them from the label it is the buddy of and from its tooltip. Not
+// every kind of control looks there by itself (lists and tables do not).
+void NameControlsForReaders(QWidget& window);
+
 }  // namespace winpiruk
