@@ -59,4 +59,12 @@ void NameControlsForReaders(QWidget& window) {
   }
 }
 
+void TabInOrder(std::initializer_list<QWidget*> controls) {
+  QWidget* previous = nullptr;
+  for (QWidget* control : controls) {
+    if (previous != nullptr) QWidget::setTabOrder(previous, control);
+    previous = control;
+  }
+}
+
 }  // namespace winpiruk

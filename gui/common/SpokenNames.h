@@ -3,6 +3,7 @@
 // its own: a screen reader finds it by the label that stands for it, or by
 // the name given here when that label cannot be its buddy.
 #include <QString>
+#include <initializer_list>
 
 class QLabel;
 class QWidget;
@@ -22,5 +23,9 @@ void NameAfterLabel(QWidget& control, const QLabel& label);
 // takes them from the label it is the buddy of and from its tooltip. Not
 // every kind of control looks there by itself (lists and tables do not).
 void NameControlsForReaders(QWidget& window);
+
+// Tab visits `controls` one after another, in the order given: for a window
+// whose controls are made in another order than the user reads them.
+void TabInOrder(std::initializer_list<QWidget*> controls);
 
 }  // namespace winpiruk

@@ -11,6 +11,8 @@
 #include <QStorageInfo>
 #include <QTreeView>
 
+#include "gui/common/SpokenNames.h"
+
 namespace winpiruk {
 namespace {
 
@@ -74,6 +76,11 @@ RuleSetBrowser::RuleSetBrowser(QWidget* window) : QObject(window) {
   fileList->setObjectName(QStringLiteral("fileList"));
   fileList->setModel(files_);
   fileList->setUniformItemSizes(true);
+
+  // Named as a file chooser's parts are, having no caption of their own.
+  NameAfter(*driveList, QStringLiteral("ﾄﾞﾗｲﾌﾞ"));
+  NameAfter(*folderTree, QStringLiteral("ﾌｫﾙﾀﾞ"));
+  NameAfter(*fileList, QStringLiteral("ﾌｧｲﾙ"));
 
   folderLabel = new QLabel(window);
   folderLabel->setObjectName(QStringLiteral("folderLabel"));

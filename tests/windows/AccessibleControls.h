@@ -20,6 +20,15 @@ inline QString AccessibleText(QWidget* widget, QAccessible::Text text) {
 inline QString AccessibleName(QWidget* widget) { return AccessibleText(widget, QAccessible::Name); }
 inline QString AccessibleDescription(QWidget* widget) { return AccessibleText(widget, QAccessible::Description); }
 
+// The label a screen reader reads before `widget`, which on Linux is how a
+// combo box, named by its value, is told apart.
+inline QString LabelledBy(QWidget* widget) {
+  QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+  if (spoken == nullptr) return QString();
+  for (const auto& [label, relation] : spoken->relations(QAccessible::Label)) return label->text(QAccessible::Name);
+  return QString();
+}
+
 // The controls of `window` that Tab can reach, as the window shows them.
 // The editor inside a spin box or a combo box belongs to its box.
 inline QList<QWidget*> FocusableControls(const QWidget& window) {
