@@ -59,7 +59,7 @@ void NameControlsForReaders(QWidget& window) {
   }
 }
 
-void TabInOrder(std::initializer_list<QWidget*> controls) {
+void TabInOrder(const std::vector<QWidget*>& controls) {
   QWidget* previous = nullptr;
   for (QWidget* control : controls) {
     if (previous != nullptr) QWidget::setTabOrder(previous, control);

@@ -3,7 +3,7 @@
 // its own: a screen reader finds it by the label that stands for it, or by
 // the name given here when that label cannot be its buddy.
 #include <QString>
-#include <initializer_list>
+#include <vector>
 
 class QLabel;
 class QWidget;
@@ -26,6 +26,6 @@ void NameControlsForReaders(QWidget& window);
 
 // Tab visits `controls` one after another, in the order given: for a window
 // whose controls are made in another order than the user reads them.
-void TabInOrder(std::initializer_list<QWidget*> controls);
+void TabInOrder(const std::vector<QWidget*>& controls);
 
 }  // namespace winpiruk
