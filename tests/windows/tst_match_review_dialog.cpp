@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "AccessibleControls.h"
 #include "Controls.h"
 #include "scoring/ReviewChart.h"
 #include "gui/scoring/MatchReviewDialog.h"
@@ -70,6 +71,7 @@ class MatchReviewDialogTest : public QObject {
     GameState state;
     MatchReviewDialog window(state);
     window.show();
+    QVERIFY(test::NamelessControls(window).isEmpty());
     QTest::mouseClick(test::Control<QPushButton>(window, QStringLiteral("okButton")), Qt::LeftButton);
     QVERIFY(!window.isVisible());
   }
