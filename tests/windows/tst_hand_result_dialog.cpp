@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "gui/scoring/HandResultDialog.h"
 #include "state/GameState.h"
@@ -167,5 +168,5 @@ class HandResultDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(HandResultDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<HandResultDialogTest>();
 #include "tst_hand_result_dialog.moc"

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "gui/scoring/MatchReviewDialog.h"
 #include "gui/scoring/MatchEndDialog.h"
@@ -167,5 +168,5 @@ class MatchEndDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(MatchEndDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<MatchEndDialogTest>();
 #include "tst_match_end_dialog.moc"

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "scoring/ReviewChart.h"
 #include "gui/scoring/MatchReviewDialog.h"
@@ -75,5 +76,5 @@ class MatchReviewDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(MatchReviewDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<MatchReviewDialogTest>();
 #include "tst_match_review_dialog.moc"

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <thread>
 
+#include "WindowSuites.h"
 #include "config/SafeFile.h"
 #include "config/SettingsStore.h"
 #include "gui/rules/FiguresChart.h"
@@ -305,5 +306,5 @@ class RuleAnalyserTest : public QObject {
   }
 };
 
-QTEST_MAIN(RuleAnalyserTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<RuleAnalyserTest>();
 #include "tst_rule_analyser.moc"

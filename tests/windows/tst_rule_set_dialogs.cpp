@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "Controls.h"
 #include "RunToEnd.h"
@@ -186,5 +187,5 @@ class RuleSetWindowsTest : public QObject {
   }
 };
 
-QTEST_MAIN(RuleSetWindowsTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<RuleSetWindowsTest>();
 #include "tst_rule_set_dialogs.moc"

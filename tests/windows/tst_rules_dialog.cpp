@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "Controls.h"
 #include "RunToEnd.h"
@@ -370,5 +371,5 @@ class RulesDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(RulesDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<RulesDialogTest>();
 #include "tst_rules_dialog.moc"

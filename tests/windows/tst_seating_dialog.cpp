@@ -16,6 +16,7 @@
 #include <functional>
 #include <set>
 
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "DialogAnswers.h"
 #include "RunToEnd.h"
@@ -471,5 +472,5 @@ class SeatingDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(SeatingDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<SeatingDialogTest>();
 #include "tst_seating_dialog.moc"

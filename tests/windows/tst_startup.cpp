@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "RunToEnd.h"
 #include "TableControls.h"
@@ -370,5 +371,5 @@ class StartupTest : public QObject {
   }
 };
 
-QTEST_MAIN(StartupTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<StartupTest>();
 #include "tst_startup.moc"

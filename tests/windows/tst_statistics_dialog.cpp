@@ -9,6 +9,7 @@
 #include <memory>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "RunToEnd.h"
 #include "config/SafeFile.h"
@@ -226,5 +227,5 @@ class StatisticsDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(StatisticsDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<StatisticsDialogTest>();
 #include "tst_statistics_dialog.moc"

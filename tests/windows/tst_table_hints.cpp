@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "WindowSuites.h"
 #include "TableFixture.h"
 #include "engine/Durations.h"
 #include "engine/Engine.h"
@@ -252,5 +253,5 @@ class TableHintsTest : public QObject {
   std::unique_ptr<TableFixture> fixture_;
 };
 
-QTEST_MAIN(TableHintsTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<TableHintsTest>();
 #include "tst_table_hints.moc"
