@@ -5,12 +5,15 @@
 #include <QRectF>
 #include <QString>
 
+#include "artwork/SuitShapes.h"
+
 namespace winpiruk::artwork {
 
 // code 1..52 (suit = (code - 1) / 13, rank = (code - 1) % 13 + 1), drawn
-// `scale` times the files' size.
-QImage DrawCardFace(int code, double scale = 1.0);
-QImage DrawBannerCardFace(int code, double scale = 1.0);
+// `scale` times the files' size in the deck's colours (the files are the
+// two-colour deck).
+QImage DrawCardFace(int code, double scale = 1.0, DeckColours colours = DeckColours::TwoColour);
+QImage DrawBannerCardFace(int code, double scale = 1.0, DeckColours colours = DeckColours::TwoColour);
 
 // "A", "2" … "10", "J", "Q", "K".
 QString RankText(int rank);

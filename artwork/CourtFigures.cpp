@@ -26,7 +26,13 @@ struct SuitScheme {
   QColor deep, light, metal, ground;
 };
 
-SuitScheme SchemeFor(int suit) {
+SuitScheme SchemeFor(int suit, DeckColours colours) {
+  if (colours == DeckColours::FourColour) {
+    // Diamonds take the blue and spades leave their navy for charcoal;
+    // hearts and clubs keep their crimson and green.
+    if (suit == 1) return {QColor(46, 46, 54), QColor(184, 186, 194), QColor(206, 212, 222), QColor(226, 226, 230)};
+    if (suit == 2) return {QColor(22, 78, 200), QColor(150, 186, 248), kGold, QColor(214, 228, 252)};
+  }
   switch (suit) {
     case 0: return {QColor(184, 22, 42), QColor(246, 160, 170), kGold, QColor(252, 222, 226)};
     case 1: return {QColor(26, 46, 130), QColor(150, 178, 236), QColor(206, 212, 222), QColor(210, 222, 252)};
@@ -44,6 +50,7 @@ struct Dress {
   Robe robe;
   QColor gem;
   int suit;
+  DeckColours colours;
 };
 
 // Every figure wears its suit's deep colour, trimmed differently by rank.
@@ -92,7 +99,7 @@ void DrawBody(QPainter& p, const Dress& dress) {
   p.setPen(QPen(kInk, 2));
   p.setBrush(kWhite);
   p.drawRect(QRectF(27, 76, 46, 36));
-  DrawPip(p, dress.suit, QRectF(31, 79, 38, 31));
+  DrawPip(p, dress.suit, QRectF(31, 79, 38, 31), false, dress.colours);
 }
 
 void DrawFace(QPainter& p, double cx, double cy) {
@@ -246,9 +253,9 @@ QPainterPath FrameOutline(const QRectF& frame, const QSizeF& notch) {
 
 }  // namespace
 
-void DrawCourt(QPainter& p, int rank, int suit, const QRectF& frame, const QSizeF& notch) {
-  const SuitScheme scheme = SchemeFor(suit);
-  const Dress dress{RobeFor(rank, scheme), scheme.deep, suit};
+void DrawCourt(QPainter& p, int rank, int suit, const QRectF& frame, const QSizeF& notch, DeckColours colours) {
+  const SuitScheme scheme = SchemeFor(suit, colours);
+  const Dress dress{RobeFor(rank, scheme), scheme.deep, suit, colours};
   const QPainterPath outline = FrameOutline(frame, notch);
   const QColor frame_colour = scheme.deep.darker(115);
   p.save();

@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <QSizeF>
 
+#include "artwork/SuitShapes.h"
+
 namespace winpiruk::artwork {
 
 // The framed double-headed picture of the court card of `rank` (11 jack,
@@ -11,6 +13,9 @@ namespace winpiruk::artwork {
 // colours of its own and they wear its symbol large on the chest, so no two
 // court cards look alike. A non-empty `notch` is cut from the frame's top
 // left and bottom right corners to leave room for the corner indices.
-void DrawCourt(QPainter& painter, int rank, int suit, const QRectF& frame, const QSizeF& notch);
+// In a four-colour deck the figures of diamonds dress in blue and those of
+// spades in charcoal, so that no suit's court is mistaken for another's.
+void DrawCourt(QPainter& painter, int rank, int suit, const QRectF& frame, const QSizeF& notch,
+               DeckColours colours = DeckColours::TwoColour);
 
 }  // namespace winpiruk::artwork

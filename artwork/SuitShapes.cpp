@@ -78,18 +78,26 @@ QPainterPath SuitPath(int suit) {
   }
 }
 
-QColor SuitColour(int suit) {
-  return (suit == 0 || suit == 2) ? QColor(0xd0, 0x10, 0x1c) : QColor(0x10, 0x10, 0x14);
+QColor SuitColour(int suit, DeckColours colours) {
+  const QColor red(0xd0, 0x10, 0x1c);
+  const QColor black(0x10, 0x10, 0x14);
+  if (colours == DeckColours::FourColour) {
+    // Blue and green as dark as the red, so that every suit reads as well
+    // on the white card.
+    if (suit == 2) return QColor(0x14, 0x4c, 0xd2);
+    if (suit == 3) return QColor(0x0a, 0x88, 0x2e);
+  }
+  return (suit == 0 || suit == 2) ? red : black;
 }
 
-void DrawPip(QPainter& painter, int suit, const QRectF& box, bool upside_down) {
+void DrawPip(QPainter& painter, int suit, const QRectF& box, bool upside_down, DeckColours colours) {
   QTransform t;
   t.translate(box.center().x(), box.center().y());
   t.scale(box.width(), box.height());
   if (upside_down) t.rotate(180);
   painter.save();
   painter.setPen(Qt::NoPen);
-  painter.setBrush(SuitColour(suit));
+  painter.setBrush(SuitColour(suit, colours));
   painter.drawPath(t.map(SuitPath(suit)));
   painter.restore();
 }

@@ -15,23 +15,22 @@ bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == st
 
 bool BgmPlayer::Usable() const { return available_ && state_.settings.SoundMode != 0; }
 
-bool BgmPlayer::LoadTrack(int slot, int step) {
+void BgmPlayer::LoadTrack(int slot, int step) {
   const int count = Count(state_.settings);
   unplayable_.clear();
-  if (count < 1) return false;
+  if (count < 1) return;
   state_.window.BgmTrack = static_cast<int16_t>(std::clamp(slot, 1, count));
   for (const std::string& path : TrackOrder(slot, step)) {
     if (sequencer_.Open(path)) {
       // A new piece starts playing, so the next pause press pauses it.
       paused_ = 0;
       sequencer_.Play();
-      return true;
+      return;
     }
     unplayable_.push_back(path);
     state_.window.BgmTrack = static_cast<int16_t>(step > 0 ? NextTrack(state_.window.BgmTrack, count)
                                                     : PreviousTrack(state_.window.BgmTrack, count));
   }
-  return false;
 }
 
 std::vector<std::string> BgmPlayer::TrackOrder(int slot, int step) const {

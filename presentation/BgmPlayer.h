@@ -72,7 +72,7 @@ class BgmPlayer {
   bool PieceEnded() const;
   // Opens and plays the piece in `slot`; a piece that cannot be opened is
   // passed over for the next one in `step`'s direction, once round the list.
-  bool LoadTrack(int slot, int step);
+  void LoadTrack(int slot, int step);
   // The files LoadTrack(slot, step) tries, in its order.
   std::vector<std::string> TrackOrder(int slot, int step) const;
 

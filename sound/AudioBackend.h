@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "sound/SoundVolumes.h"
+
 namespace winpiruk {
 
 // One effect, decoded for the device's format.
@@ -57,6 +59,10 @@ class AudioBackend {
   virtual void HaltEffects() = 0;
   // A wave file decoded for the open device; null when it cannot be read.
   virtual std::unique_ptr<AudioClip> LoadClip(const std::string& path) = 0;
+
+  // How loud the effects and the music play, from now on and at once for
+  // what plays now; kept while the device is closed and reopened.
+  virtual void SetVolumes(const SoundVolumes& volumes) = 0;
 
   // A MIDI file read for the open device (in a 16-bit or float stereo
   // format); null when the file is not MIDI or no sound font can be loaded.

@@ -147,6 +147,9 @@ struct WindowState {
   bool ResizeGuard = false;
   int16_t CardBackShown = 0;  // the back design the table shows now
   int16_t BgmTrack = 0;
+  // The program's card faces show diamonds blue and clubs green: the table's
+  // option, followed by every window that shows cards.
+  bool FourColourDeck = false;
 };
 
 // Each part is changed where its name says: the engine changes the table,

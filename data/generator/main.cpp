@@ -2,11 +2,14 @@
 // directory, with the list of the pictures' hashes, and optionally contact
 // sheets of the pictures.
 //
-//   winpiruk_datagen <share directory> [<contact sheet.png> [<3× sheet.png> [<courts.png>]]]
+//   winpiruk_datagen <share directory> [<contact sheet.png> [<3× sheet.png> [<courts.png>
+//                    [<four-colour sheet.png> [<four-colour 3× sheet.png>]]]]]
 //
 // The 3× sheet shows the pictures as the program draws them three times as
 // large; the courts sheet shows the spade and club court cards side by side
-// at their file size, each pixel enlarged.
+// at their file size, each pixel enlarged. The four-colour sheets show the
+// faces as the program draws them for its four-colour deck, at the files'
+// size and three times as large.
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -151,6 +154,32 @@ Groups SpadeAndClubCourts(const std::vector<NamedPicture>& faces) {
   return groups;
 }
 
+// Every face and banner face of the four-colour deck drawn `scale` times as
+// large, a suit to a row, each beside its two-colour face for comparison.
+Groups FourColourDeck(double scale) {
+  using artwork::DeckColours;
+  Groups groups;
+  for (int suit = 0; suit < 4; ++suit) {
+    std::vector<NamedPicture> faces;
+    std::vector<NamedPicture> banner_faces;
+    for (int rank = 1; rank <= 13; ++rank) {
+      const int code = suit * 13 + rank;
+      Add(faces, winpiruk::CardFaceFile(code), artwork::DrawCardFace(code, scale, DeckColours::FourColour));
+      Add(banner_faces, winpiruk::BannerCardFaceFile(code),
+          artwork::DrawBannerCardFace(code, scale, DeckColours::FourColour));
+    }
+    groups.push_back(std::move(faces));
+    groups.push_back(std::move(banner_faces));
+  }
+  // The two-colour diamonds and clubs, to compare.
+  std::vector<NamedPicture> before;
+  for (int code : {27, 37, 38, 39, 40, 50, 51, 52}) {
+    Add(before, "(2) " + winpiruk::CardFaceFile(code), artwork::DrawCardFace(code, scale));
+  }
+  groups.push_back(std::move(before));
+  return groups;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -163,7 +192,9 @@ int main(int argc, char* argv[]) {
     }
   }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: winpiruk_datagen <share directory> [<sheet.png> [<3x sheet.png> [<courts.png>]]]\n");
+    std::fprintf(stderr,
+                 "usage: winpiruk_datagen <share directory> [<sheet.png> [<3x sheet.png> [<courts.png> "
+                 "[<four-colour sheet.png> [<four-colour 3x sheet.png>]]]]]\n");
     return 2;
   }
   const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -174,6 +205,8 @@ int main(int argc, char* argv[]) {
   Groups groups = DrawPictures();
   if (!WritePictures(dir, groups)) return 1;
   bool ok = true;
+  if (argc >= 7) ok &= SaveSheet(winpiruk::datagen::ContactSheet(FourColourDeck(3.0)), argv[6]);
+  if (argc >= 6) ok &= SaveSheet(winpiruk::datagen::ContactSheet(FourColourDeck(1.0), 2), argv[5]);
   if (argc >= 5) ok &= SaveSheet(winpiruk::datagen::ContactSheet(SpadeAndClubCourts(groups[0]), 4), argv[4]);
   if (argc >= 4) ok &= SaveSheet(winpiruk::datagen::ContactSheet(ThreeTimes()), argv[3]);
   if (argc >= 3) {

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -26,12 +27,27 @@
 #include "gui/common/Messages.h"
 #include "gui/common/Music.h"
 #include "gui/common/QtSettingsHost.h"
+#include "sound/AudioModule.h"
 #include "sound/Sound.h"
 
 namespace winpiruk {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+QString PercentText(int percent) { return QString::number(percent) + QStringLiteral(" %"); }
+
+// A slider of 0..100 % in steps of 5 (the arrow keys go by 1).
+QSlider* VolumeSlider(QWidget* parent, const QString& name) {
+  auto* slider = new QSlider(Qt::Horizontal, parent);
+  slider->setObjectName(name);
+  slider->setRange(0, kFullVolume);
+  slider->setSingleStep(1);
+  slider->setPageStep(10);
+  slider->setTickPosition(QSlider::TicksBelow);
+  slider->setTickInterval(10);
+  return slider;
+}
 
 QString MusicFolder() {
   const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
@@ -47,13 +63,40 @@ SoundDialog::SoundDialog(GameState& state, const ProgramPaths& paths, QWidget* p
 
   soundCheck = new QCheckBox(QStringLiteral("効果音およびBGMを鳴らす(&S)"), this);
   soundCheck->setObjectName(QStringLiteral("soundCheck"));
+  BuildVolumeFrame();
   BuildEffectsFrame();
   BuildMusicFrame();
   BuildClosingRow();
   ShowOpeningChoices();
   ConnectControls();
   UpdateButtons();
-  FinishSettingsWindow(*this, paths_.program_directory, QSize(760, 620));
+  FinishSettingsWindow(*this, paths_.program_directory, QSize(760, 700));
+}
+
+void SoundDialog::BuildVolumeFrame() {
+  volumeFrame = new QGroupBox(QStringLiteral("音量"), this);
+  volumeFrame->setObjectName(QStringLiteral("volumeFrame"));
+  effectsVolumeSlider = VolumeSlider(volumeFrame, QStringLiteral("effectsVolumeSlider"));
+  musicVolumeSlider = VolumeSlider(volumeFrame, QStringLiteral("musicVolumeSlider"));
+  effectsVolumeLabel = new QLabel(volumeFrame);
+  effectsVolumeLabel->setObjectName(QStringLiteral("effectsVolumeLabel"));
+  musicVolumeLabel = new QLabel(volumeFrame);
+  musicVolumeLabel->setObjectName(QStringLiteral("musicVolumeLabel"));
+  auto* grid = new QGridLayout(volumeFrame);
+  grid->setHorizontalSpacing(12);
+  const auto add_row = [&](int row, const QString& caption, QSlider* slider, QLabel* value) {
+    auto* label = new QLabel(caption, volumeFrame);
+    label->setBuddy(slider);
+    // The widest value keeps the column steady while the slider moves.
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(PercentText(kFullVolume)));
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(slider, row, 1);
+    grid->addWidget(value, row, 2);
+  };
+  add_row(0, QStringLiteral("効果音(&V)"), effectsVolumeSlider, effectsVolumeLabel);
+  add_row(1, QStringLiteral("BGM(&U)"), musicVolumeSlider, musicVolumeLabel);
+  grid->setColumnStretch(1, 1);
 }
 
 void SoundDialog::BuildEffectsFrame() {
@@ -124,6 +167,7 @@ void SoundDialog::BuildClosingRow() {
   layout->setContentsMargins(16, 14, 16, 14);
   layout->setSpacing(10);
   layout->addWidget(soundCheck);
+  layout->addWidget(volumeFrame);
   layout->addWidget(effectsFrame, 1);
   layout->addWidget(musicFrame, 1);
   layout->addLayout(ClosingRow(closing));
@@ -132,6 +176,11 @@ void SoundDialog::BuildClosingRow() {
 void SoundDialog::ShowOpeningChoices() {
   // The window as it opens: the sound switch, the first event's file and the list.
   soundCheck->setChecked(settings_.SoundMode != 0);
+  const SoundVolumes volumes = CurrentSoundVolumes();
+  effectsVolumeSlider->setValue(volumes.effects);
+  musicVolumeSlider->setValue(volumes.music);
+  effectsVolumeLabel->setText(PercentText(volumes.effects));
+  musicVolumeLabel->setText(PercentText(volumes.music));
   entries_ = winpiruk::BgmEntries(settings_);
   ShowBgmList();
   const std::string& first_piece = settings_.BgmList.at(1);
@@ -142,6 +191,9 @@ void SoundDialog::ShowOpeningChoices() {
 
 void SoundDialog::ConnectControls() {
   connect(soundCheck, &QCheckBox::toggled, this, &SoundDialog::OnSoundSwitched);
+  // valueChanged, not sliderReleased: what plays follows the slider as it is dragged.
+  connect(effectsVolumeSlider, &QSlider::valueChanged, this, &SoundDialog::OnVolumeMoved);
+  connect(musicVolumeSlider, &QSlider::valueChanged, this, &SoundDialog::OnVolumeMoved);
   connect(eventList, &QListWidget::currentRowChanged, this, [this] { ShowEventChoice(); });
   // What may tell the user something waits for the message in a run of the window's own.
   connect(effectChooser, &FileChooser::FileClicked, this,
@@ -204,6 +256,15 @@ void SoundDialog::OnSoundSwitched(bool checked) {
   // Cancel keeps it: it goes to the settings straight away.
   settings_.SoundMode = checked ? 1 : 0;
   state_.settings.SoundMode = settings_.SoundMode;
+}
+
+void SoundDialog::OnVolumeMoved() {
+  // Like the switch, the volumes act at once on what plays and stay as
+  // they are left: the player hears the level while choosing it.
+  const SoundVolumes volumes{effectsVolumeSlider->value(), musicVolumeSlider->value()};
+  effectsVolumeLabel->setText(PercentText(volumes.effects));
+  musicVolumeLabel->setText(PercentText(volumes.music));
+  SetSoundVolumes(volumes);
 }
 
 void SoundDialog::ShowEventChoice() {

@@ -1,8 +1,9 @@
 #pragma once
-// The sound settings window: sound on or off, the effect file of each
-// event, and the music list. The switch acts at once; the files and the list
-// are edited on a copy that OK keeps and writes to the settings file, and
-// Cancel leaves them as they were.
+// The sound settings window: sound on or off, how loud the effects and the
+// music play, the effect file of each event, and the music list. The switch
+// and the volumes act at once and stay as they are left, whichever way the
+// window closes; the files and the list are edited on a copy that OK keeps
+// and writes to the settings file, and Cancel leaves them as they were.
 #include <QDialog>
 #include <memory>
 
@@ -17,6 +18,7 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class QSlider;
 
 namespace winpiruk {
 
@@ -39,6 +41,7 @@ class SoundDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildVolumeFrame();
   void BuildEffectsFrame();
   void BuildMusicFrame();
   void BuildClosingRow();
@@ -48,6 +51,7 @@ class SoundDialog : public QDialog {
   void ShowEventFile();
   void ShowBgmList();
   void OnSoundSwitched(bool checked);
+  void OnVolumeMoved();
   // The chooser moves to the chosen event's file.
   void ShowEventChoice();
   void ChooseEffectFile(const QString& path);
@@ -61,6 +65,11 @@ class SoundDialog : public QDialog {
   void UpdateButtons();
 
   QCheckBox* soundCheck = nullptr;
+  QGroupBox* volumeFrame = nullptr;  // "音量"
+  QSlider* effectsVolumeSlider = nullptr;
+  QLabel* effectsVolumeLabel = nullptr;  // the effects' volume in percent
+  QSlider* musicVolumeSlider = nullptr;
+  QLabel* musicVolumeLabel = nullptr;
   QGroupBox* effectsFrame = nullptr;  // "効果音 ｲﾍﾞﾝﾄ場面 (*.wav)"
   QListWidget* eventList = nullptr;
   FileChooser* effectChooser = nullptr;
@@ -86,7 +95,8 @@ class SoundDialog : public QDialog {
 };
 
 // "ｻｳﾝﾄﾞ設定(&M&ｵ)...": the window, window-modal over `parent` and waited
-// for inside a run (see Awaiting.h). Afterwards the music stops when
+// for inside a run (see Awaiting.h). The volumes are the sound system's
+// (CurrentSoundVolumes), changed there as the sliders move. Afterwards the music stops when
 // the sound is off, starts when the sound was switched on, and music that
 // could not be opened is tried again with the confirmed list (a message
 // names the files that cannot be opened). True when confirmed with OK.

@@ -37,6 +37,13 @@ void CardPictures::SetScale(double zoom, double device_pixel_ratio) {
   });
 }
 
+void CardPictures::SetDeckColours(artwork::DeckColours colours) {
+  if (colours == deck_colours_) return;
+  deck_colours_ = colours;
+  // Every face may change; the rest is cheap to make again.
+  cache_.clear();
+}
+
 QString CardPictures::ScaleSuffix() const {
   return QStringLiteral("@") + QString::number(zoom_ * device_pixel_ratio_, 'g', 6) + QStringLiteral("/") +
          QString::number(device_pixel_ratio_, 'g', 6);
@@ -79,12 +86,13 @@ CardPictures::Source CardPictures::Original(const std::string& name, const char*
   return source;
 }
 
-const QPixmap& CardPictures::Scaled(const QString& key, const Source& source, const Drawing& drawing) {
+const QPixmap& CardPictures::Scaled(const QString& key, const Source& source, const Drawing& drawing,
+                                    bool file_as_is) {
   const double pixel_scale = zoom_ * device_pixel_ratio_;
   const QSize pixels(std::max(1, static_cast<int>(std::lround(source.image.width() * pixel_scale))),
                      std::max(1, static_cast<int>(std::lround(source.image.height() * pixel_scale))));
   QImage image;
-  if (pixel_scale == 1.0) {
+  if (pixel_scale == 1.0 && file_as_is) {
     image = source.image;
   } else if (source.ours) {
     image = drawing(pixel_scale);
@@ -104,10 +112,16 @@ const QPixmap& CardPictures::Load(const std::string& name, const char* routine_n
   if (auto found = cache_.constFind(key); found != cache_.constEnd()) return *found;
   const Source original = Original(name, routine_number, preparation);
   if (original.image.isNull()) return empty_;
-  return Scaled(key, original, [&name, keyed](double scale) {
-    const QImage drawn = artwork::DrawPictureFile(name, scale);
-    return keyed ? KeyOutCornerColour(drawn) : drawn;
-  });
+  const artwork::DeckColours colours = deck_colours_;
+  // The file holds the two-colour face: another deck is drawn at any size.
+  const bool recoloured = colours != artwork::DeckColours::TwoColour && artwork::IsCardFaceFile(name);
+  return Scaled(
+      key, original,
+      [&name, keyed, colours](double scale) {
+        const QImage drawn = artwork::DrawPictureFile(name, scale, colours);
+        return keyed ? KeyOutCornerColour(drawn) : drawn;
+      },
+      !recoloured);
 }
 
 const QPixmap& CardPictures::Face(int code, const char* routine_number) {

@@ -14,7 +14,9 @@
 #include <functional>
 #include <string>
 
+#include "artwork/SuitShapes.h"
 #include "presentation/PictureNames.h"
+#include "state/GameState.h"
 #include "state/Settings.h"
 
 namespace winpiruk {
@@ -32,6 +34,11 @@ inline constexpr const char* kTopBacks = "8";
 inline constexpr const char* kTopFaces = "9";
 inline constexpr const char* kBannerFaces = "1.13";
 }  // namespace routine
+
+// The colours the windows' faces are drawn in.
+inline artwork::DeckColours DeckColoursOf(const WindowState& window) {
+  return window.FourColourDeck ? artwork::DeckColours::FourColour : artwork::DeckColours::TwoColour;
+}
 
 // "「 " + path + "(#N) 」というファイルが見つかりません。"
 QString MissingPictureText(const QString& path, const QString& routine_number);
@@ -59,6 +66,12 @@ class CardPictures {
   void SetScale(double zoom, double device_pixel_ratio);
   double Zoom() const { return zoom_; }
   double DevicePixelRatio() const { return device_pixel_ratio_; }
+
+  // The colours the program's own faces are drawn in, at every size, the
+  // files' own size included (the files are the two-colour deck). The user's
+  // pictures stay as they are. Changing them lets the pictures handed out go.
+  void SetDeckColours(artwork::DeckColours colours);
+  artwork::DeckColours Colours() const { return deck_colours_; }
 
   // Any picture of the data folder by its file name.
   const QPixmap& Picture(const std::string& name, const char* routine_number) { return Load(name, routine_number); }
@@ -95,7 +108,8 @@ class CardPictures {
   bool IsOwnDrawing(const QString& path, const QString& name, const QByteArray& bytes);
   // The file's picture, prepared, at its own size; loaded once.
   Source Original(const std::string& name, const char* routine_number, Preparation preparation);
-  const QPixmap& Scaled(const QString& key, const Source& source, const Drawing& drawing);
+  // `file_as_is`: at the file's own size the file is the picture.
+  const QPixmap& Scaled(const QString& key, const Source& source, const Drawing& drawing, bool file_as_is = true);
   QString CacheKey(const QString& what) const;
   QString ScaleSuffix() const;
 
@@ -104,6 +118,7 @@ class CardPictures {
   QString own_directory_;  // canonical; empty when there is none
   double zoom_ = 1.0;
   double device_pixel_ratio_ = 1.0;
+  artwork::DeckColours deck_colours_ = artwork::DeckColours::TwoColour;
   QHash<QString, Source> originals_;
   QHash<QString, QHash<QString, QByteArray>> manifests_;  // by folder
   QHash<QString, QPixmap> cache_;                         // by picture and device size

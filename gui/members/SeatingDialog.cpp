@@ -416,6 +416,7 @@ void SeatingDialog::StartDealerDraw() {
 
 bool SeatingDialog::LoadPicture(const std::string& file, QPixmap& picture) {
   pictures_.SetScale(static_cast<double>(DealerDrawCard::kShownWidth) / kCardWidth, devicePixelRatioF());
+  pictures_.SetDeckColours(DeckColoursOf(state_.window));
   picture = pictures_.Picture(file, routine::kCardFace);
   if (!file.empty() && !picture.isNull()) return true;
   // Without its pictures the program cannot go on: say which one and end.

@@ -54,6 +54,7 @@ QPixmap HandResultDialog::CardPicture(int code) {
   // Drawn for this screen's pixels. No stand-in: the result shows the cards
   // the table showed, or nothing.
   pictures_.SetScale(1.0, devicePixelRatioF());
+  pictures_.SetDeckColours(DeckColoursOf(state_.window));
   return pictures_.Face(code);
 }
 

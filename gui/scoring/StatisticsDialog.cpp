@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "gui/members/PlayerParametersDialog.h"
@@ -280,8 +281,16 @@ bool StatisticsDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void OpenGameResult(QWidget* parent, GameState& state, const ProgramPaths& paths) {
+void StatisticsDialog::OpenParametersOnceShown() {
+  QTimer::singleShot(0, this, [this] {
+    if (memberList->currentRow() < 0) memberList->setCurrentRow(0);
+    runs_.Start([this] { OpenParameters(memberList->currentRow() + 1); });
+  });
+}
+
+void OpenGameResult(QWidget* parent, GameState& state, const ProgramPaths& paths, GameResultOpening opening) {
   StatisticsDialog window(state, paths, parent);
+  if (opening == GameResultOpening::Parameters) window.OpenParametersOnceShown();
   AwaitDialog(window);
 }
 

@@ -28,6 +28,9 @@ class StatisticsDialog : public QDialog {
   int StatsGroup() const { return stats_group_; }
   // The member whose record is shown, 0 when none.
   int StatsMember() const { return stats_member_; }
+  // Once the window is on show, the parameter window of the member chosen
+  // in the list opens over it (the group's first when none is chosen).
+  void OpenParametersOnceShown();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,6 +84,10 @@ class StatisticsDialog : public QDialog {
 // The main window's "対戦成績(&R&ｾ)..." item: the window, window-modal over
 // `parent` and waited for inside a run (see Awaiting.h), on the current
 // group with the first member's record shown.
-void OpenGameResult(QWidget* parent, GameState& state, const ProgramPaths& paths);
+// What the statistics window opens with: a member's record, or over it the
+// parameter window of the member chosen in the list (the first when none is).
+enum class GameResultOpening { Record, Parameters };
+
+void OpenGameResult(QWidget* parent, GameState& state, const ProgramPaths& paths, GameResultOpening opening);
 
 }  // namespace winpiruk

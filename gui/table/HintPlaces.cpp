@@ -5,8 +5,7 @@
 namespace winpiruk {
 
 namespace {
-constexpr int kGap = 60;          // between a hint and what it stands beside
-constexpr int kPenaltyTall = 480;  // two lines: the count and the seat
+constexpr int kGap = 60;  // between a hint and what it stands beside
 }  // namespace
 
 TwipsRect RefusalPlace(const TableLayout& t) {
@@ -23,7 +22,10 @@ TwipsRect PenaltyPlace(const TableLayout& t) {
   // As wide as stays clear of the draw pile's guide on either side of the pile's middle.
   const int middle = pile.left + pile.width / 2;
   const int half = std::max(pile.width / 2, middle - draw_guide.right() - kGap);
-  return {middle - half, pile.bottom() + 30, 2 * half, kPenaltyTall};
+  // One line between the pile and the messages' place below it: the reuse
+  // message comes as the draw pile runs out, often while a penalty waits.
+  const int top = pile.bottom() + 15;
+  return {middle - half, top, 2 * half, t.dealer_choice.top - 15 - top};
 }
 
 }  // namespace winpiruk

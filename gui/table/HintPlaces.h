@@ -9,7 +9,8 @@ namespace winpiruk {
 // of the user's row, clear of its cards.
 TwipsRect RefusalPlace(const TableLayout& t);
 
-// A waiting penalty: under the discard pile, clear of the draw pile's key guide.
+// A waiting penalty: under the discard pile, clear of the draw pile's key
+// guide, and above the place of the dealer's choice and the reuse message.
 TwipsRect PenaltyPlace(const TableLayout& t);
 
 }  // namespace winpiruk

@@ -15,6 +15,7 @@
 #include "gui/scoring/MatchEndDialog.h"
 #include "gui/common/CardPictures.h"
 #include "gui/common/Music.h"
+#include "gui/table/TableAccessibility.h"
 #include "gui/table/TableBanner.h"
 #include "gui/table/TableOptions.h"
 #include "sound/Sound.h"
@@ -56,7 +57,12 @@ QtTableView::QtTableView(const TableSurface& surface, GameState& state, TableVie
       host_(host),
       widgets_(MakeTableWidgets(&surface.area, surface.scale)),
       hints_(surface_, widgets_, state),
-      claim_bar_(&surface.area) {}
+      claim_bar_(&surface.area) {
+  InstallTableAccessibility();
+  SpeakPlayable(widgets_, {});
+  widgets_.drawPile->setAccessibleName(QStringLiteral("山札"));
+  NameCardPicture(widgets_.cardBack, 0, false);
+}
 
 QRect QtTableView::PixelRect(const TwipsRect& r) const { return ScaledRect(r, surface_.scale); }
 
@@ -67,7 +73,10 @@ void QtTableView::RedrawPictures() {
   for (TablePicture* picture : {widgets_.turnArrow, widgets_.banner, widgets_.movingCard}) picture->Redraw();
 }
 
-void QtTableView::ShowSeatLabels() { winpiruk::ShowSeatLabels(widgets_, state_); }
+void QtTableView::ShowSeatLabels() {
+  winpiruk::ShowSeatLabels(widgets_, state_);
+  SpeakSeats(widgets_, state_);
+}
 
 TablePicture::Drawing QtTableView::BackDrawing(int card_kind, int seat, const char* routine_number) const {
   const char* number = routine_number != nullptr ? routine_number : SeatBackRoutine(seat);
@@ -85,6 +94,7 @@ void QtTableView::ShowCard(int position, int code) {
   TablePicture* picture = PositionPicture(widgets_, position);
   if (picture == nullptr) return;
   picture->ShowDrawn([this, code] { return surface_.pictures.Face(code); });
+  NameCardPicture(picture, code, true);
   picture->show();
   picture->raise();
   if (position == kPosDiscardPile || position == kPosSecondCard) RefreshPileGuides();
@@ -110,10 +120,12 @@ void QtTableView::HideSeatCard(int seat, int position) {
 void QtTableView::ShowSeatCard(int seat, int position) {
   TablePicture* picture = widgets_.handCards[seat][position];
   const int code = state_.table.Hands[seat][position];
+  const bool face_up = seat == 0 || (state_.settings.CardOpen == 1 && code != 0);
+  NameCardPicture(picture, code, face_up);
   if (seat == 0) {
     if (code == 0) return;
     picture->ShowDrawn([this, code] { return surface_.pictures.Face(code); });
-  } else if (state_.settings.CardOpen == 1 && code != 0) {
+  } else if (face_up) {
     picture->ShowDrawn([this, seat, code] {
       const QPixmap& face = surface_.pictures.Face(code, seat == 2 ? routine::kTopFaces : routine::kCardFace);
       // Open cards of the side seats lie turned like their backs.
@@ -143,6 +155,7 @@ void QtTableView::ShowHand(int seat) {
     widgets_.seatLabels[seat].count->ShowText(QString::fromStdString(NumberText(count)) + QStringLiteral("枚 "));
     widgets_.seatLabels[seat].count->show();
   }
+  SpeakSeats(widgets_, state_);
   hints_.RefreshPenalty();
   if (seat == 0) hints_.RefreshMarks();
 }
@@ -255,6 +268,7 @@ void QtTableView::ShowArrow(int seat) {
   widgets_.turnArrow->setGeometry(PixelRect(surface_.layout.arrow[seat]));
   widgets_.turnArrow->show();
   arrow_seat_ = seat;
+  AnnounceTurn(widgets_.turnArrow, QString::fromStdString(state_.match.SeatName[static_cast<std::size_t>(seat)]));
   // The table has moved on: an old refusal no longer applies.
   hints_.HideRefusal();
   hints_.TurnPassed(seat);

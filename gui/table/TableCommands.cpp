@@ -26,6 +26,7 @@
 #include "gui/start/AboutDialog.h"
 #include "gui/table/QtTableView.h"
 #include "gui/table/TableWindow.h"
+#include "sound/AudioModule.h"
 #include "presentation/GameTexts.h"
 
 namespace winpiruk {
@@ -123,7 +124,11 @@ void TableCommands::ResumeMatch() {
 }
 
 void TableCommands::OnGameResult() {
-  runs_.Start([this] { OpenGameResult(&window_, state_, paths_); });
+  runs_.Start([this] { OpenGameResult(&window_, state_, paths_, GameResultOpening::Record); });
+}
+
+void TableCommands::OnPlayerParameters() {
+  runs_.Start([this] { OpenGameResult(&window_, state_, paths_, GameResultOpening::Parameters); });
 }
 
 void TableCommands::OnAutoPlay() {
@@ -197,7 +202,14 @@ void TableCommands::OnBackground() {
 }
 
 void TableCommands::OnSound() {
-  runs_.Start([this] { OpenSoundSettings(&window_, state_, paths_, window_.music()); });
+  runs_.Start([this] {
+    OpenSoundSettings(&window_, state_, paths_, window_.music());
+    // The volumes stay as the window left them, whichever way it closed.
+    TableOptions& options = window_.table_options();
+    if (options.volumes == CurrentSoundVolumes()) return;
+    options.volumes = CurrentSoundVolumes();
+    StoreTableOptions();
+  });
 }
 
 void TableCommands::OnCards() {
@@ -272,6 +284,20 @@ void TableCommands::SwitchMarkPlayable() {
   options.mark_playable_cards = !options.mark_playable_cards;
   window_.menus().markPlayableAction->setChecked(options.mark_playable_cards);
   view_.hints().RefreshMarks();
+  StoreTableOptions();
+}
+
+void TableCommands::OnFourColourDeck() {
+  runs_.Start([this] { SwitchFourColourDeck(); });
+}
+
+void TableCommands::SwitchFourColourDeck() {
+  TableOptions& options = window_.table_options();
+  options.four_colour_deck = !options.four_colour_deck;
+  window_.menus().fourColourDeckAction->setChecked(options.four_colour_deck);
+  state_.window.FourColourDeck = options.four_colour_deck;
+  window_.pictures().SetDeckColours(DeckColoursOf(state_.window));
+  view_.RedrawPictures();
   StoreTableOptions();
 }
 

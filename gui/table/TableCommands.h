@@ -31,6 +31,8 @@ class TableCommands {
   // it first waits.
   void OnNewGame();
   void OnGameResult();
+  // The statistics window with the parameter window of its first member over it.
+  void OnPlayerParameters();
   void OnManualPlay();
   void OnAutoPlay();
   void OnQuit();
@@ -45,6 +47,7 @@ class TableCommands {
   void OnKeyGuides();
   void OnGrowTable();
   void OnMarkPlayable();
+  void OnFourColourDeck();
   void OnAnalyser();
   void OnHelpContents();
   void OnAbout();
@@ -82,6 +85,7 @@ class TableCommands {
   void SwitchKeyGuides();
   void SwitchGrowTable();
   void SwitchMarkPlayable();
+  void SwitchFourColourDeck();
   // The table follows changed settings: colours, places, open cards, picture,
   // card backs and the play mode.
   void FollowSettings();

@@ -1,10 +1,12 @@
 #include "gui/table/TableHints.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <algorithm>
 
 #include "engine/Durations.h"
 #include "presentation/HintTexts.h"
+#include "gui/table/TableAccessibility.h"
 #include "gui/table/TableOptions.h"
 #include "gui/table/TableScale.h"
 #include "gui/table/TableWidgets.h"
@@ -18,6 +20,9 @@ QString Text(std::string_view text) { return QString::fromUtf8(text.data(), stat
 
 // Light text on a dark box reads on the green felt, on a picture behind the
 // table and over the edge of a card alike.
+// The smallest text a hint is written in, at the least zoom.
+constexpr int kLeastHintPixels = 7;
+
 constexpr const char* kRefusalStyle =
     "QLabel { color: #ffffff; background: rgba(120, 16, 16, 225); border: 1px solid rgba(255, 255, 255, 150);"
     " border-radius: 5px; padding: 1px 5px; }";
@@ -79,6 +84,8 @@ QLabel* TableHints::refusal_label() const { return refusal_; }
 QLabel* TableHints::penalty_label() const { return penalty_; }
 
 void TableHints::RefreshMarks() {
+  // Assistive technology hears what may be played whether or not it is marked.
+  SpeakPlayable(widgets_, MarksFor(state_, true));
   const PlayableMarks marks = MarksFor(state_, surface_.options.mark_playable_cards);
   const bool marked = marks != PlayableMarks{};
   if (!marked && !any_marked_) return;
@@ -121,17 +128,23 @@ void TableHints::TurnPassed(int seat) {
   if (state_.table.PenaltyPending > 0) {
     ShowPenalty();
   } else {
-    penalty_->hide();
+    HidePenalty();
   }
 }
 
 void TableHints::RefreshPenalty() {
   // A new penalty waits for the turn to pass before it names its seat.
   if (state_.table.PenaltyPending <= 0 || state_.table.HandPhase == kHandNotDealt) {
-    penalty_->hide();
+    HidePenalty();
   } else if (!penalty_->isHidden()) {
     ShowPenalty();
   }
+}
+
+void TableHints::HidePenalty() {
+  penalty_->hide();
+  // The same count coming again later is news again.
+  penalty_->setAccessibleName(QString());
 }
 
 void TableHints::ShowPenalty() {
@@ -144,7 +157,7 @@ void TableHints::ShowPenalty() {
 
 void TableHints::Clear() {
   HideRefusal();
-  penalty_->hide();
+  HidePenalty();
   penalty_seat_ = -1;
   RefreshMarks();
 }
@@ -167,17 +180,22 @@ void TableHints::PlaceRefusal() {
 }
 
 void TableHints::PlacePenalty() {
-  // The count above the seat that takes it, under the middle of the discard pile.
+  // The count and the seat that takes it, under the middle of the discard pile.
   const QRect place = ScaledRect(PenaltyPlace(surface_.layout), surface_.scale);
-  FitFont(penalty_, place.height(), 2);
+  // The largest font whose line and border fit the place's height.
+  QFont font = surface_.area.font();
+  int pixels = std::max(kLeastHintPixels, place.height() - 2);
+  font.setPixelSize(pixels);
+  while (pixels > kLeastHintPixels && QFontMetrics(font).height() + 2 > place.height()) font.setPixelSize(--pixels);
+  penalty_->setFont(font);
   const QString seat = penalty_seat_ >= 0 && penalty_seat_ < kSeats
                            ? QString::fromStdString(state_.match.SeatName[static_cast<std::size_t>(penalty_seat_)])
                            : QString();
-  penalty_->setText(QStringLiteral("<span style=\"font-size:%1px; font-weight:bold\">%2</span><br>→ %3")
-                        .arg(std::max(12, place.height() * 9 / 20))
-                        .arg(penalty_->property("count").toString(), seat.toHtmlEscaped()));
+  penalty_->setText(QStringLiteral("<b>%1</b> → %2").arg(penalty_->property("count").toString(), seat.toHtmlEscaped()));
+  AnnouncePenalty(penalty_, penalty_->property("count").toString(), seat);
   const int width = std::min(place.width(), penalty_->sizeHint().width());
-  penalty_->setGeometry(place.center().x() - width / 2, place.top(), width, place.height());
+  const int height = std::max(place.height(), penalty_->fontMetrics().height() + 2);
+  penalty_->setGeometry(place.center().x() - width / 2, place.top(), width, height);
 }
 
 void TableHints::Relayout() {

@@ -59,6 +59,7 @@ class TableHints {
 
  private:
   void ShowPenalty();
+  void HidePenalty();
   void PlaceRefusal();
   void PlacePenalty();
   void FitFont(QLabel* label, int place_height, int lines) const;

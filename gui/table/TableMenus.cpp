@@ -58,6 +58,8 @@ std::vector<MenuRow> Rows() {
       Item("newGameAction", "新規ゲーム(&N&ﾆ)...", nullptr, &C::OnNewGame, &T::newGameAction),
       Line(),
       Item("gameResultAction", "対戦成績(&R&ｾ)...", nullptr, &C::OnGameResult, &T::gameResultAction),
+      Item("playerParametersAction", "ﾌﾟﾚｲﾔｰﾊﾟﾗﾒｰﾀ(&P&ﾊ)...", nullptr, &C::OnPlayerParameters,
+           &T::playerParametersAction),
       Sub("playModeMenu", "実行モード(&M&ﾓ)", &T::playModeMenu),
       Check("manualPlayAction", "手動(&M&ｼ)", nullptr, &C::OnManualPlay, &T::manualPlayAction),
       Check("autoPlayAction", "自動(&A&ｵ)", nullptr, &C::OnAutoPlay, &T::autoPlayAction),
@@ -90,6 +92,7 @@ std::vector<MenuRow> Rows() {
       Line(),
       Check("growTableAction", "ｳｨﾝﾄﾞｳに合わせて拡大(&Z&ｶ)", nullptr, &C::OnGrowTable, &T::growTableAction),
       Check("markPlayableAction", "出せるｶｰﾄﾞの表示(&P&ﾀ)", nullptr, &C::OnMarkPlayable, &T::markPlayableAction),
+      Check("fourColourDeckAction", "4色ﾃﾞｯｷ(&F&ﾖ)", nullptr, &C::OnFourColourDeck, &T::fourColourDeckAction),
       Line(),
       Item("analyserAction", "ﾙｰﾙ分析(&Y&ﾌ)...", nullptr, &C::OnAnalyser, &T::analyserAction),
 

@@ -16,6 +16,7 @@ struct TableMenus {
   QMenu* gameMenu = nullptr;
   QAction* newGameAction = nullptr;
   QAction* gameResultAction = nullptr;
+  QAction* playerParametersAction = nullptr;
   QMenu* playModeMenu = nullptr;
   QAction* manualPlayAction = nullptr;
   QAction* autoPlayAction = nullptr;
@@ -37,6 +38,7 @@ struct TableMenus {
   QAction* keyGuidesAction = nullptr;
   QAction* growTableAction = nullptr;     // the table zooms with the window
   QAction* markPlayableAction = nullptr;  // the user's playable cards are marked
+  QAction* fourColourDeckAction = nullptr;  // diamonds blue and clubs green
   QAction* analyserAction = nullptr;
   QMenu* helpMenu = nullptr;
   QAction* helpContentsAction = nullptr;

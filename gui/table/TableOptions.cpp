@@ -11,12 +11,21 @@ namespace {
 const QString kGrowKey = QStringLiteral("Table/GrowWithWindow");
 const QString kMarkKey = QStringLiteral("Table/MarkPlayableCards");
 const QString kPlaceKey = QStringLiteral("Window/LastPlace");
+const QString kEffectsVolumeKey = QStringLiteral("Sound/EffectsVolume");
+const QString kMusicVolumeKey = QStringLiteral("Sound/MusicVolume");
+const QString kFourColourKey = QStringLiteral("Cards/FourColourDeck");
 
 bool ReadFlag(const QSettings& file, const QString& key, bool fallback) {
   const QString text = file.value(key).toString().trimmed().toLower();
   if (text == QLatin1String("true")) return true;
   if (text == QLatin1String("false")) return false;
   return fallback;
+}
+
+int ReadVolume(const QSettings& file, const QString& key, int fallback) {
+  bool whole = false;
+  const int volume = file.value(key).toString().trimmed().toInt(&whole);
+  return whole ? volume : fallback;
 }
 
 }  // namespace
@@ -33,6 +42,9 @@ TableOptions LoadTableOptions(const QString& path) {
   options.mark_playable_cards = ReadFlag(file, kMarkKey, defaults.mark_playable_cards);
   const QRect place = file.value(kPlaceKey).toRect();
   if (place.isValid() && !place.isEmpty()) options.last_place = place;
+  options.volumes = Clamped({ReadVolume(file, kEffectsVolumeKey, defaults.volumes.effects),
+                             ReadVolume(file, kMusicVolumeKey, defaults.volumes.music)});
+  options.four_colour_deck = ReadFlag(file, kFourColourKey, defaults.four_colour_deck);
   return options;
 }
 
@@ -47,6 +59,9 @@ bool SaveTableOptions(const QString& path, const TableOptions& options) {
   } else {
     file.remove(kPlaceKey);
   }
+  file.setValue(kEffectsVolumeKey, options.volumes.effects);
+  file.setValue(kMusicVolumeKey, options.volumes.music);
+  file.setValue(kFourColourKey, options.four_colour_deck);
   file.sync();
   // A file that could not be parsed shows as a FormatError, yet it has just
   // been written over; only an AccessError says the write failed.

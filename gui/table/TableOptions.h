@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+#include "sound/SoundVolumes.h"
+
 namespace winpiruk {
 
 struct TableOptions {
@@ -13,6 +15,8 @@ struct TableOptions {
   // Where the window stood at the last quit, in pixels: the frame's top left
   // and the window's own size. The next start puts it back there.
   std::optional<QRect> last_place;
+  SoundVolumes volumes;           // how loud the effects and the music play
+  bool four_colour_deck = false;  // the program's faces show diamonds blue and clubs green
   bool operator==(const TableOptions&) const = default;
 };
 
@@ -20,7 +24,8 @@ struct TableOptions {
 QString TableOptionsFile(const QString& config_directory);
 
 // A missing file, or a value that is not "true" or "false", gives the
-// default; a place that is no rectangle of some size gives none.
+// default; a place that is no rectangle of some size gives none; a volume
+// that is no whole number gives full volume, one out of 0..100 the nearer end.
 TableOptions LoadTableOptions(const QString& path);
 
 // False when the file could not be written; the old file is then left whole.

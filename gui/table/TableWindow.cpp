@@ -18,6 +18,7 @@
 #include "gui/table/QtTableView.h"
 #include "gui/table/TableCommands.h"
 #include "scoring/MemberFiles.h"
+#include "sound/AudioModule.h"
 
 namespace winpiruk {
 namespace {
@@ -61,6 +62,11 @@ TableWindow::TableWindow(GameState& state, const ProgramPaths& paths, Music& mus
       music_(music) {
   setObjectName(QStringLiteral("tableWindow"));
   setFocusPolicy(Qt::StrongFocus);
+  // The player's options of the last run: the sound keeps them until it is
+  // first wanted; every window that shows cards follows the deck.
+  SetSoundVolumes(table_options_.volumes);
+  state_.window.FourColourDeck = table_options_.four_colour_deck;
+  pictures_.SetDeckColours(DeckColoursOf(state_.window));
   BuildMenus();
   BuildTable();
   setWindowTitle(kProgramTitle);
@@ -91,6 +97,7 @@ void TableWindow::BuildMenus() {
   menus_.keyGuidesAction->setChecked(state_.settings.KeyGuideDisplay == 1);
   menus_.growTableAction->setChecked(table_options_.grow_with_window);
   menus_.markPlayableAction->setChecked(table_options_.mark_playable_cards);
+  menus_.fourColourDeckAction->setChecked(table_options_.four_colour_deck);
   // The music menu follows the music's ready state.
   menus_.musicMenu->menuAction()->setEnabled(false);
 }

@@ -18,6 +18,9 @@ constexpr int kPolyphony = 64;
 // instruments it selects at once are loaded then, not on the audio thread.
 constexpr int kWarmUpFrames = 16384;
 constexpr int kWarmUpBlock = 1024;
+// Room for the largest buffer the device is likely to ask for (the device
+// is opened for 1024 frames), so that the audio thread need not allocate.
+constexpr size_t kScratchFrames = 4096;
 
 struct SettingsDeleter {
   void operator()(fluid_settings_t* settings) const { delete_fluid_settings(settings); }
@@ -65,6 +68,8 @@ struct MidiPiece::Synth {
   std::unique_ptr<fluid_player_t, PlayerDeleter> player;
   std::string file;
   bool as_float = false;
+  // The synthesizer's output below full volume, before it is mixed in at its level.
+  std::vector<unsigned char> scratch;
 
   // A fresh player from the piece's start (a finished player does not start again).
   bool NewPlayer() {
@@ -105,6 +110,7 @@ std::unique_ptr<MidiPiece> MidiPiece::Load(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   synth->file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   synth->as_float = format == AUDIO_F32SYS;
+  synth->scratch.resize(kScratchFrames * 2 * (synth->as_float ? sizeof(float) : sizeof(int16_t)));
   synth->settings = SettingsFor(frequency);
   if (!synth->settings) return nullptr;
   synth->synth.reset(new_fluid_synth(synth->settings.get()));
@@ -112,6 +118,8 @@ std::unique_ptr<MidiPiece> MidiPiece::Load(const std::string& path) {
   synth->WarmUp();
   return std::unique_ptr<MidiPiece>(new MidiPiece(std::move(synth)));
 }
+
+std::atomic<int> MidiPiece::level_{MIX_MAX_VOLUME};
 
 MidiPiece::MidiPiece(std::unique_ptr<Synth> synth) : synth_(std::move(synth)) {}
 
@@ -148,7 +156,18 @@ void MidiPiece::Fill(unsigned char* stream, int length) {
   // The mixer hands over a silent stream; paused or ended, it stays so.
   if (paused_ || ended_) return;
   const int frame_bytes = 2 * (synth_->as_float ? static_cast<int>(sizeof(float)) : static_cast<int>(sizeof(int16_t)));
-  synth_->Write(stream, length / frame_bytes);
+  const int level = level_.load();
+  if (level >= MIX_MAX_VOLUME) {
+    synth_->Write(stream, length / frame_bytes);
+  } else {
+    // The piece goes on at any level, silent included, so it keeps its time;
+    // the mixer's own mixing scales it into the silent stream.
+    std::vector<unsigned char>& scratch = synth_->scratch;
+    if (scratch.size() < static_cast<size_t>(length)) scratch.resize(static_cast<size_t>(length));
+    synth_->Write(scratch.data(), length / frame_bytes);
+    SDL_MixAudioFormat(stream, scratch.data(), synth_->as_float ? AUDIO_F32SYS : AUDIO_S16SYS,
+                       static_cast<Uint32>(length), level);
+  }
   if (fluid_player_get_status(synth_->player.get()) == FLUID_PLAYER_DONE) {
     ended_ = true;
     if (on_end_ != nullptr) on_end_();

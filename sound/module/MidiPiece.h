@@ -24,6 +24,9 @@ class MidiPiece : public AudioPiece {
   void Start(void (*ended)()) override;
   void Stop() override;
   void SetPaused(bool paused) override { paused_ = paused; }
+  // How loud every piece plays, 0..MIX_MAX_VOLUME; read on the audio thread
+  // at each buffer, so a change is heard at once.
+  static void SetLevel(int level) { level_ = level; }
   bool Ended() const override { return ended_; }
 
  private:
@@ -32,6 +35,7 @@ class MidiPiece : public AudioPiece {
   static void Render(void* piece, unsigned char* stream, int length);
   void Fill(unsigned char* stream, int length);
 
+  static std::atomic<int> level_;
   std::unique_ptr<Synth> synth_;
   std::atomic<bool> paused_{false};
   std::atomic<bool> ended_{false};

@@ -4,11 +4,16 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 #include "sound/module/MidiPiece.h"
 #include "sound/AudioBackend.h"
 
 namespace winpiruk {
 namespace {
+
+// The mixer's 0..MIX_MAX_VOLUME for a volume in percent.
+int MixerLevel(int percent) { return (std::clamp(percent, 0, kFullVolume) * MIX_MAX_VOLUME + kFullVolume / 2) / kFullVolume; }
 
 bool OpenWith(const char* driver) {
   if (driver != nullptr) SDL_SetHint(SDL_HINT_AUDIODRIVER, driver);
@@ -57,7 +62,10 @@ class SdlAudio : public AudioBackend {
   bool OpenDevice() override {
     // SDL would otherwise take over SIGINT and SIGTERM from the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    return OpenWith(nullptr) || OpenWith("dummy");
+    if (!OpenWith(nullptr) && !OpenWith("dummy")) return false;
+    // A device opened afresh has its channels at full volume.
+    ApplyVolumes();
+    return true;
   }
 
   void CloseDevice() override {
@@ -77,7 +85,11 @@ class SdlAudio : public AudioBackend {
 
   void EnsureChannels(int channels) override {
     // A device opened afresh has the mixer's default channels.
-    if (Mix_AllocateChannels(-1) < channels) Mix_AllocateChannels(channels);
+    if (Mix_AllocateChannels(-1) < channels) {
+      Mix_AllocateChannels(channels);
+      // New channels start at full volume.
+      ApplyVolumes();
+    }
   }
   int PlayingChannels() const override { return Mix_Playing(-1); }
   void HaltEffects() override { Mix_HaltChannel(-1); }
@@ -88,7 +100,27 @@ class SdlAudio : public AudioBackend {
     return std::make_unique<MixerClip>(chunk);
   }
 
+  void SetVolumes(const SoundVolumes& volumes) override {
+    effects_level_ = MixerLevel(volumes.effects);
+    music_level_ = MixerLevel(volumes.music);
+    ApplyVolumes();
+  }
+
   std::unique_ptr<AudioPiece> LoadPiece(const std::string& path) override { return MidiPiece::Load(path); }
+
+ private:
+  void ApplyVolumes() const {
+    // The pieces play through the music hook, which the mixer hands over
+    // as it is: they take the music's level themselves.
+    MidiPiece::SetLevel(music_level_);
+    if (!DeviceOpen()) return;
+    // Every channel, those playing now included.
+    Mix_Volume(-1, effects_level_);
+    Mix_VolumeMusic(music_level_);
+  }
+
+  int effects_level_ = MIX_MAX_VOLUME;
+  int music_level_ = MIX_MAX_VOLUME;
 };
 
 }  // namespace

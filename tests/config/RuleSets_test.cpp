@@ -105,6 +105,13 @@ TEST(RuleSets, SavedAndLoadedAgainReproducesEverythingButThePace) {
   EXPECT_EQ(EncodeSettingsFile(s), EncodeSettingsFile(expected));
   EXPECT_EQ(f.state.SettingsBaseName, "all.prk");
   EXPECT_EQ(f.state.window.CardBackShown, 0) << "the table still shows the old back, so it redraws";
+
+  // Whatever the table was last told, it shows the back of the rules it had.
+  s.CardKind = 3;
+  f.state.window.CardBackShown = 1;
+  ASSERT_EQ(ReadRuleSet(f.state, f.root.path(), "all.prk", f.host), RuleSetReadOutcome::Loaded);
+  EXPECT_EQ(s.CardKind, 5);
+  EXPECT_EQ(f.state.window.CardBackShown, 3);
   EXPECT_EQ(f.state.window.BgmTrack, 1);
   EXPECT_TRUE(f.host.prompts.empty());
 }
@@ -137,6 +144,8 @@ TEST(RuleSets, AnUnreadableFileChangesNothing) {
   const std::string before = EncodeSettingsFile(f.state.settings);
   EXPECT_EQ(ReadRuleSet(f.state, f.root.path(), "missing.prk", f.host), RuleSetReadOutcome::NotReadable);
   EXPECT_EQ(ReadRuleSet(f.state, f.root.path(), "", f.host), RuleSetReadOutcome::NotReadable);
+  EnsureDirectory(f.root.File("folder.prk"));
+  EXPECT_EQ(ReadRuleSet(f.state, f.root.path(), "folder.prk", f.host), RuleSetReadOutcome::NotReadable);
   EXPECT_EQ(EncodeSettingsFile(f.state.settings), before);
   EXPECT_EQ(f.state.SettingsBaseName, "old.prk");
 }

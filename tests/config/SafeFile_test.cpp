@@ -1,10 +1,12 @@
 #include "config/SafeFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -171,6 +173,49 @@ TEST(KeepAside, MovesTheFileToAFreeNameAndNeverReplacesOne) {
   EXPECT_EQ(ReadWholeFile(file + ".damaged-2026-12-08-2"), "second");
   EXPECT_EQ(ReadWholeFile(file + ".damaged-2026-12-08-3"), "third");
   EXPECT_EQ(KeepAside(file, "damaged-2026-12-08"), std::nullopt);  // nothing left to move
+}
+
+TEST(ReadFileUpTo, TakesAFileOfExactlyTheLimitAndRefusesAByteMore) {
+  test::TempDir dir;
+  std::ofstream(dir.File("ten"), std::ios::binary) << "0123456789";
+  EXPECT_EQ(ReadFileUpTo(dir.File("ten"), 10), "0123456789");
+  EXPECT_EQ(ReadFileUpTo(dir.File("ten"), 11), "0123456789");
+  EXPECT_EQ(ReadFileUpTo(dir.File("ten"), 9), std::nullopt);
+}
+
+// The disk fills up under the write: a file may grow no further than
+// `bytes` for one test, and writing past it fails instead of ending the process.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : old_signal_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limited = old_;
+    limited.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, old_signal_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  void (*old_signal_)(int);
+};
+
+TEST(WriteFileAtomically, AWriteTheDiskCannotHoldFailsAndKeepsTheOldFile) {
+  test::TempDir dir;
+  const std::string file = dir.File("WinPiruk.ini");
+  ASSERT_TRUE(WriteFileAtomically(file, "old settings"));
+  {
+    const FileSizeLimit full(64);
+    EXPECT_FALSE(WriteFileAtomically(file, std::string(4096, 'x')));
+  }
+  EXPECT_EQ(ReadWholeFile(file), "old settings");
+  // Nothing half-written is left beside it.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1);
 }
 
 TEST(ReadWholeFile, GivesTheBytesOfAFileAndNothingForAFolderOrNoFile) {

@@ -146,6 +146,7 @@ TEST(NumberText, NumbersAndPrefixes) {
       {"&H10", 16},      {"&hff", 255},      {"&HFFFF", -1},    {"&HFFFFFFFF", -1}, {"&H10000", 65536},
       {"2.5", 2.5},      {".5e1", 5},        {"1d3", 1000},     {"12abc", 12},    {"abc", 0},
       {"", 0},           {"1e", 1},          {"-", 0},          {"+7", 7},        {"&", 0},
+      {"&O8", 0},        {"&O18", 1},        {"&O778", 63},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(NumericPrefix(c.text), c.value) << c.text;
   EXPECT_TRUE(std::isinf(NumericPrefix("1e400")));

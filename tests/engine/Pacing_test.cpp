@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
 #include <optional>
 
 #include "config/NumberText.h"
@@ -305,6 +307,49 @@ TEST(Pacing, ClaimCountsOnlyWhileTheWindowIsOpen) {
   t.s.settings.AutoJudgment = 1;
   t.engine.ClaimCall();
   EXPECT_FALSE(t.s.table.UserClaimedCall);
+}
+
+}  // namespace
+}  // namespace winpiruk
+
+namespace winpiruk {
+namespace {
+
+using namespace winpiruk::testing;
+
+// Outside the user's move every click is refused and leaves the table as it
+// was; on the move each pile is taken when the turn allows it.
+TEST(Pacing, ClicksOutsideTheUsersMoveAreRefusedAndChangeNothing) {
+  using Click = bool (Engine::*)();
+  const std::array<Click, 3> clicks = {&Engine::ClickDrawPile, &Engine::ClickDiscardPile, &Engine::ClickSecondCard};
+  const struct {
+    const char* name;
+    std::function<void(GameState&)> set;
+    std::array<bool, 3> taken;  // the draw pile, the discard pile, the second card
+  } moments[] = {
+      {"the engine runs", [](GameState& s) { s.table.EngineRunning = true; }, {false, false, false}},
+      {"a computer's move", [](GameState& s) { s.table.AwaitingUser = false; }, {false, false, false}},
+      {"no hand dealt", [](GameState& s) { s.table.HandPhase = kHandNotDealt; }, {false, false, false}},
+      {"already drawn", [](GameState& s) { s.table.DrewThisTurn = true; }, {false, true, true}},
+      {"the turn's first action", [](GameState& s) { s.table.TurnPhase = kTurnFirstAction; }, {true, false, false}},
+      {"a further discard", [](GameState&) {}, {true, true, true}},
+  };
+  for (const auto& moment : moments) {
+    for (std::size_t c = 0; c < clicks.size(); ++c) {
+      SCOPED_TRACE(std::string(moment.name) + ", pile " + std::to_string(c));
+      GameState table = BuildTable(TableWith({S(7), H(3)}, H(7)));
+      table.table.TurnPhase = kTurnFurtherDiscard;
+      moment.set(table);
+      Table t(table);
+      const GameState before = t.s;
+      EXPECT_EQ((t.engine.*clicks[c])(), moment.taken[c]);
+      EXPECT_FALSE(t.s.table.PickInProgress);
+      if (moment.taken[c]) continue;
+      EXPECT_EQ(t.s.table.UserPick, before.table.UserPick);
+      EXPECT_EQ(t.s.table.Hands, before.table.Hands);
+      EXPECT_EQ(t.s.table.TopDiscard, before.table.TopDiscard);
+    }
+  }
 }
 
 }  // namespace

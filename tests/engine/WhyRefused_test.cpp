@@ -83,6 +83,8 @@ TEST(WhyRefused, NamesTheRuleThatRefused) {
       {"further: must discard", kTurnFurtherDiscard, {S(5), D(3)}, H(7), 0, 1, 0, kPickDrawPile, Refusal::MustDiscardAgain},
       {"further: discard or stop", kTurnFurtherDiscard, {S(5), D(3)}, H(7), 0, 0, 0, kPickDiscardPile, Refusal::DiscardAgainOrStop},
       {"not the user's turn", kTurnNone, {S(5), D(3)}, H(7), 0, 1, 0, 1, Refusal::NotYourTurn},
+      {"only the ninth card matches", kTurnFirstAction, {S(5), S(6), S(9), C(3), C(4), C(6), C(9), C(10), H(4)}, H(7),
+       0, 1, 0, 1, Refusal::NoMatch},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

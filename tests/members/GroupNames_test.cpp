@@ -47,6 +47,11 @@ TEST(GroupNames, ChoosingAGroupCopiesItsNames) {
   ChooseGroup(state, 9);  // out of range counts as group 1
   EXPECT_EQ(state.seating.CurrentGroup, 1);
   EXPECT_EQ(state.seating.GroupMemberName[7], "107");
+  for (const auto& [asked, chosen] : std::vector<std::pair<int, int>>{{0, 1}, {-3, 1}, {5, 5}, {6, 1}, {1, 1}}) {
+    ChooseGroup(state, asked);
+    EXPECT_EQ(state.seating.CurrentGroup, chosen) << asked;
+    EXPECT_EQ(state.seating.GroupMemberName[10], std::to_string(chosen * 100 + 10)) << asked;
+  }
 }
 
 TEST(GroupNames, CleaningSaysWhatChanged) {
@@ -80,6 +85,22 @@ TEST(GroupNames, CleaningSaysWhatChanged) {
   EXPECT_EQ(CleaningNotice(CleanMemberName(",x"), CleaningTense::Will), "更新すると「,」を「，」に置き換えます。");
 }
 
+TEST(GroupNames, AKeptChoiceIsForgottenForWhatWasWritten) {
+  for (const bool names_written : {false, true}) {
+    for (const bool group_written : {false, true}) {
+      GameState state;
+      state.seating.KeptGroup.group = 3;
+      state.seating.KeptGroup.stored_group = 2;
+      state.seating.KeptGroup.names[3][4] = "kept";
+      ForgetKeptGroupChoice(state, names_written, group_written);
+      const KeptGroupChoice& kept = state.seating.KeptGroup;
+      EXPECT_EQ(kept.group, group_written ? 0 : 3) << names_written << group_written;
+      EXPECT_EQ(kept.stored_group, group_written ? 0 : 2) << names_written << group_written;
+      EXPECT_EQ(kept.names[3][4].has_value(), !names_written) << names_written << group_written;
+    }
+  }
+}
+
 TEST(GroupNames, StoringANameKeepsWhatTheFileCanHold) {
   GameState state;
   ChooseGroup(state, 2);
@@ -94,6 +115,8 @@ TEST(GroupNames, StoringANameKeepsWhatTheFileCanHold) {
 
   StoreMemberName(state, 2, 5, "");  // an empty name may be stored
   EXPECT_EQ(state.members.MemberName[2][5], "");
+  StoreMemberName(state, 5, 10, "Last");  // the last member of the last group
+  EXPECT_EQ(state.members.MemberName[5][10], "Last");
 
   const MemberTable before = state.members;
   StoreMemberName(state, 0, 3, "x");

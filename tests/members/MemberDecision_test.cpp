@@ -49,6 +49,18 @@ GameState StateWithMembers() {
   return state;
 }
 
+TEST(MemberDecision, SeatingOutsideTheSeatsOrTheGroupChangesNothing) {
+  GameState state = StateWithMembers();
+  const MatchState before = state.match;
+  for (const auto& [seat, member] : std::vector<std::pair<int, int16_t>>{{0, 2}, {4, 2}, {1, 0}, {1, 11}, {-1, 3}}) {
+    SeatOpponent(state, seat, member);
+    EXPECT_EQ(state.match.SeatMember, before.SeatMember) << seat << "/" << member;
+    EXPECT_EQ(state.match.SeatName, before.SeatName) << seat << "/" << member;
+  }
+  SeatOpponent(state, 3, 10);
+  EXPECT_EQ(state.match.SeatMember[3], 10);
+}
+
 TEST(MemberDecision, RandomBelowTakesTheIntegerPartAndStaysInRange) {
   struct Case {
     float u;
@@ -96,12 +108,16 @@ TEST(MemberDecision, EligibilityExcludesTheUserAndMembersBelowOnePoint) {
   state.members.MemberPoints[2][3] = 0;
   state.members.MemberPoints[2][4] = -20;
   state.members.MemberPoints[2][5] = 1;
+  // Points where no member is: the numbers outside the groups still count for nothing.
+  state.members.MemberPoints[0][2] = 500;
+  state.members.MemberPoints[2][0] = 500;
   struct Case {
     int group, member;
     bool eligible;
   };
   const Case cases[] = {{1, 1, false}, {1, 2, true},  {2, 1, true},  {2, 3, false}, {2, 4, false},
-                        {2, 5, true},  {0, 2, false}, {6, 2, false}, {2, 11, false}};
+                        {2, 5, true},  {0, 2, false}, {6, 2, false}, {2, 11, false}, {2, 0, false},
+                        {5, 10, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(test::RowOf(cases, c));
     EXPECT_EQ(IsEligibleOpponent(state, c.group, c.member), c.eligible) << c.group << "/" << c.member;

@@ -247,6 +247,20 @@ TEST(BgmPlayer, RetryOpensOnlyWhatWasNotAvailable) {
   EXPECT_TRUE(f.sequencer.log.empty());
 }
 
+TEST(BgmPlayer, MusicThatCouldNotBeOpenedComesWithARuleSetAndIsUsedFromThen) {
+  Fixture f({"/m/gone.mid"}, {"/r/x.mid"});
+  f.StartUp();
+  ASSERT_FALSE(f.player.BgmAvailable());
+  f.state.settings.BgmList[1] = "/r/x.mid";
+  f.state.match.MatchInProgress = true;
+  f.player.FollowRuleSet();
+  EXPECT_TRUE(f.player.BgmAvailable());
+  f.sequencer.log.clear();
+  f.player.TogglePause();
+  f.player.StopMusic();
+  EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"pause", "stop"}));
+}
+
 TEST(BgmPlayer, ALoadedRuleSetStopsOrRestartsTheMusicFromItsFirstPiece) {
   struct Case {
     const char* first;

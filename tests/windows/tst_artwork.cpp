@@ -89,7 +89,7 @@ class ArtworkTest : public QObject {
     QCOMPARE(files.size(), size_t{52 * 2 + kCardBackKinds * 4 + 8 + 8});
     for (const auto& file : files) {
       const QImage on_disk(QDir(ShareDir()).filePath(QString::fromStdString(file.name)));
-      QVERIFY2(Rgb(on_disk) == Rgb(file.draw(1.0)), file.name.c_str());
+      QVERIFY2(Rgb(on_disk) == Rgb(file.draw(1.0, artwork::DeckColours::TwoColour)), file.name.c_str());
     }
     QVERIFY(artwork::DrawPictureFile("NotOurs.bmp", 2.0).isNull());
   }

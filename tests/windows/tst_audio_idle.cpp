@@ -10,6 +10,7 @@
 #include "TableFixture.h"
 #include "TestTune.h"
 #include "sound/AudioDevice.h"
+#include "sound/AudioModule.h"
 #include "gui/common/Music.h"
 #include "sound/Sound.h"
 
@@ -115,6 +116,28 @@ class AudioIdleTest : public QObject {
     music.StopMusic();
     QVERIFY(!AudioDevice::DeviceOpen());
     QCOMPARE(ready.count(), 1);
+  }
+
+  // A volume of 0 is quiet, not off: an effect still counts as played (the
+  // game reads that result), and a piece still plays through to its end.
+  void silentVolumesStillPlay() {
+    SetSoundVolumes({0, 0});
+    EffectPlayer player;
+    QVERIFY(player.PlayEffect(Effect("WP_CARD.WAV"), true) != 0);
+    QVERIFY(AudioDevice::DeviceOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(!AudioDevice::DeviceOpen(), kEndsWithin);
+    GameState state = MusicState();
+    Music music(state);
+    QSignalSpy ended(&music, &Music::PieceEnded);
+    music.OpenAndPlayInBackground();
+    QTRY_VERIFY_WITH_TIMEOUT(!music.Loading(), kEndsWithin);
+    if (music.Ready()) {
+      QCOMPARE(music.Mode(), SequencerMode::Playing);
+      // Louder while it plays, as the sound window's slider makes it.
+      SetSoundVolumes({0, 40});
+      QTRY_VERIFY_WITH_TIMEOUT(ended.count() == 1, kEndsWithin);
+    }
+    SetSoundVolumes({});
   }
 
   void anOperationDuringTheReadWaitsForIt() {

@@ -42,6 +42,21 @@ QImage Enlarged(const QString& file, double scale) {
                       Qt::SmoothTransformation);
 }
 
+// The ink a pixel shows, by name, so that a failure says what was seen.
+QString Ink(const QColor& c) {
+  if (c.red() > 150 && c.green() < 80 && c.blue() < 80) return QStringLiteral("red");
+  if (c.red() < 70 && c.green() < 70 && c.blue() < 70) return QStringLiteral("black");
+  if (c.blue() > 150 && c.red() < 80 && c.green() < 120) return QStringLiteral("blue");
+  if (c.green() > 100 && c.red() < 60 && c.blue() < 100) return QStringLiteral("green");
+  return c.name();
+}
+
+// The ink at a point given in the picture's own units (its file's pixels).
+QString InkAt(const QPixmap& picture, QPointF point, double scale) {
+  const QImage pixels = Rgb(picture);
+  return Ink(pixels.pixelColor(static_cast<int>(point.x() * scale), static_cast<int>(point.y() * scale)));
+}
+
 struct Missing {
   QStringList calls;
   CardPictures::MissingHandler Handler() {
@@ -129,6 +144,98 @@ class CardPicturesTest : public QObject {
     pictures.SetScale(2.0, 1.0);
     QVERIFY(pictures.Face(3).cacheKey() != large);
     QCOMPARE(pictures.Face(3).size(), QSize(2 * kCardWidth, 2 * kCardHeight));
+  }
+
+  // The four-colour deck: diamonds blue and clubs green on every kind of
+  // face, at the files' own size and larger; back to two colours, red and
+  // black again. The pictures already handed out do not linger.
+  void fourColourFacesAreDrawn_data() {
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<bool>("banner");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QPointF>("point");
+    QTest::addColumn<QString>("two_colour");
+    QTest::addColumn<QString>("four_colour");
+    const QPointF index_pip = artwork::TableFaceIndex().suit.center();
+    // The club's top lobe: its middle is where its three lobes meet, thin at 1×.
+    const QPointF index_lobe = index_pip - QPointF(0, 0.265 * artwork::TableFaceIndex().suit.height());
+    const QPointF ace(kCardWidth / 2.0, kCardHeight / 2.0);
+    const QPointF banner_ace(17.5, 22);
+    const QPointF king_chest(21, 26.3);  // the pip on the upper figure's tabard
+    for (double scale : {1.0, 3.0}) {
+      const auto row = [scale](const char* name) {
+        return &QTest::addRow("%s at %gx", name, scale);
+      };
+      *row("ace of diamonds") << scale << false << 27 << ace << "red" << "blue";
+      *row("seven of diamonds, index") << scale << false << 33 << index_pip << "red" << "blue";
+      *row("king of diamonds, chest") << scale << false << 39 << king_chest << "red" << "blue";
+      *row("ace of clubs") << scale << false << 40 << ace << "black" << "green";
+      *row("seven of clubs, index") << scale << false << 46 << index_lobe << "black" << "green";
+      *row("banner ace of diamonds") << scale << true << 27 << banner_ace << "red" << "blue";
+      *row("banner ace of clubs") << scale << true << 40 << banner_ace << "black" << "green";
+      *row("ace of hearts") << scale << false << 1 << ace << "red" << "red";
+      *row("ace of spades") << scale << false << 14 << ace << "black" << "black";
+    }
+  }
+  void fourColourFacesAreDrawn() {
+    QFETCH(double, scale);
+    QFETCH(bool, banner);
+    QFETCH(int, code);
+    QFETCH(QPointF, point);
+    QFETCH(QString, two_colour);
+    QFETCH(QString, four_colour);
+    test::TempDir own;
+    CopyPictures(own.path());
+    Settings settings;
+    settings.DataFileDirectory = own.path();
+    CardPictures pictures(settings, {}, QString::fromStdString(own.path()));
+    pictures.SetScale(scale, 1.0);
+    const auto shown = [&] { return banner ? pictures.BannerFace(code) : pictures.Face(code); };
+    QCOMPARE(InkAt(shown(), point, scale), two_colour);
+    pictures.SetDeckColours(artwork::DeckColours::FourColour);
+    QCOMPARE(InkAt(shown(), point, scale), four_colour);
+    const QImage drawn = banner ? artwork::DrawBannerCardFace(code, scale, artwork::DeckColours::FourColour)
+                                : artwork::DrawCardFace(code, scale, artwork::DeckColours::FourColour);
+    QCOMPARE(Rgb(shown()), Rgb(drawn));
+    pictures.SetDeckColours(artwork::DeckColours::TwoColour);
+    QCOMPARE(InkAt(shown(), point, scale), two_colour);
+  }
+
+  // The user's pictures are theirs: the four-colour deck changes none of them.
+  void fourColoursLeaveTheUsersPicturesAlone_data() {
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<bool>("changed_file");
+    for (double scale : {1.0, 3.0}) {
+      QTest::addRow("other folder at %gx", scale) << scale << false;
+      QTest::addRow("changed file at %gx", scale) << scale << true;
+    }
+  }
+  void fourColoursLeaveTheUsersPicturesAlone() {
+    QFETCH(double, scale);
+    QFETCH(bool, changed_file);
+    test::TempDir own;
+    test::TempDir other;
+    CopyPictures(own.path());
+    CopyPictures(other.path());
+    const std::string face = CardFaceFile(27);
+    std::string folder = other.path();
+    if (changed_file) {
+      // The user's own ace of diamonds in the program's folder.
+      const QString path = QString::fromStdString(own.File(face));
+      QImage mine(path);
+      mine.setPixelColor(1, 1, Qt::magenta);
+      QVERIFY(QFile::remove(path));
+      QVERIFY(mine.save(path, "BMP"));
+      folder = own.path();
+    }
+    Settings settings;
+    settings.DataFileDirectory = folder;
+    CardPictures pictures(settings, {}, QString::fromStdString(own.path()));
+    pictures.SetScale(scale, 1.0);
+    pictures.SetDeckColours(artwork::DeckColours::FourColour);
+    const QString file = QString::fromStdString(folder + "/" + face);
+    QCOMPARE(Rgb(pictures.Face(27)), Rgb(Enlarged(file, scale)));
+    QCOMPARE(InkAt(pictures.Face(27), QPointF(kCardWidth / 2.0, kCardHeight / 2.0), scale), QStringLiteral("red"));
   }
 
   // A missing file goes to the handler with its path and routine number, as

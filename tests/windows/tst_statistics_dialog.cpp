@@ -209,6 +209,26 @@ class StatisticsDialogTest : public QObject {
     QCOMPARE(state_.members.MemberDeduction[2][3], deduction);
   }
 
+  // The game menu's item: the statistics window, and over it the parameter
+  // window of the first member; both leave by their own buttons.
+  void theMenuItemOpensTheParametersOverTheStatistics() {
+    bool parameters_seen = false;
+    bool statistics_under = false;
+    QTimer::singleShot(0, this, [&] {
+      WhenParametersOpen([&](PlayerParametersDialog& parameters) {
+        parameters_seen = parameters.windowTitle().contains(QStringLiteral("No.20"));
+        statistics_under = qobject_cast<StatisticsDialog*>(parameters.parentWidget()) != nullptr;
+        test::Control<QPushButton>(parameters, QStringLiteral("cancelButton"))->click();
+        QTimer::singleShot(0, [] {
+          if (auto* statistics = qobject_cast<StatisticsDialog*>(QApplication::activeModalWidget())) statistics->accept();
+        });
+      });
+    });
+    test::RunToEnd([&] { OpenGameResult(nullptr, state_, paths_, GameResultOpening::Parameters); });
+    QVERIFY(parameters_seen);
+    QVERIFY(statistics_under);
+  }
+
   void pointsBoxClampsAndStoresAtEveryChange() {
     PlayerParametersDialog parameters(state_, paths_, 2, 5);
     QCOMPARE(PointsEdit(parameters)->text(), QStringLiteral(" 1000"));

@@ -1,9 +1,14 @@
 // What the table tells the user: the playable cards framed on the user's
-// move, a refused pick explained for a while, and a waiting penalty beside
-// the discard pile.
+// move, a refused pick explained for a while, a waiting penalty beside
+// the discard pile, and the same through assistive technology.
+#include <QAccessible>
 #include <QLabel>
 #include <QtTest>
 #include <functional>
+
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include "WindowSuites.h"
 #include "TableFixture.h"
@@ -46,6 +51,32 @@ QList<int> MarkedHand(TableWindow& w) {
 
 QLabel* RefusalLabel(TableFixture& f) { return f.window->view().hints().refusal_label(); }
 QLabel* PenaltyLabel(TableFixture& f) { return f.window->view().hints().penalty_label(); }
+
+QAccessibleInterface* Spoken(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+QString NameOf(QObject* object) { return Spoken(object)->text(QAccessible::Name); }
+
+// The accessibility events the table sends, in order, while it lives.
+struct HeardEvents {
+  HeardEvents() {
+    heard = this;
+    // As a screen reader asking would make it: the events are sent only then.
+    Platform()->setActive(true);
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+      if (heard != nullptr) heard->events.push_back({event->object(), event->type()});
+    });
+  }
+  ~HeardEvents() {
+    QAccessible::installUpdateHandler(nullptr);
+    Platform()->setActive(false);
+    heard = nullptr;
+  }
+  static QPlatformAccessibility* Platform() { return QGuiApplicationPrivate::platformIntegration()->accessibility(); }
+  int Count(QObject* object, QAccessible::Event type) const {
+    return static_cast<int>(std::count(events.begin(), events.end(), std::pair<QObject*, QAccessible::Event>{object, type}));
+  }
+  std::vector<std::pair<QObject*, QAccessible::Event>> events;
+  static inline HeardEvents* heard = nullptr;
+};
 
 void DealerChoice(GameState& s) {
   s.table.HandPhase = kHandOpening;
@@ -218,8 +249,20 @@ class TableHintsTest : public QObject {
     for (int n : {kPosDrawPile, kPosSecondCard, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
       QVERIFY(!penalty->geometry().intersects(PositionPicture(fixture_->window->view().widgets(), n)->geometry()));
     }
-    // Passed on: the next seat takes more.
+    // Apart from the messages under the piles, at any size, and whole.
     QtTableView& view = fixture_->window->view();
+    view.ShowLabel(TableLabel::ReuseMessage, LabelWords::Own);
+    for (const QSize size : {QSize(541, 359), QSize(400, 280), QSize(1200, 800)}) {
+      fixture_->window->resize(size);
+      QTRY_COMPARE(fixture_->window->size(), size);
+      const QLabel* message = view.widgets().reuseLabel;
+      QVERIFY(message->isVisible());
+      QVERIFY2(!penalty->geometry().intersects(message->geometry()), qPrintable(QString::number(size.width())));
+      QVERIFY(penalty->width() >= penalty->sizeHint().width());
+      QVERIFY(penalty->height() >= penalty->fontMetrics().height());
+    }
+    view.HideLabel(TableLabel::ReuseMessage);
+    // Passed on: the next seat takes more.
     fixture_->state.table.PenaltyPending = 6;
     view.ShowArrow(1);
     QVERIFY(penalty->text().contains(QStringLiteral("+6")));
@@ -237,6 +280,43 @@ class TableHintsTest : public QObject {
     QVERIFY(penalty->isVisible());
     view.ClearTable();
     QVERIFY(penalty->isHidden());
+  }
+
+  // A screen reader hears each card, whether it may be played, the seats,
+  // and is told when the turn passes and when a penalty waits.
+  void assistiveTechnologyFollowsTheTable() {
+    HeardEvents heard;
+    PutTable(*fixture_, {S(5), H(3)}, H(2));
+    const TableWidgets& w = fixture_->window->view().widgets();
+    QCOMPARE(NameOf(w.handCards[0][1]), QStringLiteral("スペードの5"));
+    QCOMPARE(NameOf(w.handCards[0][2]), QStringLiteral("ハートの3"));
+    QCOMPARE(Spoken(w.handCards[0][2])->role(), QAccessible::Button);
+    QVERIFY(Spoken(w.handCards[0][1])->state().disabled);   // neither suit nor rank
+    QVERIFY(!Spoken(w.handCards[0][2])->state().disabled);  // the same suit
+    QCOMPARE(NameOf(w.discardPile), QStringLiteral("ハートの2"));
+    QCOMPARE(NameOf(w.drawPile), QStringLiteral("山札"));
+    fixture_->window->view().ShowHand(1);
+    QCOMPARE(NameOf(w.handCards[1][1]), QStringLiteral("伏せたカード"));
+    QVERIFY(NameOf(w.seatLabels[0].name).startsWith(QStringLiteral("あなた: 2枚, ")));
+    QCOMPARE(NameOf(w.turnArrow), QStringLiteral("あなたの番です"));
+    QVERIFY(heard.Count(w.turnArrow, QAccessible::NameChanged) >= 1);
+
+    // Not the user's move: nothing may be played, and the readers are told.
+    fixture_->state.table.AwaitingUser = false;
+    const int changes = heard.Count(w.handCards[0][2], QAccessible::StateChanged);
+    fixture_->window->view().ShowArrow(1);
+    QVERIFY(Spoken(w.handCards[0][2])->state().disabled);
+    QCOMPARE(heard.Count(w.handCards[0][2], QAccessible::StateChanged), changes + 1);
+    QCOMPARE(NameOf(w.turnArrow), QStringLiteral("ｺﾝﾋﾟｭｰﾀ1の番です"));
+
+    // A penalty for the seat whose turn it is: announced once, however often placed.
+    QLabel* penalty = PenaltyLabel(*fixture_);
+    fixture_->state.table.PenaltyPending = 4;
+    fixture_->window->view().ShowArrow(2);
+    QCOMPARE(NameOf(penalty), QStringLiteral("ﾄﾞﾛｰ +4 → ｺﾝﾋﾟｭｰﾀ2"));
+    fixture_->window->resize(700, 500);
+    QTRY_COMPARE(fixture_->window->width(), 700);
+    QCOMPARE(heard.Count(penalty, QAccessible::Alert), 1);
   }
 
   void theUserDrawsTheWaitingPenalty() {

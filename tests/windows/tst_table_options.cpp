@@ -50,6 +50,33 @@ class TableOptionsTest : public QObject {
     QCOMPARE(options.mark_playable_cards, mark);
   }
 
+  // Volumes are whole percents; anything else is full volume, anything
+  // beyond the ends the nearer end. The deck is a flag like the others.
+  void readsVolumesAndTheDeck_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("effects");
+    QTest::addColumn<int>("music");
+    QTest::addColumn<bool>("four_colours");
+    QTest::newRow("empty file") << QByteArray() << 100 << 100 << false;
+    QTest::newRow("as written") << QByteArray("[Sound]\nEffectsVolume=35\nMusicVolume=0\n[Cards]\nFourColourDeck=true\n")
+                                << 35 << 0 << true;
+    QTest::newRow("beyond the ends") << QByteArray("[Sound]\nEffectsVolume=250\nMusicVolume=-4\n") << 100 << 0 << false;
+    QTest::newRow("not whole numbers") << QByteArray("[Sound]\nEffectsVolume=loud\nMusicVolume=12.5\n[Cards]\nFourColourDeck=1\n")
+                                       << 100 << 100 << false;
+  }
+  void readsVolumesAndTheDeck() {
+    QFETCH(QByteArray, text);
+    QFETCH(int, effects);
+    QFETCH(int, music);
+    QFETCH(bool, four_colours);
+    QTemporaryDir dir;
+    const QString path = TableOptionsFile(dir.path());
+    WriteText(path, text);
+    const TableOptions options = LoadTableOptions(path);
+    QCOMPARE(options.volumes, (SoundVolumes{effects, music}));
+    QCOMPARE(options.four_colour_deck, four_colours);
+  }
+
   void aMissingFileGivesTheDefaults() {
     QTemporaryDir dir;
     QCOMPARE(LoadTableOptions(TableOptionsFile(dir.path())), TableOptions{});
@@ -58,7 +85,7 @@ class TableOptionsTest : public QObject {
   void whatIsSavedIsReadBack() {
     QTemporaryDir dir;
     const QString path = TableOptionsFile(dir.path());
-    const TableOptions changed{false, false, QRect(-20, 35, 900, 640)};
+    const TableOptions changed{false, false, QRect(-20, 35, 900, 640), SoundVolumes{0, 55}, true};
     QVERIFY(SaveTableOptions(path, changed));
     QCOMPARE(LoadTableOptions(path), changed);
     QVERIFY(SaveTableOptions(path, TableOptions{}));
@@ -75,7 +102,7 @@ class TableOptionsTest : public QObject {
     QTemporaryDir dir;
     const QString path = TableOptionsFile(dir.path());
     WriteText(path, text);
-    const TableOptions changed{false, false, std::nullopt};
+    const TableOptions changed{false, false, std::nullopt, SoundVolumes{40, 100}, false};
     QVERIFY(SaveTableOptions(path, changed));
     QCOMPARE(LoadTableOptions(path), changed);
   }
@@ -106,7 +133,7 @@ class TableOptionsTest : public QObject {
     // Its folder is a file: nothing can be written there, even by root.
     QTemporaryDir dir;
     WriteText(dir.filePath(QStringLiteral("config")), "not a folder");
-    QVERIFY(!SaveTableOptions(TableOptionsFile(dir.filePath(QStringLiteral("config"))), TableOptions{false, true, std::nullopt}));
+    QVERIFY(!SaveTableOptions(TableOptionsFile(dir.filePath(QStringLiteral("config"))), TableOptions{false, true, std::nullopt, SoundVolumes{}, false}));
   }
 };
 

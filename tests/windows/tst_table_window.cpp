@@ -125,16 +125,16 @@ class TableWindowTest : public QObject {
     }
     const QString joined = shown.join(u'|');
     QCOMPARE(joined, QStringLiteral(
-                         "ｹﾞｰﾑ(&G ｹ)|>新規ゲーム(&N ﾆ)...|>-|>対戦成績(&R ｾ)...|>実行モード(&M ﾓ)|>>手動(&M ｼ)|>>自動(&A ｵ)|>-|"
+                         "ｹﾞｰﾑ(&G ｹ)|>新規ゲーム(&N ﾆ)...|>-|>対戦成績(&R ｾ)...|>ﾌﾟﾚｲﾔｰﾊﾟﾗﾒｰﾀ(&P ﾊ)...|>実行モード(&M ﾓ)|>>手動(&M ｼ)|>>自動(&A ｵ)|>-|"
                          ">ぴるく の終了(&X ｼ)|ｵﾌﾟｼｮﾝ(&O ｵ)|>設定(&S ｾ)|>>ﾙｰﾙ設定(&R ﾙ)...|>>文字色設定(&C ﾓ)...|"
                          ">>盤面背景設定(&W ｶ)...|>>ｻｳﾝﾄﾞ設定(&M ｵ)...|>>ｶｰﾄﾞ設定(&D ﾃ)...|>>-|>>設定ﾌｧｲﾙを開く(&L)...|"
                          ">>設定の保存(&S)...|>-|>ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M ｸ)...|>-|>BGMｺﾝﾄﾛｰﾙ(&B ﾋ)|>>一時停止/解除(&P ﾎ)|"
-                         ">>1曲進む(&N ﾂ)|>>1曲戻す(&B ﾓ)|>-|>対応ｷｰ表示(&K ｷ)|>-|>ｳｨﾝﾄﾞｳに合わせて拡大(&Z ｶ)|>出せるｶｰﾄﾞの表示(&P ﾀ)|>-|>ﾙｰﾙ分析(&Y ﾌ)...|ﾍﾙﾌﾟ(&H ﾙ)|>目次(&C ﾓ)|>-|>ﾊﾞｰｼﾞｮﾝ情報(&A ﾊ)..."));
+                         ">>1曲進む(&N ﾂ)|>>1曲戻す(&B ﾓ)|>-|>対応ｷｰ表示(&K ｷ)|>-|>ｳｨﾝﾄﾞｳに合わせて拡大(&Z ｶ)|>出せるｶｰﾄﾞの表示(&P ﾀ)|>4色ﾃﾞｯｷ(&F ﾖ)|>-|>ﾙｰﾙ分析(&Y ﾌ)...|ﾍﾙﾌﾟ(&H ﾙ)|>目次(&C ﾓ)|>-|>ﾊﾞｰｼﾞｮﾝ情報(&A ﾊ)..."));
     // Every command has its window; the music menu waits for music.
     QVERIFY(Action(w, "quitAction")->isEnabled());
     QVERIFY(Action(w, "keyGuidesAction")->isEnabled());
     QVERIFY(Action(w, "autoPlayAction")->isEnabled());
-    for (QAction* ready : {Action(w, "newGameAction"), Action(w, "gameResultAction"), Action(w, "helpContentsAction"), Action(w, "aboutAction"), Action(w, "rulesAction"), Action(w, "openRuleSetAction"), Action(w, "saveRuleSetAction"), Action(w, "membersAction"),
+    for (QAction* ready : {Action(w, "newGameAction"), Action(w, "gameResultAction"), Action(w, "playerParametersAction"), Action(w, "helpContentsAction"), Action(w, "aboutAction"), Action(w, "rulesAction"), Action(w, "openRuleSetAction"), Action(w, "saveRuleSetAction"), Action(w, "membersAction"),
                            Action(w, "textColoursAction"), Action(w, "backgroundAction"), Action(w, "soundAction"), Action(w, "cardsAction")}) {
       QVERIFY(ready->isEnabled());
     }
