@@ -16,6 +16,7 @@
 #include "gui/common/CardPictures.h"
 #include "gui/common/Colours.h"
 #include "gui/common/QtSettingsHost.h"
+#include "gui/common/SpokenNames.h"
 
 namespace winpiruk {
 namespace {
@@ -101,6 +102,10 @@ QWidget* CardBackDialog::BuildDesigns() {
   green.setColor(QPalette::Window, TableFeltColour());
   cloth->setPalette(green);
   cloth->setFrameShape(QFrame::StyledPanel);
+  // The cloth takes the focus so that the arrow keys reach the window and
+  // move the frame without a mouse.
+  cloth->setFocusPolicy(Qt::StrongFocus);
+  NameAfter(*cloth, QStringLiteral("カードの裏の絵柄"));
   auto* grid = new QGridLayout(cloth);
   grid->setContentsMargins(12, 12, 12, 12);
   grid->setSpacing(8);

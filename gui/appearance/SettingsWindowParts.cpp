@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 
 #include "gui/common/FileChooser.h"
 #include "gui/common/HelpKey.h"
+#include "gui/common/SpokenNames.h"
 #include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
@@ -35,6 +37,24 @@ class LeftPressFilter final : public QObject {
 
  private:
   std::function<void()> action_;
+};
+
+class ArrowKeyFilter final : public QObject {
+ public:
+  ArrowKeyFilter(QWidget& widget, std::function<bool(int)> step) : QObject(&widget), step_(std::move(step)) {
+    widget.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
+    return step_(key->key());
+  }
+
+ private:
+  std::function<bool(int)> step_;
 };
 
 }  // namespace
@@ -65,10 +85,29 @@ QHBoxLayout* ClosingRow(const ClosingButtons& buttons, QWidget* leading) {
 
 void OnLeftPress(QWidget& widget, std::function<void()> action) { new LeftPressFilter(widget, std::move(action)); }
 
+void OnArrowKeys(QWidget& grid, std::function<bool(int key)> step) {
+  grid.setFocusPolicy(Qt::StrongFocus);
+  new ArrowKeyFilter(grid, std::move(step));
+}
+
+int CellAfterKey(int key, int cell, int count, int columns) {
+  int step = 0;
+  switch (key) {
+    case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Right: step = 1; break;
+    case Qt::Key_Up: step = -columns; break;
+    case Qt::Key_Down: step = columns; break;
+    default: return -1;
+  }
+  if (cell < 0 || cell >= count) return 0;
+  return ((cell + step) % count + count) % count;
+}
+
 void NameChooserParts(FileChooser& chooser, const QString& role) { chooser.NameParts(role); }
 
 void FinishSettingsWindow(QDialog& window, const std::string& program_directory, QSize size) {
   AddHelpKey(window, program_directory, kHelpRules);
+  NameControlsForReaders(window);
   // A window with an opening size of its own is centred as laid out, then
   // takes that size.
   if (size.isValid()) window.resize(size);

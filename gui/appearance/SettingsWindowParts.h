@@ -35,6 +35,16 @@ QHBoxLayout* ClosingRow(const ClosingButtons& buttons, QWidget* leading = nullpt
 // be clicked like a button. The filter lives as long as the widget.
 void OnLeftPress(QWidget& widget, std::function<void()> action);
 
+// A grid of pictures that answer a click is reached by Tab as one control, and
+// an arrow key there runs `step` with the key; a key `step` refuses (returns
+// false) goes on as usual. The filter lives as long as the widget.
+void OnArrowKeys(QWidget& grid, std::function<bool(int key)> step);
+
+// The cell the arrow key `key` moves to from `cell` in a grid of `count`
+// cells, `columns` a row, running on past either end; -1 for any other key.
+// From no cell (-1), every arrow starts at the first.
+int CellAfterKey(int key, int cell, int count, int columns);
+
 // The volume box, folder tree and file list of `chooser` named
 // `role`VolumeBox, `role`FolderTree and `role`FileList.
 void NameChooserParts(FileChooser& chooser, const QString& role);

@@ -27,6 +27,7 @@
 #include "gui/common/Messages.h"
 #include "gui/common/Music.h"
 #include "gui/common/QtSettingsHost.h"
+#include "gui/common/SpokenNames.h"
 #include "sound/AudioModule.h"
 #include "sound/Sound.h"
 
@@ -105,6 +106,8 @@ void SoundDialog::BuildEffectsFrame() {
   effectsFrame->setObjectName(QStringLiteral("effectsFrame"));
   eventList = new QListWidget(effectsFrame);
   eventList->setObjectName(QStringLiteral("eventList"));
+  // A list is not read by its frame's title: it is named after it.
+  NameAfter(*eventList, QStringLiteral("効果音 ｲﾍﾞﾝﾄ場面"));
   for (int i = 0; i < kSoundEvents; ++i) eventList->addItem(QString::fromUtf8(SoundEventCaption(SoundEvent(i))));
   eventList->setFixedWidth(eventList->sizeHintForColumn(0) + 2 * eventList->frameWidth() + 24);
   effectChooser = new FileChooser({QStringLiteral("*.wav")}, effectsFrame);
@@ -135,6 +138,7 @@ void SoundDialog::BuildMusicFrame() {
   musicFrame->setObjectName(QStringLiteral("musicFrame"));
   pieceList = new QListWidget(musicFrame);
   pieceList->setObjectName(QStringLiteral("pieceList"));
+  NameAfter(*pieceList, QStringLiteral("BGMﾌｧｲﾙ"));
   pieceList->setMinimumWidth(180);
   addPieceButton = NamedButton(musicFrame, QStringLiteral("addPieceButton"), QStringLiteral("<-追加"));
   removePieceButton = NamedButton(musicFrame, QStringLiteral("removePieceButton"), QStringLiteral("解除->"));

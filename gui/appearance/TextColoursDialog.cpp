@@ -14,6 +14,7 @@
 #include "gui/appearance/SettingsWindowParts.h"
 #include "gui/common/Awaiting.h"
 #include "gui/common/QtSettingsHost.h"
+#include "gui/common/SpokenNames.h"
 
 namespace winpiruk {
 namespace {
@@ -79,6 +80,8 @@ QGroupBox* TextColoursDialog::BuildItems() {
     sample->setMinimumSize(150, 30);
     sample->setCursor(Qt::PointingHandCursor);
     OnLeftPress(*sample, [this, item] { SelectItem(item); });
+    // The option button has no caption: its sample stands for it.
+    NameAfterLabel(*option, *sample);
     item_grid->addWidget(option, i, 0);
     item_grid->addWidget(sample, i, 1);
     itemButtons.at(static_cast<size_t>(i)) = option;
@@ -92,6 +95,7 @@ QFrame* TextColoursDialog::BuildPalette() {
   // The light rows on black, the dark rows on white, as the samples will
   // show them.
   auto* palette = new QFrame(this);
+  palette_ = palette;
   palette->setObjectName(QStringLiteral("palette"));
   auto* swatch_grid = new QGridLayout(palette);
   swatch_grid->setContentsMargins(0, 0, 0, 0);
@@ -114,6 +118,14 @@ QFrame* TextColoursDialog::BuildPalette() {
     swatch_grid->addWidget(cell, i / kSwatchColumns, i % kSwatchColumns);
     swatches.at(static_cast<size_t>(i)) = swatch;
   }
+  // Without a mouse the arrow keys go round the swatches.
+  NameAfter(*palette, QStringLiteral("文字色"));
+  OnArrowKeys(*palette, [this](int key) {
+    const int swatch = CellAfterKey(key, SwatchOf(colours_.at(static_cast<size_t>(selected_)).colour), kSwatches, kSwatchColumns);
+    if (swatch < 0) return false;
+    ChooseSwatch(swatch);
+    return true;
+  });
   return palette;
 }
 
@@ -151,6 +163,7 @@ void TextColoursDialog::ShowSamples() {
                                  i == chosen ? QStringLiteral("3px solid ") + Css(mark)
                                              : QStringLiteral("1px solid #606060")));
   }
+  palette_->setAccessibleDescription(chosen < 0 ? QString() : swatches.at(static_cast<size_t>(chosen))->toolTip());
 }
 
 void TextColoursDialog::ResetColours() {

@@ -45,6 +45,8 @@ class TextColoursDialog : public QDialog {
   std::array<QLabel*, kTextItems> sampleLabels{};
   // Row by row, six rows of kSwatchColumns; objectNames swatch0..swatch47.
   std::array<QLabel*, kSwatches> swatches{};
+  // The swatches' frame, objectName palette: one stop for Tab, the arrow keys inside.
+  QFrame* palette_ = nullptr;
   QPushButton* resetButton = nullptr;
   QPushButton* okButton = nullptr;
   QPushButton* cancelButton = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QShowEvent>
 
+#include "gui/common/SpokenNames.h"
 #include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
@@ -9,7 +10,11 @@ namespace winpiruk {
 void CentredDialog::showEvent(QShowEvent* event) {
   // After the dialog's own placement over its parent, which this replaces.
   QDialog::showEvent(event);
-  if (!event->spontaneous()) CentreOnScreen(*this);
+  if (!event->spontaneous()) {
+    CentreOnScreen(*this);
+    // By now every control and its label are in place.
+    NameControlsForReaders(*this);
+  }
 }
 
 }  // namespace winpiruk

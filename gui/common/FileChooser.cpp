@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "gui/common/SpokenNames.h"
+
 namespace winpiruk {
 namespace {
 
@@ -90,6 +92,11 @@ FileChooser::FileChooser(const QStringList& name_filters, QWidget* parent) : QWi
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setHorizontalSpacing(8);
   grid->setVerticalSpacing(6);
+  // The three parts show no caption; a screen reader still tells them apart.
+  NameAfter(*volumeBox_, QStringLiteral("ﾄﾞﾗｲﾌﾞ"));
+  NameAfter(*folderTree_, QStringLiteral("ﾌｫﾙﾀﾞ"));
+  NameAfter(*fileList_, QStringLiteral("ﾌｧｲﾙ"));
+
   grid->addWidget(volumeBox_, 0, 0, 1, 2);
   grid->addWidget(folderTree_, 1, 0);
   grid->addWidget(fileList_, 1, 1);

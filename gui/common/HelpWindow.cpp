@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/common/Messages.h"
+#include "gui/common/SpokenNames.h"
 
 namespace winpiruk {
 
@@ -31,6 +32,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   Back = new QPushButton(QStringLiteral("戻る(&B)"), this);
   CloseButton = new QPushButton(QStringLiteral("閉じる"), this);
   Back->setEnabled(false);
+  Browser->setObjectName(QStringLiteral("helpPage"));
+  Contents->setObjectName(QStringLiteral("contentsButton"));
+  Back->setObjectName(QStringLiteral("backButton"));
+  CloseButton->setObjectName(QStringLiteral("closeButton"));
+  NameAfter(*Browser, QStringLiteral("ヘルプ"));
+  // The buttons stand above the page: Tab reaches them first.
+  TabInOrder({Contents, Back, CloseButton, Browser});
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(Contents);

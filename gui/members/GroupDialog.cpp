@@ -24,6 +24,7 @@
 #include "scoring/MemberFiles.h"
 #include "state/RuleLimits.h"
 #include "gui/common/Awaiting.h"
+#include "gui/common/SpokenNames.h"
 #include "gui/common/Captions.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/HelpWindow.h"
@@ -85,6 +86,7 @@ GroupDialog::GroupDialog(GameState& state, const ProgramPaths& paths, QWidget* p
 
   adjustSize();
   setFixedSize(sizeHint());
+  NameControlsForReaders(*this);
   CentreOnScreen(*this);
 }
 
@@ -278,6 +280,7 @@ void GroupDialog::EditMember(int member) {
   edited_member_ = member;
   ShowEditor(true);
   editCaption->setText(QStringLiteral("メンバー %1 :").arg(member));
+  NameAfterLabel(*nameEdit, *editCaption);
   nameEdit->setText(FromUtf8(state_.members.MemberName[state_.seating.CurrentGroup][member]));
   OnNameEdited(nameEdit->text());
   ShowGroup();

@@ -15,6 +15,7 @@
 #include "members/PointsText.h"
 #include "scoring/MemberFiles.h"
 #include "gui/common/EnterKey.h"
+#include "gui/common/SpokenNames.h"
 #include "gui/common/HelpKey.h"
 #include "gui/common/Messages.h"
 #include "gui/common/OkButtonBox.h"
@@ -91,6 +92,7 @@ PlayerParametersDialog::PlayerParametersDialog(GameState& state, const ProgramPa
   connect(buttonBox, &QDialogButtonBox::rejected, this, &PlayerParametersDialog::reject);
 
   AddHelpKey(*this, paths_.program_directory, kHelpMembers);
+  NameControlsForReaders(*this);
   adjustSize();
   CentreOnScreen(*this);
 }
@@ -112,6 +114,10 @@ void PlayerParametersDialog::BuildControls() {
   buttonBox = OkButtonBox(this, okButton);
   cancelButton = buttonBox->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
   cancelButton->setObjectName(QStringLiteral("cancelButton"));
+  // The captions have no access key to lend; the controls take their words.
+  NameAfterLabel(*boldnessBar, *boldnessCaption);
+  NameAfterLabel(*deductionBar, *deductionCaption);
+  NameAfterLabel(*pointsEdit, *pointsCaption);
 }
 
 void PlayerParametersDialog::BuildLayout() {

@@ -22,6 +22,7 @@
 #include "scoring/MemberFiles.h"
 #include "state/RuleLimits.h"
 #include "gui/common/Awaiting.h"
+#include "gui/common/SpokenNames.h"
 #include "gui/common/Captions.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/Messages.h"
@@ -85,6 +86,7 @@ SeatingDialog::SeatingDialog(GameState& state, const ProgramPaths& paths, Random
   reseedTimer->setSingleShot(true);
   reseedTimer->setInterval(kDealerDrawReseedMs);
   connect(reseedTimer, &QTimer::timeout, this, &SeatingDialog::OnReseed);
+  NameControlsForReaders(*this);
 }
 
 // A window closed in the middle of the draws, or of a message, stops them
@@ -124,6 +126,7 @@ QWidget* SeatingDialog::BuildStage() {
   memberList->setObjectName(QStringLiteral("memberList"));
   memberList->setSelectionMode(QAbstractItemView::MultiSelection);
   memberList->setToolTip(QStringLiteral("対戦相手を3人選んでください"));
+  NameAfter(*memberList, QStringLiteral("メンバー"));
   memberList->setItemDelegate(new MemberRowDelegate(memberList));
   // Enter in the list moves on to OK rather than pressing it.
   OnEnterKey(*memberList, [this] { okButton->setFocus(); });

@@ -11,6 +11,8 @@
 #include <QStorageInfo>
 #include <QTreeView>
 
+#include "gui/common/SpokenNames.h"
+
 namespace winpiruk {
 namespace {
 
@@ -75,6 +77,9 @@ RuleSetBrowser::RuleSetBrowser(QWidget* window) : QObject(window) {
   fileList->setModel(files_);
   fileList->setUniformItemSizes(true);
 
+  // Named as a file chooser's list is; the folders and drives have captions (LayOut).
+  NameAfter(*fileList, QStringLiteral("ﾌｧｲﾙ"));
+
   folderLabel = new QLabel(window);
   folderLabel->setObjectName(QStringLiteral("folderLabel"));
   folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -100,6 +105,8 @@ void RuleSetBrowser::LayOut(QGridLayout& grid, int first_file_row) const {
   QWidget* window = fileList->parentWidget();
   auto* folder_caption = new QLabel(QStringLiteral("ﾌｫﾙﾀﾞ :"), window);
   auto* drive_caption = new QLabel(QStringLiteral("ﾄﾞﾗｲﾌﾞ :"), window);
+  folder_caption->setBuddy(folderTree);
+  drive_caption->setBuddy(driveList);
   fileList->setMinimumSize(190, 220);
   folderTree->setMinimumSize(240, 220);
   folderLabel->setMaximumWidth(320);
@@ -110,6 +117,8 @@ void RuleSetBrowser::LayOut(QGridLayout& grid, int first_file_row) const {
   grid.addWidget(drive_caption, 3, 1);
   grid.addWidget(driveList, 4, 1);
 }
+
+std::vector<QWidget*> RuleSetBrowser::ReadingOrder() const { return {fileList, folderTree, driveList}; }
 
 QString RuleSetBrowser::SelectedFile() const {
   const QModelIndex index = fileList->currentIndex();

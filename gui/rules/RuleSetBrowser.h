@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class QComboBox;
 class QFileSystemModel;
@@ -39,6 +40,8 @@ class RuleSetBrowser : public QObject {
   // Puts the file list in column 0 from `first_file_row` down to row 4 and
   // the folder and drive lists with their captions in column 1.
   void LayOut(QGridLayout& grid, int first_file_row) const;
+  // The lists as the user reads them: files, folders, drives.
+  std::vector<QWidget*> ReadingOrder() const;
 
  signals:
   void DirectoryChanged(const QString& path);

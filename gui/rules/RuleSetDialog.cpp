@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
 
+#include "gui/common/SpokenNames.h"
 #include "gui/rules/RuleSetBrowser.h"
 
 namespace winpiruk {
@@ -66,6 +68,13 @@ void RuleSetDialog::LayOut() {
   grid->setRowStretch(2, 1);
   grid->setColumnStretch(0, 2);
   grid->setColumnStretch(1, 3);
+
+  std::vector<QWidget*> reading;
+  if (nameBox != nullptr) reading.push_back(nameBox);
+  for (QWidget* list : browser_->ReadingOrder()) reading.push_back(list);
+  reading.push_back(okButton);
+  reading.push_back(cancelButton);
+  TabInOrder(reading);
 }
 
 }  // namespace winpiruk

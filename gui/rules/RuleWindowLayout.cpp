@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "gui/common/SpokenNames.h"
 #include "gui/rules/RuleWindowControls.h"
 
 namespace winpiruk {
@@ -183,6 +184,15 @@ QLayout* LayOutRuleWindow(QWidget& window, RuleWindowControls& c) {
   whole->addWidget(c.separatorLine);
   whole->addWidget(c.lowerPart);
   whole->addLayout(panels);
+
+  // Tab reads the frames column by column, as the eye does, the buttons after
+  // the frame above them and the expander's frames last.
+  TabInOrder({c.skipCardList, c.drawCardList, c.drawCount.text, c.reverseCardList, c.throwMoreCardList,
+              c.discardDutyCheck, c.handCount.text, c.finishList, c.yakitoriList, c.pirukGaeshiCheck,
+              c.closingBonusCheck, c.extraNumberCheck, c.manyCardBonusCheck, c.aceAsElevenCheck, c.speedList,
+              c.timeLimitList, c.cardOpenCheck, c.soundCheck, c.detectOnOption, c.detectOffOption, c.confirmCheck,
+              c.graceTime.text, c.okButton, c.cancelButton, c.initialStateButton, c.openButton, c.saveButton,
+              c.analyseButton, c.helpButton, c.moreButton, c.otherTasksCheck, c.horizontal.text, c.vertical.text});
   return whole;
 }
 

@@ -11,6 +11,7 @@
 
 #include "engine/Durations.h"
 #include "presentation/PictureNames.h"
+#include "presentation/SpokenTable.h"
 #include "state/Settings.h"
 #include "gui/common/CardPictures.h"
 #include "gui/scoring/ScoringWindow.h"
@@ -187,6 +188,8 @@ void HandResultDialog::ShowCards(std::span<QLabel* const> places, const std::vec
     QLabel* picture = places[i];
     if (i < cards.size()) {
       picture->setPixmap(CardPicture(cards[i]));
+      // Read by the card it shows, as on the table.
+      picture->setAccessibleName(QString::fromStdString(SpokenCard(cards[i])));
       picture->show();
     } else {
       picture->hide();

@@ -25,6 +25,7 @@
 #include "gui/common/EnterKey.h"
 #include "gui/common/HelpKey.h"
 #include "gui/common/OkButtonBox.h"
+#include "gui/common/SpokenNames.h"
 #include "gui/common/WindowPlacement.h"
 
 namespace winpiruk {
@@ -55,6 +56,7 @@ StatisticsDialog::StatisticsDialog(GameState& state, const ProgramPaths& paths, 
   memberList->setCurrentRow(0);
   memberList->setFocus();
   AddHelpKey(*this, paths_.program_directory, kHelpMembers);
+  NameControlsForReaders(*this);
 
   adjustSize();
   setFixedSize(size());
@@ -158,6 +160,7 @@ void StatisticsDialog::BuildControls() {
   memberList->setObjectName(QStringLiteral("memberList"));
   memberList->setSelectionMode(QAbstractItemView::SingleSelection);
   memberList->setMinimumWidth(190);
+  NameAfter(*memberList, QStringLiteral("メンバー"));
   OnEnterKey(*memberList, [this] { okButton->setFocus(); });
   connect(memberList, &QListWidget::currentRowChanged, this, &StatisticsDialog::OnMemberChosen);
 

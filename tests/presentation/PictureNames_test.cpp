@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 #include "support/Rows.h"
@@ -92,9 +93,46 @@ TEST(PictureNames, BannerCardSpots) {
         EXPECT_TRUE(apart) << vertical << " " << i << " " << j;
       }
     }
-    EXPECT_EQ(BannerCardSpot(vertical, -3).x, BannerCardSpot(vertical, 0).x);
-    EXPECT_EQ(BannerCardSpot(vertical, 99).y, BannerCardSpot(vertical, kBannerCardSlots - 1).y);
+    // Out of range comes to the nearest slot, the one just past the last too.
+    for (const int outside : {-3, -1}) {
+      EXPECT_EQ(BannerCardSpot(vertical, outside).x, BannerCardSpot(vertical, 0).x);
+      EXPECT_EQ(BannerCardSpot(vertical, outside).y, BannerCardSpot(vertical, 0).y);
+    }
+    for (const int outside : {kBannerCardSlots, 99}) {
+      EXPECT_EQ(BannerCardSpot(vertical, outside).x, BannerCardSpot(vertical, kBannerCardSlots - 1).x);
+      EXPECT_EQ(BannerCardSpot(vertical, outside).y, BannerCardSpot(vertical, kBannerCardSlots - 1).y);
+    }
   }
+  // The tray is centred in its banner: as much room on either side.
+  const PicturePoint first = BannerCardSpot(false, 0);
+  const PicturePoint last = BannerCardSpot(false, kBannerCardSlots - 1);
+  EXPECT_LE(std::abs(first.x - (kBannerHWidth - last.x - kBannerCardWidth)), 1);
+  const PicturePoint top = BannerCardSpot(true, 0);
+  const PicturePoint bottom = BannerCardSpot(true, kBannerCardSlots - 1);
+  EXPECT_LE(std::abs(top.y - (kBannerVHeight - bottom.y - kBannerCardHeight)), 1);
+}
+
+TEST(PictureNames, TheTablesPicturesAreListedOnceEach) {
+  const std::vector<std::string> files = TablePictureFiles();
+  const std::set<std::string> distinct(files.begin(), files.end());
+  EXPECT_EQ(distinct.size(), files.size());
+  // Faces and banner faces, four lies of every back, two turns of every
+  // arrow, both shapes of both banners for every seat: nothing more.
+  std::set<std::string> expected;
+  for (int code = 1; code <= 52; ++code) expected.insert({CardFaceFile(code), BannerCardFaceFile(code)});
+  for (int kind = 0; kind < kCardBackKinds; ++kind) {
+    for (const auto lie : {BackOrientation::Upright, BackOrientation::UpsideDown, BackOrientation::Left,
+                           BackOrientation::Right}) {
+      expected.insert(CardBackFile(kind, lie));
+    }
+  }
+  for (int seat = 0; seat < 4; ++seat) {
+    expected.insert({ArrowFile(seat, 1), ArrowFile(seat, -1)});
+    for (const bool counter_call : {false, true}) {
+      expected.insert({BannerFile(counter_call, seat, false), BannerFile(counter_call, seat, true)});
+    }
+  }
+  EXPECT_EQ(distinct, expected);
 }
 
 }  // namespace

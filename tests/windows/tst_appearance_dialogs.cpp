@@ -34,6 +34,7 @@
 #include "gui/common/Music.h"
 #include "sound/Sound.h"
 #include "gui/table/TablePicture.h"
+#include "windows/AccessibleControls.h"
 #include "windows/DialogAnswers.h"
 #include "windows/RunToEnd.h"
 
@@ -151,6 +152,70 @@ class TestAppearanceWindows : public QObject {
     QDir().mkpath(Path(QStringLiteral("music")));
     QDir().mkpath(Path(QStringLiteral("pictures")));
     for (const char* name : {"a.mid", "b.mid", "c.mid"}) WriteTune(QString::fromStdString(Music(name)));
+  }
+
+  // --- For assistive technology and the keyboard -----------------------------------
+
+  void everyControlIsNamedAndTheKeyboardReachesEveryChoice() {
+    TextColoursDialog colours(state_, paths_);
+    CardBackDialog backs(state_, paths_);
+    BackgroundDialog background(state_, paths_, [] { return true; }, QSize(541, 359));
+    SoundDialog sound(state_, paths_);
+    for (QWidget* window : std::initializer_list<QWidget*>{&colours, &backs, &background, &sound}) {
+      const QStringList nameless = test::NamelessControls(*window);
+      QVERIFY2(nameless.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") + nameless.join(QStringLiteral(", "))));
+    }
+    struct Spoken {
+      QWidget* window;
+      const char* control;
+      QString name;
+      QString description;
+    };
+    const Spoken cases[] = {
+        {&colours, "itemButton2", QStringLiteral("持ち点"), QString()},
+        {&colours, "palette", QStringLiteral("文字色"), QString()},
+        {&backs, "cloth", QStringLiteral("カードの裏の絵柄"), QString()},
+        {&background, "pictureFileList", QStringLiteral("ﾌｧｲﾙ"), QString()},
+        {&sound, "effectsVolumeSlider", QStringLiteral("効果音(V)"), QString()},
+        {&sound, "ownPiecesButton", QStringLiteral("付属の曲(B)"), QStringLiteral("このプログラムに付いている曲を一覧に加えます")},
+    };
+    for (const Spoken& spoken : cases) {
+      QWidget* control = Control<QWidget>(*spoken.window, QString::fromLatin1(spoken.control));
+      QCOMPARE(test::AccessibleName(control), spoken.name);
+      if (!spoken.description.isNull()) QCOMPARE(test::AccessibleDescription(control), spoken.description);
+    }
+
+    // The swatches and the designs, with the arrow keys where the focus is.
+    colours.show();
+    QVERIFY(QTest::qWaitForWindowActive(&colours));
+    QTest::keyClick(ItemButton(colours, TextItem::PlayerNames), Qt::Key_Down);
+    QCOMPARE(ItemButton(colours, TextItem::NumberOfCard)->isChecked(), true);
+    QStringList reading = test::TabOrder(ItemButton(colours, TextItem::NumberOfCard), 5);
+    QCOMPARE(reading, (QStringList{"itemButton1", "palette", "resetButton", "okButton", "cancelButton"}));
+    QWidget* palette = Control<QWidget>(colours, QStringLiteral("palette"));
+    QTest::mouseClick(Swatch(colours, 0), Qt::LeftButton);
+    palette->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(palette, Qt::Key_Right);
+    QTest::keyClick(palette, Qt::Key_Down);
+    QVERIFY(Swatch(colours, 1 + kSwatchColumns)->styleSheet().contains(QStringLiteral("3px")));
+    QCOMPARE(test::AccessibleDescription(palette), Swatch(colours, 1 + kSwatchColumns)->toolTip());
+    colours.close();
+
+    backs.show();
+    QVERIFY(QTest::qWaitForWindowActive(&backs));
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(backs, QStringLiteral("cloth")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(FramedDesign(backs), 1);
+    backs.close();
+
+    sound.show();
+    QVERIFY(QTest::qWaitForWindowActive(&sound));
+    // Add and remove wait, disabled, for a file and a piece to be chosen.
+    reading = test::TabOrder(Control<QWidget>(sound, QStringLiteral("soundCheck")), 16);
+    QCOMPARE(reading, (QStringList{"soundCheck", "effectsVolumeSlider", "musicVolumeSlider", "eventList", "effectVolumeBox",
+                                   "effectFolderTree", "effectFileList", "resetEffectsButton", "pieceList", "ownPiecesButton", "pieceVolumeBox", "pieceFolderTree", "pieceFileList", "okButton",
+                                   "cancelButton", "soundCheck"}));
+    sound.reject();
   }
 
   // --- Text colours ------------------------------------------------------------

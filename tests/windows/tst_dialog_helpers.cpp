@@ -1,6 +1,9 @@
 // What the dialogs share: they open in the middle of the screen wherever
 // their parent is, and Enter in a field moves on instead of pressing OK.
+#include <QAccessible>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -10,6 +13,7 @@
 #include "WindowSuites.h"
 #include "gui/common/CentredDialog.h"
 #include "gui/common/EnterKey.h"
+#include "gui/common/SpokenNames.h"
 
 using namespace winpiruk;
 
@@ -38,6 +42,46 @@ class DialogHelpersTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void captionsAreReadWithoutAccessMarksOrColons_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("access key") << QStringLiteral("効果音(&V)") << QStringLiteral("効果音(V)");
+    QTest::newRow("colon after a blank") << QStringLiteral("ﾌｧｲﾙ名 :") << QStringLiteral("ﾌｧｲﾙ名");
+    QTest::newRow("full-width colon") << QStringLiteral("プレーヤー名 ：") << QStringLiteral("プレーヤー名");
+    QTest::newRow("a shown ampersand") << QStringLiteral("A&&B(&C)") << QStringLiteral("A&B(C)");
+    QTest::newRow("Japanese spaced for the eye") << QStringLiteral("度  胸") << QStringLiteral("度胸");
+    QTest::newRow("a blank between words kept") << QStringLiteral("メンバー 4 :") << QStringLiteral("メンバー 4");
+    QTest::newRow("a colon inside kept") << QStringLiteral("ﾌｧｲﾙ名(*.prk) :") << QStringLiteral("ﾌｧｲﾙ名(*.prk)");
+  }
+
+  void captionsAreReadWithoutAccessMarksOrColons() {
+    QFETCH(QString, caption);
+    QFETCH(QString, spoken);
+    QCOMPARE(SpokenCaption(caption), spoken);
+  }
+
+  void aWindowsControlsTakeTheirLabelsAndTooltips() {
+    QDialog window;
+    auto* label = new QLabel(QStringLiteral("名前(&N) :"), &window);
+    auto* field = new QLineEdit(&window);
+    auto* named = new QLineEdit(&window);
+    auto* other = new QLabel(QStringLiteral("別の名前"), &window);
+    label->setBuddy(field);
+    other->setBuddy(named);
+    named->setAccessibleName(QStringLiteral("もとの名前"));
+    auto* list = new QListWidget(&window);
+    list->setToolTip(QStringLiteral("選んでください"));
+    field->setToolTip(QStringLiteral("ふりがなは要りません"));
+    NameControlsForReaders(window);
+    QCOMPARE(field->accessibleName(), QStringLiteral("名前(N)"));
+    QCOMPARE(named->accessibleName(), QStringLiteral("もとの名前"));  // a name given stays
+    QCOMPARE(list->accessibleDescription(), QStringLiteral("選んでください"));
+    // A field reads its own tooltip, and would not follow a changed one if it were copied.
+    QVERIFY(field->accessibleDescription().isEmpty());
+    field->setToolTip(QStringLiteral("ひらがなで"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description), QStringLiteral("ひらがなで"));
+  }
+
   void dialogOpensCentredOnTheScreenEachTime() {
     QWidget parent;
     parent.setGeometry(10, 10, 200, 150);

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "AccessibleControls.h"
 #include "WindowSuites.h"
 #include "Controls.h"
 #include "gui/scoring/HandResultDialog.h"
@@ -80,6 +81,10 @@ class HandResultDialogTest : public QObject {
     QCOMPARE(VisibleCards(window, QStringLiteral("secondRowCard"), 10), 2);
     QCOMPARE(VisibleCards(window, QStringLiteral("keyCard"), 2), 1);
     QCOMPARE(VisibleExtraCard(window), 0);
+    // A screen reader reads the cards, not only their pictures.
+    QCOMPARE(test::AccessibleName(Label(window, QStringLiteral("firstRowCard1"))), QStringLiteral("ハートの3"));
+    QCOMPARE(test::AccessibleName(Label(window, QStringLiteral("keyCard1"))), QStringLiteral("ハートの10"));
+    QVERIFY(test::NamelessControls(window).isEmpty());
     QCOMPARE(Button(window, QStringLiteral("okButton"))->text(), QStringLiteral("OK"));
     QVERIFY(!Countdown(window)->isActive());
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "AccessibleControls.h"
 #include "WindowSuites.h"
 #include "Controls.h"
 #include "gui/scoring/MatchReviewDialog.h"
@@ -65,6 +66,7 @@ class MatchEndDialogTest : public QObject {
     GameState state = EndOfMatch();
     MatchEndDialog window(state, Settled(state));
     QCOMPARE(window.windowTitle(), QStringLiteral("ぴるく  －ゲーム終了－"));
+    QVERIFY(test::NamelessControls(window).isEmpty());
     QCOMPARE(test::Control<QLabel>(window, QStringLiteral("gameTimeLabel"))->text(), QStringLiteral("ゲーム時間 : 25分"));
     QCOMPARE(test::Control<QLabel>(window, QStringLiteral("questionLabel"))->text(), QStringLiteral("もう一度遊びますか？ "));
     // 40+100, 20+50, 0-50, -60-100; ﾊﾙ never won.

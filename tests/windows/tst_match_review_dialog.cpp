@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "AccessibleControls.h"
 #include "WindowSuites.h"
 #include "Controls.h"
 #include "scoring/ReviewChart.h"
@@ -71,6 +72,7 @@ class MatchReviewDialogTest : public QObject {
     GameState state;
     MatchReviewDialog window(state);
     window.show();
+    QVERIFY(test::NamelessControls(window).isEmpty());
     QTest::mouseClick(test::Control<QPushButton>(window, QStringLiteral("okButton")), Qt::LeftButton);
     QVERIFY(!window.isVisible());
   }

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <thread>
 
+#include "AccessibleControls.h"
 #include "WindowSuites.h"
 #include "config/SafeFile.h"
 #include "config/SettingsStore.h"
@@ -228,6 +229,9 @@ class RuleAnalyserTest : public QObject {
     changed.SkipCard = 4;
     RuleAnalyser window(place.state, changed, place.state.settings, fake);
     window.show();
+    QVERIFY(test::NamelessControls(window).isEmpty());
+    QCOMPARE(test::AccessibleName(test::Control<QLineEdit>(window, "seedBox")), QStringLiteral("ｼｰﾄﾞ(E)"));
+    QCOMPARE(test::LabelledBy(test::Control<QComboBox>(window, "compareList")), QStringLiteral("比較(K)"));
     RunToTheEnd(window, 1, QStringLiteral("99"));
     QVERIFY(test::Control<FiguresChart>(window, "comparedChart")->isHidden());
     test::Control<QComboBox>(window, "compareList")->setCurrentIndex(static_cast<int>(CompareWith::SavedRules));

@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "AccessibleControls.h"
 #include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "Controls.h"
@@ -52,6 +53,28 @@ class RuleSetWindowsTest : public QObject {
   }
 
  private slots:
+  void theWindowsAreNamedAndTabGoesFromTheNameToTheDrives() {
+    Place place;
+    SaveRuleSetDialog save(place.state);
+    OpenRuleSetDialog open(place.state, [] {});
+    for (QDialog* window : std::initializer_list<QDialog*>{&save, &open}) {
+      window->show();
+      QVERIFY(QTest::qWaitForWindowExposed(window));
+      const QStringList nameless = test::NamelessControls(*window);
+      QVERIFY2(nameless.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") + nameless.join(QStringLiteral(", "))));
+      QCOMPARE(test::AccessibleName(test::Control<QTreeView>(*window, "folderTree")), QStringLiteral("ﾌｫﾙﾀﾞ"));
+      QCOMPARE(test::LabelledBy(test::Control<QComboBox>(*window, "driveList")), QStringLiteral("ﾄﾞﾗｲﾌﾞ :"));
+    }
+    QCOMPARE(test::AccessibleName(test::Control<QLineEdit>(save, "nameBox")), QStringLiteral("ﾌｧｲﾙ名(*.prk)"));
+    open.close();
+
+    save.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&save));
+    // OK waits, disabled, for a name.
+    QCOMPARE(test::TabOrder(test::Control<QWidget>(save, "nameBox"), 6),
+             (QStringList{"nameBox", "fileList", "folderTree", "driveList", "cancelButton", "nameBox"}));
+  }
+
   void savingAddsTheExtensionAndNamesTheRules() {
     struct Case {
       QString typed;

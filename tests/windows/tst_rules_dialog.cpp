@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "AccessibleControls.h"
 #include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "Controls.h"
@@ -173,6 +174,44 @@ class RulesDialogTest : public QObject {
       QCOMPARE(place.state.settings.AutoJudgment, int16_t{1});
       QVERIFY(!FileIsReadable(place.paths.SettingsFile()));
     }
+  }
+
+  void everyControlIsNamedAndTabReadsTheWindowInOrder() {
+    Place place;
+    auto window = place.Open();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    test::Control<QPushButton>(*window, "moreButton")->click();
+    const QStringList nameless = test::NamelessControls(*window);
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
+    struct Spoken {
+      const char* control;
+      QString name;  // a combo box is read by its value, after its label
+      QString label;
+      QString description;
+    };
+    const Spoken cases[] = {
+        {"drawCountBox", QStringLiteral("ドロー枚数(N)"), QStringLiteral("ドロー枚数(N)"), QStringLiteral("ドローカードで引かせる枚数です")},
+        {"skipCardList", QStringLiteral("Ａ"), QStringLiteral("スキップカード(C)"), QStringLiteral("ひとり飛ばしとなるカードです")},
+        {"graceTimeBox", QStringLiteral("確認時間(J)"), QStringLiteral("確認時間(J)"), QStringLiteral("上がるときの、ダブルクリック猶予時間の指定です")},
+        {"verticalBox", QStringLiteral("垂直位置(V)"), QStringLiteral("垂直位置(V)"), QString()},
+    };
+    for (const Spoken& spoken : cases) {
+      QWidget* control = test::Control<QWidget>(*window, QString::fromLatin1(spoken.control));
+      QCOMPARE(test::AccessibleName(control), spoken.name);
+      QCOMPARE(test::LabelledBy(control), spoken.label);
+      QCOMPARE(test::AccessibleDescription(control), spoken.description);
+    }
+
+    // Column by column; an unchosen option and a disabled box are passed over.
+    const QStringList reading = test::TabOrder(test::Control<QWidget>(*window, "skipCardList"), 32);
+    QCOMPARE(reading, (QStringList{"skipCardList", "drawCardList", "drawCountBox", "reverseCardList", "throwMoreCardList",
+                                   "discardDutyCheck", "handCountBox", "finishList", "yakitoriList", "pirukGaeshiCheck",
+                                   "closingBonusCheck", "extraNumberCheck", "manyCardBonusCheck", "aceAsElevenCheck",
+                                   "speedList", "timeLimitList", "cardOpenCheck", "soundCheck", "detectOnOption",
+                                   "confirmCheck", "okButton", "cancelButton", "initialStateButton", "openButton",
+                                   "saveButton", "analyseButton", "helpButton", "moreButton", "otherTasksCheck",
+                                   "horizontalBox", "verticalBox", "skipCardList"}));
   }
 
   void enterMovesTheFocusToOk() {

@@ -16,6 +16,7 @@
 #include <functional>
 #include <set>
 
+#include "AccessibleControls.h"
 #include "WindowSuites.h"
 #include "Controls.h"
 #include "DialogAnswers.h"
@@ -23,6 +24,7 @@
 #include "config/SettingsStore.h"
 #include "gui/members/SeatingDialog.h"
 #include "gui/members/GroupDialog.h"
+#include "gui/members/PlayerParametersDialog.h"
 #include "gui/common/SuspendableRun.h"
 #include "presentation/PictureNames.h"
 #include "scoring/MemberFiles.h"
@@ -222,6 +224,49 @@ class SeatingDialogTest : public QObject {
     }
     // Nothing is picked for the user: the marks only show who sat there.
     QVERIFY(window.Picks().empty());
+  }
+
+  void theMemberWindowsAreNamedAndFollowedByKeyboard() {
+    Prepare(0);
+    SeatingDialog seating(state_, paths_, random_, clock_);
+    QVERIFY(seating.Open(false));
+    GroupDialog groups(state_, paths_);
+    PlayerParametersDialog parameters(state_, paths_, 1, 2);
+    for (QWidget* window : std::initializer_list<QWidget*>{&seating, &groups, &parameters}) {
+      const QStringList nameless = test::NamelessControls(*window);
+      QVERIFY2(nameless.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") + nameless.join(QStringLiteral(", "))));
+    }
+    struct Spoken {
+      QWidget* window;
+      const char* control;
+      QString name;
+      QString description;
+    };
+    const Spoken cases[] = {
+        {&seating, "memberList", QStringLiteral("メンバー"), QStringLiteral("対戦相手を3人選んでください")},
+        {&seating, "randomChoiceButton", QStringLiteral("ﾗﾝﾀﾞﾑ選択(A)"), QStringLiteral("対戦相手と親をランダムに決めます")},
+        {&groups, "groupButton3", QStringLiteral("3"), QStringLiteral("グループ 3 のメンバーと対戦します")},
+        {&parameters, "boldnessBar", QStringLiteral("度胸"), QString()},
+        {&parameters, "pointsEdit", QStringLiteral("持ち点"), QString()},
+    };
+    for (const Spoken& spoken : cases) {
+      QWidget* control = test::Control<QWidget>(*spoken.window, QString::fromLatin1(spoken.control));
+      QCOMPARE(test::AccessibleName(control), spoken.name);
+      if (!spoken.description.isNull()) QCOMPARE(test::AccessibleDescription(control), spoken.description);
+    }
+
+    // The name being edited is read with the member it belongs to.
+    groups.show();
+    QVERIFY(QTest::qWaitForWindowActive(&groups));
+    ClickPlate(groups, 4);
+    QCOMPARE(test::AccessibleName(NameEdit(groups)), QStringLiteral("メンバー 4"));
+    groups.reject();
+
+    parameters.show();
+    QVERIFY(QTest::qWaitForWindowActive(&parameters));
+    QCOMPARE(test::TabOrder(test::Control<QWidget>(parameters, QStringLiteral("boldnessBar")), 6),
+             (QStringList{"boldnessBar", "deductionBar", "pointsEdit", "okButton", "cancelButton", "boldnessBar"}));
+    parameters.reject();
   }
 
   void dealerDrawWithKeys_data() {

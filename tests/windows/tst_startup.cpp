@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "AccessibleControls.h"
 #include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "RunToEnd.h"
@@ -27,6 +29,7 @@
 #include "gui/table/TableWindow.h"
 #include "gui/common/Awaiting.h"
 #include "gui/common/Captions.h"
+#include "gui/common/HelpWindow.h"
 #include "gui/common/SuspendableRun.h"
 #include "gui/start/SplashWindow.h"
 #include "sound/AudioDevice.h"
@@ -293,6 +296,45 @@ class StartupTest : public QObject {
     // The memory as a person reads it, the last of three lines.
     QVERIFY2(facts.endsWith(QStringLiteral(" MB")) || facts.endsWith(QStringLiteral(" GB")), qPrintable(facts));
     QCOMPARE(facts.count(u'\n'), 2);
+  }
+
+  void theStartingWindowsAreNamedAndHelpIsReadButtonsFirst() {
+    Place place;
+    GameState state;
+    // The directory question: its field is read as the question it answers.
+    QStringList nameless{QStringLiteral("the question was not asked")};
+    QString field, question;
+    test::WhenModalAppears([&](QWidget* modal) {
+      nameless = test::NamelessControls(*modal);
+      field = test::AccessibleName(modal->findChild<QLineEdit*>());
+      question = modal->findChild<QLabel*>()->text();
+      auto* input = qobject_cast<QInputDialog*>(modal);
+      input->setTextValue(QString::fromStdString(place.paths.program_directory));
+      input->accept();
+    });
+    std::unique_ptr<PlayingTable> playing = place.StartUp(state);
+    QVERIFY(playing != nullptr);
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
+    QVERIFY(!question.isEmpty());
+    QCOMPARE(field, question);
+
+    nameless = QStringList{QStringLiteral("the version window did not open")};
+    test::WhenModalAppears([&](QWidget* modal) {
+      nameless = test::NamelessControls(*modal);
+      qobject_cast<QDialog*>(modal)->accept();
+    });
+    Action(playing->window(), "aboutAction")->trigger();
+    QVERIFY(test::NothingWaits());
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
+
+    HelpWindow help;
+    help.show();
+    QVERIFY(QTest::qWaitForWindowActive(&help));
+    QVERIFY(test::NamelessControls(help).isEmpty());
+    QCOMPARE(test::AccessibleName(help.findChild<QWidget*>(QStringLiteral("helpPage"))), QStringLiteral("ヘルプ"));
+    // Back waits, disabled, for a page to go back to.
+    QCOMPARE(test::TabOrder(help.findChild<QWidget*>(QStringLiteral("contentsButton")), 3),
+             (QStringList{"contentsButton", "closeButton", "helpPage"}));
   }
 
   void accessCaptionsKeepOneKey() {

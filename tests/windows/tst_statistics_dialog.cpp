@@ -9,6 +9,7 @@
 #include <memory>
 #include <QtTest>
 
+#include "AccessibleControls.h"
 #include "WindowSuites.h"
 #include "Controls.h"
 #include "RunToEnd.h"
@@ -82,6 +83,35 @@ class StatisticsDialogTest : public QObject {
     QCOMPARE(window.StatsGroup(), 4);
     QCOMPARE(MemberList(window)->item(9)->text(), QStringLiteral("No.49"));
     QCOMPARE(Text(Label(window, QStringLiteral("playerNameLabel"))), QStringLiteral("No.40"));
+  }
+
+  void everyControlIsNamedAndTabReadsTheWindowInOrder() {
+    StatisticsDialog window(state_, paths_);
+    const QStringList nameless = test::NamelessControls(window);
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
+    struct Spoken {
+      const char* control;
+      QString name;
+      QString description;
+    };
+    const Spoken cases[] = {
+        {"memberList", QStringLiteral("メンバー"), QString()},
+        {"groupButton2", QStringLiteral("2"), QString()},
+        {"parametersButton", QStringLiteral("ﾊﾟﾗﾒｰﾀ(P)..."), QStringLiteral("選んだメンバーの度胸・推理力・持ち点を変えます")},
+    };
+    for (const Spoken& spoken : cases) {
+      QWidget* control = test::Control<QWidget>(window, QString::fromLatin1(spoken.control));
+      QCOMPARE(test::AccessibleName(control), spoken.name);
+      if (!spoken.description.isNull()) QCOMPARE(test::AccessibleDescription(control), spoken.description);
+    }
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The group in use, the list, then the buttons as they stand in their row.
+    const QStringList reading = test::TabOrder(GroupButton(window, 2), 5);
+    QCOMPARE(reading.mid(0, 2), (QStringList{"groupButton2", "memberList"}));
+    QCOMPARE(QSet<QString>(reading.begin() + 2, reading.begin() + 4), (QSet<QString>{"okButton", "parametersButton"}));
+    QCOMPARE(reading.at(4), QStringLiteral("groupButton2"));
   }
 
   void aMemberWithNoHandsShowsDashes() {
