@@ -34,6 +34,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 jobs=$(nproc)
+# The window suites mostly wait on timers: twice as many tests as processors
+# keep the processors busy.
+test_jobs=$((2 * jobs))
 build() {  # build DIR [cmake options...]
   local dir=$1
   shift
@@ -48,7 +51,7 @@ case "$mode" in
     ;;
   test)
     build build -DCMAKE_BUILD_TYPE=Release
-    (cd build && ctest --output-on-failure -j "$jobs")
+    (cd build && ctest --output-on-failure -j "$test_jobs")
     scripts/package-check.sh build
     build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINPIRUK_SANITIZE=ON -DWINPIRUK_BENCHMARKS=OFF
     # Leaks inside system libraries (D-Bus without a session bus, fontconfig
@@ -56,7 +59,7 @@ case "$mode" in
     # ignores them.
     suppressions=$PWD/tests/lsan.supp
     (cd build-sanitize && UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions=$suppressions \
-      ctest --output-on-failure -j "$jobs" -LE slow)
+      ctest --output-on-failure -j "$test_jobs" -LE slow)
     # The tests of what runs on several threads, under ThreadSanitizer: only
     # what they need is built.
     cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINPIRUK_TSAN=ON -DWINPIRUK_BENCHMARKS=OFF

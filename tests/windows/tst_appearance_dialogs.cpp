@@ -19,6 +19,7 @@
 #include <memory>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "TestTune.h"
 #include "config/SettingsStore.h"
 #include "presentation/OwnMusic.h"
@@ -803,5 +804,5 @@ class TestAppearanceWindows : public QObject {
   }
 };
 
-QTEST_MAIN(TestAppearanceWindows)
+const bool kAdded = winpiruk::test::AddWindowSuite<TestAppearanceWindows>();
 #include "tst_appearance_dialogs.moc"

@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "WindowSuites.h"
 #include "artwork/AppIcon.h"
 #include "artwork/CardFaces.h"
 #include "artwork/PictureFiles.h"
@@ -161,5 +162,5 @@ class ArtworkTest : public QObject {
 
 }  // namespace winpiruk
 
-QTEST_MAIN(winpiruk::ArtworkTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<winpiruk::ArtworkTest>();
 #include "tst_artwork.moc"

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "TableFixture.h"
 #include "TestTune.h"
 #include "sound/AudioDevice.h"
@@ -181,5 +182,5 @@ class AudioIdleTest : public QObject {
   }
 };
 
-QTEST_MAIN(AudioIdleTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<AudioIdleTest>();
 #include "tst_audio_idle.moc"

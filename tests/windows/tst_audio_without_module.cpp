@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "TableFixture.h"
 #include "TestTune.h"
@@ -92,5 +93,5 @@ class AudioWithoutModuleTest : public QObject {
   }
 };
 
-QTEST_MAIN(AudioWithoutModuleTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<AudioWithoutModuleTest>();
 #include "tst_audio_without_module.moc"

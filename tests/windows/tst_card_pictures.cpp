@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "WindowSuites.h"
 #include "artwork/Banners.h"
 #include "artwork/CardFaces.h"
 #include "artwork/Manifest.h"
@@ -258,5 +259,5 @@ class CardPicturesTest : public QObject {
 
 }  // namespace winpiruk
 
-QTEST_MAIN(winpiruk::CardPicturesTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<winpiruk::CardPicturesTest>();
 #include "tst_card_pictures.moc"

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "artwork/CardFaces.h"
 #include "gui/scoring/HandResultDialog.h"
 #include "state/GameState.h"
@@ -67,11 +68,6 @@ class HiDpiPicturesTest : public QObject {
 
 }  // namespace winpiruk
 
-int main(int argc, char* argv[]) {
-  // Before the application exists, as a desktop set to 200 % would have it.
-  qputenv("QT_SCALE_FACTOR", "2");
-  QApplication app(argc, argv);
-  winpiruk::HiDpiPicturesTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+const bool kAdded = winpiruk::test::AddWindowSuite<winpiruk::HiDpiPicturesTest>(
+    winpiruk::test::SuiteApplication::kWidgetsAtTwiceDensity);
 #include "tst_card_pictures_hidpi.moc"

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "gui/rules/ChartPainting.h"
 
 using namespace winpiruk;
@@ -75,5 +76,5 @@ class ChartPaintingTest : public QObject {
   }
 };
 
-QTEST_MAIN(ChartPaintingTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<ChartPaintingTest>();
 #include "tst_chart_painting.moc"

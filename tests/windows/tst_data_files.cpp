@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <map>
 
+#include "WindowSuites.h"
 #include "RunToEnd.h"
 #include "presentation/OwnMusic.h"
 #include "presentation/PictureNames.h"
@@ -350,5 +351,5 @@ class DataFilesTest : public QObject {
 
 }  // namespace winpiruk
 
-QTEST_MAIN(winpiruk::DataFilesTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<winpiruk::DataFilesTest>();
 #include "tst_data_files.moc"

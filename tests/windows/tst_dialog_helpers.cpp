@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "gui/common/CentredDialog.h"
 #include "gui/common/EnterKey.h"
 #include "gui/common/SpokenNames.h"
@@ -138,5 +139,5 @@ class DialogHelpersTest : public QObject {
   }
 };
 
-QTEST_MAIN(DialogHelpersTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<DialogHelpersTest>();
 #include "tst_dialog_helpers.moc"

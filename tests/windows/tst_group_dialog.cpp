@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "RunToEnd.h"
 #include "config/SettingsStore.h"
@@ -371,5 +372,5 @@ class GroupDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(GroupDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<GroupDialogTest>();
 #include "tst_group_dialog.moc"

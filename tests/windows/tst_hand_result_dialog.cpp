@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "AccessibleControls.h"
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "gui/scoring/HandResultDialog.h"
 #include "state/GameState.h"
@@ -172,5 +173,5 @@ class HandResultDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(HandResultDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<HandResultDialogTest>();
 #include "tst_hand_result_dialog.moc"

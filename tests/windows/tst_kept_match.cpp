@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "WindowSuites.h"
 #include "TableFixture.h"
 #include "app/KeptMatchOffer.h"
 #include "app/ProgramEnd.h"
@@ -225,5 +226,5 @@ class KeptMatchTest : public QObject {
   }
 };
 
-QTEST_MAIN(KeptMatchTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<KeptMatchTest>();
 #include "tst_kept_match.moc"

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "AccessibleControls.h"
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "gui/scoring/MatchReviewDialog.h"
 #include "gui/scoring/MatchEndDialog.h"
@@ -169,5 +170,5 @@ class MatchEndDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(MatchEndDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<MatchEndDialogTest>();
 #include "tst_match_end_dialog.moc"

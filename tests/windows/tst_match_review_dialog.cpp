@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "AccessibleControls.h"
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "scoring/ReviewChart.h"
 #include "gui/scoring/MatchReviewDialog.h"
@@ -77,5 +78,5 @@ class MatchReviewDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(MatchReviewDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<MatchReviewDialogTest>();
 #include "tst_match_review_dialog.moc"

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <memory>
 
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "DialogAnswers.h"
 #include "RunToEnd.h"
@@ -75,5 +76,5 @@ class MemberFilesKeptTest : public QObject {
   }
 };
 
-QTEST_MAIN(MemberFilesKeptTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<MemberFilesKeptTest>();
 #include "tst_member_files_kept.moc"

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "WindowSuites.h"
 #include "gui/common/Awaiting.h"
 #include "gui/table/TableWaits.h"
 #include "sound/Sound.h"
@@ -117,5 +118,5 @@ class PacingSoundTest : public QObject {
   }
 };
 
-QTEST_MAIN(PacingSoundTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<PacingSoundTest>();
 #include "tst_pacing_sound.moc"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Controls.h"
+#include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "RunToEnd.h"
 #include "TableFixture.h"
@@ -181,5 +182,5 @@ class PlayerOptionsTest : public QObject {
   }
 };
 
-QTEST_MAIN(PlayerOptionsTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<PlayerOptionsTest>();
 #include "tst_player_options.moc"

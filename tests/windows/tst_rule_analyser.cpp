@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "AccessibleControls.h"
+#include "WindowSuites.h"
 #include "config/SafeFile.h"
 #include "config/SettingsStore.h"
 #include "gui/rules/FiguresChart.h"
@@ -309,5 +310,5 @@ class RuleAnalyserTest : public QObject {
   }
 };
 
-QTEST_MAIN(RuleAnalyserTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<RuleAnalyserTest>();
 #include "tst_rule_analyser.moc"

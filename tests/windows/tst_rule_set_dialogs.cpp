@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "AccessibleControls.h"
+#include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "Controls.h"
 #include "RunToEnd.h"
@@ -209,5 +210,5 @@ class RuleSetWindowsTest : public QObject {
   }
 };
 
-QTEST_MAIN(RuleSetWindowsTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<RuleSetWindowsTest>();
 #include "tst_rule_set_dialogs.moc"

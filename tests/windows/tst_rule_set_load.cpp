@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "RunToEnd.h"
 #include "TableFixture.h"
@@ -206,5 +207,5 @@ class RuleSetLoadTest : public QObject {
   }
 };
 
-QTEST_MAIN(RuleSetLoadTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<RuleSetLoadTest>();
 #include "tst_rule_set_load.moc"

@@ -14,6 +14,7 @@
 #include <fstream>
 
 #include "AccessibleControls.h"
+#include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "Controls.h"
 #include "RunToEnd.h"
@@ -409,5 +410,5 @@ class RulesDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(RulesDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<RulesDialogTest>();
 #include "tst_rules_dialog.moc"

@@ -17,6 +17,7 @@
 #include <set>
 
 #include "AccessibleControls.h"
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "DialogAnswers.h"
 #include "RunToEnd.h"
@@ -516,5 +517,5 @@ class SeatingDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(SeatingDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<SeatingDialogTest>();
 #include "tst_seating_dialog.moc"

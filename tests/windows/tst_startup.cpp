@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "AccessibleControls.h"
+#include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "RunToEnd.h"
 #include "TableControls.h"
@@ -412,5 +413,5 @@ class StartupTest : public QObject {
   }
 };
 
-QTEST_MAIN(StartupTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<StartupTest>();
 #include "tst_startup.moc"

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "AccessibleControls.h"
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "RunToEnd.h"
 #include "config/SafeFile.h"
@@ -276,5 +277,5 @@ class StatisticsDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(StatisticsDialogTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<StatisticsDialogTest>();
 #include "tst_statistics_dialog.moc"

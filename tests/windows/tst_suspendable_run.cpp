@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "WindowSuites.h"
 #include "gui/common/Awaiting.h"
 #include "gui/common/SuspendableRun.h"
 
@@ -133,5 +134,5 @@ class SuspendableRunTest : public QObject {
   }
 };
 
-QTEST_MAIN(SuspendableRunTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<SuspendableRunTest>();
 #include "tst_suspendable_run.moc"

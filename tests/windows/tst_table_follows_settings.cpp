@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "Controls.h"
 #include "RunToEnd.h"
 #include "TableFixture.h"
@@ -185,5 +186,5 @@ class TableFollowsSettingsTest : public QObject {
   }
 };
 
-QTEST_MAIN(TableFollowsSettingsTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<TableFollowsSettingsTest>();
 #include "tst_table_follows_settings.moc"

@@ -10,6 +10,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include "WindowSuites.h"
 #include "TableFixture.h"
 #include "engine/Durations.h"
 #include "engine/Engine.h"
@@ -332,5 +333,5 @@ class TableHintsTest : public QObject {
   std::unique_ptr<TableFixture> fixture_;
 };
 
-QTEST_MAIN(TableHintsTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<TableHintsTest>();
 #include "tst_table_hints.moc"

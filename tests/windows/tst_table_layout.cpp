@@ -2,6 +2,7 @@
 // position settings and the key guides.
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "state/Settings.h"
 #include "gui/table/TableLayout.h"
 #include "gui/common/Twips.h"
@@ -193,5 +194,5 @@ class TableLayoutTest : public QObject {
   }
 };
 
-QTEST_MAIN(TableLayoutTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<TableLayoutTest>();
 #include "tst_table_layout.moc"

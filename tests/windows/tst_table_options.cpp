@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "gui/table/TableOptions.h"
 
 using namespace winpiruk;
@@ -136,5 +137,6 @@ class TableOptionsTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TableOptionsTest)
+const bool kAdded =
+    winpiruk::test::AddWindowSuite<TableOptionsTest>(winpiruk::test::SuiteApplication::kNoWindows);
 #include "tst_table_options.moc"

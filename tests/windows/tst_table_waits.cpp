@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "FakeWaitClock.h"
 #include "TableFixture.h"
 #include "engine/Engine.h"
@@ -213,5 +214,5 @@ class TableWaitsTest : public QObject {
   }
 };
 
-QTEST_MAIN(TableWaitsTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<TableWaitsTest>();
 #include "tst_table_waits.moc"

@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "RunToEnd.h"
 #include "TableFixture.h"
 #include "gui/common/Awaiting.h"
@@ -489,5 +490,5 @@ class TableWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(TableWindowTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<TableWindowTest>();
 #include "tst_table_window.moc"

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "QueuedInput.h"
 #include "TableFixture.h"
@@ -230,5 +231,5 @@ class TableWindowListensTest : public QObject {
   }
 };
 
-QTEST_MAIN(TableWindowListensTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<TableWindowListensTest>();
 #include "tst_table_window_listens.moc"

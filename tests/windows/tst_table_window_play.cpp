@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "RunToEnd.h"
 #include "TableFixture.h"
@@ -354,5 +355,5 @@ class TableWindowPlayTest : public QObject {
   }
 };
 
-QTEST_MAIN(TableWindowPlayTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<TableWindowPlayTest>();
 #include "tst_table_window_play.moc"

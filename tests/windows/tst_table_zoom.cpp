@@ -5,6 +5,7 @@
 // plays it.
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "DialogAnswers.h"
 #include "TableFixture.h"
 #include "state/Cards.h"
@@ -341,5 +342,5 @@ class TableZoomTest : public QObject {
   }
 };
 
-QTEST_MAIN(TableZoomTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<TableZoomTest>();
 #include "tst_table_zoom.moc"

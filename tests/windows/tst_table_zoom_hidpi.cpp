@@ -2,6 +2,7 @@
 // picture on it has the screen's pixels, at the design size and zoomed.
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "TableFixture.h"
 #include "gui/table/QtTableView.h"
 
@@ -65,12 +66,7 @@ class TableZoomHiDpiTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  // Before the application exists: the density of every screen it sees.
-  qputenv("QT_SCALE_FACTOR", "2");
-  QApplication app(argc, argv);
-  TableZoomHiDpiTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+const bool kAdded = winpiruk::test::AddWindowSuite<TableZoomHiDpiTest>(
+    winpiruk::test::SuiteApplication::kWidgetsAtTwiceDensity);
 
 #include "tst_table_zoom_hidpi.moc"

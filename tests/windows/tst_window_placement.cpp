@@ -3,6 +3,7 @@
 // hold of its title bar.
 #include <QtTest>
 
+#include "WindowSuites.h"
 #include "gui/common/WindowPlacement.h"
 
 using namespace winpiruk;
@@ -62,5 +63,5 @@ class WindowPlacementTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowPlacementTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<WindowPlacementTest>();
 #include "tst_window_placement.moc"

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "WindowSuites.h"
 #include "RunToEnd.h"
 #include "gui/common/Awaiting.h"
 #include "gui/common/Messages.h"
@@ -171,5 +172,5 @@ class WindowRunsTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowRunsTest)
+const bool kAdded = winpiruk::test::AddWindowSuite<WindowRunsTest>();
 #include "tst_window_runs.moc"
