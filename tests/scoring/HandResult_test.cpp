@@ -361,3 +361,27 @@ TEST(HandResultLimits, LeavesTheLogAloneOutsideItsEntries) {
 
 }  // namespace
 }  // namespace winpiruk
+
+namespace winpiruk {
+namespace {
+
+TEST(HandResult, OnlyTheFourSeatsHaveARecord) {
+  GameState state;
+  state.match.SeatMember = {2, 3, 4, 5};
+  for (const int seat : {-1, 4, 5, 100}) {
+    EXPECT_EQ(SeatRecord(state, seat), std::nullopt) << seat;
+    EXPECT_EQ(SeatStats(state, seat), nullptr) << seat;
+  }
+  for (int seat = 0; seat < kSeats; ++seat) {
+    const std::optional<MemberRef> ref = SeatRecord(state, seat);
+    ASSERT_TRUE(ref.has_value()) << seat;
+    // The user is member 1 of group 1; the others are members of the seated group.
+    EXPECT_EQ(ref->group, seat == 0 ? 1 : 2) << seat;
+    EXPECT_EQ(ref->member, seat == 0 ? 1 : seat + 2) << seat;
+  }
+  state.match.SeatMember[2] = 11;  // no such member
+  EXPECT_EQ(SeatRecord(state, 2), std::nullopt);
+}
+
+}  // namespace
+}  // namespace winpiruk
