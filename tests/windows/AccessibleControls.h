@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
+#include <initializer_list>
 
 namespace winpiruk::test {
 
@@ -52,6 +53,41 @@ inline QStringList NamelessControls(const QWidget& window) {
     }
   }
   return nameless;
+}
+
+// Every nameless control of `windows`, each as "window: object/class";
+// empty when every one has a name.
+inline QString NamelessControlsOf(std::initializer_list<QWidget*> windows) {
+  QStringList found;
+  for (QWidget* window : windows) {
+    for (const QString& control : NamelessControls(*window)) found << window->objectName() + QStringLiteral(": ") + control;
+  }
+  return found.join(QStringLiteral(", "));
+}
+
+// A control and what a screen reader should read for it; a null
+// description is not checked.
+struct SpokenControl {
+  QWidget* window;
+  const char* control;
+  QString name;
+  QString description;
+};
+
+// The controls read otherwise than `expected` says, with what is read;
+// empty when each reads as expected.
+inline QString MisreadControls(std::initializer_list<SpokenControl> expected) {
+  QStringList misread;
+  for (const SpokenControl& spoken : expected) {
+    QWidget* control = spoken.window->findChild<QWidget*>(QString::fromLatin1(spoken.control));
+    const QString name = control == nullptr ? QStringLiteral("(missing)") : AccessibleName(control);
+    const QString description = control == nullptr ? QString() : AccessibleDescription(control);
+    if (name != spoken.name || (!spoken.description.isNull() && description != spoken.description)) {
+      misread << QString::fromLatin1(spoken.control) + QStringLiteral(" reads \"") + name + QStringLiteral("\" / \"") +
+                     description + QLatin1Char('"');
+    }
+  }
+  return misread.join(QStringLiteral(", "));
 }
 
 // The object names of the controls Tab visits in the shown, active

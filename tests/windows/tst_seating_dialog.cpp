@@ -232,28 +232,16 @@ class SeatingDialogTest : public QObject {
     QVERIFY(seating.Open(false));
     GroupDialog groups(state_, paths_);
     PlayerParametersDialog parameters(state_, paths_, 1, 2);
-    for (QWidget* window : std::initializer_list<QWidget*>{&seating, &groups, &parameters}) {
-      const QStringList nameless = test::NamelessControls(*window);
-      QVERIFY2(nameless.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") + nameless.join(QStringLiteral(", "))));
-    }
-    struct Spoken {
-      QWidget* window;
-      const char* control;
-      QString name;
-      QString description;
-    };
-    const Spoken cases[] = {
+    const QString nameless = test::NamelessControlsOf({&seating, &groups, &parameters});
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless));
+    const QString misread = test::MisreadControls({
         {&seating, "memberList", QStringLiteral("メンバー"), QStringLiteral("対戦相手を3人選んでください")},
         {&seating, "randomChoiceButton", QStringLiteral("ﾗﾝﾀﾞﾑ選択(A)"), QStringLiteral("対戦相手と親をランダムに決めます")},
         {&groups, "groupButton3", QStringLiteral("3"), QStringLiteral("グループ 3 のメンバーと対戦します")},
         {&parameters, "boldnessBar", QStringLiteral("度胸"), QString()},
         {&parameters, "pointsEdit", QStringLiteral("持ち点"), QString()},
-    };
-    for (const Spoken& spoken : cases) {
-      QWidget* control = test::Control<QWidget>(*spoken.window, QString::fromLatin1(spoken.control));
-      QCOMPARE(test::AccessibleName(control), spoken.name);
-      if (!spoken.description.isNull()) QCOMPARE(test::AccessibleDescription(control), spoken.description);
-    }
+    });
+    QVERIFY2(misread.isEmpty(), qPrintable(misread));
 
     // The name being edited is read with the member it belongs to.
     groups.show();

@@ -87,23 +87,14 @@ class StatisticsDialogTest : public QObject {
 
   void everyControlIsNamedAndTabReadsTheWindowInOrder() {
     StatisticsDialog window(state_, paths_);
-    const QStringList nameless = test::NamelessControls(window);
-    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
-    struct Spoken {
-      const char* control;
-      QString name;
-      QString description;
-    };
-    const Spoken cases[] = {
-        {"memberList", QStringLiteral("メンバー"), QString()},
-        {"groupButton2", QStringLiteral("2"), QString()},
-        {"parametersButton", QStringLiteral("ﾊﾟﾗﾒｰﾀ(P)..."), QStringLiteral("選んだメンバーの度胸・推理力・持ち点を変えます")},
-    };
-    for (const Spoken& spoken : cases) {
-      QWidget* control = test::Control<QWidget>(window, QString::fromLatin1(spoken.control));
-      QCOMPARE(test::AccessibleName(control), spoken.name);
-      if (!spoken.description.isNull()) QCOMPARE(test::AccessibleDescription(control), spoken.description);
-    }
+    const QString nameless = test::NamelessControlsOf({&window});
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless));
+    const QString misread = test::MisreadControls({
+        {&window, "memberList", QStringLiteral("メンバー"), QString()},
+        {&window, "groupButton2", QStringLiteral("2"), QString()},
+        {&window, "parametersButton", QStringLiteral("ﾊﾟﾗﾒｰﾀ(P)..."), QStringLiteral("選んだメンバーの度胸・推理力・持ち点を変えます")},
+    });
+    QVERIFY2(misread.isEmpty(), qPrintable(misread));
 
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
