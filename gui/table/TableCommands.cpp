@@ -343,7 +343,7 @@ void TableCommands::PickPosition(int position) {
   } else if (position == kPosDiscardPile) {
     if (ClaimCall()) return;
     // Outside a pick a click on the pile is explained only as a late claim.
-    if (!engine_.ClickDiscardPile() && view_.ClaimCameLate()) view_.hints().ShowRefusal(Refusal::ClaimTooLate);
+    if (!engine_.ClickDiscardPile()) SayClaimCameLate();
   } else if (position == kPosSecondCard) {
     taken = engine_.ClickSecondCard();
   }
@@ -360,12 +360,15 @@ bool TableCommands::TypeKey(char32_t ch) {
     return true;
   }
   // A pick key the table could not take says why, as a click does.
-  if (pick == kPickDiscardPile && view_.ClaimCameLate()) {
-    view_.hints().ShowRefusal(Refusal::ClaimTooLate);
-  } else if (pick != kPickNone) {
-    view_.hints().ClickNotTaken(pick);
-  }
+  const bool late_claim = pick == kPickDiscardPile && SayClaimCameLate();
+  if (!late_claim && pick != kPickNone) view_.hints().ClickNotTaken(pick);
   return false;
+}
+
+bool TableCommands::SayClaimCameLate() {
+  if (!view_.ClaimCameLate()) return false;
+  view_.hints().ShowRefusal(Refusal::ClaimTooLate);
+  return true;
 }
 
 bool TableCommands::ClaimCall() {

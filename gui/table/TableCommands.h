@@ -101,6 +101,8 @@ class TableCommands {
   void PickPosition(int position);
   // A claim of the call within the claim window; true when it was taken.
   bool ClaimCall();
+  // A claim after the window of the card on the pile says it came late; true when it did.
+  bool SayClaimCameLate();
   // The count stops; a further-discard prompt stays on the table without it.
   void DropCountdown();
 

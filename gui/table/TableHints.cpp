@@ -18,11 +18,11 @@ namespace {
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// Light text on a dark box reads on the green felt, on a picture behind the
-// table and over the edge of a card alike.
 // The smallest text a hint is written in, at the least zoom.
 constexpr int kLeastHintPixels = 7;
 
+// Light text on a dark box reads on the green felt, on a picture behind the
+// table and over the edge of a card alike.
 constexpr const char* kRefusalStyle =
     "QLabel { color: #ffffff; background: rgba(120, 16, 16, 225); border: 1px solid rgba(255, 255, 255, 150);"
     " border-radius: 5px; padding: 1px 5px; }";
@@ -84,9 +84,10 @@ QLabel* TableHints::refusal_label() const { return refusal_; }
 QLabel* TableHints::penalty_label() const { return penalty_; }
 
 void TableHints::RefreshMarks() {
+  const PlayableMarks playable = MarksFor(state_, true);
   // Assistive technology hears what may be played whether or not it is marked.
-  SpeakPlayable(widgets_, MarksFor(state_, true));
-  const PlayableMarks marks = MarksFor(state_, surface_.options.mark_playable_cards);
+  SpeakPlayable(widgets_, playable);
+  const PlayableMarks marks = surface_.options.mark_playable_cards ? playable : PlayableMarks{};
   const bool marked = marks != PlayableMarks{};
   if (!marked && !any_marked_) return;
   for (int p = 1; p <= kHandPositions; ++p) widgets_.handCards[0][p]->SetMarked(marks.hand[p]);
