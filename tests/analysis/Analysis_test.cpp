@@ -1,6 +1,7 @@
 #include "analysis/Analysis.h"
 
 #include <gtest/gtest.h>
+#include <sched.h>
 
 #include <algorithm>
 #include <chrono>
@@ -313,6 +314,28 @@ TEST(Analysis, CancelStopsABigRunEarly) {
     EXPECT_TRUE(none.cancelled);
     EXPECT_EQ(none.figures.hands, 0);
   }
+}
+
+// A run uses the cores the process may run on, not every core of the
+// machine: taskset or a container limits it.
+TEST(Analysis, ARunCountsOnlyTheCoresItMayUse) {
+  cpu_set_t all;
+  CPU_ZERO(&all);
+  ASSERT_EQ(sched_getaffinity(0, sizeof all, &all), 0);
+  if (CPU_COUNT(&all) < 2) GTEST_SKIP() << "one core only: nothing to limit";
+  cpu_set_t one;
+  CPU_ZERO(&one);
+  for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+    if (CPU_ISSET(cpu, &all)) {
+      CPU_SET(cpu, &one);
+      break;
+    }
+  }
+  ASSERT_EQ(sched_setaffinity(0, sizeof one, &one), 0);
+  const int limited = CoresOfThisMachine();
+  ASSERT_EQ(sched_setaffinity(0, sizeof all, &all), 0);
+  EXPECT_EQ(limited, 1);
+  EXPECT_EQ(CoresOfThisMachine(), CPU_COUNT(&all));
 }
 
 }  // namespace
