@@ -51,6 +51,14 @@ int16_t* MemberPointsOf(GameState& s, int seat) {
   return &s.members.MemberPoints[ref.group][ref.member];
 }
 
+// One more point to a row, told everywhere it shows.
+void PayOneMore(GameState& s, SettlementRow& row) {
+  ++s.match.Score[row.seat];
+  ++row.after_uma_value;
+  ++row.total_value;
+  ++(*MemberPointsOf(s, row.seat));
+}
+
 using Tamper = std::function<void(GameState&, HandResultView&)>;
 
 struct HandCase {
@@ -99,6 +107,17 @@ TEST(MatchScoring, AHandScoredWronglyIsCaught) {
   }
 }
 
+// The analyser's table seats the group's first four members, one to a seat.
+TEST(MatchScoring, EachSeatIsItsOwnMember) {
+  Table t;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    const std::optional<MemberRef> ref = SeatRecord(t.state, seat);
+    ASSERT_TRUE(ref.has_value()) << seat;
+    EXPECT_EQ(ref->group, 1);
+    EXPECT_EQ(ref->member, seat + 1);
+  }
+}
+
 TEST(MatchScoring, OnlyTheFirstTenFailuresAreNoted) {
   Table t;
   for (int hand = 1; hand <= 12; ++hand) {
@@ -122,17 +141,26 @@ TEST(MatchScoring, AMatchSettledWronglyIsCaught) {
       {"member files not written", [](GameState&, SettlementView& v) { v.files_written = false; }},
       {"a winner mark left", [](GameState& s, SettlementView&) { s.match.HasWon[2] = true; }},
       {"rows out of order", [](GameState&, SettlementView& v) { std::swap(v.rows[0], v.rows[3]); }},
+      {"the last two rows out of order", [](GameState&, SettlementView& v) { std::swap(v.rows[2], v.rows[3]); }},
       {"no first place", [](GameState&, SettlementView& v) { v.rows[0].rank = 2; }},
       {"a rank beyond the seats", [](GameState&, SettlementView& v) { v.rows[3].rank = kSeats + 1; }},
       {"a member's points", [](GameState& s, SettlementView& v) { ++(*MemberPointsOf(s, v.rows[1].seat)); }},
       {"a member's games", [](GameState& s, SettlementView& v) { ++(*SeatStats(s, v.rows[2].seat))[GamesPlayed]; }},
       {"a member's rank total", [](GameState& s, SettlementView& v) { --(*SeatStats(s, v.rows[0].seat))[RankTotal]; }},
       {"a table total", [](GameState&, SettlementView& v) { ++v.rows[1].total_value; }},
-      {"uma that is not zero-sum", [](GameState& s, SettlementView& v) {
-         ++s.match.Score[v.rows[0].seat];
-         ++v.rows[0].after_uma_value;
-         ++v.rows[0].total_value;
-         ++(*MemberPointsOf(s, v.rows[0].seat));
+      {"uma that is not zero-sum", [](GameState& s, SettlementView& v) { PayOneMore(s, v.rows[0]); }},
+      // Only two pairs of equal scores (or four) may pay an uma that does not
+      // add up to naught; a tie at the bottom alone may not.
+      {"uma that is not zero-sum with the last two tied",
+       [](GameState& s, SettlementView& v) {
+         v.sorted_scores = {30, 10, -20, -20};
+         PayOneMore(s, v.rows[0]);
+       }},
+      {"a rank of naught", [](GameState&, SettlementView& v) { v.rows[3].rank = 0; }},
+      {"yakitori that is not zero-sum", [](GameState& s, SettlementView& v) {
+         ++v.rows[2].yakitori_value;
+         ++v.rows[2].total_value;
+         ++(*MemberPointsOf(s, v.rows[2].seat));
        }},
   };
   for (const MatchCase& c : cases) {
