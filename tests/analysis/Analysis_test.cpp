@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "analysis/Chunk.h"
 #include "config/SettingsStore.h"
 #include "state/RuleLimits.h"
 
@@ -313,6 +314,26 @@ TEST(Analysis, CancelStopsABigRunEarly) {
     const Outcome none = analysis::Run(request, cancel, nullptr);
     EXPECT_TRUE(none.cancelled);
     EXPECT_EQ(none.figures.hands, 0);
+  }
+}
+
+// A cancel is looked at after every hand. One that comes during the last
+// hand a chunk was to play leaves the chunk whole; a match it cuts short is
+// not counted, and the chunk is cut short.
+TEST(Analysis, ACancelDuringTheLastHandOfAChunk) {
+  struct Case {
+    bool whole_matches;
+    long long played;
+    bool cancelled;
+  };
+  for (const Case c : {Case{false, 1, false}, Case{true, 0, true}}) {
+    SCOPED_TRACE(c.whole_matches ? "matches" : "hands");
+    const Request request = Small(c.whole_matches, 1, 0);
+    const std::atomic<bool> cancel{true};
+    const Outcome out = PlayChunk(request, request.seed, 1, cancel, nullptr);
+    EXPECT_EQ(c.whole_matches ? out.figures.matches : out.figures.hands, c.played);
+    EXPECT_EQ(out.figures.hands, 1);
+    EXPECT_EQ(out.cancelled, c.cancelled);
   }
 }
 
