@@ -156,6 +156,7 @@ TEST(Pacing, NewGameIsRefusedWhileTheEngineRuns) {
     table.table.EngineRunning = c.engine_running != 0;
     table.match.MatchInProgress = c.match != 0;
     table.table.HandNumber = 4;
+    table.table.UserPick = 2;
     table.match.Score = {10, -5, 3, -8};
     Table t(table);
     t.view.answers = c.answers;
@@ -167,6 +168,9 @@ TEST(Pacing, NewGameIsRefusedWhileTheEngineRuns) {
     EXPECT_EQ(t.s.match.MatchInProgress, !reset && c.match != 0);
     if (reset) {
       EXPECT_FALSE(t.s.table.AwaitingUser) << "no stale pick acts on the old table";
+      EXPECT_EQ(t.s.table.HandPhase, kHandNotDealt);
+      EXPECT_EQ(t.s.table.TurnPhase, kTurnNone);
+      EXPECT_EQ(t.s.table.UserPick, 0);
     }
   }
 }
