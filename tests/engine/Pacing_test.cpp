@@ -99,10 +99,12 @@ TEST(Pacing, TimeLimitInTheDealersChoiceKeepsTheOwnCard) {
   s.settings.GameSpeed = 3;
   s.settings.NumberOfGames = 1;
   s.table.Dealer = 0;
+  s.table.UserPick = 39;  // a click from before the deal
   Table t(s);
   t.engine.PlayTurn();
   if (t.s.table.DealerChoice == "E") GTEST_SKIP() << "this deal is an initial match";
   ASSERT_EQ(t.s.table.HandPhase, kHandOpening);
+  EXPECT_EQ(t.s.table.UserPick, 0) << "the choice waits for a click made after the deal";
   EXPECT_EQ(t.view.LabelText(TableLabel::Countdown), "あと 3秒");
   const int16_t own = t.s.table.Hands[0][5];
   // A hand card and the draw pile do nothing during the choice.
