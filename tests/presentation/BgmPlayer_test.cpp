@@ -186,7 +186,10 @@ TEST(BgmPlayer, AnEndedPieceIsFollowedAtTheNextTurn) {
   f.sequencer.mode = SequencerMode::Stopped;
   f.sequencer.log.clear();
   f.player.CheckMusic();
+  f.player.NextPiece();
+  f.player.PreviousPiece();
   EXPECT_TRUE(f.sequencer.log.empty());
+  EXPECT_EQ(f.state.window.BgmTrack, 1) << "the piece last played stays the present one";
 }
 
 TEST(BgmPlayer, PiecesThatCannotBeOpenedArePassedOver) {
