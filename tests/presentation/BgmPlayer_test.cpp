@@ -67,20 +67,38 @@ TEST(BgmPlayer, StartUpOpensTheFirstPieceAndPlaysIt) {
   EXPECT_EQ(f.state.window.BgmTrack, 1);
 }
 
+// Every operation of a player whose music is not available does nothing.
+void ExpectIdle(Fixture& f) {
+  EXPECT_FALSE(f.player.BgmAvailable());
+  f.sequencer.log.clear();
+  f.player.PlayMusic();
+  f.player.NextPiece();
+  f.player.PreviousPiece();
+  f.player.TogglePause();
+  f.player.CheckMusic();
+  f.player.StopMusic();
+  EXPECT_TRUE(f.sequencer.log.empty());
+}
+
 TEST(BgmPlayer, NothingToOpenLeavesEveryOperationIdle) {
-  for (Fixture* f : {new Fixture({}), new Fixture({"/m/gone.mid"}, {"/m/other.mid"})}) {
-    f->player.OpenMusic();
-    EXPECT_FALSE(f->player.BgmAvailable());
-    EXPECT_FALSE(f->player.Ready());
-    f->sequencer.log.clear();
-    f->player.PlayMusic();
-    f->player.NextPiece();
-    f->player.PreviousPiece();
-    f->player.TogglePause();
-    f->player.CheckMusic();
-    f->player.StopMusic();
-    EXPECT_TRUE(f->sequencer.log.empty());
-    delete f;
+  {
+    SCOPED_TRACE("an empty list");
+    Fixture f({});
+    f.player.OpenMusic();
+    EXPECT_FALSE(f.player.Ready());
+    ExpectIdle(f);
+  }
+  {
+    SCOPED_TRACE("a list of missing pieces");
+    Fixture f({"/m/gone.mid"}, {"/m/other.mid"});
+    f.player.OpenMusic();
+    EXPECT_FALSE(f.player.Ready());
+    ExpectIdle(f);
+  }
+  {
+    SCOPED_TRACE("music not opened yet");
+    Fixture f({"/m/a.mid"});
+    ExpectIdle(f);
   }
 }
 
