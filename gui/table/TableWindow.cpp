@@ -98,6 +98,7 @@ void TableWindow::BuildMenus() {
   menus_.growTableAction->setChecked(table_options_.grow_with_window);
   menus_.markPlayableAction->setChecked(table_options_.mark_playable_cards);
   menus_.fourColourDeckAction->setChecked(table_options_.four_colour_deck);
+  CheckLanguageMenu(gui::CurrentLanguage());
   // The music menu follows the music's ready state.
   menus_.musicMenu->menuAction()->setEnabled(false);
 }
@@ -289,6 +290,11 @@ void TableWindow::EnablePlayModeMenu(bool enabled) {
 void TableWindow::CheckPlayModeMenu(bool auto_play) {
   menus_.manualPlayAction->setChecked(!auto_play);
   menus_.autoPlayAction->setChecked(auto_play);
+}
+
+void TableWindow::CheckLanguageMenu(gui::Language language) {
+  menus_.japaneseAction->setChecked(language == gui::Language::Japanese);
+  menus_.englishAction->setChecked(language == gui::Language::English);
 }
 
 void TableWindow::OpenMemberDecision(bool member_change) { commands_->OpenMemberDecision(member_change); }
