@@ -20,6 +20,10 @@ void SetTranslationHook(TranslationHook hook);
 // translation tools find them.
 std::string Tr(const char* context, const char* source);
 
+// Marks a source text that sits in a table for the translation tools; it is
+// translated where it is shown, with Tr(context, text).
+constexpr const char* TrNoop(const char* /*context*/, const char* source) { return source; }
+
 // `pattern` with "%1".."%9" replaced by the values in order; any other "%"
 // stays as it is. Translated patterns may put the values in another order.
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values);

@@ -342,7 +342,7 @@ void QtTableView::ShowCountdown(int seconds, bool keep_prompt) {
 
 void QtTableView::ShowHandTitle(int hand_number, bool auto_play) { SetTitle(HandTitle(hand_number, auto_play)); }
 
-void QtTableView::ShowProgramTitle() { SetTitle(kProgramTitleText); }
+void QtTableView::ShowProgramTitle() { SetTitle(ProgramTitleShown()); }
 
 void QtTableView::HideLabel(TableLabel label) {
   if (label == TableLabel::KeyGuideJ || label == TableLabel::KeyGuideK) {

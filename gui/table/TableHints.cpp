@@ -104,7 +104,7 @@ void TableHints::FitFont(QLabel* label, int place_height, int lines) const {
 }
 
 void TableHints::ShowRefusal(Refusal why) {
-  const std::string_view text = RefusalText(why);
+  const std::string text = RefusalText(why);
   if (text.empty()) return;
   refusal_->setText(Text(text));
   PlaceRefusal();
