@@ -69,7 +69,7 @@ void TableCommands::OnNewGame() {
   RunAwaiting([this] {
     if (engine_.NewGame() != NewGameStep::OpenMemberDecision) return;
     view_.ClearTable();
-    if (!state_.match.MatchInProgress) window_.setWindowTitle(kProgramTitle);
+    if (!state_.match.MatchInProgress) window_.setWindowTitle(ProgramTitle());
     OpenMemberDecision(false);
   });
 }

@@ -69,7 +69,7 @@ TableWindow::TableWindow(GameState& state, const ProgramPaths& paths, Music& mus
   pictures_.SetDeckColours(DeckColoursOf(state_.window));
   BuildMenus();
   BuildTable();
-  setWindowTitle(kProgramTitle);
+  setWindowTitle(ProgramTitle());
   TableWidth = kDesignWidthTwips;
   TableHeight = kDesignHeightTwips;
   resize(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips));
