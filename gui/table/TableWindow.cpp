@@ -1,5 +1,6 @@
 #include "gui/table/TableWindow.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -98,6 +99,10 @@ void TableWindow::BuildMenus() {
   menus_.growTableAction->setChecked(table_options_.grow_with_window);
   menus_.markPlayableAction->setChecked(table_options_.mark_playable_cards);
   menus_.fourColourDeckAction->setChecked(table_options_.four_colour_deck);
+  // One language or the other: the items show as a choice of one.
+  auto* languages = new QActionGroup(this);
+  languages->addAction(menus_.japaneseAction);
+  languages->addAction(menus_.englishAction);
   CheckLanguageMenu(gui::CurrentLanguage());
   // The music menu follows the music's ready state.
   menus_.musicMenu->menuAction()->setEnabled(false);

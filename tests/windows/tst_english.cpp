@@ -14,6 +14,7 @@
 #include "gui/common/Language.h"
 #include "gui/start/AboutDialog.h"
 #include "gui/start/SplashWindow.h"
+#include "gui/table/TableHints.h"
 #include "gui/table/TableOptions.h"
 #include "support/TempDir.h"
 
@@ -135,6 +136,21 @@ class EnglishTest : public QObject {
     const QStringList left = WithoutData(UntranslatedTexts(*f.window), DataOf(f.state));
     QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
     QVERIFY(f.window->windowTitle().startsWith(QStringLiteral("Piruk  - Hand 1 -")));
+  }
+
+  // English sentences break only between words: every hint still shows whole.
+  void everyHintFitsItsBoxInEnglish() {
+    for (const Language language : {Language::Japanese, Language::English}) {
+      gui::InstallLanguage(language);
+      TableFixture f;
+      f.window->show();
+      QLabel* label = f.window->view().hints().refusal_label();
+      for (int why = static_cast<int>(Refusal::NotYourTurn); why <= static_cast<int>(Refusal::ClaimTooLate); ++why) {
+        f.window->view().hints().ShowRefusal(static_cast<Refusal>(why));
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+        QVERIFY2(!HasJapanese(label->text()) || language == Language::Japanese, qPrintable(label->text()));
+      }
+    }
   }
 
   void languageFollowsTheOptionsFileThenTheLocale_data() {
