@@ -8,17 +8,18 @@
 #include "gui/common/Awaiting.h"
 #include "gui/common/Messages.h"
 #include "gui/table/TableWindow.h"
+#include <QCoreApplication>
 
 namespace winpiruk {
 namespace {
 
 QString WhyNot(KeptMatchRefusal refusal) {
   switch (refusal) {
-    case KeptMatchRefusal::Damaged: return QStringLiteral("ファイルが壊れています");
-    case KeptMatchRefusal::OtherVersion: return QStringLiteral("別の版のぴるくで保存されています");
-    case KeptMatchRefusal::RulesChanged: return QStringLiteral("ルールが変わっています");
-    case KeptMatchRefusal::MembersChanged: return QStringLiteral("対戦メンバーの記録が変わっています");
-    case KeptMatchRefusal::TableBroken: return QStringLiteral("カードの並びが正しくありません");
+    case KeptMatchRefusal::Damaged: return QCoreApplication::translate("KeptMatchOffer", "ファイルが壊れています");
+    case KeptMatchRefusal::OtherVersion: return QCoreApplication::translate("KeptMatchOffer", "別の版のぴるくで保存されています");
+    case KeptMatchRefusal::RulesChanged: return QCoreApplication::translate("KeptMatchOffer", "ルールが変わっています");
+    case KeptMatchRefusal::MembersChanged: return QCoreApplication::translate("KeptMatchOffer", "対戦メンバーの記録が変わっています");
+    case KeptMatchRefusal::TableBroken: return QCoreApplication::translate("KeptMatchOffer", "カードの並びが正しくありません");
   }
   return {};
 }
@@ -26,10 +27,11 @@ QString WhyNot(KeptMatchRefusal refusal) {
 enum class Answer { Continue, GiveUp, Later };
 
 Answer AskToContinue(QWidget* table) {
-  QMessageBox box(QMessageBox::Question, kProgramTitle,
-                  QStringLiteral("前回はゲームの途中で終了しました. 続きから始めますか？"), QMessageBox::NoButton, table);
-  QPushButton* go_on = box.addButton(QStringLiteral("続きから"), QMessageBox::AcceptRole);
-  QPushButton* give_up = box.addButton(QStringLiteral("破棄"), QMessageBox::DestructiveRole);
+  QMessageBox box(QMessageBox::Question, ProgramTitle(),
+                  QCoreApplication::translate("KeptMatchOffer", "前回はゲームの途中で終了しました. 続きから始めますか？"),
+                  QMessageBox::NoButton, table);
+  QPushButton* go_on = box.addButton(QCoreApplication::translate("KeptMatchOffer", "続きから"), QMessageBox::AcceptRole);
+  QPushButton* give_up = box.addButton(QCoreApplication::translate("KeptMatchOffer", "破棄"), QMessageBox::DestructiveRole);
   box.setDefaultButton(go_on);
   AwaitDialog(box);
   if (box.clickedButton() == go_on) return Answer::Continue;
@@ -45,8 +47,8 @@ void OfferKeptMatch(PlayingTable& table, GameState& state, const ProgramPaths& p
   const KeptMatchReading reading = ReadKeptMatch(*text, state);
   if (!reading.kept) {
     RemoveKeptMatch(paths);
-    ShowMessage(&window, kProgramTitle,
-                QStringLiteral("前回途中で終了したゲームは続けられません (%1). このゲームは破棄しました.")
+    ShowMessage(&window, ProgramTitle(),
+                QCoreApplication::translate("KeptMatchOffer", "前回途中で終了したゲームは続けられません (%1). このゲームは破棄しました.")
                     .arg(WhyNot(reading.fault.refusal)),
                 QMessageBox::Warning);
     return;

@@ -1,9 +1,6 @@
 // The card table program: one process, one table, the user and three
 // computer players.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +12,7 @@
 #include "app/ProgramFiles.h"
 #include "app/Startup.h"
 #include "gui/common/Awaiting.h"
+#include "gui/common/Language.h"
 #include "gui/common/SuspendableRun.h"
 #include "config/ProgramPaths.h"
 #include "config/TemporaryFile.h"
@@ -61,17 +59,12 @@ int main(int argc, char* argv[]) {
                                    winpiruk::SingleInstance::NameForCurrentUser());
   if (!instance.BecomePrimary()) return 0;
 
-  // Standard buttons read はい / いいえ / キャンセル.
-  QTranslator qt_japanese;
-  if (qt_japanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qt_japanese);
-  }
-
   // The one shared state of the process.
   static winpiruk::GameState state;
   const winpiruk::ProgramPaths paths =
       winpiruk::LocateProgramPaths(QApplication::applicationDirPath().toStdString());
+  const QString options_file = winpiruk::TableOptionsFile(QString::fromStdString(paths.config_directory));
+  winpiruk::gui::InstallLanguage(winpiruk::gui::ChosenLanguage(options_file));
   // Saves cut short by a crash leave their temporary files; while this copy
   // is the user's only one, none of them is a save in progress.
   if (instance.HoldsName()) {
@@ -80,8 +73,7 @@ int main(int argc, char* argv[]) {
                                     paths.DataFile(winpiruk::kMemberDataFile)}) {
       winpiruk::RemoveLeftoverTemporaries(file);
     }
-    winpiruk::RemoveTableOptionsLeftovers(
-        winpiruk::TableOptionsFile(QString::fromStdString(paths.config_directory)));
+    winpiruk::RemoveTableOptionsLeftovers(options_file);
   }
 
   // The deals' random source and the time of day they are seeded from.

@@ -1,5 +1,6 @@
 #include "artwork/Banners.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -118,7 +119,8 @@ QImage DrawArt(bool counter_call, bool vertical, double scale) {
   p.setBrush(tray_fill);
   p.drawRoundedRect(tray, 6, 6);
 
-  const QString words = counter_call ? QStringLiteral("ぴるくがえし") : QStringLiteral("ぴるく");
+  const QString words = counter_call ? QCoreApplication::translate("Banners", "ぴるくがえし")
+                                     : QCoreApplication::translate("Banners", "ぴるく");
   const QRectF text_box = vertical ? QRectF(panel.left() + 6, panel.top() + 8, tray.left() - panel.left() - 12,
                                             panel.height() - 16)
                                    : QRectF(panel.left() + 14, panel.top() + 4, panel.width() - 28,

@@ -4,6 +4,7 @@
 
 #include "config/SafeFile.h"
 #include "config/SettingsFile.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 namespace {
@@ -62,10 +63,9 @@ bool SaveRuleSet(GameState& state, const RuleSetSaveTarget& target, SettingsHost
 }
 
 std::string InvalidDataDirectoryPrompt() {
-  return std::string(
-             "\nカードデータの格納されているパス指定が無効です。\n\n正しいパスを入力してください.\n\n\nぴるく\n"
-             "Version ") +
-         kProgramVersion + "\n\nカードの絵とサウンドは、このプログラムと一緒にインストールされています.";
+  return Fill(Tr("RuleSets", "\nカードデータの格納されているパス指定が無効です。\n\n正しいパスを入力してください.\n\n\nぴるく\n"
+                        "Version %1\n\nカードの絵とサウンドは、このプログラムと一緒にインストールされています."),
+              {kProgramVersion});
 }
 
 RuleSetReadOutcome ReadRuleSet(GameState& state, const std::string& directory, const std::string& file_name,

@@ -7,17 +7,26 @@
 #include <string_view>
 
 #include "state/GameState.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 
 // The four card lists: the position is the stored rank (0 = none).
+// Their words are translated where they are shown (context "RuleSettings").
 inline constexpr std::array<std::string_view, 14> kCardChoices = {
-    "なし", "Ａ", "２", "３", "４", "５", "６", "７", "８", "９", "10", "Ｊ", "Ｑ", "Ｋ"};
-inline constexpr std::array<std::string_view, 4> kRestrictTimeChoices = {"なし", "３秒", "６秒", "９秒"};
+    TrNoop("RuleSettings", "なし"), "Ａ", "２", "３", "４", "５", "６", "７", "８", "９", "10", "Ｊ", "Ｑ", "Ｋ"};
+inline constexpr std::array<std::string_view, 4> kRestrictTimeChoices = {
+    TrNoop("RuleSettings", "なし"), TrNoop("RuleSettings", "３秒"), TrNoop("RuleSettings", "６秒"),
+    TrNoop("RuleSettings", "９秒")};
 inline constexpr std::array<std::string_view, 5> kFinishMeansChoices = {
-    "通常形式", "'ｲﾆｼｬﾙ'なし", "'捨て上がり'有", "'捨て上がり'のみ", "'乗算'も認める"};
-inline constexpr std::array<std::string_view, 5> kYakitoriChoices = {"なし", "60点", "120点", "150点", "300点"};
-inline constexpr std::array<std::string_view, 4> kGameSpeedChoices = {"遅い", "標準", "速い", "高速"};
+    TrNoop("RuleSettings", "通常形式"), TrNoop("RuleSettings", "'ｲﾆｼｬﾙ'なし"), TrNoop("RuleSettings", "'捨て上がり'有"),
+    TrNoop("RuleSettings", "'捨て上がり'のみ"), TrNoop("RuleSettings", "'乗算'も認める")};
+inline constexpr std::array<std::string_view, 5> kYakitoriChoices = {
+    TrNoop("RuleSettings", "なし"), TrNoop("RuleSettings", "60点"), TrNoop("RuleSettings", "120点"),
+    TrNoop("RuleSettings", "150点"), TrNoop("RuleSettings", "300点")};
+inline constexpr std::array<std::string_view, 4> kGameSpeedChoices = {
+    TrNoop("RuleSettings", "遅い"), TrNoop("RuleSettings", "標準"), TrNoop("RuleSettings", "速い"),
+    TrNoop("RuleSettings", "高速")};
 
 // The rule fields as they were when the window opened (and after each write
 // it made). Besides the rules, it keeps what the initial-state button resets

@@ -4,6 +4,7 @@
 #include "config/SettingsFile.h"
 #include "config/SoundSettings.h"
 #include "config/StorablePath.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 
@@ -51,8 +52,9 @@ bool WriteRuleSet(const GameState& state, const std::string& path, SettingsHost&
 }
 
 std::string DataDirectoryPrompt() {
-  return std::string("\nカードデータの格納されているパスを入力してください.\n\n\nぴるく\nVersion ") +
-         kProgramVersion + "\n\nカードの絵とサウンドは、このプログラムと一緒にインストールされています.";
+  return Fill(Tr("SettingsStore", "\nカードデータの格納されているパスを入力してください.\n\n\nぴるく\nVersion %1"
+                             "\n\nカードの絵とサウンドは、このプログラムと一緒にインストールされています."),
+              {kProgramVersion});
 }
 
 namespace {
@@ -72,9 +74,9 @@ std::vector<std::string> SettingsHost::MissingPictures(const std::string& direct
 
 std::string MissingPicturesLine(const std::string& directory, const std::vector<std::string>& missing) {
   constexpr size_t kNamed = 3;
-  std::string line = "「" + directory + "」にないファイル: ";
+  std::string line = Fill(Tr("SettingsStore", "「%1」にないファイル: "), {directory});
   for (size_t i = 0; i < missing.size() && i < kNamed; ++i) line += (i == 0 ? "" : ", ") + missing[i];
-  if (missing.size() > kNamed) line += " ほか" + std::to_string(missing.size() - kNamed) + "個";
+  if (missing.size() > kNamed) line += Fill(Tr("SettingsStore", " ほか%1個"), {std::to_string(missing.size() - kNamed)});
   return line;
 }
 
@@ -99,7 +101,8 @@ std::optional<std::string> AskForPictureFolder(SettingsHost& host, std::string c
     if (HoldsProbePicture(*answer)) return answer;
     checked = offered = *answer;
     missing = host.MissingPictures(checked);
-    host.ShowRefusedPath("「" + checked + "」にカードの絵がありません.\n" + MissingPicturesLine(checked, missing));
+    host.ShowRefusedPath(Fill(Tr("SettingsStore", "「%1」にカードの絵がありません.\n"), {checked}) +
+                         MissingPicturesLine(checked, missing));
   }
 }
 

@@ -3,12 +3,15 @@
 #include <algorithm>
 
 #include "config/StorablePath.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 namespace {
 
 constexpr std::array<const char*, kSoundEvents> kCaptions = {
-    "ぴるく", "ぴるくがえし", "イニシャル", "10枚オーバー", "ノーゲーム", "ゲームオーバー", "ｶｰﾄﾞ配布/捨て"};
+    TrNoop("SoundSettings", "ぴるく"),       TrNoop("SoundSettings", "ぴるくがえし"), TrNoop("SoundSettings", "イニシャル"),
+    TrNoop("SoundSettings", "10枚オーバー"), TrNoop("SoundSettings", "ノーゲーム"),   TrNoop("SoundSettings", "ゲームオーバー"),
+    TrNoop("SoundSettings", "ｶｰﾄﾞ配布/捨て")};
 
 template <class S>
 auto& FileOf(S& settings, SoundEvent event) {

@@ -14,7 +14,8 @@ enum class SoundEvent { Piruk, PirukGaeshi, Initial, CardOver, NoGame, GameOver,
 constexpr int kSoundEvents = 7;
 
 // "ぴるく", "ぴるくがえし", "イニシャル", "10枚オーバー", "ノーゲーム",
-// "ゲームオーバー", "ｶｰﾄﾞ配布/捨て".
+// "ゲームオーバー", "ｶｰﾄﾞ配布/捨て": source texts, shown through
+// Tr("SoundSettings", caption).
 const char* SoundEventCaption(SoundEvent event);
 std::string& EffectFile(Settings& settings, SoundEvent event);
 const std::string& EffectFile(const Settings& settings, SoundEvent event);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "config/ShiftJis.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 namespace {
@@ -23,7 +24,7 @@ std::string CodePointName(std::string_view character) {
 }
 
 std::string Named(const std::string& character) {
-  if (IsLineEnd(character)) return "「改行」";
+  if (IsLineEnd(character)) return Tr("StorablePath", "「改行」");
   // A no-break space keeps the character and its name on one line.
   return "「" + character + "\u00A0" + CodePointName(character) + "」";
 }
@@ -55,8 +56,9 @@ std::string UnstorablePathMessage(std::string_view path) {
     if (!named.empty()) named += ' ';
     named += Named(character);
   }
-  return "「 " + std::string(path) + " 」\n\n" + "このパスには、設定ファイルに保存できない文字があります: " + named +
-         "\n\n設定は変更されていません。これらの文字を含まない場所を選んでください。";
+  return Fill(Tr("StorablePath", "「 %1 」\n\nこのパスには、設定ファイルに保存できない文字があります: %2"
+                             "\n\n設定は変更されていません。これらの文字を含まない場所を選んでください。"),
+              {path, named});
 }
 
 }  // namespace winpiruk

@@ -57,8 +57,8 @@ enum class MessageIcon { Information, Exclamation, Question, Critical };
 
 // A message box as the program shows it. The texts live in GameTexts.
 struct MessageText {
-  std::string_view title;
-  std::string_view text;
+  std::string title;
+  std::string text;
   MessageIcon icon = MessageIcon::Information;
 };
 

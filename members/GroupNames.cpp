@@ -2,6 +2,7 @@
 
 #include "members/MemberNames.h"
 #include "state/RuleLimits.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 namespace {
@@ -79,19 +80,19 @@ CleanedName CleanMemberName(std::string_view typed) {
 std::string CleaningNotice(const CleanedName& cleaned, CleaningTense tense) {
   if (!cleaned.Changed()) return {};
   std::string steps;
-  auto add = [&steps](const char* step) {
-    if (!steps.empty()) steps += "、";
+  auto add = [&steps](const std::string& step) {
+    if (!steps.empty()) steps += Tr("GroupNames", "、");
     steps += step;
   };
-  if (cleaned.comma_replaced) add("「,」を「，」に置き換え");
+  if (cleaned.comma_replaced) add(Tr("GroupNames", "「,」を「，」に置き換え"));
   if (cleaned.blanks_dropped && cleaned.others_dropped) {
-    add("先頭の空白と保存できない文字を取り除き");
+    add(Tr("GroupNames", "先頭の空白と保存できない文字を取り除き"));
   } else if (cleaned.blanks_dropped) {
-    add("先頭の空白を取り除き");
+    add(Tr("GroupNames", "先頭の空白を取り除き"));
   } else if (cleaned.others_dropped) {
-    add("保存できない文字を取り除き");
+    add(Tr("GroupNames", "保存できない文字を取り除き"));
   }
-  return tense == CleaningTense::Will ? "更新すると" + steps + "ます。" : steps + "ました。";
+  return Fill(tense == CleaningTense::Will ? Tr("GroupNames", "更新すると%1ます。") : Tr("GroupNames", "%1ました。"), {steps});
 }
 
 CleanedName StoreMemberName(GameState& state, int group, int member, std::string_view typed) {

@@ -6,6 +6,7 @@
 #include "config/NumberText.h"
 #include "scoring/MemberFiles.h"
 #include "state/RuleLimits.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 namespace {
@@ -31,7 +32,7 @@ std::string SeatNameForMessage(const GameState& state, int seat) {
 }  // namespace
 
 std::string MemberRowText(int16_t points, const std::string& name) {
-  return NumberText(points) + "点\t\t" + name;
+  return Fill(Tr("MemberDecision", "%1点\t\t%2"), {NumberText(points), name});
 }
 
 std::vector<MemberRow> LoadMemberList(GameState& state) {
@@ -122,19 +123,21 @@ bool ChooseMembersAtRandom(GameState& state, RandomSource& random, std::string& 
 }
 
 std::string RandomDealerMessage(const std::string& dealer_name) {
-  return " 親は " + TrimTrailingBlanks(dealer_name) + " です.";
+  return Fill(Tr("MemberDecision", " 親は %1 です."), {TrimTrailingBlanks(dealer_name)});
 }
 
 std::string PicksMissingMessage(int still_to_pick) {
-  return " 対戦メンバーをあと " + std::to_string(still_to_pick) + " 人選んでください.";
+  return Fill(Tr("MemberDecision", " 対戦メンバーをあと %1 人選んでください."), {std::to_string(still_to_pick)});
 }
 
 std::string PickReplacedMessage(const std::string& picked, const std::string& dropped) {
-  return " " + TrimTrailingBlanks(picked) + " を選んだので " + TrimTrailingBlanks(dropped) +
-         " を外しました (対戦メンバーは3人まで).";
+  return Fill(Tr("MemberDecision", " %1 を選んだので %2 を外しました (対戦メンバーは3人まで)."),
+              {TrimTrailingBlanks(picked), TrimTrailingBlanks(dropped)});
 }
 
-std::string TooManyPicksMessage() { return " 対戦メンバーは3人までです. 入れ替えるときは先に誰かを外してください."; }
+std::string TooManyPicksMessage() {
+  return Tr("MemberDecision", " 対戦メンバーは3人までです. 入れ替えるときは先に誰かを外してください.");
+}
 
 void ShuffleDrawCards(DealerDraw& draw, RandomSource& random) {
   for (int k = 1; k <= kDrawPositions; ++k) {
@@ -156,7 +159,7 @@ int AcePosition(const DealerDraw& draw) {
 }
 
 std::string DrawPrompt(const DealerDraw& draw) {
-  return " 親を決めます、カードを選んでください" + std::string(static_cast<size_t>(AcePosition(draw)), '.');
+  return Tr("MemberDecision", " 親を決めます、カードを選んでください") + std::string(static_cast<size_t>(AcePosition(draw)), '.');
 }
 
 Reveal RevealPosition(GameState& state, DealerDraw& draw, int position) {
@@ -176,9 +179,9 @@ Reveal RevealPosition(GameState& state, DealerDraw& draw, int position) {
   }
   if (reveal.seat == 0) state.seating.Phase = kComputersDrawing;
   if (reveal.seat < kOpponents) {
-    reveal.message = " " + SeatNameForMessage(state, reveal.seat + 1) + " が引きます.";
+    reveal.message = Fill(Tr("MemberDecision", " %1 が引きます."), {SeatNameForMessage(state, reveal.seat + 1)});
   } else {
-    reveal.message = " 親は " + TrimTrailingBlanks(draw.DealerName) + " に決まりました.";
+    reveal.message = Fill(Tr("MemberDecision", " 親は %1 に決まりました."), {TrimTrailingBlanks(draw.DealerName)});
   }
   return reveal;
 }

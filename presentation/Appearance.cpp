@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "presentation/PictureNames.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 namespace {
@@ -32,8 +33,9 @@ constexpr std::array<int32_t, kSwatches> kPalette = {
     Bgr(75, 0, 130), Bgr(139, 0, 139),
 };
 
-constexpr std::array<const char*, kTextItems> kCaptions = {"ﾌﾟﾚｰﾔｰ名", "所持枚数", "持ち点", "ﾒｯｾｰｼﾞ１",
-                                                           "ﾒｯｾｰｼﾞ２"};
+constexpr std::array<const char*, kTextItems> kCaptions = {
+    TrNoop("Appearance", "ﾌﾟﾚｰﾔｰ名"), TrNoop("Appearance", "所持枚数"), TrNoop("Appearance", "持ち点"),
+    TrNoop("Appearance", "ﾒｯｾｰｼﾞ１"), TrNoop("Appearance", "ﾒｯｾｰｼﾞ２")};
 
 }  // namespace
 

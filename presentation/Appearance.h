@@ -31,7 +31,8 @@ int32_t BgrFromRgb(const Rgb& rgb);
 enum class TextItem { PlayerNames, NumberOfCard, PlayerScore, Message_1, Message_2 };
 constexpr int kTextItems = 5;
 
-// "ﾌﾟﾚｰﾔｰ名", "所持枚数", "持ち点", "ﾒｯｾｰｼﾞ１", "ﾒｯｾｰｼﾞ２".
+// "ﾌﾟﾚｰﾔｰ名", "所持枚数", "持ち点", "ﾒｯｾｰｼﾞ１", "ﾒｯｾｰｼﾞ２": source texts,
+// shown through Tr("Appearance", caption).
 const char* TextItemCaption(TextItem item);
 TextColour& TextColourOf(Settings& settings, TextItem item);
 const TextColour& TextColourOf(const Settings& settings, TextItem item);

@@ -1,26 +1,33 @@
 #include "presentation/GameTexts.h"
 
 #include "config/NumberText.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 
 namespace {
-constexpr std::string_view kTitle = kProgramTitleText;
-constexpr std::string_view kAutoPlayOffTitle = "ぴるく  －自動実行解除－";
-constexpr std::string_view kAutoPlayMark = "  [自動実行モード]";
+
+// A source text of this file as shown.
+std::string Shown(std::string_view source) { return Tr("GameTexts", source.data()); }
+
+std::string AutoPlayOffTitle() { return Tr("GameTexts", "ぴるく  －自動実行解除－"); }
+std::string AutoPlayMark() { return Tr("GameTexts", "  [自動実行モード]"); }
+
 }  // namespace
 
-std::string_view TextOf(TableLabel label, LabelWords words) {
+std::string ProgramTitleShown() { return Shown(kProgramTitleText); }
+
+std::string TextOf(TableLabel label, LabelWords words) {
   switch (words) {
     case LabelWords::Blank: return {};
-    case LabelWords::MustDiscardAgain: return kMustDiscardAgainText;
-    case LabelWords::MayDiscardAgain: return kMayDiscardAgainText;
+    case LabelWords::MustDiscardAgain: return Shown(kMustDiscardAgainText);
+    case LabelWords::MayDiscardAgain: return Shown(kMayDiscardAgainText);
     case LabelWords::Own: break;
   }
   switch (label) {
-    case TableLabel::DealerChoicePrompt: return kDealerChoicePromptText;
-    case TableLabel::ReuseMessage: return kReuseMessageText;
-    case TableLabel::ExtraNumberTitle: return kExtraNumberTitleText;
+    case TableLabel::DealerChoicePrompt: return Shown(kDealerChoicePromptText);
+    case TableLabel::ReuseMessage: return Shown(kReuseMessageText);
+    case TableLabel::ExtraNumberTitle: return Shown(kExtraNumberTitleText);
     case TableLabel::KeyGuideJ: return "J";
     case TableLabel::KeyGuideK: return "K";
     case TableLabel::Countdown: break;
@@ -31,52 +38,54 @@ std::string_view TextOf(TableLabel label, LabelWords words) {
 MessageText TextOf(Question question) {
   switch (question) {
     case Question::DiscardMatch:
-      return {"ぴるく  - 新規ゲーム -", "現在進行中のゲームを破棄しますか？", MessageIcon::Question};
+      return {Tr("GameTexts", "ぴるく  - 新規ゲーム -"), Tr("GameTexts", "現在進行中のゲームを破棄しますか？"), MessageIcon::Question};
     case Question::DiscardFinish:
-      return {"ぴるく  - 上がり確認 -", "'捨て上がり'をしますか？", MessageIcon::Question};
+      return {Tr("GameTexts", "ぴるく  - 上がり確認 -"), Tr("GameTexts", "'捨て上がり'をしますか？"), MessageIcon::Question};
     case Question::ConfirmCall:
-      return {"ぴるく  - ぴるく確認 -", "'ぴるく'しますか？", MessageIcon::Question};
+      return {Tr("GameTexts", "ぴるく  - ぴるく確認 -"), Tr("GameTexts", "'ぴるく'しますか？"), MessageIcon::Question};
   }
-  return {kTitle, "", MessageIcon::Question};
+  return {ProgramTitleShown(), "", MessageIcon::Question};
 }
 
 MessageText TextOf(Notice notice) {
   switch (notice) {
     case Notice::NewGameInAutoPlay:
-      return {kAutoPlayOffTitle, "自動実行モードを解除してから、新規ゲームを選択してください.",
+      return {AutoPlayOffTitle(), Tr("GameTexts", "自動実行モードを解除してから、新規ゲームを選択してください."),
               MessageIcon::Exclamation};
     case Notice::NewGameWhileBusy:
-      return {kAutoPlayOffTitle, "自分の番がきたときに、新規ゲームを選択してください.", MessageIcon::Exclamation};
+      return {AutoPlayOffTitle(), Tr("GameTexts", "自分の番がきたときに、新規ゲームを選択してください."),
+              MessageIcon::Exclamation};
     case Notice::AutoPlayFirstMove:
-      return {"ぴるく  －自動実行開始－", "自動実行モードに入りますが、最初の一手だけは手動にてお願いします。",
-              MessageIcon::Information};
+      return {Tr("GameTexts", "ぴるく  －自動実行開始－"),
+              Tr("GameTexts", "自動実行モードに入りますが、最初の一手だけは手動にてお願いします。"), MessageIcon::Information};
     case Notice::CloseRefused:
-      return {kTitle, "メニューから'ぴるく の終了'を選択してください.", MessageIcon::Exclamation};
+      return {ProgramTitleShown(), Tr("GameTexts", "メニューから'ぴるく の終了'を選択してください."), MessageIcon::Exclamation};
   }
-  return {kTitle, "", MessageIcon::Information};
+  return {ProgramTitleShown(), "", MessageIcon::Information};
 }
 
 MessageText InternalErrorText(int number) {
   switch (number) {
     case 1:
-      return {kTitle, "Internal Error(#01).", MessageIcon::Critical};
+      return {ProgramTitleShown(), "Internal Error(#01).", MessageIcon::Critical};
     case 2:
-      return {kTitle, "Internal Error(#02).", MessageIcon::Critical};
+      return {ProgramTitleShown(), "Internal Error(#02).", MessageIcon::Critical};
     default:
-      return {kTitle, "Internal Error(#03).", MessageIcon::Critical};
+      return {ProgramTitleShown(), "Internal Error(#03).", MessageIcon::Critical};
   }
 }
 
 std::string HandTitle(int hand_number, bool auto_play) {
-  std::string title = "ぴるく  －" + std::to_string(hand_number) + "回め－";
-  if (auto_play) title += kAutoPlayMark;
+  std::string title = Fill(Tr("GameTexts", "ぴるく  －%1回め－"), {std::to_string(hand_number)});
+  if (auto_play) title += AutoPlayMark();
   return title;
 }
 
 std::string TitleForPlayMode(std::string_view title, bool auto_play) {
-  if (title.ends_with(kAutoPlayMark)) title.remove_suffix(kAutoPlayMark.size());
+  const std::string mark = AutoPlayMark();
+  if (title.ends_with(mark)) title.remove_suffix(mark.size());
   std::string shown(title);
-  if (auto_play && title != kTitle) shown += kAutoPlayMark;
+  if (auto_play && title != ProgramTitleShown()) shown += mark;
   return shown;
 }
 
@@ -90,13 +99,11 @@ int CharacterCount(std::string_view text) {
 
 std::string CountdownText(std::string_view current, int seconds) {
   const std::string number = NumberText(seconds);
-  if (CharacterCount(current) < 7) return "あと" + number + "秒";
-  // Cut after the seventh character, never inside one.
-  std::size_t end = 0;
-  for (int chars = 0; end < current.size(); ++end) {
-    if ((static_cast<unsigned char>(current[end]) & 0xC0U) != 0x80U && chars++ == 7) break;
+  for (const std::string_view prompt : {kMustDiscardAgainText, kMayDiscardAgainText}) {
+    const std::string words = Shown(prompt);
+    if (current.starts_with(words)) return words + number;
   }
-  return std::string(current.substr(0, end)) + number;
+  return Fill(Tr("GameTexts", "あと%1秒"), {number});
 }
 
 }  // namespace winpiruk

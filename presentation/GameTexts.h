@@ -4,18 +4,23 @@
 #include <string_view>
 
 #include "engine/TableView.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 
-inline constexpr std::string_view kProgramTitleText = "ぴるく";
-inline constexpr std::string_view kDealerChoicePromptText = "好きな方を取ってください .";
-inline constexpr std::string_view kReuseMessageText = "場札を再度使います.";
-inline constexpr std::string_view kExtraNumberTitleText = "ｴｸｽﾄﾗﾅﾝﾊﾞｰ";
-inline constexpr std::string_view kMustDiscardAgainText = "もう一枚捨てて";  // MoreDropCardMode 1
-inline constexpr std::string_view kMayDiscardAgainText = "さらに捨てる？";   // MoreDropCardMode 0
+// The source texts; what is shown passes through Tr("GameTexts", ...).
+inline constexpr std::string_view kProgramTitleText = TrNoop("GameTexts", "ぴるく");
+inline constexpr std::string_view kDealerChoicePromptText = TrNoop("GameTexts", "好きな方を取ってください .");
+inline constexpr std::string_view kReuseMessageText = TrNoop("GameTexts", "場札を再度使います.");
+inline constexpr std::string_view kExtraNumberTitleText = TrNoop("GameTexts", "ｴｸｽﾄﾗﾅﾝﾊﾞｰ");
+inline constexpr std::string_view kMustDiscardAgainText = TrNoop("GameTexts", "もう一枚捨てて");  // MoreDropCardMode 1
+inline constexpr std::string_view kMayDiscardAgainText = TrNoop("GameTexts", "さらに捨てる？");   // MoreDropCardMode 0
+
+// The program's name as the title between matches.
+std::string ProgramTitleShown();
 
 // The words of a label.
-std::string_view TextOf(TableLabel label, LabelWords words);
+std::string TextOf(TableLabel label, LabelWords words);
 
 MessageText TextOf(Question question);
 MessageText TextOf(Notice notice);
@@ -31,8 +36,8 @@ std::string HandTitle(int hand_number, bool auto_play);
 std::string TitleForPlayMode(std::string_view title, bool auto_play);
 
 // The countdown label for `seconds` left, given what the label holds now: a
-// further-discard prompt (seven characters or more) keeps its first seven
-// characters, anything shorter becomes "あと" + number + "秒".
+// further-discard prompt keeps its words and takes the number after them,
+// anything else becomes "あと" + number + "秒".
 std::string CountdownText(std::string_view current, int seconds);
 
 // Number of characters of a UTF-8 text.

@@ -9,7 +9,7 @@
 namespace winpiruk {
 
 // One short sentence for each refusal; empty for Refusal::None.
-std::string_view RefusalText(Refusal why);
+std::string RefusalText(Refusal why);
 
 // "+4": the cards a waiting penalty draws.
 std::string PenaltyCountText(int cards);

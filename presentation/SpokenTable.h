@@ -10,7 +10,7 @@ namespace winpiruk {
 std::string SpokenCard(int code);
 
 // "伏せたカード".
-std::string_view SpokenFaceDown();
+std::string SpokenFaceDown();
 
 // "No.15: 5枚, 120点".
 std::string SpokenSeat(std::string_view name, int cards, int points);

@@ -3,6 +3,7 @@
 #include "config/NumberText.h"
 #include "state/Cards.h"
 #include "state/RuleLimits.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 namespace {
@@ -70,8 +71,8 @@ void PayAll(HandScore& score, int each, int seat, int seat_delta) {
 
 void ScoreCardOver(HandScore& score) {
   const int loser = score.loser;
-  if (loser == 0) Log(score, -60, "10ｵｰﾊﾞｰ失点");
-  else Log(score, 20, "10ｵｰﾊﾞｰ分");
+  if (loser == 0) Log(score, -60, TrNoop("HandResult", "10ｵｰﾊﾞｰ失点"));
+  else Log(score, 20, TrNoop("HandResult", "10ｵｰﾊﾞｰ分"));
   AddStat(score, loser, CardOvers, 1);
   PayAll(score, 20, loser, -80);
   for (int seat = 0; seat < kSeats; ++seat) {
@@ -84,8 +85,8 @@ void ScoreCardOver(HandScore& score) {
 void ScoreDiscardFinish(const GameState& state, HandScore& score) {
   const int finisher = score.winner;
   const bool scores = state.settings.FinishMeans == kFinishDiscardOnly;
-  if (finisher == 0) Log(score, scores ? 15 : -15, scores ? "捨てあがり" : "捨てあがり失点");
-  else if (!scores) Log(score, 5, "捨てあがり分");
+  if (finisher == 0) Log(score, scores ? 15 : -15, scores ? TrNoop("HandResult", "捨てあがり") : TrNoop("HandResult", "捨てあがり失点"));
+  else if (!scores) Log(score, 5, TrNoop("HandResult", "捨てあがり分"));
   AddStat(score, finisher, Wins, 1);
   if (scores) {
     PayAll(score, -5, finisher, 20);
@@ -101,8 +102,8 @@ void ScoreDiscardFinish(const GameState& state, HandScore& score) {
 
 void ScoreInitialMatch(const GameState& state, HandScore& score) {
   const int winner = score.winner;
-  if (winner == 0) Log(score, 90, "ｲﾆｼｬﾙあがり");
-  else Log(score, -30, "被ｲﾆｼｬﾙ失点");
+  if (winner == 0) Log(score, 90, TrNoop("HandResult", "ｲﾆｼｬﾙあがり"));
+  else Log(score, -30, TrNoop("HandResult", "被ｲﾆｼｬﾙ失点"));
   score.marked_winner = static_cast<int16_t>(winner);
   AddStat(score, winner, InitialMatches, 1);
   const int dealer = state.table.Dealer;
@@ -181,8 +182,8 @@ void ScoreCall(const GameState& state, HandScore& score) {
   AddStat(score, winner, YakuTotal, f.yaku);
   AddStat(score, winner, PointsWon, f.points);
   AddStat(score, loser, PointsLost, f.points);
-  if (winner == 0) Log(score, f.points, "あがり");
-  else if (loser == 0) Log(score, -f.points, "振込み");
+  if (winner == 0) Log(score, f.points, TrNoop("HandResult", "あがり"));
+  else if (loser == 0) Log(score, -f.points, TrNoop("HandResult", "振込み"));
 }
 
 void WriteLog(GameState& state, long long points, const char* text) {
@@ -195,53 +196,58 @@ void WriteLog(GameState& state, long long points, const char* text) {
 // --- The texts ----------------------------------------------------------------
 
 void DescribeCardOver(const GameState& state, const HandScore& score, HandResultView& view) {
-  view.banner = "10 枚を越えました！";
-  view.first_heading = "負けた人";
+  view.banner = Tr("HandResult", "10 枚を越えました！");
+  view.first_heading = Tr("HandResult", "負けた人");
   view.first_name = BracketedName(state.match.SeatName[score.loser]);
   view.first_cards = RowCards(state, score.loser, 9).ToVector();
-  view.explanation = {" 各プレーヤーへ20点(計60点)払います."};
+  view.explanation = {Tr("HandResult", " 各プレーヤーへ20点(計60点)払います.")};
 }
 
 void DescribeDiscardFinish(const GameState& state, const HandScore& score, HandResultView& view) {
-  view.first_heading = "上がった人 ";
+  view.first_heading = Tr("HandResult", "上がった人 ");
   view.first_name = BracketedName(state.match.SeatName[score.winner]);
   if (state.settings.FinishMeans == kFinishDiscardOnly) {
-    view.explanation = {" 各プレーヤーから５点(計15点)づつもらいます."};
+    view.explanation = {Tr("HandResult", " 各プレーヤーから５点(計15点)づつもらいます.")};
   } else {
-    view.explanation = {" '捨てあがり'は得点になりません。", "各プレーヤーへ５点(計15点)払います."};
+    view.explanation = {Tr("HandResult", " '捨てあがり'は得点になりません。"),
+                        Tr("HandResult", "各プレーヤーへ５点(計15点)払います.")};
   }
 }
 
 void DescribeInitialMatch(const GameState& state, const HandScore& score, HandResultView& view) {
   const int winner = score.winner;
-  view.banner = "イニシャルマッチ！";
-  view.first_heading = "上がった人 ";
+  view.banner = Tr("HandResult", "イニシャルマッチ！");
+  view.first_heading = Tr("HandResult", "上がった人 ");
   view.first_name = BracketedName(state.match.SeatName[winner]);
   view.first_cards = RowCards(state, winner, 4).ToVector();
   if (const int16_t fifth = state.table.Hands[winner][5]; fifth != 0) view.key_cards.push_back(fifth);
   if (state.table.DrawIndex >= 0 && state.table.DrawIndex < kDeckSlots && state.table.DeckSlots[state.table.DrawIndex] != 0) {
     view.key_cards.push_back(state.table.DeckSlots[state.table.DrawIndex]);
   }
-  view.explanation = {" イニシャルマッチ！", " 各プレーヤーから30点貰います(計90点). "};
+  view.explanation = {Tr("HandResult", " イニシャルマッチ！"), Tr("HandResult", " 各プレーヤーから30点貰います(計90点). ")};
 }
 
 // The three lines of a call: the base points, the yaku, the sum.
 std::vector<std::string> CallExplanation(const CallFigures& f) {
-  std::string line1 = " 基礎点=" + Digits(f.base) + (f.bonus == 20 ? "点 + 20点(3枚上がり)  " : "点  ");
+  std::string line1 = Fill(f.bonus == 20 ? Tr("HandResult", " 基礎点=%1点 + 20点(3枚上がり)  ") : Tr("HandResult", " 基礎点=%1点  "),
+                           {Digits(f.base)});
   std::string line2 = " ";
   std::string separator;
   auto add = [&line2, &separator](const std::string& part) {
     line2 += separator + part;
     separator = ",";
   };
-  if (f.draw_cards > 0) add(" ﾄﾞﾛｰｶｰﾄﾞ" + Digits(f.draw_cards) + "枚");
-  if (f.extra_counts) add(" ｴｸｽﾄﾗﾅﾝﾊﾞｰ" + Digits(f.extra_cards) + "枚");
-  if (f.second_pass) add(" 取り札２順目(1役)");
+  if (f.draw_cards > 0) add(Fill(Tr("HandResult", " ﾄﾞﾛｰｶｰﾄﾞ%1枚"), {Digits(f.draw_cards)}));
+  if (f.extra_counts) add(Fill(Tr("HandResult", " ｴｸｽﾄﾗﾅﾝﾊﾞｰ%1枚"), {Digits(f.extra_cards)}));
+  if (f.second_pass) add(Tr("HandResult", " 取り札２順目(1役)"));
   // The counter-call and the many cards follow without a separator of their own.
-  if (f.counter_called) line2 += separator + " ぴるくがえし(2役)";
-  if (f.many_cards) line2 += separator + NumberText(f.cards_won) + "枚上がり(" + Digits(f.cards_won - 3) + "役)";
-  std::string line3 = "  [ " + NumberText(f.base) + "点 × (役" + Digits(f.yaku) +
-                      (f.bonus == 20 ? " +1) + 20点 =" : " +1) =") + NumberText(f.points) + "点 ]";
+  if (f.counter_called) line2 += separator + Tr("HandResult", " ぴるくがえし(2役)");
+  if (f.many_cards) {
+    line2 += separator + Fill(Tr("HandResult", "%1枚上がり(%2役)"), {NumberText(f.cards_won), Digits(f.cards_won - 3)});
+  }
+  std::string line3 = Fill(f.bonus == 20 ? Tr("HandResult", "  [ %1点 × (役%2 +1) + 20点 =%3点 ]")
+                                          : Tr("HandResult", "  [ %1点 × (役%2 +1) =%3点 ]"),
+                           {NumberText(f.base), Digits(f.yaku), NumberText(f.points)});
   return {std::move(line1), std::move(line2), std::move(line3)};
 }
 
@@ -249,11 +255,11 @@ void DescribeCall(const GameState& state, const HandScore& score, HandResultView
   const int winner = score.winner;
   const int loser = score.loser;
   const CallFigures& f = score.call;
-  view.banner = "ぴるく ";
-  view.first_heading = "上がった人 ";
+  view.banner = Tr("HandResult", "ぴるく ");
+  view.first_heading = Tr("HandResult", "上がった人 ");
   view.first_name = BracketedName(state.match.SeatName[winner]);
   view.first_cards = RowCards(state, winner, HeldCount(state, winner)).ToVector();
-  view.second_heading = "振り込んだ人 ";
+  view.second_heading = Tr("HandResult", "振り込んだ人 ");
   view.second_name = BracketedName(state.match.SeatName[loser]);
   view.second_cards = RowCards(state, loser, HeldCount(state, loser)).ToVector();
   if (state.table.TopDiscard != 0) view.key_cards.push_back(state.table.TopDiscard);
@@ -328,7 +334,7 @@ HandResultView HandResultText(const GameState& state, const HandScore& score) {
     const int rank = CardRank(state.table.ExtraNumber);
     if (rank >= 1 && rank <= 13) {
       view.extra_card = static_cast<int16_t>(rank);  // hearts are codes 1..13
-      view.extra_caption = "ｴｸｽﾄﾗ ﾅﾝﾊﾞｰ";
+      view.extra_caption = Tr("HandResult", "ｴｸｽﾄﾗ ﾅﾝﾊﾞｰ");
     }
   }
   switch (score.ending) {
@@ -336,7 +342,7 @@ HandResultView HandResultText(const GameState& state, const HandScore& score) {
     case kEndDiscardFinish: DescribeDiscardFinish(state, score, view); break;
     case kEndCall: DescribeCall(state, score, view); break;
     case kEndInitialMatch: DescribeInitialMatch(state, score, view); break;
-    default: view.banner = "ゲームはお流れです..."; break;
+    default: view.banner = Tr("HandResult", "ゲームはお流れです..."); break;
   }
   return view;
 }

@@ -10,6 +10,7 @@
 #include "config/SafeFile.h"
 #include "config/ShiftJis.h"
 #include "state/RuleLimits.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 namespace {
@@ -276,13 +277,13 @@ MemberFileRead DecodeMemberData(std::optional<std::string_view> bytes, MemberTab
 }
 
 std::string DamagedMemberFileMessage(const DamagedMemberFile& file) {
-  std::string text = "メンバーファイル「" + file.path + "」を正しく読み込めませんでした.\n";
+  std::string text = Fill(Tr("MemberFiles", "メンバーファイル「%1」を正しく読み込めませんでした.\n"), {file.path});
   if (file.kept_as) {
-    text += "元のファイルは「" + *file.kept_as + "」として残しました.\n";
+    text += Fill(Tr("MemberFiles", "元のファイルは「%1」として残しました.\n"), {*file.kept_as});
   } else {
-    text += "元のファイルを別の名前で残すこともできませんでした.\n";
+    text += Tr("MemberFiles", "元のファイルを別の名前で残すこともできませんでした.\n");
   }
-  text += "このファイルのメンバーは初期値で始めます.";
+  text += Tr("MemberFiles", "このファイルのメンバーは初期値で始めます.");
   return text;
 }
 

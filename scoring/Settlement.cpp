@@ -7,6 +7,7 @@
 #include "scoring/HandResult.h"
 #include "scoring/MemberFiles.h"
 #include "state/RuleLimits.h"
+#include "state/Translation.h"
 
 namespace winpiruk {
 namespace {
@@ -97,7 +98,7 @@ std::array<int, kSeats> PayUma(GameState& state, bool bonus_on, SettlementView& 
   view.uma = u;
   for (int seat = 0; seat < kSeats; ++seat) {
     const int place = static_cast<int>(std::find(a.begin(), a.end(), state.match.Score[seat]) - a.begin());
-    view.rows[seat].uma = bonus_on ? Column(u[place], 4) : "なし";
+    view.rows[seat].uma = bonus_on ? Column(u[place], 4) : Tr("Settlement", "なし");
     AddSaturated(state.match.Score[seat], u[place]);
     view.rows[seat].after_uma_value = state.match.Score[seat];
     view.rows[seat].after_uma = Column(state.match.Score[seat], 5);
@@ -129,7 +130,7 @@ void RankRows(GameState& state, const std::array<int, kSeats>& r, const std::str
 void SetYakitori(const GameState& state, SettlementView& view) {
   const int yakitori_mode = YakitoriModeInUse(state.settings);
   if (yakitori_mode == 0) {
-    for (auto& row : view.rows) row.yakitori = "なし";
+    for (auto& row : view.rows) row.yakitori = Tr("Settlement", "なし");
     return;
   }
   const YakitoriTexts& texts = kYakitori[yakitori_mode - 1];
@@ -170,7 +171,7 @@ SettlementView SettleMatch(GameState& state, int32_t now, const MemberFilesWrite
   SettlementView view;
   const std::string& user_name = state.members.MemberName[1][1];
   view.elapsed_seconds = ElapsedMatchSeconds(state.match.MatchStartTime, now);
-  view.game_time = "ゲーム時間 :" + NumberText(view.elapsed_seconds / 60) + "分";
+  view.game_time = Fill(Tr("Settlement", "ゲーム時間 :%1分"), {NumberText(view.elapsed_seconds / 60)});
   for (int seat = 0; seat < kSeats; ++seat) {
     SettlementRow& row = view.rows[seat];
     row.seat = static_cast<int16_t>(seat);

@@ -36,7 +36,7 @@ HOME=$home SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" bash -c 
   table_width=0
   for _ in $(seq 1 40); do
     sleep 0.5
-    for window in $(xdotool search --onlyvisible --name "^ぴるく" 2>/dev/null); do
+    for window in $(xdotool search --onlyvisible --name "^(ぴるく|Piruk)" 2>/dev/null); do
       width=$(xdotool getwindowgeometry "$window" | sed -n "s/.*Geometry: \([0-9]*\)x.*/\1/p")
       [ "${width:-0}" -ge 500 ] && table_width=$width
     done

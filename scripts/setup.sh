@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-play}
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-translations-l10n libsdl2-mixer-dev libfluidsynth-dev libfontconfig-dev libx11-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools libsdl2-mixer-dev libfluidsynth-dev libfontconfig-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev timgm6mb-soundfont fonts-ipafont-gothic fonts-dejavu-core xvfb xauth xdotool
   imagemagick clang desktop-file-utils appstream lintian python3)
 

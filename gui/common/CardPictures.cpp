@@ -10,11 +10,12 @@
 #include "artwork/Manifest.h"
 #include "artwork/PictureFiles.h"
 #include "config/ProgramPaths.h"
+#include "gui/common/Language.h"
 
 namespace winpiruk {
 
 QString MissingPictureText(const QString& path, const QString& routine_number) {
-  return QStringLiteral("「 ") + path + QStringLiteral("(#") + routine_number + QStringLiteral(") 」というファイルが見つかりません。");
+  return QCoreApplication::translate("CardPictures", "「 %1(#%2) 」というファイルが見つかりません。").arg(path, routine_number);
 }
 
 QString ProgramPictureDirectory() {
@@ -153,10 +154,15 @@ const QPixmap& CardPictures::Banner(bool counter_call, int calling_seat) {
                                  {ComposeMaskedPicture(picture.image, mask.image), mask.ours && picture.ours});
   }
   const bool vertical = calling_seat == 1 || calling_seat == 3;
-  return Scaled(key, *original, [counter_call, vertical](double scale) {
-    const artwork::Banner drawn = artwork::DrawBanner(counter_call, vertical, scale);
-    return ComposeMaskedPicture(drawn.picture, drawn.mask);
-  });
+  // The program's files carry the Japanese words; in English they are drawn.
+  const bool file_as_is = gui::CurrentLanguage() == gui::Language::Japanese;
+  return Scaled(
+      key, *original,
+      [counter_call, vertical](double scale) {
+        const artwork::Banner drawn = artwork::DrawBanner(counter_call, vertical, scale);
+        return ComposeMaskedPicture(drawn.picture, drawn.mask);
+      },
+      file_as_is);
 }
 
 QImage KeyOutCornerColour(const QImage& picture) {

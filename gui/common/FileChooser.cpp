@@ -63,7 +63,7 @@ QStringList ChoosableVolumes() {
 FileChooser::FileChooser(const QStringList& name_filters, QWidget* parent) : QWidget(parent) {
   volumeBox_ = new QComboBox(this);
   for (const QString& root : ChoosableVolumes()) {
-    const QString text = root == QDir::homePath() ? root + QStringLiteral("  (ﾎｰﾑ)") : root;
+    const QString text = root == QDir::homePath() ? root + tr("  (ﾎｰﾑ)") : root;
     volumeBox_->addItem(text, root);
   }
 
@@ -93,9 +93,9 @@ FileChooser::FileChooser(const QStringList& name_filters, QWidget* parent) : QWi
   grid->setHorizontalSpacing(8);
   grid->setVerticalSpacing(6);
   // The three parts show no caption; a screen reader still tells them apart.
-  NameAfter(*volumeBox_, QStringLiteral("ﾄﾞﾗｲﾌﾞ"));
-  NameAfter(*folderTree_, QStringLiteral("ﾌｫﾙﾀﾞ"));
-  NameAfter(*fileList_, QStringLiteral("ﾌｧｲﾙ"));
+  NameAfter(*volumeBox_, tr("ﾄﾞﾗｲﾌﾞ"));
+  NameAfter(*folderTree_, tr("ﾌｫﾙﾀﾞ"));
+  NameAfter(*fileList_, tr("ﾌｧｲﾙ"));
 
   grid->addWidget(volumeBox_, 0, 0, 1, 2);
   grid->addWidget(folderTree_, 1, 0);

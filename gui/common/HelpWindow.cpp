@@ -9,18 +9,23 @@
 
 #include "gui/common/Messages.h"
 #include "gui/common/SpokenNames.h"
+#include "gui/common/Language.h"
 
 namespace winpiruk {
 
 QString HelpContentsPath(const std::string& program_directory) {
   QString directory = QString::fromStdString(program_directory);
   while (directory.size() > 1 && directory.endsWith(QLatin1Char('/'))) directory.chop(1);
-  return directory + QStringLiteral("/help/index.html");
+  const QString japanese = directory + QStringLiteral("/help/index.html");
+  if (gui::CurrentLanguage() != gui::Language::English) return japanese;
+  // An English reader is better served by the Japanese page than by none.
+  const QString english = directory + QStringLiteral("/help/en/index.html");
+  return QFileInfo(english).isFile() ? english : japanese;
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("ぴるく  - ヘルプ -"));
+  setWindowTitle(tr("ぴるく  - ヘルプ -"));
   // Help stays open beside the table while the user plays.
   setModal(false);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -28,15 +33,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
 
   Browser = new QTextBrowser(this);
   Browser->setOpenExternalLinks(false);
-  Contents = new QPushButton(QStringLiteral("目次(&C)"), this);
-  Back = new QPushButton(QStringLiteral("戻る(&B)"), this);
-  CloseButton = new QPushButton(QStringLiteral("閉じる"), this);
+  Contents = new QPushButton(tr("目次(&C)"), this);
+  Back = new QPushButton(tr("戻る(&B)"), this);
+  CloseButton = new QPushButton(tr("閉じる"), this);
   Back->setEnabled(false);
   Browser->setObjectName(QStringLiteral("helpPage"));
   Contents->setObjectName(QStringLiteral("contentsButton"));
   Back->setObjectName(QStringLiteral("backButton"));
   CloseButton->setObjectName(QStringLiteral("closeButton"));
-  NameAfter(*Browser, QStringLiteral("ヘルプ"));
+  NameAfter(*Browser, tr("ヘルプ"));
   // The buttons stand above the page: Tab reaches them first.
   TabInOrder({Contents, Back, CloseButton, Browser});
 
@@ -82,7 +87,7 @@ void ShowHelpSection(QWidget* parent, const std::string& program_directory, cons
   if (opened_now) window = new HelpWindow(parent);
   if (!window->OpenSection(page, section)) {
     if (opened_now) window->deleteLater();
-    ShowMessage(parent, kProgramTitle, QStringLiteral("「 ") + page + QStringLiteral(" 」というファイルが見つかりません。"),
+    ShowMessage(parent, ProgramTitle(), HelpWindow::tr("「 %1 」というファイルが見つかりません。").arg(page),
                 QMessageBox::Critical);
     return;
   }

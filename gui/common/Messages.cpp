@@ -12,21 +12,26 @@ namespace {
 // The button that answered `box`; NoButton when it was closed otherwise.
 QMessageBox::StandardButton Answer(const QMessageBox& box) { return box.standardButton(box.clickedButton()); }
 
+// The program's name stands in many titles; it is shown in the user's language.
+QString Shown(const QString& title) { return title == kProgramTitle ? ProgramTitle() : title; }
+
 }  // namespace
 
+QString ProgramTitle() { return QCoreApplication::translate("Messages", "ぴるく"); }
+
 void ShowMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
-  AwaitOrLeaveOpen(new QMessageBox(icon, title, text, QMessageBox::Ok, parent));
+  AwaitOrLeaveOpen(new QMessageBox(icon, Shown(title), text, QMessageBox::Ok, parent));
 }
 
 bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
-  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+  QMessageBox box(QMessageBox::Question, Shown(title), text, QMessageBox::Yes | QMessageBox::No, parent);
   box.setDefaultButton(QMessageBox::Yes);
   AwaitDialog(box);
   return Answer(box) == QMessageBox::Yes;
 }
 
 bool AskOkCancel(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
-  QMessageBox box(icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+  QMessageBox box(icon, Shown(title), text, QMessageBox::Ok | QMessageBox::Cancel, parent);
   box.setDefaultButton(QMessageBox::Cancel);
   AwaitDialog(box);
   return Answer(box) == QMessageBox::Ok;
@@ -34,7 +39,8 @@ bool AskOkCancel(QWidget* parent, const QString& title, const QString& text, QMe
 
 void ShowWriteFailure(QWidget* parent) {
   QApplication::beep();
-  ShowMessage(parent, kProgramTitle, QStringLiteral("ファイルに正しく書き込めませんでした"), QMessageBox::Warning);
+  ShowMessage(parent, ProgramTitle(), QCoreApplication::translate("Messages", "ファイルに正しく書き込めませんでした"),
+              QMessageBox::Warning);
 }
 
 bool RefuseUnstorablePath(QWidget* parent, const QString& title, const std::string& path) {
@@ -45,7 +51,7 @@ bool RefuseUnstorablePath(QWidget* parent, const QString& title, const std::stri
 
 void ReportDamagedMemberFiles(QWidget* parent, const std::vector<DamagedMemberFile>& files) {
   for (const DamagedMemberFile& file : files) {
-    ShowMessage(parent, kProgramTitle, QString::fromStdString(DamagedMemberFileMessage(file)), QMessageBox::Warning);
+    ShowMessage(parent, ProgramTitle(), QString::fromStdString(DamagedMemberFileMessage(file)), QMessageBox::Warning);
   }
 }
 

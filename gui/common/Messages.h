@@ -1,6 +1,6 @@
 #pragma once
 // The program's message boxes: the title "ぴるく" or "ぴるく  - topic -",
-// centred over the main window, Japanese standard buttons. Each is
+// centred over the main window, the standard buttons in the user's language. Each is
 // window-modal over its parent and waits for its answer inside a suspendable
 // run (see Awaiting.h). Outside every run nothing can wait: a message then
 // opens on its own and the caller goes on, and a question is not asked and
@@ -14,7 +14,12 @@
 
 namespace winpiruk {
 
+// The program's name as its Japanese source; a title given as this one is
+// shown as ProgramTitle().
 inline const QString kProgramTitle = QStringLiteral("ぴるく");
+
+// The program's name in the user's language, for titles.
+QString ProgramTitle();
 
 void ShowMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon);
 

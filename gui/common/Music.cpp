@@ -13,6 +13,7 @@
 #include "sound/AudioDevice.h"
 #include "gui/common/Messages.h"
 #include "sound/AudioModule.h"
+#include <QCoreApplication>
 
 namespace winpiruk {
 namespace {
@@ -319,13 +320,13 @@ void Music::PreviousPiece(QWidget* parent) {
 
 void Music::TellUnplayable(QWidget* parent) {
   if (Unplayable().empty()) return;
-  ShowMessage(parent, kProgramTitle, UnplayableMusicText(Unplayable()), QMessageBox::Warning);
+  ShowMessage(parent, ProgramTitle(), UnplayableMusicText(Unplayable()), QMessageBox::Warning);
 }
 
 QString UnplayableMusicText(const std::vector<std::string>& paths) {
   QStringList lines;
   for (const std::string& path : paths) {
-    lines << QStringLiteral("「 ") + QString::fromStdString(path) + QStringLiteral(" 」というBGMファイルを開けません。");
+    lines << QCoreApplication::translate("Music", "「 %1 」というBGMファイルを開けません。").arg(QString::fromStdString(path));
   }
   return lines.join(QLatin1Char('\n'));
 }

@@ -39,7 +39,7 @@ void QtSettingsHost::ShowWriteFailure() { winpiruk::ShowWriteFailure(parent_); }
 std::optional<std::string> QtSettingsHost::AskDataDirectory(const std::string& prompt,
                                                             const std::string& default_answer) {
   QInputDialog dialog(parent_);
-  dialog.setWindowTitle(kProgramTitle);
+  dialog.setWindowTitle(ProgramTitle());
   dialog.setLabelText(QString::fromStdString(prompt));
   dialog.setTextValue(QString::fromStdString(default_answer));
   dialog.setInputMode(QInputDialog::TextInput);
@@ -50,7 +50,7 @@ std::optional<std::string> QtSettingsHost::AskDataDirectory(const std::string& p
 }
 
 void QtSettingsHost::ShowRefusedPath(const std::string& message) {
-  ShowMessage(parent_, kProgramTitle, QString::fromStdString(message), QMessageBox::Warning);
+  ShowMessage(parent_, ProgramTitle(), QString::fromStdString(message), QMessageBox::Warning);
 }
 
 std::vector<std::string> QtSettingsHost::MissingPictures(const std::string& directory) {

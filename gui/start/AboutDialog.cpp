@@ -13,7 +13,7 @@ namespace winpiruk {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutDialog"));
-  setWindowTitle(QStringLiteral("ぴるく のﾊﾞｰｼﾞｮﾝ情報"));
+  setWindowTitle(tr("ぴるく のﾊﾞｰｼﾞｮﾝ情報"));
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(20, 16, 20, 16);
   layout->setHorizontalSpacing(16);

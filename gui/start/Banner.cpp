@@ -5,14 +5,14 @@
 
 #include "config/MachineFacts.h"
 #include "state/Settings.h"
+#include <QCoreApplication>
 
 namespace winpiruk {
 
 QString ProgramBanner() {
   // The system it runs on, as the system names itself.
-  return QStringLiteral("ぴるく for ") + QString::fromStdString(PlatformName()) + QStringLiteral("\n Version ") +
-         QString::fromLatin1(kProgramVersion) +
-         QStringLiteral("\n\nデスクトップ版\n札も音も、このプログラムが自分で描いています.");
+  return QCoreApplication::translate("Banner", "ぴるく for %1\n Version %2\n\nデスクトップ版\n札も音も、このプログラムが自分で描いています.")
+      .arg(QString::fromStdString(PlatformName()), QString::fromLatin1(kProgramVersion));
 }
 
 QLabel* AddPictureLabel(QWidget& window, const QPixmap& picture) {

@@ -12,7 +12,7 @@ namespace winpiruk {
 
 SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("SplashWindow"));
-  setWindowTitle(kProgramTitle);
+  setWindowTitle(ProgramTitle());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 18, 24, 18);
   QLabel* pictureLabel = AddPictureLabel(*this, QApplication::windowIcon().pixmap(48, 48));
@@ -23,9 +23,9 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
   auto* separatorLine = new QFrame(this);
   separatorLine->setObjectName(QStringLiteral("separatorLine"));
   separatorLine->setFrameShape(QFrame::HLine);
-  auto* loadingLabel = new QLabel(QStringLiteral("設定とメンバーを読み込んでいます..."), this);
+  auto* loadingLabel = new QLabel(tr("設定とメンバーを読み込んでいます..."), this);
   loadingLabel->setObjectName(QStringLiteral("loadingLabel"));
-  auto* waitLabel = new QLabel(QStringLiteral("しばらくお待ちください."), this);
+  auto* waitLabel = new QLabel(tr("しばらくお待ちください."), this);
   waitLabel->setObjectName(QStringLiteral("waitLabel"));
   layout->addWidget(pictureLabel, 0, Qt::AlignHCenter);
   layout->addWidget(bannerLabel);

@@ -21,6 +21,7 @@
 #include "sound/Sound.h"
 #include "gui/common/Messages.h"
 #include "gui/common/SuspendableRun.h"
+#include <QCoreApplication>
 
 namespace winpiruk {
 namespace {
@@ -60,7 +61,7 @@ QtTableView::QtTableView(const TableSurface& surface, GameState& state, TableVie
       claim_bar_(&surface.area) {
   InstallTableAccessibility();
   SpeakPlayable(widgets_, {});
-  widgets_.drawPile->setAccessibleName(QStringLiteral("山札"));
+  widgets_.drawPile->setAccessibleName(QCoreApplication::translate("QtTableView", "山札"));
   NameCardPicture(widgets_.cardBack, 0, false);
 }
 
@@ -152,7 +153,8 @@ void QtTableView::ShowHand(int seat) {
   for (int p = 1; p <= 9; ++p) widgets_.handCards[seat][p]->raise();
   if (seat == 0) ShowHandKeyGuides(true);
   if (count >= 1) {
-    widgets_.seatLabels[seat].count->ShowText(QString::fromStdString(NumberText(count)) + QStringLiteral("枚 "));
+    widgets_.seatLabels[seat].count->ShowText(
+        QCoreApplication::translate("QtTableView", "%1枚 ").arg(QString::fromStdString(NumberText(count))));
     widgets_.seatLabels[seat].count->show();
   }
   SpeakSeats(widgets_, state_);
@@ -342,7 +344,7 @@ void QtTableView::ShowCountdown(int seconds, bool keep_prompt) {
 
 void QtTableView::ShowHandTitle(int hand_number, bool auto_play) { SetTitle(HandTitle(hand_number, auto_play)); }
 
-void QtTableView::ShowProgramTitle() { SetTitle(kProgramTitleText); }
+void QtTableView::ShowProgramTitle() { SetTitle(ProgramTitleShown()); }
 
 void QtTableView::HideLabel(TableLabel label) {
   if (label == TableLabel::KeyGuideJ || label == TableLabel::KeyGuideK) {
@@ -447,7 +449,7 @@ SettlementOutcome QtTableView::ShowSettlement(const SettlementView& settlement) 
 void QtTableView::ShowMemberDecision() {
   // The match is over: an empty table under the program's title.
   ClearTable();
-  surface_.window.setWindowTitle(kProgramTitle);
+  surface_.window.setWindowTitle(ProgramTitle());
   CheckPlayMode(state_.table.AutoPlay);
   host_.OpenMemberDecision(true);
 }

@@ -31,7 +31,7 @@ void QtTableView::FatalMissingPicture(const QString& path, const QString& routin
   // until then finds the others missing too and says nothing more.
   if (ending_) return;
   ending_ = true;
-  ShowBox(QMessageBox::Critical, kProgramTitle, MissingPictureText(path, routine_number),
+  ShowBox(QMessageBox::Critical, ProgramTitle(), MissingPictureText(path, routine_number),
           [this] { host_.EndAfterFatalError(); });
 }
 

@@ -1,6 +1,7 @@
 #include "gui/table/TableCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "config/SettingsStore.h"
@@ -68,7 +69,7 @@ void TableCommands::OnNewGame() {
   RunAwaiting([this] {
     if (engine_.NewGame() != NewGameStep::OpenMemberDecision) return;
     view_.ClearTable();
-    if (!state_.match.MatchInProgress) window_.setWindowTitle(kProgramTitle);
+    if (!state_.match.MatchInProgress) window_.setWindowTitle(ProgramTitle());
     OpenMemberDecision(false);
   });
 }
@@ -299,6 +300,32 @@ void TableCommands::SwitchFourColourDeck() {
   window_.pictures().SetDeckColours(DeckColoursOf(state_.window));
   view_.RedrawPictures();
   StoreTableOptions();
+}
+
+void TableCommands::OnJapanese() {
+  runs_.Start([this] { ChooseLanguage(gui::Language::Japanese); });
+}
+
+void TableCommands::OnEnglish() {
+  runs_.Start([this] { ChooseLanguage(gui::Language::English); });
+}
+
+void TableCommands::ChooseLanguage(gui::Language language) {
+  window_.CheckLanguageMenu(language);
+  const QString options_file = TableOptionsFile(QString::fromStdString(paths_.config_directory));
+  if (gui::StoredLanguage(options_file) == language) return;
+  if (!gui::StoreLanguage(options_file, language)) {
+    ShowWriteFailure(&window_);
+    return;
+  }
+  // Every window takes its texts as it is built, so the table changes
+  // language with the next start. The news is given in the chosen language too.
+  QString text = QCoreApplication::translate("TableCommands", "表示する言語は、次に起動したときから切り替わります.");
+  if (language != gui::CurrentLanguage()) {
+    text += language == gui::Language::English ? QStringLiteral("\n\nThe game speaks English from its next start.")
+                                               : QStringLiteral("\n\n次に起動したときから日本語で表示します.");
+  }
+  ShowMessage(&window_, ProgramTitle(), text, QMessageBox::Information);
 }
 
 void TableCommands::OnAnalyser() {

@@ -5,6 +5,7 @@
 #include "config/ProgramPaths.h"
 #include "engine/Clock.h"
 #include "engine/Random.h"
+#include "gui/common/Language.h"
 #include "gui/common/WindowRuns.h"
 #include "state/GameState.h"
 
@@ -48,6 +49,9 @@ class TableCommands {
   void OnGrowTable();
   void OnMarkPlayable();
   void OnFourColourDeck();
+  // The language of the next start, kept in the options file.
+  void OnJapanese();
+  void OnEnglish();
   void OnAnalyser();
   void OnHelpContents();
   void OnAbout();
@@ -86,6 +90,7 @@ class TableCommands {
   void SwitchGrowTable();
   void SwitchMarkPlayable();
   void SwitchFourColourDeck();
+  void ChooseLanguage(gui::Language language);
   // The table follows changed settings: colours, places, open cards, picture,
   // card backs and the play mode.
   void FollowSettings();

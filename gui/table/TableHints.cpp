@@ -104,7 +104,7 @@ void TableHints::FitFont(QLabel* label, int place_height, int lines) const {
 }
 
 void TableHints::ShowRefusal(Refusal why) {
-  const std::string_view text = RefusalText(why);
+  const std::string text = RefusalText(why);
   if (text.empty()) return;
   refusal_->setText(Text(text));
   PlaceRefusal();
@@ -175,8 +175,15 @@ void TableHints::PlaceRefusal() {
   // character to spare), not a full line and a last character alone.
   const bool wraps = text_width + frame > place.width();
   const int needed = wraps ? text_width / 2 + refusal_->fontMetrics().height() : text_width;
-  const int width = std::min(place.width(), needed + frame);
-  const int height = std::min(place.height(), refusal_->heightForWidth(width));
+  int width = std::min(place.width(), needed + frame);
+  // Lines break only between words: a text of long words may need a wider
+  // box than half its length. What the place cannot hold grows upwards,
+  // away from the user's cards, rather than lose its first and last lines.
+  const int step = std::max(1, refusal_->fontMetrics().averageCharWidth());
+  while (width < place.width() && refusal_->heightForWidth(width) > place.height()) {
+    width = std::min(place.width(), width + step);
+  }
+  const int height = refusal_->heightForWidth(width);
   refusal_->setGeometry(place.left(), place.bottom() + 1 - height, width, height);
 }
 

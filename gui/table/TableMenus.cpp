@@ -1,6 +1,7 @@
 #include "gui/table/TableMenus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -54,56 +55,79 @@ std::vector<MenuRow> Rows() {
   using T = TableMenus;
   using C = TableCommands;
   return {
-      Top("gameMenu", "ｹﾞｰﾑ(&G&ｹ)", &T::gameMenu),
-      Item("newGameAction", "新規ゲーム(&N&ﾆ)...", nullptr, &C::OnNewGame, &T::newGameAction),
+      Top("gameMenu", QT_TRANSLATE_NOOP("TableMenus", "ｹﾞｰﾑ(&G&ｹ)"), &T::gameMenu),
+      Item("newGameAction", QT_TRANSLATE_NOOP("TableMenus", "新規ゲーム(&N&ﾆ)..."),
+            nullptr, &C::OnNewGame, &T::newGameAction),
       Line(),
-      Item("gameResultAction", "対戦成績(&R&ｾ)...", nullptr, &C::OnGameResult, &T::gameResultAction),
-      Item("playerParametersAction", "ﾌﾟﾚｲﾔｰﾊﾟﾗﾒｰﾀ(&P&ﾊ)...", nullptr, &C::OnPlayerParameters,
-           &T::playerParametersAction),
-      Sub("playModeMenu", "実行モード(&M&ﾓ)", &T::playModeMenu),
-      Check("manualPlayAction", "手動(&M&ｼ)", nullptr, &C::OnManualPlay, &T::manualPlayAction),
-      Check("autoPlayAction", "自動(&A&ｵ)", nullptr, &C::OnAutoPlay, &T::autoPlayAction),
+      Item("gameResultAction", QT_TRANSLATE_NOOP("TableMenus", "対戦成績(&R&ｾ)..."),
+            nullptr, &C::OnGameResult, &T::gameResultAction),
+      Item("playerParametersAction", QT_TRANSLATE_NOOP("TableMenus", "ﾌﾟﾚｲﾔｰﾊﾟﾗﾒｰﾀ(&P&ﾊ)..."),
+            nullptr, &C::OnPlayerParameters, &T::playerParametersAction),
+      Sub("playModeMenu", QT_TRANSLATE_NOOP("TableMenus", "実行モード(&M&ﾓ)"), &T::playModeMenu),
+      Check("manualPlayAction", QT_TRANSLATE_NOOP("TableMenus", "手動(&M&ｼ)"),
+            nullptr, &C::OnManualPlay, &T::manualPlayAction),
+      Check("autoPlayAction", QT_TRANSLATE_NOOP("TableMenus", "自動(&A&ｵ)"), nullptr, &C::OnAutoPlay, &T::autoPlayAction),
       End(),
       Line(),
-      Item("quitAction", "ぴるく の終了(&X&ｼ)", nullptr, &C::OnQuit, &T::quitAction),
+      Item("quitAction", QT_TRANSLATE_NOOP("TableMenus", "ぴるく の終了(&X&ｼ)"), nullptr, &C::OnQuit, &T::quitAction),
 
-      Top("optionsMenu", "ｵﾌﾟｼｮﾝ(&O&ｵ)", &T::optionsMenu),
-      Sub("settingsMenu", "設定(&S&ｾ)", &T::settingsMenu),
-      Item("rulesAction", "ﾙｰﾙ設定(&R&ﾙ)...", nullptr, &C::OnRules, &T::rulesAction),
-      Item("textColoursAction", "文字色設定(&C&ﾓ)...", nullptr, &C::OnTextColours, &T::textColoursAction),
-      Item("backgroundAction", "盤面背景設定(&W&ｶ)...", nullptr, &C::OnBackground, &T::backgroundAction),
-      Item("soundAction", "ｻｳﾝﾄﾞ設定(&M&ｵ)...", nullptr, &C::OnSound, &T::soundAction),
-      Item("cardsAction", "ｶｰﾄﾞ設定(&D&ﾃ)...", nullptr, &C::OnCards, &T::cardsAction),
+      Top("optionsMenu", QT_TRANSLATE_NOOP("TableMenus", "ｵﾌﾟｼｮﾝ(&O&ｵ)"), &T::optionsMenu),
+      Sub("settingsMenu", QT_TRANSLATE_NOOP("TableMenus", "設定(&S&ｾ)"), &T::settingsMenu),
+      Item("rulesAction", QT_TRANSLATE_NOOP("TableMenus", "ﾙｰﾙ設定(&R&ﾙ)..."), nullptr, &C::OnRules, &T::rulesAction),
+      Item("textColoursAction", QT_TRANSLATE_NOOP("TableMenus", "文字色設定(&C&ﾓ)..."),
+            nullptr, &C::OnTextColours, &T::textColoursAction),
+      Item("backgroundAction", QT_TRANSLATE_NOOP("TableMenus", "盤面背景設定(&W&ｶ)..."),
+            nullptr, &C::OnBackground, &T::backgroundAction),
+      Item("soundAction", QT_TRANSLATE_NOOP("TableMenus", "ｻｳﾝﾄﾞ設定(&M&ｵ)..."), nullptr, &C::OnSound, &T::soundAction),
+      Item("cardsAction", QT_TRANSLATE_NOOP("TableMenus", "ｶｰﾄﾞ設定(&D&ﾃ)..."), nullptr, &C::OnCards, &T::cardsAction),
       Line(),
-      Item("openRuleSetAction", "設定ﾌｧｲﾙを開く(&L)...", nullptr, &C::OnOpenRuleSet, &T::openRuleSetAction),
-      Item("saveRuleSetAction", "設定の保存(&S)...", nullptr, &C::OnSaveRuleSet, &T::saveRuleSetAction),
+      Item("openRuleSetAction", QT_TRANSLATE_NOOP("TableMenus", "設定ﾌｧｲﾙを開く(&L)..."),
+            nullptr, &C::OnOpenRuleSet, &T::openRuleSetAction),
+      Item("saveRuleSetAction", QT_TRANSLATE_NOOP("TableMenus", "設定の保存(&S)..."),
+            nullptr, &C::OnSaveRuleSet, &T::saveRuleSetAction),
       End(),
       Line(),
-      Item("membersAction", "ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M&ｸ)...", nullptr, &C::OnMembers, &T::membersAction),
+      Item("membersAction", QT_TRANSLATE_NOOP("TableMenus", "ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更(&M&ｸ)..."),
+            nullptr, &C::OnMembers, &T::membersAction),
       Line(),
-      Sub("musicMenu", "BGMｺﾝﾄﾛｰﾙ(&B&ﾋ)", &T::musicMenu),
-      Item("pauseMusicAction", "一時停止/解除(&P&ﾎ)", nullptr, nullptr, &T::pauseMusicAction),
-      Item("nextPieceAction", "1曲進む(&N&ﾂ)", nullptr, nullptr, &T::nextPieceAction),
-      Item("previousPieceAction", "1曲戻す(&B&ﾓ)", nullptr, nullptr, &T::previousPieceAction),
+      Sub("musicMenu", QT_TRANSLATE_NOOP("TableMenus", "BGMｺﾝﾄﾛｰﾙ(&B&ﾋ)"), &T::musicMenu),
+      Item("pauseMusicAction", QT_TRANSLATE_NOOP("TableMenus", "一時停止/解除(&P&ﾎ)"),
+            nullptr, nullptr, &T::pauseMusicAction),
+      Item("nextPieceAction", QT_TRANSLATE_NOOP("TableMenus", "1曲進む(&N&ﾂ)"), nullptr, nullptr, &T::nextPieceAction),
+      Item("previousPieceAction", QT_TRANSLATE_NOOP("TableMenus", "1曲戻す(&B&ﾓ)"),
+            nullptr, nullptr, &T::previousPieceAction),
       End(),
       Line(),
-      Check("keyGuidesAction", "対応ｷｰ表示(&K&ｷ)", nullptr, &C::OnKeyGuides, &T::keyGuidesAction),
+      Check("keyGuidesAction", QT_TRANSLATE_NOOP("TableMenus", "対応ｷｰ表示(&K&ｷ)"),
+            nullptr, &C::OnKeyGuides, &T::keyGuidesAction),
       // What the table does beyond the settings file.
       Line(),
-      Check("growTableAction", "ｳｨﾝﾄﾞｳに合わせて拡大(&Z&ｶ)", nullptr, &C::OnGrowTable, &T::growTableAction),
-      Check("markPlayableAction", "出せるｶｰﾄﾞの表示(&P&ﾀ)", nullptr, &C::OnMarkPlayable, &T::markPlayableAction),
-      Check("fourColourDeckAction", "4色ﾃﾞｯｷ(&F&ﾖ)", nullptr, &C::OnFourColourDeck, &T::fourColourDeckAction),
+      Check("growTableAction", QT_TRANSLATE_NOOP("TableMenus", "ｳｨﾝﾄﾞｳに合わせて拡大(&Z&ｶ)"),
+            nullptr, &C::OnGrowTable, &T::growTableAction),
+      Check("markPlayableAction", QT_TRANSLATE_NOOP("TableMenus", "出せるｶｰﾄﾞの表示(&P&ﾀ)"),
+            nullptr, &C::OnMarkPlayable, &T::markPlayableAction),
+      Check("fourColourDeckAction", QT_TRANSLATE_NOOP("TableMenus", "4色ﾃﾞｯｷ(&F&ﾖ)"),
+            nullptr, &C::OnFourColourDeck, &T::fourColourDeckAction),
+      // Each language under its own name, in either language.
+      Sub("languageMenu", QT_TRANSLATE_NOOP("TableMenus", "言語(&L&ｹ)"), &T::languageMenu),
+      Check("japaneseAction", "日本語(&J)", nullptr, &C::OnJapanese, &T::japaneseAction),
+      Check("englishAction", "&English", nullptr, &C::OnEnglish, &T::englishAction),
+      End(),
       Line(),
-      Item("analyserAction", "ﾙｰﾙ分析(&Y&ﾌ)...", nullptr, &C::OnAnalyser, &T::analyserAction),
+      Item("analyserAction", QT_TRANSLATE_NOOP("TableMenus", "ﾙｰﾙ分析(&Y&ﾌ)..."),
+            nullptr, &C::OnAnalyser, &T::analyserAction),
 
-      Top("helpMenu", "ﾍﾙﾌﾟ(&H&ﾙ)", &T::helpMenu),
-      Item("helpContentsAction", "目次(&C&ﾓ)", nullptr, &C::OnHelpContents, &T::helpContentsAction),
+      Top("helpMenu", QT_TRANSLATE_NOOP("TableMenus", "ﾍﾙﾌﾟ(&H&ﾙ)"), &T::helpMenu),
+      Item("helpContentsAction", QT_TRANSLATE_NOOP("TableMenus", "目次(&C&ﾓ)"),
+            nullptr, &C::OnHelpContents, &T::helpContentsAction),
       Line(),
-      Item("aboutAction", "ﾊﾞｰｼﾞｮﾝ情報(&A&ﾊ)...", nullptr, &C::OnAbout, &T::aboutAction),
+      Item("aboutAction", QT_TRANSLATE_NOOP("TableMenus", "ﾊﾞｰｼﾞｮﾝ情報(&A&ﾊ)..."), nullptr, &C::OnAbout, &T::aboutAction),
   };
 }
 
-QString Caption(const char* caption) { return AccessCaption(QString::fromUtf8(caption)); }
+QString Caption(const char* caption) {
+  return AccessCaption(QCoreApplication::translate("TableMenus", caption));
+}
 
 QAction* AddItem(QMenu* menu, const MenuRow& row, const std::function<void(TableCommand)>& run) {
   QAction* action = menu->addAction(Caption(row.caption));

@@ -39,6 +39,9 @@ struct TableMenus {
   QAction* growTableAction = nullptr;     // the table zooms with the window
   QAction* markPlayableAction = nullptr;  // the user's playable cards are marked
   QAction* fourColourDeckAction = nullptr;  // diamonds blue and clubs green
+  QMenu* languageMenu = nullptr;             // the language of the next start
+  QAction* japaneseAction = nullptr;
+  QAction* englishAction = nullptr;
   QAction* analyserAction = nullptr;
   QMenu* helpMenu = nullptr;
   QAction* helpContentsAction = nullptr;

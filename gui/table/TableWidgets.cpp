@@ -8,6 +8,7 @@
 
 #include "config/NumberText.h"
 #include "gui/common/Colours.h"
+#include <QCoreApplication>
 
 namespace winpiruk {
 namespace {
@@ -97,9 +98,9 @@ void SetUpLabels(const TableWidgets& w) {
   for (TableText* label : {w.dealerChoiceLabel, w.reuseLabel, w.extraNumberLabel}) label->setAlignment(Qt::AlignCenter);
   for (int p = 1; p <= kHandPositions; ++p) w.handKeyGuides[p]->setAlignment(Qt::AlignCenter);
   for (TableText* guide : {w.drawPileGuide, w.discardPileGuide, w.secondCardGuide}) guide->setAlignment(Qt::AlignCenter);
-  w.dealerChoiceLabel->setText(QStringLiteral("好きな方を取ってください ."));
-  w.reuseLabel->setText(QStringLiteral("場札を再度使います."));
-  w.extraNumberLabel->setText(QStringLiteral("ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
+  w.dealerChoiceLabel->setText(QCoreApplication::translate("GameTexts", "好きな方を取ってください ."));
+  w.reuseLabel->setText(QCoreApplication::translate("GameTexts", "場札を再度使います."));
+  w.extraNumberLabel->setText(QCoreApplication::translate("GameTexts", "ｴｸｽﾄﾗﾅﾝﾊﾞｰ"));
 }
 
 void Colour(QLabel* label, const TextColour& text, int16_t background_flag) {
@@ -120,8 +121,8 @@ void PlaceLabel(TableText* label, const TwipsRect& place, const TableScale& scal
 TableWidgets MakeTableWidgets(QWidget* table, const TableScale& scale) {
   TableWidgets w;
   MakePictures(w, table);
-  w.drawPile->setToolTip(QStringLiteral("ここをクリックすると、１枚引けます"));
-  w.musicPicture->setToolTip(QStringLiteral("ここをダブルクリックすれば、BGMを１曲進めることができます"));
+  w.drawPile->setToolTip(QCoreApplication::translate("TableWidgets", "ここをクリックすると、１枚引けます"));
+  w.musicPicture->setToolTip(QCoreApplication::translate("TableWidgets", "ここをダブルクリックすれば、BGMを１曲進めることができます"));
   w.musicPicture->ShowDrawn([table, &scale] { return MusicPicture(scale.zoom, table->devicePixelRatioF()); });
   w.musicPicture->show();
   MakeLabels(w, table);
@@ -244,8 +245,8 @@ void ShowSeatLabels(const TableWidgets& w, const GameState& state) {
   for (int seat = 0; seat < kSeats; ++seat) {
     const SeatLabels& labels = w.seatLabels[seat];
     labels.name->ShowText(QString::fromStdString(state.match.SeatName[seat]));
-    labels.score->ShowText(QStringLiteral("[") + QString::fromStdString(NumberText(state.match.Score[seat])) +
-                           QStringLiteral("点 ]"));
+    labels.score->ShowText(
+        QCoreApplication::translate("TableWidgets", "[%1点 ]").arg(QString::fromStdString(NumberText(state.match.Score[seat]))));
     labels.name->setVisible(shown);
     labels.score->setVisible(shown);
     if (!shown) labels.count->hide();

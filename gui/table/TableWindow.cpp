@@ -1,5 +1,6 @@
 #include "gui/table/TableWindow.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -69,7 +70,7 @@ TableWindow::TableWindow(GameState& state, const ProgramPaths& paths, Music& mus
   pictures_.SetDeckColours(DeckColoursOf(state_.window));
   BuildMenus();
   BuildTable();
-  setWindowTitle(kProgramTitle);
+  setWindowTitle(ProgramTitle());
   TableWidth = kDesignWidthTwips;
   TableHeight = kDesignHeightTwips;
   resize(PixelsFromTwips(kDesignWidthTwips), PixelsFromTwips(kDesignHeightTwips));
@@ -98,6 +99,11 @@ void TableWindow::BuildMenus() {
   menus_.growTableAction->setChecked(table_options_.grow_with_window);
   menus_.markPlayableAction->setChecked(table_options_.mark_playable_cards);
   menus_.fourColourDeckAction->setChecked(table_options_.four_colour_deck);
+  // One language or the other: the items show as a choice of one.
+  auto* languages = new QActionGroup(this);
+  languages->addAction(menus_.japaneseAction);
+  languages->addAction(menus_.englishAction);
+  CheckLanguageMenu(gui::CurrentLanguage());
   // The music menu follows the music's ready state.
   menus_.musicMenu->menuAction()->setEnabled(false);
 }
@@ -289,6 +295,11 @@ void TableWindow::EnablePlayModeMenu(bool enabled) {
 void TableWindow::CheckPlayModeMenu(bool auto_play) {
   menus_.manualPlayAction->setChecked(!auto_play);
   menus_.autoPlayAction->setChecked(auto_play);
+}
+
+void TableWindow::CheckLanguageMenu(gui::Language language) {
+  menus_.japaneseAction->setChecked(language == gui::Language::Japanese);
+  menus_.englishAction->setChecked(language == gui::Language::English);
 }
 
 void TableWindow::OpenMemberDecision(bool member_change) { commands_->OpenMemberDecision(member_change); }

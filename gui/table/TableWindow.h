@@ -11,6 +11,7 @@
 #include "config/ProgramPaths.h"
 #include "config/SettingsStore.h"
 #include "gui/common/CardPictures.h"
+#include "gui/common/Language.h"
 #include "gui/common/Music.h"
 #include "gui/table/TableLayout.h"
 #include "gui/table/TableMenus.h"
@@ -108,6 +109,8 @@ class TableWindow : public QMainWindow, public TableViewHost {
   void StopTimeLimit() override;
   void EnablePlayModeMenu(bool enabled) override;
   void CheckPlayModeMenu(bool auto_play) override;
+  // The language menu checks `language`.
+  void CheckLanguageMenu(gui::Language language);
   void OpenMemberDecision(bool member_change) override;
   void EndProgram() override;
 

@@ -36,10 +36,11 @@ chmod 700 "$XDG_RUNTIME_DIR"
 # With its card folder known the table opens without asking for it.
 printf 'DataFileDirectory =%s\r\n' "$share" >"$XDG_CONFIG_HOME/winpiruk/WinPiruk.ini"
 
-# The table, not the start-up banner of the same title: the wide window.
+# The table, not the start-up banner of the same title: the wide window, in
+# either language (the locale decides).
 table_window() {
   local window width
-  for window in $(xdotool search --onlyvisible --name "^ぴるく\$" 2>/dev/null); do
+  for window in $(xdotool search --onlyvisible --name "^(ぴるく|Piruk)\$" 2>/dev/null); do
     width=$(xdotool getwindowgeometry "$window" 2>/dev/null | sed -n "s/.*Geometry: \([0-9]*\)x.*/\1/p")
     [ "${width:-0}" -ge 500 ] && { echo "$window"; return 0; }
   done
