@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>捨てられた数字 (割合)</source>
-        <translation>Ranks discarded (share)</translation>
+        <translation>Discards by rank (%)</translation>
     </message>
     <message>
         <source>試合終了時の得点 (全席, 10点きざみ)</source>
@@ -486,7 +486,7 @@
     </message>
     <message>
         <source>ﾓｱ</source>
-        <translation>Throw-Again</translation>
+        <translation>Again</translation>
     </message>
     <message>
         <source>ぴるく</source>
@@ -657,11 +657,11 @@ The settings have not been changed.</translation>
     </message>
     <message>
         <source>ﾌｫﾙﾀﾞ :</source>
-        <translation>Folders:</translation>
+        <translation>Folder:</translation>
     </message>
     <message>
         <source>ﾄﾞﾗｲﾌﾞ :</source>
-        <translation>Drives:</translation>
+        <translation>Drive:</translation>
     </message>
 </context>
 <context>
@@ -683,7 +683,7 @@ The settings have not been changed.</translation>
     </message>
     <message>
         <source>  ｹﾞｰﾑ盤面ｻｲｽﾞ = (%1 x%2 )</source>
-        <translation>  Table size = (%1 x %2)</translation>
+        <translation>  Table size = (%1 x%2 )</translation>
     </message>
     <message>
         <source> 設定ﾍﾞｰｽ : %1</source>
@@ -795,7 +795,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>付属の曲(&amp;B)</source>
-        <translation>&amp;Built-in pieces</translation>
+        <translation>&amp;Built-in music</translation>
     </message>
     <message>
         <source>このプログラムに付いている曲を一覧に加えます</source>
