@@ -77,7 +77,7 @@ BackgroundDialog::BackgroundDialog(GameState& state, const ProgramPaths& paths, 
       wallpaper_at_open_(state.settings.GameWallPaper),
       auto_size_at_open_(state.settings.WallPaperAutoSize) {
   setObjectName(QStringLiteral("BackgroundDialog"));
-  setWindowTitle(QStringLiteral("ぴるく  - 盤面背景設定 -"));
+  setWindowTitle(tr("ぴるく  - 盤面背景設定 -"));
   BuildControls();
   BuildLayout();
   ShowOpeningChoices();
@@ -94,7 +94,7 @@ void BackgroundDialog::BuildControls() {
   fileNameLabel = new QLabel(this);
   fileNameLabel->setObjectName(QStringLiteral("fileNameLabel"));
 
-  previewFrame = new QGroupBox(QStringLiteral("プレビュー"), this);
+  previewFrame = new QGroupBox(tr("プレビュー"), this);
   previewFrame->setObjectName(QStringLiteral("previewFrame"));
   previewPicture = new QLabel(previewFrame);
   previewPicture->setObjectName(QStringLiteral("previewPicture"));
@@ -105,11 +105,11 @@ void BackgroundDialog::BuildControls() {
   previewPicture->setLineWidth(1);
   auto* preview_box = new QVBoxLayout(previewFrame);
   preview_box->addWidget(previewPicture, 0, Qt::AlignCenter);
-  autoSizeCheck = new QCheckBox(QStringLiteral("自動サイズ調整"), this);
+  autoSizeCheck = new QCheckBox(tr("自動サイズ調整"), this);
   autoSizeCheck->setObjectName(QStringLiteral("autoSizeCheck"));
 
-  applyButton = NamedButton(this, QStringLiteral("applyButton"), QStringLiteral("更新(&A)"), kButtonWidth);
-  plainButton = NamedButton(this, QStringLiteral("plainButton"), QStringLiteral("無地(&N)"), kButtonWidth);
+  applyButton = NamedButton(this, QStringLiteral("applyButton"), tr("更新(&A)"), kButtonWidth);
+  plainButton = NamedButton(this, QStringLiteral("plainButton"), tr("無地(&N)"), kButtonWidth);
   const ClosingButtons closing = MakeClosingButtons(this);
   okButton = closing.ok;
   cancelButton = closing.cancel;
@@ -163,7 +163,7 @@ void BackgroundDialog::ConnectControls() {
 }
 
 void BackgroundDialog::ShowFileName() {
-  fileNameLabel->setText(QStringLiteral("ﾌｧｲﾙ名 : ") + QFileInfo(Text(wallpaper_)).fileName());
+  fileNameLabel->setText(tr("ﾌｧｲﾙ名 : %1").arg(QFileInfo(Text(wallpaper_)).fileName()));
   fileNameLabel->setToolTip(Text(wallpaper_));
 }
 
@@ -175,7 +175,7 @@ void BackgroundDialog::ShowPreview() {
 }
 
 void BackgroundDialog::TellMissing() {
-  ShowMessage(this, QStringLiteral("ぴるく  －盤面背景設定－"), QStringLiteral("ファイルが見つかりません。"),
+  ShowMessage(this, tr("ぴるく  －盤面背景設定－"), tr("ファイルが見つかりません。"),
               QMessageBox::Warning);
 }
 

@@ -71,7 +71,7 @@ int DesignAfterKey(int key, int kind) {
 CardBackDialog::CardBackDialog(GameState& state, const ProgramPaths& paths, QWidget* parent)
     : QDialog(parent), state_(state), paths_(paths), kind_(state.settings.CardKind), kind_at_open_(state.settings.CardKind) {
   setObjectName(QStringLiteral("CardBackDialog"));
-  setWindowTitle(QStringLiteral("ぴるく  - カード設定 -"));
+  setWindowTitle(tr("ぴるく  - カード設定 -"));
 
   QWidget* designs = BuildDesigns();
   const ClosingButtons closing = MakeClosingButtons(this);
@@ -105,7 +105,7 @@ QWidget* CardBackDialog::BuildDesigns() {
   // The cloth takes the focus so that the arrow keys reach the window and
   // move the frame without a mouse.
   cloth->setFocusPolicy(Qt::StrongFocus);
-  NameAfter(*cloth, QStringLiteral("カードの裏の絵柄"));
+  NameAfter(*cloth, tr("カードの裏の絵柄"));
   auto* grid = new QGridLayout(cloth);
   grid->setContentsMargins(12, 12, 12, 12);
   grid->setSpacing(8);

@@ -1,6 +1,7 @@
 #include "gui/appearance/SettingsWindowParts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -68,8 +69,10 @@ QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& ca
 
 ClosingButtons MakeClosingButtons(QWidget* parent) {
   ClosingButtons buttons;
-  buttons.ok = NamedButton(parent, QStringLiteral("okButton"), QStringLiteral("OK"), kClosingButtonWidth);
-  buttons.cancel = NamedButton(parent, QStringLiteral("cancelButton"), QStringLiteral("ｷｬﾝｾﾙ"), kClosingButtonWidth);
+  buttons.ok = NamedButton(parent, QStringLiteral("okButton"), QCoreApplication::translate("SettingsWindowParts", "OK"),
+                           kClosingButtonWidth);
+  buttons.cancel = NamedButton(parent, QStringLiteral("cancelButton"),
+                               QCoreApplication::translate("SettingsWindowParts", "ｷｬﾝｾﾙ"), kClosingButtonWidth);
   buttons.ok->setDefault(true);
   return buttons;
 }

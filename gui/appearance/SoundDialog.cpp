@@ -36,6 +36,18 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// The events' captions as the settings name them, for the translation tool:
+// the list shows each one translated.
+[[maybe_unused]] constexpr std::array<const char*, kSoundEvents> kEventCaptionTexts = {
+    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "ぴるく"),
+    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "ぴるくがえし"),
+    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "イニシャル"),
+    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "10枚オーバー"),
+    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "ノーゲーム"),
+    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "ゲームオーバー"),
+    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "ｶｰﾄﾞ配布/捨て"),
+};
+
 QString PercentText(int percent) { return QString::number(percent) + QStringLiteral(" %"); }
 
 // A slider of 0..100 % in steps of 5 (the arrow keys go by 1).
@@ -60,9 +72,9 @@ QString MusicFolder() {
 SoundDialog::SoundDialog(GameState& state, const ProgramPaths& paths, QWidget* parent)
     : QDialog(parent), state_(state), paths_(paths), settings_(state.settings) {
   setObjectName(QStringLiteral("SoundDialog"));
-  setWindowTitle(QStringLiteral("ぴるく  - サウンド設定 -"));
+  setWindowTitle(tr("ぴるく  - サウンド設定 -"));
 
-  soundCheck = new QCheckBox(QStringLiteral("効果音およびBGMを鳴らす(&S)"), this);
+  soundCheck = new QCheckBox(tr("効果音およびBGMを鳴らす(&S)"), this);
   soundCheck->setObjectName(QStringLiteral("soundCheck"));
   BuildVolumeFrame();
   BuildEffectsFrame();
@@ -75,7 +87,7 @@ SoundDialog::SoundDialog(GameState& state, const ProgramPaths& paths, QWidget* p
 }
 
 void SoundDialog::BuildVolumeFrame() {
-  volumeFrame = new QGroupBox(QStringLiteral("音量"), this);
+  volumeFrame = new QGroupBox(tr("音量"), this);
   volumeFrame->setObjectName(QStringLiteral("volumeFrame"));
   effectsVolumeSlider = VolumeSlider(volumeFrame, QStringLiteral("effectsVolumeSlider"));
   musicVolumeSlider = VolumeSlider(volumeFrame, QStringLiteral("musicVolumeSlider"));
@@ -95,20 +107,20 @@ void SoundDialog::BuildVolumeFrame() {
     grid->addWidget(slider, row, 1);
     grid->addWidget(value, row, 2);
   };
-  add_row(0, QStringLiteral("効果音(&V)"), effectsVolumeSlider, effectsVolumeLabel);
-  add_row(1, QStringLiteral("BGM(&U)"), musicVolumeSlider, musicVolumeLabel);
+  add_row(0, tr("効果音(&V)"), effectsVolumeSlider, effectsVolumeLabel);
+  add_row(1, tr("BGM(&U)"), musicVolumeSlider, musicVolumeLabel);
   grid->setColumnStretch(1, 1);
 }
 
 void SoundDialog::BuildEffectsFrame() {
   // effectChooser: the events on the left, the file of the chosen event on the right.
-  effectsFrame = new QGroupBox(QStringLiteral("効果音 ｲﾍﾞﾝﾄ場面 (*.wav)"), this);
+  effectsFrame = new QGroupBox(tr("効果音 ｲﾍﾞﾝﾄ場面 (*.wav)"), this);
   effectsFrame->setObjectName(QStringLiteral("effectsFrame"));
   eventList = new QListWidget(effectsFrame);
   eventList->setObjectName(QStringLiteral("eventList"));
   // A list is not read by its frame's title: it is named after it.
-  NameAfter(*eventList, QStringLiteral("効果音 ｲﾍﾞﾝﾄ場面"));
-  for (int i = 0; i < kSoundEvents; ++i) eventList->addItem(QString::fromUtf8(SoundEventCaption(SoundEvent(i))));
+  NameAfter(*eventList, tr("効果音 ｲﾍﾞﾝﾄ場面"));
+  for (int i = 0; i < kSoundEvents; ++i) eventList->addItem(tr(SoundEventCaption(SoundEvent(i))));
   eventList->setFixedWidth(eventList->sizeHintForColumn(0) + 2 * eventList->frameWidth() + 24);
   effectChooser = new FileChooser({QStringLiteral("*.wav")}, effectsFrame);
   NameChooserParts(*effectChooser, QStringLiteral("effect"));
@@ -118,7 +130,7 @@ void SoundDialog::BuildEffectsFrame() {
   effectFileLabel->setMinimumWidth(200);
   effectFileLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   effectFileLabel->installEventFilter(this);
-  resetEffectsButton = NamedButton(effectsFrame, QStringLiteral("resetEffectsButton"), QStringLiteral("初期状態に戻す(&R)"));
+  resetEffectsButton = NamedButton(effectsFrame, QStringLiteral("resetEffectsButton"), tr("初期状態に戻す(&R)"));
   {
     auto* grid = new QGridLayout(effectsFrame);
     grid->setHorizontalSpacing(12);
@@ -134,16 +146,16 @@ void SoundDialog::BuildEffectsFrame() {
 
 void SoundDialog::BuildMusicFrame() {
   // Music: the list on the left, the buttons between, the files on the right.
-  musicFrame = new QGroupBox(QStringLiteral("BGMﾌｧｲﾙ (*.mid)"), this);
+  musicFrame = new QGroupBox(tr("BGMﾌｧｲﾙ (*.mid)"), this);
   musicFrame->setObjectName(QStringLiteral("musicFrame"));
   pieceList = new QListWidget(musicFrame);
   pieceList->setObjectName(QStringLiteral("pieceList"));
-  NameAfter(*pieceList, QStringLiteral("BGMﾌｧｲﾙ"));
+  NameAfter(*pieceList, tr("BGMﾌｧｲﾙ"));
   pieceList->setMinimumWidth(180);
-  addPieceButton = NamedButton(musicFrame, QStringLiteral("addPieceButton"), QStringLiteral("<-追加"));
-  removePieceButton = NamedButton(musicFrame, QStringLiteral("removePieceButton"), QStringLiteral("解除->"));
-  ownPiecesButton = NamedButton(musicFrame, QStringLiteral("ownPiecesButton"), QStringLiteral("付属の曲(&B)"));
-  ownPiecesButton->setToolTip(QStringLiteral("このプログラムに付いている曲を一覧に加えます"));
+  addPieceButton = NamedButton(musicFrame, QStringLiteral("addPieceButton"), tr("<-追加"));
+  removePieceButton = NamedButton(musicFrame, QStringLiteral("removePieceButton"), tr("解除->"));
+  ownPiecesButton = NamedButton(musicFrame, QStringLiteral("ownPiecesButton"), tr("付属の曲(&B)"));
+  ownPiecesButton->setToolTip(tr("このプログラムに付いている曲を一覧に加えます"));
   pieceChooser = new FileChooser({QStringLiteral("*.mid")}, musicFrame);
   NameChooserParts(*pieceChooser, QStringLiteral("piece"));
   {
@@ -222,14 +234,16 @@ void SoundDialog::ConnectControls() {
 
 SoundDialog::~SoundDialog() { runs_.StopAll(); }
 
+QString SoundDialog::MissingFileTip(const QString& path) { return tr("「 %1 」というファイルが見つかりません。").arg(path); }
+
 SoundEvent SoundDialog::SelectedEvent() const { return SoundEvent(std::clamp(eventList->currentRow(), 0, kSoundEvents - 1)); }
 
 void SoundDialog::ShowEventFile() {
   const QString path = Text(EffectFile(settings_, SelectedEvent()));
   const bool missing = !path.isEmpty() && !QFileInfo(path).isFile();
-  const QString shown = path.isEmpty() ? QStringLiteral("ﾌｧｲﾙ名 : ") : QStringLiteral("ﾌｧｲﾙ名 : ") + path;
+  const QString shown = tr("ﾌｧｲﾙ名 : %1").arg(path);
   effectFileLabel->setText(effectFileLabel->fontMetrics().elidedText(shown, Qt::ElideMiddle, std::max(effectFileLabel->contentsRect().width(), 200)));
-  effectFileLabel->setToolTip(missing ? QStringLiteral("「 ") + path + QStringLiteral(" 」というファイルが見つかりません。") : path);
+  effectFileLabel->setToolTip(missing ? MissingFileTip(path) : path);
   QPalette palette = effectFileLabel->palette();
   palette.setColor(QPalette::WindowText, missing ? QColor(176, 0, 0) : this->palette().color(QPalette::WindowText));
   effectFileLabel->setPalette(palette);
@@ -245,7 +259,7 @@ void SoundDialog::ShowBgmList() {
     } else {
       // Kept in the list, but marked: it will be passed over when played.
       item->setForeground(QColor(150, 150, 150));
-      item->setToolTip(QStringLiteral("「 ") + path + QStringLiteral(" 」というファイルが見つかりません。"));
+      item->setToolTip(MissingFileTip(path));
     }
   }
 }

@@ -47,6 +47,8 @@ class SoundDialog : public QDialog {
   void BuildClosingRow();
   void ShowOpeningChoices();
   void ConnectControls();
+  // The tip of a listed file that is not there.
+  static QString MissingFileTip(const QString& path);
   SoundEvent SelectedEvent() const;
   void ShowEventFile();
   void ShowBgmList();

@@ -25,16 +25,26 @@ QString Css(const QColor& colour) { return colour.name(QColor::HexRgb); }
 
 QColor Backdrop(int16_t flag) { return flag == 1 ? QColor(Qt::white) : QColor(Qt::black); }
 
+// The items' captions as the table's settings name them, for the translation
+// tool: the samples show each one translated.
+[[maybe_unused]] constexpr std::array<const char*, kTextItems> kItemCaptionTexts = {
+    QT_TRANSLATE_NOOP("winpiruk::TextColoursDialog", "ﾌﾟﾚｰﾔｰ名"),
+    QT_TRANSLATE_NOOP("winpiruk::TextColoursDialog", "所持枚数"),
+    QT_TRANSLATE_NOOP("winpiruk::TextColoursDialog", "持ち点"),
+    QT_TRANSLATE_NOOP("winpiruk::TextColoursDialog", "ﾒｯｾｰｼﾞ１"),
+    QT_TRANSLATE_NOOP("winpiruk::TextColoursDialog", "ﾒｯｾｰｼﾞ２"),
+};
+
 }  // namespace
 
 TextColoursDialog::TextColoursDialog(GameState& state, const ProgramPaths& paths, QWidget* parent)
     : QDialog(parent), state_(state), paths_(paths), colours_(TextColours(state.settings)) {
   setObjectName(QStringLiteral("TextColoursDialog"));
-  setWindowTitle(QStringLiteral("ぴるく  - 盤面文字色設定 -"));
+  setWindowTitle(tr("ぴるく  - 盤面文字色設定 -"));
 
   QGroupBox* items = BuildItems();
   QFrame* palette = BuildPalette();
-  resetButton = NamedButton(this, QStringLiteral("resetButton"), QStringLiteral("初期状態の配色(&R)"));
+  resetButton = NamedButton(this, QStringLiteral("resetButton"), tr("初期状態の配色(&R)"));
   const ClosingButtons closing = MakeClosingButtons(this);
   okButton = closing.ok;
   cancelButton = closing.cancel;
@@ -73,7 +83,7 @@ QGroupBox* TextColoursDialog::BuildItems() {
     auto* option = new QRadioButton(items);
     option->setObjectName(QStringLiteral("itemButton%1").arg(i));
     options->addButton(option, i);
-    auto* sample = new QLabel(QString::fromUtf8(TextItemCaption(item)), items);
+    auto* sample = new QLabel(tr(TextItemCaption(item)), items);
     sample->setObjectName(QStringLiteral("sampleLabel%1").arg(i));
     sample->setFont(sample_font);
     sample->setAlignment(Qt::AlignCenter);
@@ -119,7 +129,7 @@ QFrame* TextColoursDialog::BuildPalette() {
     swatches.at(static_cast<size_t>(i)) = swatch;
   }
   // Without a mouse the arrow keys go round the swatches.
-  NameAfter(*palette, QStringLiteral("文字色"));
+  NameAfter(*palette, tr("文字色"));
   OnArrowKeys(*palette, [this](int key) {
     const int swatch = CellAfterKey(key, SwatchOf(colours_.at(static_cast<size_t>(selected_)).colour), kSwatches, kSwatchColumns);
     if (swatch < 0) return false;

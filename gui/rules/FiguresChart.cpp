@@ -23,7 +23,7 @@ double Share(long long part, long long whole) {
 QString Percent(double share) { return QString::number(share, 'f', 1) + QStringLiteral("%"); }
 
 void DrawEndings(QPainter& painter, const QRect& rect, const Figures& f) {
-  const QRect area = DrawPanel(painter, rect, QStringLiteral("上がり方 (局の割合)"));
+  const QRect area = DrawPanel(painter, rect, FiguresChart::tr("上がり方 (局の割合)"));
   std::vector<ChartBar> bars;
   for (int e = 0; e < analysis::kEndings; ++e) {
     const auto ending = static_cast<analysis::Ending>(e);
@@ -36,8 +36,7 @@ void DrawEndings(QPainter& painter, const QRect& rect, const Figures& f) {
 
 void DrawLengths(QPainter& painter, const QRect& rect, const Figures& f) {
   const double mean = f.hands > 0 ? static_cast<double>(f.turns) / static_cast<double>(f.hands) : 0.0;
-  const QRect area =
-      DrawPanel(painter, rect, QStringLiteral("1局の手番数  平均 ") + QString::number(mean, 'f', 1) + QStringLiteral(" 手"));
+  const QRect area = DrawPanel(painter, rect, FiguresChart::tr("1局の手番数  平均 %1 手").arg(mean, 0, 'f', 1));
   std::vector<long long> counts(f.hand_length.begin(), f.hand_length.end());
   std::vector<QString> labels;
   for (int bin = 0; bin < analysis::kLengthBins; ++bin) {
@@ -48,7 +47,7 @@ void DrawLengths(QPainter& painter, const QRect& rect, const Figures& f) {
 }
 
 void DrawPoints(QPainter& painter, const QRect& rect, const Figures& f, const std::array<QString, kSeats>& seats) {
-  const QRect area = DrawPanel(painter, rect, QStringLiteral("1局あたりの得点 (席ごと)"));
+  const QRect area = DrawPanel(painter, rect, FiguresChart::tr("1局あたりの得点 (席ごと)"));
   std::vector<ChartBar> bars;
   double most = 1;
   for (int seat = 0; seat < kSeats; ++seat) {
@@ -64,7 +63,7 @@ QString SpecialLegend(const std::array<QString, 14>& marks) {
   QString legend;
   for (int rank = 1; rank <= 13; ++rank) {
     if (marks[rank].isEmpty()) continue;
-    legend += (legend.isEmpty() ? QStringLiteral("  赤: ") : QStringLiteral(" / ")) + marks[rank] +
+    legend += (legend.isEmpty() ? QStringLiteral("  ") + FiguresChart::tr("赤: ") : QStringLiteral(" / ")) + marks[rank] +
               QStringLiteral(" ") + kRankLabels[rank];
   }
   return legend;
@@ -72,7 +71,7 @@ QString SpecialLegend(const std::array<QString, 14>& marks) {
 
 void DrawDiscards(QPainter& painter, const QRect& rect, const Figures& f, const Settings& rules) {
   const std::array<QString, 14> marks = SpecialRankMarks(rules);
-  const QRect area = DrawPanel(painter, rect, QStringLiteral("捨てられた数字 (割合)") + SpecialLegend(marks));
+  const QRect area = DrawPanel(painter, rect, FiguresChart::tr("捨てられた数字 (割合)") + SpecialLegend(marks));
   long long all = 0;
   for (int rank = 1; rank <= 13; ++rank) all += f.discards_by_rank[rank];
   std::vector<ChartBar> bars;
@@ -87,7 +86,7 @@ void DrawDiscards(QPainter& painter, const QRect& rect, const Figures& f, const 
 }
 
 void DrawFinalPoints(QPainter& painter, const QRect& rect, const Figures& f) {
-  const QRect area = DrawPanel(painter, rect, QStringLiteral("試合終了時の得点 (全席, 10点きざみ)"));
+  const QRect area = DrawPanel(painter, rect, FiguresChart::tr("試合終了時の得点 (全席, 10点きざみ)"));
   std::vector<long long> counts(analysis::kFinalPointBins, 0);
   for (int seat = 0; seat < kSeats; ++seat) {
     for (int bin = 0; bin < analysis::kFinalPointBins; ++bin) counts[bin] += f.final_points[seat][bin];
@@ -102,7 +101,7 @@ void DrawFinalPoints(QPainter& painter, const QRect& rect, const Figures& f) {
 }
 
 void DrawMatchWins(QPainter& painter, const QRect& rect, const Figures& f, const std::array<QString, kSeats>& seats) {
-  const QRect area = DrawPanel(painter, rect, QStringLiteral("試合に勝った割合 (席ごと)"));
+  const QRect area = DrawPanel(painter, rect, FiguresChart::tr("試合に勝った割合 (席ごと)"));
   std::vector<ChartBar> bars;
   for (int seat = 0; seat < kSeats; ++seat) {
     const double share = Share(f.match_wins[seat], f.matches);
@@ -117,26 +116,27 @@ std::array<QString, 14> SpecialRankMarks(const Settings& rules) {
   std::array<QString, 14> marks;
   auto mark = [&marks](int16_t rank, const QString& caption) {
     if (rank < 1 || rank > 13) return;
-    marks[rank] += (marks[rank].isEmpty() ? QString() : QStringLiteral("・")) + caption;
+    //: Joins two roles of one rank in the chart's legend.
+    marks[rank] += (marks[rank].isEmpty() ? QString() : FiguresChart::tr("・")) + caption;
   };
-  mark(rules.SkipCard, QStringLiteral("ｽｷｯﾌﾟ"));
-  mark(rules.PenaltyCard, QStringLiteral("ﾄﾞﾛｰ"));
-  mark(rules.InverseCard, QStringLiteral("ﾘﾊﾞｰｽ"));
-  mark(rules.MoreDropCard, QStringLiteral("ﾓｱ"));
+  mark(rules.SkipCard, FiguresChart::tr("ｽｷｯﾌﾟ"));
+  mark(rules.PenaltyCard, FiguresChart::tr("ﾄﾞﾛｰ"));
+  mark(rules.InverseCard, FiguresChart::tr("ﾘﾊﾞｰｽ"));
+  mark(rules.MoreDropCard, FiguresChart::tr("ﾓｱ"));
   return marks;
 }
 
 QString EndingCaption(analysis::Ending ending) {
   switch (ending) {
-    case analysis::Ending::Call: return QStringLiteral("ぴるく");
-    case analysis::Ending::CounterCall: return QStringLiteral("ぴるくがえし");
-    case analysis::Ending::DiscardFinish: return QStringLiteral("捨て上がり");
-    case analysis::Ending::CardOver: return QStringLiteral("ｵｰﾊﾞｰ");
-    case analysis::Ending::NoGame: return QStringLiteral("お流れ");
-    case analysis::Ending::InitialMatch: return QStringLiteral("ｲﾆｼｬﾙ");
+    case analysis::Ending::Call: return FiguresChart::tr("ぴるく");
+    case analysis::Ending::CounterCall: return FiguresChart::tr("ぴるくがえし");
+    case analysis::Ending::DiscardFinish: return FiguresChart::tr("捨て上がり");
+    case analysis::Ending::CardOver: return FiguresChart::tr("ｵｰﾊﾞｰ");
+    case analysis::Ending::NoGame: return FiguresChart::tr("お流れ");
+    case analysis::Ending::InitialMatch: return FiguresChart::tr("ｲﾆｼｬﾙ");
     case analysis::Ending::Other: break;
   }
-  return QStringLiteral("その他");
+  return FiguresChart::tr("その他");
 }
 
 FiguresChart::FiguresChart(QWidget* parent) : QWidget(parent) {
@@ -171,8 +171,8 @@ void FiguresChart::paintEvent(QPaintEvent*) {
   painter.setPen(Qt::black);
   QString heading = title_;
   const QLocale numbers(QLocale::English);
-  if (shown_) heading += QStringLiteral("   ") + numbers.toString(figures_.hands) + QStringLiteral(" 局");
-  if (shown_ && figures_.matches > 0) heading += QStringLiteral(" / ") + numbers.toString(figures_.matches) + QStringLiteral(" 試合");
+  if (shown_) heading += QStringLiteral("   ") + tr("%1 局").arg(numbers.toString(figures_.hands));
+  if (shown_ && figures_.matches > 0) heading += QStringLiteral(" / ") + tr("%1 試合").arg(numbers.toString(figures_.matches));
   painter.drawText(QRect(6, 4, width() - 12, text_height), Qt::AlignLeft | Qt::AlignVCenter, heading);
   if (!shown_ || figures_.hands == 0) return;
   const bool matches = figures_.matches > 0;

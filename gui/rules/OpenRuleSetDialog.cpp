@@ -11,14 +11,8 @@
 #include "gui/common/QtSettingsHost.h"
 
 namespace winpiruk {
-namespace {
-
-const QString kFileLabel = QStringLiteral("ﾌｧｲﾙ名 :");
-
-}  // namespace
-
 OpenRuleSetDialog::OpenRuleSetDialog(GameState& state, std::function<void()> refresh_presentation, QWidget* parent)
-    : RuleSetDialog(state, {"OpenRuleSetDialog", QStringLiteral("ぴるく  - 設定ﾌｧｲﾙを開く -"), kFileLabel, false}, parent),
+    : RuleSetDialog(state, {"OpenRuleSetDialog", tr("ぴるく  - 設定ﾌｧｲﾙを開く -"), FileCaption(), false}, parent),
       refresh_presentation_(std::move(refresh_presentation)) {
   // The chosen name may be longer than the window is wide.
   nameLabel->setMinimumWidth(1);
@@ -35,8 +29,10 @@ OpenRuleSetDialog::OpenRuleSetDialog(GameState& state, std::function<void()> ref
 
 OpenRuleSetDialog::~OpenRuleSetDialog() { runs_.StopAll(); }
 
+QString OpenRuleSetDialog::FileCaption() { return tr("ﾌｧｲﾙ名 :"); }
+
 void OpenRuleSetDialog::OnFileChosen(const QString& name) {
-  nameLabel->setText(name.isEmpty() ? kFileLabel : kFileLabel + u' ' + name);
+  nameLabel->setText(name.isEmpty() ? FileCaption() : FileCaption() + u' ' + name);
   okButton->setEnabled(!name.isEmpty());
 }
 
@@ -44,7 +40,7 @@ void OpenRuleSetDialog::OnOk() {
   const QString name = browser_->SelectedFile();
   if (name.isEmpty() || loaded_) return;
   const std::string directory = browser_->Directory().toStdString();
-  nameLabel->setText(kFileLabel + u' ' + name);
+  nameLabel->setText(FileCaption() + u' ' + name);
 
   QtSettingsHost host(this);
   RuleSetReadOutcome outcome;
@@ -55,11 +51,11 @@ void OpenRuleSetDialog::OnOk() {
   if (outcome != RuleSetReadOutcome::Loaded) {
     // The window stays open for another file; nothing has changed.
     const QString why = outcome == RuleSetReadOutcome::NotReadable
-                            ? QStringLiteral("このファイルを読み込めませんでした。")
-                            : QStringLiteral("このファイルには読み込めない値があります。");
+                            ? tr("このファイルを読み込めませんでした。")
+                            : tr("このファイルには読み込めない値があります。");
     ShowMessage(this, windowTitle(),
-                QString::fromStdString(JoinPath(directory, name.toStdString())) + QStringLiteral("\n\n") + why +
-                    QStringLiteral("\n設定は変更されていません。"),
+                tr("%1\n\n%2\n設定は変更されていません。")
+                    .arg(QString::fromStdString(JoinPath(directory, name.toStdString())), why),
                 QMessageBox::Warning);
     return;
   }

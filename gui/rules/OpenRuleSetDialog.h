@@ -19,6 +19,8 @@ class OpenRuleSetDialog : public RuleSetDialog {
   bool Loaded() const { return loaded_; }
 
  private:
+  // "ﾌｧｲﾙ名 :", which the chosen file's name follows.
+  static QString FileCaption();
   void OnFileChosen(const QString& name);
   void OnOk();
 

@@ -20,19 +20,21 @@
 namespace winpiruk {
 namespace {
 
+QString Thousands(long long count) { return QLocale(QLocale::English).toString(count); }
+
 QString SizeCaption(const AnalysisSize& size) {
-  return QLocale(QLocale::English).toString(size.count) + (size.whole_matches ? QStringLiteral(" 試合") : QStringLiteral(" 局"));
+  return (size.whole_matches ? RuleAnalyser::tr("%1 試合") : RuleAnalyser::tr("%1 局")).arg(Thousands(size.count));
 }
 
 uint32_t FreshSeed() { return std::random_device{}() % 1000000000U + 1U; }
 
-// "1,234 / 10,000 局  残り 12 秒" while a run goes.
-QString ProgressCaption(long long done, long long total, const QString& unit, qint64 elapsed_ms) {
-  QString text = QLocale(QLocale::English).toString(done) + QStringLiteral(" / ") +
-                 QLocale(QLocale::English).toString(total) + unit;
+// "1,234 / 10,000 局   残り 12 秒" while a run goes.
+QString ProgressCaption(long long done, long long total, bool whole_matches, qint64 elapsed_ms) {
+  QString text = (whole_matches ? RuleAnalyser::tr("%1 / %2 試合") : RuleAnalyser::tr("%1 / %2 局"))
+                     .arg(Thousands(done), Thousands(total));
   if (done > 0 && done < total) {
     const qint64 left = elapsed_ms * (total - done) / done / 1000 + 1;
-    text += QStringLiteral("   残り ") + QString::number(left) + QStringLiteral(" 秒");
+    text += RuleAnalyser::tr("   残り %1 秒").arg(left);
   }
   return text;
 }
@@ -43,7 +45,7 @@ RuleAnalyser::RuleAnalyser(const GameState& state, const Settings& rules, const 
                            AnalysisRunFunction run, QWidget* parent)
     : CentredDialog(parent), state_(state), rules_(rules), saved_(saved) {
   setObjectName(QStringLiteral("RuleAnalyser"));
-  setWindowTitle(QStringLiteral("ﾙｰﾙ分析"));
+  setWindowTitle(tr("ﾙｰﾙ分析"));
   worker_ = new AnalysisWorker(std::move(run), this);
   progress_timer_ = new QTimer(this);
   progress_timer_->setInterval(100);
@@ -78,18 +80,17 @@ QLayout* RuleAnalyser::BuildControls() {
   sizeList->setCurrentIndex(1);
   seedBox = new QLineEdit(QString::number(FreshSeed()), this);
   seedBox->setValidator(new QIntValidator(0, 2147483647, seedBox));
-  newSeedButton = new QPushButton(QStringLiteral("新しいｼｰﾄﾞ(&N)"), this);
+  newSeedButton = new QPushButton(tr("新しいｼｰﾄﾞ(&N)"), this);
   connect(newSeedButton, &QPushButton::clicked, this, [this] { seedBox->setText(QString::number(FreshSeed())); });
   compareList = new QComboBox(this);
-  compareList->addItems({QStringLiteral("比較しない"), QStringLiteral("保存されたﾙｰﾙと比較"),
-                           QStringLiteral("ﾙｰﾙ設定ﾌｧｲﾙと比較...")});
+  compareList->addItems({tr("比較しない"), tr("保存されたﾙｰﾙと比較"), tr("ﾙｰﾙ設定ﾌｧｲﾙと比較...")});
   // A rule-set file to compare with is chosen in a window waited for in a run of the analyser's own.
   connect(compareList, &QComboBox::activated, this,
           [this](int index) { runs_.Start([this, index] { OnCompareChosen(index); }); });
-  startButton = new QPushButton(QStringLiteral("開始(&S)"), this);
+  startButton = new QPushButton(tr("開始(&S)"), this);
   startButton->setDefault(true);
-  cancelButton = new QPushButton(QStringLiteral("中止(&C)"), this);
-  closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+  cancelButton = new QPushButton(tr("中止(&C)"), this);
+  closeButton = new QPushButton(tr("閉じる"), this);
   connect(startButton, &QPushButton::clicked, this, &RuleAnalyser::Start);
   connect(cancelButton, &QPushButton::clicked, worker_, &AnalysisWorker::Cancel);
   connect(closeButton, &QPushButton::clicked, this, &RuleAnalyser::reject);
@@ -105,9 +106,9 @@ QLayout* RuleAnalyser::BuildControls() {
   };
   for (const auto& [control, name] : names) control->setObjectName(QString::fromLatin1(name));
   auto* choices = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{Buddy(QStringLiteral("回数(&A)"), sizeList), sizeList,
-                                                    Buddy(QStringLiteral("ｼｰﾄﾞ(&E)"), seedBox), seedBox, newSeedButton,
-                                                    Buddy(QStringLiteral("比較(&K)"), compareList), compareList}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{Buddy(tr("回数(&A)"), sizeList), sizeList,
+                                                    Buddy(tr("ｼｰﾄﾞ(&E)"), seedBox), seedBox, newSeedButton,
+                                                    Buddy(tr("比較(&K)"), compareList), compareList}) {
     choices->addWidget(w);
   }
   choices->addStretch(1);
@@ -143,10 +144,10 @@ void RuleAnalyser::SetComparison(const Settings& rules, const QString& title) {
 void RuleAnalyser::OnCompareChosen(int index) {
   const auto choice = static_cast<CompareWith>(index);
   if (choice == CompareWith::Nothing) compared_.reset();
-  if (choice == CompareWith::SavedRules) SetComparison(saved_, QStringLiteral("保存されたﾙｰﾙ"));
+  if (choice == CompareWith::SavedRules) SetComparison(saved_, tr("保存されたﾙｰﾙ"));
   if (choice != CompareWith::RuleSetFile) return;
-  QFileDialog chooser(this, QStringLiteral("ﾙｰﾙ設定ﾌｧｲﾙを開く"), QString::fromStdString(state_.RuleSetDirectory),
-                      QStringLiteral("ﾙｰﾙ設定ﾌｧｲﾙ (*.prk);;すべてのﾌｧｲﾙ (*)"));
+  QFileDialog chooser(this, tr("ﾙｰﾙ設定ﾌｧｲﾙを開く"), QString::fromStdString(state_.RuleSetDirectory),
+                      tr("ﾙｰﾙ設定ﾌｧｲﾙ (*.prk);;すべてのﾌｧｲﾙ (*)"));
   chooser.setObjectName(QStringLiteral("compareFileChooser"));
   chooser.setAcceptMode(QFileDialog::AcceptOpen);
   chooser.setFileMode(QFileDialog::ExistingFile);
@@ -180,8 +181,7 @@ void RuleAnalyser::ShowProgress() {
   const long long done = std::min(worker_->Done(), total);
   progressBar->setValue(static_cast<int>(done * 1000 / total));
   const bool matches = kAnalysisSizes[static_cast<std::size_t>(std::max(0, sizeList->currentIndex()))].whole_matches;
-  progressLabel->setText(
-      ProgressCaption(done, total, matches ? QStringLiteral(" 試合") : QStringLiteral(" 局"), clock_.elapsed()));
+  progressLabel->setText(ProgressCaption(done, total, matches, clock_.elapsed()));
 }
 
 void RuleAnalyser::ShowOutcomes() {
@@ -190,10 +190,10 @@ void RuleAnalyser::ShowOutcomes() {
   last_cancelled_ = false;
   for (const analysis::Outcome& outcome : outcomes) last_cancelled_ = last_cancelled_ || outcome.cancelled;
   const std::array<QString, kSeats> seats = SeatNames();
-  if (!outcomes.empty()) charts[0]->Show(QStringLiteral("画面のﾙｰﾙ"), rules_, outcomes[0].figures, seats);
+  if (!outcomes.empty()) charts[0]->Show(tr("画面のﾙｰﾙ"), rules_, outcomes[0].figures, seats);
   if (outcomes.size() > 1) charts[1]->Show(compared_title_, *compared_, outcomes[1].figures, seats);
   ShowProgress();
-  if (last_cancelled_) progressLabel->setText(progressLabel->text() + QStringLiteral("   中止しました"));
+  if (last_cancelled_) progressLabel->setText(progressLabel->text() + QStringLiteral("   ") + tr("中止しました"));
 }
 
 void RuleAnalyser::SetRunning(bool running) {
@@ -214,9 +214,9 @@ std::array<QString, kSeats> RuleAnalyser::SeatNames() const {
   std::array<QString, kSeats> names;
   for (int seat = 0; seat < kSeats; ++seat) {
     names[seat] = QString::fromStdString(state_.match.SeatName[seat]);
-    if (names[seat].isEmpty()) names[seat] = QStringLiteral("席%1").arg(seat + 1);
+    if (names[seat].isEmpty()) names[seat] = tr("席%1").arg(seat + 1);
   }
-  names[0] += QStringLiteral("(自動)");
+  names[0] += tr("(自動)");
   return names;
 }
 

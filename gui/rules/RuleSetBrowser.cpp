@@ -78,7 +78,7 @@ RuleSetBrowser::RuleSetBrowser(QWidget* window) : QObject(window) {
   fileList->setUniformItemSizes(true);
 
   // Named as a file chooser's list is; the folders and drives have captions (LayOut).
-  NameAfter(*fileList, QStringLiteral("ﾌｧｲﾙ"));
+  NameAfter(*fileList, tr("ﾌｧｲﾙ"));
 
   folderLabel = new QLabel(window);
   folderLabel->setObjectName(QStringLiteral("folderLabel"));
@@ -103,8 +103,8 @@ void RuleSetBrowser::FocusFileList() { fileList->setFocus(); }
 
 void RuleSetBrowser::LayOut(QGridLayout& grid, int first_file_row) const {
   QWidget* window = fileList->parentWidget();
-  auto* folder_caption = new QLabel(QStringLiteral("ﾌｫﾙﾀﾞ :"), window);
-  auto* drive_caption = new QLabel(QStringLiteral("ﾄﾞﾗｲﾌﾞ :"), window);
+  auto* folder_caption = new QLabel(tr("ﾌｫﾙﾀﾞ :"), window);
+  auto* drive_caption = new QLabel(tr("ﾄﾞﾗｲﾌﾞ :"), window);
   folder_caption->setBuddy(folderTree);
   drive_caption->setBuddy(driveList);
   fileList->setMinimumSize(190, 220);

@@ -35,11 +35,11 @@ RuleSetDialog::RuleSetDialog(GameState& state, const Look& look, QWidget* parent
     nameBox->setObjectName(QStringLiteral("nameBox"));
     nameLabel->setBuddy(nameBox);
   }
-  okButton = new QPushButton(QStringLiteral("OK"), this);
+  okButton = new QPushButton(tr("OK"), this);
   okButton->setObjectName(QStringLiteral("okButton"));
   okButton->setDefault(true);
   okButton->setEnabled(false);
-  cancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  cancelButton = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
   cancelButton->setObjectName(QStringLiteral("cancelButton"));
   LayOut();
   connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

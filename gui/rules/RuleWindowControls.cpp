@@ -3,12 +3,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <string>
 
 #include "gui/common/Captions.h"
 
@@ -18,11 +20,41 @@ namespace {
 constexpr int kNumberWidth = 58;
 constexpr int kListWidth = 132;
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+// The lists' choices as the rules keep them, marked for translation; the
+// window shows them translated.
+constexpr std::array<std::string_view, 14> kCardChoiceTexts = {
+    QT_TRANSLATE_NOOP("RulesDialog", "なし"), QT_TRANSLATE_NOOP("RulesDialog", "Ａ"),
+    QT_TRANSLATE_NOOP("RulesDialog", "２"),   QT_TRANSLATE_NOOP("RulesDialog", "３"),
+    QT_TRANSLATE_NOOP("RulesDialog", "４"),   QT_TRANSLATE_NOOP("RulesDialog", "５"),
+    QT_TRANSLATE_NOOP("RulesDialog", "６"),   QT_TRANSLATE_NOOP("RulesDialog", "７"),
+    QT_TRANSLATE_NOOP("RulesDialog", "８"),   QT_TRANSLATE_NOOP("RulesDialog", "９"),
+    QT_TRANSLATE_NOOP("RulesDialog", "10"),   QT_TRANSLATE_NOOP("RulesDialog", "Ｊ"),
+    QT_TRANSLATE_NOOP("RulesDialog", "Ｑ"),   QT_TRANSLATE_NOOP("RulesDialog", "Ｋ")};
+constexpr std::array<std::string_view, 4> kRestrictTimeChoiceTexts = {
+    QT_TRANSLATE_NOOP("RulesDialog", "なし"), QT_TRANSLATE_NOOP("RulesDialog", "３秒"),
+    QT_TRANSLATE_NOOP("RulesDialog", "６秒"), QT_TRANSLATE_NOOP("RulesDialog", "９秒")};
+constexpr std::array<std::string_view, 5> kFinishMeansChoiceTexts = {
+    QT_TRANSLATE_NOOP("RulesDialog", "通常形式"), QT_TRANSLATE_NOOP("RulesDialog", "'ｲﾆｼｬﾙ'なし"),
+    QT_TRANSLATE_NOOP("RulesDialog", "'捨て上がり'有"), QT_TRANSLATE_NOOP("RulesDialog", "'捨て上がり'のみ"),
+    QT_TRANSLATE_NOOP("RulesDialog", "'乗算'も認める")};
+constexpr std::array<std::string_view, 5> kYakitoriChoiceTexts = {
+    QT_TRANSLATE_NOOP("RulesDialog", "なし"), QT_TRANSLATE_NOOP("RulesDialog", "60点"),
+    QT_TRANSLATE_NOOP("RulesDialog", "120点"), QT_TRANSLATE_NOOP("RulesDialog", "150点"),
+    QT_TRANSLATE_NOOP("RulesDialog", "300点")};
+constexpr std::array<std::string_view, 4> kGameSpeedChoiceTexts = {
+    QT_TRANSLATE_NOOP("RulesDialog", "遅い"), QT_TRANSLATE_NOOP("RulesDialog", "標準"),
+    QT_TRANSLATE_NOOP("RulesDialog", "速い"), QT_TRANSLATE_NOOP("RulesDialog", "高速")};
+// The lists hold the rules' choices exactly: a choice changed there changes here.
+static_assert(kCardChoiceTexts == kCardChoices && kRestrictTimeChoiceTexts == kRestrictTimeChoices &&
+              kFinishMeansChoiceTexts == kFinishMeansChoices && kYakitoriChoiceTexts == kYakitoriChoices &&
+              kGameSpeedChoiceTexts == kGameSpeedChoices);
 
 template <size_t N>
 void Fill(QComboBox* combo, const std::array<std::string_view, N>& choices) {
-  for (std::string_view choice : choices) combo->addItem(Text(choice));
+  for (std::string_view choice : choices) {
+    const std::string source(choice);
+    combo->addItem(QCoreApplication::translate("RulesDialog", source.c_str()));
+  }
 }
 
 template <typename Control>
@@ -99,100 +131,120 @@ class Maker {
 };
 
 void MakePrinciples(const Maker& make, RuleWindowControls& c) {
-  c.skipCardLabel = make.Label("skipCardLabel", QStringLiteral("スキップカード(&C)"));
-  c.skipCardList = make.List("skipCardList", c.skipCardLabel, QStringLiteral("ひとり飛ばしとなるカードです"));
-  c.drawCardLabel = make.Label("drawCardLabel", QStringLiteral("ドローカード(&D)"));
-  c.drawCardList = make.List("drawCardList", c.drawCardLabel, QStringLiteral("無条件にカードを引かせます"));
-  c.drawCountLabel = make.Label("drawCountLabel", QStringLiteral("ドロー枚数(&N)"));
+  c.skipCardLabel = make.Label("skipCardLabel", QCoreApplication::translate("RulesDialog", "スキップカード(&C)"));
+  c.skipCardList = make.List("skipCardList", c.skipCardLabel,
+                             QCoreApplication::translate("RulesDialog", "ひとり飛ばしとなるカードです"));
+  c.drawCardLabel = make.Label("drawCardLabel", QCoreApplication::translate("RulesDialog", "ドローカード(&D)"));
+  c.drawCardList = make.List("drawCardList", c.drawCardLabel,
+                             QCoreApplication::translate("RulesDialog", "無条件にカードを引かせます"));
+  c.drawCountLabel = make.Label("drawCountLabel", QCoreApplication::translate("RulesDialog", "ドロー枚数(&N)"));
   c.drawCount = make.Number("drawCount", c.drawCountLabel, kPenaltyLeavesBox,
-                            QStringLiteral("ドローカードで引かせる枚数です"));
-  c.reverseCardLabel = make.Label("reverseCardLabel", QStringLiteral("リバースカード(&F)"));
-  c.reverseCardList =
-      make.List("reverseCardList", c.reverseCardLabel, QStringLiteral("進行方向を逆転させるカードです"));
-  c.throwMoreCardLabel = make.Label("throwMoreCardLabel", QStringLiteral("スローモア(&M)"));
-  c.throwMoreCardList = make.List("throwMoreCardList", c.throwMoreCardLabel,
-                                  QStringLiteral("もう１枚続けて捨てることができるカードです"));
-  c.discardDutyCheck = make.Check("discardDutyCheck", QStringLiteral("捨てる義務(&Z)"),
-                                  QStringLiteral("最後の１枚でも捨てなければなりません"));
-  c.handCountLabel = make.Label("handCountLabel", QStringLiteral("ゲーム回数(&K)"));
+                            QCoreApplication::translate("RulesDialog", "ドローカードで引かせる枚数です"));
+  c.reverseCardLabel =
+      make.Label("reverseCardLabel", QCoreApplication::translate("RulesDialog", "リバースカード(&F)"));
+  c.reverseCardList = make.List("reverseCardList", c.reverseCardLabel,
+                                QCoreApplication::translate("RulesDialog", "進行方向を逆転させるカードです"));
+  c.throwMoreCardLabel =
+      make.Label("throwMoreCardLabel", QCoreApplication::translate("RulesDialog", "スローモア(&M)"));
+  c.throwMoreCardList =
+      make.List("throwMoreCardList", c.throwMoreCardLabel,
+                QCoreApplication::translate("RulesDialog", "もう１枚続けて捨てることができるカードです"));
+  c.discardDutyCheck = make.Check("discardDutyCheck", QCoreApplication::translate("RulesDialog", "捨てる義務(&Z)"),
+                                  QCoreApplication::translate("RulesDialog", "最後の１枚でも捨てなければなりません"));
+  c.handCountLabel = make.Label("handCountLabel", QCoreApplication::translate("RulesDialog", "ゲーム回数(&K)"));
   c.handCount = make.Number("handCount", c.handCountLabel, kNumberOfGamesBox, QString());
-  c.finishLabel = make.Label("finishLabel", QStringLiteral("上がり方(&A)"));
-  c.finishList = make.List("finishList", c.finishLabel, QStringLiteral("上がり方を指定します"));
+  c.finishLabel = make.Label("finishLabel", QCoreApplication::translate("RulesDialog", "上がり方(&A)"));
+  c.finishList =
+      make.List("finishList", c.finishLabel, QCoreApplication::translate("RulesDialog", "上がり方を指定します"));
 }
 
 void MakeSupplements(const Maker& make, RuleWindowControls& c) {
-  c.yakitoriLabel = make.Label("yakitoriLabel", QStringLiteral("ヤキトリ(&Y)"));
-  c.yakitoriList =
-      make.List("yakitoriList", c.yakitoriLabel, QStringLiteral("1度も上がれなかったときのペナルティです"));
-  c.pirukGaeshiCheck = make.Check("pirukGaeshiCheck", QStringLiteral("ぴるくがえし(&G)"),
-                                  QStringLiteral("ぴるくがえしの有効/無効を選択します"));
-  c.closingBonusCheck = make.Check("closingBonusCheck", QStringLiteral("終了時ウマ(&U)"),
-                                   QStringLiteral("ゲーム終了時にメンバー間ウマの有効/無効を選択します"));
-  c.extraNumberCheck = make.Check("extraNumberCheck", QStringLiteral("エクストラナンバー(&E)"),
-                                  QStringLiteral("麻雀での裏ドラのようなボーナスナンバーです"));
-  c.manyCardBonusCheck = make.Check("manyCardBonusCheck", QStringLiteral("多数上がりﾎﾞｰﾅｽ(&O)"),
-                                    QStringLiteral("３枚以上の手札のときボーナス得点が加算されます"));
-  c.aceAsElevenCheck =
-      make.Check("aceAsElevenCheck", QStringLiteral("'A'を11としても扱う(&I)"),
-                 QStringLiteral("'A'の数を11として計算して上がることもできるようにします(手札のときだけ)"));
+  c.yakitoriLabel = make.Label("yakitoriLabel", QCoreApplication::translate("RulesDialog", "ヤキトリ(&Y)"));
+  c.yakitoriList = make.List("yakitoriList", c.yakitoriLabel,
+                             QCoreApplication::translate("RulesDialog", "1度も上がれなかったときのペナルティです"));
+  c.pirukGaeshiCheck = make.Check("pirukGaeshiCheck", QCoreApplication::translate("RulesDialog", "ぴるくがえし(&G)"),
+                                  QCoreApplication::translate("RulesDialog", "ぴるくがえしの有効/無効を選択します"));
+  c.closingBonusCheck =
+      make.Check("closingBonusCheck", QCoreApplication::translate("RulesDialog", "終了時ウマ(&U)"),
+                 QCoreApplication::translate("RulesDialog", "ゲーム終了時にメンバー間ウマの有効/無効を選択します"));
+  c.extraNumberCheck =
+      make.Check("extraNumberCheck", QCoreApplication::translate("RulesDialog", "エクストラナンバー(&E)"),
+                 QCoreApplication::translate("RulesDialog", "麻雀での裏ドラのようなボーナスナンバーです"));
+  c.manyCardBonusCheck =
+      make.Check("manyCardBonusCheck", QCoreApplication::translate("RulesDialog", "多数上がりﾎﾞｰﾅｽ(&O)"),
+                 QCoreApplication::translate("RulesDialog", "３枚以上の手札のときボーナス得点が加算されます"));
+  c.aceAsElevenCheck = make.Check(
+      "aceAsElevenCheck", QCoreApplication::translate("RulesDialog", "'A'を11としても扱う(&I)"),
+      QCoreApplication::translate("RulesDialog",
+                                  "'A'の数を11として計算して上がることもできるようにします(手札のときだけ)"));
 }
 
 void MakeEnvironment(const Maker& make, RuleWindowControls& c) {
-  c.speedLabel = make.Label("speedLabel", QStringLiteral("進行速度(&P)"));
+  c.speedLabel = make.Label("speedLabel", QCoreApplication::translate("RulesDialog", "進行速度(&P)"));
   c.speedList = make.List("speedList", c.speedLabel, QString());
-  c.timeLimitLabel = make.Label("timeLimitLabel", QStringLiteral("時間制限(&T)"));
-  c.timeLimitList =
-      make.List("timeLimitList", c.timeLimitLabel, QStringLiteral("捨てるときの時間制限を有効/無効にします"));
-  c.cardOpenCheck = make.Check("cardOpenCheck", QStringLiteral("カードオープン(&Q)"), QString());
-  c.soundCheck = make.Check("soundCheck", QStringLiteral("サウンド"), QString());
+  c.timeLimitLabel = make.Label("timeLimitLabel", QCoreApplication::translate("RulesDialog", "時間制限(&T)"));
+  c.timeLimitList = make.List("timeLimitList", c.timeLimitLabel,
+                              QCoreApplication::translate("RulesDialog", "捨てるときの時間制限を有効/無効にします"));
+  c.cardOpenCheck =
+      make.Check("cardOpenCheck", QCoreApplication::translate("RulesDialog", "カードオープン(&Q)"), QString());
+  c.soundCheck = make.Check("soundCheck", QCoreApplication::translate("RulesDialog", "サウンド"), QString());
 }
 
 void MakeDetection(QWidget& window, const Maker& make, RuleWindowControls& c) {
-  c.detectOnOption = make.Option("detectOnOption", QStringLiteral("する(&W)"), QStringLiteral("上がりを自動判定します"));
-  c.detectOffOption = make.Option("detectOffOption", QStringLiteral("しない(&X)"),
-                                  QStringLiteral("上がるときは、捨て札をダブルクリックしないと上がれません"));
+  c.detectOnOption = make.Option("detectOnOption", QCoreApplication::translate("RulesDialog", "する(&W)"),
+                                 QCoreApplication::translate("RulesDialog", "上がりを自動判定します"));
+  c.detectOffOption = make.Option(
+      "detectOffOption", QCoreApplication::translate("RulesDialog", "しない(&X)"),
+      QCoreApplication::translate("RulesDialog", "上がるときは、捨て札をダブルクリックしないと上がれません"));
   auto* detection = new QButtonGroup(&window);
   detection->addButton(c.detectOnOption);
   detection->addButton(c.detectOffOption);
-  c.confirmCheck = make.Check("confirmCheck", QStringLiteral("確認(&B)"),
-                              QStringLiteral("自動判定により上がれるとき、上がるかどうかの意志確認をします"));
-  c.graceTimeLabel = make.Label("graceTimeLabel", QStringLiteral("確認時間(&J)"));
+  c.confirmCheck = make.Check(
+      "confirmCheck", QCoreApplication::translate("RulesDialog", "確認(&B)"),
+      QCoreApplication::translate("RulesDialog", "自動判定により上がれるとき、上がるかどうかの意志確認をします"));
+  c.graceTimeLabel = make.Label("graceTimeLabel", QCoreApplication::translate("RulesDialog", "確認時間(&J)"));
   c.graceTime = make.Number("graceTime", c.graceTimeLabel, kJudgmentWaitTimeBox,
-                            QStringLiteral("上がるときの、ダブルクリック猶予時間の指定です"));
+                            QCoreApplication::translate("RulesDialog", "上がるときの、ダブルクリック猶予時間の指定です"));
   c.graceTimeUnit = make.Label("graceTimeUnit", QString());
 }
 
 void MakeSystem(const Maker& make, RuleWindowControls& c) {
-  c.otherTasksCheck = make.Check("otherTasksCheck", QStringLiteral("タスク譲渡(&L)"), QString());
-  c.horizontalLabel = make.Label("horizontalLabel", QStringLiteral("水平位置(&H)"));
+  c.otherTasksCheck =
+      make.Check("otherTasksCheck", QCoreApplication::translate("RulesDialog", "タスク譲渡(&L)"), QString());
+  c.horizontalLabel = make.Label("horizontalLabel", QCoreApplication::translate("RulesDialog", "水平位置(&H)"));
   c.horizontal = make.Number("horizontal", c.horizontalLabel, kHorizonCardPosBox, QString());
-  c.verticalLabel = make.Label("verticalLabel", QStringLiteral("垂直位置(&V)"));
+  c.verticalLabel = make.Label("verticalLabel", QCoreApplication::translate("RulesDialog", "垂直位置(&V)"));
   c.vertical = make.Number("vertical", c.verticalLabel, kVerticalCardPosBox, QString());
 }
 
 void FillLists(const RuleWindowControls& c) {
   for (QComboBox* cards : {c.skipCardList, c.drawCardList, c.reverseCardList, c.throwMoreCardList}) {
-    Fill(cards, kCardChoices);
+    Fill(cards, kCardChoiceTexts);
   }
-  Fill(c.timeLimitList, kRestrictTimeChoices);
-  Fill(c.finishList, kFinishMeansChoices);
-  Fill(c.yakitoriList, kYakitoriChoices);
-  Fill(c.speedList, kGameSpeedChoices);
+  Fill(c.timeLimitList, kRestrictTimeChoiceTexts);
+  Fill(c.finishList, kFinishMeansChoiceTexts);
+  Fill(c.yakitoriList, kYakitoriChoiceTexts);
+  Fill(c.speedList, kGameSpeedChoiceTexts);
 }
 
 void MakeButtons(const Maker& make, RuleWindowControls& c) {
-  c.okButton = make.Button("okButton", QStringLiteral("OK"), QString());
+  c.okButton = make.Button("okButton", QCoreApplication::translate("RulesDialog", "OK"), QString());
   c.okButton->setDefault(true);
-  c.cancelButton = make.Button("cancelButton", QStringLiteral("ｷｬﾝｾﾙ"), QString());
-  c.initialStateButton = make.Button("initialStateButton", QStringLiteral("初期状態に戻す(&R)"), QString());
-  c.openButton = make.Button("openButton", QStringLiteral("開く(&O)..."), QStringLiteral("ルール設定ファイルを開きます"));
-  c.saveButton = make.Button("saveButton", QStringLiteral("保存(&S)..."), QStringLiteral("現在の設定状態を保存できます"));
+  c.cancelButton = make.Button("cancelButton", QCoreApplication::translate("RulesDialog", "ｷｬﾝｾﾙ"), QString());
+  c.initialStateButton =
+      make.Button("initialStateButton", QCoreApplication::translate("RulesDialog", "初期状態に戻す(&R)"), QString());
+  c.openButton = make.Button("openButton", QCoreApplication::translate("RulesDialog", "開く(&O)..."),
+                             QCoreApplication::translate("RulesDialog", "ルール設定ファイルを開きます"));
+  c.saveButton = make.Button("saveButton", QCoreApplication::translate("RulesDialog", "保存(&S)..."),
+                             QCoreApplication::translate("RulesDialog", "現在の設定状態を保存できます"));
   // Every letter is taken in this window; L belongs otherwise to a check
   // box of the expander's part, hidden until it is opened.
-  c.analyseButton = make.Button("analyseButton", QStringLiteral("ﾙｰﾙ分析(&L)..."),
-                                QStringLiteral("画面のルールで多数の局を対戦させ、結果をグラフで示します"));
-  c.moreButton = make.Button("moreButton", QStringLiteral("その他の設定(&S) >>"), QString());
-  c.helpButton = make.Button("helpButton", QStringLiteral("ﾍﾙﾌﾟ"), QStringLiteral("ヘルプの目次を開きます (F1)"));
+  c.analyseButton = make.Button(
+      "analyseButton", QCoreApplication::translate("RulesDialog", "ﾙｰﾙ分析(&L)..."),
+      QCoreApplication::translate("RulesDialog", "画面のルールで多数の局を対戦させ、結果をグラフで示します"));
+  c.moreButton = make.Button("moreButton", ExpandCaption(), QString());
+  c.helpButton = make.Button("helpButton", QCoreApplication::translate("RulesDialog", "ﾍﾙﾌﾟ"),
+                             QCoreApplication::translate("RulesDialog", "ヘルプの目次を開きます (F1)"));
 }
 
 void MakePanels(QWidget& window, const Maker& make, RuleWindowControls& c) {
@@ -204,6 +256,10 @@ void MakePanels(QWidget& window, const Maker& make, RuleWindowControls& c) {
 }
 
 }  // namespace
+
+QString ExpandCaption() { return QCoreApplication::translate("RulesDialog", "その他の設定(&S) >>"); }
+
+QString CollapseCaption() { return QCoreApplication::translate("RulesDialog", "<< その他の設定(&S)"); }
 
 std::array<RuleCheckControl, 10> RuleWindowControls::Checks() const {
   return {{

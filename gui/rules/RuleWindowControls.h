@@ -9,6 +9,7 @@
 #include "state/Settings.h"
 
 class QCheckBox;
+class QString;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -113,6 +114,10 @@ struct RuleWindowControls {
   // opening the window shows the stored speed in it.
   std::array<std::pair<QComboBox*, int16_t Settings::*>, 7> RuleLists() const;
 };
+
+// The expander's caption while the lower frames are hidden, and while shown.
+QString ExpandCaption();
+QString CollapseCaption();
 
 // The controls in the order the focus goes through them, with their
 // captions, tips and choices; the frames come from LayOutRuleWindow.

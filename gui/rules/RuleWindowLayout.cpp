@@ -3,6 +3,7 @@
 // panels at the bottom.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -41,7 +42,8 @@ QGridLayout* AddFrame(QWidget& window, QGroupBox*& target, const char* name, con
 }
 
 void LayOutPrinciples(QWidget& window, RuleWindowControls& c) {
-  QGridLayout* grid = AddFrame(window, c.principlesFrame, "principlesFrame", QStringLiteral("ルール原則"));
+  QGridLayout* grid =
+      AddFrame(window, c.principlesFrame, "principlesFrame", QCoreApplication::translate("RulesDialog", "ルール原則"));
   grid->addWidget(c.skipCardLabel, 0, 0);
   grid->addWidget(c.skipCardList, 0, 1);
   grid->addWidget(c.drawCardLabel, 1, 0);
@@ -61,7 +63,8 @@ void LayOutPrinciples(QWidget& window, RuleWindowControls& c) {
 }
 
 void LayOutSupplements(QWidget& window, RuleWindowControls& c) {
-  QGridLayout* grid = AddFrame(window, c.supplementsFrame, "supplementsFrame", QStringLiteral("ルール補足"));
+  QGridLayout* grid =
+      AddFrame(window, c.supplementsFrame, "supplementsFrame", QCoreApplication::translate("RulesDialog", "ルール補足"));
   grid->addWidget(c.yakitoriLabel, 0, 0);
   grid->addWidget(c.yakitoriList, 0, 1);
   int row = 1;
@@ -73,7 +76,8 @@ void LayOutSupplements(QWidget& window, RuleWindowControls& c) {
 }
 
 void LayOutEnvironment(QWidget& window, RuleWindowControls& c) {
-  QGridLayout* grid = AddFrame(window, c.environmentFrame, "environmentFrame", QStringLiteral("ゲーム環境"));
+  QGridLayout* grid =
+      AddFrame(window, c.environmentFrame, "environmentFrame", QCoreApplication::translate("RulesDialog", "ゲーム環境"));
   grid->addWidget(c.speedLabel, 0, 0);
   grid->addWidget(c.speedList, 0, 1);
   grid->addWidget(c.timeLimitLabel, 1, 0);
@@ -83,7 +87,8 @@ void LayOutEnvironment(QWidget& window, RuleWindowControls& c) {
 }
 
 void LayOutDetection(QWidget& window, RuleWindowControls& c) {
-  QGridLayout* grid = AddFrame(window, c.detectionFrame, "detectionFrame", QStringLiteral("ぴるく自動判定"));
+  QGridLayout* grid =
+      AddFrame(window, c.detectionFrame, "detectionFrame", QCoreApplication::translate("RulesDialog", "ぴるく自動判定"));
   auto* options = new QHBoxLayout;
   options->setSpacing(16);
   options->addWidget(c.detectOnOption);
@@ -99,11 +104,13 @@ void LayOutDetection(QWidget& window, RuleWindowControls& c) {
 }
 
 void LayOutSystem(QWidget& window, RuleWindowControls& c) {
-  QGridLayout* system = AddFrame(window, c.systemFrame, "systemFrame", QStringLiteral("システム"));
+  QGridLayout* system =
+      AddFrame(window, c.systemFrame, "systemFrame", QCoreApplication::translate("RulesDialog", "システム"));
   system->addWidget(c.otherTasksCheck, 0, 0);
   system->setRowStretch(1, 1);
 
-  QGridLayout* position = AddFrame(window, c.cardPositionFrame, "cardPositionFrame", QStringLiteral("カード位置微調整"));
+  QGridLayout* position =
+      AddFrame(window, c.cardPositionFrame, "cardPositionFrame", QCoreApplication::translate("RulesDialog", "カード位置微調整"));
   position->addWidget(c.horizontalLabel, 0, 0);
   position->addLayout(NumberRow(c.horizontal), 0, 1);
   position->addItem(new QSpacerItem(24, 1, QSizePolicy::Fixed, QSizePolicy::Minimum), 0, 2);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,9 +27,6 @@
 namespace winpiruk {
 namespace {
 
-const QString kExpandCaption = QStringLiteral("その他の設定(&S) >>");
-const QString kCollapseCaption = QStringLiteral("<< その他の設定(&S)");
-
 // The list position that shows a value; nothing selected when it has no entry.
 int Position(int value, int count) { return value >= 0 && value < count ? value : -1; }
 
@@ -49,7 +47,7 @@ void CopyRuleFields(const GameState& from, GameState& to) {
 RulesDialog::RulesDialog(GameState& state, const ProgramPaths& paths, RuleWindowHooks hooks, QWidget* parent)
     : CentredDialog(parent), state_(state), draft_(state), paths_(paths), hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("RulesDialog"));
-  setWindowTitle(QStringLiteral("ぴるく  －ﾙｰﾙ設定－"));
+  setWindowTitle(tr("ぴるく  －ﾙｰﾙ設定－"));
   setModal(true);
   controls_ = BuildRuleWindowControls(*this);
   ConnectControls();
@@ -59,7 +57,7 @@ RulesDialog::RulesDialog(GameState& state, const ProgramPaths& paths, RuleWindow
   LayOutRuleWindow(*this, controls_)->setSizeConstraint(QLayout::SetFixedSize);
 
   RuleWindowExpanded = 0;
-  controls_.moreButton->setText(AccessCaption(kExpandCaption));
+  controls_.moreButton->setText(AccessCaption(ExpandCaption()));
   controls_.lowerPart->setVisible(false);
   RefreshPanels();
 
@@ -125,9 +123,8 @@ void RulesDialog::ShowRules(bool with_speed) {
 }
 
 QString GraceTimeUnitText(int tenths) {
-  const QString unit = QStringLiteral("×0.1秒");
-  if (tenths < 0) return unit;
-  return unit + QStringLiteral(" (%1.%2秒)").arg(tenths / 10).arg(tenths % 10);
+  if (tenths < 0) return QCoreApplication::translate("RulesDialog", "×0.1秒");
+  return QCoreApplication::translate("RulesDialog", "×0.1秒 (%1.%2秒)").arg(tenths / 10).arg(tenths % 10);
 }
 
 void RulesDialog::ShowGraceSeconds() {
@@ -168,11 +165,10 @@ void RulesDialog::RefreshPanels() {
   } else if (parentWidget() != nullptr) {
     table = parentWidget()->window()->size();
   }
-  controls_.tableSizePanel->setText(QStringLiteral("  ｹﾞｰﾑ盤面ｻｲｽﾞ = (") + Number(table.width()) + QStringLiteral(" x") +
-                                    Number(table.height()) + QStringLiteral(" )"));
+  controls_.tableSizePanel->setText(tr("  ｹﾞｰﾑ盤面ｻｲｽﾞ = (%1 x%2 )").arg(Number(table.width()), Number(table.height())));
   controls_.ruleSetPanel->setText(draft_.SettingsBaseName.empty()
                                       ? QString()
-                                      : QStringLiteral(" 設定ﾍﾞｰｽ : ") + QString::fromStdString(draft_.SettingsBaseName));
+                                      : tr(" 設定ﾍﾞｰｽ : %1").arg(QString::fromStdString(draft_.SettingsBaseName)));
 }
 
 ListChoices RulesDialog::ListsShown() const {
@@ -245,7 +241,7 @@ void RulesDialog::OnMore() {
   const bool expand = RuleWindowExpanded == 0;
   RuleWindowExpanded = expand ? 1 : 0;
   controls_.lowerPart->setVisible(expand);
-  controls_.moreButton->setText(AccessCaption(expand ? kCollapseCaption : kExpandCaption));
+  controls_.moreButton->setText(AccessCaption(expand ? CollapseCaption() : ExpandCaption()));
 }
 
 void RulesDialog::OnInitialState() {

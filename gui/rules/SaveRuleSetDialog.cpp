@@ -15,8 +15,7 @@ namespace winpiruk {
 
 SaveRuleSetDialog::SaveRuleSetDialog(GameState& state, QWidget* parent)
     : RuleSetDialog(state,
-                    {"SaveRuleSetDialog", QStringLiteral("ぴるく  - 設定の保存 -"), QStringLiteral("ﾌｧｲﾙ名(*.prk) :"),
-                     true},
+                    {"SaveRuleSetDialog", tr("ぴるく  - 設定の保存 -"), tr("ﾌｧｲﾙ名(*.prk) :"), true},
                     parent) {
   connect(nameBox, &QLineEdit::textChanged, this, &SaveRuleSetDialog::OnNameTyped);
   connect(browser_, &RuleSetBrowser::FileClicked, this, &SaveRuleSetDialog::OnFileChosen);
@@ -43,9 +42,8 @@ void SaveRuleSetDialog::OnOk() {
   const QString full_path = QString::fromStdString(target->full_path);
   nameBox->setText(full_path);
   if (FileIsReadable(target->full_path) &&
-      !AskOkCancel(this, QStringLiteral("ぴるく  - 設定保存確認 -"),
-                   full_path + QStringLiteral("\nこのファイルはすでに存在します。\n\n上書きしますか?"),
-                   QMessageBox::Warning)) {
+      !AskOkCancel(this, tr("ぴるく  - 設定保存確認 -"),
+                   tr("%1\nこのファイルはすでに存在します。\n\n上書きしますか?").arg(full_path), QMessageBox::Warning)) {
     reject();
     return;
   }
