@@ -5,7 +5,7 @@
     <name>MemberRowDelegate</name>
     <message>
         <source>-00000点</source>
-        <translation>-00000 points</translation>
+        <translation>-00000 pts</translation>
     </message>
 </context>
 <context>
