@@ -198,15 +198,15 @@
     </message>
     <message>
         <source>対戦相手と親をランダムに決めます</source>
-        <translation>Picks the opponents and the dealer at random</translation>
+        <translation>Pick the opponents and the dealer at random</translation>
     </message>
     <message>
         <source>選び直します</source>
-        <translation>Clears the picks so you can choose again</translation>
+        <translation>Clear the picks and choose again</translation>
     </message>
     <message>
         <source>対戦するグループを変えます</source>
-        <translation>Play against another group</translation>
+        <translation>Choose another group to play against</translation>
     </message>
     <message>
         <source>ｷｬﾝｾﾙ</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>持ち点が1点未満のため選べません</source>
-        <translation>Has less than 1 point and cannot play</translation>
+        <translation>Cannot be chosen: fewer than 1 point</translation>
     </message>
     <message>
         <source>前回の対戦メンバー</source>
@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>選んだメンバーの度胸・推理力・持ち点を変えます</source>
-        <translation>Changes the chosen member&apos;s Boldness, Deduction and points</translation>
+        <translation>Change the chosen member&apos;s Boldness, Deduction and points</translation>
     </message>
 </context>
 </TS>
