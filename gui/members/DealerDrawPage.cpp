@@ -15,8 +15,8 @@ DealerDrawPage::DealerDrawPage(QWidget* parent) : QFrame(parent) {
   grid->setContentsMargins(16, 16, 16, 16);
   grid->setRowStretch(0, 1);
   grid->setRowStretch(4, 1);
-  const QString keys[] = {QString(), QStringLiteral("A ﾁ"), QStringLiteral("B ｺ"), QStringLiteral("C ｿ"),
-                          QStringLiteral("D ｼ")};
+  // The letter and the kana on the same key, as the keyboard is labelled.
+  const QString keys[] = {QString(), tr("A ﾁ"), tr("B ｺ"), tr("C ｿ"), tr("D ｼ")};
   for (int k = 1; k <= kDrawPositions; ++k) {
     drawCards[k] = new DealerDrawCard(this);
     drawCards[k]->setObjectName(QStringLiteral("drawCard%1").arg(k));
@@ -66,7 +66,7 @@ void DealerDrawPage::Reveal(int position, const QPixmap& face, const QString& dr
 
 void DealerDrawPage::MarkDealer(int position) {
   QLabel* label = drawnByLabels[position];
-  label->setText(label->text() + QStringLiteral("  [親]"));
+  label->setText(tr("%1  [親]").arg(label->text()));
   label->setStyleSheet(QStringLiteral("QLabel { color: #ffd54a; font-weight: bold; }"));
 }
 

@@ -74,7 +74,7 @@ void KeepRoomWhenHidden(QWidget* widget) {
 GroupDialog::GroupDialog(GameState& state, const ProgramPaths& paths, QWidget* parent)
     : QDialog(parent), state_(state), paths_(paths), names_at_open_(state.members.MemberName) {
   setObjectName(QStringLiteral("GroupDialog"));
-  setWindowTitle(QStringLiteral("ぴるく  －ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更－"));
+  setWindowTitle(tr("ぴるく  －ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更－"));
   setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
   BuildControls();
 
@@ -104,7 +104,7 @@ void GroupDialog::BuildControls() {
 }
 
 QWidget* GroupDialog::BuildGroupButtons() {
-  groupBox = new QGroupBox(QStringLiteral("グループ"), this);
+  groupBox = new QGroupBox(tr("グループ"), this);
   groupBox->setObjectName(QStringLiteral("groupBox"));
   auto* group_row = new QHBoxLayout(groupBox);
   group_row->setContentsMargins(16, 6, 16, 8);
@@ -112,7 +112,7 @@ QWidget* GroupDialog::BuildGroupButtons() {
   for (int g = 1; g <= kGroups; ++g) {
     groupButtons[g] = new QRadioButton(QString::number(g), groupBox);
     groupButtons[g]->setObjectName(QStringLiteral("groupButton%1").arg(g));
-    groupButtons[g]->setToolTip(QStringLiteral("グループ %1 のメンバーと対戦します").arg(g));
+    groupButtons[g]->setToolTip(tr("グループ %1 のメンバーと対戦します").arg(g));
     exclusive->addButton(groupButtons[g], g);
     if (g > 1) group_row->addStretch(1);
     group_row->addWidget(groupButtons[g]);
@@ -182,9 +182,9 @@ QWidget* GroupDialog::BuildEditorRow() {
   // pressing OK as well.
   OnEnterKey(*nameEdit, [this] { OnStore(); });
   connect(nameEdit, &QLineEdit::textChanged, this, &GroupDialog::OnNameEdited);
-  storeButton = new QPushButton(AccessCaption(QStringLiteral("更新(&A)")), editor_row_);
+  storeButton = new QPushButton(AccessCaption(tr("更新(&A)")), editor_row_);
   storeButton->setObjectName(QStringLiteral("storeButton"));
-  cancelEditButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), editor_row_);
+  cancelEditButton = new QPushButton(tr("ｷｬﾝｾﾙ"), editor_row_);
   cancelEditButton->setObjectName(QStringLiteral("cancelEditButton"));
   for (QPushButton* button : {storeButton, cancelEditButton}) {
     button->setAutoDefault(false);
@@ -208,7 +208,7 @@ QWidget* GroupDialog::BuildEditor() {
 
   // The hint and the editor take turns in one place.
   editor_place_ = new QStackedWidget(area);
-  hintLabel = new QLabel(QStringLiteral("ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。"), editor_place_);
+  hintLabel = new QLabel(tr("ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。"), editor_place_);
   hintLabel->setObjectName(QStringLiteral("hintLabel"));
   hintLabel->setAlignment(Qt::AlignCenter);
   hintLabel->setStyleSheet(QStringLiteral("QLabel { color: #3d4a57; }"));
@@ -255,8 +255,8 @@ void GroupDialog::ShowGroup() {
     const QString shown = QFontMetrics(font).elidedText(name, Qt::ElideRight, label->width() - 18);
     label->setText(shown);
     QString tip = shown != name ? name + QStringLiteral("\n") : QString();
-    tip += QStringLiteral("持ち点 %1点").arg(state_.members.MemberPoints[state_.seating.CurrentGroup][m]);
-    tip += QStringLiteral("\nクリックすると名前を変更できます");
+    tip += tr("持ち点 %1点").arg(state_.members.MemberPoints[state_.seating.CurrentGroup][m]);
+    tip += QStringLiteral("\n") + tr("クリックすると名前を変更できます");
     label->setToolTip(tip);
     label->setProperty("edited", editing_ && m == edited_member_);
     label->style()->unpolish(label);
@@ -272,14 +272,14 @@ void GroupDialog::ShowEditor(bool shown) {
 }
 
 void GroupDialog::ShowNotice(const std::string& text) {
-  noticeLabel->setText(text.empty() ? QString() : QStringLiteral("※ ") + FromUtf8(text));
+  noticeLabel->setText(text.empty() ? QString() : tr("※ %1").arg(FromUtf8(text)));
 }
 
 void GroupDialog::EditMember(int member) {
   if (member < 1 || member > kMembersPerGroup) return;
   edited_member_ = member;
   ShowEditor(true);
-  editCaption->setText(QStringLiteral("メンバー %1 :").arg(member));
+  editCaption->setText(tr("メンバー %1 :").arg(member));
   NameAfterLabel(*nameEdit, *editCaption);
   nameEdit->setText(FromUtf8(state_.members.MemberName[state_.seating.CurrentGroup][member]));
   OnNameEdited(nameEdit->text());

@@ -18,7 +18,7 @@ void MemberRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
   const QString points = (tab < 0 ? text : text.left(tab)).trimmed();
   const QString name = tab < 0 ? QString() : text.mid(tab).trimmed();
   const QRect area = opt.rect.adjusted(8, 0, -8, 0);
-  const int column = opt.fontMetrics.horizontalAdvance(QStringLiteral("-00000点"));
+  const int column = opt.fontMetrics.horizontalAdvance(QCoreApplication::translate("MemberRowDelegate", "-00000点"));
   painter->save();
   QColor colour = opt.palette.color(QPalette::Text);
   if (opt.state & QStyle::State_Selected) colour = opt.palette.color(QPalette::HighlightedText);

@@ -77,8 +77,7 @@ PlayerParametersDialog::PlayerParametersDialog(GameState& state, const ProgramPa
     : QDialog(parent), state_(state), paths_(paths), group_(group), member_(member) {
   setObjectName(QStringLiteral("PlayerParametersDialog"));
   // The title names the member being edited.
-  setWindowTitle(QStringLiteral("ぴるく  －") + QString::fromStdString(state_.members.MemberName[group_][member_]) +
-                 QStringLiteral("－"));
+  setWindowTitle(tr("ぴるく  －%1－").arg(QString::fromStdString(state_.members.MemberName[group_][member_])));
 
   BuildControls();
   BuildLayout();
@@ -100,9 +99,9 @@ PlayerParametersDialog::PlayerParametersDialog(GameState& state, const ProgramPa
 PlayerParametersDialog::~PlayerParametersDialog() { runs_.StopAll(); }
 
 void PlayerParametersDialog::BuildControls() {
-  boldnessCaption = Caption(this, "boldnessCaption", QStringLiteral("度  胸"));
-  deductionCaption = Caption(this, "deductionCaption", QStringLiteral("推理力"));
-  pointsCaption = Caption(this, "pointsCaption", QStringLiteral("持ち点"));
+  boldnessCaption = Caption(this, "boldnessCaption", tr("度  胸"));
+  deductionCaption = Caption(this, "deductionCaption", tr("推理力"));
+  pointsCaption = Caption(this, "pointsCaption", tr("持ち点"));
   boldnessFigure = Figure(this, "boldnessFigure");
   deductionFigure = Figure(this, "deductionFigure");
   boldnessBar = Bar(this, "boldnessBar");
@@ -112,7 +111,7 @@ void PlayerParametersDialog::BuildControls() {
   pointsEdit->setAlignment(Qt::AlignRight);
   OnEnterKey(*pointsEdit, [this] { okButton->setFocus(); });
   buttonBox = OkButtonBox(this, okButton);
-  cancelButton = buttonBox->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+  cancelButton = buttonBox->addButton(tr("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
   cancelButton->setObjectName(QStringLiteral("cancelButton"));
   // The captions have no access key to lend; the controls take their words.
   NameAfterLabel(*boldnessBar, *boldnessCaption);

@@ -125,8 +125,8 @@ QWidget* SeatingDialog::BuildStage() {
   memberList = new QListWidget(stage);
   memberList->setObjectName(QStringLiteral("memberList"));
   memberList->setSelectionMode(QAbstractItemView::MultiSelection);
-  memberList->setToolTip(QStringLiteral("対戦相手を3人選んでください"));
-  NameAfter(*memberList, QStringLiteral("メンバー"));
+  memberList->setToolTip(tr("対戦相手を3人選んでください"));
+  NameAfter(*memberList, tr("メンバー"));
   memberList->setItemDelegate(new MemberRowDelegate(memberList));
   // Enter in the list moves on to OK rather than pressing it.
   OnEnterKey(*memberList, [this] { okButton->setFocus(); });
@@ -142,7 +142,7 @@ QWidget* SeatingDialog::BuildStage() {
 QLayout* SeatingDialog::BuildSidePanel() {
   auto* side = new QVBoxLayout;
   side->setSpacing(8);
-  auto* seats = new QGroupBox(QStringLiteral("対戦メンバー"), this);
+  auto* seats = new QGroupBox(tr("対戦メンバー"), this);
   auto* seat_layout = new QVBoxLayout(seats);
   for (int j = 0; j < kOpponents; ++j) {
     opponentLabels[j] = SeatPlate(seats, QStringLiteral("opponentLabel%1").arg(j + 1));
@@ -151,13 +151,13 @@ QLayout* SeatingDialog::BuildSidePanel() {
   seats->setMinimumWidth(170);
   side->addWidget(seats);
 
-  side->addWidget(Button(this, randomChoiceButton, QStringLiteral("randomChoiceButton"), QStringLiteral("ﾗﾝﾀﾞﾑ選択(&A)")));
-  side->addWidget(Button(this, chooseAgainButton, QStringLiteral("chooseAgainButton"), QStringLiteral("決め直し(&R)")));
-  side->addWidget(Button(this, changeGroupButton, QStringLiteral("changeGroupButton"), QStringLiteral("ｸﾞﾙｰﾌﾟ変更(&G)...")));
+  side->addWidget(Button(this, randomChoiceButton, QStringLiteral("randomChoiceButton"), tr("ﾗﾝﾀﾞﾑ選択(&A)")));
+  side->addWidget(Button(this, chooseAgainButton, QStringLiteral("chooseAgainButton"), tr("決め直し(&R)")));
+  side->addWidget(Button(this, changeGroupButton, QStringLiteral("changeGroupButton"), tr("ｸﾞﾙｰﾌﾟ変更(&G)...")));
   side->addStretch(1);
-  randomChoiceButton->setToolTip(QStringLiteral("対戦相手と親をランダムに決めます"));
-  chooseAgainButton->setToolTip(QStringLiteral("選び直します"));
-  changeGroupButton->setToolTip(QStringLiteral("対戦するグループを変えます"));
+  randomChoiceButton->setToolTip(tr("対戦相手と親をランダムに決めます"));
+  chooseAgainButton->setToolTip(tr("選び直します"));
+  changeGroupButton->setToolTip(tr("対戦するグループを変えます"));
   return side;
 }
 
@@ -167,7 +167,7 @@ QLayout* SeatingDialog::BuildClosingRow() {
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
   bottom->addWidget(Button(this, okButton, QStringLiteral("okButton"), QStringLiteral("OK")));
-  bottom->addWidget(Button(this, cancelButton, QStringLiteral("cancelButton"), QStringLiteral("ｷｬﾝｾﾙ")));
+  bottom->addWidget(Button(this, cancelButton, QStringLiteral("cancelButton"), tr("ｷｬﾝｾﾙ")));
   okButton->setMinimumWidth(96);
   cancelButton->setMinimumWidth(96);
   okButton->setDefault(true);
@@ -193,8 +193,8 @@ bool SeatingDialog::Open(bool member_change) {
     outcome_ = SeatingDialogOutcome::Quit;
     return false;
   }
-  setWindowTitle(QStringLiteral("ぴるく  －メンバー決め－"));
-  ShowMessage(" 対戦メンバーを決めてください.");
+  setWindowTitle(tr("ぴるく  －メンバー決め－"));
+  ShowMessage(tr(" 対戦メンバーを決めてください."));
   random_.Seed(OpeningSeed(clock_.Now()));
   state_.seating.Phase = kChoosingMembers;
   draw_ = DealerDraw{};
@@ -235,14 +235,14 @@ void SeatingDialog::ShowMemberRows() {
       // cannot sit at the table.
       item->setFlags(item->flags() & ~Qt::ItemIsSelectable);
       item->setForeground(QColor(150, 150, 150));
-      item->setToolTip(QStringLiteral("持ち点が1点未満のため選べません"));
+      item->setToolTip(tr("持ち点が1点未満のため選べません"));
     }
   }
 }
 
-void SeatingDialog::ShowMessage(const std::string& text) {
-  messageLabel->setText(FromUtf8(text));
-}
+void SeatingDialog::ShowMessage(const std::string& text) { ShowMessage(FromUtf8(text)); }
+
+void SeatingDialog::ShowMessage(const QString& text) { messageLabel->setText(text); }
 
 void SeatingDialog::ShowSeatLabels(const std::array<std::string, kOpponents>& names) {
   for (int j = 0; j < kOpponents; ++j) opponentLabels[j]->setText(FromUtf8(names[j]));
@@ -281,7 +281,7 @@ void SeatingDialog::MarkLastOpponents() {
       QFont bold = item->font();
       bold.setBold(true);
       item->setFont(bold);
-      item->setToolTip(QStringLiteral("前回の対戦メンバー"));
+      item->setToolTip(tr("前回の対戦メンバー"));
     }
   }
 }
@@ -372,7 +372,7 @@ void SeatingDialog::OnOk() {
   if (drawing_) return;
   if (state_.seating.Phase == kDealerDecided) {
     StartMatch(state_, clock_.Now().SecondsSinceMidnight());
-    ShowMessage(" しばらくお待ちください... ");
+    ShowMessage(tr(" しばらくお待ちください... "));
     messageLabel->repaint();
     outcome_ = SeatingDialogOutcome::Started;
     QDialog::accept();
@@ -403,7 +403,7 @@ void SeatingDialog::OnChangeGroup() {
 void SeatingDialog::OnReseed() { random_.Seed(DealSeed(clock_.Now())); }
 
 void SeatingDialog::StartDealerDraw() {
-  setWindowTitle(QStringLiteral("ぴるく  －親決め－"));
+  setWindowTitle(tr("ぴるく  －親決め－"));
   QPixmap back;
   if (!LoadPicture(CardBackFile(CardKindInUse(state_.settings), BackOrientation::Upright), back)) return;
   drawPage->ShowFaceDown(back, state_.settings.KeyGuideDisplay != 0);

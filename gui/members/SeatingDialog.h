@@ -74,6 +74,7 @@ class SeatingDialog : public QDialog {
   void LoadMemberRows();
   void ShowMemberRows();
   void ShowMessage(const std::string& text);
+  void ShowMessage(const QString& text);
   void ShowSeatLabels(const std::array<std::string, kOpponents>& names);
   void ShowSeating();
   void UpdateRandomChoiceEnabled();

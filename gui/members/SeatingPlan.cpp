@@ -27,7 +27,7 @@ SeatingPlan::SeatingPlan(QWidget* parent) : QFrame(parent) {
     font.setPointSizeF(font.pointSizeF() * 1.15);
     font.setBold(true);
     seatNames[seat]->setFont(font);
-    dealerBadges[seat] = new QLabel(QStringLiteral("親"), this);
+    dealerBadges[seat] = new QLabel(tr("親"), this);
     dealerBadges[seat]->setObjectName(QStringLiteral("dealerBadge%1").arg(seat));
     dealerBadges[seat]->setProperty("dealerBadge", true);
     dealerBadges[seat]->setAlignment(Qt::AlignCenter);

@@ -65,7 +65,7 @@ HandResultDialog::HandResultDialog(const GameState& state, HandResultView result
       missing_picture_(std::move(missing_picture)),
       pictures_(state.settings, missing_picture_),
       view_(std::move(result)) {
-  SetUpScoringWindow(*this, QStringLiteral("HandResultDialog"), QStringLiteral("ぴるく  －結果－"));
+  SetUpScoringWindow(*this, QStringLiteral("HandResultDialog"), tr("ぴるく  －結果－"));
 
   BuildLabels();
   BuildControls();
@@ -119,7 +119,7 @@ void HandResultDialog::BuildControls() {
   okButton->setObjectName(QStringLiteral("okButton"));
   okButton->setDefault(true);
   okButton->setMinimumWidth(96);
-  abortButton = new QPushButton(QStringLiteral("&Abort"), this);
+  abortButton = new QPushButton(tr("&Abort"), this);
   abortButton->setObjectName(QStringLiteral("abortButton"));
   abortButton->setMinimumWidth(96);
   abortButton->setAutoDefault(false);

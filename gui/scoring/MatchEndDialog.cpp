@@ -30,7 +30,7 @@ enum Column { kName, kScore, kUma, kYakitori, kTotal, kColumns };
 
 MatchEndDialog::MatchEndDialog(const GameState& state, SettlementView view, QWidget* parent)
     : CentredDialog(parent), state_(state), view_(std::move(view)) {
-  SetUpScoringWindow(*this, QStringLiteral("MatchEndDialog"), QStringLiteral("ぴるく  －ゲーム終了－"));
+  SetUpScoringWindow(*this, QStringLiteral("MatchEndDialog"), tr("ぴるく  －ゲーム終了－"));
 
   BuildGrid();
   BuildControls();
@@ -50,8 +50,7 @@ MatchEndDialog::~MatchEndDialog() { runs_.StopAll(); }
 void MatchEndDialog::BuildGrid() {
   resultTable = new QTableWidget(kSeats, kColumns, this);
   resultTable->setObjectName(QStringLiteral("resultTable"));
-  resultTable->setHorizontalHeaderLabels({QStringLiteral("プレーヤー"), QStringLiteral("得点"), QStringLiteral("ｳﾏ"),
-                                    QStringLiteral("ﾔｷﾄﾘ"), QStringLiteral("ﾄｰﾀﾙ")});
+  resultTable->setHorizontalHeaderLabels({tr("プレーヤー"), tr("得点"), tr("ｳﾏ"), tr("ﾔｷﾄﾘ"), tr("ﾄｰﾀﾙ")});
   resultTable->verticalHeader()->hide();
   resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   resultTable->setSelectionMode(QAbstractItemView::NoSelection);
@@ -72,16 +71,16 @@ void MatchEndDialog::BuildGrid() {
 }
 
 void MatchEndDialog::BuildControls() {
-  questionLabel = new QLabel(QStringLiteral("もう一度遊びますか？ "), this);
+  questionLabel = new QLabel(tr("もう一度遊びますか？ "), this);
   questionLabel->setObjectName(QStringLiteral("questionLabel"));
-  againButton = new QPushButton(QStringLiteral("はい(&Y)"), this);
+  againButton = new QPushButton(tr("はい(&Y)"), this);
   againButton->setObjectName(QStringLiteral("againButton"));
   againButton->setDefault(true);
-  endButton = new QPushButton(QStringLiteral("終了(&X)"), this);
+  endButton = new QPushButton(tr("終了(&X)"), this);
   endButton->setObjectName(QStringLiteral("endButton"));
-  changeMembersButton = new QPushButton(QStringLiteral("メンバー変更(&M)..."), this);
+  changeMembersButton = new QPushButton(tr("メンバー変更(&M)..."), this);
   changeMembersButton->setObjectName(QStringLiteral("changeMembersButton"));
-  reviewButton = new QPushButton(QStringLiteral("考察(&R)..."), this);
+  reviewButton = new QPushButton(tr("考察(&R)..."), this);
   reviewButton->setObjectName(QStringLiteral("reviewButton"));
   for (QPushButton* button : {againButton, endButton, changeMembersButton, reviewButton}) button->setMinimumWidth(110);
   for (QPushButton* button : {endButton, changeMembersButton, reviewButton}) button->setAutoDefault(false);
@@ -159,8 +158,7 @@ void MatchEndDialog::OnEnd() {
 
 void MatchEndDialog::OnChangeMembers() {
   if (state_.table.AutoPlay) {
-    ShowMessage(this, QStringLiteral("ぴるく  －自動実行解除－"),
-                QStringLiteral("メンバーを変更する場合は、自動実行モードを一旦解除します。"),
+    ShowMessage(this, tr("ぴるく  －自動実行解除－"), tr("メンバーを変更する場合は、自動実行モードを一旦解除します。"),
                 QMessageBox::Information);
   }
   Finish(SettlementOutcome::ChangeMembers);

@@ -115,7 +115,7 @@ void ReviewChartArea::paintEvent(QPaintEvent*) {
 }
 
 MatchReviewDialog::MatchReviewDialog(const GameState& state, QWidget* parent) : CentredDialog(parent) {
-  SetUpScoringWindow(*this, QStringLiteral("MatchReviewDialog"), QStringLiteral("ぴるく  - 考察 -"));
+  SetUpScoringWindow(*this, QStringLiteral("MatchReviewDialog"), tr("ぴるく  - 考察 -"));
   chartArea = new ReviewChartArea(state, this);
   QDialogButtonBox* buttons = OkButtonBox(this, okButton);
   auto* layout = new QVBoxLayout(this);

@@ -47,7 +47,7 @@ QFrame* Rule(QWidget* parent) {
 StatisticsDialog::StatisticsDialog(GameState& state, const ProgramPaths& paths, QWidget* parent)
     : QDialog(parent), state_(state), paths_(paths) {
   setObjectName(QStringLiteral("StatisticsDialog"));
-  setWindowTitle(QStringLiteral("ぴるく  －対戦成績－"));
+  setWindowTitle(tr("ぴるく  －対戦成績－"));
   BuildControls();
 
   stats_group_ = InRangeOr(state_.seating.CurrentGroup, 1, kGroups, 1);
@@ -67,7 +67,7 @@ StatisticsDialog::~StatisticsDialog() { runs_.StopAll(); }
 
 QGroupBox* StatisticsDialog::BuildGroups() {
   // Groups, in a row above the list.
-  auto* groups = new QGroupBox(QStringLiteral("グループ"), this);
+  auto* groups = new QGroupBox(tr("グループ"), this);
   auto* group_row = new QHBoxLayout(groups);
   group_row->setContentsMargins(10, 6, 10, 8);
   auto* exclusive = new QButtonGroup(this);
@@ -96,21 +96,21 @@ QGridLayout* StatisticsDialog::BuildFigures(QWidget* record) {
     figures->addWidget(label, row, column);
     figures->addWidget(figure, row, column + 1);
   };
-  add(handsPlayedFigure, "handsPlayedFigure", QStringLiteral("総対戦数"), 0, 0);
-  add(winsFigure, "winsFigure", QStringLiteral("上がり回数"), 1, 0);
-  add(winRateFigure, "winRateFigure", QStringLiteral("上がり率"), 2, 0);
-  add(winNumberFigure, "winNumberFigure", QStringLiteral("平均上がり数字"), 3, 0);
-  add(yakuFigure, "yakuFigure", QStringLiteral("平均役数"), 4, 0);
-  add(pointsWonFigure, "pointsWonFigure", QStringLiteral("平均得点"), 5, 0);
-  add(initialMatchesFigure, "initialMatchesFigure", QStringLiteral("ｲﾆｼｬﾙﾏｯﾁ回数"), 6, 0);
-  add(counterCallsFigure, "counterCallsFigure", QStringLiteral("ぴるくがえし"), 7, 0);
-  add(dealInsFigure, "dealInsFigure", QStringLiteral("振り込み回数"), 0, 3);
-  add(dealInRateFigure, "dealInRateFigure", QStringLiteral("振り込み率"), 1, 3);
-  add(pointsLostFigure, "pointsLostFigure", QStringLiteral("平均失点"), 2, 3);
-  add(cardOversFigure, "cardOversFigure", QStringLiteral("10枚オーバー"), 3, 3);
-  add(gamesPlayedFigure, "gamesPlayedFigure", QStringLiteral("総ゲーム数"), 4, 3);
-  add(rankFigure, "rankFigure", QStringLiteral("平均順位"), 5, 3);
-  add(pointsFigure, "pointsFigure", QStringLiteral("現在の持ち点"), 7, 3);
+  add(handsPlayedFigure, "handsPlayedFigure", tr("総対戦数"), 0, 0);
+  add(winsFigure, "winsFigure", tr("上がり回数"), 1, 0);
+  add(winRateFigure, "winRateFigure", tr("上がり率"), 2, 0);
+  add(winNumberFigure, "winNumberFigure", tr("平均上がり数字"), 3, 0);
+  add(yakuFigure, "yakuFigure", tr("平均役数"), 4, 0);
+  add(pointsWonFigure, "pointsWonFigure", tr("平均得点"), 5, 0);
+  add(initialMatchesFigure, "initialMatchesFigure", tr("ｲﾆｼｬﾙﾏｯﾁ回数"), 6, 0);
+  add(counterCallsFigure, "counterCallsFigure", tr("ぴるくがえし"), 7, 0);
+  add(dealInsFigure, "dealInsFigure", tr("振り込み回数"), 0, 3);
+  add(dealInRateFigure, "dealInRateFigure", tr("振り込み率"), 1, 3);
+  add(pointsLostFigure, "pointsLostFigure", tr("平均失点"), 2, 3);
+  add(cardOversFigure, "cardOversFigure", tr("10枚オーバー"), 3, 3);
+  add(gamesPlayedFigure, "gamesPlayedFigure", tr("総ゲーム数"), 4, 3);
+  add(rankFigure, "rankFigure", tr("平均順位"), 5, 3);
+  add(pointsFigure, "pointsFigure", tr("現在の持ち点"), 7, 3);
   QFont points_font = pointsFigure->font();
   points_font.setBold(true);
   pointsFigure->setFont(points_font);
@@ -130,7 +130,7 @@ QFrame* StatisticsDialog::BuildRecord() {
   record_layout->setSpacing(8);
 
   auto* name_row = new QHBoxLayout();
-  playerNameCaption = new QLabel(QStringLiteral("プレーヤー名 ："), record);
+  playerNameCaption = new QLabel(tr("プレーヤー名 ："), record);
   playerNameCaption->setObjectName(QStringLiteral("playerNameCaption"));
   playerNameCaption->installEventFilter(this);
   playerNameLabel = new QLabel(record);
@@ -160,7 +160,7 @@ void StatisticsDialog::BuildControls() {
   memberList->setObjectName(QStringLiteral("memberList"));
   memberList->setSelectionMode(QAbstractItemView::SingleSelection);
   memberList->setMinimumWidth(190);
-  NameAfter(*memberList, QStringLiteral("メンバー"));
+  NameAfter(*memberList, tr("メンバー"));
   OnEnterKey(*memberList, [this] { okButton->setFocus(); });
   connect(memberList, &QListWidget::currentRowChanged, this, &StatisticsDialog::OnMemberChosen);
 
@@ -185,9 +185,9 @@ QWidget* StatisticsDialog::BuildButtonBox() {
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   // The visible way to a member's parameters, beside the double click on
   // the name.
-  parametersButton = box->addButton(QStringLiteral("ﾊﾟﾗﾒｰﾀ(&P)..."), QDialogButtonBox::ActionRole);
+  parametersButton = box->addButton(tr("ﾊﾟﾗﾒｰﾀ(&P)..."), QDialogButtonBox::ActionRole);
   parametersButton->setObjectName(QStringLiteral("parametersButton"));
-  parametersButton->setToolTip(QStringLiteral("選んだメンバーの度胸・推理力・持ち点を変えます"));
+  parametersButton->setToolTip(tr("選んだメンバーの度胸・推理力・持ち点を変えます"));
   connect(parametersButton, &QPushButton::clicked, this,
           [this] { runs_.Start([this] { OpenParameters(memberList->currentRow() + 1); }); });
   return box;
