@@ -14,7 +14,11 @@ namespace winpiruk {
 // The four card lists: the position is the stored rank (0 = none).
 // Their words are translated where they are shown (context "RuleSettings").
 inline constexpr std::array<std::string_view, 14> kCardChoices = {
-    TrNoop("RuleSettings", "なし"), "Ａ", "２", "３", "４", "５", "６", "７", "８", "９", "10", "Ｊ", "Ｑ", "Ｋ"};
+    TrNoop("RuleSettings", "なし"), TrNoop("RuleSettings", "Ａ"),  TrNoop("RuleSettings", "２"),
+    TrNoop("RuleSettings", "３"),   TrNoop("RuleSettings", "４"),  TrNoop("RuleSettings", "５"),
+    TrNoop("RuleSettings", "６"),   TrNoop("RuleSettings", "７"),  TrNoop("RuleSettings", "８"),
+    TrNoop("RuleSettings", "９"),   TrNoop("RuleSettings", "10"), TrNoop("RuleSettings", "Ｊ"),
+    TrNoop("RuleSettings", "Ｑ"),   TrNoop("RuleSettings", "Ｋ")};
 inline constexpr std::array<std::string_view, 4> kRestrictTimeChoices = {
     TrNoop("RuleSettings", "なし"), TrNoop("RuleSettings", "３秒"), TrNoop("RuleSettings", "６秒"),
     TrNoop("RuleSettings", "９秒")};

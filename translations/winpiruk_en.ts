@@ -61,7 +61,7 @@ The cards and sounds are all drawn and made by this program itself.</translation
     <name>GameTexts</name>
     <message>
         <source>ぴるく  －自動実行解除－</source>
-        <translation>Piruk  - Auto-Play Off -</translation>
+        <translation>Piruk - Auto-Play Off</translation>
     </message>
     <message>
         <source>  [自動実行モード]</source>
@@ -69,7 +69,7 @@ The cards and sounds are all drawn and made by this program itself.</translation
     </message>
     <message>
         <source>ぴるく  - 新規ゲーム -</source>
-        <translation>Piruk  - New Game -</translation>
+        <translation>Piruk - New Game</translation>
     </message>
     <message>
         <source>現在進行中のゲームを破棄しますか？</source>
@@ -77,7 +77,7 @@ The cards and sounds are all drawn and made by this program itself.</translation
     </message>
     <message>
         <source>ぴるく  - 上がり確認 -</source>
-        <translation>Piruk  - Going Out -</translation>
+        <translation>Piruk - Going Out</translation>
     </message>
     <message>
         <source>&apos;捨て上がり&apos;をしますか？</source>
@@ -85,7 +85,7 @@ The cards and sounds are all drawn and made by this program itself.</translation
     </message>
     <message>
         <source>ぴるく  - ぴるく確認 -</source>
-        <translation>Piruk  - Piruk? -</translation>
+        <translation>Piruk - Piruk?</translation>
     </message>
     <message>
         <source>&apos;ぴるく&apos;しますか？</source>
@@ -101,7 +101,7 @@ The cards and sounds are all drawn and made by this program itself.</translation
     </message>
     <message>
         <source>ぴるく  －自動実行開始－</source>
-        <translation>Piruk  - Auto-Play On -</translation>
+        <translation>Piruk - Auto-Play On</translation>
     </message>
     <message>
         <source>自動実行モードに入りますが、最初の一手だけは手動にてお願いします。</source>
@@ -113,7 +113,7 @@ The cards and sounds are all drawn and made by this program itself.</translation
     </message>
     <message>
         <source>ぴるく  －%1回め－</source>
-        <translation>Piruk  - Hand %1 -</translation>
+        <translation>Piruk - Hand %1</translation>
     </message>
     <message>
         <source>あと%1秒</source>
@@ -457,6 +457,13 @@ The cards and sounds are all drawn and made by this program itself.</translation
     </message>
 </context>
 <context>
+    <name>MemberRowDelegate</name>
+    <message>
+        <source>-00000点</source>
+        <translation>-00000 pts</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>ぴるく</source>
@@ -580,6 +587,317 @@ The card pictures and sounds are installed with this program.</translation>
         <source>高速</source>
         <translation>Very fast</translation>
     </message>
+    <message>
+        <source>Ａ</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>２</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>３</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>４</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>５</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>６</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>７</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>８</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>９</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Ｊ</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>Ｑ</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>Ｋ</source>
+        <translation>K</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDialog</name>
+    <message>
+        <source>×0.1秒</source>
+        <translation>× 0.1 s</translation>
+    </message>
+    <message>
+        <source>×0.1秒 (%1.%2秒)</source>
+        <translation>× 0.1 s (%1.%2 s)</translation>
+    </message>
+    <message>
+        <source>スキップカード(&amp;C)</source>
+        <translation>Skip &amp;card</translation>
+    </message>
+    <message>
+        <source>ひとり飛ばしとなるカードです</source>
+        <translation>The card that skips the next player</translation>
+    </message>
+    <message>
+        <source>ドローカード(&amp;D)</source>
+        <translation>&amp;Draw card</translation>
+    </message>
+    <message>
+        <source>無条件にカードを引かせます</source>
+        <translation>The card that makes the next player draw, whatever they hold</translation>
+    </message>
+    <message>
+        <source>ドロー枚数(&amp;N)</source>
+        <translation>&amp;Number to draw</translation>
+    </message>
+    <message>
+        <source>ドローカードで引かせる枚数です</source>
+        <translation>How many cards the Draw card makes the next player draw</translation>
+    </message>
+    <message>
+        <source>リバースカード(&amp;F)</source>
+        <translation>Reverse card (&amp;F)</translation>
+    </message>
+    <message>
+        <source>進行方向を逆転させるカードです</source>
+        <translation>The card that reverses the direction of play</translation>
+    </message>
+    <message>
+        <source>スローモア(&amp;M)</source>
+        <translation>Throw-Again card (&amp;M)</translation>
+    </message>
+    <message>
+        <source>もう１枚続けて捨てることができるカードです</source>
+        <translation>The card that lets you discard one more card at once</translation>
+    </message>
+    <message>
+        <source>捨てる義務(&amp;Z)</source>
+        <translation>Must discard (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>最後の１枚でも捨てなければなりません</source>
+        <translation>You must discard even your last card</translation>
+    </message>
+    <message>
+        <source>ゲーム回数(&amp;K)</source>
+        <translation>Hands per match (&amp;K)</translation>
+    </message>
+    <message>
+        <source>上がり方(&amp;A)</source>
+        <translation>W&amp;ays to win</translation>
+    </message>
+    <message>
+        <source>上がり方を指定します</source>
+        <translation>Chooses how a hand can be won</translation>
+    </message>
+    <message>
+        <source>ヤキトリ(&amp;Y)</source>
+        <translation>&amp;Yakitori</translation>
+    </message>
+    <message>
+        <source>1度も上がれなかったときのペナルティです</source>
+        <translation>The penalty for a player who won no hand in the match</translation>
+    </message>
+    <message>
+        <source>ぴるくがえし(&amp;G)</source>
+        <translation>Counter-Piruk (&amp;G)</translation>
+    </message>
+    <message>
+        <source>ぴるくがえしの有効/無効を選択します</source>
+        <translation>Turns Counter-Piruk on or off</translation>
+    </message>
+    <message>
+        <source>終了時ウマ(&amp;U)</source>
+        <translation>&amp;Uma at match end</translation>
+    </message>
+    <message>
+        <source>ゲーム終了時にメンバー間ウマの有効/無効を選択します</source>
+        <translation>Turns the Uma between members at the end of a match on or off</translation>
+    </message>
+    <message>
+        <source>エクストラナンバー(&amp;E)</source>
+        <translation>&amp;Extra number</translation>
+    </message>
+    <message>
+        <source>麻雀での裏ドラのようなボーナスナンバーです</source>
+        <translation>A bonus number, like the hidden dora in mahjong</translation>
+    </message>
+    <message>
+        <source>多数上がりﾎﾞｰﾅｽ(&amp;O)</source>
+        <translation>Many-card b&amp;onus</translation>
+    </message>
+    <message>
+        <source>３枚以上の手札のときボーナス得点が加算されます</source>
+        <translation>Adds bonus points to a win with three or more cards in hand</translation>
+    </message>
+    <message>
+        <source>&apos;A&apos;を11としても扱う(&amp;I)</source>
+        <translation>Also count &apos;A&apos; as 11 (&amp;I)</translation>
+    </message>
+    <message>
+        <source>&apos;A&apos;の数を11として計算して上がることもできるようにします(手札のときだけ)</source>
+        <translation>Lets an &apos;A&apos; count as 11 as well when adding up a win (cards in hand only)</translation>
+    </message>
+    <message>
+        <source>進行速度(&amp;P)</source>
+        <translation>Game s&amp;peed</translation>
+    </message>
+    <message>
+        <source>時間制限(&amp;T)</source>
+        <translation>&amp;Time limit</translation>
+    </message>
+    <message>
+        <source>捨てるときの時間制限を有効/無効にします</source>
+        <translation>Turns the time limit for discarding on or off</translation>
+    </message>
+    <message>
+        <source>カードオープン(&amp;Q)</source>
+        <translation>Open cards (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>サウンド</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>する(&amp;W)</source>
+        <translation>On (&amp;W)</translation>
+    </message>
+    <message>
+        <source>上がりを自動判定します</source>
+        <translation>Detects a win automatically</translation>
+    </message>
+    <message>
+        <source>しない(&amp;X)</source>
+        <translation>Off (&amp;X)</translation>
+    </message>
+    <message>
+        <source>上がるときは、捨て札をダブルクリックしないと上がれません</source>
+        <translation>To win, you must double-click the top discard</translation>
+    </message>
+    <message>
+        <source>確認(&amp;B)</source>
+        <translation>Ask &amp;before calling</translation>
+    </message>
+    <message>
+        <source>自動判定により上がれるとき、上がるかどうかの意志確認をします</source>
+        <translation>When a win is detected, asks whether you want to call it</translation>
+    </message>
+    <message>
+        <source>確認時間(&amp;J)</source>
+        <translation>Grace time (&amp;J)</translation>
+    </message>
+    <message>
+        <source>上がるときの、ダブルクリック猶予時間の指定です</source>
+        <translation>How long you have to double-click to win</translation>
+    </message>
+    <message>
+        <source>タスク譲渡(&amp;L)</source>
+        <translation>&amp;Let other programs run</translation>
+    </message>
+    <message>
+        <source>水平位置(&amp;H)</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直位置(&amp;V)</source>
+        <translation>&amp;Vertical</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>初期状態に戻す(&amp;R)</source>
+        <translation>&amp;Reset to defaults</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>ルール設定ファイルを開きます</source>
+        <translation>Opens a rule set file</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)...</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <source>現在の設定状態を保存できます</source>
+        <translation>Saves the settings as they stand to a rule set file</translation>
+    </message>
+    <message>
+        <source>ﾙｰﾙ分析(&amp;L)...</source>
+        <translation>Ana&amp;lyse Rules...</translation>
+    </message>
+    <message>
+        <source>画面のルールで多数の局を対戦させ、結果をグラフで示します</source>
+        <translation>Plays many hands under the rules on screen and charts the results</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>ヘルプの目次を開きます (F1)</source>
+        <translation>Opens the help contents (F1)</translation>
+    </message>
+    <message>
+        <source>その他の設定(&amp;S) &gt;&gt;</source>
+        <translation>More &amp;settings &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; その他の設定(&amp;S)</source>
+        <translation>&lt;&lt; More &amp;settings</translation>
+    </message>
+    <message>
+        <source>ルール原則</source>
+        <translation>Basic rules</translation>
+    </message>
+    <message>
+        <source>ルール補足</source>
+        <translation>Extra rules</translation>
+    </message>
+    <message>
+        <source>ゲーム環境</source>
+        <translation>Game options</translation>
+    </message>
+    <message>
+        <source>ぴるく自動判定</source>
+        <translation>Automatic Piruk detection</translation>
+    </message>
+    <message>
+        <source>システム</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>カード位置微調整</source>
+        <translation>Card position fine-tuning</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -614,6 +932,17 @@ The card pictures and sounds are installed with this program.</translation>
 </source>
         <translation>“%1” holds no card pictures.
 </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindowParts</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -873,453 +1202,6 @@ The settings have not been changed. Please choose a place without these characte
     </message>
 </context>
 <context>
-    <name>winpiruk::FileChooser</name>
-    <message>
-        <source>  (ﾎｰﾑ)</source>
-        <translation>  (home)</translation>
-    </message>
-    <message>
-        <source>ﾄﾞﾗｲﾌﾞ</source>
-        <translation>Drive</translation>
-    </message>
-    <message>
-        <source>ﾌｫﾙﾀﾞ</source>
-        <translation>Folder</translation>
-    </message>
-    <message>
-        <source>ﾌｧｲﾙ</source>
-        <translation>File</translation>
-    </message>
-</context>
-<context>
-    <name>winpiruk::HelpWindow</name>
-    <message>
-        <source>ぴるく  - ヘルプ -</source>
-        <translation>Piruk  - Help -</translation>
-    </message>
-    <message>
-        <source>目次(&amp;C)</source>
-        <translation>&amp;Contents</translation>
-    </message>
-    <message>
-        <source>戻る(&amp;B)</source>
-        <translation>&amp;Back</translation>
-    </message>
-    <message>
-        <source>閉じる</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>ヘルプ</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>「 %1 」というファイルが見つかりません。</source>
-        <translation>The file “%1” cannot be found.</translation>
-    </message>
-</context>
-<context>
-    <name>winpiruk::SplashWindow</name>
-    <message>
-        <source>設定とメンバーを読み込んでいます...</source>
-        <translation>Reading the settings and members...</translation>
-    </message>
-    <message>
-        <source>しばらくお待ちください.</source>
-        <translation>Please wait a moment.</translation>
-    </message>
-</context>
-<context>
-    <name>RulesDialog</name>
-    <message>
-        <source>×0.1秒</source>
-        <translation>× 0.1 s</translation>
-    </message>
-    <message>
-        <source>×0.1秒 (%1.%2秒)</source>
-        <translation>× 0.1 s (%1.%2 s)</translation>
-    </message>
-    <message>
-        <source>なし</source>
-        <translation>None</translation>
-    </message>
-    <message>
-        <source>Ａ</source>
-        <translation>A</translation>
-    </message>
-    <message>
-        <source>２</source>
-        <translation>2</translation>
-    </message>
-    <message>
-        <source>３</source>
-        <translation>3</translation>
-    </message>
-    <message>
-        <source>４</source>
-        <translation>4</translation>
-    </message>
-    <message>
-        <source>５</source>
-        <translation>5</translation>
-    </message>
-    <message>
-        <source>６</source>
-        <translation>6</translation>
-    </message>
-    <message>
-        <source>７</source>
-        <translation>7</translation>
-    </message>
-    <message>
-        <source>８</source>
-        <translation>8</translation>
-    </message>
-    <message>
-        <source>９</source>
-        <translation>9</translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation>10</translation>
-    </message>
-    <message>
-        <source>Ｊ</source>
-        <translation>J</translation>
-    </message>
-    <message>
-        <source>Ｑ</source>
-        <translation>Q</translation>
-    </message>
-    <message>
-        <source>Ｋ</source>
-        <translation>K</translation>
-    </message>
-    <message>
-        <source>３秒</source>
-        <translation>3 seconds</translation>
-    </message>
-    <message>
-        <source>６秒</source>
-        <translation>6 seconds</translation>
-    </message>
-    <message>
-        <source>９秒</source>
-        <translation>9 seconds</translation>
-    </message>
-    <message>
-        <source>通常形式</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>&apos;ｲﾆｼｬﾙ&apos;なし</source>
-        <translation>No &apos;Initial Match&apos;</translation>
-    </message>
-    <message>
-        <source>&apos;捨て上がり&apos;有</source>
-        <translation>With &apos;Discard-Out&apos;</translation>
-    </message>
-    <message>
-        <source>&apos;捨て上がり&apos;のみ</source>
-        <translation>&apos;Discard-Out&apos; only</translation>
-    </message>
-    <message>
-        <source>&apos;乗算&apos;も認める</source>
-        <translation>&apos;Product&apos; too</translation>
-    </message>
-    <message>
-        <source>60点</source>
-        <translation>60 points</translation>
-    </message>
-    <message>
-        <source>120点</source>
-        <translation>120 points</translation>
-    </message>
-    <message>
-        <source>150点</source>
-        <translation>150 points</translation>
-    </message>
-    <message>
-        <source>300点</source>
-        <translation>300 points</translation>
-    </message>
-    <message>
-        <source>遅い</source>
-        <translation>Slow</translation>
-    </message>
-    <message>
-        <source>標準</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>速い</source>
-        <translation>Fast</translation>
-    </message>
-    <message>
-        <source>高速</source>
-        <translation>Very fast</translation>
-    </message>
-    <message>
-        <source>スキップカード(&amp;C)</source>
-        <translation>Skip &amp;card</translation>
-    </message>
-    <message>
-        <source>ひとり飛ばしとなるカードです</source>
-        <translation>The card that skips the next player</translation>
-    </message>
-    <message>
-        <source>ドローカード(&amp;D)</source>
-        <translation>&amp;Draw card</translation>
-    </message>
-    <message>
-        <source>無条件にカードを引かせます</source>
-        <translation>The card that makes the next player draw, whatever they hold</translation>
-    </message>
-    <message>
-        <source>ドロー枚数(&amp;N)</source>
-        <translation>&amp;Number to draw</translation>
-    </message>
-    <message>
-        <source>ドローカードで引かせる枚数です</source>
-        <translation>How many cards the Draw card makes the next player draw</translation>
-    </message>
-    <message>
-        <source>リバースカード(&amp;F)</source>
-        <translation>Reverse card (&amp;F)</translation>
-    </message>
-    <message>
-        <source>進行方向を逆転させるカードです</source>
-        <translation>The card that reverses the direction of play</translation>
-    </message>
-    <message>
-        <source>スローモア(&amp;M)</source>
-        <translation>Throw-Again card (&amp;M)</translation>
-    </message>
-    <message>
-        <source>もう１枚続けて捨てることができるカードです</source>
-        <translation>The card that lets you discard one more card at once</translation>
-    </message>
-    <message>
-        <source>捨てる義務(&amp;Z)</source>
-        <translation>Must discard (&amp;Z)</translation>
-    </message>
-    <message>
-        <source>最後の１枚でも捨てなければなりません</source>
-        <translation>You must discard even your last card</translation>
-    </message>
-    <message>
-        <source>ゲーム回数(&amp;K)</source>
-        <translation>Hands per match (&amp;K)</translation>
-    </message>
-    <message>
-        <source>上がり方(&amp;A)</source>
-        <translation>W&amp;ays to win</translation>
-    </message>
-    <message>
-        <source>上がり方を指定します</source>
-        <translation>Chooses how a hand can be won</translation>
-    </message>
-    <message>
-        <source>ヤキトリ(&amp;Y)</source>
-        <translation>&amp;Yakitori</translation>
-    </message>
-    <message>
-        <source>1度も上がれなかったときのペナルティです</source>
-        <translation>The penalty for a player who won no hand in the match</translation>
-    </message>
-    <message>
-        <source>ぴるくがえし(&amp;G)</source>
-        <translation>Counter-Piruk (&amp;G)</translation>
-    </message>
-    <message>
-        <source>ぴるくがえしの有効/無効を選択します</source>
-        <translation>Turns Counter-Piruk on or off</translation>
-    </message>
-    <message>
-        <source>終了時ウマ(&amp;U)</source>
-        <translation>&amp;Uma at match end</translation>
-    </message>
-    <message>
-        <source>ゲーム終了時にメンバー間ウマの有効/無効を選択します</source>
-        <translation>Turns the Uma between members at the end of a match on or off</translation>
-    </message>
-    <message>
-        <source>エクストラナンバー(&amp;E)</source>
-        <translation>&amp;Extra number</translation>
-    </message>
-    <message>
-        <source>麻雀での裏ドラのようなボーナスナンバーです</source>
-        <translation>A bonus number, like the hidden dora in mahjong</translation>
-    </message>
-    <message>
-        <source>多数上がりﾎﾞｰﾅｽ(&amp;O)</source>
-        <translation>Many-card b&amp;onus</translation>
-    </message>
-    <message>
-        <source>３枚以上の手札のときボーナス得点が加算されます</source>
-        <translation>Adds bonus points to a win with three or more cards in hand</translation>
-    </message>
-    <message>
-        <source>&apos;A&apos;を11としても扱う(&amp;I)</source>
-        <translation>Also count &apos;A&apos; as 11 (&amp;I)</translation>
-    </message>
-    <message>
-        <source>&apos;A&apos;の数を11として計算して上がることもできるようにします(手札のときだけ)</source>
-        <translation>Lets an &apos;A&apos; count as 11 as well when adding up a win (cards in hand only)</translation>
-    </message>
-    <message>
-        <source>進行速度(&amp;P)</source>
-        <translation>Game s&amp;peed</translation>
-    </message>
-    <message>
-        <source>時間制限(&amp;T)</source>
-        <translation>&amp;Time limit</translation>
-    </message>
-    <message>
-        <source>捨てるときの時間制限を有効/無効にします</source>
-        <translation>Turns the time limit for discarding on or off</translation>
-    </message>
-    <message>
-        <source>カードオープン(&amp;Q)</source>
-        <translation>Open cards (&amp;Q)</translation>
-    </message>
-    <message>
-        <source>サウンド</source>
-        <translation>Sound</translation>
-    </message>
-    <message>
-        <source>する(&amp;W)</source>
-        <translation>On (&amp;W)</translation>
-    </message>
-    <message>
-        <source>上がりを自動判定します</source>
-        <translation>Detects a win automatically</translation>
-    </message>
-    <message>
-        <source>しない(&amp;X)</source>
-        <translation>Off (&amp;X)</translation>
-    </message>
-    <message>
-        <source>上がるときは、捨て札をダブルクリックしないと上がれません</source>
-        <translation>To win, you must double-click the top discard</translation>
-    </message>
-    <message>
-        <source>確認(&amp;B)</source>
-        <translation>Ask &amp;before calling</translation>
-    </message>
-    <message>
-        <source>自動判定により上がれるとき、上がるかどうかの意志確認をします</source>
-        <translation>When a win is detected, asks whether you want to call it</translation>
-    </message>
-    <message>
-        <source>確認時間(&amp;J)</source>
-        <translation>Grace time (&amp;J)</translation>
-    </message>
-    <message>
-        <source>上がるときの、ダブルクリック猶予時間の指定です</source>
-        <translation>How long you have to double-click to win</translation>
-    </message>
-    <message>
-        <source>タスク譲渡(&amp;L)</source>
-        <translation>&amp;Let other programs run</translation>
-    </message>
-    <message>
-        <source>水平位置(&amp;H)</source>
-        <translation>&amp;Horizontal</translation>
-    </message>
-    <message>
-        <source>垂直位置(&amp;V)</source>
-        <translation>&amp;Vertical</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>ｷｬﾝｾﾙ</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>初期状態に戻す(&amp;R)</source>
-        <translation>&amp;Reset to defaults</translation>
-    </message>
-    <message>
-        <source>開く(&amp;O)...</source>
-        <translation>&amp;Open...</translation>
-    </message>
-    <message>
-        <source>ルール設定ファイルを開きます</source>
-        <translation>Opens a rule set file</translation>
-    </message>
-    <message>
-        <source>保存(&amp;S)...</source>
-        <translation>&amp;Save...</translation>
-    </message>
-    <message>
-        <source>現在の設定状態を保存できます</source>
-        <translation>Saves the settings as they stand to a rule set file</translation>
-    </message>
-    <message>
-        <source>ﾙｰﾙ分析(&amp;L)...</source>
-        <translation>Ana&amp;lyse Rules...</translation>
-    </message>
-    <message>
-        <source>画面のルールで多数の局を対戦させ、結果をグラフで示します</source>
-        <translation>Plays many hands under the rules on screen and charts the results</translation>
-    </message>
-    <message>
-        <source>ﾍﾙﾌﾟ</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>ヘルプの目次を開きます (F1)</source>
-        <translation>Opens the help contents (F1)</translation>
-    </message>
-    <message>
-        <source>その他の設定(&amp;S) &gt;&gt;</source>
-        <translation>More &amp;settings &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;&lt; その他の設定(&amp;S)</source>
-        <translation>&lt;&lt; More &amp;settings</translation>
-    </message>
-    <message>
-        <source>ルール原則</source>
-        <translation>Basic rules</translation>
-    </message>
-    <message>
-        <source>ルール補足</source>
-        <translation>Extra rules</translation>
-    </message>
-    <message>
-        <source>ゲーム環境</source>
-        <translation>Game options</translation>
-    </message>
-    <message>
-        <source>ぴるく自動判定</source>
-        <translation>Automatic Piruk detection</translation>
-    </message>
-    <message>
-        <source>システム</source>
-        <translation>System</translation>
-    </message>
-    <message>
-        <source>カード位置微調整</source>
-        <translation>Card position fine-tuning</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsWindowParts</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>ｷｬﾝｾﾙ</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
     <name>winpiruk::BackgroundDialog</name>
     <message>
         <source>ぴるく  - 盤面背景設定 -</source>
@@ -1363,6 +1245,29 @@ The settings have not been changed. Please choose a place without these characte
     <message>
         <source>カードの裏の絵柄</source>
         <translation>Card back designs</translation>
+    </message>
+</context>
+<context>
+    <name>winpiruk::DealerDrawPage</name>
+    <message>
+        <source>A ﾁ</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B ｺ</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C ｿ</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D ｼ</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>%1  [親]</source>
+        <translation>%1  [Dealer]</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1359,168 @@ The settings have not been changed. Please choose a place without these characte
     </message>
 </context>
 <context>
+    <name>winpiruk::FileChooser</name>
+    <message>
+        <source>  (ﾎｰﾑ)</source>
+        <translation>  (home)</translation>
+    </message>
+    <message>
+        <source>ﾄﾞﾗｲﾌﾞ</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>ﾌｫﾙﾀﾞ</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>winpiruk::GroupDialog</name>
+    <message>
+        <source>ぴるく  －ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更－</source>
+        <translation>Piruk - Choose Group / Rename Members</translation>
+    </message>
+    <message>
+        <source>グループ</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>グループ %1 のメンバーと対戦します</source>
+        <translation>Play against the members of group %1</translation>
+    </message>
+    <message>
+        <source>更新(&amp;A)</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。</source>
+        <translation>Click a member&apos;s name to rename them.</translation>
+    </message>
+    <message>
+        <source>持ち点 %1点</source>
+        <translation>Points: %1</translation>
+    </message>
+    <message>
+        <source>クリックすると名前を変更できます</source>
+        <translation>Click to rename</translation>
+    </message>
+    <message>
+        <source>※ %1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <source>メンバー %1 :</source>
+        <translation>Member %1:</translation>
+    </message>
+</context>
+<context>
+    <name>winpiruk::HandResultDialog</name>
+    <message>
+        <source>ぴるく  －結果－</source>
+        <translation>Piruk - Result</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>&amp;Abort</translation>
+    </message>
+</context>
+<context>
+    <name>winpiruk::HelpWindow</name>
+    <message>
+        <source>ぴるく  - ヘルプ -</source>
+        <translation>Piruk - Help</translation>
+    </message>
+    <message>
+        <source>目次(&amp;C)</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>戻る(&amp;B)</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>「 %1 」というファイルが見つかりません。</source>
+        <translation>The file “%1” cannot be found.</translation>
+    </message>
+</context>
+<context>
+    <name>winpiruk::MatchEndDialog</name>
+    <message>
+        <source>ぴるく  －ゲーム終了－</source>
+        <translation>Piruk - End of Match</translation>
+    </message>
+    <message>
+        <source>プレーヤー</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>得点</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>ｳﾏ</source>
+        <translation>Uma</translation>
+    </message>
+    <message>
+        <source>ﾔｷﾄﾘ</source>
+        <translation>Yakitori</translation>
+    </message>
+    <message>
+        <source>ﾄｰﾀﾙ</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>もう一度遊びますか？ </source>
+        <translation>Play again? </translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>メンバー変更(&amp;M)...</source>
+        <translation>Change &amp;Members...</translation>
+    </message>
+    <message>
+        <source>考察(&amp;R)...</source>
+        <translation>&amp;Review...</translation>
+    </message>
+    <message>
+        <source>ぴるく  －自動実行解除－</source>
+        <translation>Piruk - Auto-Play Off</translation>
+    </message>
+    <message>
+        <source>メンバーを変更する場合は、自動実行モードを一旦解除します。</source>
+        <translation>To change the members, auto-play is switched off first.</translation>
+    </message>
+</context>
+<context>
+    <name>winpiruk::MatchReviewDialog</name>
+    <message>
+        <source>ぴるく  - 考察 -</source>
+        <translation>Piruk - Review</translation>
+    </message>
+</context>
+<context>
     <name>winpiruk::OpenRuleSetDialog</name>
     <message>
         <source>ぴるく  - 設定ﾌｧｲﾙを開く -</source>
@@ -1480,6 +1547,29 @@ The settings have not been changed. Please choose a place without these characte
 
 %2
 The settings have not been changed.</translation>
+    </message>
+</context>
+<context>
+    <name>winpiruk::PlayerParametersDialog</name>
+    <message>
+        <source>ぴるく  －%1－</source>
+        <translation>Piruk - %1</translation>
+    </message>
+    <message>
+        <source>度  胸</source>
+        <translation>Boldness</translation>
+    </message>
+    <message>
+        <source>推理力</source>
+        <translation>Deduction</translation>
+    </message>
+    <message>
+        <source>持ち点</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1644,305 +1734,6 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
-    <name>winpiruk::SoundDialog</name>
-    <message>
-        <source>ぴるく</source>
-        <translation>Piruk</translation>
-    </message>
-    <message>
-        <source>ぴるくがえし</source>
-        <translation>Counter-Piruk</translation>
-    </message>
-    <message>
-        <source>イニシャル</source>
-        <translation>Initial Match</translation>
-    </message>
-    <message>
-        <source>10枚オーバー</source>
-        <translation>Ten-Card Overflow</translation>
-    </message>
-    <message>
-        <source>ノーゲーム</source>
-        <translation>No game</translation>
-    </message>
-    <message>
-        <source>ゲームオーバー</source>
-        <translation>Game over</translation>
-    </message>
-    <message>
-        <source>ｶｰﾄﾞ配布/捨て</source>
-        <translation>Dealing/discarding</translation>
-    </message>
-    <message>
-        <source>ぴるく  - サウンド設定 -</source>
-        <translation>Piruk - Sound</translation>
-    </message>
-    <message>
-        <source>効果音およびBGMを鳴らす(&amp;S)</source>
-        <translation>Play &amp;sound effects and music</translation>
-    </message>
-    <message>
-        <source>音量</source>
-        <translation>Volume</translation>
-    </message>
-    <message>
-        <source>効果音(&amp;V)</source>
-        <translation>Effects &amp;volume</translation>
-    </message>
-    <message>
-        <source>BGM(&amp;U)</source>
-        <translation>M&amp;usic volume</translation>
-    </message>
-    <message>
-        <source>効果音 ｲﾍﾞﾝﾄ場面 (*.wav)</source>
-        <translation>Sound effects by event (*.wav)</translation>
-    </message>
-    <message>
-        <source>効果音 ｲﾍﾞﾝﾄ場面</source>
-        <translation>Sound effects by event</translation>
-    </message>
-    <message>
-        <source>初期状態に戻す(&amp;R)</source>
-        <translation>&amp;Reset to defaults</translation>
-    </message>
-    <message>
-        <source>BGMﾌｧｲﾙ (*.mid)</source>
-        <translation>Music files (*.mid)</translation>
-    </message>
-    <message>
-        <source>BGMﾌｧｲﾙ</source>
-        <translation>Music files</translation>
-    </message>
-    <message>
-        <source>&lt;-追加</source>
-        <translation>&lt;- Add</translation>
-    </message>
-    <message>
-        <source>解除-&gt;</source>
-        <translation>Remove -&gt;</translation>
-    </message>
-    <message>
-        <source>付属の曲(&amp;B)</source>
-        <translation>&amp;Built-in music</translation>
-    </message>
-    <message>
-        <source>このプログラムに付いている曲を一覧に加えます</source>
-        <translation>Adds the pieces that come with this program to the list</translation>
-    </message>
-    <message>
-        <source>「 %1 」というファイルが見つかりません。</source>
-        <translation>The file &quot;%1&quot; cannot be found.</translation>
-    </message>
-    <message>
-        <source>ﾌｧｲﾙ名 : %1</source>
-        <translation>File name: %1</translation>
-    </message>
-</context>
-<context>
-    <name>winpiruk::TextColoursDialog</name>
-    <message>
-        <source>ﾌﾟﾚｰﾔｰ名</source>
-        <translation>Player names</translation>
-    </message>
-    <message>
-        <source>所持枚数</source>
-        <translation>Cards held</translation>
-    </message>
-    <message>
-        <source>持ち点</source>
-        <translation>Points</translation>
-    </message>
-    <message>
-        <source>ﾒｯｾｰｼﾞ１</source>
-        <translation>Message 1</translation>
-    </message>
-    <message>
-        <source>ﾒｯｾｰｼﾞ２</source>
-        <translation>Message 2</translation>
-    </message>
-    <message>
-        <source>ぴるく  - 盤面文字色設定 -</source>
-        <translation>Piruk - Table Text Colours</translation>
-    </message>
-    <message>
-        <source>初期状態の配色(&amp;R)</source>
-        <translation>&amp;Reset colours</translation>
-    </message>
-    <message>
-        <source>文字色</source>
-        <translation>Text colour</translation>
-    </message>
-</context>
-<context>
-    <name>MemberRowDelegate</name>
-    <message>
-        <source>-00000点</source>
-        <translation>-00000 pts</translation>
-    </message>
-</context>
-<context>
-    <name>winpiruk::DealerDrawPage</name>
-    <message>
-        <source>A ﾁ</source>
-        <translation>A</translation>
-    </message>
-    <message>
-        <source>B ｺ</source>
-        <translation>B</translation>
-    </message>
-    <message>
-        <source>C ｿ</source>
-        <translation>C</translation>
-    </message>
-    <message>
-        <source>D ｼ</source>
-        <translation>D</translation>
-    </message>
-    <message>
-        <source>%1  [親]</source>
-        <translation>%1  [Dealer]</translation>
-    </message>
-</context>
-<context>
-    <name>winpiruk::GroupDialog</name>
-    <message>
-        <source>ぴるく  －ｸﾞﾙｰﾌﾟ選択/ﾒﾝﾊﾞｰ名変更－</source>
-        <translation>Piruk - Choose Group / Rename Members</translation>
-    </message>
-    <message>
-        <source>グループ</source>
-        <translation>Group</translation>
-    </message>
-    <message>
-        <source>グループ %1 のメンバーと対戦します</source>
-        <translation>Play against the members of group %1</translation>
-    </message>
-    <message>
-        <source>更新(&amp;A)</source>
-        <translation>&amp;Apply</translation>
-    </message>
-    <message>
-        <source>ｷｬﾝｾﾙ</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>ﾒﾝﾊﾞｰ名をｸﾘｯｸすると、名前の変更ができます。</source>
-        <translation>Click a member&apos;s name to rename them.</translation>
-    </message>
-    <message>
-        <source>持ち点 %1点</source>
-        <translation>Points: %1</translation>
-    </message>
-    <message>
-        <source>クリックすると名前を変更できます</source>
-        <translation>Click to rename</translation>
-    </message>
-    <message>
-        <source>※ %1</source>
-        <translation>Note: %1</translation>
-    </message>
-    <message>
-        <source>メンバー %1 :</source>
-        <translation>Member %1:</translation>
-    </message>
-</context>
-<context>
-    <name>winpiruk::HandResultDialog</name>
-    <message>
-        <source>ぴるく  －結果－</source>
-        <translation>Piruk - Result</translation>
-    </message>
-    <message>
-        <source>&amp;Abort</source>
-        <translation>&amp;Abort</translation>
-    </message>
-</context>
-<context>
-    <name>winpiruk::MatchEndDialog</name>
-    <message>
-        <source>ぴるく  －ゲーム終了－</source>
-        <translation>Piruk - End of Match</translation>
-    </message>
-    <message>
-        <source>プレーヤー</source>
-        <translation>Player</translation>
-    </message>
-    <message>
-        <source>得点</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>ｳﾏ</source>
-        <translation>Uma</translation>
-    </message>
-    <message>
-        <source>ﾔｷﾄﾘ</source>
-        <translation>Yakitori</translation>
-    </message>
-    <message>
-        <source>ﾄｰﾀﾙ</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>もう一度遊びますか？ </source>
-        <translation>Play again? </translation>
-    </message>
-    <message>
-        <source>はい(&amp;Y)</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <source>終了(&amp;X)</source>
-        <translation>E&amp;xit</translation>
-    </message>
-    <message>
-        <source>メンバー変更(&amp;M)...</source>
-        <translation>Change &amp;Members...</translation>
-    </message>
-    <message>
-        <source>考察(&amp;R)...</source>
-        <translation>&amp;Review...</translation>
-    </message>
-    <message>
-        <source>ぴるく  －自動実行解除－</source>
-        <translation>Piruk - Auto-Play Off</translation>
-    </message>
-    <message>
-        <source>メンバーを変更する場合は、自動実行モードを一旦解除します。</source>
-        <translation>To change the members, auto-play is switched off first.</translation>
-    </message>
-</context>
-<context>
-    <name>winpiruk::MatchReviewDialog</name>
-    <message>
-        <source>ぴるく  - 考察 -</source>
-        <translation>Piruk - Review</translation>
-    </message>
-</context>
-<context>
-    <name>winpiruk::PlayerParametersDialog</name>
-    <message>
-        <source>ぴるく  －%1－</source>
-        <translation>Piruk - %1</translation>
-    </message>
-    <message>
-        <source>度  胸</source>
-        <translation>Boldness</translation>
-    </message>
-    <message>
-        <source>推理力</source>
-        <translation>Deduction</translation>
-    </message>
-    <message>
-        <source>持ち点</source>
-        <translation>Points</translation>
-    </message>
-    <message>
-        <source>ｷｬﾝｾﾙ</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
     <name>winpiruk::SeatingDialog</name>
     <message>
         <source>対戦相手を3人選んでください</source>
@@ -2014,6 +1805,84 @@ Do you want to replace it?</translation>
     <message>
         <source>親</source>
         <translation>Dealer</translation>
+    </message>
+</context>
+<context>
+    <name>winpiruk::SoundDialog</name>
+    <message>
+        <source>ぴるく  - サウンド設定 -</source>
+        <translation>Piruk - Sound</translation>
+    </message>
+    <message>
+        <source>効果音およびBGMを鳴らす(&amp;S)</source>
+        <translation>Play &amp;sound effects and music</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>効果音(&amp;V)</source>
+        <translation>Effects &amp;volume</translation>
+    </message>
+    <message>
+        <source>BGM(&amp;U)</source>
+        <translation>M&amp;usic volume</translation>
+    </message>
+    <message>
+        <source>効果音 ｲﾍﾞﾝﾄ場面 (*.wav)</source>
+        <translation>Sound effects by event (*.wav)</translation>
+    </message>
+    <message>
+        <source>効果音 ｲﾍﾞﾝﾄ場面</source>
+        <translation>Sound effects by event</translation>
+    </message>
+    <message>
+        <source>初期状態に戻す(&amp;R)</source>
+        <translation>&amp;Reset to defaults</translation>
+    </message>
+    <message>
+        <source>BGMﾌｧｲﾙ (*.mid)</source>
+        <translation>Music files (*.mid)</translation>
+    </message>
+    <message>
+        <source>BGMﾌｧｲﾙ</source>
+        <translation>Music files</translation>
+    </message>
+    <message>
+        <source>&lt;-追加</source>
+        <translation>&lt;- Add</translation>
+    </message>
+    <message>
+        <source>解除-&gt;</source>
+        <translation>Remove -&gt;</translation>
+    </message>
+    <message>
+        <source>付属の曲(&amp;B)</source>
+        <translation>&amp;Built-in music</translation>
+    </message>
+    <message>
+        <source>このプログラムに付いている曲を一覧に加えます</source>
+        <translation>Adds the pieces that come with this program to the list</translation>
+    </message>
+    <message>
+        <source>「 %1 」というファイルが見つかりません。</source>
+        <translation>The file &quot;%1&quot; cannot be found.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名 : %1</source>
+        <translation>File name: %1</translation>
+    </message>
+</context>
+<context>
+    <name>winpiruk::SplashWindow</name>
+    <message>
+        <source>設定とメンバーを読み込んでいます...</source>
+        <translation>Reading the settings and members...</translation>
+    </message>
+    <message>
+        <source>しばらくお待ちください.</source>
+        <translation>Please wait a moment.</translation>
     </message>
 </context>
 <context>
@@ -2101,6 +1970,21 @@ Do you want to replace it?</translation>
     <message>
         <source>選んだメンバーの度胸・推理力・持ち点を変えます</source>
         <translation>Change the chosen member&apos;s Boldness, Deduction and points</translation>
+    </message>
+</context>
+<context>
+    <name>winpiruk::TextColoursDialog</name>
+    <message>
+        <source>ぴるく  - 盤面文字色設定 -</source>
+        <translation>Piruk - Table Text Colours</translation>
+    </message>
+    <message>
+        <source>初期状態の配色(&amp;R)</source>
+        <translation>&amp;Reset colours</translation>
+    </message>
+    <message>
+        <source>文字色</source>
+        <translation>Text colour</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
@@ -35,18 +36,6 @@ namespace winpiruk {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-// The events' captions as the settings name them, for the translation tool:
-// the list shows each one translated.
-[[maybe_unused]] constexpr std::array<const char*, kSoundEvents> kEventCaptionTexts = {
-    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "ぴるく"),
-    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "ぴるくがえし"),
-    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "イニシャル"),
-    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "10枚オーバー"),
-    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "ノーゲーム"),
-    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "ゲームオーバー"),
-    QT_TRANSLATE_NOOP("winpiruk::SoundDialog", "ｶｰﾄﾞ配布/捨て"),
-};
 
 QString PercentText(int percent) { return QString::number(percent) + QStringLiteral(" %"); }
 
@@ -120,7 +109,7 @@ void SoundDialog::BuildEffectsFrame() {
   eventList->setObjectName(QStringLiteral("eventList"));
   // A list is not read by its frame's title: it is named after it.
   NameAfter(*eventList, tr("効果音 ｲﾍﾞﾝﾄ場面"));
-  for (int i = 0; i < kSoundEvents; ++i) eventList->addItem(tr(SoundEventCaption(SoundEvent(i))));
+  for (int i = 0; i < kSoundEvents; ++i) eventList->addItem(QCoreApplication::translate("SoundSettings", SoundEventCaption(SoundEvent(i))));
   eventList->setFixedWidth(eventList->sizeHintForColumn(0) + 2 * eventList->frameWidth() + 24);
   effectChooser = new FileChooser({QStringLiteral("*.wav")}, effectsFrame);
   NameChooserParts(*effectChooser, QStringLiteral("effect"));

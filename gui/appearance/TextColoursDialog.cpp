@@ -1,5 +1,6 @@
 #include "gui/appearance/TextColoursDialog.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QFrame>
 #include <QGridLayout>
@@ -24,16 +25,6 @@ constexpr int kSwatchSize = 26;
 QString Css(const QColor& colour) { return colour.name(QColor::HexRgb); }
 
 QColor Backdrop(int16_t flag) { return flag == 1 ? QColor(Qt::white) : QColor(Qt::black); }
-
-// The items' captions as the table's settings name them, for the translation
-// tool: the samples show each one translated.
-[[maybe_unused]] constexpr std::array<const char*, kTextItems> kItemCaptionTexts = {
-    QT_TRANSLATE_NOOP("winpiruk::TextColoursDialog", "ﾌﾟﾚｰﾔｰ名"),
-    QT_TRANSLATE_NOOP("winpiruk::TextColoursDialog", "所持枚数"),
-    QT_TRANSLATE_NOOP("winpiruk::TextColoursDialog", "持ち点"),
-    QT_TRANSLATE_NOOP("winpiruk::TextColoursDialog", "ﾒｯｾｰｼﾞ１"),
-    QT_TRANSLATE_NOOP("winpiruk::TextColoursDialog", "ﾒｯｾｰｼﾞ２"),
-};
 
 }  // namespace
 
@@ -83,7 +74,7 @@ QGroupBox* TextColoursDialog::BuildItems() {
     auto* option = new QRadioButton(items);
     option->setObjectName(QStringLiteral("itemButton%1").arg(i));
     options->addButton(option, i);
-    auto* sample = new QLabel(tr(TextItemCaption(item)), items);
+    auto* sample = new QLabel(QCoreApplication::translate("Appearance", TextItemCaption(item)), items);
     sample->setObjectName(QStringLiteral("sampleLabel%1").arg(i));
     sample->setFont(sample_font);
     sample->setAlignment(Qt::AlignCenter);

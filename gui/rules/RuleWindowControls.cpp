@@ -20,40 +20,13 @@ namespace {
 constexpr int kNumberWidth = 58;
 constexpr int kListWidth = 132;
 
-// The lists' choices as the rules keep them, marked for translation; the
-// window shows them translated.
-constexpr std::array<std::string_view, 14> kCardChoiceTexts = {
-    QT_TRANSLATE_NOOP("RulesDialog", "なし"), QT_TRANSLATE_NOOP("RulesDialog", "Ａ"),
-    QT_TRANSLATE_NOOP("RulesDialog", "２"),   QT_TRANSLATE_NOOP("RulesDialog", "３"),
-    QT_TRANSLATE_NOOP("RulesDialog", "４"),   QT_TRANSLATE_NOOP("RulesDialog", "５"),
-    QT_TRANSLATE_NOOP("RulesDialog", "６"),   QT_TRANSLATE_NOOP("RulesDialog", "７"),
-    QT_TRANSLATE_NOOP("RulesDialog", "８"),   QT_TRANSLATE_NOOP("RulesDialog", "９"),
-    QT_TRANSLATE_NOOP("RulesDialog", "10"),   QT_TRANSLATE_NOOP("RulesDialog", "Ｊ"),
-    QT_TRANSLATE_NOOP("RulesDialog", "Ｑ"),   QT_TRANSLATE_NOOP("RulesDialog", "Ｋ")};
-constexpr std::array<std::string_view, 4> kRestrictTimeChoiceTexts = {
-    QT_TRANSLATE_NOOP("RulesDialog", "なし"), QT_TRANSLATE_NOOP("RulesDialog", "３秒"),
-    QT_TRANSLATE_NOOP("RulesDialog", "６秒"), QT_TRANSLATE_NOOP("RulesDialog", "９秒")};
-constexpr std::array<std::string_view, 5> kFinishMeansChoiceTexts = {
-    QT_TRANSLATE_NOOP("RulesDialog", "通常形式"), QT_TRANSLATE_NOOP("RulesDialog", "'ｲﾆｼｬﾙ'なし"),
-    QT_TRANSLATE_NOOP("RulesDialog", "'捨て上がり'有"), QT_TRANSLATE_NOOP("RulesDialog", "'捨て上がり'のみ"),
-    QT_TRANSLATE_NOOP("RulesDialog", "'乗算'も認める")};
-constexpr std::array<std::string_view, 5> kYakitoriChoiceTexts = {
-    QT_TRANSLATE_NOOP("RulesDialog", "なし"), QT_TRANSLATE_NOOP("RulesDialog", "60点"),
-    QT_TRANSLATE_NOOP("RulesDialog", "120点"), QT_TRANSLATE_NOOP("RulesDialog", "150点"),
-    QT_TRANSLATE_NOOP("RulesDialog", "300点")};
-constexpr std::array<std::string_view, 4> kGameSpeedChoiceTexts = {
-    QT_TRANSLATE_NOOP("RulesDialog", "遅い"), QT_TRANSLATE_NOOP("RulesDialog", "標準"),
-    QT_TRANSLATE_NOOP("RulesDialog", "速い"), QT_TRANSLATE_NOOP("RulesDialog", "高速")};
-// The lists hold the rules' choices exactly: a choice changed there changes here.
-static_assert(kCardChoiceTexts == kCardChoices && kRestrictTimeChoiceTexts == kRestrictTimeChoices &&
-              kFinishMeansChoiceTexts == kFinishMeansChoices && kYakitoriChoiceTexts == kYakitoriChoices &&
-              kGameSpeedChoiceTexts == kGameSpeedChoices);
-
+// The rules keep the lists' choices, marked for translation under their
+// own context; the window shows them translated.
 template <size_t N>
 void Fill(QComboBox* combo, const std::array<std::string_view, N>& choices) {
   for (std::string_view choice : choices) {
     const std::string source(choice);
-    combo->addItem(QCoreApplication::translate("RulesDialog", source.c_str()));
+    combo->addItem(QCoreApplication::translate("RuleSettings", source.c_str()));
   }
 }
 
@@ -219,12 +192,12 @@ void MakeSystem(const Maker& make, RuleWindowControls& c) {
 
 void FillLists(const RuleWindowControls& c) {
   for (QComboBox* cards : {c.skipCardList, c.drawCardList, c.reverseCardList, c.throwMoreCardList}) {
-    Fill(cards, kCardChoiceTexts);
+    Fill(cards, kCardChoices);
   }
-  Fill(c.timeLimitList, kRestrictTimeChoiceTexts);
-  Fill(c.finishList, kFinishMeansChoiceTexts);
-  Fill(c.yakitoriList, kYakitoriChoiceTexts);
-  Fill(c.speedList, kGameSpeedChoiceTexts);
+  Fill(c.timeLimitList, kRestrictTimeChoices);
+  Fill(c.finishList, kFinishMeansChoices);
+  Fill(c.yakitoriList, kYakitoriChoices);
+  Fill(c.speedList, kGameSpeedChoices);
 }
 
 void MakeButtons(const Maker& make, RuleWindowControls& c) {

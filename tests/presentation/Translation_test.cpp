@@ -22,7 +22,7 @@ std::string English(const char* context, const char* source) {
       {"%1の%2", "%2 of %1"},          {"ハート", "hearts"},
       {"もう一枚捨てて", "Discard again"}, {"あと%1秒", "Time:%1 s"},
       {"ぴるく", "Piruk"},             {"  [自動実行モード]", "  [Auto-Play]"},
-      {"ぴるく  －%1回め－", "Piruk  - Hand %1 -"},
+      {"ぴるく  －%1回め－", "Piruk - Hand %1"},
       {"「,」を「，」に置き換え", "“,” becomes “，”"},
       {"%1ました。", "The name was changed: %1."},
   };
@@ -84,8 +84,8 @@ TEST_F(EnglishHook, TheCoresTextsPassThroughTheHook) {
 // language: a prompt longer than the Japanese one keeps all its words, and a
 // long countdown is not taken for a prompt.
 TEST_F(EnglishHook, TitlesAndCountdownReadTheShownWords) {
-  EXPECT_EQ(HandTitle(3, true), "Piruk  - Hand 3 -  [Auto-Play]");
-  EXPECT_EQ(TitleForPlayMode("Piruk  - Hand 3 -  [Auto-Play]", false), "Piruk  - Hand 3 -");
+  EXPECT_EQ(HandTitle(3, true), "Piruk - Hand 3  [Auto-Play]");
+  EXPECT_EQ(TitleForPlayMode("Piruk - Hand 3  [Auto-Play]", false), "Piruk - Hand 3");
   EXPECT_EQ(TitleForPlayMode("Piruk", true), "Piruk");
   const struct {
     const char* current;

@@ -3,11 +3,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
-#include <QTranslator>
 #include <QtTest>
 
 #include "Controls.h"
@@ -16,6 +13,7 @@
 #include "gui/appearance/CardBackDialog.h"
 #include "gui/appearance/SoundDialog.h"
 #include "gui/appearance/TextColoursDialog.h"
+#include "gui/common/Language.h"
 #include "gui/rules/FiguresChart.h"
 #include "gui/rules/OpenRuleSetDialog.h"
 #include "gui/rules/RuleAnalyser.h"
@@ -26,14 +24,6 @@
 using namespace winpiruk;
 
 namespace {
-
-// The translation as the program ships it, built from its source file.
-bool BuildEnglish(const QString& qm) {
-  const QString lrelease = QLibraryInfo::path(QLibraryInfo::BinariesPath) + QStringLiteral("/lrelease");
-  QProcess tool;
-  tool.start(lrelease, {QStringLiteral(WINPIRUK_ENGLISH_TS), QStringLiteral("-qm"), qm});
-  return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
-}
 
 struct Shown {
   const char* what;
@@ -79,12 +69,7 @@ class RuleWindowsEnglishTest : public QObject {
   }
 
   void windowsComeOutInEnglish() {
-    test::TempDir dir;
-    const QString qm = QString::fromStdString(dir.File("en.qm"));
-    QVERIFY2(BuildEnglish(qm), "lrelease could not build the English translation");
-    QTranslator english;
-    QVERIFY(english.load(qm));
-    QCoreApplication::installTranslator(&english);
+    gui::InstallLanguage(gui::Language::English);
 
     test::RulePlace place;
     RulesDialog rules(place.state, place.paths, RuleWindowHooks{[] { return QSize(541, 359); }, {}});
@@ -125,7 +110,7 @@ class RuleWindowsEnglishTest : public QObject {
         {"card back window", backs.windowTitle(), QStringLiteral("Piruk - Card Back")},
         {"background window", background.windowTitle(), QStringLiteral("Piruk - Table Background")},
     };
-    QCoreApplication::removeTranslator(&english);
+    gui::InstallLanguage(gui::Language::Japanese);
     CompareAll(shown);
   }
 };
