@@ -175,11 +175,36 @@ TEST(ReadSettings, ReadingAgainKeepsTheRuleSetLastOpened) {
   f.state.SettingsBaseName = "club.prk";
   f.state.RuleSetDirectory = "/home/u/rules";
   f.state.table.AutoPlay = true;
+  f.state.table.CallWindowOpen = true;
+  f.state.table.UserClaimedCall = true;
+  f.state.window.ResizeGuard = true;
   // Every new game reads the settings again.
   ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
   EXPECT_EQ(f.state.SettingsBaseName, "club.prk");
   EXPECT_EQ(f.state.RuleSetDirectory, "/home/u/rules");
+  // The table starts at rest: no auto-play, no claim pending.
   EXPECT_FALSE(f.state.table.AutoPlay);
+  EXPECT_FALSE(f.state.table.CallWindowOpen);
+  EXPECT_FALSE(f.state.table.UserClaimedCall);
+  EXPECT_FALSE(f.state.window.ResizeGuard);
+}
+
+// The back shown and the piece played follow the file only where it names
+// them: a file without those keys leaves the table's own.
+TEST(ReadSettings, TheBackShownAndThePiecePlayedFollowOnlyKeysTheFileHas) {
+  for (const bool named : {false, true}) {
+    SCOPED_TRACE(named ? "named" : "not named");
+    Fixture f;
+    EnsureDirectory(f.paths.config_directory);
+    std::string text = "DataFileDirectory =" + f.paths.program_directory + "\r\n";
+    if (named) text += "CardKind =4\r\nBGM1 =/m/a.mid\r\n";
+    ASSERT_TRUE(WriteFileAtomically(f.paths.SettingsFile(), text));
+    f.state.window.CardBackShown = 7;
+    f.state.window.BgmTrack = 3;
+    ASSERT_EQ(ReadSettings(f.state, f.paths, f.host), ReadSettingsOutcome::Ready);
+    EXPECT_EQ(f.state.window.CardBackShown, named ? 4 : 7);
+    EXPECT_EQ(f.state.window.BgmTrack, named ? 1 : 3);
+  }
 }
 
 TEST(ReadSettings, ABadValueIsSkippedAndTheFileRewrittenOnceWithEveryOtherKeyKept) {
