@@ -1,5 +1,6 @@
 #include "config/SafeFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -181,6 +182,22 @@ TEST(ReadFileUpTo, TakesAFileOfExactlyTheLimitAndRefusesAByteMore) {
   EXPECT_EQ(ReadFileUpTo(dir.File("ten"), 10), "0123456789");
   EXPECT_EQ(ReadFileUpTo(dir.File("ten"), 11), "0123456789");
   EXPECT_EQ(ReadFileUpTo(dir.File("ten"), 9), std::nullopt);
+}
+
+// A program started with its standard input closed is given descriptor 0
+// for the first file it opens: that one is closed after use like any other.
+TEST(ReadFileUpTo, ClosesTheFileEvenOnDescriptorNaught) {
+  test::TempDir dir;
+  std::ofstream(dir.File("small"), std::ios::binary) << "abc";
+  const int input = ::dup(0);
+  ASSERT_GE(input, 0);
+  ::close(0);
+  const std::optional<std::string> read = ReadFileUpTo(dir.File("small"), 10);
+  const bool left_open = ::fcntl(0, F_GETFD) != -1;
+  ::dup2(input, 0);
+  ::close(input);
+  EXPECT_EQ(read, "abc");
+  EXPECT_FALSE(left_open);
 }
 
 // The disk fills up under the write: a file may grow no further than
