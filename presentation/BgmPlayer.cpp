@@ -15,9 +15,9 @@ bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == st
 
 bool BgmPlayer::Usable() const { return available_ && state_.settings.SoundMode != 0; }
 
+// Its callers have cleared the list of pieces that could not be opened.
 void BgmPlayer::LoadTrack(int slot, int step) {
   const int count = Count(state_.settings);
-  unplayable_.clear();
   if (count < 1) return;
   state_.window.BgmTrack = static_cast<int16_t>(std::clamp(slot, 1, count));
   for (const std::string& path : TrackOrder(slot, step)) {

@@ -110,12 +110,38 @@ TEST(BgmPlayer, SoundOffLeavesTheMusicAlone) {
   f.player.TogglePause();
   f.sequencer.mode = SequencerMode::Stopped;
   f.player.CheckMusic();
+  f.player.PlayMusic();
   EXPECT_TRUE(f.sequencer.log.empty());
   EXPECT_EQ(f.player.BgmPaused(), 0);
   // Stopping still stops.
   f.sequencer.mode = SequencerMode::Playing;
   f.player.StopMusic();
   EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"stop"}));
+}
+
+TEST(BgmPlayer, AListOfOnePiecePlaysItAgainWhenItEnds) {
+  Fixture f({"/m/only.mid"});
+  f.StartUp();
+  f.sequencer.mode = SequencerMode::Stopped;
+  f.player.CheckMusic();
+  EXPECT_EQ(f.sequencer.log, (std::vector<std::string>{"open /m/only.mid", "play"}));
+  EXPECT_EQ(f.state.window.BgmTrack, 1);
+}
+
+// What could not be opened is told once, by the operation that tried it:
+// one that then does nothing tells nothing.
+TEST(BgmPlayer, AnOperationThatDoesNothingReportsNothingUnplayable) {
+  using Operation = void (BgmPlayer::*)();
+  for (const Operation operation : {&BgmPlayer::NextPiece, &BgmPlayer::PreviousPiece, &BgmPlayer::TogglePause,
+                                    &BgmPlayer::CheckMusic}) {
+    Fixture f({"/m/1.mid", "/m/gone.mid", "/m/3.mid"}, {"/m/1.mid", "/m/3.mid"});
+    f.StartUp();
+    f.player.NextPiece();
+    ASSERT_EQ(f.player.Unplayable(), (std::vector<std::string>{"/m/gone.mid"}));
+    f.state.settings.SoundMode = 0;
+    (f.player.*operation)();
+    EXPECT_TRUE(f.player.Unplayable().empty());
+  }
 }
 
 TEST(BgmPlayer, StepsWrapRoundTheList) {

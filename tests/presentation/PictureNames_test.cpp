@@ -39,6 +39,7 @@ TEST(PictureNames, CardBacks) {
   const Case cases[] = {
       {0, BackOrientation::Upright, "Card.bmp"},   {0, BackOrientation::UpsideDown, "Drac.bmp"},
       {0, BackOrientation::Left, "CardL.bmp"},     {0, BackOrientation::Right, "CardR.bmp"},
+      {1, BackOrientation::Upright, "Card1.bmp"},  {1, BackOrientation::Right, "CardR1.bmp"},
       {3, BackOrientation::Upright, "Card3.bmp"},  {3, BackOrientation::UpsideDown, "Drac3.bmp"},
       {9, BackOrientation::Left, "CardL9.bmp"},    {9, BackOrientation::Right, "CardR9.bmp"},
       {-2, BackOrientation::Upright, "Card.bmp"},
