@@ -365,6 +365,23 @@ TEST(ReadKeptMatch, RefusesWhatCannotBeContinuedAndSaysWhy) {
   }
 }
 
+// The code of the hand that ended last is kept as it was: any ending, or
+// none yet, reads back; a code no hand ends with is damage.
+TEST(ReadKeptMatch, TheLastHandsEndingIsAnyEndingOrNone) {
+  const Refusable refusable;
+  const int codes[] = {0, kEndInitialMatch, kEndCall, kEndCardOver, kEndDiscardFinish, kEndNoGame, 5, 98};
+  for (const int code : codes) {
+    SCOPED_TRACE(code);
+    const bool ending = code != 5 && code != 98;
+    const KeptMatchReading reading =
+        ReadKeptMatch(WithField(refusable.text, "table.HandEndCode", std::to_string(code)), refusable.now);
+    EXPECT_EQ(reading.kept.has_value(), ending) << reading.fault.detail;
+    if (!ending) {
+      EXPECT_EQ(reading.fault.detail, "table.HandEndCode out of range");
+    }
+  }
+}
+
 TEST(ReadKeptMatch, SettingsThatChangeNeitherPlayNorScoringLeaveTheMatchToContinue) {
   const Refusable refusable;
   GameState now = refusable.now;
