@@ -47,6 +47,18 @@ TEST(TableInvariants, FaultsAreFound) {
   const Case cases[] = {
       {"card twice", [](GameState& s) { s.table.Hands[1][2] = s.table.Hands[0][1]; }, "card missing"},
       {"card lost", [](GameState& s) { s.table.DeckSlots[30] = 0; }, "empty slot among the undrawn cards or the pile: 30"},
+      {"card lost from the pile",
+       [](GameState& s) {
+         // Seat 2 discards its last card onto the initial card; then it is lost.
+         HandRow& row = s.table.Hands[2];
+         const int last = row[kHandCount];
+         s.table.DeckSlots[s.table.DiscardIndex++] = row[last];
+         row[last] = 0;
+         --row[kHandCount];
+         RecomputeCallNumbers(row);
+         s.table.DeckSlots[54] = 0;
+       },
+       "empty slot among the undrawn cards or the pile: 54"},
       {"hand not packed",
        [](GameState& s) {
          s.table.Hands[3][7] = s.table.Hands[3][2];
