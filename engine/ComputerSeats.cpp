@@ -94,7 +94,7 @@ int16_t Engine::PlayComputerTurn(int seat) {
   // The further cards of a penalty come without the pause of a decision.
   const bool drawing_penalty = move.kind == MoveKind::PenaltyDraw;
   while (drawing_penalty && s_.table.PenaltyPending > 0) {
-    result = CarryOut(seat, ComputerMove{MoveKind::PenaltyDraw, 0, true}, false);
+    result = CarryOut(seat, ComputerMove{.kind = MoveKind::PenaltyDraw}, false);
     if (result != kPlayGoesOn) return result;
     view_.ShowHand(seat);
   }

@@ -19,10 +19,14 @@ using namespace winpiruk::testing;
 class TurnView final : public QuietTableView {
  public:
   explicit TurnView(const GameState& state) : state_(state) {}
-  void ShowArrow(int seat) override { arrows.push_back(seat); }
+  void ShowArrow(int seat) override {
+    arrows.push_back(seat);
+    awaiting_user_at_arrows.push_back(state_.table.AwaitingUser);
+  }
   void ShowHandResult(const HandResultView&) override { at_hand_end = state_; }
 
   std::vector<int> arrows;
+  std::vector<bool> awaiting_user_at_arrows;
   std::optional<GameState> at_hand_end;
 
  private:
@@ -65,6 +69,8 @@ TEST(AfterUserDiscard, TheDrawPileAfterAThrowMoreCardPassesTheTurnInTheDirection
     t.Pick(kPickDrawPile);
     ASSERT_FALSE(t.view.arrows.empty());
     EXPECT_EQ(t.view.arrows.front(), direction > 0 ? 1 : 3);
+    // Nothing waits for the user while the other seats play.
+    EXPECT_FALSE(t.view.awaiting_user_at_arrows.front());
   }
 }
 

@@ -113,8 +113,13 @@ TEST(Pacing, TimeLimitInTheDealersChoiceKeepsTheOwnCard) {
   t.s.table.UserPick = 99;
   t.engine.PlayTurn();
   EXPECT_EQ(t.s.table.HandPhase, kHandOpening);
+  std::optional<bool> awaited_at_first_turn;
+  t.view.on_call = [&](const std::string& call) {
+    if (!awaited_at_first_turn && call.rfind("ShowArrow", 0) == 0) awaited_at_first_turn = t.s.table.AwaitingUser;
+  };
   for (int i = 0; i < 4; ++i) t.engine.TimerTick();
   EXPECT_EQ(t.s.table.DealerChoice, "B");
+  EXPECT_EQ(awaited_at_first_turn, false) << "the choice made, nothing waits for the user until a turn does";
   EXPECT_EQ(t.s.table.DeckSlots[53], t.s.table.DeckSlots[20]) << "the deck card was turned";
   EXPECT_NE(t.s.table.DeckSlots[53], own);
 }
