@@ -173,22 +173,39 @@ TEST(HandResultCall, WorkedExampleShowsTheThreeLinesExactly) {
   EXPECT_EQ(plain.explanation[2], "  [  12点 × (役1 +1) = 24点 ]");
 }
 
+// A call shows the extra number, any rank up to the king, as a heart;
+// other endings and a game without it show none.
 TEST(HandResultCall, ShowsTheExtraNumberAsAHeartCard) {
-  GameState state = TableState();
-  Give(state, 0, {C(3)});
-  Give(state, 1, {H(3), H(4)});
-  Give(state, 2, {S(6)});
-  Give(state, 3, {D(3)});
-  state.table.HandEndCode = kEndCall;
-  state.table.Winner = 1;
-  state.table.CurrentSeat = 2;
-  state.table.TopDiscard = H(7);
-  state.settings.ExtraCardEnable = 1;
-  state.table.ExtraNumber = C(11);
-  const HandResultView view = ScoreHand(state);
-  EXPECT_EQ(view.extra_card, H(11));
-  EXPECT_EQ(view.extra_caption, "ｴｸｽﾄﾗ ﾅﾝﾊﾞｰ");
-  EXPECT_EQ(view.extra_cards, 0);
+  struct Case {
+    const char* name;
+    int16_t enabled, end_code, extra;
+    int16_t shown;
+  };
+  const Case cases[] = {
+      {"a jack", 1, kEndCall, C(11), H(11)},
+      {"a king", 1, kEndCall, S(13), H(13)},
+      {"an ace", 1, kEndCall, D(1), H(1)},
+      {"the option off", 0, kEndCall, C(11), 0},
+      {"a card over", 1, kEndCardOver, C(11), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    GameState state = TableState();
+    Give(state, 0, {C(3)});
+    Give(state, 1, {H(3), H(4)});
+    Give(state, 2, {S(6)});
+    Give(state, 3, {D(3)});
+    state.table.HandEndCode = c.end_code;
+    state.table.Winner = 1;
+    state.table.CurrentSeat = 2;
+    state.table.TopDiscard = H(7);
+    state.settings.ExtraCardEnable = c.enabled;
+    state.table.ExtraNumber = c.extra;
+    const HandResultView view = ScoreHand(state);
+    EXPECT_EQ(view.extra_card, c.shown);
+    EXPECT_EQ(view.extra_caption, c.shown ? "ｴｸｽﾄﾗ ﾅﾝﾊﾞｰ" : "");
+    EXPECT_EQ(view.extra_cards, 0);
+  }
 }
 
 struct FixedEndingCase {
@@ -289,6 +306,10 @@ TEST(HandResultFixedPayments, InitialMatchShowsTheFourAndTheTwoCards) {
   const HandResultView view = ScoreHand(state);
   EXPECT_EQ(view.first_cards, (std::vector<int16_t>{H(3), S(4), D(5), C(6)}));
   EXPECT_EQ(view.key_cards, (std::vector<int16_t>{H(9), S(9)}));
+  // No card where the next one would be drawn: only the dealer's own is shown.
+  GameState no_second = state;
+  no_second.table.DeckSlots[21] = 0;
+  EXPECT_EQ(ScoreHand(no_second).key_cards, std::vector<int16_t>{H(9)});
   EXPECT_EQ(view.explanation,
             (std::vector<std::string>{" イニシャルマッチ！", " 各プレーヤーから30点貰います(計90点). "}));
   EXPECT_EQ(state.match.HandLogPoints[3], 90);

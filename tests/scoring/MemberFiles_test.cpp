@@ -84,6 +84,23 @@ TEST(MemberFiles, AGroupOutsideOneToFiveMakesGroupOneCurrent) {
   EXPECT_EQ(state.seating.GroupMemberName[1], "No.10");
 }
 
+// The group window closed by its frame keeps its group for the next game,
+// until another group is stored.
+TEST(MemberFiles, TheGroupToPlayIsTheOneKeptWhileNoOtherWasStored) {
+  struct Case {
+    int16_t kept, kept_over, stored;
+    int plays;
+  };
+  const Case cases[] = {{0, 0, 2, 2}, {3, 2, 2, 3}, {3, 4, 2, 2}, {9, 2, 2, 2}, {0, 0, 7, 1}};
+  for (const Case& c : cases) {
+    GameState state;
+    state.seating.KeptGroup.group = c.kept;
+    state.seating.KeptGroup.stored_group = c.kept_over;
+    state.settings.MemberGroup = c.stored;
+    EXPECT_EQ(GroupToPlay(state), c.plays) << c.kept << " kept over " << c.kept_over << ", " << c.stored << " stored";
+  }
+}
+
 TEST(MemberFiles, DataLineColumns) {
   struct Case {
     int16_t boldness, deduction, points, stat;

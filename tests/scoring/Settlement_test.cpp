@@ -76,6 +76,7 @@ TEST(Settlement, PaysUmaAndRecordsRanks) {
       EXPECT_EQ(row.after_uma_value, c.after[row.seat]);
       EXPECT_EQ(row.rank, c.rank[row.seat]);
       EXPECT_EQ(row.is_user, row.seat == 0);
+      EXPECT_EQ(row.name, state.match.SeatName[row.seat]) << "the user's row shows the user's own name";
       EXPECT_EQ(row.uma, c.bonus_switch ? row.uma : "なし");
       EXPECT_EQ(row.yakitori, "なし");
       EXPECT_EQ(row.total_value, row.after_uma_value);
