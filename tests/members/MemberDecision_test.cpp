@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "support/RecordingView.h"
 #include "support/Rows.h"
 
 namespace winpiruk {
@@ -350,9 +351,12 @@ TEST(MemberDecision, ComputerDrawsAgainWhileThePositionIsTaken) {
     Scripted random(c.script);
     EXPECT_EQ(ComputerDrawPosition(draw, random), c.position);
   }
+  // With every position taken there is nothing to draw for: the window's
+  // random source is left as it was.
   draw.DrawTaken = {0, 1, 1, 1, 1};
-  Scripted random({0.0F});
+  testing::CountingRandom random;
   EXPECT_EQ(ComputerDrawPosition(draw, random), 0);
+  EXPECT_EQ(random.taken, 0u);
 }
 
 TEST(MemberDecision, StartingAMatchClearsTheLog) {
