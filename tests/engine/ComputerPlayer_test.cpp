@@ -280,6 +280,8 @@ TEST(ComputerPlayer, AutoPlayAnswers) {
       {H(9), S(4), {0.9F, 0.9F, 0.9F, 0.9F}, 39},
       {H(8), S(3), {0.5F, 0.9F, 0.9F, 0.9F}, 11},  // own throw-more card wanted
       {H(8), S(3), {0.8F, 0.9F, 0.9F, 0.9F}, 39},
+      {H(8), S(3), {0.7F, 0.9F, 0.9F, 0.9F}, 39},   // the chances are below 7 in 10 and 9 in 10
+      {H(2), S(1), {0.9F, 0.9F, 0.9F, 0.9F}, 39},
       {H(4), S(2), {0.0F, 0.0F, 0.95F, 0.5F}, 39},  // offered penalty card
       {H(6), S(6), {0.9F, 0.9F, 0.9F, 0.9F}, 39},   // equal ranks: the deck card
   };
