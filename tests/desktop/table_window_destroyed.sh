@@ -54,7 +54,8 @@ table_window() {
   done
 }
 window=
-for _ in $(seq 1 200); do
+# A loaded machine (the sanitizer build, tests side by side) may take a while.
+for _ in $(seq 1 600); do
   window=$(table_window)
   [ -n "$window" ] && break
   kill -0 "$player" 2>/dev/null || { echo "the program ended before its table showed"; cat "$work/output"; exit 1; }
