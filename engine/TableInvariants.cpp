@@ -275,7 +275,9 @@ void TableCheckMemo::SeePile(const std::array<int16_t, kDeckSlots>& deck, int en
 
 TableCheckMemo::ReusedSeen TableCheckMemo::Reused(const std::array<int16_t, kDeckSlots>& deck, int from, int end) {
   auto same = [&deck, this](int begin, int stop) {
-    return std::memcmp(&deck[begin], &reused_deck_[begin], sizeof(int16_t) * static_cast<size_t>(stop - begin)) == 0;
+    // data() + begin: `begin` may be the end of the deck, which [] may not name.
+    return std::memcmp(deck.data() + begin, reused_deck_.data() + begin,
+                       sizeof(int16_t) * static_cast<size_t>(stop - begin)) == 0;
   };
   if (from < reused_from_ || !same(from, kDeckSlots)) SeeReusedUndrawn(deck, from);
   if (!same(1, 1 + std::min(end - 1, reused_pile_known_))) reused_pile_known_ = 0;
