@@ -239,10 +239,19 @@ const TableCheckMemo::RowSeen& TableCheckMemo::Row(int seat, const std::array<in
   return memo.seen;
 }
 
+namespace {
+
+// Whether slots begin..stop-1 of two decks hold the same cards. `begin` may be
+// the end of the deck, which [] may not name.
+bool SameSlots(const std::array<int16_t, kDeckSlots>& a, const std::array<int16_t, kDeckSlots>& b, int begin,
+               int stop) {
+  return std::memcmp(a.data() + begin, b.data() + begin, sizeof(int16_t) * static_cast<size_t>(stop - begin)) == 0;
+}
+
+}  // namespace
+
 TableCheckMemo::DeckSeen TableCheckMemo::Deck(const std::array<int16_t, kDeckSlots>& deck, int from, int end) {
-  auto same = [&deck, this](int begin, int stop) {
-    return std::memcmp(&deck[begin], &deck_[begin], sizeof(int16_t) * static_cast<size_t>(stop - begin)) == 0;
-  };
+  auto same = [&deck, this](int begin, int stop) { return SameSlots(deck, deck_, begin, stop); };
   const int known_end = std::min(end, kPileStart + pile_known_);
   // Between two moves at most the pile grew: one comparison covers both parts.
   if (from < undrawn_from_ || !same(from, known_end)) {
@@ -274,11 +283,7 @@ void TableCheckMemo::SeePile(const std::array<int16_t, kDeckSlots>& deck, int en
 }
 
 TableCheckMemo::ReusedSeen TableCheckMemo::Reused(const std::array<int16_t, kDeckSlots>& deck, int from, int end) {
-  auto same = [&deck, this](int begin, int stop) {
-    // data() + begin: `begin` may be the end of the deck, which [] may not name.
-    return std::memcmp(deck.data() + begin, reused_deck_.data() + begin,
-                       sizeof(int16_t) * static_cast<size_t>(stop - begin)) == 0;
-  };
+  auto same = [&deck, this](int begin, int stop) { return SameSlots(deck, reused_deck_, begin, stop); };
   if (from < reused_from_ || !same(from, kDeckSlots)) SeeReusedUndrawn(deck, from);
   if (!same(1, 1 + std::min(end - 1, reused_pile_known_))) reused_pile_known_ = 0;
   SeeReusedPile(deck, end);
