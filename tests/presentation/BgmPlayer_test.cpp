@@ -286,6 +286,9 @@ TEST(BgmPlayer, RetryOpensOnlyWhatWasNotAvailable) {
   Fixture f({"/m/gone.mid"}, {"/m/new.mid"});
   f.player.OpenMusic();
   ASSERT_FALSE(f.player.BgmAvailable());
+  // Tried again and still missing, a piece is named once.
+  f.player.RetryOpenMusic();
+  EXPECT_EQ(f.player.Unplayable(), std::vector<std::string>{"/m/gone.mid"});
   f.state.settings.BgmList[1] = "/m/new.mid";
   f.player.RetryOpenMusic();
   EXPECT_TRUE(f.player.BgmAvailable());
