@@ -20,6 +20,15 @@ TEST(Cards, DecodeCard) {
   EXPECT_EQ(DecodeCard(DecodeCard(7).rank).rank, 7);
 }
 
+// The tables behind CardRank and CardSuit answer as the decoding does, and a
+// code outside the deck is decoded rather than looked up.
+TEST(Cards, RankAndSuitAreTheDecodedOnesForEveryCode) {
+  for (int code = -3; code <= 70; ++code) {
+    EXPECT_EQ(CardRank(code), DecodeCard(code).rank) << code;
+    EXPECT_EQ(CardSuit(code), DecodeCard(code).suit) << code;
+  }
+}
+
 TEST(Cards, NextSeat) {
   EXPECT_EQ(NextSeat(3, 1, 1), 0);
   EXPECT_EQ(NextSeat(3, 1, -1), 2);
@@ -42,6 +51,8 @@ TEST(Cards, CallNumbers) {
       {{13, 13, 13, 13, 12}, 64, 0, 0},
       {{13, 13, 13, 13, 13}, 65, 0, 0},
       {{}, 0, 0, 0},
+      // Ten cards, the most a row holds: the tenth counts too.
+      {{1, 2, 1, 2, 1, 2, 1, 2, 1, 5}, 18, 28, 80},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(test::RowOf(cases, c));
