@@ -156,6 +156,11 @@ TEST(MatchScoring, AMatchSettledWronglyIsCaught) {
          v.sorted_scores = {30, 10, -20, -20};
          PayOneMore(s, v.rows[0]);
        }},
+      {"uma that is not zero-sum with the top two tied",
+       [](GameState& s, SettlementView& v) {
+         v.sorted_scores = {30, 30, 10, -70};
+         PayOneMore(s, v.rows[0]);
+       }},
       {"a rank of naught", [](GameState&, SettlementView& v) { v.rows[3].rank = 0; }},
       {"yakitori that is not zero-sum", [](GameState& s, SettlementView& v) {
          ++v.rows[2].yakitori_value;

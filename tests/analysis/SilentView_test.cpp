@@ -75,6 +75,15 @@ TEST(SilentView, ADiscardNobodyWasAskedToCallIsNoted) {
   EXPECT_FALSE(Noted(again.view, "was not offered the call"));
 }
 
+// The report keeps the first ten faults, each named by the hand it was in.
+TEST(SilentView, TheFirstTenFaultsAreNotedByTheirHand) {
+  AfterADiscard t;
+  for (int discard = 0; discard < 12; ++discard) t.ShowTheDiscardBy(2);
+  EXPECT_GE(t.view.invariant_failures, 12);
+  ASSERT_EQ(t.view.failure_notes.size(), 10u);
+  EXPECT_EQ(t.view.failure_notes.front().rfind("hand 1: ", 0), 0u) << t.view.failure_notes.front();
+}
+
 // What one hand shows, and the turns and discards it adds up to.
 struct Shown {
   enum Kind { Arrow, PileCard, OtherCard, DrawAnimation };
