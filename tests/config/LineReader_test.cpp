@@ -69,6 +69,11 @@ TEST(LineReader, StopsWhenAskedAndTellsAMissingFile) {
   ForEachLine("a\nb\nc\n", 8, [&seen](std::string_view) { return ++seen < 2; });
   EXPECT_EQ(seen, 2);
   test::TempDir dir;
+  // A file stops as the text does, though more of it waits to be read.
+  std::ofstream(dir.File("lines.txt"), std::ios::binary) << std::string(600'000, '\n');
+  seen = 0;
+  ForEachFileLine(dir.File("lines.txt"), 8, [&seen](std::string_view) { return ++seen < 2; });
+  EXPECT_EQ(seen, 2);
   EXPECT_FALSE(ForEachFileLine(dir.File("missing"), 8, [](std::string_view) { return true; }));
   EXPECT_FALSE(ForEachFileLine(dir.path(), 8, [](std::string_view) { return true; }));
 }
