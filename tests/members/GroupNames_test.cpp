@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "members/MemberNames.h"
+#include "scoring/MemberFiles.h"
 #include "support/Rows.h"
 
 namespace winpiruk {
@@ -99,6 +100,22 @@ TEST(GroupNames, AKeptChoiceIsForgottenForWhatWasWritten) {
       EXPECT_EQ(kept.names[3][4].has_value(), !names_written) << names_written << group_written;
     }
   }
+}
+
+// The group window closed by its frame: its group plays the next game, and
+// its renamed members keep their names, until a group is stored.
+TEST(GroupNames, AChoiceKeptOnCloseIsTheGroupOfTheNextGame) {
+  GameState state;
+  state.settings.MemberGroup = 2;
+  PerMember<std::string> at_open = state.members.MemberName;
+  ChooseGroup(state, 4);
+  state.members.MemberName[4][3] = "renamed";
+  KeepGroupChoice(state, at_open);
+  EXPECT_EQ(GroupToPlay(state), 4);
+  EXPECT_EQ(state.seating.KeptGroup.names[4][3], "renamed");
+  EXPECT_FALSE(state.seating.KeptGroup.names[4][2].has_value());
+  state.settings.MemberGroup = 5;  // stored since
+  EXPECT_EQ(GroupToPlay(state), 5);
 }
 
 TEST(GroupNames, StoringANameKeepsWhatTheFileCanHold) {
