@@ -248,6 +248,25 @@ std::string WithField(const std::string& text, std::string_view name, std::optio
   return body + "checksum=" + kept::ValueText(kept::TextChecksum(body)) + "\n";
 }
 
+// A text is kept as it reads, but for the bytes that would break its line or
+// its list: those, and the escape itself, are written %XX.
+TEST(KeptMatchText, ATextKeepsItsBytesButThoseThatBreakALine) {
+  const struct {
+    std::string value, text;
+  } cases[] = {
+      {"No.10", "No.10"},
+      {"ﾋﾟﾙｸ わたし", "ﾋﾟﾙｸ わたし"},
+      {"a,b=c%d", "a%2Cb%3Dc%25d"},
+      {"\t\r\n\x7f", "%09%0D%0A%7F"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(kept::ValueText(c.value), c.text);
+    std::string back;
+    EXPECT_TRUE(kept::ReadValue(c.text, back));
+    EXPECT_EQ(back, c.value);
+  }
+}
+
 TEST(KeptMatchText, EveryFieldReadsBackFromItsOwnLine) {
   const KeptMatch every = EveryFieldSet();
   const std::string text = KeptMatchText(every);
