@@ -1,7 +1,6 @@
 #include "state/Translation.h"
 
 #include <atomic>
-#include <vector>
 
 namespace winpiruk {
 namespace {
@@ -18,14 +17,14 @@ std::string Tr(const char* context, const char* source) {
 }
 
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
-  const std::vector<std::string_view> given(values);
+  const std::string_view* given = values.begin();
   std::string filled;
   filled.reserve(pattern.size());
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
                         pattern[i + 1] <= '9';
-    const std::size_t index = marker ? static_cast<std::size_t>(pattern[i + 1] - '1') : given.size();
-    if (index < given.size()) {
+    const std::size_t index = marker ? static_cast<std::size_t>(pattern[i + 1] - '1') : values.size();
+    if (index < values.size()) {
       filled += given[index];
       ++i;
     } else {

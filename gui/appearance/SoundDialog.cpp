@@ -39,7 +39,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QString PercentText(int percent) { return QString::number(percent) + QStringLiteral(" %"); }
 
-// A slider of 0..100 % in steps of 5 (the arrow keys go by 1).
+// A slider of 0..100 %: the arrow keys move it by 1, Page Up and Down by 10.
 QSlider* VolumeSlider(QWidget* parent, const QString& name) {
   auto* slider = new QSlider(Qt::Horizontal, parent);
   slider->setObjectName(name);
@@ -109,7 +109,9 @@ void SoundDialog::BuildEffectsFrame() {
   eventList->setObjectName(QStringLiteral("eventList"));
   // A list is not read by its frame's title: it is named after it.
   NameAfter(*eventList, tr("効果音 ｲﾍﾞﾝﾄ場面"));
-  for (int i = 0; i < kSoundEvents; ++i) eventList->addItem(QCoreApplication::translate("SoundSettings", SoundEventCaption(SoundEvent(i))));
+  for (int i = 0; i < kSoundEvents; ++i) {
+    eventList->addItem(QCoreApplication::translate("SoundSettings", SoundEventCaption(SoundEvent(i))));
+  }
   eventList->setFixedWidth(eventList->sizeHintForColumn(0) + 2 * eventList->frameWidth() + 24);
   effectChooser = new FileChooser({QStringLiteral("*.wav")}, effectsFrame);
   NameChooserParts(*effectChooser, QStringLiteral("effect"));
